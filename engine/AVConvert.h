@@ -1,0 +1,99 @@
+#pragma once
+// The conversion job: the one record the windows, the probe and the worker share.
+//
+// Three kinds of data live here side by side:
+//  - the job (sources, clip times, output paths, output parameters), written by
+//    the front end before a worker starts and read-only while it runs;
+//  - the exchange (currentFile, progressPercent, fileState, stopRequested,
+//    previewOff), atomics read and written by both sides without a lock;
+//  - the probe results, written by ProbeMedia on the UI thread while no worker runs.
+// The worker's FFmpeg state is not here: it lives in a worker-private object per row.
+//
+// Several media fields are shared between the probe's results and the job's output
+// parameters (videoCodecId, audioCodecId, videoBitRate, audio fields): after a probe
+// they describe the probed source, after a conversion has been set up the output.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class PreviewSink;
+
+// Row result codes kept in AVConvert::fileState.
+enum RowState : std::uint8_t {
+    kRowCompleted = 1,
+    kRowFailed = 2,
+    kRowPending = 255,
+};
+
+class AVConvert {
+public:
+    static constexpr int kMaxRows = 9999;
+
+    AVConvert();
+    virtual ~AVConvert();
+    AVConvert(const AVConvert&) = delete;
+    AVConvert& operator=(const AVConvert&) = delete;
+
+    // ---- The job (front end writes before the worker starts) ----
+    int fileCount = 0;     // rows of the task list = length of the per-row tables
+    int checkedCount = 0;  // read by the front end only
+    std::vector<std::string> sourcePaths;  // "" for rows that are not checked
+    std::vector<std::string> outputPaths;  // the worker may replace one by a free name
+    std::array<double, kMaxRows> clipBegin{};   // seconds; the worker zeroes it after seeking
+    std::array<double, kMaxRows> clipEnd{};
+    std::array<double, kMaxRows> clipLength{};  // clipEnd - clipBegin (Convert only)
+    int mergeTotalSeconds = 0;                  // Merge's progress denominator
+
+    // Output parameters (legacy codec ids, see CodecMap.h).
+    int videoCodecId = 0;
+    int audioCodecId = 0;
+    int videoBitRate = 0;
+    int outputWidth = 0;
+    int outputHeight = 0;
+    double outputFrameRate = 0.0;  // 0 = keep the source rate
+    int audioBitRate = 0;
+    int audioSampleRate = 0;
+    int audioChannels = 0;
+    bool encodeVideo = true;  // false = audio-only output
+    int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
+    int nameCounter = -1;     // last "(n)" tried by the free-name rule
+
+    // ---- Exchange (no lock; relaxed atomics; readers accept a value one step old) ----
+    std::atomic<int> currentFile{-1};      // fileCount when the worker has finished
+    std::atomic<int> progressPercent{-1};  // 0..100, -1 = nothing to show
+    std::array<std::atomic<std::uint8_t>, kMaxRows + 1> fileState{};
+    std::atomic<bool> stopRequested{false};  // UI -> worker
+    std::atomic<bool> previewOff{false};     // UI -> worker
+
+    // ---- Probe (ProbeMedia reads probePath, writes the rest) ----
+    std::string probePath;
+    std::string thumbnailPath;  // thumbnail of the current row (worker)
+    int videoStreamIndex = -1;
+    int audioStreamIndex = -1;
+    std::int64_t probeStartSeconds = 0;
+    std::int64_t probeDurationSeconds = 0;
+    std::int64_t durationMicroseconds = 0;
+    int sourceWidth = 0;
+    int sourceHeight = 0;
+    double sourceFrameRate = 0.0;  // num / den in integer arithmetic
+    int sourceRateNum = 0;
+    int sourceRateDen = 0;
+    bool oddRateSource = false;  // source rate exactly 359/12
+    int fileSize = 0;            // low 32 bits of the container size
+    // Today's FFmpeg codec ids of the probed source (AVCodecID values) are in
+    // videoCodecId/audioCodecId above after a probe; their names here:
+    std::string videoCodecName;
+    std::string audioCodecName;
+
+    // ---- Hooks set by the front end (not owned; called on the worker thread) ----
+    PreviewSink* previewSink = nullptr;
+    // A fatal libjpeg error while writing a thumbnail; the conversion goes on.
+    std::function<void(const std::string& message)> jpegError;
+
+    // Sets every row's code to pending and sizes the path tables to fileCount.
+    void resetRowStates();
+};
