@@ -1,0 +1,19 @@
+#pragma once
+// Writes a 160x120 baseline JFIF JPEG (quality 80, libjpeg defaults otherwise) from
+// a packed RGB24 picture of 160x120 pixels (480 bytes a row, no padding).
+// A file that cannot be created is skipped silently. A fatal libjpeg error never
+// ends the process: the compressor is released, the file closed, and the library's
+// message handed to onError (when set). Returns true when the file was written.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+constexpr int kThumbnailWidth = 160;
+constexpr int kThumbnailHeight = 120;
+
+bool WriteThumbnail(const std::string& path, const std::uint8_t* rgbPixels,
+                    const std::function<void(const std::string& message)>& onError = {});
+
+// The thumbnail path of an output: up to its last "." then ".THM".
+std::string ThumbnailPathFor(const std::string& outputPath);

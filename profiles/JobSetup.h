@@ -1,0 +1,47 @@
+#pragma once
+// The pure rules of a conversion start, shared by the GUI's Convert/Merge and the
+// command-line converter: output extension from a profile text, the frame-rate and
+// encoder-name tables, the output path rule, and filling the job from the settings.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class AVConvert;
+struct OutputSettings;
+
+// Text after the last "*" up to the first ")" (".mp4" from " PSP H.264 Video(*.mp4)");
+// the profile text unchanged when there is no ")" after the last "*".
+std::string ExtensionFromProfile(std::string_view profileText);
+
+// "29.97 fps" -> 29.97 for the twelve texts a conversion understands; nullopt otherwise.
+std::optional<double> FrameRateFromText(std::string_view text);
+// Encoder names ("H.264", "AAC", ...) -> legacy codec ids; nullopt for unknown names.
+std::optional<int> VideoCodecIdFromName(std::string_view name);
+std::optional<int> AudioCodecIdFromName(std::string_view name);
+
+// folder + "/" + source file name cut at its last "." + extension. A file name without
+// "." keeps its whole name as the stem.
+std::string OutputPathFor(const std::string& folder, const std::string& sourcePath, const std::string& extension);
+
+// Copies the applied settings into the job's output parameters (encodeVideo,
+// thumbnailMode, sizes, rates, codec ids). A frame-rate text or encoder name outside
+// the tables leaves that job field as it was.
+void ApplySettingsToJob(const OutputSettings& settings, AVConvert& job);
+
+// One task row as the front ends hold it.
+struct TaskRow {
+    std::string sourcePath;
+    std::string startText = "00:00:00";  // FormatTime texts
+    std::string endText = "00:00:00";
+    bool checked = true;
+};
+
+enum class JobKind { Convert, Merge };
+
+// Fills the job's rows from the task rows (paths, clip times, output paths in
+// `folder` with `extension`; unchecked rows get empty paths), the settings, and the
+// exchange fields a start resets. Merge fills mergeTotalSeconds instead of clipLength.
+void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSettings& settings,
+             const std::string& folder, const std::string& extension, JobKind kind);

@@ -1,0 +1,6 @@
+#include "profiles/OutputSettings.h"
+
+OutputSettings& CurrentOutputSettings() {
+    static OutputSettings settings;
+    return settings;
+}
