@@ -1,0 +1,125 @@
+#include "engine/Thumbnail.h"
+
+#include <atomic>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace {
+
+constexpr int kQuality = 80;
+constexpr int kComponents = 3;
+constexpr int kRowBytes = kThumbnailWidth * kComponents;
+
+// libjpeg's own error_exit ends the process. Ours formats the message and jumps back
+// to the writer, which abandons this thumbnail and lets the conversion go on.
+struct JpegErrorManager {
+    jpeg_error_mgr pub;  // first member: libjpeg hands us a pointer to it
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+extern "C" void jumpBackOnError(j_common_ptr info) {
+    auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+// Warnings would go to stderr; the engine reports nothing but row codes and the
+// fatal-error callback, so they are dropped.
+extern "C" void dropMessage(j_common_ptr) {}
+
+// Everything libjpeg touches lives in the caller's frame, so nothing in the function
+// that calls setjmp changes between setjmp and a longjmp back into it.
+struct Compression {
+    jpeg_compress_struct info{};
+    JpegErrorManager error{};
+};
+
+// Compresses the picture into `file`. Holds no object with a destructor: a longjmp
+// out of libjpeg lands here and must not skip any. Returns false after a fatal error
+// (its text is in compression.error.message); the compressor is released either way.
+bool compress(Compression& compression, std::FILE* file, const std::uint8_t* pixels) {
+    jpeg_compress_struct& info = compression.info;
+    info.err = jpeg_std_error(&compression.error.pub);
+    compression.error.pub.error_exit = jumpBackOnError;
+    compression.error.pub.output_message = dropMessage;
+    if (setjmp(compression.error.jump)) {
+        jpeg_destroy_compress(&info);
+        return false;
+    }
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = kThumbnailWidth;
+    info.image_height = kThumbnailHeight;
+    info.input_components = kComponents;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, kQuality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        // libjpeg's API is not const-correct; it only reads the row.
+        JSAMPROW row = const_cast<JSAMPROW>(pixels + static_cast<std::size_t>(kRowBytes) * info.next_scanline);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return true;
+}
+
+// A name beside the target that no one else uses, so a half-written thumbnail never
+// sits under the real name and an existing one survives a failed write.
+std::string temporaryNameFor(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + ".part" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
+}
+
+// Opens a new file for writing; the permissions follow the umask like fopen's.
+std::FILE* createExclusive(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file) ::close(fd);
+    return file;
+}
+
+}  // namespace
+
+bool WriteThumbnail(const std::string& path, const std::uint8_t* rgbPixels,
+                    const std::function<void(const std::string& message)>& onError) {
+    if (path.empty() || !rgbPixels) return false;
+    const std::string partName = temporaryNameFor(path);
+    std::FILE* file = createExclusive(partName);
+    if (!file) return false;  // folder missing, no rights: no thumbnail, no message
+
+    Compression compression;
+    const bool compressed = compress(compression, file, rgbPixels);
+    // fclose flushes what libjpeg left in the stdio buffer; a failure there is a
+    // failed write too (the disk filled up at the last moment).
+    const bool closed = std::fclose(file) == 0;
+    if (!compressed) {
+        std::remove(partName.c_str());
+        if (onError) onError(compression.error.message);
+        return false;
+    }
+    if (!closed || std::rename(partName.c_str(), path.c_str()) != 0) {
+        std::remove(partName.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string ThumbnailPathFor(const std::string& outputPath) {
+    const std::size_t slash = outputPath.find_last_of('/');
+    const std::size_t dot = outputPath.find_last_of('.');
+    // A dot inside a folder name is not the extension's: "a.b/clip" -> "a.b/clip.THM".
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? outputPath.substr(0, dot) : outputPath) + ".THM";
+}
