@@ -1,0 +1,156 @@
+#include "engine/ProbeMedia.h"
+
+#include "engine/AVConvert.h"
+#include "engine/FfmpegPtr.h"
+
+#include <climits>
+
+namespace {
+
+enum ProbeResult : int {
+    kProbed = 0,
+    kCannotOpen = -1,
+    kNoStreamInfo = -2,
+    kNoVideoDecoder = -4,
+    kVideoDecoderWillNotOpen = -5,
+};
+
+// A rate this high is a time base reported as a frame rate (raw streams give
+// 90000/1); reading its denominator as 1001 turns it into something usable.
+constexpr int kImplausibleFrameRate = 1000;
+constexpr int kReplacementDenominator = 1001;
+
+int clampToInt(std::int64_t value) {
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+ffmpeg::InputContext openInput(const std::string& path) {
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) != 0) return nullptr;
+    return ffmpeg::InputContext(raw);
+}
+
+// The last stream of each type wins, as everywhere in the engine.
+void chooseStreams(const AVFormatContext& input, AVConvert& job) {
+    for (unsigned i = 0; i < input.nb_streams; ++i) {
+        const AVMediaType type = input.streams[i]->codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_VIDEO) job.videoStreamIndex = static_cast<int>(i);
+        else if (type == AVMEDIA_TYPE_AUDIO) job.audioStreamIndex = static_cast<int>(i);
+    }
+}
+
+// Opens a decoder for the stream to prove that it can be decoded; the context is
+// only needed for that and is released by the caller's owner.
+struct OpenedDecoder {
+    ffmpeg::CodecContext context;
+    bool found = false;
+    bool opened = false;
+};
+
+OpenedDecoder openDecoder(const AVStream& stream) {
+    OpenedDecoder result;
+    const AVCodec* decoder = avcodec_find_decoder(stream.codecpar->codec_id);
+    if (!decoder) return result;
+    result.found = true;
+    result.context.reset(avcodec_alloc_context3(decoder));
+    if (!result.context) return result;
+    if (avcodec_parameters_to_context(result.context.get(), stream.codecpar) < 0) return result;
+    // Opening is all the probe needs: no decoding threads for it.
+    result.context->thread_count = 1;
+    result.opened = avcodec_open2(result.context.get(), decoder, nullptr) >= 0;
+    return result;
+}
+
+void readVideoFacts(const AVStream& stream, AVConvert& job) {
+    const AVCodecParameters& par = *stream.codecpar;
+    job.sourceWidth = par.width;
+    job.sourceHeight = par.height;
+    job.videoCodecId = par.codec_id;
+    job.videoCodecName = avcodec_get_name(par.codec_id);
+    job.videoBitRate = clampToInt(par.bit_rate);
+
+    const int num = stream.r_frame_rate.num;
+    int den = stream.r_frame_rate.den;
+    if (den != 0) {
+        job.sourceFrameRate = num / den;
+        if (job.sourceFrameRate > kImplausibleFrameRate) {
+            den = kReplacementDenominator;
+            job.sourceFrameRate = num / den;
+        }
+    }
+    job.sourceRateNum = num;
+    job.sourceRateDen = den;
+}
+
+// The frame-rate fields keep the previous probe's values: only the picture fields
+// say "no video".
+void clearVideoFacts(AVConvert& job) {
+    job.sourceWidth = 0;
+    job.sourceHeight = 0;
+    job.videoCodecId = 0;
+    job.videoBitRate = 0;
+    job.videoCodecName.clear();
+}
+
+void readAudioFacts(const AVStream* stream, AVConvert& job) {
+    if (!stream) {
+        job.audioCodecId = 0;
+        job.audioChannels = 0;
+        job.audioSampleRate = 0;
+        job.audioBitRate = 0;
+        job.audioCodecName.clear();
+        return;
+    }
+    const AVCodecParameters& par = *stream->codecpar;
+    job.audioCodecId = par.codec_id;
+    job.audioCodecName = avcodec_get_name(par.codec_id);
+    job.audioChannels = par.ch_layout.nb_channels;
+    job.audioSampleRate = par.sample_rate;
+    job.audioBitRate = clampToInt(par.bit_rate);
+}
+
+void readContainerFacts(AVFormatContext& input, AVConvert& job) {
+    // AV_NOPTS_VALUE stays as it is: a negative length marks a file of unknown length.
+    job.durationMicroseconds = input.duration;
+    const std::int64_t size = input.pb ? avio_size(input.pb) : -1;
+    job.fileSize = size > 0 ? static_cast<int>(static_cast<std::uint32_t>(size)) : 0;
+    job.probeStartSeconds = 0;
+    job.probeDurationSeconds = job.durationMicroseconds / AV_TIME_BASE;
+}
+
+}  // namespace
+
+int ProbeMedia(AVConvert& job) {
+    job.videoStreamIndex = -1;
+    job.audioStreamIndex = -1;
+
+    ffmpeg::InputContext input = openInput(job.probePath);
+    if (!input) return kCannotOpen;
+    if (avformat_find_stream_info(input.get(), nullptr) < 0) return kNoStreamInfo;
+    chooseStreams(*input, job);
+
+    const AVStream* video = job.videoStreamIndex >= 0 ? input->streams[job.videoStreamIndex] : nullptr;
+    const AVStream* audio = job.audioStreamIndex >= 0 ? input->streams[job.audioStreamIndex] : nullptr;
+    OpenedDecoder videoDecoder;
+    if (video) {
+        videoDecoder = openDecoder(*video);
+        if (!videoDecoder.found) return kNoVideoDecoder;
+        if (!videoDecoder.opened) return kVideoDecoderWillNotOpen;
+    }
+    // An audio stream that cannot be decoded does not make the file invalid; the
+    // decoder is still opened, as the worker will, but its result is not used.
+    OpenedDecoder audioDecoder;
+    if (audio) audioDecoder = openDecoder(*audio);
+
+    if (video) readVideoFacts(*video, job);
+    else clearVideoFacts(job);
+    readAudioFacts(audio, job);
+    readContainerFacts(*input, job);
+    return kProbed;
+}
+
+bool ProbeAccepted(int result, const AVConvert& job) {
+    return result >= 0 && job.probeStartSeconds >= 0 && job.probeDurationSeconds >= 0;
+}
