@@ -1,0 +1,52 @@
+#pragma once
+// CLabel: a static text that paints its own background and text in one pass (no
+// flicker when the owner changes the text several times a second, as the progress
+// window does). The owner sets the text with setText(); the look follows the
+// static style bits it was given (SS_CENTER, SS_RIGHT, SS_LEFTNOWORDWRAP,
+// SS_CENTERIMAGE), mapped by LabelTextFormat. UI thread only.
+
+#include <QColor>
+#include <QLabel>
+
+// Static control styles (their Windows values), as far as labels use them.
+namespace staticstyle {
+constexpr unsigned kLeft = 0x0;
+constexpr unsigned kCenter = 0x1;
+constexpr unsigned kRight = 0x2;
+constexpr unsigned kLeftNoWordWrap = 0xC;
+constexpr unsigned kTypeMask = 0x1F;
+constexpr unsigned kNotify = 0x100;
+constexpr unsigned kCenterImage = 0x200;
+}  // namespace staticstyle
+
+// How a label draws `text` under static style `style`: Qt alignment and text flags
+// for QPainter::drawText (word wrap, single line, tab expansion).
+int LabelTextFormat(unsigned style, const QString& text);
+
+class CLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit CLabel(QWidget* parent = nullptr, int controlId = 0,
+                    const QString& text = QString(), unsigned style = staticstyle::kLeft);
+
+    int controlId() const { return m_controlId; }
+    void SetStaticStyle(unsigned style);
+    unsigned StaticStyle() const { return m_style; }
+
+    void SetTextColour(const QColor& colour);
+    QColor TextColour() const { return m_textColour; }
+    // Background fill; defaults to the window (button-face) colour of the palette
+    // and follows palette changes until set explicitly.
+    void SetBackgroundColour(const QColor& colour);
+    QColor BackgroundColour() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    int m_controlId;
+    unsigned m_style;
+    QColor m_textColour;
+    QColor m_background;  // invalid = follow the palette
+};

@@ -1,0 +1,73 @@
+#pragma once
+// A recording stand-in for the desktop, for tests. It never shows a window, opens
+// a program or powers anything off: every call is recorded, and choosers and
+// message boxes answer from scripted queues (or defaults when the queue is empty).
+//
+//   FakePlatform fake;
+//   ScopedPlatform installed(fake);
+//   fake.folderChoices.push_back("/tmp/out");
+//   ... drive the window ...
+//   EXPECT_EQ(fake.messages.at(0).text, "Please add video files!");
+
+#include "platform/Platform.h"
+
+#include <deque>
+#include <vector>
+
+class FakePlatform : public Platform {
+public:
+    struct Message {
+        QWidget* owner = nullptr;
+        QString text;
+        QString caption;  // as passed: empty = the default caption
+        MessageButtons buttons = MessageButtons::Ok;
+        MessageIcon icon = MessageIcon::None;
+    };
+    struct FileChooserCall {
+        QWidget* owner = nullptr;
+        QString windowsFilter;
+    };
+    struct FolderChooserCall {
+        QWidget* owner = nullptr;
+        QString title;
+    };
+
+    // ---- Recorded calls, in order ----
+    std::vector<Message> messages;
+    std::vector<FileChooserCall> fileChooserCalls;
+    std::vector<FolderChooserCall> folderChooserCalls;
+    std::vector<QString> openedPaths;  // OpenPath arguments
+    std::vector<QString> openedUrls;   // OpenUrl arguments
+    int beepCount = 0;
+    int powerOffCount = 0;
+
+    // ---- Scripted answers (front is used first; defaults when empty) ----
+    std::deque<MessageResult> messageAnswers;  // default: Ok for Ok boxes, No for yes/no
+    std::deque<QStringList> fileChoices;       // default: empty list (cancelled)
+    std::deque<QString> folderChoices;         // default: empty (cancelled)
+    std::deque<OpenResult> openResults;        // default: success (code 42)
+    bool powerOffResult = true;
+
+    // ---- Folders ----
+    QString executableFolder = "/opt/korbanix";
+    QString userConfigFolder = "/home/user/.config/korbanix";
+    QString videosFolder = "/home/user/Videos";
+
+    // Texts of all recorded message boxes, for terse assertions.
+    QStringList messageTexts() const;
+
+    MessageResult MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                             MessageButtons buttons, MessageIcon icon) override;
+    void Beep() override;
+    QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) override;
+    QString ChooseFolder(QWidget* owner, const QString& title) override;
+    OpenResult OpenPath(const QString& path) override;
+    OpenResult OpenUrl(const QString& url) override;
+    bool PowerOff() override;
+    QString ExecutableFolder() override;
+    QString UserConfigFolder() override;
+    QString VideosFolder() override;
+
+private:
+    OpenResult nextOpenResult();
+};
