@@ -53,6 +53,9 @@ public:
     QString userConfigFolder = "/home/user/.config/korbanix";
     QString videosFolder = "/home/user/Videos";
 
+    // A failed open with the shell's code and its reason text, for openResults.
+    static OpenResult Failure(int code) { return OpenResult{false, code, ShellErrorReason(code)}; }
+
     // Texts of all recorded message boxes, for terse assertions.
     QStringList messageTexts() const;
 

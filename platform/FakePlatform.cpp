@@ -1,0 +1,66 @@
+#include "platform/FakePlatform.h"
+
+namespace {
+template <class T>
+bool takeFront(std::deque<T>& queue, T& out) {
+    if (queue.empty()) return false;
+    out = std::move(queue.front());
+    queue.pop_front();
+    return true;
+}
+}  // namespace
+
+QStringList FakePlatform::messageTexts() const {
+    QStringList texts;
+    for (const Message& message : messages) texts << message.text;
+    return texts;
+}
+
+MessageResult FakePlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                                       MessageButtons buttons, MessageIcon icon) {
+    messages.push_back(Message{owner, text, caption, buttons, icon});
+    MessageResult answer;
+    if (takeFront(messageAnswers, answer)) return answer;
+    return buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
+}
+
+void FakePlatform::Beep() { ++beepCount; }
+
+QStringList FakePlatform::ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) {
+    fileChooserCalls.push_back(FileChooserCall{owner, windowsFilter});
+    QStringList files;
+    takeFront(fileChoices, files);
+    return files;
+}
+
+QString FakePlatform::ChooseFolder(QWidget* owner, const QString& title) {
+    folderChooserCalls.push_back(FolderChooserCall{owner, title});
+    QString folder;
+    takeFront(folderChoices, folder);
+    return folder;
+}
+
+OpenResult FakePlatform::nextOpenResult() {
+    OpenResult result{true, 42, QString()};
+    takeFront(openResults, result);
+    return result;
+}
+
+OpenResult FakePlatform::OpenPath(const QString& path) {
+    openedPaths.push_back(path);
+    return nextOpenResult();
+}
+
+OpenResult FakePlatform::OpenUrl(const QString& url) {
+    openedUrls.push_back(url);
+    return nextOpenResult();
+}
+
+bool FakePlatform::PowerOff() {
+    ++powerOffCount;
+    return powerOffResult;
+}
+
+QString FakePlatform::ExecutableFolder() { return executableFolder; }
+QString FakePlatform::UserConfigFolder() { return userConfigFolder; }
+QString FakePlatform::VideosFolder() { return videosFolder; }

@@ -1,0 +1,146 @@
+#include "platform/LinuxPlatform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// Any value above 32 means success in the shell's numbering.
+constexpr int kOpenedCode = 42;
+constexpr int kFileNotFound = 2;
+constexpr int kPathNotFound = 3;
+constexpr int kNoAssociation = 31;
+
+OpenResult failure(int code) { return OpenResult{false, code, ShellErrorReason(code)}; }
+
+QString defaultCaption() {
+    const QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Korbanix") : name;
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+OpenResult CheckLocalTarget(const QString& path) {
+    if (path.isEmpty()) return failure(kFileNotFound);
+    const QFileInfo info(path);
+    if (info.exists()) return OpenResult{true, kOpenedCode, QString()};
+    // Like the shell: a missing last part is "file not found", a missing folder
+    // on the way "path not found".
+    return failure(info.absoluteDir().exists() ? kFileNotFound : kPathNotFound);
+}
+
+QString ExecutableFolderOfProcess() {
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && !exe.empty()) return QString::fromStdString(exe.parent_path().string());
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+    return QDir::currentPath();
+}
+
+QString XdgUserConfigFolder() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    // The XDG rule: a relative value is invalid and must be ignored.
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.config");
+    return QDir::cleanPath(base + QStringLiteral("/korbanix"));
+}
+
+MessageResult LinuxPlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                                        MessageButtons buttons, MessageIcon icon) {
+    QMessageBox box(qtIcon(icon), caption.isEmpty() ? defaultCaption() : caption, text,
+                    QMessageBox::NoButton, owner);
+    // File names in messages may hold '<' or '&': never read them as markup.
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageResult::Ok;
+}
+
+void LinuxPlatform::Beep() { QApplication::beep(); }
+
+QStringList LinuxPlatform::ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) {
+    QFileDialog dialog(owner);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog matches the patterns without regard to case, as users of
+    // "*.AVI" files expect; the native GTK chooser would hide them.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setNameFilters(WindowsFilterToQt(windowsFilter));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
+QString LinuxPlatform::ChooseFolder(QWidget* owner, const QString& title) {
+    return QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
+}
+
+OpenResult LinuxPlatform::OpenPath(const QString& path) {
+    OpenResult checked = CheckLocalTarget(path);
+    if (!checked.ok) return checked;
+    // QDesktopServices hands the file to xdg-open (or the portal) detached, so a
+    // file manager that keeps running never blocks us.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
+        return failure(kNoAssociation);
+    return checked;
+}
+
+OpenResult LinuxPlatform::OpenUrl(const QString& url) {
+    const QUrl parsed(url, QUrl::StrictMode);
+    if (url.startsWith(QLatin1Char('/'))) return OpenPath(url);
+    if (parsed.isLocalFile()) return OpenPath(parsed.toLocalFile());
+    if (!parsed.isValid() || parsed.scheme().isEmpty()) return failure(kFileNotFound);
+    if (!QDesktopServices::openUrl(parsed)) return failure(kNoAssociation);
+    return OpenResult{true, kOpenedCode, QString()};
+}
+
+bool LinuxPlatform::PowerOff() {
+    // logind decides whether this user may power off; the shutdown privilege of
+    // the original is its polkit rule. interactive = false: no password prompt.
+    QDBusInterface login1(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+                          QStringLiteral("org.freedesktop.login1.Manager"), QDBusConnection::systemBus());
+    if (login1.isValid()) {
+        const QDBusMessage reply = login1.call(QStringLiteral("PowerOff"), false);
+        if (reply.type() != QDBusMessage::ErrorMessage) return true;
+    }
+    // The request is a forced power-off: ignore inhibitors like the original's force flag.
+    return QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff"), QStringLiteral("-i")});
+}
+
+QString LinuxPlatform::ExecutableFolder() { return ExecutableFolderOfProcess(); }
+
+QString LinuxPlatform::UserConfigFolder() { return XdgUserConfigFolder(); }
+
+QString LinuxPlatform::VideosFolder() {
+    QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    if (videos.isEmpty()) videos = QDir::homePath() + QStringLiteral("/Videos");
+    return videos;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The real desktop: Qt message boxes and choosers, QDesktopServices for opening
+// (which goes through xdg-open / the portal), systemd-logind over D-Bus for power
+// off with `systemctl poweroff` as the fallback, XDG folders. Never used by tests
+// (they install FakePlatform), except for the pure folder queries.
+
+#include "platform/Platform.h"
+
+class LinuxPlatform : public Platform {
+public:
+    MessageResult MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                             MessageButtons buttons, MessageIcon icon) override;
+    void Beep() override;
+    QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) override;
+    QString ChooseFolder(QWidget* owner, const QString& title) override;
+    OpenResult OpenPath(const QString& path) override;
+    OpenResult OpenUrl(const QString& url) override;
+    bool PowerOff() override;
+    QString ExecutableFolder() override;
+    QString UserConfigFolder() override;
+    QString VideosFolder() override;
+};
+
+// Shared by the real platform and its tests: the result of opening a local path
+// before the desktop is asked (missing file or folder -> code 2 or 3 with its
+// reason; otherwise ok with code 33 meaning "go ahead").
+OpenResult CheckLocalTarget(const QString& path);
+
+// The folder of the running executable, from /proc/self/exe.
+QString ExecutableFolderOfProcess();
+
+// $XDG_CONFIG_HOME/korbanix, or ~/.config/korbanix.
+QString XdgUserConfigFolder();
