@@ -1,0 +1,110 @@
+#pragma once
+// The behaviour of the "Setting" dialog without a window: which entries each of the
+// eight drop-down lists holds, which one is selected, which lists are disabled, the
+// preset title, and what OK writes into the output settings. The Qt dialog mirrors
+// this object after every step; tests drive it directly.
+//
+// Life of one opening (a fresh model per opening, like the dialog itself):
+//   SettingsDialogModel model(settings);
+//   model.open();    // flags rewritten, lists filled, texts chosen and selected
+//   model.shown();   // the audio- then the video-encoder rule, as the window appears
+//   model.userSelected(SettingsField::AudioEncoder, 2);   // the user picks entries
+//   auto result = model.confirm();  // OK: texts -> numbers in the settings
+// Cancel needs no call: nothing is written after open().
+//
+// The model keeps a reference to `settings`, which must outlive it. UI thread only.
+
+#include "profiles/OutputSettings.h"
+#include "profiles/PresetCatalogue.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The eight choice fields, valued by their control ids.
+enum class SettingsField : int {
+    VideoEncoder = 1064,
+    VideoBitRate = 1066,
+    Resolution = 1063,
+    FrameRate = 1065,
+    AudioEncoder = 1069,
+    AudioBitRate = 1070,
+    SampleRate = 1067,
+    Channels = 1068,
+};
+
+inline constexpr std::array<SettingsField, 8> kSettingsFields = {
+    SettingsField::VideoEncoder, SettingsField::VideoBitRate, SettingsField::Resolution,
+    SettingsField::FrameRate,    SettingsField::AudioEncoder, SettingsField::AudioBitRate,
+    SettingsField::SampleRate,   SettingsField::Channels,
+};
+
+// One drop-down list: its entries in order, the selected index (-1 = none), enabled.
+class ChoiceField {
+public:
+    const std::vector<std::string>& entries() const { return m_entries; }
+    int selection() const { return m_selection; }
+    bool enabled() const { return m_enabled; }
+
+    // Selection to text: the selected entry, or "" when nothing is selected.
+    std::string text() const;
+    // Text to selection: the first entry that begins with `text` (letters compared
+    // without regard to case); no selection when none does.
+    void setText(std::string_view text);
+    // Empties the list and fills it in order; nothing is selected afterwards.
+    void fill(std::span<const std::string_view> entries);
+    void clear();
+    // Selects entry `index`; an index outside the list clears the selection.
+    void select(int index);
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+
+private:
+    std::vector<std::string> m_entries;
+    int m_selection = -1;
+    bool m_enabled = true;
+};
+
+class SettingsDialogModel {
+public:
+    explicit SettingsDialogModel(OutputSettings& settings);
+
+    // Opening: clears audioOnly and makeThumbnail, looks up the preset of
+    // profileCode, fills the lists (or empties and disables the video ones for an
+    // audio-only preset), sets the flags the preset asks for, and selects the
+    // confirmed choices when confirmedProfileCode equals profileCode, else the
+    // preset's defaults. With no preset for the code nothing is filled.
+    void open();
+
+    // The window appears: the audio-encoder rule, then the video-encoder rule, as if
+    // the user had just picked the current entries.
+    void shown();
+
+    // The user picked entry `index` of `field`. Picking in the audio or video encoder
+    // list runs that list's rule.
+    void userSelected(SettingsField field, int index);
+
+    struct ConfirmResult {
+        // The picture-size text could not be split; width and height were kept and
+        // the caller shows kConversionFailedText. Everything else was still applied.
+        bool pictureSizeRejected = false;
+    };
+    // OK: reads every list and writes the applied values and the confirmed choices.
+    ConfirmResult confirm();
+
+    const ChoiceField& field(SettingsField which) const;
+    // The preset being edited, nullptr when profileCode has none.
+    const Preset* preset() const { return m_preset; }
+    // The title shown in the title field ("" without a preset).
+    std::string_view title() const { return m_preset ? m_preset->title : std::string_view(); }
+
+private:
+    ChoiceField& mutableField(SettingsField which);
+    void applyAudioEncoderRule();
+    void applyVideoEncoderRule();
+
+    OutputSettings& m_settings;
+    const Preset* m_preset = nullptr;
+    std::array<ChoiceField, kSettingsFields.size()> m_fields;
+};
