@@ -1,20 +1,56 @@
 #include "player/PlayerModule.h"
 
-// Placeholder until the playback engine lands: every call is safe, Open fails.
-extern "C" {
-void PlayerModule_Initialize(PlayerModuleEndCallback, PlayerModuleValueCallback, const wchar_t*) {}
-void PlayerModule_SetFileName(const wchar_t*) {}
-int PlayerModule_Open(void) { return -1; }
-void PlayerModule_GetMideaType(int* a, int* b) { if (a) *a = 0; if (b) *b = 0; }
-void PlayerModule_GetFrameSize(int* w, int* h) { if (w) *w = 0; if (h) *h = 0; }
-void PlayerModule_GetFrame(unsigned char*, int, int) {}
-void PlayerModule_Start(void) {}
-void PlayerModule_Pause(void) {}
-void PlayerModule_Stop(void) {}
-void PlayerModule_Close(void) {}
-void PlayerModule_GetPos(float* f) { if (f) *f = 0.0f; }
-void PlayerModule_SetPos(float) {}
-void PlayerModule_GetDuration(double* d) { if (d) *d = 0.0; }
-void PlayerModule_SetVolume(int) {}
-void PlayerModule_GetVolume(int* v) { if (v) *v = 65535; }
+#include "player/Player.h"
+
+namespace {
+
+// The one player of the process, made on first use and ended at exit.
+player::Player& thePlayer() {
+    static player::Player instance;
+    return instance;
 }
+
+}  // namespace
+
+extern "C" {
+
+void PlayerModule_Initialize(PlayerModuleEndCallback onEnd, PlayerModuleValueCallback, const wchar_t*) {
+    thePlayer().initialize(onEnd);
+}
+
+void PlayerModule_SetFileName(const wchar_t* path) { thePlayer().setFileName(path); }
+
+int PlayerModule_Open(void) { return thePlayer().open() ? 0 : -1; }
+
+void PlayerModule_GetMideaType(int* hasPicture, int* hasSound) {
+    player::Player& p = thePlayer();
+    if (hasPicture) *hasPicture = p.hasPicture() ? 1 : 0;
+    if (hasSound) *hasSound = p.hasSound() ? 1 : 0;
+}
+
+void PlayerModule_GetFrameSize(int* width, int* height) { thePlayer().frameSize(width, height); }
+
+void PlayerModule_GetFrame(unsigned char* buffer, int width, int height) { thePlayer().frame(buffer, width, height); }
+
+void PlayerModule_Start(void) { thePlayer().start(); }
+void PlayerModule_Pause(void) { thePlayer().pause(); }
+void PlayerModule_Stop(void) { thePlayer().stop(); }
+void PlayerModule_Close(void) { thePlayer().close(); }
+
+void PlayerModule_GetPos(float* fraction) {
+    if (fraction) *fraction = thePlayer().position();
+}
+
+void PlayerModule_SetPos(float fraction) { thePlayer().seek(fraction); }
+
+void PlayerModule_GetDuration(double* seconds) {
+    if (seconds) *seconds = thePlayer().duration();
+}
+
+void PlayerModule_SetVolume(int volume) { thePlayer().setVolume(volume); }
+
+void PlayerModule_GetVolume(int* volume) {
+    if (volume) *volume = thePlayer().volume();
+}
+
+}  // extern "C"

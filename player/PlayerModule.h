@@ -53,8 +53,9 @@ void PlayerModule_SetFileName(const wchar_t* path);
 // Opens the named file, paused at its beginning. -1 on failure.
 int PlayerModule_Open(void);
 
-// *hasPicture = 1 when the open file has a picture stream, else 0. *reserved = 0.
-void PlayerModule_GetMideaType(int* hasPicture, int* reserved);
+// *hasPicture = 1 when the open file has a picture stream (a cover image does
+// not count), else 0; *hasSound likewise for sound. Both 0 without an open file.
+void PlayerModule_GetMideaType(int* hasPicture, int* hasSound);
 
 // The picture size in pixels (0, 0 without an open file with pictures).
 void PlayerModule_GetFrameSize(int* width, int* height);
