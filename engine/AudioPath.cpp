@@ -1,0 +1,187 @@
+#include "engine/AudioPath.h"
+
+#include "engine/AVConvert.h"
+#include "engine/CodecMap.h"
+
+#include <algorithm>
+#include <cstring>
+
+extern "C" {
+#include <libavutil/opt.h>
+}
+
+namespace audio {
+namespace {
+
+// Chunk handed to an encoder that takes any number of samples (PCM).
+constexpr int kVariableChunkSamples = 4096;
+
+AVSampleFormat sampleFormatFor(const AVCodec& codec, AVSampleFormat sourceFormat) {
+    if (!codec.sample_fmts) return sourceFormat;
+    for (const AVSampleFormat* f = codec.sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f)
+        if (*f == sourceFormat) return sourceFormat;
+    return codec.sample_fmts[0];
+}
+
+}  // namespace
+
+ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceFormat, bool globalHeader) {
+    const char* name = codecmap::audioEncoderName(job.audioCodecId);
+    const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
+    if (!codec || job.audioChannels <= 0 || job.audioSampleRate <= 0) return nullptr;
+    ffmpeg::CodecContext ctx(avcodec_alloc_context3(codec));
+    if (!ctx) return nullptr;
+    ctx->bit_rate = job.audioBitRate;
+    ctx->sample_rate = job.audioSampleRate;
+    av_channel_layout_default(&ctx->ch_layout, job.audioChannels);
+    ctx->sample_fmt = sampleFormatFor(*codec, sourceFormat);
+    ctx->time_base = AVRational{1, job.audioSampleRate};
+    ctx->thread_count = 0;
+    if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    // Vorbis at our bit rates is fine; the native encoders that still call
+    // themselves experimental are the only ones we would reach otherwise.
+    ctx->strict_std_compliance = FF_COMPLIANCE_EXPERIMENTAL;
+    if (avcodec_open2(ctx.get(), codec, nullptr) < 0) return nullptr;
+    return ctx;
+}
+
+bool AudioOutput::prepare() {
+    AVCodecContext& ctx = *encoder;
+    variableFrames = (ctx.codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) || ctx.frame_size <= 1;
+    frameSamples = variableFrames ? kVariableChunkSamples : ctx.frame_size;
+    fifo.reset(av_audio_fifo_alloc(ctx.sample_fmt, ctx.ch_layout.nb_channels, frameSamples * 4));
+    frame = ffmpeg::makeFrame();
+    if (!fifo || !frame) return false;
+    frame->format = ctx.sample_fmt;
+    frame->nb_samples = frameSamples;
+    frame->sample_rate = ctx.sample_rate;
+    if (av_channel_layout_copy(&frame->ch_layout, &ctx.ch_layout) < 0) return false;
+    return av_frame_get_buffer(frame.get(), 0) >= 0;
+}
+
+double AudioOutput::clock() const {
+    return encoder ? static_cast<double>(samplesSent) / encoder->sample_rate : 0.0;
+}
+
+double AudioOutput::queuedClock() const {
+    if (!encoder) return 0.0;
+    const int queued = fifo ? av_audio_fifo_size(fifo.get()) : 0;
+    return static_cast<double>(samplesSent + queued) / encoder->sample_rate;
+}
+
+static int sendAndWrite(AudioOutput& out, output::OutputFile& file, AVFrame* frame) {
+    int result = avcodec_send_frame(out.encoder.get(), frame);
+    if (result < 0 && result != AVERROR_EOF) return 0;  // refused input is skipped
+    AVPacket* pkt = out.packet.get();
+    int failure = 0;
+    for (;;) {
+        result = avcodec_receive_packet(out.encoder.get(), pkt);
+        if (result < 0) return failure;  // EAGAIN, EOF or an encoder error: nothing more now
+        const int written = file.write(pkt, out.encoder->time_base, out.stream);
+        av_packet_unref(pkt);
+        if (written < 0) failure = written;
+    }
+}
+
+// Takes `samples` samples from the FIFO into the frame (padding with silence up to
+// `frameLength`) and encodes them.
+static int encodeFromFifo(AudioOutput& out, output::OutputFile& file, int samples, int frameLength) {
+    AVFrame* frame = out.frame.get();
+    if (av_frame_make_writable(frame) < 0) return 0;
+    frame->nb_samples = frameLength;
+    const int got = av_audio_fifo_read(out.fifo.get(), reinterpret_cast<void**>(frame->data), samples);
+    if (got < frameLength)
+        av_samples_set_silence(frame->data, std::max(got, 0), frameLength - std::max(got, 0),
+                               frame->ch_layout.nb_channels, static_cast<AVSampleFormat>(frame->format));
+    frame->pts = out.samplesSent;
+    out.samplesSent += frameLength;
+    return sendAndWrite(out, file, frame);
+}
+
+int encodeQueued(AudioOutput& out, output::OutputFile& file) {
+    int failure = 0;
+    for (;;) {
+        const int queued = av_audio_fifo_size(out.fifo.get());
+        if (queued <= 0 || (!out.variableFrames && queued < out.frameSamples)) return failure;
+        const int take = std::min(queued, out.frameSamples);
+        const int result = encodeFromFifo(out, file, take, take);
+        if (result < 0) failure = result;
+    }
+}
+
+int flushAndDrain(AudioOutput& out, output::OutputFile& file) {
+    if (out.drained || !out.encoder) return 0;
+    int failure = encodeQueued(out, file);
+    const int rest = av_audio_fifo_size(out.fifo.get());
+    if (rest > 0) {
+        const bool shortLast =
+            out.variableFrames || (out.encoder->codec->capabilities & AV_CODEC_CAP_SMALL_LAST_FRAME);
+        const int result = encodeFromFifo(out, file, rest, shortLast ? rest : out.frameSamples);
+        if (result < 0) failure = result;
+    }
+    const int result = sendAndWrite(out, file, nullptr);
+    out.drained = true;
+    return result < 0 ? result : failure;
+}
+
+bool Resampler::configure(const AVFrame& decoded, const AVCodecContext& encoder) {
+    AVChannelLayout inLayout{};
+    if (decoded.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || decoded.ch_layout.nb_channels <= 0)
+        av_channel_layout_default(&inLayout, decoded.ch_layout.nb_channels > 0 ? decoded.ch_layout.nb_channels : 1);
+    else if (av_channel_layout_copy(&inLayout, &decoded.ch_layout) < 0)
+        return false;
+    SwrContext* swr = nullptr;
+    AVChannelLayout outLayout{};  // FFmpeg 5.1 takes the layouts by non-const pointer
+    av_channel_layout_copy(&outLayout, &encoder.ch_layout);
+    // More than two source channels are mixed down by swresample's standard matrix.
+    const int made = swr_alloc_set_opts2(&swr, &outLayout, encoder.sample_fmt, encoder.sample_rate, &inLayout,
+                                         static_cast<AVSampleFormat>(decoded.format), decoded.sample_rate, 0, nullptr);
+    av_channel_layout_uninit(&outLayout);
+    m_swr.reset(swr);
+    av_channel_layout_uninit(&m_inLayout);
+    m_inLayout = inLayout;
+    m_inRate = decoded.sample_rate;
+    m_inFormat = decoded.format;
+    if (made < 0 || !swr) return false;
+    av_opt_set_int(swr, "filter_size", 16, 0);
+    av_opt_set_int(swr, "phase_shift", 10, 0);
+    av_opt_set_double(swr, "cutoff", 0.8, 0);
+    if (swr_init(swr) < 0) {
+        m_swr.reset();
+        return false;
+    }
+    return true;
+}
+
+bool Resampler::convert(const std::uint8_t** input, int inputSamples, AudioOutput& out) {
+    const AVCodecContext& enc = *out.encoder;
+    const int room = swr_get_out_samples(m_swr.get(), inputSamples);
+    if (room <= 0) return true;
+    if (!m_scratch || m_scratch->nb_samples < room) {
+        m_scratch = ffmpeg::makeFrame();
+        if (!m_scratch) return false;
+        m_scratch->format = enc.sample_fmt;
+        m_scratch->nb_samples = room;
+        if (av_channel_layout_copy(&m_scratch->ch_layout, &enc.ch_layout) < 0) return false;
+        if (av_frame_get_buffer(m_scratch.get(), 0) < 0) {
+            m_scratch.reset();
+            return false;
+        }
+    }
+    const int converted = swr_convert(m_swr.get(), m_scratch->data, room, input, inputSamples);
+    if (converted <= 0) return converted == 0;
+    return av_audio_fifo_write(out.fifo.get(), reinterpret_cast<void**>(m_scratch->data), converted) == converted;
+}
+
+bool Resampler::push(const AVFrame& decoded, AudioOutput& out) {
+    const bool changed = !m_swr || decoded.sample_rate != m_inRate || decoded.format != m_inFormat ||
+                         decoded.ch_layout.nb_channels != m_inLayout.nb_channels;
+    if (changed && !configure(decoded, *out.encoder)) return false;
+    return convert(const_cast<const std::uint8_t**>(decoded.extended_data), decoded.nb_samples, out);
+}
+
+void Resampler::flush(AudioOutput& out) {
+    if (m_swr) convert(nullptr, 0, out);
+}
+
+}  // namespace audio

@@ -1,0 +1,93 @@
+#pragma once
+// The steps both workers share: adding the output streams and their encoders, and
+// running one source through decoders, scaler, resampler and encoders into an
+// output. TranscodeWorker makes one Outputs per row; MergeWorker keeps one for
+// the whole merge and feeds every row into it. Worker thread only.
+
+#include "engine/AudioPath.h"
+#include "engine/OutputFile.h"
+#include "engine/SourceFile.h"
+#include "engine/VideoPath.h"
+
+#include <memory>
+
+class AVConvert;
+
+namespace pipeline {
+
+// The output file and the streams a row writes into.
+struct Outputs {
+    std::unique_ptr<video::VideoOutput> video;  // null: the output has no video
+    std::unique_ptr<audio::AudioOutput> audio;  // null: the output has no audio
+    // The streams belong to the muxer; the encoders are ours and refer to no stream,
+    // so the release order between them does not matter.
+    output::OutputFile file;
+};
+
+// Adds the output video stream with a freshly opened encoder at timeBase.
+bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase);
+// Opens a new encoder for an existing output video stream (a later merge row).
+bool reopenVideoEncoder(const AVConvert& job, Outputs& out);
+// Adds the output audio stream with its encoder, FIFO and frame.
+bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outputs& out);
+
+// How a row differs between Convert and Merge.
+struct RowRules {
+    double clipBegin = 0.0;       // source seconds before this are skipped (after the seek)
+    double clipLength = 0.0;      // > 0: each stream ends there; otherwise at the end of the source
+    double progressSeconds = 0.0; // progress denominator; <= 0 shows 0
+    double timelineOffset = 0.0;  // where this row starts on the output's timeline
+    bool rmOutput = false;        // an "rm" output never drops pictures
+    bool orderStamped = false;    // pictures stamped one tick apart whatever their times
+};
+
+enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };
+
+class RowRunner {
+public:
+    RowRunner(AVConvert& job, int row, source::SourceFile& source, Outputs& out, const RowRules& rules);
+    ~RowRunner();
+    RowRunner(const RowRunner&) = delete;
+    RowRunner& operator=(const RowRunner&) = delete;
+
+    // Picture buffers and the preview; false when a buffer cannot be made.
+    bool prepare();
+    // The packet loop, then the decoders' last frames when the source ended.
+    RowEnd run();
+    // Drains this row's video encoder and hands the resampler's tail to the FIFO.
+    // With finalAudio the audio encoder is flushed and drained as well.
+    void finishStreams(bool finalAudio);
+
+    bool writeFailed() const { return m_writeFailed; }
+
+private:
+    void decode(AVCodecContext* decoder, const AVPacket* packet, bool isVideo);
+    void handleVideo(AVFrame& frame);
+    void handleAudio(AVFrame& frame);
+    void showPreview(const AVFrame& frame);
+    void writeThumbnail(const AVFrame& frame);
+    bool clipEndReached() const;
+    bool videoActive() const;
+    bool audioActive() const;
+    double referenceFor(double sourceSeconds) const;
+    void publishProgress();
+    void padAudioTo(double timelineSeconds);
+
+    AVConvert& m_job;
+    int m_row;
+    source::SourceFile& m_source;
+    Outputs& m_out;
+    RowRules m_rules;
+    video::PictureScaler m_scaler;
+    audio::Resampler m_resampler;
+    ffmpeg::Packet m_packet = ffmpeg::makePacket();
+    ffmpeg::Frame m_frame = ffmpeg::makeFrame();
+    int m_audioPackets = 0;
+    int m_expectedAudioPackets = 100;
+    bool m_thumbnailDone = false;
+    bool m_previewOn = false;
+    bool m_audioPlaced = false;
+    bool m_writeFailed = false;
+};
+
+}  // namespace pipeline

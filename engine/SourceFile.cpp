@@ -1,0 +1,99 @@
+#include "engine/SourceFile.h"
+
+#include "engine/AVConvert.h"
+#include "engine/FrameRate.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace source {
+namespace {
+
+void chooseStreams(SourceFile& source) {
+    for (unsigned i = 0; i < source.input->nb_streams; ++i) {
+        const AVMediaType type = source.input->streams[i]->codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_VIDEO) source.videoIndex = static_cast<int>(i);
+        else if (type == AVMEDIA_TYPE_AUDIO) source.audioIndex = static_cast<int>(i);
+    }
+}
+
+ffmpeg::CodecContext openDecoder(const AVStream& stream) {
+    const AVCodec* decoder = avcodec_find_decoder(stream.codecpar->codec_id);
+    if (!decoder) return nullptr;
+    ffmpeg::CodecContext ctx(avcodec_alloc_context3(decoder));
+    if (!ctx || avcodec_parameters_to_context(ctx.get(), stream.codecpar) < 0) return nullptr;
+    ctx->pkt_timebase = stream.time_base;
+    ctx->thread_count = 0;  // as many as FFmpeg thinks useful, like the ffmpeg command
+    if (avcodec_open2(ctx.get(), decoder, nullptr) < 0) return nullptr;
+    return ctx;
+}
+
+// A container that leaves the frame rate unset still has an average or a guess.
+AVRational streamRate(AVFormatContext* input, AVStream* stream) {
+    AVRational rate = stream->r_frame_rate;
+    if (rate.num <= 0 || rate.den <= 0) rate = av_guess_frame_rate(input, stream, nullptr);
+    return framerate::normaliseSourceRate(rate);
+}
+
+void recordFacts(const SourceFile& source, AVConvert& job) {
+    AVFormatContext* input = source.input.get();
+    job.durationMicroseconds = input->duration;
+    if (source.videoDecoder) {
+        job.sourceWidth = source.videoDecoder->width;
+        job.sourceHeight = source.videoDecoder->height;
+        job.sourceFrameRate = framerate::wholeRate(source.videoRate);
+        job.sourceRateNum = source.videoRate.num;
+        job.sourceRateDen = source.videoRate.den;
+    }
+    job.oddRateSource = source.oddRate;
+    const std::int64_t size = input->pb ? avio_size(input->pb) : -1;
+    job.fileSize = size > 0 ? static_cast<int>(static_cast<std::uint32_t>(size)) : 0;
+    job.probeStartSeconds = 0;
+    job.probeDurationSeconds = input->duration != AV_NOPTS_VALUE ? input->duration / AV_TIME_BASE : 0;
+    job.videoStreamIndex = source.videoIndex;
+    job.audioStreamIndex = source.audioIndex;
+}
+
+}  // namespace
+
+bool SourceFile::formatIs(const char* name) const {
+    return input && input->iformat && std::strcmp(input->iformat->name, name) == 0;
+}
+
+double SourceFile::frameSeconds(const AVFrame& frame, const AVStream& stream) const {
+    const std::int64_t pts = frame.best_effort_timestamp;
+    if (pts == AV_NOPTS_VALUE) return std::numeric_limits<double>::quiet_NaN();
+    return static_cast<double>(pts) * av_q2d(stream.time_base) - startSeconds;
+}
+
+OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out) {
+    job.videoStreamIndex = job.audioStreamIndex = -1;
+    if (path.empty()) return OpenResult::Failed;  // a row that is not checked
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) != 0) return OpenResult::Failed;
+    out.input.reset(raw);
+    if (avformat_find_stream_info(raw, nullptr) < 0) return OpenResult::Failed;
+    chooseStreams(out);
+    if (AVStream* video = out.videoStream()) {
+        out.videoDecoder = openDecoder(*video);
+        if (!out.videoDecoder) return OpenResult::Failed;
+        out.oddRate = framerate::isOddRate(video->r_frame_rate);
+        out.videoRate = streamRate(raw, video);
+    }
+    if (AVStream* audio = out.audioStream()) {
+        out.audioDecoder = openDecoder(*audio);
+        if (!out.audioDecoder) return OpenResult::Failed;
+    }
+    if (raw->start_time != AV_NOPTS_VALUE) out.startSeconds = static_cast<double>(raw->start_time) / AV_TIME_BASE;
+    recordFacts(out, job);
+    return OpenResult::Opened;
+}
+
+void seekTo(SourceFile& source, double clipSeconds) {
+    const double target = (source.startSeconds + clipSeconds) * AV_TIME_BASE;
+    if (!std::isfinite(target)) return;
+    av_seek_frame(source.input.get(), -1, static_cast<std::int64_t>(target), AVSEEK_FLAG_BACKWARD);
+}
+
+}  // namespace source

@@ -1,0 +1,41 @@
+#pragma once
+// The input side of a row: the opened source, the chosen streams (the last of each
+// type wins) and their decoders. Worker thread only; everything is released when
+// the object dies.
+
+#include "engine/FfmpegPtr.h"
+
+#include <string>
+
+class AVConvert;
+
+namespace source {
+
+struct SourceFile {
+    ffmpeg::InputContext input;
+    int videoIndex = -1;
+    int audioIndex = -1;
+    ffmpeg::CodecContext videoDecoder;
+    ffmpeg::CodecContext audioDecoder;
+    AVRational videoRate{0, 0};  // after the >1000 fps rule
+    bool oddRate = false;        // exactly 359/12
+    double startSeconds = 0.0;   // container start time: the origin of clip times
+
+    AVStream* videoStream() const { return videoIndex >= 0 ? input->streams[videoIndex] : nullptr; }
+    AVStream* audioStream() const { return audioIndex >= 0 ? input->streams[audioIndex] : nullptr; }
+    bool formatIs(const char* name) const;
+    // Seconds from the container start of a decoded frame of the given stream; NaN
+    // when the frame carries no timestamp.
+    double frameSeconds(const AVFrame& frame, const AVStream& stream) const;
+};
+
+enum class OpenResult { Opened, Failed };
+
+// Opens path, analyses it, chooses the streams, opens their decoders with FFmpeg's
+// own threading, and records the source facts in the job (size, rate, duration, …).
+OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out);
+
+// Seeks (backward to a key frame) to clipSeconds after the container start.
+void seekTo(SourceFile& source, double clipSeconds);
+
+}  // namespace source

@@ -1,0 +1,109 @@
+#pragma once
+// Shared by the transcode and merge tests: a job filled the way the front end fills
+// it, and a run of a worker on its own thread until it reports the end.
+
+#include "engine/AVConvert.h"
+#include "engine/CodecMap.h"
+#include "engine/PreviewSink.h"
+#include "engine/WorkerThread.h"
+#include "tests/support/MediaFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace pipelinetest {
+
+// Output settings of a small PSP-like H.264/AAC mp4 (tiny picture to stay fast).
+struct Settings {
+    int videoCodecId = codecmap::kVideoH264;
+    int audioCodecId = codecmap::kAudioAac;
+    int width = 160;
+    int height = 120;
+    double frameRate = 25;
+    int videoBitRate = 300000;
+    int audioBitRate = 64000;
+    int sampleRate = 44100;
+    int channels = 2;
+    bool encodeVideo = true;
+    int thumbnailMode = 1;
+};
+
+inline void fillJob(AVConvert& job, const std::vector<std::string>& sources, const std::vector<std::string>& outputs,
+                    const Settings& s = {}) {
+    job.fileCount = static_cast<int>(sources.size());
+    job.resetRowStates();
+    job.sourcePaths = sources;
+    job.outputPaths = outputs;
+    job.videoCodecId = s.videoCodecId;
+    job.audioCodecId = s.audioCodecId;
+    job.outputWidth = s.width;
+    job.outputHeight = s.height;
+    job.outputFrameRate = s.frameRate;
+    job.videoBitRate = s.videoBitRate;
+    job.audioBitRate = s.audioBitRate;
+    job.audioSampleRate = s.sampleRate;
+    job.audioChannels = s.channels;
+    job.encodeVideo = s.encodeVideo;
+    job.thumbnailMode = s.thumbnailMode;
+    job.currentFile = -1;
+    job.progressPercent = 0;
+    job.stopRequested = false;
+}
+
+// Clip times as the front end sets them: begin, end, length = end - begin.
+inline void setClip(AVConvert& job, int row, double begin, double end) {
+    job.clipBegin[row] = begin;
+    job.clipEnd[row] = end;
+    job.clipLength[row] = end - begin;
+}
+
+// Runs the worker on a thread and waits for it (the worker ends its thread itself).
+inline void runWorker(WorkerThread::Procedure worker, AVConvert& job) {
+    WorkerThread thread;
+    thread.start(worker, job);
+    thread.join();
+}
+
+// Records what the worker shows.
+class RecordingSink : public PreviewSink {
+public:
+    void rowBegins(int row) override {
+        std::lock_guard lock(m_mutex);
+        begun.push_back(row);
+    }
+    void picture(int row, const PreviewPicture& p) override {
+        std::lock_guard lock(m_mutex);
+        ++pictures;
+        lastRow = row;
+        sizeOk = sizeOk && p.y && p.u && p.v && p.yStride >= PreviewPicture::kWidth &&
+                 p.uStride >= PreviewPicture::kWidth / 2 && p.vStride >= PreviewPicture::kWidth / 2;
+        // Touch the last byte of each plane so ASan sees a short buffer.
+        lastLuma = p.y[(PreviewPicture::kHeight - 1) * p.yStride + PreviewPicture::kWidth - 1];
+        lastChroma = p.v[(PreviewPicture::kHeight / 2 - 1) * p.vStride + PreviewPicture::kWidth / 2 - 1];
+    }
+    void rowEnds(int row) override {
+        std::lock_guard lock(m_mutex);
+        ended.push_back(row);
+    }
+    std::vector<int> begun, ended;
+    int pictures = 0;
+    int lastRow = -1;
+    bool sizeOk = true;
+    int lastLuma = 0, lastChroma = 0;
+
+private:
+    std::mutex m_mutex;
+};
+
+inline double streamDuration(const std::string& path, const char* selector) {
+    return testmedia::decodedDuration(path, selector);
+}
+
+}  // namespace pipelinetest
