@@ -1,0 +1,34 @@
+#pragma once
+// The three commands of korbanix-cli. Each returns the process exit status.
+
+#include "cli/CliOptions.h"
+#include "cli/CliRun.h"
+
+#include <string>
+#include <vector>
+
+class AVConvert;
+
+namespace cli {
+
+// " 0: PS3 H.264 Video(*.mp4)" ... one line per profile on env.out.
+int RunProfiles(CliEnvironment& env);
+
+// One "field: value" line per probe result for each file; a rejected file gets the
+// task list's "File:" + name + " is invalid!" on env.err and makes the status 1.
+int RunProbe(const std::vector<std::string>& files, CliEnvironment& env);
+
+// Probes, fills the job as the GUI's Convert/Merge does, runs the worker, prints one
+// result line per file.
+int RunConvert(const CommandLine& command, CliEnvironment& env);
+
+// The probe as the task list judges a file: true when accepted.
+bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env);
+
+// "File:" + the path's file name + " is invalid!"
+std::string InvalidFileMessage(const std::string& path);
+
+// The probe result lines of one probed job, in the job's field names.
+std::string ProbeFieldLines(const AVConvert& job);
+
+}  // namespace cli

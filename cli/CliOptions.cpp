@@ -1,0 +1,280 @@
+#include "cli/CliOptions.h"
+
+#include "cli/SettingsText.h"
+#include "profiles/JobSetup.h"
+#include "profiles/ProfileTable.h"
+#include "profiles/SettingsRules.h"
+#include "profiles/TimeText.h"
+
+#include <array>
+#include <cctype>
+#include <functional>
+#include <sstream>
+
+namespace cli {
+
+namespace {
+
+// Names shown in messages; the lookups in profiles/JobSetup.h decide what is accepted.
+constexpr std::array<std::string_view, 13> kVideoEncoderNames{
+    "MPEG4", "H.264", "H.263", "DivX", "FLV", "WMV1", "WMV2",
+    "MPEG1VIDEO", "MPEG2VIDEO", "DVVIDEO", "RV20", "M-JPEG", "XVID"};
+constexpr std::array<std::string_view, 16> kAudioEncoderNames{
+    "AAC", "AC3", "AMR_NB", "MP3", "MP2", "WMA7", "WMA8", "VORBIS", "FLAC",
+    "PCM_S16LE", "PCM_S16BE", "PCM_S8", "PCM_U8", "PCM_MULAW", "PCM_ALAW", "APE"};
+constexpr std::array<std::string_view, 12> kFrameRateTexts{
+    "10.0 fps", "12.0 fps", "14.985 fps", "15.0 fps", "20.0 fps", "23.975 fps",
+    "24.0 fps", "25.0 fps", "29.97 fps", "30.0 fps", "50.0 fps", "60.0 fps"};
+
+template <std::size_t N>
+std::string JoinQuoted(const std::array<std::string_view, N>& items) {
+    std::string out;
+    for (auto item : items) {
+        if (!out.empty()) out += ", ";
+        out += "\"" + std::string(item) + "\"";
+    }
+    return out;
+}
+
+std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// One option's effect on the request; returns an error text or "" when accepted.
+using Apply = std::function<std::string(ConvertRequest&, const std::string&)>;
+
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue;
+    Apply apply;
+};
+
+std::string ApplyProfile(ConvertRequest& r, const std::string& v) {
+    bool digits = !v.empty() && v.size() <= 2;
+    for (char c : v) digits = digits && std::isdigit(static_cast<unsigned char>(c));
+    if (!digits || std::stoi(v) >= kProfileCount)
+        return "--profile wants a profile number from 0 to " + std::to_string(kProfileCount - 1) + ", not " +
+               Quote(v) + " (see 'korbanix-cli profiles')";
+    r.profile = std::stoi(v);
+    return "";
+}
+
+std::string ApplyTime(std::optional<std::string>& field, std::string_view name, const std::string& v) {
+    if (!IsTimeText(v)) return std::string(name) + " wants a time as HH:MM:SS (for example 00:01:30), not " + Quote(v);
+    field = v;
+    return "";
+}
+
+std::string ApplyExtension(ConvertRequest& r, const std::string& v) {
+    bool ok = v.size() >= 2 && v[0] == '.' && v.find('/') == std::string::npos && v.find('.', 1) == std::string::npos;
+    if (!ok) return "--extension wants a file extension such as .mp4, not " + Quote(v);
+    r.extension = v;
+    return "";
+}
+
+std::string ApplyVideoEncoder(ConvertRequest& r, const std::string& v) {
+    if (!VideoCodecIdFromName(v))
+        return "--video-encoder: unknown encoder " + Quote(v) + "; use one of " + JoinQuoted(kVideoEncoderNames);
+    r.overrides.videoEncoder = v;
+    return "";
+}
+
+std::string ApplyAudioEncoder(ConvertRequest& r, const std::string& v) {
+    if (!AudioCodecIdFromName(v))
+        return "--audio-encoder: unknown encoder " + Quote(v) + "; use one of " + JoinQuoted(kAudioEncoderNames);
+    r.overrides.audioEncoder = v;
+    return "";
+}
+
+std::string ApplySize(ConvertRequest& r, const std::string& v) {
+    auto size = OutputSizeFromText(v);
+    if (!size) return "--size wants WIDTH*HEIGHT (for example 720*480), not " + Quote(v);
+    r.overrides.width = size->width;
+    r.overrides.height = size->height;
+    return "";
+}
+
+std::string ApplyFrameRate(ConvertRequest& r, const std::string& v) {
+    if (!FrameRateFromText(v)) return "--frame-rate: unknown frame rate " + Quote(v) + "; use one of " + JoinQuoted(kFrameRateTexts);
+    r.overrides.frameRateText = v;
+    return "";
+}
+
+Apply BitRate(std::string_view name, std::optional<int> SettingOverrides::*field) {
+    return [name, field](ConvertRequest& r, const std::string& v) -> std::string {
+        auto rate = BitRateFromText(v);
+        if (!rate) return std::string(name) + " wants a bit rate such as \"512 kbps\" or \"4.75 kbps\", not " + Quote(v);
+        r.overrides.*field = *rate;
+        return "";
+    };
+}
+
+std::string ApplySampleRate(ConvertRequest& r, const std::string& v) {
+    auto rate = SampleRateFromText(v);
+    if (!rate) return "--sample-rate wants a sample rate such as \"44100 Hz\", not " + Quote(v);
+    r.overrides.sampleRate = *rate;
+    return "";
+}
+
+std::string ApplyChannels(ConvertRequest& r, const std::string& v) {
+    auto channels = ::ChannelsFromText(v);
+    if (!channels)
+        return "--channels wants \"1 Channel Mono\", \"2 Channel Stereo\" or \"5.1 Channel\", not " + Quote(v);
+    r.overrides.channels = *channels;
+    return "";
+}
+
+const std::vector<OptionSpec>& ConvertOptions() {
+    static const std::vector<OptionSpec> kOptions{
+        {"--profile", true, ApplyProfile},
+        {"--output", true,
+         [](ConvertRequest& r, const std::string& v) -> std::string {
+             if (v.empty()) return "--output wants a folder name";
+             r.outputFolder = v;
+             return "";
+         }},
+        {"--begin", true, [](ConvertRequest& r, const std::string& v) { return ApplyTime(r.beginText, "--begin", v); }},
+        {"--end", true, [](ConvertRequest& r, const std::string& v) { return ApplyTime(r.endText, "--end", v); }},
+        {"--video-encoder", true, ApplyVideoEncoder},
+        {"--audio-encoder", true, ApplyAudioEncoder},
+        {"--size", true, ApplySize},
+        {"--frame-rate", true, ApplyFrameRate},
+        {"--video-bitrate", true, BitRate("--video-bitrate", &SettingOverrides::videoBitRate)},
+        {"--audio-bitrate", true, BitRate("--audio-bitrate", &SettingOverrides::audioBitRate)},
+        {"--sample-rate", true, ApplySampleRate},
+        {"--channels", true, ApplyChannels},
+        {"--extension", true, ApplyExtension},
+        {"--quiet", false, [](ConvertRequest& r, const std::string&) { r.quiet = true; return std::string(); }},
+        {"--merge", false, [](ConvertRequest& r, const std::string&) { r.merge = true; return std::string(); }},
+    };
+    return kOptions;
+}
+
+const OptionSpec* FindOption(std::string_view name) {
+    for (const auto& spec : ConvertOptions())
+        if (spec.name == name) return &spec;
+    return nullptr;
+}
+
+ParseResult Fail(std::string message) { return ParseResult{std::nullopt, std::move(message)}; }
+
+bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+
+// Collects the file operands and options after the command word.
+ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& args) {
+    bool optionsEnded = false;
+    const std::string commandName = command.kind == CommandKind::Probe ? "probe" : "convert";
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            command.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        auto eq = arg.find('=');
+        std::string name = arg.substr(0, eq);
+        const OptionSpec* spec = FindOption(name);
+        if (!spec) return Fail("unknown option " + Quote(name));
+        if (command.kind != CommandKind::Convert) return Fail(commandName + " takes only file names, not " + Quote(name));
+        std::string value;
+        if (spec->takesValue) {
+            if (eq != std::string::npos) value = arg.substr(eq + 1);
+            else if (i + 1 < args.size()) value = args[++i];
+            else return Fail(name + " needs a value");
+        } else if (eq != std::string::npos) {
+            return Fail(name + " takes no value");
+        }
+        if (auto error = spec->apply(command.convert, value); !error.empty()) return Fail(error);
+    }
+    if (command.files.empty()) return Fail(commandName + " needs at least one file");
+    return ParseResult{std::move(command), ""};
+}
+
+std::string CheckConvertRequest(const ConvertRequest& r) {
+    if (r.merge && (r.beginText || r.endText))
+        return "--begin and --end cannot be used with --merge: a merge joins the whole files";
+    if (r.beginText && r.endText && ParseTime(*r.beginText) >= ParseTime(*r.endText))
+        return "--begin " + *r.beginText + " is not before --end " + *r.endText;
+    return "";
+}
+
+}  // namespace
+
+bool IsTimeText(std::string_view text) {
+    auto first = text.find(':');
+    auto last = text.rfind(':');
+    if (first == std::string_view::npos || first == last) return false;
+    std::string_view h = text.substr(0, first), m = text.substr(first + 1, last - first - 1), s = text.substr(last + 1);
+    auto digits = [](std::string_view part) {
+        if (part.empty()) return false;
+        for (char c : part)
+            if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+        return true;
+    };
+    // Hours are limited so that hours * 3600 stays inside a 32-bit second count.
+    if (!digits(h) || h.size() > 5 || !digits(m) || !digits(s) || m.size() != 2 || s.size() != 2) return false;
+    return (m[0] - '0') < 6 && (s[0] - '0') < 6;
+}
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args) {
+    for (const auto& arg : args) {
+        if (arg == "--") break;
+        if (IsHelp(arg)) return ParseResult{CommandLine{}, ""};
+    }
+    if (args.empty() || args[0] == "help") return ParseResult{CommandLine{}, ""};
+    CommandLine command;
+    const std::string& word = args[0];
+    if (word == "profiles") {
+        if (args.size() > 1) return Fail("profiles takes no arguments");
+        command.kind = CommandKind::Profiles;
+        return ParseResult{command, ""};
+    }
+    if (word == "probe") command.kind = CommandKind::Probe;
+    else if (word == "convert") command.kind = CommandKind::Convert;
+    else return Fail("unknown command " + Quote(word) + " (use profiles, probe or convert)");
+
+    ParseResult result = ParseOperands(std::move(command), args);
+    if (result.command && result.command->kind == CommandKind::Convert) {
+        if (auto error = CheckConvertRequest(result.command->convert); !error.empty()) return Fail(error);
+    }
+    return result;
+}
+
+std::string UsageText() {
+    std::ostringstream u;
+    u << "Usage:\n"
+         "  korbanix-cli profiles                 list the output profiles with their numbers\n"
+         "  korbanix-cli probe FILE...            show what the converter reads from each file\n"
+         "  korbanix-cli convert [options] FILE...\n"
+         "                                        convert each file into its own output file\n"
+         "  korbanix-cli --help                   show this text\n"
+         "\n"
+         "Options of convert:\n"
+         "  --profile N            output profile 0-15 (default 0, see 'profiles')\n"
+         "  --output DIR           output folder (default: the current folder; created if missing)\n"
+         "  --begin HH:MM:SS       start of the converted part of every file (default 00:00:00)\n"
+         "  --end HH:MM:SS         end of the converted part (default: the file's length)\n"
+         "  --merge                join all files into one output, one after the other\n"
+         "  --video-encoder NAME   for example \"H.264\", \"MPEG4\", \"DivX\", \"WMV2\", \"MPEG2VIDEO\"\n"
+         "  --audio-encoder NAME   for example \"AAC\", \"MP3\", \"MP2\", \"WMA8\", \"PCM_S16LE\"\n"
+         "  --size W*H             picture size, for example 720*480\n"
+         "  --frame-rate TEXT      for example \"29.97 fps\", \"25.0 fps\", \"15.0 fps\"\n"
+         "  --video-bitrate TEXT   for example \"512 kbps\"\n"
+         "  --audio-bitrate TEXT   for example \"128 kbps\" or \"4.75 kbps\"\n"
+         "  --sample-rate TEXT     for example \"44100 Hz\"\n"
+         "  --channels TEXT        \"1 Channel Mono\", \"2 Channel Stereo\" or \"5.1 Channel\"\n"
+         "  --extension .EXT       output container by extension instead of the profile's\n"
+         "  --quiet                no progress output\n"
+         "\n"
+         "An output never replaces an existing file: a taken name gets \"(0)\", \"(1)\", ...\n"
+         "Video outputs get a 160x120 \".THM\" picture beside them.\n"
+         "At the end one line per file is printed: Completed<TAB>source<TAB>output or\n"
+         "Failure<TAB>source. Ctrl+C stops after the current output has been finished.\n"
+         "\n"
+         "Exit status: 0 all files completed, 1 a file failed or was rejected,\n"
+         "2 wrong usage, 130 stopped by Ctrl+C.\n";
+    return u.str();
+}
+
+}  // namespace cli

@@ -1,0 +1,68 @@
+#pragma once
+// Parsing of the korbanix-cli command line into a checked request. Every value is
+// validated here, so a bad option never reaches the engine: the caller prints
+// `error` (and a hint to --help) and exits with kExitUsage.
+//
+//   korbanix-cli profiles
+//   korbanix-cli probe FILE...
+//   korbanix-cli convert [options] FILE...
+//   korbanix-cli --help
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;  // a row failed or a file was rejected
+constexpr int kExitUsage = 2;
+constexpr int kMaxFiles = 9999;  // rows a job can hold
+
+enum class CommandKind { Help, Profiles, Probe, Convert };
+
+// Overrides of the profile's values, as the settings dialog's texts.
+struct SettingOverrides {
+    std::optional<std::string> videoEncoder;  // "H.264", "MPEG4", ...
+    std::optional<std::string> audioEncoder;  // "AAC", "MP3", ...
+    std::optional<int> width, height;          // from "W*H"
+    std::optional<std::string> frameRateText;  // one of the twelve frame-rate texts
+    std::optional<int> videoBitRate;           // bit/s, from "512 kbps"
+    std::optional<int> audioBitRate;
+    std::optional<int> sampleRate;             // Hz, from "44100 Hz"
+    std::optional<int> channels;               // 1, 2 or 6
+};
+
+struct ConvertRequest {
+    int profile = 0;
+    std::optional<std::string> outputFolder;
+    std::optional<std::string> beginText;  // "HH:MM:SS", checked
+    std::optional<std::string> endText;
+    std::optional<std::string> extension;  // ".mkv"
+    SettingOverrides overrides;
+    bool quiet = false;
+    bool merge = false;
+};
+
+struct CommandLine {
+    CommandKind kind = CommandKind::Help;
+    std::vector<std::string> files;
+    ConvertRequest convert;
+};
+
+struct ParseResult {
+    std::optional<CommandLine> command;  // set on success
+    std::string error;                   // set on failure
+};
+
+// args excludes the program name.
+ParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+// "H:MM:SS" with one or more hour digits, two-digit minutes and seconds below 60.
+bool IsTimeText(std::string_view text);
+
+// The --help text.
+std::string UsageText();
+
+}  // namespace cli

@@ -1,0 +1,77 @@
+#include "cli/CliRun.h"
+
+#include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
+#include "engine/MergeWorker.h"
+#include "engine/ProbeMedia.h"
+#include "engine/TranscodeWorker.h"
+
+#include <cerrno>
+#include <ctime>
+#include <ostream>
+#include <pthread.h>
+
+namespace cli {
+
+SignalStopSource::~SignalStopSource() {
+    if (!m_armed) return;
+    timespec none{0, 0};
+    while (sigtimedwait(&m_signals, nullptr, &none) > 0) {
+    }
+    pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+}
+
+void SignalStopSource::arm() {
+    if (m_armed) return;
+    sigemptyset(&m_signals);
+    sigaddset(&m_signals, SIGINT);
+    sigaddset(&m_signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &m_signals, &m_previous);
+    m_armed = true;
+}
+
+int SignalStopSource::wait(std::chrono::milliseconds timeout) {
+    if (!m_armed) arm();
+    auto whole = std::chrono::duration_cast<std::chrono::seconds>(timeout);
+    auto rest = std::chrono::duration_cast<std::chrono::nanoseconds>(timeout - whole);
+    timespec span{static_cast<time_t>(whole.count()), static_cast<long>(rest.count())};
+    for (;;) {
+        int signal = sigtimedwait(&m_signals, nullptr, &span);
+        if (signal > 0) return signal;
+        if (errno != EINTR) return 0;  // EAGAIN: the time is up
+    }
+}
+
+CliEnvironment DefaultEnvironment(std::ostream& out, std::ostream& err) {
+    CliEnvironment env;
+    env.out = &out;
+    env.err = &err;
+    env.probe = &ProbeMedia;
+    env.transcodeWorker = &TranscodeWorker;
+    env.mergeWorker = &MergeWorker;
+    return env;
+}
+
+int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
+    ParseResult parsed = ParseCommandLine(args);
+    if (!parsed.command) {
+        *env.err << "korbanix-cli: " << parsed.error << "\n"
+                 << "Try 'korbanix-cli --help' for more information.\n";
+        return kExitUsage;
+    }
+    const CommandLine& command = *parsed.command;
+    switch (command.kind) {
+    case CommandKind::Help:
+        *env.out << UsageText();
+        return kExitOk;
+    case CommandKind::Profiles:
+        return RunProfiles(env);
+    case CommandKind::Probe:
+        return RunProbe(command.files, env);
+    case CommandKind::Convert:
+        return RunConvert(command, env);
+    }
+    return kExitUsage;
+}
+
+}  // namespace cli

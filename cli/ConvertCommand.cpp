@@ -1,0 +1,268 @@
+#include "cli/CliCommands.h"
+#include "cli/ProgressText.h"
+#include "engine/AVConvert.h"
+#include "engine/WorkerThread.h"
+#include "profiles/JobSetup.h"
+#include "profiles/OutputSettings.h"
+#include "profiles/ProfileTable.h"
+#include "profiles/TimeText.h"
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <ostream>
+#include <system_error>
+#include <utility>
+
+namespace cli {
+
+namespace {
+
+// The GUI's message when the output folder neither exists nor can be made (its text,
+// typing slip included, is what users of the GUI know).
+constexpr const char* kFolderMessage =
+    "The folder that you selected does not exit.Please specify a different folder!";
+constexpr const char* kMergeMessage = "Merge is effective when two or more files are chosen!";
+
+// Lines the worker thread hands to the polling thread (libjpeg errors), printed
+// between progress updates so they never tear the progress bar.
+class MessageQueue {
+public:
+    void push(std::string line) {
+        std::lock_guard lock(m_mutex);
+        m_lines.push_back(std::move(line));
+    }
+    std::vector<std::string> take() {
+        std::lock_guard lock(m_mutex);
+        return std::exchange(m_lines, {});
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::string> m_lines;
+};
+
+class ProgressDisplay {
+public:
+    ProgressDisplay(CliEnvironment& env, bool quiet) : m_env(env), m_quiet(quiet) {}
+
+    void update(const ProgressSnapshot& s) {
+        if (m_quiet) return;
+        if (m_env.errIsTerminal) {
+            *m_env.err << "\r" << FormatProgressBar(s, m_env.terminalColumns) << "\033[K" << std::flush;
+            m_drawn = true;
+            return;
+        }
+        // Plain lines go to logs: one when a file starts and one per tenth of it.
+        int tenth = s.percent < 0 ? -1 : std::min(s.percent, 100) / 10;
+        if (s.filesDone == m_lastFile && tenth == m_lastTenth) return;
+        m_lastFile = s.filesDone;
+        m_lastTenth = tenth;
+        *m_env.err << FormatProgressLine(s) << "\n" << std::flush;
+    }
+
+    void message(const std::string& line) {
+        clear();
+        *m_env.err << line << "\n" << std::flush;
+    }
+
+    void clear() {
+        if (!m_drawn) return;
+        *m_env.err << "\r\033[K" << std::flush;
+        m_drawn = false;
+    }
+
+private:
+    CliEnvironment& m_env;
+    bool m_quiet;
+    bool m_drawn = false;
+    int m_lastFile = -1;
+    int m_lastTenth = -2;
+};
+
+OutputSettings SettingsFor(const ConvertRequest& request) {
+    OutputSettings settings;
+    ResetOutputSettings(settings);
+    LoadProfile(settings, request.profile);
+    const SettingOverrides& o = request.overrides;
+    if (o.videoEncoder) settings.videoEncoder = *o.videoEncoder;
+    if (o.audioEncoder) settings.audioEncoder = *o.audioEncoder;
+    if (o.width && o.height) {
+        settings.width = *o.width;
+        settings.height = *o.height;
+    }
+    if (o.frameRateText) settings.frameRateText = *o.frameRateText;
+    if (o.videoBitRate) settings.videoBitRate = *o.videoBitRate;
+    if (o.audioBitRate) settings.audioBitRate = *o.audioBitRate;
+    if (o.sampleRate) settings.sampleRate = *o.sampleRate;
+    if (o.channels) settings.channels = *o.channels;
+    return settings;
+}
+
+std::string ExtensionFor(const ConvertRequest& request) {
+    if (request.extension) return *request.extension;
+    return ExtensionFromProfile(Profiles()[request.profile].displayText);
+}
+
+struct ProbedRows {
+    std::vector<TaskRow> rows;
+    int rejected = 0;
+};
+
+// Probes every file as the task list's Add does and turns the accepted ones into
+// checked rows with their clip range (whole seconds, as the task list holds it).
+ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest& request, CliEnvironment& env) {
+    ProbedRows probed;
+    auto job = std::make_unique<AVConvert>();
+    for (const auto& path : files) {
+        if (!ProbeFile(path, *job, env)) {
+            *env.err << InvalidFileMessage(path) << "\n";
+            ++probed.rejected;
+            continue;
+        }
+        int length = static_cast<int>(std::min<std::int64_t>(job->probeDurationSeconds, INT_MAX));
+        int begin = request.beginText ? ParseTime(*request.beginText) : 0;
+        int end = request.endText ? ParseTime(*request.endText) : length;
+        // A clip that ends where it begins would give an empty output reported as
+        // completed; a merge reads whole files, so only conversions check it.
+        if (!request.merge && end <= begin) {
+            *env.err << "File:" << FileNameOf(path) << " has nothing to convert between " << FormatTime(begin)
+                     << " and " << FormatTime(end) << "!\n";
+            ++probed.rejected;
+            continue;
+        }
+        probed.rows.push_back(TaskRow{path, FormatTime(begin), FormatTime(end), true});
+    }
+    return probed;
+}
+
+// The GUI's folder check, except that an existing entry must be a folder: a plain
+// file of that name would only make every row fail.
+std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request) {
+    std::error_code ec;
+    std::string folder = request.outputFolder ? *request.outputFolder : std::filesystem::current_path(ec).string();
+    if (ec) return std::nullopt;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (std::filesystem::exists(folder, ec)) {
+        if (std::filesystem::is_directory(folder, ec)) return folder;
+        return std::nullopt;
+    }
+    if (!std::filesystem::create_directory(folder, ec) || ec) return std::nullopt;
+    return folder;
+}
+
+ProgressSnapshot SnapshotOf(const AVConvert& job) {
+    ProgressSnapshot s;
+    s.fileCount = job.fileCount;
+    int current = std::clamp(job.currentFile.load(std::memory_order_relaxed), 0, job.fileCount);
+    s.filesDone = current;
+    if (current < job.fileCount) {
+        s.fileName = FileNameOf(job.sourcePaths[current]);
+        s.percent = job.progressPercent.load(std::memory_order_relaxed);
+    } else {
+        s.percent = 100;
+    }
+    return s;
+}
+
+void PrintMessages(MessageQueue& messages, ProgressDisplay& display) {
+    for (const auto& line : messages.take()) display.message(line);
+}
+
+// Starts the worker and polls the job like the GUI's 300 ms timer until the worker
+// has passed the last row or a stop signal came; then waits for the worker, which
+// finishes the output it is writing. Returns the stop signal, or 0.
+int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay& display, MessageQueue& messages,
+              CliEnvironment& env) {
+    WorkerThread worker;
+    env.stopSource->arm();
+    worker.start(procedure, job);
+    int stopSignal = 0;
+    while (job.currentFile.load(std::memory_order_relaxed) < job.fileCount) {
+        int signal = env.stopSource->wait(env.pollInterval);
+        PrintMessages(messages, display);
+        if (signal != 0) {
+            stopSignal = signal;
+            job.stopRequested.store(true, std::memory_order_relaxed);
+            display.message("Stopping: finishing the current output...");
+            break;
+        }
+        display.update(SnapshotOf(job));
+    }
+    worker.join();
+    PrintMessages(messages, display);
+    display.clear();
+    return stopSignal;
+}
+
+// The output every merged row went into: the first row that completed created it.
+std::string MergedOutputPath(const AVConvert& job) {
+    for (int i = 0; i < job.fileCount; ++i)
+        if (job.fileState[i].load(std::memory_order_relaxed) == kRowCompleted) return job.outputPaths[i];
+    return job.outputPaths.empty() ? std::string() : job.outputPaths[0];
+}
+
+// One line per row; rows a stop left unfinished get none. Returns whether every
+// row completed.
+bool PrintResults(const AVConvert& job, bool merge, bool stopped, std::ostream& out) {
+    bool allCompleted = true;
+    const std::string merged = merge ? MergedOutputPath(job) : std::string();
+    for (int i = 0; i < job.fileCount; ++i) {
+        auto state = job.fileState[i].load(std::memory_order_relaxed);
+        if (state == kRowCompleted) {
+            out << "Completed\t" << job.sourcePaths[i] << "\t" << (merge ? merged : job.outputPaths[i]) << "\n";
+            continue;
+        }
+        allCompleted = false;
+        if (state == kRowPending && stopped) continue;
+        out << "Failure\t" << job.sourcePaths[i] << "\n";
+    }
+    out.flush();
+    return allCompleted;
+}
+
+}  // namespace
+
+int RunConvert(const CommandLine& command, CliEnvironment& env) {
+    const ConvertRequest& request = command.convert;
+    if (command.files.size() > static_cast<std::size_t>(kMaxFiles)) {
+        *env.err << "korbanix-cli: " << command.files.size()
+                 << " files given; at most 9,999 files can be converted in one run.\n";
+        return kExitUsage;
+    }
+    if (request.merge && command.files.size() < 2) {
+        *env.err << kMergeMessage << "\n";
+        return kExitUsage;
+    }
+    ProbedRows probed = ProbeRows(command.files, request, env);
+    if (probed.rows.empty()) return kExitFailed;
+    if (request.merge && probed.rows.size() < 2) {
+        *env.err << kMergeMessage << "\n";
+        return kExitFailed;
+    }
+    auto folder = PrepareOutputFolder(request);
+    if (!folder) {
+        *env.err << kFolderMessage << "\n";
+        return kExitUsage;
+    }
+
+    auto job = std::make_unique<AVConvert>();
+    MessageQueue messages;
+    FillJob(*job, probed.rows, SettingsFor(request), *folder, ExtensionFor(request),
+            request.merge ? JobKind::Merge : JobKind::Convert);
+    job->previewOff.store(true, std::memory_order_relaxed);  // nobody watches: skip the preview scaling
+    job->jpegError = [&messages](const std::string& message) { messages.push("JPEG Error: " + message); };
+
+    ProgressDisplay display(env, request.quiet);
+    int stopSignal = Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, display, messages, env);
+    bool allCompleted = PrintResults(*job, request.merge, stopSignal != 0, *env.out);
+    if (stopSignal != 0) {
+        *env.err << "Stopped.\n";
+        return 128 + stopSignal;
+    }
+    return allCompleted && probed.rejected == 0 ? kExitOk : kExitFailed;
+}
+
+}  // namespace cli

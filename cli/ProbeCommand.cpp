@@ -1,0 +1,77 @@
+#include "cli/CliCommands.h"
+#include "cli/ProgressText.h"
+#include "engine/AVConvert.h"
+#include "engine/ProbeMedia.h"
+#include "profiles/ProfileTable.h"
+
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+namespace cli {
+
+int RunProfiles(CliEnvironment& env) {
+    const auto& profiles = Profiles();
+    for (int i = 0; i < kProfileCount; ++i) {
+        std::string index = std::to_string(i);
+        if (index.size() < 2) index = " " + index;
+        // The display texts start with a blank of their own.
+        *env.out << index << ":" << profiles[i].displayText << "\n";
+    }
+    return kExitOk;
+}
+
+std::string InvalidFileMessage(const std::string& path) { return "File:" + FileNameOf(path) + " is invalid!"; }
+
+bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env) {
+    job.probePath = path;
+    int result = env.probe(job);
+    return ProbeAccepted(result, job);
+}
+
+std::string ProbeFieldLines(const AVConvert& job) {
+    std::ostringstream lines;
+    auto field = [&lines](const char* name, const auto& value) { lines << name << ": " << value << "\n"; };
+    field("probeStartSeconds", job.probeStartSeconds);
+    field("probeDurationSeconds", job.probeDurationSeconds);
+    field("durationMicroseconds", job.durationMicroseconds);
+    field("fileSize", job.fileSize);
+    field("videoStreamIndex", job.videoStreamIndex);
+    field("audioStreamIndex", job.audioStreamIndex);
+    field("sourceWidth", job.sourceWidth);
+    field("sourceHeight", job.sourceHeight);
+    field("sourceRateNum", job.sourceRateNum);
+    field("sourceRateDen", job.sourceRateDen);
+    field("sourceFrameRate", job.sourceFrameRate);
+    field("videoCodecId", job.videoCodecId);
+    field("videoCodec", job.videoCodecName);
+    field("videoBitRate", job.videoBitRate);
+    field("audioCodecId", job.audioCodecId);
+    field("audioCodec", job.audioCodecName);
+    field("audioChannels", job.audioChannels);
+    field("audioSampleRate", job.audioSampleRate);
+    field("audioBitRate", job.audioBitRate);
+    return lines.str();
+}
+
+int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
+    int status = kExitOk;
+    bool first = true;
+    for (const auto& path : files) {
+        // A fresh job per file: the probe leaves the frame-rate fields of an audio-only
+        // file as the previous file had them, which would print another file's values.
+        auto job = std::make_unique<AVConvert>();
+        if (!ProbeFile(path, *job, env)) {
+            *env.err << InvalidFileMessage(path) << "\n";
+            status = kExitFailed;
+            continue;
+        }
+        if (!first) *env.out << "\n";
+        first = false;
+        *env.out << "probePath: " << path << "\n" << ProbeFieldLines(*job);
+    }
+    env.out->flush();
+    return status;
+}
+
+}  // namespace cli

@@ -1,0 +1,67 @@
+#include "cli/ProgressText.h"
+
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+constexpr int kBarCells = 20;
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Characters as the terminal counts them (UTF-8 code points, not bytes).
+int CharacterCount(const std::string& text) {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
+}
+
+// Keeps the last `keep` characters of text behind "...", never splitting a character.
+std::string ShortenFront(const std::string& text, int keep) {
+    if (CharacterCount(text) <= keep) return text;
+    if (keep <= 3) return std::string(std::max(keep, 0), '.');
+    int wanted = keep - 3;
+    std::size_t start = text.size();
+    while (start > 0 && wanted > 0) {
+        --start;
+        if (!IsContinuationByte(text[start])) --wanted;
+    }
+    return "..." + text.substr(start);
+}
+
+std::string PercentText(int percent) {
+    if (percent < 0) return "  -%";
+    std::string digits = std::to_string(std::min(percent, 100));
+    return std::string(3 - std::min<std::size_t>(digits.size(), 3), ' ') + digits + "%";
+}
+
+std::string DoneText(const ProgressSnapshot& s) {
+    return std::to_string(s.filesDone) + " of " + std::to_string(s.fileCount) + (s.fileCount == 1 ? " file" : " files") +
+           " done";
+}
+
+}  // namespace
+
+std::string FormatProgressBar(const ProgressSnapshot& s, int columns) {
+    int percent = std::clamp(s.percent, 0, 100);
+    int filled = percent * kBarCells / 100;
+    std::string bar = "[" + std::string(filled, '#') + std::string(kBarCells - filled, '-') + "] " + PercentText(s.percent);
+    std::string done = DoneText(s);
+    int room = columns - 1 - CharacterCount(bar) - CharacterCount(done) - 4;
+    std::string line = bar + "  ";
+    if (room > 0 && !s.fileName.empty()) line += ShortenFront(s.fileName, room) + "  ";
+    line += done;
+    if (CharacterCount(line) > columns - 1) line = bar;
+    return line;
+}
+
+std::string FormatProgressLine(const ProgressSnapshot& s) {
+    std::string percent = s.percent < 0 ? "-" : std::to_string(std::min(s.percent, 100));
+    return s.fileName + ": " + percent + "% (" + DoneText(s) + ")";
+}
+
+std::string FileNameOf(const std::string& path) {
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace cli

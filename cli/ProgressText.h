@@ -1,0 +1,27 @@
+#pragma once
+// What the command line shows while a worker runs: one snapshot of the job's exchange
+// fields, drawn either as a one-line bar redrawn in place (standard error is a
+// terminal) or as plain lines for logs and pipes.
+
+#include <string>
+
+namespace cli {
+
+struct ProgressSnapshot {
+    std::string fileName;  // name of the current source, without its folder
+    int percent = -1;      // 0..100 of the current file (of the whole merge); -1 = nothing yet
+    int filesDone = 0;
+    int fileCount = 0;
+};
+
+// "[#########-----------]  42%  clip.mkv  1 of 3 files done", at most columns - 1
+// characters wide (a long name is shortened at its front with "...").
+std::string FormatProgressBar(const ProgressSnapshot& snapshot, int columns);
+
+// "clip.mkv: 42% (1 of 3 files done)"
+std::string FormatProgressLine(const ProgressSnapshot& snapshot);
+
+// The part of a path after its last "/" (the whole path when it has none).
+std::string FileNameOf(const std::string& path);
+
+}  // namespace cli

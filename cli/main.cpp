@@ -1,0 +1,18 @@
+// korbanix-cli: the command-line front end over the conversion engine.
+#include "cli/CliRun.h"
+
+#include <iostream>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    cli::SignalStopSource stopSource;
+    cli::CliEnvironment env = cli::DefaultEnvironment(std::cout, std::cerr);
+    env.stopSource = &stopSource;
+    env.errIsTerminal = isatty(STDERR_FILENO) == 1;
+    winsize size{};
+    if (env.errIsTerminal && ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        env.terminalColumns = size.ws_col;
+    return cli::RunCli(args, env);
+}

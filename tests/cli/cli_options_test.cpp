@@ -1,0 +1,160 @@
+#include "cli/CliOptions.h"
+#include "cli/SettingsText.h"
+
+#include <gtest/gtest.h>
+
+using namespace cli;
+
+namespace {
+
+ParseResult Parse(std::vector<std::string> args) { return ParseCommandLine(args); }
+
+ConvertRequest ParseConvert(std::vector<std::string> args) {
+    args.insert(args.begin(), "convert");
+    args.push_back("clip.mkv");
+    ParseResult r = ParseCommandLine(args);
+    EXPECT_TRUE(r.command.has_value()) << r.error;
+    return r.command ? r.command->convert : ConvertRequest{};
+}
+
+std::string ConvertError(std::vector<std::string> args) {
+    args.insert(args.begin(), "convert");
+    args.push_back("clip.mkv");
+    ParseResult r = ParseCommandLine(args);
+    EXPECT_FALSE(r.command.has_value());
+    return r.error;
+}
+
+}  // namespace
+
+TEST(CliCommandLine, CommandsAndHelp) {
+    EXPECT_EQ(Parse({}).command->kind, CommandKind::Help);
+    EXPECT_EQ(Parse({"--help"}).command->kind, CommandKind::Help);
+    EXPECT_EQ(Parse({"help"}).command->kind, CommandKind::Help);
+    EXPECT_EQ(Parse({"convert", "-h", "a.mkv"}).command->kind, CommandKind::Help);
+    EXPECT_EQ(Parse({"profiles"}).command->kind, CommandKind::Profiles);
+
+    auto probe = Parse({"probe", "a.mkv", "b.mp3"});
+    ASSERT_TRUE(probe.command);
+    EXPECT_EQ(probe.command->kind, CommandKind::Probe);
+    EXPECT_EQ(probe.command->files, (std::vector<std::string>{"a.mkv", "b.mp3"}));
+
+    EXPECT_NE(Parse({"frobnicate"}).error.find("unknown command"), std::string::npos);
+    EXPECT_NE(Parse({"profiles", "x"}).error.find("no arguments"), std::string::npos);
+    EXPECT_NE(Parse({"probe"}).error.find("at least one file"), std::string::npos);
+    EXPECT_NE(Parse({"convert", "--profile", "3"}).error.find("at least one file"), std::string::npos);
+    EXPECT_NE(Parse({"probe", "--profile", "3", "a.mkv"}).error.find("only file names"), std::string::npos);
+}
+
+TEST(CliCommandLine, ConvertDefaultsAreProfileZeroWithNoOverrides) {
+    auto r = Parse({"convert", "a.mkv", "b.avi"});
+    ASSERT_TRUE(r.command);
+    const ConvertRequest& c = r.command->convert;
+    EXPECT_EQ(c.profile, 0);
+    EXPECT_FALSE(c.outputFolder || c.beginText || c.endText || c.extension);
+    EXPECT_FALSE(c.quiet || c.merge);
+    EXPECT_FALSE(c.overrides.videoEncoder || c.overrides.width || c.overrides.videoBitRate || c.overrides.channels);
+    EXPECT_EQ(r.command->files, (std::vector<std::string>{"a.mkv", "b.avi"}));
+}
+
+TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
+    ConvertRequest c = ParseConvert({"--profile", "9", "--output=/tmp/out", "--begin", "00:00:05", "--end=01:02:03",
+                                     "--video-encoder", "MPEG4", "--audio-encoder=MP3", "--size", "368*208",
+                                     "--frame-rate", "25.0 fps", "--video-bitrate", "512 kbps", "--audio-bitrate",
+                                     "4.75 kbps", "--sample-rate", "8000 Hz", "--channels", "1 Channel Mono",
+                                     "--extension", ".mkv", "--quiet"});
+    EXPECT_EQ(c.profile, 9);
+    EXPECT_EQ(c.outputFolder, "/tmp/out");
+    EXPECT_EQ(c.beginText, "00:00:05");
+    EXPECT_EQ(c.endText, "01:02:03");
+    EXPECT_EQ(c.overrides.videoEncoder, "MPEG4");
+    EXPECT_EQ(c.overrides.audioEncoder, "MP3");
+    EXPECT_EQ(c.overrides.width, 368);
+    EXPECT_EQ(c.overrides.height, 208);
+    EXPECT_EQ(c.overrides.frameRateText, "25.0 fps");
+    EXPECT_EQ(c.overrides.videoBitRate, 512000);
+    EXPECT_EQ(c.overrides.audioBitRate, 4750);
+    EXPECT_EQ(c.overrides.sampleRate, 8000);
+    EXPECT_EQ(c.overrides.channels, 1);
+    EXPECT_EQ(c.extension, ".mkv");
+    EXPECT_TRUE(c.quiet);
+}
+
+TEST(CliCommandLine, DoubleDashEndsOptions) {
+    auto r = Parse({"convert", "--quiet", "--", "--profile", "-odd.mkv"});
+    ASSERT_TRUE(r.command) << r.error;
+    EXPECT_EQ(r.command->files, (std::vector<std::string>{"--profile", "-odd.mkv"}));
+    EXPECT_TRUE(r.command->convert.quiet);
+}
+
+TEST(CliCommandLine, UsageErrorsNameTheProblem) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string expected;
+    };
+    const std::vector<Case> cases{
+        {{"--profile", "16"}, "0 to 15"},
+        {{"--profile", "-1"}, "0 to 15"},
+        {{"--profile", "two"}, "0 to 15"},
+        {{"--colour", "red"}, "unknown option"},
+        {{"--quiet=yes"}, "takes no value"},
+        {{"--begin", "1:2:3"}, "HH:MM:SS"},
+        {{"--end", "00:60:00"}, "HH:MM:SS"},
+        {{"--end", "00:00:99"}, "HH:MM:SS"},
+        {{"--begin", "00:00:10", "--end", "00:00:10"}, "is not before"},
+        {{"--merge", "--begin", "00:00:01"}, "--merge"},
+        {{"--size", "720x480"}, "WIDTH*HEIGHT"},
+        {{"--size", "*480"}, "WIDTH*HEIGHT"},
+        {{"--size", "0*480"}, "WIDTH*HEIGHT"},
+        {{"--video-bitrate", "512"}, "512 kbps"},
+        {{"--video-bitrate", "0 kbps"}, "512 kbps"},
+        {{"--audio-bitrate", "9999999999 kbps"}, "512 kbps"},
+        {{"--sample-rate", "44100"}, "44100 Hz"},
+        {{"--channels", "2 Channel stereo"}, "2 Channel Stereo"},
+        {{"--video-encoder", "h.264"}, "unknown encoder"},
+        {{"--audio-encoder", "aac"}, "unknown encoder"},
+        {{"--frame-rate", "29.97"}, "unknown frame rate"},
+        {{"--extension", "mp4"}, "extension"},
+        {{"--extension", "./x"}, "extension"},
+        {{"--output", ""}, "folder"},
+    };
+    EXPECT_NE(Parse({"convert", "a.mkv", "--profile"}).error.find("--profile needs a value"), std::string::npos);
+    for (const auto& c : cases) {
+        std::string error = ConvertError(c.args);
+        EXPECT_NE(error.find(c.expected), std::string::npos) << c.args[0] << " gave: " << error;
+    }
+}
+
+TEST(CliTimeText, AcceptsOnlyClockTexts) {
+    EXPECT_TRUE(IsTimeText("00:00:00"));
+    EXPECT_TRUE(IsTimeText("01:02:05"));
+    EXPECT_TRUE(IsTimeText("123:59:59"));
+    EXPECT_FALSE(IsTimeText("1:02"));
+    EXPECT_FALSE(IsTimeText("01:2:05"));
+    EXPECT_FALSE(IsTimeText("aa:00:00"));
+    EXPECT_FALSE(IsTimeText("00:00:05 "));
+    EXPECT_FALSE(IsTimeText("999999:00:00"));  // would overflow the seconds count
+}
+
+TEST(CliSettingsText, OverrideTextsAreReadWithTheDialogRulesButRefuseWhatWouldBeZero) {
+    EXPECT_EQ(BitRateFromText("128 kbps"), 128000);
+    EXPECT_EQ(BitRateFromText("4.75 kbps"), 4750);
+    EXPECT_EQ(BitRateFromText("10.2 kbps"), 10200);
+    EXPECT_EQ(BitRateFromText("7.95 kbps"), 7950);
+    EXPECT_FALSE(BitRateFromText("128"));
+    EXPECT_FALSE(BitRateFromText("fast kbps"));
+    EXPECT_FALSE(BitRateFromText("44100 Hz"));
+    EXPECT_FALSE(BitRateFromText("99999999999 kbps"));
+
+    EXPECT_EQ(SampleRateFromText("22050 Hz"), 22050);
+    EXPECT_FALSE(SampleRateFromText("0 Hz"));
+    EXPECT_FALSE(SampleRateFromText("44100"));
+
+    auto size = OutputSizeFromText("1408*1152");
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->width, 1408);
+    EXPECT_EQ(size->height, 1152);
+    EXPECT_FALSE(OutputSizeFromText("720x480"));
+    EXPECT_FALSE(OutputSizeFromText("720*"));
+    EXPECT_FALSE(OutputSizeFromText(""));
+}

@@ -1,0 +1,378 @@
+// The command-line run loop driven with a fake probe, fake workers and a fake stop
+// source: what reaches the job, the result lines, messages and exit statuses.
+#include "cli/CliOptions.h"
+#include "cli/CliRun.h"
+#include "cli/ProgressText.h"
+#include "engine/AVConvert.h"
+#include "engine/CodecMap.h"
+#include "tests/support/MediaFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+using namespace cli;
+
+namespace {
+
+// What a fake worker saw of the job when it started.
+struct SeenJob {
+    bool ran = false;
+    bool merge = false;
+    int fileCount = 0;
+    std::vector<std::string> sources, outputs;
+    std::vector<double> clipBegin, clipEnd, clipLength;
+    int mergeTotalSeconds = 0;
+    int videoCodecId = 0, audioCodecId = 0, videoBitRate = 0, audioBitRate = 0;
+    int width = 0, height = 0, sampleRate = 0, channels = 0, thumbnailMode = 0;
+    double frameRate = 0;
+    bool encodeVideo = false, previewOff = false;
+    int currentFileAtStart = 0;
+};
+SeenJob g_seen;
+int g_probeCalls = 0;
+bool g_stopSeen = false;
+
+int FakeProbe(AVConvert& job) {
+    ++g_probeCalls;
+    const std::string& path = job.probePath;
+    if (path.find("bad") != std::string::npos) return -1;
+    bool shortFile = path.find("short") != std::string::npos;
+    job.durationMicroseconds = shortFile ? 400000 : 10'000'000;
+    job.probeStartSeconds = 0;
+    job.probeDurationSeconds = job.durationMicroseconds / 1000000;
+    job.sourceWidth = 320;
+    job.sourceHeight = 240;
+    job.sourceRateNum = 25;
+    job.sourceRateDen = 1;
+    job.sourceFrameRate = 25;
+    job.videoCodecId = 27;
+    job.videoCodecName = "h264";
+    job.audioCodecName = "aac";
+    job.audioChannels = 2;
+    job.audioSampleRate = 44100;
+    return 0;
+}
+
+void Record(AVConvert& job, bool merge) {
+    g_seen = SeenJob{};
+    g_seen.ran = true;
+    g_seen.merge = merge;
+    g_seen.fileCount = job.fileCount;
+    g_seen.sources = job.sourcePaths;
+    g_seen.outputs = job.outputPaths;
+    for (int i = 0; i < job.fileCount; ++i) {
+        g_seen.clipBegin.push_back(job.clipBegin[i]);
+        g_seen.clipEnd.push_back(job.clipEnd[i]);
+        g_seen.clipLength.push_back(job.clipLength[i]);
+    }
+    g_seen.mergeTotalSeconds = job.mergeTotalSeconds;
+    g_seen.videoCodecId = job.videoCodecId;
+    g_seen.audioCodecId = job.audioCodecId;
+    g_seen.videoBitRate = job.videoBitRate;
+    g_seen.audioBitRate = job.audioBitRate;
+    g_seen.width = job.outputWidth;
+    g_seen.height = job.outputHeight;
+    g_seen.sampleRate = job.audioSampleRate;
+    g_seen.channels = job.audioChannels;
+    g_seen.thumbnailMode = job.thumbnailMode;
+    g_seen.frameRate = job.outputFrameRate;
+    g_seen.encodeVideo = job.encodeVideo;
+    g_seen.previewOff = job.previewOff.load();
+    g_seen.currentFileAtStart = job.currentFile.load();
+}
+
+// Rows whose source names "fail" fail, "jpeg" rows report a libjpeg error, "slow"
+// rows take a while and stop when asked (leaving the row pending).
+void FakeWorker(AVConvert& job, bool merge) {
+    Record(job, merge);
+    job.resetRowStates();
+    for (int i = 0; i < job.fileCount; ++i) {
+        job.currentFile.store(i);
+        if (job.stopRequested.load()) return;
+        const std::string& src = job.sourcePaths[i];
+        if (src.find("jpeg") != std::string::npos && job.jpegError) job.jpegError("Bogus marker length");
+        if (src.find("slow") != std::string::npos) {
+            for (int p = 0; p <= 100 && !job.stopRequested.load(); p += 5) {
+                job.progressPercent.store(p);
+                std::this_thread::sleep_for(std::chrono::milliseconds(4));
+            }
+            if (job.stopRequested.load()) {
+                g_stopSeen = true;
+                return;
+            }
+        }
+        if (merge && i > 0) job.outputPaths[i] += ".unused";
+        job.fileState[i].store(src.find("fail") != std::string::npos ? kRowFailed : kRowCompleted);
+        job.progressPercent.store(100);
+    }
+    job.currentFile.store(job.fileCount);
+}
+void FakeTranscode(AVConvert& job) { FakeWorker(job, false); }
+void FakeMerge(AVConvert& job) { FakeWorker(job, true); }
+
+class FakeStop : public StopSource {
+public:
+    explicit FakeStop(int signalAtWait = 0) : m_signalAtWait(signalAtWait) {}
+    void arm() override { armed = true; }
+    int wait(std::chrono::milliseconds timeout) override {
+        std::this_thread::sleep_for(timeout);
+        return ++waits == m_signalAtWait ? SIGINT : 0;
+    }
+    bool armed = false;
+    int waits = 0;
+
+private:
+    int m_signalAtWait;
+};
+
+class CliRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_seen = SeenJob{};
+        g_probeCalls = 0;
+        g_stopSeen = false;
+    }
+
+    int run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        CliEnvironment env;
+        env.out = &out;
+        env.err = &err;
+        env.errIsTerminal = terminal;
+        env.terminalColumns = 60;
+        env.pollInterval = std::chrono::milliseconds(2);
+        env.stopSource = &stop;
+        env.probe = &FakeProbe;
+        env.transcodeWorker = &FakeTranscode;
+        env.mergeWorker = &FakeMerge;
+        return RunCli(args, env);
+    }
+
+    std::string folder() const { return dir.file("out"); }
+
+    testmedia::TempDir dir;
+    std::ostringstream out, err;
+    bool terminal = false;
+    FakeStop stop;
+};
+
+}  // namespace
+
+TEST_F(CliRun, ConvertFillsTheJobFromTheProfileAndTheProbedRows) {
+    int status = run({"convert", "--quiet", "--profile", "9", "--output", folder(), "--end", "00:00:05",
+                      "/media/holiday.2010.avi", "clip"});
+    EXPECT_EQ(status, kExitOk) << err.str();
+    ASSERT_TRUE(g_seen.ran);
+    EXPECT_FALSE(g_seen.merge);
+    EXPECT_TRUE(std::filesystem::is_directory(folder()));
+    ASSERT_EQ(g_seen.fileCount, 2);
+    EXPECT_EQ(g_seen.outputs[0], folder() + "/holiday.2010.mp4");
+    EXPECT_EQ(g_seen.outputs[1], folder() + "/clip.mp4");  // a name without "." keeps it whole
+    EXPECT_EQ(g_seen.clipBegin[0], 0.0);
+    EXPECT_EQ(g_seen.clipEnd[0], 5.0);
+    EXPECT_EQ(g_seen.clipLength[0], 5.0);
+    EXPECT_EQ(g_seen.videoCodecId, codecmap::kVideoH264);
+    EXPECT_EQ(g_seen.audioCodecId, codecmap::kAudioAac);
+    EXPECT_EQ(g_seen.width, 480);
+    EXPECT_EQ(g_seen.height, 272);
+    EXPECT_DOUBLE_EQ(g_seen.frameRate, 29.97);
+    EXPECT_EQ(g_seen.videoBitRate, 768000);
+    EXPECT_EQ(g_seen.audioBitRate, 128000);
+    EXPECT_EQ(g_seen.sampleRate, 48000);
+    EXPECT_EQ(g_seen.channels, 2);
+    EXPECT_EQ(g_seen.thumbnailMode, 1);
+    EXPECT_TRUE(g_seen.encodeVideo);
+    EXPECT_TRUE(g_seen.previewOff);
+    EXPECT_EQ(g_seen.currentFileAtStart, -1);
+    EXPECT_TRUE(stop.armed);
+    EXPECT_EQ(out.str(), "Completed\t/media/holiday.2010.avi\t" + folder() + "/holiday.2010.mp4\n" +
+                             "Completed\tclip\t" + folder() + "/clip.mp4\n");
+    EXPECT_EQ(err.str(), "");  // --quiet
+}
+
+TEST_F(CliRun, WithoutEndTheClipRunsToTheProbedLength) {
+    ASSERT_EQ(run({"convert", "--quiet", "--begin", "00:00:03", "--output", folder(), "a.mkv"}), kExitOk);
+    EXPECT_EQ(g_seen.clipBegin[0], 3.0);
+    EXPECT_EQ(g_seen.clipEnd[0], 10.0);
+    EXPECT_EQ(g_seen.clipLength[0], 7.0);
+}
+
+TEST_F(CliRun, OverridesReachTheJob) {
+    ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "--video-encoder", "MPEG4", "--audio-encoder", "MP3",
+                   "--size", "320*240", "--frame-rate", "25.0 fps", "--video-bitrate", "300 kbps", "--audio-bitrate",
+                   "4.75 kbps", "--sample-rate", "22050 Hz", "--channels", "1 Channel Mono", "--extension", ".avi",
+                   "a.mkv"}),
+              kExitOk);
+    EXPECT_EQ(g_seen.videoCodecId, codecmap::kVideoMpeg4);
+    EXPECT_EQ(g_seen.audioCodecId, codecmap::kAudioMp3);
+    EXPECT_EQ(g_seen.width, 320);
+    EXPECT_EQ(g_seen.height, 240);
+    EXPECT_DOUBLE_EQ(g_seen.frameRate, 25.0);
+    EXPECT_EQ(g_seen.videoBitRate, 300000);
+    EXPECT_EQ(g_seen.audioBitRate, 4750);
+    EXPECT_EQ(g_seen.sampleRate, 22050);
+    EXPECT_EQ(g_seen.channels, 1);
+    EXPECT_EQ(g_seen.outputs[0], folder() + "/a.avi");
+}
+
+TEST_F(CliRun, AudioProfilesWriteNoVideoAndNoThumbnail) {
+    ASSERT_EQ(run({"convert", "--quiet", "--profile", "14", "--output", folder(), "a.mkv"}), kExitOk);
+    EXPECT_FALSE(g_seen.encodeVideo);
+    EXPECT_EQ(g_seen.thumbnailMode, -1);
+    EXPECT_EQ(g_seen.audioCodecId, codecmap::kAudioMp3);
+    EXPECT_EQ(g_seen.sampleRate, 44100);
+    EXPECT_EQ(g_seen.outputs[0], folder() + "/a.mp3");
+}
+
+TEST_F(CliRun, RejectedAndFailedFilesMakeStatusOne) {
+    int status = run({"convert", "--quiet", "--output", folder(), "/x/bad.mkv", "ok.mkv", "fail.mkv"});
+    EXPECT_EQ(status, kExitFailed);
+    EXPECT_NE(err.str().find("File:bad.mkv is invalid!\n"), std::string::npos) << err.str();
+    ASSERT_EQ(g_seen.fileCount, 2);  // the rejected file is not a row
+    EXPECT_EQ(out.str(), "Completed\tok.mkv\t" + folder() + "/ok.mp4\nFailure\tfail.mkv\n");
+}
+
+TEST_F(CliRun, NothingValidRunsNoWorker) {
+    EXPECT_EQ(run({"convert", "--output", folder(), "bad1.mkv", "bad2.mkv"}), kExitFailed);
+    EXPECT_FALSE(g_seen.ran);
+    EXPECT_FALSE(std::filesystem::exists(folder()));  // nothing to write, no folder made
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(CliRun, AnEmptyClipIsRefusedInsteadOfWritingAnEmptyFile) {
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "short.mkv", "long.mkv"}), kExitFailed);
+    EXPECT_NE(err.str().find("File:short.mkv has nothing to convert between 00:00:00 and 00:00:00!"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(g_seen.fileCount, 1);
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--begin", "00:00:20", "long.mkv"}), kExitFailed);
+    EXPECT_NE(err.str().find("between 00:00:20 and 00:00:10"), std::string::npos) << err.str();
+}
+
+TEST_F(CliRun, MoreThan9999FilesAreRefusedBeforeProbing) {
+    std::vector<std::string> args{"convert"};
+    for (int i = 0; i < 10000; ++i) args.push_back("f" + std::to_string(i) + ".mkv");
+    EXPECT_EQ(run(args), kExitUsage);
+    EXPECT_NE(err.str().find("at most 9,999 files"), std::string::npos);
+    EXPECT_EQ(g_probeCalls, 0);
+}
+
+TEST_F(CliRun, OutputFolderThatCannotBeMadeGetsTheFolderMessage) {
+    const std::string message = "The folder that you selected does not exit.Please specify a different folder!\n";
+    EXPECT_EQ(run({"convert", "--output", dir.file("no/such/level"), "a.mkv"}), kExitUsage);
+    EXPECT_EQ(err.str(), message);
+    std::ofstream(dir.file("plainfile")) << "x";
+    EXPECT_EQ(run({"convert", "--output", dir.file("plainfile"), "a.mkv"}), kExitUsage);
+    EXPECT_EQ(err.str(), message);
+    EXPECT_FALSE(g_seen.ran);
+    // A trailing slash is not doubled in the output names.
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder() + "/", "a.mkv"}), kExitOk);
+    EXPECT_EQ(g_seen.outputs[0], folder() + "/a.mp4");
+}
+
+TEST_F(CliRun, MergeNeedsTwoFiles) {
+    const std::string message = "Merge is effective when two or more files are chosen!\n";
+    EXPECT_EQ(run({"convert", "--merge", "--output", folder(), "a.mkv"}), kExitUsage);
+    EXPECT_EQ(err.str(), message);
+    EXPECT_EQ(g_probeCalls, 0);
+    EXPECT_EQ(run({"convert", "--merge", "--output", folder(), "a.mkv", "bad.mkv"}), kExitFailed);
+    EXPECT_NE(err.str().find(message), std::string::npos);
+    EXPECT_FALSE(g_seen.ran);
+}
+
+TEST_F(CliRun, MergeSumsTheLengthsAndReportsTheMergedOutputForEveryRow) {
+    ASSERT_EQ(run({"convert", "--merge", "--quiet", "--output", folder(), "a.mkv", "b.mkv", "short.mkv"}), kExitOk)
+        << err.str();
+    EXPECT_TRUE(g_seen.merge);
+    EXPECT_EQ(g_seen.mergeTotalSeconds, 20);  // 10 + 10 + 0 whole seconds
+    const std::string merged = folder() + "/a.mp4";
+    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + merged + "\nCompleted\tb.mkv\t" + merged + "\nCompleted\tshort.mkv\t" +
+                             merged + "\n");
+}
+
+TEST_F(CliRun, StopSignalFinishesTheCurrentOutputAndExits130) {
+    stop = FakeStop(3);
+    int status = run({"convert", "--quiet", "--output", folder(), "a.mkv", "slow.mkv", "c.mkv"});
+    EXPECT_EQ(status, kExitInterrupted);
+    EXPECT_TRUE(g_stopSeen);
+    // The finished row is reported, the stopped and the untouched rows are not.
+    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\n");
+    EXPECT_NE(err.str().find("Stopping"), std::string::npos);
+}
+
+TEST_F(CliRun, JpegErrorsArePrintedAsLines) {
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "jpeg.mkv"}), kExitOk);
+    EXPECT_NE(err.str().find("JPEG Error: Bogus marker length\n"), std::string::npos) << err.str();
+}
+
+TEST_F(CliRun, PlainProgressLinesWhenNotATerminal) {
+    ASSERT_EQ(run({"convert", "--output", folder(), "slow.mkv", "b.mkv"}), kExitOk);
+    const std::string progress = err.str();
+    EXPECT_NE(progress.find("slow.mkv: "), std::string::npos) << progress;
+    EXPECT_NE(progress.find("(0 of 2 files done)\n"), std::string::npos) << progress;
+    EXPECT_EQ(progress.find('\r'), std::string::npos);
+}
+
+TEST_F(CliRun, ProgressBarIsRedrawnInPlaceOnATerminal) {
+    terminal = true;
+    ASSERT_EQ(run({"convert", "--output", folder(), "slow.mkv"}), kExitOk);
+    const std::string progress = err.str();
+    EXPECT_EQ(progress.rfind("\r[", 0), 0u) << progress;
+    EXPECT_NE(progress.find("slow.mkv  0 of 1 file done"), std::string::npos) << progress;
+    EXPECT_TRUE(progress.ends_with("\r\033[K")) << progress;  // the bar is wiped before the results
+}
+
+TEST_F(CliRun, ProbePrintsTheJobFieldsAndRejectsInvalidFiles) {
+    EXPECT_EQ(run({"probe", "a.mkv"}), kExitOk);
+    const std::string text = out.str();
+    for (const char* line : {"probePath: a.mkv\n", "probeDurationSeconds: 10\n", "durationMicroseconds: 10000000\n",
+                             "sourceWidth: 320\n", "sourceHeight: 240\n", "sourceRateNum: 25\n", "sourceRateDen: 1\n",
+                             "videoCodecId: 27\n", "videoCodec: h264\n", "audioCodec: aac\n", "audioChannels: 2\n",
+                             "audioSampleRate: 44100\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " missing in\n" << text;
+    EXPECT_EQ(run({"probe", "a.mkv", "dir/bad.bin"}), kExitFailed);
+    EXPECT_EQ(err.str(), "File:bad.bin is invalid!\n");
+}
+
+TEST_F(CliRun, ProfilesListsTheSixteenEntries) {
+    EXPECT_EQ(run({"profiles"}), kExitOk);
+    const std::string text = out.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 16);
+    EXPECT_EQ(text.rfind(" 0: PS3 H.264 Video(*.mp4)\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\n12: PSP  MPEG4 Video(*.mp4)\n"), std::string::npos);
+    EXPECT_NE(text.find("\n15: WMA -Windows Media Audio(*.wma)\n"), std::string::npos);
+}
+
+TEST_F(CliRun, UsageErrorsAndHelp) {
+    EXPECT_EQ(run({"convert", "--profile", "20", "a.mkv"}), kExitUsage);
+    EXPECT_NE(err.str().find("korbanix-cli: --profile"), std::string::npos);
+    EXPECT_NE(err.str().find("--help"), std::string::npos);
+    EXPECT_EQ(run({"--help"}), kExitOk);
+    EXPECT_NE(out.str().find("Usage:"), std::string::npos);
+    EXPECT_NE(out.str().find("--video-bitrate"), std::string::npos);
+}
+
+TEST(CliProgressText, BarFitsTheTerminalAndShortensLongNames) {
+    ProgressSnapshot s{"a-rather-long-holiday-video-name.mkv", 42, 1, 3};
+    std::string bar = FormatProgressBar(s, 60);
+    EXPECT_LE(bar.size(), 59u);
+    EXPECT_EQ(bar.rfind("[########------------]  42%  ...", 0), 0u) << bar;
+    EXPECT_TRUE(bar.ends_with("name.mkv  1 of 3 files done")) << bar;
+    EXPECT_EQ(FormatProgressBar({"a.mkv", 100, 0, 1}, 80), "[####################] 100%  a.mkv  0 of 1 file done");
+    EXPECT_EQ(FormatProgressBar({"a.mkv", -1, 0, 1}, 80), "[--------------------]   -%  a.mkv  0 of 1 file done");
+    EXPECT_EQ(FormatProgressBar({"a.mkv", 5, 0, 1}, 20), "[#-------------------]   5%");
+    // A name in UTF-8 is never cut inside a character.
+    std::string utf8 = FormatProgressBar({"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9.mkv", 0, 0, 1}, 57);
+    EXPECT_NE(utf8.find("...\xC3\xA9"), std::string::npos) << utf8;
+}
+
+TEST(CliProgressText, PlainLine) {
+    EXPECT_EQ(FormatProgressLine({"clip.mkv", 42, 1, 3}), "clip.mkv: 42% (1 of 3 files done)");
+    EXPECT_EQ(FileNameOf("/a/b/c.mkv"), "c.mkv");
+    EXPECT_EQ(FileNameOf("c.mkv"), "c.mkv");
+}
