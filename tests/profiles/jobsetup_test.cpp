@@ -1,0 +1,241 @@
+#include "profiles/JobSetup.h"
+
+#include "engine/AVConvert.h"
+#include "engine/CodecMap.h"
+#include "profiles/OutputSettings.h"
+#include "profiles/ProfileTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+TEST(ExtensionFromProfile, EveryProfileNamesItsContainer) {
+    const char* expected[kProfileCount] = {".mp4", ".avi", ".avi", ".mp4", ".mpg", ".mpg", ".ts",  ".wmv",
+                                           ".wmv", ".mp4", ".mp4", ".mp4", ".mp4", ".wav", ".mp3", ".wma"};
+    for (int i = 0; i < kProfileCount; ++i)
+        EXPECT_EQ(ExtensionFromProfile(Profiles()[i].displayText), expected[i]) << i;
+}
+
+TEST(ExtensionFromProfile, OddTexts) {
+    EXPECT_EQ(ExtensionFromProfile("Video(*.a*.mkv)"), ".mkv");       // the last "*" counts
+    EXPECT_EQ(ExtensionFromProfile("Video(*.mkv) (x)"), ".mkv");      // up to the first ")" after it
+    EXPECT_EQ(ExtensionFromProfile("Video(*.mkv"), "Video(*.mkv");    // no ")": the text unchanged
+    EXPECT_EQ(ExtensionFromProfile(".ogg)"), ".ogg");                 // no "*": the whole text is searched
+    EXPECT_EQ(ExtensionFromProfile(""), "");
+}
+
+TEST(FrameRateFromText, KnowsExactlyTheTwelveTexts) {
+    const std::pair<const char*, double> table[] = {
+        {"10.0 fps", 10.0},   {"12.0 fps", 12.0}, {"14.985 fps", 14.985}, {"15.0 fps", 15.0},
+        {"20.0 fps", 20.0},   {"23.975 fps", 23.975}, {"24.0 fps", 24.0}, {"25.0 fps", 25.0},
+        {"29.97 fps", 29.97}, {"30.0 fps", 30.0}, {"50.0 fps", 50.0},     {"60.0 fps", 60.0},
+    };
+    for (const auto& [text, rate] : table) {
+        ASSERT_TRUE(FrameRateFromText(text).has_value()) << text;
+        EXPECT_DOUBLE_EQ(*FrameRateFromText(text), rate) << text;
+    }
+    for (const char* text : {"", "29.97", "29.97fps", "29.97 FPS", "30 fps", " 30.0 fps", "7.0 fps", "23.976 fps"})
+        EXPECT_FALSE(FrameRateFromText(text).has_value()) << text;
+}
+
+TEST(EncoderNames, MapToTheLegacyCodecIds) {
+    using namespace codecmap;
+    const std::pair<const char*, int> video[] = {
+        {"MPEG4", 13}, {"H.264", 28}, {"H.263", 5},       {"DivX", 17},       {"FLV", 22},
+        {"WMV1", 18},  {"WMV2", 19},  {"MPEG1VIDEO", 1}, {"MPEG2VIDEO", 2}, {"DVVIDEO", 25},
+        {"RV20", 7},   {"M-JPEG", 8}, {"XVID", 63},
+    };
+    for (const auto& [name, id] : video) EXPECT_EQ(VideoCodecIdFromName(name), std::optional<int>(id)) << name;
+    const std::pair<const char*, int> audio[] = {
+        {"AAC", 0x15002},       {"AC3", 0x15003},       {"AMR_NB", 0x12000},  {"MP3", 0x15001},
+        {"MP2", 0x15000},       {"WMA7", 0x15007},      {"WMA8", 0x15008},    {"VORBIS", 0x15005},
+        {"FLAC", 0x1500E},      {"PCM_S16LE", 0x10000}, {"PCM_S16BE", 0x10001}, {"PCM_S8", 0x10004},
+        {"PCM_U8", 0x10005},    {"PCM_MULAW", 0x10006}, {"PCM_ALAW", 0x10007}, {"APE", 0x15023},
+    };
+    for (const auto& [name, id] : audio) EXPECT_EQ(AudioCodecIdFromName(name), std::optional<int>(id)) << name;
+    // Every video name has an encoder in the codec map.
+    for (const auto& [name, id] : video) EXPECT_NE(videoEncoderName(id), nullptr) << name;
+}
+
+TEST(EncoderNames, AreComparedExactly) {
+    for (const char* name : {"h.264", "H264", "mpeg4", "", "H.264 ", "AAC"})
+        EXPECT_FALSE(VideoCodecIdFromName(name).has_value()) << name;
+    for (const char* name : {"aac", "Mp3", "", "PCM", "H.264"})
+        EXPECT_FALSE(AudioCodecIdFromName(name).has_value()) << name;
+}
+
+TEST(OutputPathFor, CutsOnlyTheLastExtension) {
+    EXPECT_EQ(OutputPathFor("/out", "/home/me/holiday.2010.avi", ".mp4"), "/out/holiday.2010.mp4");
+    EXPECT_EQ(OutputPathFor("/out", "/home/me/clip.mkv", ".wav"), "/out/clip.wav");
+}
+
+TEST(OutputPathFor, CutsAfterTheLastForwardSlash) {
+    EXPECT_EQ(OutputPathFor("/data/OutPut", "/a.b/c.d/film.vob", ".mpg"), "/data/OutPut/film.mpg");
+    EXPECT_EQ(OutputPathFor("/out", "film.vob", ".ts"), "/out/film.ts");
+    EXPECT_EQ(OutputPathFor("/out/", "/in/film.vob", ".ts"), "/out/film.ts");  // no doubled "/"
+    EXPECT_EQ(OutputPathFor("/", "/in/film.vob", ".ts"), "/film.ts");
+}
+
+TEST(OutputPathFor, ANameWithoutExtensionKeepsItsWholeName) {
+    EXPECT_EQ(OutputPathFor("/out", "/in/holiday", ".mp4"), "/out/holiday.mp4");
+    EXPECT_EQ(OutputPathFor("/out", "/in.d/holiday", ".mp4"), "/out/holiday.mp4");
+    EXPECT_EQ(OutputPathFor("/out", "/in/.holiday", ".mp4"), "/out/.holiday.mp4");
+    EXPECT_EQ(OutputPathFor("/out", "/in/.holiday.avi", ".mp4"), "/out/.holiday.mp4");
+    // A backslash is an ordinary character in a file name here.
+    EXPECT_EQ(OutputPathFor("/out", "/in/a\\b.avi", ".mp4"), "/out/a\\b.mp4");
+}
+
+namespace {
+
+OutputSettings psp() {
+    OutputSettings s;
+    ResetOutputSettings(s);
+    LoadProfile(s, 9);
+    return s;
+}
+
+}  // namespace
+
+TEST(ApplySettingsToJob, CopiesEveryAppliedValue) {
+    AVConvert job;
+    ApplySettingsToJob(psp(), job);
+    EXPECT_TRUE(job.encodeVideo);
+    EXPECT_EQ(job.thumbnailMode, 1);
+    EXPECT_EQ(job.outputWidth, 480);
+    EXPECT_EQ(job.outputHeight, 272);
+    EXPECT_DOUBLE_EQ(job.outputFrameRate, 29.97);
+    EXPECT_EQ(job.videoBitRate, 768000);
+    EXPECT_EQ(job.videoCodecId, codecmap::kVideoH264);
+    EXPECT_EQ(job.audioCodecId, codecmap::kAudioAac);
+    EXPECT_EQ(job.audioSampleRate, 48000);
+    EXPECT_EQ(job.audioChannels, 2);
+    EXPECT_EQ(job.audioBitRate, 128000);
+}
+
+TEST(ApplySettingsToJob, AudioOnlyOutputHasNoVideoAndNoThumbnail) {
+    OutputSettings s = psp();
+    LoadProfile(s, 13);
+    AVConvert job;
+    ApplySettingsToJob(s, job);
+    EXPECT_FALSE(job.encodeVideo);
+    EXPECT_EQ(job.thumbnailMode, -1);
+    EXPECT_EQ(job.audioCodecId, codecmap::kAudioPcmS16le);
+    EXPECT_EQ(job.audioSampleRate, 44100);
+}
+
+TEST(ApplySettingsToJob, TextsOutsideTheTablesKeepThePreviousValues) {
+    AVConvert job;
+    job.outputFrameRate = 12.5;
+    job.videoCodecId = 27;  // what a probe of an H.264 source leaves
+    job.audioCodecId = 86018;
+    OutputSettings s = psp();
+    s.frameRateText = "29.970 fps";
+    s.videoEncoder = "h.264";
+    s.audioEncoder = "Opus";
+    ApplySettingsToJob(s, job);
+    EXPECT_DOUBLE_EQ(job.outputFrameRate, 12.5);
+    EXPECT_EQ(job.videoCodecId, 27);
+    EXPECT_EQ(job.audioCodecId, 86018);
+    // The rest is still applied.
+    EXPECT_EQ(job.outputWidth, 480);
+}
+
+namespace {
+
+std::vector<TaskRow> threeRows() {
+    return {
+        {"/in/first.mkv", "00:00:05", "00:01:10", true},
+        {"/in/skipped.mkv", "00:00:00", "00:00:30", false},
+        {"/in/holiday.2010.avi", "01:00:00", "01:02:05", true},
+    };
+}
+
+void dirtyExchange(AVConvert& job) {
+    job.currentFile = 7;
+    job.progressPercent = 55;
+    job.stopRequested = true;
+    for (auto& state : job.fileState) state = kRowCompleted;
+}
+
+}  // namespace
+
+TEST(FillJob, ConvertFillsCheckedRowsAndResetsTheExchange) {
+    AVConvert job;
+    dirtyExchange(job);
+    job.clipLength[1] = 99;
+    FillJob(job, threeRows(), psp(), "/out", ".mp4", JobKind::Convert);
+
+    EXPECT_EQ(job.fileCount, 3);
+    EXPECT_EQ(job.checkedCount, 2);
+    ASSERT_EQ(job.sourcePaths.size(), 3u);
+    ASSERT_EQ(job.outputPaths.size(), 3u);
+    EXPECT_EQ(job.sourcePaths[0], "/in/first.mkv");
+    EXPECT_EQ(job.sourcePaths[1], "");
+    EXPECT_EQ(job.sourcePaths[2], "/in/holiday.2010.avi");
+    EXPECT_EQ(job.outputPaths[0], "/out/first.mp4");
+    EXPECT_EQ(job.outputPaths[1], "");
+    EXPECT_EQ(job.outputPaths[2], "/out/holiday.2010.mp4");
+    EXPECT_DOUBLE_EQ(job.clipBegin[0], 5);
+    EXPECT_DOUBLE_EQ(job.clipEnd[0], 70);
+    EXPECT_DOUBLE_EQ(job.clipLength[0], 65);
+    EXPECT_DOUBLE_EQ(job.clipBegin[2], 3600);
+    EXPECT_DOUBLE_EQ(job.clipEnd[2], 3725);
+    EXPECT_DOUBLE_EQ(job.clipLength[2], 125);
+    EXPECT_DOUBLE_EQ(job.clipLength[1], 99);  // an unchecked row is not touched
+
+    EXPECT_EQ(job.currentFile.load(), -1);
+    EXPECT_EQ(job.progressPercent.load(), 0);
+    EXPECT_FALSE(job.stopRequested.load());
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(job.fileState[i].load(), kRowPending) << i;
+
+    EXPECT_EQ(job.videoCodecId, codecmap::kVideoH264);
+    EXPECT_EQ(job.outputWidth, 480);
+    EXPECT_EQ(job.thumbnailMode, 1);
+}
+
+TEST(FillJob, MergeSumsTheCheckedClipLengths) {
+    AVConvert job;
+    job.mergeTotalSeconds = 1000;
+    job.clipLength[0] = 42;
+    FillJob(job, threeRows(), psp(), "/out", ".mp4", JobKind::Merge);
+    EXPECT_EQ(job.mergeTotalSeconds, 65 + 125);
+    EXPECT_DOUBLE_EQ(job.clipLength[0], 42);  // Merge measures progress by the total only
+    EXPECT_EQ(job.outputPaths[0], "/out/first.mp4");
+    EXPECT_EQ(job.outputPaths[2], "/out/holiday.2010.mp4");
+    EXPECT_EQ(job.checkedCount, 2);
+}
+
+TEST(FillJob, ANameWithoutExtensionStillGetsAnOutput) {
+    AVConvert job;
+    FillJob(job, {{"/in/recording", "00:00:00", "00:00:03", true}}, psp(), "/out", ".mp4", JobKind::Convert);
+    EXPECT_EQ(job.outputPaths[0], "/out/recording.mp4");
+}
+
+TEST(FillJob, ASecondShorterListResizesTheTables) {
+    AVConvert job;
+    FillJob(job, threeRows(), psp(), "/out", ".mp4", JobKind::Convert);
+    FillJob(job, {{"/in/one.mkv", "00:00:00", "00:00:03", true}}, psp(), "/o2", ".avi", JobKind::Convert);
+    EXPECT_EQ(job.fileCount, 1);
+    EXPECT_EQ(job.checkedCount, 1);
+    ASSERT_EQ(job.sourcePaths.size(), 1u);
+    EXPECT_EQ(job.outputPaths[0], "/o2/one.avi");
+}
+
+TEST(FillJob, NeverWritesPastTheRowTables) {
+    AVConvert job;
+    std::vector<TaskRow> rows(AVConvert::kMaxRows + 5, TaskRow{"/in/x.avi", "00:00:00", "00:00:01", true});
+    FillJob(job, rows, psp(), "/out", ".mp4", JobKind::Merge);
+    EXPECT_EQ(job.fileCount, AVConvert::kMaxRows);
+    EXPECT_EQ(job.checkedCount, AVConvert::kMaxRows);
+    EXPECT_EQ(job.mergeTotalSeconds, AVConvert::kMaxRows);
+    EXPECT_EQ(job.sourcePaths.size(), static_cast<std::size_t>(AVConvert::kMaxRows));
+}
+
+TEST(FillJob, AnEmptyListGivesAnEmptyJob) {
+    AVConvert job;
+    FillJob(job, {}, psp(), "/out", ".mp4", JobKind::Convert);
+    EXPECT_EQ(job.fileCount, 0);
+    EXPECT_EQ(job.checkedCount, 0);
+    EXPECT_TRUE(job.sourcePaths.empty());
+}
