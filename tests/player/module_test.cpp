@@ -1,0 +1,415 @@
+// The PlayerModule_* functions as the main window and the clip editor use them,
+// on media made here with ffmpeg's lavfi sources. Sound goes to SDL's dummy
+// driver, which consumes samples in real time, so the sound clock is exercised.
+
+#include "player/PlayerModule.h"
+#include "tests/support/MediaFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace std::chrono_literals;
+using testmedia::makeClip;
+using testmedia::runCommand;
+using testmedia::shellQuote;
+
+namespace {
+
+std::atomic<int> g_endCalls{0};
+void countEnd() { g_endCalls.fetch_add(1); }
+void ignoreValue(int32_t) {}
+
+std::wstring wide(const std::string& utf8) {
+    // Test paths are ASCII except where a test builds its own wide name.
+    return std::wstring(utf8.begin(), utf8.end());
+}
+
+bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    auto until = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < until) {
+        if (done()) return true;
+        std::this_thread::sleep_for(10ms);
+    }
+    return done();
+}
+
+float pos() {
+    float f = -1.0f;
+    PlayerModule_GetPos(&f);
+    return f;
+}
+
+double duration() {
+    double d = -1.0;
+    PlayerModule_GetDuration(&d);
+    return d;
+}
+
+int openFile(const std::string& path) {
+    std::wstring w = wide(path);
+    PlayerModule_SetFileName(w.c_str());
+    return PlayerModule_Open();
+}
+
+struct Bgr {
+    int b, g, r;
+};
+
+// Pixel (x, y counted from the top) of a bottom-up B, G, R picture.
+Bgr pixel(const std::vector<unsigned char>& buf, int w, int h, int x, int y) {
+    const unsigned char* p = buf.data() + (static_cast<size_t>(h - 1 - y) * w + x) * 3;
+    return {p[0], p[1], p[2]};
+}
+
+bool near(Bgr got, Bgr want, int tolerance = 40) {
+    return std::abs(got.b - want.b) <= tolerance && std::abs(got.g - want.g) <= tolerance &&
+           std::abs(got.r - want.r) <= tolerance;
+}
+
+class PlayerModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_endCalls = 0;
+        PlayerModule_Initialize(&countEnd, &ignoreValue, PLAYER_MODULE_CODE);
+        PlayerModule_SetVolume(65535);
+    }
+    void TearDown() override {
+        PlayerModule_Stop();
+        PlayerModule_Close();
+    }
+
+    // 2 s of moving pictures (25 fps) with a tone.
+    std::string soundAndPictures(double seconds = 2.0) {
+        std::string path = dir.file("av.mp4");
+        testmedia::ClipSpec spec;
+        spec.seconds = seconds;
+        spec.videoSize = "160x120";
+        EXPECT_TRUE(makeClip(path, spec));
+        return path;
+    }
+    std::string soundOnly(double seconds = 1.0) {
+        std::string path = dir.file("tone.wav");
+        testmedia::ClipSpec spec;
+        spec.seconds = seconds;
+        spec.videoSize = "";
+        EXPECT_TRUE(makeClip(path, spec));
+        return path;
+    }
+    std::string picturesOnly(double seconds = 1.0) {
+        std::string path = dir.file("pictures.avi");
+        testmedia::ClipSpec spec;
+        spec.seconds = seconds;
+        spec.videoSize = "160x120";
+        spec.sampleRate = 0;
+        spec.extraArgs = "-c:v mpeg4 -q:v 3";
+        EXPECT_TRUE(makeClip(path, spec));
+        return path;
+    }
+    // Top half: red on the left, lime on the right; bottom half blue.
+    std::string quadrants() {
+        std::string path = dir.file("quadrants.avi");
+        std::string cmd =
+            "ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i "
+            "\"color=c=red:s=64x48:d=1:r=25,drawbox=x=32:y=0:w=32:h=24:color=lime:t=fill,"
+            "drawbox=x=0:y=24:w=64:h=24:color=blue:t=fill\" -c:v mpeg4 -q:v 1 -pix_fmt yuv420p " +
+            shellQuote(path);
+        EXPECT_EQ(runCommand(cmd), 0);
+        return path;
+    }
+
+    testmedia::TempDir dir;
+};
+
+// Calls that must never crash or block, whatever state the player is in.
+void exerciseEveryCall() {
+    std::vector<unsigned char> buf(32 * 24 * 3, 0x11);
+    PlayerModule_GetFrame(buf.data(), 32, 24);
+    PlayerModule_GetFrame(nullptr, 32, 24);
+    PlayerModule_GetFrame(buf.data(), 0, 0);
+    PlayerModule_GetFrame(buf.data(), -5, 24);
+    int a = -1, b = -1;
+    PlayerModule_GetMideaType(&a, &b);
+    PlayerModule_GetMideaType(nullptr, nullptr);
+    PlayerModule_GetFrameSize(&a, &b);
+    PlayerModule_GetFrameSize(nullptr, nullptr);
+    PlayerModule_Start();
+    PlayerModule_Pause();
+    PlayerModule_SetPos(0.5f);
+    PlayerModule_SetPos(-3.0f);
+    PlayerModule_SetPos(7.0f);
+    PlayerModule_GetPos(nullptr);
+    PlayerModule_GetDuration(nullptr);
+    PlayerModule_GetVolume(nullptr);
+    PlayerModule_Stop();
+    PlayerModule_Stop();
+    PlayerModule_Close();
+    PlayerModule_Close();
+}
+
+}  // namespace
+
+TEST_F(PlayerModuleTest, DamagedAndMissingFilesFailToOpenAndLaterCallsStaySafe) {
+    std::string good = soundAndPictures(1.0);
+    std::string text = dir.file("notes.mp4");
+    std::ofstream(text) << "this is not a media file\n";
+    std::string truncated = dir.file("truncated.mp4");
+    ASSERT_EQ(runCommand("head -c 1500 " + shellQuote(good) + " > " + shellQuote(truncated)), 0);
+    std::string noise = dir.file("noise.avi");
+    ASSERT_EQ(runCommand("head -c 20000 /dev/urandom > " + shellQuote(noise)), 0);
+    std::string empty = dir.file("empty.mpg");
+    std::ofstream(empty).close();
+
+    // A good file first, so a failed open must also close it.
+    ASSERT_NE(openFile(good), -1);
+    for (const std::string& bad : {text, truncated, noise, empty, dir.file("missing.mp4"), dir.path().string()}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(openFile(bad), -1);
+        EXPECT_EQ(pos(), 0.0f);
+        EXPECT_EQ(duration(), 0.0);
+        int hasPicture = -1, hasSound = -1;
+        PlayerModule_GetMideaType(&hasPicture, &hasSound);
+        EXPECT_EQ(hasPicture, 0);
+        exerciseEveryCall();
+        EXPECT_EQ(pos(), 0.0f);
+    }
+    PlayerModule_SetFileName(nullptr);
+    EXPECT_EQ(PlayerModule_Open(), -1);
+    PlayerModule_SetFileName(L"");
+    EXPECT_EQ(PlayerModule_Open(), -1);
+    EXPECT_EQ(g_endCalls.load(), 0);
+}
+
+TEST_F(PlayerModuleTest, CallsWithoutAnyOpenFileAreSafe) {
+    PlayerModule_Close();
+    exerciseEveryCall();
+    EXPECT_EQ(pos(), 0.0f);
+    EXPECT_EQ(duration(), 0.0);
+}
+
+TEST_F(PlayerModuleTest, PictureColoursComeInBgrBottomRowFirst) {
+    ASSERT_NE(openFile(quadrants()), -1);
+    int hasPicture = 0, hasSound = -1;
+    PlayerModule_GetMideaType(&hasPicture, &hasSound);
+    EXPECT_NE(hasPicture, 0);
+    EXPECT_EQ(hasSound, 0);
+    int w = 0, h = 0;
+    PlayerModule_GetFrameSize(&w, &h);
+    ASSERT_EQ(w, 64);
+    ASSERT_EQ(h, 48);
+
+    // The first picture is on show right after opening, before playing.
+    std::vector<unsigned char> buf(static_cast<size_t>(w) * h * 3);
+    ASSERT_TRUE(waitFor(
+        [&] {
+            PlayerModule_GetFrame(buf.data(), w, h);
+            return near(pixel(buf, w, h, w / 2, h - 4), {255, 0, 0});
+        },
+        2s));
+    EXPECT_TRUE(near(pixel(buf, w, h, 4, 4), {0, 0, 255})) << "top left is red";
+    EXPECT_TRUE(near(pixel(buf, w, h, w - 5, 4), {0, 255, 0})) << "top right is lime";
+    // The very first bytes are the bottom row.
+    EXPECT_TRUE(near({buf[0], buf[1], buf[2]}, {255, 0, 0}));
+
+    // A caller size unlike the picture's (odd width: rows stay packed).
+    const int cw = 37, ch = 20;
+    std::vector<unsigned char> small(static_cast<size_t>(cw) * ch * 3);
+    PlayerModule_Start();
+    PlayerModule_GetFrame(small.data(), cw, ch);
+    EXPECT_TRUE(near(pixel(small, cw, ch, 3, 2), {0, 0, 255}));
+    EXPECT_TRUE(near(pixel(small, cw, ch, cw - 4, 2), {0, 255, 0}));
+    EXPECT_TRUE(near(pixel(small, cw, ch, cw / 2, ch - 3), {255, 0, 0}));
+
+    // After closing, the last picture still answers at the caller's size.
+    PlayerModule_Stop();
+    PlayerModule_Close();
+    std::fill(buf.begin(), buf.end(), 0);
+    PlayerModule_GetFrame(buf.data(), w, h);
+    EXPECT_TRUE(near(pixel(buf, w, h, w / 2, h - 4), {255, 0, 0}));
+}
+
+TEST_F(PlayerModuleTest, PlayPauseResumeAndStopMoveThePosition) {
+    ASSERT_NE(openFile(soundAndPictures(2.0)), -1);
+    EXPECT_NEAR(duration(), 2.0, 0.1);
+    EXPECT_EQ(pos(), 0.0f);
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(pos(), 0.0f) << "opening does not play";
+
+    PlayerModule_Start();
+    std::this_thread::sleep_for(500ms);
+    float playing = pos();
+    EXPECT_GT(playing, 0.12f);
+    EXPECT_LT(playing, 0.40f);
+
+    PlayerModule_Pause();
+    float paused = pos();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_NEAR(pos(), paused, 0.01f) << "the position holds while paused";
+
+    PlayerModule_Start();  // resumes where it paused
+    std::this_thread::sleep_for(300ms);
+    float resumed = pos();
+    EXPECT_GT(resumed, paused + 0.05f);
+    EXPECT_LT(resumed, paused + 0.30f);
+
+    PlayerModule_Stop();
+    EXPECT_EQ(pos(), 0.0f);
+    EXPECT_NEAR(duration(), 2.0, 0.1) << "stop keeps the file open";
+    PlayerModule_Start();  // plays again from the beginning
+    std::this_thread::sleep_for(200ms);
+    EXPECT_LT(pos(), 0.2f);
+    EXPECT_GT(pos(), 0.0f);
+    EXPECT_EQ(g_endCalls.load(), 0);
+}
+
+TEST_F(PlayerModuleTest, SetPosIsReportedBackWithinAFrame) {
+    ASSERT_NE(openFile(soundAndPictures(2.0)), -1);
+    const float frame = 0.04f / 2.0f;  // one picture at 25 fps in a 2 s file
+    for (float target : {0.5f, 0.25f, 0.9f, 0.0f}) {
+        PlayerModule_SetPos(target);
+        EXPECT_NEAR(pos(), target, frame) << "paused at " << target;
+    }
+    // The callers' seek: pause, set, start; playing carries on from there.
+    PlayerModule_Start();
+    PlayerModule_Pause();
+    PlayerModule_SetPos(0.6f);
+    PlayerModule_Start();
+    EXPECT_NEAR(pos(), 0.6f, frame);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_GT(pos(), 0.6f + 0.05f);
+    EXPECT_LT(pos(), 0.6f + 0.30f);
+    PlayerModule_SetPos(0.1f);  // while playing
+    EXPECT_NEAR(pos(), 0.1f, frame + 0.02f);
+}
+
+TEST_F(PlayerModuleTest, EndCallbackFiresOnceWhenPlaybackReachesTheEnd) {
+    ASSERT_NE(openFile(soundAndPictures(1.0)), -1);
+    auto started = std::chrono::steady_clock::now();
+    PlayerModule_Start();
+    ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 0; }, 5s));
+    double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_GT(took, 0.85) << "the end comes after the file has played";
+    EXPECT_LT(took, 2.5);
+    EXPECT_EQ(pos(), 1.0f);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(g_endCalls.load(), 1);
+
+    // Playing again after the end starts over and ends once more.
+    PlayerModule_Start();
+    std::this_thread::sleep_for(100ms);
+    EXPECT_LT(pos(), 0.5f);
+    ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 1; }, 5s));
+    EXPECT_EQ(g_endCalls.load(), 2);
+}
+
+namespace {
+std::atomic<bool> g_closedFromCallback{false};
+void stopAndCloseFromCallback() {
+    PlayerModule_Stop();
+    PlayerModule_Close();
+    float f = -1;
+    PlayerModule_GetPos(&f);
+    g_closedFromCallback = f == 0.0f;
+}
+}  // namespace
+
+TEST_F(PlayerModuleTest, EndCallbackMayStopAndCloseThePlayer) {
+    g_closedFromCallback = false;
+    PlayerModule_Initialize(&stopAndCloseFromCallback, &ignoreValue, PLAYER_MODULE_CODE);
+    ASSERT_NE(openFile(picturesOnly(0.5)), -1);
+    PlayerModule_Start();
+    ASSERT_TRUE(waitFor([] { return g_closedFromCallback.load(); }, 5s));
+    EXPECT_EQ(duration(), 0.0);
+    // The player still works afterwards.
+    ASSERT_NE(openFile(dir.file("pictures.avi")), -1);
+    EXPECT_GT(duration(), 0.4);
+}
+
+TEST_F(PlayerModuleTest, SoundOnlyFilePlaysToTheEnd) {
+    ASSERT_NE(openFile(soundOnly(1.0)), -1);
+    int hasPicture = -1, hasSound = -1;
+    PlayerModule_GetMideaType(&hasPicture, &hasSound);
+    EXPECT_EQ(hasPicture, 0);
+    EXPECT_EQ(hasSound, 1);
+    int w = -1, h = -1;
+    PlayerModule_GetFrameSize(&w, &h);
+    EXPECT_EQ(w, 0);
+    EXPECT_EQ(h, 0);
+    EXPECT_NEAR(duration(), 1.0, 0.05);
+    PlayerModule_SetVolume(80000);  // the main window's slider goes past the top
+    int v = -1;
+    PlayerModule_GetVolume(&v);
+    EXPECT_EQ(v, 65535);
+    PlayerModule_SetVolume(1000);
+    PlayerModule_GetVolume(&v);
+    EXPECT_EQ(v, 1000);
+    PlayerModule_Start();
+    std::this_thread::sleep_for(400ms);
+    EXPECT_GT(pos(), 0.2f);
+    EXPECT_LT(pos(), 0.7f);
+    ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 0; }, 4s));
+    EXPECT_EQ(pos(), 1.0f);
+}
+
+TEST_F(PlayerModuleTest, PicturesOnlyFilePlaysToTheEnd) {
+    ASSERT_NE(openFile(picturesOnly(1.0)), -1);
+    int hasPicture = 0, hasSound = -1;
+    PlayerModule_GetMideaType(&hasPicture, &hasSound);
+    EXPECT_EQ(hasPicture, 1);
+    EXPECT_EQ(hasSound, 0);
+    EXPECT_NEAR(duration(), 1.0, 0.05);
+    PlayerModule_Start();
+    std::this_thread::sleep_for(400ms);
+    EXPECT_GT(pos(), 0.2f);
+    EXPECT_LT(pos(), 0.7f);
+    ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 0; }, 4s));
+    EXPECT_EQ(g_endCalls.load(), 1);
+}
+
+TEST_F(PlayerModuleTest, OpeningAnotherFileReplacesTheFirst) {
+    std::string av = soundAndPictures(1.0);
+    std::string tone = soundOnly(0.5);
+    ASSERT_NE(openFile(av), -1);
+    PlayerModule_Start();
+    std::this_thread::sleep_for(100ms);
+    ASSERT_NE(openFile(tone), -1);  // no Stop or Close in between
+    int hasPicture = -1, hasSound = -1;
+    PlayerModule_GetMideaType(&hasPicture, &hasSound);
+    EXPECT_EQ(hasPicture, 0);
+    EXPECT_NEAR(duration(), 0.5, 0.05);
+    EXPECT_EQ(pos(), 0.0f) << "a new file opens at its beginning, not playing";
+}
+
+TEST_F(PlayerModuleTest, NonAsciiFileNamesOpen) {
+    std::string utf8 = dir.file("\xc3\xa9t\xc3\xa9 \xe6\x97\xa5.wav");
+    ASSERT_TRUE(makeClip(utf8, {0.5, "", "25", 22050, 1, ""}));
+    std::wstring name = dir.path().wstring() + L"/\u00e9t\u00e9 \u65e5.wav";
+    PlayerModule_SetFileName(name.c_str());
+    EXPECT_NE(PlayerModule_Open(), -1);
+    EXPECT_NEAR(duration(), 0.5, 0.05);
+}
+
+TEST_F(PlayerModuleTest, FiftyOpenCloseCyclesLeaveNothingBehind) {
+    // Leaks show up in the AddressSanitizer build at exit; here the cycles must
+    // keep working and end in a clean state.
+    std::vector<std::string> files = {soundAndPictures(1.0), soundOnly(0.5), picturesOnly(0.5)};
+    for (int i = 0; i < 50; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_NE(openFile(files[i % files.size()]), -1);
+        if (i % 5 == 0) {
+            PlayerModule_Start();
+            std::this_thread::sleep_for(20ms);
+            std::vector<unsigned char> buf(40 * 30 * 3);
+            PlayerModule_GetFrame(buf.data(), 40, 30);
+        }
+        if (i % 2 == 0) PlayerModule_Stop();
+        PlayerModule_Close();
+    }
+    EXPECT_EQ(pos(), 0.0f);
+    EXPECT_EQ(duration(), 0.0);
+}
