@@ -32,9 +32,11 @@ ffmpeg::InputContext openInput(const std::string& path) {
     return ffmpeg::InputContext(raw);
 }
 
-// The last stream of each type wins, as everywhere in the engine.
+// The last stream of each type wins, as everywhere in the engine. Cover art (an
+// attached picture, as in tagged MP3 files) is a still image, not the file's video.
 void chooseStreams(const AVFormatContext& input, AVConvert& job) {
     for (unsigned i = 0; i < input.nb_streams; ++i) {
+        if (input.streams[i]->disposition & AV_DISPOSITION_ATTACHED_PIC) continue;
         const AVMediaType type = input.streams[i]->codecpar->codec_type;
         if (type == AVMEDIA_TYPE_VIDEO) job.videoStreamIndex = static_cast<int>(i);
         else if (type == AVMEDIA_TYPE_AUDIO) job.audioStreamIndex = static_cast<int>(i);

@@ -10,6 +10,8 @@ extern "C" {
 #include <libavutil/avutil.h>
 }
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -50,85 +52,103 @@ bool patchBytes(const std::string& source, const std::string& target, const std:
     return found;
 }
 
-// All media is made once for the whole suite: making it is the slow part.
-class ProbeTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        dir = std::make_unique<testmedia::TempDir>();
+// Each test process makes only the media it asks for (ctest runs every test in its
+// own process), once, in a folder shared by the suite.
+bool makeMedia(const std::string& name, const std::string& path, const std::string& folder) {
+    if (name == "ntsc.mkv") {
         ClipSpec ntsc;
-        ntsc.seconds = 2;
         ntsc.videoSize = "160x120";
         ntsc.frameRate = "30000/1001";
         ntsc.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-        made = makeClip(path("ntsc.mkv"), ntsc);
-
-        ClipSpec pal = ntsc;
-        pal.frameRate = "25";
+        return makeClip(path, ntsc);
+    }
+    if (name == "pal.mp4") {
+        ClipSpec pal;
+        pal.videoSize = "160x120";
         pal.channels = 1;
         pal.sampleRate = 22050;
         pal.extraArgs = "-c:v mpeg4 -b:v 200k -c:a libmp3lame";
-        made = made && makeClip(path("pal.mp4"), pal);
-
+        return makeClip(path, pal);
+    }
+    if (name == "song.mp3" || name == "voice.wav") {
         ClipSpec song;
         song.videoSize.clear();
-        song.seconds = 2;
         song.extraArgs = "-c:a libmp3lame -b:a 128k";
-        made = made && makeClip(path("song.mp3"), song);
-
-        ClipSpec voice = song;
-        voice.sampleRate = 8000;
-        voice.channels = 1;
-        voice.extraArgs = "-c:a pcm_s16le";
-        made = made && makeClip(path("voice.wav"), voice);
-
-        // Two audio tracks: a stereo 44.1 kHz one, then a mono 22.05 kHz one.
-        made = made && ffmpegMake("-f lavfi -i testsrc2=size=160x120:rate=25:duration=1"
-                                  " -f lavfi -i sine=sample_rate=44100:duration=1"
-                                  " -f lavfi -i sine=sample_rate=22050:duration=1"
-                                  " -map 0 -map 1 -map 2 -ac:a:0 2 -c:v libx264 -preset ultrafast -c:a aac",
-                                  path("two-tracks.mkv"));
-
+        if (name == "voice.wav") {
+            song.sampleRate = 8000;
+            song.channels = 1;
+            song.extraArgs = "-c:a pcm_s16le";
+        }
+        return makeClip(path, song);
+    }
+    if (name == "two-tracks.mkv") {
+        // A stereo 44.1 kHz track, then a mono 22.05 kHz one.
+        return ffmpegMake("-f lavfi -i testsrc2=size=160x120:rate=25:duration=1"
+                          " -f lavfi -i sine=sample_rate=44100:duration=1"
+                          " -f lavfi -i sine=sample_rate=22050:duration=1"
+                          " -map 0 -map 1 -map 2 -ac:a:0 2 -c:v libx264 -preset ultrafast -c:a aac",
+                          path);
+    }
+    if (name == "tick.h264") {
         // A raw H.264 stream whose timing says 90000 frames a second, as raw streams
         // reporting their time base do; a raw stream also has no container length.
-        made = made && ffmpegMake("-f lavfi -i testsrc2=size=64x48:rate=25:duration=0.4 -c:v libx264 -preset ultrafast"
-                                  " -bsf:v h264_metadata=tick_rate=180000/1",
-                                  path("tick.h264"));
-
-        // An AVI whose video fourcc no decoder knows, and one whose raw pictures have a
-        // bit depth no pixel format matches (the decoder exists but refuses to open).
-        made = made && ffmpegMake("-f lavfi -i testsrc2=size=64x48:rate=25:duration=0.2 -c:v mjpeg", path("mjpeg.avi"));
-        made = made && patchBytes(path("mjpeg.avi"), path("unknown-codec.avi"), "MJPG", "QZQZ");
-        made = made && ffmpegMake("-f lavfi -i testsrc2=size=64x48:rate=25:duration=0.2 -c:v rawvideo -pix_fmt bgr24",
-                                  path("raw.avi"));
-        if (made) {
-            auto bytes = readBytes(path("raw.avi"));
-            const std::string strf = "strf";
-            auto at = std::search(bytes.begin(), bytes.end(), strf.begin(), strf.end());
-            made = at != bytes.end() && at + 24 < bytes.end();
-            if (made) {
-                at[8 + 14] = 13;  // BITMAPINFOHEADER.biBitCount
-                writeBytes(path("bad-depth.avi"), bytes);
-            }
-        }
+        return ffmpegMake("-f lavfi -i testsrc2=size=64x48:rate=25:duration=0.4 -c:v libx264 -preset ultrafast"
+                          " -bsf:v h264_metadata=tick_rate=180000/1",
+                          path);
     }
-    static void TearDownTestSuite() { dir.reset(); }
+    if (name == "covered.mp3") {
+        // An MP3 with a cover picture, as music players tag them.
+        return ffmpegMake("-f lavfi -i sine=sample_rate=44100:duration=1 -f lavfi -i color=c=red:size=64x64:d=0.04"
+                          " -map 0 -map 1 -frames:v 1 -c:a libmp3lame -c:v mjpeg -disposition:v attached_pic",
+                          path);
+    }
+    if (name == "mjpeg.avi")
+        return ffmpegMake("-f lavfi -i testsrc2=size=64x48:rate=25:duration=0.2 -c:v mjpeg", path);
+    if (name == "unknown-codec.avi") {
+        // A video fourcc no decoder knows.
+        const std::string source = folder + "/mjpeg.avi";
+        return makeMedia("mjpeg.avi", source, folder) && patchBytes(source, path, "MJPG", "QZQZ");
+    }
+    if (name == "bad-depth.avi") {
+        // Raw pictures of a bit depth no pixel format matches: the decoder exists but
+        // refuses to open.
+        const std::string source = folder + "/raw.avi";
+        if (!ffmpegMake("-f lavfi -i testsrc2=size=64x48:rate=25:duration=0.2 -c:v rawvideo -pix_fmt bgr24", source))
+            return false;
+        auto bytes = readBytes(source);
+        const std::string strf = "strf";
+        auto at = std::search(bytes.begin(), bytes.end(), strf.begin(), strf.end());
+        if (at == bytes.end() || bytes.end() - at < 24) return false;
+        at[8 + 14] = 13;  // BITMAPINFOHEADER.biBitCount
+        writeBytes(path, bytes);
+        return true;
+    }
+    return false;
+}
 
-    void SetUp() override { ASSERT_TRUE(made) << "could not make the test media"; }
+class ProbeTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { dir = std::make_unique<testmedia::TempDir>(); }
+    static void TearDownTestSuite() { dir.reset(); }
 
     static std::string path(const std::string& name) { return dir->file(name); }
 
+    // Probes a generated file; the test fails when the file cannot be made.
     int probe(const std::string& name) {
-        job.probePath = path(name);
+        const std::string file = path(name);
+        if (!fs::exists(file) && !makeMedia(name, file, dir->path().string())) {
+            ADD_FAILURE() << "could not make " << name;
+            return INT_MIN;
+        }
+        job.probePath = file;
         return ProbeMedia(job);
     }
 
     static std::unique_ptr<testmedia::TempDir> dir;
-    static bool made;
     AVConvert job;
 };
 
 std::unique_ptr<testmedia::TempDir> ProbeTest::dir;
-bool ProbeTest::made = false;
 
 }  // namespace
 
@@ -191,6 +211,17 @@ TEST_F(ProbeTest, AudioOnlyFileHasNoPictureAndKeepsThePreviousRate) {
     EXPECT_EQ(job.probeDurationSeconds, 2);
 }
 
+TEST_F(ProbeTest, ACoverPictureIsNotVideo) {
+    ASSERT_EQ(probe("covered.mp3"), 0);
+    ASSERT_EQ(testmedia::probe(path("covered.mp3")).streams.size(), 2u);  // the cover is there
+    EXPECT_EQ(job.videoStreamIndex, -1);
+    EXPECT_EQ(job.sourceWidth, 0);
+    EXPECT_EQ(job.videoCodecId, 0);
+    EXPECT_EQ(job.audioStreamIndex, 0);
+    EXPECT_EQ(job.audioCodecId, AV_CODEC_ID_MP3);
+    EXPECT_TRUE(ProbeAccepted(0, job));
+}
+
 TEST_F(ProbeTest, DescribesAWaveFile) {
     ASSERT_EQ(probe("voice.wav"), 0);
     EXPECT_EQ(job.audioCodecId, AV_CODEC_ID_PCM_S16LE);
@@ -242,6 +273,8 @@ TEST_F(ProbeTest, AVideoDecoderThatWillNotOpenIsMinusFive) {
 }
 
 TEST_F(ProbeTest, NonMediaIsRefusedWithoutHarm) {
+    ASSERT_EQ(probe("pal.mp4"), 0);
+    ASSERT_EQ(probe("ntsc.mkv"), 0);
     writeBytes(path("empty.mp4"), {});
     const std::string text = "Shopping list\nmilk\nbread\n";
     writeBytes(path("notes.txt"), {text.begin(), text.end()});
@@ -253,7 +286,8 @@ TEST_F(ProbeTest, NonMediaIsRefusedWithoutHarm) {
     writeBytes(path("damaged.mkv"), mkv);
 
     for (const char* name : {"empty.mp4", "notes.txt", "notes", "truncated.mp4", "damaged.mkv", "missing.mkv"}) {
-        const int result = probe(name);
+        job.probePath = path(name);
+        const int result = ProbeMedia(job);
         EXPECT_LT(result, 0) << name;
         EXPECT_FALSE(ProbeAccepted(result, job)) << name;
         EXPECT_EQ(job.videoStreamIndex, -1) << name;
