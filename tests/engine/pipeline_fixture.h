@@ -102,6 +102,61 @@ private:
     std::mutex m_mutex;
 };
 
+// Runs an ffmpeg command line (arguments after "ffmpeg -nostdin -v error -y").
+inline bool ffmpeg(const std::string& arguments) {
+    return testmedia::runCommand("ffmpeg -nostdin -hide_banner -v error -y " + arguments) == 0;
+}
+
+// A black clip with a white flash and a beep at the same moments: sync marks.
+inline bool makeSyncClip(const std::string& path, double seconds, double markAt, const std::string& rate = "25",
+                         const std::string& size = "160x120") {
+    const std::string from = std::to_string(markAt), to = std::to_string(markAt + 0.2);
+    return ffmpeg("-f lavfi -i \"color=c=black:s=" + size + ":r=" + rate + ":d=" + std::to_string(seconds) +
+                  ",drawbox=x=0:y=0:w=iw:h=ih:color=white:t=fill:enable='between(t," + from + "," + to +
+                  ")'\" -f lavfi -i \"aevalsrc='if(between(t," + from + "," + to +
+                  "),0.8*sin(2*PI*1000*t),0)':s=44100:d=" + std::to_string(seconds) +
+                  "\" -c:v libx264 -preset ultrafast -c:a aac -shortest " + testmedia::shellQuote(path));
+}
+
+// (time, value) pairs of a per-frame measurement through ffprobe's lavfi input.
+inline std::vector<std::pair<double, double>> measure(const std::string& graph, const std::string& tag) {
+    std::string out;
+    testmedia::runCommand("ffprobe -v error -f lavfi -i " + testmedia::shellQuote(graph) +
+                              " -show_entries frame=pts_time:frame_tags=" + tag + " -of csv=p=0",
+                          &out);
+    std::vector<std::pair<double, double>> rows;
+    std::size_t start = 0;
+    while (start < out.size()) {
+        std::size_t end = out.find('\n', start);
+        if (end == std::string::npos) end = out.size();
+        const std::string line = out.substr(start, end - start);
+        start = end + 1;
+        const std::size_t comma = line.find(',');
+        if (comma == std::string::npos) continue;
+        const std::string value = line.substr(comma + 1);
+        rows.emplace_back(std::atof(line.c_str()), value.find("inf") != std::string::npos ? -1e9 : std::atof(value.c_str()));
+    }
+    return rows;
+}
+
+// Mean luma of every picture of a file, in presentation order.
+inline std::vector<std::pair<double, double>> pictureLuma(const std::string& path) {
+    return measure("movie=" + path + ",signalstats", "lavfi.signalstats.YAVG");
+}
+
+// Time of the first bright picture / first loud stretch of sound; -1 when none.
+inline double firstFlash(const std::string& path) {
+    for (const auto& [t, y] : pictureLuma(path))
+        if (y > 128) return t;
+    return -1;
+}
+inline double firstBeep(const std::string& path) {
+    for (const auto& [t, rms] : measure("amovie=" + path + ",asetnsamples=n=256,astats=metadata=1:reset=1",
+                                        "lavfi.astats.Overall.RMS_level"))
+        if (rms > -30) return t;
+    return -1;
+}
+
 inline double streamDuration(const std::string& path, const char* selector) {
     return testmedia::decodedDuration(path, selector);
 }

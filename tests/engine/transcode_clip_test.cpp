@@ -1,0 +1,101 @@
+// Clip range, stream durations and A/V sync of converted rows.
+
+#include "engine/TranscodeWorker.h"
+#include "tests/engine/pipeline_fixture.h"
+
+using namespace pipelinetest;
+
+namespace {
+
+class TranscodeClip : public ::testing::Test {
+protected:
+    testmedia::TempDir dir;
+};
+
+// Luma that steps up every second (20, 40, 60, …): the first picture tells where
+// the output starts in the source. Key frames only every 250 pictures, so a seek
+// lands well before the clip start.
+bool makeStepClip(const std::string& path, double seconds) {
+    return ffmpeg("-f lavfi -i \"color=c=black:s=160x120:r=25:d=" + std::to_string(seconds) +
+                  ",geq=lum='20+20*floor(T)':cb=128:cr=128\" -f lavfi -i sine=frequency=440:sample_rate=44100:d=" +
+                  std::to_string(seconds) + " -c:v libx264 -preset ultrafast -g 250 -c:a aac -shortest " +
+                  testmedia::shellQuote(path));
+}
+
+TEST_F(TranscodeClip, BeginAndEndCutEveryStreamToTheClip) {
+    const std::string src = dir.file("steps.mp4");
+    ASSERT_TRUE(makeStepClip(src, 6));
+    AVConvert job;
+    fillJob(job, {src}, {dir.file("cut.mp4")});
+    setClip(job, 0, 2.4, 5);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(job.clipBegin[0], 0) << "the row's clip begin is consumed by the seek";
+    const std::string out = dir.file("cut.mp4");
+    EXPECT_NEAR(streamDuration(out, "v:0"), 2.6, 0.2);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 2.6, 0.2);
+    // The first picture comes from 2.4 s into the source (luma 60), not from the key frame at 0.
+    const auto luma = pictureLuma(out);
+    ASSERT_FALSE(luma.empty());
+    EXPECT_NEAR(luma.front().second, 60, 6);
+    EXPECT_NEAR(luma.back().second, 100, 6);
+}
+
+TEST_F(TranscodeClip, EndOnlyCutsTheTail) {
+    const std::string src = dir.file("steps.mp4");
+    ASSERT_TRUE(makeStepClip(src, 4));
+    AVConvert job;
+    fillJob(job, {src}, {dir.file("head.mp4")});
+    setClip(job, 0, 0, 1.5);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_NEAR(streamDuration(dir.file("head.mp4"), "v:0"), 1.5, 0.2);
+    EXPECT_NEAR(streamDuration(dir.file("head.mp4"), "a:0"), 1.5, 0.2);
+}
+
+TEST_F(TranscodeClip, ZeroClipLengthConvertsTheWholeSourceWithoutDividingByZero) {
+    const std::string src = dir.file("steps.mp4");
+    ASSERT_TRUE(makeStepClip(src, 2));
+    AVConvert job;
+    fillJob(job, {src}, {dir.file("all.mp4")});
+    setClip(job, 0, 0, 0);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(job.progressPercent.load(), 100);
+    EXPECT_NEAR(streamDuration(dir.file("all.mp4"), "v:0"), 2.0, 0.2);
+}
+
+struct SyncCase {
+    const char* name;
+    double outputRate;
+    const char* sourceRate;
+};
+
+class TranscodeSync : public TranscodeClip, public ::testing::WithParamInterface<SyncCase> {};
+
+TEST_P(TranscodeSync, FlashAndBeepStayTogether) {
+    const SyncCase& c = GetParam();
+    const std::string src = dir.file("sync.mp4");
+    ASSERT_TRUE(makeSyncClip(src, 4, 2.0, c.sourceRate));
+    AVConvert job;
+    Settings s;
+    s.frameRate = c.outputRate;
+    fillJob(job, {src}, {dir.file("sync-out.mp4")}, s);
+    setClip(job, 0, 0, 4);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const std::string out = dir.file("sync-out.mp4");
+    const double flash = firstFlash(out), beep = firstBeep(out);
+    EXPECT_NEAR(flash, 2.0, 0.05);
+    EXPECT_NEAR(beep, 2.0, 0.05);
+    EXPECT_NEAR(flash - beep, 0.0, 0.05);
+    EXPECT_NEAR(streamDuration(out, "v:0"), 4.0, 0.2);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 4.0, 0.2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, TranscodeSync,
+                         ::testing::Values(SyncCase{"same", 25, "25"}, SyncCase{"up", 29.97, "25"},
+                                           SyncCase{"down", 15, "30"}, SyncCase{"keep", 0, "30"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
