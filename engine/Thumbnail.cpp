@@ -74,11 +74,14 @@ bool compress(Compression& compression, std::FILE* file, const std::uint8_t* pix
     return true;
 }
 
-// A name beside the target that no one else uses, so a half-written thumbnail never
-// sits under the real name and an existing one survives a failed write.
+// A short name in the target's folder that no one else uses, so a half-written
+// thumbnail never sits under the real name and an existing one survives a failed
+// write. Short, so that a target name near the length limit still gets one.
 std::string temporaryNameFor(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    return path + ".part" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    return folder + ".thm-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1)) + ".part";
 }
 
 // Opens a new file for writing; the permissions follow the umask like fopen's.

@@ -162,6 +162,23 @@ TEST_F(ThumbnailTest, AFatalLibraryErrorIsReportedAndKeepsTheOldFile) {
     EXPECT_TRUE(WriteThumbnail(thm, pixels.data()));
 }
 
+TEST_F(ThumbnailTest, ANameAtTheLengthLimitIsWritten) {
+    const std::string longName = std::string(251, 'n') + ".THM";  // 255 bytes, the longest name allowed
+    const auto pixels = solidPicture(9, 9, 9);
+    ASSERT_TRUE(WriteThumbnail(dir.file(longName), pixels.data()));
+    EXPECT_TRUE(onlyFile(dir.path(), longName));
+}
+
+TEST_F(ThumbnailTest, ARelativePathIsWrittenInTheWorkingFolder) {
+    const fs::path before = fs::current_path();
+    fs::current_path(dir.path());
+    const auto pixels = solidPicture(9, 9, 9);
+    const bool written = WriteThumbnail("here.THM", pixels.data());
+    fs::current_path(before);
+    EXPECT_TRUE(written);
+    EXPECT_TRUE(onlyFile(dir.path(), "here.THM"));
+}
+
 TEST(ThumbnailPath, ReplacesTheLastExtension) {
     EXPECT_EQ(ThumbnailPathFor("/out/clip.mp4"), "/out/clip.THM");
     EXPECT_EQ(ThumbnailPathFor("/out/clip(0).mp4"), "/out/clip(0).THM");
