@@ -2,129 +2,11 @@
 // on media made here with ffmpeg's lavfi sources. Sound goes to SDL's dummy
 // driver, which consumes samples in real time, so the sound clock is exercised.
 
-#include "player/PlayerModule.h"
-#include "tests/support/MediaFixture.h"
+#include "tests/player/PlayerTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <atomic>
-#include <chrono>
 #include <fstream>
-#include <string>
-#include <thread>
-#include <vector>
-
-using namespace std::chrono_literals;
-using testmedia::makeClip;
-using testmedia::runCommand;
-using testmedia::shellQuote;
 
 namespace {
-
-std::atomic<int> g_endCalls{0};
-void countEnd() { g_endCalls.fetch_add(1); }
-void ignoreValue(int32_t) {}
-
-std::wstring wide(const std::string& utf8) {
-    // Test paths are ASCII except where a test builds its own wide name.
-    return std::wstring(utf8.begin(), utf8.end());
-}
-
-bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-    auto until = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < until) {
-        if (done()) return true;
-        std::this_thread::sleep_for(10ms);
-    }
-    return done();
-}
-
-float pos() {
-    float f = -1.0f;
-    PlayerModule_GetPos(&f);
-    return f;
-}
-
-double duration() {
-    double d = -1.0;
-    PlayerModule_GetDuration(&d);
-    return d;
-}
-
-int openFile(const std::string& path) {
-    std::wstring w = wide(path);
-    PlayerModule_SetFileName(w.c_str());
-    return PlayerModule_Open();
-}
-
-struct Bgr {
-    int b, g, r;
-};
-
-// Pixel (x, y counted from the top) of a bottom-up B, G, R picture.
-Bgr pixel(const std::vector<unsigned char>& buf, int w, int h, int x, int y) {
-    const unsigned char* p = buf.data() + (static_cast<size_t>(h - 1 - y) * w + x) * 3;
-    return {p[0], p[1], p[2]};
-}
-
-bool near(Bgr got, Bgr want, int tolerance = 40) {
-    return std::abs(got.b - want.b) <= tolerance && std::abs(got.g - want.g) <= tolerance &&
-           std::abs(got.r - want.r) <= tolerance;
-}
-
-class PlayerModuleTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        g_endCalls = 0;
-        PlayerModule_Initialize(&countEnd, &ignoreValue, PLAYER_MODULE_CODE);
-        PlayerModule_SetVolume(65535);
-    }
-    void TearDown() override {
-        PlayerModule_Stop();
-        PlayerModule_Close();
-    }
-
-    // 2 s of moving pictures (25 fps) with a tone.
-    std::string soundAndPictures(double seconds = 2.0) {
-        std::string path = dir.file("av.mp4");
-        testmedia::ClipSpec spec;
-        spec.seconds = seconds;
-        spec.videoSize = "160x120";
-        EXPECT_TRUE(makeClip(path, spec));
-        return path;
-    }
-    std::string soundOnly(double seconds = 1.0) {
-        std::string path = dir.file("tone.wav");
-        testmedia::ClipSpec spec;
-        spec.seconds = seconds;
-        spec.videoSize = "";
-        EXPECT_TRUE(makeClip(path, spec));
-        return path;
-    }
-    std::string picturesOnly(double seconds = 1.0) {
-        std::string path = dir.file("pictures.avi");
-        testmedia::ClipSpec spec;
-        spec.seconds = seconds;
-        spec.videoSize = "160x120";
-        spec.sampleRate = 0;
-        spec.extraArgs = "-c:v mpeg4 -q:v 3";
-        EXPECT_TRUE(makeClip(path, spec));
-        return path;
-    }
-    // Top half: red on the left, lime on the right; bottom half blue.
-    std::string quadrants() {
-        std::string path = dir.file("quadrants.avi");
-        std::string cmd =
-            "ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i "
-            "\"color=c=red:s=64x48:d=1:r=25,drawbox=x=32:y=0:w=32:h=24:color=lime:t=fill,"
-            "drawbox=x=0:y=24:w=64:h=24:color=blue:t=fill\" -c:v mpeg4 -q:v 1 -pix_fmt yuv420p " +
-            shellQuote(path);
-        EXPECT_EQ(runCommand(cmd), 0);
-        return path;
-    }
-
-    testmedia::TempDir dir;
-};
 
 // Calls that must never crash or block, whatever state the player is in.
 void exerciseEveryCall() {
@@ -412,4 +294,12 @@ TEST_F(PlayerModuleTest, FiftyOpenCloseCyclesLeaveNothingBehind) {
     }
     EXPECT_EQ(pos(), 0.0f);
     EXPECT_EQ(duration(), 0.0);
+}
+
+TEST_F(PlayerModuleTest, PicturesFollowTheClockAndOutlastTheSound) {
+    expectPicturesFollowTheClock(redThenBlueShortSound());
+}
+
+TEST_F(PlayerModuleTest, SeekingShowsThePictureAtTheTarget) {
+    expectSeekingShowsTheTargetPicture(redThenBlueShortSound());
 }
