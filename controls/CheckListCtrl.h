@@ -27,12 +27,6 @@ class CCheckHeadCtrl : public QHeaderView {
     Q_OBJECT
 public:
     explicit CCheckHeadCtrl(CCheckListCtrl* list);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    CCheckListCtrl* m_list;
 };
 
 class CCheckListCtrl : public QTableWidget {

@@ -25,7 +25,8 @@ public:
     int controlId() const { return m_controlId; }
 
     // Stores the address, resizes to the text (when adjust-to-fit) and updates the
-    // tooltip. An empty text is taken from the control's text.
+    // tooltip. The shown text does not change. While the address is empty, a
+    // click opens the control's text.
     void SetURL(const QString& url);
     QString GetURL() const { return m_url; }
 

@@ -1,0 +1,85 @@
+#include "controls/About.h"
+
+#include "controls/HyperLink.h"
+#include "controls/artwork/Artwork.h"
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+struct StaticRow {
+    int id;  // -1: no id
+    const char* text;
+    QRect dialogUnits;
+};
+
+// Template 246, in dialog units.
+constexpr QSize kDialogSize(288, 161);
+const QRect kBannerRect(7, 7, 274, 53);
+const StaticRow kStatics[] = {
+    {1103, "Version 2.1", QRect(214, 61, 55, 8)},
+    {-1, "Support:", QRect(20, 75, 43, 8)},
+    {-1, "Homepage:", QRect(20, 95, 43, 8)},
+};
+const QRect kSupportRect(61, 75, 173, 8);
+const QRect kHomeRect(61, 95, 152, 8);
+const QRect kOkRect(231, 138, 50, 16);
+constexpr int kSupportId = 1101;
+constexpr int kHomeId = 1102;
+constexpr int kOkId = 1;
+constexpr int kLinkPointSize = 10;
+
+CHyperLink* makeLink(QWidget* dialog, int id, const QRect& rect, const char* url) {
+    auto* link = new CHyperLink(dialog, id, QString::fromUtf8(url));
+    link->setGeometry(MapDialogRect(rect, dialog->font()));
+    link->SetLinkFont(DialogFont(kLinkPointSize));
+    link->SetURL(QString::fromUtf8(url));
+    link->SetUnderline(1);
+    return link;
+}
+
+}  // namespace
+
+CAbout::CAbout(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("About"));
+    setProperty("templateId", kTemplateId);
+    setFont(DialogFont(8));
+    setModal(true);
+
+    // A picture static takes the size of its bitmap, whatever the template says.
+    auto* banner = new QLabel(this);
+    banner->setPixmap(artwork::Pixmap(artwork::kAboutBanner));
+    const QRect bannerPlace = MapDialogRect(kBannerRect, font());
+    banner->setGeometry(QRect(bannerPlace.topLeft(), banner->pixmap().size()));
+
+    for (const StaticRow& row : kStatics) {
+        auto* label = new QLabel(QString::fromUtf8(row.text), this);
+        if (row.id >= 0) SetControlId(label, row.id);
+        label->setGeometry(MapDialogRect(row.dialogUnits, font()));
+    }
+    m_supportLink = makeLink(this, kSupportId, kSupportRect, kSupportUrl);
+    m_homeLink = makeLink(this, kHomeId, kHomeRect, kHomeUrl);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    SetControlId(m_ok, kOkId);
+    m_ok->setGeometry(MapDialogRect(kOkRect, font()));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Dialog-unit sizes follow the font; never let the banner stick out.
+    QSize size = MapDialogSize(kDialogSize, font());
+    size = size.expandedTo(QSize(banner->geometry().right() + bannerPlace.left() + 1, 0));
+    setFixedSize(size);
+}
+
+void CAbout::showEvent(QShowEvent* event) {
+    if (QWidget* owner = parentWidget()) {
+        const QRect area = owner->window()->frameGeometry();
+        move(area.center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,268 @@
+#include "controls/CheckListCtrl.h"
+
+#include "controls/artwork/Artwork.h"
+#include "platform/ControlId.h"
+
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QPixmap>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+constexpr int kHeaderCell = 16;
+
+// Cell `index` of the header bitmap with magenta made transparent.
+QIcon headerIcon(int index) {
+    const QImage strip = artwork::Bitmap(artwork::kHeaderImages);
+    if (strip.isNull() || index <= 0) return QIcon();  // image 0 is blank
+    QImage cell = strip.copy(index * kHeaderCell, 0, kHeaderCell, kHeaderCell).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x)
+            if ((cell.pixel(x, y) & 0xFFFFFF) == 0xFF00FF) cell.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return QIcon(QPixmap::fromImage(cell));
+}
+
+QTableWidgetItem* newFirstColumnItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    return item;
+}
+
+QTableWidgetItem* newTextItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+}  // namespace
+
+CCheckHeadCtrl::CCheckHeadCtrl(CCheckListCtrl* list) : QHeaderView(Qt::Horizontal, list) {
+    setSectionsClickable(true);
+    setHighlightSections(false);
+    setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Only the first column's box acts; a click elsewhere changes nothing.
+    connect(this, &QHeaderView::sectionClicked, list, [list](int section) {
+        if (section == 0) list->ToggleAllFromHeader();
+    });
+}
+
+CCheckListCtrl::CCheckListCtrl(QWidget* parent, int controlId) : QTableWidget(parent), m_controlId(controlId) {
+    SetControlId(this, controlId);
+    m_checkHeader = new CCheckHeadCtrl(this);
+    setHorizontalHeader(m_checkHeader);
+    // A header press in a table selects the column; a list view's header never does.
+    disconnect(m_checkHeader, &QHeaderView::sectionPressed, this, &QTableView::selectColumn);
+    disconnect(m_checkHeader, SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setShowGrid(false);
+    setWordWrap(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+
+    QAbstractItemModel* rows = model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, &CCheckListCtrl::onRowsInserted);
+    connect(rows, &QAbstractItemModel::rowsAboutToBeRemoved, this, &CCheckListCtrl::onRowsAboutToBeRemoved);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { rowStateChanged(); });
+    connect(rows, &QAbstractItemModel::dataChanged, this, &CCheckListCtrl::onDataChanged);
+    connect(rows, &QAbstractItemModel::modelReset, this, [this] { recount(); });
+    connect(rows, &QAbstractItemModel::layoutChanged, this, [this] { recount(); });
+    // A selection or focus change is an item-state change too: the header re-evaluates.
+    connect(this, &QTableWidget::itemSelectionChanged, this, [this] { rowStateChanged(); });
+    connect(this, &QTableWidget::currentCellChanged, this, [this] { rowStateChanged(); });
+}
+
+CCheckListCtrl::~CCheckListCtrl() {
+    // Rows die with the model; stop listening first so no handler sees a half-gone list.
+    disconnect(model(), nullptr, this, nullptr);
+}
+
+void CCheckListCtrl::AddExtendedStyle(unsigned styles) {
+    m_extendedStyle |= styles;
+    if (styles & kGridLines) setShowGrid(true);
+    if (styles & kFullRowSelect) setSelectionBehavior(QAbstractItemView::SelectRows);
+}
+
+int CCheckListCtrl::InsertColumn(int column, const QString& heading, int width) {
+    column = std::clamp(column, 0, columnCount());
+    insertColumn(column);
+    setHorizontalHeaderItem(column, new QTableWidgetItem(heading));
+    SetColumnWidth(column, width);
+    if (column == 0 && m_headerReady) {
+        const int image = m_headerImage;
+        m_headerImage = -1;
+        setHeaderImage(image);
+    }
+    return column;
+}
+
+void CCheckListCtrl::SetColumnWidth(int column, int width) {
+    setColumnHidden(column, width <= 0);
+    if (width > 0) setColumnWidth(column, width);
+}
+
+void CCheckListCtrl::SetBkColor(const QColor& colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, colour);
+    setPalette(colours);
+}
+
+bool CCheckListCtrl::InitCheckHeader() {
+    if (m_headerReady) return true;
+    // The box starts empty whatever the rows show; it follows them from the next change.
+    m_headerImage = -1;
+    setHeaderImage(kHeaderUnchecked);
+    m_headerReady = true;
+    return true;
+}
+
+void CCheckListCtrl::setHeaderImage(int image) {
+    if (image == m_headerImage) return;
+    m_headerImage = image;
+    if (columnCount() == 0) return;
+    QTableWidgetItem* header = horizontalHeaderItem(0);
+    if (!header) {
+        header = new QTableWidgetItem();
+        setHorizontalHeaderItem(0, header);
+    }
+    header->setIcon(headerIcon(image));
+}
+
+void CCheckListCtrl::ToggleAllFromHeader() {
+    if (!m_headerReady) return;
+    const bool check = m_headerImage == kHeaderUnchecked;
+    setHeaderImage(check ? kHeaderChecked : kHeaderUnchecked);
+    for (int row = 0; row < rowCount(); ++row) SetCheck(row, check);
+    emit headerCheckToggled(check);
+}
+
+bool CCheckListCtrl::rowChecked(int row) const {
+    const QTableWidgetItem* first = item(row, 0);
+    return first && first->checkState() == Qt::Checked;
+}
+
+void CCheckListCtrl::onRowsInserted(const QModelIndex& parent, int first, int last) {
+    if (parent.isValid()) return;
+    std::vector<char> added;
+    for (int row = first; row <= last; ++row) {
+        const bool checked = rowChecked(row);
+        added.push_back(checked);
+        if (!checked) ++m_uncheckedCount;
+    }
+    m_checked.insert(m_checked.begin() + first, added.begin(), added.end());
+    rowStateChanged();
+}
+
+void CCheckListCtrl::onRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) {
+    if (parent.isValid()) return;
+    for (int row = first; row <= last; ++row)
+        if (!m_checked[row]) --m_uncheckedCount;
+    m_checked.erase(m_checked.begin() + first, m_checked.begin() + last + 1);
+}
+
+void CCheckListCtrl::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                   const QList<int>& roles) {
+    if (topLeft.column() > 0) return;  // only the first column holds the check box
+    if (!roles.isEmpty() && !roles.contains(Qt::CheckStateRole)) return;
+    bool changed = false;
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+        const bool checked = rowChecked(row);
+        if (checked == static_cast<bool>(m_checked[row])) continue;
+        m_checked[row] = checked;
+        m_uncheckedCount += checked ? -1 : 1;
+        changed = true;
+    }
+    if (changed) rowStateChanged();
+}
+
+void CCheckListCtrl::recount() {
+    m_checked.assign(rowCount(), 0);
+    m_uncheckedCount = 0;
+    for (int row = 0; row < rowCount(); ++row) {
+        m_checked[row] = rowChecked(row);
+        if (!m_checked[row]) ++m_uncheckedCount;
+    }
+    rowStateChanged();
+}
+
+void CCheckListCtrl::rowStateChanged() {
+    if (!m_headerReady) return;
+    setHeaderImage(m_uncheckedCount > 0 ? kHeaderUnchecked : kHeaderChecked);
+}
+
+int CCheckListCtrl::InsertItem(int row, const QString& text) {
+    row = std::clamp(row, 0, rowCount());
+    insertRow(row);
+    setItem(row, 0, newFirstColumnItem(text));
+    return row;
+}
+
+bool CCheckListCtrl::SetItemText(int row, int column, const QString& text) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return false;
+    if (QTableWidgetItem* existing = item(row, column)) {
+        existing->setText(text);
+    } else {
+        setItem(row, column, column == 0 ? newFirstColumnItem(text) : newTextItem(text));
+    }
+    return true;
+}
+
+QString CCheckListCtrl::GetItemText(int row, int column) const {
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+bool CCheckListCtrl::SetCheck(int row, bool checked) {
+    if (row < 0 || row >= rowCount()) return false;
+    QTableWidgetItem* first = item(row, 0);
+    if (!first) {
+        if (columnCount() == 0) return false;
+        first = newFirstColumnItem(QString());
+        setItem(row, 0, first);
+    }
+    first->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    return true;
+}
+
+bool CCheckListCtrl::GetCheck(int row) const { return rowChecked(row); }
+
+bool CCheckListCtrl::DeleteItem(int row) {
+    if (row < 0 || row >= rowCount()) return false;
+    removeRow(row);
+    return true;
+}
+
+void CCheckListCtrl::DeleteAllItems() { setRowCount(0); }
+
+std::vector<int> CCheckListCtrl::GetSelectedItems() const {
+    std::set<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row) rows.insert(row);
+    return std::vector<int>(rows.begin(), rows.end());
+}
+
+int CCheckListCtrl::GetFirstSelectedItem() const {
+    int first = -1;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (first < 0 || range.top() < first) first = range.top();
+    return first;
+}
+
+void CCheckListCtrl::SetItemSelected(int row, bool selected) {
+    if (row < 0 || row >= rowCount()) return;
+    selectionModel()->select(model()->index(row, 0),
+                             (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                                 QItemSelectionModel::Rows);
+}
+
+void CCheckListCtrl::SelectAndFocus(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Painters behind Artwork.cpp's table: the skin's colours, the button faces and
+// their glyphs, the slider pieces and the larger pictures. Each function paints a
+// whole picture from nothing, so the same number always gives the same pixels.
+
+#include <QImage>
+#include <QString>
+
+namespace artwork::paint {
+
+enum class Look { Normal, Hover, Disabled };
+enum class Face { Tile, Pill, Accent, Square, Circle, Round };
+enum class Glyph { None, Plus, Film, Convert, FolderOpen, Folder, Question, Minus, Clear,
+                   Close, Minimise, Info, Merge, Document, Gear, Play, Pause, Stop, Speaker };
+
+struct ButtonArt {
+    int width;
+    int height;
+    Face face;
+    Glyph glyph;
+    const char* caption;  // may be empty
+    Look look;
+};
+
+// A button picture: the face on pure white, so white marks what is not button.
+QImage Button(const ButtonArt& art);
+
+// A bare glyph in the skin's ink on white (its non-white pixels are its shape).
+QImage GlyphPicture(int width, int height, Glyph glyph);
+
+// Slider channel: groove on the skin's panel colour; `inside` is the highlighted look.
+QImage Channel(int width, int height, bool inside);
+// Slider thumb, 23 x 11, magenta around it.
+QImage Thumb(bool dragged);
+// The three header cells of the check list: blank, empty box, ticked box.
+QImage HeaderImages();
+
+QImage MainBackground(int width, int height);
+QImage ClipBackground(int width, int height);
+QImage AboutBanner(int width, int height);
+QImage AppIcon(int size);
+QImage HandCursor();
+
+}  // namespace artwork::paint
