@@ -28,7 +28,10 @@ int clampToInt(std::int64_t value) {
 
 ffmpeg::InputContext openInput(const std::string& path) {
     AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) != 0) return nullptr;
+    // Always a local file: without the explicit protocol a name such as "take:2.mkv"
+    // would be read as a URL scheme, and "http://..." would go to the network.
+    const std::string url = "file:" + path;
+    if (avformat_open_input(&raw, url.c_str(), nullptr, nullptr) != 0) return nullptr;
     return ffmpeg::InputContext(raw);
 }
 

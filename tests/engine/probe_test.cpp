@@ -298,6 +298,27 @@ TEST_F(ProbeTest, NonMediaIsRefusedWithoutHarm) {
     EXPECT_LT(ProbeMedia(job), 0);
 }
 
+TEST_F(ProbeTest, OddFileNamesAreLocalFiles) {
+    ASSERT_EQ(probe("pal.mp4"), 0);
+    const std::string odd = "take:2 été, 50% (final).mp4";
+    fs::copy_file(path("pal.mp4"), path(odd));
+    job.probePath = path(odd);
+    EXPECT_EQ(ProbeMedia(job), 0);
+    EXPECT_EQ(job.sourceWidth, 160);
+
+    // Relative to the working folder, the part before ":" is not a protocol.
+    const fs::path before = fs::current_path();
+    fs::current_path(dir->path());
+    job.probePath = odd;
+    const int relative = ProbeMedia(job);
+    fs::current_path(before);
+    EXPECT_EQ(relative, 0);
+
+    // A URL names no local file.
+    job.probePath = "http://127.0.0.1:9/clip.mp4";
+    EXPECT_EQ(ProbeMedia(job), -1);
+}
+
 TEST(ProbeAcceptance, NeedsSuccessAndAKnownLength) {
     AVConvert job;
     job.probeStartSeconds = 0;
