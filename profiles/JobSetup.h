@@ -22,7 +22,8 @@ std::optional<int> VideoCodecIdFromName(std::string_view name);
 std::optional<int> AudioCodecIdFromName(std::string_view name);
 
 // folder + "/" + source file name cut at its last "." + extension. A file name without
-// "." keeps its whole name as the stem.
+// "." (or whose only "." is its first character) keeps its whole name as the stem; a
+// folder ending in "/" gets no second one.
 std::string OutputPathFor(const std::string& folder, const std::string& sourcePath, const std::string& extension);
 
 // Copies the applied settings into the job's output parameters (encodeVideo,
@@ -43,5 +44,6 @@ enum class JobKind { Convert, Merge };
 // Fills the job's rows from the task rows (paths, clip times, output paths in
 // `folder` with `extension`; unchecked rows get empty paths), the settings, and the
 // exchange fields a start resets. Merge fills mergeTotalSeconds instead of clipLength.
+// Rows beyond AVConvert::kMaxRows are not taken (the front ends refuse such lists).
 void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSettings& settings,
              const std::string& folder, const std::string& extension, JobKind kind);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+// A negative number of seconds gives "00:00:00".
 std::string FormatTime(int seconds);
 // hours before the first ":", minutes from the two characters after it, seconds after
 // the last ":"; each read like atoi (leading digits, 0 if none).
