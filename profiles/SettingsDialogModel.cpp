@@ -53,7 +53,8 @@ void refill(ChoiceField& field, const PresetChoice& choice) {
 
 }  // namespace
 
-SettingsDialogModel::SettingsDialogModel(OutputSettings& settings) : m_settings(settings) {}
+SettingsDialogModel::SettingsDialogModel(OutputSettings& settings, PresetLookup lookup)
+    : m_settings(settings), m_lookup(lookup ? lookup : &FindPreset) {}
 
 const ChoiceField& SettingsDialogModel::field(SettingsField which) const { return m_fields[slotOf(which)]; }
 
@@ -63,7 +64,7 @@ void SettingsDialogModel::open() {
     m_settings.audioOnly = false;
     m_settings.makeThumbnail = false;
 
-    m_preset = FindPreset(m_settings.profileCode);
+    m_preset = m_lookup(m_settings.profileCode);
     if (!m_preset) return;  // nothing to fill, nothing to select
 
     const Preset& p = *m_preset;

@@ -66,9 +66,12 @@ private:
     bool m_enabled = true;
 };
 
+// Finds the preset of a profile code; FindPreset unless a test supplies its own.
+using PresetLookup = const Preset* (*)(int code);
+
 class SettingsDialogModel {
 public:
-    explicit SettingsDialogModel(OutputSettings& settings);
+    explicit SettingsDialogModel(OutputSettings& settings, PresetLookup lookup = &FindPreset);
 
     // Opening: clears audioOnly and makeThumbnail, looks up the preset of
     // profileCode, fills the lists (or empties and disables the video ones for an
@@ -105,6 +108,7 @@ private:
     void applyVideoEncoderRule();
 
     OutputSettings& m_settings;
+    PresetLookup m_lookup;
     const Preset* m_preset = nullptr;
     std::array<ChoiceField, kSettingsFields.size()> m_fields;
 };

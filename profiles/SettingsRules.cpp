@@ -16,6 +16,12 @@ constexpr SV kAmrSampleRates[] = {"8000 Hz"};
 constexpr SV kMono[] = {"1 Channel Mono"};
 constexpr SV kBitRates[] = {"64 kbps", "96 kbps", "128 kbps", "160 kbps", "192 kbps", "256 kbps", "320 kbps"};
 constexpr SV kSampleRates[] = {"44100 Hz", "48000 Hz", "22050 Hz", "32000 Hz"};
+// 22050 Hz is left out where the encoder refuses it with (some of) the bit rates on
+// offer: AC-3 takes only 32, 44.1 and 48 kHz; MPEG-1 layer II at 22.05 kHz stops at
+// 160 kbps and Vorbis at 22.05 kHz stereo below 192 kbps. The lists are independent
+// of each other, so the only way not to offer a conversion that is bound to fail is
+// to leave that rate out.
+constexpr SV kFullBandSampleRates[] = {"44100 Hz", "48000 Hz", "32000 Hz"};
 constexpr SV kStereo[] = {"2 Channel Stereo"};
 constexpr SV kMonoStereo[] = {"1 Channel Mono", "2 Channel Stereo"};
 constexpr SV kSurround[] = {"1 Channel Mono", "2 Channel Stereo", "5.1 Channel"};
@@ -26,8 +32,9 @@ struct AudioRuleRow {
 };
 constexpr AudioRuleRow kAudioRules[] = {
     {"AMR_NB", {{kAmrBitRates, "6.7 kbps"}, {kAmrSampleRates, "8000 Hz"}, {kMono, "1 Channel Mono"}}},
-    {"AC3", {{kBitRates, "192 kbps"}, {kSampleRates, "44100 Hz"}, {kSurround, "2 Channel Stereo"}}},
-    {"VORBIS", {{kBitRates, "192 kbps"}, {kSampleRates, "44100 Hz"}, {kStereo, "2 Channel Stereo"}}},
+    {"AC3", {{kBitRates, "192 kbps"}, {kFullBandSampleRates, "44100 Hz"}, {kSurround, "2 Channel Stereo"}}},
+    {"VORBIS", {{kBitRates, "192 kbps"}, {kFullBandSampleRates, "44100 Hz"}, {kStereo, "2 Channel Stereo"}}},
+    {"MP2", {{kBitRates, "192 kbps"}, {kFullBandSampleRates, "44100 Hz"}, {kMonoStereo, "2 Channel Stereo"}}},
     {"", {{kBitRates, "192 kbps"}, {kSampleRates, "44100 Hz"}, {kMonoStereo, "2 Channel Stereo"}}},
 };
 
