@@ -1,0 +1,195 @@
+// Stream layouts and encoders of converted rows: audio-only and video-only sources,
+// audio-only outputs, down-mix, frame-rate choice, and one row per encoder family.
+
+#include "engine/TranscodeWorker.h"
+#include "tests/engine/pipeline_fixture.h"
+
+using namespace pipelinetest;
+
+namespace {
+
+class TranscodeStreams : public ::testing::Test {
+protected:
+    std::string make(const std::string& name, testmedia::ClipSpec spec) {
+        const std::string path = dir.file(name);
+        EXPECT_TRUE(testmedia::makeClip(path, spec)) << name;
+        return path;
+    }
+    testmedia::ClipSpec spec(double seconds, const std::string& size, int rate, int channels = 2) {
+        testmedia::ClipSpec s;
+        s.seconds = seconds;
+        s.videoSize = size;
+        s.sampleRate = rate;
+        s.channels = channels;
+        s.extraArgs = size.empty() ? "" : "-c:v libx264 -preset ultrafast";
+        return s;
+    }
+    void convert(AVConvert& job, const std::string& src, const std::string& out, double begin, double end,
+                 const Settings& s = {}) {
+        fillJob(job, {src}, {out}, s);
+        setClip(job, 0, begin, end);
+        runWorker(TranscodeWorker, job);
+    }
+    testmedia::TempDir dir;
+};
+
+TEST_F(TranscodeStreams, AudioOnlySourceHonoursTheClipOnTheAudioClock) {
+    const std::string src = make("tone.m4a", spec(4, "", 44100));
+    AVConvert job;
+    convert(job, src, dir.file("tone.mp4"), 0, 2.5);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const auto info = testmedia::probe(dir.file("tone.mp4"));
+    EXPECT_FALSE(info.video());
+    ASSERT_TRUE(info.audio());
+    EXPECT_NEAR(streamDuration(dir.file("tone.mp4"), "a:0"), 2.5, 0.2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("tone.THM"))) << "no picture, no thumbnail";
+}
+
+TEST_F(TranscodeStreams, VideoOnlySourceHonoursTheClipOnTheVideoClock) {
+    const std::string src = make("silent.mp4", spec(4, "160x120", 0));
+    AVConvert job;
+    convert(job, src, dir.file("silent-out.mp4"), 0, 2.5);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const auto info = testmedia::probe(dir.file("silent-out.mp4"));
+    EXPECT_FALSE(info.audio());
+    ASSERT_TRUE(info.video());
+    EXPECT_NEAR(streamDuration(dir.file("silent-out.mp4"), "v:0"), 2.5, 0.2);
+}
+
+TEST_F(TranscodeStreams, VideoOnlySourceKeepsItsSpeedAtAnotherRate) {
+    const std::string src = make("silent.mp4", spec(3, "160x120", 0));
+    for (double rate : {15.0, 29.97}) {
+        AVConvert job;
+        Settings s;
+        s.frameRate = rate;
+        const std::string out = dir.file("rate" + std::to_string(int(rate)) + ".mp4");
+        convert(job, src, out, 0, 3, s);
+        ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+        EXPECT_NEAR(streamDuration(out, "v:0"), 3.0, 0.2) << rate;
+    }
+}
+
+TEST_F(TranscodeStreams, ClearedEncodeVideoGivesAudioOnly) {
+    const std::string src = make("both.mp4", spec(2, "160x120", 44100));
+    AVConvert job;
+    Settings s;
+    s.encodeVideo = false;
+    s.audioCodecId = codecmap::kAudioMp3;
+    s.thumbnailMode = -1;
+    convert(job, src, dir.file("both.mp3"), 0, 2, s);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const auto info = testmedia::probe(dir.file("both.mp3"));
+    EXPECT_FALSE(info.video());
+    ASSERT_TRUE(info.audio());
+    EXPECT_EQ(info.audio()->codecName, "mp3");
+    EXPECT_NEAR(streamDuration(dir.file("both.mp3"), "a:0"), 2.0, 0.2);
+}
+
+TEST_F(TranscodeStreams, FivePointOneIsMixedDownToAudibleStereo) {
+    const std::string src = make("surround.mp4", spec(2, "", 48000, 6));
+    ASSERT_EQ(testmedia::probe(src).audio()->channels, 6);
+    AVConvert job;
+    Settings s;
+    s.sampleRate = 48000;
+    convert(job, src, dir.file("stereo.mp4"), 0, 2, s);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const auto info = testmedia::probe(dir.file("stereo.mp4"));
+    ASSERT_TRUE(info.audio());
+    EXPECT_EQ(info.audio()->channels, 2);
+    EXPECT_EQ(info.audio()->sampleRate, 48000);
+    const auto rms = measure("amovie=" + dir.file("stereo.mp4") + ",astats=metadata=1:reset=0",
+                             "lavfi.astats.Overall.RMS_level");
+    ASSERT_FALSE(rms.empty());
+    EXPECT_GT(rms.back().second, -30) << "the tone survives the mix";
+}
+
+TEST_F(TranscodeStreams, FrameRateTableAndSourceRate) {
+    const std::string src = make("thirty.mp4", spec(2, "160x120", 44100));
+    struct Case {
+        double rate;
+        const char* expected;
+    };
+    for (const Case c : {Case{29.97, "30000/1001"}, Case{0, "25/1"}}) {
+        AVConvert job;
+        Settings s;
+        s.frameRate = c.rate;
+        const std::string out = dir.file("fps" + std::to_string(int(c.rate)) + ".mp4");
+        convert(job, src, out, 0, 2, s);
+        ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+        const auto info = testmedia::probe(out);
+        ASSERT_TRUE(info.video());
+        EXPECT_EQ(info.video()->frameRate, c.expected) << c.rate;
+        EXPECT_NEAR(streamDuration(out, "v:0"), 2.0, 0.2);
+    }
+}
+
+struct EncoderCase {
+    const char* name;
+    const char* extension;
+    int video;
+    int audio;
+    int width, height;
+    double rate;
+    int sampleRate;
+    const char* videoName;  // ffprobe codec names; "" = no stream expected
+    const char* audioName;
+};
+
+class TranscodeEncoders : public TranscodeStreams, public ::testing::WithParamInterface<EncoderCase> {};
+
+TEST_P(TranscodeEncoders, RowConvertsWithTheChosenCodecs) {
+    const EncoderCase& c = GetParam();
+    const std::string source = make("src.mp4", spec(2, "176x144", 44100));
+    AVConvert job;
+    Settings s;
+    s.videoCodecId = c.video;
+    s.audioCodecId = c.audio;
+    s.width = c.width;
+    s.height = c.height;
+    s.frameRate = c.rate;
+    s.sampleRate = c.sampleRate;
+    s.encodeVideo = c.video != 0;
+    s.videoBitRate = 400000;
+    s.audioBitRate = 128000;
+    const std::string out = dir.file(std::string("out") + c.extension);
+    convert(job, source, out, 0, 2, s);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(job.progressPercent.load(), 100);
+    const auto info = testmedia::probe(out);
+    ASSERT_TRUE(info.ok);
+    if (*c.videoName) {
+        ASSERT_TRUE(info.video());
+        EXPECT_EQ(info.video()->codecName, c.videoName);
+        EXPECT_EQ(info.video()->width, c.width);
+        EXPECT_EQ(info.video()->height, c.height);
+        EXPECT_NEAR(streamDuration(out, "v:0"), 2.0, 0.2);
+    } else {
+        EXPECT_FALSE(info.video());
+    }
+    ASSERT_TRUE(info.audio());
+    EXPECT_EQ(info.audio()->codecName, c.audioName);
+    EXPECT_EQ(info.audio()->sampleRate, c.sampleRate);
+    EXPECT_EQ(info.audio()->channels, 2);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 2.0, 0.2);
+}
+
+using namespace codecmap;
+INSTANTIATE_TEST_SUITE_P(
+    Families, TranscodeEncoders,
+    ::testing::Values(
+        EncoderCase{"mpeg4_aac_mp4", ".mp4", kVideoMpeg4, kAudioAac, 320, 240, 29.97, 48000, "mpeg4", "aac"},
+        EncoderCase{"xvid_mp3_avi", ".avi", kVideoXvid, kAudioMp3, 320, 240, 25, 44100, "mpeg4", "mp3"},
+        EncoderCase{"mpeg1_mp2_mpg", ".mpg", kVideoMpeg1, kAudioMp2, 352, 240, 29.97, 44100, "mpeg1video", "mp2"},
+        EncoderCase{"mpeg2_ac3_ts", ".ts", kVideoMpeg2, kAudioAc3, 320, 240, 25, 48000, "mpeg2video", "ac3"},
+        EncoderCase{"wmv2_wma_wmv", ".wmv", kVideoWmv2, kAudioWmav2, 320, 240, 25, 44100, "wmv2", "wmav2"},
+        EncoderCase{"msmpeg4_pcm_avi", ".avi", kVideoMsmpeg4v3, kAudioPcmS16le, 320, 240, 25, 44100, "msmpeg4v3",
+                    "pcm_s16le"},
+        EncoderCase{"mjpeg_pcm_avi", ".avi", kVideoMjpeg, kAudioPcmU8, 160, 120, 15, 22050, "mjpeg", "pcm_u8"},
+        EncoderCase{"flv_mp3_flv", ".flv", kVideoFlv1, kAudioMp3, 320, 240, 25, 44100, "flv1", "mp3"},
+        EncoderCase{"h263_aac_3gp", ".3gp", kVideoH263, kAudioAac, 176, 144, 15, 44100, "h263", "aac"},
+        EncoderCase{"vorbis_ogg", ".ogg", 0, kAudioVorbis, 0, 0, 0, 44100, "", "vorbis"},
+        EncoderCase{"flac", ".flac", 0, kAudioFlac, 0, 0, 0, 48000, "", "flac"},
+        EncoderCase{"wav", ".wav", 0, kAudioPcmS16le, 0, 0, 0, 22050, "", "pcm_s16le"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
