@@ -40,6 +40,8 @@ public:
     std::vector<QString> openedUrls;   // OpenUrl arguments
     int beepCount = 0;
     int powerOffCount = 0;
+    int sleepInhibitCount = 0;      // InhibitSleep calls
+    int heldSleepInhibitors = 0;    // locks handed out and not yet released
 
     // ---- Scripted answers (front is used first; defaults when empty) ----
     std::deque<MessageResult> messageAnswers;  // default: Ok for Ok boxes, No for yes/no
@@ -70,7 +72,22 @@ public:
     QString ExecutableFolder() override;
     QString UserConfigFolder() override;
     QString VideosFolder() override;
+    std::unique_ptr<SleepInhibitor> InhibitSleep(const QString& reason) override {
+        (void)reason;
+        ++sleepInhibitCount;
+        return std::make_unique<FakeSleepInhibitor>(heldSleepInhibitors);
+    }
 
 private:
+    // Counts itself in `held` while it lives.
+    class FakeSleepInhibitor : public SleepInhibitor {
+    public:
+        explicit FakeSleepInhibitor(int& held) : m_held(held) { ++m_held; }
+        ~FakeSleepInhibitor() override { --m_held; }
+
+    private:
+        int& m_held;
+    };
+
     OpenResult nextOpenResult();
 };

@@ -19,6 +19,7 @@ public:
     QString ExecutableFolder() override;
     QString UserConfigFolder() override;
     QString VideosFolder() override;
+    std::unique_ptr<SleepInhibitor> InhibitSleep(const QString& reason) override;  // SleepInhibitor.cpp
 };
 
 // Shared by the real platform and its tests: the result of opening a local path

@@ -11,7 +11,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QWidget;
+
+// Keeps the machine from suspending for as long as the object lives (a logind
+// "sleep" inhibitor lock on Linux). Destroying it releases the lock.
+class SleepInhibitor {
+public:
+    virtual ~SleepInhibitor() = default;
+};
 
 enum class MessageIcon { None, Information, Exclamation, Error, Question };
 enum class MessageButtons { Ok, YesNo };
@@ -79,6 +88,14 @@ public:
 
     // The user's Videos folder (XDG), for installed copies' default output.
     virtual QString VideosFolder() = 0;
+
+    // Asks the desktop not to suspend while a long job runs; `reason` is shown by
+    // tools that list the locks. nullptr when no lock could be taken (no session
+    // bus, no logind): the job runs anyway. Never blocks for more than a moment.
+    virtual std::unique_ptr<SleepInhibitor> InhibitSleep(const QString& reason) {
+        (void)reason;
+        return nullptr;
+    }
 };
 
 // The platform the windows use. Until SetCurrentPlatform is called this is the
