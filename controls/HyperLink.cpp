@@ -12,7 +12,7 @@ CHyperLink::CHyperLink(QWidget* parent, int controlId, const QString& text, unsi
     : QLabel(text, parent), m_controlId(controlId), m_style(style | staticstyle::kNotify) {
     SetControlId(this, controlId);
     setMouseTracking(true);
-    // The desktop's own link pointer, as the system's help pointer is for the original.
+    // The desktop theme's own link pointer.
     setCursor(Qt::PointingHandCursor);
     m_url = text;
     m_normalFont = font();

@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusReply>
+#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -24,6 +23,7 @@ constexpr int kOpenedCode = 42;
 constexpr int kFileNotFound = 2;
 constexpr int kPathNotFound = 3;
 constexpr int kNoAssociation = 31;
+constexpr int kPowerOffTimeoutMs = 5000;
 
 OpenResult failure(int code) { return OpenResult{false, code, ShellErrorReason(code)}; }
 
@@ -123,15 +123,19 @@ OpenResult LinuxPlatform::OpenUrl(const QString& url) {
 }
 
 bool LinuxPlatform::PowerOff() {
-    // logind decides whether this user may power off; the shutdown privilege of
-    // the original is its polkit rule. interactive = false: no password prompt.
-    QDBusInterface login1(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                          QStringLiteral("org.freedesktop.login1.Manager"), QDBusConnection::systemBus());
-    if (login1.isValid()) {
-        const QDBusMessage reply = login1.call(QStringLiteral("PowerOff"), false);
-        if (reply.type() != QDBusMessage::ErrorMessage) return true;
+    // logind (through polkit) decides whether this user may power off.
+    // interactive = false: never wait for a password.
+    // A plain method call: an interface object would introspect logind first.
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (bus.isConnected()) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PowerOff"));
+        call << false;
+        const QDBusMessage reply = bus.call(call, QDBus::Block, kPowerOffTimeoutMs);
+        if (reply.type() == QDBusMessage::ReplyMessage) return true;
     }
-    // The request is a forced power-off: ignore inhibitors like the original's force flag.
+    // Power-off here is forced: open inhibitor locks must not hold it back.
     return QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff"), QStringLiteral("-i")});
 }
 

@@ -156,8 +156,10 @@ QIcon Icon(int id) {
 
 QCursor Cursor(int id) {
     if (id != kHandCursor) return QCursor(Qt::ArrowCursor);
-    static const QPixmap hand = QPixmap::fromImage(paint::HandCursor());
-    return QCursor(hand, 10, 1);  // hot spot: the finger tip
+    // The image is cached, the pixmap is not: a static QPixmap would outlive the
+    // application object at exit.
+    static const QImage hand = paint::HandCursor();
+    return QCursor(QPixmap::fromImage(hand), 10, 1);  // hot spot: the finger tip
 }
 
 }  // namespace artwork

@@ -1,0 +1,184 @@
+// Desktop services through the platform interface: the fake records what windows
+// ask for, the filter conversion keeps every pattern, the shell reasons are the
+// exact texts, dialog units map like dialog templates, controls are found by id.
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+#include "platform/FakePlatform.h"
+#include "platform/LinuxPlatform.h"
+
+#include "tests/support/QtTestApp.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+const char* const kAddFilter =
+    "All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi|Flash files (*.flv)|*.flv|"
+    "Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts||";
+
+TEST(ShellReasons, TextsAreExactIncludingTheTrailingBlank) {
+    EXPECT_EQ(ShellErrorReason(26), "A sharing violation occurred. ");
+    EXPECT_EQ(ShellErrorReason(2), "The specified file was not found.");
+    EXPECT_EQ(ShellErrorReason(0), "The operating system is out\nof memory or resources.");
+    EXPECT_EQ(ShellErrorReason(31), "There is no application associated\nwith the given filename extension.");
+    EXPECT_EQ(ShellErrorReason(7), "Unknown Error (7) occurred.");
+    EXPECT_EQ(ShellErrorReason(-1), "Unknown Error (-1) occurred.");
+}
+
+TEST(FilterConversion, EveryPairBecomesOneQtFilterWithItsRealPatterns) {
+    const QStringList filters = WindowsFilterToQt(QString::fromLatin1(kAddFilter));
+    ASSERT_EQ(filters.size(), 5);
+    EXPECT_EQ(filters[0], "All files (*.*)");
+    EXPECT_EQ(filters[1], "All media files (*.flv *.swf *.mov *.qt *.avi)");
+    EXPECT_EQ(filters[2], "Flash files (*.flv)");
+    EXPECT_EQ(filters[3], "Real Media Files (*.rm *.rmvb)");
+    // The shown patterns are the applied ones, not the description's.
+    EXPECT_EQ(filters[4], "High-Definition files (*.mts *.ts *.m2ts)");
+    for (const QString& filter : filters) EXPECT_FALSE(filter.contains(';')) << filter.toStdString();
+}
+
+TEST(FilterConversion, EmptyAndOddStringsGiveNoFiltersNotACrash) {
+    EXPECT_TRUE(WindowsFilterToQt("").isEmpty());
+    EXPECT_TRUE(WindowsFilterToQt("||").isEmpty());
+    EXPECT_TRUE(WindowsFilterToQt("Only a description").isEmpty());
+    EXPECT_EQ(WindowsFilterToQt("Videos|;;*.avi;|"), QStringList{"Videos (*.avi)"});
+}
+
+TEST(FakePlatformTest, RecordsEverythingAndAnswersFromItsScript) {
+    FakePlatform fake;
+    ScopedPlatform installed(fake);
+    Platform& desktop = CurrentPlatform();
+    ASSERT_EQ(&desktop, &fake);
+
+    EXPECT_EQ(desktop.MessageBox(nullptr, "Please add video files!"), MessageResult::Ok);
+    fake.messageAnswers.push_back(MessageResult::Yes);
+    EXPECT_EQ(desktop.MessageBox(nullptr, "Sure?", "Korbanix", MessageButtons::YesNo, MessageIcon::Question),
+              MessageResult::Yes);
+    EXPECT_EQ(desktop.MessageBox(nullptr, "Again?", QString(), MessageButtons::YesNo), MessageResult::No);
+    EXPECT_EQ(fake.messageTexts(), (QStringList{"Please add video files!", "Sure?", "Again?"}));
+    EXPECT_EQ(fake.messages[1].caption, "Korbanix");
+    EXPECT_EQ(fake.messages[1].icon, MessageIcon::Question);
+
+    EXPECT_TRUE(desktop.ChooseOpenFiles(nullptr, kAddFilter).isEmpty());  // cancelled
+    fake.fileChoices.push_back({"/a.avi", "/b.mp4"});
+    EXPECT_EQ(desktop.ChooseOpenFiles(nullptr, kAddFilter), (QStringList{"/a.avi", "/b.mp4"}));
+    EXPECT_EQ(fake.fileChooserCalls.size(), 2u);
+    EXPECT_EQ(fake.fileChooserCalls[0].windowsFilter, kAddFilter);
+
+    fake.folderChoices.push_back("/out");
+    EXPECT_EQ(desktop.ChooseFolder(nullptr, "Please select output folder:"), "/out");
+    EXPECT_EQ(fake.folderChooserCalls.at(0).title, "Please select output folder:");
+
+    fake.openResults.push_back(FakePlatform::Failure(26));
+    const OpenResult failed = desktop.OpenUrl("https://korbanix.org");
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.reason, "A sharing violation occurred. ");
+    EXPECT_TRUE(desktop.OpenPath("/out").ok);
+    EXPECT_EQ(fake.openedUrls, std::vector<QString>{"https://korbanix.org"});
+    EXPECT_EQ(fake.openedPaths, std::vector<QString>{"/out"});
+
+    EXPECT_TRUE(desktop.PowerOff());
+    EXPECT_EQ(fake.powerOffCount, 1);
+    desktop.Beep();
+    EXPECT_EQ(fake.beepCount, 1);
+}
+
+TEST(FakePlatformTest, ScopedPlatformRestoresThePreviousOne) {
+    Platform* realDesktop = &CurrentPlatform();
+    EXPECT_NE(dynamic_cast<LinuxPlatform*>(realDesktop), nullptr);
+    FakePlatform outer, inner;
+    {
+        ScopedPlatform first(outer);
+        {
+            ScopedPlatform second(inner);
+            EXPECT_EQ(&CurrentPlatform(), &inner);
+        }
+        EXPECT_EQ(&CurrentPlatform(), &outer);
+    }
+    EXPECT_EQ(&CurrentPlatform(), realDesktop);
+}
+
+TEST(LinuxPlatformChecks, MissingTargetsAreReportedBeforeAskingTheDesktop) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_TRUE(CheckLocalTarget(dir.path()).ok);
+    const OpenResult noFile = CheckLocalTarget(dir.filePath("missing.chm"));
+    EXPECT_FALSE(noFile.ok);
+    EXPECT_EQ(noFile.code, 2);
+    EXPECT_EQ(noFile.reason, "The specified file was not found.");
+    const OpenResult noPath = CheckLocalTarget(dir.filePath("gone/missing.chm"));
+    EXPECT_EQ(noPath.code, 3);
+    EXPECT_FALSE(CheckLocalTarget(QString()).ok);
+}
+
+TEST(LinuxPlatformChecks, FoldersComeFromTheProcessAndXdg) {
+    EXPECT_EQ(QDir(ExecutableFolderOfProcess()).canonicalPath(),
+              QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/tmp/xdg-conf");
+    EXPECT_EQ(XdgUserConfigFolder(), "/tmp/xdg-conf/korbanix");
+    qputenv("XDG_CONFIG_HOME", "relative/ignored");
+    EXPECT_EQ(XdgUserConfigFolder(), QDir::homePath() + "/.config/korbanix");
+    if (saved.isNull()) qunsetenv("XDG_CONFIG_HOME"); else qputenv("XDG_CONFIG_HOME", saved);
+}
+
+class DialogUnitsTest : public ::testing::Test {
+protected:
+    QFont font = DialogFont(8);
+    int cx = 0, cy = 0;
+    void SetUp() override {
+        const QFontMetrics metrics(font);
+        const int width52 = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        cx = (width52 / 26 + 1) / 2;
+        cy = metrics.height();
+    }
+    int mapX(int x) const { return static_cast<int>(std::lround(x * cx / 4.0)); }
+    int mapY(int y) const { return static_cast<int>(std::lround(y * cy / 8.0)); }
+};
+
+TEST_F(DialogUnitsTest, BaseUnitsAreTheRoundedAverageLetterWidthAndTheHeight) {
+    EXPECT_EQ(DialogBaseUnits(font), QSize(cx, cy));
+    EXPECT_GT(cx, 2);
+    EXPECT_EQ(MapDialogRect(QRect(0, 0, 4, 8), font), QRect(0, 0, cx, cy));
+}
+
+TEST_F(DialogUnitsTest, EdgesAreMappedAndRoundedSoNeighboursStayAdjacent) {
+    // The About box's OK button.
+    const QRect ok = MapDialogRect(QRect(231, 138, 50, 16), font);
+    EXPECT_EQ(ok.left(), mapX(231));
+    EXPECT_EQ(ok.top(), mapY(138));
+    EXPECT_EQ(ok.width(), mapX(281) - mapX(231));
+    EXPECT_EQ(ok.height(), mapY(154) - mapY(138));
+    for (int x = 0; x < 40; ++x) {
+        const QRect left = MapDialogRect(QRect(x, 3, 7, 9), font);
+        const QRect right = MapDialogRect(QRect(x + 7, 3, 5, 9), font);
+        EXPECT_EQ(left.right() + 1, right.left()) << x;
+    }
+    EXPECT_EQ(MapDialogPoint(QPoint(7, 7), font), QPoint(mapX(7), mapY(7)));
+    EXPECT_EQ(MapDialogSize(QSize(288, 161), font), QSize(mapX(288), mapY(161)));
+}
+
+TEST(ControlIds, ControlsAreFoundByIdAtAnyDepthAndOnlyByTheirOwnId) {
+    QWidget window;
+    auto* panel = new QWidget(&window);
+    auto* label = new QLabel(panel);
+    SetControlId(label, 1018);
+    auto* impostor = new QLabel(&window);
+    impostor->setObjectName("1019");  // a name alone is no id
+    EXPECT_EQ(FindControl(&window, 1018), label);
+    EXPECT_EQ(FindControlAs<QLabel>(&window, 1018), label);
+    EXPECT_EQ(label->objectName(), "1018");
+    EXPECT_EQ(label->property("controlId").toInt(), 1018);
+    EXPECT_EQ(ControlId(label), 1018);
+    EXPECT_EQ(FindControl(&window, 1019), nullptr);
+    EXPECT_EQ(ControlId(impostor), -1);
+    EXPECT_EQ(FindControl(nullptr, 1018), nullptr);
+}
+
+}  // namespace
