@@ -42,10 +42,11 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     return true;
 }
 
-bool reopenVideoEncoder(const AVConvert& job, Outputs& out) {
+bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out) {
     // Later rows use the output's time base: timestamps already written are in it.
     out.video->encoder.reset();
-    out.video->encoder = video::openEncoder(job, out.video->timeBase, 12, out.file.wantsGlobalHeader());
+    out.video->encoder =
+        video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size, out.file.wantsGlobalHeader());
     return out.video->encoder != nullptr;
 }
 

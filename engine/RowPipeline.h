@@ -27,7 +27,7 @@ struct Outputs {
 // Adds the output video stream with a freshly opened encoder at timeBase.
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase);
 // Opens a new encoder for an existing output video stream (a later merge row).
-bool reopenVideoEncoder(const AVConvert& job, Outputs& out);
+bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out);
 // Adds the output audio stream with its encoder, FIFO and frame.
 bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outputs& out);
 

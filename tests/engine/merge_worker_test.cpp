@@ -1,0 +1,233 @@
+// The Merge worker: rows joined back to back into one output.
+
+#include "engine/MergeWorker.h"
+#include "tests/engine/pipeline_fixture.h"
+
+#include <fstream>
+
+using namespace pipelinetest;
+
+namespace {
+
+// A picture of one flat brightness with a tone: which source a stretch of the
+// output came from shows in its luma.
+bool makeFlatClip(const std::string& path, double seconds, int luma, const std::string& size = "160x120",
+                  int sampleRate = 44100, int channels = 2) {
+    return ffmpeg("-f lavfi -i \"color=c=black:s=" + size + ":r=25:d=" + std::to_string(seconds) + ",geq=lum=" +
+                  std::to_string(luma) + ":cb=128:cr=128\" -f lavfi -i sine=frequency=440:sample_rate=" +
+                  std::to_string(sampleRate) + ":d=" + std::to_string(seconds) + " -ac " + std::to_string(channels) +
+                  " -c:v libx264 -preset ultrafast -c:a aac -shortest " + testmedia::shellQuote(path));
+}
+
+// Notes the merge's progress when each row begins.
+class ProgressAtRowStart : public RecordingSink {
+public:
+    explicit ProgressAtRowStart(const AVConvert& job) : m_job(job) {}
+    void rowBegins(int row) override {
+        RecordingSink::rowBegins(row);
+        progress.push_back(m_job.progressPercent.load());
+    }
+    std::vector<int> progress;
+
+private:
+    const AVConvert& m_job;
+};
+
+class MergeWorkerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        shared = new testmedia::TempDir;
+        ASSERT_TRUE(makeFlatClip(dark(), 10, 40));
+        ASSERT_TRUE(makeFlatClip(bright(), 10, 200));
+    }
+    static void TearDownTestSuite() { delete shared; }
+    static std::string dark() { return shared->file("dark.mp4"); }
+    static std::string bright() { return shared->file("bright.mp4"); }
+
+    void merge(AVConvert& job, const std::vector<std::string>& sources, int totalSeconds, const Settings& s = {}) {
+        std::vector<std::string> outputs;
+        for (std::size_t i = 0; i < sources.size(); ++i) outputs.push_back(dir.file("row" + std::to_string(i) + ".mp4"));
+        fillJob(job, sources, outputs, s);
+        job.mergeTotalSeconds = totalSeconds;
+    }
+
+    static testmedia::TempDir* shared;
+    testmedia::TempDir dir;
+};
+testmedia::TempDir* MergeWorkerTest::shared = nullptr;
+
+TEST_F(MergeWorkerTest, TwoSourcesPlayBackToBack) {
+    AVConvert job;
+    ProgressAtRowStart sink(job);
+    job.previewSink = &sink;
+    merge(job, {dark(), bright()}, 20);
+    runWorker(MergeWorker, job);
+    EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(job.fileState[1].load(), kRowCompleted);
+    EXPECT_EQ(job.currentFile.load(), 2);
+    EXPECT_EQ(job.progressPercent.load(), 100);
+    ASSERT_EQ(sink.progress.size(), 2u);
+    EXPECT_NEAR(sink.progress[1], 50, 3) << "progress is over the whole merge";
+
+    const std::string out = dir.file("row0.mp4");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("row1.mp4"))) << "one output only";
+    EXPECT_NEAR(streamDuration(out, "v:0"), 20.0, 0.3);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 20.0, 0.3);
+    const auto info = testmedia::probe(out);
+    ASSERT_TRUE(info.video());
+    EXPECT_EQ(info.video()->frameRate, "25/1") << "time base 1001/25025";
+    const auto luma = pictureLuma(out);
+    ASSERT_GT(luma.size(), 400u);
+    for (const auto& [t, y] : luma) {
+        if (t < 9.9) ASSERT_NEAR(y, 40, 8) << t;
+        if (t > 10.1) ASSERT_NEAR(y, 200, 8) << t;
+    }
+    // Each row gets its own thumbnail, named after its own output path.
+    EXPECT_TRUE(std::filesystem::exists(dir.file("row0.THM")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("row1.THM")));
+}
+
+TEST_F(MergeWorkerTest, SoundStaysWithPicturesAcrossRows) {
+    ASSERT_TRUE(makeSyncClip(dir.file("a.mp4"), 3, 1.0));
+    ASSERT_TRUE(makeSyncClip(dir.file("b.mp4"), 3, 1.0, "30"));
+    AVConvert job;
+    merge(job, {dir.file("a.mp4"), dir.file("b.mp4")}, 6);
+    runWorker(MergeWorker, job);
+    ASSERT_EQ(job.fileState[1].load(), kRowCompleted);
+    const std::string out = dir.file("row0.mp4");
+    // Start times of each bright (or loud) stretch.
+    const auto onsets = [](const std::vector<std::pair<double, double>>& rows, double threshold) {
+        std::vector<double> starts;
+        double last = -10;
+        for (const auto& [t, value] : rows) {
+            if (value <= threshold) continue;
+            if (t - last > 0.5) starts.push_back(t);
+            last = t;
+        }
+        return starts;
+    };
+    const auto flashes = onsets(pictureLuma(out), 128);
+    const auto beeps = onsets(measure("amovie=" + out + ",asetnsamples=n=256,astats=metadata=1:reset=1",
+                                      "lavfi.astats.Overall.RMS_level"),
+                              -30);
+    ASSERT_EQ(flashes.size(), 2u);
+    ASSERT_EQ(beeps.size(), 2u);
+    EXPECT_NEAR(flashes[0], 1.0, 0.05);
+    EXPECT_NEAR(flashes[1], 4.0, 0.1);
+    EXPECT_NEAR(flashes[0] - beeps[0], 0, 0.05);
+    EXPECT_NEAR(flashes[1] - beeps[1], 0, 0.05);
+}
+
+TEST_F(MergeWorkerTest, DifferentSizesAndRatesMeetTheProfile) {
+    ASSERT_TRUE(makeFlatClip(dir.file("big.mp4"), 2, 200, "320x240", 22050, 1));
+    ASSERT_TRUE(makeFlatClip(dir.file("small.mp4"), 2, 40, "96x64", 48000, 2));
+    AVConvert job;
+    Settings s;
+    s.width = 176;
+    s.height = 144;
+    s.sampleRate = 48000;
+    merge(job, {dir.file("big.mp4"), dir.file("small.mp4")}, 4, s);
+    runWorker(MergeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    ASSERT_EQ(job.fileState[1].load(), kRowCompleted);
+    const std::string out = dir.file("row0.mp4");
+    const auto info = testmedia::probe(out);
+    ASSERT_TRUE(info.video() && info.audio());
+    EXPECT_EQ(info.video()->width, 176);
+    EXPECT_EQ(info.video()->height, 144);
+    EXPECT_EQ(info.audio()->sampleRate, 48000);
+    EXPECT_EQ(info.audio()->channels, 2);
+    EXPECT_NEAR(streamDuration(out, "v:0"), 4.0, 0.3);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 4.0, 0.3);
+    const auto luma = pictureLuma(out);
+    ASSERT_FALSE(luma.empty());
+    EXPECT_NEAR(luma.front().second, 200, 8);
+    EXPECT_NEAR(luma.back().second, 40, 8);
+}
+
+TEST_F(MergeWorkerTest, LaterRowNeedingAMissingVideoStreamFails) {
+    testmedia::ClipSpec tone;
+    tone.seconds = 2;
+    tone.videoSize = "";
+    ASSERT_TRUE(testmedia::makeClip(dir.file("tone.m4a"), tone));
+    ASSERT_TRUE(makeFlatClip(dir.file("pic.mp4"), 2, 100));
+    AVConvert job;
+    merge(job, {dir.file("tone.m4a"), dir.file("pic.mp4")}, 4);
+    runWorker(MergeWorker, job);
+    EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(job.fileState[1].load(), kRowFailed);
+    const std::string out = dir.file("row0.mp4");
+    const auto info = testmedia::probe(out);
+    ASSERT_TRUE(info.ok) << "finalised after a failed last row";
+    EXPECT_FALSE(info.video());
+    EXPECT_NEAR(streamDuration(out, "a:0"), 2.0, 0.2);
+}
+
+TEST_F(MergeWorkerTest, WithoutVideoTheLaterRowsSoundIsMerged) {
+    testmedia::ClipSpec tone;
+    tone.seconds = 2;
+    tone.videoSize = "";
+    ASSERT_TRUE(testmedia::makeClip(dir.file("tone.m4a"), tone));
+    ASSERT_TRUE(makeFlatClip(dir.file("pic.mp4"), 2, 100));
+    AVConvert job;
+    Settings s;
+    s.encodeVideo = false;
+    merge(job, {dir.file("tone.m4a"), dir.file("pic.mp4")}, 4, s);
+    runWorker(MergeWorker, job);
+    EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(job.fileState[1].load(), kRowCompleted);
+    EXPECT_NEAR(streamDuration(dir.file("row0.mp4"), "a:0"), 4.0, 0.2);
+}
+
+TEST_F(MergeWorkerTest, DamagedOrUncheckedRowsFailAndTheOthersMerge) {
+    std::ofstream(dir.file("junk.mp4")) << "not media";
+    AVConvert job;
+    merge(job, {"", dark(), dir.file("junk.mp4"), bright()}, 20);
+    runWorker(MergeWorker, job);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.fileState[1].load(), kRowCompleted);
+    EXPECT_EQ(job.fileState[2].load(), kRowFailed);
+    EXPECT_EQ(job.fileState[3].load(), kRowCompleted);
+    // The output is created by the first row that opens, under that row's name.
+    EXPECT_FALSE(std::filesystem::exists(dir.file("row0.mp4")));
+    const std::string out = dir.file("row1.mp4");
+    EXPECT_NEAR(streamDuration(out, "v:0"), 20.0, 0.3);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 20.0, 0.3);
+}
+
+TEST_F(MergeWorkerTest, TakenNameMovesTheMergedOutput) {
+    std::ofstream(dir.file("row0.mp4")) << "keep";
+    AVConvert job;
+    merge(job, {dark(), bright()}, 20);
+    job.outputPaths[0] = dir.file("row0.mp4");
+    runWorker(MergeWorker, job);
+    EXPECT_EQ(job.outputPaths[0], dir.file("row0(0).mp4"));
+    std::ifstream in(dir.file("row0.mp4"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
+    EXPECT_NEAR(streamDuration(dir.file("row0(0).mp4"), "v:0"), 20.0, 0.3);
+}
+
+TEST_F(MergeWorkerTest, StopDuringTheSecondRowLeavesAPlayableFile) {
+    AVConvert job;
+    merge(job, {dark(), bright(), dark()}, 30);
+    WorkerThread worker;
+    worker.start(MergeWorker, job);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while ((job.currentFile.load() < 1 || job.progressPercent.load() < 40) && job.currentFile.load() < 2 &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    job.stopRequested = true;
+    worker.join();
+    EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(job.fileState[1].load(), kRowPending);
+    EXPECT_EQ(job.fileState[2].load(), kRowPending);
+    EXPECT_EQ(job.currentFile.load(), 2) << "the worker ends at the start of the next row";
+    const std::string out = dir.file("row0.mp4");
+    ASSERT_TRUE(testmedia::probe(out).ok) << "trailer written at the stop";
+    const double video = streamDuration(out, "v:0");
+    EXPECT_GT(video, 10.5);
+    EXPECT_LT(video, 19.5);
+    EXPECT_NEAR(streamDuration(out, "a:0"), video, 0.5);
+}
+
+}  // namespace
