@@ -7,9 +7,6 @@ namespace player {
 namespace {
 // A picture is due when the clock is within this of its time.
 constexpr double kDueSlack = 0.002;
-// Sound that stops arriving while pictures run this far past it has ended (or
-// has a hole); the wall clock carries the pictures until sound comes back.
-constexpr double kSoundStarvedAfter = 0.5;
 // Timestamps past the stated duration by more than this are not waited for.
 constexpr double kEndOverrun = 0.5;
 constexpr std::chrono::milliseconds kIdleWhenHalted{50};
@@ -71,7 +68,6 @@ void PlaybackSession::seek(double seconds) {
     m_target = seconds;
     m_showNext = true;
     m_endPts = seconds;
-    m_pictureReadPts = seconds;
     m_soundEnd = seconds;
     if (m_sound) m_sound->flush(seconds);
     m_soundClock = m_sound != nullptr;
@@ -103,7 +99,6 @@ void PlaybackSession::showDuePictures() {
 
 void PlaybackSession::onPicture(ffmpeg::Frame frame, double pts, double duration) {
     m_endPts = std::max(m_endPts, pts + duration);
-    m_pictureReadPts = std::max(m_pictureReadPts, pts);
     if (pts + duration <= m_target + kDueSlack && pts < m_target) {
         // Before the seek target: only the picture shown while seeking.
         if (m_showNext) m_current = std::move(frame);
@@ -114,7 +109,9 @@ void PlaybackSession::onPicture(ffmpeg::Frame frame, double pts, double duration
         m_showNext = false;
         return;
     }
-    if (m_pictures.size() >= kMaxPictures) m_pictures.pop_front();
+    // Reading stops at kMaxPictures; one packet holding many pictures is the
+    // only way past it, and then the oldest give way.
+    while (m_pictures.size() >= 2 * kMaxPictures) m_pictures.pop_front();
     m_pictures.push_back({std::move(frame), pts});
 }
 
@@ -145,12 +142,18 @@ void PlaybackSession::onSound(const std::int16_t* samples, int frames, double pt
 
 void PlaybackSession::followWallClockIfSoundEnded() {
     if (!m_soundClock || !m_sound->empty()) return;
-    const bool over = m_decoder->finished() ||
-                      (m_decoder->hasPicture() && m_pictureReadPts > m_soundEnd + kSoundStarvedAfter);
+    // No sound queued and none can come before more pictures are shown: the
+    // sound has ended or has a hole, and a stopped sound clock would hold the
+    // pictures for ever.
+    const bool over = m_decoder->finished() || picturesFull();
     if (!over) return;
     m_wall.set(m_sound->clock());
     m_wall.run(m_state == State::Playing);
     m_soundClock = false;
+}
+
+bool PlaybackSession::picturesFull() const {
+    return m_decoder->hasPicture() && m_pictures.size() >= kMaxPictures;
 }
 
 bool PlaybackSession::wantsData() const {
@@ -158,6 +161,7 @@ bool PlaybackSession::wantsData() const {
     // Nothing is decoded (sound without a device): reading through the file
     // costs next to nothing and lets the end be noticed.
     if (!m_decoder->hasPicture() && !m_sound) return true;
+    if (picturesFull()) return false;
     const double ahead = m_soundClock ? m_sound->bufferedSeconds() : 0.0;
     if (ahead >= kMaxSoundAhead) return false;
     const bool soundLow = m_soundClock && ahead < kSoundTarget;

@@ -35,9 +35,11 @@ private:
 
 class PlaybackSession : private DecodeSink {
 public:
-    // Queue limits: reading stops once both are met, and never lets the sound run
-    // further ahead than kMaxSoundAhead (it drains as it plays). A picture queue
-    // at kMaxPictures gives up its oldest picture rather than starving the sound.
+    // Queue limits: reading stops once both targets are met, and never lets the
+    // sound run further ahead than kMaxSoundAhead or the pictures further than
+    // kMaxPictures (both drain as the clock runs). Pictures at their limit with
+    // no sound queued mean the sound has ended or has a hole: the wall clock
+    // then carries the pictures until sound comes again.
     static constexpr double kSoundTarget = 0.3;
     static constexpr double kMaxSoundAhead = 2.0;
     static constexpr std::size_t kPictureTarget = 6;
@@ -82,6 +84,7 @@ private:
     double clock() const;
     void showDuePictures();
     bool wantsData() const;
+    bool picturesFull() const;
     bool reachedEnd() const;
     void followWallClockIfSoundEnded();
 
@@ -99,7 +102,6 @@ private:
     bool m_showNext = true;      // the next picture decoded goes on show at once (after open/seek)
     double m_target = 0.0;       // decoded data before this time is dropped (after a seek)
     double m_endPts = 0.0;       // end of the last picture or sound decoded
-    double m_pictureReadPts = 0.0;  // time of the latest picture decoded
     double m_soundEnd = 0.0;     // end of the sound handed to the output
 };
 
