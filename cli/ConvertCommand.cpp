@@ -180,7 +180,7 @@ int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay
     env.stopSource->arm();
     worker.start(procedure, job);
     int stopSignal = 0;
-    while (job.currentFile.load(std::memory_order_relaxed) < job.fileCount) {
+    for (;;) {
         int signal = env.stopSource->wait(env.pollInterval);
         PrintMessages(messages, display);
         if (signal != 0) {
@@ -189,6 +189,7 @@ int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay
             display.message("Stopping: finishing the current output...");
             break;
         }
+        if (job.currentFile.load(std::memory_order_relaxed) >= job.fileCount) break;
         display.update(SnapshotOf(job));
     }
     worker.join();

@@ -1,11 +1,17 @@
 // korbanix-cli: the command-line front end over the conversion engine.
 #include "cli/CliRun.h"
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <iostream>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    // FFmpeg's informational chatter would bury the progress and the result lines.
+    av_log_set_level(AV_LOG_ERROR);
     std::vector<std::string> args(argv + 1, argv + argc);
     cli::SignalStopSource stopSource;
     cli::CliEnvironment env = cli::DefaultEnvironment(std::cout, std::cerr);

@@ -1,0 +1,251 @@
+// korbanix-cli as users run it: the real binary over media made on the spot, checked
+// with ffprobe.
+#include "tests/support/MediaFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using testmedia::TempDir;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string CliPath() {
+    const char* build = std::getenv("KORBANIX_BUILD_DIR");
+    return std::string(build ? build : ".") + "/cli/korbanix-cli";
+}
+
+struct CliResult {
+    int status = -1;  // exit status, or -1 when it did not exit normally
+    std::string out, err;
+};
+
+// The binary started with standard output and error going to files.
+class CliProcess {
+public:
+    CliProcess(const std::vector<std::string>& args, const std::string& folder) {
+        m_out = folder + "/cli-stdout.txt";
+        m_err = folder + "/cli-stderr.txt";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::vector<std::string> all{CliPath()};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (auto& a : all) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~CliProcess() {
+        if (m_pid > 0 && !m_waited) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    pid_t pid() const { return m_pid; }
+    CliResult wait() {
+        CliResult result;
+        int status = 0;
+        if (m_pid > 0 && waitpid(m_pid, &status, 0) == m_pid) {
+            m_waited = true;
+            if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
+        }
+        result.out = ReadFile(m_out);
+        result.err = ReadFile(m_err);
+        return result;
+    }
+
+private:
+    pid_t m_pid = -1;
+    bool m_waited = false;
+    std::string m_out, m_err;
+};
+
+class CliEndToEnd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_media = std::make_unique<TempDir>();
+        testmedia::ClipSpec spec;
+        spec.seconds = 3.0;
+        spec.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("clip.mkv"), spec));
+        spec.seconds = 2.0;
+        spec.videoSize = "160x120";
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("second.mkv"), spec));
+        std::ofstream(s_media->file("notes.txt")) << "not a media file\n";
+        std::ofstream(s_media->file("empty.mp4"));
+    }
+    static void TearDownTestSuite() { s_media.reset(); }
+
+    CliResult run(const std::vector<std::string>& args) { return CliProcess(args, work.path().string()).wait(); }
+    static std::string media(const std::string& name) { return s_media->file(name); }
+    std::string out(const std::string& name = "") const { return work.file("out") + (name.empty() ? "" : "/" + name); }
+
+    static std::unique_ptr<TempDir> s_media;
+    TempDir work;
+};
+std::unique_ptr<TempDir> CliEndToEnd::s_media;
+
+}  // namespace
+
+TEST_F(CliEndToEnd, ProbePrintsTheFieldsOfAGoodFile) {
+    CliResult r = run({"probe", media("clip.mkv")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* line : {"probeStartSeconds: 0\n", "probeDurationSeconds: 3\n", "sourceWidth: 320\n",
+                             "sourceHeight: 240\n", "sourceRateNum: 25\n", "sourceRateDen: 1\n",
+                             "sourceFrameRate: 25\n", "videoCodec: h264\n", "audioCodec: aac\n",
+                             "audioChannels: 2\n", "audioSampleRate: 44100\n", "videoStreamIndex: 0\n",
+                             "audioStreamIndex: 1\n"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line << "missing in:\n" << r.out;
+    EXPECT_NE(r.out.find("\ndurationMicroseconds: 3"), std::string::npos) << r.out;
+}
+
+TEST_F(CliEndToEnd, ProbeRejectsNonMediaAndEmptyFiles) {
+    CliResult r = run({"probe", media("notes.txt"), media("clip.mkv"), media("empty.mp4")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("File:notes.txt is invalid!\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("File:empty.mp4 is invalid!\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("sourceWidth: 320"), std::string::npos);  // the good file is still shown
+}
+
+TEST_F(CliEndToEnd, ConvertWritesTheOutputAndNeverOverwritesOnASecondRun) {
+    CliResult first = run({"convert", "--profile", "9", "--output", out(), media("clip.mkv")});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, "Completed\t" + media("clip.mkv") + "\t" + out("clip.mp4") + "\n");
+    EXPECT_NE(first.err.find("clip.mkv: "), std::string::npos) << "plain progress lines expected:\n" << first.err;
+
+    testmedia::ProbeInfo info = testmedia::probe(out("clip.mp4"));
+    ASSERT_TRUE(info.ok);
+    ASSERT_TRUE(info.video() && info.audio());
+    EXPECT_EQ(info.video()->codecName, "h264");
+    EXPECT_EQ(info.video()->profile, "Main");
+    EXPECT_EQ(info.video()->width, 480);
+    EXPECT_EQ(info.video()->height, 272);
+    EXPECT_EQ(info.audio()->codecName, "aac");
+    EXPECT_EQ(info.audio()->sampleRate, 48000);
+    EXPECT_NEAR(info.duration, 3.0, 0.3);
+    EXPECT_TRUE(fs::exists(out("clip.THM")));
+
+    const auto firstSize = fs::file_size(out("clip.mp4"));
+    const auto firstTime = fs::last_write_time(out("clip.mp4"));
+    CliResult second = run({"convert", "--quiet", "--profile", "9", "--output", out(), media("clip.mkv")});
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out, "Completed\t" + media("clip.mkv") + "\t" + out("clip(0).mp4") + "\n");
+    EXPECT_EQ(second.err, "");
+    EXPECT_TRUE(fs::exists(out("clip(0).THM")));
+    EXPECT_EQ(fs::file_size(out("clip.mp4")), firstSize);
+    EXPECT_EQ(fs::last_write_time(out("clip.mp4")), firstTime);
+}
+
+TEST_F(CliEndToEnd, RejectedFilesAreSkippedAndMakeStatusOne) {
+    CliResult r = run({"convert", "--quiet", "--profile", "14", "--output", out(), media("notes.txt"),
+                       media("clip.mkv")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "File:notes.txt is invalid!\n");
+    EXPECT_EQ(r.out, "Completed\t" + media("clip.mkv") + "\t" + out("clip.mp3") + "\n");
+    testmedia::ProbeInfo info = testmedia::probe(out("clip.mp3"));
+    ASSERT_TRUE(info.ok);
+    EXPECT_FALSE(info.video());
+    EXPECT_FALSE(fs::exists(out("clip.THM")));  // audio outputs get no thumbnail
+}
+
+TEST_F(CliEndToEnd, BeginAndEndCutTheClip) {
+    CliResult r = run({"convert", "--quiet", "--profile", "9", "--begin", "00:00:01", "--end", "00:00:02",
+                       "--output", out(), media("clip.mkv")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string path = out("clip.mp4");
+    double video = testmedia::decodedDuration(path, "v:0");
+    double audio = testmedia::decodedDuration(path, "a:0");
+    EXPECT_NEAR(video, 1.0, 0.3);
+    EXPECT_NEAR(audio, 1.0, 0.3);
+}
+
+TEST_F(CliEndToEnd, UsageErrorsAndTheMergeRule) {
+    CliResult r = run({"convert", "--profile", "16", media("clip.mkv")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--profile"), std::string::npos);
+    EXPECT_EQ(r.out, "");
+
+    r = run({"convert", "--merge", "--output", out(), media("clip.mkv")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Merge is effective when two or more files are chosen!\n");
+    EXPECT_FALSE(fs::exists(out()));
+
+    r = run({"convert", "--output", work.file("missing/level"), media("clip.mkv")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "The folder that you selected does not exit.Please specify a different folder!\n");
+
+    r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("korbanix-cli convert [options] FILE..."), std::string::npos);
+}
+
+TEST_F(CliEndToEnd, MergeJoinsTwoFilesIntoOne) {
+    CliResult r = run({"convert", "--merge", "--quiet", "--profile", "9", "--output", out(), media("clip.mkv"),
+                       media("second.mkv")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string merged = out("clip.mp4");
+    EXPECT_EQ(r.out, "Completed\t" + media("clip.mkv") + "\t" + merged + "\nCompleted\t" + media("second.mkv") +
+                         "\t" + merged + "\n");
+    testmedia::ProbeInfo info = testmedia::probe(merged);
+    ASSERT_TRUE(info.ok && info.video() && info.audio());
+    EXPECT_EQ(info.video()->width, 480);
+    EXPECT_EQ(info.video()->height, 272);
+    EXPECT_NEAR(testmedia::decodedDuration(merged, "v:0"), 5.0, 0.3);
+    EXPECT_NEAR(testmedia::decodedDuration(merged, "a:0"), 5.0, 0.3);
+}
+
+TEST_F(CliEndToEnd, CtrlCFinishesTheCurrentOutputAndExits130) {
+    testmedia::ClipSpec spec;
+    spec.seconds = 40.0;
+    spec.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+    const std::string source = work.file("long.mkv");
+    ASSERT_TRUE(testmedia::makeClip(source, spec));
+
+    CliProcess process({"convert", "--profile", "3", "--output", out(), source, media("clip.mkv")},
+                       work.path().string());
+    ASSERT_GT(process.pid(), 0);
+    // Wait until the output has real content, then interrupt as a terminal's Ctrl+C would.
+    const std::string output = out("long.mp4");
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::error_code ec;
+        if (fs::exists(output, ec) && fs::file_size(output, ec) > 200000) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_EQ(kill(process.pid(), SIGINT), 0);
+    CliResult r = process.wait();
+    EXPECT_EQ(r.status, 130) << r.err;
+    EXPECT_EQ(r.out, "");  // neither row finished
+    EXPECT_NE(r.err.find("Stopping"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(out("clip.mp4")));  // the next file was never started
+
+    testmedia::ProbeInfo info = testmedia::probe(output);
+    ASSERT_TRUE(info.ok) << "the stopped output must be playable";
+    ASSERT_TRUE(info.video() && info.audio());
+    double video = testmedia::decodedDuration(output, "v:0");
+    EXPECT_GT(video, 0.2);
+    EXPECT_LT(video, 39.0);
+}
