@@ -1,0 +1,233 @@
+#include "dialogs/CAVConvertDlg.h"
+
+#include "controls/Label.h"
+#include "engine/AVConvert.h"
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QProgressBar>
+#include <algorithm>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kDialogFontPoints = 8;
+
+// One static caption of the template: text and rectangle in dialog units.
+struct CaptionRow {
+    const char* text;
+    QRect units;
+};
+constexpr CaptionRow kCaptions[] = {
+    {"Current File Converting:", {121, 9, 74, 8}},
+    {"Total Progress:", {122, 47, 47, 8}},
+};
+
+bool isConsumedKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The area inside frame 1108 where the worker's pictures are drawn, stretched
+// over the whole area as the 160x120 overlay was.
+class PictureArea : public QWidget {
+public:
+    PictureArea(QWidget* parent, const QImage& picture) : QWidget(parent), m_picture(picture) {
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (m_picture.isNull()) return;
+        QPainter painter(this);
+        painter.drawImage(rect(), m_picture);
+    }
+
+private:
+    const QImage& m_picture;
+};
+
+}  // namespace
+
+CAVConvertDlg::CAVConvertDlg(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Korbanix"));
+    setModal(true);
+    setFont(DialogFont(kDialogFontPoints));
+    setFixedSize(MapDialogSize(QSize(400, 105), font()));
+    buildControls();
+
+    // The worker announces a new picture from its thread; the repaint happens on
+    // ours. QPointer: a notification may still be queued when the window dies.
+    QPointer<CAVConvertDlg> self(this);
+    m_preview.SetNotify([self] {
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self] {
+                if (self) self->takePreviewPicture();
+            },
+            Qt::QueuedConnection);
+    });
+    InitialiseForRun();
+}
+
+CAVConvertDlg::~CAVConvertDlg() { m_preview.SetNotify({}); }
+
+void CAVConvertDlg::buildControls() {
+    const QFont f = font();
+    m_frame = new QGroupBox(this);
+    SetControlId(m_frame, kPreviewFrame);
+    m_frame->setGeometry(MapDialogRect(QRect(7, 6, 106, 68), f));
+    m_pictureArea = new PictureArea(m_frame, m_shownPicture);
+    m_pictureArea->setGeometry(m_frame->contentsRect().adjusted(2, 2, -2, -2));
+
+    for (const CaptionRow& caption : kCaptions) {
+        auto* label = new QLabel(QString::fromUtf8(caption.text), this);
+        label->setGeometry(MapDialogRect(caption.units, f));
+    }
+    m_currentText = new CLabel(this, kCurrentText, QStringLiteral("Converting..."));
+    SetControlId(m_currentText, kCurrentText);
+    m_currentText->setGeometry(MapDialogRect(QRect(197, 9, 196, 8), f));
+    m_totalText = new CLabel(this, kTotalText, QStringLiteral("Converting..."));
+    SetControlId(m_totalText, kTotalText);
+    m_totalText->setGeometry(MapDialogRect(QRect(171, 47, 196, 8), f));
+
+    m_currentBar = new QProgressBar(this);
+    SetControlId(m_currentBar, kCurrentBar);
+    m_currentBar->setGeometry(MapDialogRect(QRect(122, 22, 256, 14), f));
+    m_totalBar = new QProgressBar(this);
+    SetControlId(m_totalBar, kTotalBar);
+    m_totalBar->setGeometry(MapDialogRect(QRect(120, 58, 257, 14), f));
+    for (QProgressBar* bar : {m_currentBar, m_totalBar}) {
+        bar->setRange(0, 100);
+        bar->setTextVisible(false);
+    }
+
+    m_showPreview = new QCheckBox(QStringLiteral("Show preview"), this);
+    SetControlId(m_showPreview, kShowPreview);
+    m_showPreview->setGeometry(MapDialogRect(QRect(7, 85, 61, 10), f));
+    connect(m_showPreview, &QCheckBox::toggled, this, &CAVConvertDlg::onPreviewToggled);
+    m_shutdown = new QCheckBox(QStringLiteral("Shut down computer when conversion completed"), this);
+    SetControlId(m_shutdown, kShutdown);
+    m_shutdown->setGeometry(MapDialogRect(QRect(121, 81, 182, 10), f));
+
+    m_stop = new QPushButton(QStringLiteral("Stop"), this);
+    SetControlId(m_stop, kStop);
+    m_stop->setGeometry(MapDialogRect(QRect(330, 79, 50, 19), f));
+    m_stop->setToolTip(QStringLiteral("Stop converting"));
+    m_stop->setAutoDefault(false);
+    m_stop->setDefault(false);
+    connect(m_stop, &QPushButton::clicked, this, &CAVConvertDlg::onStopClicked);
+
+    // Escape and Enter must neither close the window nor press a button, whichever
+    // control has the focus.
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void CAVConvertDlg::InitialiseForRun() {
+    m_stopping = false;
+    m_closingByProgram = false;
+    m_currentText->setText(QStringLiteral("Converting..."));
+    m_totalText->setText(QStringLiteral("Converting..."));
+    m_currentBar->setValue(0);
+    m_totalBar->setValue(0);
+    m_shutdown->setChecked(false);
+    m_showPreview->setChecked(true);
+    if (m_job) m_job->previewOff.store(false, std::memory_order_relaxed);
+    m_stop->setText(QStringLiteral("Stop"));
+    m_stop->setEnabled(true);
+    m_shownPicture = QImage();
+    m_preview.TakePicture();  // a picture left from the last run is not shown
+    m_pictureArea->update();
+}
+
+void CAVConvertDlg::RunModal() {
+    InitialiseForRun();
+    exec();
+}
+
+bool CAVConvertDlg::IsOpen() const { return isVisible(); }
+
+void CAVConvertDlg::Close() {
+    m_closingByProgram = true;
+    if (isVisible()) done(QDialog::Accepted);
+}
+
+void CAVConvertDlg::SetCurrentText(const QString& text) { m_currentText->setText(text); }
+void CAVConvertDlg::SetTotalText(const QString& text) { m_totalText->setText(text); }
+void CAVConvertDlg::SetCurrentBar(int percent) { m_currentBar->setValue(percent); }
+void CAVConvertDlg::SetTotalBar(int percent) { m_totalBar->setValue(std::clamp(percent, 0, 100)); }
+bool CAVConvertDlg::ShutdownChecked() const { return m_shutdown->isChecked(); }
+
+void CAVConvertDlg::ShowStopping() {
+    m_stopping = true;
+    m_stop->setText(QStringLiteral("Stopping..."));
+    m_stop->setEnabled(false);
+}
+
+void CAVConvertDlg::onStopClicked() {
+    if (m_stopping) return;
+    if (m_onStop) {
+        m_onStop();
+        return;
+    }
+    // Without a control behind the window (a window shown on its own) a stop
+    // still reaches the worker and closes the window.
+    if (m_job) m_job->stopRequested.store(true, std::memory_order_relaxed);
+    Close();
+}
+
+void CAVConvertDlg::onPreviewToggled(bool shown) {
+    if (m_job) m_job->previewOff.store(!shown, std::memory_order_relaxed);
+}
+
+void CAVConvertDlg::takePreviewPicture() {
+    QImage picture = m_preview.TakePicture();
+    if (picture.isNull()) return;
+    m_shownPicture = std::move(picture);
+    m_pictureArea->update();
+}
+
+bool CAVConvertDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (isConsumedKey(event)) {
+        event->accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CAVConvertDlg::keyPressEvent(QKeyEvent* event) {
+    if (isConsumedKey(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CAVConvertDlg::closeEvent(QCloseEvent* event) {
+    if (m_closingByProgram) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    // The close box stops the run exactly like Stop; the window closes when the
+    // worker has let go of the job.
+    event->ignore();
+    onStopClicked();
+}
+
+void CAVConvertDlg::reject() {
+    // Escape is consumed before it gets here; a reject from anywhere else (the
+    // window manager) is treated as the close box.
+    if (m_closingByProgram) {
+        QDialog::reject();
+        return;
+    }
+    onStopClicked();
+}

@@ -1,0 +1,123 @@
+#pragma once
+// The progress window: the modal window in front of the main window while a
+// conversion or a merge runs. It does no conversion work: the conversion control
+// (app/ConversionControl) writes its texts and bars from its 300 ms timer, the
+// worker draws into its preview through ProgressPreview, and Stop / the close box
+// / the preview box are handed back to the control and the job.
+//
+// UI thread only, except the preview sink (see ProgressPreview.h).
+
+#include "dialogs/ProgressPreview.h"
+
+#include <QDialog>
+#include <QImage>
+
+#include <functional>
+
+class AVConvert;
+class CLabel;
+class QCheckBox;
+class QGroupBox;
+class QProgressBar;
+class QPushButton;
+
+// What the conversion control needs of a progress window; CAVConvertDlg is the
+// real one, tests use a recording stand-in.
+class ProgressWindow {
+public:
+    virtual ~ProgressWindow() = default;
+
+    // Runs the window modally; returns when it has been closed. Every opening starts
+    // afresh: "Converting..." texts, bars at 0, preview on (and the job's previewOff
+    // cleared), the shut-down box unchecked, Stop enabled.
+    virtual void RunModal() = 0;
+    virtual bool IsOpen() const = 0;
+    // Ends the modal run (with OK).
+    virtual void Close() = 0;
+
+    virtual void SetCurrentText(const QString& text) = 0;  // label 1018
+    virtual void SetTotalText(const QString& text) = 0;    // label 1019
+    virtual void SetCurrentBar(int percent) = 0;           // bar 1011
+    virtual void SetTotalBar(int percent) = 0;             // bar 1012
+    virtual bool ShutdownChecked() const = 0;              // box 1147
+
+    // A stop has been asked for and the worker is finishing its current output:
+    // Stop shows "Stopping..." and is disabled, the close box does nothing more.
+    virtual void ShowStopping() = 0;
+
+    // The job whose previewOff the preview box writes (not owned; may be null).
+    virtual void SetJob(AVConvert* job) = 0;
+    // Called when the user asks to stop (Stop or the close box).
+    virtual void SetStopHandler(std::function<void()> onStop) = 0;
+    // Where the worker's preview pictures go; null = no preview.
+    virtual PreviewSink* Preview() = 0;
+};
+
+// Template 129: 400 x 105 dialog units, title "Korbanix".
+class CAVConvertDlg : public QDialog, public ProgressWindow {
+    Q_OBJECT
+public:
+    enum ControlIds {
+        kPreviewFrame = 1108,
+        kCurrentText = 1018,
+        kCurrentBar = 1011,
+        kTotalText = 1019,
+        kTotalBar = 1012,
+        kShowPreview = 1120,
+        kShutdown = 1147,
+        kStop = 1000,
+    };
+
+    explicit CAVConvertDlg(QWidget* owner = nullptr);
+    ~CAVConvertDlg() override;
+
+    // ProgressWindow
+    void RunModal() override;
+    bool IsOpen() const override;
+    void Close() override;
+    void SetCurrentText(const QString& text) override;
+    void SetTotalText(const QString& text) override;
+    void SetCurrentBar(int percent) override;
+    void SetTotalBar(int percent) override;
+    bool ShutdownChecked() const override;
+    void ShowStopping() override;
+    void SetJob(AVConvert* job) override { m_job = job; }
+    void SetStopHandler(std::function<void()> onStop) override { m_onStop = std::move(onStop); }
+    PreviewSink* Preview() override { return &m_preview; }
+
+    // Prepares the controls for a new run (what every opening does); public so a
+    // non-modal show in tests starts from the same state.
+    void InitialiseForRun();
+    // The picture the preview frame shows now (null before the first one).
+    QImage ShownPicture() const { return m_shownPicture; }
+    bool Stopping() const { return m_stopping; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void buildControls();
+    void onStopClicked();
+    void onPreviewToggled(bool shown);
+    void takePreviewPicture();
+
+    AVConvert* m_job = nullptr;
+    std::function<void()> m_onStop;
+    ProgressPreview m_preview;
+    QImage m_shownPicture;
+    bool m_stopping = false;
+    bool m_closingByProgram = false;
+
+    QGroupBox* m_frame = nullptr;
+    QWidget* m_pictureArea = nullptr;
+    CLabel* m_currentText = nullptr;
+    CLabel* m_totalText = nullptr;
+    QProgressBar* m_currentBar = nullptr;
+    QProgressBar* m_totalBar = nullptr;
+    QCheckBox* m_showPreview = nullptr;
+    QCheckBox* m_shutdown = nullptr;
+    QPushButton* m_stop = nullptr;
+};

@@ -1,0 +1,342 @@
+#include "dialogs/CClipDialog.h"
+
+#include "controls/BitmapSlider.h"
+#include "controls/ControlButton.h"
+#include "controls/artwork/Artwork.h"
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kDialogFontPoints = 8;
+constexpr int kPlayLook = 302;
+constexpr int kPauseLook = 310;
+
+// The clip window that is open now; the end-of-playback callback is delivered to
+// it. Touched on the UI thread only (the callback posts there first).
+QPointer<CClipDialog> g_openClip;
+
+// Called by the player on its own thread: hand the news to the UI thread and
+// return at once, so the player never waits for a window.
+void clipPlaybackEnded() {
+    if (!qApp) return;
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            if (g_openClip) g_openClip->onPlaybackEnded();
+        },
+        Qt::QueuedConnection);
+}
+
+struct TipRow {
+    int id;
+    const char* text;
+};
+// Play's text follows the play state and is chosen in ToolTipFor.
+constexpr TipRow kToolTips[] = {
+    {CClipDialog::kSetBegin, "Set Begin Time"}, {CClipDialog::kSetEnd, "Set End Time"},
+    {CClipDialog::kStop, "Stop"},               {CClipDialog::kOk, "OK"},
+    {CClipDialog::kCancel, "Cancel"},           {CClipDialog::kReset, "Reset Time"},
+};
+
+struct GroupRow {
+    const char* title;
+    QRect units;
+};
+constexpr GroupRow kGroups[] = {
+    {"", {3, 196, 278, 51}},
+    {"Start time", {13, 199, 72, 27}},
+    {"End time", {115, 201, 70, 26}},
+    {"Cut time", {201, 200, 70, 25}},
+};
+
+struct PushRow {
+    int id;
+    const char* text;
+    QRect units;
+};
+constexpr PushRow kPushButtons[] = {
+    {CClipDialog::kSetBegin, "&Set Begin Time", {17, 228, 59, 15}},
+    {CClipDialog::kSetEnd, "&Set End Time", {117, 229, 59, 15}},
+    {CClipDialog::kReset, "&Reset", {208, 229, 50, 14}},
+    {CClipDialog::kOk, "&OK", {151, 252, 50, 18}},
+    {CClipDialog::kCancel, "&Cancel", {217, 253, 50, 17}},
+};
+
+// Area 1144: a black frame with the player's picture stretched over all of it
+// (the aspect ratio is not kept). Without a picture the dialog's background
+// shows through.
+class PictureArea : public QWidget {
+public:
+    explicit PictureArea(QWidget* parent) : QWidget(parent) {}
+    void setPicture(const QImage& picture) {
+        m_picture = picture;
+        update();
+    }
+    void clearPicture() {
+        m_picture = QImage();
+        update();
+    }
+    const QImage& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        if (!m_picture.isNull()) painter.drawImage(rect(), m_picture);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    QImage m_picture;
+};
+
+// The player's B, G, R bottom-up rows (width * 3 bytes each, no padding) as an
+// image the right way up.
+QImage pictureFromFrame(const std::vector<std::uint8_t>& frame, int width, int height) {
+    const QImage rows(frame.data(), width, height, static_cast<qsizetype>(width) * 3, QImage::Format_BGR888);
+    return rows.mirrored(false, true);  // mirrored() copies, so the buffer may change afterwards
+}
+
+}  // namespace
+
+CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, ClipPlayer& player)
+    : QDialog(owner), m_editor(host, player) {
+    setWindowTitle(QStringLiteral("Clip"));
+    setModal(true);
+    setFont(DialogFont(kDialogFontPoints));
+    setFixedSize(MapDialogSize(QSize(285, 275), font()));
+    buildControls();
+    skinButtons();
+
+    m_positionTimer.setInterval(kPositionTimerMs);
+    m_frameTimer.setInterval(kFrameTimerMs);
+    connect(&m_positionTimer, &QTimer::timeout, this, [this] {
+        m_editor.PollPosition();
+        sync();
+    });
+    connect(&m_frameTimer, &QTimer::timeout, this, [this] {
+        if (!m_editor.PollPicture()) return;
+        m_pictureShown = true;
+        static_cast<PictureArea*>(m_pictureArea)
+            ->setPicture(pictureFromFrame(m_editor.FrameBuffer(), m_editor.FrameWidth(), m_editor.FrameHeight()));
+    });
+}
+
+CClipDialog::~CClipDialog() {
+    if (g_openClip == this) g_openClip = nullptr;
+}
+
+void CClipDialog::buildControls() {
+    const QFont f = font();
+    for (const GroupRow& group : kGroups) {
+        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+        box->setGeometry(MapDialogRect(group.units, f));
+        box->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    m_pictureArea = new PictureArea(this);
+    SetControlId(m_pictureArea, kPictureArea);
+    m_pictureArea->setGeometry(MapDialogRect(QRect(3, 9, 278, 148), f));
+
+    m_position = new CBitmapSlider(this, kPositionSlider);
+    m_position->setGeometry(MapDialogRect(QRect(3, 161, 261, 10), f));
+    connect(m_position, &CBitmapSlider::sliderMoving, this, [this](int id, int pos) {
+        if (id != kPositionSlider) return;
+        m_editor.Seek(pos);
+        sync();
+    });
+    m_volume = new CBitmapSlider(this, kVolumeSlider);
+    m_volume->setGeometry(MapDialogRect(QRect(181, 180, 60, 15), f));
+    m_volume->hide();
+
+    m_play = new CControlButton(this, kPlay, QStringLiteral("&Play"));
+    m_play->setGeometry(MapDialogRect(QRect(3, 172, 38, 22), f));
+    connect(m_play, &QPushButton::clicked, this, [this] {
+        m_editor.PlayPause();
+        sync();
+    });
+    m_stop = new CControlButton(this, kStop, QStringLiteral("&Stop"));
+    m_stop->setGeometry(MapDialogRect(QRect(37, 171, 39, 23), f));
+    connect(m_stop, &QPushButton::clicked, this, [this] {
+        m_editor.Stop();
+        sync();
+    });
+    m_volumeButton = new CControlButton(this, kVolume, QStringLiteral("&Volume"));
+    m_volumeButton->setGeometry(MapDialogRect(QRect(139, 180, 28, 15), f));
+    m_volumeButton->hide();
+
+    m_beginText = new QLabel(QStringLiteral("00:00:00"), this);
+    m_endText = new QLabel(QStringLiteral("00:00:00"), this);
+    m_cutText = new QLabel(QStringLiteral("00:00:00"), this);
+    const std::pair<QLabel*, QRect> texts[] = {{m_beginText, {19, 210, 48, 11}},
+                                               {m_endText, {125, 210, 48, 11}},
+                                               {m_cutText, {209, 210, 48, 11}}};
+    const int textIds[] = {kBeginText, kEndText, kCutText};
+    for (int i = 0; i < 3; ++i) {
+        SetControlId(texts[i].first, textIds[i]);
+        texts[i].first->setGeometry(MapDialogRect(texts[i].second, f));
+    }
+
+    for (const PushRow& row : kPushButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(row.text), this);
+        SetControlId(button, row.id);
+        button->setGeometry(MapDialogRect(row.units, f));
+        button->setAutoDefault(false);  // Enter must not leave the window behind the player's back
+        connect(button, &QPushButton::clicked, this, [this, id = row.id] {
+            switch (id) {
+            case kSetBegin: m_editor.SetBeginTime(); break;
+            case kSetEnd: m_editor.SetEndTime(); break;
+            case kReset: m_editor.Reset(); break;
+            case kOk:
+                m_editor.Ok();
+                finish(QDialog::Accepted);
+                return;
+            case kCancel:
+                m_editor.Cancel();
+                finish(QDialog::Rejected);
+                return;
+            default: break;
+            }
+            sync();
+        });
+    }
+    for (const TipRow& tip : kToolTips)
+        if (QWidget* control = FindControl(this, tip.id)) control->setToolTip(QString::fromUtf8(tip.text));
+}
+
+void CClipDialog::skinButtons() {
+    m_play->SetShapeFromBitmap(301);
+    m_play->SetBitmaps(kPlayLook, kPlayLook, kPlayLook, kPlayLook);
+    m_stop->SetShapeFromBitmap(303);
+    m_stop->SetBitmaps(304, 304, 304, 304);
+    m_volumeButton->SetShapeFromBitmap(293);
+    m_volumeButton->SetBitmaps(293, 293, 293, 293);
+}
+
+void CClipDialog::prepareSliders() {
+    m_position->SetChannelBitmaps(314, 319);
+    m_position->SetThumbBitmaps();
+    m_position->SetDrawFocusRect(false);
+    m_position->SetRange(0, ClipEditor::kSliderMax);
+    m_position->SetPos(0);
+    m_position->SetMargins(2, 3, 2, 0);
+    m_position->setEnabled(false);
+
+    m_volume->SetChannelBitmaps(300, 299);
+    m_volume->SetThumbBitmaps();
+    m_volume->SetDrawFocusRect(false);
+    m_volume->SetRange(0, 100);
+    m_volume->SetPos(30);
+    m_volume->SetMargins(2, 3, 2, 0);
+}
+
+void CClipDialog::Open(int row) {
+    m_finishing = false;
+    prepareSliders();
+    m_editor.Initialise(&clipPlaybackEnded);
+    g_openClip = this;
+    m_editor.LoadTask(row);
+    sync();
+}
+
+int CClipDialog::Run(int row) {
+    Open(row);
+    return exec();
+}
+
+void CClipDialog::sync() {
+    if (m_editor.TimersRunning()) {
+        if (!m_positionTimer.isActive()) m_positionTimer.start();
+        if (!m_frameTimer.isActive()) m_frameTimer.start();
+    } else {
+        m_positionTimer.stop();
+        m_frameTimer.stop();
+        if (m_pictureShown) {
+            // Stopped: the background replaces the last picture.
+            m_pictureShown = false;
+            static_cast<PictureArea*>(m_pictureArea)->clearPicture();
+        }
+    }
+    m_position->setEnabled(m_editor.SliderEnabled());
+    if (!m_position->IsDragging() && m_position->GetPos() != m_editor.SliderPosition())
+        m_position->SetPos(m_editor.SliderPosition());
+    m_position->SetBeginMark(m_editor.BeginMark());
+    m_position->SetEndMark(m_editor.EndMark());
+    m_position->SetMarkMode(m_editor.MarkMode());
+
+    const bool playing = m_editor.GetPlayState() == ClipEditor::PlayState::Pause;
+    const int look = playing ? kPauseLook : kPlayLook;
+    m_play->SetBitmaps(look, look, look, look);
+    m_play->setToolTip(ToolTipFor(kPlay));
+
+    m_beginText->setText(QString::fromStdString(m_editor.BeginText()));
+    m_endText->setText(QString::fromStdString(m_editor.EndText()));
+    m_cutText->setText(QString::fromStdString(m_editor.CutText()));
+}
+
+QString CClipDialog::ToolTipFor(int controlId) const {
+    if (controlId == kPlay)
+        return m_editor.GetPlayState() == ClipEditor::PlayState::Play ? QStringLiteral("Play") : QStringLiteral("Pause");
+    for (const TipRow& tip : kToolTips)
+        if (tip.id == controlId) return QString::fromUtf8(tip.text);
+    return QString();  // no string table entries for other controls
+}
+
+void CClipDialog::onPlaybackEnded() {
+    m_editor.Stop();
+    sync();
+}
+
+void CClipDialog::finish(int result) {
+    m_finishing = true;
+    m_positionTimer.stop();
+    m_frameTimer.stop();
+    if (g_openClip == this) g_openClip = nullptr;
+    done(result);
+}
+
+void CClipDialog::paintEvent(QPaintEvent*) {
+    // Background 311 stretched over the whole client area; group boxes and texts
+    // are transparent over it.
+    QPainter painter(this);
+    const QPixmap background = artwork::Pixmap(artwork::kClipBackground);
+    if (!background.isNull()) painter.drawPixmap(rect(), background);
+}
+
+void CClipDialog::closeEvent(QCloseEvent* event) {
+    if (m_finishing) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    // The close box is Cancel: the player is stopped and handed back.
+    event->ignore();
+    m_editor.Cancel();
+    finish(QDialog::Rejected);
+}
+
+void CClipDialog::reject() {
+    if (m_finishing) {
+        QDialog::reject();
+        return;
+    }
+    m_editor.Cancel();
+    finish(QDialog::Rejected);
+}
+
+bool CClipDialog::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // Play's text changes with the play state; keep it current when asked.
+        m_play->setToolTip(ToolTipFor(kPlay));
+    }
+    return QDialog::event(event);
+}

@@ -1,0 +1,150 @@
+#include "dialogs/CFileInfomation.h"
+
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kDialogFontPoints = 8;
+
+// A value field: id, caption, the edit's rectangle in dialog units. The caption
+// sits left of the edit, on its line.
+struct FieldRow {
+    int id;
+    const char* caption;
+    QRect units;
+};
+constexpr FieldRow kFields[] = {
+    {CFileInfomation::kFileName, "File Name:", {59, 12, 154, 14}},
+    {CFileInfomation::kMediaLength, "Media Length:", {59, 35, 154, 14}},
+    {CFileInfomation::kResolution, "Resolution:", {59, 63, 154, 14}},
+    {CFileInfomation::kFrameRate, "Frame Rate:", {59, 83, 154, 14}},
+    {CFileInfomation::kVideoBitRate, "Bit Rate:", {59, 105, 154, 14}},
+    {CFileInfomation::kAudioBitRate, "Bit Rate:", {59, 138, 154, 14}},
+    {CFileInfomation::kSamples, "Samples:", {59, 157, 154, 14}},
+    {CFileInfomation::kChannels, "Channel:", {59, 177, 154, 14}},
+};
+
+struct GroupRow {
+    const char* title;
+    QRect units;
+};
+constexpr GroupRow kGroups[] = {
+    {"Video", {9, 54, 209, 70}},
+    {"Audio", {9, 129, 209, 69}},
+};
+
+struct ChannelRow {
+    const char* text;
+    const char* shown;
+};
+constexpr ChannelRow kChannelTexts[] = {
+    {"1", "1 Channel Mono"},
+    {"2", "2 Channel stereo"},
+    {"6", "6 Channel stereo"},
+};
+
+// An id text read like atoi: leading digits (with a sign), 0 when there are none.
+int leadingInteger(const QString& text) { return std::atoi(text.toUtf8().constData()); }
+
+QString fieldText(const FileInfoDisplay& shown, int id) {
+    switch (id) {
+    case CFileInfomation::kFileName: return shown.fileName;
+    case CFileInfomation::kMediaLength: return shown.mediaLength;
+    case CFileInfomation::kResolution: return shown.resolution;
+    case CFileInfomation::kFrameRate: return shown.frameRate;
+    case CFileInfomation::kVideoBitRate: return shown.videoBitRate;
+    case CFileInfomation::kAudioBitRate: return shown.audioBitRate;
+    case CFileInfomation::kSamples: return shown.samples;
+    case CFileInfomation::kChannels: return shown.channels;
+    default: return QString();
+    }
+}
+
+}  // namespace
+
+QString BitRateText(const QString& bitsPerSecond) {
+    if (bitsPerSecond.isEmpty()) return QString();
+    const double kilobits = std::strtod(bitsPerSecond.toUtf8().constData(), nullptr) / 1000.0;
+    char printed[64];
+    std::snprintf(printed, sizeof printed, "%f", kilobits);
+    QString text = QString::fromLatin1(printed);
+    const qsizetype dot = text.indexOf(QLatin1Char('.'));
+    if (dot >= 0) text.truncate(dot);
+    return text + QStringLiteral(" Kbps");
+}
+
+QString ChannelText(const QString& channels) {
+    for (const ChannelRow& row : kChannelTexts)
+        if (channels == QLatin1String(row.text)) return QString::fromLatin1(row.shown);
+    return channels;
+}
+
+FileInfoDisplay FormatFileInfo(const FileInfoFields& fields) {
+    FileInfoDisplay shown;
+    const qsizetype slash = fields.filePath.lastIndexOf(QLatin1Char('/'));
+    shown.fileName = slash >= 0 ? fields.filePath.mid(slash + 1) : fields.filePath;
+    shown.mediaLength = fields.mediaLength;
+    shown.frameRate = fields.frameRate;
+    shown.videoBitRate = BitRateText(fields.videoBitRate);
+    if (!fields.width.isEmpty() && !fields.height.isEmpty())
+        shown.resolution = fields.width + QLatin1Char('*') + fields.height;
+    if (leadingInteger(fields.videoCodec) < 1) {
+        shown.videoBitRate.clear();
+        shown.frameRate.clear();
+        shown.resolution.clear();
+    }
+    if (!fields.sampleRate.isEmpty()) shown.samples = fields.sampleRate + QStringLiteral(" Hz");
+    shown.channels = ChannelText(fields.channels);
+    shown.audioBitRate = BitRateText(fields.audioBitRate);
+    if (leadingInteger(fields.audioCodec) < 1) {
+        shown.audioBitRate.clear();
+        shown.channels.clear();
+        shown.samples.clear();
+    }
+    return shown;
+}
+
+CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner)
+    : QDialog(owner), m_display(FormatFileInfo(fields)) {
+    setWindowTitle(QStringLiteral("File Information"));
+    setFont(DialogFont(kDialogFontPoints));
+    setFixedSize(MapDialogSize(QSize(225, 219), font()));
+
+    for (const GroupRow& group : kGroups) {
+        auto* frame = new QGroupBox(QString::fromLatin1(group.title), this);
+        frame->setGeometry(MapDialogRect(group.units, font()));
+        frame->lower();
+    }
+    for (const FieldRow& field : kFields)
+        addField(field.id, QString::fromLatin1(field.caption), field.units, fieldText(m_display, field.id));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    SetControlId(ok, kOk);
+    ok->setGeometry(MapDialogRect(QRect(170, 200, 50, 17), font()));
+    ok->setDefault(true);
+    // OK closes with the Cancel result, as Escape does: nothing is confirmed here.
+    connect(ok, &QPushButton::clicked, this, &QDialog::reject);
+    ok->setFocus();
+}
+
+QLineEdit* CFileInfomation::addField(int id, const QString& caption, const QRect& units, const QString& text) {
+    const QRect edit = MapDialogRect(units, font());
+    auto* label = new QLabel(caption, this);
+    const QRect captionUnits(14, units.y() + 3, units.x() - 16, 8);
+    label->setGeometry(MapDialogRect(captionUnits, font()));
+    auto* field = new QLineEdit(text, this);
+    SetControlId(field, id);
+    field->setReadOnly(true);
+    field->setGeometry(edit);
+    field->setCursorPosition(0);
+    return field;
+}

@@ -1,0 +1,232 @@
+#include "dialogs/ClipEditor.h"
+
+#include "profiles/TimeText.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Process-wide: set by the first successful open in the clip editor.
+bool g_clipPlayerOpened = false;
+
+// Pictures larger than this are not a real player's answer; no buffer is made.
+constexpr long long kMaxFrameBytes = 8192LL * 8192 * 3;
+
+// (int)(value) without undefined behaviour for NaN or values beyond an int.
+int toWholeInt(double value) {
+    if (std::isnan(value)) return 0;
+    return static_cast<int>(std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+class RealPlayer : public ClipPlayer {
+public:
+    void Initialize(PlayerModuleEndCallback onEnd) override {
+        PlayerModule_Initialize(onEnd, nullptr, PLAYER_MODULE_CODE);
+    }
+    void SetFileName(const std::string& utf8Path) override {
+        // The module reads at most 260 wide characters; a longer path fails to open.
+        const std::wstring wide = QString::fromStdString(utf8Path).toStdWString();
+        PlayerModule_SetFileName(wide.c_str());
+    }
+    int Open() override { return PlayerModule_Open(); }
+    void GetMediaType(int* hasPicture, int* hasSound) override { PlayerModule_GetMideaType(hasPicture, hasSound); }
+    void GetFrameSize(int* width, int* height) override { PlayerModule_GetFrameSize(width, height); }
+    void GetFrame(unsigned char* buffer, int width, int height) override {
+        PlayerModule_GetFrame(buffer, width, height);
+    }
+    void Start() override { PlayerModule_Start(); }
+    void Pause() override { PlayerModule_Pause(); }
+    void Stop() override { PlayerModule_Stop(); }
+    void Close() override { PlayerModule_Close(); }
+    void GetPos(float* fraction) override { PlayerModule_GetPos(fraction); }
+    void SetPos(float fraction) override { PlayerModule_SetPos(fraction); }
+    void GetDuration(double* seconds) override { PlayerModule_GetDuration(seconds); }
+};
+
+}  // namespace
+
+ClipPlayer& ModulePlayer() {
+    static RealPlayer player;
+    return player;
+}
+
+bool ClipEditor::PlayerOpened() { return g_clipPlayerOpened; }
+void ClipEditor::ResetPlayerOpenedForTests() { g_clipPlayerOpened = false; }
+
+ClipEditor::ClipEditor(ClipHost& host, ClipPlayer& player) : m_host(host), m_player(player) {}
+
+int ClipEditor::clampToSlider(int value) { return std::clamp(value, 0, kSliderMax); }
+
+int ClipEditor::markFor(int seconds) const {
+    // A task whose length is unknown (0) has no place for its marks but the start.
+    if (m_duration <= 0) return 0;
+    const long long mark = static_cast<long long>(seconds) * kSliderMax / m_duration;
+    return static_cast<int>(std::clamp<long long>(mark, 0, kSliderMax));
+}
+
+void ClipEditor::Initialise(PlayerModuleEndCallback onEnd) {
+    m_sliderPosition = 0;
+    m_sliderEnabled = false;
+    m_timersRunning = false;
+    m_player.Initialize(onEnd);
+    m_hasPicture = 0;
+    m_hasSound = 0;
+    m_frameWidth = 0;
+    m_frameHeight = 0;
+    m_frameBuffer.clear();
+    m_frameBuffer.shrink_to_fit();
+    m_playState = PlayState::Play;
+    m_reopenOnPlay = true;
+    m_result = Result::Open;
+}
+
+void ClipEditor::LoadTask(int row) {
+    m_row = row;
+    PlayPause();
+    const std::string begin = m_host.RowText(row, kStartColumn);
+    const std::string end = m_host.RowText(row, kEndColumn);
+    m_duration = std::atoi(m_host.RowText(row, kDurationColumn).c_str());
+    m_beginText = begin;
+    m_endText = end;
+    const int beginSeconds = ParseTime(begin);
+    const int endSeconds = ParseTime(end);
+    m_cutText = FormatTime(endSeconds - beginSeconds);
+    m_beginMark = markFor(beginSeconds);
+    m_endMark = markFor(endSeconds);
+    m_markMode = 2;
+}
+
+void ClipEditor::openClipFile() {
+    // The row being clipped is the row played, so the times set are times of the
+    // file that is shown.
+    if (m_row < 0) return;
+    m_host.FocusTaskList();
+    Stop();
+    m_player.SetFileName(m_host.RowText(m_row, kSourceColumn));
+    startTimers();
+    if (m_player.Open() == -1) return;
+    m_player.GetMediaType(&m_hasPicture, &m_hasSound);
+    m_frameBuffer.clear();
+    m_frameWidth = 0;
+    m_frameHeight = 0;
+    if (m_hasPicture) {
+        m_player.GetFrameSize(&m_frameWidth, &m_frameHeight);
+        const long long bytes = static_cast<long long>(m_frameWidth) * m_frameHeight * 3;
+        if (m_frameWidth > 0 && m_frameHeight > 0 && bytes <= kMaxFrameBytes)
+            m_frameBuffer.assign(static_cast<std::size_t>(bytes), 0);
+        else
+            m_hasPicture = 0;
+    }
+    g_clipPlayerOpened = true;
+}
+
+void ClipEditor::PlayPause() {
+    if (m_playState == PlayState::Play) {
+        if (m_reopenOnPlay) openClipFile();
+        if (!g_clipPlayerOpened) return;
+        startTimers();
+        m_player.Start();
+        m_sliderEnabled = true;
+        m_playState = PlayState::Pause;
+        return;
+    }
+    m_reopenOnPlay = false;
+    if (!g_clipPlayerOpened) return;
+    startTimers();  // the position keeps being followed while paused
+    m_player.Pause();
+    m_playState = PlayState::Play;
+}
+
+void ClipEditor::Stop() {
+    if (!g_clipPlayerOpened) return;
+    m_timersRunning = false;
+    m_player.Stop();
+    m_sliderEnabled = false;
+    m_playState = PlayState::Play;
+    setSliderPosition(0);
+}
+
+void ClipEditor::Seek(int sliderPosition) {
+    if (!g_clipPlayerOpened) return;
+    setSliderPosition(sliderPosition);
+    m_player.Pause();
+    const float fraction = static_cast<float>(sliderPosition / 1000.0);
+    m_player.SetPos(fraction);
+    double duration = 0.0;
+    m_player.GetDuration(&duration);
+    m_currentSecond = toWholeInt(fraction * duration);
+    m_player.Start();  // a seek resumes playback even when it was paused
+}
+
+void ClipEditor::PollPosition() {
+    float fraction = 0.0f;
+    m_player.GetPos(&fraction);
+    const int position = toWholeInt(fraction * 1000.0);
+    double duration = 0.0;
+    m_player.GetDuration(&duration);
+    m_currentSecond = toWholeInt(fraction * duration);
+    if (position != m_sliderPosition) setSliderPosition(position);
+}
+
+bool ClipEditor::PollPicture() {
+    if (!m_hasPicture || m_frameBuffer.empty()) return false;
+    m_player.GetFrame(m_frameBuffer.data(), m_frameWidth, m_frameHeight);
+    return true;
+}
+
+void ClipEditor::SetBeginTime() {
+    m_beginMark = clampToSlider(m_sliderPosition);
+    m_markMode = 1;
+    // A new begin puts the end back to the end of the file.
+    m_beginText = FormatTime(m_currentSecond);
+    m_endText = FormatTime(m_duration);
+    m_cutText = FormatTime(m_duration - m_currentSecond);
+}
+
+void ClipEditor::SetEndTime() {
+    m_endMark = clampToSlider(m_sliderPosition);
+    m_markMode = 2;
+    const int begin = ParseTime(m_beginText);
+    const int now = m_currentSecond;
+    if (now > begin) {
+        m_endText = FormatTime(now);
+        m_cutText = FormatTime(now - begin);
+        return;
+    }
+    // An end before the begin: the two times change places, so the begin text
+    // never comes after the end text.
+    m_beginText = FormatTime(now);
+    m_endText = FormatTime(begin);
+    m_cutText = FormatTime(begin - now);
+}
+
+void ClipEditor::Reset() {
+    m_beginMark = 0;
+    m_endMark = 0;
+    m_markMode = 0;
+    m_beginText = "00:00:00";
+    m_endText = FormatTime(m_duration);
+    m_cutText = FormatTime(m_duration);
+}
+
+void ClipEditor::leave(Result result) {
+    Stop();
+    m_player.Close();
+    m_host.InitPreviewPlayer();
+    m_result = result;
+}
+
+void ClipEditor::Ok() {
+    if (m_row >= 0) {
+        m_host.SetRowText(m_row, kStartColumn, m_beginText);
+        m_host.SetRowText(m_row, kEndColumn, m_endText);
+    }
+    leave(Result::Ok);
+}
+
+void ClipEditor::Cancel() { leave(Result::Cancel); }
