@@ -79,8 +79,11 @@ TEST_F(MergeWorkerTest, TwoSourcesPlayBackToBack) {
     const auto luma = pictureLuma(out);
     ASSERT_GT(luma.size(), 400u);
     for (const auto& [t, y] : luma) {
-        if (t < 9.9) ASSERT_NEAR(y, 40, 8) << t;
-        if (t > 10.1) ASSERT_NEAR(y, 200, 8) << t;
+        if (t < 9.9) {
+            ASSERT_NEAR(y, 40, 8) << t;
+        } else if (t > 10.1) {
+            ASSERT_NEAR(y, 200, 8) << t;
+        }
     }
     // Each row gets its own thumbnail, named after its own output path.
     EXPECT_TRUE(std::filesystem::exists(dir.file("row0.THM")));
