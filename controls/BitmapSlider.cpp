@@ -220,7 +220,12 @@ void CBitmapSlider::moveTo(int pointerX) {
     // than handing std::clamp an empty interval.
     const int x = std::max(geometry.minPixel(), std::min(pointerX - m_dragOffset, geometry.maxPixel()));
     if (x == geometry.pixelFromValue(m_pos)) return;
-    m_pos = clamp(geometry.valueFromPixel(x));
+    // The right end of the travel (maxPixel) lies one pixel beyond pixel(max) for
+    // an odd thumb width, and value(pixel(v)) can fall one short of v: report only
+    // a real change, or a pinned thumb would report on every move.
+    const int pos = clamp(geometry.valueFromPixel(x));
+    if (pos == m_pos) return;
+    m_pos = pos;
     update();
     emit sliderMoving(m_controlId, m_pos);
 }

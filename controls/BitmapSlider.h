@@ -3,8 +3,9 @@
 // looks ("outside" and "inside" the begin/end marks) and a thumb that changes
 // while dragged. Mouse and keyboard move the position; every change is reported
 // to the owner as a signal carrying the control id and the new position:
-//   sliderMoving(id, pos) - the thumb moved to another pixel while dragging,
-//                           including the jump when the button is pressed;
+//   sliderMoving(id, pos) - dragging moved the thumb to another position,
+//                           including the jump when the button is pressed
+//                           (a thumb pinned at an end stays quiet);
 //   sliderMoved(id, pos)  - the button was released, or a navigation key pressed
 //                           (even when the position did not change).
 // Signals are emitted synchronously from the input handlers; the owner reads the
