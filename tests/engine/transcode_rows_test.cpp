@@ -105,7 +105,9 @@ TEST_F(TranscodeRows, DamagedMiddleStillConvertsWithoutACrash) {
     AVConvert job;
     convert(job, {ts}, {dir.file("mended.mp4")});
     EXPECT_NE(job.fileState[0].load(), kRowPending);
-    if (job.fileState[0].load() == kRowCompleted) EXPECT_TRUE(testmedia::probe(dir.file("mended.mp4")).ok);
+    if (job.fileState[0].load() == kRowCompleted) {
+        EXPECT_TRUE(testmedia::probe(dir.file("mended.mp4")).ok);
+    }
 }
 
 TEST_F(TranscodeRows, UncheckedRowsFailAtOnce) {
