@@ -1,0 +1,216 @@
+#include "dialogs/CSettings.h"
+
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+#include "platform/Platform.h"
+#include "profiles/SettingsRules.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDialogFontPoints = 8;
+constexpr QSize kDialogUnits(268, 186);
+
+// Where each choice sits (dialog units) and the x of the caption to its left.
+struct ChoiceLayout {
+    SettingsField field;
+    const char* caption;
+    QRect units;
+    int captionX;
+};
+constexpr ChoiceLayout kChoiceLayout[] = {
+    {SettingsField::VideoEncoder, "Encoder:", QRect(55, 37, 71, 50), 15},
+    {SettingsField::VideoBitRate, "Bit Rate:", QRect(182, 34, 71, 58), 140},
+    {SettingsField::Resolution, "Resolution:", QRect(56, 60, 71, 72), 15},
+    {SettingsField::FrameRate, "Frame Rate:", QRect(182, 60, 70, 70), 136},
+    {SettingsField::AudioEncoder, "Encoder:", QRect(58, 108, 71, 25), 15},
+    {SettingsField::AudioBitRate, "Bit Rate:", QRect(181, 106, 71, 62), 140},
+    {SettingsField::SampleRate, "Sample Rate:", QRect(57, 129, 72, 69), 13},
+    {SettingsField::Channels, "Channel:", QRect(182, 128, 70, 69), 140},
+};
+
+std::size_t slotOf(SettingsField field) {
+    return static_cast<std::size_t>(std::find(kSettingsFields.begin(), kSettingsFields.end(), field) -
+                                    kSettingsFields.begin());
+}
+
+bool isEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup lookup)
+    : QDialog(owner), m_model(settings, lookup) {
+    setWindowTitle(QStringLiteral("Setting"));
+    setFont(DialogFont(kDialogFontPoints));
+    setFixedSize(MapDialogSize(kDialogUnits, font()));
+    buildLayout();
+    m_model.open();
+    m_title->setText(QString::fromUtf8(m_model.title().data(), static_cast<int>(m_model.title().size())));
+    syncFromModel();
+    connectChoices();
+    // Enter is dropped before any control sees it, so it can press no button.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void CSettings::buildLayout() {
+    const QFont f = font();
+    auto addGroup = [&](const QString& title, const QRect& units) {
+        auto* group = new QGroupBox(title, this);
+        group->setGeometry(MapDialogRect(units, f));
+        // Clicks on the frame count as the background: the group passes them on.
+        group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    };
+    addGroup(QStringLiteral("Video"), QRect(7, 20, 259, 64));
+    addGroup(QStringLiteral("Audio"), QRect(7, 91, 259, 65));
+
+    auto* titleCaption = new QLabel(QStringLiteral("Format Preset:"), this);
+    titleCaption->setGeometry(MapDialogRect(QRect(7, 7, 66, 8), f));
+
+    // The title field is a disabled button with pure red text.
+    m_title = new QPushButton(this);
+    SetControlId(m_title, kTitle);
+    m_title->setGeometry(MapDialogRect(QRect(75, 2, 184, 19), f));
+    m_title->setEnabled(false);
+    QPalette red = m_title->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        red.setColor(group, QPalette::ButtonText, Qt::red);
+    m_title->setPalette(red);
+
+    for (const ChoiceLayout& c : kChoiceLayout)
+        m_choices[slotOf(c.field)] = addChoice(c.field, QString::fromLatin1(c.caption), c.units, c.captionX);
+
+    auto addButton = [&](int id, const QString& text, const QString& tip, const QRect& units) {
+        auto* button = new QPushButton(text, this);
+        SetControlId(button, id);
+        button->setGeometry(MapDialogRect(units, f));
+        button->setToolTip(tip);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    };
+    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, 164, 55, 19));
+    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, 164, 55, 19));
+    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, 164, 55, 19));
+    connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // "Default" has its tooltip and nothing else.
+}
+
+QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, const QRect& units, int captionX) {
+    const QFont f = font();
+    auto* label = new QLabel(caption, this);
+    label->setGeometry(MapDialogRect(QRect(captionX, units.y() + 2, units.x() - captionX - 2, 8), f));
+
+    auto* combo = new QComboBox(this);  // not editable: the user can only pick
+    SetControlId(combo, static_cast<int>(field));
+    // The template's height includes the opened list; the closed box is one line.
+    const QRect pixels = MapDialogRect(units, f);
+    combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), combo->sizeHint().height());
+    return combo;
+}
+
+void CSettings::connectChoices() {
+    for (SettingsField field : kSettingsFields) {
+        QComboBox* combo = m_choices[slotOf(field)];
+        // activated = picked by the user; refills below never count as a pick.
+        connect(combo, &QComboBox::activated, this, [this, field](int index) {
+            m_model.userSelected(field, index);
+            syncFromModel();
+        });
+    }
+}
+
+void CSettings::syncFromModel() {
+    for (SettingsField field : kSettingsFields) {
+        QComboBox* combo = m_choices[slotOf(field)];
+        const ChoiceField& choice = m_model.field(field);
+        const QSignalBlocker blocker(combo);
+        QStringList entries;
+        for (const std::string& entry : choice.entries()) entries << QString::fromStdString(entry);
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+        if (shown != entries) {
+            combo->clear();
+            combo->addItems(entries);
+        }
+        combo->setCurrentIndex(choice.selection());
+        combo->setEnabled(choice.enabled());
+    }
+}
+
+void CSettings::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_rulesApplied || event->spontaneous()) return;
+    m_rulesApplied = true;
+    m_model.shown();
+    syncFromModel();
+}
+
+void CSettings::onOk() {
+    const auto result = m_model.confirm();
+    if (result.pictureSizeRejected)
+        CurrentPlatform().MessageBox(this, QString::fromUtf8(kConversionFailedText.data(),
+                                                             static_cast<int>(kConversionFailedText.size())));
+    accept();
+}
+
+void CSettings::keyPressEvent(QKeyEvent* event) {
+    if (isEnter(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);  // Escape still cancels
+}
+
+bool CSettings::eventFilter(QObject* watched, QEvent* event) {
+    // Let an opened list take Enter to pick its entry; everything else drops it.
+    if (isEnter(event)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == this || widget->window() == this)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CSettings::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    // As a press on the title bar would: the window system moves it when it can.
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    event->accept();
+}
+
+void CSettings::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        event->accept();
+        return;
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CSettings::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The modal "Setting" dialog (template 167, 268 x 186 dialog units): edits the
+// current profile's encoders, picture size, frame rate, bit rates, sample rate and
+// channels within the choices of its preset. All behaviour lives in
+// SettingsDialogModel; this window only mirrors the model into eight drop-down lists
+// and passes the user's picks back.
+//
+//   CSettings dialog(CurrentOutputSettings(), mainWindow);
+//   dialog.exec();   // OK writes the settings; Cancel/Escape writes nothing more
+//
+// Constructing the dialog is its initialisation: it already rewrites audioOnly and
+// makeThumbnail and fills the lists. The encoder rules run when it is first shown.
+// Enter never presses OK; dragging the background moves the window. UI thread only.
+
+#include "profiles/SettingsDialogModel.h"
+
+#include <QDialog>
+#include <QPoint>
+#include <array>
+
+class QComboBox;
+class QPushButton;
+
+class CSettings : public QDialog {
+    Q_OBJECT
+public:
+    enum ControlIds {
+        kTitle = 1134,
+        kVideoEncoder = 1064,
+        kVideoBitRate = 1066,
+        kResolution = 1063,
+        kFrameRate = 1065,
+        kAudioEncoder = 1069,
+        kAudioBitRate = 1070,
+        kSampleRate = 1067,
+        kChannels = 1068,
+        kDefault = 1072,
+        kOk = 1,
+        kCancel = 2,
+    };
+
+    explicit CSettings(OutputSettings& settings, QWidget* owner = nullptr, PresetLookup lookup = &FindPreset);
+
+    const SettingsDialogModel& model() const { return m_model; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void buildLayout();
+    QComboBox* addChoice(SettingsField field, const QString& caption, const QRect& units, int captionX);
+    void connectChoices();
+    void syncFromModel();
+    void onOk();
+
+    SettingsDialogModel m_model;
+    std::array<QComboBox*, kSettingsFields.size()> m_choices{};
+    QPushButton* m_title = nullptr;
+    QPushButton* m_default = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    bool m_rulesApplied = false;
+    // Moving by the background when the window system cannot move it for us.
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};

@@ -1,0 +1,227 @@
+// The "Setting" window over its model: controls found by id, the model mirrored into
+// the lists, picks passed back, OK / Cancel / Escape / Enter / Default, the failure
+// message through the platform, and moving by the background.
+
+#include "dialogs/CSettings.h"
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+#include "platform/FakePlatform.h"
+#include "profiles/ProfileTable.h"
+#include "support/QtTestApp.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetOutputSettings(settings); }
+
+    CSettings& openDialog() {
+        dialog = std::make_unique<CSettings>(settings);
+        dialog->show();
+        return *dialog;
+    }
+    QComboBox* combo(int id) { return FindControlAs<QComboBox>(dialog.get(), id); }
+    QPushButton* button(int id) { return FindControlAs<QPushButton>(dialog.get(), id); }
+    QStringList items(int id) {
+        QStringList list;
+        for (int i = 0; i < combo(id)->count(); ++i) list << combo(id)->itemText(i);
+        return list;
+    }
+    // A user's pick: the list shows it and reports it as activated.
+    void pick(int id, const QString& text) {
+        QComboBox* c = combo(id);
+        const int index = c->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
+
+    OutputSettings settings;
+    FakePlatform platform;
+    ScopedPlatform installed{platform};
+    std::unique_ptr<CSettings> dialog;
+};
+
+TEST_F(SettingsDialogTest, HasEveryControlByIdWithDropDownListsOnly) {
+    openDialog();
+    EXPECT_EQ(dialog->windowTitle(), "Setting");
+    for (int id : {1064, 1066, 1063, 1065, 1069, 1070, 1067, 1068}) {
+        ASSERT_NE(combo(id), nullptr) << id;
+        EXPECT_FALSE(combo(id)->isEditable()) << id;
+    }
+    for (int id : {1134, 1072, 1, 2}) ASSERT_NE(button(id), nullptr) << id;
+    EXPECT_EQ(button(1072)->toolTip(), "Default setting");
+    EXPECT_EQ(button(1)->toolTip(), "OK");
+    EXPECT_EQ(button(2)->toolTip(), "Cancel");
+    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 2);
+}
+
+TEST_F(SettingsDialogTest, RectanglesFollowTheDialogFont) {
+    openDialog();
+    const QFont f = dialog->font();
+    EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 186), f));
+    EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 164, 55, 19), f));
+    EXPECT_EQ(button(1134)->geometry(), MapDialogRect(QRect(75, 2, 184, 19), f));
+    const QRect resolution = MapDialogRect(QRect(56, 60, 71, 72), f);
+    EXPECT_EQ(combo(1063)->geometry().topLeft(), resolution.topLeft());
+    EXPECT_EQ(combo(1063)->width(), resolution.width());
+}
+
+TEST_F(SettingsDialogTest, OpensProfileZeroWithTitleListsAndRuleDefaults) {
+    LoadProfile(settings, 0);
+    openDialog();
+    EXPECT_EQ(button(1134)->text(), "PS3 H.264 Video(*.mp4)");
+    EXPECT_FALSE(button(1134)->isEnabled());
+    EXPECT_EQ(button(1134)->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_EQ(combo(1064)->currentText(), "H.264");
+    EXPECT_EQ(combo(1063)->currentText(), "720*480");
+    EXPECT_EQ(items(1063), (QStringList{"720*480", "720*576"}));
+    EXPECT_EQ(combo(1067)->currentText(), "44100 Hz");
+    EXPECT_EQ(combo(1070)->currentText(), "192 kbps");
+    EXPECT_EQ(combo(1068)->currentText(), "2 Channel Stereo");
+
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(settings.sampleRate, 44100);
+    EXPECT_EQ(settings.audioBitRate, 192000);
+    EXPECT_EQ(settings.videoBitRate, 2000000);
+    EXPECT_EQ(settings.frameRateText, "29.97 fps");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SettingsDialogTest, WavShowsFourEmptyDisabledVideoLists) {
+    LoadProfile(settings, 13);
+    openDialog();
+    for (int id : {1064, 1066, 1063, 1065}) {
+        EXPECT_EQ(combo(id)->count(), 0) << id;
+        EXPECT_FALSE(combo(id)->isEnabled()) << id;
+    }
+    EXPECT_TRUE(combo(1069)->isEnabled());
+    EXPECT_EQ(items(1069), QStringList{"PCM_S16LE"});
+}
+
+TEST_F(SettingsDialogTest, PicksRunTheRulesAndOkAppliesThem) {
+    LoadProfile(settings, 4);  // 91204
+    openDialog();
+    pick(1069, "AC3");
+    EXPECT_EQ(items(1068), (QStringList{"1 Channel Mono", "2 Channel Stereo", "5.1 Channel"}));
+    pick(1068, "5.1 Channel");
+    pick(1066, "6000 kbps");
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(settings.channels, 6);
+    EXPECT_EQ(settings.audioEncoder, "AC3");
+    EXPECT_EQ(settings.videoBitRate, 6000000);
+}
+
+TEST_F(SettingsDialogTest, VideoEncoderPickRefillsTheSizesOfTheGeneralAviPreset) {
+    settings.profileCode = 90001;
+    openDialog();
+    EXPECT_EQ(combo(1063)->count(), 9);
+    pick(1064, "H.263");
+    EXPECT_EQ(items(1063), (QStringList{"128*96", "176*144", "352*288", "704*576", "1408*1152"}));
+    EXPECT_EQ(combo(1063)->currentText(), "352*288");
+}
+
+TEST_F(SettingsDialogTest, CancelAndEscapeKeepValuesButNotTheFlags) {
+    LoadProfile(settings, 0);
+    ASSERT_TRUE(settings.makeThumbnail);
+    openDialog();
+    pick(1063, "720*576");
+    QTest::mouseClick(button(2), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(settings.makeThumbnail);
+    EXPECT_EQ(settings.height, 480);
+    EXPECT_EQ(settings.confirmedProfileCode, 0);
+
+    LoadProfile(settings, 9);  // PSP
+    settings.makeThumbnail = false;
+    openDialog();
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_TRUE(settings.makeThumbnail);
+    EXPECT_EQ(settings.confirmedProfileCode, 0);
+}
+
+TEST_F(SettingsDialogTest, EnterPressesNothing) {
+    LoadProfile(settings, 0);
+    openDialog();
+    QTest::keyClick(dialog.get(), Qt::Key_Return);
+    QTest::keyClick(button(1), Qt::Key_Return);
+    QTest::keyClick(button(1), Qt::Key_Enter);
+    QTest::keyClick(combo(1063), Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(settings.confirmedProfileCode, 0) << "OK was not pressed";
+}
+
+TEST_F(SettingsDialogTest, DefaultButtonDoesNothing) {
+    LoadProfile(settings, 3);
+    openDialog();
+    pick(1063, "1920*1080");
+    const OutputSettings before = settings;
+    QTest::mouseClick(button(1072), Qt::LeftButton);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(combo(1063)->currentText(), "1920*1080");
+    EXPECT_EQ(settings.width, before.width);
+    EXPECT_EQ(settings.confirmedProfileCode, before.confirmedProfileCode);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+const Preset* brokenSizePreset(int) {
+    static constexpr std::string_view ve[] = {"MPEG4"}, br[] = {"512 kbps"}, res[] = {"720x480"},
+                                      fps[] = {"25.0 fps"}, ae[] = {"AAC"};
+    static constexpr Preset preset{1, "Broken(*.mp4)", {ve, "MPEG4"}, {br, "512 kbps"}, {res, "720x480"},
+                                   {fps, "25.0 fps"}, {ae, "AAC"}, false, false};
+    return &preset;
+}
+
+TEST_F(SettingsDialogTest, UnsplittableSizeShowsTheFailureMessageAndStillCloses) {
+    settings.width = 111;
+    dialog = std::make_unique<CSettings>(settings, nullptr, &brokenSizePreset);
+    dialog->show();
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, QString::fromUtf8("转化失败!"));
+    EXPECT_TRUE(platform.messages[0].caption.isEmpty());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(settings.width, 111);
+    EXPECT_EQ(settings.videoBitRate, 512000);
+}
+
+TEST_F(SettingsDialogTest, UnknownCodeOpensEmpty) {
+    settings.profileCode = 0;
+    openDialog();
+    EXPECT_TRUE(button(1134)->text().isEmpty());
+    for (int id : {1064, 1066, 1063, 1065, 1069, 1070, 1067, 1068}) {
+        EXPECT_EQ(combo(id)->count(), 0) << id;
+        EXPECT_TRUE(combo(id)->isEnabled()) << id;
+    }
+}
+
+TEST_F(SettingsDialogTest, DraggingTheBackgroundMovesTheWindow) {
+    openDialog();
+    dialog->move(100, 100);
+    const QPoint start = dialog->pos();
+    const QPoint background(5, dialog->height() - 4);  // below the groups, left of the buttons
+    ASSERT_EQ(dialog->childAt(background), nullptr);
+    QTest::mousePress(dialog.get(), Qt::LeftButton, Qt::NoModifier, background);
+    QMouseEvent move(QEvent::MouseMove, QPointF(background + QPoint(30, 20)),
+                     QPointF(dialog->mapToGlobal(background + QPoint(30, 20))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(dialog.get(), &move);
+    QTest::mouseRelease(dialog.get(), Qt::LeftButton, Qt::NoModifier, background + QPoint(30, 20));
+    EXPECT_EQ(dialog->pos(), start + QPoint(30, 20));
+}
+
+}  // namespace
