@@ -157,6 +157,18 @@ double Player::duration() {
 
 void Player::setVolume(int volume) { m_volume.store(std::clamp(volume, 0, 65535), std::memory_order_relaxed); }
 
+// A plain mutex lets the thread that releases it take it straight back, and on
+// a busy machine a woken caller may not run for a while; so the player thread
+// waits until the callers queued for the lock have had it (or a short while).
+void Player::stepAside(std::unique_lock<std::mutex>& lock) {
+    constexpr auto kMaxWait = std::chrono::milliseconds(20);
+    lock.unlock();
+    const auto until = std::chrono::steady_clock::now() + kMaxWait;
+    while (m_waiting.load(std::memory_order_relaxed) > 0 && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+    lock.lock();
+}
+
 void Player::run() {
     std::unique_lock lock(m_mutex);
     while (!m_quit) {
@@ -174,11 +186,7 @@ void Player::run() {
             continue;
         }
         if (turn.worked) {
-            if (m_waiting.load(std::memory_order_relaxed) > 0) {
-                lock.unlock();
-                std::this_thread::sleep_for(std::chrono::microseconds(200));
-                lock.lock();
-            }
+            if (m_waiting.load(std::memory_order_relaxed) > 0) stepAside(lock);
             continue;
         }
         m_wake.wait_for(lock, turn.idle);

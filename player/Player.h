@@ -50,6 +50,7 @@ public:
 private:
     class ApiLock;
     void run();
+    void stepAside(std::unique_lock<std::mutex>& lock);
     void closeLocked();
     void ensureThread();
 
