@@ -1,0 +1,392 @@
+// The clip editor: marks from the stored times, the begin/end rules (swap, reset
+// of the end), Reset, OK writing the texts verbatim, Cancel leaving the row as it
+// was, play/pause/stop/seek against a recording player, a zero-length task, and
+// the window around it found by control ids.
+
+#include "dialogs/CClipDialog.h"
+#include "dialogs/ClipEditor.h"
+#include "controls/BitmapSlider.h"
+#include "platform/ControlId.h"
+#include "support/QtTestApp.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+class FakePlayer : public ClipPlayer {
+public:
+    std::vector<std::string> calls;
+    std::string fileName;
+    int openResult = 0;
+    int hasPicture = 1;
+    int width = 64;
+    int height = 48;
+    float position = 0.0f;
+    double duration = 100.0;
+    PlayerModuleEndCallback endCallback = nullptr;
+
+    void Initialize(PlayerModuleEndCallback onEnd) override {
+        endCallback = onEnd;
+        calls.push_back("Initialize");
+    }
+    void SetFileName(const std::string& path) override {
+        fileName = path;
+        calls.push_back("SetFileName");
+    }
+    int Open() override {
+        calls.push_back("Open");
+        return openResult;
+    }
+    void GetMediaType(int* picture, int* sound) override {
+        *picture = hasPicture;
+        *sound = 1;
+    }
+    void GetFrameSize(int* w, int* h) override {
+        *w = width;
+        *h = height;
+    }
+    void GetFrame(unsigned char* buffer, int w, int h) override {
+        // Bottom row first: the first row in the buffer is blue, the rest red.
+        for (int i = 0; i < w * h; ++i) {
+            const bool bottom = i < w;
+            buffer[i * 3 + 0] = bottom ? 255 : 0;
+            buffer[i * 3 + 1] = 0;
+            buffer[i * 3 + 2] = bottom ? 0 : 255;
+        }
+        calls.push_back("GetFrame");
+    }
+    void Start() override { calls.push_back("Start"); }
+    void Pause() override { calls.push_back("Pause"); }
+    void Stop() override { calls.push_back("Stop"); }
+    void Close() override { calls.push_back("Close"); }
+    void GetPos(float* f) override { *f = position; }
+    void SetPos(float f) override {
+        position = f;
+        calls.push_back("SetPos");
+    }
+    void GetDuration(double* d) override { *d = duration; }
+
+    int count(const std::string& name) const { return static_cast<int>(std::count(calls.begin(), calls.end(), name)); }
+};
+
+class FakeTasks : public ClipHost {
+public:
+    std::map<std::pair<int, int>, std::string> cells;
+    int focusCount = 0;
+    int previewInits = 0;
+
+    void addRow(int row, const std::string& path, const std::string& begin, const std::string& end, int duration) {
+        cells[{row, 0}] = path;
+        cells[{row, 1}] = begin;
+        cells[{row, 2}] = end;
+        cells[{row, 5}] = std::to_string(duration);
+    }
+    std::string RowText(int row, int column) const override {
+        auto it = cells.find({row, column});
+        return it == cells.end() ? std::string() : it->second;
+    }
+    void SetRowText(int row, int column, const std::string& text) override { cells[{row, column}] = text; }
+    void FocusTaskList() override { ++focusCount; }
+    void InitPreviewPlayer() override { ++previewInits; }
+};
+
+class ClipEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClipEditor::ResetPlayerOpenedForTests();
+        tasks.addRow(0, "/v/first.avi", "00:00:00", "00:01:40", 100);
+        tasks.addRow(1, "/v/second.mkv", "00:00:20", "00:01:10", 100);
+    }
+    void open(int row) {
+        editor.Initialise(nullptr);
+        editor.LoadTask(row);
+    }
+    // The player is a quarter second past `second` of the 100 s file (clear of the
+    // float rounding at whole seconds) and the timer has polled it.
+    void playAt(int second) {
+        player.position = static_cast<float>((second + 0.25) / 100.0);
+        editor.PollPosition();
+    }
+
+    FakePlayer player;
+    FakeTasks tasks;
+    ClipEditor editor{tasks, player};
+};
+
+TEST_F(ClipEditorTest, OpeningPlaysAtOnceAndMarksShowTheStoredTimes) {
+    open(1);
+    EXPECT_EQ(player.fileName, "/v/second.mkv");
+    EXPECT_EQ(player.count("Open"), 1);
+    EXPECT_EQ(player.count("Start"), 1);
+    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Pause);
+    EXPECT_TRUE(editor.SliderEnabled());
+    EXPECT_TRUE(editor.TimersRunning());
+    EXPECT_EQ(editor.BeginMark(), 200);
+    EXPECT_EQ(editor.EndMark(), 700);
+    EXPECT_EQ(editor.MarkMode(), 2);
+    EXPECT_EQ(editor.BeginText(), "00:00:20");
+    EXPECT_EQ(editor.EndText(), "00:01:10");
+    EXPECT_EQ(editor.CutText(), "00:00:50");
+}
+
+TEST_F(ClipEditorTest, ZeroDurationNeverDividesByZero) {
+    tasks.addRow(2, "/v/empty.wav", "00:00:00", "00:00:00", 0);
+    open(2);
+    EXPECT_EQ(editor.BeginMark(), 0);
+    EXPECT_EQ(editor.EndMark(), 0);
+    editor.Reset();
+    EXPECT_EQ(editor.EndText(), "00:00:00");
+}
+
+TEST_F(ClipEditorTest, MarksBeyondTheDurationStayOnTheSlider) {
+    tasks.addRow(3, "/v/x.avi", "00:00:00", "10:00:00", 100);
+    open(3);
+    EXPECT_EQ(editor.EndMark(), 1000);
+}
+
+TEST_F(ClipEditorTest, SetEndBeforeBeginSwapsTheTimes) {
+    open(0);
+    playAt(60);
+    editor.SetBeginTime();
+    EXPECT_EQ(editor.BeginText(), "00:01:00");
+    playAt(30);
+    editor.SetEndTime();
+    EXPECT_EQ(editor.BeginText(), "00:00:30");
+    EXPECT_EQ(editor.EndText(), "00:01:00");
+    EXPECT_EQ(editor.CutText(), "00:00:30");
+    EXPECT_EQ(editor.MarkMode(), 2);
+}
+
+TEST_F(ClipEditorTest, SetEndAfterBegin) {
+    open(0);
+    playAt(10);
+    editor.SetBeginTime();
+    EXPECT_EQ(editor.BeginMark(), 102);
+    EXPECT_EQ(editor.MarkMode(), 1);
+    playAt(45);
+    editor.SetEndTime();
+    EXPECT_EQ(editor.EndText(), "00:00:45");
+    EXPECT_EQ(editor.CutText(), "00:00:35");
+    EXPECT_EQ(editor.EndMark(), 452);
+}
+
+TEST_F(ClipEditorTest, SetBeginAfterSetEndPutsTheEndBackToTheFullLength) {
+    open(0);
+    playAt(50);
+    editor.SetEndTime();
+    EXPECT_EQ(editor.EndText(), "00:00:50");
+    playAt(20);
+    editor.SetBeginTime();
+    EXPECT_EQ(editor.BeginText(), "00:00:20");
+    EXPECT_EQ(editor.EndText(), "00:01:40");
+    EXPECT_EQ(editor.CutText(), "00:01:20");
+}
+
+TEST_F(ClipEditorTest, ResetThenOkStoresZeroAndTheFullLength) {
+    open(1);
+    editor.Reset();
+    EXPECT_EQ(editor.BeginMark(), 0);
+    EXPECT_EQ(editor.EndMark(), 0);
+    EXPECT_EQ(editor.MarkMode(), 0);
+    editor.Ok();
+    EXPECT_EQ(tasks.RowText(1, 1), "00:00:00");
+    EXPECT_EQ(tasks.RowText(1, 2), "00:01:40");
+    EXPECT_EQ(editor.GetResult(), ClipEditor::Result::Ok);
+    EXPECT_EQ(player.count("Close"), 1);
+    EXPECT_EQ(tasks.previewInits, 1);
+}
+
+TEST_F(ClipEditorTest, OkWritesTheShownTextsVerbatim) {
+    tasks.addRow(4, "/v/y.avi", "0:5:7", "00:01:40", 100);  // not in FormatTime's form
+    open(4);
+    editor.Ok();
+    EXPECT_EQ(tasks.RowText(4, 1), "0:5:7");
+    EXPECT_EQ(tasks.RowText(4, 2), "00:01:40");
+}
+
+TEST_F(ClipEditorTest, CancelLeavesTheRowUnchanged) {
+    open(1);
+    playAt(90);
+    editor.SetBeginTime();
+    editor.Cancel();
+    EXPECT_EQ(tasks.RowText(1, 1), "00:00:20");
+    EXPECT_EQ(tasks.RowText(1, 2), "00:01:10");
+    EXPECT_EQ(editor.GetResult(), ClipEditor::Result::Cancel);
+    EXPECT_EQ(player.count("Stop"), 1);
+    EXPECT_EQ(player.count("Close"), 1);
+    EXPECT_EQ(tasks.previewInits, 1);
+}
+
+TEST_F(ClipEditorTest, PauseThenPlayResumesWithoutReopening) {
+    open(0);
+    editor.PlayPause();  // pause
+    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Play);
+    EXPECT_FALSE(editor.ReopenOnPlay());
+    EXPECT_TRUE(editor.TimersRunning()) << "the position is still followed while paused";
+    editor.PlayPause();  // play again
+    EXPECT_EQ(player.count("Open"), 1);
+    EXPECT_EQ(player.count("Start"), 2);
+    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Pause);
+}
+
+TEST_F(ClipEditorTest, SeekWhilePausedResumesPlayback) {
+    open(0);
+    editor.PlayPause();  // pause
+    player.calls.clear();
+    editor.Seek(250);
+    EXPECT_EQ(player.calls, (std::vector<std::string>{"Pause", "SetPos", "Start"}));
+    EXPECT_FLOAT_EQ(player.position, 0.25f);
+    EXPECT_EQ(editor.CurrentSecond(), 25);
+    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Play) << "the play state is not changed by a seek";
+}
+
+TEST_F(ClipEditorTest, StopRewindsTheSliderAndDisablesIt) {
+    open(0);
+    playAt(40);
+    EXPECT_EQ(editor.SliderPosition(), 402);
+    editor.Stop();
+    EXPECT_EQ(editor.SliderPosition(), 0);
+    EXPECT_FALSE(editor.SliderEnabled());
+    EXPECT_FALSE(editor.TimersRunning());
+    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Play);
+}
+
+TEST_F(ClipEditorTest, AFileThePlayerCannotOpenLeavesTheTimesUsable) {
+    player.openResult = -1;
+    open(1);
+    EXPECT_FALSE(ClipEditor::PlayerOpened());
+    EXPECT_EQ(player.count("Start"), 0);
+    editor.Seek(500);
+    EXPECT_EQ(player.count("SetPos"), 0);
+    editor.Reset();
+    editor.Ok();
+    EXPECT_EQ(tasks.RowText(1, 2), "00:01:40");
+}
+
+TEST_F(ClipEditorTest, SoundOnlyHasNoPicture) {
+    player.hasPicture = 0;
+    open(0);
+    EXPECT_FALSE(editor.HasPicture());
+    EXPECT_FALSE(editor.PollPicture());
+    playAt(30);
+    editor.SetBeginTime();
+    EXPECT_EQ(editor.BeginText(), "00:00:30");
+}
+
+TEST_F(ClipEditorTest, AbsurdPlayerAnswersAreHeldInRange) {
+    open(0);
+    player.position = 7.5f;  // beyond the end
+    editor.PollPosition();
+    EXPECT_EQ(editor.SliderPosition(), 1000);
+    player.duration = 1e300;
+    editor.PollPosition();
+    EXPECT_GT(editor.CurrentSecond(), 0);
+}
+
+// ---- The window ----
+
+class ClipDialogTest : public ClipEditorTest {
+protected:
+    template <class T>
+    T* control(CClipDialog& dialog, int id) {
+        T* found = FindControlAs<T>(&dialog, id);
+        EXPECT_NE(found, nullptr) << id;
+        return found;
+    }
+};
+
+TEST_F(ClipDialogTest, ShowsTheRowAndWritesItOnOk) {
+    CClipDialog dialog(tasks, nullptr, player);
+    dialog.Open(1);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Clip");
+    EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kBeginText)->text(), "00:00:20");
+    EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kEndText)->text(), "00:01:10");
+    EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kCutText)->text(), "00:00:50");
+    auto* slider = control<CBitmapSlider>(dialog, CClipDialog::kPositionSlider);
+    EXPECT_EQ(slider->GetBeginMark(), 200);
+    EXPECT_EQ(slider->GetEndMark(), 700);
+    EXPECT_TRUE(slider->isEnabled());
+
+    control<QPushButton>(dialog, CClipDialog::kReset)->click();
+    EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kEndText)->text(), "00:01:40");
+    control<QPushButton>(dialog, CClipDialog::kOk)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(tasks.RowText(1, 1), "00:00:00");
+    EXPECT_EQ(tasks.RowText(1, 2), "00:01:40");
+    EXPECT_EQ(tasks.previewInits, 1);
+}
+
+TEST_F(ClipDialogTest, CloseBoxIsCancel) {
+    CClipDialog dialog(tasks, nullptr, player);
+    dialog.Open(0);
+    dialog.show();
+    control<QPushButton>(dialog, CClipDialog::kReset)->click();
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&dialog, &close);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(tasks.RowText(0, 1), "00:00:00");
+    EXPECT_EQ(tasks.RowText(0, 2), "00:01:40");
+    EXPECT_EQ(player.count("Close"), 1);
+    EXPECT_EQ(tasks.previewInits, 1);
+}
+
+TEST_F(ClipDialogTest, TooltipsByControlId) {
+    CClipDialog dialog(tasks, nullptr, player);
+    dialog.Open(0);
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kSetBegin), "Set Begin Time");
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kSetEnd), "Set End Time");
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kStop), "Stop");
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kOk), "OK");
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kCancel), "Cancel");
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kReset), "Reset Time");
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Pause") << "playing: the button pauses";
+    control<QPushButton>(dialog, CClipDialog::kPlay)->click();
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Play");
+    EXPECT_EQ(control<QPushButton>(dialog, CClipDialog::kSetEnd)->toolTip(), "Set End Time");
+    control<QPushButton>(dialog, CClipDialog::kCancel)->click();
+}
+
+TEST_F(ClipDialogTest, EndOfPlaybackFromThePlayerThreadStops) {
+    CClipDialog dialog(tasks, nullptr, player);
+    dialog.Open(0);
+    dialog.show();
+    ASSERT_NE(player.endCallback, nullptr);
+    std::thread playerThread([cb = player.endCallback] { cb(); });
+    playerThread.join();
+    for (int i = 0; i < 20 && dialog.Editor().TimersRunning(); ++i) QTest::qWait(10);
+    EXPECT_FALSE(dialog.Editor().TimersRunning());
+    EXPECT_EQ(player.count("Stop"), 1);
+    control<QPushButton>(dialog, CClipDialog::kCancel)->click();
+}
+
+TEST_F(ClipDialogTest, PicturesAreDrawnTheRightWayUp) {
+    CClipDialog dialog(tasks, nullptr, player);
+    dialog.Open(0);
+    dialog.show();
+    QTest::qWait(3 * CClipDialog::kFrameTimerMs);
+    EXPECT_GT(player.count("GetFrame"), 0);
+    QWidget* area = FindControl(&dialog, CClipDialog::kPictureArea);
+    ASSERT_NE(area, nullptr);
+    const QImage shot = area->grab().toImage();
+    // The buffer's first row is the picture's bottom row (blue); the top is red.
+    const QColor top = shot.pixelColor(shot.width() / 2, 3);
+    const QColor bottom = shot.pixelColor(shot.width() / 2, shot.height() - 3);
+    EXPECT_GT(top.red(), 200);
+    EXPECT_GT(bottom.blue(), 200);
+    control<QPushButton>(dialog, CClipDialog::kStop)->click();
+    EXPECT_FALSE(dialog.Editor().TimersRunning());
+    control<QPushButton>(dialog, CClipDialog::kCancel)->click();
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+// The file information window: every formatting rule of the eight texts, and the
+// window showing them in its read-only fields by control id.
+
+#include "dialogs/CFileInfomation.h"
+#include "platform/ControlId.h"
+#include "support/QtTestApp.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+FileInfoFields videoWithSound() {
+    FileInfoFields f;
+    f.filePath = "/home/user/Videos/holiday.2010.avi";
+    f.mediaLength = "00:01:05";
+    f.frameRate = "29.97 fps";
+    f.width = "720";
+    f.height = "480";
+    f.videoCodec = "27";
+    f.videoBitRate = "2000000";
+    f.audioCodec = "86018";
+    f.audioBitRate = "128000";
+    f.sampleRate = "48000";
+    f.channels = "2";
+    return f;
+}
+
+TEST(FileInfoFormat, VideoWithSoundShowsEveryField) {
+    const FileInfoDisplay shown = FormatFileInfo(videoWithSound());
+    EXPECT_EQ(shown.fileName, "holiday.2010.avi");
+    EXPECT_EQ(shown.mediaLength, "00:01:05");
+    EXPECT_EQ(shown.resolution, "720*480");
+    EXPECT_EQ(shown.frameRate, "29.97 fps");
+    EXPECT_EQ(shown.videoBitRate, "2000 Kbps");
+    EXPECT_EQ(shown.audioBitRate, "128 Kbps");
+    EXPECT_EQ(shown.samples, "48000 Hz");
+    EXPECT_EQ(shown.channels, "2 Channel stereo");
+}
+
+TEST(FileInfoFormat, AudioOnlyEmptiesTheVideoFields) {
+    FileInfoFields f = videoWithSound();
+    f.videoCodec = "0";
+    const FileInfoDisplay shown = FormatFileInfo(f);
+    EXPECT_TRUE(shown.resolution.isEmpty());
+    EXPECT_TRUE(shown.frameRate.isEmpty());
+    EXPECT_TRUE(shown.videoBitRate.isEmpty());
+    EXPECT_EQ(shown.audioBitRate, "128 Kbps");
+    EXPECT_EQ(shown.samples, "48000 Hz");
+    EXPECT_EQ(shown.channels, "2 Channel stereo");
+}
+
+TEST(FileInfoFormat, VideoWithoutSoundEmptiesTheAudioFields) {
+    for (const char* none : {"0", "-1", ""}) {
+        FileInfoFields f = videoWithSound();
+        f.audioCodec = none;
+        const FileInfoDisplay shown = FormatFileInfo(f);
+        EXPECT_TRUE(shown.audioBitRate.isEmpty()) << none;
+        EXPECT_TRUE(shown.samples.isEmpty()) << none;
+        EXPECT_TRUE(shown.channels.isEmpty()) << none;
+        EXPECT_EQ(shown.resolution, "720*480") << none;
+    }
+}
+
+TEST(FileInfoFormat, ChannelTexts) {
+    EXPECT_EQ(ChannelText("1"), "1 Channel Mono");
+    EXPECT_EQ(ChannelText("2"), "2 Channel stereo");
+    EXPECT_EQ(ChannelText("6"), "6 Channel stereo");
+    EXPECT_EQ(ChannelText("4"), "4");
+    EXPECT_EQ(ChannelText(""), "");
+}
+
+TEST(FileInfoFormat, BitRateCutsTheFraction) {
+    EXPECT_EQ(BitRateText("128000"), "128 Kbps");
+    EXPECT_EQ(BitRateText("127999"), "127 Kbps");
+    EXPECT_EQ(BitRateText("999"), "0 Kbps");
+    EXPECT_EQ(BitRateText("0"), "0 Kbps");
+    EXPECT_EQ(BitRateText(""), "");
+    EXPECT_EQ(BitRateText("2147483647"), "2147483 Kbps");
+}
+
+TEST(FileInfoFormat, ZeroVideoBitRateWithVideoShowsZeroKbps) {
+    FileInfoFields f = videoWithSound();
+    f.videoBitRate = "0";
+    EXPECT_EQ(FormatFileInfo(f).videoBitRate, "0 Kbps");
+}
+
+TEST(FileInfoFormat, PathWithoutSeparatorIsShownWhole) {
+    FileInfoFields f = videoWithSound();
+    f.filePath = "clip.mkv";
+    EXPECT_EQ(FormatFileInfo(f).fileName, "clip.mkv");
+    f.filePath = "/media/odd name with spaces/";
+    EXPECT_EQ(FormatFileInfo(f).fileName, "");
+}
+
+TEST(FileInfoFormat, SizeNeedsBothTexts) {
+    FileInfoFields f = videoWithSound();
+    f.height.clear();
+    EXPECT_TRUE(FormatFileInfo(f).resolution.isEmpty());
+    f = videoWithSound();
+    f.sampleRate.clear();
+    EXPECT_TRUE(FormatFileInfo(f).samples.isEmpty());
+}
+
+TEST(FileInfoDialog, FieldsShowTheTextsReadOnly) {
+    FileInfoFields f = videoWithSound();
+    f.channels = "6";
+    f.audioBitRate = "127999";
+    CFileInfomation dialog(f);
+    EXPECT_EQ(dialog.windowTitle(), "File Information");
+    const std::pair<int, QString> expected[] = {
+        {CFileInfomation::kFileName, "holiday.2010.avi"}, {CFileInfomation::kMediaLength, "00:01:05"},
+        {CFileInfomation::kResolution, "720*480"},        {CFileInfomation::kFrameRate, "29.97 fps"},
+        {CFileInfomation::kVideoBitRate, "2000 Kbps"},    {CFileInfomation::kAudioBitRate, "127 Kbps"},
+        {CFileInfomation::kSamples, "48000 Hz"},          {CFileInfomation::kChannels, "6 Channel stereo"},
+    };
+    for (const auto& [id, text] : expected) {
+        auto* edit = FindControlAs<QLineEdit>(&dialog, id);
+        ASSERT_NE(edit, nullptr) << id;
+        EXPECT_EQ(edit->text(), text) << id;
+        EXPECT_TRUE(edit->isReadOnly()) << id;
+    }
+}
+
+TEST(FileInfoDialog, OkClosesWithCancelResult) {
+    CFileInfomation dialog(videoWithSound());
+    dialog.show();
+    auto* ok = FindControlAs<QPushButton>(&dialog, CFileInfomation::kOk);
+    ASSERT_NE(ok, nullptr);
+    ok->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+}  // namespace

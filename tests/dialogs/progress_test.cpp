@@ -1,0 +1,215 @@
+// The progress window: its start state at every opening, Escape and Enter doing
+// nothing, Stop and the close box going to the stop handler, "Stopping...", the
+// preview box reaching the job, and the worker's pictures reaching the screen
+// from another thread.
+
+#include "dialogs/CAVConvertDlg.h"
+#include "dialogs/ProgressPreview.h"
+#include "engine/AVConvert.h"
+#include "platform/ControlId.h"
+#include "support/QtTestApp.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <thread>
+#include <vector>
+
+namespace {
+
+class ProgressWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.SetJob(&job);
+        dialog.SetStopHandler([this] { ++stops; });
+    }
+    template <class T>
+    T* control(int id) {
+        T* found = FindControlAs<T>(&dialog, id);
+        EXPECT_NE(found, nullptr) << id;
+        return found;
+    }
+
+    AVConvert job;
+    CAVConvertDlg dialog;
+    int stops = 0;
+};
+
+TEST_F(ProgressWindowTest, TemplateTextsAndTooltip) {
+    EXPECT_EQ(dialog.windowTitle(), "Korbanix");
+    EXPECT_EQ(control<QLabel>(CAVConvertDlg::kCurrentText)->text(), "Converting...");
+    EXPECT_EQ(control<QLabel>(CAVConvertDlg::kTotalText)->text(), "Converting...");
+    EXPECT_EQ(control<QCheckBox>(CAVConvertDlg::kShowPreview)->text(), "Show preview");
+    EXPECT_EQ(control<QCheckBox>(CAVConvertDlg::kShutdown)->text(), "Shut down computer when conversion completed");
+    auto* stop = control<QPushButton>(CAVConvertDlg::kStop);
+    EXPECT_EQ(stop->text(), "Stop");
+    EXPECT_EQ(stop->toolTip(), "Stop converting");
+    EXPECT_EQ(control<QProgressBar>(CAVConvertDlg::kCurrentBar)->maximum(), 100);
+    EXPECT_EQ(control<QProgressBar>(CAVConvertDlg::kTotalBar)->maximum(), 100);
+}
+
+TEST_F(ProgressWindowTest, EveryOpeningStartsWithPreviewOnAndShutdownOff) {
+    dialog.InitialiseForRun();
+    control<QCheckBox>(CAVConvertDlg::kShowPreview)->click();  // preview off during run 1
+    control<QCheckBox>(CAVConvertDlg::kShutdown)->click();
+    dialog.SetTotalBar(60);
+    dialog.SetCurrentText("a.avi   40% has completed");
+    EXPECT_TRUE(job.previewOff.load());
+    EXPECT_TRUE(dialog.ShutdownChecked());
+
+    dialog.InitialiseForRun();  // run 2
+    EXPECT_TRUE(control<QCheckBox>(CAVConvertDlg::kShowPreview)->isChecked());
+    EXPECT_FALSE(job.previewOff.load());
+    EXPECT_FALSE(dialog.ShutdownChecked());
+    EXPECT_EQ(control<QProgressBar>(CAVConvertDlg::kTotalBar)->value(), 0);
+    EXPECT_EQ(control<QLabel>(CAVConvertDlg::kCurrentText)->text(), "Converting...");
+}
+
+TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {
+    auto* box = control<QCheckBox>(CAVConvertDlg::kShowPreview);
+    box->click();
+    EXPECT_TRUE(job.previewOff.load());
+    box->click();
+    EXPECT_FALSE(job.previewOff.load());
+}
+
+TEST_F(ProgressWindowTest, EscapeAndEnterDoNothing) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* stop = control<QPushButton>(CAVConvertDlg::kStop);
+    stop->setFocus();
+    for (QWidget* target : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(stop)}) {
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(target, key);
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(dialog.isVisible()) << key;
+        }
+    }
+    EXPECT_EQ(stops, 0);
+    EXPECT_FALSE(job.stopRequested.load());
+    dialog.Close();
+}
+
+TEST_F(ProgressWindowTest, StopAndCloseBoxBothAskToStop) {
+    dialog.show();
+    control<QPushButton>(CAVConvertDlg::kStop)->click();
+    EXPECT_EQ(stops, 1);
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&dialog, &close);
+    EXPECT_EQ(stops, 2);
+    EXPECT_TRUE(dialog.isVisible()) << "the control closes the window once the worker has ended";
+    dialog.Close();
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ProgressWindowTest, StoppingShowsOnTheDisabledButton) {
+    dialog.show();
+    dialog.ShowStopping();
+    auto* stop = control<QPushButton>(CAVConvertDlg::kStop);
+    EXPECT_EQ(stop->text(), "Stopping...");
+    EXPECT_FALSE(stop->isEnabled());
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&dialog, &close);
+    EXPECT_EQ(stops, 0) << "a second request while stopping goes nowhere";
+    dialog.Close();
+    dialog.InitialiseForRun();
+    EXPECT_EQ(stop->text(), "Stop");
+    EXPECT_TRUE(stop->isEnabled());
+}
+
+TEST_F(ProgressWindowTest, WithoutHandlerStopStillReachesTheWorker) {
+    dialog.SetStopHandler({});
+    dialog.show();
+    control<QPushButton>(CAVConvertDlg::kStop)->click();
+    EXPECT_TRUE(job.stopRequested.load());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ProgressWindowTest, RunModalReturnsWhenClosed) {
+    QTimer::singleShot(50, &dialog, [this] {
+        EXPECT_TRUE(dialog.IsOpen());
+        dialog.Close();
+    });
+    dialog.RunModal();
+    EXPECT_FALSE(dialog.IsOpen());
+}
+
+// A flat picture: Y, U, V constant, with strides wider than the rows as the
+// scaler's planes have.
+struct FlatPicture {
+    static constexpr int kYStride = 192;
+    static constexpr int kCStride = 96;
+    std::vector<std::uint8_t> y = std::vector<std::uint8_t>(kYStride * 120);
+    std::vector<std::uint8_t> u = std::vector<std::uint8_t>(kCStride * 60);
+    std::vector<std::uint8_t> v = std::vector<std::uint8_t>(kCStride * 60);
+    FlatPicture(std::uint8_t yv, std::uint8_t uv, std::uint8_t vv) {
+        std::fill(y.begin(), y.end(), yv);
+        std::fill(u.begin(), u.end(), uv);
+        std::fill(v.begin(), v.end(), vv);
+    }
+    PreviewPicture picture() const {
+        return PreviewPicture{y.data(), u.data(), v.data(), kYStride, kCStride, kCStride};
+    }
+};
+
+TEST(ProgressPreview, ColoursSurviveTheHandOver) {
+    ProgressPreview preview;
+    EXPECT_TRUE(preview.TakePicture().isNull());
+    preview.picture(0, FlatPicture(81, 90, 240).picture());  // BT.601 red
+    const QImage red = preview.TakePicture();
+    ASSERT_FALSE(red.isNull());
+    EXPECT_EQ(red.size(), QSize(160, 120));
+    const QColor c = red.pixelColor(80, 60);
+    EXPECT_NEAR(c.red(), 255, 3);
+    EXPECT_NEAR(c.green(), 0, 3);
+    EXPECT_NEAR(c.blue(), 0, 3);
+    EXPECT_TRUE(preview.TakePicture().isNull()) << "a picture is handed over once";
+}
+
+TEST(ProgressPreview, OnlyTheNewestPictureIsKept) {
+    ProgressPreview preview;
+    preview.picture(0, FlatPicture(16, 128, 128).picture());
+    preview.picture(0, FlatPicture(235, 128, 128).picture());
+    const QImage white = preview.TakePicture();
+    EXPECT_GE(qGray(white.pixel(5, 5)), 250);
+    EXPECT_EQ(preview.PictureCount(), 2);
+}
+
+TEST(ProgressPreview, NotifiesOncePerTakenPicture) {
+    ProgressPreview preview;
+    int notified = 0;
+    preview.SetNotify([&] { ++notified; });
+    const FlatPicture grey(128, 128, 128);
+    preview.picture(0, grey.picture());
+    preview.picture(0, grey.picture());
+    EXPECT_EQ(notified, 1);
+    preview.TakePicture();
+    preview.picture(0, grey.picture());
+    EXPECT_EQ(notified, 2);
+}
+
+TEST_F(ProgressWindowTest, PicturesFromTheWorkerThreadAreDrawn) {
+    dialog.show();
+    const FlatPicture green(145, 54, 34);
+    std::thread worker([&] {
+        PreviewSink* sink = dialog.Preview();
+        sink->rowBegins(0);
+        for (int i = 0; i < 20; ++i) sink->picture(0, green.picture());
+        sink->rowEnds(0);
+    });
+    worker.join();
+    for (int i = 0; i < 20 && dialog.ShownPicture().isNull(); ++i) QTest::qWait(10);
+    ASSERT_FALSE(dialog.ShownPicture().isNull());
+    EXPECT_GT(dialog.ShownPicture().pixelColor(10, 10).green(), 200);
+    dialog.Close();
+}
+
+}  // namespace
