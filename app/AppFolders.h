@@ -1,0 +1,56 @@
+#pragma once
+// Where the program keeps its configuration file, its default output folder and
+// its help page, and the one value stored in that file (the output folder).
+//
+// A copy run from its own folder (a build tree or an unpacked archive) keeps
+// everything beside the executable: "<exe>/bin/Path_Registration.ini",
+// "<exe>/OutPut", "<exe>/help.html". An installed copy cannot write beside its
+// executable, so the same names move to the user's folders:
+// "<UserConfigFolder>/bin/Path_Registration.ini" and "<VideosFolder>/OutPut".
+//
+// The configuration file is a Windows-style ini file: section "Info", key "Path"
+// (matched without regard to case), value the output folder as a full path.
+// UI thread only; every function here is cheap except the writability probe,
+// which creates and removes one small file.
+
+#include <QString>
+
+class Platform;
+
+struct AppFolders {
+    QString executableFolder;     // without a trailing "/"
+    bool besideExecutable = true;  // false: the user's folders stand in
+    QString iniPath;              // the configuration file
+    QString defaultOutputFolder;  // used when nothing is stored
+    QString helpPath;             // the help page that Help opens (may not exist)
+};
+
+// True when a new file can be created in `folder` (the folder exists and the
+// file system accepts writes; being root does not make a read-only mount writable).
+bool FolderAcceptsFiles(const QString& folder);
+
+// Resolves the folders for the running copy from the platform's folder queries.
+AppFolders ResolveAppFolders(Platform& platform);
+
+// The stored output folder: key "path" of section "Info" of `iniPath`, or an
+// empty text when the file or the key is missing.
+QString ReadOutputFolder(const QString& iniPath);
+
+// Stores `folder` under "Info"/"Path" (the file and its folder are created when
+// missing; the write is atomic). Returns false when the file cannot be written.
+bool WriteOutputFolder(const QString& iniPath, const QString& folder);
+
+// The output folder at start-up: the stored one when there is any (its existence
+// is not tested), otherwise the default, which is created (one level) when no
+// file-system entry of that name exists. Creation failures are left for the first
+// conversion to report.
+QString StartupOutputFolder(const AppFolders& folders);
+
+// The folder check of Convert, Merge and Find Target: true when `folder` names an
+// existing file-system entry or could be created (one level). Never creates
+// anything for an empty text.
+bool CheckOutputFolderExists(const QString& folder);
+
+// The message shown when that check fails.
+inline constexpr const char* kFolderMissingMessage =
+    "The folder that you selected does not exit.Please specify a different folder!";

@@ -1,0 +1,407 @@
+// The main window: construction in the initialisation order, the skin and
+// layout, window-level events (keys, mouse, drops, close) and the preview's view.
+// The commands are in CTolvaneAVConverterDlgCommands.cpp.
+
+#include "app/CTolvaneAVConverterDlg.h"
+
+#include "app/MainWindowIds.h"
+#include "app/MainWindowLayout.h"
+#include "app/PreviewPicture.h"
+#include "app/PreviewPlayer.h"
+#include "controls/BitmapSlider.h"
+#include "controls/CheckListCtrl.h"
+#include "controls/ControlButton.h"
+#include "controls/artwork/Artwork.h"
+#include "engine/AVConvert.h"
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+#include "platform/Platform.h"
+#include "profiles/OutputSettings.h"
+#include "profiles/ProfileTable.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+#include <QWindow>
+
+using namespace mainwindow;
+
+namespace {
+
+constexpr int kComboHeightDu = 12;
+
+// Local files of a drop, in the drop's order; other addresses are not files.
+QStringList localFiles(const QMimeData* mime) {
+    QStringList paths;
+    if (!mime || !mime->hasUrls()) return paths;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    return paths;
+}
+
+}  // namespace
+
+CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, PreviewPlayer* player)
+    : QDialog(parent), m_list(new CCheckListCtrl(this, kTaskList)), m_tasks(*m_list) {
+    if (!player) {
+        m_ownedPlayer = std::make_unique<ModulePreviewPlayer>();
+        player = m_ownedPlayer.get();
+    }
+    m_player = player;
+    modalRunner = [](QDialog& dialog) { return dialog.exec(); };
+    menuRunner = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
+
+    // 1. The window itself and its controls.
+    createControls();
+    m_preview = std::make_unique<PreviewController>(*m_player, static_cast<PreviewView&>(*this));
+    // 2-3.
+    addWindowMenuItem();
+    setIconTitleTooltips();
+    // 4.
+    fillProfileCombo();
+    // 5.
+    prepareButtonsAndSliders();
+    // 6.
+    setUpTaskList();
+    // 7-8.
+    setUpOutputFolder();
+    // 9.
+    ResetOutputSettings(CurrentOutputSettings());
+    // 10.
+    shutdownWhenDone = false;
+    clipPlayerInitialised = false;
+    InitPreviewPlayer();
+    // 11. (the controls show the members from here on)
+    connectCommands();
+    qApp->installEventFilter(this);
+}
+
+CTolvaneAVConverterDlg::~CTolvaneAVConverterDlg() {
+    qApp->removeEventFilter(this);
+    shutDownPlayer();
+}
+
+void CTolvaneAVConverterDlg::createControls() {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAcceptDrops(true);
+    const QFont font = DialogFont(kDialogFontPoints);
+    setFont(font);
+    setFixedSize(MapDialogSize(QSize(kDialogWidthDu, kDialogHeightDu), font));
+
+    for (const ButtonSkin& skin : ButtonSkins()) {
+        auto* button = new CControlButton(this, skin.id, skin.text);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->move(MapDialogPoint(skin.position, font));
+        m_buttons[skin.id] = button;
+    }
+    auto* hidden = new QPushButton("&??", this);
+    SetControlId(hidden, kRemoveHidden);
+    hidden->setAutoDefault(false);
+    hidden->hide();
+    connect(hidden, &QPushButton::clicked, this, &CTolvaneAVConverterDlg::RemoveTask);
+
+    m_list->setGeometry(MapDialogRect(PlaceOf(kTaskList), font));
+
+    m_picture = new PreviewPicture(this);
+    SetControlId(m_picture, kPicture);
+    m_picture->setGeometry(MapDialogRect(PlaceOf(kPicture), font));
+
+    m_positionSlider = new CBitmapSlider(this, kPositionSlider);
+    m_positionSlider->move(MapDialogPoint(PlaceOf(kPositionSlider).topLeft(), font));
+    m_volumeSlider = new CBitmapSlider(this, kVolumeSlider);
+    m_volumeSlider->move(MapDialogPoint(PlaceOf(kVolumeSlider).topLeft(), font));
+
+    auto makeCombo = [&](int id, bool editable) {
+        auto* combo = new QComboBox(this);
+        SetControlId(combo, id);
+        combo->setEditable(editable);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        QRect rect = PlaceOf(id);
+        rect.setHeight(kComboHeightDu);
+        combo->setGeometry(MapDialogRect(rect, font));
+        return combo;
+    };
+    // A typed profile text would reach the output file's extension while the
+    // settings stay at the last chosen entry, so the profile list only chooses.
+    m_profileCombo = makeCombo(kProfile, false);
+    m_folderCombo = makeCombo(kOutputFolder, true);
+
+    m_profileLabel = new QLabel("Profile:", this);
+    m_outputLabel = new QLabel("Output:", this);
+    m_profileLabel->hide();
+    m_outputLabel->hide();
+}
+
+void CTolvaneAVConverterDlg::addWindowMenuItem() {
+    // Desktops own the title-bar menu; the item lives in our window menu
+    // (right click on the surface, Alt+Space) instead. Nothing to add here.
+}
+
+void CTolvaneAVConverterDlg::setIconTitleTooltips() {
+    setWindowIcon(artwork::Icon(kIconId));
+    setWindowTitle("Korbanix");
+    for (const auto& [id, button] : m_buttons) button->setToolTip(TooltipText(id, true));
+    for (const auto& [id, button] : m_buttons) {
+        // The hand shows only over the command buttons, not over Play, Stop or
+        // the volume picture.
+        if (!ShowsHandCursor(id)) button->unsetCursor();
+    }
+}
+
+void CTolvaneAVConverterDlg::fillProfileCombo() {
+    for (const ProfileEntry& profile : Profiles())
+        m_profileCombo->addItem(QString::fromUtf8(profile.displayText.data(),
+                                                  static_cast<int>(profile.displayText.size())));
+    m_profileCombo->setCurrentIndex(0);
+    LoadProfile(CurrentOutputSettings(), 0);
+}
+
+void CTolvaneAVConverterDlg::prepareButtonsAndSliders() {
+    for (const ButtonSkin& skin : ButtonSkins()) {
+        CControlButton* button = m_buttons.at(skin.id);
+        if (skin.region) button->SetShapeFromBitmap(skin.region);
+        const QSize size = artwork::BitmapSize(skin.enabled[1]);
+        if (size.isValid()) button->setFixedSize(size);
+        SetButtonEnabled(skin.id, skin.enabledAtStart);
+    }
+    m_buttons.at(kVolumePicture)->setFocusPolicy(Qt::NoFocus);
+
+    m_positionSlider->SetChannelBitmaps(306, 307);
+    m_positionSlider->SetThumbBitmaps();
+    m_positionSlider->SetMargins(0, 3, 0, 0);
+    m_positionSlider->SetDrawFocusRect(false);
+    m_positionSlider->SetRange(PreviewController::kPositionMin, PreviewController::kPositionMax);
+    m_positionSlider->SetPos(0);
+    m_positionSlider->setEnabled(false);
+
+    m_volumeSlider->SetChannelBitmaps(300, 299);
+    m_volumeSlider->SetThumbBitmaps();
+    m_volumeSlider->SetMargins(0, 3, 0, 0);
+    m_volumeSlider->SetDrawFocusRect(false);
+    m_volumeSlider->SetRange(0, PreviewController::kVolumeMax);
+    m_volumeSlider->SetPageSize(PreviewController::kVolumeMax / 20);
+    m_volumeSlider->SetPos(PreviewController::kVolumeStart);
+    m_volumeSlider->setEnabled(true);
+}
+
+void CTolvaneAVConverterDlg::setUpTaskList() {
+    m_tasks.SetUp();
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->viewport()->installEventFilter(this);
+}
+
+void CTolvaneAVConverterDlg::setUpOutputFolder() {
+    m_folders = ResolveAppFolders(CurrentPlatform());
+    m_outputFolder = StartupOutputFolder(m_folders);
+    m_outputFolderText = m_outputFolder;
+    AddOutputFolderEntry(m_outputFolder);
+    m_folderCombo->setCurrentIndex(0);
+    m_folderCombo->setCurrentText(m_outputFolderText);
+}
+
+void CTolvaneAVConverterDlg::connectCommands() {
+    const std::pair<int, void (CTolvaneAVConverterDlg::*)()> commands[] = {
+        {kAdd, &CTolvaneAVConverterDlg::AddFiles},
+        {kClip, &CTolvaneAVConverterDlg::onClip},
+        {kPlay, &CTolvaneAVConverterDlg::TogglePlay},
+        {kConvert, &CTolvaneAVConverterDlg::onConvert},
+        {kFindTarget, &CTolvaneAVConverterDlg::onFindTarget},
+        {kBrowse, &CTolvaneAVConverterDlg::onBrowse},
+        {kHelp, &CTolvaneAVConverterDlg::onHelp},
+        {kCut, &CTolvaneAVConverterDlg::RemoveTaskAndStopPreview},
+        {kEmpty, &CTolvaneAVConverterDlg::ClearTasks},
+        {kClose, &CTolvaneAVConverterDlg::onClose},
+        {kMinimise, &CTolvaneAVConverterDlg::onMinimise},
+        {kAbout, &CTolvaneAVConverterDlg::onAbout},
+        {kMerge, &CTolvaneAVConverterDlg::onMerge},
+        {kFileInfo, &CTolvaneAVConverterDlg::onFileInfo},
+        {kSetting, &CTolvaneAVConverterDlg::onSetting},
+        {kStop, &CTolvaneAVConverterDlg::StopPreview},
+    };
+    for (const auto& [id, slot] : commands) connect(m_buttons.at(id), &QPushButton::clicked, this, slot);
+    connect(m_profileCombo, &QComboBox::currentIndexChanged, this, &CTolvaneAVConverterDlg::onProfileChanged);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ShowTaskContextMenu(m_list->viewport()->mapToGlobal(pos)); });
+    for (CBitmapSlider* slider : {m_positionSlider, m_volumeSlider})
+        connect(slider, &CBitmapSlider::sliderMoving, m_preview.get(), &PreviewController::OnSliderMoving);
+}
+
+// ---- Buttons ----
+
+CControlButton* CTolvaneAVConverterDlg::button(int id) const {
+    auto found = m_buttons.find(id);
+    return found == m_buttons.end() ? nullptr : found->second;
+}
+
+void CTolvaneAVConverterDlg::SetButtonEnabled(int id, bool enabled) {
+    CControlButton* target = button(id);
+    const ButtonSkin* skin = FindButtonSkin(id);
+    if (!target || !skin) return;
+    std::array<int, 4> pictures = skin->enabled;
+    if (id == kPlay && enabled && m_preview && m_preview->playState() == PlayState::Pause)
+        pictures.fill(PreviewController::kPauseLook);
+    if (!enabled && skin->disabled[0] != 0) pictures = skin->disabled;
+    target->SetBitmaps(pictures[0], pictures[1], pictures[2], pictures[3]);
+    target->setEnabled(enabled);
+}
+
+void CTolvaneAVConverterDlg::ApplyButtonChanges(const ButtonChanges& changes) {
+    for (const ButtonChange& change : changes) SetButtonEnabled(change.controlId, change.enabled);
+}
+
+// ---- Preview view ----
+
+QString CTolvaneAVConverterDlg::LastSelectedSourcePath() {
+    const int row = m_tasks.LastSelected();
+    return row < 0 ? QString() : m_tasks.Text(row, TaskList::kSource);
+}
+
+bool CTolvaneAVConverterDlg::HasSelectedRow() { return m_tasks.FirstSelected() >= 0; }
+void CTolvaneAVConverterDlg::FocusTaskList() { m_list->setFocus(); }
+int CTolvaneAVConverterDlg::PositionSliderPos() { return m_positionSlider->GetPos(); }
+void CTolvaneAVConverterDlg::SetPositionSliderPos(int pos) { m_positionSlider->SetPos(pos); }
+void CTolvaneAVConverterDlg::EnablePositionSlider(bool enabled) { m_positionSlider->setEnabled(enabled); }
+int CTolvaneAVConverterDlg::VolumeSliderPos() { return m_volumeSlider->GetPos(); }
+
+void CTolvaneAVConverterDlg::ShowPlayButton(int pictureSet, bool enabled) {
+    CControlButton* play = m_buttons.at(kPlay);
+    play->SetBitmaps(pictureSet, pictureSet, pictureSet, pictureSet);
+    play->setEnabled(enabled);
+}
+
+void CTolvaneAVConverterDlg::ShowStopButton(int pictureSet, bool enabled) {
+    CControlButton* stop = m_buttons.at(kStop);
+    stop->SetBitmaps(pictureSet, pictureSet, pictureSet, pictureSet);
+    stop->setEnabled(enabled);
+}
+
+void CTolvaneAVConverterDlg::ShowPicture(const QImage* picture) { m_picture->SetPicture(picture); }
+
+void CTolvaneAVConverterDlg::PlayStateChanged() {
+    m_buttons.at(kPlay)->setToolTip(TooltipText(kPlay, m_preview->playState() == PlayState::Play));
+}
+
+// ---- Window events ----
+
+void CTolvaneAVConverterDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(rect(), artwork::Pixmap(kBackgroundBitmap));
+    // The skin's screen behind the picture area: pictures are drawn over it, and
+    // a file without pictures leaves it as it is.
+    painter.fillRect(m_picture->geometry(), QColor(24, 28, 32));
+    // The two combos' captions are part of the skin (their template labels are
+    // hidden).
+    painter.setPen(QColor(40, 48, 56));
+    const QFont font = this->font();
+    for (const auto& [text, id] : {std::pair{"Profile:", kProfile}, std::pair{"Output:", kOutputFolder}}) {
+        QRect place = MapDialogRect(QRect(8, PlaceOf(id).y(), 34, kComboHeightDu), font);
+        painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft, text);
+    }
+}
+
+void CTolvaneAVConverterDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        // Ending the window on a stray key would throw the task list away.
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+bool CTolvaneAVConverterDlg::isOwnWidget(QObject* object) const {
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget && widget->window() == this;
+}
+
+bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isOwnWidget(watched)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete) {
+            // Delete removes the selected task whatever control has the focus.
+            RemoveTask();
+            return true;
+        }
+        if (key->key() == Qt::Key_Space && (key->modifiers() & Qt::AltModifier)) {
+            ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
+            return true;
+        }
+    }
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // After the list has updated its selection, as a click notification.
+        QMetaObject::invokeMethod(this, &CTolvaneAVConverterDlg::ClickTask, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CTolvaneAVConverterDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        ShowWindowMenu(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
+    // Pressing on the surface moves the borderless window; desktops that cannot
+    // move it for us get the move done by hand.
+    QWindow* handle = windowHandle();
+    if (handle && handle->startSystemMove()) return;
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CTolvaneAVConverterDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - m_dragOffset);
+    QDialog::mouseMoveEvent(event);
+}
+
+void CTolvaneAVConverterDlg::mouseReleaseEvent(QMouseEvent* event) {
+    m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
+}
+
+void CTolvaneAVConverterDlg::shutDownPlayer() {
+    if (m_playerShutDown) return;
+    m_playerShutDown = true;
+    if (m_preview) m_preview->StopPreview();
+    m_player->Close();
+}
+
+void CTolvaneAVConverterDlg::closeEvent(QCloseEvent* event) {
+    if (m_busy) {
+        // Files are being probed: end once the addition is over.
+        m_closeRequested = true;
+        event->ignore();
+        return;
+    }
+    shutDownPlayer();
+    QDialog::closeEvent(event);
+}
+
+void CTolvaneAVConverterDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CTolvaneAVConverterDlg::dropEvent(QDropEvent* event) {
+    const QStringList paths = localFiles(event->mimeData());
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    // Not inside the drop: message boxes for invalid files must not hold the
+    // file manager's drag.
+    QMetaObject::invokeMethod(this, [this, paths] { DropFiles(paths); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,193 @@
+#pragma once
+// CTolvaneAVConverterDlg: the main window (template 102). A frameless, skinned
+// window with the task list, the source preview, the profile and output-folder
+// combos and the commands around them. The rules live in plain classes
+// (TaskList, PreviewController, AppFolders); this class wires them to the
+// widgets and the platform layer.
+//
+// Construction runs the window's whole initialisation in its fixed order:
+// window menu item, icon and title, profile combo (entry 0 loaded), skinned
+// buttons and sliders, task-list columns (hidden), the output folder from the
+// configuration file (or the default, created), output settings at their
+// start values, and the preview player.
+//
+// Keys: Delete anywhere in the window removes the first selected task; Enter and
+// Escape do nothing (an accidental key press must not end the program and throw
+// the task list away); Alt+Space opens the window menu. Close, the window
+// manager's close and Alt+F4 end the window, closing the player first.
+//
+// Modal dialogs (Setting, About, and the conversion windows) run through
+// `modalRunner`, popup menus through `menuRunner`, so tests can see them without
+// blocking. UI thread only.
+
+#include "app/AppFolders.h"
+#include "app/FileInfoTexts.h"
+#include "app/PreviewController.h"
+#include "app/TaskList.h"
+
+#include <QDialog>
+#include <QPoint>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class AVConvert;
+class CBitmapSlider;
+class CCheckListCtrl;
+class CControlButton;
+class PreviewPicture;
+class PreviewPlayer;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+
+class CTolvaneAVConverterDlg : public QDialog, private PreviewView {
+    Q_OBJECT
+public:
+    // `player` = nullptr uses the real player module.
+    explicit CTolvaneAVConverterDlg(QWidget* parent = nullptr, PreviewPlayer* player = nullptr);
+    ~CTolvaneAVConverterDlg() override;
+
+    // ---- Members shared with the conversion control and the clip dialog ----
+    int completedCount = 0;
+    bool shutdownWhenDone = false;
+    int clipRow = 0;                     // the row handed to the clip dialog
+    bool clipPlayerInitialised = false;  // the clip dialog has initialised the player
+
+    // Runs a modal dialog owned by this window and returns its result.
+    std::function<int(QDialog&)> modalRunner;
+    // Shows a popup menu at a screen position and returns the chosen action.
+    std::function<QAction*(QMenu&, const QPoint&)> menuRunner;
+
+    // ---- Access for the conversion control, the clip dialog and tests ----
+    TaskList& taskList() { return m_tasks; }
+    CCheckListCtrl* taskListControl() const { return m_list; }
+    PreviewController& preview() { return *m_preview; }
+    const AppFolders& folders() const { return m_folders; }
+    // The shared conversion job, created on first use and kept until the end.
+    AVConvert& Job();
+    AVConvert* JobIfCreated() const { return m_job.get(); }
+    // The profile combo's current entry text.
+    QString profileText() const;
+    // Pulls the output-folder combo's text into outputFolderText and returns it.
+    QString outputFolderText();
+    QString outputFolder() const { return m_outputFolder; }
+    void setOutputFolder(const QString& folder) { m_outputFolder = folder; }
+    // Stores the output folder in the configuration file (after a successful
+    // folder check of Convert or Merge).
+    bool WriteOutputFolder(const QString& folder);
+    QComboBox* profileCombo() const { return m_profileCombo; }
+    QComboBox* outputFolderCombo() const { return m_folderCombo; }
+    CControlButton* button(int id) const;
+    CBitmapSlider* positionSlider() const { return m_positionSlider; }
+    CBitmapSlider* volumeSlider() const { return m_volumeSlider; }
+    PreviewPicture* pictureArea() const { return m_picture; }
+    const FileInfoTexts& fileInfoTexts() const { return CurrentFileInfoTexts(); }
+    // Enables or disables a skinned button, switching to its matching look.
+    void SetButtonEnabled(int id, bool enabled);
+    void ApplyButtonChanges(const ButtonChanges& changes);
+    // Adds a folder to the (sorted) output-folder combo, also when listed.
+    void AddOutputFolderEntry(const QString& folder);
+    // True while files are being added (probing).
+    bool isBusy() const { return m_busy; }
+
+public slots:
+    // ---- Task list ----
+    void AddFiles();
+    void AddPaths(const QStringList& paths);  // Add's steps after the chooser
+    void DropFiles(const QStringList& paths);
+    void RemoveTask();
+    void RemoveTaskAndStopPreview();
+    void ClearTasks();
+    void ClickTask();
+    bool LoadSelectedFileInfo();
+    // ---- Preview ----
+    void InitPreviewPlayer();
+    void TogglePlay();
+    void StopPreview();
+    // ---- Commands ----
+    void onConvert();
+    void onMerge();
+    void onClip();
+    void onFileInfo();
+    void onBrowse();
+    void onFindTarget();
+    void onHelp();
+    void onSetting();
+    void onAbout();
+    void onMinimise();
+    void onClose();
+    void onProfileChanged(int index);
+    // The task list's context menu / the window menu ("Korbanix...").
+    void ShowTaskContextMenu(const QPoint& globalPos);
+    void ShowWindowMenu(const QPoint& globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // PreviewView
+    QString LastSelectedSourcePath() override;
+    bool HasSelectedRow() override;
+    void FocusTaskList() override;
+    int PositionSliderPos() override;
+    void SetPositionSliderPos(int pos) override;
+    void EnablePositionSlider(bool enabled) override;
+    int VolumeSliderPos() override;
+    void ShowPlayButton(int pictureSet, bool enabled) override;
+    void ShowStopButton(int pictureSet, bool enabled) override;
+    void ShowPicture(const QImage* picture) override;
+    void PlayStateChanged() override;
+
+    // Initialisation steps, in order.
+    void createControls();
+    void addWindowMenuItem();
+    void setIconTitleTooltips();
+    void fillProfileCombo();
+    void prepareButtonsAndSliders();
+    void setUpTaskList();
+    void setUpOutputFolder();
+    void connectCommands();
+
+    void addTask(const QString& rawPath, bool dropped);
+    bool probeRowIntoFileInfo(int row, int* probeResult);
+    void enablePlayAndStop();
+    void shutDownPlayer();
+    bool isOwnWidget(QObject* object) const;
+
+    std::unique_ptr<PreviewPlayer> m_ownedPlayer;
+    PreviewPlayer* m_player = nullptr;
+    std::unique_ptr<AVConvert> m_job;
+    AppFolders m_folders;
+    QString m_outputFolder;
+    QString m_outputFolderText;
+
+    std::map<int, CControlButton*> m_buttons;
+    CCheckListCtrl* m_list = nullptr;
+    QComboBox* m_profileCombo = nullptr;
+    QComboBox* m_folderCombo = nullptr;
+    CBitmapSlider* m_positionSlider = nullptr;
+    CBitmapSlider* m_volumeSlider = nullptr;
+    PreviewPicture* m_picture = nullptr;
+    QLabel* m_profileLabel = nullptr;
+    QLabel* m_outputLabel = nullptr;
+    TaskList m_tasks;
+    std::unique_ptr<PreviewController> m_preview;
+
+    bool m_busy = false;            // adding files: commands wait
+    bool m_closeRequested = false;  // a close came while busy
+    bool m_playerShutDown = false;
+    bool m_dragging = false;        // manual move when the desktop cannot move us
+    QPoint m_dragOffset;
+};

@@ -1,0 +1,322 @@
+// The main window's commands: the task list (Add, drop, Remove, Clear, click,
+// file information), the preview's buttons, the output folder (Browse, Find
+// Target), Help, Setting, About, Minimise, Close, the profile change and the
+// two popup menus.
+
+#include "app/CTolvaneAVConverterDlg.h"
+
+#include "app/MainWindowIds.h"
+#include "app/MainWindowLayout.h"
+#include "app/PreviewPlayer.h"
+#include "app/ProbeRunner.h"
+#include "controls/About.h"
+#include "controls/CheckListCtrl.h"
+#include "controls/ControlButton.h"
+#include "engine/AVConvert.h"
+#include "platform/Platform.h"
+#include "profiles/OutputSettings.h"
+#include "profiles/ProfileTable.h"
+
+#include "dialogs/CFileInfomation.h"
+#include "dialogs/CSettings.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QMenu>
+
+using namespace mainwindow;
+
+namespace {
+
+// Sets a flag for one scope.
+class BusyScope {
+public:
+    explicit BusyScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~BusyScope() { m_flag = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+ProbedLength lengthOf(const AVConvert& job) {
+    return ProbedLength{job.probeStartSeconds, job.probeDurationSeconds, job.durationMicroseconds};
+}
+
+}  // namespace
+
+AVConvert& CTolvaneAVConverterDlg::Job() {
+    if (!m_job) m_job = std::make_unique<AVConvert>();
+    return *m_job;
+}
+
+QString CTolvaneAVConverterDlg::profileText() const { return m_profileCombo->currentText(); }
+
+QString CTolvaneAVConverterDlg::outputFolderText() {
+    m_outputFolderText = m_folderCombo->currentText();
+    return m_outputFolderText;
+}
+
+bool CTolvaneAVConverterDlg::WriteOutputFolder(const QString& folder) {
+    return ::WriteOutputFolder(m_folders.iniPath, folder);
+}
+
+void CTolvaneAVConverterDlg::AddOutputFolderEntry(const QString& folder) {
+    // The list is sorted the way the desktop's sorted combo boxes sort: without
+    // regard to case; equal entries go after the ones already there.
+    const QString edit = m_folderCombo->currentText();
+    int index = 0;
+    while (index < m_folderCombo->count() &&
+           QString::compare(m_folderCombo->itemText(index), folder, Qt::CaseInsensitive) <= 0)
+        ++index;
+    m_folderCombo->insertItem(index, folder);
+    m_folderCombo->setEditText(edit.isEmpty() ? folder : edit);
+}
+
+// ---- Task list ----
+
+void CTolvaneAVConverterDlg::AddFiles() {
+    if (m_busy) return;
+    const QStringList paths = CurrentPlatform().ChooseOpenFiles(this, kOpenFileFilter);
+    AddPaths(paths);
+}
+
+void CTolvaneAVConverterDlg::addTask(const QString& rawPath, bool dropped) {
+    const QString path = TaskList::ReduceDoubledSeparators(rawPath);
+    AVConvert& job = Job();
+    const ProbeOutcome outcome = ProbeKeepingWindowAlive(job, path);
+    if (!outcome.accepted) {
+        CurrentPlatform().MessageBox(this, TaskList::InvalidFileMessage(path));
+        return;
+    }
+    if (dropped) {
+        m_tasks.InsertTaskAtTop(path, lengthOf(job));
+    } else {
+        m_tasks.AppendTask(path, lengthOf(job), profileText());
+        enablePlayAndStop();
+    }
+}
+
+void CTolvaneAVConverterDlg::AddPaths(const QStringList& paths) {
+    if (m_busy) return;
+    {
+        BusyScope busy(m_busy);
+        for (const QString& path : paths) {
+            if (m_tasks.IsFull()) {
+                CurrentPlatform().MessageBox(this, TaskList::FullListMessage());
+                break;
+            }
+            addTask(path, false);
+        }
+        LoadSelectedFileInfo();
+        ApplyButtonChanges(m_tasks.StatesAfterAdding());
+    }
+    if (m_closeRequested) close();
+}
+
+void CTolvaneAVConverterDlg::DropFiles(const QStringList& paths) {
+    if (m_busy) return;
+    {
+        BusyScope busy(m_busy);
+        for (const QString& path : paths) {
+            if (m_tasks.IsFull()) {
+                CurrentPlatform().MessageBox(this, TaskList::FullListMessage());
+                break;
+            }
+            addTask(path, true);
+        }
+        if (m_tasks.Count() > 0) {
+            m_list->SelectAndFocus(0);
+            m_list->setFocus();
+        }
+        LoadSelectedFileInfo();
+        ApplyButtonChanges(m_tasks.StatesAfterAdding());
+    }
+    if (m_closeRequested) close();
+}
+
+void CTolvaneAVConverterDlg::enablePlayAndStop() {
+    ShowPlayButton(m_preview->playState() == PlayState::Play ? PreviewController::kPlayLook
+                                                             : PreviewController::kPauseLook,
+                   true);
+    ShowStopButton(PreviewController::kStopLook, true);
+}
+
+void CTolvaneAVConverterDlg::RemoveTask() {
+    if (m_busy) return;
+    ApplyButtonChanges(m_tasks.RemoveFirstSelected());
+}
+
+void CTolvaneAVConverterDlg::RemoveTaskAndStopPreview() {
+    RemoveTask();
+    StopPreview();
+}
+
+void CTolvaneAVConverterDlg::ClearTasks() {
+    if (m_busy) return;
+    ApplyButtonChanges(m_tasks.Clear());
+    StopPreview();
+}
+
+bool CTolvaneAVConverterDlg::probeRowIntoFileInfo(int row, int* probeResult) {
+    const QString path = m_tasks.Text(row, TaskList::kSource);
+    const ProbeOutcome outcome = ProbeKeepingWindowAlive(Job(), path);
+    if (probeResult) *probeResult = outcome.result;
+    if (outcome.result < 0) return false;
+    CurrentFileInfoTexts() = FileInfoFromProbe(Job(), path, m_tasks.Text(row, TaskList::kEnd));
+    return true;
+}
+
+void CTolvaneAVConverterDlg::ClickTask() {
+    if (m_busy) return;
+    StopPreview();
+    const int row = m_tasks.FirstSelected();
+    if (row < 0) {
+        ApplyButtonChanges(m_tasks.StatesAfterClick(false));
+        return;
+    }
+    BusyScope busy(m_busy);
+    if (!probeRowIntoFileInfo(row, nullptr)) {
+        CurrentPlatform().MessageBox(this, TaskList::InvalidClickMessage(m_tasks.Text(row, TaskList::kSource)));
+        return;
+    }
+    ApplyButtonChanges(m_tasks.StatesAfterClick(true));
+}
+
+bool CTolvaneAVConverterDlg::LoadSelectedFileInfo() {
+    const int row = m_tasks.FirstSelected();
+    if (row < 0) return false;
+    return probeRowIntoFileInfo(row, nullptr);
+}
+
+// ---- Preview ----
+
+void CTolvaneAVConverterDlg::InitPreviewPlayer() { m_preview->InitPreviewPlayer(); }
+void CTolvaneAVConverterDlg::TogglePlay() { m_preview->TogglePlay(); }
+void CTolvaneAVConverterDlg::StopPreview() { m_preview->StopPreview(); }
+
+// ---- Conversion commands (their work arrives with the conversion control) ----
+
+void CTolvaneAVConverterDlg::onConvert() {}
+void CTolvaneAVConverterDlg::onMerge() {}
+void CTolvaneAVConverterDlg::onClip() {}
+
+void CTolvaneAVConverterDlg::onFileInfo() {
+    if (!LoadSelectedFileInfo()) return;
+    CFileInfomation information(CurrentFileInfoTexts(), this);
+    modalRunner(information);
+}
+
+// ---- Output folder ----
+
+void CTolvaneAVConverterDlg::onBrowse() {
+    for (;;) {
+        const QString path = CurrentPlatform().ChooseFolder(nullptr, kChooseFolderTitle);
+        if (path.isEmpty()) return;
+        if (!QFileInfo::exists(path)) {
+            CurrentPlatform().MessageBox(this, kInvalidFolderMessage);
+            continue;
+        }
+        m_outputFolderText = path;
+        AddOutputFolderEntry(path);
+        m_outputFolder = path;
+        m_folderCombo->setEditText(m_outputFolderText);
+        return;
+    }
+}
+
+void CTolvaneAVConverterDlg::onFindTarget() {
+    const QString folder = outputFolderText();
+    if (!CheckOutputFolderExists(folder)) {
+        CurrentPlatform().MessageBox(this, kFolderMissingMessage);
+        return;
+    }
+    m_outputFolder = folder;
+    CurrentPlatform().OpenPath(folder);
+    if (m_folderCombo->findText(folder, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        AddOutputFolderEntry(folder);
+    m_folderCombo->setEditText(m_outputFolderText);
+}
+
+// ---- Other commands ----
+
+void CTolvaneAVConverterDlg::onHelp() {
+    if (!QFileInfo(m_folders.helpPath).isFile()) {
+        CurrentPlatform().MessageBox(this, kNoHelpMessage);
+        return;
+    }
+    CurrentPlatform().OpenPath(m_folders.helpPath);
+}
+
+void CTolvaneAVConverterDlg::onSetting() {
+    CSettings settings(CurrentOutputSettings(), this);
+    modalRunner(settings);
+}
+
+void CTolvaneAVConverterDlg::onAbout() {
+    CAbout about(this);
+    modalRunner(about);
+}
+
+void CTolvaneAVConverterDlg::onMinimise() { showMinimized(); }
+
+void CTolvaneAVConverterDlg::onClose() {
+    if (m_busy) {
+        m_closeRequested = true;
+        return;
+    }
+    shutDownPlayer();
+    done(QDialog::Accepted);
+}
+
+void CTolvaneAVConverterDlg::onProfileChanged(int index) {
+    if (index < 0 || index >= kProfileCount) return;
+    LoadProfile(CurrentOutputSettings(), index);
+    m_tasks.SetOutputFormatOfAll(m_profileCombo->itemText(index));
+}
+
+// ---- Menus ----
+
+void CTolvaneAVConverterDlg::ShowTaskContextMenu(const QPoint& globalPos) {
+    if (m_busy) return;
+    outputFolderText();
+    const bool selected = m_tasks.FirstSelected() >= 0;
+    if (selected)
+        ApplyButtonChanges({{kConvert, true}, {kFileInfo, true}, {kClip, true}, {kCut, true}});
+    else
+        ApplyButtonChanges({{kFileInfo, false}, {kClip, false}, {kCut, false}});
+
+    QMenu menu(this);
+    QAction* add = menu.addAction("Add Files..");
+    menu.addSeparator();
+    QAction* remove = menu.addAction("Remove");
+    QAction* clear = menu.addAction("Clear All");
+    menu.addSeparator();
+    QAction* clip = menu.addAction("Clip...");
+    menu.addSeparator();
+    QAction* info = menu.addAction("File Information...");
+    for (QAction* action : {remove, clip, info}) action->setEnabled(selected);
+
+    QAction* chosen = menuRunner(menu, globalPos);
+    if (chosen == add) AddFiles();
+    else if (chosen == remove) RemoveTask();
+    else if (chosen == clear) ClearTasks();
+    else if (chosen == clip) onClip();
+    else if (chosen == info) onFileInfo();
+    outputFolderText();
+}
+
+void CTolvaneAVConverterDlg::ShowWindowMenu(const QPoint& globalPos) {
+    QMenu menu(this);
+    QAction* minimise = menu.addAction("Minimize");
+    QAction* close = menu.addAction("Close");
+    menu.addSeparator();
+    QAction* about = menu.addAction(kAboutMenuText);
+    about->setData(kAboutCommand);
+    QAction* chosen = menuRunner(menu, globalPos);
+    if (chosen == about) onAbout();
+    else if (chosen == minimise) onMinimise();
+    else if (chosen == close) this->close();
+}

@@ -1,0 +1,299 @@
+#include "app/ConversionControl.h"
+
+#include "dialogs/CAVConvertDlg.h"
+#include "engine/AVConvert.h"
+#include "engine/MergeWorker.h"
+#include "engine/TranscodeWorker.h"
+#include "platform/Platform.h"
+#include "profiles/OutputSettings.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The worker procedure for the next start. One conversion worker runs per
+// process, so one slot is enough; WorkerThread only takes a plain function, and
+// the trampoline below reads the slot to know what to run and to count itself.
+std::atomic<WorkerThread::Procedure> g_nextProcedure{nullptr};
+// Workers started and not yet returned (raised on the UI thread before the start,
+// so a worker that has not been scheduled yet already counts).
+std::atomic<int> g_liveWorkers{0};
+// Workers inside their procedure right now, and the most ever at once.
+std::atomic<int> g_insideWorkers{0};
+std::atomic<int> g_mostInside{0};
+
+void trackedWorker(AVConvert& job) {
+    const int inside = g_insideWorkers.fetch_add(1, std::memory_order_relaxed) + 1;
+    int most = g_mostInside.load(std::memory_order_relaxed);
+    while (inside > most && !g_mostInside.compare_exchange_weak(most, inside, std::memory_order_relaxed)) {
+    }
+    const WorkerThread::Procedure procedure = g_nextProcedure.load(std::memory_order_acquire);
+    if (procedure) procedure(job);
+    g_insideWorkers.fetch_sub(1, std::memory_order_relaxed);
+    g_liveWorkers.fetch_sub(1, std::memory_order_release);
+}
+
+const QString kNoFiles = QStringLiteral("Please add video files!");
+const QString kNoChecked = QStringLiteral("Please select at least one task to convert!");
+const QString kMergeNeedsTwo = QStringLiteral("Merge is effective when two or more files are chosen!");
+const QString kBadFolder =
+    QStringLiteral("The folder that you selected does not exit.Please specify a different folder!");
+
+// The name of a path after its last separator (the whole text without one).
+QString fileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+// A folder text of only a root separator (the Windows "\" of the current drive,
+// or "/" here) is dropped silently, as it always was.
+bool isBareRoot(const QString& folder) { return folder == QStringLiteral("\\") || folder == QStringLiteral("/"); }
+
+}  // namespace
+
+ConversionControl::ConversionControl(ConversionHost& host, ProgressWindow& window)
+    : ConversionControl(host, window, CurrentOutputSettings()) {}
+
+ConversionControl::ConversionControl(ConversionHost& host, ProgressWindow& window, OutputSettings& settings)
+    : m_host(host),
+      m_window(window),
+      m_settings(settings),
+      m_convertProcedure(&TranscodeWorker),
+      m_mergeProcedure(&MergeWorker) {
+    m_timer.setInterval(kTimerPeriodMs);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { ConversionTimer(); });
+    m_window.SetStopHandler([this] { RequestStop(); });
+}
+
+ConversionControl::~ConversionControl() {
+    // The host may be half destroyed already (it usually owns this control), so
+    // only the job pointer of the last start is used here.
+    m_timer.stop();
+    m_window.SetStopHandler({});
+    if (!m_job) return;
+    if (m_worker.running()) {
+        m_job->stopRequested.store(true, std::memory_order_relaxed);
+        m_worker.join();
+    }
+    m_job->jpegError = nullptr;
+    m_job->previewSink = nullptr;
+    m_window.SetJob(nullptr);
+}
+
+void ConversionControl::SetWorkerProcedures(WorkerThread::Procedure convert, WorkerThread::Procedure merge) {
+    m_convertProcedure = convert;
+    m_mergeProcedure = merge;
+}
+
+int ConversionControl::RunningWorkers() { return g_insideWorkers.load(std::memory_order_relaxed); }
+int ConversionControl::MostConcurrentWorkers() { return g_mostInside.load(std::memory_order_relaxed); }
+
+bool ConversionControl::StartConversion() { return start(JobKind::Convert); }
+bool ConversionControl::StartMerge() { return start(JobKind::Merge); }
+
+bool ConversionControl::checkRows(JobKind kind, std::vector<TaskRow>& rows) {
+    Platform& platform = CurrentPlatform();
+    const int rowCount = m_host.RowCount();
+    if (rowCount <= 0) {
+        platform.MessageBox(nullptr, kNoFiles);
+        return false;
+    }
+    rows.clear();
+    m_checkedRows.assign(static_cast<std::size_t>(std::min(rowCount, AVConvert::kMaxRows)), -1);
+    int checked = 0;
+    for (int i = 0; i < static_cast<int>(m_checkedRows.size()); ++i) {
+        rows.push_back(m_host.Row(i));
+        if (!rows.back().checked) continue;
+        m_checkedRows[static_cast<std::size_t>(i)] = i;
+        ++checked;
+    }
+    if (kind == JobKind::Convert && checked == 0) {
+        platform.MessageBox(nullptr, kNoChecked);
+        return false;
+    }
+    if (kind == JobKind::Merge && checked < 2) {
+        platform.MessageBox(nullptr, kMergeNeedsTwo);
+        return false;
+    }
+    return true;
+}
+
+bool ConversionControl::start(JobKind kind) {
+    m_outputFolderText = m_host.PullOutputFolderText();
+    m_host.StopPreview();
+    // A run that is still stopping owns the job until its worker has let go.
+    WaitForWorker();
+
+    std::vector<TaskRow> rows;
+    if (!checkRows(kind, rows)) return false;
+    if (isBareRoot(m_outputFolderText)) return false;
+    if (!CheckOutputFolder(m_outputFolderText)) return false;
+    m_host.WriteOutputFolder(m_outputFolderText);
+
+    AVConvert& job = m_host.Job();
+    m_job = &job;
+    m_completedCount = 0;
+    const std::string extension = ExtensionFromProfile(m_host.ProfileText().toStdString());
+    FillJob(job, rows, m_settings, m_outputFolderText.toStdString(), extension, kind);
+
+    job.previewSink = m_window.Preview();
+    // A thumbnail's JPEG failure is reported on the UI thread while the worker
+    // goes on; the timer object lives there, so its queue carries the message.
+    QPointer<QTimer> timer(&m_timer);
+    job.jpegError = [timer](const std::string& message) {
+        if (!timer) return;
+        const QString text = QString::fromStdString(message);
+        QMetaObject::invokeMethod(
+            timer.data(),
+            [text] {
+                CurrentPlatform().MessageBox(QApplication::activeWindow(), text, QStringLiteral("JPEG Error"),
+                                             MessageButtons::Ok, MessageIcon::Error);
+            },
+            Qt::QueuedConnection);
+    };
+    m_window.SetJob(&job);
+
+    m_sleepLock = CurrentPlatform().InhibitSleep(QStringLiteral("Converting media files"));
+    startWorker(kind, job);
+    m_state = State::Running;
+    m_timer.start(kTimerPeriodMs);
+    if (!m_window.IsOpen()) m_window.RunModal();
+    return true;
+}
+
+void ConversionControl::startWorker(JobKind kind, AVConvert& job) {
+    g_nextProcedure.store(kind == JobKind::Convert ? m_convertProcedure : m_mergeProcedure,
+                          std::memory_order_release);
+    m_worker.join();  // WaitForWorker has ended any earlier one; this only reaps it
+    g_liveWorkers.fetch_add(1, std::memory_order_relaxed);
+    m_worker.start(&trackedWorker, job);
+}
+
+bool ConversionControl::workerEnded() const {
+    return !m_worker.running() || g_liveWorkers.load(std::memory_order_acquire) == 0;
+}
+
+bool ConversionControl::CheckOutputFolder(const QString& folderText) {
+    namespace fs = std::filesystem;
+    const fs::path folder(folderText.toStdString());
+    std::error_code error;
+    bool usable = false;
+    if (!folderText.isEmpty() && fs::exists(folder, error)) {
+        usable = fs::is_directory(folder, error);
+    } else if (!folderText.isEmpty()) {
+        // One level only: a folder whose parent is missing is refused.
+        usable = fs::create_directory(folder, error) && !error;
+    }
+    if (!usable) {
+        CurrentPlatform().MessageBox(m_host.Window(), kBadFolder);
+        return false;
+    }
+    m_host.SetOutputFolder(folderText);
+    return true;
+}
+
+void ConversionControl::updateRowStatuses(AVConvert& job) {
+    const int passed = std::min(job.currentFile.load(std::memory_order_relaxed), job.fileCount);
+    int finished = 0;
+    for (int i = 0; i < passed && i < static_cast<int>(m_checkedRows.size()); ++i) {
+        const int row = m_checkedRows[static_cast<std::size_t>(i)];
+        if (row < 0) continue;  // a row that was not checked is not touched
+        const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
+        if (state == kRowFailed) {
+            m_host.SetRowStatus(row, QStringLiteral("Failure"));
+            ++finished;
+        } else if (state == kRowCompleted) {
+            m_host.SetRowStatus(row, QStringLiteral("Completed"));
+            m_host.SetRowChecked(row, false);
+            ++finished;
+        }
+    }
+    // Finished checked rows only: rows that were not checked never count, so the
+    // count cannot pass the number of tasks.
+    m_completedCount = finished;
+}
+
+void ConversionControl::showProgress(AVConvert& job) {
+    const int current = job.currentFile.load(std::memory_order_relaxed);
+    const int percent = job.progressPercent.load(std::memory_order_relaxed);
+    const int rowCount = job.fileCount;
+    if (percent >= 0 && current < rowCount) {
+        const QString name =
+            current >= 0 && current < static_cast<int>(job.sourcePaths.size()) && current < m_host.RowCount()
+                ? fileNameOf(m_host.Row(current).sourcePath)
+                : QString();
+        m_window.SetCurrentText(name + QStringLiteral("   ") + QString::number(percent) +
+                                QStringLiteral("% has completed"));
+    }
+    m_window.SetTotalText(QString::number(m_completedCount) + QStringLiteral(" Task Completed / Total ") +
+                          QString::number(job.checkedCount) + QStringLiteral(" Task(s)"));
+    m_window.SetTotalBar(job.checkedCount > 0 ? m_completedCount * 100 / job.checkedCount : 0);
+    if (percent >= 0 && percent <= 100) m_window.SetCurrentBar(percent);
+}
+
+void ConversionControl::ConversionTimer() {
+    if (m_state == State::Idle) return;
+    AVConvert& job = *m_job;
+    if (m_state == State::Stopping) {
+        updateRowStatuses(job);
+        if (workerEnded()) endStoppedRun();
+        return;
+    }
+    updateRowStatuses(job);
+    showProgress(job);
+    if (job.stopRequested.load(std::memory_order_relaxed)) {
+        RequestStop();
+        return;
+    }
+    // The worker has passed the last row, or has ended without getting there
+    // (it never does, but then there is nothing left to wait for either).
+    if (job.currentFile.load(std::memory_order_relaxed) >= job.fileCount || workerEnded()) completeRun();
+}
+
+void ConversionControl::RequestStop() {
+    if (m_state != State::Running) return;
+    m_job->stopRequested.store(true, std::memory_order_relaxed);
+    m_state = State::Stopping;
+    m_window.ShowStopping();
+    m_timer.start(kStoppingPollMs);
+}
+
+void ConversionControl::finishRun() {
+    m_timer.stop();
+    m_worker.join();
+    AVConvert& job = *m_job;
+    updateRowStatuses(job);
+    showProgress(job);
+    job.jpegError = nullptr;
+    job.previewSink = nullptr;
+    m_sleepLock.reset();
+    m_state = State::Idle;
+    m_window.Close();
+}
+
+void ConversionControl::completeRun() {
+    m_shutdownWhenDone = m_window.ShutdownChecked();
+    m_job->stopRequested.store(true, std::memory_order_relaxed);
+    finishRun();
+    CurrentPlatform().OpenPath(m_outputFolderText);
+    if (m_shutdownWhenDone) ShutdownComputer();
+}
+
+void ConversionControl::endStoppedRun() { finishRun(); }
+
+void ConversionControl::WaitForWorker() {
+    if (m_worker.running() && m_job) {
+        m_job->stopRequested.store(true, std::memory_order_relaxed);
+        m_worker.join();
+    }
+    if (m_state != State::Idle) finishRun();
+}
+
+void ConversionControl::ShutdownComputer() { CurrentPlatform().PowerOff(); }

@@ -1,0 +1,143 @@
+#pragma once
+// The main window's side of a conversion: Convert and Merge check the task list
+// and the output folder, fill the shared job from the checked rows and the output
+// settings, start the worker, run the progress window, and every 300 ms copy the
+// job's progress into the progress window and the task list. At the end the output
+// folder is opened and, when asked, the machine is powered off.
+//
+// A plain class: the main window is reached through ConversionHost, the progress
+// window through ProgressWindow and the desktop through CurrentPlatform(), so tests
+// drive all of it without a display.
+//
+// Threads: everything here runs on the UI thread; the worker only sees the job.
+// At most one worker runs at a time, and the job's rows and settings are never
+// refilled while one does: a new Convert or Merge first waits for a stopping
+// worker to finish its current output (WaitForWorker).
+//
+// While a run is in progress the desktop is asked not to suspend (a sleep lock
+// from the platform), released when the run ends however it ends.
+
+#include "engine/WorkerThread.h"
+#include "profiles/JobSetup.h"
+
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class AVConvert;
+class ProgressWindow;
+class QWidget;
+class SleepInhibitor;
+struct OutputSettings;
+
+// What the conversion control needs of the main window.
+class ConversionHost {
+public:
+    virtual ~ConversionHost() = default;
+    // The shared job (the host creates it on first need).
+    virtual AVConvert& Job() = 0;
+    virtual int RowCount() const = 0;
+    // Columns 0 (source path), 1 (start), 2 (end) and the check box of a row.
+    virtual TaskRow Row(int row) const = 0;
+    virtual void SetRowStatus(int row, const QString& status) = 0;  // column 4
+    virtual void SetRowChecked(int row, bool checked) = 0;
+    // The output-folder combo's text as it stands now (typed or chosen).
+    virtual QString PullOutputFolderText() = 0;
+    // The profile combo's current entry, e.g. " PSP H.264 Video(*.mp4)".
+    virtual QString ProfileText() const = 0;
+    // The folder a successful check settled on; the host keeps it as outputFolder.
+    virtual void SetOutputFolder(const QString& folder) = 0;
+    // Stores the folder in the configuration file.
+    virtual void WriteOutputFolder(const QString& folder) = 0;
+    virtual void StopPreview() = 0;
+    // Owner of the folder message; may be null.
+    virtual QWidget* Window() = 0;
+};
+
+class ConversionControl {
+public:
+    static constexpr int kTimerPeriodMs = 300;
+    // While stopping, the worker's end is looked for more often than the progress.
+    static constexpr int kStoppingPollMs = 50;
+    enum class State { Idle, Running, Stopping };
+
+    // `window` and `host` must outlive the control. `settings` defaults to the
+    // process-wide output settings.
+    ConversionControl(ConversionHost& host, ProgressWindow& window);
+    ConversionControl(ConversionHost& host, ProgressWindow& window, OutputSettings& settings);
+    // Stops and joins a worker that still runs.
+    ~ConversionControl();
+    ConversionControl(const ConversionControl&) = delete;
+    ConversionControl& operator=(const ConversionControl&) = delete;
+
+    // Convert (button 1004) and Merge (button 1099). Return after the progress
+    // window has closed; true when a worker was started, false when a check
+    // refused (its message shown).
+    bool StartConversion();
+    bool StartMerge();
+
+    // True when `folderText` names an existing folder or one level could be
+    // created; the host's outputFolder then takes it. Otherwise the folder
+    // message, owned by the main window. An existing file that is not a folder
+    // is refused the same way (every output would fail in it).
+    bool CheckOutputFolder(const QString& folderText);
+
+    // One tick of timer 1: texts, bars, row statuses, completion. Public so tests
+    // can tick without waiting.
+    void ConversionTimer();
+
+    // The progress window's Stop and close box: the worker is told to stop, the
+    // window shows "Stopping..." and closes when the worker has ended.
+    void RequestStop();
+
+    // Waits until no worker runs (telling a running one to stop first) and
+    // settles the run's bookkeeping. Call before anything else touches the job
+    // (a probe, the clip editor). Returns at once when idle.
+    void WaitForWorker();
+
+    // Powers the machine off through the platform.
+    void ShutdownComputer();
+
+    State CurrentState() const { return m_state; }
+    bool TimerActive() const { return m_timer.isActive(); }
+    int CompletedCount() const { return m_completedCount; }
+    bool ShutdownWhenDone() const { return m_shutdownWhenDone; }
+    // checkedRows of the last start: i for a checked row i, -1 otherwise.
+    const std::vector<int>& CheckedRows() const { return m_checkedRows; }
+
+    // Tests replace the workers (default TranscodeWorker and MergeWorker).
+    void SetWorkerProcedures(WorkerThread::Procedure convert, WorkerThread::Procedure merge);
+    // Workers of this process running right now, and the most ever at once.
+    static int RunningWorkers();
+    static int MostConcurrentWorkers();
+
+private:
+    bool start(JobKind kind);
+    bool checkRows(JobKind kind, std::vector<TaskRow>& rows);
+    void startWorker(JobKind kind, AVConvert& job);
+    bool workerEnded() const;
+    void showProgress(AVConvert& job);
+    void updateRowStatuses(AVConvert& job);
+    void finishRun();
+    void completeRun();
+    void endStoppedRun();
+
+    ConversionHost& m_host;
+    ProgressWindow& m_window;
+    OutputSettings& m_settings;
+    AVConvert* m_job = nullptr;  // the job of the last start (the host's, not owned)
+    WorkerThread m_worker;
+    WorkerThread::Procedure m_convertProcedure;
+    WorkerThread::Procedure m_mergeProcedure;
+    QTimer m_timer;
+    State m_state = State::Idle;
+    std::unique_ptr<SleepInhibitor> m_sleepLock;
+
+    QString m_outputFolderText;
+    std::vector<int> m_checkedRows;
+    int m_completedCount = 0;
+    bool m_shutdownWhenDone = false;
+};

@@ -1,0 +1,61 @@
+#pragma once
+// The main window as data: where each control sits (dialog units of template
+// 102, 503 x 307), how each skinned button is dressed, the tooltip texts and the
+// buttons that show the hand pointer. One row per control, in template order.
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <span>
+
+namespace mainwindow {
+
+constexpr int kDialogWidthDu = 503;
+constexpr int kDialogHeightDu = 307;
+constexpr int kDialogFontPoints = 9;
+constexpr int kBackgroundBitmap = 290;
+
+// A skinned button: its region bitmap (0 = none), the four pictures of its
+// enabled look (hover, normal, pressed, spare) and of its disabled look
+// (all 0 = it has none), whether it starts enabled, its template text and the
+// top-left corner in dialog units (its size is its pictures' size).
+struct ButtonSkin {
+    int id;
+    int region;
+    std::array<int, 4> enabled;
+    std::array<int, 4> disabled;
+    bool enabledAtStart;
+    const char* text;
+    QPoint position;
+};
+std::span<const ButtonSkin> ButtonSkins();
+const ButtonSkin* FindButtonSkin(int id);
+
+// Rectangles (x, y, width, height in dialog units) of the other controls.
+struct ControlPlace {
+    int id;
+    QRect rect;
+};
+std::span<const ControlPlace> ControlPlaces();
+QRect PlaceOf(int id);
+
+// Tooltip of a control; the Play button's follows its state. Empty = none.
+QString TooltipText(int id, bool playStateIsPlay);
+
+// Buttons that show the hand pointer.
+bool ShowsHandCursor(int id);
+
+// The menu text of the About item in the window menu (string 101).
+inline constexpr const char* kAboutMenuText = "Korbanix...";
+
+// The output folder chooser's title and the messages of the window's commands.
+inline constexpr const char* kChooseFolderTitle = "Please select output folder:";
+inline constexpr const char* kInvalidFolderMessage = "The output folder name is invalid!";
+inline constexpr const char* kNoHelpMessage = "Can not find help file!";
+
+// The open-file chooser's filter, in the "description|patterns|...||" form.
+extern const char* const kOpenFileFilter;
+
+}  // namespace mainwindow

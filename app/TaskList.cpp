@@ -1,0 +1,182 @@
+#include "app/TaskList.h"
+
+#include "app/MainWindowIds.h"
+#include "controls/CheckListCtrl.h"
+#include "profiles/TimeText.h"
+
+#include <QColor>
+#include <QRegularExpression>
+
+using namespace mainwindow;
+
+namespace {
+
+struct ColumnSpec {
+    const char* heading;
+    int width;  // pixels; the status column takes what the others leave
+};
+
+const ColumnSpec kColumns[TaskList::kColumnCount] = {
+    {"Source file", 200}, {"Start time", 75}, {"End time", 75},
+    {"Output format", 100}, {"Status", -1}, {"Duration", 0},
+};
+constexpr int kFixedColumnsWidth = 450;
+constexpr const char* kReadyStatus = " Ready";
+const QColor kBackground(241, 250, 233);
+
+ButtonChanges changes(std::initializer_list<int> ids, bool enabled) {
+    ButtonChanges out;
+    for (int id : ids) out.push_back({id, enabled});
+    return out;
+}
+
+}  // namespace
+
+void TaskList::SetUp() {
+    // The list's client width: its rectangle inside the frame (the widget may not
+    // have been shown yet, so its viewport has no size of its own).
+    const int statusWidth = std::max(0, m_list.contentsRect().width() - kFixedColumnsWidth);
+    for (int column = 0; column < kColumnCount; ++column) {
+        const ColumnSpec& spec = kColumns[column];
+        m_list.InsertColumn(column, spec.heading, spec.width < 0 ? statusWidth : spec.width);
+    }
+    m_list.InitCheckHeader();
+    ApplyStyles();
+    m_list.SetBkColor(kBackground);
+    m_list.hide();
+}
+
+void TaskList::ApplyStyles() {
+    m_list.AddExtendedStyle(CCheckListCtrl::kGridLines | CCheckListCtrl::kCheckBoxes |
+                            CCheckListCtrl::kFullRowSelect);
+}
+
+int TaskList::Count() const { return m_list.GetItemCount(); }
+
+QString TaskList::Text(int row, Column column) const { return m_list.GetItemText(row, column); }
+
+void TaskList::SetText(int row, Column column, const QString& text) {
+    m_list.SetItemText(row, column, text);
+}
+
+bool TaskList::IsChecked(int row) const { return m_list.GetCheck(row); }
+
+void TaskList::SetChecked(int row, bool checked) { m_list.SetCheck(row, checked); }
+
+int TaskList::FirstSelected() const { return m_list.GetFirstSelectedItem(); }
+
+int TaskList::LastSelected() const {
+    const std::vector<int> rows = m_list.GetSelectedItems();
+    return rows.empty() ? -1 : rows.back();
+}
+
+std::vector<int> TaskList::Selected() const { return m_list.GetSelectedItems(); }
+
+void TaskList::fillRow(int row, const QString& path, const ProbedLength& length) {
+    Q_UNUSED(path);
+    SetText(row, kStart, QString::fromStdString(FormatTime(static_cast<int>(length.startSeconds))));
+    SetText(row, kEnd, QString::fromStdString(FormatTime(static_cast<int>(length.durationSeconds))));
+    SetText(row, kStatus, kReadyStatus);
+    SetText(row, kDuration, QString::number(length.durationMicroseconds / 1000000));
+}
+
+int TaskList::AppendTask(const QString& path, const ProbedLength& length, const QString& profileText) {
+    if (Count() > 0) m_list.SetItemSelected(0, false);
+    const int row = m_list.InsertItem(Count(), path);
+    fillRow(row, path, length);
+    SetText(row, kFormat, profileText);
+    SetChecked(row, true);
+    ApplyStyles();
+    return row;
+}
+
+int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length) {
+    if (Count() > 0) m_list.SetItemSelected(0, false);
+    const int row = m_list.InsertItem(0, path);
+    fillRow(row, path, length);
+    SetChecked(row, false);
+    return row;
+}
+
+ButtonChanges TaskList::RemoveFirstSelected() {
+    const int row = FirstSelected();
+    if (row < 0) return {};
+    m_list.DeleteItem(row);
+    const int remaining = Count();
+    if (remaining == 0) {
+        m_list.hide();
+        return changes({kClip, kConvert, kSetting, kEmpty, kCut, kMerge, kFileInfo}, false);
+    }
+    ButtonChanges out;
+    if (remaining == 1) out.push_back({kMerge, false});
+    m_list.SelectAndFocus(row < remaining ? row : remaining - 1);
+    m_list.setFocus();
+    return out;
+}
+
+ButtonChanges TaskList::Clear() {
+    m_list.DeleteAllItems();
+    m_list.hide();
+    return changes({kEmpty, kClip, kCut, kConvert, kSetting, kMerge, kFileInfo}, false);
+}
+
+ButtonChanges TaskList::StatesAfterAdding() {
+    const int count = Count();
+    if (count == 0) {
+        m_list.hide();
+        return changes({kEmpty, kConvert, kSetting, kMerge, kFileInfo}, false);
+    }
+    m_list.show();
+    ButtonChanges out = changes({kEmpty, kConvert, kClip, kCut, kFileInfo, kSetting}, true);
+    out.push_back({kMerge, count >= 2});
+    return out;
+}
+
+ButtonChanges TaskList::StatesAfterClick(bool rowSelected) const {
+    if (!rowSelected) return changes({kClip, kCut, kMerge, kFileInfo}, false);
+    ButtonChanges out = changes({kClip, kCut, kConvert, kFileInfo}, true);
+    if (FirstSelected() != Count() - 1) out.push_back({kMerge, true});
+    return out;
+}
+
+void TaskList::SetOutputFormatOfAll(const QString& profileText) {
+    for (int row = 0; row < Count(); ++row) SetText(row, kFormat, profileText);
+}
+
+std::vector<TaskRow> TaskList::Rows() const {
+    std::vector<TaskRow> rows;
+    rows.reserve(static_cast<size_t>(Count()));
+    for (int row = 0; row < Count(); ++row) {
+        TaskRow task;
+        task.sourcePath = Text(row, kSource).toStdString();
+        task.startText = Text(row, kStart).toStdString();
+        task.endText = Text(row, kEnd).toStdString();
+        task.checked = IsChecked(row);
+        rows.push_back(std::move(task));
+    }
+    return rows;
+}
+
+QString TaskList::ReduceDoubledSeparators(const QString& path) {
+    if (path.indexOf('/', 1) < 0) return path;
+    static const QRegularExpression doubled(QStringLiteral("/{2,}"));
+    QString reduced = path;
+    reduced.replace(doubled, QStringLiteral("/"));
+    return reduced;
+}
+
+QString TaskList::FileNameOf(const QString& path) {
+    const int slash = path.lastIndexOf('/');
+    return slash < 0 ? path : path.mid(slash + 1);
+}
+
+QString TaskList::InvalidFileMessage(const QString& path) {
+    return "File:" + FileNameOf(path) + " is invalid!";
+}
+
+QString TaskList::InvalidClickMessage(const QString& path) { return "File:" + path + " invalid!"; }
+
+QString TaskList::FullListMessage() {
+    return QStringLiteral("The task list is full: it holds at most %1 files. "
+                          "The remaining files were not added.").arg(kCapacity);
+}

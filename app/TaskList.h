@@ -1,0 +1,97 @@
+#pragma once
+// The task list's rules over its list control: the six columns, adding a probed
+// file (appended and checked by Add, inserted at the top and unchecked by a drop),
+// removing, clearing, the texts the rest of the program reads back, and which
+// main-window buttons each change enables or disables. The rows are the whole
+// task store; there is no record behind a row.
+//
+// Button rules come back as a list of changes (control id, enabled) for the window
+// to apply, so they can be checked without looking at any widget. UI thread only.
+
+#include "profiles/JobSetup.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class CCheckListCtrl;
+
+struct ButtonChange {
+    int controlId;
+    bool enabled;
+    bool operator==(const ButtonChange&) const = default;
+};
+using ButtonChanges = std::vector<ButtonChange>;
+
+// What the probe measured of a file that the task list accepts.
+struct ProbedLength {
+    std::int64_t startSeconds = 0;
+    std::int64_t durationSeconds = 0;
+    std::int64_t durationMicroseconds = 0;
+};
+
+class TaskList {
+public:
+    enum Column { kSource = 0, kStart, kEnd, kFormat, kStatus, kDuration, kColumnCount };
+    // The conversion job and the checked-row table hold 9999 tasks.
+    static constexpr int kCapacity = 9999;
+
+    explicit TaskList(CCheckListCtrl& list) : m_list(list) {}
+
+    // Columns with their headers and widths, the header check box, the list-view
+    // styles and colours; the list starts hidden.
+    void SetUp();
+    // Grid lines, check boxes, full-row select (added to what is set).
+    void ApplyStyles();
+
+    CCheckListCtrl& Control() { return m_list; }
+    int Count() const;
+    bool IsFull() const { return Count() >= kCapacity; }
+    QString Text(int row, Column column) const;
+    void SetText(int row, Column column, const QString& text);
+    bool IsChecked(int row) const;
+    void SetChecked(int row, bool checked);
+
+    int FirstSelected() const;  // -1 when none
+    int LastSelected() const;   // -1 when none
+    std::vector<int> Selected() const;
+
+    // Add: a checked row after the last one, "Output format" = profileText.
+    int AppendTask(const QString& path, const ProbedLength& length, const QString& profileText);
+    // Drop: an unchecked row at the top with an empty "Output format".
+    int InsertTaskAtTop(const QString& path, const ProbedLength& length);
+
+    // RemoveTask: deletes the first selected row (only one per call), selects its
+    // successor (or the new last row) and returns the button changes.
+    ButtonChanges RemoveFirstSelected();
+    // ClearTasks: deletes every row and hides the list.
+    ButtonChanges Clear();
+    // After Add and drops: shows or hides the list and returns the button states.
+    ButtonChanges StatesAfterAdding();
+    // A click in the list: no selection disables the row buttons; a probed
+    // selection enables them (Merge only when the row is not the last one).
+    ButtonChanges StatesAfterClick(bool rowSelected) const;
+
+    // Load profile: every row, checked or not, shows the new profile text.
+    void SetOutputFormatOfAll(const QString& profileText);
+
+    // The rows as the conversion start reads them.
+    std::vector<TaskRow> Rows() const;
+
+    // Folder separators typed or dropped twice are reduced to one ("a//b" -> "a/b").
+    static QString ReduceDoubledSeparators(const QString& path);
+    // The text after the last separator (the whole path when it has none).
+    static QString FileNameOf(const QString& path);
+    // Add and drop: "File:" + file name + " is invalid!".
+    static QString InvalidFileMessage(const QString& path);
+    // Click: "File:" + full path + " invalid!".
+    static QString InvalidClickMessage(const QString& path);
+    // Shown once when the list is full and more files come.
+    static QString FullListMessage();
+
+private:
+    void fillRow(int row, const QString& path, const ProbedLength& length);
+
+    CCheckListCtrl& m_list;
+};
