@@ -245,6 +245,7 @@ std::string UsageText() {
     std::ostringstream u;
     u << "Usage:\n"
          "  korbanix-cli profiles                 list the output profiles with their numbers\n"
+         "  korbanix-cli presets [CODE]           list the setting presets, or one preset's choices\n"
          "  korbanix-cli probe FILE...            show what the converter reads from each file\n"
          "  korbanix-cli convert [options] FILE...\n"
          "                                        convert each file into its own output file\n"

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "cli/PresetsCommand.h"
 #include "engine/MergeWorker.h"
 #include "engine/ProbeMedia.h"
 #include "engine/TranscodeWorker.h"
@@ -53,6 +54,7 @@ CliEnvironment DefaultEnvironment(std::ostream& out, std::ostream& err) {
 }
 
 int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
+    if (!args.empty() && args.front() == "presets") return RunPresets(args, env);
     ParseResult parsed = ParseCommandLine(args);
     if (!parsed.command) {
         *env.err << "korbanix-cli: " << parsed.error << "\n"
