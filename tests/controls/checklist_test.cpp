@@ -135,6 +135,19 @@ TEST_F(CheckListTest, TheCountStaysRightThroughTheTablesOwnApi) {
     EXPECT_EQ(list->HeaderImageIndex(), kUnchecked);
 }
 
+TEST_F(CheckListTest, SpaceTogglesTheCurrentRowsBoxAndTheHeaderFollows) {
+    addRows(2, true);
+    list->InitCheckHeader();
+    list->setFocus();
+    list->SelectAndFocus(1);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_FALSE(list->GetCheck(1));
+    EXPECT_EQ(list->HeaderImageIndex(), kUnchecked);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_TRUE(list->GetCheck(1));
+    EXPECT_EQ(list->HeaderImageIndex(), kChecked);
+}
+
 TEST_F(CheckListTest, TheWholeCapacityIsCheckedAndClearedFromTheHeader) {
     list->setUpdatesEnabled(false);
     addRows(9999, false);
