@@ -198,18 +198,45 @@ int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay
     return stopSignal;
 }
 
-// The output every merged row went into: the first row that completed created it.
-std::string MergedOutputPath(const AVConvert& job) {
+// Which planned output names were taken before a merge started.
+struct PlannedOutputs {
+    std::vector<std::string> paths;
+    std::vector<bool> existed;
+};
+
+PlannedOutputs PlanOf(const AVConvert& job) {
+    PlannedOutputs plan;
+    std::error_code ec;
+    for (const auto& path : job.outputPaths) {
+        plan.paths.push_back(path);
+        plan.existed.push_back(std::filesystem::exists(path, ec));
+    }
+    return plan;
+}
+
+// The file a merge wrote: the output of the first row that opened. That row's output
+// path names a file that exists now and did not before (later rows only reserve a
+// free name, and a row that failed to open keeps its planned name, which may be an
+// older file). Without such a file, the first completed row's path.
+std::string MergedOutputPath(const AVConvert& job, const PlannedOutputs& plan) {
+    std::error_code ec;
+    for (int i = 0; i < job.fileCount && i < static_cast<int>(plan.paths.size()); ++i) {
+        if (job.fileState[i].load(std::memory_order_relaxed) == kRowPending) continue;
+        const std::string& path = job.outputPaths[i];
+        const bool older = plan.existed[i] && path == plan.paths[i];
+        if (!older && std::filesystem::is_regular_file(path, ec)) return path;
+    }
     for (int i = 0; i < job.fileCount; ++i)
         if (job.fileState[i].load(std::memory_order_relaxed) == kRowCompleted) return job.outputPaths[i];
-    return job.outputPaths.empty() ? std::string() : job.outputPaths[0];
+    return std::string();
 }
 
 // One line per row; rows a stop left unfinished get none. Returns whether every
 // row completed.
-bool PrintResults(const AVConvert& job, bool merge, bool stopped, std::ostream& out) {
+bool PrintResults(const AVConvert& job, const PlannedOutputs* mergePlan, bool stopped, std::ostream& out) {
     bool allCompleted = true;
-    const std::string merged = merge ? MergedOutputPath(job) : std::string();
+    const bool merge = mergePlan != nullptr;
+    const std::string merged = merge ? MergedOutputPath(job, *mergePlan) : std::string();
     for (int i = 0; i < job.fileCount; ++i) {
         auto state = job.fileState[i].load(std::memory_order_relaxed);
         if (state == kRowCompleted) {
@@ -256,9 +283,10 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     job->previewOff.store(true, std::memory_order_relaxed);  // nobody watches: skip the preview scaling
     job->jpegError = [&messages](const std::string& message) { messages.push("JPEG Error: " + message); };
 
+    const PlannedOutputs plan = PlanOf(*job);
     ProgressDisplay display(env, request.quiet);
     int stopSignal = Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, display, messages, env);
-    bool allCompleted = PrintResults(*job, request.merge, stopSignal != 0, *env.out);
+    bool allCompleted = PrintResults(*job, request.merge ? &plan : nullptr, stopSignal != 0, *env.out);
     if (stopSignal != 0) {
         *env.err << "Stopped.\n";
         return 128 + stopSignal;

@@ -215,6 +215,19 @@ TEST_F(CliEndToEnd, MergeJoinsTwoFilesIntoOne) {
     EXPECT_EQ(info.video()->height, 272);
     EXPECT_NEAR(testmedia::decodedDuration(merged, "v:0"), 5.0, 0.3);
     EXPECT_NEAR(testmedia::decodedDuration(merged, "a:0"), 5.0, 0.3);
+
+    // A second merge must not touch the first one and names its own file.
+    const auto firstSize = fs::file_size(merged);
+    r = run({"convert", "--merge", "--quiet", "--profile", "14", "--extension", ".mp4", "--output", out(),
+             media("clip.mkv"), media("second.mkv")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string again = out("clip(0).mp4");
+    EXPECT_EQ(r.out, "Completed\t" + media("clip.mkv") + "\t" + again + "\nCompleted\t" + media("second.mkv") +
+                         "\t" + again + "\n");
+    EXPECT_EQ(fs::file_size(merged), firstSize);
+    testmedia::ProbeInfo audioOnly = testmedia::probe(again);
+    ASSERT_TRUE(audioOnly.ok && audioOnly.audio());
+    EXPECT_FALSE(audioOnly.video());
 }
 
 TEST_F(CliEndToEnd, CtrlCFinishesTheCurrentOutputAndExits130) {
