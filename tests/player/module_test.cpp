@@ -303,3 +303,71 @@ TEST_F(PlayerModuleTest, PicturesFollowTheClockAndOutlastTheSound) {
 TEST_F(PlayerModuleTest, SeekingShowsThePictureAtTheTarget) {
     expectSeekingShowsTheTargetPicture(redThenBlueShortSound());
 }
+
+namespace {
+std::string g_nextFile;
+std::atomic<int> g_chained{0};
+void openNextFromCallback() {
+    // The clip editor and the main window stop on the end message; a caller
+    // that goes straight on to the next file from the callback must work too.
+    if (g_chained.fetch_add(1) == 0) {
+        std::wstring w = wide(g_nextFile);
+        PlayerModule_SetFileName(w.c_str());
+        if (PlayerModule_Open() != -1) PlayerModule_Start();
+    }
+}
+}  // namespace
+
+TEST_F(PlayerModuleTest, EndCallbackMayOpenAndStartTheNextFile) {
+    g_chained = 0;
+    std::string first = picturesOnly(0.4);
+    g_nextFile = soundOnly(0.4);
+    PlayerModule_Initialize(&openNextFromCallback, &ignoreValue, PLAYER_MODULE_CODE);
+    ASSERT_NE(openFile(first), -1);
+    PlayerModule_Start();
+    ASSERT_TRUE(waitFor([] { return g_chained.load() >= 2; }, 5s)) << "the second file played to its end";
+    int hasPicture = -1, hasSound = -1;
+    PlayerModule_GetMideaType(&hasPicture, &hasSound);
+    EXPECT_EQ(hasPicture, 0);
+    EXPECT_EQ(hasSound, 1);
+}
+
+TEST_F(PlayerModuleTest, CallsFromSeveralThreadsAtOnceNeitherCrashNorHang) {
+    std::vector<std::string> files = {soundAndPictures(1.0), soundOnly(0.3), picturesOnly(0.3),
+                                      dir.file("missing.avi")};
+    PlayerModule_Initialize(&stopAndCloseFromCallback, &ignoreValue, PLAYER_MODULE_CODE);
+    std::atomic<bool> finished{false};
+    std::thread watchdog([&] {
+        for (int i = 0; i < 600 && !finished; ++i) std::this_thread::sleep_for(50ms);
+        if (!finished) {
+            std::fprintf(stderr, "player calls hung\n");
+            std::abort();
+        }
+    });
+    auto hammer = [&](unsigned seed) {
+        std::vector<unsigned char> buf(48 * 36 * 3);
+        for (int i = 0; i < 150; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            switch ((seed >> 16) % 12) {
+                case 0: openFile(files[(seed >> 8) % files.size()]); break;
+                case 1: PlayerModule_Start(); break;
+                case 2: PlayerModule_Pause(); break;
+                case 3: PlayerModule_Stop(); break;
+                case 4: PlayerModule_Close(); break;
+                case 5: PlayerModule_SetPos(static_cast<float>((seed >> 4) % 1001) / 1000.0f); break;
+                case 6: PlayerModule_GetFrame(buf.data(), 48, 36); break;
+                case 7: pos(); break;
+                case 8: duration(); break;
+                case 9: PlayerModule_SetVolume(static_cast<int>((seed >> 3) % 70000)); break;
+                default: std::this_thread::sleep_for(5ms); break;
+            }
+        }
+    };
+    std::thread other(hammer, 7u);
+    hammer(11u);
+    other.join();
+    finished = true;
+    watchdog.join();
+    PlayerModule_Close();
+    EXPECT_EQ(pos(), 0.0f);
+}
