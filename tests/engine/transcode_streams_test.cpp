@@ -123,6 +123,57 @@ TEST_F(TranscodeStreams, FrameRateTableAndSourceRate) {
     }
 }
 
+TEST_F(TranscodeStreams, RealMediaSourcePicturesAreStampedInOrder) {
+    const std::string src = dir.file("src.rm");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i testsrc2=size=176x144:rate=25:duration=2 -f lavfi -i sine=sample_rate=44100:d=2 "
+                       "-c:v rv20 -c:a ac3 -shortest " + testmedia::shellQuote(src)));
+    AVConvert job;
+    convert(job, src, dir.file("from-rm.mp4"), 0, 2);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_NEAR(streamDuration(dir.file("from-rm.mp4"), "v:0"), 2.0, 0.2);
+    EXPECT_NEAR(streamDuration(dir.file("from-rm.mp4"), "a:0"), 2.0, 0.2);
+}
+
+TEST_F(TranscodeStreams, RmOutputKeepsTheSourceRate) {
+    const std::string src = make("src.mp4", spec(2, "176x144", 44100));
+    AVConvert job;
+    Settings s;
+    s.videoCodecId = codecmap::kVideoRv20;
+    s.audioCodecId = codecmap::kAudioAc3;
+    s.width = 176;
+    s.height = 144;
+    s.frameRate = 29.97;
+    s.sampleRate = 44100;
+    convert(job, src, dir.file("out.rm"), 0, 2, s);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const auto info = testmedia::probe(dir.file("out.rm"));
+    ASSERT_TRUE(info.video());
+    EXPECT_EQ(info.video()->frameRate, "25/1");
+}
+
+TEST_F(TranscodeStreams, DescriptiveTagsAreCopied) {
+    testmedia::ClipSpec s = spec(1, "160x120", 44100);
+    s.extraArgs += " -metadata title=Holiday -metadata artist=Someone -metadata encoder_note=dropped";
+    const std::string src = make("tagged.mp4", s);
+    AVConvert job;
+    convert(job, src, dir.file("tagged-out.mp4"), 0, 1);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    std::string tags;
+    testmedia::runCommand("ffprobe -v error -show_entries format_tags=title,artist -of csv=p=0 " +
+                              testmedia::shellQuote(dir.file("tagged-out.mp4")),
+                          &tags);
+    EXPECT_NE(tags.find("Holiday"), std::string::npos) << tags;
+    EXPECT_NE(tags.find("Someone"), std::string::npos) << tags;
+}
+
+TEST_F(TranscodeStreams, MissingOutputFolderFailsTheRow) {
+    const std::string src = make("src.mp4", spec(1, "160x120", 44100));
+    AVConvert job;
+    convert(job, src, dir.file("no-such-folder/out.mp4"), 0, 1);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("no-such-folder")));
+}
+
 struct EncoderCase {
     const char* name;
     const char* extension;
