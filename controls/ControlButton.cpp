@@ -17,6 +17,8 @@ CControlButton::CControlButton(QWidget* parent, int controlId, const QString& te
     : QPushButton(text, parent), m_controlId(controlId) {
     SetControlId(this, controlId);
     setMouseTracking(true);
+    // Command buttons show the hand; windows unsetCursor() where they want the arrow.
+    setCursor(artwork::Cursor(artwork::kHandCursor));
     m_hoverTimer.setSingleShot(true);
     m_hoverTimer.setInterval(1);
     connect(&m_hoverTimer, &QTimer::timeout, this, &CControlButton::onHoverTime);

@@ -7,6 +7,7 @@
 // corner at their own size: larger ones are cut at the button's size, smaller ones
 // leave the rest unpainted. It still emits clicked() like any QPushButton.
 //
+// The pointer over it is the hand (cursor 262) unless the window unsets it.
 // Callers switch looks (enabled/disabled, play/pause) with SetBitmaps and then
 // setEnabled. UI thread only.
 
