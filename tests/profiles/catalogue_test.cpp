@@ -10,6 +10,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
 #include <libavutil/log.h>
 }
@@ -350,12 +351,14 @@ enum class Opened { Yes, Refused, NoEncoder };
 
 // Opens the encoder of a video encoder name the way a conversion does: no B-frames,
 // a GOP of 12, H.264 with Main profile and its quantiser limits.
-Opened openVideo(std::string_view name, int width, int height, std::string_view frameRate, int bitRate) {
+Opened openVideo(std::string_view name, int width, int height, std::string_view frameRate, int bitRate,
+                 CodecContext* keep = nullptr, bool globalHeader = false) {
     const int id = VideoCodecIdFromName(name).value_or(-1);
     const char* encoderName = codecmap::videoEncoderName(id);
     const AVCodec* codec = encoderName ? avcodec_find_encoder_by_name(encoderName) : nullptr;
     if (!codec) return Opened::NoEncoder;
     CodecContext ctx(avcodec_alloc_context3(codec));
+    if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     ctx->bit_rate = bitRate;
     ctx->width = width;
     ctx->height = height;
@@ -379,21 +382,27 @@ Opened openVideo(std::string_view name, int width, int height, std::string_view 
     }
     const int result = avcodec_open2(ctx.get(), codec, &options);
     av_dict_free(&options);
-    return result < 0 ? Opened::Refused : Opened::Yes;
+    if (result < 0) return Opened::Refused;
+    if (keep) *keep = std::move(ctx);
+    return Opened::Yes;
 }
 
-Opened openAudio(std::string_view name, int sampleRate, int channels, int bitRate) {
+Opened openAudio(std::string_view name, int sampleRate, int channels, int bitRate, CodecContext* keep = nullptr,
+                 bool globalHeader = false) {
     const int id = AudioCodecIdFromName(name).value_or(-1);
     const char* encoderName = codecmap::audioEncoderName(id);
     const AVCodec* codec = encoderName ? avcodec_find_encoder_by_name(encoderName) : nullptr;
     if (!codec) return Opened::NoEncoder;
     CodecContext ctx(avcodec_alloc_context3(codec));
+    if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     ctx->bit_rate = bitRate;
     ctx->sample_rate = sampleRate;
     av_channel_layout_default(&ctx->ch_layout, channels);
     ctx->sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
     ctx->time_base = {1, sampleRate};
-    return avcodec_open2(ctx.get(), codec, nullptr) < 0 ? Opened::Refused : Opened::Yes;
+    if (avcodec_open2(ctx.get(), codec, nullptr) < 0) return Opened::Refused;
+    if (keep) *keep = std::move(ctx);
+    return Opened::Yes;
 }
 
 // What a preset offers, combination by combination, and which ones did not open.
@@ -505,5 +514,85 @@ TEST(OtherPresetEncoders, EveryOfferedCombinationOpensWhereTheEncoderExists) {
     EXPECT_TRUE(report.missingEncoders.empty() || report.missingEncoders == std::set<std::string>{"AMR_NB"})
         << missing;
 }
+
+// ---- The profile's container takes what its preset offers ----
+
+struct OutputFree {
+    void operator()(AVFormatContext* oc) const {
+        if (oc->pb) {
+            uint8_t* buffer = nullptr;
+            avio_close_dyn_buf(oc->pb, &buffer);
+            av_free(buffer);
+            oc->pb = nullptr;
+        }
+        avformat_free_context(oc);
+    }
+};
+using OutputContext = std::unique_ptr<AVFormatContext, OutputFree>;
+
+// Writes the header of an in-memory file with the muxer the extension selects, holding
+// one opened video encoder (unless audio-only) and one audio encoder.
+bool containerTakes(const std::string& extension, const Preset& p, std::string_view videoEncoder,
+                    std::string_view audioEncoder) {
+    AVFormatContext* raw = nullptr;
+    if (avformat_alloc_output_context2(&raw, nullptr, nullptr, ("check" + extension).c_str()) < 0) return false;
+    OutputContext oc(raw);
+    const bool globalHeader = (oc->oformat->flags & AVFMT_GLOBALHEADER) != 0;
+    CodecContext video, audio;
+    if (!p.audioOnly) {
+        PictureSize size;
+        ParsePictureSize(p.resolutions.chosen, size);
+        if (openVideo(videoEncoder, size.width, size.height, p.frameRates.chosen,
+                      SettingsNumberValue(p.videoBitRates.chosen), &video, globalHeader) != Opened::Yes)
+            return false;
+    }
+    const AudioEncoderRule rule = AudioRuleFor(audioEncoder);
+    if (openAudio(audioEncoder, SettingsNumberValue(rule.sampleRates.chosen),
+                  ChannelsFromText(rule.channels.chosen).value_or(2), SettingsNumberValue(rule.bitRates.chosen),
+                  &audio, globalHeader) != Opened::Yes)
+        return false;
+    for (AVCodecContext* encoder : {video.get(), audio.get()}) {
+        if (!encoder) continue;
+        AVStream* st = avformat_new_stream(oc.get(), nullptr);
+        if (!st || avcodec_parameters_from_context(st->codecpar, encoder) < 0) return false;
+        st->time_base = encoder->time_base;
+    }
+    if (!(oc->oformat->flags & AVFMT_NOFILE) && avio_open_dyn_buf(&oc->pb) < 0) return false;
+    return avformat_write_header(oc.get(), nullptr) >= 0;
+}
+
+class ProfileContainers : public ::testing::TestWithParam<int> {
+protected:
+    static void SetUpTestSuite() { av_log_set_level(AV_LOG_QUIET); }
+};
+
+// The MPEG program-stream muxer takes 16-bit PCM only big-endian (LPCM), so the
+// PCM_S16LE entry of the two PS3 MPEG-2 program-stream presets cannot be written as
+// offered. Kept as the presets list it; the conversion of such a row fails cleanly.
+const std::set<std::string> kKnownContainerRefusals = {"91204 MPEG2VIDEO + PCM_S16LE",
+                                                       "91205 MPEG2VIDEO + PCM_S16LE"};
+
+TEST_P(ProfileContainers, EveryEncoderPairIsAcceptedByTheProfilesContainer) {
+    const ProfileEntry& entry = Profiles()[static_cast<std::size_t>(GetParam())];
+    const Preset* p = FindPreset(entry.code);
+    ASSERT_NE(p, nullptr);
+    const std::string extension = ExtensionFromProfile(entry.displayText);
+    const std::vector<std::string_view> videoEncoders =
+        p->audioOnly ? std::vector<std::string_view>{""}
+                     : std::vector<std::string_view>(p->videoEncoders.items.begin(), p->videoEncoders.items.end());
+    std::set<std::string> refused;
+    for (auto video : videoEncoders)
+        for (auto audio : p->audioEncoders.items)
+            if (!containerTakes(extension, *p, video, audio))
+                refused.insert(std::to_string(p->code) + " " + std::string(video) + (video.empty() ? "" : " + ") +
+                               std::string(audio));
+    std::set<std::string> expected;
+    for (const auto& known : kKnownContainerRefusals)
+        if (known.starts_with(std::to_string(p->code) + " ")) expected.insert(known);
+    EXPECT_EQ(refused, expected) << extension;
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfileList, ProfileContainers, ::testing::Range(0, kProfileCount),
+                         [](const ::testing::TestParamInfo<int>& info) { return "entry" + std::to_string(info.param); });
 
 }  // namespace
