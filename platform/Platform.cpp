@@ -56,7 +56,11 @@ QStringList WindowsFilterToQt(const QString& windowsFilter) {
         const QString& patterns = parts[i + 1];
         if (description.isEmpty() && patterns.isEmpty()) break;
         QStringList list = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (QString& pattern : list) pattern = pattern.trimmed();
+        for (QString& pattern : list) {
+            pattern = pattern.trimmed();
+            // "*.*" means every file on Windows; here it would skip names without a dot.
+            if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+        }
         list.removeAll(QString());
         if (list.isEmpty()) continue;
         filters << QStringLiteral("%1 (%2)").arg(stripPatternSuffix(description), list.join(QLatin1Char(' ')));

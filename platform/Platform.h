@@ -43,7 +43,8 @@ QString ShellErrorReason(int code);
 
 // Converts a Windows-style filter ("desc|pat;pat|desc|pat||") to Qt name filters
 // ("desc (pat pat)"). A trailing "(...)" already in a description is replaced by
-// the real pattern list, so the shown patterns are the ones applied.
+// the real pattern list, so the shown patterns are the ones applied; "*.*" (every
+// file on Windows) becomes "*", which is every file here.
 QStringList WindowsFilterToQt(const QString& windowsFilter);
 
 class Platform {

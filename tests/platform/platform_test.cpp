@@ -34,7 +34,7 @@ TEST(ShellReasons, TextsAreExactIncludingTheTrailingBlank) {
 TEST(FilterConversion, EveryPairBecomesOneQtFilterWithItsRealPatterns) {
     const QStringList filters = WindowsFilterToQt(QString::fromLatin1(kAddFilter));
     ASSERT_EQ(filters.size(), 5);
-    EXPECT_EQ(filters[0], "All files (*.*)");
+    EXPECT_EQ(filters[0], "All files (*)");  // files without a dot too
     EXPECT_EQ(filters[1], "All media files (*.flv *.swf *.mov *.qt *.avi)");
     EXPECT_EQ(filters[2], "Flash files (*.flv)");
     EXPECT_EQ(filters[3], "Real Media Files (*.rm *.rmvb)");
