@@ -1,0 +1,113 @@
+// The real desktop's dialogs, answered by a timer on the offscreen platform: the
+// message box shows the exact text as plain text with the right title and
+// buttons; the file chooser takes the converted filters and returns every chosen
+// file; cancelling any chooser returns nothing. Nothing here opens a program.
+#include "platform/LinuxPlatform.h"
+
+#include "tests/support/QtTestApp.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs `answer` on the first modal dialog that appears while `run` blocks.
+template <class Dialog>
+void whenModal(std::function<void(Dialog*)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+TEST(LinuxDialogs, MessageBoxShowsPlainTextWithTheDefaultCaptionAndAnswers) {
+    LinuxPlatform desktop;
+    QString title, text;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenModal<QMessageBox>([&](QMessageBox* box) {
+        title = box->windowTitle();
+        text = box->text();
+        format = box->textFormat();
+        icon = box->icon();
+        box->button(QMessageBox::Yes)->click();
+    });
+    const MessageResult result = desktop.MessageBox(nullptr, "File:<b>x</b>.avi is invalid!", QString(),
+                                                    MessageButtons::YesNo, MessageIcon::Exclamation);
+    EXPECT_EQ(result, MessageResult::Yes);
+    EXPECT_EQ(text, "File:<b>x</b>.avi is invalid!");
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_FALSE(title.isEmpty());
+
+    whenModal<QMessageBox>([&](QMessageBox* box) {
+        title = box->windowTitle();
+        box->button(QMessageBox::Ok)->click();
+    });
+    Platform& platform = desktop;
+    EXPECT_EQ(platform.MessageBox(nullptr, "Please add video files!", "Clip"), MessageResult::Ok);
+    EXPECT_EQ(title, "Clip");
+}
+
+TEST(LinuxDialogs, FileChooserUsesTheConvertedFiltersAndReturnsEveryChosenFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {"a.avi", "B.AVI", "notes.txt"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    LinuxPlatform desktop;
+    QStringList filters;
+    QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    whenModal<QFileDialog>([&](QFileDialog* chooser) {
+        filters = chooser->nameFilters();
+        mode = chooser->fileMode();
+        chooser->setDirectory(dir.path());
+        chooser->selectFile("\"a.avi\" \"B.AVI\"");
+        static_cast<QDialog*>(chooser)->accept();  // QFileDialog's own accept is protected
+    });
+    const QStringList chosen = desktop.ChooseOpenFiles(nullptr, "All files (*.*)|*.*|AVI files(*.avi)|*.avi||");
+    EXPECT_EQ(filters, (QStringList{"All files (*)", "AVI files (*.avi)"}));
+    EXPECT_EQ(mode, QFileDialog::ExistingFiles);
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_TRUE(chosen.contains(dir.filePath("a.avi")));
+    EXPECT_TRUE(chosen.contains(dir.filePath("B.AVI")));
+
+    whenModal<QFileDialog>([](QFileDialog* chooser) { chooser->reject(); });
+    EXPECT_TRUE(desktop.ChooseOpenFiles(nullptr, "AVI files(*.avi)|*.avi||").isEmpty());
+}
+
+TEST(LinuxDialogs, FolderChooserShowsItsTitleAndCancelGivesNothing) {
+    LinuxPlatform desktop;
+    QString title;
+    whenModal<QFileDialog>([&](QFileDialog* chooser) {
+        title = chooser->windowTitle();
+        chooser->reject();
+    });
+    EXPECT_TRUE(desktop.ChooseFolder(nullptr, "Please select output folder:").isEmpty());
+    EXPECT_EQ(title, "Please select output folder:");
+}
+
+TEST(LinuxDialogs, OpeningAMissingPathFailsWithItsReasonBeforeAnyProgramRuns) {
+    LinuxPlatform desktop;
+    const OpenResult result = desktop.OpenPath("/nonexistent-korbanix-folder/help.chm");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.code, 3);
+    EXPECT_EQ(result.reason, "The specified path was not found.");
+    EXPECT_EQ(desktop.OpenUrl("/nonexistent-korbanix-folder").code, 2);
+    EXPECT_FALSE(desktop.OpenUrl("file:///nonexistent-korbanix-folder/x").ok);
+    EXPECT_FALSE(desktop.OpenUrl("no scheme at all").ok);
+}
+
+}  // namespace
