@@ -101,8 +101,9 @@ void Player::frameSize(int* width, int* height) {
 
 bool Player::frame(unsigned char* buffer, int width, int height) {
     ApiLock lock(*this);
-    const AVFrame* picture = m_session ? m_session->picture() : nullptr;
-    if (!picture) picture = m_lastPicture.get();
+    // An open file shows its own picture (black until its first one is
+    // decoded); with none open, the last picture of the previous file stays.
+    const AVFrame* picture = m_session ? m_session->picture() : m_lastPicture.get();
     return m_converter.convert(picture, buffer, width, height);
 }
 

@@ -4,9 +4,21 @@
 
 #include "tests/player/PlayerTestSupport.h"
 
+#include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace {
+
+// Writes `count` fixed pseudo-random bytes at `offset` (creating the file when
+// needed): the same bytes on every run, so a damaged file is damaged alike.
+void writeNoise(const std::string& path, std::uintmax_t offset, std::uintmax_t count) {
+    std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!f) f.open(path, std::ios::out | std::ios::binary);
+    f.seekp(static_cast<std::streamoff>(offset));
+    std::mt19937 gen(12345);
+    for (std::uintmax_t i = 0; i < count; ++i) f.put(static_cast<char>(gen() & 0xFF));
+}
 
 // Calls that must never crash or block, whatever state the player is in.
 void exerciseEveryCall() {
@@ -41,9 +53,11 @@ TEST_F(PlayerModuleTest, DamagedAndMissingFilesFailToOpenAndLaterCallsStaySafe) 
     std::string text = dir.file("notes.mp4");
     std::ofstream(text) << "this is not a media file\n";
     std::string truncated = dir.file("truncated.mp4");
-    ASSERT_EQ(runCommand("head -c 1500 " + shellQuote(good) + " > " + shellQuote(truncated)), 0);
+    ASSERT_EQ(runCommand("(head -c 1500 " + shellQuote(good) + " > " + shellQuote(truncated) + ")"), 0);
     std::string noise = dir.file("noise.avi");
-    ASSERT_EQ(runCommand("head -c 20000 /dev/urandom > " + shellQuote(noise)), 0);
+    writeNoise(noise, 0, 20000);
+    ASSERT_EQ(std::filesystem::file_size(truncated), 1500u);
+    ASSERT_EQ(std::filesystem::file_size(noise), 20000u);
     std::string empty = dir.file("empty.mpg");
     std::ofstream(empty).close();
 
@@ -370,4 +384,35 @@ TEST_F(PlayerModuleTest, CallsFromSeveralThreadsAtOnceNeitherCrashNorHang) {
     watchdog.join();
     PlayerModule_Close();
     EXPECT_EQ(pos(), 0.0f);
+}
+
+TEST_F(PlayerModuleTest, TruncatedAndCorruptedFilesPlayWhatTheyHaveAndEnd) {
+    std::string whole = dir.file("whole.ts");
+    testmedia::ClipSpec spec;
+    spec.seconds = 1.5;
+    spec.videoSize = "160x120";
+    spec.extraArgs = "-c:v mpeg2video -c:a mp2";
+    ASSERT_TRUE(makeClip(whole, spec));
+    auto size = std::filesystem::file_size(whole);
+    std::string cut = dir.file("cut.ts");
+    ASSERT_EQ(runCommand("(head -c " + std::to_string(size / 2) + " " + shellQuote(whole) + " > " + shellQuote(cut) + ")"), 0);
+    ASSERT_EQ(std::filesystem::file_size(cut), size / 2);
+    std::string garbled = dir.file("garbled.ts");
+    std::filesystem::copy_file(whole, garbled);
+    writeNoise(garbled, size / 3, size / 4);
+    for (const std::string& path : {cut, garbled}) {
+        SCOPED_TRACE(path);
+        g_endCalls = 0;
+        ASSERT_NE(openFile(path), -1);
+        PlayerModule_Start();
+        std::vector<unsigned char> buf(40 * 30 * 3);
+        EXPECT_TRUE(waitFor(
+            [&] {
+                PlayerModule_GetFrame(buf.data(), 40, 30);
+                return g_endCalls.load() > 0;
+            },
+            6s));
+        PlayerModule_Stop();
+        PlayerModule_Close();
+    }
 }
