@@ -12,8 +12,11 @@ namespace {
 
 void chooseStreams(SourceFile& source) {
     for (unsigned i = 0; i < source.input->nb_streams; ++i) {
-        const AVMediaType type = source.input->streams[i]->codecpar->codec_type;
-        if (type == AVMEDIA_TYPE_VIDEO) source.videoIndex = static_cast<int>(i);
+        const AVStream* stream = source.input->streams[i];
+        const AVMediaType type = stream->codecpar->codec_type;
+        // Cover art of a music file is one still picture, not the file's video.
+        const bool coverArt = stream->disposition & AV_DISPOSITION_ATTACHED_PIC;
+        if (type == AVMEDIA_TYPE_VIDEO && !coverArt) source.videoIndex = static_cast<int>(i);
         else if (type == AVMEDIA_TYPE_AUDIO) source.audioIndex = static_cast<int>(i);
     }
 }

@@ -45,6 +45,21 @@ TEST_F(TranscodeStreams, AudioOnlySourceHonoursTheClipOnTheAudioClock) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("tone.THM"))) << "no picture, no thumbnail";
 }
 
+TEST_F(TranscodeStreams, CoverArtIsNotTakenForVideo) {
+    const std::string cover = dir.file("cover.png"), song = dir.file("song.mp3");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=64x64 -frames:v 1 " + testmedia::shellQuote(cover)));
+    ASSERT_TRUE(ffmpeg("-f lavfi -i sine=sample_rate=44100:d=2 -i " + testmedia::shellQuote(cover) +
+                       " -map 0 -map 1 -c:a libmp3lame -c:v png -disposition:v attached_pic " +
+                       testmedia::shellQuote(song)));
+    AVConvert job;
+    convert(job, song, dir.file("song.mp4"), 0, 2);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const auto info = testmedia::probe(dir.file("song.mp4"));
+    EXPECT_FALSE(info.video());
+    ASSERT_TRUE(info.audio());
+    EXPECT_NEAR(streamDuration(dir.file("song.mp4"), "a:0"), 2.0, 0.2);
+}
+
 TEST_F(TranscodeStreams, VideoOnlySourceHonoursTheClipOnTheVideoClock) {
     const std::string src = make("silent.mp4", spec(4, "160x120", 0));
     AVConvert job;
