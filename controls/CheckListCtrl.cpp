@@ -79,8 +79,10 @@ CCheckListCtrl::CCheckListCtrl(QWidget* parent, int controlId) : QTableWidget(pa
 }
 
 CCheckListCtrl::~CCheckListCtrl() {
-    // Rows die with the model; stop listening first so no handler sees a half-gone list.
+    // Rows and selection die in the base classes' destructors, after our members:
+    // stop listening first so no handler runs on a half-destroyed list.
     disconnect(model(), nullptr, this, nullptr);
+    disconnect(this, nullptr, this, nullptr);
 }
 
 void CCheckListCtrl::AddExtendedStyle(unsigned styles) {
