@@ -5,11 +5,25 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QTextStream>
 #include <QTimer>
 
 namespace {
 constexpr int kScreenshotDelayMs = 2000;
+
+// What the smoke run checks besides the picture: one line per task.
+void reportTasks(TaskList& tasks) {
+    QTextStream out(stdout);
+    for (int row = 0; row < tasks.Count(); ++row) {
+        QStringList columns;
+        for (int column = TaskList::kSource; column < TaskList::kDuration; ++column)
+            columns << tasks.Text(row, static_cast<TaskList::Column>(column));
+        out << "task " << row << ": " << columns.join(" | ") << " | "
+            << (tasks.IsChecked(row) ? "checked" : "unchecked") << "\n";
+    }
+    out.flush();
 }
+}  // namespace
 
 CTolvaneAVConverterApp::CTolvaneAVConverterApp(QStringList filesToAdd)
     : m_filesToAdd(std::move(filesToAdd)),
@@ -27,6 +41,7 @@ bool CTolvaneAVConverterApp::InitInstance() {
             QScreen* screen = QGuiApplication::primaryScreen();
             const QPixmap shot = screen ? screen->grabWindow(0) : QPixmap();
             m_screenshotFailed = shot.isNull() || !shot.save(m_screenshotPath, "PNG");
+            reportTasks(dialog.taskList());
             dialog.onClose();
         });
     }

@@ -6,7 +6,8 @@
 // Files named on the command line (a desktop's "Open with") are added exactly as
 // files dropped on the window are. For unattended smoke runs, when the variable
 // KORBANIX_SCREENSHOT names a PNG file, the program saves a picture of the
-// screen there about two seconds after those files were added, and closes.
+// screen there about two seconds after those files were added, prints one line
+// per task to the standard output, and closes.
 // Needs a QApplication; UI thread only.
 
 #include <QString>

@@ -1,0 +1,155 @@
+// Start-up: the output folder from the configuration file (or the default,
+// created), the XDG fallback for an unwritable executable folder, the initial
+// control states, and the keys and commands that end (or must not end) the window.
+
+#include "AppTestSupport.h"
+
+#include "app/AppFolders.h"
+#include "app/MainWindowIds.h"
+#include "controls/ControlButton.h"
+#include "controls/artwork/Artwork.h"
+#include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
+#include "profiles/OutputSettings.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace apptest;
+using namespace mainwindow;
+
+namespace {
+
+void writeText(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+}  // namespace
+
+class StartupTest : public MainWindowTest {};
+
+TEST_F(StartupTest, WithoutIniTheDefaultFolderIsShownAndCreated) {
+    CTolvaneAVConverterDlg& window = open();
+    const QString expected = exeFolder() + "/OutPut";
+    EXPECT_EQ(window.outputFolderCombo()->currentText(), expected);
+    EXPECT_EQ(window.outputFolderCombo()->count(), 1);
+    EXPECT_TRUE(QFileInfo(expected).isDir());
+    EXPECT_EQ(window.folders().iniPath, exeFolder() + "/bin/Path_Registration.ini");
+    EXPECT_FALSE(QFileInfo::exists(window.folders().iniPath)) << "start-up writes nothing";
+}
+
+TEST_F(StartupTest, KeyInAnotherCaseGivesTheStoredFolder) {
+    writeText(exeFolder() + "/bin/Path_Registration.ini", "[INFO]\r\nPATH=/media/stored videos\r\n");
+    CTolvaneAVConverterDlg& window = open();
+    EXPECT_EQ(window.outputFolderCombo()->currentText(), "/media/stored videos");
+    EXPECT_EQ(window.outputFolder(), "/media/stored videos");
+    EXPECT_FALSE(QFileInfo::exists(exeFolder() + "/OutPut")) << "the default is not created";
+}
+
+TEST_F(StartupTest, MissingKeyGivesTheDefaultFolder) {
+    writeText(exeFolder() + "/bin/Path_Registration.ini", "[Info]\nOther=1\n");
+    CTolvaneAVConverterDlg& window = open();
+    EXPECT_EQ(window.outputFolderCombo()->currentText(), exeFolder() + "/OutPut");
+}
+
+TEST_F(StartupTest, StoredFolderIsShownOnTheNextStart) {
+    const QString chosen = QString::fromStdString(exeDir.file("chosen"));
+    {
+        CTolvaneAVConverterDlg& window = open();
+        ASSERT_TRUE(window.WriteOutputFolder(chosen));
+        dialog.reset();
+    }
+    CTolvaneAVConverterDlg& again = open();
+    EXPECT_EQ(again.outputFolderCombo()->currentText(), chosen);
+    EXPECT_EQ(ReadOutputFolder(again.folders().iniPath), chosen);
+}
+
+TEST_F(StartupTest, UnwritableExecutableFolderUsesTheUserFolders) {
+    fake.executableFolder = "/proc";  // no file can be created there, even by root
+    CTolvaneAVConverterDlg& window = open();
+    EXPECT_FALSE(window.folders().besideExecutable);
+    EXPECT_EQ(window.folders().iniPath, fake.userConfigFolder + "/bin/Path_Registration.ini");
+    EXPECT_EQ(window.outputFolderCombo()->currentText(), fake.videosFolder + "/OutPut");
+    EXPECT_TRUE(QFileInfo(fake.videosFolder + "/OutPut").isDir());
+    ASSERT_TRUE(window.WriteOutputFolder("/srv/out"));
+    EXPECT_EQ(ReadOutputFolder(fake.userConfigFolder + "/bin/Path_Registration.ini"), "/srv/out");
+}
+
+TEST_F(StartupTest, InitialStatesFollowTheSkinTable) {
+    CTolvaneAVConverterDlg& window = open();
+    for (int id : {kAdd, kFindTarget, kBrowse, kHelp, kClose, kMinimise, kAbout, kVolumePicture})
+        EXPECT_TRUE(window.button(id)->isEnabled()) << id;
+    for (int id : {kClip, kConvert, kCut, kEmpty, kMerge, kFileInfo, kSetting, kPlay, kStop})
+        EXPECT_FALSE(window.button(id)->isEnabled()) << id;
+    // Disabled buttons wear their disabled pictures.
+    EXPECT_EQ(window.button(kConvert)->NormalImage(), artwork::Bitmap(279));
+    EXPECT_EQ(window.button(kAdd)->HoverImage(), artwork::Bitmap(178));
+    EXPECT_EQ(window.button(kAdd)->NormalImage(), artwork::Bitmap(177));
+    EXPECT_TRUE(window.button(kAdd)->HasShape());
+    EXPECT_FALSE(window.button(kMerge)->HasShape());
+    EXPECT_TRUE(window.taskListControl()->isHidden());
+    EXPECT_FALSE(window.positionSlider()->isEnabled());
+    EXPECT_TRUE(window.volumeSlider()->isEnabled());
+    EXPECT_EQ(window.volumeSlider()->GetPos(), 30000);
+    EXPECT_EQ(window.volumeSlider()->GetRangeMax(), 100000);
+    EXPECT_EQ(window.positionSlider()->GetRangeMax(), 1000);
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+    EXPECT_EQ(window.preview().volumeLevel(), 65535);
+    EXPECT_EQ(player.count("Initialize"), 1);
+    EXPECT_EQ(window.windowTitle(), "Korbanix");
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.size(), MapDialogSize(QSize(503, 307), window.font()));
+    EXPECT_NE(FindControl(&window, kRemoveHidden), nullptr);
+    EXPECT_TRUE(FindControl(&window, kRemoveHidden)->isHidden());
+}
+
+TEST_F(StartupTest, ProfileComboHoldsTheSixteenProfilesWithEntryZeroLoaded) {
+    CurrentOutputSettings().profileCode = 0;
+    CTolvaneAVConverterDlg& window = open();
+    QComboBox* profiles = window.profileCombo();
+    ASSERT_EQ(profiles->count(), 16);
+    EXPECT_EQ(profiles->currentIndex(), 0);
+    EXPECT_EQ(profiles->itemText(0), " PS3 H.264 Video(*.mp4)");
+    EXPECT_EQ(profiles->itemText(12), " PSP  MPEG4 Video(*.mp4)");
+    EXPECT_EQ(profiles->itemText(15), " WMA -Windows Media Audio(*.wma)");
+    EXPECT_EQ(CurrentOutputSettings().profileCode, 91200);
+    EXPECT_EQ(CurrentOutputSettings().resolutionChoice, "480*320");
+}
+
+TEST_F(StartupTest, EnterAndEscapeDoNotEndTheWindowButCloseDoes) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy finished(&window, &QDialog::finished);
+    for (QWidget* target : {static_cast<QWidget*>(&window), window.outputFolderCombo()->focusProxy()
+                                                                   ? window.outputFolderCombo()->focusProxy()
+                                                                   : window.outputFolderCombo()}) {
+        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Enter);
+        QTest::keyClick(target, Qt::Key_Escape);
+    }
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_EQ(player.count("Close"), 0);
+
+    window.button(kClose)->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(player.count("Close"), 1) << "the player is closed before the window ends";
+}
+
+TEST_F(StartupTest, WindowManagerCloseClosesThePlayer) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(player.count("Close"), 1);
+}

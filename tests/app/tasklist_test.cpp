@@ -1,0 +1,291 @@
+// The task list: Add and drop with their row rules, invalid files, doubled
+// separators, time texts, removal and selection, the button states, Delete from
+// any control, the header box, the profile change, the file information texts
+// and the capacity limit.
+
+#include "AppTestSupport.h"
+
+#include "app/MainWindowIds.h"
+#include "app/TaskList.h"
+#include "controls/CheckListCtrl.h"
+#include "controls/ControlButton.h"
+#include "engine/AVConvert.h"
+#include "profiles/OutputSettings.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace apptest;
+using namespace mainwindow;
+
+namespace {
+
+const QString kProfile0 = " PS3 H.264 Video(*.mp4)";
+
+std::vector<bool> enabledStates(CTolvaneAVConverterDlg& window, std::initializer_list<int> ids) {
+    std::vector<bool> states;
+    for (int id : ids) states.push_back(window.button(id)->isEnabled());
+    return states;
+}
+
+}  // namespace
+
+class TaskListTest : public MainWindowTest {
+protected:
+    CTolvaneAVConverterDlg& withRows(const QStringList& paths) {
+        CTolvaneAVConverterDlg& window = open();
+        window.AddPaths(paths);
+        return window;
+    }
+    const Media& media() { return SharedMedia(); }
+};
+
+TEST_F(TaskListTest, AddingThreeFilesToTwoRowsAppendsThemCheckedInOrder) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA, media().clipB});
+    window.profileCombo()->setCurrentIndex(9);
+    const QString profile = window.profileCombo()->currentText();
+    window.taskList().SetChecked(0, false);
+
+    fake.fileChoices.push_back({media().clipC, media().audio, media().clipA});
+    window.button(kAdd)->click();
+
+    ASSERT_EQ(fake.fileChooserCalls.size(), 1u);
+    EXPECT_EQ(fake.fileChooserCalls[0].windowsFilter.left(40), "All files (*.*)|*.*|All media files|*.fl");
+    EXPECT_TRUE(fake.fileChooserCalls[0].windowsFilter.endsWith("|MPEG-4 Audio(*.m4a)|*.m4a||"));
+    TaskList& tasks = window.taskList();
+    ASSERT_EQ(tasks.Count(), 5);
+    const QString expected[] = {media().clipA, media().clipB, media().clipC, media().audio, media().clipA};
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(tasks.Text(row, TaskList::kSource), expected[row]);
+    for (int row = 2; row < 5; ++row) {
+        EXPECT_TRUE(tasks.IsChecked(row));
+        EXPECT_EQ(tasks.Text(row, TaskList::kStatus), " Ready");
+        EXPECT_EQ(tasks.Text(row, TaskList::kFormat), profile);
+        EXPECT_EQ(tasks.Text(row, TaskList::kStart), "00:00:00");
+        EXPECT_EQ(tasks.Text(row, TaskList::kEnd), "00:00:01");
+        EXPECT_EQ(tasks.Text(row, TaskList::kDuration), "1");
+    }
+    EXPECT_FALSE(tasks.IsChecked(0)) << "earlier rows keep their state";
+    EXPECT_TRUE(window.taskListControl()->isVisible() || !window.taskListControl()->isHidden());
+    EXPECT_EQ(enabledStates(window, {kEmpty, kConvert, kClip, kCut, kFileInfo, kSetting, kMerge, kPlay, kStop}),
+              std::vector<bool>(9, true));
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopUnchecked) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA});
+    window.DropFiles({media().clipB, media().clipC, media().audio});
+    TaskList& tasks = window.taskList();
+    ASSERT_EQ(tasks.Count(), 4);
+    EXPECT_EQ(tasks.Text(0, TaskList::kSource), media().audio);
+    EXPECT_EQ(tasks.Text(1, TaskList::kSource), media().clipC);
+    EXPECT_EQ(tasks.Text(2, TaskList::kSource), media().clipB);
+    EXPECT_EQ(tasks.Text(3, TaskList::kSource), media().clipA);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_FALSE(tasks.IsChecked(row));
+        EXPECT_EQ(tasks.Text(row, TaskList::kFormat), "");
+        EXPECT_EQ(tasks.Text(row, TaskList::kStatus), " Ready");
+    }
+    EXPECT_EQ(tasks.FirstSelected(), 0);
+    EXPECT_TRUE(window.button(kMerge)->isEnabled());
+    EXPECT_EQ(CurrentFileInfoTexts().filePath, media().audio) << "the selected row's information";
+}
+
+TEST_F(TaskListTest, DropOfAnAddressThatIsNoFileAddsNothing) {
+    CTolvaneAVConverterDlg& window = open();
+    window.DropFiles({});
+    EXPECT_EQ(window.taskList().Count(), 0);
+    EXPECT_TRUE(window.taskListControl()->isHidden());
+}
+
+TEST_F(TaskListTest, InvalidFilesAreRefusedWithTheirNameAndTheRestAdded) {
+    CTolvaneAVConverterDlg& window = open();
+    const QString missing = QString::fromStdString(media().dir.file("gone.mp4"));
+    window.AddPaths({media().broken, media().clipA, missing});
+    window.DropFiles({media().broken});
+    EXPECT_EQ(window.taskList().Count(), 1);
+    EXPECT_EQ(fake.messageTexts(), QStringList({"File:broken.mp4 is invalid!", "File:gone.mp4 is invalid!",
+                                                "File:broken.mp4 is invalid!"}));
+}
+
+TEST_F(TaskListTest, ClickOnARowWhoseFileVanishedShowsTheFullPath) {
+    const QString copy = QString::fromStdString(exeDir.file("vanishing.avi"));
+    ASSERT_TRUE(QFile::copy(media().clipA, copy));
+    CTolvaneAVConverterDlg& window = withRows({copy});
+    QFile::remove(copy);
+    window.taskListControl()->SelectAndFocus(0);
+    window.ClickTask();
+    EXPECT_EQ(fake.messageTexts(), QStringList({"File:" + copy + " invalid!"}));
+    EXPECT_EQ(window.taskList().Count(), 1) << "the row stays";
+}
+
+TEST_F(TaskListTest, DoubledSeparatorsAreReduced) {
+    EXPECT_EQ(TaskList::ReduceDoubledSeparators("/a//b///c.mp4"), "/a/b/c.mp4");
+    EXPECT_EQ(TaskList::ReduceDoubledSeparators("name.mp4"), "name.mp4");
+    CTolvaneAVConverterDlg& window = open();
+    QString doubled = media().clipA;
+    doubled.replace("/", "//");
+    window.DropFiles({doubled});
+    ASSERT_EQ(window.taskList().Count(), 1);
+    EXPECT_EQ(window.taskList().Text(0, TaskList::kSource), media().clipA);
+}
+
+TEST_F(TaskListTest, LongFileShowsItsHoursMinutesAndSeconds) {
+    // 3725 s of silence as FLAC: small and quick to make, exact length.
+    const std::string path = exeDir.file("long.flac");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -v error -y -f lavfi -i anullsrc=r=8000:cl=mono -t 3725 -c:a flac " +
+                                    testmedia::shellQuote(path)),
+              0);
+    CTolvaneAVConverterDlg& window = withRows({QString::fromStdString(path)});
+    ASSERT_EQ(window.taskList().Count(), 1);
+    EXPECT_EQ(window.taskList().Text(0, TaskList::kEnd), "01:02:05");
+    EXPECT_EQ(window.taskList().Text(0, TaskList::kDuration), "3725");
+    window.taskListControl()->SelectAndFocus(0);
+    ASSERT_TRUE(window.LoadSelectedFileInfo());
+    EXPECT_EQ(CurrentFileInfoTexts().mediaLength, "01:02:05");
+    EXPECT_EQ(CurrentFileInfoTexts().sampleRate, "8000");
+    EXPECT_EQ(CurrentFileInfoTexts().channels, "1");
+    EXPECT_EQ(CurrentFileInfoTexts().frameRate, " 0.00 fps") << "no pictures, no division by zero";
+}
+
+TEST_F(TaskListTest, FileInformationTextsOfAVideo) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA});
+    window.taskListControl()->SelectAndFocus(0);
+    window.ClickTask();
+    const FileInfoTexts& texts = CurrentFileInfoTexts();
+    EXPECT_EQ(texts.filePath, media().clipA);
+    EXPECT_EQ(texts.mediaLength, "00:00:01");
+    EXPECT_EQ(texts.frameRate, "25.00 fps");
+    EXPECT_EQ(texts.width, "64");
+    EXPECT_EQ(texts.height, "48");
+    EXPECT_EQ(texts.sampleRate, "44100");
+    EXPECT_EQ(texts.channels, "2");
+    window.button(kFileInfo)->click();
+    EXPECT_EQ(modalClasses, QStringList({"CFileInfomation"}));
+}
+
+TEST_F(TaskListTest, RemovalSelectsTheNextRowAndUpdatesButtons) {
+    CTolvaneAVConverterDlg& window =
+        withRows({media().clipA, media().clipB, media().clipC, media().audio, media().clipA});
+    TaskList& tasks = window.taskList();
+    CCheckListCtrl* list = window.taskListControl();
+
+    list->SelectAndFocus(4);  // the last of five
+    window.RemoveTask();
+    EXPECT_EQ(tasks.Count(), 4);
+    EXPECT_EQ(tasks.Selected(), std::vector<int>({3}));
+
+    list->clearSelection();
+    list->SelectAndFocus(1);
+    list->SelectAndFocus(2);
+    window.RemoveTask();  // one row per command, the first selected
+    EXPECT_EQ(tasks.Count(), 3);
+    EXPECT_EQ(tasks.Text(1, TaskList::kSource), media().clipC);
+    EXPECT_EQ(tasks.FirstSelected(), 1);
+
+    list->clearSelection();
+    window.RemoveTask();  // nothing selected: nothing happens
+    EXPECT_EQ(tasks.Count(), 3);
+
+    list->SelectAndFocus(0);
+    window.RemoveTask();
+    list->SelectAndFocus(0);
+    window.RemoveTask();
+    EXPECT_EQ(tasks.Count(), 1);
+    EXPECT_FALSE(window.button(kMerge)->isEnabled()) << "one row left";
+    EXPECT_TRUE(window.button(kConvert)->isEnabled());
+
+    list->SelectAndFocus(0);
+    window.button(kCut)->click();
+    EXPECT_EQ(tasks.Count(), 0);
+    EXPECT_TRUE(list->isHidden());
+    EXPECT_EQ(enabledStates(window, {kClip, kConvert, kSetting, kEmpty, kCut, kMerge, kFileInfo}),
+              std::vector<bool>(7, false));
+}
+
+TEST_F(TaskListTest, ClickButtonStatesFollowTheSelection) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA, media().clipB});
+    CCheckListCtrl* list = window.taskListControl();
+    list->clearSelection();
+    window.ClickTask();
+    EXPECT_EQ(enabledStates(window, {kClip, kCut, kMerge, kFileInfo}), std::vector<bool>(4, false));
+    EXPECT_TRUE(window.button(kConvert)->isEnabled());
+
+    list->SelectAndFocus(1);  // the last row: Merge is not enabled by the click
+    window.ClickTask();
+    EXPECT_EQ(enabledStates(window, {kClip, kCut, kFileInfo, kConvert}), std::vector<bool>(4, true));
+    EXPECT_FALSE(window.button(kMerge)->isEnabled());
+    list->clearSelection();
+    list->SelectAndFocus(0);
+    window.ClickTask();
+    EXPECT_TRUE(window.button(kMerge)->isEnabled());
+}
+
+TEST_F(TaskListTest, DeleteRemovesTheTaskWhileTheFolderComboHasTheFocus) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA, media().clipB});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.taskListControl()->SelectAndFocus(0);
+    QLineEdit* edit = window.outputFolderCombo()->lineEdit();
+    const QString folderText = edit->text();
+    edit->setFocus();
+    edit->setCursorPosition(0);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(window.taskList().Count(), 1);
+    EXPECT_EQ(window.taskList().Text(0, TaskList::kSource), media().clipB);
+    EXPECT_EQ(edit->text(), folderText) << "the key went to the task list, not the edit field";
+}
+
+TEST_F(TaskListTest, HeaderBoxChecksAndClearsEveryRow) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA});
+    window.DropFiles({media().clipB});  // unchecked on top
+    CCheckListCtrl* list = window.taskListControl();
+    list->ToggleAllFromHeader();
+    EXPECT_TRUE(window.taskList().IsChecked(0) && window.taskList().IsChecked(1));
+    list->ToggleAllFromHeader();
+    EXPECT_FALSE(window.taskList().IsChecked(0) || window.taskList().IsChecked(1));
+}
+
+TEST_F(TaskListTest, ProfileChangeRewritesEveryRow) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA, media().clipB});
+    window.DropFiles({media().clipC});
+    window.taskList().SetChecked(1, false);
+    window.profileCombo()->setCurrentIndex(14);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(window.taskList().Text(row, TaskList::kFormat), " MP3 -MPEG Layer-3 Audio(*.mp3)");
+    EXPECT_EQ(CurrentOutputSettings().profileCode, 90106);
+    EXPECT_TRUE(CurrentOutputSettings().audioOnly);
+}
+
+TEST_F(TaskListTest, ClearEmptiesTheListAndDisablesTheRowButtons) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA, media().clipB});
+    window.button(kEmpty)->click();
+    EXPECT_EQ(window.taskList().Count(), 0);
+    EXPECT_TRUE(window.taskListControl()->isHidden());
+    EXPECT_EQ(enabledStates(window, {kEmpty, kClip, kCut, kConvert, kSetting, kMerge, kFileInfo}),
+              std::vector<bool>(7, false));
+}
+
+TEST_F(TaskListTest, TheTenThousandthFileIsRefusedWithAMessage) {
+    CTolvaneAVConverterDlg& window = open();
+    CCheckListCtrl* list = window.taskListControl();
+    list->setUpdatesEnabled(false);
+    for (int row = 0; row < TaskList::kCapacity - 1; ++row) list->InsertItem(row, "/x/filler.avi");
+    window.AddPaths({media().clipA, media().clipB, media().clipC});
+    EXPECT_EQ(window.taskList().Count(), TaskList::kCapacity);
+    EXPECT_EQ(window.taskList().Text(TaskList::kCapacity - 1, TaskList::kSource), media().clipA);
+    EXPECT_EQ(fake.messageTexts(), QStringList({TaskList::FullListMessage()}));
+    window.DropFiles({media().clipB});
+    EXPECT_EQ(window.taskList().Count(), TaskList::kCapacity);
+    EXPECT_EQ(fake.messages.size(), 2u);
+}
+
+TEST_F(TaskListTest, ButtonRulesAsData) {
+    CTolvaneAVConverterDlg& window = open();
+    TaskList& tasks = window.taskList();
+    EXPECT_EQ(tasks.StatesAfterAdding(),
+              ButtonChanges({{kEmpty, false}, {kConvert, false}, {kSetting, false}, {kMerge, false}, {kFileInfo, false}}));
+    EXPECT_EQ(TaskList::InvalidFileMessage("/videos/holiday.avi"), "File:holiday.avi is invalid!");
+    EXPECT_EQ(TaskList::InvalidFileMessage("plain.avi"), "File:plain.avi is invalid!");
+    EXPECT_EQ(TaskList::InvalidClickMessage("/videos/holiday.avi"), "File:/videos/holiday.avi invalid!");
+}
