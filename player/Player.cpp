@@ -59,6 +59,9 @@ bool Player::open() {
         ApiLock lock(*this);
         closeLocked();
         name = m_fileName;
+        // SDL_Quit elsewhere in the process ends the subsystem regardless of
+        // its users; take it up again rather than play every later file mute.
+        if (m_sdl && m_sdl->ok() && SDL_WasInit(SDL_INIT_AUDIO) == 0) m_sdl.reset();
         if (!m_sdl) m_sdl = std::make_unique<SdlAudioSubsystem>();
     }
     // Opening reads and analyses the file; done without the lock so a slow

@@ -5,6 +5,8 @@
 #include "tests/player/PlayerTestSupport.h"
 
 #include <filesystem>
+#include <SDL.h>
+
 #include <fstream>
 #include <random>
 
@@ -415,4 +417,19 @@ TEST_F(PlayerModuleTest, TruncatedAndCorruptedFilesPlayWhatTheyHaveAndEnd) {
         PlayerModule_Stop();
         PlayerModule_Close();
     }
+}
+
+TEST_F(PlayerModuleTest, SoundComesBackAfterSomeoneElseQuitsSdl) {
+    std::string tone = soundOnly(0.5);
+    ASSERT_NE(openFile(tone), -1);
+    ASSERT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    PlayerModule_Start();
+    // Another part of the process ends SDL altogether (the conversion preview may).
+    SDL_Quit();
+    PlayerModule_Stop();
+    PlayerModule_Close();
+    ASSERT_NE(openFile(tone), -1);
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    PlayerModule_Start();
+    ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 0; }, 4s));
 }
