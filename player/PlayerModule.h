@@ -14,7 +14,8 @@
 //   After a failed Open the old file is closed and the getters answer safely:
 //   GetPos 0, GetDuration 0, GetFrame the last picture shown (or black).
 // - Start begins or resumes playback (Start after Pause resumes where it paused;
-//   Start after Stop plays again from the beginning). Stop rewinds and halts;
+//   Start after Stop or after the end plays again from the beginning). Stop
+//   rewinds and halts;
 //   Close releases the file. Stop and Close may be called again at any time.
 // - The end callback is called exactly once per play-through when playback
 //   reaches the end, on the player's own thread. It may call any PlayerModule_*
@@ -46,11 +47,15 @@ typedef void (*PlayerModuleValueCallback)(int32_t);
 void PlayerModule_Initialize(PlayerModuleEndCallback onEnd, PlayerModuleValueCallback onValue,
                              const wchar_t* code);
 
-// Names the file for the next Open. At most 260 characters including the
-// terminator are read; a longer or null path makes the next Open fail.
+// Names the file for the next Open (the string is copied). Callers pass at
+// most 260 characters with the terminator; reading stops at the terminator or
+// at 4096 characters. A null, empty, unterminated or invalid name makes the
+// next Open fail.
 void PlayerModule_SetFileName(const wchar_t* path);
 
-// Opens the named file, paused at its beginning. -1 on failure.
+// Opens the named file, halted at its beginning with its first picture on show
+// (GetFrame gives it once decoded). -1 on failure; the previous file is closed
+// either way.
 int PlayerModule_Open(void);
 
 // *hasPicture = 1 when the open file has a picture stream (a cover image does
@@ -71,7 +76,9 @@ void PlayerModule_Close(void);
 
 // Position as a fraction of the duration, 0.0 .. 1.0 (0 without a file).
 void PlayerModule_GetPos(float* fraction);
-// Seeks to a fraction of the duration (clamped to 0 .. 1); keeps the play state.
+// Seeks to a fraction of the duration (clamped to 0 .. 1) and shows the picture
+// there. Playing goes on playing, paused stays paused; after the end the player
+// waits paused at the new place.
 void PlayerModule_SetPos(float fraction);
 
 // Duration of the open file in seconds (0 without a file).
