@@ -15,8 +15,8 @@
 //   GetPos 0, GetDuration 0, GetFrame the last picture shown (or black).
 // - Start begins or resumes playback (Start after Pause resumes where it paused;
 //   Start after Stop or after the end plays again from the beginning). Stop
-//   rewinds and halts;
-//   Close releases the file. Stop and Close may be called again at any time.
+//   rewinds and halts; Close releases the file. Stop and Close may be called
+//   again at any time.
 // - The end callback is called exactly once per play-through when playback
 //   reaches the end, on the player's own thread. It may call any PlayerModule_*
 //   function (Stop, Close included) without deadlock.
