@@ -84,15 +84,23 @@ static int sendAndWrite(AudioOutput& out, output::OutputFile& file, AVFrame* fra
 }
 
 // Takes `samples` samples from the FIFO into the frame (padding with silence up to
-// `frameLength`) and encodes them.
+// `frameLength`) and encodes them. The samples always leave the FIFO, so callers
+// looping until it is short of a frame always get there.
 static int encodeFromFifo(AudioOutput& out, output::OutputFile& file, int samples, int frameLength) {
     AVFrame* frame = out.frame.get();
-    if (av_frame_make_writable(frame) < 0) return 0;
+    if (av_frame_make_writable(frame) < 0) {
+        av_audio_fifo_drain(out.fifo.get(), samples);
+        return AVERROR(ENOMEM);
+    }
     frame->nb_samples = frameLength;
-    const int got = av_audio_fifo_read(out.fifo.get(), reinterpret_cast<void**>(frame->data), samples);
+    int got = av_audio_fifo_read(out.fifo.get(), reinterpret_cast<void**>(frame->data), samples);
+    if (got < samples) {
+        av_audio_fifo_drain(out.fifo.get(), samples - std::max(got, 0));
+        got = std::max(got, 0);
+    }
     if (got < frameLength)
-        av_samples_set_silence(frame->data, std::max(got, 0), frameLength - std::max(got, 0),
-                               frame->ch_layout.nb_channels, static_cast<AVSampleFormat>(frame->format));
+        av_samples_set_silence(frame->data, got, frameLength - got, frame->ch_layout.nb_channels,
+                               static_cast<AVSampleFormat>(frame->format));
     frame->pts = out.samplesSent;
     out.samplesSent += frameLength;
     return sendAndWrite(out, file, frame);

@@ -16,6 +16,10 @@ constexpr double kNoTime = std::numeric_limits<double>::quiet_NaN();
 // Timestamps are compared with this much slack so rounding never drops a picture
 // that lands exactly on its slot.
 constexpr double kSlackSeconds = 1e-4;
+// Source picture times that step back more than this, or forward more than that,
+// are a discontinuity rather than the source's own timing.
+constexpr double kBackwardJumpSeconds = 1.0;
+constexpr double kForwardJumpSeconds = 10.0;
 
 bool copyEncoderToStream(AVStream* stream, const AVCodecContext& encoder) {
     return avcodec_parameters_from_context(stream->codecpar, &encoder) >= 0;
@@ -145,16 +149,27 @@ void RowRunner::publishProgress() {
     } else if (m_rules.progressSeconds > 0) {
         const double a = m_out.audio ? m_out.audio->clock() : 0.0;
         const double v = m_out.video ? m_out.video->clock() : 0.0;
-        percent = static_cast<int>(std::max(a, v) * 100 / m_rules.progressSeconds);
+        percent = static_cast<int>(std::min(100.0, std::max(a, v) * 100 / m_rules.progressSeconds));
     }
     m_job.progressPercent.store(std::clamp(percent, 0, 100), std::memory_order_relaxed);
 }
 
 // Where a picture belongs on the output timeline: its own time when the source
 // gives one, otherwise the audio clock (or nothing, when there is no audio).
-double RowRunner::referenceFor(double sourceSeconds) const {
-    if (!m_rules.orderStamped && std::isfinite(sourceSeconds)) return m_rules.timelineOffset + sourceSeconds;
-    return audioActive() ? m_out.audio->clock() : kNoTime;
+// A jump in the source's times (a damaged file, a timestamp wrap, joined
+// recordings) is mended so the pictures after it follow on, instead of all being
+// dropped or leaving a long still picture.
+double RowRunner::referenceFor(double sourceSeconds) {
+    if (m_rules.orderStamped || !std::isfinite(sourceSeconds)) return audioActive() ? m_out.audio->clock() : kNoTime;
+    double reference = m_rules.timelineOffset + sourceSeconds + m_timestampShift;
+    if (std::isfinite(m_lastReference) &&
+        (reference < m_lastReference - kBackwardJumpSeconds || reference > m_lastReference + kForwardJumpSeconds)) {
+        const double frame = m_source.videoRate.num > 0 ? av_q2d(av_inv_q(m_source.videoRate)) : 0.04;
+        m_timestampShift += m_lastReference + frame - reference;
+        reference = m_lastReference + frame;
+    }
+    m_lastReference = reference;
+    return reference;
 }
 
 void RowRunner::handleVideo(AVFrame& frame) {

@@ -9,6 +9,7 @@
 #include "engine/SourceFile.h"
 #include "engine/VideoPath.h"
 
+#include <limits>
 #include <memory>
 
 class AVConvert;
@@ -69,7 +70,7 @@ private:
     bool clipEndReached() const;
     bool videoActive() const;
     bool audioActive() const;
-    double referenceFor(double sourceSeconds) const;
+    double referenceFor(double sourceSeconds);
     void publishProgress();
     void padAudioTo(double timelineSeconds);
 
@@ -87,6 +88,8 @@ private:
     bool m_thumbnailDone = false;
     bool m_previewOn = false;
     bool m_audioPlaced = false;
+    double m_lastReference = std::numeric_limits<double>::quiet_NaN();
+    double m_timestampShift = 0.0;  // mends jumps in the source's picture times
     bool m_writeFailed = false;
 };
 

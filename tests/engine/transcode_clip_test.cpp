@@ -3,6 +3,8 @@
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 
+#include <fstream>
+
 using namespace pipelinetest;
 
 namespace {
@@ -63,6 +65,32 @@ TEST_F(TranscodeClip, ZeroClipLengthConvertsTheWholeSourceWithoutDividingByZero)
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
     EXPECT_EQ(job.progressPercent.load(), 100);
     EXPECT_NEAR(streamDuration(dir.file("all.mp4"), "v:0"), 2.0, 0.2);
+}
+
+TEST_F(TranscodeClip, TimestampResetInTheSourceIsBridged) {
+    // Two recordings joined byte by byte: the second starts its clock at 0 again.
+    const std::string a = dir.file("a.ts"), b = dir.file("b.ts"), joined = dir.file("joined.ts");
+    for (const auto& [path, luma] : {std::pair{a, 40}, std::pair{b, 200}})
+        ASSERT_TRUE(ffmpeg("-f lavfi -i \"color=c=black:s=160x120:r=25:d=2,geq=lum=" + std::to_string(luma) +
+                           ":cb=128:cr=128\" -f lavfi -i sine=sample_rate=44100:d=2 -c:v libx264 -preset ultrafast "
+                           "-c:a aac -shortest " + testmedia::shellQuote(path)));
+    {
+        std::ofstream out(joined, std::ios::binary);
+        out << std::ifstream(a, std::ios::binary).rdbuf() << std::ifstream(b, std::ios::binary).rdbuf();
+    }
+    AVConvert job;
+    Settings s;
+    s.frameRate = 15;  // fewer pictures out than in: pictures behind the clock would be dropped
+    fillJob(job, {joined}, {dir.file("bridged.mp4")}, s);
+    setClip(job, 0, 0, 0);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const std::string out = dir.file("bridged.mp4");
+    EXPECT_NEAR(streamDuration(out, "v:0"), 4.0, 0.3);
+    const auto luma = pictureLuma(out);
+    ASSERT_GT(luma.size(), 50u);
+    EXPECT_NEAR(luma.front().second, 40, 8);
+    EXPECT_NEAR(luma.back().second, 200, 8) << "the second recording's pictures are kept";
 }
 
 struct SyncCase {
