@@ -8,6 +8,7 @@
 #include "profiles/TimeText.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <filesystem>
 #include <memory>
@@ -25,6 +26,7 @@ namespace {
 constexpr const char* kFolderMessage =
     "The folder that you selected does not exit.Please specify a different folder!";
 constexpr const char* kMergeMessage = "Merge is effective when two or more files are chosen!";
+constexpr std::chrono::milliseconds kFinishCheckInterval{10};
 
 // Lines the worker thread hands to the polling thread (libjpeg errors), printed
 // between progress updates so they never tear the progress bar.
@@ -176,12 +178,17 @@ void PrintMessages(MessageQueue& messages, ProgressDisplay& display) {
 // finishes the output it is writing. Returns the stop signal, or 0.
 int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay& display, MessageQueue& messages,
               CliEnvironment& env) {
+    using Clock = std::chrono::steady_clock;
+    // The display follows the poll interval; the end of the worker is looked for more
+    // often, so a finished run does not sit out the rest of an interval.
+    const auto slice = std::min<std::chrono::milliseconds>(env.pollInterval, kFinishCheckInterval);
     WorkerThread worker;
     env.stopSource->arm();
     worker.start(procedure, job);
     int stopSignal = 0;
+    auto nextUpdate = Clock::now() + env.pollInterval;
     for (;;) {
-        int signal = env.stopSource->wait(env.pollInterval);
+        int signal = env.stopSource->wait(slice);
         PrintMessages(messages, display);
         if (signal != 0) {
             stopSignal = signal;
@@ -190,6 +197,8 @@ int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay
             break;
         }
         if (job.currentFile.load(std::memory_order_relaxed) >= job.fileCount) break;
+        if (Clock::now() < nextUpdate) continue;
+        nextUpdate += env.pollInterval;
         display.update(SnapshotOf(job));
     }
     worker.join();
