@@ -1,0 +1,209 @@
+// The source preview: open/play/pause/stop with the recording player, the looks
+// and the timers, seeking and the volume cap, the end of playback arriving from
+// another thread, a file the player cannot open, the picture hand-over at any
+// width, and one run of the real player module on a generated file.
+
+#include "AppTestSupport.h"
+
+#include "app/MainWindowIds.h"
+#include "app/PreviewPicture.h"
+#include "controls/artwork/Artwork.h"
+
+#include <QTest>
+
+#include <thread>
+
+using namespace apptest;
+using namespace mainwindow;
+
+class PreviewTest : public MainWindowTest {
+protected:
+    CTolvaneAVConverterDlg& withTwoRows() {
+        CTolvaneAVConverterDlg& window = open();
+        window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
+        window.taskListControl()->SelectAndFocus(0);
+        return window;
+    }
+    bool playLookIs(CTolvaneAVConverterDlg& window, int picture) {
+        return window.button(kPlay)->NormalImage() == artwork::Bitmap(picture);
+    }
+};
+
+TEST_F(PreviewTest, PlayPausePlayResumesWithoutReopening) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.button(kPlay)->click();
+    EXPECT_EQ(player.fileName, SharedMedia().clipA);
+    EXPECT_EQ(player.count("Open"), 1);
+    EXPECT_EQ(player.count("Start"), 1);
+    EXPECT_EQ(window.preview().PlayStateText(), "PAUSE");
+    EXPECT_TRUE(playLookIs(window, 310));
+    EXPECT_EQ(window.button(kPlay)->toolTip(), "Pause");
+    EXPECT_TRUE(window.positionSlider()->isEnabled());
+    EXPECT_EQ(window.preview().positionTimerId(), 100);
+    EXPECT_EQ(window.preview().frameTimerId(), 200);
+
+    window.button(kPlay)->click();
+    EXPECT_EQ(player.count("Pause"), 1);
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+    EXPECT_TRUE(playLookIs(window, 302));
+    EXPECT_EQ(window.button(kPlay)->toolTip(), "Play");
+    EXPECT_EQ(window.preview().positionTimerId(), 100) << "paused: the timers keep polling";
+
+    window.button(kPlay)->click();
+    EXPECT_EQ(player.count("Open"), 1) << "resumed, not reopened";
+    EXPECT_EQ(player.count("Start"), 2);
+    EXPECT_EQ(window.preview().PlayStateText(), "PAUSE");
+}
+
+TEST_F(PreviewTest, PlayStopPlayReopensFromTheBeginning) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.button(kPlay)->click();
+    player.position = 0.5f;
+    window.preview().OnPositionTick();
+    EXPECT_EQ(window.positionSlider()->GetPos(), 500);
+    window.button(kStop)->click();
+    EXPECT_EQ(player.count("Stop"), 1);
+    EXPECT_EQ(player.count("Close"), 1);
+    EXPECT_EQ(window.positionSlider()->GetPos(), 0);
+    EXPECT_FALSE(window.positionSlider()->isEnabled());
+    EXPECT_EQ(window.preview().positionTimerId(), 0);
+    EXPECT_TRUE(playLookIs(window, 302));
+    EXPECT_TRUE(window.button(kPlay)->isEnabled()) << "a row is still selected";
+    window.button(kPlay)->click();
+    EXPECT_EQ(player.count("Open"), 2);
+}
+
+TEST_F(PreviewTest, ClickOnAnotherRowStopsAndResetsThePosition) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.button(kPlay)->click();
+    player.position = 0.25f;
+    window.preview().OnPositionTick();
+    window.taskListControl()->clearSelection();
+    window.taskListControl()->SelectAndFocus(1);
+    window.ClickTask();
+    EXPECT_EQ(player.count("Stop"), 1);
+    EXPECT_EQ(window.positionSlider()->GetPos(), 0);
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+}
+
+TEST_F(PreviewTest, TwoSelectedRowsPlayTheLowerOne) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.taskListControl()->SelectAndFocus(1);
+    window.TogglePlay();
+    EXPECT_EQ(player.fileName, SharedMedia().clipB);
+}
+
+TEST_F(PreviewTest, VolumeIsCappedAndSeekingPausesSetsAndStarts) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.volumeSlider()->SetPos(80000);
+    window.preview().OnSliderMoving(kVolumeSlider, 80000);
+    EXPECT_EQ(player.volume, 65535);
+    window.volumeSlider()->SetPos(20000);
+    window.preview().OnSliderMoving(kVolumeSlider, 20000);
+    EXPECT_EQ(player.volume, 20000);
+
+    window.preview().OnSliderMoving(kPositionSlider, 300);
+    EXPECT_EQ(player.count("SetPos"), 0) << "nothing opened yet";
+    window.TogglePlay();
+    player.calls.clear();
+    window.positionSlider()->SetPos(300);
+    window.preview().OnSliderMoving(kPositionSlider, 300);
+    EXPECT_EQ(player.calls, std::vector<std::string>({"Pause", "SetPos", "Start"}));
+    EXPECT_FLOAT_EQ(player.position, 0.3f);
+}
+
+TEST_F(PreviewTest, StopBeforeAnyOpenChangesNothing) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    player.calls.clear();
+    window.StopPreview();
+    EXPECT_TRUE(player.calls.empty());
+    EXPECT_TRUE(window.preview().playerStopped());
+}
+
+TEST_F(PreviewTest, ClearStopsAndLeavesThePlayLookDisabled) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.TogglePlay();
+    window.button(kEmpty)->click();
+    EXPECT_EQ(player.count("Close"), 1);
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+    EXPECT_TRUE(playLookIs(window, 301));
+    EXPECT_FALSE(window.button(kPlay)->isEnabled());
+    EXPECT_FALSE(window.button(kStop)->isEnabled());
+}
+
+TEST_F(PreviewTest, FileThePlayerCannotOpenShowsNothingAndLeavesTheWindowUsable) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.TogglePlay();  // a first file plays and shows a picture
+    window.preview().OnFrameTick();
+    ASSERT_NE(window.pictureArea()->Picture(), nullptr);
+    player.openResult = -1;
+    window.StopPreview();
+    window.TogglePlay();
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+    EXPECT_EQ(window.preview().hasPicture(), 0);
+    EXPECT_EQ(window.preview().positionTimerId(), 0);
+    EXPECT_EQ(window.pictureArea()->Picture(), nullptr);
+    window.preview().OnFrameTick();
+    EXPECT_EQ(window.pictureArea()->Picture(), nullptr);
+    EXPECT_TRUE(window.button(kAdd)->isEnabled());
+}
+
+TEST_F(PreviewTest, EndOfPlaybackFromThePlayerThreadStopsOnTheUiThread) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.TogglePlay();
+    ASSERT_NE(player.endCallback, nullptr);
+    std::thread playerThread(player.endCallback);
+    playerThread.join();
+    EXPECT_EQ(player.count("Stop"), 0) << "posted, not run on the player's thread";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(player.count("Stop"), 1);
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+}
+
+TEST_F(PreviewTest, EndOfPlaybackAfterTheWindowIsGoneIsHarmless) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.TogglePlay();
+    PlayerModuleEndCallback callback = player.endCallback;
+    dialog.reset();
+    callback();
+    QCoreApplication::processEvents();
+    SUCCEED();
+}
+
+TEST(PreviewPictureCopy, BottomUpBgrOfAnyWidthTurnsRightSideUp) {
+    for (int width : {1, 3, 5, 8}) {
+        const int height = 3;
+        std::vector<unsigned char> buffer(static_cast<size_t>(width) * height * 3);
+        for (int row = 0; row < height; ++row)  // stored bottom row first
+            for (int x = 0; x < width; ++x) {
+                unsigned char* pixel = &buffer[(static_cast<size_t>(row) * width + x) * 3];
+                pixel[0] = static_cast<unsigned char>(10 * x);   // B
+                pixel[1] = static_cast<unsigned char>(100 + row);  // G
+                pixel[2] = 200;                                  // R
+            }
+        QImage picture;
+        PreviewController::CopyBottomUpBgr(buffer.data(), width, height, picture);
+        ASSERT_EQ(picture.size(), QSize(width, height));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                EXPECT_EQ(picture.pixel(x, y), qRgb(200, 100 + (height - 1 - y), 10 * x))
+                    << "width " << width << " at " << x << "," << y;
+    }
+}
+
+TEST_F(PreviewTest, RealPlayerDrawsTheSelectedFile) {
+    ModulePreviewPlayer module;
+    auto real = std::make_unique<CTolvaneAVConverterDlg>(nullptr, &module);
+    real->AddPaths({SharedMedia().clipA});
+    real->taskListControl()->SelectAndFocus(0);
+    real->TogglePlay();
+    ASSERT_TRUE(real->preview().playerOpened());
+    EXPECT_EQ(real->preview().frameWidth(), 64);
+    EXPECT_EQ(real->preview().frameHeight(), 48);
+    QTest::qWait(300);
+    real->preview().OnFrameTick();
+    ASSERT_NE(real->pictureArea()->Picture(), nullptr);
+    EXPECT_EQ(real->pictureArea()->Picture()->size(), QSize(64, 48));
+    real->StopPreview();
+    real.reset();
+}
