@@ -4,6 +4,7 @@
 
 #include "tests/player/PlayerTestSupport.h"
 
+#include <cctype>
 #include <filesystem>
 #include <SDL.h>
 
@@ -433,3 +434,49 @@ TEST_F(PlayerModuleTest, SoundComesBackAfterSomeoneElseQuitsSdl) {
     PlayerModule_Start();
     ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 0; }, 4s));
 }
+
+// The containers and codecs the converter writes can all be previewed: right
+// length, seeking lands on the right picture, playing reaches the end.
+struct ContainerCase {
+    const char* name;
+    const char* codecs;
+};
+
+class PlayerContainerTest : public PlayerModuleTest, public ::testing::WithParamInterface<ContainerCase> {};
+
+TEST_P(PlayerContainerTest, SeeksToTheRightPictureAndPlaysToTheEnd) {
+    const ContainerCase& c = GetParam();
+    std::string path = dir.file(c.name);
+    std::string cmd =
+        "ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i "
+        "\"color=c=red:s=64x48:d=0.8:r=25[a];color=c=blue:s=64x48:d=0.8:r=25[b];[a][b]concat=n=2:v=1:a=0[out0]\" "
+        "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=1.6 -pix_fmt yuv420p " +
+        std::string(c.codecs) + " " + shellQuote(path);
+    ASSERT_EQ(runCommand(cmd), 0);
+    ASSERT_NE(openFile(path), -1);
+    EXPECT_NEAR(duration(), 1.6, 0.15);
+    PlayerModule_SetPos(0.8f);
+    EXPECT_TRUE(waitFor([] { return near(centreColour(), kBlue); }, 2s)) << "blue at 1.28 s";
+    PlayerModule_SetPos(0.25f);
+    EXPECT_TRUE(waitFor([] { return near(centreColour(), kRed); }, 2s)) << "red at 0.4 s";
+    EXPECT_NEAR(pos(), 0.25f, 0.03f);
+    PlayerModule_SetPos(0.75f);
+    PlayerModule_Start();
+    ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 0; }, 4s));
+    EXPECT_TRUE(near(centreColour(), kBlue));
+    EXPECT_EQ(g_endCalls.load(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, PlayerContainerTest,
+    ::testing::Values(ContainerCase{"h264.mp4", "-c:v libx264 -preset ultrafast -c:a aac"},
+                      ContainerCase{"mpeg4.avi", "-c:v mpeg4 -q:v 3 -c:a libmp3lame"},
+                      ContainerCase{"mpeg1.mpg", "-c:v mpeg1video -q:v 3 -c:a mp2"},
+                      ContainerCase{"mpeg2.ts", "-c:v mpeg2video -q:v 3 -c:a mp2"},
+                      ContainerCase{"wmv2.wmv", "-c:v wmv2 -q:v 3 -c:a wmav2"}),
+    [](const ::testing::TestParamInfo<ContainerCase>& info) {
+        std::string n = info.param.name;
+        for (char& ch : n)
+            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        return n;
+    });
