@@ -150,7 +150,10 @@ void CAVConvertDlg::InitialiseForRun() {
 
 void CAVConvertDlg::RunModal() {
     InitialiseForRun();
-    exec();
+    if (m_modalRunner)
+        m_modalRunner(*this);
+    else
+        exec();
 }
 
 bool CAVConvertDlg::IsOpen() const { return isVisible(); }

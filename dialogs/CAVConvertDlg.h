@@ -85,6 +85,10 @@ public:
     void SetStopHandler(std::function<void()> onStop) override { m_onStop = std::move(onStop); }
     PreviewSink* Preview() override { return &m_preview; }
 
+    // How RunModal runs the window (default: exec()). The main window passes its
+    // own runner so its tests can watch a run without blocking.
+    void SetModalRunner(std::function<int(QDialog&)> runner) { m_modalRunner = std::move(runner); }
+
     // Prepares the controls for a new run (what every opening does); public so a
     // non-modal show in tests starts from the same state.
     void InitialiseForRun();
@@ -106,6 +110,7 @@ private:
 
     AVConvert* m_job = nullptr;
     std::function<void()> m_onStop;
+    std::function<int(QDialog&)> m_modalRunner;
     ProgressPreview m_preview;
     QImage m_shownPicture;
     bool m_stopping = false;

@@ -60,11 +60,12 @@ public:
 public slots:
     // The end of playback (WM_USER+2): Stop.
     void onPlaybackEnded();
+    // Escape and anything else that rejects: Cancel.
+    void reject() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
     bool event(QEvent* event) override;
 
 private:

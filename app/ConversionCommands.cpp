@@ -1,0 +1,107 @@
+#include "app/ConversionCommands.h"
+
+#include "app/CTolvaneAVConverterDlg.h"
+#include "app/ConversionControl.h"
+#include "controls/CheckListCtrl.h"
+#include "dialogs/CAVConvertDlg.h"
+#include "dialogs/CClipDialog.h"
+#include "platform/Platform.h"
+
+namespace {
+
+const QString kNothingToCut = QStringLiteral("Please select the video files to cut!");
+
+}  // namespace
+
+// The conversion control's view of the main window.
+class ConversionCommands::Host : public ConversionHost {
+public:
+    explicit Host(CTolvaneAVConverterDlg& window) : m_window(window) {}
+
+    AVConvert& Job() override { return m_window.Job(); }
+    int RowCount() const override { return m_window.taskList().Count(); }
+    TaskRow Row(int row) const override {
+        TaskList& tasks = m_window.taskList();
+        TaskRow task;
+        task.sourcePath = tasks.Text(row, TaskList::kSource).toStdString();
+        task.startText = tasks.Text(row, TaskList::kStart).toStdString();
+        task.endText = tasks.Text(row, TaskList::kEnd).toStdString();
+        task.checked = tasks.IsChecked(row);
+        return task;
+    }
+    void SetRowStatus(int row, const QString& status) override {
+        m_window.taskList().SetText(row, TaskList::kStatus, status);
+    }
+    void SetRowChecked(int row, bool checked) override { m_window.taskList().SetChecked(row, checked); }
+    QString PullOutputFolderText() override { return m_window.outputFolderText(); }
+    QString ProfileText() const override { return m_window.profileText(); }
+    void SetOutputFolder(const QString& folder) override { m_window.setOutputFolder(folder); }
+    void WriteOutputFolder(const QString& folder) override { m_window.WriteOutputFolder(folder); }
+    void StopPreview() override { m_window.StopPreview(); }
+    QWidget* Window() override { return &m_window; }
+
+private:
+    CTolvaneAVConverterDlg& m_window;
+};
+
+// The clip dialog's view of the task list.
+class ConversionCommands::ClipTasks : public ClipHost {
+public:
+    explicit ClipTasks(CTolvaneAVConverterDlg& window) : m_window(window) {}
+
+    std::string RowText(int row, int column) const override {
+        if (row < 0 || row >= m_window.taskList().Count()) return std::string();
+        return m_window.taskList().Text(row, static_cast<TaskList::Column>(column)).toStdString();
+    }
+    void SetRowText(int row, int column, const std::string& text) override {
+        if (row < 0 || row >= m_window.taskList().Count()) return;
+        m_window.taskList().SetText(row, static_cast<TaskList::Column>(column), QString::fromStdString(text));
+    }
+    void FocusTaskList() override {
+        if (CCheckListCtrl* list = m_window.taskListControl()) list->setFocus();
+    }
+    void InitPreviewPlayer() override { m_window.InitPreviewPlayer(); }
+
+private:
+    CTolvaneAVConverterDlg& m_window;
+};
+
+ConversionCommands::ConversionCommands(CTolvaneAVConverterDlg& window, ClipPlayer* clipPlayer)
+    : m_window(window),
+      m_clipPlayer(clipPlayer),
+      m_host(std::make_unique<Host>(window)),
+      m_clipTasks(std::make_unique<ClipTasks>(window)),
+      m_progress(std::make_unique<CAVConvertDlg>(&window)),
+      m_control(std::make_unique<ConversionControl>(*m_host, *m_progress)) {
+    m_progress->SetModalRunner([&window](QDialog& dialog) { return window.modalRunner(dialog); });
+}
+
+// The control goes first: it joins a worker that may still draw into the
+// progress window's preview.
+ConversionCommands::~ConversionCommands() { m_control.reset(); }
+
+void ConversionCommands::Convert() { m_control->StartConversion(); }
+
+void ConversionCommands::Merge() { m_control->StartMerge(); }
+
+void ConversionCommands::Clip() {
+    const std::vector<int> rows = m_window.taskList().Selected();
+    if (rows.empty()) {
+        CurrentPlatform().MessageBox(nullptr, kNothingToCut);
+        return;
+    }
+    // The clip editor reads the job's rows through the task list only, but a
+    // stopping worker must still be finished before anything else starts.
+    m_control->WaitForWorker();
+    for (const int row : rows) {
+        m_window.clipRow = row;
+        m_clipTasks->FocusTaskList();
+        m_window.StopPreview();
+        CClipDialog dialog(*m_clipTasks, &m_window, m_clipPlayer ? *m_clipPlayer : ModulePlayer());
+        dialog.Open(row);
+        m_window.modalRunner(dialog);
+        // A runner that does not block (tests) leaves the dialog open: it is
+        // cancelled here so the player is handed back before the next row.
+        if (dialog.isVisible()) dialog.reject();
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The main window's Convert, Merge and Clip commands: the conversion control with
+// its progress window, and the clip dialog, connected to the main window through
+// small adapters (the task list's texts and check boxes, the output folder, the
+// preview). The main window owns one of these and calls it from its slots.
+//
+// UI thread only. Convert and Merge return when the progress window has closed;
+// Clip when the last clip dialog has closed.
+
+#include <memory>
+
+class CAVConvertDlg;
+class CTolvaneAVConverterDlg;
+class ClipPlayer;
+class ConversionControl;
+
+class ConversionCommands {
+public:
+    // `window` must outlive this object. `clipPlayer` = nullptr uses the real
+    // player module for the clip dialog.
+    explicit ConversionCommands(CTolvaneAVConverterDlg& window, ClipPlayer* clipPlayer = nullptr);
+    ~ConversionCommands();
+    ConversionCommands(const ConversionCommands&) = delete;
+    ConversionCommands& operator=(const ConversionCommands&) = delete;
+
+    void Convert();
+    void Merge();
+    // "Please select the video files to cut!" without a selection; otherwise the
+    // clip dialog once for each selected row, top row first.
+    void Clip();
+
+    ConversionControl& Control() { return *m_control; }
+    CAVConvertDlg& ProgressDialog() { return *m_progress; }
+
+private:
+    class Host;
+    class ClipTasks;
+
+    CTolvaneAVConverterDlg& m_window;
+    ClipPlayer* m_clipPlayer;
+    std::unique_ptr<Host> m_host;
+    std::unique_ptr<ClipTasks> m_clipTasks;
+    std::unique_ptr<CAVConvertDlg> m_progress;
+    std::unique_ptr<ConversionControl> m_control;
+};
