@@ -4,7 +4,10 @@
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 
+#include <csignal>
 #include <fstream>
+
+#include <sys/resource.h>
 
 using namespace pipelinetest;
 
@@ -108,6 +111,59 @@ TEST_F(TranscodeRows, DamagedMiddleStillConvertsWithoutACrash) {
     if (job.fileState[0].load() == kRowCompleted) {
         EXPECT_TRUE(testmedia::probe(dir.file("mended.mp4")).ok);
     }
+}
+
+// A full disk, played by a file-size limit on this process: writes past it fail
+// with EFBIG instead of raising SIGXFSZ while the signal is ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST_F(TranscodeRows, FullDiskFailsTheRowInsteadOfReportingSuccess) {
+    AVConvert job;
+    Settings s;
+    s.width = 320;
+    s.height = 240;
+    s.videoBitRate = 4000000;
+    fillJob(job, {clip()}, {dir.file("full.mp4")}, s);
+    setClip(job, 0, 0, 2);
+    {
+        FileSizeLimit limit(64 * 1024);
+        runWorker(TranscodeWorker, job);
+    }
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.currentFile.load(), 1);
+}
+
+TEST_F(TranscodeRows, TrailerThatDoesNotFitFailsTheRow) {
+    AVConvert whole;
+    convert(whole, {clip()}, {dir.file("whole.mp4")});
+    ASSERT_EQ(whole.fileState[0].load(), kRowCompleted);
+    const auto size = std::filesystem::file_size(dir.file("whole.mp4"));
+    // Room for the pictures and sound but not for the index the trailer writes.
+    AVConvert job;
+    fillJob(job, {clip()}, {dir.file("short.mp4")});
+    setClip(job, 0, 0, 2);
+    {
+        FileSizeLimit limit(size - 100);
+        runWorker(TranscodeWorker, job);
+    }
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
 }
 
 TEST_F(TranscodeRows, UncheckedRowsFailAtOnce) {
