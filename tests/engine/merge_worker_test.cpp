@@ -3,7 +3,10 @@
 #include "engine/MergeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 
+#include <csignal>
 #include <fstream>
+
+#include <sys/resource.h>
 
 using namespace pipelinetest;
 
@@ -231,6 +234,36 @@ TEST_F(MergeWorkerTest, StopDuringTheSecondRowLeavesAPlayableFile) {
     EXPECT_GT(video, 10.5);
     EXPECT_LT(video, 19.5);
     EXPECT_NEAR(streamDuration(out, "a:0"), video, 0.5);
+}
+
+TEST_F(MergeWorkerTest, TrailerThatDoesNotFitFailsTheJoinedRows) {
+    ASSERT_TRUE(makeFlatClip(dir.file("a.mp4"), 1, 60));
+    ASSERT_TRUE(makeFlatClip(dir.file("b.mp4"), 1, 90));
+    AVConvert whole;
+    merge(whole, {dir.file("a.mp4"), dir.file("b.mp4")}, 2);
+    whole.outputPaths[0] = dir.file("whole.mp4");
+    runWorker(MergeWorker, whole);
+    ASSERT_EQ(whole.fileState[1].load(), kRowCompleted);
+    const auto size = std::filesystem::file_size(dir.file("whole.mp4"));
+
+    AVConvert job;
+    merge(job, {dir.file("a.mp4"), dir.file("b.mp4")}, 2);
+    {
+        // Room for the pictures and sound but not for the index the trailer writes;
+        // writes past the limit fail with EFBIG while SIGXFSZ is ignored.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = size - 100;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        runWorker(MergeWorker, job);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.fileState[1].load(), kRowFailed);
+    EXPECT_EQ(job.currentFile.load(), 2);
 }
 
 }  // namespace
