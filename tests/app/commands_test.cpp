@@ -1,0 +1,244 @@
+// The window's commands: Browse and Find Target with the folder list, Help,
+// Setting and About, the task list's context menu with its greyed items, the
+// window menu, tooltips and the hand cursor by control id, minimise and dragging.
+
+#include "AppTestSupport.h"
+
+#include "app/MainWindowIds.h"
+#include "app/MainWindowLayout.h"
+#include "platform/ControlId.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace apptest;
+using namespace mainwindow;
+
+namespace {
+
+struct MenuItem {
+    QString text;
+    bool enabled;
+    bool operator==(const MenuItem&) const = default;
+};
+
+std::vector<MenuItem> itemsOf(QMenu& menu) {
+    std::vector<MenuItem> items;
+    for (QAction* action : menu.actions())
+        if (!action->isSeparator()) items.push_back({action->text(), action->isEnabled()});
+    return items;
+}
+
+QAction* actionNamed(QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions())
+        if (action->text() == text) return action;
+    return nullptr;
+}
+
+QStringList entries(QComboBox* combo) {
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
+    return list;
+}
+
+}  // namespace
+
+class CommandsTest : public MainWindowTest {
+protected:
+    QString folder(const QString& name) {
+        const QString path = QString::fromStdString(exeDir.file(name.toStdString()));
+        QDir().mkpath(path);
+        return path;
+    }
+    // Scripts the next popup menu: records its items and chooses `choice`.
+    void chooseInNextMenu(CTolvaneAVConverterDlg& window, const QString& choice) {
+        window.menuRunner = [this, choice](QMenu& menu, const QPoint&) {
+            shownMenu = itemsOf(menu);
+            return choice.isEmpty() ? nullptr : actionNamed(menu, choice);
+        };
+    }
+    std::vector<MenuItem> shownMenu;
+};
+
+TEST_F(CommandsTest, BrowseAddsTheFolderEvenWhenListedAndRefusesMissingOnes) {
+    CTolvaneAVConverterDlg& window = open();
+    const QString beta = folder("beta");
+    const QString alpha = folder("Alpha");
+    const QString missing = QString::fromStdString(exeDir.file("missing"));
+    fake.folderChoices = {missing, beta};
+    window.button(kBrowse)->click();
+    EXPECT_EQ(fake.messageTexts(), QStringList({"The output folder name is invalid!"}));
+    ASSERT_EQ(fake.folderChooserCalls.size(), 2u) << "the chooser comes again";
+    EXPECT_EQ(fake.folderChooserCalls[0].title, "Please select output folder:");
+    EXPECT_EQ(window.outputFolderCombo()->currentText(), beta);
+    EXPECT_EQ(window.outputFolder(), beta);
+
+    fake.folderChoices = {alpha};
+    window.onBrowse();
+    fake.folderChoices = {beta};
+    window.onBrowse();
+    EXPECT_EQ(entries(window.outputFolderCombo()),
+              QStringList({exeFolder() + "/Alpha", beta, beta, exeFolder() + "/OutPut"}))
+        << "sorted without regard to case; a listed folder is added again";
+
+    fake.folderChoices.clear();  // cancelled: nothing changes
+    window.onBrowse();
+    EXPECT_EQ(window.outputFolderCombo()->count(), 4);
+}
+
+TEST_F(CommandsTest, FindTargetCreatesOpensAndListsOnlyNewFolders) {
+    CTolvaneAVConverterDlg& window = open();
+    const QString typed = QString::fromStdString(exeDir.file("typed"));
+    window.outputFolderCombo()->setEditText(typed);
+    window.button(kFindTarget)->click();
+    EXPECT_TRUE(QFileInfo(typed).isDir());
+    EXPECT_EQ(fake.openedPaths, std::vector<QString>({typed}));
+    EXPECT_EQ(window.outputFolderCombo()->count(), 2);
+    window.onFindTarget();
+    EXPECT_EQ(window.outputFolderCombo()->count(), 2) << "already listed";
+    EXPECT_EQ(fake.openedPaths.size(), 2u);
+    EXPECT_EQ(window.outputFolderCombo()->currentText(), typed);
+
+    const QString unreachable = QString::fromStdString(exeDir.file("no/such/parent"));
+    window.outputFolderCombo()->setEditText(unreachable);
+    window.onFindTarget();
+    EXPECT_EQ(fake.messageTexts(),
+              QStringList({"The folder that you selected does not exit.Please specify a different folder!"}));
+    EXPECT_EQ(fake.openedPaths.size(), 2u);
+
+    // A plain file is no folder: refused instead of opened.
+    const QString file = QString::fromStdString(exeDir.file("plain.txt"));
+    QFile(file).open(QIODevice::WriteOnly);
+    window.outputFolderCombo()->setEditText(file);
+    window.onFindTarget();
+    EXPECT_EQ(fake.messages.size(), 2u);
+    EXPECT_EQ(fake.openedPaths.size(), 2u);
+}
+
+TEST_F(CommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
+    CTolvaneAVConverterDlg& window = open();
+    window.button(kHelp)->click();
+    EXPECT_EQ(fake.messageTexts(), QStringList({"Can not find help file!"}));
+    EXPECT_TRUE(fake.openedPaths.empty());
+    dialog.reset();
+
+    QFile page(exeFolder() + "/help.html");
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    CTolvaneAVConverterDlg& again = open();
+    again.onHelp();
+    EXPECT_EQ(fake.openedPaths, std::vector<QString>({exeFolder() + "/help.html"}));
+}
+
+TEST_F(CommandsTest, BuiltHelpPageIsBesideTheBuiltProgram) {
+    const QString built = qEnvironmentVariable("KORBANIX_BUILD_DIR") + "/app/help.html";
+    QFile page(built);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << built.toStdString();
+    const QByteArray text = page.readAll();
+    EXPECT_TRUE(text.contains("<h1>Korbanix</h1>"));
+    EXPECT_TRUE(text.contains("output folder"));
+}
+
+TEST_F(CommandsTest, SettingAndAboutRunTheirDialogs) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA});
+    window.button(kSetting)->click();
+    window.button(kAbout)->click();
+    chooseInNextMenu(window, "Korbanix...");
+    window.ShowWindowMenu(QPoint(10, 10));
+    EXPECT_EQ(modalClasses, QStringList({"CSettings", "CAbout", "CAbout"}));
+    EXPECT_EQ(shownMenu, (std::vector<MenuItem>{{"Minimize", true}, {"Close", true}, {"Korbanix...", true}}));
+}
+
+TEST_F(CommandsTest, RightClickOnTheSurfaceAndAltSpaceOpenTheWindowMenu) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    chooseInNextMenu(window, "");
+    QTest::mouseClick(&window, Qt::RightButton, Qt::NoModifier, QPoint(300, 10));
+    EXPECT_EQ(shownMenu.size(), 3u);
+    shownMenu.clear();
+    QTest::keyClick(window.outputFolderCombo()->lineEdit(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_EQ(shownMenu.size(), 3u);
+}
+
+TEST_F(CommandsTest, ContextMenuGreysTheRowItemsWithoutASelection) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
+    window.taskListControl()->clearSelection();
+    chooseInNextMenu(window, "");
+    window.ShowTaskContextMenu(QPoint(0, 0));
+    EXPECT_EQ(shownMenu, (std::vector<MenuItem>{{"Add Files..", true},
+                                               {"Remove", false},
+                                               {"Clear All", true},
+                                               {"Clip...", false},
+                                               {"File Information...", false}}));
+    EXPECT_FALSE(window.button(kClip)->isEnabled());
+    EXPECT_FALSE(window.button(kCut)->isEnabled());
+    EXPECT_FALSE(window.button(kFileInfo)->isEnabled());
+
+    window.taskListControl()->SelectAndFocus(1);
+    chooseInNextMenu(window, "Remove");
+    window.ShowTaskContextMenu(QPoint(0, 0));
+    EXPECT_TRUE(std::all_of(shownMenu.begin(), shownMenu.end(), [](const MenuItem& item) { return item.enabled; }));
+    EXPECT_EQ(window.taskList().Count(), 1);
+    EXPECT_TRUE(window.button(kConvert)->isEnabled());
+
+    chooseInNextMenu(window, "Clear All");
+    window.ShowTaskContextMenu(QPoint(0, 0));
+    EXPECT_EQ(window.taskList().Count(), 0);
+
+    fake.fileChoices.push_back({SharedMedia().clipC});
+    chooseInNextMenu(window, "Add Files..");
+    window.ShowTaskContextMenu(QPoint(0, 0));
+    EXPECT_EQ(window.taskList().Count(), 1);
+}
+
+TEST_F(CommandsTest, TooltipsAndHandCursorByControlId) {
+    CTolvaneAVConverterDlg& window = open();
+    const std::pair<int, const char*> expected[] = {
+        {1000, "Add File"},         {1001, "Clip Video"},        {1003, "Play"},
+        {1004, "Start Converting"}, {1005, "Open output files"}, {1076, "Set output files"},
+        {1090, "Help"},             {1092, "Remove"},            {1095, "Clear All"},
+        {1096, "Close"},            {1097, "Minimize"},          {1098, "About"},
+        {1099, " Merge into a file"}, {1102, "File Information"}, {1115, "Conversion Settings"},
+        {1135, "Stop"},
+    };
+    for (const auto& [id, text] : expected) {
+        QWidget* control = FindControl(&window, id);
+        ASSERT_NE(control, nullptr) << id;
+        EXPECT_EQ(control->toolTip(), text) << id;
+    }
+    EXPECT_EQ(FindControl(&window, kVolumePicture)->toolTip(), "");
+    for (int id : {1000, 1001, 1090, 1092, 1095, 1099, 1102, 1098, 1076, 1005, 1004, 1097, 1096, 1115}) {
+        EXPECT_TRUE(FindControl(&window, id)->testAttribute(Qt::WA_SetCursor)) << id;
+        EXPECT_EQ(FindControl(&window, id)->cursor().shape(), Qt::BitmapCursor) << id;
+    }
+    for (int id : {kPlay, kStop, kVolumePicture, kTaskList})
+        EXPECT_NE(FindControl(&window, id)->cursor().shape(), Qt::BitmapCursor) << id;
+}
+
+TEST_F(CommandsTest, MinimiseAndDragMoveTheWindow) {
+    CTolvaneAVConverterDlg& window = open();
+    window.move(100, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPoint before = window.pos();
+    const QPoint surface(300, 8);  // title strip, no control there
+    ASSERT_EQ(window.childAt(surface), nullptr);
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, surface);
+    QMouseEvent move(QEvent::MouseMove, QPointF(surface + QPoint(40, 25)),
+                     QPointF(window.mapToGlobal(surface + QPoint(40, 25))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&window, &move);
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, surface + QPoint(40, 25));
+    EXPECT_EQ(window.pos(), before + QPoint(40, 25));
+
+    window.button(kMinimise)->click();
+    EXPECT_TRUE(window.isMinimized());
+}
