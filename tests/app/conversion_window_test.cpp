@@ -1,0 +1,183 @@
+// Convert, Merge and Clip from the real main window: files added through the Add
+// command's path, the real progress window run modally with the real workers,
+// outputs and thumbnails checked with ffprobe, then the same files merged; and
+// the clip dialog run once per selected row. The platform is the fake, so no file
+// manager opens and nothing powers off. The end-to-end case also runs under
+// xvfb-run on a real X server (see CMakeLists.txt).
+
+#include "AppTestSupport.h"
+
+#include "app/ConversionCommands.h"
+#include "app/ConversionControl.h"
+#include "dialogs/CAVConvertDlg.h"
+#include "dialogs/CClipDialog.h"
+#include "platform/ControlId.h"
+#include "platform/IniFile.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+using apptest::MainWindowTest;
+using apptest::SharedMedia;
+
+constexpr int kMpeg4Profile = 12;  // " PSP  MPEG4 Video(*.mp4)": 368x208, quick to encode
+
+class ClipPlayerStandIn : public ClipPlayer {
+public:
+    void Initialize(PlayerModuleEndCallback) override {}
+    void SetFileName(const std::string& path) override { files.push_back(path); }
+    int Open() override { return 0; }
+    void GetMediaType(int* picture, int* sound) override {
+        *picture = 0;
+        *sound = 1;
+    }
+    void GetFrameSize(int* w, int* h) override { *w = *h = 0; }
+    void GetFrame(unsigned char*, int, int) override {}
+    void Start() override {}
+    void Pause() override {}
+    void Stop() override {}
+    void Close() override { ++closes; }
+    void GetPos(float* f) override { *f = 0.5f; }
+    void SetPos(float) override {}
+    void GetDuration(double* d) override { *d = 1.0; }
+
+    std::vector<std::string> files;
+    int closes = 0;
+};
+
+class ConversionWindow : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window = &open();
+        window->modalRunner = [this](QDialog& shown) {
+            modalClasses << shown.metaObject()->className();
+            return shown.exec();
+        };
+        outFolder = QString::fromStdString(exeDir.file("converted"));
+        window->profileCombo()->setCurrentIndex(kMpeg4Profile);
+        window->outputFolderCombo()->setEditText(outFolder);
+    }
+    void addClips() { window->AddPaths({SharedMedia().clipA, SharedMedia().clipB}); }
+    // A watchdog: a run that never ends is stopped so the test fails instead of hanging.
+    void guard(ConversionCommands& commands) {
+        QTimer::singleShot(120000, window, [&commands] { commands.Control().RequestStop(); });
+    }
+
+    CTolvaneAVConverterDlg* window = nullptr;
+    QString outFolder;
+};
+
+void expectConverted(const fs::path& output) {
+    const testmedia::ProbeInfo info = testmedia::probe(output.string());
+    ASSERT_TRUE(info.ok) << output;
+    ASSERT_NE(info.video(), nullptr) << output;
+    EXPECT_EQ(info.video()->codecName, "mpeg4");
+    EXPECT_EQ(info.video()->width, 368);
+    EXPECT_EQ(info.video()->height, 208);
+    ASSERT_NE(info.audio(), nullptr) << output;
+    EXPECT_EQ(info.audio()->codecName, "aac");
+    EXPECT_NEAR(info.duration, 1.0, 0.3);
+    fs::path thumbnail = output;
+    thumbnail.replace_extension(".THM");
+    const testmedia::ProbeInfo thm = testmedia::probe(thumbnail.string());
+    ASSERT_TRUE(thm.ok && thm.video()) << thumbnail;
+    EXPECT_EQ(thm.video()->codecName, "mjpeg");
+    EXPECT_EQ(thm.video()->width, 160);
+    EXPECT_EQ(thm.video()->height, 120);
+}
+
+TEST_F(ConversionWindow, ConvertThenMergeTwoFiles) {
+    addClips();
+    ASSERT_EQ(window->taskList().Count(), 2);
+    ConversionCommands commands(*window);
+    guard(commands);
+
+    commands.Convert();  // returns when the progress window has closed
+    EXPECT_EQ(modalClasses.count("CAVConvertDlg"), 1);
+    EXPECT_EQ(commands.Control().CurrentState(), ConversionControl::State::Idle);
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(window->taskList().Text(row, TaskList::kStatus), "Completed") << row;
+        EXPECT_FALSE(window->taskList().IsChecked(row)) << row;
+    }
+    const fs::path out(outFolder.toStdString());
+    expectConverted(out / "a.mp4");
+    expectConverted(out / "b.mp4");
+    EXPECT_EQ(fake.openedPaths, std::vector<QString>{outFolder});
+    EXPECT_EQ(fake.powerOffCount, 0);
+    EXPECT_EQ(fake.heldSleepInhibitors, 0);
+    EXPECT_EQ(window->outputFolder(), outFolder);
+    const fs::path ini = fs::path(exeFolder().toStdString()) / "bin" / "Path_Registration.ini";
+    EXPECT_EQ(IniFile::ReadString(ini, "Info", "path"), outFolder.toStdString()) << "stored for the next start";
+
+    // Completed rows were unchecked; check them again and join them.
+    window->taskList().SetChecked(0, true);
+    window->taskList().SetChecked(1, true);
+    commands.Merge();
+    EXPECT_EQ(modalClasses.count("CAVConvertDlg"), 2);
+    const testmedia::ProbeInfo merged = testmedia::probe((out / "a(0).mp4").string());
+    ASSERT_TRUE(merged.ok) << "the merge takes a free name beside the converted a.mp4";
+    ASSERT_NE(merged.video(), nullptr);
+    EXPECT_NEAR(merged.duration, 2.0, 0.4);
+    EXPECT_EQ(fake.openedPaths.size(), 2u);
+}
+
+TEST_F(ConversionWindow, EmptyListAndMissingFolder) {
+    ConversionCommands commands(*window);
+    commands.Convert();
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Please add video files!"});
+    addClips();
+    window->outputFolderCombo()->setEditText(QString::fromStdString(exeDir.file("no/such")));
+    commands.Merge();
+    EXPECT_EQ(fake.messageTexts().last(),
+              "The folder that you selected does not exit.Please specify a different folder!");
+    EXPECT_EQ(fake.messages.back().owner, window);
+    EXPECT_FALSE(modalClasses.contains("CAVConvertDlg"));
+}
+
+TEST_F(ConversionWindow, ClipRunsOncePerSelectedRow) {
+    addClips();
+    window->AddPaths({SharedMedia().clipC});
+    ClipPlayerStandIn clipPlayer;
+    ConversionCommands commands(*window, &clipPlayer);
+
+    window->taskListControl()->clearSelection();
+    commands.Clip();
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Please select the video files to cut!"});
+
+    std::vector<int> shownRows;
+    window->modalRunner = [&](QDialog& shown) {
+        auto* clip = qobject_cast<CClipDialog*>(&shown);
+        EXPECT_NE(clip, nullptr);
+        if (!clip) return int(QDialog::Rejected);
+        shownRows.push_back(window->clipRow);
+        // Row 0: a begin at the middle (0.5 s of 1 s), then OK. Row 2: Cancel.
+        if (window->clipRow == 0) {
+            clip->Editor().PollPosition();
+            FindControlAs<QPushButton>(clip, CClipDialog::kSetBegin)->click();
+            FindControlAs<QPushButton>(clip, CClipDialog::kOk)->click();
+        } else {
+            FindControlAs<QPushButton>(clip, CClipDialog::kCancel)->click();
+        }
+        return clip->result();
+    };
+    const QString endOfRow2 = window->taskList().Text(2, TaskList::kEnd);
+    CCheckListCtrl* list = window->taskListControl();
+    for (int row = 0; row < 3; ++row) list->SetItemSelected(row, row != 1);
+    commands.Clip();
+    EXPECT_EQ(shownRows, (std::vector<int>{0, 2}));
+    EXPECT_EQ(clipPlayer.files.size(), 2u);
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kStart), "00:00:00") << "0.5 s of a 1 s file is second 0";
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kEnd), "00:00:01");
+    EXPECT_EQ(window->taskList().Text(2, TaskList::kEnd), endOfRow2);
+    EXPECT_EQ(clipPlayer.closes, 2);
+}
+
+}  // namespace
