@@ -86,6 +86,21 @@ TEST_F(PreviewTest, ClickOnAnotherRowStopsAndResetsThePosition) {
     EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
 }
 
+TEST_F(PreviewTest, MouseClickOnAnotherRowStopsThePlayback) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.TogglePlay();
+    CCheckListCtrl* list = window.taskListControl();
+    const QRect second = list->visualRect(list->model()->index(1, 2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.taskList().Selected(), std::vector<int>({1}));
+    EXPECT_EQ(player.count("Stop"), 1);
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+    EXPECT_TRUE(window.button(kMerge)->isEnabled()) << "a click never disables Merge";
+}
+
 TEST_F(PreviewTest, TwoSelectedRowsPlayTheLowerOne) {
     CTolvaneAVConverterDlg& window = withTwoRows();
     window.taskListControl()->SelectAndFocus(1);

@@ -13,8 +13,12 @@
 #include "profiles/OutputSettings.h"
 
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
+#include <QTimer>
+#include <QUrl>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -89,6 +93,39 @@ TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopUnchecked) {
     EXPECT_EQ(tasks.FirstSelected(), 0);
     EXPECT_TRUE(window.button(kMerge)->isEnabled());
     EXPECT_EQ(CurrentFileInfoTexts().filePath, media().audio) << "the selected row's information";
+}
+
+TEST_F(TaskListTest, FilesDroppedFromAFileManagerArriveAsAUriList) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QMimeData mime;
+    mime.setData("text/uri-list", (QUrl::fromLocalFile(media().clipA).toEncoded() + "\r\n" +
+                                   QUrl::fromLocalFile(media().clipB).toEncoded() + "\r\n" +
+                                   "https://example.org/not-a-file.avi\r\n"));
+    const QPoint at(200, 200);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    QCoreApplication::processEvents();  // the drop is handled after the drag ends
+    ASSERT_EQ(window.taskList().Count(), 2);
+    EXPECT_EQ(window.taskList().Text(0, TaskList::kSource), media().clipB);
+    EXPECT_EQ(window.taskList().Text(1, TaskList::kSource), media().clipA);
+}
+
+TEST_F(TaskListTest, AddingKeepsTheEventLoopRunning) {
+    CTolvaneAVConverterDlg& window = open();
+    int ticks = 0;
+    QTimer ticker;
+    ticker.setInterval(0);
+    QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start();
+    window.AddPaths({media().clipA, media().clipB, media().clipC});
+    EXPECT_GE(ticks, 3) << "timers (and painting) run while each file is probed";
+    EXPECT_EQ(window.taskList().Count(), 3);
 }
 
 TEST_F(TaskListTest, DropOfAnAddressThatIsNoFileAddsNothing) {
