@@ -276,8 +276,13 @@ void CClipDialog::sync() {
 
     const bool playing = m_editor.GetPlayState() == ClipEditor::PlayState::Pause;
     const int look = playing ? kPauseLook : kPlayLook;
-    m_play->SetBitmaps(look, look, look, look);
-    m_play->setToolTip(ToolTipFor(kPlay));
+    if (look != m_playLook) {  // the position timer syncs ten times a second
+        m_playLook = look;
+        m_play->setEnabled(false);
+        m_play->SetBitmaps(look, look, look, look);
+        m_play->setEnabled(true);
+        m_play->setToolTip(ToolTipFor(kPlay));
+    }
 
     m_beginText->setText(QString::fromStdString(m_editor.BeginText()));
     m_endText->setText(QString::fromStdString(m_editor.EndText()));

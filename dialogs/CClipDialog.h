@@ -79,6 +79,7 @@ private:
     QTimer m_positionTimer;
     QTimer m_frameTimer;
     bool m_pictureShown = false;
+    int m_playLook = -1;  // picture set the Play button shows
     bool m_finishing = false;
 
     QWidget* m_pictureArea = nullptr;

@@ -139,7 +139,7 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner)
 QLineEdit* CFileInfomation::addField(int id, const QString& caption, const QRect& units, const QString& text) {
     const QRect edit = MapDialogRect(units, font());
     auto* label = new QLabel(caption, this);
-    const QRect captionUnits(14, units.y() + 3, units.x() - 16, 8);
+    const QRect captionUnits(12, units.y() + 3, units.x() - 13, 8);
     label->setGeometry(MapDialogRect(captionUnits, font()));
     auto* field = new QLineEdit(text, this);
     SetControlId(field, id);

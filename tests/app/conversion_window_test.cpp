@@ -14,6 +14,7 @@
 #include "platform/ControlId.h"
 #include "platform/IniFile.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -127,6 +128,36 @@ TEST_F(ConversionWindow, ConvertThenMergeTwoFiles) {
     ASSERT_NE(merged.video(), nullptr);
     EXPECT_NEAR(merged.duration, 2.0, 0.4);
     EXPECT_EQ(fake.openedPaths.size(), 2u);
+}
+
+TEST_F(ConversionWindow, PreviewOffAndShutDownBoxReachTheRun) {
+    window->AddPaths({SharedMedia().clipA});
+    ConversionCommands commands(*window);
+    guard(commands);
+    // The user unchecks "Show preview" and checks the shut-down box as the run starts.
+    window->modalRunner = [](QDialog& shown) {
+        FindControlAs<QCheckBox>(&shown, CAVConvertDlg::kShowPreview)->click();
+        FindControlAs<QCheckBox>(&shown, CAVConvertDlg::kShutdown)->click();
+        return shown.exec();
+    };
+    const int picturesBefore = static_cast<ProgressPreview*>(commands.ProgressDialog().Preview())->PictureCount();
+    commands.Convert();
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kStatus), "Completed");
+    EXPECT_EQ(static_cast<ProgressPreview*>(commands.ProgressDialog().Preview())->PictureCount(), picturesBefore)
+        << "no preview pictures while the box is unchecked";
+    EXPECT_EQ(fake.openedPaths.size(), 1u);
+    EXPECT_EQ(fake.powerOffCount, 1) << "the fake records the power-off; nothing real happens";
+
+    // The next opening starts with the preview on and the box unchecked again.
+    window->taskList().SetChecked(0, true);
+    window->modalRunner = [](QDialog& shown) {
+        EXPECT_TRUE(FindControlAs<QCheckBox>(&shown, CAVConvertDlg::kShowPreview)->isChecked());
+        EXPECT_FALSE(FindControlAs<QCheckBox>(&shown, CAVConvertDlg::kShutdown)->isChecked());
+        return shown.exec();
+    };
+    commands.Convert();
+    EXPECT_GT(static_cast<ProgressPreview*>(commands.ProgressDialog().Preview())->PictureCount(), picturesBefore);
+    EXPECT_EQ(fake.powerOffCount, 1);
 }
 
 TEST_F(ConversionWindow, EmptyListAndMissingFolder) {
