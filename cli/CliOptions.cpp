@@ -26,17 +26,24 @@ constexpr std::array<std::string_view, 12> kFrameRateTexts{
     "10.0 fps", "12.0 fps", "14.985 fps", "15.0 fps", "20.0 fps", "23.975 fps",
     "24.0 fps", "25.0 fps", "29.97 fps", "30.0 fps", "50.0 fps", "60.0 fps"};
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about "literal" + string.
+std::string Quote(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted.append(text);
+    quoted += '"';
+    return quoted;
+}
+
 template <std::size_t N>
 std::string JoinQuoted(const std::array<std::string_view, N>& items) {
     std::string out;
     for (auto item : items) {
         if (!out.empty()) out += ", ";
-        out += "\"" + std::string(item) + "\"";
+        out += Quote(item);
     }
     return out;
 }
 
-std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // One option's effect on the request; returns an error text or "" when accepted.
 using Apply = std::function<std::string(ConvertRequest&, const std::string&)>;

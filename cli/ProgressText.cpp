@@ -25,7 +25,9 @@ std::string ShortenFront(const std::string& text, int keep) {
         --start;
         if (!IsContinuationByte(text[start])) --wanted;
     }
-    return "..." + text.substr(start);
+    std::string shortened("...");
+    shortened.append(text, start);
+    return shortened;
 }
 
 std::string PercentText(int percent) {
@@ -44,7 +46,9 @@ std::string DoneText(const ProgressSnapshot& s) {
 std::string FormatProgressBar(const ProgressSnapshot& s, int columns) {
     int percent = std::clamp(s.percent, 0, 100);
     int filled = percent * kBarCells / 100;
-    std::string bar = "[" + std::string(filled, '#') + std::string(kBarCells - filled, '-') + "] " + PercentText(s.percent);
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) about "literal" + string.
+    std::string bar(1, '[');
+    bar.append(filled, '#').append(kBarCells - filled, '-').append("] ").append(PercentText(s.percent));
     std::string done = DoneText(s);
     int room = columns - 1 - CharacterCount(bar) - CharacterCount(done) - 4;
     std::string line = bar + "  ";
