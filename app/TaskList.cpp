@@ -72,8 +72,7 @@ int TaskList::LastSelected() const {
 
 std::vector<int> TaskList::Selected() const { return m_list.GetSelectedItems(); }
 
-void TaskList::fillRow(int row, const QString& path, const ProbedLength& length) {
-    Q_UNUSED(path);
+void TaskList::fillRow(int row, const ProbedLength& length) {
     SetText(row, kStart, QString::fromStdString(FormatTime(static_cast<int>(length.startSeconds))));
     SetText(row, kEnd, QString::fromStdString(FormatTime(static_cast<int>(length.durationSeconds))));
     SetText(row, kStatus, kReadyStatus);
@@ -83,7 +82,7 @@ void TaskList::fillRow(int row, const QString& path, const ProbedLength& length)
 int TaskList::AppendTask(const QString& path, const ProbedLength& length, const QString& profileText) {
     if (Count() > 0) m_list.SetItemSelected(0, false);
     const int row = m_list.InsertItem(Count(), path);
-    fillRow(row, path, length);
+    fillRow(row, length);
     SetText(row, kFormat, profileText);
     SetChecked(row, true);
     ApplyStyles();
@@ -93,7 +92,7 @@ int TaskList::AppendTask(const QString& path, const ProbedLength& length, const 
 int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length) {
     if (Count() > 0) m_list.SetItemSelected(0, false);
     const int row = m_list.InsertItem(0, path);
-    fillRow(row, path, length);
+    fillRow(row, length);
     SetChecked(row, false);
     return row;
 }

@@ -91,7 +91,7 @@ public:
     static QString FullListMessage();
 
 private:
-    void fillRow(int row, const QString& path, const ProbedLength& length);
+    void fillRow(int row, const ProbedLength& length);
 
     CCheckListCtrl& m_list;
 };
