@@ -1,0 +1,139 @@
+// The sleep lock a conversion holds, against a stand-in for logind on a private
+// bus: the real platform asks for a "sleep" lock in "block" mode, keeps the file
+// descriptor logind hands back for as long as the lock lives, and closing the
+// lock closes it (which is what lets the machine suspend again).
+
+#include "platform/LinuxPlatform.h"
+#include "support/MediaFixture.h"
+#include "support/QtTestApp.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusUnixFileDescriptor>
+#include <QDBusVirtualObject>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <mutex>
+#include <sstream>
+
+namespace {
+
+// Answers Inhibit with the write end of a pipe and keeps the read end, so the
+// test can see when every copy of the write end has been closed.
+class FakeLogind : public QDBusVirtualObject {
+public:
+    std::mutex mutex;
+    QStringList arguments;
+    int readEnd = -1;
+
+    ~FakeLogind() override {
+        if (readEnd >= 0) ::close(readEnd);
+    }
+    QString introspect(const QString&) const override { return QString(); }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() != QLatin1String("Inhibit")) return false;
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC) != 0) return false;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            arguments.clear();
+            for (const QVariant& argument : message.arguments()) arguments << argument.toString();
+            readEnd = ends[0];
+        }
+        // The reply carries a duplicate; logind's own copy is closed at once.
+        QDBusUnixFileDescriptor fd(ends[1]);
+        ::close(ends[1]);
+        connection.send(message.createReply(QVariant::fromValue(fd)));
+        return true;
+    }
+};
+
+// True when the other side of the pipe has been closed by everyone.
+bool writeEndClosed(int readEnd) {
+    pollfd p{readEnd, POLLIN, 0};
+    if (::poll(&p, 1, 0) <= 0) return false;
+    char c;
+    return ::read(readEnd, &c, 1) == 0;
+}
+
+class PrivateBus {
+public:
+    PrivateBus() {
+        std::string output;
+        if (testmedia::runCommand("dbus-daemon --session --fork --print-address=1 --print-pid=1", &output) != 0)
+            return;
+        std::istringstream lines(output);
+        std::string address;
+        std::getline(lines, address);
+        lines >> m_pid;
+        m_address = QString::fromStdString(address);
+    }
+    ~PrivateBus() {
+        if (m_pid > 0) ::kill(m_pid, SIGTERM);
+    }
+    const QString& address() const { return m_address; }
+
+private:
+    QString m_address;
+    pid_t m_pid = -1;
+};
+
+TEST(SleepLock, HeldWhileTheLockLivesAndReleasedAfter) {
+    PrivateBus bus;
+    if (bus.address().isEmpty()) GTEST_SKIP() << "no dbus-daemon to stand in for the system bus";
+    // Read once by QtDBus at the first use of the system bus in this process.
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.address().toUtf8());
+
+    // logind answers on its own thread, as the real one answers from its own process.
+    FakeLogind logind;
+    QThread service;
+    service.start();
+    std::atomic<bool> registered{false};
+    logind.moveToThread(&service);
+    QMetaObject::invokeMethod(
+        &logind,
+        [&] {
+            QDBusConnection connection = QDBusConnection::connectToBus(bus.address(), QStringLiteral("fake-logind"));
+            registered = connection.registerService(QStringLiteral("org.freedesktop.login1")) &&
+                         connection.registerVirtualObject(QStringLiteral("/org/freedesktop/login1"), &logind);
+        },
+        Qt::BlockingQueuedConnection);
+    ASSERT_TRUE(registered.load());
+
+    LinuxPlatform platform;
+    std::unique_ptr<SleepInhibitor> lock = platform.InhibitSleep(QStringLiteral("Converting media files"));
+    ASSERT_NE(lock, nullptr);
+    int readEnd;
+    {
+        std::lock_guard<std::mutex> guard(logind.mutex);
+        ASSERT_EQ(logind.arguments.size(), 4);
+        EXPECT_EQ(logind.arguments[0], "sleep");
+        EXPECT_EQ(logind.arguments[2], "Converting media files");
+        EXPECT_EQ(logind.arguments[3], "block");
+        readEnd = logind.readEnd;
+    }
+    ASSERT_GE(readEnd, 0);
+    EXPECT_FALSE(writeEndClosed(readEnd)) << "the lock is held";
+    lock.reset();
+    EXPECT_TRUE(writeEndClosed(readEnd)) << "the lock is let go";
+
+    QMetaObject::invokeMethod(
+        &logind,
+        [&logind] {
+            QDBusConnection::disconnectFromBus(QStringLiteral("fake-logind"));
+            logind.moveToThread(QCoreApplication::instance()->thread());  // only its own thread may push it
+        },
+        Qt::BlockingQueuedConnection);
+    service.quit();
+    service.wait();
+}
+
+}  // namespace
