@@ -45,13 +45,16 @@ int FakeProbe(AVConvert& job) {
     job.durationMicroseconds = shortFile ? 400000 : 10'000'000;
     job.probeStartSeconds = 0;
     job.probeDurationSeconds = job.durationMicroseconds / 1000000;
-    job.sourceWidth = 320;
-    job.sourceHeight = 240;
-    job.sourceRateNum = 25;
-    job.sourceRateDen = 1;
-    job.sourceFrameRate = 25;
-    job.videoCodecId = 27;
-    job.videoCodecName = "h264";
+    // Like the real probe, a file without video leaves the frame-rate fields alone.
+    if (path.find("audio") == std::string::npos) {
+        job.sourceWidth = 320;
+        job.sourceHeight = 240;
+        job.sourceRateNum = 25;
+        job.sourceRateDen = 1;
+        job.sourceFrameRate = 25;
+        job.videoCodecId = 27;
+        job.videoCodecName = "h264";
+    }
     job.audioCodecName = "aac";
     job.audioChannels = 2;
     job.audioSampleRate = 44100;
@@ -337,6 +340,16 @@ TEST_F(CliRun, ProbePrintsTheJobFieldsAndRejectsInvalidFiles) {
         EXPECT_NE(text.find(line), std::string::npos) << line << " missing in\n" << text;
     EXPECT_EQ(run({"probe", "a.mkv", "dir/bad.bin"}), kExitFailed);
     EXPECT_EQ(err.str(), "File:bad.bin is invalid!\n");
+}
+
+TEST_F(CliRun, ProbeNeverShowsAnotherFilesValues) {
+    EXPECT_EQ(run({"probe", "video.mkv", "audio.mp3"}), kExitOk);
+    const std::string text = out.str();
+    const auto second = text.find("probePath: audio.mp3\n");
+    ASSERT_NE(second, std::string::npos) << text;
+    EXPECT_NE(text.substr(0, second).find("sourceRateNum: 25\n"), std::string::npos);
+    EXPECT_NE(text.find("sourceRateNum: 0\n", second), std::string::npos) << text;
+    EXPECT_NE(text.find("sourceWidth: 0\n", second), std::string::npos) << text;
 }
 
 TEST_F(CliRun, ProfilesListsTheSixteenEntries) {
