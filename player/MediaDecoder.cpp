@@ -11,6 +11,9 @@ namespace player {
 struct MediaDecoder::StreamDecoder {
     AVStream* stream = nullptr;
     ffmpeg::CodecContext ctx;
+    std::deque<ffmpeg::Packet> waiting;  // read, not yet decoded
+    std::size_t waitingBytes = 0;
+    bool drained = false;                // end of file sent and every frame taken
     double nextPts = 0.0;        // where the next frame starts when it carries no time
     double frameDuration = 0.04;  // pictures only: one frame at the stream's rate
 };
@@ -114,26 +117,105 @@ double MediaDecoder::toSeconds(int64_t ts, AVRational tb) const {
     return static_cast<double>(ts) * av_q2d(tb) - m_startTime;
 }
 
-bool MediaDecoder::step(DecodeSink& sink) {
-    if (m_finished) return false;
-    if (!m_draining) {
-        int r = av_read_frame(m_input.get(), m_packet.get());
-        if (r >= 0) {
-            int index = m_packet->stream_index;
-            if (m_video && index == m_video->stream->index) decodePacket(*m_video, m_packet.get(), sink);
-            else if (m_audio && m_soundEnabled && index == m_audio->stream->index)
-                decodePacket(*m_audio, m_packet.get(), sink);
-            av_packet_unref(m_packet.get());
-            return true;
-        }
-        if (r == AVERROR(EAGAIN)) return true;
-        // End of file, or a read error in a damaged file: play what was decoded.
-        m_draining = true;
+bool MediaDecoder::active(const StreamDecoder* dec) const {
+    return dec && (dec == m_video.get() || m_soundEnabled);
+}
+
+std::size_t MediaDecoder::queuedBytes() const {
+    std::size_t total = 0;
+    for (const auto* sd : {m_video.get(), m_audio.get()})
+        if (sd) total += sd->waitingBytes;
+    return total;
+}
+
+bool MediaDecoder::finished() const {
+    if (!m_endOfFile) return false;
+    for (const auto* sd : {m_video.get(), m_audio.get()})
+        if (active(sd) && (!sd->waiting.empty() || !sd->drained)) return false;
+    return true;
+}
+
+bool MediaDecoder::soundStarved() const {
+    if (!active(m_audio.get())) return true;
+    if (!m_audio->waiting.empty()) return false;
+    return m_endOfFile ? m_audio->drained : queuedBytes() >= kMaxQueuedBytes;
+}
+
+// Decodes the stream's oldest waiting packet, or drains it at the end of file.
+bool MediaDecoder::serve(StreamDecoder& dec, DecodeSink& sink) {
+    if (!dec.waiting.empty()) {
+        ffmpeg::Packet pkt = std::move(dec.waiting.front());
+        dec.waiting.pop_front();
+        dec.waitingBytes -= static_cast<std::size_t>(pkt->size);
+        decodePacket(dec, pkt.get(), sink);
+        return true;
     }
-    if (m_video) decodePacket(*m_video, nullptr, sink);
-    if (m_audio && m_soundEnabled) decodePacket(*m_audio, nullptr, sink);
-    m_finished = true;
+    if (m_endOfFile && !dec.drained) {
+        decodePacket(dec, nullptr, sink);
+        dec.drained = true;
+        if (&dec == m_audio.get() && m_swr) {
+            // The resampler's last few samples.
+            int capacity = swr_get_out_samples(m_swr.get(), 0);
+            if (capacity > 0) {
+                m_soundBuffer.resize(static_cast<std::size_t>(capacity) * 2);
+                uint8_t* out[1] = {reinterpret_cast<uint8_t*>(m_soundBuffer.data())};
+                int got = swr_convert(m_swr.get(), out, capacity, nullptr, 0);
+                if (got > 0) sink.onSound(m_soundBuffer.data(), got, m_audio->nextPts);
+            }
+        }
+        return true;
+    }
     return false;
+}
+
+// The waiting packets reached their limit: the file keeps its streams further
+// apart than we hold back, so the stream with most waiting is decoded anyway.
+bool MediaDecoder::makeRoom(DecodeSink& sink) {
+    StreamDecoder* fullest = nullptr;
+    for (auto* sd : {m_video.get(), m_audio.get()})
+        if (active(sd) && !sd->waiting.empty() && (!fullest || sd->waitingBytes > fullest->waitingBytes)) fullest = sd;
+    return fullest && serve(*fullest, sink);
+}
+
+bool MediaDecoder::readOne(DecodeSink& sink, Demand demand) {
+    int r = av_read_frame(m_input.get(), m_packet.get());
+    if (r < 0) {
+        // End of file, or a read error in a damaged file: play what was read.
+        if (r != AVERROR(EAGAIN)) m_endOfFile = true;
+        return true;
+    }
+    StreamDecoder* dec = nullptr;
+    bool wanted = false;
+    if (m_video && m_packet->stream_index == m_video->stream->index) {
+        dec = m_video.get();
+        wanted = demand.pictures;
+    } else if (active(m_audio.get()) && m_packet->stream_index == m_audio->stream->index) {
+        dec = m_audio.get();
+        wanted = demand.sound;
+    }
+    if (dec && wanted && dec->waiting.empty()) {
+        decodePacket(*dec, m_packet.get(), sink);
+    } else if (dec) {
+        ffmpeg::Packet keep = ffmpeg::makePacket();
+        if (keep) {
+            av_packet_move_ref(keep.get(), m_packet.get());
+            dec->waitingBytes += static_cast<std::size_t>(keep->size);
+            dec->waiting.push_back(std::move(keep));
+        }
+    }
+    av_packet_unref(m_packet.get());
+    return true;
+}
+
+bool MediaDecoder::step(DecodeSink& sink, Demand demand) {
+    if (demand.pictures && m_video && serve(*m_video, sink)) return true;
+    if (demand.sound && active(m_audio.get()) && serve(*m_audio, sink)) return true;
+    // Without any stream to decode (sound but no device) the file is read
+    // through, which costs little and lets its end be noticed.
+    const bool readThrough = !m_video && !active(m_audio.get());
+    if (m_endOfFile || !(demand.pictures || demand.readForSound || readThrough)) return false;
+    if (queuedBytes() >= kMaxQueuedBytes) return makeRoom(sink);
+    return readOne(sink, demand);
 }
 
 void MediaDecoder::decodePacket(StreamDecoder& dec, const AVPacket* pkt, DecodeSink& sink) {
@@ -184,6 +266,8 @@ void MediaDecoder::deliverSound(AVFrame* frame, double pts, DecodeSink& sink) {
             // Sound this converter cannot take is dropped; pictures still play.
             m_swr.reset();
             m_soundEnabled = false;
+            m_audio->waiting.clear();
+            m_audio->waitingBytes = 0;
             return;
         }
     }
@@ -208,11 +292,13 @@ void MediaDecoder::seek(double seconds) {
         if (!sd) continue;
         avcodec_flush_buffers(sd->ctx.get());
         sd->nextPts = seconds;
+        sd->waiting.clear();
+        sd->waitingBytes = 0;
+        sd->drained = false;
     }
     // The resampler may hold samples from before the jump.
     m_swr.reset();
-    m_draining = false;
-    m_finished = false;
+    m_endOfFile = false;
 }
 
 }  // namespace player

@@ -4,11 +4,18 @@
 // interleaved stereo at the rate the output asked for. Times are seconds from
 // the start of the file.
 //
+// Decoding follows demand: each stream is decoded only while its consumer asks
+// for more. Packets read for the other stream wait compressed in a bounded
+// per-stream queue, so files whose sound and pictures lie far apart in the file
+// play without holding many decoded pictures or seconds of decoded sound.
+//
 // Not thread-safe: the player drives it from one thread at a time (under its lock).
 
 #include "engine/FfmpegPtr.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,10 +53,25 @@ public:
     // this call the sound stream is skipped (there is no device to play it).
     void enableSound(int rate);
 
-    // Reads one packet and decodes it (or, at the end of the file, drains the
-    // decoders). Returns false once everything has been handed out.
-    bool step(DecodeSink& sink);
-    bool finished() const { return m_finished; }
+    // Compressed data held back for a stream nobody asks for yet; past this the
+    // oldest waiting packet is decoded anyway to make room.
+    static constexpr std::size_t kMaxQueuedBytes = 32u << 20;
+
+    struct Demand {
+        bool pictures = false;      // decode pictures, reading the file for them
+        bool sound = false;         // decode sound that has been read
+        bool readForSound = false;  // and read the file to find more
+    };
+    // One step towards the demand: decodes one waiting packet, reads one packet
+    // (decoding it at once when its stream is asked for), or at the end of the
+    // file drains a decoder. Returns false when the demand can make no progress.
+    bool step(DecodeSink& sink, Demand demand);
+    // Everything has been read and handed out.
+    bool finished() const;
+    // No sound can come before more pictures are taken: the end of the file is
+    // reached and the sound decoder drained, or the queue limit is reached with
+    // no sound waiting. True without sound.
+    bool soundStarved() const;
 
     // Repositions to `seconds` (at or before it, on a key frame) and forgets all
     // decoder state; the caller drops what comes before the target.
@@ -59,6 +81,11 @@ private:
     struct StreamDecoder;
     MediaDecoder() = default;
     bool openStreams();
+    bool serve(StreamDecoder& dec, DecodeSink& sink);
+    bool readOne(DecodeSink& sink, Demand demand);
+    bool makeRoom(DecodeSink& sink);
+    bool active(const StreamDecoder* dec) const;
+    std::size_t queuedBytes() const;
     void decodePacket(StreamDecoder& dec, const AVPacket* pkt, DecodeSink& sink);
     void deliver(StreamDecoder& dec, AVFrame* frame, DecodeSink& sink);
     void deliverSound(AVFrame* frame, double pts, DecodeSink& sink);
@@ -75,8 +102,7 @@ private:
     std::vector<std::int16_t> m_soundBuffer;
     double m_startTime = 0.0;  // the file's first timestamp, seconds
     double m_duration = 0.0;
-    bool m_draining = false;
-    bool m_finished = false;
+    bool m_endOfFile = false;
 };
 
 }  // namespace player

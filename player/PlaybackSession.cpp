@@ -109,9 +109,10 @@ void PlaybackSession::onPicture(ffmpeg::Frame frame, double pts, double duration
         m_showNext = false;
         return;
     }
-    // Reading stops at kMaxPictures; one packet holding many pictures is the
-    // only way past it, and then the oldest give way.
-    while (m_pictures.size() >= 2 * kMaxPictures) m_pictures.pop_front();
+    // Pictures are decoded as they are asked for; only a file whose streams lie
+    // further apart than the decoder holds back brings more, and then the
+    // oldest give way.
+    while (m_pictures.size() >= kMaxPictures) m_pictures.pop_front();
     m_pictures.push_back({std::move(frame), pts});
 }
 
@@ -141,32 +142,26 @@ void PlaybackSession::onSound(const std::int16_t* samples, int frames, double pt
 }
 
 void PlaybackSession::followWallClockIfSoundEnded() {
-    if (!m_soundClock || !m_sound->empty()) return;
     // No sound queued and none can come before more pictures are shown: the
     // sound has ended or has a hole, and a stopped sound clock would hold the
     // pictures for ever.
-    const bool over = m_decoder->finished() || picturesFull();
-    if (!over) return;
+    if (!m_soundClock || !m_sound->empty() || !m_decoder->soundStarved()) return;
     m_wall.set(m_sound->clock());
     m_wall.run(m_state == State::Playing);
     m_soundClock = false;
 }
 
-bool PlaybackSession::picturesFull() const {
-    return m_decoder->hasPicture() && m_pictures.size() >= kMaxPictures;
-}
-
-bool PlaybackSession::wantsData() const {
-    if (m_decoder->finished()) return false;
-    // Nothing is decoded (sound without a device): reading through the file
-    // costs next to nothing and lets the end be noticed.
-    if (!m_decoder->hasPicture() && !m_sound) return true;
-    if (picturesFull()) return false;
-    const double ahead = m_soundClock ? m_sound->bufferedSeconds() : 0.0;
-    if (ahead >= kMaxSoundAhead) return false;
-    const bool soundLow = m_soundClock && ahead < kSoundTarget;
-    const bool picturesLow = m_decoder->hasPicture() && m_pictures.size() < kPictureTarget;
-    return soundLow || picturesLow;
+MediaDecoder::Demand PlaybackSession::demand() const {
+    MediaDecoder::Demand d;
+    d.pictures = m_decoder->hasPicture() && m_pictures.size() < kPictureTarget;
+    if (m_sound) {
+        const bool low = m_soundClock && m_sound->bufferedSeconds() < kSoundTarget;
+        // While the wall clock leads, sound already read is still decoded: the
+        // first that is not late takes the clock back.
+        d.sound = low || !m_soundClock;
+        d.readForSound = low;
+    }
+    return d;
 }
 
 bool PlaybackSession::reachedEnd() const {
@@ -186,8 +181,7 @@ PlaybackSession::Turn PlaybackSession::turn() {
     }
     followWallClockIfSoundEnded();
     showDuePictures();
-    if (wantsData()) {
-        m_decoder->step(*this);
+    if (m_decoder->step(*this, demand())) {
         t.worked = true;
         return t;
     }

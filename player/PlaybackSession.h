@@ -35,15 +35,12 @@ private:
 
 class PlaybackSession : private DecodeSink {
 public:
-    // Queue limits: reading stops once both targets are met, and never lets the
-    // sound run further ahead than kMaxSoundAhead or the pictures further than
-    // kMaxPictures (both drain as the clock runs). Pictures at their limit with
-    // no sound queued mean the sound has ended or has a hole: the wall clock
-    // then carries the pictures until sound comes again.
+    // Decoded data kept ready: pictures are decoded until kPictureTarget wait,
+    // sound until kSoundTarget seconds are queued. More than kMaxPictures only
+    // come from files whose streams lie far apart; the oldest then give way.
     static constexpr double kSoundTarget = 0.3;
-    static constexpr double kMaxSoundAhead = 2.0;
     static constexpr std::size_t kPictureTarget = 6;
-    static constexpr std::size_t kMaxPictures = 16;
+    static constexpr std::size_t kMaxPictures = 32;
 
     // `sound` may be null: the file then plays silently on the wall clock.
     PlaybackSession(std::unique_ptr<MediaDecoder> decoder, std::unique_ptr<AudioOutput> sound);
@@ -83,8 +80,7 @@ private:
     void onSound(const std::int16_t* interleaved, int frames, double pts) override;
     double clock() const;
     void showDuePictures();
-    bool wantsData() const;
-    bool picturesFull() const;
+    MediaDecoder::Demand demand() const;
     bool reachedEnd() const;
     void followWallClockIfSoundEnded();
 

@@ -480,3 +480,29 @@ INSTANTIATE_TEST_SUITE_P(
             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
         return n;
     });
+
+TEST_F(PlayerModuleTest, SoundStoredFarAheadOfThePicturesStaysInStep) {
+    // The sound lies 2.5 s ahead of the pictures in the file: reaching the
+    // pictures of a moment means reading sound well past it first.
+    // (Matroska is read in file order; some demuxers reorder by time themselves.)
+    std::string path = dir.file("preload.mkv");
+    std::string cmd =
+        "ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i "
+        "\"color=c=red:s=64x48:d=1.5:r=25[a];color=c=blue:s=64x48:d=1.5:r=25[b];[a][b]concat=n=2:v=1:a=0[out0]\" "
+        "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=3 -pix_fmt yuv420p -c:v mpeg4 -q:v 3 "
+        "-c:a aac -audio_preload 2500000 " +
+        shellQuote(path);
+    ASSERT_EQ(runCommand(cmd), 0);
+    ASSERT_NE(openFile(path), -1);
+    EXPECT_TRUE(waitFor([] { return near(centreColour(), kRed); }, 1s)) << "the first picture shows before playing";
+    auto started = std::chrono::steady_clock::now();
+    auto at = [&](double seconds) { std::this_thread::sleep_until(started + std::chrono::duration<double>(seconds)); };
+    PlayerModule_Start();
+    at(1.2);
+    EXPECT_TRUE(near(centreColour(), kRed)) << "red at 1.2 s";
+    EXPECT_NEAR(pos() * 3.0, 1.2, 0.2);
+    at(1.8);
+    EXPECT_TRUE(near(centreColour(), kBlue)) << "blue at 1.8 s, not lagging behind the sound";
+    EXPECT_NEAR(pos() * 3.0, 1.8, 0.2);
+    ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 0; }, 4s));
+}
