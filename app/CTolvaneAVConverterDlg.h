@@ -164,6 +164,7 @@ private:
     bool probeRowIntoFileInfo(int row, int* probeResult);
     void enablePlayAndStop();
     void shutDownPlayer();
+    void closeIfRequested();
     bool isOwnWidget(QObject* object) const;
 
     std::unique_ptr<PreviewPlayer> m_ownedPlayer;

@@ -24,22 +24,26 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTimer>
 
 using namespace mainwindow;
 
 namespace {
 
-// Sets a flag for one scope.
+// Sets a flag for one scope (scopes may nest).
 class BusyScope {
 public:
-    explicit BusyScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~BusyScope() { m_flag = false; }
+    explicit BusyScope(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
+    ~BusyScope() { m_flag = m_previous; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
     bool& m_flag;
+    bool m_previous;
 };
+
+constexpr int kDropRetryMs = 50;
 
 ProbedLength lengthOf(const AVConvert& job) {
     return ProbedLength{job.probeStartSeconds, job.probeDurationSeconds, job.durationMicroseconds};
@@ -99,6 +103,10 @@ void CTolvaneAVConverterDlg::addTask(const QString& rawPath, bool dropped) {
     }
 }
 
+void CTolvaneAVConverterDlg::closeIfRequested() {
+    if (m_closeRequested && !m_busy) close();
+}
+
 void CTolvaneAVConverterDlg::AddPaths(const QStringList& paths) {
     if (m_busy) return;
     {
@@ -113,11 +121,15 @@ void CTolvaneAVConverterDlg::AddPaths(const QStringList& paths) {
         LoadSelectedFileInfo();
         ApplyButtonChanges(m_tasks.StatesAfterAdding());
     }
-    if (m_closeRequested) close();
+    closeIfRequested();
 }
 
 void CTolvaneAVConverterDlg::DropFiles(const QStringList& paths) {
-    if (m_busy) return;
+    if (m_busy) {
+        // A drop that arrives while other files are probed waits its turn.
+        QTimer::singleShot(kDropRetryMs, this, [this, paths] { DropFiles(paths); });
+        return;
+    }
     {
         BusyScope busy(m_busy);
         for (const QString& path : paths) {
@@ -134,7 +146,7 @@ void CTolvaneAVConverterDlg::DropFiles(const QStringList& paths) {
         LoadSelectedFileInfo();
         ApplyButtonChanges(m_tasks.StatesAfterAdding());
     }
-    if (m_closeRequested) close();
+    closeIfRequested();
 }
 
 void CTolvaneAVConverterDlg::enablePlayAndStop() {
@@ -162,7 +174,11 @@ void CTolvaneAVConverterDlg::ClearTasks() {
 
 bool CTolvaneAVConverterDlg::probeRowIntoFileInfo(int row, int* probeResult) {
     const QString path = m_tasks.Text(row, TaskList::kSource);
-    const ProbeOutcome outcome = ProbeKeepingWindowAlive(Job(), path);
+    ProbeOutcome outcome;
+    {
+        BusyScope busy(m_busy);
+        outcome = ProbeKeepingWindowAlive(Job(), path);
+    }
     if (probeResult) *probeResult = outcome.result;
     if (outcome.result < 0) return false;
     CurrentFileInfoTexts() = FileInfoFromProbe(Job(), path, m_tasks.Text(row, TaskList::kEnd));
@@ -177,12 +193,12 @@ void CTolvaneAVConverterDlg::ClickTask() {
         ApplyButtonChanges(m_tasks.StatesAfterClick(false));
         return;
     }
-    BusyScope busy(m_busy);
     if (!probeRowIntoFileInfo(row, nullptr)) {
         CurrentPlatform().MessageBox(this, TaskList::InvalidClickMessage(m_tasks.Text(row, TaskList::kSource)));
-        return;
+    } else {
+        ApplyButtonChanges(m_tasks.StatesAfterClick(true));
     }
-    ApplyButtonChanges(m_tasks.StatesAfterClick(true));
+    closeIfRequested();
 }
 
 bool CTolvaneAVConverterDlg::LoadSelectedFileInfo() {
@@ -204,7 +220,10 @@ void CTolvaneAVConverterDlg::onMerge() {}
 void CTolvaneAVConverterDlg::onClip() {}
 
 void CTolvaneAVConverterDlg::onFileInfo() {
-    if (!LoadSelectedFileInfo()) return;
+    if (m_busy) return;
+    const bool loaded = LoadSelectedFileInfo();
+    if (m_closeRequested) return closeIfRequested();
+    if (!loaded) return;
     CFileInfomation information(CurrentFileInfoTexts(), this);
     modalRunner(information);
 }

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -150,6 +151,21 @@ TEST_F(StartupTest, WindowManagerCloseClosesThePlayer) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(player.count("Close"), 1);
+}
+
+TEST_F(StartupTest, CloseRequestedWhileFilesAreProbedEndsTheWindowAfterwards) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy finished(&window, &QDialog::finished);
+    bool closedAtOnce = true;
+    QTimer::singleShot(0, &window, [&] { closedAtOnce = window.close(); });
+    window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
+    EXPECT_FALSE(closedAtOnce) << "the close waited for the probe";
+    EXPECT_EQ(window.taskList().Count(), 2);
+    EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(player.count("Close"), 1);
 }
