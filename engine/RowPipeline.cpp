@@ -241,7 +241,9 @@ void RowRunner::writeThumbnail(const AVFrame& frame) {
     if (m_thumbnailDone || m_job.thumbnailMode != 1) return;
     m_thumbnailDone = true;  // one try per row, whether or not the file gets written
     const std::vector<std::uint8_t> rgb = m_scaler.toThumbnail(frame);
-    if (!rgb.empty()) WriteThumbnail(m_job.thumbnailPath, rgb.data(), m_job.jpegError);
+    // The output name was free, but a ".THM" of the same stem may be the user's.
+    if (!rgb.empty())
+        WriteThumbnail(m_job.thumbnailPath, rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
 }
 
 void RowRunner::finishStreams(bool finalAudio) {

@@ -1,6 +1,7 @@
 #include "engine/Thumbnail.h"
 
 #include <atomic>
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -93,10 +94,21 @@ std::FILE* createExclusive(const std::string& path) {
     return file;
 }
 
+// Moves the finished file to its name without ever replacing another file there:
+// RENAME_NOREPLACE where the file system has it, else a hard link (which fails on
+// an existing name too) and removal of the temporary name.
+bool publishWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    if (::link(from.c_str(), to.c_str()) != 0) return false;
+    ::unlink(from.c_str());
+    return true;
+}
+
 }  // namespace
 
 bool WriteThumbnail(const std::string& path, const std::uint8_t* rgbPixels,
-                    const std::function<void(const std::string& message)>& onError) {
+                    const std::function<void(const std::string& message)>& onError, ExistingThumbnail existing) {
     if (path.empty() || !rgbPixels) return false;
     const std::string partName = temporaryNameFor(path);
     std::FILE* file = createExclusive(partName);
@@ -112,7 +124,10 @@ bool WriteThumbnail(const std::string& path, const std::uint8_t* rgbPixels,
         if (onError) onError(compression.error.message);
         return false;
     }
-    if (!closed || std::rename(partName.c_str(), path.c_str()) != 0) {
+    const bool published =
+        closed && (existing == ExistingThumbnail::Keep ? publishWithoutReplacing(partName, path)
+                                                       : std::rename(partName.c_str(), path.c_str()) == 0);
+    if (!published) {
         std::remove(partName.c_str());
         return false;
     }

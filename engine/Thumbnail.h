@@ -12,8 +12,14 @@
 constexpr int kThumbnailWidth = 160;
 constexpr int kThumbnailHeight = 120;
 
+// What happens when `path` names an existing file: Replace swaps the new picture
+// in atomically; Keep leaves that file untouched and writes nothing (returns false).
+// The workers keep: a ".THM" already beside a free output name is the user's file.
+enum class ExistingThumbnail { Replace, Keep };
+
 bool WriteThumbnail(const std::string& path, const std::uint8_t* rgbPixels,
-                    const std::function<void(const std::string& message)>& onError = {});
+                    const std::function<void(const std::string& message)>& onError = {},
+                    ExistingThumbnail existing = ExistingThumbnail::Replace);
 
 // The thumbnail path of an output: up to its last "." then ".THM".
 std::string ThumbnailPathFor(const std::string& outputPath);
