@@ -116,6 +116,78 @@ void drawFolder(QPainter& p, const QRectF& b, const QColor& ink, bool open) {
     }
 }
 
+void drawFilm(QPainter& p, const QRectF& b, const QColor& ink) {
+    const qreal w = b.width(), h = b.height();
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    QPainterPath film;
+    film.addRoundedRect(b, 2, 2);
+    QPainterPath holes;
+    for (int i = 0; i < 4; ++i) {
+        const qreal y = b.top() + 2 + i * (h - 4) / 4;
+        holes.addRect(b.left() + 1.5, y, w * 0.12, h / 8);
+        holes.addRect(b.right() - 1.5 - w * 0.12, y, w * 0.12, h / 8);
+    }
+    holes.addRect(b.left() + w * 0.3, b.top() + 2, w * 0.4, h - 4);
+    p.drawPath(film.subtracted(holes));
+}
+
+void drawConvert(QPainter& p, const QRectF& b, const QColor& ink, qreal stroke) {
+    const qreal w = b.width(), h = b.height();
+    const QPointF c = b.center();
+    p.setPen(QPen(ink, stroke, Qt::SolidLine, Qt::RoundCap));
+    const QRectF ring = b.adjusted(w * 0.1, h * 0.1, -w * 0.1, -h * 0.1);
+    p.drawArc(ring, 30 * 16, 140 * 16);
+    p.drawArc(ring, 210 * 16, 140 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    const qreal s = w * 0.22;
+    p.drawPolygon(QPolygonF({QPointF(ring.left() - s * 0.6, c.y() - s * 0.2), QPointF(ring.left() + s * 0.6, c.y() - s * 0.2), QPointF(ring.left(), c.y() + s * 0.7)}));
+    p.drawPolygon(QPolygonF({QPointF(ring.right() - s * 0.6, c.y() + s * 0.2), QPointF(ring.right() + s * 0.6, c.y() + s * 0.2), QPointF(ring.right(), c.y() - s * 0.7)}));
+}
+
+void drawLetter(QPainter& p, Glyph glyph, const QRectF& b, const QColor& ink) {
+    const qreal h = b.height();
+    QFont font = captionFont(static_cast<int>(h * 1.05), true);
+    if (glyph == Glyph::Info) font.setFamily(QStringLiteral("DejaVu Serif"));
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(b.adjusted(-4, -4, 4, 4), Qt::AlignCenter, glyph == Glyph::Info ? QStringLiteral("i") : QStringLiteral("?"));
+}
+
+void drawDocument(QPainter& p, const QRectF& b, const QColor& ink) {
+    const qreal w = b.width(), h = b.height();
+    QPainterPath page;
+    page.moveTo(b.left() + w * 0.15, b.top());
+    page.lineTo(b.right() - w * 0.3, b.top());
+    page.lineTo(b.right() - w * 0.15, b.top() + h * 0.2);
+    page.lineTo(b.right() - w * 0.15, b.bottom());
+    page.lineTo(b.left() + w * 0.15, b.bottom());
+    page.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPath(page);
+    const QColor paper = ink.lightness() > 150 ? kAccentDark : kNearWhite;
+    for (int i = 0; i < 3; ++i) {
+        const qreal y = b.top() + h * (0.4 + 0.17 * i);
+        strokeLine(p, paper, 1.4, QPointF(b.left() + w * 0.3, y), QPointF(b.right() - w * 0.3, y));
+    }
+}
+
+void drawSpeaker(QPainter& p, const QRectF& b, const QColor& ink) {
+    const qreal w = b.width(), h = b.height();
+    const QPointF c = b.center();
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPolygon(QPolygonF({QPointF(b.left(), c.y() - h * 0.18), QPointF(b.left() + w * 0.25, c.y() - h * 0.18),
+                             QPointF(b.left() + w * 0.5, b.top()), QPointF(b.left() + w * 0.5, b.bottom()),
+                             QPointF(b.left() + w * 0.25, c.y() + h * 0.18), QPointF(b.left(), c.y() + h * 0.18)}));
+    p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(b.left() + w * 0.3, b.top() + h * 0.2, w * 0.4, h * 0.6), -50 * 16, 100 * 16);
+    p.drawArc(QRectF(b.left() + w * 0.2, b.top(), w * 0.75, h), -50 * 16, 100 * 16);
+}
+
 void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& ink) {
     const qreal w = b.width(), h = b.height();
     const QPointF c = b.center();
@@ -136,33 +208,8 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& ink) {
         strokeLine(p, ink, stroke * 1.1, b.topLeft(), b.bottomRight());
         strokeLine(p, ink, stroke * 1.1, b.topRight(), b.bottomLeft());
         break;
-    case Glyph::Film: {
-        p.setPen(Qt::NoPen);
-        p.setBrush(ink);
-        QPainterPath film;
-        film.addRoundedRect(b, 2, 2);
-        QPainterPath holes;
-        for (int i = 0; i < 4; ++i) {
-            const qreal y = b.top() + 2 + i * (h - 4) / 4;
-            holes.addRect(b.left() + 1.5, y, w * 0.12, h / 8);
-            holes.addRect(b.right() - 1.5 - w * 0.12, y, w * 0.12, h / 8);
-        }
-        holes.addRect(b.left() + w * 0.3, b.top() + 2, w * 0.4, h - 4);
-        p.drawPath(film.subtracted(holes));
-        break;
-    }
-    case Glyph::Convert: {
-        p.setPen(QPen(ink, stroke, Qt::SolidLine, Qt::RoundCap));
-        const QRectF ring = b.adjusted(w * 0.1, h * 0.1, -w * 0.1, -h * 0.1);
-        p.drawArc(ring, 30 * 16, 140 * 16);
-        p.drawArc(ring, 210 * 16, 140 * 16);
-        p.setPen(Qt::NoPen);
-        p.setBrush(ink);
-        const qreal s = w * 0.22;
-        p.drawPolygon(QPolygonF({QPointF(ring.left() - s * 0.6, c.y() - s * 0.2), QPointF(ring.left() + s * 0.6, c.y() - s * 0.2), QPointF(ring.left(), c.y() + s * 0.7)}));
-        p.drawPolygon(QPolygonF({QPointF(ring.right() - s * 0.6, c.y() + s * 0.2), QPointF(ring.right() + s * 0.6, c.y() + s * 0.2), QPointF(ring.right(), c.y() - s * 0.7)}));
-        break;
-    }
+    case Glyph::Film: drawFilm(p, b, ink); break;
+    case Glyph::Convert: drawConvert(p, b, ink, stroke); break;
     case Glyph::Merge:
         p.setPen(QPen(ink, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(QPointF(b.left(), b.top()), QPointF(c.x(), c.y()));
@@ -174,32 +221,8 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& ink) {
     case Glyph::Folder: drawFolder(p, b, ink, false); break;
     case Glyph::FolderOpen: drawFolder(p, b, ink, true); break;
     case Glyph::Question:
-    case Glyph::Info: {
-        QFont font = captionFont(static_cast<int>(h * 1.05), true);
-        if (glyph == Glyph::Info) font.setFamily(QStringLiteral("DejaVu Serif"));
-        p.setFont(font);
-        p.setPen(ink);
-        p.drawText(b.adjusted(-4, -4, 4, 4), Qt::AlignCenter, glyph == Glyph::Info ? QStringLiteral("i") : QStringLiteral("?"));
-        break;
-    }
-    case Glyph::Document: {
-        QPainterPath page;
-        page.moveTo(b.left() + w * 0.15, b.top());
-        page.lineTo(b.right() - w * 0.3, b.top());
-        page.lineTo(b.right() - w * 0.15, b.top() + h * 0.2);
-        page.lineTo(b.right() - w * 0.15, b.bottom());
-        page.lineTo(b.left() + w * 0.15, b.bottom());
-        page.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(ink);
-        p.drawPath(page);
-        const QColor paper = ink.lightness() > 150 ? kAccentDark : kNearWhite;
-        for (int i = 0; i < 3; ++i) {
-            const qreal y = b.top() + h * (0.4 + 0.17 * i);
-            strokeLine(p, paper, 1.4, QPointF(b.left() + w * 0.3, y), QPointF(b.right() - w * 0.3, y));
-        }
-        break;
-    }
+    case Glyph::Info: drawLetter(p, glyph, b, ink); break;
+    case Glyph::Document: drawDocument(p, b, ink); break;
     case Glyph::Gear: drawGear(p, b, ink); break;
     case Glyph::Play:
         p.setPen(Qt::NoPen);
@@ -217,18 +240,7 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& ink) {
         p.setBrush(ink);
         p.drawRect(b.adjusted(w * 0.08, h * 0.08, -w * 0.08, -h * 0.08));
         break;
-    case Glyph::Speaker: {
-        p.setPen(Qt::NoPen);
-        p.setBrush(ink);
-        p.drawPolygon(QPolygonF({QPointF(b.left(), c.y() - h * 0.18), QPointF(b.left() + w * 0.25, c.y() - h * 0.18),
-                                 QPointF(b.left() + w * 0.5, b.top()), QPointF(b.left() + w * 0.5, b.bottom()),
-                                 QPointF(b.left() + w * 0.25, c.y() + h * 0.18), QPointF(b.left(), c.y() + h * 0.18)}));
-        p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(b.left() + w * 0.3, b.top() + h * 0.2, w * 0.4, h * 0.6), -50 * 16, 100 * 16);
-        p.drawArc(QRectF(b.left() + w * 0.2, b.top(), w * 0.75, h), -50 * 16, 100 * 16);
-        break;
-    }
+    case Glyph::Speaker: drawSpeaker(p, b, ink); break;
     }
 }
 
