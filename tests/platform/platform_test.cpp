@@ -128,6 +128,14 @@ TEST(LinuxPlatformChecks, FoldersComeFromTheProcessAndXdg) {
     if (saved.isNull()) qunsetenv("XDG_CONFIG_HOME"); else qputenv("XDG_CONFIG_HOME", saved);
 }
 
+TEST(LinuxPlatformChecks, TheRealPlatformAnswersItsFolderQueries) {
+    LinuxPlatform desktop;
+    EXPECT_EQ(desktop.ExecutableFolder(), ExecutableFolderOfProcess());
+    EXPECT_FALSE(desktop.ExecutableFolder().endsWith('/'));
+    EXPECT_EQ(desktop.UserConfigFolder(), XdgUserConfigFolder());
+    EXPECT_TRUE(QDir::isAbsolutePath(desktop.VideosFolder()));
+}
+
 class DialogUnitsTest : public ::testing::Test {
 protected:
     QFont font = DialogFont(8);
