@@ -234,8 +234,13 @@ void CTolvaneAVConverterDlg::connectCommands() {
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this, &CTolvaneAVConverterDlg::onProfileChanged);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowTaskContextMenu(m_list->viewport()->mapToGlobal(pos)); });
-    for (CBitmapSlider* slider : {m_positionSlider, m_volumeSlider})
+    // A drag reports each step as "moving"; the keys report only "moved". Both
+    // act, so a volume or place set from the keyboard is the one the player uses
+    // (acting again on a drag's release repeats the same seek, which is harmless).
+    for (CBitmapSlider* slider : {m_positionSlider, m_volumeSlider}) {
         connect(slider, &CBitmapSlider::sliderMoving, m_preview.get(), &PreviewController::OnSliderMoving);
+        connect(slider, &CBitmapSlider::sliderMoved, m_preview.get(), &PreviewController::OnSliderMoving);
+    }
 }
 
 // ---- Buttons ----

@@ -127,6 +127,18 @@ TEST_F(PreviewTest, VolumeIsCappedAndSeekingPausesSetsAndStarts) {
     EXPECT_FLOAT_EQ(player.position, 0.3f);
 }
 
+TEST_F(PreviewTest, VolumeSetFromTheKeyboardReachesThePlayer) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.volumeSlider()->setFocus();
+    QTest::keyClick(window.volumeSlider(), Qt::Key_End);
+    EXPECT_EQ(window.volumeSlider()->GetPos(), 100000);
+    EXPECT_EQ(player.volume, 65535);
+    QTest::keyClick(window.volumeSlider(), Qt::Key_Home);
+    EXPECT_EQ(player.volume, 0);
+}
+
 TEST_F(PreviewTest, StopBeforeAnyOpenChangesNothing) {
     CTolvaneAVConverterDlg& window = withTwoRows();
     player.calls.clear();
