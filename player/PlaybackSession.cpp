@@ -68,7 +68,6 @@ void PlaybackSession::seek(double seconds) {
     m_target = seconds;
     m_showNext = true;
     m_endPts = seconds;
-    m_soundEnd = seconds;
     if (m_sound) m_sound->flush(seconds);
     m_soundClock = m_sound != nullptr;
     m_wall.set(seconds);
@@ -138,7 +137,6 @@ void PlaybackSession::onSound(const std::int16_t* samples, int frames, double pt
         m_soundClock = true;
     }
     m_sound->push(samples, frames, pts);
-    m_soundEnd = std::max(m_soundEnd, pts + frames / rate);
 }
 
 void PlaybackSession::followWallClockIfSoundEnded() {

@@ -98,7 +98,6 @@ private:
     bool m_showNext = true;      // the next picture decoded goes on show at once (after open/seek)
     double m_target = 0.0;       // decoded data before this time is dropped (after a seek)
     double m_endPts = 0.0;       // end of the last picture or sound decoded
-    double m_soundEnd = 0.0;     // end of the sound handed to the output
 };
 
 }  // namespace player
