@@ -231,6 +231,12 @@ TEST_F(PreviewTest, RealPlayerDrawsTheSelectedFile) {
     real->preview().OnFrameTick();
     ASSERT_NE(real->pictureArea()->Picture(), nullptr);
     EXPECT_EQ(real->pictureArea()->Picture()->size(), QSize(64, 48));
+    // Drawn stretched over the whole picture area: its corners show the picture.
+    const QImage shown = real->pictureArea()->grab().toImage();
+    const QImage& source = *real->pictureArea()->Picture();
+    EXPECT_EQ(shown.pixel(0, 0), source.pixel(0, 0));
+    EXPECT_EQ(shown.pixel(shown.width() - 1, shown.height() - 1), source.pixel(63, 47));
+    EXPECT_NE(source.pixel(0, 0), source.pixel(63, 47)) << "a real picture, not a flat fill";
     real->StopPreview();
     real.reset();
 }
