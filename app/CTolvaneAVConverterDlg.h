@@ -61,6 +61,9 @@ public:
     std::function<int(QDialog&)> modalRunner;
     // Shows a popup menu at a screen position and returns the chosen action.
     std::function<QAction*(QMenu&, const QPoint&)> menuRunner;
+    // Called before every probe of the shared job (Add, drop, click, file
+    // information); the conversion control makes a stopping worker finish here.
+    std::function<void()> beforeProbe;
 
     // ---- Access for the conversion control, the clip dialog and tests ----
     TaskList& taskList() { return m_tasks; }
@@ -161,7 +164,8 @@ private:
     void connectCommands();
 
     void addTask(const QString& rawPath, bool dropped);
-    bool probeRowIntoFileInfo(int row, int* probeResult);
+    bool probeRowIntoFileInfo(int row);
+    AVConvert& jobForProbe();
     void enablePlayAndStop();
     void shutDownPlayer();
     void closeIfRequested();

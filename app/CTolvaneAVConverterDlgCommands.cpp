@@ -89,7 +89,7 @@ void CTolvaneAVConverterDlg::AddFiles() {
 
 void CTolvaneAVConverterDlg::addTask(const QString& rawPath, bool dropped) {
     const QString path = TaskList::ReduceDoubledSeparators(rawPath);
-    AVConvert& job = Job();
+    AVConvert& job = jobForProbe();
     const ProbeOutcome outcome = ProbeKeepingWindowAlive(job, path);
     if (!outcome.accepted) {
         CurrentPlatform().MessageBox(this, TaskList::InvalidFileMessage(path));
@@ -172,14 +172,19 @@ void CTolvaneAVConverterDlg::ClearTasks() {
     StopPreview();
 }
 
-bool CTolvaneAVConverterDlg::probeRowIntoFileInfo(int row, int* probeResult) {
+AVConvert& CTolvaneAVConverterDlg::jobForProbe() {
+    // The probe writes fields a worker reads: a stopping worker finishes first.
+    if (beforeProbe) beforeProbe();
+    return Job();
+}
+
+bool CTolvaneAVConverterDlg::probeRowIntoFileInfo(int row) {
     const QString path = m_tasks.Text(row, TaskList::kSource);
     ProbeOutcome outcome;
     {
         BusyScope busy(m_busy);
-        outcome = ProbeKeepingWindowAlive(Job(), path);
+        outcome = ProbeKeepingWindowAlive(jobForProbe(), path);
     }
-    if (probeResult) *probeResult = outcome.result;
     if (outcome.result < 0) return false;
     CurrentFileInfoTexts() = FileInfoFromProbe(Job(), path, m_tasks.Text(row, TaskList::kEnd));
     return true;
@@ -193,7 +198,7 @@ void CTolvaneAVConverterDlg::ClickTask() {
         ApplyButtonChanges(m_tasks.StatesAfterClick(false));
         return;
     }
-    if (!probeRowIntoFileInfo(row, nullptr)) {
+    if (!probeRowIntoFileInfo(row)) {
         CurrentPlatform().MessageBox(this, TaskList::InvalidClickMessage(m_tasks.Text(row, TaskList::kSource)));
     } else {
         ApplyButtonChanges(m_tasks.StatesAfterClick(true));
@@ -204,7 +209,7 @@ void CTolvaneAVConverterDlg::ClickTask() {
 bool CTolvaneAVConverterDlg::LoadSelectedFileInfo() {
     const int row = m_tasks.FirstSelected();
     if (row < 0) return false;
-    return probeRowIntoFileInfo(row, nullptr);
+    return probeRowIntoFileInfo(row);
 }
 
 // ---- Preview ----

@@ -128,6 +128,18 @@ TEST_F(TaskListTest, AddingKeepsTheEventLoopRunning) {
     EXPECT_EQ(window.taskList().Count(), 3);
 }
 
+TEST_F(TaskListTest, EveryProbeFirstLetsTheConversionControlFinishAWorker) {
+    CTolvaneAVConverterDlg& window = open();
+    int calls = 0;
+    window.beforeProbe = [&calls] { ++calls; };
+    window.AddPaths({media().clipA, media().clipB});  // two files + the selected row's information
+    EXPECT_EQ(calls, 2);
+    window.taskListControl()->SelectAndFocus(0);
+    window.ClickTask();
+    window.DropFiles({media().clipC});
+    EXPECT_EQ(calls, 5);
+}
+
 TEST_F(TaskListTest, DropOfAnAddressThatIsNoFileAddsNothing) {
     CTolvaneAVConverterDlg& window = open();
     window.DropFiles({});
