@@ -282,7 +282,9 @@ void MediaDecoder::deliverSound(AVFrame* frame, double pts, DecodeSink& sink) {
 
 void MediaDecoder::seek(double seconds) {
     seconds = std::max(0.0, seconds);
-    const int64_t ts = static_cast<int64_t>((seconds + m_startTime) * AV_TIME_BASE);
+    // Kept well inside int64 even for a file stating an absurd duration.
+    const double target = std::clamp((seconds + m_startTime) * AV_TIME_BASE, -4.0e18, 4.0e18);
+    const int64_t ts = static_cast<int64_t>(target);
     AVFormatContext* fmt = m_input.get();
     if (avformat_seek_file(fmt, -1, INT64_MIN, ts, ts, 0) < 0) {
         // Some demuxers only seek forwards to a key frame; near is better than nowhere.

@@ -125,7 +125,7 @@ void PlaybackSession::onSound(const std::int16_t* samples, int frames, double pt
     double from = m_soundClock ? m_target : std::max(m_target, m_wall.now());
     if (end <= from) return;
     if (pts < from) {
-        int skip = std::min(frames, static_cast<int>((from - pts) * rate));
+        const int skip = static_cast<int>(std::min(static_cast<double>(frames), (from - pts) * rate));
         samples += static_cast<std::size_t>(skip) * AudioOutput::kChannels;
         frames -= skip;
         pts += skip / rate;
@@ -196,8 +196,10 @@ PlaybackSession::Turn PlaybackSession::turn() {
     }
     t.idle = kIdlePlaying;
     if (!m_pictures.empty()) {
-        auto due = std::chrono::duration<double>(m_pictures.front().pts - clock());
-        t.idle = std::clamp(std::chrono::duration_cast<std::chrono::milliseconds>(due), kIdleMin, kIdlePlaying);
+        // Clamped as seconds first: a damaged file's timestamps may be far off.
+        const double due = std::clamp(m_pictures.front().pts - clock(), 0.0, 1.0);
+        const auto ms = std::chrono::milliseconds(static_cast<long>(due * 1000.0));
+        t.idle = std::clamp(ms, kIdleMin, kIdlePlaying);
     }
     return t;
 }
