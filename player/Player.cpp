@@ -55,6 +55,7 @@ void Player::closeLocked() {
 
 bool Player::open() {
     std::optional<std::string> name;
+    bool soundSystem = false;
     {
         ApiLock lock(*this);
         closeLocked();
@@ -63,13 +64,14 @@ bool Player::open() {
         // its users; take it up again rather than play every later file mute.
         if (m_sdl && m_sdl->ok() && SDL_WasInit(SDL_INIT_AUDIO) == 0) m_sdl.reset();
         if (!m_sdl) m_sdl = std::make_unique<SdlAudioSubsystem>();
+        soundSystem = m_sdl->ok();
     }
     // Opening reads and analyses the file; done without the lock so a slow
     // file does not hold up the other calls.
     std::unique_ptr<MediaDecoder> decoder = name ? MediaDecoder::open(*name) : nullptr;
     if (!decoder) return false;
     std::unique_ptr<AudioOutput> sound;
-    if (decoder->hasSound() && m_sdl->ok()) sound = AudioOutput::open(decoder->soundRate(), m_volume, 0.0);
+    if (decoder->hasSound() && soundSystem) sound = AudioOutput::open(decoder->soundRate(), m_volume, 0.0);
     auto session = std::make_unique<PlaybackSession>(std::move(decoder), std::move(sound));
     {
         ApiLock lock(*this);
