@@ -66,7 +66,7 @@ QString XdgUserConfigFolder() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     // The XDG rule: a relative value is invalid and must be ignored.
     if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.config");
-    return QDir::cleanPath(base + QStringLiteral("/korbanix"));
+    return QDir::cleanPath(base + QStringLiteral("/Korbanix"));
 }
 
 MessageResult LinuxPlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
