@@ -422,6 +422,23 @@ TEST_F(ConversionTest, StoppedRunClosesWhenTheWorkerEnds) {
     EXPECT_EQ(host.statuses[0], " Ready") << "a row not finished keeps its status";
 }
 
+TEST_F(ConversionTest, RowsFinishedWhileStoppingStillGetTheirStatus) {
+    host.addRow("/v/a.avi");
+    host.addRow("/v/b.avi");
+    ASSERT_TRUE(control.StartConversion());
+    window.onStop();
+    // The worker completes the row it was on before it sees the stop.
+    workerAt(1, {kRowCompleted, kRowPending});
+    g_release = true;
+    for (int i = 0; i < 50 && window.open; ++i) QTest::qWait(20);
+    EXPECT_FALSE(window.open);
+    EXPECT_EQ(host.statuses[0], "Completed");
+    EXPECT_FALSE(host.rows[0].checked);
+    EXPECT_EQ(host.statuses[1], " Ready");
+    EXPECT_TRUE(host.rows[1].checked) << "converted by the next Convert";
+    EXPECT_EQ(window.totalText, "1 Task Completed / Total 2 Task(s)");
+}
+
 // ---- Messages from the worker ----
 
 TEST_F(ConversionTest, JpegErrorIsShownOnTheUiThreadWhileTheRunGoesOn) {

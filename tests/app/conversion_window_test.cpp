@@ -204,7 +204,9 @@ TEST_F(ConversionWindow, ClipRunsOncePerSelectedRow) {
     for (int row = 0; row < 3; ++row) list->SetItemSelected(row, row != 1);
     commands.Clip();
     EXPECT_EQ(shownRows, (std::vector<int>{0, 2}));
-    EXPECT_EQ(clipPlayer.files.size(), 2u);
+    EXPECT_EQ(clipPlayer.files, (std::vector<std::string>{SharedMedia().clipA.toStdString(),
+                                                           SharedMedia().clipC.toStdString()}))
+        << "each showing plays the row it clips";
     EXPECT_EQ(window->taskList().Text(0, TaskList::kStart), "00:00:00") << "0.5 s of a 1 s file is second 0";
     EXPECT_EQ(window->taskList().Text(0, TaskList::kEnd), "00:00:01");
     EXPECT_EQ(window->taskList().Text(2, TaskList::kEnd), endOfRow2);
