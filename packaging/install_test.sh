@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix and checks what a desktop needs: both
+# programs, the help page, a valid desktop entry whose media types cover the Add
+# dialog's extensions, valid AppStream metainfo, the icon at every hicolor size,
+# and that the installed programs run from there (files given to korbanix on its
+# command line become tasks).
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; fail "install"; }
+
+desktop="$prefix/share/applications/org.korbanix.Korbanix.desktop"
+metainfo="$prefix/share/metainfo/org.korbanix.Korbanix.metainfo.xml"
+for f in bin/korbanix bin/korbanix-cli share/korbanix/help.html; do
+  test -s "$prefix/$f" || fail "missing $f"
+done
+test -x "$prefix/bin/korbanix" && test -x "$prefix/bin/korbanix-cli" || fail "programs not executable"
+test -s "$desktop" || fail "missing desktop entry"
+test -s "$metainfo" || fail "missing metainfo"
+
+# Icons: a PNG of the named size in every folder of the theme we fill.
+for size in 16 24 32 48 64 128 256; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/korbanix.png"
+  test -s "$icon" || fail "missing $icon"
+  dims=$(ffprobe -v error -show_entries stream=width,height -of csv=p=0 "$icon")
+  [ "$dims" = "$size,$size" ] || fail "$icon is $dims"
+done
+grep -qx 'Icon=korbanix' "$desktop" || fail "desktop entry names another icon"
+grep -qx 'Exec=korbanix %F' "$desktop" || fail "desktop entry does not pass files"
+
+if command -v desktop-file-validate > /dev/null; then
+  desktop-file-validate "$desktop" || fail "desktop-file-validate"
+fi
+if command -v appstreamcli > /dev/null; then
+  appstreamcli validate --no-net "$metainfo" > "$work/appstream.txt" 2>&1 \
+    || { cat "$work/appstream.txt"; fail "appstreamcli validate"; }
+fi
+
+# Every extension of the Add dialog's media and audio lists that the system's
+# MIME database knows maps to at least one type the entry declares.
+if [ -r /usr/share/mime/globs2 ]; then
+  mime_types=";$(sed -n 's/^MimeType=//p' "$desktop")"
+  for ext in flv swf mov qt avi mpg mpeg mts ts nsv dv rm rmvb m2t m2ts vob mkv mp4 m4v 3gp 3g2 3gpp asf wmv \
+             aac ac3 aiff ape cue au flac mp3 ogg ra ram wav m4a wma; do
+    known=$(grep -i ":\*\.$ext\$" /usr/share/mime/globs2 | cut -d: -f2 | grep -v -e '^text/' -e '^application/x-object$' || true)
+    [ -n "$known" ] || continue
+    found=no
+    for type in $known; do
+      case "$mime_types" in *";$type;"*) found=yes ;; esac
+    done
+    [ $found = yes ] || fail "no MIME type for *.$ext (system knows: $(echo $known))"
+  done
+fi
+
+# The installed programs run from the prefix.
+"$prefix/bin/korbanix-cli" presets > "$work/presets.txt" || fail "installed korbanix-cli"
+test -s "$work/presets.txt" || fail "korbanix-cli printed nothing"
+
+# "Open with" from a file manager: the file on the command line becomes a task.
+if command -v xvfb-run > /dev/null; then
+  clip="$work/open with.mp4"
+  ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=size=96x64:rate=25 -f lavfi -i sine=sample_rate=44100 -t 1 \
+    -c:v mpeg4 -c:a aac "$clip"
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+  mkdir -p "$HOME"
+  KORBANIX_SCREENSHOT="$work/shot.png" QT_QPA_PLATFORM=xcb \
+    timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$prefix/bin/korbanix" "$clip" \
+    > "$work/stdout.txt" 2> "$work/stderr.txt" || { cat "$work/stderr.txt"; fail "installed korbanix"; }
+  grep -q "^task 0: $clip |" "$work/stdout.txt" || { cat "$work/stdout.txt"; fail "file argument not added"; }
+fi
+echo "installed layout ok"
