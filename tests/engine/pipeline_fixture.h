@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -19,6 +23,9 @@
 #include <vector>
 
 namespace pipelinetest {
+
+// The encoders' statistics would bury the test report; errors still show.
+inline const bool kQuietFfmpeg = (av_log_set_level(AV_LOG_ERROR), true);
 
 // Output settings of a small PSP-like H.264/AAC mp4 (tiny picture to stay fast).
 struct Settings {
