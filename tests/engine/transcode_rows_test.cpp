@@ -166,6 +166,21 @@ TEST_F(TranscodeRows, TrailerThatDoesNotFitFailsTheRow) {
     EXPECT_EQ(job.fileState[0].load(), kRowFailed);
 }
 
+TEST_F(TranscodeRows, JpegLibraryErrorReachesTheJobsHandler) {
+    AVConvert job;
+    std::vector<std::string> messages;
+    job.jpegError = [&messages](const std::string& message) { messages.push_back(message); };
+    fillJob(job, {clip()}, {dir.file("tiny.mp4")});
+    setClip(job, 0, 0, 2);
+    {
+        FileSizeLimit limit(1024);  // the JPEG's first buffer of output does not fit
+        runWorker(TranscodeWorker, job);
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(messages.front().empty());
+    EXPECT_EQ(job.currentFile.load(), 1);
+}
+
 TEST_F(TranscodeRows, UncheckedRowsFailAtOnce) {
     AVConvert job;
     convert(job, {"", clip(), ""}, {dir.file("a.mp4"), dir.file("b.mp4"), dir.file("c.mp4")});
