@@ -1,5 +1,7 @@
 #include "engine/OutputFile.h"
 
+#include "engine/LocalFileUrl.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -93,7 +95,7 @@ bool OutputFile::open(const std::string& path) {
     ctx->url = av_strdup(path.c_str());
     m_path = path;
     const bool opened = ctx->nb_streams > 0 &&
-                        ((ctx->oformat->flags & AVFMT_NOFILE) || avio_open(&ctx->pb, path.c_str(), AVIO_FLAG_WRITE) >= 0) &&
+                        ((ctx->oformat->flags & AVFMT_NOFILE) || avio_open(&ctx->pb, LocalFileUrl(path).c_str(), AVIO_FLAG_WRITE) >= 0) &&
                         avformat_write_header(ctx, nullptr) >= 0;
     if (!opened) {
         if (!(ctx->oformat->flags & AVFMT_NOFILE)) avio_closep(&ctx->pb);

@@ -1,5 +1,7 @@
 #include "engine/ProbeMedia.h"
 
+#include "engine/LocalFileUrl.h"
+
 #include "engine/AVConvert.h"
 #include "engine/FfmpegPtr.h"
 
@@ -28,10 +30,7 @@ int clampToInt(std::int64_t value) {
 
 ffmpeg::InputContext openInput(const std::string& path) {
     AVFormatContext* raw = nullptr;
-    // Always a local file: without the explicit protocol a name such as "take:2.mkv"
-    // would be read as a URL scheme, and "http://..." would go to the network.
-    const std::string url = "file:" + path;
-    if (avformat_open_input(&raw, url.c_str(), nullptr, nullptr) != 0) return nullptr;
+    if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return nullptr;
     return ffmpeg::InputContext(raw);
 }
 
