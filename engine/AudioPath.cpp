@@ -23,10 +23,19 @@ AVSampleFormat sampleFormatFor(const AVCodec& codec, AVSampleFormat sourceFormat
     return codec.sample_fmts[0];
 }
 
+// An MPEG program stream carries PCM only as big-endian LPCM: the muxer refuses
+// little-endian samples, so a PCM_S16LE choice for ".mpg" would always fail.
+const char* encoderNameFor(int legacyId, const char* containerName) {
+    if (legacyId == codecmap::kAudioPcmS16le && std::strcmp(containerName, "mpeg") == 0)
+        return codecmap::audioEncoderName(codecmap::kAudioPcmS16be);
+    return codecmap::audioEncoderName(legacyId);
+}
+
 }  // namespace
 
-ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceFormat, bool globalHeader) {
-    const char* name = codecmap::audioEncoderName(job.audioCodecId);
+ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceFormat, bool globalHeader,
+                                 const char* containerName) {
+    const char* name = encoderNameFor(job.audioCodecId, containerName);
     const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
     if (!codec || job.audioChannels <= 0 || job.audioSampleRate <= 0) return nullptr;
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(codec));

@@ -15,7 +15,8 @@ namespace audio {
 // Opens the encoder named by job.audioCodecId with the job's bit rate, sample rate
 // and channel count. The sample format is the source's when the encoder takes it,
 // otherwise the encoder's first. nullptr when there is no encoder or it refuses.
-ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceFormat, bool globalHeader);
+ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceFormat, bool globalHeader,
+                                 const char* containerName);
 
 struct AudioOutput {
     AVStream* stream = nullptr;  // owned by the muxer

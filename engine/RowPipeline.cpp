@@ -58,7 +58,8 @@ bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outp
     auto audio = std::make_unique<audio::AudioOutput>();
     audio->stream = out.file.addStream();
     if (!audio->stream) return false;
-    audio->encoder = audio::openEncoder(job, source.audioDecoder->sample_fmt, audioGlobalHeader(out.file));
+    audio->encoder = audio::openEncoder(job, source.audioDecoder->sample_fmt, audioGlobalHeader(out.file),
+                                        out.file.formatName());
     if (!audio->encoder || !copyEncoderToStream(audio->stream, *audio->encoder) || !audio->prepare()) return false;
     audio->stream->time_base = audio->encoder->time_base;
     out.audio = std::move(audio);
