@@ -568,7 +568,7 @@ protected:
 
 // The MPEG program-stream muxer takes 16-bit PCM only big-endian (LPCM), so the
 // PCM_S16LE entry of the two PS3 MPEG-2 program-stream presets cannot be written as
-// offered. Kept as the presets list it; the conversion of such a row fails cleanly.
+// named here; the engine writes that choice as big-endian LPCM instead (its own test).
 const std::set<std::string> kKnownContainerRefusals = {"91204 MPEG2VIDEO + PCM_S16LE",
                                                        "91205 MPEG2VIDEO + PCM_S16LE"};
 
