@@ -72,5 +72,23 @@ if command -v xvfb-run > /dev/null; then
     timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$prefix/bin/korbanix" "$clip" \
     > "$work/stdout.txt" 2> "$work/stderr.txt" || { cat "$work/stderr.txt"; fail "installed korbanix"; }
   grep -q "^task 0: $clip |" "$work/stdout.txt" || { cat "$work/stdout.txt"; fail "file argument not added"; }
+
+  # An installed copy in a prefix nobody may write to: its default output folder
+  # goes to the user's Videos folder, and nothing is written beside the program.
+  # A read-only bind mount in a private mount namespace plays that prefix (even
+  # for root); where namespaces are not allowed this part is skipped.
+  if unshare -m true 2> /dev/null; then
+    rm -rf "$HOME" "$prefix/bin/OutPut" "$prefix/bin/bin"  # what the writable run left
+    mkdir -p "$HOME"
+    unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,ro,bind "$1" && shift && exec "$@"' sh "$prefix" \
+      env KORBANIX_SCREENSHOT="$work/shot-ro.png" QT_QPA_PLATFORM=xcb \
+      timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$prefix/bin/korbanix" "$clip" \
+      > "$work/stdout-ro.txt" 2> "$work/stderr-ro.txt" || { cat "$work/stderr-ro.txt"; fail "read-only korbanix"; }
+    grep -q "^task 0: $clip |" "$work/stdout-ro.txt" || { cat "$work/stdout-ro.txt"; fail "read-only: file not added"; }
+    test -d "$HOME/Videos/OutPut" || fail "read-only prefix: no default output folder in the user's Videos folder"
+    test ! -e "$prefix/bin/OutPut" && test ! -e "$prefix/bin/bin" || fail "something was written beside the program"
+  else
+    echo "no mount namespaces here: read-only prefix not checked"
+  fi
 fi
 echo "installed layout ok"
