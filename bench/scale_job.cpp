@@ -8,6 +8,10 @@
 #include "engine/TranscodeWorker.h"
 #include "engine/WorkerThread.h"
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +46,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <work folder> [checked-every] [growth-limit-MB]\n", argv[0]);
         return 2;
     }
+    av_log_set_level(AV_LOG_ERROR);  // hundreds of encoder banners would bury the figures
     const std::filesystem::path work(argv[1]);
     const int every = argc > 2 ? std::max(1, std::atoi(argv[2])) : 100;
     const long limitKb = (argc > 3 ? std::atol(argv[3]) : 48) * 1024;

@@ -7,11 +7,14 @@
 #include "engine/Thumbnail.h"
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
+#include "tests/robustness/ChildCase.h"
 #include "tests/robustness/Mutator.h"
 
 #include <csignal>
 #include <fstream>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -186,6 +189,55 @@ INSTANTIATE_TEST_SUITE_P(Faults, FolderFaultTest, ::testing::Values(FolderFault:
                              return info.param == FolderFault::Removed ? std::string("Removed")
                                                                        : std::string("ReplacedByFile");
                          });
+
+// The output folder turns read-only while row 0 runs. A permission change means
+// nothing to root, so the folder is remounted read-only in a private mount
+// namespace of a child process, which runs the whole job; where namespaces are
+// not allowed, a plain chmod serves for an ordinary user.
+TEST_F(FaultTest, OutputFolderTurnedReadOnlyMidRunFailsTheRowsThatNeedIt) {
+    const fs::path kept = dir.path() / "kept", frozen = dir.path() / "frozen";
+    fs::create_directory(kept);
+    fs::create_directory(frozen);
+    const bool root = geteuid() == 0;
+    const robustness::ChildOutcome outcome = robustness::runInChild(
+        [&] {
+            if (root) {
+                if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+                    return 77;  // no namespaces here
+            }
+            AVConvert job;
+            fillJob(job, {longClip(), shortClip(), shortClip()},
+                    {(kept / "a.mp4").string(), (frozen / "b.mp4").string(), (frozen / "c.mp4").string()});
+            setClip(job, 0, 0, 4);
+            setClip(job, 1, 0, 0.6);
+            setClip(job, 2, 0, 0.6);
+            WorkerThread worker;
+            worker.start(TranscodeWorker, job);
+            while (job.currentFile.load() < 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (root) {
+                if (mount(frozen.c_str(), frozen.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+                    mount(nullptr, frozen.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+                    return 78;
+            } else {
+                fs::permissions(frozen, fs::perms::owner_read | fs::perms::owner_exec);
+            }
+            const bool intime = job.currentFile.load() == 0;
+            worker.join();
+            const bool ok = intime && job.fileState[0].load() == kRowCompleted &&
+                            job.fileState[1].load() == kRowFailed && job.fileState[2].load() == kRowFailed &&
+                            job.currentFile.load() == 3;
+            if (!ok)
+                std::fprintf(stderr, "in time %d, states %d %d %d, current %d\n", intime, job.fileState[0].load(),
+                             job.fileState[1].load(), job.fileState[2].load(), job.currentFile.load());
+            return ok ? robustness::kCaseOk : robustness::kCaseBrokenContract;
+        },
+        120);
+    fs::permissions(frozen, fs::perms::owner_all);
+    if (outcome.exitCode == 77 || outcome.exitCode == 78) GTEST_SKIP() << "no private mount namespace here";
+    EXPECT_TRUE(outcome.ok()) << outcome.describe();
+    EXPECT_TRUE(playable((kept / "a.mp4").string()));
+    EXPECT_TRUE(fs::is_empty(frozen)) << "nothing was written into the read-only folder";
+}
 
 TEST_F(FaultTest, SourceDeletedBetweenAddAndConvertFailsItsRow) {
     const std::string doomed = dir.file("doomed.mp4");
