@@ -19,7 +19,7 @@ namespace {
 class CopyingSink : public PreviewSink {
 public:
     explicit CopyingSink(const AVConvert& job) : m_job(job) {}
-    void rowBegins(int row) override { begun.fetch_add(1 + 0 * row, std::memory_order_relaxed); }
+    void rowBegins(int) override { begun.fetch_add(1, std::memory_order_relaxed); }
     void picture(int, const PreviewPicture& p) override {
         std::lock_guard lock(m_mutex);
         for (int line = 0; line < PreviewPicture::kHeight; ++line)
