@@ -244,7 +244,7 @@ void RowRunner::writeThumbnail(const AVFrame& frame) {
     const std::vector<std::uint8_t> rgb = m_scaler.toThumbnail(frame);
     // The output name was free, but a ".THM" of the same stem may be the user's.
     if (!rgb.empty())
-        WriteThumbnail(m_job.thumbnailPath, rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
+        m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPath, rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
 }
 
 void RowRunner::finishStreams(bool finalAudio) {

@@ -60,6 +60,8 @@ public:
     void finishStreams(bool finalAudio);
 
     bool writeFailed() const { return m_writeFailed; }
+    // True when this row wrote its ".THM" (false when none was due or its name was taken).
+    bool thumbnailWritten() const { return m_thumbnailWritten; }
 
 private:
     void decode(AVCodecContext* decoder, const AVPacket* packet, bool isVideo);
@@ -86,6 +88,7 @@ private:
     int m_audioPackets = 0;
     int m_expectedAudioPackets = 100;
     bool m_thumbnailDone = false;
+    bool m_thumbnailWritten = false;
     bool m_previewOn = false;
     bool m_audioPlaced = false;
     double m_lastReference = std::numeric_limits<double>::quiet_NaN();

@@ -6,6 +6,7 @@
 #include "engine/Thumbnail.h"
 
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -38,6 +39,16 @@ bool openOutput(AVConvert& job, int row, pipeline::Outputs& out) {
     return out.file.open(path);
 }
 
+// A row that failed after its output was opened leaves a truncated file that no
+// player reads. It is ours (its name was reserved for this row), so it goes, with
+// the thumbnail this row wrote: a full disk gets its space back for the next row,
+// and the folder never shows a broken file beside the good ones.
+void discardBrokenOutput(const AVConvert& job, int row, const pipeline::RowRunner& runner) {
+    std::error_code ec;
+    std::filesystem::remove(job.outputPaths[row], ec);
+    if (runner.thumbnailWritten()) std::filesystem::remove(job.thumbnailPath, ec);
+}
+
 pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& source,
                             const pipeline::Outputs& out) {
     pipeline::RowRules rules;
@@ -61,7 +72,8 @@ void convertRow(AVConvert& job, int row) {
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) {
         out.file.finish();
-        return markFailed(job, row);
+        markFailed(job, row);
+        return discardBrokenOutput(job, row, runner);
     }
     const pipeline::RowEnd end = runner.run();
     runner.finishStreams(true);
@@ -69,6 +81,7 @@ void convertRow(AVConvert& job, int row) {
     // A trailer or close that fails leaves a broken file: that row has failed.
     if (out.file.finish()) job.progressPercent.store(100, std::memory_order_relaxed);
     else markFailed(job, row);
+    if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) discardBrokenOutput(job, row, runner);
     if (!job.stopRequested.load(std::memory_order_relaxed) &&
         job.fileState[row].load(std::memory_order_relaxed) != kRowFailed)
         job.fileState[row].store(kRowCompleted, std::memory_order_relaxed);

@@ -133,6 +133,53 @@ TEST_F(FaultTest, DiskFullMidRowFailsThatRowClosesItsFileAndGoesOn) {
     EXPECT_TRUE(playable((out / "a.mp4").string()));
     EXPECT_TRUE(playable((out / "c.mp4").string()));
     EXPECT_TRUE(wholeThumbnail((out / "c.THM").string()));
+    EXPECT_FALSE(fs::exists(out / "b.mp4")) << "the broken output of the failed row is not left behind";
+    EXPECT_FALSE(fs::exists(out / "b.THM"));
+}
+
+// A real full disk (ENOSPC, not a per-file limit): a small tmpfs mounted in a
+// private mount namespace of a child process that runs the whole job. The row
+// that fills it fails; its broken output is not left behind taking the space, so
+// the next row still fits and completes.
+TEST_F(FaultTest, RealFullDiskFailsTheRowThatFillsItAndTheNextRowStillFits) {
+    AVConvert measure;
+    fillJob(measure, {shortClip()}, {dir.file("measure.mp4")}, bigOutput());
+    setClip(measure, 0, 0, 0.6);
+    runWorker(TranscodeWorker, measure);
+    ASSERT_EQ(measure.fileState[0].load(), kRowCompleted);
+    const auto shortSize = fs::file_size(dir.file("measure.mp4")) + fs::file_size(dir.file("measure.THM"));
+
+    const fs::path disk = dir.path() / "disk";
+    fs::create_directory(disk);
+    // Room for two short rows and the long row's thumbnail, not for the long row.
+    const std::string options = "size=" + std::to_string((shortSize * 2 / 4096 + 24) * 4096);
+    const robustness::ChildOutcome outcome = robustness::runInChild(
+        [&] {
+            if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                mount("tmpfs", disk.c_str(), "tmpfs", 0, options.c_str()) != 0)
+                return 77;
+            AVConvert job;
+            fillJob(job, {shortClip(), longClip(), shortClip()},
+                    {(disk / "a.mp4").string(), (disk / "b.mp4").string(), (disk / "c.mp4").string()}, bigOutput());
+            setClip(job, 0, 0, 0.6);
+            setClip(job, 1, 0, 4);
+            setClip(job, 2, 0, 0.6);
+            runWorker(TranscodeWorker, job);
+            std::string listing;
+            for (const auto& entry : fs::directory_iterator(disk))
+                listing += entry.path().filename().string() + " " + std::to_string(entry.is_regular_file() ? fs::file_size(entry.path()) : 0) + "; ";
+            const bool ok = job.fileState[0].load() == kRowCompleted && job.fileState[1].load() == kRowFailed &&
+                            job.fileState[2].load() == kRowCompleted && job.currentFile.load() == 3 &&
+                            openFilesIn(disk).empty() && playable((disk / "a.mp4").string()) &&
+                            playable((disk / "c.mp4").string());
+            if (!ok)
+                std::fprintf(stderr, "states %d %d %d; files: %s\n", job.fileState[0].load(), job.fileState[1].load(),
+                             job.fileState[2].load(), listing.c_str());
+            return ok ? robustness::kCaseOk : robustness::kCaseBrokenContract;
+        },
+        120);
+    if (outcome.exitCode == 77) GTEST_SKIP() << "no private mount namespace or tmpfs here";
+    EXPECT_TRUE(outcome.ok()) << outcome.describe();
 }
 
 TEST_F(FaultTest, DiskFullDuringMergeFailsTheJoinedRowsAndClosesTheFile) {
