@@ -158,3 +158,35 @@ TEST_F(JobThreads, AJobIsReusedForASecondRunAfterTheFirstEnds) {
 }
 
 }  // namespace
+
+namespace {
+
+// The job at its capacity: 9,999 rows, one in a thousand checked. The worker gets
+// through every row, the UI sees the current row only move forward, and every
+// unchecked row fails at once while the checked ones convert.
+TEST_F(JobThreads, AJobAtFullCapacityRunsToTheEnd) {
+    AVConvert job;
+    std::vector<std::string> sources(AVConvert::kMaxRows), outputs(AVConvert::kMaxRows);
+    for (int row = 0; row < AVConvert::kMaxRows; ++row) {
+        if (row % 1000 == 0) sources[row] = clip();
+        outputs[row] = dir.file("row" + std::to_string(row) + ".mp4");
+    }
+    fillJob(job, sources, outputs);
+    for (int row = 0; row < AVConvert::kMaxRows; ++row) setClip(job, row, 0, 0.5);
+    WorkerThread worker;
+    worker.start(TranscodeWorker, job);
+    const PollLog log = poll(job, worker);
+    EXPECT_FALSE(log.rowWentBack);
+    EXPECT_FALSE(log.stateInvalid);
+    EXPECT_EQ(job.currentFile.load(), AVConvert::kMaxRows);
+    int completed = 0, wrong = 0;
+    for (int row = 0; row < AVConvert::kMaxRows; ++row) {
+        const int state = job.fileState[row].load();
+        completed += state == kRowCompleted;
+        wrong += state != (sources[row].empty() ? kRowFailed : kRowCompleted);
+    }
+    EXPECT_EQ(completed, 10);
+    EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace
