@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     const QIcon icon = artwork::Icon(artwork::kAppIcon);
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString folder = root + QStringLiteral("/%1x%1/apps").arg(size);
-        const QImage picture = icon.pixmap(size).toImage().scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QImage picture =
+            icon.pixmap(size).toImage().scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (!QDir().mkpath(folder) || picture.isNull() || !picture.save(folder + "/korbanix.png", "PNG")) {
             std::fprintf(stderr, "cannot write the %dx%d icon\n", size, size);
             return 1;

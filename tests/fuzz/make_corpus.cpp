@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
             const auto kind = robustness::kAllMutations[std::size_t(i) % std::size(robustness::kAllMutations)];
             const std::string name = std::string(format.extension) + "-" + robustness::mutationName(kind) + "-" +
                                      std::to_string(i + 1) + "." + format.extension;
-            if (!robustness::writeFile((folder / name).string(), robustness::mutate(bytes, kind, std::uint32_t(i + 1)))) {
+            if (!robustness::writeFile((folder / name).string(),
+                                       robustness::mutate(bytes, kind, std::uint32_t(i + 1)))) {
                 std::fprintf(stderr, "cannot write %s\n", name.c_str());
                 return 1;
             }

@@ -8,7 +8,8 @@ namespace robustness {
 namespace {
 
 std::uint32_t readBe32(const std::vector<std::uint8_t>& d, std::size_t at) {
-    return (std::uint32_t(d[at]) << 24) | (std::uint32_t(d[at + 1]) << 16) | (std::uint32_t(d[at + 2]) << 8) | d[at + 3];
+    return (std::uint32_t(d[at]) << 24) | (std::uint32_t(d[at + 1]) << 16) | (std::uint32_t(d[at + 2]) << 8) |
+           d[at + 3];
 }
 
 void writeBe32(std::vector<std::uint8_t>& d, std::size_t at, std::uint32_t v) {
@@ -48,7 +49,8 @@ void swapBlocks(std::vector<std::uint8_t>& d, Random& r, std::string& note) {
     const std::size_t length = 16 + r.below(std::min<std::size_t>(d.size() / 4, 2048));
     const std::size_t a = r.below(d.size() / 2 - length);  // a + length <= size / 2 <= b
     const std::size_t b = d.size() / 2 + r.below(d.size() / 2 - length);
-    std::swap_ranges(d.begin() + std::ptrdiff_t(a), d.begin() + std::ptrdiff_t(a + length), d.begin() + std::ptrdiff_t(b));
+    std::swap_ranges(d.begin() + std::ptrdiff_t(a), d.begin() + std::ptrdiff_t(a + length),
+                     d.begin() + std::ptrdiff_t(b));
     note += " swap " + std::to_string(a) + "<->" + std::to_string(b) + " len " + std::to_string(length);
 }
 
@@ -100,23 +102,18 @@ void repeat(std::vector<std::uint8_t>& d, Random& r, std::string& note) {
     const std::size_t length = 8 + r.below(std::min<std::size_t>(d.size() / 4, 4096));
     const std::size_t from = r.below(d.size() - 2 * length);
     const std::size_t to = from + length + r.below(d.size() - from - 2 * length + 1);
-    std::copy(d.begin() + std::ptrdiff_t(from), d.begin() + std::ptrdiff_t(from + length), d.begin() + std::ptrdiff_t(to));
+    std::copy(d.begin() + std::ptrdiff_t(from), d.begin() + std::ptrdiff_t(from + length),
+              d.begin() + std::ptrdiff_t(to));
     note += " copy " + std::to_string(from) + "->" + std::to_string(to) + " len " + std::to_string(length);
 }
 
 }  // namespace
 
 const char* mutationName(Mutation kind) {
-    switch (kind) {
-    case Mutation::BitFlips: return "BitFlips";
-    case Mutation::Truncate: return "Truncate";
-    case Mutation::ZeroHeader: return "ZeroHeader";
-    case Mutation::SwapChunks: return "SwapChunks";
-    case Mutation::BadSizes: return "BadSizes";
-    case Mutation::ZeroRun: return "ZeroRun";
-    case Mutation::Repeat: return "Repeat";
-    }
-    return "?";
+    static constexpr const char* kNames[] = {"BitFlips", "Truncate", "ZeroHeader", "SwapChunks",
+                                             "BadSizes", "ZeroRun",  "Repeat"};
+    const auto index = static_cast<std::size_t>(kind);
+    return index < std::size(kNames) ? kNames[index] : "?";
 }
 
 std::uint64_t Random::next() {
@@ -126,7 +123,9 @@ std::uint64_t Random::next() {
     return z ^ (z >> 31);
 }
 
-std::size_t Random::below(std::size_t bound) { return bound == 0 ? 0 : std::size_t(next() % bound); }
+std::size_t Random::below(std::size_t bound) {
+    return bound == 0 ? 0 : std::size_t(next() % bound);
+}
 
 std::vector<std::pair<std::size_t, std::size_t>> topLevelBoxes(const std::vector<std::uint8_t>& d) {
     std::vector<std::pair<std::size_t, std::size_t>> boxes;
@@ -154,13 +153,27 @@ std::vector<std::uint8_t> mutate(const std::vector<std::uint8_t>& original, Muta
     Random r((std::uint64_t(seed) << 8) ^ (std::uint64_t(kind) + 1) * 0x2545F4914F6CDD1DULL);
     std::string text = std::string(mutationName(kind)) + " seed " + std::to_string(seed) + ":";
     switch (kind) {
-    case Mutation::BitFlips: bitFlips(d, r, text); break;
-    case Mutation::Truncate: truncate(d, r, text); break;
-    case Mutation::ZeroHeader: zeroHeader(d, r, text); break;
-    case Mutation::SwapChunks: swapChunks(d, r, text); break;
-    case Mutation::BadSizes: badSizes(d, r, text); break;
-    case Mutation::ZeroRun: zeroRun(d, r, text); break;
-    case Mutation::Repeat: repeat(d, r, text); break;
+        case Mutation::BitFlips:
+            bitFlips(d, r, text);
+            break;
+        case Mutation::Truncate:
+            truncate(d, r, text);
+            break;
+        case Mutation::ZeroHeader:
+            zeroHeader(d, r, text);
+            break;
+        case Mutation::SwapChunks:
+            swapChunks(d, r, text);
+            break;
+        case Mutation::BadSizes:
+            badSizes(d, r, text);
+            break;
+        case Mutation::ZeroRun:
+            zeroRun(d, r, text);
+            break;
+        case Mutation::Repeat:
+            repeat(d, r, text);
+            break;
     }
     if (note) *note = text;
     return d;

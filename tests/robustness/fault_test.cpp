@@ -77,7 +77,9 @@ std::string contents(const std::string& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-void writeText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void writeText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 class FaultTest : public ::testing::Test {
 protected:
@@ -85,9 +87,10 @@ protected:
         shared = new testmedia::TempDir;
         ASSERT_TRUE(makeSyncClip(shortClip(), 0.6, 0.2));
         // Noise does not compress: the long clip's output is many times the short one's.
-        ASSERT_TRUE(ffmpeg("-f lavfi -i \"nullsrc=s=160x120:r=25:d=4,geq=random(1)*255:128:128\" -f lavfi -i "
-                           "anoisesrc=d=4:r=44100 -c:v libx264 -preset ultrafast -crf 10 -c:a aac -shortest " +
-                           testmedia::shellQuote(longClip())));
+        ASSERT_TRUE(
+            ffmpeg("-f lavfi -i \"nullsrc=s=160x120:r=25:d=4,geq=random(1)*255:128:128\" -f lavfi -i "
+                   "anoisesrc=d=4:r=44100 -c:v libx264 -preset ultrafast -crf 10 -c:a aac -shortest " +
+                   testmedia::shellQuote(longClip())));
     }
     static void TearDownTestSuite() { delete shared; }
     static std::string shortClip() { return shared->file("short.mp4"); }
@@ -167,7 +170,8 @@ TEST_F(FaultTest, RealFullDiskFailsTheRowThatFillsItAndTheNextRowStillFits) {
             runWorker(TranscodeWorker, job);
             std::string listing;
             for (const auto& entry : fs::directory_iterator(disk))
-                listing += entry.path().filename().string() + " " + std::to_string(entry.is_regular_file() ? fs::file_size(entry.path()) : 0) + "; ";
+                listing += entry.path().filename().string() + " " +
+                           std::to_string(entry.is_regular_file() ? fs::file_size(entry.path()) : 0) + "; ";
             const bool ok = job.fileState[0].load() == kRowCompleted && job.fileState[1].load() == kRowFailed &&
                             job.fileState[2].load() == kRowCompleted && job.currentFile.load() == 3 &&
                             openFilesIn(disk).empty() && playable((disk / "a.mp4").string()) &&
@@ -226,8 +230,10 @@ TEST_P(FolderFaultTest, OutputFolderLostMidRunFailsTheRowsThatNeedIt) {
     EXPECT_EQ(job.fileState[1].load(), kRowFailed);
     EXPECT_EQ(job.fileState[2].load(), kRowFailed);
     EXPECT_EQ(job.currentFile.load(), 3);
-    if (GetParam() == FolderFault::Removed) EXPECT_FALSE(fs::exists(lost)) << "nothing recreates the folder";
-    else EXPECT_EQ(contents(lost.string()), "not a folder");
+    if (GetParam() == FolderFault::Removed)
+        EXPECT_FALSE(fs::exists(lost)) << "nothing recreates the folder";
+    else
+        EXPECT_EQ(contents(lost.string()), "not a folder");
     EXPECT_TRUE(playable((kept / "a.mp4").string()));
 }
 
@@ -346,7 +352,8 @@ TEST_F(FaultTest, StopAtRandomMomentsLeavesOnlyPlayableOutputs) {
             if (extension == ".THM") {
                 EXPECT_TRUE(wholeThumbnail(entry.path().string())) << name;
             } else if (extension == ".mp4") {
-                EXPECT_TRUE(playable(entry.path().string())) << name << " (" << fs::file_size(entry.path()) << " bytes)";
+                EXPECT_TRUE(playable(entry.path().string()))
+                    << name << " (" << fs::file_size(entry.path()) << " bytes)";
             } else {
                 ADD_FAILURE() << "left behind: " << name;
             }

@@ -53,7 +53,8 @@ protected:
 TEST_P(PlayerMutation, DamagedFilesFailToOpenOrPlaySafely) {
     MutationRun run(GetParam(), dir);
     ASSERT_TRUE(run.makeSeed());
-    run.run("PlayerModule", casesFor(4, 2), 60, [](const std::string& damaged, std::size_t) { return playBody(damaged); });
+    run.run("PlayerModule", casesFor(4, 2), 60,
+            [](const std::string& damaged, std::size_t) { return playBody(damaged); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Containers, PlayerMutation, ::testing::ValuesIn(seedFormats().begin(), seedFormats().end()),

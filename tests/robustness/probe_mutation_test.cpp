@@ -41,7 +41,8 @@ TEST_P(ProbeMutation, DamagedFilesAreRejectedOrMeasured) {
     job.probePath = run.seedPath();
     const int result = ProbeMedia(job);
     ASSERT_TRUE(ProbeAccepted(result, job)) << "seed result " << result;
-    run.run("ProbeMedia", casesFor(16, 0), 30, [](const std::string& damaged, std::size_t) { return probeBody(damaged); });
+    run.run("ProbeMedia", casesFor(16, 0), 30,
+            [](const std::string& damaged, std::size_t) { return probeBody(damaged); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Containers, ProbeMutation, ::testing::ValuesIn(seedFormats().begin(), seedFormats().end()),
