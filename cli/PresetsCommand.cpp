@@ -16,7 +16,11 @@ std::string ListText(const PresetChoice& choice) {
     std::string text;
     for (std::string_view item : choice.items) {
         if (!text.empty()) text += ", ";
-        text += item == choice.chosen ? "[" + std::string(item) + "]" : std::string(item);
+        // Appended piecewise: GCC 12 warns falsely (-Wrestrict) about "literal" + string.
+        const bool chosen = item == choice.chosen;
+        if (chosen) text += '[';
+        text.append(item);
+        if (chosen) text += ']';
     }
     return text.empty() ? "-" : text;
 }
