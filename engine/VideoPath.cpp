@@ -1,5 +1,9 @@
 #include "engine/VideoPath.h"
 
+extern "C" {
+#include <libavutil/opt.h>
+}
+
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
 #include "engine/Thumbnail.h"
@@ -121,13 +125,37 @@ static SwsContext* cachedScaler(ffmpeg::Sws& owner, const AVFrame& from, int wid
     return ctx;
 }
 
+// The encoder's scaler runs on swscale's own slice threads, as the ffmpeg command
+// line's does: on one thread, scaling a large source is what keeps a conversion
+// behind it on encoders that have no threads of their own.
+static SwsContext* threadedScaler(ffmpeg::Sws& owner, SourceShape& shape, const AVFrame& from, const AVFrame& to) {
+    const SourceShape wanted{from.width, from.height, from.format};
+    if (owner && shape == wanted) return owner.get();
+    owner.reset(sws_alloc_context());
+    shape = {};
+    SwsContext* ctx = owner.get();
+    if (!ctx) return nullptr;
+    av_opt_set_int(ctx, "srcw", from.width, 0);
+    av_opt_set_int(ctx, "srch", from.height, 0);
+    av_opt_set_int(ctx, "src_format", from.format, 0);
+    av_opt_set_int(ctx, "dstw", to.width, 0);
+    av_opt_set_int(ctx, "dsth", to.height, 0);
+    av_opt_set_int(ctx, "dst_format", to.format, 0);
+    av_opt_set_int(ctx, "sws_flags", SWS_BICUBIC, 0);
+    av_opt_set_int(ctx, "threads", 0, 0);  // one per core
+    if (sws_init_context(ctx, nullptr, nullptr) < 0) {
+        owner.reset();
+        return nullptr;
+    }
+    shape = wanted;
+    return ctx;
+}
+
 AVFrame* PictureScaler::toEncoder(const AVFrame& decoded) {
     AVFrame* out = m_encodePicture.get();
     if (!out || av_frame_make_writable(out) < 0) return nullptr;
-    SwsContext* sws = cachedScaler(m_encodeScaler, decoded, out->width, out->height,
-                                   static_cast<AVPixelFormat>(out->format), SWS_BICUBIC);
-    if (!sws) return nullptr;
-    sws_scale(sws, decoded.data, decoded.linesize, 0, decoded.height, out->data, out->linesize);
+    SwsContext* sws = threadedScaler(m_encodeScaler, m_encodeSource, decoded, *out);
+    if (!sws || sws_scale_frame(sws, out, &decoded) < 0) return nullptr;
     out->pict_type = AV_PICTURE_TYPE_NONE;  // the encoder chooses frame types
     return out;
 }

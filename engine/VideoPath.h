@@ -44,6 +44,14 @@ std::int64_t nextPts(const VideoOutput& out, double referenceSeconds);
 // Negative when a write failed.
 int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture);
 
+// Size and pixel format of the pictures a scaler was made for.
+struct SourceShape {
+    int width = 0;
+    int height = 0;
+    int format = -1;
+    bool operator==(const SourceShape&) const = default;
+};
+
 // The conversions of decoded pictures. Scaling contexts are cached and rebuilt
 // only when the source size or format changes, so sources (or streams) of
 // different sizes can follow each other.
@@ -61,6 +69,7 @@ public:
 private:
     ffmpeg::Frame m_encodePicture;
     ffmpeg::Sws m_encodeScaler;
+    SourceShape m_encodeSource;
     ffmpeg::Frame m_previewPicture;
     ffmpeg::Sws m_previewScaler;
 };
