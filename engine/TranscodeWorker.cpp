@@ -6,6 +6,7 @@
 #include "engine/Thumbnail.h"
 
 #include <cstring>
+#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -55,6 +56,14 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     rules.clipBegin = job.clipBegin[row];
     rules.clipLength = job.clipLength[row];
     rules.progressSeconds = job.clipLength[row];
+    // Task lists keep times in whole seconds, so an end time nobody trimmed is the
+    // source's length cut to the second. Taken literally it would drop the last
+    // fraction of a second of every file: it means "to the end of the source".
+    const double sourceSeconds = job.durationMicroseconds > 0 ? job.durationMicroseconds / 1e6 : 0.0;
+    if (sourceSeconds > 0 && job.clipLength[row] > 0 && job.clipEnd[row] >= std::floor(sourceSeconds)) {
+        rules.clipLength = 0;  // no clip end
+        rules.progressSeconds = sourceSeconds - job.clipBegin[row];
+    }
     rules.rmOutput = out.file.formatIs("rm");
     rules.orderStamped = stampedByOrder(source);
     return rules;
