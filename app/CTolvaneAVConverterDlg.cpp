@@ -3,6 +3,7 @@
 // The commands are in CTolvaneAVConverterDlgCommands.cpp.
 
 #include "app/CTolvaneAVConverterDlg.h"
+#include "app/ConversionCommands.h"  // complete type for m_conversion's deletion
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"

@@ -37,6 +37,7 @@ class AVConvert;
 class CBitmapSlider;
 class CCheckListCtrl;
 class CControlButton;
+class ConversionCommands;
 class PreviewPicture;
 class PreviewPlayer;
 class QAction;
@@ -72,6 +73,8 @@ public:
     const AppFolders& folders() const { return m_folders; }
     // The shared conversion job, created on first use and kept until the end.
     AVConvert& Job();
+    // Convert, Merge and Clip with the progress window (created on first use).
+    ConversionCommands& conversion();
     AVConvert* JobIfCreated() const { return m_job.get(); }
     // The profile combo's current entry text.
     QString profileText() const;
@@ -195,4 +198,6 @@ private:
     bool m_playerShutDown = false;
     bool m_dragging = false;        // manual move when the desktop cannot move us
     QPoint m_dragOffset;
+    // Last, so it goes first: it ends a worker still using the job.
+    std::unique_ptr<ConversionCommands> m_conversion;
 };

@@ -4,6 +4,8 @@
 // two popup menus.
 
 #include "app/CTolvaneAVConverterDlg.h"
+#include "app/ConversionCommands.h"
+#include "app/ConversionControl.h"
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
@@ -218,11 +220,31 @@ void CTolvaneAVConverterDlg::InitPreviewPlayer() { m_preview->InitPreviewPlayer(
 void CTolvaneAVConverterDlg::TogglePlay() { m_preview->TogglePlay(); }
 void CTolvaneAVConverterDlg::StopPreview() { m_preview->StopPreview(); }
 
-// ---- Conversion commands (their work arrives with the conversion control) ----
+// ---- Conversion commands ----
 
-void CTolvaneAVConverterDlg::onConvert() {}
-void CTolvaneAVConverterDlg::onMerge() {}
-void CTolvaneAVConverterDlg::onClip() {}
+ConversionCommands& CTolvaneAVConverterDlg::conversion() {
+    if (!m_conversion) {
+        m_conversion = std::make_unique<ConversionCommands>(*this);
+        // A probe writes fields a worker reads: a stopping worker finishes first.
+        if (!beforeProbe) beforeProbe = [this] { m_conversion->Control().WaitForWorker(); };
+    }
+    return *m_conversion;
+}
+
+void CTolvaneAVConverterDlg::onConvert() {
+    if (m_busy) return;
+    conversion().Convert();
+}
+
+void CTolvaneAVConverterDlg::onMerge() {
+    if (m_busy) return;
+    conversion().Merge();
+}
+
+void CTolvaneAVConverterDlg::onClip() {
+    if (m_busy) return;
+    conversion().Clip();
+}
 
 void CTolvaneAVConverterDlg::onFileInfo() {
     if (m_busy) return;

@@ -9,6 +9,7 @@
 
 #include "app/ConversionCommands.h"
 #include "app/ConversionControl.h"
+#include "app/MainWindowIds.h"
 #include "dialogs/CAVConvertDlg.h"
 #include "dialogs/CClipDialog.h"
 #include "platform/ControlId.h"
@@ -27,6 +28,9 @@ namespace {
 namespace fs = std::filesystem;
 using apptest::MainWindowTest;
 using apptest::SharedMedia;
+using mainwindow::kClip;
+using mainwindow::kConvert;
+using mainwindow::kMerge;
 
 constexpr int kMpeg4Profile = 12;  // " PSP  MPEG4 Video(*.mp4)": 368x208, quick to encode
 
@@ -158,6 +162,31 @@ TEST_F(ConversionWindow, PreviewOffAndShutDownBoxReachTheRun) {
     commands.Convert();
     EXPECT_GT(static_cast<ProgressPreview*>(commands.ProgressDialog().Preview())->PictureCount(), picturesBefore);
     EXPECT_EQ(fake.powerOffCount, 1);
+}
+
+TEST_F(ConversionWindow, TheButtonsRunTheCommands) {
+    addClips();
+    QTimer::singleShot(120000, window, [this] { window->conversion().Control().RequestStop(); });
+    window->button(kConvert)->click();  // returns when the progress window has closed
+    EXPECT_EQ(modalClasses, QStringList{"CAVConvertDlg"});
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kStatus), "Completed");
+    EXPECT_EQ(window->taskList().Text(1, TaskList::kStatus), "Completed");
+    EXPECT_EQ(fake.openedPaths, std::vector<QString>{outFolder});
+
+    // Both rows are unchecked now: Merge has nothing to join.
+    window->button(kMerge)->click();
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Merge is effective when two or more files are chosen!"});
+
+    // Clip with the first row selected shows the clip window once; Cancel leaves it.
+    window->modalRunner = [this](QDialog& shown) {
+        modalClasses << shown.metaObject()->className();
+        FindControlAs<QPushButton>(&shown, CClipDialog::kCancel)->click();
+        return shown.result();
+    };
+    window->taskListControl()->SetItemSelected(0, true);
+    window->button(kClip)->click();
+    EXPECT_EQ(modalClasses, (QStringList{"CAVConvertDlg", "CClipDialog"}));
+    EXPECT_EQ(window->clipRow, 0);
 }
 
 TEST_F(ConversionWindow, EmptyListAndMissingFolder) {
