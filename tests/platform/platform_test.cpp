@@ -122,9 +122,9 @@ TEST(LinuxPlatformChecks, FoldersComeFromTheProcessAndXdg) {
               QDir(QCoreApplication::applicationDirPath()).canonicalPath());
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", "/tmp/xdg-conf");
-    EXPECT_EQ(XdgUserConfigFolder(), "/tmp/xdg-conf/korbanix");
+    EXPECT_EQ(XdgUserConfigFolder(), "/tmp/xdg-conf/Korbanix");
     qputenv("XDG_CONFIG_HOME", "relative/ignored");
-    EXPECT_EQ(XdgUserConfigFolder(), QDir::homePath() + "/.config/korbanix");
+    EXPECT_EQ(XdgUserConfigFolder(), QDir::homePath() + "/.config/Korbanix");
     if (saved.isNull()) qunsetenv("XDG_CONFIG_HOME"); else qputenv("XDG_CONFIG_HOME", saved);
 }
 
