@@ -37,8 +37,8 @@ void TaskList::SetUp() {
     // have been shown yet, so its viewport has no size of its own).
     const int statusWidth = std::max(0, m_list.contentsRect().width() - kFixedColumnsWidth);
     for (int column = 0; column < kColumnCount; ++column) {
-        const ColumnSpec& spec = kColumns[column];
-        m_list.InsertColumn(column, spec.heading, spec.width < 0 ? statusWidth : spec.width);
+        const ColumnSpec& columnInfo = kColumns[column];
+        m_list.InsertColumn(column, columnInfo.heading, columnInfo.width < 0 ? statusWidth : columnInfo.width);
     }
     m_list.InitCheckHeader();
     ApplyStyles();

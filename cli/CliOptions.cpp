@@ -156,8 +156,8 @@ const std::vector<OptionSpec>& ConvertOptions() {
 }
 
 const OptionSpec* FindOption(std::string_view name) {
-    for (const auto& spec : ConvertOptions())
-        if (spec.name == name) return &spec;
+    for (const auto& option : ConvertOptions())
+        if (option.name == name) return &option;
     return nullptr;
 }
 
@@ -181,18 +181,18 @@ ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& a
         }
         auto eq = arg.find('=');
         std::string name = arg.substr(0, eq);
-        const OptionSpec* spec = FindOption(name);
-        if (!spec) return Fail("unknown option " + Quote(name));
+        const OptionSpec* option = FindOption(name);
+        if (!option) return Fail("unknown option " + Quote(name));
         if (command.kind != CommandKind::Convert) return Fail(commandName + " takes only file names, not " + Quote(name));
         std::string value;
-        if (spec->takesValue) {
+        if (option->takesValue) {
             if (eq != std::string::npos) value = arg.substr(eq + 1);
             else if (i + 1 < args.size()) value = args[++i];
             else return Fail(name + " needs a value");
         } else if (eq != std::string::npos) {
             return Fail(name + " takes no value");
         }
-        if (auto error = spec->apply(command.convert, value); !error.empty()) return Fail(error);
+        if (auto error = option->apply(command.convert, value); !error.empty()) return Fail(error);
     }
     if (command.files.empty()) return Fail(commandName + " needs at least one file");
     return ParseResult{std::move(command), ""};

@@ -491,11 +491,11 @@ TEST(ConversionRealWorkers, ConvertThenMergeTwoClips) {
 
     const std::string first = dir.file("first.clip.mkv");
     const std::string second = dir.file("second.avi");
-    testmedia::ClipSpec spec;
-    spec.seconds = 1.0;
-    spec.videoSize = "160x120";
-    ASSERT_TRUE(testmedia::makeClip(first, spec));
-    ASSERT_TRUE(testmedia::makeClip(second, spec));
+    testmedia::ClipSpec shape;
+    shape.seconds = 1.0;
+    shape.videoSize = "160x120";
+    ASSERT_TRUE(testmedia::makeClip(first, shape));
+    ASSERT_TRUE(testmedia::makeClip(second, shape));
     const fs::path out = dir.path() / "out";
     host.folderText = QString::fromStdString(out.string());
     host.addRow(first, true, "00:00:01");

@@ -87,13 +87,13 @@ class CliEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         s_media = std::make_unique<TempDir>();
-        testmedia::ClipSpec spec;
-        spec.seconds = 3.0;
-        spec.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-        ASSERT_TRUE(testmedia::makeClip(s_media->file("clip.mkv"), spec));
-        spec.seconds = 2.0;
-        spec.videoSize = "160x120";
-        ASSERT_TRUE(testmedia::makeClip(s_media->file("second.mkv"), spec));
+        testmedia::ClipSpec shape;
+        shape.seconds = 3.0;
+        shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("clip.mkv"), shape));
+        shape.seconds = 2.0;
+        shape.videoSize = "160x120";
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("second.mkv"), shape));
         std::ofstream(s_media->file("notes.txt")) << "not a media file\n";
         std::ofstream(s_media->file("empty.mp4"));
     }
@@ -231,11 +231,11 @@ TEST_F(CliEndToEnd, MergeJoinsTwoFilesIntoOne) {
 }
 
 TEST_F(CliEndToEnd, CtrlCFinishesTheCurrentOutputAndExits130) {
-    testmedia::ClipSpec spec;
-    spec.seconds = 40.0;
-    spec.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+    testmedia::ClipSpec shape;
+    shape.seconds = 40.0;
+    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
     const std::string source = work.file("long.mkv");
-    ASSERT_TRUE(testmedia::makeClip(source, spec));
+    ASSERT_TRUE(testmedia::makeClip(source, shape));
 
     CliProcess process({"convert", "--profile", "3", "--output", out(), source, media("clip.mkv")},
                        work.path().string());

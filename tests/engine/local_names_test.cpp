@@ -22,10 +22,10 @@ private:
 
 TEST(LocalNames, RelativeNameWithColonIsAFile) {
     testmedia::TempDir dir;
-    testmedia::ClipSpec spec;
-    spec.seconds = 1;
-    spec.videoSize = "160x120";
-    ASSERT_TRUE(testmedia::makeClip(dir.file("take:2.mkv"), spec));
+    testmedia::ClipSpec shape;
+    shape.seconds = 1;
+    shape.videoSize = "160x120";
+    ASSERT_TRUE(testmedia::makeClip(dir.file("take:2.mkv"), shape));
     CurrentFolder here(dir.path());
 
     AVConvert job;

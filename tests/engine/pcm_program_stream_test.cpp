@@ -8,11 +8,11 @@ namespace {
 
 TEST(PcmInProgramStream, LittleEndianChoiceBecomesLpcm) {
     testmedia::TempDir dir;
-    testmedia::ClipSpec spec;
-    spec.seconds = 1;
-    spec.videoSize = "160x120";
-    spec.sampleRate = 48000;
-    ASSERT_TRUE(testmedia::makeClip(dir.file("in.mkv"), spec));
+    testmedia::ClipSpec shape;
+    shape.seconds = 1;
+    shape.videoSize = "160x120";
+    shape.sampleRate = 48000;
+    ASSERT_TRUE(testmedia::makeClip(dir.file("in.mkv"), shape));
 
     AVConvert job;
     pipelinetest::Settings settings;

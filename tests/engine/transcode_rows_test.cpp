@@ -17,11 +17,11 @@ class TranscodeRows : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         shared = new testmedia::TempDir;
-        testmedia::ClipSpec spec;
-        spec.seconds = 2;
-        spec.videoSize = "160x120";
-        spec.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-        ASSERT_TRUE(testmedia::makeClip(clip(), spec));
+        testmedia::ClipSpec shape;
+        shape.seconds = 2;
+        shape.videoSize = "160x120";
+        shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+        ASSERT_TRUE(testmedia::makeClip(clip(), shape));
     }
     static void TearDownTestSuite() { delete shared; }
     static std::string clip() { return shared->file("clip.mp4"); }
@@ -216,11 +216,11 @@ TEST_F(TranscodeRows, NoRowsEndsAtOnce) {
 
 TEST_F(TranscodeRows, StopMidRowLeavesAPlayableShorterFile) {
     const std::string longClip = dir.file("long.mp4");
-    testmedia::ClipSpec spec;
-    spec.seconds = 30;
-    spec.videoSize = "160x120";
-    spec.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-    ASSERT_TRUE(testmedia::makeClip(longClip, spec));
+    testmedia::ClipSpec shape;
+    shape.seconds = 30;
+    shape.videoSize = "160x120";
+    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+    ASSERT_TRUE(testmedia::makeClip(longClip, shape));
     AVConvert job;
     fillJob(job, {longClip, clip()}, {dir.file("stopped.mp4"), dir.file("never.mp4")});
     setClip(job, 0, 0, 30);

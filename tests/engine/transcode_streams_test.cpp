@@ -10,12 +10,12 @@ namespace {
 
 class TranscodeStreams : public ::testing::Test {
 protected:
-    std::string make(const std::string& name, testmedia::ClipSpec spec) {
+    std::string make(const std::string& name, testmedia::ClipSpec shape) {
         const std::string path = dir.file(name);
-        EXPECT_TRUE(testmedia::makeClip(path, spec)) << name;
+        EXPECT_TRUE(testmedia::makeClip(path, shape)) << name;
         return path;
     }
-    testmedia::ClipSpec spec(double seconds, const std::string& size, int rate, int channels = 2) {
+    testmedia::ClipSpec shape(double seconds, const std::string& size, int rate, int channels = 2) {
         testmedia::ClipSpec s;
         s.seconds = seconds;
         s.videoSize = size;
@@ -34,7 +34,7 @@ protected:
 };
 
 TEST_F(TranscodeStreams, AudioOnlySourceHonoursTheClipOnTheAudioClock) {
-    const std::string src = make("tone.m4a", spec(4, "", 44100));
+    const std::string src = make("tone.m4a", shape(4, "", 44100));
     AVConvert job;
     convert(job, src, dir.file("tone.mp4"), 0, 2.5);
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
@@ -61,7 +61,7 @@ TEST_F(TranscodeStreams, CoverArtIsNotTakenForVideo) {
 }
 
 TEST_F(TranscodeStreams, VideoOnlySourceHonoursTheClipOnTheVideoClock) {
-    const std::string src = make("silent.mp4", spec(4, "160x120", 0));
+    const std::string src = make("silent.mp4", shape(4, "160x120", 0));
     AVConvert job;
     convert(job, src, dir.file("silent-out.mp4"), 0, 2.5);
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
@@ -72,7 +72,7 @@ TEST_F(TranscodeStreams, VideoOnlySourceHonoursTheClipOnTheVideoClock) {
 }
 
 TEST_F(TranscodeStreams, VideoOnlySourceKeepsItsSpeedAtAnotherRate) {
-    const std::string src = make("silent.mp4", spec(3, "160x120", 0));
+    const std::string src = make("silent.mp4", shape(3, "160x120", 0));
     for (double rate : {15.0, 29.97}) {
         AVConvert job;
         Settings s;
@@ -85,7 +85,7 @@ TEST_F(TranscodeStreams, VideoOnlySourceKeepsItsSpeedAtAnotherRate) {
 }
 
 TEST_F(TranscodeStreams, ClearedEncodeVideoGivesAudioOnly) {
-    const std::string src = make("both.mp4", spec(2, "160x120", 44100));
+    const std::string src = make("both.mp4", shape(2, "160x120", 44100));
     AVConvert job;
     Settings s;
     s.encodeVideo = false;
@@ -101,7 +101,7 @@ TEST_F(TranscodeStreams, ClearedEncodeVideoGivesAudioOnly) {
 }
 
 TEST_F(TranscodeStreams, FivePointOneIsMixedDownToAudibleStereo) {
-    const std::string src = make("surround.mp4", spec(2, "", 48000, 6));
+    const std::string src = make("surround.mp4", shape(2, "", 48000, 6));
     ASSERT_EQ(testmedia::probe(src).audio()->channels, 6);
     AVConvert job;
     Settings s;
@@ -119,7 +119,7 @@ TEST_F(TranscodeStreams, FivePointOneIsMixedDownToAudibleStereo) {
 }
 
 TEST_F(TranscodeStreams, FrameRateTableAndSourceRate) {
-    const std::string src = make("thirty.mp4", spec(2, "160x120", 44100));
+    const std::string src = make("thirty.mp4", shape(2, "160x120", 44100));
     struct Case {
         double rate;
         const char* expected;
@@ -150,7 +150,7 @@ TEST_F(TranscodeStreams, RealMediaSourcePicturesAreStampedInOrder) {
 }
 
 TEST_F(TranscodeStreams, RmOutputKeepsTheSourceRate) {
-    const std::string src = make("src.mp4", spec(2, "176x144", 44100));
+    const std::string src = make("src.mp4", shape(2, "176x144", 44100));
     AVConvert job;
     Settings s;
     s.videoCodecId = codecmap::kVideoRv20;
@@ -167,7 +167,7 @@ TEST_F(TranscodeStreams, RmOutputKeepsTheSourceRate) {
 }
 
 TEST_F(TranscodeStreams, DescriptiveTagsAreCopied) {
-    testmedia::ClipSpec s = spec(1, "160x120", 44100);
+    testmedia::ClipSpec s = shape(1, "160x120", 44100);
     s.extraArgs += " -metadata title=Holiday -metadata artist=Someone -metadata encoder_note=dropped";
     const std::string src = make("tagged.mp4", s);
     AVConvert job;
@@ -182,7 +182,7 @@ TEST_F(TranscodeStreams, DescriptiveTagsAreCopied) {
 }
 
 TEST_F(TranscodeStreams, MissingOutputFolderFailsTheRow) {
-    const std::string src = make("src.mp4", spec(1, "160x120", 44100));
+    const std::string src = make("src.mp4", shape(1, "160x120", 44100));
     AVConvert job;
     convert(job, src, dir.file("no-such-folder/out.mp4"), 0, 1);
     EXPECT_EQ(job.fileState[0].load(), kRowFailed);
@@ -205,7 +205,7 @@ class TranscodeEncoders : public TranscodeStreams, public ::testing::WithParamIn
 
 TEST_P(TranscodeEncoders, RowConvertsWithTheChosenCodecs) {
     const EncoderCase& c = GetParam();
-    const std::string source = make("src.mp4", spec(2, "176x144", 44100));
+    const std::string source = make("src.mp4", shape(2, "176x144", 44100));
     AVConvert job;
     Settings s;
     s.videoCodecId = c.video;

@@ -10,10 +10,10 @@ namespace {
 class UntrimmedEnd : public ::testing::Test {
 protected:
     void SetUp() override {
-        testmedia::ClipSpec spec;
-        spec.seconds = 2.6;
-        spec.videoSize = "160x120";
-        ASSERT_TRUE(testmedia::makeClip(dir.file("in.mkv"), spec));
+        testmedia::ClipSpec shape;
+        shape.seconds = 2.6;
+        shape.videoSize = "160x120";
+        ASSERT_TRUE(testmedia::makeClip(dir.file("in.mkv"), shape));
     }
     double convert(double end) {
         AVConvert job;

@@ -86,28 +86,28 @@ protected:
     // 2 s of moving pictures (25 fps) with a tone.
     std::string soundAndPictures(double seconds = 2.0) {
         std::string path = dir.file("av.mp4");
-        testmedia::ClipSpec spec;
-        spec.seconds = seconds;
-        spec.videoSize = "160x120";
-        EXPECT_TRUE(makeClip(path, spec));
+        testmedia::ClipSpec shape;
+        shape.seconds = seconds;
+        shape.videoSize = "160x120";
+        EXPECT_TRUE(makeClip(path, shape));
         return path;
     }
     std::string soundOnly(double seconds = 1.0) {
         std::string path = dir.file("tone.wav");
-        testmedia::ClipSpec spec;
-        spec.seconds = seconds;
-        spec.videoSize = "";
-        EXPECT_TRUE(makeClip(path, spec));
+        testmedia::ClipSpec shape;
+        shape.seconds = seconds;
+        shape.videoSize = "";
+        EXPECT_TRUE(makeClip(path, shape));
         return path;
     }
     std::string picturesOnly(double seconds = 1.0) {
         std::string path = dir.file("pictures.avi");
-        testmedia::ClipSpec spec;
-        spec.seconds = seconds;
-        spec.videoSize = "160x120";
-        spec.sampleRate = 0;
-        spec.extraArgs = "-c:v mpeg4 -q:v 3";
-        EXPECT_TRUE(makeClip(path, spec));
+        testmedia::ClipSpec shape;
+        shape.seconds = seconds;
+        shape.videoSize = "160x120";
+        shape.sampleRate = 0;
+        shape.extraArgs = "-c:v mpeg4 -q:v 3";
+        EXPECT_TRUE(makeClip(path, shape));
         return path;
     }
     // Top half: red on the left, lime on the right; bottom half blue.

@@ -397,11 +397,11 @@ TEST_F(PlayerModuleTest, CallsFromSeveralThreadsAtOnceNeitherCrashNorHang) {
 
 TEST_F(PlayerModuleTest, TruncatedAndCorruptedFilesPlayWhatTheyHaveAndEnd) {
     std::string whole = dir.file("whole.ts");
-    testmedia::ClipSpec spec;
-    spec.seconds = 1.5;
-    spec.videoSize = "160x120";
-    spec.extraArgs = "-c:v mpeg2video -c:a mp2";
-    ASSERT_TRUE(makeClip(whole, spec));
+    testmedia::ClipSpec shape;
+    shape.seconds = 1.5;
+    shape.videoSize = "160x120";
+    shape.extraArgs = "-c:v mpeg2video -c:a mp2";
+    ASSERT_TRUE(makeClip(whole, shape));
     auto size = std::filesystem::file_size(whole);
     std::string cut = dir.file("cut.ts");
     ASSERT_EQ(runCommand("(head -c " + std::to_string(size / 2) + " " + shellQuote(whole) + " > " + shellQuote(cut) + ")"), 0);

@@ -48,27 +48,27 @@ int runCommand(const std::string& command, std::string* output) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-bool makeClip(const std::string& path, const ClipSpec& spec) {
+bool makeClip(const std::string& path, const ClipSpec& shape) {
     std::ostringstream cmd;
     cmd << "ffmpeg -nostdin -hide_banner -loglevel error -y";
     int inputs = 0;
-    if (!spec.videoSize.empty()) {
-        cmd << " -f lavfi -i testsrc2=size=" << spec.videoSize << ":rate=" << spec.frameRate
-            << ":duration=" << spec.seconds;
+    if (!shape.videoSize.empty()) {
+        cmd << " -f lavfi -i testsrc2=size=" << shape.videoSize << ":rate=" << shape.frameRate
+            << ":duration=" << shape.seconds;
         ++inputs;
     }
-    if (spec.sampleRate > 0) {
+    if (shape.sampleRate > 0) {
         // Distinct tones per channel so a down-mix or a channel swap is audible in tests.
-        cmd << " -f lavfi -i sine=frequency=440:sample_rate=" << spec.sampleRate << ":duration=" << spec.seconds;
+        cmd << " -f lavfi -i sine=frequency=440:sample_rate=" << shape.sampleRate << ":duration=" << shape.seconds;
         ++inputs;
     }
     if (inputs == 0) return false;
-    if (spec.sampleRate > 0 && spec.channels != 1) {
-        const char* layout = spec.channels == 6 ? "5.1" : spec.channels == 2 ? "stereo" : nullptr;
+    if (shape.sampleRate > 0 && shape.channels != 1) {
+        const char* layout = shape.channels == 6 ? "5.1" : shape.channels == 2 ? "stereo" : nullptr;
         if (layout) cmd << " -af aformat=channel_layouts=" << layout;
-        else cmd << " -ac " << spec.channels;
+        else cmd << " -ac " << shape.channels;
     }
-    cmd << " -shortest " << spec.extraArgs << " " << shellQuote(path);
+    cmd << " -shortest " << shape.extraArgs << " " << shellQuote(path);
     return runCommand(cmd.str()) == 0;
 }
 

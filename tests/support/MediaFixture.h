@@ -41,7 +41,7 @@ struct ClipSpec {
     int channels = 2;
     std::string extraArgs;
 };
-bool makeClip(const std::string& path, const ClipSpec& spec);
+bool makeClip(const std::string& path, const ClipSpec& shape);
 
 // What ffprobe reads back from one stream of a file.
 struct StreamInfo {
