@@ -2,6 +2,7 @@
 
 #include "engine/MergeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <csignal>
 #include <fstream>
@@ -249,17 +250,9 @@ TEST_F(MergeWorkerTest, TrailerThatDoesNotFitFailsTheJoinedRows) {
     AVConvert job;
     merge(job, {dir.file("a.mp4"), dir.file("b.mp4")}, 2);
     {
-        // Room for the pictures and sound but not for the index the trailer writes;
-        // writes past the limit fail with EFBIG while SIGXFSZ is ignored.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved;
-        limited.rlim_cur = size - 100;
-        setrlimit(RLIMIT_FSIZE, &limited);
+        // Room for the pictures and sound but not for the index the trailer writes.
+        testmedia::FileSizeLimit limit(size - 100);
         runWorker(MergeWorker, job);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
     }
     EXPECT_EQ(job.fileState[0].load(), kRowFailed);
     EXPECT_EQ(job.fileState[1].load(), kRowFailed);

@@ -1,6 +1,7 @@
 #include "engine/Thumbnail.h"
 
 #include "tests/support/MediaFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -140,17 +141,13 @@ TEST_F(ThumbnailTest, AFatalLibraryErrorIsReportedAndKeepsTheOldFile) {
 
     // A full disk, made by limiting this process's file size: libjpeg's write fails
     // and its error handler must come back to the writer instead of ending the process.
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = old;
-    tiny.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     std::vector<std::string> messages;
-    const bool written = WriteThumbnail(thm, solidPicture(5, 250, 5).data(),
-                                        [&](const std::string& m) { messages.push_back(m); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldSignal);
+    bool written = false;
+    {
+        testmedia::FileSizeLimit limit(64);
+        written = WriteThumbnail(thm, solidPicture(5, 250, 5).data(),
+                                 [&](const std::string& m) { messages.push_back(m); });
+    }
 
     EXPECT_FALSE(written);
     ASSERT_EQ(messages.size(), 1u);

@@ -3,6 +3,7 @@
 
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <csignal>
 #include <fstream>
@@ -113,27 +114,6 @@ TEST_F(TranscodeRows, DamagedMiddleStillConvertsWithoutACrash) {
     }
 }
 
-// A full disk, played by a file-size limit on this process: writes past it fail
-// with EFBIG instead of raising SIGXFSZ while the signal is ignored.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
 TEST_F(TranscodeRows, FullDiskFailsTheRowInsteadOfReportingSuccess) {
     AVConvert job;
     Settings s;
@@ -143,7 +123,7 @@ TEST_F(TranscodeRows, FullDiskFailsTheRowInsteadOfReportingSuccess) {
     fillJob(job, {clip()}, {dir.file("full.mp4")}, s);
     setClip(job, 0, 0, 2);
     {
-        FileSizeLimit limit(64 * 1024);
+        testmedia::FileSizeLimit limit(64 * 1024);
         runWorker(TranscodeWorker, job);
     }
     EXPECT_EQ(job.fileState[0].load(), kRowFailed);
@@ -160,7 +140,7 @@ TEST_F(TranscodeRows, TrailerThatDoesNotFitFailsTheRow) {
     fillJob(job, {clip()}, {dir.file("short.mp4")});
     setClip(job, 0, 0, 2);
     {
-        FileSizeLimit limit(size - 100);
+        testmedia::FileSizeLimit limit(size - 100);
         runWorker(TranscodeWorker, job);
     }
     EXPECT_EQ(job.fileState[0].load(), kRowFailed);
@@ -173,7 +153,7 @@ TEST_F(TranscodeRows, JpegLibraryErrorReachesTheJobsHandler) {
     fillJob(job, {clip()}, {dir.file("tiny.mp4")});
     setClip(job, 0, 0, 2);
     {
-        FileSizeLimit limit(1024);  // the JPEG's first buffer of output does not fit
+        testmedia::FileSizeLimit limit(1024);  // the JPEG's first buffer of output does not fit
         runWorker(TranscodeWorker, job);
     }
     ASSERT_EQ(messages.size(), 1u);

@@ -7,6 +7,7 @@
 #include "engine/Thumbnail.h"
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/robustness/ChildCase.h"
 #include "tests/robustness/Mutator.h"
 
@@ -22,29 +23,6 @@ using namespace pipelinetest;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A full disk for this process: writes past the limit fail with EFBIG instead of
-// raising SIGXFSZ while the signal is ignored. Restored on destruction.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 // Descriptors of this process that point into `folder`.
 std::vector<std::string> openFilesIn(const fs::path& folder) {
@@ -125,7 +103,7 @@ TEST_F(FaultTest, DiskFullMidRowFailsThatRowClosesItsFileAndGoesOn) {
     setClip(job, 1, 0, 4);
     setClip(job, 2, 0, 0.6);
     {
-        FileSizeLimit limit(shortSize * 2 + 8192);
+        testmedia::FileSizeLimit limit(shortSize * 2 + 8192);
         runWorker(TranscodeWorker, job);
     }
     EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
@@ -195,7 +173,7 @@ TEST_F(FaultTest, DiskFullDuringMergeFailsTheJoinedRowsAndClosesTheFile) {
     setClip(job, 1, 0, 4);
     job.mergeTotalSeconds = 5;
     {
-        FileSizeLimit limit(96 * 1024);
+        testmedia::FileSizeLimit limit(96 * 1024);
         runWorker(MergeWorker, job);
     }
     EXPECT_EQ(job.currentFile.load(), 2);
