@@ -30,6 +30,7 @@ int clampToInt(std::int64_t value) {
 
 ffmpeg::InputContext openInput(const std::string& path) {
     AVFormatContext* raw = nullptr;
+    if (!IsPlainFile(path)) return nullptr;
     if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return nullptr;
     return ffmpeg::InputContext(raw);
 }

@@ -76,6 +76,7 @@ OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out) 
     job.videoStreamIndex = job.audioStreamIndex = -1;
     if (path.empty()) return OpenResult::Failed;  // a row that is not checked
     AVFormatContext* raw = nullptr;
+    if (!IsPlainFile(path)) return OpenResult::Failed;
     if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return OpenResult::Failed;
     out.input.reset(raw);
     if (avformat_find_stream_info(raw, nullptr) < 0) return OpenResult::Failed;

@@ -63,6 +63,7 @@ MediaDecoder::~MediaDecoder() = default;
 std::unique_ptr<MediaDecoder> MediaDecoder::open(const std::string& path) {
     std::unique_ptr<MediaDecoder> dec(new MediaDecoder());
     AVFormatContext* raw = nullptr;
+    if (!IsPlainFile(path)) return nullptr;
     if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) < 0) return nullptr;  // frees raw itself
     dec->m_input.reset(raw);
     if (avformat_find_stream_info(raw, nullptr) < 0) return nullptr;

@@ -5,6 +5,7 @@
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -41,6 +42,28 @@ TEST(LocalNames, RelativeNameWithColonIsAFile) {
     ASSERT_TRUE(info.ok);
     EXPECT_NE(info.video(), nullptr);
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "out:1.THM"));
+}
+
+}  // namespace
+
+namespace {
+
+// A FIFO never reaches its end: reading it as media would block the probe (on the
+// UI thread) or the worker for good. It is refused like any other non-media path.
+TEST(LocalNames, FifoIsRefusedWithoutBlocking) {
+    testmedia::TempDir dir;
+    const std::string fifo = dir.file("pipe.mkv");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+
+    AVConvert job;
+    job.probePath = fifo;
+    EXPECT_EQ(ProbeMedia(job), -1);
+
+    pipelinetest::fillJob(job, {fifo}, {dir.file("out.mp4")});
+    pipelinetest::setClip(job, 0, 0, 1);
+    pipelinetest::runWorker(TranscodeWorker, job);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.mp4")));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "tests/player/PlayerTestSupport.h"
 
+#include <sys/stat.h>
 #include <cctype>
 #include <filesystem>
 #include <SDL.h>
@@ -63,10 +64,13 @@ TEST_F(PlayerModuleTest, DamagedAndMissingFilesFailToOpenAndLaterCallsStaySafe) 
     ASSERT_EQ(std::filesystem::file_size(noise), 20000u);
     std::string empty = dir.file("empty.mpg");
     std::ofstream(empty).close();
+    std::string fifo = dir.file("pipe.mp4");  // would block a reader for good
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
 
     // A good file first, so a failed open must also close it.
     ASSERT_NE(openFile(good), -1);
-    for (const std::string& bad : {text, truncated, noise, empty, dir.file("missing.mp4"), dir.path().string()}) {
+    for (const std::string& bad :
+         {text, truncated, noise, empty, fifo, dir.file("missing.mp4"), dir.path().string()}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(openFile(bad), -1);
         EXPECT_EQ(pos(), 0.0f);
