@@ -80,6 +80,16 @@ protected:
         return s;
     }
 
+    // Row 0 (the long clip) writes into `kept` for seconds; rows 1 and 2 (short
+    // clips) need `atRisk`, which the folder cases take away while row 0 runs.
+    static void fillLongThenTwoShort(AVConvert& job, const fs::path& kept, const fs::path& atRisk) {
+        fillJob(job, {longClip(), shortClip(), shortClip()},
+                {(kept / "a.mp4").string(), (atRisk / "b.mp4").string(), (atRisk / "c.mp4").string()});
+        setClip(job, 0, 0, 4);
+        setClip(job, 1, 0, 0.6);
+        setClip(job, 2, 0, 0.6);
+    }
+
     static testmedia::TempDir* shared;
     testmedia::TempDir dir;
 };
@@ -190,11 +200,7 @@ TEST_P(FolderFaultTest, OutputFolderLostMidRunFailsTheRowsThatNeedIt) {
     fs::create_directory(kept);
     fs::create_directory(lost);
     AVConvert job;
-    fillJob(job, {longClip(), shortClip(), shortClip()},
-            {(kept / "a.mp4").string(), (lost / "b.mp4").string(), (lost / "c.mp4").string()});
-    setClip(job, 0, 0, 4);
-    setClip(job, 1, 0, 0.6);
-    setClip(job, 2, 0, 0.6);
+    fillLongThenTwoShort(job, kept, lost);
     WorkerThread worker;
     worker.start(TranscodeWorker, job);
     // Row 0 runs for seconds under the sanitizers; the folder goes while it does.
@@ -237,11 +243,7 @@ TEST_F(FaultTest, OutputFolderTurnedReadOnlyMidRunFailsTheRowsThatNeedIt) {
                     return 77;  // no namespaces here
             }
             AVConvert job;
-            fillJob(job, {longClip(), shortClip(), shortClip()},
-                    {(kept / "a.mp4").string(), (frozen / "b.mp4").string(), (frozen / "c.mp4").string()});
-            setClip(job, 0, 0, 4);
-            setClip(job, 1, 0, 0.6);
-            setClip(job, 2, 0, 0.6);
+            fillLongThenTwoShort(job, kept, frozen);
             WorkerThread worker;
             worker.start(TranscodeWorker, job);
             while (job.currentFile.load() < 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
