@@ -164,6 +164,7 @@ const OptionSpec* FindOption(std::string_view name) {
 ParseResult Fail(std::string message) { return ParseResult{std::nullopt, std::move(message)}; }
 
 bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+bool IsVersion(std::string_view arg) { return arg == "--version"; }
 
 // Collects the file operands and options after the command word.
 ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& args) {
@@ -228,6 +229,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     for (const auto& arg : args) {
         if (arg == "--") break;
         if (IsHelp(arg)) return ParseResult{CommandLine{}, ""};
+        if (IsVersion(arg)) return ParseResult{CommandLine{CommandKind::Version, {}, {}}, ""};
     }
     if (args.empty() || args[0] == "help") return ParseResult{CommandLine{}, ""};
     CommandLine command;
@@ -257,6 +259,7 @@ std::string UsageText() {
          "  korbanix-cli convert [options] FILE...\n"
          "                                        convert each file into its own output file\n"
          "  korbanix-cli --help                   show this text\n"
+         "  korbanix-cli --version                show the version\n"
          "\n"
          "Options of convert:\n"
          "  --profile N            output profile 0-15 (default 0, see 'profiles')\n"

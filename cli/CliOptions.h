@@ -7,6 +7,7 @@
 //   korbanix-cli probe FILE...
 //   korbanix-cli convert [options] FILE...
 //   korbanix-cli --help
+//   korbanix-cli --version
 
 #include <optional>
 #include <string>
@@ -20,7 +21,7 @@ constexpr int kExitFailed = 1;  // a row failed or a file was rejected
 constexpr int kExitUsage = 2;
 constexpr int kMaxFiles = 9999;  // rows a job can hold
 
-enum class CommandKind { Help, Profiles, Probe, Convert };
+enum class CommandKind { Help, Version, Profiles, Probe, Convert };
 
 // Overrides of the profile's values, as the settings dialog's texts.
 struct SettingOverrides {

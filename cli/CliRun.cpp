@@ -6,6 +6,7 @@
 #include "engine/MergeWorker.h"
 #include "engine/ProbeMedia.h"
 #include "engine/TranscodeWorker.h"
+#include "packaging/Version.h"
 
 #include <cerrno>
 #include <ctime>
@@ -65,6 +66,9 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
     switch (command.kind) {
     case CommandKind::Help:
         *env.out << UsageText();
+        return kExitOk;
+    case CommandKind::Version:
+        *env.out << "korbanix-cli " << KorbanixVersion() << "\n";
         return kExitOk;
     case CommandKind::Profiles:
         return RunProfiles(env);

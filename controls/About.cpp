@@ -2,6 +2,7 @@
 
 #include "controls/HyperLink.h"
 #include "controls/artwork/Artwork.h"
+#include "packaging/Version.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 
@@ -20,8 +21,10 @@ struct StaticRow {
 // Template 246, in dialog units.
 constexpr QSize kDialogSize(288, 161);
 const QRect kBannerRect(7, 7, 274, 53);
+// The version static (1103) reads "Version " and the program's version.
+constexpr int kVersionId = 1103;
+const QRect kVersionRect(214, 61, 55, 8);
 const StaticRow kStatics[] = {
-    {1103, "Version 2.1", QRect(214, 61, 55, 8)},
     {-1, "Support:", QRect(20, 75, 43, 8)},
     {-1, "Homepage:", QRect(20, 95, 43, 8)},
 };
@@ -56,6 +59,9 @@ CAbout::CAbout(QWidget* owner) : QDialog(owner) {
     const QRect bannerPlace = MapDialogRect(kBannerRect, font());
     banner->setGeometry(QRect(bannerPlace.topLeft(), banner->pixmap().size()));
 
+    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromUtf8(KorbanixVersion()), this);
+    SetControlId(version, kVersionId);
+    version->setGeometry(MapDialogRect(kVersionRect, font()));
     for (const StaticRow& row : kStatics) {
         auto* label = new QLabel(QString::fromUtf8(row.text), this);
         if (row.id >= 0) SetControlId(label, row.id);

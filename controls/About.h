@@ -1,7 +1,8 @@
 #pragma once
 // CAbout: the modal About box (template 246): the product banner (bitmap 249),
-// "Version 2.1", and two always-underlined links, to the support page (1101) and
-// the home page (1102), and OK (id 1). Each showing is a fresh object, so links
+// "Version " and the program's version (packaging/Version.h, "Version 2.1"), and
+// two always-underlined links, to the support page (1101) and the home page
+// (1102), and OK (id 1). Each showing is a fresh object, so links
 // start unvisited every time. Links open through the platform layer.
 
 #include <QDialog>

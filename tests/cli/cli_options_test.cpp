@@ -32,6 +32,10 @@ TEST(CliCommandLine, CommandsAndHelp) {
     EXPECT_EQ(Parse({"--help"}).command->kind, CommandKind::Help);
     EXPECT_EQ(Parse({"help"}).command->kind, CommandKind::Help);
     EXPECT_EQ(Parse({"convert", "-h", "a.mkv"}).command->kind, CommandKind::Help);
+    EXPECT_EQ(Parse({"--version"}).command->kind, CommandKind::Version);
+    EXPECT_EQ(Parse({"convert", "--version", "a.mkv"}).command->kind, CommandKind::Version);
+    // After "--" it is a file name.
+    EXPECT_EQ(Parse({"probe", "--", "--version"}).command->files, (std::vector<std::string>{"--version"}));
     EXPECT_EQ(Parse({"profiles"}).command->kind, CommandKind::Profiles);
 
     auto probe = Parse({"probe", "a.mkv", "b.mp3"});

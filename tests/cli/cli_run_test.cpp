@@ -5,6 +5,7 @@
 #include "cli/ProgressText.h"
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
+#include "packaging/Version.h"
 #include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -368,6 +369,9 @@ TEST_F(CliRun, UsageErrorsAndHelp) {
     EXPECT_EQ(run({"--help"}), kExitOk);
     EXPECT_NE(out.str().find("Usage:"), std::string::npos);
     EXPECT_NE(out.str().find("--video-bitrate"), std::string::npos);
+    out.str("");
+    EXPECT_EQ(run({"--version"}), kExitOk);
+    EXPECT_EQ(out.str(), "korbanix-cli " + std::string(KorbanixVersion()) + "\n");
 }
 
 TEST(CliProgressText, BarFitsTheTerminalAndShortensLongNames) {
