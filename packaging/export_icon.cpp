@@ -1,12 +1,39 @@
 // Writes the application icon, painted by the artwork code, into a hicolor icon
-// theme tree: <folder>/<n>x<n>/apps/korbanix.png for every size the theme lists.
-// Run at build time (offscreen); the installed icons are these files.
+// theme tree: <folder>/<n>x<n>/apps/korbanix.png for every size the theme lists,
+// and, when built with Qt SVG, <folder>/scalable/apps/korbanix.svg from the same
+// painting. Run at build time (offscreen); the installed icons are these files.
 #include "controls/artwork/Artwork.h"
+#include "controls/artwork/ArtworkPaint.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
+#ifdef KORBANIX_SVG_ICON
+#include <QSvgGenerator>
+#endif
 
 #include <cstdio>
+
+namespace {
+
+#ifdef KORBANIX_SVG_ICON
+bool WriteScalableIcon(const QString& root) {
+    constexpr int kSize = 256;  // the user units of the drawing; the desktop scales it
+    const QString folder = root + QStringLiteral("/scalable/apps");
+    if (!QDir().mkpath(folder)) return false;
+    QSvgGenerator svg;
+    svg.setFileName(folder + QStringLiteral("/korbanix.svg"));
+    svg.setSize(QSize(kSize, kSize));
+    svg.setViewBox(QRect(0, 0, kSize, kSize));
+    svg.setTitle(QStringLiteral("Korbanix"));
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    artwork::paint::PaintAppIcon(p, kSize);
+    return p.end();
+}
+#endif
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -25,5 +52,11 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+#ifdef KORBANIX_SVG_ICON
+    if (!WriteScalableIcon(root)) {
+        std::fprintf(stderr, "cannot write the scalable icon\n");
+        return 1;
+    }
+#endif
     return 0;
 }

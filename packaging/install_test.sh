@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop needs: both
 # programs, the help page, a valid desktop entry whose media types cover the Add
-# dialog's extensions, valid AppStream metainfo, the icon at every hicolor size,
-# and that the installed programs run from there (files given to korbanix on its
+# dialog's extensions, valid AppStream metainfo, the icon at every hicolor size
+# and as SVG, the man pages and the bash completion, and that the installed programs run from there (files given to korbanix on its
 # command line become tasks).
 set -euo pipefail
 build=$1
@@ -16,7 +16,9 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$wor
 
 desktop="$prefix/share/applications/org.korbanix.Korbanix.desktop"
 metainfo="$prefix/share/metainfo/org.korbanix.Korbanix.metainfo.xml"
-for f in bin/korbanix bin/korbanix-cli share/korbanix/help.html; do
+for f in bin/korbanix bin/korbanix-cli share/korbanix/help.html share/man/man1/korbanix.1.gz \
+         share/man/man1/korbanix-cli.1.gz share/bash-completion/completions/korbanix-cli \
+         share/doc/korbanix/copyright share/doc/korbanix/changelog.gz; do
   test -s "$prefix/$f" || fail "missing $f"
 done
 test -x "$prefix/bin/korbanix" && test -x "$prefix/bin/korbanix-cli" || fail "programs not executable"
@@ -30,16 +32,26 @@ for size in 16 24 32 48 64 128 256; do
   dims=$(ffprobe -v error -show_entries stream=width,height -of csv=p=0 "$icon")
   [ "$dims" = "$size,$size" ] || fail "$icon is $dims"
 done
+svg="$prefix/share/icons/hicolor/scalable/apps/korbanix.svg"
+test -s "$svg" || fail "missing $svg"
+grep -q 'viewBox="0 0 256 256"' "$svg" || fail "$svg has no 256 x 256 view box"
+# The scalable icon draws what the pictures show: rendered at 64 x 64 by an
+# independent reader, its centre is the light play triangle on the dark face.
+if ffmpeg -hide_banner -h decoder=svg > /dev/null 2>&1; then
+  ffmpeg -nostdin -v error -y -i "$svg" -vf scale=64:64 -frames:v 1 -f rawvideo -pix_fmt gray "$work/svg.gray"
+  centre=$(od -An -tu1 -j $((32 * 64 + 31)) -N1 "$work/svg.gray" | tr -d ' ')
+  corner=$(od -An -tu1 -j $((16 * 64 + 8)) -N1 "$work/svg.gray" | tr -d ' ')
+  [ "$centre" -gt 200 ] && [ "$corner" -lt "$centre" ] || fail "scalable icon looks wrong (centre $centre, face $corner)"
+fi
 grep -qx 'Icon=korbanix' "$desktop" || fail "desktop entry names another icon"
 grep -qx 'Exec=korbanix %F' "$desktop" || fail "desktop entry does not pass files"
 
-if command -v desktop-file-validate > /dev/null; then
-  desktop-file-validate "$desktop" || fail "desktop-file-validate"
-fi
-if command -v appstreamcli > /dev/null; then
-  appstreamcli validate --no-net "$metainfo" > "$work/appstream.txt" 2>&1 \
-    || { cat "$work/appstream.txt"; fail "appstreamcli validate"; }
-fi
+# Both validators are installed by scripts/ensure-deps.
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$metainfo" > "$work/appstream.txt" 2>&1 \
+  || { cat "$work/appstream.txt"; fail "appstreamcli validate"; }
+grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo has no screenshot"
+grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "metainfo has no content rating"
 
 # Every extension of the Add dialog's media and audio lists that the system's
 # MIME database knows maps to at least one type the entry declares.

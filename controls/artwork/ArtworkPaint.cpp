@@ -405,6 +405,11 @@ QImage AppIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    PaintAppIcon(p, size);
+    return image;
+}
+
+void PaintAppIcon(QPainter& p, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(size * 0.04, size * 0.04, size * 0.92, size * 0.92);
     QLinearGradient fill(0, 0, 0, size);
@@ -424,7 +429,6 @@ QImage AppIcon(int size) {
     const QPointF c = r.center();
     const qreal t = size * 0.16;
     p.drawPolygon(QPolygonF({QPointF(c.x() - t * 0.7, c.y() - t), QPointF(c.x() + t, c.y()), QPointF(c.x() - t * 0.7, c.y() + t)}));
-    return image;
 }
 
 QImage HandCursor() {

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+
 namespace artwork::paint {
 
 enum class Look { Normal, Hover, Disabled };
@@ -39,6 +41,9 @@ QImage MainBackground(int width, int height);
 QImage ClipBackground(int width, int height);
 QImage AboutBanner(int width, int height);
 QImage AppIcon(int size);
+// The application icon's shapes on whatever `p` paints into, in a size x size
+// square: a picture above, or a scalable (SVG) icon for the desktop theme.
+void PaintAppIcon(QPainter& p, int size);
 QImage HandCursor();
 
 }  // namespace artwork::paint
