@@ -49,7 +49,13 @@ AppFolders ResolveAppFolders(Platform& platform) {
     AppFolders folders;
     folders.executableFolder = platform.ExecutableFolder();
     folders.helpPath = findHelpPage(folders.executableFolder);
-    folders.besideExecutable = FolderAcceptsFiles(folders.executableFolder);
+    // An installed copy finds its help page under <prefix>/share, not beside it.
+    // It never writes beside itself, even where it could (run by root from
+    // /usr/bin, or from a prefix the user owns): that folder belongs to the
+    // package manager, which would leave such files behind on removal.
+    const QFileInfo help(folders.helpPath);
+    const bool installed = help.isFile() && help.absolutePath() != QDir(folders.executableFolder).absolutePath();
+    folders.besideExecutable = !installed && FolderAcceptsFiles(folders.executableFolder);
     if (folders.besideExecutable) {
         folders.iniPath = folders.executableFolder + kIniRelative;
         folders.defaultOutputFolder = folders.executableFolder + kOutputName;

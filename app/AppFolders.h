@@ -4,8 +4,9 @@
 //
 // A copy run from its own folder (a build tree or an unpacked archive) keeps
 // everything beside the executable: "<exe>/bin/Path_Registration.ini",
-// "<exe>/OutPut", "<exe>/help.html". An installed copy cannot write beside its
-// executable, so the same names move to the user's folders:
+// "<exe>/OutPut", "<exe>/help.html". An installed copy (its help page in
+// "<exe>/../share/korbanix") and a copy that cannot write beside its executable
+// use the user's folders for the same names instead:
 // "<UserConfigFolder>/bin/Path_Registration.ini" and "<VideosFolder>/OutPut".
 //
 // The configuration file is a Windows-style ini file: section "Info", key "Path"

@@ -89,4 +89,7 @@ KORBANIX_SCREENSHOT="$work/shot.png" QT_QPA_PLATFORM=xcb \
   > "$work/stdout.txt" 2> "$work/stderr.txt" || { cat "$work/stderr.txt"; fail "installed korbanix"; }
 grep -q "^task 0: $clip |" "$work/stdout.txt" || { cat "$work/stdout.txt"; fail "file argument not added"; }
 test -s "$work/shot.png" || fail "no screenshot of the installed window"
+# Nothing is written into the package's folders, so removing it leaves nothing.
+test -d "$HOME/Videos/OutPut" || fail "no default output folder in the user's Videos folder"
+[ "$(ls -A "$root/usr/bin")" = "$(printf 'korbanix\nkorbanix-cli')" ] || fail "written beside the program: $(ls -A "$root/usr/bin")"
 echo "package ok: $deb"

@@ -84,13 +84,15 @@ if command -v xvfb-run > /dev/null; then
     timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$prefix/bin/korbanix" "$clip" \
     > "$work/stdout.txt" 2> "$work/stderr.txt" || { cat "$work/stderr.txt"; fail "installed korbanix"; }
   grep -q "^task 0: $clip |" "$work/stdout.txt" || { cat "$work/stdout.txt"; fail "file argument not added"; }
+  # Though it could write there, an installed copy leaves its prefix alone.
+  test -d "$HOME/Videos/OutPut" || fail "installed copy: no default output folder in the user's Videos folder"
+  [ "$(ls -A "$prefix/bin")" = "$(printf 'korbanix\nkorbanix-cli')" ] || fail "written beside the program: $(ls -A "$prefix/bin")"
 
-  # An installed copy in a prefix nobody may write to: its default output folder
-  # goes to the user's Videos folder, and nothing is written beside the program.
-  # A read-only bind mount in a private mount namespace plays that prefix (even
-  # for root); where namespaces are not allowed this part is skipped.
+  # An installed copy in a prefix nobody may write to: the same. A read-only
+  # bind mount in a private mount namespace plays that prefix (even for root);
+  # where namespaces are not allowed this part is skipped.
   if unshare -m true 2> /dev/null; then
-    rm -rf "$HOME" "$prefix/bin/OutPut" "$prefix/bin/bin"  # what the writable run left
+    rm -rf "$HOME"
     mkdir -p "$HOME"
     unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,ro,bind "$1" && shift && exec "$@"' sh "$prefix" \
       env KORBANIX_SCREENSHOT="$work/shot-ro.png" QT_QPA_PLATFORM=xcb \

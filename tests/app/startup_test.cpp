@@ -83,6 +83,21 @@ TEST_F(StartupTest, UnwritableExecutableFolderUsesTheUserFolders) {
     EXPECT_EQ(ReadOutputFolder(fake.userConfigFolder + "/bin/Path_Registration.ini"), "/srv/out");
 }
 
+TEST_F(StartupTest, InstalledCopyUsesTheUserFoldersThoughItCouldWriteBesideItself) {
+    // The layout of /usr: <prefix>/bin/korbanix and <prefix>/share/korbanix/help.html.
+    const QString prefix = QString::fromStdString(exeDir.file("prefix"));
+    writeText(prefix + "/share/korbanix/help.html", "<html></html>");
+    QDir().mkpath(prefix + "/bin");
+    fake.executableFolder = prefix + "/bin";
+    CTolvaneAVConverterDlg& window = open();
+    EXPECT_FALSE(window.folders().besideExecutable);
+    EXPECT_EQ(window.folders().helpPath, prefix + "/share/korbanix/help.html");
+    EXPECT_EQ(window.outputFolderCombo()->currentText(), fake.videosFolder + "/OutPut");
+    ASSERT_TRUE(window.WriteOutputFolder("/srv/out"));
+    EXPECT_EQ(QDir(prefix + "/bin").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList())
+        << "nothing is written beside the installed program";
+}
+
 TEST_F(StartupTest, InitialStatesFollowTheSkinTable) {
     CTolvaneAVConverterDlg& window = open();
     for (int id : {kAdd, kFindTarget, kBrowse, kHelp, kClose, kMinimise, kAbout, kVolumePicture})
