@@ -1,7 +1,7 @@
 # The Debian package. After ./run has built the Release tree:
 #   cmake --build build --target package      -> build/korbanix_<version>_amd64.deb
-# It holds what the install rules place under /usr. Build it from a Release tree:
-# a sanitizer build's programs need the sanitizer runtimes and are no package.
+# It holds what the install rules place under /usr, built as the tree is built
+# (./run's tree is Release; sanitizer trees do not include this file).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korbanix)
 set(CPACK_PACKAGE_VENDOR "Korbanix developers")
