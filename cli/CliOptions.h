@@ -7,6 +7,7 @@
 //   korbanix-cli probe FILE...
 //   korbanix-cli convert [options] FILE...
 //   korbanix-cli --help
+// A leading --verbose (before the command word) is taken as the option of the command.
 
 #include <optional>
 #include <string>
@@ -41,7 +42,9 @@ struct ConvertRequest {
     std::optional<std::string> endText;
     std::optional<std::string> extension;  // ".mkv"
     SettingOverrides overrides;
-    bool quiet = false;
+    bool quiet = false;    // no progress, and nothing from FFmpeg
+    bool verbose = false;  // FFmpeg's warnings too (errors only by default)
+    bool nullSeparated = false;  // --null: result fields end with NUL, names unescaped
     bool merge = false;
 };
 
