@@ -203,6 +203,7 @@ void PrintMessages(MessageQueue& messages, ProgressDisplay& display) {
 
 struct SupervisedRun {
     int stopSignal = 0;   // the first stop signal, or 0
+    int stopRow = -1;     // the row the worker was on when it came
     bool abandoned = false;  // a second one came: nothing may be finished or printed
 };
 
@@ -234,6 +235,7 @@ SupervisedRun Supervise(AVConvert& job, WorkerThread::Procedure procedure, Progr
         }
         if (signal != 0) {
             run.stopSignal = signal;
+            run.stopRow = job.currentFile.load(std::memory_order_relaxed);
             job.stopRequested.store(true, std::memory_order_relaxed);
             display.message("Stopping: finishing the current output...");
             continue;
@@ -282,11 +284,11 @@ std::string MergedOutputPath(const AVConvert& job, const PlannedOutputs& plan) {
     return std::string();
 }
 
-// The row a stop cut short: the one the worker was on, not finished, whose output
-// exists now and did not before (a stop before the row opened its output leaves
-// nothing). -1 when there is none.
-int StoppedRow(const AVConvert& job, const PlannedOutputs& plan, const std::string& mergedOutput) {
-    const int row = job.currentFile.load(std::memory_order_relaxed);
+// The row a stop cut short: the one the worker was on when the stop came (the
+// worker moves on to the next row before it looks at the stop again), not finished,
+// whose output exists now and did not before (a stop before the row opened its
+// output leaves nothing). -1 when there is none.
+int StoppedRow(const AVConvert& job, int row, const PlannedOutputs& plan, const std::string& mergedOutput) {
     if (row < 0 || row >= job.fileCount || row >= static_cast<int>(plan.paths.size())) return -1;
     if (job.fileState[row].load(std::memory_order_relaxed) != kRowPending) return -1;
     std::error_code ec;
@@ -314,10 +316,12 @@ private:
 
 // One record per row; the row a stop cut short is "Stopped", rows it left untouched
 // get none. Returns whether every row completed.
-bool PrintResults(const AVConvert& job, const PlannedOutputs& plan, bool merge, bool stopped, ResultWriter& out) {
+bool PrintResults(const AVConvert& job, const PlannedOutputs& plan, bool merge, const SupervisedRun& run,
+                  ResultWriter& out) {
     bool allCompleted = true;
+    const bool stopped = run.stopSignal != 0;
     const std::string merged = merge ? MergedOutputPath(job, plan) : std::string();
-    const int stoppedRow = stopped ? StoppedRow(job, plan, merged) : -1;
+    const int stoppedRow = stopped ? StoppedRow(job, run.stopRow, plan, merged) : -1;
     for (int i = 0; i < job.fileCount; ++i) {
         auto state = job.fileState[i].load(std::memory_order_relaxed);
         const std::string& output = merge ? merged : job.outputPaths[i];
@@ -377,7 +381,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     SupervisedRun run = Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, display, messages, env);
     if (run.abandoned) return 128 + run.stopSignal;
     ResultWriter results(*env.out, request.nullSeparated);
-    bool allCompleted = PrintResults(*job, plan, request.merge, run.stopSignal != 0, results);
+    bool allCompleted = PrintResults(*job, plan, request.merge, run, results);
     env.out->flush();
     if (run.stopSignal != 0) {
         *env.err << "Stopped.\n";
