@@ -4,6 +4,7 @@
 #include "engine/AVConvert.h"
 #include "engine/MergeWorker.h"
 #include "engine/TranscodeWorker.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
 
@@ -49,7 +50,7 @@ const QString kBadFolder =
 // The name of a path after its last separator (the whole text without one).
 QString fileNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
-    return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
+    return DecodeFileName(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 // A folder text of only a root separator (the Windows "\" of the current drive,
@@ -141,7 +142,7 @@ bool ConversionControl::start(JobKind kind) {
     m_job = &job;
     m_completedCount = 0;
     const std::string extension = ExtensionFromProfile(m_host.ProfileText().toStdString());
-    FillJob(job, rows, m_settings, m_outputFolderText.toStdString(), extension, kind);
+    FillJob(job, rows, m_settings, EncodeFileName(m_outputFolderText), extension, kind);
 
     job.previewSink = m_window.Preview();
     // A thumbnail's JPEG failure is reported on the UI thread while the worker
@@ -182,7 +183,7 @@ bool ConversionControl::workerEnded() const {
 
 bool ConversionControl::CheckOutputFolder(const QString& folderText) {
     namespace fs = std::filesystem;
-    const fs::path folder(folderText.toStdString());
+    const fs::path folder(EncodeFileName(folderText));
     std::error_code error;
     bool usable = false;
     if (!folderText.isEmpty() && fs::exists(folder, error)) {
