@@ -34,6 +34,7 @@ public:
     void SetRowStatus(int row, const QString& status) override {
         m_window.taskList().SetText(row, TaskList::kStatus, status);
     }
+    QString RowStatus(int row) const override { return m_window.taskList().Text(row, TaskList::kStatus); }
     void SetRowChecked(int row, bool checked) override { m_window.taskList().SetChecked(row, checked); }
     QString PullOutputFolderText() override { return m_window.outputFolderText(); }
     QString ProfileText() const override { return m_window.profileText(); }

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 #include <atomic>
 #include <filesystem>
 #include <system_error>
@@ -44,6 +45,8 @@ void trackedWorker(AVConvert& job) {
 const QString kNoFiles = QStringLiteral("Please add video files!");
 const QString kNoChecked = QStringLiteral("Please select at least one task to convert!");
 const QString kMergeNeedsTwo = QStringLiteral("Merge is effective when two or more files are chosen!");
+const QString kStoppedStatus = QStringLiteral("Stopped");
+const QString kReadyStatus = QStringLiteral(" Ready");
 const QString kBadFolder =
     QStringLiteral("The folder that you selected does not exit.Please specify a different folder!");
 
@@ -132,6 +135,7 @@ bool ConversionControl::start(JobKind kind) {
     // A run that is still stopping owns the job until its worker has let go.
     WaitForWorker();
 
+    clearStoppedStatuses();
     std::vector<TaskRow> rows;
     if (!checkRows(kind, rows)) return false;
     if (isBareRoot(m_outputFolderText)) return false;
@@ -261,6 +265,7 @@ void ConversionControl::ConversionTimer() {
 void ConversionControl::RequestStop() {
     if (m_state != State::Running) return;
     m_job->stopRequested.store(true, std::memory_order_relaxed);
+    m_stopJobRow = m_job->currentFile.load(std::memory_order_relaxed);
     m_state = State::Stopping;
     m_window.ShowStopping();
     m_timer.start(kStoppingPollMs);
@@ -287,14 +292,34 @@ void ConversionControl::completeRun() {
     if (m_shutdownWhenDone) ShutdownComputer();
 }
 
-void ConversionControl::endStoppedRun() { finishRun(); }
+void ConversionControl::endStoppedRun() {
+    finishRun();
+    markStoppedRow(*m_job);
+}
+
+// The worker moves on to the next row before it looks at the stop again, so the
+// stopped row is the one it was on when Stop was pressed, if that row has no result.
+void ConversionControl::markStoppedRow(AVConvert& job) {
+    const int jobRow = std::exchange(m_stopJobRow, -1);
+    if (jobRow < 0 || jobRow >= job.fileCount || jobRow >= static_cast<int>(m_checkedRows.size())) return;
+    const int row = m_checkedRows[static_cast<std::size_t>(jobRow)];
+    if (row < 0 || job.fileState[static_cast<std::size_t>(jobRow)].load(std::memory_order_relaxed) != kRowPending)
+        return;
+    m_host.SetRowStatus(row, kStoppedStatus);
+}
+
+void ConversionControl::clearStoppedStatuses() {
+    for (int row = 0; row < m_host.RowCount(); ++row)
+        if (m_host.RowStatus(row) == kStoppedStatus) m_host.SetRowStatus(row, kReadyStatus);
+}
 
 void ConversionControl::WaitForWorker() {
     if (m_worker.running() && m_job) {
         m_job->stopRequested.store(true, std::memory_order_relaxed);
         m_worker.join();
     }
-    if (m_state != State::Idle) finishRun();
+    if (m_state == State::Stopping) endStoppedRun();
+    else if (m_state != State::Idle) finishRun();
 }
 
 void ConversionControl::ShutdownComputer() { CurrentPlatform().PowerOff(); }
