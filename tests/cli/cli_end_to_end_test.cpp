@@ -37,6 +37,7 @@ std::string CliPath() {
 
 struct CliResult {
     int status = -1;  // exit status, or -1 when it did not exit normally
+    int signal = 0;   // the signal that ended it otherwise
     std::string out, err;
 };
 
@@ -90,6 +91,7 @@ public:
         if (m_pid > 0 && waitpid(m_pid, &status, 0) == m_pid) {
             m_waited = true;
             if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
+            if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
         }
         result.out = ReadFile(m_out);
         result.err = ReadFile(m_err);
@@ -289,6 +291,24 @@ TEST_F(CliEndToEnd, CtrlCAndHangUpFinishTheCurrentOutputAndSaySo) {
         EXPECT_GT(video, 0.2);
         EXPECT_LT(video, 39.0);
     }
+
+    // A second signal (SIGTERM right behind SIGINT: two SIGINTs at once would merge
+    // into one) ends the run at once: nothing is finished, no result is claimed.
+    const std::string folder = out() + "-twice";
+    CliProcess process({"convert", "--profile", "3", "--output", folder, source}, work.path().string());
+    ASSERT_GT(process.pid(), 0);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    for (std::error_code ec; std::chrono::steady_clock::now() < deadline;) {
+        const auto size = fs::file_size(folder + "/long.mp4", ec);
+        if (!ec && size > 200000) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_EQ(kill(process.pid(), SIGINT), 0);
+    ASSERT_EQ(kill(process.pid(), SIGTERM), 0);
+    CliResult r = process.wait();
+    EXPECT_EQ(r.status, 130) << "signal " << r.signal << "\n" << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Stopped at once"), std::string::npos) << r.err;
 }
 
 TEST_F(CliEndToEnd, AStopWhileProbingIsHonouredEvenWhenStartedInTheBackground) {
@@ -300,9 +320,11 @@ TEST_F(CliEndToEnd, AStopWhileProbingIsHonouredEvenWhenStartedInTheBackground) {
     // The first refusals show that probing has begun.
     const std::string errors = work.file("cli-stderr.txt");
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    std::error_code ec;
-    while (std::chrono::steady_clock::now() < deadline && fs::file_size(errors, ec) < 100)
+    for (std::error_code ec; std::chrono::steady_clock::now() < deadline;) {
+        const auto size = fs::file_size(errors, ec);
+        if (!ec && size >= 100) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     ASSERT_EQ(kill(process.pid(), SIGINT), 0);
     CliResult r = process.wait();
     EXPECT_EQ(r.status, 130);
