@@ -60,7 +60,7 @@ public:
 
     std::string RowText(int row, int column) const override {
         if (row < 0 || row >= m_window.taskList().Count()) return std::string();
-        return m_window.taskList().Text(row, static_cast<TaskList::Column>(column)).toStdString();
+        return EncodeFileName(m_window.taskList().Text(row, static_cast<TaskList::Column>(column)));
     }
     void SetRowText(int row, int column, const std::string& text) override {
         if (row < 0 || row >= m_window.taskList().Count()) return;

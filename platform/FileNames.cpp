@@ -97,6 +97,21 @@ std::string EncodeFileName(const QString& name) {
     return bytes;
 }
 
+std::wstring WideFileName(const QString& name) {
+    std::wstring wide;
+    wide.reserve(static_cast<std::size_t>(name.size()));
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i].unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < name.size() && QChar::isLowSurrogate(name[i + 1].unicode())) {
+            wide += static_cast<wchar_t>(QChar::surrogateToUcs4(unit, name[i + 1].unicode()));
+            ++i;
+        } else {
+            wide += static_cast<wchar_t>(unit);
+        }
+    }
+    return wide;
+}
+
 QString FileNameFromLocalUrl(const QByteArray& encodedUrl) {
     const QUrl url = QUrl::fromEncoded(encodedUrl);
     if (!url.isLocalFile()) return QString();

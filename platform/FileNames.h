@@ -16,6 +16,10 @@
 QString DecodeFileName(std::string_view bytes);
 std::string EncodeFileName(const QString& name);
 
+// The wide name the player module takes, with the escaped bytes kept as their lone
+// surrogates (QString::toStdWString would turn them into U+FFFD).
+std::wstring WideFileName(const QString& name);
+
 // A local file address ("file:///tmp/caf%E9.avi") as such a name, its escaped bytes
 // kept; an empty text for an address that is no local file.
 QString FileNameFromLocalUrl(const QByteArray& encodedUrl);

@@ -35,6 +35,7 @@ TEST(FileNames, EveryByteComesBackAndUtf8IsPlainText) {
         }
     }
     EXPECT_EQ(DecodeFileName("caf\xE9").size(), 4);
+    EXPECT_EQ(WideFileName(DecodeFileName("caf\xE9 \xF0\x9F\x8E\xAC")), (std::wstring{L'c', L'a', L'f', wchar_t(0xDCE9), L' ', wchar_t(0x1F3AC)}));
     EXPECT_EQ(FileNameFromLocalUrl("file:///tmp/caf%E9%20x.avi"), DecodeFileName("/tmp/caf\xE9 x.avi"));
     EXPECT_EQ(FileNameFromLocalUrl("file:///tmp/%C3%A9.avi"), QString::fromUtf8("/tmp/\xC3\xA9.avi"));
     EXPECT_EQ(FileNameFromLocalUrl("https://example.org/a.avi"), QString());
