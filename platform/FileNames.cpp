@@ -2,6 +2,9 @@
 
 #include <QUrl>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
@@ -110,6 +113,14 @@ std::wstring WideFileName(const QString& name) {
         }
     }
     return wide;
+}
+
+QUrl LocalFileUrl(const QString& name) {
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::absolute(EncodeFileName(name), error);
+    if (error) path = EncodeFileName(name);
+    const QByteArray bytes = QByteArray::fromStdString(path.lexically_normal().string());
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"));
 }
 
 QString FileNameFromLocalUrl(const QByteArray& encodedUrl) {

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ std::string EncodeFileName(const QString& name);
 // The wide name the player module takes, with the escaped bytes kept as their lone
 // surrogates (QString::toStdWString would turn them into U+FFFD).
 std::wstring WideFileName(const QString& name);
+
+// "file://" + the absolute form of `name` with its bytes escaped, so a file manager
+// is shown the very folder (QUrl::fromLocalFile would spell it in UTF-8).
+QUrl LocalFileUrl(const QString& name);
 
 // A local file address ("file:///tmp/caf%E9.avi") as such a name, its escaped bytes
 // kept; an empty text for an address that is no local file.

@@ -17,6 +17,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace {
 
 const char* const kAddFilter =
@@ -134,6 +136,13 @@ TEST(LinuxPlatformChecks, MissingTargetsAreReportedBeforeAskingTheDesktop) {
     const OpenResult noPath = CheckLocalTarget(dir.filePath("gone/missing.chm"));
     EXPECT_EQ(noPath.code, 3);
     EXPECT_FALSE(CheckLocalTarget(QString()).ok);
+    // A folder whose name is not UTF-8 is found, and the desktop is given its bytes.
+    const std::string latin1 = dir.path().toStdString() + "/sortie\xE9";
+    ASSERT_EQ(::mkdir(latin1.c_str(), 0700), 0);
+    EXPECT_TRUE(CheckLocalTarget(DecodeFileName(latin1)).ok);
+    EXPECT_EQ(LocalFileUrl(DecodeFileName(latin1)).toEncoded(),
+              "file://" + QByteArray::fromStdString(dir.path().toStdString()) + "/sortie%E9");
+    EXPECT_EQ(EncodeFileName(FileNameFromLocalUrl(LocalFileUrl(DecodeFileName(latin1)).toEncoded())), latin1);
 }
 
 TEST(LinuxPlatformChecks, FoldersComeFromTheProcessAndXdg) {
