@@ -1,5 +1,6 @@
 #include "app/AppFolders.h"
 
+#include "platform/FileNames.h"
 #include "platform/IniFile.h"
 #include "platform/Platform.h"
 
@@ -17,7 +18,7 @@ constexpr const char* kOutputName = "/OutPut";
 constexpr const char* kHelpName = "help.html";
 constexpr const char* kSection = "Info";
 
-std::filesystem::path toPath(const QString& text) { return std::filesystem::path(text.toStdString()); }
+std::filesystem::path toPath(const QString& text) { return std::filesystem::path(EncodeFileName(text)); }
 
 // The help page beside the executable, or where an installed copy's data lives.
 QString findHelpPage(const QString& executableFolder) {
@@ -37,7 +38,7 @@ bool FolderAcceptsFiles(const QString& folder) {
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) return false;
     // access(W_OK) says yes to root even on a read-only mount; creating a file
     // is the only honest answer.
-    std::string pattern = (folder + "/.korbanix-write-XXXXXX").toStdString();
+    std::string pattern = EncodeFileName(folder + "/.korbanix-write-XXXXXX");
     const int fd = mkstemp(pattern.data());
     if (fd < 0) return false;
     close(fd);
@@ -66,17 +67,26 @@ AppFolders ResolveAppFolders(Platform& platform) {
     return folders;
 }
 
-QString ReadOutputFolder(const QString& iniPath) {
-    if (!QFileInfo(iniPath).isFile()) return QString();
-    return QString::fromStdString(IniFile::ReadString(toPath(iniPath), kSection, "path", ""));
+QString ReadOutputFolder(const QString& iniPath, QString* problem) {
+    std::string error;
+    const std::string stored = IniFile::ReadString(toPath(iniPath), kSection, "path", "", &error);
+    if (problem) *problem = DecodeFileName(error);
+    return DecodeFileName(stored);
 }
 
-bool WriteOutputFolder(const QString& iniPath, const QString& folder) {
-    return IniFile::WriteString(toPath(iniPath), kSection, "Path", folder.toStdString());
+bool WriteOutputFolder(const QString& iniPath, const QString& folder, QString* problem) {
+    std::string error;
+    const bool written = IniFile::WriteString(toPath(iniPath), kSection, "Path", EncodeFileName(folder), &error);
+    if (problem) *problem = written ? QString() : DecodeFileName(error);
+    return written;
 }
 
-QString StartupOutputFolder(const AppFolders& folders) {
-    const QString stored = ReadOutputFolder(folders.iniPath);
+QString ConfigurationProblemMessage(const QString& problem) {
+    return QStringLiteral("The output folder is not remembered: ") + problem;
+}
+
+QString StartupOutputFolder(const AppFolders& folders, QString* problem) {
+    const QString stored = ReadOutputFolder(folders.iniPath, problem);
     if (!stored.isEmpty()) return stored;
     const QString folder = folders.defaultOutputFolder;
     // Beside the executable the folder is one level below an existing one; the
@@ -90,8 +100,10 @@ QString StartupOutputFolder(const AppFolders& folders) {
 
 bool CheckOutputFolderExists(const QString& folder) {
     if (folder.isEmpty()) return false;
-    const QFileInfo info(folder);
+    // By its bytes: Qt's own file names lose those that are not UTF-8.
+    const std::filesystem::path path = toPath(folder);
+    std::error_code error;
     // A plain file of that name is no output folder: every output would fail.
-    if (info.exists()) return info.isDir();
-    return QDir().mkdir(folder);
+    if (std::filesystem::exists(path, error)) return std::filesystem::is_directory(path, error);
+    return std::filesystem::create_directory(path, error) && !error;
 }

@@ -34,18 +34,24 @@ bool FolderAcceptsFiles(const QString& folder);
 AppFolders ResolveAppFolders(Platform& platform);
 
 // The stored output folder: key "path" of section "Info" of `iniPath`, or an
-// empty text when the file or the key is missing.
-QString ReadOutputFolder(const QString& iniPath);
+// empty text when the file or the key is missing. A configuration file that is no
+// plain file, or is larger than IniFile::kMaxBytes, is not read: an empty text, and
+// `problem` (when given) says why. Folder names keep their bytes (FileNames.h).
+QString ReadOutputFolder(const QString& iniPath, QString* problem = nullptr);
 
 // Stores `folder` under "Info"/"Path" (the file and its folder are created when
-// missing; the write is atomic). Returns false when the file cannot be written.
-bool WriteOutputFolder(const QString& iniPath, const QString& folder);
+// missing; the write is atomic). Returns false when the file cannot be written or
+// is refused as above (it is then left as it is); `problem` says why.
+bool WriteOutputFolder(const QString& iniPath, const QString& folder, QString* problem = nullptr);
+
+// "The output folder is not remembered: " + the problem.
+QString ConfigurationProblemMessage(const QString& problem);
 
 // The output folder at start-up: the stored one when there is any (its existence
 // is not tested), otherwise the default, which is created (one level) when no
 // file-system entry of that name exists. Creation failures are left for the first
-// conversion to report.
-QString StartupOutputFolder(const AppFolders& folders);
+// conversion to report; a refused configuration file is reported in `problem`.
+QString StartupOutputFolder(const AppFolders& folders, QString* problem = nullptr);
 
 // The folder check of Convert, Merge and Find Target: true when `folder` names an
 // existing file-system entry or could be created (one level). Never creates

@@ -16,6 +16,7 @@
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/ProfileTable.h"
@@ -47,7 +48,7 @@ QStringList localFiles(const QMimeData* mime) {
     QStringList paths;
     if (!mime || !mime->hasUrls()) return paths;
     for (const QUrl& url : mime->urls())
-        if (url.isLocalFile()) paths << url.toLocalFile();
+        if (url.isLocalFile()) paths << FileNameFromLocalUrl(url.toEncoded());  // its bytes kept
     return paths;
 }
 
@@ -205,7 +206,10 @@ void CTolvaneAVConverterDlg::setUpTaskList() {
 
 void CTolvaneAVConverterDlg::setUpOutputFolder() {
     m_folders = ResolveAppFolders(CurrentPlatform());
-    m_outputFolder = StartupOutputFolder(m_folders);
+    QString problem;
+    m_outputFolder = StartupOutputFolder(m_folders, &problem);
+    // The window works on without it; the user learns why the folder is not kept.
+    if (!problem.isEmpty()) CurrentPlatform().MessageBox(this, ConfigurationProblemMessage(problem));
     m_outputFolderText = m_outputFolder;
     AddOutputFolderEntry(m_outputFolder);
     m_folderCombo->setCurrentIndex(0);

@@ -84,7 +84,7 @@ public:
     void setOutputFolder(const QString& folder) { m_outputFolder = folder; }
     // Stores the output folder in the configuration file (after a successful
     // folder check of Convert or Merge).
-    bool WriteOutputFolder(const QString& folder);
+    bool WriteOutputFolder(const QString& folder, QString* problem = nullptr);
     QComboBox* profileCombo() const { return m_profileCombo; }
     QComboBox* outputFolderCombo() const { return m_folderCombo; }
     CControlButton* button(int id) const;

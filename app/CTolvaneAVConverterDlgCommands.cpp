@@ -65,8 +65,8 @@ QString CTolvaneAVConverterDlg::outputFolderText() {
     return m_outputFolderText;
 }
 
-bool CTolvaneAVConverterDlg::WriteOutputFolder(const QString& folder) {
-    return ::WriteOutputFolder(m_folders.iniPath, folder);
+bool CTolvaneAVConverterDlg::WriteOutputFolder(const QString& folder, QString* problem) {
+    return ::WriteOutputFolder(m_folders.iniPath, folder, problem);
 }
 
 void CTolvaneAVConverterDlg::AddOutputFolderEntry(const QString& folder) {

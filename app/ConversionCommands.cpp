@@ -1,10 +1,12 @@
 #include "app/ConversionCommands.h"
 
+#include "app/AppFolders.h"
 #include "app/CTolvaneAVConverterDlg.h"
 #include "app/ConversionControl.h"
 #include "controls/CheckListCtrl.h"
 #include "dialogs/CAVConvertDlg.h"
 #include "dialogs/CClipDialog.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -23,7 +25,7 @@ public:
     TaskRow Row(int row) const override {
         TaskList& tasks = m_window.taskList();
         TaskRow task;
-        task.sourcePath = tasks.Text(row, TaskList::kSource).toStdString();
+        task.sourcePath = EncodeFileName(tasks.Text(row, TaskList::kSource));
         task.startText = tasks.Text(row, TaskList::kStart).toStdString();
         task.endText = tasks.Text(row, TaskList::kEnd).toStdString();
         task.checked = tasks.IsChecked(row);
@@ -32,11 +34,18 @@ public:
     void SetRowStatus(int row, const QString& status) override {
         m_window.taskList().SetText(row, TaskList::kStatus, status);
     }
+    QString RowStatus(int row) const override { return m_window.taskList().Text(row, TaskList::kStatus); }
     void SetRowChecked(int row, bool checked) override { m_window.taskList().SetChecked(row, checked); }
     QString PullOutputFolderText() override { return m_window.outputFolderText(); }
     QString ProfileText() const override { return m_window.profileText(); }
     void SetOutputFolder(const QString& folder) override { m_window.setOutputFolder(folder); }
-    void WriteOutputFolder(const QString& folder) override { m_window.WriteOutputFolder(folder); }
+    // A configuration file that cannot be written does not stop the conversion; the
+    // user is told why the folder will not be offered next time.
+    void WriteOutputFolder(const QString& folder) override {
+        QString problem;
+        if (!m_window.WriteOutputFolder(folder, &problem))
+            CurrentPlatform().MessageBox(&m_window, ConfigurationProblemMessage(problem));
+    }
     void StopPreview() override { m_window.StopPreview(); }
     QWidget* Window() override { return &m_window; }
 
@@ -51,7 +60,7 @@ public:
 
     std::string RowText(int row, int column) const override {
         if (row < 0 || row >= m_window.taskList().Count()) return std::string();
-        return m_window.taskList().Text(row, static_cast<TaskList::Column>(column)).toStdString();
+        return EncodeFileName(m_window.taskList().Text(row, static_cast<TaskList::Column>(column)));
     }
     void SetRowText(int row, int column, const std::string& text) override {
         if (row < 0 || row >= m_window.taskList().Count()) return;

@@ -4,6 +4,7 @@
 #include "engine/AVConvert.h"
 #include "engine/MergeWorker.h"
 #include "engine/TranscodeWorker.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
 
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 #include <atomic>
 #include <filesystem>
 #include <system_error>
@@ -43,13 +45,15 @@ void trackedWorker(AVConvert& job) {
 const QString kNoFiles = QStringLiteral("Please add video files!");
 const QString kNoChecked = QStringLiteral("Please select at least one task to convert!");
 const QString kMergeNeedsTwo = QStringLiteral("Merge is effective when two or more files are chosen!");
+const QString kStoppedStatus = QStringLiteral("Stopped");
+const QString kReadyStatus = QStringLiteral(" Ready");
 const QString kBadFolder =
     QStringLiteral("The folder that you selected does not exit.Please specify a different folder!");
 
 // The name of a path after its last separator (the whole text without one).
 QString fileNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
-    return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
+    return DecodeFileName(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 // A folder text of only a root separator (the Windows "\" of the current drive,
@@ -131,6 +135,7 @@ bool ConversionControl::start(JobKind kind) {
     // A run that is still stopping owns the job until its worker has let go.
     WaitForWorker();
 
+    clearStoppedStatuses();
     std::vector<TaskRow> rows;
     if (!checkRows(kind, rows)) return false;
     if (isBareRoot(m_outputFolderText)) return false;
@@ -141,7 +146,7 @@ bool ConversionControl::start(JobKind kind) {
     m_job = &job;
     m_completedCount = 0;
     const std::string extension = ExtensionFromProfile(m_host.ProfileText().toStdString());
-    FillJob(job, rows, m_settings, m_outputFolderText.toStdString(), extension, kind);
+    FillJob(job, rows, m_settings, EncodeFileName(m_outputFolderText), extension, kind);
 
     job.previewSink = m_window.Preview();
     // A thumbnail's JPEG failure is reported on the UI thread while the worker
@@ -182,7 +187,7 @@ bool ConversionControl::workerEnded() const {
 
 bool ConversionControl::CheckOutputFolder(const QString& folderText) {
     namespace fs = std::filesystem;
-    const fs::path folder(folderText.toStdString());
+    const fs::path folder(EncodeFileName(folderText));
     std::error_code error;
     bool usable = false;
     if (!folderText.isEmpty() && fs::exists(folder, error)) {
@@ -260,6 +265,7 @@ void ConversionControl::ConversionTimer() {
 void ConversionControl::RequestStop() {
     if (m_state != State::Running) return;
     m_job->stopRequested.store(true, std::memory_order_relaxed);
+    m_stopJobRow = m_job->currentFile.load(std::memory_order_relaxed);
     m_state = State::Stopping;
     m_window.ShowStopping();
     m_timer.start(kStoppingPollMs);
@@ -286,14 +292,34 @@ void ConversionControl::completeRun() {
     if (m_shutdownWhenDone) ShutdownComputer();
 }
 
-void ConversionControl::endStoppedRun() { finishRun(); }
+void ConversionControl::endStoppedRun() {
+    finishRun();
+    markStoppedRow(*m_job);
+}
+
+// The worker moves on to the next row before it looks at the stop again, so the
+// stopped row is the one it was on when Stop was pressed, if that row has no result.
+void ConversionControl::markStoppedRow(AVConvert& job) {
+    const int jobRow = std::exchange(m_stopJobRow, -1);
+    if (jobRow < 0 || jobRow >= job.fileCount || jobRow >= static_cast<int>(m_checkedRows.size())) return;
+    const int row = m_checkedRows[static_cast<std::size_t>(jobRow)];
+    if (row < 0 || job.fileState[static_cast<std::size_t>(jobRow)].load(std::memory_order_relaxed) != kRowPending)
+        return;
+    m_host.SetRowStatus(row, kStoppedStatus);
+}
+
+void ConversionControl::clearStoppedStatuses() {
+    for (int row = 0; row < m_host.RowCount(); ++row)
+        if (m_host.RowStatus(row) == kStoppedStatus) m_host.SetRowStatus(row, kReadyStatus);
+}
 
 void ConversionControl::WaitForWorker() {
     if (m_worker.running() && m_job) {
         m_job->stopRequested.store(true, std::memory_order_relaxed);
         m_worker.join();
     }
-    if (m_state != State::Idle) finishRun();
+    if (m_state == State::Stopping) endStoppedRun();
+    else if (m_state != State::Idle) finishRun();
 }
 
 void ConversionControl::ShutdownComputer() { CurrentPlatform().PowerOff(); }

@@ -43,6 +43,7 @@ public:
     // Columns 0 (source path), 1 (start), 2 (end) and the check box of a row.
     virtual TaskRow Row(int row) const = 0;
     virtual void SetRowStatus(int row, const QString& status) = 0;  // column 4
+    virtual QString RowStatus(int row) const = 0;
     virtual void SetRowChecked(int row, bool checked) = 0;
     // The output-folder combo's text as it stands now (typed or chosen).
     virtual QString PullOutputFolderText() = 0;
@@ -90,7 +91,9 @@ public:
     void ConversionTimer();
 
     // The progress window's Stop and close box: the worker is told to stop, the
-    // window shows "Stopping..." and closes when the worker has ended.
+    // window shows "Stopping..." and closes when the worker has ended. The row the
+    // worker was on then, unless it still completes or fails, shows "Stopped" (its
+    // output is kept, shorter) until the next Convert or Merge.
     void RequestStop();
 
     // Waits until no worker runs (telling a running one to stop first) and
@@ -124,6 +127,8 @@ private:
     void finishRun();
     void completeRun();
     void endStoppedRun();
+    void markStoppedRow(AVConvert& job);
+    void clearStoppedStatuses();
 
     ConversionHost& m_host;
     ProgressWindow& m_window;
@@ -140,4 +145,5 @@ private:
     std::vector<int> m_checkedRows;
     int m_completedCount = 0;
     bool m_shutdownWhenDone = false;
+    int m_stopJobRow = -1;  // job row current when Stop was pressed; -1 = none
 };

@@ -1,5 +1,7 @@
 #include "app/PreviewPlayer.h"
 
+#include "platform/FileNames.h"
+
 #include <string>
 
 void ModulePreviewPlayer::Initialize(PlayerModuleEndCallback onEnd) {
@@ -9,7 +11,7 @@ void ModulePreviewPlayer::Initialize(PlayerModuleEndCallback onEnd) {
 void ModulePreviewPlayer::SetFileName(const QString& path) {
     // The module reads at most 260 wide characters; a longer path makes Open fail
     // rather than open a truncated name.
-    const std::wstring wide = path.toStdWString();
+    const std::wstring wide = WideFileName(path);
     PlayerModule_SetFileName(wide.c_str());
 }
 

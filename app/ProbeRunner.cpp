@@ -2,6 +2,7 @@
 
 #include "engine/AVConvert.h"
 #include "engine/ProbeMedia.h"
+#include "platform/FileNames.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -11,7 +12,7 @@
 #include <thread>
 
 ProbeOutcome ProbeKeepingWindowAlive(AVConvert& job, const QString& path) {
-    job.probePath = path.toStdString();
+    job.probePath = EncodeFileName(path);
     ProbeOutcome outcome;
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread()) {

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowIds.h"
 #include "controls/CheckListCtrl.h"
+#include "platform/FileNames.h"
 #include "profiles/TimeText.h"
 
 #include <QColor>
@@ -147,7 +148,7 @@ std::vector<TaskRow> TaskList::Rows() const {
     rows.reserve(static_cast<size_t>(Count()));
     for (int row = 0; row < Count(); ++row) {
         TaskRow task;
-        task.sourcePath = Text(row, kSource).toStdString();
+        task.sourcePath = EncodeFileName(Text(row, kSource));
         task.startText = Text(row, kStart).toStdString();
         task.endText = Text(row, kEnd).toStdString();
         task.checked = IsChecked(row);

@@ -3,6 +3,10 @@
 
 #include <QApplication>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <cstdio>
 #include <string_view>
 
@@ -32,6 +36,9 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
+    // FFmpeg's own messages would flood the terminal the window was started from:
+    // its errors only.
+    av_log_set_level(AV_LOG_ERROR);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Korbanix");
     QApplication::setApplicationVersion(QString::fromUtf8(KorbanixVersion()));

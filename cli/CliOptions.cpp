@@ -6,6 +6,7 @@
 #include "profiles/SettingsRules.h"
 #include "profiles/TimeText.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <functional>
@@ -150,6 +151,9 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--channels", true, ApplyChannels},
         {"--extension", true, ApplyExtension},
         {"--quiet", false, [](ConvertRequest& r, const std::string&) { r.quiet = true; return std::string(); }},
+        {"--verbose", false, [](ConvertRequest& r, const std::string&) { r.verbose = true; return std::string(); }},
+        {"--null", false,
+         [](ConvertRequest& r, const std::string&) { r.nullSeparated = true; return std::string(); }},
         {"--merge", false, [](ConvertRequest& r, const std::string&) { r.merge = true; return std::string(); }},
     };
     return kOptions;
@@ -184,7 +188,9 @@ ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& a
         std::string name = arg.substr(0, eq);
         const OptionSpec* option = FindOption(name);
         if (!option) return Fail("unknown option " + Quote(name));
-        if (command.kind != CommandKind::Convert) return Fail(commandName + " takes only file names, not " + Quote(name));
+        // FFmpeg's warnings help with a file the probe refuses too.
+        if (command.kind != CommandKind::Convert && name != "--verbose")
+            return Fail(commandName + " takes only file names, not " + Quote(name));
         std::string value;
         if (option->takesValue) {
             if (eq != std::string::npos) value = arg.substr(eq + 1);
@@ -200,6 +206,7 @@ ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& a
 }
 
 std::string CheckConvertRequest(const ConvertRequest& r) {
+    if (r.quiet && r.verbose) return "--quiet and --verbose cannot be used together";
     if (r.merge && (r.beginText || r.endText))
         return "--begin and --end cannot be used with --merge: a merge joins the whole files";
     if (r.beginText && r.endText && ParseTime(*r.beginText) >= ParseTime(*r.endText))
@@ -225,7 +232,10 @@ bool IsTimeText(std::string_view text) {
     return (m[0] - '0') < 6 && (s[0] - '0') < 6;
 }
 
-ParseResult ParseCommandLine(const std::vector<std::string>& args) {
+ParseResult ParseCommandLine(const std::vector<std::string>& given) {
+    std::vector<std::string> args = given;
+    // "korbanix-cli --verbose convert ...": the option moves behind the command word.
+    if (args.size() >= 2 && args[0] == "--verbose") std::rotate(args.begin(), args.begin() + 1, args.begin() + 2);
     for (const auto& arg : args) {
         if (arg == "--") break;
         if (IsHelp(arg)) return ParseResult{CommandLine{}, ""};
@@ -255,7 +265,8 @@ std::string UsageText() {
     u << "Usage:\n"
          "  korbanix-cli profiles                 list the output profiles with their numbers\n"
          "  korbanix-cli presets [CODE]           list the setting presets, or one preset's choices\n"
-         "  korbanix-cli probe FILE...            show what the converter reads from each file\n"
+         "  korbanix-cli probe [--verbose] FILE...\n"
+         "                                        show what the converter reads from each file\n"
          "  korbanix-cli convert [options] FILE...\n"
          "                                        convert each file into its own output file\n"
          "  korbanix-cli --help                   show this text\n"
@@ -263,9 +274,11 @@ std::string UsageText() {
          "\n"
          "Options of convert:\n"
          "  --profile N            output profile 0-15 (default 0, see 'profiles')\n"
-         "  --output DIR           output folder (default: the current folder; created if missing)\n"
+         "  --output DIR           output folder (default: the current folder); created with\n"
+         "                         every missing folder above it\n"
          "  --begin HH:MM:SS       start of the converted part of every file (default 00:00:00)\n"
-         "  --end HH:MM:SS         end of the converted part (default: the file's length)\n"
+         "  --end HH:MM:SS         end of the converted part (default: the end of the file,\n"
+         "                         its last fraction of a second included)\n"
          "  --merge                join all files into one output, one after the other\n"
          "  --video-encoder NAME   for example \"H.264\", \"MPEG4\", \"DivX\", \"WMV2\", \"MPEG2VIDEO\"\n"
          "  --audio-encoder NAME   for example \"AAC\", \"MP3\", \"MP2\", \"WMA8\", \"PCM_S16LE\"\n"
@@ -276,15 +289,24 @@ std::string UsageText() {
          "  --sample-rate TEXT     for example \"44100 Hz\"\n"
          "  --channels TEXT        \"1 Channel Mono\", \"2 Channel Stereo\" or \"5.1 Channel\"\n"
          "  --extension .EXT       output container by extension instead of the profile's\n"
-         "  --quiet                no progress output\n"
+         "  --quiet                no progress output and no messages from FFmpeg\n"
+         "  --verbose              FFmpeg's warnings as well (by default only its errors)\n"
+         "  --null                 end every field of a result with a NUL byte instead of a\n"
+         "                         TAB or a line break, names as they are (for xargs -0)\n"
          "\n"
          "An output never replaces an existing file: a taken name gets \"(0)\", \"(1)\", ...\n"
          "Video outputs get a 160x120 \".THM\" picture beside them.\n"
-         "At the end one line per file is printed: Completed<TAB>source<TAB>output or\n"
-         "Failure<TAB>source. Ctrl+C stops after the current output has been finished.\n"
+         "At the end one line per file is printed on standard output:\n"
+         "  Completed<TAB>source<TAB>output   the output is complete\n"
+         "  Failure<TAB>source                no output (or a broken one, removed)\n"
+         "  Stopped<TAB>source<TAB>output     a stop came: the output is shorter but plays\n"
+         "In these lines a backslash in a name is written \\\\, a TAB \\t, a line break \\n,\n"
+         "a carriage return \\r and any other control character \\xHH (two hex digits).\n"
+         "Ctrl+C, SIGTERM or SIGHUP stop after the current output has been finished;\n"
+         "a second one ends at once, leaving the current output unfinished.\n"
          "\n"
          "Exit status: 0 all files completed, 1 a file failed or was rejected,\n"
-         "2 wrong usage, 130 stopped by Ctrl+C.\n";
+         "2 wrong usage, 128 + the signal when stopped (130 for Ctrl+C).\n";
     return u.str();
 }
 

@@ -8,6 +8,7 @@
 //   korbanix-cli convert [options] FILE...
 //   korbanix-cli --help
 //   korbanix-cli --version
+// A leading --verbose (before the command word) is taken as the option of the command.
 
 #include <optional>
 #include <string>
@@ -42,7 +43,9 @@ struct ConvertRequest {
     std::optional<std::string> endText;
     std::optional<std::string> extension;  // ".mkv"
     SettingOverrides overrides;
-    bool quiet = false;
+    bool quiet = false;    // no progress, and nothing from FFmpeg
+    bool verbose = false;  // FFmpeg's warnings too (errors only by default)
+    bool nullSeparated = false;  // --null: result fields end with NUL, names unescaped
     bool merge = false;
 };
 

@@ -12,6 +12,11 @@
 #include <ctime>
 #include <ostream>
 #include <pthread.h>
+#include <unistd.h>
+
+extern "C" {
+#include <libavutil/log.h>
+}
 
 namespace cli {
 
@@ -28,6 +33,8 @@ void SignalStopSource::arm() {
     sigemptyset(&m_signals);
     sigaddset(&m_signals, SIGINT);
     sigaddset(&m_signals, SIGTERM);
+    struct sigaction hangup {};
+    if (sigaction(SIGHUP, nullptr, &hangup) == 0 && hangup.sa_handler != SIG_IGN) sigaddset(&m_signals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &m_signals, &m_previous);
     m_armed = true;
 }
@@ -44,6 +51,14 @@ int SignalStopSource::wait(std::chrono::milliseconds timeout) {
     }
 }
 
+void ExitAtOnce(int status) {
+    static constexpr char kLine[] = "Stopped at once: the current output is left unfinished.\n";
+    // Nothing is flushed or finished: the worker may be inside FFmpeg, and a closed
+    // standard error must not matter either.
+    [[maybe_unused]] ssize_t ignored = ::write(STDERR_FILENO, kLine, sizeof kLine - 1);
+    _exit(status);
+}
+
 CliEnvironment DefaultEnvironment(std::ostream& out, std::ostream& err) {
     CliEnvironment env;
     env.out = &out;
@@ -51,6 +66,7 @@ CliEnvironment DefaultEnvironment(std::ostream& out, std::ostream& err) {
     env.probe = &ProbeMedia;
     env.transcodeWorker = &TranscodeWorker;
     env.mergeWorker = &MergeWorker;
+    env.exitAtOnce = &ExitAtOnce;
     return env;
 }
 
@@ -63,6 +79,11 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
         return kExitUsage;
     }
     const CommandLine& command = *parsed.command;
+    // FFmpeg's own chatter would bury the progress and the result lines: its errors
+    // only, unless asked otherwise.
+    av_log_set_level(command.convert.quiet     ? AV_LOG_QUIET
+                     : command.convert.verbose ? AV_LOG_WARNING
+                                               : AV_LOG_ERROR);
     switch (command.kind) {
     case CommandKind::Help:
         *env.out << UsageText();

@@ -23,21 +23,27 @@ namespace cli {
 // Exit status after a stop: 128 + the signal, as shells report a signal death.
 constexpr int kExitInterrupted = 130;
 
-// How the user asks a running conversion to stop.
+// How the user asks a conversion to stop. The first request stops after the current
+// output has been finished; a second one ends the process at once.
 class StopSource {
 public:
     virtual ~StopSource() = default;
-    // Called on the polling thread just before the worker starts.
+    // Called on the polling thread before the files are probed.
     virtual void arm() = 0;
     // Blocks up to `timeout`; returns the number of a signal that asks for a stop, or 0.
     virtual int wait(std::chrono::milliseconds timeout) = 0;
+    // A stop asked for since the last look, without waiting (between two probes).
+    virtual int poll() { return wait(std::chrono::milliseconds(0)); }
 };
 
-// SIGINT and SIGTERM. arm() blocks both in the calling thread, so every thread made
-// afterwards (the worker and FFmpeg's own threads) inherits the block and only the
-// polling thread receives them, through sigtimedwait. The destructor drops any signal
-// still pending (a second Ctrl+C while the last output is finished) and restores the
-// previous mask.
+// SIGINT, SIGTERM and SIGHUP (a closed terminal; left alone when the process was
+// started with SIGHUP ignored, as nohup does). arm() blocks them in the calling
+// thread, so every thread made afterwards (the worker and FFmpeg's own threads)
+// inherits the block and only the polling thread receives them, through
+// sigtimedwait: no handler runs, so the polling thread may end the process with
+// _exit. A blocked signal is kept even when it was ignored at start, so a stop sent
+// to a background run is not lost. The destructor drops any signal still pending
+// and restores the previous mask.
 class SignalStopSource : public StopSource {
 public:
     SignalStopSource() = default;
@@ -63,7 +69,13 @@ struct CliEnvironment {
     int (*probe)(AVConvert& job) = nullptr;
     WorkerThread::Procedure transcodeWorker = nullptr;
     WorkerThread::Procedure mergeWorker = nullptr;
+    // A second stop signal: ends the process with `status` at once, finishing
+    // nothing. Tests replace it; the real one never returns.
+    void (*exitAtOnce)(int status) = nullptr;
 };
+
+// The real exitAtOnce: a line on standard error, then _exit.
+[[noreturn]] void ExitAtOnce(int status);
 
 // The engine's real probe and workers.
 CliEnvironment DefaultEnvironment(std::ostream& out, std::ostream& err);

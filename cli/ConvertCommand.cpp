@@ -8,13 +8,16 @@
 #include "profiles/TimeText.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <climits>
 #include <filesystem>
 #include <memory>
 #include <mutex>
 #include <ostream>
+#include <string_view>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace cli {
@@ -110,38 +113,62 @@ std::string ExtensionFor(const ConvertRequest& request) {
 
 struct ProbedRows {
     std::vector<TaskRow> rows;
+    // Per row: where "to the end of the file" ends, in seconds with its fraction;
+    // 0 when --end was given or the length is unknown.
+    std::vector<double> exactEnds;
     int rejected = 0;
+    int stopSignal = 0;  // a stop came while probing: nothing is converted
 };
 
 // Probes every file as the task list's Add does and turns the accepted ones into
 // checked rows with their clip range (whole seconds, as the task list holds it).
+// A stop asked for meanwhile is looked for after every file.
 ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest& request, CliEnvironment& env) {
     ProbedRows probed;
     auto job = std::make_unique<AVConvert>();
     for (const auto& path : files) {
+        if ((probed.stopSignal = env.stopSource->poll()) != 0) return probed;
         if (!ProbeFile(path, *job, env)) {
             *env.err << InvalidFileMessage(path) << "\n";
             ++probed.rejected;
             continue;
         }
         int length = static_cast<int>(std::min<std::int64_t>(job->probeDurationSeconds, INT_MAX));
+        const double exactLength = job->durationMicroseconds > 0 ? job->durationMicroseconds / 1e6 : 0.0;
         int begin = request.beginText ? ParseTime(*request.beginText) : 0;
         int end = request.endText ? ParseTime(*request.endText) : length;
+        // Without --end the clip runs to the end of the file, its last fraction of a
+        // second included: a file shorter than a second has something to convert.
+        const bool toTheEnd = !request.endText && (begin < exactLength || (begin == 0 && exactLength <= 0));
         // A clip that ends where it begins would give an empty output reported as
         // completed; a merge reads whole files, so only conversions check it.
-        if (!request.merge && end <= begin) {
+        if (!request.merge && end <= begin && !toTheEnd) {
             *env.err << "File:" << FileNameOf(path) << " has nothing to convert between " << FormatTime(begin)
                      << " and " << FormatTime(end) << "!\n";
             ++probed.rejected;
             continue;
         }
         probed.rows.push_back(TaskRow{path, FormatTime(begin), FormatTime(end), true});
+        probed.exactEnds.push_back(toTheEnd ? exactLength : 0.0);
     }
+    if (probed.stopSignal == 0) probed.stopSignal = env.stopSource->poll();
     return probed;
 }
 
-// The GUI's folder check, except that an existing entry must be a folder: a plain
-// file of that name would only make every row fail.
+// The rows' clip ends as the task list's whole seconds cut them, made exact where
+// the clip runs to the end of its file.
+void ExtendToExactEnds(AVConvert& job, const ProbedRows& probed) {
+    for (int row = 0; row < job.fileCount && row < static_cast<int>(probed.exactEnds.size()); ++row) {
+        const double end = probed.exactEnds[static_cast<std::size_t>(row)];
+        if (end <= 0) continue;
+        job.clipEnd[row] = end;
+        job.clipLength[row] = end - job.clipBegin[row];
+    }
+}
+
+// The GUI's folder check, except that an existing entry must be a folder (a plain
+// file of that name would only make every row fail) and that every missing level is
+// made, as mkdir -p does.
 std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request) {
     std::error_code ec;
     std::string folder = request.outputFolder ? *request.outputFolder : std::filesystem::current_path(ec).string();
@@ -151,7 +178,8 @@ std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request) {
         if (std::filesystem::is_directory(folder, ec)) return folder;
         return std::nullopt;
     }
-    if (!std::filesystem::create_directory(folder, ec) || ec) return std::nullopt;
+    std::filesystem::create_directories(folder, ec);
+    if (ec || !std::filesystem::is_directory(folder, ec)) return std::nullopt;
     return folder;
 }
 
@@ -173,30 +201,46 @@ void PrintMessages(MessageQueue& messages, ProgressDisplay& display) {
     for (const auto& line : messages.take()) display.message(line);
 }
 
+struct SupervisedRun {
+    int stopSignal = 0;   // the first stop signal, or 0
+    int stopRow = -1;     // the row the worker was on when it came
+    bool abandoned = false;  // a second one came: nothing may be finished or printed
+};
+
 // Starts the worker and polls the job like the GUI's 300 ms timer until the worker
 // has passed the last row or a stop signal came; then waits for the worker, which
-// finishes the output it is writing. Returns the stop signal, or 0.
-int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay& display, MessageQueue& messages,
-              CliEnvironment& env) {
+// finishes the output it is writing, unless a second signal ends it all at once.
+SupervisedRun Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay& display,
+                        MessageQueue& messages, CliEnvironment& env) {
     using Clock = std::chrono::steady_clock;
     // The display follows the poll interval; the end of the worker is looked for more
     // often, so a finished run does not sit out the rest of an interval.
     const auto slice = std::min<std::chrono::milliseconds>(env.pollInterval, kFinishCheckInterval);
-    WorkerThread worker;
-    env.stopSource->arm();
-    worker.start(procedure, job);
-    int stopSignal = 0;
+    std::atomic<bool> workerDone{false};
+    // Threads made from here on inherit the stop signals' block (armed before probing).
+    std::thread worker([&job, &workerDone, procedure] {
+        procedure(job);
+        workerDone.store(true, std::memory_order_release);
+    });
+    SupervisedRun run;
     auto nextUpdate = Clock::now() + env.pollInterval;
-    for (;;) {
+    while (!workerDone.load(std::memory_order_acquire)) {
         int signal = env.stopSource->wait(slice);
         PrintMessages(messages, display);
-        if (signal != 0) {
-            stopSignal = signal;
-            job.stopRequested.store(true, std::memory_order_relaxed);
-            display.message("Stopping: finishing the current output...");
+        if (signal != 0 && run.stopSignal != 0) {
+            display.clear();
+            env.exitAtOnce(128 + run.stopSignal);
+            run.abandoned = true;  // only a test's exitAtOnce comes back
             break;
         }
-        if (job.currentFile.load(std::memory_order_relaxed) >= job.fileCount) break;
+        if (signal != 0) {
+            run.stopSignal = signal;
+            run.stopRow = job.currentFile.load(std::memory_order_relaxed);
+            job.stopRequested.store(true, std::memory_order_relaxed);
+            display.message("Stopping: finishing the current output...");
+            continue;
+        }
+        if (run.stopSignal != 0 || job.currentFile.load(std::memory_order_relaxed) >= job.fileCount) continue;
         if (Clock::now() < nextUpdate) continue;
         nextUpdate += env.pollInterval;
         display.update(SnapshotOf(job));
@@ -204,7 +248,7 @@ int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay
     worker.join();
     PrintMessages(messages, display);
     display.clear();
-    return stopSignal;
+    return run;
 }
 
 // Which planned output names were taken before a merge started.
@@ -240,23 +284,55 @@ std::string MergedOutputPath(const AVConvert& job, const PlannedOutputs& plan) {
     return std::string();
 }
 
-// One line per row; rows a stop left unfinished get none. Returns whether every
-// row completed.
-bool PrintResults(const AVConvert& job, const PlannedOutputs* mergePlan, bool stopped, std::ostream& out) {
+// The row a stop cut short: the one the worker was on when the stop came (the
+// worker moves on to the next row before it looks at the stop again), not finished,
+// whose output exists now and did not before (a stop before the row opened its
+// output leaves nothing). -1 when there is none.
+int StoppedRow(const AVConvert& job, int row, const PlannedOutputs& plan, const std::string& mergedOutput) {
+    if (row < 0 || row >= job.fileCount || row >= static_cast<int>(plan.paths.size())) return -1;
+    if (job.fileState[row].load(std::memory_order_relaxed) != kRowPending) return -1;
+    std::error_code ec;
+    const std::string& path = mergedOutput.empty() ? job.outputPaths[row] : mergedOutput;
+    if (mergedOutput.empty() && plan.existed[row] && path == plan.paths[row]) return -1;
+    return std::filesystem::is_regular_file(path, ec) ? row : -1;
+}
+
+// Result records: fields joined by TAB, names escaped, one line each; or with --null
+// every field ended by a NUL byte and names as the file system has them.
+class ResultWriter {
+public:
+    ResultWriter(std::ostream& out, bool nullSeparated) : m_out(out), m_null(nullSeparated) {}
+    void record(std::string_view status, const std::string& source, const std::string* output) {
+        m_out << status << (m_null ? '\0' : '\t') << name(source);
+        if (output) m_out << (m_null ? '\0' : '\t') << name(*output);
+        m_out << (m_null ? '\0' : '\n');
+    }
+
+private:
+    std::string name(const std::string& text) const { return m_null ? text : EscapeName(text); }
+    std::ostream& m_out;
+    bool m_null;
+};
+
+// One record per row; the row a stop cut short is "Stopped", rows it left untouched
+// get none. Returns whether every row completed.
+bool PrintResults(const AVConvert& job, const PlannedOutputs& plan, bool merge, const SupervisedRun& run,
+                  ResultWriter& out) {
     bool allCompleted = true;
-    const bool merge = mergePlan != nullptr;
-    const std::string merged = merge ? MergedOutputPath(job, *mergePlan) : std::string();
+    const bool stopped = run.stopSignal != 0;
+    const std::string merged = merge ? MergedOutputPath(job, plan) : std::string();
+    const int stoppedRow = stopped ? StoppedRow(job, run.stopRow, plan, merged) : -1;
     for (int i = 0; i < job.fileCount; ++i) {
         auto state = job.fileState[i].load(std::memory_order_relaxed);
+        const std::string& output = merge ? merged : job.outputPaths[i];
         if (state == kRowCompleted) {
-            out << "Completed\t" << job.sourcePaths[i] << "\t" << (merge ? merged : job.outputPaths[i]) << "\n";
+            out.record("Completed", job.sourcePaths[i], &output);
             continue;
         }
         allCompleted = false;
-        if (state == kRowPending && stopped) continue;
-        out << "Failure\t" << job.sourcePaths[i] << "\n";
+        if (i == stoppedRow) out.record("Stopped", job.sourcePaths[i], &output);
+        else if (state != kRowPending || !stopped) out.record("Failure", job.sourcePaths[i], nullptr);
     }
-    out.flush();
     return allCompleted;
 }
 
@@ -273,7 +349,14 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << kMergeMessage << "\n";
         return kExitUsage;
     }
+    // From here on a stop signal waits for us instead of ending the process, so one
+    // sent while the files are probed is seen too.
+    env.stopSource->arm();
     ProbedRows probed = ProbeRows(command.files, request, env);
+    if (probed.stopSignal != 0) {
+        *env.err << "Stopped.\n";
+        return 128 + probed.stopSignal;
+    }
     if (probed.rows.empty()) return kExitFailed;
     if (request.merge && probed.rows.size() < 2) {
         *env.err << kMergeMessage << "\n";
@@ -289,16 +372,20 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     MessageQueue messages;
     FillJob(*job, probed.rows, SettingsFor(request), *folder, ExtensionFor(request),
             request.merge ? JobKind::Merge : JobKind::Convert);
+    if (!request.merge) ExtendToExactEnds(*job, probed);
     job->previewOff.store(true, std::memory_order_relaxed);  // nobody watches: skip the preview scaling
     job->jpegError = [&messages](const std::string& message) { messages.push("JPEG Error: " + message); };
 
     const PlannedOutputs plan = PlanOf(*job);
     ProgressDisplay display(env, request.quiet);
-    int stopSignal = Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, display, messages, env);
-    bool allCompleted = PrintResults(*job, request.merge ? &plan : nullptr, stopSignal != 0, *env.out);
-    if (stopSignal != 0) {
+    SupervisedRun run = Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, display, messages, env);
+    if (run.abandoned) return 128 + run.stopSignal;
+    ResultWriter results(*env.out, request.nullSeparated);
+    bool allCompleted = PrintResults(*job, plan, request.merge, run, results);
+    env.out->flush();
+    if (run.stopSignal != 0) {
         *env.err << "Stopped.\n";
-        return 128 + stopSignal;
+        return 128 + run.stopSignal;
     }
     return allCompleted && probed.rejected == 0 ? kExitOk : kExitFailed;
 }

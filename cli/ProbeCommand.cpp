@@ -68,7 +68,7 @@ int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
         }
         if (!first) *env.out << "\n";
         first = false;
-        *env.out << "probePath: " << path << "\n" << ProbeFieldLines(*job);
+        *env.out << "probePath: " << EscapeName(path) << "\n" << ProbeFieldLines(*job);
     }
     env.out->flush();
     return status;

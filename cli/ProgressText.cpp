@@ -69,3 +69,31 @@ std::string FileNameOf(const std::string& path) {
 }
 
 }  // namespace cli
+
+namespace cli {
+
+std::string EscapeName(std::string_view name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    escaped.reserve(name.size());
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '\\': escaped += "\\\\"; break;
+        case '\t': escaped += "\\t"; break;
+        case '\n': escaped += "\\n"; break;
+        case '\r': escaped += "\\r"; break;
+        default:
+            if (byte < 0x20 || byte == 0x7F) {
+                escaped += "\\x";
+                escaped += kHex[byte >> 4];
+                escaped += kHex[byte & 0xF];
+            } else {
+                escaped += c;  // bytes of 0x80 and up pass: names in UTF-8 (or not) stay readable
+            }
+        }
+    }
+    return escaped;
+}
+
+}  // namespace cli

@@ -4,6 +4,7 @@
 // terminal) or as plain lines for logs and pipes.
 
 #include <string>
+#include <string_view>
 
 namespace cli {
 
@@ -23,5 +24,9 @@ std::string FormatProgressLine(const ProgressSnapshot& snapshot);
 
 // The part of a path after its last "/" (the whole path when it has none).
 std::string FileNameOf(const std::string& path);
+
+// A name as result lines print it: "\\" for a backslash, "\t", "\n", "\r", and
+// "\xHH" for every other control character, so no name can add a line or a field.
+std::string EscapeName(std::string_view name);
 
 }  // namespace cli

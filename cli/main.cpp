@@ -5,13 +5,18 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <csignal>
 #include <iostream>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
-    // FFmpeg's informational chatter would bury the progress and the result lines.
+    // FFmpeg's informational chatter would bury the progress and the result lines
+    // (RunCli sets the level the options ask for).
     av_log_set_level(AV_LOG_ERROR);
+    // A reader that went away (| head) makes writes fail instead of killing the
+    // process in the middle of an output file.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     cli::SignalStopSource stopSource;
     cli::CliEnvironment env = cli::DefaultEnvironment(std::cout, std::cerr);

@@ -1,5 +1,6 @@
 #include "dialogs/ClipEditor.h"
 
+#include "platform/FileNames.h"
 #include "profiles/TimeText.h"
 
 #include <QString>
@@ -30,7 +31,7 @@ public:
     }
     void SetFileName(const std::string& utf8Path) override {
         // The module reads at most 260 wide characters; a longer path fails to open.
-        const std::wstring wide = QString::fromStdString(utf8Path).toStdWString();
+        const std::wstring wide = WideFileName(DecodeFileName(utf8Path));
         PlayerModule_SetFileName(wide.c_str());
     }
     int Open() override { return PlayerModule_Open(); }

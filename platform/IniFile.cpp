@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include <fcntl.h>
@@ -128,12 +126,43 @@ IniFile IniFile::FromText(std::string_view text) {
     return ini;
 }
 
-IniFile IniFile::Load(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return IniFile();
-    std::ostringstream text;
-    text << in.rdbuf();
-    return FromText(text.str());
+IniFile IniFile::Load(const std::filesystem::path& path) { return LoadChecked(path).value_or(IniFile()); }
+
+std::optional<IniFile> IniFile::LoadChecked(const std::filesystem::path& path, std::string* error) {
+    // O_NOFOLLOW refuses a link, O_NONBLOCK keeps a FIFO from blocking the open; what
+    // was opened is then checked, so nothing can be swapped in between.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (errno == ENOENT) return IniFile();
+        if (errno == ELOOP) {
+            fail(error, path.string() + " is a symbolic link, not a plain file");
+            return std::nullopt;
+        }
+        fail(error, errnoText(("cannot read " + path.string()).c_str()));
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        fail(error, path.string() + " is not a plain file");
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            fail(error, errnoText(("cannot read " + path.string()).c_str()));
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        text.append(buffer, static_cast<size_t>(got));
+        if (text.size() > kMaxBytes) {
+            fail(error, path.string() + " is larger than " + std::to_string(kMaxBytes / 1024) + " KiB");
+            return std::nullopt;
+        }
+    }
+    return FromText(text);
 }
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
@@ -231,8 +260,10 @@ bool IniFile::Save(const std::filesystem::path& path, std::string* error) const 
 }
 
 std::string IniFile::ReadString(const std::filesystem::path& path, std::string_view section,
-                                std::string_view key, std::string_view fallback) {
-    return Load(path).Get(section, key).value_or(std::string(fallback));
+                                std::string_view key, std::string_view fallback, std::string* error) {
+    const std::optional<IniFile> ini = LoadChecked(path, error);
+    if (!ini) return std::string(fallback);
+    return ini->Get(section, key).value_or(std::string(fallback));
 }
 
 bool IniFile::WriteString(const std::filesystem::path& path, std::string_view section,
@@ -245,10 +276,9 @@ bool IniFile::WriteString(const std::filesystem::path& path, std::string_view se
         return fail(error, "invalid key name");
     if (section.find_first_of("]\r\n") != std::string_view::npos)
         return fail(error, "invalid section name");
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) && !std::ifstream(path, std::ios::binary))
-        return fail(error, "cannot read " + path.string());
-    IniFile ini = Load(path);
-    ini.Set(section, key, value);
-    return ini.Save(path, error);
+    // A file that cannot be read whole is not replaced by one holding only this key.
+    std::optional<IniFile> ini = LoadChecked(path, error);
+    if (!ini) return false;
+    ini->Set(section, key, value);
+    return ini->Save(path, error);
 }

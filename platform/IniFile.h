@@ -15,8 +15,13 @@
 // leaves either the old file or the new one, never a half-written one. The
 // folder is created when it does not exist.
 //
+// Only a regular file is read or replaced: a symbolic link, a FIFO or a device of
+// that name is refused (a FIFO would block for ever, /dev/zero would never end),
+// and so is a file larger than kMaxBytes (an output folder needs a few hundred).
+//
 // Text is UTF-8. No locking: one writer at a time (the UI thread).
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -26,6 +31,8 @@
 
 class IniFile {
 public:
+    static constexpr std::size_t kMaxBytes = 1 << 20;
+
     IniFile() = default;
 
     // Parses text already in memory.
@@ -33,6 +40,11 @@ public:
 
     // Loads `path`. A missing or unreadable file gives an empty document.
     static IniFile Load(const std::filesystem::path& path);
+
+    // Loads `path` when it is a regular file of at most kMaxBytes; a missing file
+    // gives an empty document. nullopt when the entry is refused or cannot be read;
+    // `error` then says why. Never blocks on what the name leads to.
+    static std::optional<IniFile> LoadChecked(const std::filesystem::path& path, std::string* error = nullptr);
 
     // Value of `key` in `section`, or nullopt when either is missing.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
@@ -52,11 +64,13 @@ public:
     // ---- The profile-function pair the windows use ----
 
     // Reads `key` of `section` from the file at `path`; `fallback` when the file,
-    // the section or the key is missing.
+    // the section or the key is missing, or the file is refused (`error` says why).
     static std::string ReadString(const std::filesystem::path& path, std::string_view section,
-                                  std::string_view key, std::string_view fallback = {});
+                                  std::string_view key, std::string_view fallback = {},
+                                  std::string* error = nullptr);
 
-    // Reads, changes one key and writes back atomically. Returns false on failure.
+    // Reads, changes one key and writes back atomically. Returns false on failure,
+    // and for a refused file, which is left as it is.
     static bool WriteString(const std::filesystem::path& path, std::string_view section,
                             std::string_view key, std::string_view value,
                             std::string* error = nullptr);

@@ -1,5 +1,7 @@
 #include "platform/LinuxPlatform.h"
 
+#include "platform/FileNames.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -47,11 +49,14 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 
 OpenResult CheckLocalTarget(const QString& path) {
     if (path.isEmpty()) return failure(kFileNotFound);
-    const QFileInfo info(path);
-    if (info.exists()) return OpenResult{true, kOpenedCode, QString()};
+    // By its bytes: Qt's own file names lose those that are not UTF-8.
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path target = fs::absolute(EncodeFileName(path), error);
+    if (fs::exists(target, error)) return OpenResult{true, kOpenedCode, QString()};
     // Like the shell: a missing last part is "file not found", a missing folder
     // on the way "path not found".
-    return failure(info.absoluteDir().exists() ? kFileNotFound : kPathNotFound);
+    return failure(fs::is_directory(target.parent_path(), error) ? kFileNotFound : kPathNotFound);
 }
 
 QString ExecutableFolderOfProcess() {
@@ -108,7 +113,7 @@ OpenResult LinuxPlatform::OpenPath(const QString& path) {
     if (!checked.ok) return checked;
     // QDesktopServices hands the file to xdg-open (or the portal) detached, so a
     // file manager that keeps running never blocks us.
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
+    if (!QDesktopServices::openUrl(LocalFileUrl(path)))
         return failure(kNoAssociation);
     return checked;
 }
@@ -116,7 +121,7 @@ OpenResult LinuxPlatform::OpenPath(const QString& path) {
 OpenResult LinuxPlatform::OpenUrl(const QString& url) {
     const QUrl parsed(url, QUrl::StrictMode);
     if (url.startsWith(QLatin1Char('/'))) return OpenPath(url);
-    if (parsed.isLocalFile()) return OpenPath(parsed.toLocalFile());
+    if (parsed.isLocalFile()) return OpenPath(FileNameFromLocalUrl(parsed.toEncoded()));
     if (!parsed.isValid() || parsed.scheme().isEmpty()) return failure(kFileNotFound);
     if (!QDesktopServices::openUrl(parsed)) return failure(kNoAssociation);
     return OpenResult{true, kOpenedCode, QString()};

@@ -37,6 +37,10 @@ std::optional<std::string> wideToUtf8(const wchar_t* name, std::size_t maxChars)
             if (out.empty()) return std::nullopt;
             return out;
         }
+        if (cp >= 0xDC80 && cp <= 0xDCFF) {
+            out += static_cast<char>(cp - 0xDC00);
+            continue;
+        }
         if (!appendUtf8(out, cp)) return std::nullopt;
     }
     return std::nullopt;  // no terminator within the limit

@@ -55,6 +55,7 @@ public:
     int RowCount() const override { return static_cast<int>(rows.size()); }
     TaskRow Row(int row) const override { return rows.at(static_cast<std::size_t>(row)); }
     void SetRowStatus(int row, const QString& status) override { statuses.at(static_cast<std::size_t>(row)) = status; }
+    QString RowStatus(int row) const override { return statuses.at(static_cast<std::size_t>(row)); }
     void SetRowChecked(int row, bool checked) override { rows.at(static_cast<std::size_t>(row)).checked = checked; }
     QString PullOutputFolderText() override { return folderText; }
     QString ProfileText() const override { return profile; }
@@ -419,7 +420,27 @@ TEST_F(ConversionTest, StoppedRunClosesWhenTheWorkerEnds) {
     EXPECT_EQ(control.CurrentState(), ConversionControl::State::Idle);
     EXPECT_TRUE(platform.openedPaths.empty());
     EXPECT_EQ(platform.powerOffCount, 0);
-    EXPECT_EQ(host.statuses[0], " Ready") << "a row not finished keeps its status";
+    EXPECT_EQ(host.statuses[0], "Stopped") << "the row cut short says so; its output is kept";
+    EXPECT_TRUE(host.rows[0].checked) << "converted again by the next Convert";
+
+    // Until the next run: then it is a task like any other again.
+    g_release = true;
+    ASSERT_TRUE(control.StartConversion());
+    EXPECT_EQ(host.statuses[0], " Ready");
+    control.WaitForWorker();
+}
+
+TEST_F(ConversionTest, ARowThatStillCompletesAfterStopIsNotStopped) {
+    host.addRow("/v/a.avi");
+    host.addRow("/v/b.avi");
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(0, {});
+    window.onStop();
+    workerAt(1, {kRowCompleted, kRowPending});  // the stop came as row 0 ended
+    g_release = true;
+    for (int i = 0; i < 50 && window.open; ++i) QTest::qWait(20);
+    EXPECT_EQ(host.statuses[0], "Completed");
+    EXPECT_EQ(host.statuses[1], " Ready") << "never started";
 }
 
 TEST_F(ConversionTest, RowsFinishedWhileStoppingStillGetTheirStatus) {

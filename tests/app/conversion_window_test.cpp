@@ -13,6 +13,7 @@
 #include "dialogs/CAVConvertDlg.h"
 #include "dialogs/CClipDialog.h"
 #include "platform/ControlId.h"
+#include "platform/FileNames.h"
 #include "platform/IniFile.h"
 
 #include <QCheckBox>
@@ -22,6 +23,9 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -200,6 +204,52 @@ TEST_F(ConversionWindow, EmptyListAndMissingFolder) {
               "The folder that you selected does not exit.Please specify a different folder!");
     EXPECT_EQ(fake.messages.back().owner, window);
     EXPECT_FALSE(modalClasses.contains("CAVConvertDlg"));
+}
+
+// A Latin-1 source name and a Latin-1 output folder stored in the configuration
+// file: the file is added and converted under its own bytes, the folder is used as
+// it is and written back unchanged. Then the configuration file is a FIFO: Convert
+// still runs, with a message instead of hanging in the write.
+TEST_F(ConversionWindow, NamesThatAreNotUtf8KeepTheirBytesAndABadIniStopsNothing) {
+    const std::string source = exeDir.file("caf\xE9.avi");
+    const std::string folder = exeDir.file("sortie \xE9t\xE9");
+    fs::copy_file(SharedMedia().clipA.toStdString(), source);
+    const fs::path ini = fs::path(exeFolder().toStdString()) / "bin" / "Path_Registration.ini";
+    fs::create_directories(ini.parent_path());
+    const std::string iniText = "[Info]\nPath=" + folder + "\n";
+    std::ofstream(ini, std::ios::binary) << iniText;
+
+    dialog.reset();
+    window = &open();
+    window->modalRunner = [this](QDialog& shown) {
+        modalClasses << shown.metaObject()->className();
+        return shown.exec();
+    };
+    window->profileCombo()->setCurrentIndex(kMpeg4Profile);
+    EXPECT_EQ(EncodeFileName(window->outputFolderCombo()->currentText()), folder);
+    window->AddPaths({DecodeFileName(source)});
+    EXPECT_EQ(fake.messageTexts(), QStringList{}) << "the file is not refused as invalid";
+    ASSERT_EQ(window->taskList().Count(), 1);
+    ConversionCommands commands(*window);
+    guard(commands);
+    commands.Convert();
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kStatus), "Completed");
+    expectConverted(fs::path(folder) / "caf\xE9.mp4");
+    std::ifstream stored(ini, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(stored), {}), iniText);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(exeDir.path())) ++entries;
+    EXPECT_EQ(entries, 4) << "bin, OutPut, the source and its folder: no second, mangled folder";
+
+    fs::remove(ini);
+    ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);
+    window->taskList().SetChecked(0, true);
+    commands.Convert();
+    EXPECT_EQ(modalClasses.count("CAVConvertDlg"), 2);
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kStatus), "Completed");
+    ASSERT_EQ(fake.messageTexts().size(), 1);
+    EXPECT_TRUE(fake.messageTexts()[0].startsWith("The output folder is not remembered: ")) << fake.messageTexts()[0].toStdString();
+    EXPECT_EQ(fs::symlink_status(ini).type(), fs::file_type::fifo);
 }
 
 TEST_F(ConversionWindow, ClipRunsOncePerSelectedRow) {

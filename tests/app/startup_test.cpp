@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 using namespace apptest;
 using namespace mainwindow;
 
@@ -58,6 +60,27 @@ TEST_F(StartupTest, MissingKeyGivesTheDefaultFolder) {
     writeText(exeFolder() + "/bin/Path_Registration.ini", "[Info]\nOther=1\n");
     CTolvaneAVConverterDlg& window = open();
     EXPECT_EQ(window.outputFolderCombo()->currentText(), exeFolder() + "/OutPut");
+}
+
+// A FIFO would block the start for ever and /dev/zero would fill the memory: the
+// window starts with the default folder and says why the stored one is not used.
+TEST_F(StartupTest, AConfigurationFileThatIsNoPlainFileIsNotReadAndTheWindowWorksOn) {
+    const QString ini = exeFolder() + "/bin/Path_Registration.ini";
+    QDir().mkpath(exeFolder() + "/bin");
+    for (const char* kind : {"fifo", "link to /dev/zero"}) {
+        SCOPED_TRACE(kind);
+        QFile::remove(ini);
+        if (kind[0] == 'f') ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+        else ASSERT_TRUE(QFile::link("/dev/zero", ini));
+        fake.messages.clear();
+        CTolvaneAVConverterDlg& window = open();
+        EXPECT_EQ(window.outputFolderCombo()->currentText(), exeFolder() + "/OutPut");
+        ASSERT_EQ(fake.messageTexts().size(), 1);
+        EXPECT_TRUE(fake.messageTexts()[0].startsWith("The output folder is not remembered: "));
+        EXPECT_TRUE(window.button(kAdd)->isEnabled());
+        EXPECT_FALSE(window.WriteOutputFolder("/srv/out")) << "the entry is left as it is";
+        dialog.reset();
+    }
 }
 
 TEST_F(StartupTest, StoredFolderIsShownOnTheNextStart) {

@@ -10,6 +10,7 @@
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
 #include "engine/AVConvert.h"
+#include "platform/FileNames.h"
 #include "profiles/OutputSettings.h"
 
 #include <QComboBox>
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+#include <filesystem>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -99,10 +102,15 @@ TEST_F(TaskListTest, FilesDroppedFromAFileManagerArriveAsAUriList) {
     CTolvaneAVConverterDlg& window = open();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // A Latin-1 name arrives escaped byte by byte; the row keeps those bytes.
+    const std::string latin1 = exeDir.file("caf\xE9.avi");
+    std::filesystem::copy_file(media().clipA.toStdString(), latin1);
+    const QByteArray latin1Url =
+        "file://" + QByteArray::fromStdString(latin1).toPercentEncoding("/");
     QMimeData mime;
     mime.setData("text/uri-list", (QUrl::fromLocalFile(media().clipA).toEncoded() + "\r\n" +
                                    QUrl::fromLocalFile(media().clipB).toEncoded() + "\r\n" +
-                                   "https://example.org/not-a-file.avi\r\n"));
+                                   "https://example.org/not-a-file.avi\r\n" + latin1Url + "\r\n"));
     const QPoint at(200, 200);
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &enter);
@@ -111,9 +119,10 @@ TEST_F(TaskListTest, FilesDroppedFromAFileManagerArriveAsAUriList) {
     QApplication::sendEvent(&window, &drop);
     EXPECT_TRUE(drop.isAccepted());
     QCoreApplication::processEvents();  // the drop is handled after the drag ends
-    ASSERT_EQ(window.taskList().Count(), 2);
-    EXPECT_EQ(window.taskList().Text(0, TaskList::kSource), media().clipB);
-    EXPECT_EQ(window.taskList().Text(1, TaskList::kSource), media().clipA);
+    ASSERT_EQ(window.taskList().Count(), 3) << "no file refused as invalid";
+    EXPECT_EQ(EncodeFileName(window.taskList().Text(0, TaskList::kSource)), latin1);
+    EXPECT_EQ(window.taskList().Text(1, TaskList::kSource), media().clipB);
+    EXPECT_EQ(window.taskList().Text(2, TaskList::kSource), media().clipA);
 }
 
 TEST_F(TaskListTest, AddingKeepsTheEventLoopRunning) {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <fcntl.h>
@@ -36,27 +37,46 @@ std::string CliPath() {
 
 struct CliResult {
     int status = -1;  // exit status, or -1 when it did not exit normally
+    int signal = 0;   // the signal that ended it otherwise
     std::string out, err;
+};
+
+// How the binary is started besides its arguments.
+struct Start {
+    bool closedPipe = false;       // standard output and error: a pipe nobody reads (| head)
+    bool ignoreInterrupt = false;  // SIGINT ignored, as a shell starts a background job
 };
 
 // The binary started with standard output and error going to files.
 class CliProcess {
 public:
-    CliProcess(const std::vector<std::string>& args, const std::string& folder) {
+    CliProcess(const std::vector<std::string>& args, const std::string& folder, Start start = {}) {
         m_out = folder + "/cli-stdout.txt";
         m_err = folder + "/cli-stderr.txt";
+        int pipeEnds[2] = {-1, -1};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (start.closedPipe && pipe(pipeEnds) == 0) {
+            posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+            posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 2);
+            posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, 1, m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        }
         std::vector<std::string> all{CliPath()};
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char*> argv;
         for (auto& a : all) argv.push_back(a.data());
         argv.push_back(nullptr);
+        auto previous = std::signal(SIGINT, start.ignoreInterrupt ? SIG_IGN : SIG_DFL);
         if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
+        std::signal(SIGINT, previous);
         posix_spawn_file_actions_destroy(&actions);
+        // The reader is gone before the first line is written.
+        for (int end : pipeEnds)
+            if (end >= 0) close(end);
     }
     ~CliProcess() {
         if (m_pid > 0 && !m_waited) {
@@ -71,6 +91,7 @@ public:
         if (m_pid > 0 && waitpid(m_pid, &status, 0) == m_pid) {
             m_waited = true;
             if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
+            if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
         }
         result.out = ReadFile(m_out);
         result.err = ReadFile(m_err);
@@ -96,6 +117,10 @@ protected:
         ASSERT_TRUE(testmedia::makeClip(s_media->file("second.mkv"), shape));
         std::ofstream(s_media->file("notes.txt")) << "not a media file\n";
         std::ofstream(s_media->file("empty.mp4"));
+        shape = testmedia::ClipSpec{};
+        shape.seconds = 0.6;
+        shape.videoSize = "160x120";
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("short.mkv"), shape));
     }
     static void TearDownTestSuite() { s_media.reset(); }
 
@@ -193,7 +218,7 @@ TEST_F(CliEndToEnd, UsageErrorsAndTheMergeRule) {
     EXPECT_EQ(r.err, "Merge is effective when two or more files are chosen!\n");
     EXPECT_FALSE(fs::exists(out()));
 
-    r = run({"convert", "--output", work.file("missing/level"), media("clip.mkv")});
+    r = run({"convert", "--output", media("notes.txt") + "/level", media("clip.mkv")});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "The folder that you selected does not exit.Please specify a different folder!\n");
 
@@ -230,35 +255,98 @@ TEST_F(CliEndToEnd, MergeJoinsTwoFilesIntoOne) {
     EXPECT_FALSE(audioOnly.video());
 }
 
-TEST_F(CliEndToEnd, CtrlCFinishesTheCurrentOutputAndExits130) {
+TEST_F(CliEndToEnd, CtrlCAndHangUpFinishTheCurrentOutputAndSaySo) {
     testmedia::ClipSpec shape;
     shape.seconds = 40.0;
     shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
     const std::string source = work.file("long.mkv");
     ASSERT_TRUE(testmedia::makeClip(source, shape));
 
-    CliProcess process({"convert", "--profile", "3", "--output", out(), source, media("clip.mkv")},
-                       work.path().string());
+    for (int signal : {SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        const std::string folder = out() + std::to_string(signal);
+        CliProcess process({"convert", "--profile", "3", "--output", folder, source, media("clip.mkv")},
+                           work.path().string());
+        ASSERT_GT(process.pid(), 0);
+        // Wait until the output has real content, then interrupt as a terminal's Ctrl+C
+        // (or its closing) would.
+        const std::string output = folder + "/long.mp4";
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (std::chrono::steady_clock::now() < deadline) {
+            std::error_code ec;
+            if (fs::exists(output, ec) && fs::file_size(output, ec) > 200000) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ASSERT_EQ(kill(process.pid(), signal), 0);
+        CliResult r = process.wait();
+        EXPECT_EQ(r.status, 128 + signal) << r.err;
+        EXPECT_EQ(r.out, "Stopped\t" + source + "\t" + output + "\n");  // kept, and said so
+        EXPECT_NE(r.err.find("Stopping"), std::string::npos) << r.err;
+        EXPECT_FALSE(fs::exists(folder + "/clip.mp4"));  // the next file was never started
+
+        testmedia::ProbeInfo info = testmedia::probe(output);
+        ASSERT_TRUE(info.ok) << "the stopped output must be playable";
+        ASSERT_TRUE(info.video() && info.audio());
+        double video = testmedia::decodedDuration(output, "v:0");
+        EXPECT_GT(video, 0.2);
+        EXPECT_LT(video, 39.0);
+    }
+
+    // A second signal (SIGTERM right behind SIGINT: two SIGINTs at once would merge
+    // into one) ends the run at once: nothing is finished, no result is claimed.
+    const std::string folder = out() + "-twice";
+    CliProcess process({"convert", "--profile", "3", "--output", folder, source}, work.path().string());
     ASSERT_GT(process.pid(), 0);
-    // Wait until the output has real content, then interrupt as a terminal's Ctrl+C would.
-    const std::string output = out("long.mp4");
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (std::chrono::steady_clock::now() < deadline) {
-        std::error_code ec;
-        if (fs::exists(output, ec) && fs::file_size(output, ec) > 200000) break;
+    for (std::error_code ec; std::chrono::steady_clock::now() < deadline;) {
+        const auto size = fs::file_size(folder + "/long.mp4", ec);
+        if (!ec && size > 200000) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     ASSERT_EQ(kill(process.pid(), SIGINT), 0);
+    ASSERT_EQ(kill(process.pid(), SIGTERM), 0);
     CliResult r = process.wait();
-    EXPECT_EQ(r.status, 130) << r.err;
-    EXPECT_EQ(r.out, "");  // neither row finished
-    EXPECT_NE(r.err.find("Stopping"), std::string::npos) << r.err;
-    EXPECT_FALSE(fs::exists(out("clip.mp4")));  // the next file was never started
+    EXPECT_EQ(r.status, 130) << "signal " << r.signal << "\n" << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Stopped at once"), std::string::npos) << r.err;
+}
 
-    testmedia::ProbeInfo info = testmedia::probe(output);
-    ASSERT_TRUE(info.ok) << "the stopped output must be playable";
-    ASSERT_TRUE(info.video() && info.audio());
-    double video = testmedia::decodedDuration(output, "v:0");
-    EXPECT_GT(video, 0.2);
-    EXPECT_LT(video, 39.0);
+TEST_F(CliEndToEnd, AStopWhileProbingIsHonouredEvenWhenStartedInTheBackground) {
+    std::vector<std::string> args{"convert", "--output", out()};
+    for (int i = 0; i < 1500; ++i) args.push_back(media("notes.txt"));
+    args.push_back(media("clip.mkv"));
+    CliProcess process(args, work.path().string(), Start{false, true});
+    ASSERT_GT(process.pid(), 0);
+    // The first refusals show that probing has begun.
+    const std::string errors = work.file("cli-stderr.txt");
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (std::error_code ec; std::chrono::steady_clock::now() < deadline;) {
+        const auto size = fs::file_size(errors, ec);
+        if (!ec && size >= 100) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_EQ(kill(process.pid(), SIGINT), 0);
+    CliResult r = process.wait();
+    EXPECT_EQ(r.status, 130);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.ends_with("Stopped.\n")) << r.err.substr(r.err.size() > 200 ? r.err.size() - 200 : 0);
+    EXPECT_FALSE(fs::exists(out()));
+}
+
+TEST_F(CliEndToEnd, AClosedOutputPipeDoesNotStopTheConversion) {
+    CliProcess process({"convert", "--profile", "9", "--output", out(), media("clip.mkv")}, work.path().string(),
+                       Start{true, false});
+    CliResult r = process.wait();
+    EXPECT_EQ(r.status, 0) << "killed by SIGPIPE?";
+    testmedia::ProbeInfo info = testmedia::probe(out("clip.mp4"));
+    ASSERT_TRUE(info.ok) << "the output must be complete";
+    EXPECT_NEAR(testmedia::decodedDuration(out("clip.mp4"), "v:0"), 3.0, 0.3);
+}
+
+TEST_F(CliEndToEnd, AFileShorterThanASecondIsConvertedWhole) {
+    CliResult r = run({"convert", "--quiet", "--profile", "9", "--output", out("a/b"), media("short.mkv")});
+    ASSERT_EQ(r.status, 0) << r.err;  // the missing folders are made too
+    EXPECT_EQ(r.out, "Completed\t" + media("short.mkv") + "\t" + out("a/b/short.mp4") + "\n");
+    EXPECT_NEAR(testmedia::decodedDuration(out("a/b/short.mp4"), "v:0"), 0.6, 0.15);
+    EXPECT_NEAR(testmedia::decodedDuration(out("a/b/short.mp4"), "a:0"), 0.6, 0.15);
 }

@@ -56,7 +56,7 @@ TEST(CliCommandLine, ConvertDefaultsAreProfileZeroWithNoOverrides) {
     const ConvertRequest& c = r.command->convert;
     EXPECT_EQ(c.profile, 0);
     EXPECT_FALSE(c.outputFolder || c.beginText || c.endText || c.extension);
-    EXPECT_FALSE(c.quiet || c.merge);
+    EXPECT_FALSE(c.quiet || c.merge || c.verbose || c.nullSeparated);
     EXPECT_FALSE(c.overrides.videoEncoder || c.overrides.width || c.overrides.videoBitRate || c.overrides.channels);
     EXPECT_EQ(r.command->files, (std::vector<std::string>{"a.mkv", "b.avi"}));
 }
@@ -66,7 +66,7 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
                                      "--video-encoder", "MPEG4", "--audio-encoder=MP3", "--size", "368*208",
                                      "--frame-rate", "25.0 fps", "--video-bitrate", "512 kbps", "--audio-bitrate",
                                      "4.75 kbps", "--sample-rate", "8000 Hz", "--channels", "1 Channel Mono",
-                                     "--extension", ".mkv", "--quiet"});
+                                     "--extension", ".mkv", "--quiet", "--null"});
     EXPECT_EQ(c.profile, 9);
     EXPECT_EQ(c.outputFolder, "/tmp/out");
     EXPECT_EQ(c.beginText, "00:00:05");
@@ -82,6 +82,14 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
     EXPECT_EQ(c.overrides.channels, 1);
     EXPECT_EQ(c.extension, ".mkv");
     EXPECT_TRUE(c.quiet);
+    EXPECT_TRUE(c.nullSeparated);
+    EXPECT_FALSE(c.verbose);
+    // --verbose before the command word belongs to the command, probe included.
+    auto probe = Parse({"--verbose", "probe", "a.mkv"});
+    ASSERT_TRUE(probe.command) << probe.error;
+    EXPECT_EQ(probe.command->kind, CommandKind::Probe);
+    EXPECT_TRUE(probe.command->convert.verbose);
+    EXPECT_EQ(probe.command->files, (std::vector<std::string>{"a.mkv"}));
 }
 
 TEST(CliCommandLine, DoubleDashEndsOptions) {
@@ -102,6 +110,8 @@ TEST(CliCommandLine, UsageErrorsNameTheProblem) {
         {{"--profile", "two"}, "0 to 15"},
         {{"--colour", "red"}, "unknown option"},
         {{"--quiet=yes"}, "takes no value"},
+        {{"--null=1"}, "takes no value"},
+        {{"--quiet", "--verbose"}, "cannot be used together"},
         {{"--begin", "1:2:3"}, "HH:MM:SS"},
         {{"--end", "00:60:00"}, "HH:MM:SS"},
         {{"--end", "00:00:99"}, "HH:MM:SS"},

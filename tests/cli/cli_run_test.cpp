@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <chrono>
 #include <csignal>
 #include <fstream>
@@ -43,7 +47,8 @@ int FakeProbe(AVConvert& job) {
     const std::string& path = job.probePath;
     if (path.find("bad") != std::string::npos) return -1;
     bool shortFile = path.find("short") != std::string::npos;
-    job.durationMicroseconds = shortFile ? 400000 : 10'000'000;
+    bool fraction = path.find("fraction") != std::string::npos;
+    job.durationMicroseconds = shortFile ? 400000 : fraction ? 10'500'000 : 10'000'000;
     job.probeStartSeconds = 0;
     job.probeDurationSeconds = job.durationMicroseconds / 1000000;
     // Like the real probe, a file without video leaves the frame-rate fields alone.
@@ -90,8 +95,16 @@ void Record(AVConvert& job, bool merge) {
     g_seen.currentFileAtStart = job.currentFile.load();
 }
 
+bool g_exitedAtOnce = false;
+int g_exitStatus = 0;
+void FakeExitAtOnce(int status) {
+    g_exitStatus = status;
+    g_exitedAtOnce = true;
+}
+
 // Rows whose source names "fail" fail, "jpeg" rows report a libjpeg error, "slow"
-// rows take a while and stop when asked (leaving the row pending).
+// rows open their output, take a while and stop when asked (leaving the row pending),
+// "stubborn" rows ignore the stop until the process is ended at once.
 void FakeWorker(AVConvert& job, bool merge) {
     Record(job, merge);
     job.resetRowStates();
@@ -100,7 +113,10 @@ void FakeWorker(AVConvert& job, bool merge) {
         if (job.stopRequested.load()) return;
         const std::string& src = job.sourcePaths[i];
         if (src.find("jpeg") != std::string::npos && job.jpegError) job.jpegError("Bogus marker length");
+        while (src.find("stubborn") != std::string::npos && !g_exitedAtOnce)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         if (src.find("slow") != std::string::npos) {
+            std::ofstream(job.outputPaths[i]) << "part";
             for (int p = 0; p <= 100 && !job.stopRequested.load(); p += 5) {
                 job.progressPercent.store(p);
                 std::this_thread::sleep_for(std::chrono::milliseconds(4));
@@ -119,19 +135,26 @@ void FakeWorker(AVConvert& job, bool merge) {
 void FakeTranscode(AVConvert& job) { FakeWorker(job, false); }
 void FakeMerge(AVConvert& job) { FakeWorker(job, true); }
 
+// Signals at chosen waits (the polling loop) and polls (between probes).
 class FakeStop : public StopSource {
 public:
-    explicit FakeStop(int signalAtWait = 0) : m_signalAtWait(signalAtWait) {}
+    explicit FakeStop(int signalAtWait = 0, int signalAtPoll = 0, int againAtWait = 0)
+        : m_signalAtWait(signalAtWait), m_signalAtPoll(signalAtPoll), m_againAtWait(againAtWait) {}
     void arm() override { armed = true; }
     int wait(std::chrono::milliseconds timeout) override {
         std::this_thread::sleep_for(timeout);
-        return ++waits == m_signalAtWait ? SIGINT : 0;
+        ++waits;
+        return waits == m_signalAtWait || waits == m_againAtWait ? SIGINT : 0;
     }
+    int poll() override { return armed && ++polls == m_signalAtPoll ? SIGTERM : 0; }
     bool armed = false;
     int waits = 0;
+    int polls = 0;
 
 private:
     int m_signalAtWait;
+    int m_signalAtPoll;
+    int m_againAtWait;
 };
 
 class CliRun : public ::testing::Test {
@@ -140,6 +163,8 @@ protected:
         g_seen = SeenJob{};
         g_probeCalls = 0;
         g_stopSeen = false;
+        g_exitedAtOnce = false;
+        g_exitStatus = 0;
     }
 
     int run(std::vector<std::string> args) {
@@ -155,6 +180,7 @@ protected:
         env.probe = &FakeProbe;
         env.transcodeWorker = &FakeTranscode;
         env.mergeWorker = &FakeMerge;
+        env.exitAtOnce = &FakeExitAtOnce;
         return RunCli(args, env);
     }
 
@@ -250,12 +276,30 @@ TEST_F(CliRun, NothingValidRunsNoWorker) {
 }
 
 TEST_F(CliRun, AnEmptyClipIsRefusedInsteadOfWritingAnEmptyFile) {
-    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "short.mkv", "long.mkv"}), kExitFailed);
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--end", "00:00:00", "short.mkv", "long.mkv"}),
+              kExitFailed);
     EXPECT_NE(err.str().find("File:short.mkv has nothing to convert between 00:00:00 and 00:00:00!"), std::string::npos)
         << err.str();
-    EXPECT_EQ(g_seen.fileCount, 1);
+    EXPECT_FALSE(g_seen.ran);  // --end 00:00:00 leaves nothing of either file
     EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--begin", "00:00:20", "long.mkv"}), kExitFailed);
     EXPECT_NE(err.str().find("between 00:00:20 and 00:00:10"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--begin", "00:00:10", "long.mkv"}), kExitFailed);
+}
+
+TEST_F(CliRun, WithoutEndShortFilesAndLastFractionsRunToTheEndOfTheSource) {
+    ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "short.mkv", "fraction.mkv"}), kExitOk) << err.str();
+    ASSERT_EQ(g_seen.fileCount, 2);
+    EXPECT_DOUBLE_EQ(g_seen.clipEnd[0], 0.4);
+    EXPECT_DOUBLE_EQ(g_seen.clipLength[0], 0.4);
+    EXPECT_DOUBLE_EQ(g_seen.clipEnd[1], 10.5);
+    // The last half second after --begin is a clip of its own.
+    ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "--begin", "00:00:10", "fraction.mkv"}), kExitOk)
+        << err.str();
+    EXPECT_DOUBLE_EQ(g_seen.clipBegin[0], 10.0);
+    EXPECT_DOUBLE_EQ(g_seen.clipLength[0], 0.5);
+    // An --end given is taken as it is.
+    ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "--end", "00:00:04", "fraction.mkv"}), kExitOk);
+    EXPECT_DOUBLE_EQ(g_seen.clipLength[0], 4.0);
 }
 
 TEST_F(CliRun, MoreThan9999FilesAreRefusedBeforeProbing) {
@@ -268,15 +312,18 @@ TEST_F(CliRun, MoreThan9999FilesAreRefusedBeforeProbing) {
 
 TEST_F(CliRun, OutputFolderThatCannotBeMadeGetsTheFolderMessage) {
     const std::string message = "The folder that you selected does not exit.Please specify a different folder!\n";
-    EXPECT_EQ(run({"convert", "--output", dir.file("no/such/level"), "a.mkv"}), kExitUsage);
-    EXPECT_EQ(err.str(), message);
     std::ofstream(dir.file("plainfile")) << "x";
+    EXPECT_EQ(run({"convert", "--output", dir.file("plainfile/below"), "a.mkv"}), kExitUsage);
+    EXPECT_EQ(err.str(), message);
     EXPECT_EQ(run({"convert", "--output", dir.file("plainfile"), "a.mkv"}), kExitUsage);
     EXPECT_EQ(err.str(), message);
     EXPECT_FALSE(g_seen.ran);
     // A trailing slash is not doubled in the output names.
     EXPECT_EQ(run({"convert", "--quiet", "--output", folder() + "/", "a.mkv"}), kExitOk);
     EXPECT_EQ(g_seen.outputs[0], folder() + "/a.mp4");
+    // Every missing level is made.
+    EXPECT_EQ(run({"convert", "--quiet", "--output", dir.file("no/such/level"), "a.mkv"}), kExitOk) << err.str();
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("no/such/level")));
 }
 
 TEST_F(CliRun, MergeNeedsTwoFiles) {
@@ -304,9 +351,56 @@ TEST_F(CliRun, StopSignalFinishesTheCurrentOutputAndExits130) {
     int status = run({"convert", "--quiet", "--output", folder(), "a.mkv", "slow.mkv", "c.mkv"});
     EXPECT_EQ(status, kExitInterrupted);
     EXPECT_TRUE(g_stopSeen);
-    // The finished row is reported, the stopped and the untouched rows are not.
-    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\n");
+    // The finished row is reported, the stopped one with the shorter output it left,
+    // the untouched one not at all.
+    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nStopped\tslow.mkv\t" + folder() + "/slow.mp4\n");
     EXPECT_NE(err.str().find("Stopping"), std::string::npos);
+    EXPECT_FALSE(g_exitedAtOnce);
+}
+
+TEST_F(CliRun, StopWhileProbingConvertsNothing) {
+    stop = FakeStop(0, 2);
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "a.mkv", "b.mkv", "c.mkv"}), 128 + SIGTERM);
+    EXPECT_TRUE(stop.armed);
+    EXPECT_EQ(g_probeCalls, 1);
+    EXPECT_FALSE(g_seen.ran);
+    EXPECT_FALSE(std::filesystem::exists(folder()));
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "Stopped.\n");
+}
+
+TEST_F(CliRun, ASecondStopSignalEndsAtOnceAndPrintsNothing) {
+    stop = FakeStop(2, 0, 3);
+    int status = run({"convert", "--quiet", "--output", folder(), "a.mkv", "stubborn.mkv"});
+    EXPECT_TRUE(g_exitedAtOnce);
+    EXPECT_EQ(g_exitStatus, kExitInterrupted);
+    EXPECT_EQ(status, kExitInterrupted);
+    EXPECT_EQ(out.str(), "");  // no result is claimed for anything
+}
+
+TEST_F(CliRun, NamesInResultsAreEscapedOrNulSeparated) {
+    const std::string forged = "x.mkv\nCompleted\tev\\il\x01.mkv";
+    ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), forged, "fail.mkv"}), kExitFailed);
+    EXPECT_EQ(out.str(), "Completed\tx.mkv\\nCompleted\\tev\\\\il\\x01.mkv\t" + folder() +
+                             "/x.mkv\\nCompleted\\tev\\\\il\\x01.mp4\nFailure\tfail.mkv\n");
+    ASSERT_EQ(run({"convert", "--quiet", "--null", "--output", folder(), forged, "fail.mkv"}), kExitFailed);
+    using namespace std::string_literals;
+    EXPECT_EQ(out.str(), "Completed\0"s + forged + "\0"s + folder() + "/x.mkv\nCompleted\tev\\il\x01.mp4\0"s +
+                             "Failure\0fail.mkv\0"s);
+    ASSERT_EQ(run({"probe", "a\nb.mkv"}), kExitOk);
+    EXPECT_EQ(out.str().rfind("probePath: a\\nb.mkv\n", 0), 0u) << out.str();
+}
+
+TEST_F(CliRun, FfmpegLogLevelFollowsQuietAndVerbose) {
+    ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "a.mkv"}), kExitOk);
+    EXPECT_EQ(av_log_get_level(), AV_LOG_QUIET);
+    ASSERT_EQ(run({"--verbose", "convert", "--output", folder(), "a.mkv"}), kExitOk);
+    EXPECT_EQ(av_log_get_level(), AV_LOG_WARNING);
+    ASSERT_EQ(run({"probe", "--verbose", "a.mkv"}), kExitOk);
+    EXPECT_EQ(av_log_get_level(), AV_LOG_WARNING);
+    ASSERT_EQ(run({"convert", "--output", folder(), "a.mkv"}), kExitOk);
+    EXPECT_EQ(av_log_get_level(), AV_LOG_ERROR);
+    EXPECT_EQ(run({"convert", "--quiet", "--verbose", "a.mkv"}), kExitUsage);
 }
 
 TEST_F(CliRun, JpegErrorsArePrintedAsLines) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -152,6 +153,43 @@ TEST_F(IniFileTest, AFolderInTheFilesPlaceIsAFailureNotACrash) {
     EXPECT_FALSE(IniFile::WriteString(m_file, "Info", "Path", "/x", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(IniFile::ReadString(m_file, "Info", "Path", "fallback"), "fallback");
+}
+
+// Each of these names leads somewhere that is no configuration file: reading gives
+// the fallback at once (no block on the FIFO, no endless /dev/zero), writing fails
+// and leaves the entry as it was.
+TEST_F(IniFileTest, OnlyAPlainFileOfAtMostOneMebibyteIsReadOrReplaced) {
+    fs::create_directories(m_file.parent_path());
+    const fs::path target = m_dir / "elsewhere.ini";
+    std::ofstream(target) << "[Info]\nPath=/through/link\n";
+    const std::string big = "[Info]\nPath=/big\n" + std::string(IniFile::kMaxBytes, ';');
+    const std::vector<std::pair<std::string, std::function<void()>>> cases{
+        {"fifo", [&] { ASSERT_EQ(::mkfifo(m_file.c_str(), 0600), 0); }},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", m_file); }},
+        {"link to a plain file", [&] { fs::create_symlink(target, m_file); }},
+        {"larger than the cap", [&] { write(big); }},
+    };
+    for (const auto& [name, make] : cases) {
+        SCOPED_TRACE(name);
+        fs::remove(m_file);
+        make();
+        std::string error;
+        EXPECT_EQ(IniFile::ReadString(m_file, "Info", "Path", "fallback", &error), "fallback");
+        EXPECT_FALSE(error.empty());
+        error.clear();
+        EXPECT_FALSE(IniFile::WriteString(m_file, "Info", "Path", "/x", &error));
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(fs::symlink_status(m_file).type(),
+                  name == "fifo" ? fs::file_type::fifo
+                  : name.starts_with("link") ? fs::file_type::symlink : fs::file_type::regular);
+    }
+    EXPECT_EQ(fs::file_size(m_file), big.size());  // the big file is not cut to one key
+    std::ifstream linked(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(linked), {}), "[Info]\nPath=/through/link\n");
+    // Just at the cap it is still read.
+    write("[Info]\nPath=/at/cap\n" + std::string(IniFile::kMaxBytes - 20, ';'));
+    ASSERT_EQ(fs::file_size(m_file), IniFile::kMaxBytes);
+    EXPECT_EQ(IniFile::ReadString(m_file, "Info", "Path"), "/at/cap");
 }
 
 TEST_F(IniFileTest, ThePermissionsOfAnExistingFileAreKept) {

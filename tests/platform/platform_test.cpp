@@ -4,6 +4,7 @@
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 #include "platform/FakePlatform.h"
+#include "platform/FileNames.h"
 #include "platform/LinuxPlatform.h"
 
 #include "tests/support/QtTestApp.h"
@@ -16,11 +17,31 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace {
 
 const char* const kAddFilter =
     "All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi|Flash files (*.flv)|*.flv|"
     "Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts||";
+
+// Names hold bytes: every one comes back, valid UTF-8 reads as Qt reads it, and a
+// dropped file's address keeps its escaped bytes.
+TEST(FileNames, EveryByteComesBackAndUtf8IsPlainText) {
+    const std::string names[] = {"", "/tmp/a.avi", "/tmp/caf\xE9.avi", "\xC3\xA9t\xC3\xA9 \xF0\x9F\x8E\xAC.mkv",
+                                 "\xC3", "\xE2\x82", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF\xFE"};
+    for (const std::string& name : names) {
+        EXPECT_EQ(EncodeFileName(DecodeFileName(name)), name) << name;
+        if (QString::fromStdString(name).toStdString() == name) {
+            EXPECT_EQ(DecodeFileName(name), QString::fromStdString(name)) << name;
+        }
+    }
+    EXPECT_EQ(DecodeFileName("caf\xE9").size(), 4);
+    EXPECT_EQ(WideFileName(DecodeFileName("caf\xE9 \xF0\x9F\x8E\xAC")), (std::wstring{L'c', L'a', L'f', wchar_t(0xDCE9), L' ', wchar_t(0x1F3AC)}));
+    EXPECT_EQ(FileNameFromLocalUrl("file:///tmp/caf%E9%20x.avi"), DecodeFileName("/tmp/caf\xE9 x.avi"));
+    EXPECT_EQ(FileNameFromLocalUrl("file:///tmp/%C3%A9.avi"), QString::fromUtf8("/tmp/\xC3\xA9.avi"));
+    EXPECT_EQ(FileNameFromLocalUrl("https://example.org/a.avi"), QString());
+}
 
 TEST(ShellReasons, TextsAreExactIncludingTheTrailingBlank) {
     EXPECT_EQ(ShellErrorReason(26), "A sharing violation occurred. ");
@@ -115,6 +136,13 @@ TEST(LinuxPlatformChecks, MissingTargetsAreReportedBeforeAskingTheDesktop) {
     const OpenResult noPath = CheckLocalTarget(dir.filePath("gone/missing.chm"));
     EXPECT_EQ(noPath.code, 3);
     EXPECT_FALSE(CheckLocalTarget(QString()).ok);
+    // A folder whose name is not UTF-8 is found, and the desktop is given its bytes.
+    const std::string latin1 = dir.path().toStdString() + "/sortie\xE9";
+    ASSERT_EQ(::mkdir(latin1.c_str(), 0700), 0);
+    EXPECT_TRUE(CheckLocalTarget(DecodeFileName(latin1)).ok);
+    EXPECT_EQ(LocalFileUrl(DecodeFileName(latin1)).toEncoded(),
+              "file://" + QByteArray::fromStdString(dir.path().toStdString()) + "/sortie%E9");
+    EXPECT_EQ(EncodeFileName(FileNameFromLocalUrl(LocalFileUrl(DecodeFileName(latin1)).toEncoded())), latin1);
 }
 
 TEST(LinuxPlatformChecks, FoldersComeFromTheProcessAndXdg) {

@@ -23,6 +23,9 @@ TEST(WideName, ConvertsAsciiAndNonAsciiToUtf8) {
               std::optional<std::string>("/tmp/\xc3\xa9t\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac.avi"));
     const wchar_t emoji[] = {L'/', static_cast<wchar_t>(0x1F600), 0};
     EXPECT_EQ(wideToUtf8(emoji), std::optional<std::string>("/\xf0\x9f\x98\x80"));
+    // A Latin-1 byte the windows carry as U+DCE9 opens the file of that byte.
+    const wchar_t latin1[] = {L'c', L'a', L'f', static_cast<wchar_t>(0xDCE9), 0};
+    EXPECT_EQ(wideToUtf8(latin1), std::optional<std::string>("caf\xe9"));
 }
 
 TEST(WideName, RefusesNullEmptyUnterminatedAndInvalid) {
