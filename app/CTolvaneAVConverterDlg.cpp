@@ -233,6 +233,7 @@ void CTolvaneAVConverterDlg::connectCommands() {
     };
     for (const auto& [id, slot] : commands) connect(m_buttons.at(id), &QPushButton::clicked, this, slot);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this, &CTolvaneAVConverterDlg::onProfileChanged);
+    connect(m_list, &QTableWidget::itemSelectionChanged, this, &CTolvaneAVConverterDlg::updatePlayAndStop);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowTaskContextMenu(m_list->viewport()->mapToGlobal(pos)); });
     // A drag reports each step as "moving"; the keys report only "moved". Both
@@ -338,8 +339,10 @@ bool CTolvaneAVConverterDlg::isOwnWidget(QObject* object) const {
 bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && isOwnWidget(watched)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete) {
-            // Delete removes the selected task whatever control has the focus.
+        auto* target = static_cast<QWidget*>(watched);
+        if (key->key() == Qt::Key_Delete && (target == m_list || m_list->isAncestorOf(target))) {
+            // Only while the task list has the focus: in a text field Delete
+            // edits the text, and a task removed by accident has no undo.
             RemoveTask();
             return true;
         }

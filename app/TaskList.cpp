@@ -89,11 +89,13 @@ int TaskList::AppendTask(const QString& path, const ProbedLength& length, const 
     return row;
 }
 
-int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length) {
+int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText) {
     if (Count() > 0) m_list.SetItemSelected(0, false);
     const int row = m_list.InsertItem(0, path);
     fillRow(row, length);
-    SetChecked(row, false);
+    SetText(row, kFormat, profileText);
+    SetChecked(row, true);
+    ApplyStyles();
     return row;
 }
 

@@ -150,11 +150,14 @@ void CClipDialog::buildControls() {
 
     m_position = new CBitmapSlider(this, kPositionSlider);
     m_position->setGeometry(MapDialogRect(QRect(3, 161, 261, 10), f));
-    connect(m_position, &CBitmapSlider::sliderMoving, this, [this](int id, int pos) {
-        if (id != kPositionSlider) return;
-        m_editor.Seek(pos);
-        sync();
-    });
+    // A drag reports each step as "moving", the keys only "moved": both seek.
+    for (auto signal : {&CBitmapSlider::sliderMoving, &CBitmapSlider::sliderMoved}) {
+        connect(m_position, signal, this, [this](int id, int pos) {
+            if (id != kPositionSlider) return;
+            m_editor.Seek(pos);
+            sync();
+        });
+    }
     m_volume = new CBitmapSlider(this, kVolumeSlider);
     m_volume->setGeometry(MapDialogRect(QRect(181, 180, 60, 15), f));
     m_volume->hide();

@@ -246,7 +246,7 @@ TEST_F(ClipEditorTest, SeekWhilePausedResumesPlayback) {
     EXPECT_EQ(player.calls, (std::vector<std::string>{"Pause", "SetPos", "Start"}));
     EXPECT_FLOAT_EQ(player.position, 0.25f);
     EXPECT_EQ(editor.CurrentSecond(), 25);
-    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Play) << "the play state is not changed by a seek";
+    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Pause) << "playing again: Play offers to pause";
 }
 
 TEST_F(ClipEditorTest, StopRewindsTheSliderAndDisablesIt) {
