@@ -143,6 +143,22 @@ void CTolvaneAVConverterDlg::createControls() {
     m_outputLabel = new QLabel("Output:", this);
     m_profileLabel->hide();
     m_outputLabel->hide();
+    setTabOrderByLayout();
+}
+
+void CTolvaneAVConverterDlg::setTabOrderByLayout() {
+    // The order a reader scans the window: the task commands, the list, the
+    // preview, the output settings and the two big actions, then the title
+    // strip.
+    const int before[] = {kAdd, kCut, kEmpty, kClip, kFileInfo, kSetting, kHelp};
+    const int after[] = {kPlay, kStop, kPositionSlider, kVolumeSlider, kProfile, kOutputFolder,
+                         kBrowse, kFindTarget, kMerge, kConvert, kAbout, kMinimise, kClose};
+    std::vector<QWidget*> chain;
+    for (int id : before) chain.push_back(FindControl(this, id));
+    chain.push_back(m_list);
+    for (int id : after) chain.push_back(FindControl(this, id));
+    for (size_t i = 1; i < chain.size(); ++i)
+        if (chain[i - 1] && chain[i]) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void CTolvaneAVConverterDlg::addWindowMenuItem() {
@@ -182,7 +198,8 @@ void CTolvaneAVConverterDlg::prepareButtonsAndSliders() {
     m_positionSlider->SetChannelBitmaps(306, 307);
     m_positionSlider->SetThumbBitmaps();
     m_positionSlider->SetMargins(0, 3, 0, 0);
-    m_positionSlider->SetDrawFocusRect(false);
+    // Keyboard users must see which slider the arrows move.
+    m_positionSlider->SetDrawFocusRect(true);
     m_positionSlider->SetRange(PreviewController::kPositionMin, PreviewController::kPositionMax);
     m_positionSlider->SetPos(0);
     m_positionSlider->setEnabled(false);
@@ -190,7 +207,7 @@ void CTolvaneAVConverterDlg::prepareButtonsAndSliders() {
     m_volumeSlider->SetChannelBitmaps(300, 299);
     m_volumeSlider->SetThumbBitmaps();
     m_volumeSlider->SetMargins(0, 3, 0, 0);
-    m_volumeSlider->SetDrawFocusRect(false);
+    m_volumeSlider->SetDrawFocusRect(true);
     m_volumeSlider->SetRange(0, PreviewController::kVolumeMax);
     m_volumeSlider->SetPageSize(PreviewController::kVolumeMax / 20);
     m_volumeSlider->SetPos(PreviewController::kVolumeStart);

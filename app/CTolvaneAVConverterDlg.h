@@ -158,6 +158,7 @@ private:
 
     // Initialisation steps, in order.
     void createControls();
+    void setTabOrderByLayout();
     void addWindowMenuItem();
     void setIconTitleTooltips();
     void fillProfileCombo();

@@ -64,6 +64,8 @@ CCheckListCtrl::CCheckListCtrl(QWidget* parent, int controlId) : QTableWidget(pa
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the next control (the arrows move between rows).
+    setTabKeyNavigation(false);
     setSortingEnabled(false);
 
     QAbstractItemModel* rows = model();
