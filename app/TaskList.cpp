@@ -41,6 +41,7 @@ void TaskList::SetUp() {
         m_list.InsertColumn(column, columnInfo.heading, columnInfo.width < 0 ? statusWidth : columnInfo.width);
     }
     m_list.InitCheckHeader();
+    m_list.SetPathColumn(kSource);
     ApplyStyles();
     m_list.SetBkColor(kBackground);
     m_list.hide();

@@ -5,7 +5,9 @@
 
 #include "tests/support/QtTestApp.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -184,6 +186,76 @@ TEST_F(CheckListTest, RowsTextsAndSelectionWorkLikeAListView) {
     EXPECT_TRUE(list->isColumnHidden(5));  // "Duration", width 0
     EXPECT_EQ(list->columnWidth(0), 200);
     EXPECT_TRUE(list->showGrid());
+}
+
+TEST(ElidePathTest, TheFoldersGiveWayBeforeTheFileName) {
+    QFont font;
+    font.setPixelSize(12);
+    const QFontMetrics metrics(font);
+    const QString name = "/holiday 2010 part 3.avi";
+    const QString path = "/home/user/Videos/from the camera/2010/summer" + name;
+    struct Case {
+        int width;
+        bool keepsName;
+    };
+    const Case cases[] = {
+        {metrics.horizontalAdvance(path), true},  // fits: unchanged
+        {metrics.horizontalAdvance(name) + metrics.horizontalAdvance("/home/…") + 2, true},
+        {metrics.horizontalAdvance(name) - 20, false},  // not even the name fits
+    };
+    for (const Case& c : cases) {
+        const QString shown = CCheckListCtrl::ElidePath(path, metrics, c.width);
+        EXPECT_LE(metrics.horizontalAdvance(shown), c.width) << shown.toStdString();
+        EXPECT_EQ(shown.endsWith(name), c.keepsName) << shown.toStdString();
+        if (c.width == metrics.horizontalAdvance(path)) EXPECT_EQ(shown, path);
+        else EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+    }
+    EXPECT_TRUE(CCheckListCtrl::ElidePath("/a/" + QString(200, 'x') + ".avi", metrics, 80).endsWith("x.avi"))
+        << "a name too long for the column is cut in its middle, keeping its extension";
+}
+
+TEST_F(CheckListTest, LongPathsAndProfilesShowBothEndsWithTheWholeTextAsTooltip) {
+    list->SetPathColumn(0);
+    const QString folder = "/home/user/Videos/a folder with a rather long name/and another one";
+    const QString profiles[] = {" PSP H.264 Video(*.mp4)", " PSP H.264 Video for TV(*.mp4)",
+                                " PSP H.264 Video for firmware 2.00 and above(*.mp4)"};
+    for (int i = 0; i < 3; ++i) {
+        const int row = list->InsertItem(i, folder + QStringLiteral("/clip number %1.avi").arg(i));
+        list->SetItemText(row, 3, profiles[i]);
+    }
+    QStringList shownNames;
+    QStringList shownProfiles;
+    for (int row = 0; row < 3; ++row) {
+        const QString shown = list->ShownText(row, 0);
+        EXPECT_TRUE(shown.endsWith(QStringLiteral("/clip number %1.avi").arg(row))) << shown.toStdString();
+        EXPECT_LT(shown.size(), list->GetItemText(row, 0).size());
+        shownNames << shown;
+        shownProfiles << list->ShownText(row, 3);
+        EXPECT_TRUE(shownProfiles.back().startsWith(" PSP") && shownProfiles.back().endsWith(".mp4)"))
+            << shownProfiles.back().toStdString();
+        const QModelIndex path = list->model()->index(row, 0);
+        EXPECT_EQ(path.data(Qt::ToolTipRole).toString(), list->GetItemText(row, 0));
+        EXPECT_EQ(list->model()->index(row, 3).data(Qt::ToolTipRole).toString(), profiles[row]);
+    }
+    EXPECT_EQ(QSet<QString>(shownNames.begin(), shownNames.end()).size(), 3);
+    EXPECT_EQ(list->model()->index(0, 4).data(Qt::ToolTipRole), QVariant()) << "no tooltip for an empty cell";
+    list->SetItemText(0, 4, "Failure");
+    list->item(0, 4)->setToolTip("own reason");
+    EXPECT_EQ(list->model()->index(0, 4).data(Qt::ToolTipRole).toString(), "own reason");
+
+    // Dragging the divider after the first column widens it.
+    QHeaderView* header = list->horizontalHeader();
+    const int before = list->columnWidth(0);
+    const QPoint divider(header->sectionViewportPosition(0) + header->sectionSize(0) - 1, header->height() / 2);
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseMove(header->viewport(), divider + QPoint(250, 0));
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, divider + QPoint(250, 0));
+    EXPECT_GT(list->columnWidth(0), before + 100);
+    EXPECT_GT(list->ShownText(1, 0).size(), shownNames[1].size()) << "more of the folders shows";
+    list->setColumnWidth(3, 200);
+    QSet<QString> profilesShown;
+    for (int row = 0; row < 3; ++row) profilesShown.insert(list->ShownText(row, 3));
+    EXPECT_EQ(profilesShown.size(), 3) << "a wider column tells the three PSP profiles apart";
 }
 
 }  // namespace
