@@ -17,6 +17,7 @@
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 #include "platform/Platform.h"
+#include "platform/WindowPlacement.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/ProfileTable.h"
 
@@ -354,6 +355,12 @@ bool CTolvaneAVConverterDlg::isOwnWidget(QObject* object) const {
 }
 
 bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != this) {
+        // Every dialog of the program (ours, the choosers, message boxes) opens
+        // centred on its owner and on screen, wherever the desktop would put it.
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && dialog->isWindow()) CentreOnOwner(*dialog);
+    }
     if (event->type() == QEvent::KeyPress && isOwnWidget(watched)) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* target = static_cast<QWidget*>(watched);

@@ -279,7 +279,8 @@ void CTolvaneAVConverterDlg::onFileInfo() {
 
 void CTolvaneAVConverterDlg::onBrowse() {
     for (;;) {
-        const QString path = CurrentPlatform().ChooseFolder(nullptr, kChooseFolderTitle);
+        // Owned by the main window, so it opens over it.
+        const QString path = CurrentPlatform().ChooseFolder(this, kChooseFolderTitle);
         if (path.isEmpty()) return;
         if (!QFileInfo::exists(path)) {
             CurrentPlatform().MessageBox(this, kInvalidFolderMessage);

@@ -4,6 +4,7 @@
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
+#include "platform/WindowPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -77,9 +78,8 @@ CAbout::CAbout(QWidget* owner) : QDialog(owner) {
 }
 
 void CAbout::showEvent(QShowEvent* event) {
-    if (QWidget* owner = parentWidget()) {
-        const QRect area = owner->window()->frameGeometry();
-        move(area.center() - rect().center());
-    }
+    // Centred on the owner and kept on its screen (a frame not yet placed by the
+    // desktop gave negative places).
+    CentreOnOwner(*this);
     QDialog::showEvent(event);
 }

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 using namespace apptest;
@@ -153,6 +154,35 @@ TEST_F(CommandsTest, SettingAndAboutRunTheirDialogs) {
     window.ShowWindowMenu(QPoint(10, 10));
     EXPECT_EQ(modalClasses, QStringList({"CSettings", "CAbout", "CAbout"}));
     EXPECT_EQ(shownMenu, (std::vector<MenuItem>{{"Minimize", true}, {"Close", true}, {"Korbanix...", true}}));
+}
+
+TEST_F(CommandsTest, EveryDialogOpensCentredOnTheWindowAndOnScreen) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::vector<QRect> places;
+    window.modalRunner = [&places](QDialog& shown) {
+        shown.show();
+        places.push_back(shown.frameGeometry());
+        shown.hide();
+        return int(QDialog::Rejected);
+    };
+    const QRect screen = window.screen()->availableGeometry();
+    for (const QPoint& corner : {screen.center() - window.rect().center(), QPoint(-300, -200),
+                                 screen.bottomRight() - QPoint(80, 60)}) {
+        window.move(corner);
+        places.clear();
+        for (int id : {kAbout, kSetting, kFileInfo}) window.button(id)->click();
+        ASSERT_EQ(places.size(), 3u);
+        for (const QRect& place : places) {
+            EXPECT_TRUE(screen.contains(place)) << place.x() << "," << place.y() << " for the window at "
+                                                << corner.x() << "," << corner.y();
+            if (screen.contains(window.frameGeometry()) && place.width() < screen.width() / 2) {
+                EXPECT_LE((place.center() - window.frameGeometry().center()).manhattanLength(), 2);
+            }
+        }
+    }
 }
 
 TEST_F(CommandsTest, RightClickOnTheSurfaceAndAltSpaceOpenTheWindowMenu) {
