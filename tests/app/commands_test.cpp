@@ -1,6 +1,8 @@
 // The window's commands: Browse and Find Target with the folder list, Help,
 // Setting and About, the task list's context menu with its greyed items, the
-// window menu, tooltips and the hand cursor by control id, minimise and dragging.
+// window menu, tooltips and the hand cursor by control id, minimise and dragging,
+// where dialogs open, and the keyboard (Tab order, focus ring, Enter, Space,
+// mnemonics).
 
 #include "AppTestSupport.h"
 

@@ -1,11 +1,10 @@
 // CCheckListCtrl: the header check box set up by InitCheckHeader, the header click
-// that checks or clears every row, and the header following the rows whatever
-// API changes them.
+// that checks or clears every row, the header following the rows whatever API
+// changes them, and long texts cut so both ends (a path's file name) stay readable.
 #include "controls/CheckListCtrl.h"
 
 #include "tests/support/QtTestApp.h"
 
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QSet>
 #include <QSignalSpy>
@@ -188,32 +187,6 @@ TEST_F(CheckListTest, RowsTextsAndSelectionWorkLikeAListView) {
     EXPECT_TRUE(list->showGrid());
 }
 
-TEST(ElidePathTest, TheFoldersGiveWayBeforeTheFileName) {
-    QFont font;
-    font.setPixelSize(12);
-    const QFontMetrics metrics(font);
-    const QString name = "/holiday 2010 part 3.avi";
-    const QString path = "/home/user/Videos/from the camera/2010/summer" + name;
-    struct Case {
-        int width;
-        bool keepsName;
-    };
-    const Case cases[] = {
-        {metrics.horizontalAdvance(path), true},  // fits: unchanged
-        {metrics.horizontalAdvance(name) + metrics.horizontalAdvance("/home/…") + 2, true},
-        {metrics.horizontalAdvance(name) - 20, false},  // not even the name fits
-    };
-    for (const Case& c : cases) {
-        const QString shown = CCheckListCtrl::ElidePath(path, metrics, c.width);
-        EXPECT_LE(metrics.horizontalAdvance(shown), c.width) << shown.toStdString();
-        EXPECT_EQ(shown.endsWith(name), c.keepsName) << shown.toStdString();
-        if (c.width == metrics.horizontalAdvance(path)) EXPECT_EQ(shown, path);
-        else EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
-    }
-    EXPECT_TRUE(CCheckListCtrl::ElidePath("/a/" + QString(200, 'x') + ".avi", metrics, 80).endsWith("x.avi"))
-        << "a name too long for the column is cut in its middle, keeping its extension";
-}
-
 TEST_F(CheckListTest, LongPathsAndProfilesShowBothEndsWithTheWholeTextAsTooltip) {
     list->SetPathColumn(0);
     const QString folder = "/home/user/Videos/a folder with a rather long name/and another one";
@@ -238,6 +211,8 @@ TEST_F(CheckListTest, LongPathsAndProfilesShowBothEndsWithTheWholeTextAsTooltip)
         EXPECT_EQ(list->model()->index(row, 3).data(Qt::ToolTipRole).toString(), profiles[row]);
     }
     EXPECT_EQ(QSet<QString>(shownNames.begin(), shownNames.end()).size(), 3);
+    EXPECT_TRUE(CCheckListCtrl::ElidePath("/a/" + QString(200, 'x') + ".avi", list->fontMetrics(), 80).endsWith("x.avi"))
+        << "a name too long for the column is cut in its middle, keeping its extension";
     EXPECT_EQ(list->model()->index(0, 4).data(Qt::ToolTipRole), QVariant()) << "no tooltip for an empty cell";
     list->SetItemText(0, 4, "Failure");
     list->item(0, 4)->setToolTip("own reason");
