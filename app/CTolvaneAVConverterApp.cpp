@@ -32,7 +32,8 @@ CTolvaneAVConverterApp::CTolvaneAVConverterApp(QStringList filesToAdd)
 bool CTolvaneAVConverterApp::InitInstance() {
     CTolvaneAVConverterDlg dialog;
     if (!m_filesToAdd.isEmpty()) {
-        QTimer::singleShot(0, &dialog, [&dialog, files = m_filesToAdd] { dialog.DropFiles(files); });
+        // Files given by "Open with" are added exactly as Add adds them.
+        QTimer::singleShot(0, &dialog, [&dialog, files = m_filesToAdd] { dialog.AddPaths(files); });
     }
     if (!m_screenshotPath.isEmpty()) {
         // Counted from the start of the run; a drop with message boxes would

@@ -18,6 +18,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
+#include "platform/WindowPlacement.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/ProfileTable.h"
 
@@ -144,6 +145,22 @@ void CTolvaneAVConverterDlg::createControls() {
     m_outputLabel = new QLabel("Output:", this);
     m_profileLabel->hide();
     m_outputLabel->hide();
+    setTabOrderByLayout();
+}
+
+void CTolvaneAVConverterDlg::setTabOrderByLayout() {
+    // The order a reader scans the window: the task commands, the list, the
+    // preview, the output settings and the two big actions, then the title
+    // strip.
+    const int before[] = {kAdd, kCut, kEmpty, kClip, kFileInfo, kSetting, kHelp};
+    const int after[] = {kPlay, kStop, kPositionSlider, kVolumeSlider, kProfile, kOutputFolder,
+                         kBrowse, kFindTarget, kMerge, kConvert, kAbout, kMinimise, kClose};
+    std::vector<QWidget*> chain;
+    for (int id : before) chain.push_back(FindControl(this, id));
+    chain.push_back(m_list);
+    for (int id : after) chain.push_back(FindControl(this, id));
+    for (size_t i = 1; i < chain.size(); ++i)
+        if (chain[i - 1] && chain[i]) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void CTolvaneAVConverterDlg::addWindowMenuItem() {
@@ -183,7 +200,8 @@ void CTolvaneAVConverterDlg::prepareButtonsAndSliders() {
     m_positionSlider->SetChannelBitmaps(306, 307);
     m_positionSlider->SetThumbBitmaps();
     m_positionSlider->SetMargins(0, 3, 0, 0);
-    m_positionSlider->SetDrawFocusRect(false);
+    // Keyboard users must see which slider the arrows move.
+    m_positionSlider->SetDrawFocusRect(true);
     m_positionSlider->SetRange(PreviewController::kPositionMin, PreviewController::kPositionMax);
     m_positionSlider->SetPos(0);
     m_positionSlider->setEnabled(false);
@@ -191,7 +209,7 @@ void CTolvaneAVConverterDlg::prepareButtonsAndSliders() {
     m_volumeSlider->SetChannelBitmaps(300, 299);
     m_volumeSlider->SetThumbBitmaps();
     m_volumeSlider->SetMargins(0, 3, 0, 0);
-    m_volumeSlider->SetDrawFocusRect(false);
+    m_volumeSlider->SetDrawFocusRect(true);
     m_volumeSlider->SetRange(0, PreviewController::kVolumeMax);
     m_volumeSlider->SetPageSize(PreviewController::kVolumeMax / 20);
     m_volumeSlider->SetPos(PreviewController::kVolumeStart);
@@ -237,6 +255,7 @@ void CTolvaneAVConverterDlg::connectCommands() {
     };
     for (const auto& [id, slot] : commands) connect(m_buttons.at(id), &QPushButton::clicked, this, slot);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this, &CTolvaneAVConverterDlg::onProfileChanged);
+    connect(m_list, &QTableWidget::itemSelectionChanged, this, &CTolvaneAVConverterDlg::updatePlayAndStop);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowTaskContextMenu(m_list->viewport()->mapToGlobal(pos)); });
     // A drag reports each step as "moving"; the keys report only "moved". Both
@@ -340,10 +359,18 @@ bool CTolvaneAVConverterDlg::isOwnWidget(QObject* object) const {
 }
 
 bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != this) {
+        // Every dialog of the program (ours, the choosers, message boxes) opens
+        // centred on its owner and on screen, wherever the desktop would put it.
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && dialog->isWindow()) CentreOnOwner(*dialog);
+    }
     if (event->type() == QEvent::KeyPress && isOwnWidget(watched)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete) {
-            // Delete removes the selected task whatever control has the focus.
+        auto* target = static_cast<QWidget*>(watched);
+        if (key->key() == Qt::Key_Delete && (target == m_list || m_list->isAncestorOf(target))) {
+            // Only while the task list has the focus: in a text field Delete
+            // edits the text, and a task removed by accident has no undo.
             RemoveTask();
             return true;
         }

@@ -11,7 +11,7 @@
 // configuration file (or the default, created), output settings at their
 // start values, and the preview player.
 //
-// Keys: Delete anywhere in the window removes the first selected task; Enter and
+// Keys: Delete in the task list removes the first selected task; Enter and
 // Escape do nothing (an accidental key press must not end the program and throw
 // the task list away); Alt+Space opens the window menu. Close, the window
 // manager's close and Alt+F4 end the window, closing the player first.
@@ -158,6 +158,7 @@ private:
 
     // Initialisation steps, in order.
     void createControls();
+    void setTabOrderByLayout();
     void addWindowMenuItem();
     void setIconTitleTooltips();
     void fillProfileCombo();
@@ -166,10 +167,12 @@ private:
     void setUpOutputFolder();
     void connectCommands();
 
-    void addTask(const QString& rawPath, bool dropped);
+    // Probes and adds one file; returns its row, or -1 when it was refused.
+    int addTask(const QString& rawPath, bool dropped);
     bool probeRowIntoFileInfo(int row);
     AVConvert& jobForProbe();
     void enablePlayAndStop();
+    void updatePlayAndStop();
     void shutDownPlayer();
     void closeIfRequested();
     bool isOwnWidget(QObject* object) const;

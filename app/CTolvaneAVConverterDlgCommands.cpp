@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
@@ -89,20 +90,21 @@ void CTolvaneAVConverterDlg::AddFiles() {
     AddPaths(paths);
 }
 
-void CTolvaneAVConverterDlg::addTask(const QString& rawPath, bool dropped) {
-    const QString path = TaskList::ReduceDoubledSeparators(rawPath);
+int CTolvaneAVConverterDlg::addTask(const QString& rawPath, bool dropped) {
+    QString path = TaskList::ReduceDoubledSeparators(rawPath);
+    // Names given on the command line are relative to where the program was
+    // started; the row must name the file wherever the conversion runs.
+    if (QDir::isRelativePath(path) && !path.isEmpty()) path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     AVConvert& job = jobForProbe();
     const ProbeOutcome outcome = ProbeKeepingWindowAlive(job, path);
     if (!outcome.accepted) {
         CurrentPlatform().MessageBox(this, TaskList::InvalidFileMessage(path));
-        return;
+        return -1;
     }
-    if (dropped) {
-        m_tasks.InsertTaskAtTop(path, lengthOf(job));
-    } else {
-        m_tasks.AppendTask(path, lengthOf(job), profileText());
-        enablePlayAndStop();
-    }
+    const int row = dropped ? m_tasks.InsertTaskAtTop(path, lengthOf(job), profileText())
+                            : m_tasks.AppendTask(path, lengthOf(job), profileText());
+    enablePlayAndStop();
+    return row;
 }
 
 void CTolvaneAVConverterDlg::closeIfRequested() {
@@ -113,13 +115,18 @@ void CTolvaneAVConverterDlg::AddPaths(const QStringList& paths) {
     if (m_busy) return;
     {
         BusyScope busy(m_busy);
+        int firstAdded = -1;
         for (const QString& path : paths) {
             if (m_tasks.IsFull()) {
                 CurrentPlatform().MessageBox(this, TaskList::FullListMessage());
                 break;
             }
-            addTask(path, false);
+            const int row = addTask(path, false);
+            if (firstAdded < 0) firstAdded = row;
         }
+        // Play, File Information and Clip act on the selection: with none, the
+        // first new row is the one they take.
+        if (firstAdded >= 0 && m_tasks.FirstSelected() < 0) m_list->SelectAndFocus(firstAdded);
         LoadSelectedFileInfo();
         ApplyButtonChanges(m_tasks.StatesAfterAdding());
     }
@@ -156,6 +163,19 @@ void CTolvaneAVConverterDlg::enablePlayAndStop() {
                                                              : PreviewController::kPauseLook,
                    true);
     ShowStopButton(PreviewController::kStopLook, true);
+}
+
+void CTolvaneAVConverterDlg::updatePlayAndStop() {
+    // Play and Stop follow the selection, whatever added the rows or changed it
+    // (mouse, keyboard, Add, drop, removal), and stay usable while a file is
+    // open in the preview.
+    const bool previewOpen = m_preview->playState() == PlayState::Pause || !m_preview->playerStopped();
+    if (HasSelectedRow() || previewOpen) {
+        enablePlayAndStop();
+    } else {
+        ShowPlayButton(PreviewController::kPlayDisabledLook, false);
+        ShowStopButton(PreviewController::kStopDisabledLook, false);
+    }
 }
 
 void CTolvaneAVConverterDlg::RemoveTask() {
@@ -259,7 +279,8 @@ void CTolvaneAVConverterDlg::onFileInfo() {
 
 void CTolvaneAVConverterDlg::onBrowse() {
     for (;;) {
-        const QString path = CurrentPlatform().ChooseFolder(nullptr, kChooseFolderTitle);
+        // Owned by the main window, so it opens over it.
+        const QString path = CurrentPlatform().ChooseFolder(this, kChooseFolderTitle);
         if (path.isEmpty()) return;
         if (!QFileInfo::exists(path)) {
             CurrentPlatform().MessageBox(this, kInvalidFolderMessage);

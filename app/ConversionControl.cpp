@@ -15,8 +15,13 @@
 #include <algorithm>
 #include <utility>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -200,8 +205,31 @@ bool ConversionControl::CheckOutputFolder(const QString& folderText) {
         CurrentPlatform().MessageBox(m_host.Window(), kBadFolder);
         return false;
     }
+    // Every row would fail in a folder that takes no files; say so before
+    // starting, and neither remember nor use the folder.
+    const QString refusal = FolderWriteRefusal(folderText);
+    if (!refusal.isEmpty()) {
+        CurrentPlatform().MessageBox(m_host.Window(),
+                                     QStringLiteral("The output folder \"%1\" does not accept files: %2. "
+                                                    "Please specify a different folder!")
+                                         .arg(folderText, refusal));
+        return false;
+    }
     m_host.SetOutputFolder(folderText);
     return true;
+}
+
+QString ConversionControl::FolderWriteRefusal(const QString& folder) {
+    // Writing a file is the only test that covers permissions, access lists and
+    // read-only mounts alike.
+    const std::string probe = (std::filesystem::path(folder.toStdString()) / ".korbanix-write-test-XXXXXX").string();
+    std::vector<char> name(probe.begin(), probe.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    ::unlink(name.data());
+    return QString();
 }
 
 void ConversionControl::updateRowStatuses(AVConvert& job) {
@@ -288,7 +316,11 @@ void ConversionControl::completeRun() {
     m_shutdownWhenDone = m_window.ShutdownChecked();
     m_job->stopRequested.store(true, std::memory_order_relaxed);
     finishRun();
-    CurrentPlatform().OpenPath(m_outputFolderText);
+    // A run in which every row failed wrote nothing worth showing.
+    bool written = false;
+    for (int i = 0; i < m_job->fileCount && i <= AVConvert::kMaxRows && !written; ++i)
+        written = m_job->fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed) == kRowCompleted;
+    if (written) CurrentPlatform().OpenPath(m_outputFolderText);
     if (m_shutdownWhenDone) ShutdownComputer();
 }
 

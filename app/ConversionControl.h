@@ -3,7 +3,8 @@
 // and the output folder, fill the shared job from the checked rows and the output
 // settings, start the worker, run the progress window, and every 300 ms copy the
 // job's progress into the progress window and the task list. At the end the output
-// folder is opened and, when asked, the machine is powered off.
+// folder is opened (when something was written) and, when asked, the machine is
+// powered off.
 //
 // A plain class: the main window is reached through ConversionHost, the progress
 // window through ProgressWindow and the desktop through CurrentPlatform(), so tests
@@ -81,10 +82,14 @@ public:
     bool StartMerge();
 
     // True when `folderText` names an existing folder or one level could be
-    // created; the host's outputFolder then takes it. Otherwise the folder
-    // message, owned by the main window. An existing file that is not a folder
-    // is refused the same way (every output would fail in it).
+    // created, and it accepts files; the host's outputFolder then takes it.
+    // Otherwise the folder message, owned by the main window. An existing file
+    // that is not a folder is refused the same way (every output would fail in
+    // it); a folder that takes no files gets a message that says why.
     bool CheckOutputFolder(const QString& folderText);
+    // Why a file cannot be created in `folder` (the system's reason), or empty
+    // when it can. Leaves nothing behind.
+    static QString FolderWriteRefusal(const QString& folder);
 
     // One tick of timer 1: texts, bars, row statuses, completion. Public so tests
     // can tick without waiting.

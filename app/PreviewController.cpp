@@ -55,9 +55,21 @@ void PreviewController::InitPreviewPlayer() {
     m_hasSound = 0;
     m_frameBuffer.clear();
     m_view.SetPositionSliderPos(kPositionMin);
-    m_volumeLevel = kVolumeCap;
     m_playerStopped = true;
     setPlayState(PlayState::Play);
+    // The player starts at full level; what the slider shows is what it uses.
+    ApplyVolume();
+}
+
+int PreviewController::VolumeLevelFor(int sliderPos) {
+    const long long clamped = std::clamp(sliderPos, 0, kVolumeMax);
+    return static_cast<int>(clamped * kVolumeCap / kVolumeMax);
+}
+
+void PreviewController::ApplyVolume() {
+    m_volumeLevel = VolumeLevelFor(m_view.VolumeSliderPos());
+    m_player.SetVolume(m_volumeLevel);
+    (void)m_player.GetVolume();
 }
 
 void PreviewController::setPlayState(PlayState state) {
@@ -87,6 +99,9 @@ void PreviewController::TogglePlay() {
         m_view.EnablePositionSlider(true);
         setPlayState(PlayState::Pause);
         m_view.ShowPlayButton(kPauseLook, true);
+        // Whatever greyed Stop before (a click on empty list space), a playing
+        // file can always be stopped.
+        m_view.ShowStopButton(kStopLook, true);
     } else {
         m_playerStopped = false;
         if (!m_playerOpened) return;
@@ -147,11 +162,14 @@ void PreviewController::OnSliderMoving(int controlId, int pos) {
         m_player.Pause();
         m_player.SetPos(static_cast<float>(m_view.PositionSliderPos() / 1000.0));
         m_player.Start();
+        // A seek resumes a paused file: the button shows that it plays now.
+        if (m_playState == PlayState::Play) {
+            setPlayState(PlayState::Pause);
+            m_view.ShowPlayButton(kPauseLook, true);
+        }
     } else if (controlId == mainwindow::kVolumeSlider) {
         Q_UNUSED(pos);
-        m_volumeLevel = std::min(m_view.VolumeSliderPos(), kVolumeCap);
-        m_player.SetVolume(m_volumeLevel);
-        (void)m_player.GetVolume();
+        ApplyVolume();
     }
 }
 

@@ -66,8 +66,8 @@ public:
     ~PreviewController() override;
 
     // Initialises the player (this controller receives its end of playback) and
-    // resets the preview: no picture, position slider 0..1000 at 0, volume
-    // level 65535, stopped, "PLAY".
+    // resets the preview: no picture, position slider 0..1000 at 0, stopped,
+    // "PLAY", and the player's volume set to what the volume slider shows.
     void InitPreviewPlayer();
     // Play button: opens the last selected row when stopped, then plays or pauses.
     void TogglePlay();
@@ -77,8 +77,14 @@ public:
     // Stops and closes the player and resets the controls. Does nothing to the
     // player before a file was ever opened.
     void StopPreview();
-    // A slider moved while dragged: 1140 seeks, 1141 sets the volume.
+    // A slider moved (dragged or by a key): 1140 seeks, and a paused file plays
+    // on (Play shows the pause look); 1141 sets the volume.
     void OnSliderMoving(int controlId, int pos);
+    // Gives the player the level the volume slider shows.
+    void ApplyVolume();
+    // The player's level (0..65535) for a volume slider position (0..100000):
+    // proportional, so the whole travel of the slider changes the sound.
+    static int VolumeLevelFor(int sliderPos);
     // Timer work, public so tests can tick without waiting.
     void OnPositionTick();
     void OnFrameTick();

@@ -42,6 +42,7 @@ void TaskList::SetUp() {
         m_list.InsertColumn(column, columnInfo.heading, columnInfo.width < 0 ? statusWidth : columnInfo.width);
     }
     m_list.InitCheckHeader();
+    m_list.SetPathColumn(kSource);
     ApplyStyles();
     m_list.SetBkColor(kBackground);
     m_list.hide();
@@ -90,11 +91,13 @@ int TaskList::AppendTask(const QString& path, const ProbedLength& length, const 
     return row;
 }
 
-int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length) {
+int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText) {
     if (Count() > 0) m_list.SetItemSelected(0, false);
     const int row = m_list.InsertItem(0, path);
     fillRow(row, length);
-    SetChecked(row, false);
+    SetText(row, kFormat, profileText);
+    SetChecked(row, true);
+    ApplyStyles();
     return row;
 }
 

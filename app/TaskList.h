@@ -1,6 +1,6 @@
 #pragma once
 // The task list's rules over its list control: the six columns, adding a probed
-// file (appended and checked by Add, inserted at the top and unchecked by a drop),
+// file (appended by Add, inserted at the top by a drop, checked either way),
 // removing, clearing, the texts the rest of the program reads back, and which
 // main-window buttons each change enables or disables. The rows are the whole
 // task store; there is no record behind a row.
@@ -59,8 +59,9 @@ public:
 
     // Add: a checked row after the last one, "Output format" = profileText.
     int AppendTask(const QString& path, const ProbedLength& length, const QString& profileText);
-    // Drop: an unchecked row at the top with an empty "Output format".
-    int InsertTaskAtTop(const QString& path, const ProbedLength& length);
+    // Drop: the same row as Add's, inserted at the top. (A dropped file used to
+    // arrive unchecked and without its profile, so a drop converted nothing.)
+    int InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText);
 
     // RemoveTask: deletes the first selected row (only one per call), selects its
     // successor (or the new last row) and returns the button changes.

@@ -5,6 +5,7 @@
 #include "packaging/Version.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
+#include "platform/WindowPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -83,9 +84,8 @@ CAbout::CAbout(QWidget* owner) : QDialog(owner) {
 }
 
 void CAbout::showEvent(QShowEvent* event) {
-    if (QWidget* owner = parentWidget()) {
-        const QRect area = owner->window()->frameGeometry();
-        move(area.center() - rect().center());
-    }
+    // Centred on the owner and kept on its screen (a frame not yet placed by the
+    // desktop gave negative places).
+    CentreOnOwner(*this);
     QDialog::showEvent(event);
 }

@@ -3,7 +3,10 @@
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
 
+#include <QApplication>
 #include <QIcon>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QItemSelectionModel>
 #include <QPixmap>
 
@@ -25,15 +28,55 @@ QIcon headerIcon(int index) {
     return QIcon(QPixmap::fromImage(cell));
 }
 
+// A cell whose tooltip is its full text unless another one was set, so a name
+// cut to the column's width can always be read whole.
+class Cell : public QTableWidgetItem {
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    QTableWidgetItem* clone() const override { return new Cell(*this); }
+    QVariant data(int role) const override {
+        if (role == Qt::ToolTipRole) {
+            const QVariant own = QTableWidgetItem::data(role);
+            if (own.isValid() && !own.toString().isEmpty()) return own;
+            const QString text = QTableWidgetItem::data(Qt::DisplayRole).toString().trimmed();
+            return text.isEmpty() ? QVariant() : QVariant(QTableWidgetItem::data(Qt::DisplayRole));
+        }
+        return QTableWidgetItem::data(role);
+    }
+};
+
+// The text width a cell of `option` has, inside the style's margins.
+int textWidth(const QStyleOptionViewItem& option) {
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &option, widget);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    return textRect.width() - 2 * margin;
+}
+
+// Draws a path column's cells with the file name kept whole.
+class PathDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // Size hints come without a cell rectangle: nothing to cut then.
+        if (option->rect.width() <= 0) return;
+        option->text = CCheckListCtrl::ElidePath(option->text, option->fontMetrics, textWidth(*option));
+    }
+};
+
 QTableWidgetItem* newFirstColumnItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
+    auto* item = new Cell(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
     return item;
 }
 
 QTableWidgetItem* newTextItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
+    auto* item = new Cell(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
@@ -64,6 +107,11 @@ CCheckListCtrl::CCheckListCtrl(QWidget* parent, int controlId) : QTableWidget(pa
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the next control (the arrows move between rows).
+    setTabKeyNavigation(false);
+    setTextElideMode(Qt::ElideMiddle);
+    m_checkHeader->setSectionResizeMode(QHeaderView::Interactive);
+    m_checkHeader->setStretchLastSection(false);
     setSortingEnabled(false);
 
     QAbstractItemModel* rows = model();
@@ -107,6 +155,44 @@ int CCheckListCtrl::InsertColumn(int column, const QString& heading, int width) 
 void CCheckListCtrl::SetColumnWidth(int column, int width) {
     setColumnHidden(column, width <= 0);
     if (width > 0) setColumnWidth(column, width);
+}
+
+void CCheckListCtrl::SetPathColumn(int column) {
+    if (m_pathColumn >= 0) setItemDelegateForColumn(m_pathColumn, nullptr);
+    m_pathColumn = column;
+    setItemDelegateForColumn(column, new PathDelegate(this));
+}
+
+QString CCheckListCtrl::ElidePath(const QString& path, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(path) <= width) return path;
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0) return metrics.elidedText(path, Qt::ElideMiddle, width);
+    const QString name = path.mid(slash);  // with its separator
+    const int folderRoom = width - metrics.horizontalAdvance(name);
+    const QString folder = metrics.elidedText(path.left(slash), Qt::ElideMiddle, folderRoom);
+    if (folder.isEmpty()) return metrics.elidedText(name.mid(1), Qt::ElideMiddle, width);
+    return folder + name;
+}
+
+QString CCheckListCtrl::ShownText(int row, int column) const {
+    const QModelIndex index = model()->index(row, column);
+    if (!index.isValid()) return QString();
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    QAbstractItemDelegate* drawer = itemDelegateForIndex(index);
+    auto* styled = qobject_cast<QStyledItemDelegate*>(drawer);
+    if (!styled) return index.data().toString();
+    // initStyleOption is protected; a PathDelegate or the plain one, both fill
+    // the option the way painting does.
+    struct Opener : QStyledItemDelegate {
+        static void fill(QStyledItemDelegate* d, QStyleOptionViewItem* o, const QModelIndex& i) {
+            (d->*(&Opener::initStyleOption))(o, i);
+        }
+    };
+    Opener::fill(styled, &option, index);
+    if (column == m_pathColumn) return option.text;
+    return option.fontMetrics.elidedText(option.text, textElideMode(), textWidth(option));
 }
 
 void CCheckListCtrl::SetBkColor(const QColor& colour) {

@@ -11,6 +11,11 @@
 // row, not one scan of the list per row. The count stays right whichever API
 // (ours or QTableWidget's) changes the rows.
 //
+// Long texts are cut in the middle, so both ends stay readable; a column marked
+// as a path column keeps the whole file name and cuts the folders before it.
+// Every cell's tooltip is its full text (unless one was set), and columns are
+// resized by dragging the header's dividers.
+//
 // The list-view style operations below use row indexes 0..GetItemCount()-1;
 // the QTableWidget API stays available. UI thread only.
 
@@ -53,6 +58,13 @@ public:
     int InsertColumn(int column, const QString& heading, int width);
     void SetColumnWidth(int column, int width);
     void SetBkColor(const QColor& colour);
+    // Column `column` holds file paths: cut in the folders, keeping the file name.
+    void SetPathColumn(int column);
+    // The text a cell shows at its present width (after cutting).
+    QString ShownText(int row, int column) const;
+    // `path` cut to `width` pixels: the folders give way first ("/home/…/clip.avi"),
+    // then the file name is cut in its middle.
+    static QString ElidePath(const QString& path, const QFontMetrics& metrics, int width);
 
     // Puts the check box into the first column's header (empty box). Call once
     // after the columns exist; later calls do nothing. Always returns true.
@@ -104,6 +116,7 @@ private:
     bool rowChecked(int row) const;
 
     int m_controlId;
+    int m_pathColumn = -1;
     unsigned m_extendedStyle = 0;
     bool m_headerReady = false;
     int m_headerImage = kHeaderBlank;

@@ -3,6 +3,7 @@
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,12 +12,28 @@ namespace {
 // mask" (the whole rectangle), so an all-white shape needs a non-empty region
 // that covers nothing.
 const QRegion kNothing(-2, -2, 1, 1);
+constexpr int kFocusRingWidth = 2;
+
+// `area` shrunk by one pixel on every side, `times` times.
+QRegion eroded(QRegion area, int times) {
+    for (int i = 0; i < times; ++i)
+        area = area & area.translated(1, 0) & area.translated(-1, 0) & area.translated(0, 1) &
+               area.translated(0, -1);
+    return area;
+}
 }  // namespace
+
+QRegion CControlButton::FocusRing() const {
+    const QRegion area = m_hasShape ? m_shape : QRegion(rect());
+    return area - eroded(area, kFocusRingWidth);
+}
 
 CControlButton::CControlButton(QWidget* parent, int controlId, const QString& text)
     : QPushButton(text, parent), m_controlId(controlId) {
     SetControlId(this, controlId);
     setMouseTracking(true);
+    // Tab reaches the button; a click does not take the focus from the list.
+    setFocusPolicy(Qt::TabFocus);
     // Command buttons show the hand; windows unsetCursor() where they want the arrow.
     setCursor(artwork::Cursor(artwork::kHandCursor));
     m_hoverTimer.setSingleShot(true);
@@ -71,7 +88,7 @@ void CControlButton::SetShapeFromImage(const QImage& image) {
         m_hasShape = false;
         m_shape = QRegion();
         clearMask();
-        setFocusPolicy(Qt::StrongFocus);
+        setFocusPolicy(Qt::TabFocus);
         update();
         return;
     }
@@ -79,7 +96,7 @@ void CControlButton::SetShapeFromImage(const QImage& image) {
     m_shape = RegionFromImage(image);
     setMask(m_shape.isEmpty() ? kNothing : m_shape);
     // An invisible button must not be reachable from the keyboard either.
-    setFocusPolicy(m_shape.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+    setFocusPolicy(m_shape.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     update();
 }
 
@@ -97,6 +114,25 @@ void CControlButton::paintEvent(QPaintEvent*) {
     const QImage& base = m_hovering ? m_hover : m_normal;
     if (!base.isNull()) painter.drawImage(QPoint(0, 0), base);
     if (isDown() && !m_pressed.isNull()) painter.drawImage(QPoint(0, 0), m_pressed);
+    if (hasFocus()) {
+        // The ring follows the button's own outline, in the highlight colour
+        // with a dark core, so it shows on light and dark pictures alike.
+        painter.setClipping(false);
+        const QRegion ring = FocusRing();
+        for (const QRect& band : ring) painter.fillRect(band, palette().color(QPalette::Highlight));
+        const QRegion area = m_hasShape ? m_shape : QRegion(rect());
+        for (const QRect& band : area - eroded(area, 1)) painter.fillRect(band, Qt::black);
+    }
+}
+
+void CControlButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses a focused button as Space does (the window keeps Enter from
+    // ending itself, so no default button takes it).
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 bool CControlButton::hitButton(const QPoint& pos) const {

@@ -8,6 +8,9 @@
 // leave the rest unpainted. It still emits clicked() like any QPushButton.
 //
 // The pointer over it is the hand (cursor 262) unless the window unsets it.
+// Keyboard: Tab reaches it (a mouse click does not take the focus); focused, it
+// draws a ring along its outline and Space or Enter presses it; the mnemonic of
+// its text ("&Add": Alt+A) clicks it too.
 // Callers switch looks (enabled/disabled, play/pause) with SetBitmaps and then
 // setEnabled. UI thread only.
 
@@ -54,6 +57,8 @@ public:
     const QImage& PressedImage() const { return m_pressed; }
 
     QSize sizeHint() const override;
+    // The pixels the focus ring covers: a band along the inside of the outline.
+    QRegion FocusRing() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,6 +66,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void startHoverRequest();

@@ -150,11 +150,14 @@ void CClipDialog::buildControls() {
 
     m_position = new CBitmapSlider(this, kPositionSlider);
     m_position->setGeometry(MapDialogRect(QRect(3, 161, 261, 10), f));
-    connect(m_position, &CBitmapSlider::sliderMoving, this, [this](int id, int pos) {
-        if (id != kPositionSlider) return;
-        m_editor.Seek(pos);
-        sync();
-    });
+    // A drag reports each step as "moving", the keys only "moved": both seek.
+    for (auto signal : {&CBitmapSlider::sliderMoving, &CBitmapSlider::sliderMoved}) {
+        connect(m_position, signal, this, [this](int id, int pos) {
+            if (id != kPositionSlider) return;
+            m_editor.Seek(pos);
+            sync();
+        });
+    }
     m_volume = new CBitmapSlider(this, kVolumeSlider);
     m_volume->setGeometry(MapDialogRect(QRect(181, 180, 60, 15), f));
     m_volume->hide();
@@ -212,6 +215,17 @@ void CClipDialog::buildControls() {
     }
     for (const TipRow& tip : kToolTips)
         if (QWidget* control = FindControl(this, tip.id)) control->setToolTip(QString::fromUtf8(tip.text));
+    // Tab runs through the player's controls, then the times, then the answers.
+    QWidget* previous = m_play;
+    for (QWidget* next : {static_cast<QWidget*>(m_stop), static_cast<QWidget*>(m_position)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (const PushRow& row : kPushButtons) {
+        QWidget* next = FindControl(this, row.id);
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void CClipDialog::skinButtons() {
@@ -226,7 +240,7 @@ void CClipDialog::skinButtons() {
 void CClipDialog::prepareSliders() {
     m_position->SetChannelBitmaps(314, 319);
     m_position->SetThumbBitmaps();
-    m_position->SetDrawFocusRect(false);
+    m_position->SetDrawFocusRect(true);  // keyboard users must see the focus
     m_position->SetRange(0, ClipEditor::kSliderMax);
     m_position->SetPos(0);
     m_position->SetMargins(2, 3, 2, 0);
@@ -278,9 +292,9 @@ void CClipDialog::sync() {
     const int look = playing ? kPauseLook : kPlayLook;
     if (look != m_playLook) {  // the position timer syncs ten times a second
         m_playLook = look;
-        m_play->setEnabled(false);
+        // SetBitmaps repaints by itself; disabling the button around it would
+        // throw the keyboard focus off Play at every press.
         m_play->SetBitmaps(look, look, look, look);
-        m_play->setEnabled(true);
         m_play->setToolTip(ToolTipFor(kPlay));
     }
 

@@ -162,6 +162,8 @@ void ClipEditor::Seek(int sliderPosition) {
     m_player.GetDuration(&duration);
     m_currentSecond = toWholeInt(fraction * duration);
     m_player.Start();  // a seek resumes playback even when it was paused
+    // ... so the Play button shows the pause look from here on.
+    m_playState = PlayState::Pause;
 }
 
 void ClipEditor::PollPosition() {

@@ -67,7 +67,7 @@ public:
 
     void PlayPause();        // button 1000
     void Stop();             // button 1001, end of playback, leaving
-    void Seek(int sliderPosition);  // the position slider moved (1142)
+    void Seek(int sliderPosition);  // the position slider moved (1142); playback resumes
     void PollPosition();     // timer 100
     bool PollPicture();      // timer 200; true when a new picture is in FrameBuffer()
     void SetBeginTime();     // button 3

@@ -1,6 +1,7 @@
 #include "platform/LinuxPlatform.h"
 
 #include "platform/FileNames.h"
+#include "platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -74,10 +75,29 @@ QString XdgUserConfigFolder() {
     return QDir::cleanPath(base + QStringLiteral("/Korbanix"));
 }
 
+namespace {
+
+// A message box that opens centred on its owner: its size is settled only in
+// its own show event, so it is placed right after that (still before it maps).
+class PlacedMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        CentreOnOwner(*this);
+    }
+};
+
+}  // namespace
+
 MessageResult LinuxPlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                                         MessageButtons buttons, MessageIcon icon) {
-    QMessageBox box(qtIcon(icon), caption.isEmpty() ? defaultCaption() : caption, text,
-                    QMessageBox::NoButton, owner);
+    // An application-wide message still belongs to the window the user works in.
+    if (!owner) owner = QApplication::activeWindow();
+    PlacedMessageBox box(qtIcon(icon), caption.isEmpty() ? defaultCaption() : caption, text,
+                         QMessageBox::NoButton, owner);
     // File names in messages may hold '<' or '&': never read them as markup.
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo) {

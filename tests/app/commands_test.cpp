@@ -1,6 +1,8 @@
 // The window's commands: Browse and Find Target with the folder list, Help,
 // Setting and About, the task list's context menu with its greyed items, the
-// window menu, tooltips and the hand cursor by control id, minimise and dragging.
+// window menu, tooltips and the hand cursor by control id, minimise and dragging,
+// where dialogs open, and the keyboard (Tab order, focus ring, Enter, Space,
+// mnemonics).
 
 #include "AppTestSupport.h"
 
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 using namespace apptest;
@@ -155,6 +158,35 @@ TEST_F(CommandsTest, SettingAndAboutRunTheirDialogs) {
     EXPECT_EQ(shownMenu, (std::vector<MenuItem>{{"Minimize", true}, {"Close", true}, {"Korbanix...", true}}));
 }
 
+TEST_F(CommandsTest, EveryDialogOpensCentredOnTheWindowAndOnScreen) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::vector<QRect> places;
+    window.modalRunner = [&places](QDialog& shown) {
+        shown.show();
+        places.push_back(shown.frameGeometry());
+        shown.hide();
+        return int(QDialog::Rejected);
+    };
+    const QRect screen = window.screen()->availableGeometry();
+    for (const QPoint& corner : {screen.center() - window.rect().center(), QPoint(-300, -200),
+                                 screen.bottomRight() - QPoint(80, 60)}) {
+        window.move(corner);
+        places.clear();
+        for (int id : {kAbout, kSetting, kFileInfo}) window.button(id)->click();
+        ASSERT_EQ(places.size(), 3u);
+        for (const QRect& place : places) {
+            EXPECT_TRUE(screen.contains(place)) << place.x() << "," << place.y() << " for the window at "
+                                                << corner.x() << "," << corner.y();
+            if (screen.contains(window.frameGeometry()) && place.width() < screen.width() / 2) {
+                EXPECT_LE((place.center() - window.frameGeometry().center()).manhattanLength(), 2);
+            }
+        }
+    }
+}
+
 TEST_F(CommandsTest, RightClickOnTheSurfaceAndAltSpaceOpenTheWindowMenu) {
     CTolvaneAVConverterDlg& window = open();
     window.show();
@@ -241,4 +273,65 @@ TEST_F(CommandsTest, MinimiseAndDragMoveTheWindow) {
 
     window.button(kMinimise)->click();
     EXPECT_TRUE(window.isMinimized());
+}
+
+// ---- Keyboard ----
+
+TEST_F(CommandsTest, TabWalksEveryControlOnceAndTheListLetsItGo) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.button(kAdd)->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < 21; ++i) {
+        visited.push_back(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QWidget* folderEdit = window.outputFolderCombo();
+    const std::vector<QWidget*> expected = {
+        window.button(kAdd), window.button(kCut), window.button(kEmpty), window.button(kClip),
+        window.button(kFileInfo), window.button(kSetting), window.button(kHelp), window.taskListControl(),
+        window.button(kPlay), window.button(kStop), window.volumeSlider(), window.profileCombo(), folderEdit,
+        window.button(kBrowse), window.button(kFindTarget), window.button(kMerge), window.button(kConvert),
+        window.button(kAbout), window.button(kMinimise), window.button(kClose), window.button(kAdd)};
+    EXPECT_EQ(visited, expected) << "the position slider is skipped while nothing plays";
+}
+
+TEST_F(CommandsTest, FocusedButtonsShowARingAndPressWithEnterSpaceAndTheirMnemonic) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    CControlButton* add = window.button(kAdd);
+    window.outputFolderCombo()->setFocus();
+    const QImage unfocused = add->grab().toImage();
+    add->setFocus(Qt::TabFocusReason);
+    const QImage focused = add->grab().toImage();
+    const QRegion ring = add->FocusRing();
+    ASSERT_FALSE(ring.isEmpty());
+    int changed = 0;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
+                ++changed;
+                EXPECT_TRUE(ring.contains(QPoint(x, y))) << x << "," << y;
+            }
+    EXPECT_GT(changed, ring.boundingRect().width()) << "the focused button draws a ring along its outline";
+    const QPoint inside = (add->Shape() - add->FocusRing()).boundingRect().center();
+    EXPECT_EQ(focused.pixelColor(inside), unfocused.pixelColor(inside)) << "the picture stays visible inside it";
+
+    QTest::keyClick(add, Qt::Key_Return);
+    QTest::keyClick(add, Qt::Key_Space);
+    EXPECT_EQ(fake.fileChooserCalls.size(), 2u);
+    window.outputFolderCombo()->lineEdit()->setFocus();
+    QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+    // A mnemonic clicks as a visible press does, a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fake.fileChooserCalls.size() == 3u; })) << "Alt+A is Add's mnemonic";
+    QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fake.messageTexts().size() + fake.openedPaths.size() == 1u; }))
+        << "Alt+H is Help's";
+    EXPECT_FALSE(window.button(kPlay)->hasFocus()) << "a click does not take the focus";
+    QTest::mouseClick(window.button(kAbout), Qt::LeftButton, Qt::NoModifier,
+                      window.button(kAbout)->Shape().boundingRect().center());
+    EXPECT_FALSE(window.button(kAbout)->hasFocus());
 }

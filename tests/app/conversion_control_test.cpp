@@ -19,6 +19,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -250,6 +252,39 @@ TEST_F(ConversionTest, FolderThatCannotBeCreatedIsReported) {
     EXPECT_FALSE(fs::exists(dir.path() / "no"));
     EXPECT_TRUE(host.writtenFolders.empty());
     EXPECT_EQ(g_convertRuns.load(), 0);
+}
+
+TEST_F(ConversionTest, AFolderThatTakesNoFilesIsRefusedWithTheReasonAndNotStored) {
+    host.addRow("/v/a.avi");
+    // Permission bits do not hold root back; /proc takes no files from anyone.
+    const fs::path locked = dir.path() / "locked";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    const QString folder = QString::fromStdString(geteuid() == 0 ? std::string("/proc") : locked.string());
+    host.folderText = folder;
+    EXPECT_FALSE(control.StartConversion());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.startsWith("The output folder \"" + folder + "\" does not accept files: "))
+        << platform.messages[0].text.toStdString();
+    EXPECT_FALSE(ConversionControl::FolderWriteRefusal(folder).isEmpty());
+    EXPECT_EQ(platform.messages[0].owner, host.Window());
+    EXPECT_TRUE(host.writtenFolders.empty()) << "a refused folder is not remembered";
+    EXPECT_NE(host.outputFolder, folder);
+    EXPECT_EQ(g_convertRuns.load(), 0);
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_TRUE(ConversionControl::FolderWriteRefusal(QString::fromStdString(locked.string())).isEmpty());
+    EXPECT_TRUE(fs::is_empty(locked)) << "the check leaves nothing behind";
+}
+
+TEST_F(ConversionTest, ARunThatWroteNothingDoesNotOpenTheFolder) {
+    host.addRow("/v/a.avi");
+    host.addRow("/v/b.avi");
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(2, {kRowFailed, kRowFailed});
+    g_release = true;
+    control.ConversionTimer();
+    EXPECT_FALSE(window.open);
+    EXPECT_TRUE(platform.openedPaths.empty());
 }
 
 TEST_F(ConversionTest, AFileIsNoFolder) {

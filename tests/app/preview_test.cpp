@@ -101,6 +101,56 @@ TEST_F(PreviewTest, MouseClickOnAnotherRowStopsThePlayback) {
     EXPECT_TRUE(window.button(kMerge)->isEnabled()) << "a click never disables Merge";
 }
 
+TEST_F(PreviewTest, PlayAndStopFollowTheSelectionAfterAClickOnEmptySpace) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    CCheckListCtrl* list = window.taskListControl();
+    QTest::mouseClick(window.button(kPlay), Qt::LeftButton, Qt::NoModifier,
+                      window.button(kPlay)->Shape().boundingRect().center());
+    ASSERT_EQ(window.preview().PlayStateText(), "PAUSE");
+    const QRect lastRow = list->visualRect(list->model()->index(1, 2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, lastRow.center() + QPoint(0, 60));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.taskList().Selected().empty());
+    EXPECT_FALSE(window.button(kPlay)->isEnabled());
+    EXPECT_FALSE(window.button(kStop)->isEnabled());
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, lastRow.center());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.button(kPlay)->isEnabled());
+    EXPECT_TRUE(window.button(kStop)->isEnabled());
+    window.button(kPlay)->setFocus();
+    QTest::keyClick(window.button(kPlay), Qt::Key_Space);
+    EXPECT_EQ(player.fileName, SharedMedia().clipB);
+    EXPECT_TRUE(window.button(kStop)->isEnabled()) << "a playing file can be stopped";
+    QTest::mouseClick(window.button(kStop), Qt::LeftButton, Qt::NoModifier,
+                      window.button(kStop)->Shape().boundingRect().center());
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+}
+
+TEST_F(PreviewTest, KeysOnThePositionSliderSeekAndAPausedFileShowsItPlaysAgain) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.TogglePlay();
+    window.TogglePlay();  // paused
+    ASSERT_TRUE(playLookIs(window, 302));
+    player.calls.clear();
+    window.positionSlider()->setFocus();
+    QTest::keyClick(window.positionSlider(), Qt::Key_End);
+    EXPECT_EQ(player.calls, std::vector<std::string>({"Pause", "SetPos", "Start"}));
+    EXPECT_FLOAT_EQ(player.position, 1.0f);
+    EXPECT_EQ(window.preview().PlayStateText(), "PAUSE");
+    EXPECT_TRUE(playLookIs(window, 310)) << "the button shows the file plays";
+    EXPECT_EQ(window.button(kPlay)->toolTip(), "Pause");
+    QTest::keyClick(window.positionSlider(), Qt::Key_PageUp);
+    EXPECT_FLOAT_EQ(player.position, 0.98f);
+    window.TogglePlay();
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+    EXPECT_EQ(player.count("Pause"), 3) << "one click pauses the resumed file";
+}
+
 TEST_F(PreviewTest, TwoSelectedRowsPlayTheLowerOne) {
     CTolvaneAVConverterDlg& window = withTwoRows();
     window.taskListControl()->SelectAndFocus(1);
@@ -108,14 +158,16 @@ TEST_F(PreviewTest, TwoSelectedRowsPlayTheLowerOne) {
     EXPECT_EQ(player.fileName, SharedMedia().clipB);
 }
 
-TEST_F(PreviewTest, VolumeIsCappedAndSeekingPausesSetsAndStarts) {
+TEST_F(PreviewTest, VolumeFollowsTheWholeSliderAndSeekingPausesSetsAndStarts) {
     CTolvaneAVConverterDlg& window = withTwoRows();
+    EXPECT_EQ(window.volumeSlider()->GetPos(), 30000);
+    EXPECT_EQ(player.volume, 19660) << "the player plays at the 30 % the slider shows from the start";
     window.volumeSlider()->SetPos(80000);
     window.preview().OnSliderMoving(kVolumeSlider, 80000);
-    EXPECT_EQ(player.volume, 65535);
+    EXPECT_EQ(player.volume, 52428) << "the top of the travel still changes the level";
     window.volumeSlider()->SetPos(20000);
     window.preview().OnSliderMoving(kVolumeSlider, 20000);
-    EXPECT_EQ(player.volume, 20000);
+    EXPECT_EQ(player.volume, 13107);
 
     window.preview().OnSliderMoving(kPositionSlider, 300);
     EXPECT_EQ(player.count("SetPos"), 0) << "nothing opened yet";

@@ -140,7 +140,8 @@ TEST_F(StartupTest, InitialStatesFollowTheSkinTable) {
     EXPECT_EQ(window.volumeSlider()->GetRangeMax(), 100000);
     EXPECT_EQ(window.positionSlider()->GetRangeMax(), 1000);
     EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
-    EXPECT_EQ(window.preview().volumeLevel(), 65535);
+    EXPECT_EQ(window.preview().volumeLevel(), 19660) << "the level the slider shows";
+    EXPECT_EQ(player.volume, 19660);
     EXPECT_EQ(player.count("Initialize"), 1);
     EXPECT_EQ(window.windowTitle(), "Korbanix");
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);

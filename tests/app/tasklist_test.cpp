@@ -14,6 +14,7 @@
 #include "profiles/OutputSettings.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -79,9 +80,9 @@ TEST_F(TaskListTest, AddingThreeFilesToTwoRowsAppendsThemCheckedInOrder) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopUnchecked) {
+TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopLikeAddedRows) {
     CTolvaneAVConverterDlg& window = withRows({media().clipA});
-    window.DropFiles({media().clipB, media().clipC, media().audio});
+    window.DropFiles({media().clipB, media().clipC, QDir(QDir::currentPath()).relativeFilePath(media().audio)});
     TaskList& tasks = window.taskList();
     ASSERT_EQ(tasks.Count(), 4);
     EXPECT_EQ(tasks.Text(0, TaskList::kSource), media().audio);
@@ -89,11 +90,12 @@ TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopUnchecked) {
     EXPECT_EQ(tasks.Text(2, TaskList::kSource), media().clipB);
     EXPECT_EQ(tasks.Text(3, TaskList::kSource), media().clipA);
     for (int row = 0; row < 3; ++row) {
-        EXPECT_FALSE(tasks.IsChecked(row));
-        EXPECT_EQ(tasks.Text(row, TaskList::kFormat), "");
+        EXPECT_TRUE(tasks.IsChecked(row)) << "a dropped file is converted like an added one";
+        EXPECT_EQ(tasks.Text(row, TaskList::kFormat), kProfile0);
         EXPECT_EQ(tasks.Text(row, TaskList::kStatus), " Ready");
     }
     EXPECT_EQ(tasks.FirstSelected(), 0);
+    EXPECT_TRUE(window.button(kPlay)->isEnabled() && window.button(kStop)->isEnabled());
     EXPECT_TRUE(window.button(kMerge)->isEnabled());
     EXPECT_EQ(CurrentFileInfoTexts().filePath, media().audio) << "the selected row's information";
 }
@@ -141,12 +143,12 @@ TEST_F(TaskListTest, EveryProbeFirstLetsTheConversionControlFinishAWorker) {
     CTolvaneAVConverterDlg& window = open();
     int calls = 0;
     window.beforeProbe = [&calls] { ++calls; };
-    window.AddPaths({media().clipA, media().clipB});  // two files + the selected row's information
-    EXPECT_EQ(calls, 2);
+    window.AddPaths({media().clipA, media().clipB});  // two files + the (first new) selected row's information
+    EXPECT_EQ(calls, 3);
     window.taskListControl()->SelectAndFocus(0);
     window.ClickTask();
     window.DropFiles({media().clipC});
-    EXPECT_EQ(calls, 5);
+    EXPECT_EQ(calls, 6);
 }
 
 TEST_F(TaskListTest, DropOfAnAddressThatIsNoFileAddsNothing) {
@@ -228,6 +230,8 @@ TEST_F(TaskListTest, RemovalSelectsTheNextRowAndUpdatesButtons) {
     TaskList& tasks = window.taskList();
     CCheckListCtrl* list = window.taskListControl();
 
+    EXPECT_EQ(tasks.Selected(), std::vector<int>({0})) << "Add selects its first row when none is";
+    list->clearSelection();
     list->SelectAndFocus(4);  // the last of five
     window.RemoveTask();
     EXPECT_EQ(tasks.Count(), 4);
@@ -279,7 +283,7 @@ TEST_F(TaskListTest, ClickButtonStatesFollowTheSelection) {
     EXPECT_TRUE(window.button(kMerge)->isEnabled());
 }
 
-TEST_F(TaskListTest, DeleteRemovesTheTaskWhileTheFolderComboHasTheFocus) {
+TEST_F(TaskListTest, DeleteEditsTheFolderTextAndRemovesTasksOnlyInTheList) {
     CTolvaneAVConverterDlg& window = withRows({media().clipA, media().clipB});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -289,14 +293,19 @@ TEST_F(TaskListTest, DeleteRemovesTheTaskWhileTheFolderComboHasTheFocus) {
     edit->setFocus();
     edit->setCursorPosition(0);
     QTest::keyClick(edit, Qt::Key_Delete);
-    EXPECT_EQ(window.taskList().Count(), 1);
+    EXPECT_EQ(window.taskList().Count(), 2) << "no task is lost to a key meant for the text";
+    EXPECT_EQ(edit->text(), folderText.mid(1));
+
+    window.taskListControl()->setFocus();
+    QTest::keyClick(window.taskListControl(), Qt::Key_Delete);
+    ASSERT_EQ(window.taskList().Count(), 1);
     EXPECT_EQ(window.taskList().Text(0, TaskList::kSource), media().clipB);
-    EXPECT_EQ(edit->text(), folderText) << "the key went to the task list, not the edit field";
 }
 
 TEST_F(TaskListTest, HeaderBoxChecksAndClearsEveryRow) {
     CTolvaneAVConverterDlg& window = withRows({media().clipA});
-    window.DropFiles({media().clipB});  // unchecked on top
+    window.DropFiles({media().clipB});
+    window.taskList().SetChecked(0, false);
     CCheckListCtrl* list = window.taskListControl();
     list->ToggleAllFromHeader();
     EXPECT_TRUE(window.taskList().IsChecked(0) && window.taskList().IsChecked(1));

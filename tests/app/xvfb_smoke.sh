@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb with one generated file given on its command
-# line (added exactly as a drop is), lets it save a screenshot into the test's
+# line (added exactly as Add adds a file), lets it save a screenshot into the test's
 # output folder and close, then checks the picture and the task it reported.
 set -euo pipefail
 program=$1
@@ -21,7 +21,7 @@ KORBANIX_SCREENSHOT="$output/main-window.png" QT_QPA_PLATFORM=xcb \
   > "$output/stdout.txt" 2> "$output/stderr.txt" || { cat "$output/stderr.txt"; exit 1; }
 
 test -s "$output/main-window.png" || { echo "no screenshot"; exit 1; }
-grep -qx "task 0: $work/smoke clip.avi | 00:00:00 | 00:00:02 |  |  Ready | unchecked" "$output/stdout.txt" \
+grep -qxF "task 0: $work/smoke clip.avi | 00:00:00 | 00:00:02 |  PS3 H.264 Video(*.mp4) |  Ready | checked" "$output/stdout.txt" \
   || { echo "task not reported:"; cat "$output/stdout.txt"; exit 1; }
 test -d "$work/bin/OutPut" || { echo "default output folder missing"; exit 1; }
 echo "screenshot: $output/main-window.png"

@@ -56,6 +56,7 @@ protected:
         button->setGeometry(20, 20, 40, 30);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        button->clearFocus();  // the pictures alone, without the focus ring
     }
     QColor pixel(int x, int y) { return button->grab().toImage().pixelColor(x, y); }
     void pointerOver(const QPoint& at) {

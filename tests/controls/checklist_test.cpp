@@ -1,11 +1,12 @@
 // CCheckListCtrl: the header check box set up by InitCheckHeader, the header click
-// that checks or clears every row, and the header following the rows whatever
-// API changes them.
+// that checks or clears every row, the header following the rows whatever API
+// changes them, and long texts cut so both ends (a path's file name) stay readable.
 #include "controls/CheckListCtrl.h"
 
 #include "tests/support/QtTestApp.h"
 
 #include <QHeaderView>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -184,6 +185,52 @@ TEST_F(CheckListTest, RowsTextsAndSelectionWorkLikeAListView) {
     EXPECT_TRUE(list->isColumnHidden(5));  // "Duration", width 0
     EXPECT_EQ(list->columnWidth(0), 200);
     EXPECT_TRUE(list->showGrid());
+}
+
+TEST_F(CheckListTest, LongPathsAndProfilesShowBothEndsWithTheWholeTextAsTooltip) {
+    list->SetPathColumn(0);
+    const QString folder = "/home/user/Videos/a folder with a rather long name/and another one";
+    const QString profiles[] = {" PSP H.264 Video(*.mp4)", " PSP H.264 Video for TV(*.mp4)",
+                                " PSP H.264 Video for firmware 2.00 and above(*.mp4)"};
+    for (int i = 0; i < 3; ++i) {
+        const int row = list->InsertItem(i, folder + QStringLiteral("/clip number %1.avi").arg(i));
+        list->SetItemText(row, 3, profiles[i]);
+    }
+    QStringList shownNames;
+    QStringList shownProfiles;
+    for (int row = 0; row < 3; ++row) {
+        const QString shown = list->ShownText(row, 0);
+        EXPECT_TRUE(shown.endsWith(QStringLiteral("/clip number %1.avi").arg(row))) << shown.toStdString();
+        EXPECT_LT(shown.size(), list->GetItemText(row, 0).size());
+        shownNames << shown;
+        shownProfiles << list->ShownText(row, 3);
+        EXPECT_TRUE(shownProfiles.back().startsWith(" PSP") && shownProfiles.back().endsWith(".mp4)"))
+            << shownProfiles.back().toStdString();
+        const QModelIndex path = list->model()->index(row, 0);
+        EXPECT_EQ(path.data(Qt::ToolTipRole).toString(), list->GetItemText(row, 0));
+        EXPECT_EQ(list->model()->index(row, 3).data(Qt::ToolTipRole).toString(), profiles[row]);
+    }
+    EXPECT_EQ(QSet<QString>(shownNames.begin(), shownNames.end()).size(), 3);
+    EXPECT_TRUE(CCheckListCtrl::ElidePath("/a/" + QString(200, 'x') + ".avi", list->fontMetrics(), 80).endsWith("x.avi"))
+        << "a name too long for the column is cut in its middle, keeping its extension";
+    EXPECT_EQ(list->model()->index(0, 4).data(Qt::ToolTipRole), QVariant()) << "no tooltip for an empty cell";
+    list->SetItemText(0, 4, "Failure");
+    list->item(0, 4)->setToolTip("own reason");
+    EXPECT_EQ(list->model()->index(0, 4).data(Qt::ToolTipRole).toString(), "own reason");
+
+    // Dragging the divider after the first column widens it.
+    QHeaderView* header = list->horizontalHeader();
+    const int before = list->columnWidth(0);
+    const QPoint divider(header->sectionViewportPosition(0) + header->sectionSize(0) - 1, header->height() / 2);
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseMove(header->viewport(), divider + QPoint(250, 0));
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, divider + QPoint(250, 0));
+    EXPECT_GT(list->columnWidth(0), before + 100);
+    EXPECT_GT(list->ShownText(1, 0).size(), shownNames[1].size()) << "more of the folders shows";
+    list->setColumnWidth(3, 200);
+    QSet<QString> profilesShown;
+    for (int row = 0; row < 3; ++row) profilesShown.insert(list->ShownText(row, 3));
+    EXPECT_EQ(profilesShown.size(), 3) << "a wider column tells the three PSP profiles apart";
 }
 
 }  // namespace

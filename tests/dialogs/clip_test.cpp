@@ -10,6 +10,7 @@
 #include "support/QtTestApp.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -246,7 +247,7 @@ TEST_F(ClipEditorTest, SeekWhilePausedResumesPlayback) {
     EXPECT_EQ(player.calls, (std::vector<std::string>{"Pause", "SetPos", "Start"}));
     EXPECT_FLOAT_EQ(player.position, 0.25f);
     EXPECT_EQ(editor.CurrentSecond(), 25);
-    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Play) << "the play state is not changed by a seek";
+    EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Pause) << "playing again: Play offers to pause";
 }
 
 TEST_F(ClipEditorTest, StopRewindsTheSliderAndDisablesIt) {
@@ -354,6 +355,35 @@ TEST_F(ClipDialogTest, TooltipsByControlId) {
     control<QPushButton>(dialog, CClipDialog::kPlay)->click();
     EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Play");
     EXPECT_EQ(control<QPushButton>(dialog, CClipDialog::kSetEnd)->toolTip(), "Set End Time");
+    control<QPushButton>(dialog, CClipDialog::kCancel)->click();
+}
+
+TEST_F(ClipDialogTest, TheSliderSeeksFromTheKeyboardAndPlayShowsThePausedFileResumed) {
+    CClipDialog dialog(tasks, nullptr, player);
+    dialog.Open(0);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* play = control<QPushButton>(dialog, CClipDialog::kPlay);
+    play->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(play, Qt::Key_Space);  // pause
+    ASSERT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Play");
+    auto* slider = control<CBitmapSlider>(dialog, CClipDialog::kPositionSlider);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(dialog, CClipDialog::kStop));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), slider) << "Tab reaches the slider";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(dialog, CClipDialog::kSetBegin));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    player.calls.clear();
+    QTest::keyClick(slider, Qt::Key_End);
+    EXPECT_EQ(player.calls, (std::vector<std::string>{"Pause", "SetPos", "Start"}));
+    EXPECT_FLOAT_EQ(player.position, 1.0f);
+    QTest::keyClick(slider, Qt::Key_Home);
+    EXPECT_FLOAT_EQ(player.position, 0.0f);
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_Right}) QTest::keyClick(slider, key);
+    EXPECT_FLOAT_EQ(player.position, 0.021f);
+    EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Pause") << "the file plays again after the seek";
     control<QPushButton>(dialog, CClipDialog::kCancel)->click();
 }
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -58,6 +59,34 @@ TEST(LinuxDialogs, MessageBoxShowsPlainTextWithTheDefaultCaptionAndAnswers) {
     Platform& platform = desktop;
     EXPECT_EQ(platform.MessageBox(nullptr, "Please add video files!", "Clip"), MessageResult::Ok);
     EXPECT_EQ(title, "Clip");
+}
+
+TEST(LinuxDialogs, MessageBoxesOpenCentredOnTheirOwnerAndOnScreen) {
+    LinuxPlatform desktop;
+    QWidget owner;
+    owner.resize(400, 300);
+    const QRect screen = owner.screen()->availableGeometry();
+    struct Case {
+        QPoint ownerAt;
+        bool centred;
+    };
+    for (const Case& c : {Case{screen.center() - QPoint(200, 150), true}, Case{QPoint(-350, -250), false},
+                          Case{screen.bottomRight() - QPoint(30, 20), false}}) {
+        owner.move(c.ownerAt);
+        owner.show();
+        QCoreApplication::processEvents();
+        QRect place;
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            place = box->frameGeometry();
+            box->button(QMessageBox::Ok)->click();
+        });
+        // No owner given: the message still belongs to the active window.
+        QApplication::setActiveWindow(&owner);
+        static_cast<Platform&>(desktop).MessageBox(nullptr, "Please add video files!");
+        EXPECT_TRUE(screen.contains(place)) << place.x() << "," << place.y();
+        if (c.centred) EXPECT_LE((place.center() - owner.frameGeometry().center()).manhattanLength(), 2);
+        owner.hide();
+    }
 }
 
 TEST(LinuxDialogs, FileChooserUsesTheConvertedFiltersAndReturnsEveryChosenFile) {
