@@ -222,7 +222,7 @@ bool ConversionControl::CheckOutputFolder(const QString& folderText) {
 QString ConversionControl::FolderWriteRefusal(const QString& folder) {
     // Writing a file is the only test that covers permissions, access lists and
     // read-only mounts alike.
-    const std::string probe = (std::filesystem::path(folder.toStdString()) / ".korbanix-write-test-XXXXXX").string();
+    const std::string probe = (std::filesystem::path(EncodeFileName(folder)) / ".korbanix-write-test-XXXXXX").string();
     std::vector<char> name(probe.begin(), probe.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
