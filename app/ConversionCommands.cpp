@@ -32,6 +32,9 @@ public:
     void SetRowStatus(int row, const QString& status) override {
         m_window.taskList().SetText(row, TaskList::kStatus, status);
     }
+    void SetRowStatusTip(int row, const QString& tip) override {
+        if (QTableWidgetItem* cell = m_window.taskList().Control().item(row, TaskList::kStatus)) cell->setToolTip(tip);
+    }
     void SetRowChecked(int row, bool checked) override { m_window.taskList().SetChecked(row, checked); }
     QString PullOutputFolderText() override { return m_window.outputFolderText(); }
     QString ProfileText() const override { return m_window.profileText(); }

@@ -43,6 +43,8 @@ public:
     // Columns 0 (source path), 1 (start), 2 (end) and the check box of a row.
     virtual TaskRow Row(int row) const = 0;
     virtual void SetRowStatus(int row, const QString& status) = 0;  // column 4
+    // The status cell's tooltip: why a row failed ("" clears it).
+    virtual void SetRowStatusTip(int /*row*/, const QString& /*tip*/) {}
     virtual void SetRowChecked(int row, bool checked) = 0;
     // The output-folder combo's text as it stands now (typed or chosen).
     virtual QString PullOutputFolderText() = 0;

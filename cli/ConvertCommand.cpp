@@ -247,14 +247,20 @@ bool PrintResults(const AVConvert& job, const PlannedOutputs* mergePlan, bool st
     const bool merge = mergePlan != nullptr;
     const std::string merged = merge ? MergedOutputPath(job, *mergePlan) : std::string();
     for (int i = 0; i < job.fileCount; ++i) {
-        auto state = job.fileState[i].load(std::memory_order_relaxed);
+        auto state = job.fileState[i].load(std::memory_order_acquire);
         if (state == kRowCompleted) {
             out << "Completed\t" << job.sourcePaths[i] << "\t" << (merge ? merged : job.outputPaths[i]) << "\n";
             continue;
         }
         allCompleted = false;
+        if (state == kRowStopped) {  // its shorter output was kept
+            out << "Stopped\t" << job.sourcePaths[i] << "\t" << (merge ? merged : job.outputPaths[i]) << "\n";
+            continue;
+        }
         if (state == kRowPending && stopped) continue;
-        out << "Failure\t" << job.sourcePaths[i] << "\n";
+        out << "Failure\t" << job.sourcePaths[i];
+        if (state == kRowFailed && !job.failureReason(i).empty()) out << "\t" << job.failureReason(i);
+        out << "\n";
     }
     out.flush();
     return allCompleted;

@@ -226,7 +226,7 @@ TEST_F(MergeWorkerTest, StopDuringTheSecondRowLeavesAPlayableFile) {
     job.stopRequested = true;
     worker.join();
     EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
-    EXPECT_EQ(job.fileState[1].load(), kRowPending);
+    EXPECT_EQ(job.fileState[1].load(), kRowStopped);
     EXPECT_EQ(job.fileState[2].load(), kRowPending);
     EXPECT_EQ(job.currentFile.load(), 2) << "the worker ends at the start of the next row";
     const std::string out = dir.file("row0.mp4");
@@ -254,9 +254,14 @@ TEST_F(MergeWorkerTest, TrailerThatDoesNotFitFailsTheJoinedRows) {
         testmedia::FileSizeLimit limit(size - 100);
         runWorker(MergeWorker, job);
     }
-    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed) << job.failureReason(0);
     EXPECT_EQ(job.fileState[1].load(), kRowFailed);
+    EXPECT_NE(job.failureReason(1).find(": File too large"), std::string::npos) << job.failureReason(1);
     EXPECT_EQ(job.currentFile.load(), 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("row0.mp4"))) << "the broken joined file goes";
+    EXPECT_FALSE(std::filesystem::exists(dir.file("row0.THM")));
+    // row1.THM is the whole merge's: this run's row 1 took the pair of free names after it.
+    EXPECT_FALSE(std::filesystem::exists(dir.file("row1(0).THM")));
 }
 
 }  // namespace
