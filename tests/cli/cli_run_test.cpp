@@ -110,7 +110,8 @@ void FakeWorker(AVConvert& job, bool merge) {
             }
         }
         if (merge && i > 0) job.outputPaths[i] += ".unused";
-        job.fileState[i].store(src.find("fail") != std::string::npos ? kRowFailed : kRowCompleted);
+        if (src.find("fail") != std::string::npos) job.failRow(i, "Cannot create the output: Permission denied");
+        else job.fileState[i].store(kRowCompleted);
         job.progressPercent.store(100);
     }
     job.currentFile.store(job.fileCount);
@@ -238,7 +239,8 @@ TEST_F(CliRun, RejectedAndFailedFilesMakeStatusOne) {
     EXPECT_EQ(status, kExitFailed);
     EXPECT_NE(err.str().find("File:bad.mkv is invalid!\n"), std::string::npos) << err.str();
     ASSERT_EQ(g_seen.fileCount, 2);  // the rejected file is not a row
-    EXPECT_EQ(out.str(), "Completed\tok.mkv\t" + folder() + "/ok.mp4\nFailure\tfail.mkv\n");
+    EXPECT_EQ(out.str(), "Completed\tok.mkv\t" + folder() +
+                             "/ok.mp4\nFailure\tfail.mkv\tCannot create the output: Permission denied\n");
 }
 
 TEST_F(CliRun, NothingValidRunsNoWorker) {
