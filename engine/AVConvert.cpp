@@ -6,6 +6,8 @@ AVConvert::AVConvert() {
 
 AVConvert::~AVConvert() = default;
 
+// Set from signal handlers: only a lock-free atomic may be.
+static_assert(std::atomic<bool>::is_always_lock_free);
 std::atomic<bool> AVConvert::abortNow{false};
 
 void AVConvert::failRow(int row, const std::string& reason) {

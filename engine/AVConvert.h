@@ -5,7 +5,8 @@
 //  - the job (sources, clip times, output paths, output parameters), written by
 //    the front end before a worker starts and read-only while it runs;
 //  - the exchange (currentFile, progressPercent, fileState, stopRequested,
-//    previewOff), atomics read and written by both sides without a lock;
+//    previewOff), atomics read and written by both sides without a lock, and the
+//    failed rows' reasons, behind a lock of their own (a text cannot be atomic);
 //  - the probe results, written by ProbeMedia on the UI thread while no worker runs.
 // The worker's FFmpeg state is not here: it lives in a worker-private object per row.
 //
@@ -26,8 +27,8 @@ class PreviewSink;
 // Row result codes kept in AVConvert::fileState.
 //  - pending: not reached yet, or a stop came before the row wrote anything;
 //  - completed: the row ran to its end and its output is whole;
-//  - failed: the row produced no usable output (any file it began is removed);
-//    failureReason(row) says why;
+//  - failed: the row produced no usable output (an output file of its own that it
+//    began is removed); failureReason(row) says why;
 //  - stopped: a stop ended the row early; its output (outputPaths[row], or the
 //    merged file) was finished properly and holds what was converted so far.
 enum RowState : std::uint8_t {

@@ -120,8 +120,11 @@ bool openPart(const std::string& path, PartFile& part) {
 bool publish(PartFile& part, const std::string& to, ExistingThumbnail existing) {
     if (part.name.empty()) {
         const std::string self = "/proc/self/fd/" + std::to_string(part.fd);
-        if (existing == ExistingThumbnail::Keep)
-            return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) == 0;
+        if (existing == ExistingThumbnail::Keep) {
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+            // Without /proc, the descriptor itself (which needs a privilege).
+            return errno == ENOENT && ::linkat(part.fd, "", AT_FDCWD, to.c_str(), AT_EMPTY_PATH) == 0;
+        }
         const std::string temporary = temporaryNameFor(to);
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) != 0) return false;
         if (std::rename(temporary.c_str(), to.c_str()) == 0) return true;
