@@ -83,7 +83,7 @@ pipeline::RowRules mergeRules(const AVConvert& job, const pipeline::Outputs& out
 // A row that failed before it wrote anything; a stop that broke its set-up off
 // leaves it pending.
 void setUpFailed(AVConvert& job, int row, const std::string& reason) {
-    if (AVConvert::abortNow.load(std::memory_order_relaxed) || !StopSeen(job)) job.failRow(row, reason);
+    if (!StopSeen(job)) job.failRow(row, reason);
 }
 
 void mergeRow(AVConvert& job, int row, MergeState& state) {
@@ -95,12 +95,15 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     pipeline::Outputs& out = *state.out;
     pipeline::RowRunner runner(job, row, source, out, mergeRules(job, out));
     if (!runner.prepare()) return job.failRow(row, "Cannot make the picture buffers");
+    const long packetsBefore = out.file.packetCount();
     const pipeline::RowEnd end = runner.run();
     if (runner.thumbnailWritten()) state.thumbnails.push_back(job.thumbnailPath);
     if (AVConvert::abortNow.load(std::memory_order_relaxed)) return job.failRow(row, kAbortedReason);
     runner.finishStreams(false);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, runner.writeFailureReason());
     if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return;
+    // A stop before this row put anything into the output leaves it pending.
+    if (end == pipeline::RowEnd::Stopped && out.file.packetCount() == packetsBefore) return;
     job.fileState[row].store(end == pipeline::RowEnd::Stopped ? kRowStopped : kRowCompleted, std::memory_order_release);
     state.joinedRows.push_back(row);
 }
@@ -113,8 +116,10 @@ void finalise(AVConvert& job, MergeState& state) {
     if (!state.out) return;
     pipeline::Outputs& out = *state.out;
     const bool aborted = AVConvert::abortNow.load(std::memory_order_relaxed);
-    if (!aborted && out.audio) audio::flushAndDrain(*out.audio, out.file);
-    if (!aborted && out.file.finish()) {
+    // A merge that no row got into (all failed, or a stop came first) leaves no file.
+    const bool keep = !aborted && !state.joinedRows.empty();
+    if (keep && out.audio) audio::flushAndDrain(*out.audio, out.file);
+    if (keep && out.file.finish()) {
         job.progressPercent.store(100, std::memory_order_relaxed);
     } else {
         const std::string reason = aborted ? kAbortedReason : out.file.failureReason();

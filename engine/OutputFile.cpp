@@ -256,6 +256,7 @@ int OutputFile::write(AVPacket* pkt, AVRational encoderTimeBase, AVStream* strea
     av_packet_rescale_ts(pkt, encoderTimeBase, stream->time_base);
     const int result = av_interleaved_write_frame(m_context.get(), pkt);
     if (result < 0 && m_error == 0) m_error = error() < 0 ? error() : result;
+    if (result >= 0) ++m_packets;
     return result;
 }
 

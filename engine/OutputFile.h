@@ -100,6 +100,8 @@ public:
     // Rescales pkt from encoderTimeBase into the stream's and hands it to the
     // interleaving muxer, which takes the packet's data. Negative: write failed.
     int write(AVPacket* pkt, AVRational encoderTimeBase, AVStream* stream);
+    // Packets handed to the muxer without an error so far.
+    long packetCount() const { return m_packets; }
 
     // Trailer and flush. True when both went through without an I/O error and the
     // output's name still names the file written. Does nothing (returns false) when
@@ -123,6 +125,7 @@ private:
     ffmpeg::OutputContext m_context;
     std::string m_path;
     int m_error = 0;
+    long m_packets = 0;
     const char* m_failedStep = "";  // what was being done when m_error came
     bool m_headerWritten = false;
     bool m_finished = false;

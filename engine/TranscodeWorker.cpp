@@ -48,14 +48,14 @@ bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipel
 // A row whose set-up failed has written nothing. When a stop broke the set-up off
 // (a read gives up at a stop) the row was never really tried: it stays pending.
 void setUpFailed(AVConvert& job, int row, const std::string& reason) {
-    if (AVConvert::abortNow.load(std::memory_order_relaxed) || !StopSeen(job)) job.failRow(row, reason);
+    if (!StopSeen(job)) job.failRow(row, reason);
 }
 
 // A row that failed after its output was opened leaves a truncated file that no
 // player reads. It is ours (its name was reserved for this row), so it goes, with
 // the thumbnail this row wrote: a full disk gets its space back for the next row,
 // and the folder never shows a broken file beside the good ones.
-void discardBrokenOutput(const AVConvert& job, pipeline::Outputs& out, const pipeline::RowRunner& runner) {
+void discardOutput(const AVConvert& job, pipeline::Outputs& out, const pipeline::RowRunner& runner) {
     out.file.discard();
     std::error_code ec;
     if (runner.thumbnailWritten()) std::filesystem::remove(job.thumbnailPath, ec);
@@ -99,20 +99,22 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) {
         job.failRow(row, "Cannot make the picture buffers");
-        return discardBrokenOutput(job, out, runner);
+        return discardOutput(job, out, runner);
     }
     const pipeline::RowEnd end = runner.run();
     // A second stop finishes nothing: no encoder is drained and no trailer written.
     if (AVConvert::abortNow.load(std::memory_order_relaxed)) {
         job.failRow(row, kAbortedReason);
-        return discardBrokenOutput(job, out, runner);
+        return discardOutput(job, out, runner);
     }
     runner.finishStreams(true);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, outputFailure(runner));
     // A trailer or close that fails leaves a broken file: that row has failed.
     if (out.file.finish()) job.progressPercent.store(100, std::memory_order_relaxed);
     else job.failRow(row, outputFailure(runner));
-    if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return discardBrokenOutput(job, out, runner);
+    if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return discardOutput(job, out, runner);
+    // A stop before anything was converted leaves no empty file; the row stays pending.
+    if (end == pipeline::RowEnd::Stopped && out.file.packetCount() == 0) return discardOutput(job, out, runner);
     // A stop keeps the shorter output (it may be wanted) and says the row was stopped.
     job.fileState[row].store(end == pipeline::RowEnd::Stopped ? kRowStopped : kRowCompleted,
                              std::memory_order_release);

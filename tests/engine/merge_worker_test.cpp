@@ -1,6 +1,7 @@
 // The Merge worker: rows joined back to back into one output.
 
 #include "engine/MergeWorker.h"
+#include "engine/OutputFile.h"
 #include "tests/engine/pipeline_fixture.h"
 #include "tests/support/FileSizeLimit.h"
 
@@ -17,7 +18,7 @@ namespace {
 // output came from shows in its luma.
 bool makeFlatClip(const std::string& path, double seconds, int luma, const std::string& size = "160x120",
                   int sampleRate = 44100, int channels = 2) {
-    return ffmpeg("-f lavfi -i \"color=c=black:s=" + size + ":r=25:d=" + std::to_string(seconds) + ",geq=lum=" +
+    return pipelinetest::ffmpeg("-f lavfi -i \"color=c=black:s=" + size + ":r=25:d=" + std::to_string(seconds) + ",geq=lum=" +
                   std::to_string(luma) + ":cb=128:cr=128\" -f lavfi -i sine=frequency=440:sample_rate=" +
                   std::to_string(sampleRate) + ":d=" + std::to_string(seconds) + " -ac " + std::to_string(channels) +
                   " -c:v libx264 -preset ultrafast -c:a aac -shortest " + testmedia::shellQuote(path));
@@ -235,6 +236,17 @@ TEST_F(MergeWorkerTest, StopDuringTheSecondRowLeavesAPlayableFile) {
     EXPECT_GT(video, 10.5);
     EXPECT_LT(video, 19.5);
     EXPECT_NEAR(streamDuration(out, "a:0"), video, 0.5);
+}
+
+TEST_F(MergeWorkerTest, StopBeforeAnythingWasJoinedLeavesNoFile) {
+    AVConvert job;
+    merge(job, {dark(), bright()}, 20);
+    output::afterReserveHook = [&job](const std::string&) { job.stopRequested = true; };
+    runWorker(MergeWorker, job);
+    output::afterReserveHook = nullptr;
+    EXPECT_EQ(job.fileState[0].load(), kRowPending);
+    EXPECT_EQ(job.fileState[1].load(), kRowPending);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST_F(MergeWorkerTest, TrailerThatDoesNotFitFailsTheJoinedRows) {

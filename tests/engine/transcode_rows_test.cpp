@@ -324,6 +324,17 @@ TEST_F(TranscodeRows, AbortMidRowFinishesNothingAndLeavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("never.mp4")));
 }
 
+// A stop that comes after the name was taken but before anything was converted
+// leaves no empty file behind, and the row counts as not done.
+TEST_F(TranscodeRows, StopBeforeAnythingWasConvertedLeavesNoFile) {
+    AVConvert job;
+    output::afterReserveHook = [&job](const std::string&) { job.stopRequested = true; };
+    convert(job, {clip()}, {dir.file("early.mp4")});
+    output::afterReserveHook = nullptr;
+    EXPECT_EQ(job.fileState[0].load(), kRowPending);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
 TEST_F(TranscodeRows, StopBeforeTheFirstRowConvertsNothing) {
     AVConvert job;
     fillJob(job, {clip()}, {dir.file("none.mp4")});
