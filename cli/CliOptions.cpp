@@ -277,8 +277,9 @@ std::string UsageText() {
          "\n"
          "An output never replaces an existing file: a taken name gets \"(0)\", \"(1)\", ...\n"
          "Video outputs get a 160x120 \".THM\" picture beside them.\n"
-         "At the end one line per file is printed: Completed<TAB>source<TAB>output or\n"
-         "Failure<TAB>source. Ctrl+C stops after the current output has been finished.\n"
+         "At the end one line per file is printed: Completed<TAB>source<TAB>output,\n"
+         "Failure<TAB>source<TAB>reason, or Stopped<TAB>source<TAB>output for the file\n"
+         "a stop cut short. Ctrl+C stops after the current output has been finished.\n"
          "\n"
          "Exit status: 0 all files completed, 1 a file failed or was rejected,\n"
          "2 wrong usage, 130 stopped by Ctrl+C.\n";
