@@ -35,6 +35,9 @@ public:
         m_window.taskList().SetText(row, TaskList::kStatus, status);
     }
     QString RowStatus(int row) const override { return m_window.taskList().Text(row, TaskList::kStatus); }
+    void SetRowStatusTip(int row, const QString& tip) override {
+        if (QTableWidgetItem* cell = m_window.taskList().Control().item(row, TaskList::kStatus)) cell->setToolTip(tip);
+    }
     void SetRowChecked(int row, bool checked) override { m_window.taskList().SetChecked(row, checked); }
     QString PullOutputFolderText() override { return m_window.outputFolderText(); }
     QString ProfileText() const override { return m_window.profileText(); }

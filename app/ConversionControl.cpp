@@ -238,14 +238,21 @@ void ConversionControl::updateRowStatuses(AVConvert& job) {
     for (int i = 0; i < passed && i < static_cast<int>(m_checkedRows.size()); ++i) {
         const int row = m_checkedRows[static_cast<std::size_t>(i)];
         if (row < 0) continue;  // a row that was not checked is not touched
-        const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
+        // Acquire: a failed row's reason was written before its code.
+        const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_acquire);
         if (state == kRowFailed) {
             m_host.SetRowStatus(row, QStringLiteral("Failure"));
+            m_host.SetRowStatusTip(row, QString::fromStdString(job.failureReason(i)));
             ++finished;
         } else if (state == kRowCompleted) {
             m_host.SetRowStatus(row, QStringLiteral("Completed"));
+            m_host.SetRowStatusTip(row, QString());
             m_host.SetRowChecked(row, false);
             ++finished;
+        } else if (state == kRowStopped) {
+            // Its shorter output was kept; the row stays checked for the next run.
+            m_host.SetRowStatus(row, kStoppedStatus);
+            m_host.SetRowStatusTip(row, QString());
         }
     }
     // Finished checked rows only: rows that were not checked never count, so the

@@ -45,6 +45,8 @@ public:
     virtual TaskRow Row(int row) const = 0;
     virtual void SetRowStatus(int row, const QString& status) = 0;  // column 4
     virtual QString RowStatus(int row) const = 0;
+    // The status cell's tooltip: why a row failed ("" clears it).
+    virtual void SetRowStatusTip(int /*row*/, const QString& /*tip*/) {}
     virtual void SetRowChecked(int row, bool checked) = 0;
     // The output-folder combo's text as it stands now (typed or chosen).
     virtual QString PullOutputFolderText() = 0;

@@ -298,7 +298,7 @@ std::string UsageText() {
          "Video outputs get a 160x120 \".THM\" picture beside them.\n"
          "At the end one line per file is printed on standard output:\n"
          "  Completed<TAB>source<TAB>output   the output is complete\n"
-         "  Failure<TAB>source                no output (or a broken one, removed)\n"
+         "  Failure<TAB>source<TAB>reason    no output (or a broken one, removed), and why\n"
          "  Stopped<TAB>source<TAB>output     a stop came: the output is shorter but plays\n"
          "In these lines a backslash in a name is written \\\\, a TAB \\t, a line break \\n,\n"
          "a carriage return \\r and any other control character \\xHH (two hex digits).\n"

@@ -323,15 +323,22 @@ bool PrintResults(const AVConvert& job, const PlannedOutputs& plan, bool merge, 
     const std::string merged = merge ? MergedOutputPath(job, plan) : std::string();
     const int stoppedRow = stopped ? StoppedRow(job, run.stopRow, plan, merged) : -1;
     for (int i = 0; i < job.fileCount; ++i) {
-        auto state = job.fileState[i].load(std::memory_order_relaxed);
+        auto state = job.fileState[i].load(std::memory_order_acquire);
         const std::string& output = merge ? merged : job.outputPaths[i];
         if (state == kRowCompleted) {
             out.record("Completed", job.sourcePaths[i], &output);
             continue;
         }
         allCompleted = false;
-        if (i == stoppedRow) out.record("Stopped", job.sourcePaths[i], &output);
-        else if (state != kRowPending || !stopped) out.record("Failure", job.sourcePaths[i], nullptr);
+        if (state == kRowStopped || i == stoppedRow) {  // its shorter output was kept
+            out.record("Stopped", job.sourcePaths[i], &output);
+            continue;
+        }
+        if (state == kRowPending && stopped) continue;
+        // Every failure record has its three fields, so NUL-separated readers can count them.
+        std::string reason = state == kRowFailed ? job.failureReason(i) : std::string();
+        if (reason.empty()) reason = "The file could not be converted";
+        out.record("Failure", job.sourcePaths[i], &reason);
     }
     return allCompleted;
 }

@@ -5,7 +5,8 @@
 //  - the job (sources, clip times, output paths, output parameters), written by
 //    the front end before a worker starts and read-only while it runs;
 //  - the exchange (currentFile, progressPercent, fileState, stopRequested,
-//    previewOff), atomics read and written by both sides without a lock;
+//    previewOff), atomics read and written by both sides without a lock, and the
+//    failed rows' reasons, behind a lock of their own (a text cannot be atomic);
 //  - the probe results, written by ProbeMedia on the UI thread while no worker runs.
 // The worker's FFmpeg state is not here: it lives in a worker-private object per row.
 //
@@ -17,15 +18,23 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
 class PreviewSink;
 
 // Row result codes kept in AVConvert::fileState.
+//  - pending: not reached yet, or a stop came before the row wrote anything;
+//  - completed: the row ran to its end and its output is whole;
+//  - failed: the row produced no usable output (an output file of its own that it
+//    began is removed); failureReason(row) says why;
+//  - stopped: a stop ended the row early; its output (outputPaths[row], or the
+//    merged file) was finished properly and holds what was converted so far.
 enum RowState : std::uint8_t {
     kRowCompleted = 1,
     kRowFailed = 2,
+    kRowStopped = 3,
     kRowPending = 255,
 };
 
@@ -68,6 +77,19 @@ public:
     std::array<std::atomic<std::uint8_t>, kMaxRows + 1> fileState{};
     std::atomic<bool> stopRequested{false};  // UI -> worker
     std::atomic<bool> previewOff{false};     // UI -> worker
+    // Process-wide "stop at once" (a second Ctrl+C): every worker and probe leaves
+    // its blocking reads and writes, finishes nothing and removes the unfinished
+    // output of its current row (that row fails). Set from any thread or from a
+    // signal handler (a lock-free store); nothing clears it but a test.
+    static std::atomic<bool> abortNow;
+
+    // ---- Failure reasons (a short English text per failed row) ----
+    // The worker writes a row's reason before it stores kRowFailed (release order),
+    // and only once per row and run; the text sits behind a lock, so any thread may
+    // read it at any time. A reader that has seen kRowFailed reads that row's reason.
+    void failRow(int row, const std::string& reason);  // worker; keeps the first reason
+    std::string failureReason(int row) const;           // "" when none was given
+    void clearFailureReasons();                         // worker, at its start
 
     // ---- Probe (ProbeMedia reads probePath, writes the rest) ----
     std::string probePath;
@@ -96,4 +118,13 @@ public:
 
     // Sets every row's code to pending and sizes the path tables to fileCount.
     void resetRowStates();
+
+private:
+    mutable std::mutex m_reasonLock;
+    std::vector<std::string> m_failureReasons;
 };
+
+// True when a row should end now: its job was asked to stop, or everything was.
+inline bool StopSeen(const AVConvert& job) {
+    return job.stopRequested.load(std::memory_order_relaxed) || AVConvert::abortNow.load(std::memory_order_relaxed);
+}

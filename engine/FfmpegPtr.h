@@ -21,11 +21,13 @@ namespace ffmpeg {
 struct InputCloser {
     void operator()(AVFormatContext* ctx) const { avformat_close_input(&ctx); }
 };
-// An output context owns its AVIOContext only when the muxer writes a file;
+// An output context owns its AVIOContext only when the muxer writes a file and
+// the context opened it itself (a custom one belongs to whoever made it);
 // close the file first, then free the context (and with it its streams).
 struct OutputCloser {
     void operator()(AVFormatContext* ctx) const {
-        if (ctx->oformat && !(ctx->oformat->flags & AVFMT_NOFILE)) avio_closep(&ctx->pb);
+        if (ctx->oformat && !(ctx->oformat->flags & AVFMT_NOFILE) && !(ctx->flags & AVFMT_FLAG_CUSTOM_IO))
+            avio_closep(&ctx->pb);
         avformat_free_context(ctx);
     }
 };

@@ -6,51 +6,69 @@
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
 namespace {
 
-// What the merge keeps across rows: the one output and the rows that reached it.
+constexpr const char* kAbortedReason = "Stopped at once; the unfinished output was removed";
+
+// What the merge keeps across rows: the one output, the rows that reached it and
+// the thumbnails they wrote (which go with the output if it turns out broken).
 struct MergeState {
     std::unique_ptr<pipeline::Outputs> out;  // null until the first row that opens
-    std::vector<int> completedRows;
+    std::vector<int> joinedRows;             // completed or stopped into the output
+    std::vector<std::string> thumbnails;
+    output::FreeNames names;                 // this run's names
 };
-
-void markFailed(AVConvert& job, int row) { job.fileState[row].store(kRowFailed, std::memory_order_relaxed); }
 
 void nameThumbnail(AVConvert& job, int row) {
     if (job.thumbnailMode == 1) job.thumbnailPath = ThumbnailPathFor(job.outputPaths[row]);
 }
 
+bool writesThumbnail(const AVConvert& job, const source::SourceFile& source) {
+    return job.thumbnailMode == 1 && job.encodeVideo && source.videoDecoder;
+}
+
 // The first row that opens creates the output from its own streams and name.
-bool createOutput(AVConvert& job, int row, const source::SourceFile& source, MergeState& state) {
+// "" or why the row fails.
+std::string createOutput(AVConvert& job, int row, const source::SourceFile& source, MergeState& state) {
     auto out = std::make_unique<pipeline::Outputs>();
-    if (!out->file.create(job.outputPaths[row])) return false;
+    if (!out->file.create(job.outputPaths[row])) return "No container matches the output's name";
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase = framerate::mergeTimeBase(job.outputFrameRate, source.videoRate);
-        if (!pipeline::addVideoStream(job, source, *out, timeBase)) return false;
+        if (!pipeline::addVideoStream(job, source, *out, timeBase))
+            return "The video encoder does not accept these settings";
     }
-    if (source.audioDecoder && !pipeline::addAudioStream(job, source, *out)) return false;
+    if (source.audioDecoder && !pipeline::addAudioStream(job, source, *out))
+        return "The audio encoder does not accept these settings";
     out->file.copyMetadata(source.input.get());
-    job.outputPaths[row] = output::chooseFreeName(job.outputPaths[row], job.nameCounter, true);
+    output::Reservation name =
+        state.names.choose(job.outputPaths[row], job.nameCounter, true, writesThumbnail(job, source));
+    job.outputPaths[row] = name.path();
     nameThumbnail(job, row);
-    if (!out->file.open(job.outputPaths[row])) return false;
+    if (!out->file.open(std::move(name))) return out->file.failureReason();
     state.out = std::move(out);
-    return true;
+    return std::string();
 }
 
 // A later row joins the existing output: its streams must be there, and its
-// pictures get an encoder of their own.
-bool joinOutput(AVConvert& job, int row, const source::SourceFile& source, MergeState& state) {
-    if (!av_guess_format(nullptr, job.outputPaths[row].c_str(), nullptr)) return false;
+// pictures get an encoder of their own. "" or why the row fails.
+std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source, MergeState& state) {
+    if (!av_guess_format(nullptr, job.outputPaths[row].c_str(), nullptr)) return "No container matches the output's name";
     pipeline::Outputs& out = *state.out;
+    // Once a write has failed, the joined file is broken: nothing more goes in.
+    if (out.file.error() < 0) return out.file.failureReason();
     const bool wantsVideo = job.encodeVideo && source.videoDecoder;
-    if ((wantsVideo && !out.video) || (source.audioDecoder && !out.audio)) return false;
-    if (wantsVideo && !pipeline::reopenVideoEncoder(job, source, out)) return false;
-    job.outputPaths[row] = output::chooseFreeName(job.outputPaths[row], job.nameCounter, false);
+    if (wantsVideo && !out.video) return "The merged output has no video stream for this source's pictures";
+    if (source.audioDecoder && !out.audio) return "The merged output has no audio stream for this source's sound";
+    if (wantsVideo && !pipeline::reopenVideoEncoder(job, source, out))
+        return "The video encoder does not accept these settings";
+    job.outputPaths[row] =
+        state.names.choose(job.outputPaths[row], job.nameCounter, false, writesThumbnail(job, source)).path();
     nameThumbnail(job, row);
-    return true;
+    return std::string();
 }
 
 pipeline::RowRules mergeRules(const AVConvert& job, const pipeline::Outputs& out) {
@@ -62,33 +80,53 @@ pipeline::RowRules mergeRules(const AVConvert& job, const pipeline::Outputs& out
     return rules;
 }
 
+// A row that failed before it wrote anything; a stop that broke its set-up off
+// leaves it pending.
+void setUpFailed(AVConvert& job, int row, const std::string& reason) {
+    if (!StopSeen(job)) job.failRow(row, reason);
+}
+
 void mergeRow(AVConvert& job, int row, MergeState& state) {
     source::SourceFile source;
-    if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened) return markFailed(job, row);
-    const bool joined = state.out ? joinOutput(job, row, source, state) : createOutput(job, row, source, state);
-    if (!joined) return markFailed(job, row);
+    if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened)
+        return setUpFailed(job, row, source.failure);
+    const std::string joined = state.out ? joinOutput(job, row, source, state) : createOutput(job, row, source, state);
+    if (!joined.empty()) return setUpFailed(job, row, joined);
     pipeline::Outputs& out = *state.out;
     pipeline::RowRunner runner(job, row, source, out, mergeRules(job, out));
-    if (!runner.prepare()) return markFailed(job, row);
+    if (!runner.prepare()) return job.failRow(row, "Cannot make the picture buffers");
+    const long packetsBefore = out.file.packetCount();
     const pipeline::RowEnd end = runner.run();
+    if (runner.thumbnailWritten()) state.thumbnails.push_back(job.thumbnailPath);
+    if (AVConvert::abortNow.load(std::memory_order_relaxed)) return job.failRow(row, kAbortedReason);
     runner.finishStreams(false);
-    if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) markFailed(job, row);
-    if (!job.stopRequested.load(std::memory_order_relaxed) &&
-        job.fileState[row].load(std::memory_order_relaxed) != kRowFailed) {
-        job.fileState[row].store(kRowCompleted, std::memory_order_relaxed);
-        state.completedRows.push_back(row);
-    }
+    if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, runner.writeFailureReason());
+    if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return;
+    // A stop before this row put anything into the output leaves it pending.
+    if (end == pipeline::RowEnd::Stopped && out.file.packetCount() == packetsBefore) return;
+    job.fileState[row].store(end == pipeline::RowEnd::Stopped ? kRowStopped : kRowCompleted, std::memory_order_release);
+    state.joinedRows.push_back(row);
 }
 
 // Drains the audio, writes the trailer and closes the file, after the last row or
 // at a stop, so the merge always leaves a playable file of what it has joined.
+// A file that cannot be finished (a full disk), or a second stop, leaves nothing:
+// the broken file and the rows' thumbnails go, and the rows joined into it fail.
 void finalise(AVConvert& job, MergeState& state) {
     if (!state.out) return;
-    if (state.out->audio) audio::flushAndDrain(*state.out->audio, state.out->file);
-    if (state.out->file.finish()) {
+    pipeline::Outputs& out = *state.out;
+    const bool aborted = AVConvert::abortNow.load(std::memory_order_relaxed);
+    // A merge that no row got into (all failed, or a stop came first) leaves no file.
+    const bool keep = !aborted && !state.joinedRows.empty();
+    if (keep && out.audio) audio::flushAndDrain(*out.audio, out.file);
+    if (keep && out.file.finish()) {
         job.progressPercent.store(100, std::memory_order_relaxed);
     } else {
-        for (int row : state.completedRows) markFailed(job, row);  // their output is broken
+        const std::string reason = aborted ? kAbortedReason : out.file.failureReason();
+        for (int row : state.joinedRows) job.failRow(row, reason.empty() ? "Cannot finish the output" : reason);
+        out.file.discard();
+        std::error_code ec;
+        for (const std::string& thumbnail : state.thumbnails) std::filesystem::remove(thumbnail, ec);
     }
     state.out.reset();
 }
@@ -98,15 +136,16 @@ void finalise(AVConvert& job, MergeState& state) {
 void MergeWorker(AVConvert& job) {
     const int rows = std::min(job.fileCount, AVConvert::kMaxRows);
     for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
+    job.clearFailureReasons();
     job.currentFile.store(0, std::memory_order_relaxed);
     MergeState state;
     for (int row = 0; row < rows; ++row) {
         job.currentFile.store(row, std::memory_order_relaxed);
-        if (job.stopRequested.load(std::memory_order_relaxed)) return finalise(job, state);  // this row keeps 255
+        if (StopSeen(job)) return finalise(job, state);  // this row keeps 255
         if (row < static_cast<int>(job.sourcePaths.size()) && row < static_cast<int>(job.outputPaths.size()))
             mergeRow(job, row, state);
         else
-            markFailed(job, row);
+            job.failRow(row, "No source file");
     }
     finalise(job, state);
     job.currentFile.store(rows, std::memory_order_relaxed);

@@ -1,21 +1,28 @@
 #include "engine/OutputFile.h"
 
-#include "engine/LocalFileUrl.h"
+#include "engine/AVConvert.h"
+#include "engine/ErrorText.h"
+#include "engine/Thumbnail.h"
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace output {
+
+std::function<void(const std::string& path)> afterReserveHook;
+
 namespace {
 
 // Tags worth carrying from source to output: the descriptive ones, not the
 // source's encoder or creation facts.
 constexpr const char* kCopiedTags[] = {"title", "author", "artist", "copyright", "comment",
                                        "album", "year",   "date",   "track",     "genre"};
+
+constexpr int kIoBufferBytes = 64 * 1024;
 
 void splitName(const std::string& path, std::string& stem, std::string& extension) {
     const std::size_t slash = path.find_last_of('/');
@@ -29,33 +36,139 @@ void splitName(const std::string& path, std::string& stem, std::string& extensio
     }
 }
 
-// True when the name is ours now (or, without reserving, free). A failure other
-// than "exists" also ends the search: opening the file later reports it.
-bool takeName(const std::string& candidate, bool reserve) {
-    if (!reserve) {
-        std::error_code ec;
-        return !std::filesystem::exists(std::filesystem::symlink_status(candidate, ec));
-    }
-    const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-        ::close(fd);
-        return true;
-    }
-    return errno != EEXIST;
+bool abortSeen() { return AVConvert::abortNow.load(std::memory_order_relaxed); }
+
+bool nameExists(const std::string& path) {
+    struct stat info;
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+enum class Take { Taken, Free, Failed };
+
+// Free (and, with reserve, ours now: fd open), taken by someone, or not creatable.
+Take takeName(const std::string& candidate, bool reserve, bool withThumbnail, int& fd, int& error) {
+    if (withThumbnail && nameExists(ThumbnailPathFor(candidate))) return Take::Taken;
+    if (!reserve) return nameExists(candidate) ? Take::Taken : Take::Free;
+    fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) return Take::Free;
+    if (errno == EEXIST) return Take::Taken;
+    error = AVERROR(errno);
+    return Take::Failed;
+}
+
+// The same file as the descriptor's, still linked under that name.
+bool sameFile(int fd, const std::string& path) {
+    struct stat opened, named;
+    if (fd < 0 || ::fstat(fd, &opened) != 0 || ::lstat(path.c_str(), &named) != 0) return false;
+    return opened.st_nlink > 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
 }  // namespace
 
-std::string chooseFreeName(const std::string& path, int& nameCounter, bool reserve) {
+Reservation::Reservation(Reservation&& other) noexcept
+    : m_path(std::move(other.m_path)), m_fd(other.release()), m_error(other.m_error) {}
+
+Reservation& Reservation::operator=(Reservation&& other) noexcept {
+    if (this != &other) {
+        reset();
+        m_path = std::move(other.m_path);
+        m_fd = other.release();
+        m_error = other.m_error;
+    }
+    return *this;
+}
+
+int Reservation::release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+void Reservation::reset() {
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+}
+
+Reservation FreeNames::choose(const std::string& path, int& nameCounter, bool reserve, bool withThumbnail) {
+    int fd = -1, error = 0;
+    auto found = [&](const std::string& name) {
+        if (fd >= 0 && afterReserveHook) afterReserveHook(name);
+        return Reservation(name, fd, error);
+    };
     nameCounter = -1;
-    if (takeName(path, reserve)) return path;
+    const auto remembered = m_next.find(path);
+    // A path this run already handed out (or found taken) is not tried again.
+    if (remembered == m_next.end()) {
+        const Take take = takeName(path, reserve, withThumbnail, fd, error);
+        if (take == Take::Free) m_next[path] = 0;
+        if (take != Take::Taken) return found(path);
+    }
     std::string stem, extension;
     splitName(path, stem, extension);
+    int& next = m_next[path];
     for (;;) {
-        ++nameCounter;
+        nameCounter = next++;
         std::string candidate = stem + "(" + std::to_string(nameCounter) + ")" + extension;
-        if (takeName(candidate, reserve)) return candidate;
+        const Take take = takeName(candidate, reserve, withThumbnail, fd, error);
+        if (take != Take::Taken) return found(candidate);
     }
+}
+
+std::string chooseFreeName(const std::string& path, int& nameCounter, bool reserve) {
+    FreeNames names;
+    return names.choose(path, nameCounter, reserve).path();
+}
+
+// The muxer's bytes go to the reserved file's descriptor through FFmpeg's I/O
+// buffer. Seekable, because mp4 and wav go back to fill in sizes at the end.
+struct OutputFile::FdSink {
+    explicit FdSink(int descriptor) : fd(descriptor) {}
+    ~FdSink() {
+        if (io) av_freep(&io->buffer);
+        avio_context_free(&io);
+        if (fd >= 0) ::close(fd);
+    }
+    FdSink(const FdSink&) = delete;
+    FdSink& operator=(const FdSink&) = delete;
+
+    static int writeBytes(void* opaque, std::uint8_t* data, int size) {
+        auto* sink = static_cast<FdSink*>(opaque);
+        // A second signal ends the writing too: nothing more is finished.
+        if (abortSeen()) return sink->fail(AVERROR_EXIT);
+        int left = size;
+        while (left > 0) {
+            const ssize_t written = ::write(sink->fd, data, static_cast<std::size_t>(left));
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0) return sink->fail(written < 0 ? AVERROR(errno) : AVERROR(EIO));
+            data += written;
+            left -= static_cast<int>(written);
+        }
+        return size;
+    }
+    static std::int64_t seekTo(void* opaque, std::int64_t offset, int whence) {
+        auto* sink = static_cast<FdSink*>(opaque);
+        if (whence == AVSEEK_SIZE) {
+            struct stat info;
+            return ::fstat(sink->fd, &info) == 0 ? info.st_size : AVERROR(errno);
+        }
+        const off_t at = ::lseek(sink->fd, static_cast<off_t>(offset), whence & ~AVSEEK_FORCE);
+        return at < 0 ? sink->fail(AVERROR(errno)) : at;
+    }
+    int fail(int averror) {
+        if (error == 0) error = averror;
+        return averror;
+    }
+
+    int fd = -1;
+    int error = 0;
+    AVIOContext* io = nullptr;
+};
+
+OutputFile::OutputFile() = default;
+OutputFile::~OutputFile() {
+    // The context writes into the sink: release it first.
+    m_context.reset();
+    m_sink.reset();
 }
 
 bool OutputFile::create(const std::string& path) {
@@ -89,22 +202,51 @@ void OutputFile::copyMetadata(const AVFormatContext* source) {
     }
 }
 
-bool OutputFile::open(const std::string& path) {
+bool OutputFile::open(Reservation name) {
     AVFormatContext* ctx = m_context.get();
     av_freep(&ctx->url);
-    ctx->url = av_strdup(path.c_str());
-    m_path = path;
-    const bool opened = ctx->nb_streams > 0 &&
-                        ((ctx->oformat->flags & AVFMT_NOFILE) || avio_open(&ctx->pb, LocalFileUrl(path).c_str(), AVIO_FLAG_WRITE) >= 0) &&
-                        avformat_write_header(ctx, nullptr) >= 0;
-    if (!opened) {
-        if (!(ctx->oformat->flags & AVFMT_NOFILE)) avio_closep(&ctx->pb);
-        // The file is the empty one chooseFreeName reserved for us: nobody else's.
-        std::error_code ec;
-        std::filesystem::remove(path, ec);
+    ctx->url = av_strdup(name.path().c_str());
+    m_path = name.path();
+    m_failedStep = "Cannot create the output";
+    if (name.fd() < 0) {
+        m_error = name.error() < 0 ? name.error() : AVERROR(EINVAL);
+        return false;
+    }
+    m_sink = std::make_unique<FdSink>(name.release());
+    if (ctx->nb_streams == 0) {
+        m_error = AVERROR_STREAM_NOT_FOUND;
+        discard();
+        return false;
+    }
+    m_failedStep = "Cannot write the output's header";
+    ctx->interrupt_callback = {[](void*) { return abortSeen() ? 1 : 0; }, nullptr};
+    if (!(ctx->oformat->flags & AVFMT_NOFILE)) {
+        auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferBytes));
+        m_sink->io = buffer ? avio_alloc_context(buffer, kIoBufferBytes, 1, m_sink.get(), nullptr, FdSink::writeBytes,
+                                                 FdSink::seekTo)
+                            : nullptr;
+        if (!m_sink->io) {
+            av_free(buffer);
+            m_error = AVERROR(ENOMEM);
+            discard();
+            return false;
+        }
+        m_sink->io->seekable = AVIO_SEEKABLE_NORMAL;
+        ctx->pb = m_sink->io;
+        ctx->flags |= AVFMT_FLAG_CUSTOM_IO;  // the pb is ours: the context must not close it
+    }
+    // A WAV past 4 GiB needs 64-bit sizes: RF64 when (and only when) it gets there.
+    AVDictionary* options = nullptr;
+    if (formatIs("wav")) av_dict_set(&options, "rf64", "auto", 0);
+    const int written = avformat_write_header(ctx, &options);
+    av_dict_free(&options);
+    if (written < 0) {
+        m_error = error() < 0 ? error() : written;
+        discard();
         return false;
     }
     m_headerWritten = true;
+    m_failedStep = "Cannot write the output";
     return true;
 }
 
@@ -112,20 +254,41 @@ int OutputFile::write(AVPacket* pkt, AVRational encoderTimeBase, AVStream* strea
     pkt->stream_index = stream->index;
     // The muxer may have changed the stream's time base in write_header (mp4: 1/12800).
     av_packet_rescale_ts(pkt, encoderTimeBase, stream->time_base);
-    return av_interleaved_write_frame(m_context.get(), pkt);
+    const int result = av_interleaved_write_frame(m_context.get(), pkt);
+    if (result < 0 && m_error == 0) m_error = error() < 0 ? error() : result;
+    if (result >= 0) ++m_packets;
+    return result;
 }
 
 bool OutputFile::finish() {
     if (!m_headerWritten || m_finished) return false;
     m_finished = true;
+    if (m_error == 0) m_failedStep = "Cannot finish the output";
     AVFormatContext* ctx = m_context.get();
-    bool ok = av_write_trailer(ctx) >= 0;
+    const int trailer = av_write_trailer(ctx);
+    bool ok = trailer >= 0;
     if (ctx->pb) {
         avio_flush(ctx->pb);
         if (ctx->pb->error < 0) ok = false;
-        if (!(ctx->oformat->flags & AVFMT_NOFILE) && avio_closep(&ctx->pb) < 0) ok = false;
     }
-    return ok;
+    if (!ok && m_error == 0) m_error = error() < 0 ? error() : (trailer < 0 ? trailer : AVERROR(EIO));
+    return ok && !nameLost();
+}
+
+int OutputFile::error() const {
+    if (m_error < 0) return m_error;
+    return m_sink ? m_sink->error : 0;
+}
+
+std::string OutputFile::failureReason() const {
+    if (m_headerWritten && nameLost()) return "The output file was replaced or removed while it was written";
+    return error() < 0 ? Reason(m_failedStep, error()) : std::string();
+}
+
+bool OutputFile::nameLost() const { return m_sink && !sameFile(m_sink->fd, m_path); }
+
+void OutputFile::discard() {
+    if (m_sink && sameFile(m_sink->fd, m_path)) ::unlink(m_path.c_str());
 }
 
 }  // namespace output

@@ -3,26 +3,82 @@
 // free-name rule and the header/packet/trailer steps. Worker thread only.
 //
 // Life: create() picks the container; the caller adds streams and opens encoders;
-// open() writes the header into a file whose name was reserved by chooseFreeName;
-// write() takes packets in their encoder's time base; finish() drains nothing (the
-// caller drains its encoders first), writes the trailer and closes the file.
+// FreeNames::choose() takes a free name by creating an empty file exclusively;
+// open() writes the header through that file's descriptor; write() takes packets
+// in their encoder's time base; finish() drains nothing (the caller drains its
+// encoders first) and writes the trailer. The name is never opened again after it
+// was reserved, so a name swapped for a symlink cannot redirect the output.
 
 #include "engine/FfmpegPtr.h"
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace output {
 
+// A name taken for an output: the path, and the descriptor of the empty file
+// created there (-1 when only checked, or when the name could not be taken).
+class Reservation {
+public:
+    Reservation() = default;
+    Reservation(std::string path, int fd, int error) : m_path(std::move(path)), m_fd(fd), m_error(error) {}
+    ~Reservation() { reset(); }
+    Reservation(Reservation&& other) noexcept;
+    Reservation& operator=(Reservation&& other) noexcept;
+    Reservation(const Reservation&) = delete;
+    Reservation& operator=(const Reservation&) = delete;
+
+    const std::string& path() const { return m_path; }
+    int fd() const { return m_fd; }
+    // AVERROR of the exclusive create that failed (0 when none failed).
+    int error() const { return m_error; }
+    int release();  // hands the descriptor over
+    void reset();
+
+private:
+    std::string m_path;
+    int m_fd = -1;
+    int m_error = 0;
+};
+
 // The free-name rule: path itself when no file of that name exists, otherwise
-// stem + "(n)" + extension for n = nameCounter + 1, … until a name is free (the
-// first try is "(0)"). The extension starts at the last "." of the file name (a
-// name without one keeps its whole name as the stem). With reserve set, the name
-// is taken by creating an empty file exclusively, so a file that appears between
-// the test and the write is never overwritten. nameCounter holds the last n tried.
+// stem + "(n)" + extension for n = 0, 1, … until a name is free. The extension
+// starts at the last "." of the file name (a name without one keeps its whole name
+// as the stem). With withThumbnail, a name is free only when its ".THM" is free
+// too, so a video never lands beside another video's picture. With reserve set,
+// the name is taken by creating an empty file exclusively (never following a
+// symlink), so a file that appears between the test and the write is never
+// overwritten; a failure other than "exists" ends the search with its error.
+//
+// One object serves one run of a worker and remembers, per wanted path, the next
+// "(n)" to try: names it handed out stay taken, so 9,999 rows of one name cost one
+// try each instead of a search from "(0)" every time.
+class FreeNames {
+public:
+    // nameCounter gets the last n tried (-1: the path itself was taken).
+    Reservation choose(const std::string& path, int& nameCounter, bool reserve, bool withThumbnail = false);
+
+private:
+    std::unordered_map<std::string, int> m_next;
+};
+
+// One search without memory (see FreeNames). The reserved file, if any, stays
+// behind empty; the descriptor is closed.
 std::string chooseFreeName(const std::string& path, int& nameCounter, bool reserve);
+
+// Test seam: called with the path right after a name was reserved, before any
+// byte is written (tests swap a symlink in here). Unset in the program.
+extern std::function<void(const std::string& path)> afterReserveHook;
 
 class OutputFile {
 public:
+    OutputFile();
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
     // False when no container matches the name.
     bool create(const std::string& path);
     bool created() const { return m_context != nullptr; }
@@ -36,22 +92,41 @@ public:
     // Copies the source's descriptive tags (title, artist, …).
     void copyMetadata(const AVFormatContext* source);
 
-    // Opens the file at path (already reserved) and writes the header. On failure
-    // the empty file we reserved is removed again.
-    bool open(const std::string& path);
+    // Writes the header into the reserved file, through its descriptor. On failure
+    // the empty file we reserved is removed again (error() says why).
+    bool open(Reservation name);
     bool headerWritten() const { return m_headerWritten; }
 
     // Rescales pkt from encoderTimeBase into the stream's and hands it to the
     // interleaving muxer, which takes the packet's data. Negative: write failed.
     int write(AVPacket* pkt, AVRational encoderTimeBase, AVStream* stream);
+    // Packets handed to the muxer without an error so far.
+    long packetCount() const { return m_packets; }
 
-    // Trailer and close. True when both went through without an I/O error.
-    // Does nothing (returns false) when no header was written. Safe to call twice.
+    // Trailer and flush. True when both went through without an I/O error and the
+    // output's name still names the file written. Does nothing (returns false) when
+    // no header was written. Safe to call twice.
     bool finish();
 
+    // The first error of the output: an AVERROR (I/O errors as AVERROR(errno)),
+    // 0 when none was seen.
+    int error() const;
+    // Why the output failed, in words for the row's reason ("" when nothing failed).
+    std::string failureReason() const;
+    // The name no longer names the file written (someone replaced or removed it).
+    bool nameLost() const;
+    // Removes the output, but only while its name still names the file written:
+    // whatever someone put there instead is theirs.
+    void discard();
+
 private:
+    struct FdSink;
+    std::unique_ptr<FdSink> m_sink;   // released after the context that writes into it
     ffmpeg::OutputContext m_context;
     std::string m_path;
+    int m_error = 0;
+    long m_packets = 0;
+    const char* m_failedStep = "";  // what was being done when m_error came
     bool m_headerWritten = false;
     bool m_finished = false;
 };

@@ -29,8 +29,12 @@ int clampToInt(std::int64_t value) {
 }
 
 ffmpeg::InputContext openInput(const std::string& path) {
-    AVFormatContext* raw = nullptr;
     if (!IsPlainFile(path)) return nullptr;
+    AVFormatContext* raw = avformat_alloc_context();
+    if (!raw) return nullptr;
+    // A probe of a huge or slow file gives up at once when everything is to stop.
+    raw->interrupt_callback = {[](void*) { return AVConvert::abortNow.load(std::memory_order_relaxed) ? 1 : 0; },
+                               nullptr};
     if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return nullptr;
     return ffmpeg::InputContext(raw);
 }

@@ -115,9 +115,12 @@ bool RowRunner::clipEndReached() const {
 RowEnd RowRunner::run() {
     AVPacket* pkt = m_packet.get();
     for (;;) {
-        if (m_job.stopRequested.load(std::memory_order_relaxed)) return RowEnd::Stopped;
+        if (StopSeen(m_job)) return RowEnd::Stopped;
         if (clipEndReached()) return RowEnd::ClipEnded;
-        if (av_read_frame(m_source.input.get(), pkt) < 0) break;
+        if (av_read_frame(m_source.input.get(), pkt) < 0) {
+            if (StopSeen(m_job)) return RowEnd::Stopped;  // the stop broke off the read
+            break;
+        }
         if (pkt->stream_index == m_source.videoIndex && videoActive())
             decode(m_source.videoDecoder.get(), pkt, true);
         else if (pkt->stream_index == m_source.audioIndex && audioActive())
@@ -205,7 +208,7 @@ void RowRunner::handleAudio(AVFrame& frame) {
     }
     publishProgress();
     if (!m_resampler.push(frame, out)) return;
-    if (audio::encodeQueued(out, m_out.file) < 0) m_job.fileState[m_row].store(kRowFailed, std::memory_order_relaxed);
+    if (audio::encodeQueued(out, m_out.file) < 0) m_job.failRow(m_row, writeFailureReason());
 }
 
 // A source whose audio starts after its video (or after the clip start) gets
@@ -245,6 +248,11 @@ void RowRunner::writeThumbnail(const AVFrame& frame) {
     // The output name was free, but a ".THM" of the same stem may be the user's.
     if (!rgb.empty())
         m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPath, rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
+}
+
+std::string RowRunner::writeFailureReason() const {
+    const std::string reason = m_out.file.failureReason();
+    return reason.empty() ? "Cannot encode the output" : reason;
 }
 
 void RowRunner::finishStreams(bool finalAudio) {

@@ -54,12 +54,15 @@ public:
     // Picture buffers and the preview; false when a buffer cannot be made.
     bool prepare();
     // The packet loop, then the decoders' last frames when the source ended.
+    // Stopped: a stop (or abort) was seen before the source or clip ended.
     RowEnd run();
     // Drains this row's video encoder and hands the resampler's tail to the FIFO.
     // With finalAudio the audio encoder is flushed and drained as well.
     void finishStreams(bool finalAudio);
 
     bool writeFailed() const { return m_writeFailed; }
+    // Why a write or an encoder failed, in words for the row's reason.
+    std::string writeFailureReason() const;
     // True when this row wrote its ".THM" (false when none was due or its name was taken).
     bool thumbnailWritten() const { return m_thumbnailWritten; }
 

@@ -3,9 +3,11 @@
 #include "engine/LocalFileUrl.h"
 
 #include "engine/AVConvert.h"
+#include "engine/ErrorText.h"
 #include "engine/FrameRate.h"
 
 #include <cmath>
+#include <filesystem>
 #include <cstring>
 #include <limits>
 
@@ -60,6 +62,21 @@ void recordFacts(const SourceFile& source, AVConvert& job) {
     job.audioStreamIndex = source.audioIndex;
 }
 
+// FFmpeg asks this between reads; non-zero makes the blocking call return AVERROR_EXIT.
+int interruptReads(void* job) { return StopSeen(*static_cast<const AVConvert*>(job)) ? 1 : 0; }
+
+OpenResult fail(SourceFile& out, std::string reason) {
+    out.failure = std::move(reason);
+    return OpenResult::Failed;
+}
+
+// Why a path is no media source: missing, unreadable, or not a plain file.
+std::string notPlainReason(const std::string& path) {
+    std::error_code error;
+    (void)std::filesystem::status(path, error);
+    return error ? "Cannot open the source: " + error.message() : "The source is not a regular file";
+}
+
 }  // namespace
 
 bool SourceFile::formatIs(const char* name) const {
@@ -74,22 +91,27 @@ double SourceFile::frameSeconds(const AVFrame& frame, const AVStream& stream) co
 
 OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out) {
     job.videoStreamIndex = job.audioStreamIndex = -1;
-    if (path.empty()) return OpenResult::Failed;  // a row that is not checked
-    AVFormatContext* raw = nullptr;
-    if (!IsPlainFile(path)) return OpenResult::Failed;
-    if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return OpenResult::Failed;
+    if (path.empty()) return fail(out, "No source file");  // a row that is not checked
+    if (!IsPlainFile(path)) return fail(out, notPlainReason(path));
+    AVFormatContext* raw = avformat_alloc_context();
+    if (!raw) return fail(out, Reason("Cannot open the source", AVERROR(ENOMEM)));
+    raw->interrupt_callback = {interruptReads, &job};
+    // On failure avformat_open_input frees the context it was given.
+    if (const int opened = avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr); opened != 0)
+        return fail(out, Reason("Cannot open the source", opened));
     out.input.reset(raw);
-    if (avformat_find_stream_info(raw, nullptr) < 0) return OpenResult::Failed;
+    if (const int found = avformat_find_stream_info(raw, nullptr); found < 0)
+        return fail(out, Reason("Cannot read the source's streams", found));
     chooseStreams(out);
     if (AVStream* video = out.videoStream()) {
         out.videoDecoder = openDecoder(*video);
-        if (!out.videoDecoder) return OpenResult::Failed;
+        if (!out.videoDecoder) return fail(out, "The source's video cannot be decoded");
         out.oddRate = framerate::isOddRate(video->r_frame_rate);
         out.videoRate = streamRate(raw, video);
     }
     if (AVStream* audio = out.audioStream()) {
         out.audioDecoder = openDecoder(*audio);
-        if (!out.audioDecoder) return OpenResult::Failed;
+        if (!out.audioDecoder) return fail(out, "The source's audio cannot be decoded");
     }
     if (raw->start_time != AV_NOPTS_VALUE) out.startSeconds = static_cast<double>(raw->start_time) / AV_TIME_BASE;
     recordFacts(out, job);

@@ -20,6 +20,7 @@ struct SourceFile {
     AVRational videoRate{0, 0};  // after the >1000 fps rule
     bool oddRate = false;        // exactly 359/12
     double startSeconds = 0.0;   // container start time: the origin of clip times
+    std::string failure;         // why openSource failed, in words for the row's reason
 
     AVStream* videoStream() const { return videoIndex >= 0 ? input->streams[videoIndex] : nullptr; }
     AVStream* audioStream() const { return audioIndex >= 0 ? input->streams[audioIndex] : nullptr; }
@@ -33,6 +34,8 @@ enum class OpenResult { Opened, Failed };
 
 // Opens path, analyses it, chooses the streams, opens their decoders with FFmpeg's
 // own threading, and records the source facts in the job (size, rate, duration, …).
+// Every read of the source (here and later) gives up when the job is asked to
+// stop (StopSeen), so a slow or huge file never holds a stop back.
 OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out);
 
 // Seeks (backward to a key frame) to clipSeconds after the container start.

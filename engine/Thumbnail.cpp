@@ -75,6 +75,11 @@ bool compress(Compression& compression, std::FILE* file, const std::uint8_t* pix
     return true;
 }
 
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
 // A short name in the target's folder that no one else uses, so a half-written
 // thumbnail never sits under the real name and an existing one survives a failed
 // write. Short, so that a target name near the length limit still gets one.
@@ -85,23 +90,52 @@ std::string temporaryNameFor(const std::string& path) {
     return folder + ".thm-" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1)) + ".part";
 }
 
-// Opens a new file for writing; the permissions follow the umask like fopen's.
-std::FILE* createExclusive(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return nullptr;
-    std::FILE* file = ::fdopen(fd, "wb");
-    if (!file) ::close(fd);
-    return file;
+// The file the picture is written into, before it gets its name. Preferably one
+// without any name (O_TMPFILE): nobody can swap it, and a crash leaves nothing.
+// Where the file system has no such files, a new temporary name, created
+// exclusively (never through a symlink).
+struct PartFile {
+    int fd = -1;
+    std::string name;  // "" for a file without a name
+    ~PartFile() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+bool openPart(const std::string& path, PartFile& part) {
+    part.fd = ::open(folderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (part.fd >= 0) return true;
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return false;
+    part.name = temporaryNameFor(path);
+    part.fd = ::open(part.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (part.fd < 0) part.name.clear();
+    return part.fd >= 0;
 }
 
-// Moves the finished file to its name without ever replacing another file there:
-// RENAME_NOREPLACE where the file system has it, else a hard link (which fails on
-// an existing name too) and removal of the temporary name.
-bool publishWithoutReplacing(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+// Gives the finished file the name `to`. Keep never replaces anything there: a
+// link to a name fails when the name exists, as a symlink too (RENAME_NOREPLACE
+// for a named part, with a hard link where the file system lacks that). Replace
+// swaps the new file in by rename, which replaces a symlink itself, never its
+// target.
+bool publish(PartFile& part, const std::string& to, ExistingThumbnail existing) {
+    if (part.name.empty()) {
+        const std::string self = "/proc/self/fd/" + std::to_string(part.fd);
+        if (existing == ExistingThumbnail::Keep) {
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+            // Without /proc, the descriptor itself (which needs a privilege).
+            return errno == ENOENT && ::linkat(part.fd, "", AT_FDCWD, to.c_str(), AT_EMPTY_PATH) == 0;
+        }
+        const std::string temporary = temporaryNameFor(to);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) != 0) return false;
+        if (std::rename(temporary.c_str(), to.c_str()) == 0) return true;
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (existing == ExistingThumbnail::Replace) return std::rename(part.name.c_str(), to.c_str()) == 0;
+    if (::renameat2(AT_FDCWD, part.name.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
-    if (::link(from.c_str(), to.c_str()) != 0) return false;
-    ::unlink(from.c_str());
+    if (::link(part.name.c_str(), to.c_str()) != 0) return false;
+    ::unlink(part.name.c_str());
     return true;
 }
 
@@ -110,28 +144,26 @@ bool publishWithoutReplacing(const std::string& from, const std::string& to) {
 bool WriteThumbnail(const std::string& path, const std::uint8_t* rgbPixels,
                     const std::function<void(const std::string& message)>& onError, ExistingThumbnail existing) {
     if (path.empty() || !rgbPixels) return false;
-    const std::string partName = temporaryNameFor(path);
-    std::FILE* file = createExclusive(partName);
-    if (!file) return false;  // folder missing, no rights: no thumbnail, no message
+    PartFile part;
+    if (!openPart(path, part)) return false;  // folder missing, no rights: no thumbnail, no message
+    // stdio gets its own descriptor: the part's stays open to give the file its name.
+    const int streamFd = ::fcntl(part.fd, F_DUPFD_CLOEXEC, 0);
+    std::FILE* file = streamFd >= 0 ? ::fdopen(streamFd, "wb") : nullptr;
+    if (!file) {
+        if (streamFd >= 0) ::close(streamFd);
+        if (!part.name.empty()) ::unlink(part.name.c_str());
+        return false;
+    }
 
     Compression compression;
     const bool compressed = compress(compression, file, rgbPixels);
     // fclose flushes what libjpeg left in the stdio buffer; a failure there is a
     // failed write too (the disk filled up at the last moment).
     const bool closed = std::fclose(file) == 0;
-    if (!compressed) {
-        std::remove(partName.c_str());
-        if (onError) onError(compression.error.message);
-        return false;
-    }
-    const bool published =
-        closed && (existing == ExistingThumbnail::Keep ? publishWithoutReplacing(partName, path)
-                                                       : std::rename(partName.c_str(), path.c_str()) == 0);
-    if (!published) {
-        std::remove(partName.c_str());
-        return false;
-    }
-    return true;
+    const bool published = compressed && closed && publish(part, path, existing);
+    if (!published && !part.name.empty()) ::unlink(part.name.c_str());
+    if (!compressed && onError) onError(compression.error.message);
+    return published;
 }
 
 std::string ThumbnailPathFor(const std::string& outputPath) {

@@ -15,6 +15,9 @@ constexpr int kThumbnailHeight = 120;
 // What happens when `path` names an existing file: Replace swaps the new picture
 // in atomically; Keep leaves that file untouched and writes nothing (returns false).
 // The workers keep: a ".THM" already beside a free output name is the user's file.
+// Either way a symlink at `path` is never written through: the picture is written
+// into a file of its own (without a name while it is written, where the file
+// system allows) and only then given the name.
 enum class ExistingThumbnail { Replace, Keep };
 
 bool WriteThumbnail(const std::string& path, const std::uint8_t* rgbPixels,

@@ -16,38 +16,54 @@ bool stampedByOrder(const source::SourceFile& source) {
     return source.formatIs("rm") || source.formatIs("rmvb") || source.oddRate;
 }
 
-void markFailed(AVConvert& job, int row) { job.fileState[row].store(kRowFailed, std::memory_order_relaxed); }
+constexpr const char* kAbortedReason = "Stopped at once; the unfinished output was removed";
 
-// Steps up to the output streams and their encoders. False: the row fails.
-bool setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
-    if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened) return false;
-    if (!out.file.create(job.outputPaths[row])) return false;
+// Steps up to the output streams and their encoders. "" or why the row fails.
+std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
+    if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened) return source.failure;
+    if (!out.file.create(job.outputPaths[row])) return "No container matches the output's name";
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));
-        if (!pipeline::addVideoStream(job, source, out, timeBase)) return false;
+        if (!pipeline::addVideoStream(job, source, out, timeBase))
+            return "The video encoder does not accept these settings";
     }
-    if (source.audioDecoder && !pipeline::addAudioStream(job, source, out)) return false;
+    if (source.audioDecoder && !pipeline::addAudioStream(job, source, out))
+        return "The audio encoder does not accept these settings";
     out.file.copyMetadata(source.input.get());
-    return true;
+    return std::string();
 }
 
-// The free name, the thumbnail name that follows it, and the header.
-bool openOutput(AVConvert& job, int row, pipeline::Outputs& out) {
-    const std::string path = output::chooseFreeName(job.outputPaths[row], job.nameCounter, true);
-    job.outputPaths[row] = path;
-    if (job.thumbnailMode == 1) job.thumbnailPath = ThumbnailPathFor(path);
-    return out.file.open(path);
+// The free name (with a free ".THM" beside it when the row will write one), the
+// thumbnail name that follows it, and the header.
+bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipeline::Outputs& out,
+                output::FreeNames& names) {
+    const bool thumbnail = job.thumbnailMode == 1 && job.encodeVideo && source.videoDecoder;
+    output::Reservation name = names.choose(job.outputPaths[row], job.nameCounter, true, thumbnail);
+    job.outputPaths[row] = name.path();
+    if (job.thumbnailMode == 1) job.thumbnailPath = ThumbnailPathFor(name.path());
+    return out.file.open(std::move(name));
+}
+
+// A row whose set-up failed has written nothing. When a stop broke the set-up off
+// (a read gives up at a stop) the row was never really tried: it stays pending.
+void setUpFailed(AVConvert& job, int row, const std::string& reason) {
+    if (!StopSeen(job)) job.failRow(row, reason);
 }
 
 // A row that failed after its output was opened leaves a truncated file that no
 // player reads. It is ours (its name was reserved for this row), so it goes, with
 // the thumbnail this row wrote: a full disk gets its space back for the next row,
 // and the folder never shows a broken file beside the good ones.
-void discardBrokenOutput(const AVConvert& job, int row, const pipeline::RowRunner& runner) {
+void discardOutput(const AVConvert& job, pipeline::Outputs& out, const pipeline::RowRunner& runner) {
+    out.file.discard();
     std::error_code ec;
-    std::filesystem::remove(job.outputPaths[row], ec);
     if (runner.thumbnailWritten()) std::filesystem::remove(job.thumbnailPath, ec);
+}
+
+// Why the output of a row failed after its header was written.
+std::string outputFailure(const pipeline::RowRunner& runner) {
+    return AVConvert::abortNow.load(std::memory_order_relaxed) ? kAbortedReason : runner.writeFailureReason();
 }
 
 pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& source,
@@ -69,10 +85,12 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     return rules;
 }
 
-void convertRow(AVConvert& job, int row) {
+void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     source::SourceFile source;
     pipeline::Outputs out;
-    if (!setUpStreams(job, row, source, out) || !openOutput(job, row, out)) return markFailed(job, row);
+    if (const std::string reason = setUpStreams(job, row, source, out); !reason.empty())
+        return setUpFailed(job, row, reason);
+    if (!openOutput(job, row, source, out, names)) return setUpFailed(job, row, out.file.failureReason());
     const pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (job.clipBegin[row] != 0) {
         source::seekTo(source, job.clipBegin[row]);
@@ -80,20 +98,26 @@ void convertRow(AVConvert& job, int row) {
     }
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) {
-        out.file.finish();
-        markFailed(job, row);
-        return discardBrokenOutput(job, row, runner);
+        job.failRow(row, "Cannot make the picture buffers");
+        return discardOutput(job, out, runner);
     }
     const pipeline::RowEnd end = runner.run();
+    // A second stop finishes nothing: no encoder is drained and no trailer written.
+    if (AVConvert::abortNow.load(std::memory_order_relaxed)) {
+        job.failRow(row, kAbortedReason);
+        return discardOutput(job, out, runner);
+    }
     runner.finishStreams(true);
-    if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) markFailed(job, row);
+    if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, outputFailure(runner));
     // A trailer or close that fails leaves a broken file: that row has failed.
     if (out.file.finish()) job.progressPercent.store(100, std::memory_order_relaxed);
-    else markFailed(job, row);
-    if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) discardBrokenOutput(job, row, runner);
-    if (!job.stopRequested.load(std::memory_order_relaxed) &&
-        job.fileState[row].load(std::memory_order_relaxed) != kRowFailed)
-        job.fileState[row].store(kRowCompleted, std::memory_order_relaxed);
+    else job.failRow(row, outputFailure(runner));
+    if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return discardOutput(job, out, runner);
+    // A stop before anything was converted leaves no empty file; the row stays pending.
+    if (end == pipeline::RowEnd::Stopped && out.file.packetCount() == 0) return discardOutput(job, out, runner);
+    // A stop keeps the shorter output (it may be wanted) and says the row was stopped.
+    job.fileState[row].store(end == pipeline::RowEnd::Stopped ? kRowStopped : kRowCompleted,
+                             std::memory_order_release);
 }
 
 }  // namespace
@@ -101,16 +125,18 @@ void convertRow(AVConvert& job, int row) {
 void TranscodeWorker(AVConvert& job) {
     const int rows = std::min(job.fileCount, AVConvert::kMaxRows);
     for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
+    job.clearFailureReasons();
     job.currentFile.store(0, std::memory_order_relaxed);
+    output::FreeNames names;  // this run's names, so a name is searched for once
     for (int row = 0; row < rows; ++row) {
         job.currentFile.store(row, std::memory_order_relaxed);
-        if (job.stopRequested.load(std::memory_order_relaxed)) return;  // this row keeps 255
+        if (StopSeen(job)) return;  // this row keeps 255
         job.progressPercent.store(-1, std::memory_order_relaxed);
         if (row >= static_cast<int>(job.sourcePaths.size()) || row >= static_cast<int>(job.outputPaths.size())) {
-            markFailed(job, row);
+            job.failRow(row, "No source file");
             continue;
         }
-        convertRow(job, row);
+        convertRow(job, row, names);
     }
     job.currentFile.store(rows, std::memory_order_relaxed);
 }

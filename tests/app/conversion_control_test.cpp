@@ -25,6 +25,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <thread>
 
 namespace {
@@ -43,6 +44,7 @@ public:
     QString outputFolder;
     std::vector<QString> writtenFolders;
     int previewStops = 0;
+    std::map<int, QString> tips;
 
     void addRow(const std::string& path, bool checked = true, const std::string& end = "00:00:10") {
         TaskRow row;
@@ -58,6 +60,7 @@ public:
     TaskRow Row(int row) const override { return rows.at(static_cast<std::size_t>(row)); }
     void SetRowStatus(int row, const QString& status) override { statuses.at(static_cast<std::size_t>(row)) = status; }
     QString RowStatus(int row) const override { return statuses.at(static_cast<std::size_t>(row)); }
+    void SetRowStatusTip(int row, const QString& tip) override { tips[row] = tip; }
     void SetRowChecked(int row, bool checked) override { rows.at(static_cast<std::size_t>(row)).checked = checked; }
     QString PullOutputFolderText() override { return folderText; }
     QString ProfileText() const override { return profile; }
@@ -352,10 +355,23 @@ TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
     host.addRow("/v/a.avi");
     host.addRow("/v/b.avi");
     ASSERT_TRUE(control.StartConversion());
+    host.job.failRow(0, "Cannot create the output: Read-only file system");
     workerAt(1, {kRowFailed});
     control.ConversionTimer();
     EXPECT_EQ(host.statuses[0], "Failure");
+    EXPECT_EQ(host.tips[0], "Cannot create the output: Read-only file system") << "the reason, in the status tooltip";
     EXPECT_TRUE(host.rows[0].checked);
+}
+
+TEST_F(ConversionTest, StoppedRowShowsStoppedAndStaysChecked) {
+    host.addRow("/v/a.avi");
+    host.addRow("/v/b.avi");
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(1, {kRowStopped});
+    control.ConversionTimer();
+    EXPECT_EQ(host.statuses[0], "Stopped");
+    EXPECT_TRUE(host.rows[0].checked);
+    EXPECT_EQ(host.statuses[1], " Ready");
 }
 
 TEST_F(ConversionTest, UncheckedRowsInBetweenNeverCount) {

@@ -127,7 +127,8 @@ void FakeWorker(AVConvert& job, bool merge) {
             }
         }
         if (merge && i > 0) job.outputPaths[i] += ".unused";
-        job.fileState[i].store(src.find("fail") != std::string::npos ? kRowFailed : kRowCompleted);
+        if (src.find("fail") != std::string::npos) job.failRow(i, "Cannot create the output: Permission denied");
+        else job.fileState[i].store(kRowCompleted);
         job.progressPercent.store(100);
     }
     job.currentFile.store(job.fileCount);
@@ -265,7 +266,8 @@ TEST_F(CliRun, RejectedAndFailedFilesMakeStatusOne) {
     EXPECT_EQ(status, kExitFailed);
     EXPECT_NE(err.str().find("File:bad.mkv is invalid!\n"), std::string::npos) << err.str();
     ASSERT_EQ(g_seen.fileCount, 2);  // the rejected file is not a row
-    EXPECT_EQ(out.str(), "Completed\tok.mkv\t" + folder() + "/ok.mp4\nFailure\tfail.mkv\n");
+    EXPECT_EQ(out.str(), "Completed\tok.mkv\t" + folder() +
+                             "/ok.mp4\nFailure\tfail.mkv\tCannot create the output: Permission denied\n");
 }
 
 TEST_F(CliRun, NothingValidRunsNoWorker) {
@@ -382,11 +384,11 @@ TEST_F(CliRun, NamesInResultsAreEscapedOrNulSeparated) {
     const std::string forged = "x.mkv\nCompleted\tev\\il\x01.mkv";
     ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), forged, "fail.mkv"}), kExitFailed);
     EXPECT_EQ(out.str(), "Completed\tx.mkv\\nCompleted\\tev\\\\il\\x01.mkv\t" + folder() +
-                             "/x.mkv\\nCompleted\\tev\\\\il\\x01.mp4\nFailure\tfail.mkv\n");
+                             "/x.mkv\\nCompleted\\tev\\\\il\\x01.mp4\nFailure\tfail.mkv\tCannot create the output: Permission denied\n");
     ASSERT_EQ(run({"convert", "--quiet", "--null", "--output", folder(), forged, "fail.mkv"}), kExitFailed);
     using namespace std::string_literals;
     EXPECT_EQ(out.str(), "Completed\0"s + forged + "\0"s + folder() + "/x.mkv\nCompleted\tev\\il\x01.mp4\0"s +
-                             "Failure\0fail.mkv\0"s);
+                             "Failure\0fail.mkv\0Cannot create the output: Permission denied\0"s);
     ASSERT_EQ(run({"probe", "a\nb.mkv"}), kExitOk);
     EXPECT_EQ(out.str().rfind("probePath: a\\nb.mkv\n", 0), 0u) << out.str();
 }

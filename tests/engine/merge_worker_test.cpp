@@ -1,6 +1,7 @@
 // The Merge worker: rows joined back to back into one output.
 
 #include "engine/MergeWorker.h"
+#include "engine/OutputFile.h"
 #include "tests/engine/pipeline_fixture.h"
 #include "tests/support/FileSizeLimit.h"
 
@@ -17,7 +18,7 @@ namespace {
 // output came from shows in its luma.
 bool makeFlatClip(const std::string& path, double seconds, int luma, const std::string& size = "160x120",
                   int sampleRate = 44100, int channels = 2) {
-    return ffmpeg("-f lavfi -i \"color=c=black:s=" + size + ":r=25:d=" + std::to_string(seconds) + ",geq=lum=" +
+    return pipelinetest::ffmpeg("-f lavfi -i \"color=c=black:s=" + size + ":r=25:d=" + std::to_string(seconds) + ",geq=lum=" +
                   std::to_string(luma) + ":cb=128:cr=128\" -f lavfi -i sine=frequency=440:sample_rate=" +
                   std::to_string(sampleRate) + ":d=" + std::to_string(seconds) + " -ac " + std::to_string(channels) +
                   " -c:v libx264 -preset ultrafast -c:a aac -shortest " + testmedia::shellQuote(path));
@@ -226,7 +227,7 @@ TEST_F(MergeWorkerTest, StopDuringTheSecondRowLeavesAPlayableFile) {
     job.stopRequested = true;
     worker.join();
     EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
-    EXPECT_EQ(job.fileState[1].load(), kRowPending);
+    EXPECT_EQ(job.fileState[1].load(), kRowStopped);
     EXPECT_EQ(job.fileState[2].load(), kRowPending);
     EXPECT_EQ(job.currentFile.load(), 2) << "the worker ends at the start of the next row";
     const std::string out = dir.file("row0.mp4");
@@ -235,6 +236,17 @@ TEST_F(MergeWorkerTest, StopDuringTheSecondRowLeavesAPlayableFile) {
     EXPECT_GT(video, 10.5);
     EXPECT_LT(video, 19.5);
     EXPECT_NEAR(streamDuration(out, "a:0"), video, 0.5);
+}
+
+TEST_F(MergeWorkerTest, StopBeforeAnythingWasJoinedLeavesNoFile) {
+    AVConvert job;
+    merge(job, {dark(), bright()}, 20);
+    output::afterReserveHook = [&job](const std::string&) { job.stopRequested = true; };
+    runWorker(MergeWorker, job);
+    output::afterReserveHook = nullptr;
+    EXPECT_EQ(job.fileState[0].load(), kRowPending);
+    EXPECT_EQ(job.fileState[1].load(), kRowPending);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST_F(MergeWorkerTest, TrailerThatDoesNotFitFailsTheJoinedRows) {
@@ -254,9 +266,14 @@ TEST_F(MergeWorkerTest, TrailerThatDoesNotFitFailsTheJoinedRows) {
         testmedia::FileSizeLimit limit(size - 100);
         runWorker(MergeWorker, job);
     }
-    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed) << job.failureReason(0);
     EXPECT_EQ(job.fileState[1].load(), kRowFailed);
+    EXPECT_NE(job.failureReason(1).find(": File too large"), std::string::npos) << job.failureReason(1);
     EXPECT_EQ(job.currentFile.load(), 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("row0.mp4"))) << "the broken joined file goes";
+    EXPECT_FALSE(std::filesystem::exists(dir.file("row0.THM")));
+    // row1.THM is the whole merge's: this run's row 1 took the pair of free names after it.
+    EXPECT_FALSE(std::filesystem::exists(dir.file("row1(0).THM")));
 }
 
 }  // namespace

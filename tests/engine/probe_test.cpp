@@ -1,4 +1,5 @@
 #include "engine/ProbeMedia.h"
+#include "engine/SourceFile.h"
 
 #include "engine/AVConvert.h"
 #include "tests/support/MediaFixture.h"
@@ -229,6 +230,22 @@ TEST_F(ProbeTest, DescribesAWaveFile) {
     EXPECT_EQ(job.audioSampleRate, 8000);
     EXPECT_EQ(job.audioBitRate, 128000);
     EXPECT_EQ(job.probeDurationSeconds, 2);
+}
+
+// Reads give up at a stop: a probe when everything stops at once, a worker's
+// source when its job is asked to stop.
+TEST_F(ProbeTest, ReadsGiveUpWhenAskedToStop) {
+    ASSERT_EQ(probe("voice.wav"), 0);
+    AVConvert::abortNow = true;
+    const int aborted = probe("voice.wav");
+    AVConvert::abortNow = false;
+    EXPECT_EQ(aborted, -1);
+
+    AVConvert stopping;
+    stopping.stopRequested = true;
+    source::SourceFile source;
+    EXPECT_EQ(source::openSource(path("voice.wav"), stopping, source), source::OpenResult::Failed);
+    EXPECT_EQ(source.failure, "Cannot open the source: Immediate exit requested");
 }
 
 TEST_F(ProbeTest, VideoWithoutSoundClearsTheAudioFields) {

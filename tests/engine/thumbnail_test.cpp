@@ -159,6 +159,22 @@ TEST_F(ThumbnailTest, AFatalLibraryErrorIsReportedAndKeepsTheOldFile) {
     EXPECT_TRUE(WriteThumbnail(thm, pixels.data()));
 }
 
+// A symlink at the name is never written through: Replace swaps the link itself
+// for the picture, Keep leaves it as it is.
+TEST_F(ThumbnailTest, ASymlinkAtTheNameKeepsItsTargetUntouched) {
+    const std::string target = dir.file("target.txt");
+    std::ofstream(target) << "someone's file";
+    fs::create_symlink(target, thm);
+    const auto pixels = solidPicture(9, 9, 9);
+    EXPECT_FALSE(WriteThumbnail(thm, pixels.data(), {}, ExistingThumbnail::Keep));
+    EXPECT_TRUE(fs::is_symlink(thm));
+    EXPECT_TRUE(WriteThumbnail(thm, pixels.data()));
+    EXPECT_FALSE(fs::is_symlink(thm));
+    std::ifstream in(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "someone's file");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2) << "no temporary file";
+}
+
 TEST_F(ThumbnailTest, ANameAtTheLengthLimitIsWritten) {
     const std::string longName = std::string(251, 'n') + ".THM";  // 255 bytes, the longest name allowed
     const auto pixels = solidPicture(9, 9, 9);

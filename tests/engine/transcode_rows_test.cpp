@@ -1,6 +1,7 @@
 // Row bookkeeping of the Convert worker: result codes, free names and thumbnails,
 // stop, bad input, unchecked rows and the live preview.
 
+#include "engine/OutputFile.h"
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 #include "tests/support/FileSizeLimit.h"
@@ -9,6 +10,7 @@
 #include <fstream>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace pipelinetest;
 
@@ -95,14 +97,17 @@ TEST_F(TranscodeRows, BadInputFailsItsRowAndTheOthersGoOn) {
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(job.fileState[row].load(), kRowFailed) << row;
         EXPECT_FALSE(std::filesystem::exists(job.outputPaths[row])) << "no output left behind for row " << row;
+        EXPECT_FALSE(job.failureReason(row).empty()) << row;
     }
+    EXPECT_EQ(job.failureReason(3), "Cannot open the source: No such file or directory");
+    EXPECT_EQ(job.failureReason(4), "");
     EXPECT_EQ(job.fileState[4].load(), kRowCompleted);
     EXPECT_EQ(job.currentFile.load(), 5);
 }
 
 TEST_F(TranscodeRows, DamagedMiddleStillConvertsWithoutACrash) {
     const std::string ts = dir.file("src.ts");
-    ASSERT_TRUE(ffmpeg("-i " + testmedia::shellQuote(clip()) + " -c copy " + testmedia::shellQuote(ts)));
+    ASSERT_TRUE(pipelinetest::ffmpeg("-i " + testmedia::shellQuote(clip()) + " -c copy " + testmedia::shellQuote(ts)));
     std::string bytes = readFile(ts);
     for (std::size_t i = bytes.size() / 3; i < bytes.size() / 2; i += 7) bytes[i] = static_cast<char>(i * 31);
     std::ofstream(ts, std::ios::binary) << bytes;
@@ -127,7 +132,74 @@ TEST_F(TranscodeRows, FullDiskFailsTheRowInsteadOfReportingSuccess) {
         runWorker(TranscodeWorker, job);
     }
     EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(0), "Cannot write the output: File too large");
     EXPECT_EQ(job.currentFile.load(), 1);
+}
+
+TEST_F(TranscodeRows, NameTooLongFailsWithItsReason) {
+    AVConvert job;
+    convert(job, {clip()}, {dir.file(std::string(300, 'n') + ".mp4")});
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(0), "Cannot create the output: File name too long");
+}
+
+// Someone swaps a symlink in for the reserved name (or for the ".THM" beside it)
+// before a byte is written: the link's target is never touched, and a row whose
+// name was taken from it does not report success.
+TEST_F(TranscodeRows, SymlinkSwappedInAfterTheReservationNeverRedirectsTheOutput) {
+    const std::string victim = dir.file("victim.dat"), victimThm = dir.file("victim.THM");
+    std::ofstream(victim) << "victim data";
+    std::ofstream(victimThm) << "victim picture";
+    int reserved = 0;
+    output::afterReserveHook = [&](const std::string& path) {
+        if (reserved++ == 0) {
+            std::filesystem::remove(path);
+            std::filesystem::create_symlink(victim, path);
+        } else {
+            std::filesystem::create_symlink(victimThm, path.substr(0, path.rfind('.')) + ".THM");
+        }
+    };
+    AVConvert job;
+    convert(job, {clip(), clip()}, {dir.file("swapped.mp4"), dir.file("beside.mp4")});
+    output::afterReserveHook = nullptr;
+    EXPECT_EQ(readFile(victim), "victim data");
+    EXPECT_EQ(readFile(victimThm), "victim picture");
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(0), "The output file was replaced or removed while it was written");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("swapped.mp4"))) << "what someone else put there stays";
+    EXPECT_EQ(job.fileState[1].load(), kRowCompleted) << "only the picture beside it was lost";
+    EXPECT_TRUE(testmedia::probe(dir.file("beside.mp4")).ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("beside.THM")));
+}
+
+// Another video's picture keeps its name: the new video and its picture move on
+// together to the first pair of free names.
+TEST_F(TranscodeRows, ThumbnailOfAnotherVideoMovesThePairToFreeNames) {
+    std::ofstream(dir.file("x.THM")) << "other picture";
+    std::ofstream(dir.file("x(0).mp4")) << "other video";
+    AVConvert job;
+    convert(job, {clip()}, {dir.file("x.mp4")});
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(job.outputPaths[0], dir.file("x(1).mp4"));
+    EXPECT_EQ(job.thumbnailPath, dir.file("x(1).THM"));
+    EXPECT_TRUE(testmedia::probe(dir.file("x(1).THM")).ok);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.mp4")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x(0).THM")));
+    EXPECT_EQ(readFile(dir.file("x.THM")), "other picture");
+}
+
+TEST_F(TranscodeRows, WavOutputReservesRoomForRf64Sizes) {
+    AVConvert job;
+    Settings s;
+    s.encodeVideo = false;
+    s.thumbnailMode = -1;
+    s.audioCodecId = codecmap::kAudioPcmS16le;
+    convert(job, {clip()}, {dir.file("sound.wav")}, s);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    // rf64=auto keeps a "JUNK" chunk right after the RIFF header, to become "ds64"
+    // if the file passes 4 GiB; without it the sizes would wrap.
+    EXPECT_EQ(readFile(dir.file("sound.wav")).substr(12, 4), "JUNK");
+    EXPECT_NEAR(streamDuration(dir.file("sound.wav"), "a:0"), 2.0, 0.1);
 }
 
 TEST_F(TranscodeRows, TrailerThatDoesNotFitFailsTheRow) {
@@ -212,7 +284,7 @@ TEST_F(TranscodeRows, StopMidRowLeavesAPlayableShorterFile) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     job.stopRequested = true;
     worker.join();
-    EXPECT_EQ(job.fileState[0].load(), kRowPending);
+    EXPECT_EQ(job.fileState[0].load(), kRowStopped) << "a shorter output is not a completed one";
     EXPECT_EQ(job.fileState[1].load(), kRowPending);
     EXPECT_EQ(job.currentFile.load(), 1) << "the worker ends at the start of the next row";
     EXPECT_FALSE(std::filesystem::exists(dir.file("never.mp4")));
@@ -222,6 +294,45 @@ TEST_F(TranscodeRows, StopMidRowLeavesAPlayableShorterFile) {
     EXPECT_GT(video, 0.5);
     EXPECT_LT(video, 25);
     EXPECT_NEAR(streamDuration(dir.file("stopped.mp4"), "a:0"), video, 0.5);
+}
+
+// A second stop: nothing more is finished, and the unfinished output goes.
+TEST_F(TranscodeRows, AbortMidRowFinishesNothingAndLeavesNothing) {
+    const std::string longClip = dir.file("long.mp4");
+    testmedia::ClipSpec shape;
+    shape.seconds = 30;
+    shape.videoSize = "160x120";
+    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+    ASSERT_TRUE(testmedia::makeClip(longClip, shape));
+    AVConvert job;
+    fillJob(job, {longClip, clip()}, {dir.file("aborted.mp4"), dir.file("never.mp4")});
+    setClip(job, 0, 0, 30);
+    setClip(job, 1, 0, 2);
+    WorkerThread worker;
+    worker.start(TranscodeWorker, job);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (job.progressPercent.load() < 5 && job.currentFile.load() < 1 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    AVConvert::abortNow = true;
+    worker.join();
+    AVConvert::abortNow = false;
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(0), "Stopped at once; the unfinished output was removed");
+    EXPECT_EQ(job.fileState[1].load(), kRowPending);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("aborted.mp4")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("aborted.THM")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("never.mp4")));
+}
+
+// A stop that comes after the name was taken but before anything was converted
+// leaves no empty file behind, and the row counts as not done.
+TEST_F(TranscodeRows, StopBeforeAnythingWasConvertedLeavesNoFile) {
+    AVConvert job;
+    output::afterReserveHook = [&job](const std::string&) { job.stopRequested = true; };
+    convert(job, {clip()}, {dir.file("early.mp4")});
+    output::afterReserveHook = nullptr;
+    EXPECT_EQ(job.fileState[0].load(), kRowPending);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST_F(TranscodeRows, StopBeforeTheFirstRowConvertsNothing) {

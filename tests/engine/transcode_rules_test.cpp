@@ -102,6 +102,31 @@ TEST_F(TranscodeFreeName, NameWithoutExtensionKeepsItsWholeStem) {
     EXPECT_EQ(output::chooseFreeName(dir.file("a.b/clip"), counter, false), dir.file("a.b/clip(0)"));
 }
 
+// One run remembers where each name's search ended, so a name wanted by many
+// rows is not searched from "(0)" again: a name freed meanwhile is not reused.
+TEST_F(TranscodeFreeName, ARunRemembersWhereEachNamesSearchEnded) {
+    output::FreeNames names;
+    std::vector<std::string> chosen;
+    for (int i = 0; i < 3; ++i) chosen.push_back(names.choose(dir.file("clip.mp4"), counter, true).path());
+    EXPECT_EQ(chosen, (std::vector<std::string>{dir.file("clip.mp4"), dir.file("clip(0).mp4"), dir.file("clip(1).mp4")}));
+    std::filesystem::remove(dir.file("clip(0).mp4"));
+    EXPECT_EQ(names.choose(dir.file("clip.mp4"), counter, true).path(), dir.file("clip(2).mp4"));
+    EXPECT_EQ(counter, 2);
+    EXPECT_EQ(names.choose(dir.file("other.mp4"), counter, true).path(), dir.file("other.mp4"));
+}
+
+TEST_F(TranscodeFreeName, ReservationHoldsTheCreatedFileOpen) {
+    touch("busy.mp4");
+    output::FreeNames names;
+    output::Reservation taken = names.choose(dir.file("busy.mp4"), counter, true, true);
+    EXPECT_EQ(taken.path(), dir.file("busy(0).mp4"));
+    EXPECT_GE(taken.fd(), 0);
+    EXPECT_EQ(taken.error(), 0);
+    touch("pic.THM");
+    EXPECT_EQ(names.choose(dir.file("pic.mp4"), counter, false, true).path(), dir.file("pic(0).mp4"))
+        << "a video never lands beside another video's picture";
+}
+
 TEST_F(TranscodeFreeName, CheckWithoutReservingCreatesNothing) {
     EXPECT_EQ(output::chooseFreeName(dir.file("x.avi"), counter, false), dir.file("x.avi"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.avi")));

@@ -42,6 +42,7 @@ struct PollLog {
     bool rowWentBack = false;
     bool progressOutOfRange = false;
     bool stateInvalid = false;
+    bool reasonMissing = false;
 };
 
 class JobThreads : public ::testing::Test {
@@ -77,8 +78,11 @@ protected:
             log.progressOutOfRange |= percent < -1 || percent > 100;
             lastRow = row;
             for (int i = 0; i < job.fileCount; ++i) {
-                const int state = job.fileState[i].load(std::memory_order_relaxed);
-                log.stateInvalid |= state != kRowPending && state != kRowCompleted && state != kRowFailed;
+                const int state = job.fileState[i].load(std::memory_order_acquire);
+                log.stateInvalid |=
+                    state != kRowPending && state != kRowCompleted && state != kRowFailed && state != kRowStopped;
+                // A failed row's reason is there as soon as its code is (the UI reads it so).
+                if (state == kRowFailed) log.reasonMissing |= job.failureReason(i).empty();
             }
             job.previewOff.store(log.polls % 4 == 0, std::memory_order_relaxed);
             if (stopWhen && stopWhen()) {
@@ -178,7 +182,9 @@ TEST_F(JobThreads, AJobAtFullCapacityRunsToTheEnd) {
     const PollLog log = poll(job, worker);
     EXPECT_FALSE(log.rowWentBack);
     EXPECT_FALSE(log.stateInvalid);
+    EXPECT_FALSE(log.reasonMissing);
     EXPECT_EQ(job.currentFile.load(), AVConvert::kMaxRows);
+    EXPECT_EQ(job.failureReason(1), "No source file");
     int completed = 0, wrong = 0;
     for (int row = 0; row < AVConvert::kMaxRows; ++row) {
         const int state = job.fileState[row].load();
