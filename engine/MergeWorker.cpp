@@ -6,6 +6,7 @@
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -53,12 +54,25 @@ bool joinOutput(AVConvert& job, int row, const source::SourceFile& source, Merge
     return true;
 }
 
-pipeline::RowRules mergeRules(const AVConvert& job, const pipeline::Outputs& out) {
+// The row's clip, from the clip editor's begin and end (a merge gets no clip
+// length). Task lists keep times in whole seconds, so an end nobody trimmed is the
+// source's length cut to the second: it means "to the end of the source".
+void applyClip(const AVConvert& job, int row, pipeline::RowRules& rules) {
+    rules.clipBegin = std::max(0.0, job.clipBegin[row]);
+    const double length = job.clipEnd[row] - rules.clipBegin;
+    const double sourceSeconds = job.durationMicroseconds > 0 ? job.durationMicroseconds / 1e6 : 0.0;
+    const bool untrimmedEnd = sourceSeconds > 0 && job.clipEnd[row] >= std::floor(sourceSeconds);
+    rules.clipLength = length > 0 && !untrimmedEnd ? length : 0.0;
+}
+
+pipeline::RowRules mergeRules(const AVConvert& job, int row, const pipeline::Outputs& out) {
     pipeline::RowRules rules;
     rules.progressSeconds = job.mergeTotalSeconds;
     const double video = out.video ? out.video->clock() : 0.0;
     const double audio = out.audio ? out.audio->queuedClock() : 0.0;
     rules.timelineOffset = std::max(video, audio);  // the row starts after everything so far
+    rules.fitAudioToPictures = true;
+    applyClip(job, row, rules);
     return rules;
 }
 
@@ -68,7 +82,9 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     const bool joined = state.out ? joinOutput(job, row, source, state) : createOutput(job, row, source, state);
     if (!joined) return markFailed(job, row);
     pipeline::Outputs& out = *state.out;
-    pipeline::RowRunner runner(job, row, source, out, mergeRules(job, out));
+    const pipeline::RowRules rules = mergeRules(job, row, out);
+    if (rules.clipBegin > 0) source::seekTo(source, rules.clipBegin);
+    pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) return markFailed(job, row);
     const pipeline::RowEnd end = runner.run();
     runner.finishStreams(false);
@@ -84,8 +100,8 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
 // at a stop, so the merge always leaves a playable file of what it has joined.
 void finalise(AVConvert& job, MergeState& state) {
     if (!state.out) return;
-    if (state.out->audio) audio::flushAndDrain(*state.out->audio, state.out->file);
-    if (state.out->file.finish()) {
+    const bool drained = !state.out->audio || audio::flushAndDrain(*state.out->audio, state.out->file) >= 0;
+    if (state.out->file.finish() && drained) {
         job.progressPercent.store(100, std::memory_order_relaxed);
     } else {
         for (int row : state.completedRows) markFailed(job, row);  // their output is broken

@@ -40,6 +40,9 @@ struct RowRules {
     double timelineOffset = 0.0;  // where this row starts on the output's timeline
     bool rmOutput = false;        // an "rm" output never drops pictures
     bool orderStamped = false;    // pictures stamped one tick apart whatever their times
+    // Merge: the row's sound is padded with silence or cut to its pictures, so the
+    // next row starts with both streams at the same point.
+    bool fitAudioToPictures = false;
 };
 
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };
@@ -74,7 +77,10 @@ private:
     bool audioActive() const;
     double referenceFor(double sourceSeconds);
     void publishProgress();
-    void padAudioTo(double timelineSeconds);
+    void placeFirstAudio(double sourceSeconds);
+    double audioEncodeLimit() const;
+    void fitAudioToRow();
+    void audioFailed();
 
     AVConvert& m_job;
     int m_row;
