@@ -2,6 +2,7 @@
 
 #include "engine/AVConvert.h"
 #include "engine/FrameRate.h"
+#include "engine/LocalFileUrl.h"
 #include "engine/RowPipeline.h"
 #include "engine/Thumbnail.h"
 
@@ -24,7 +25,28 @@ void nameThumbnail(AVConvert& job, int row) {
     if (job.thumbnailMode == 1) job.thumbnailPath = ThumbnailPathFor(job.outputPaths[row]);
 }
 
-// The first row that opens creates the output from its own streams and name.
+// Whether a source has sound, read from its container without opening decoders.
+bool hasSound(const std::string& path) {
+    if (path.empty() || !IsPlainFile(path)) return false;
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return false;
+    const ffmpeg::InputContext input(raw);
+    if (avformat_find_stream_info(raw, nullptr) < 0) return false;
+    return av_find_best_stream(raw, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0) >= 0;
+}
+
+bool laterRowHasSound(const AVConvert& job, int row) {
+    const int rows = std::min<int>(job.fileCount, static_cast<int>(job.sourcePaths.size()));
+    for (int later = row + 1; later < rows; ++later) {
+        if (job.stopRequested.load(std::memory_order_relaxed)) return false;
+        if (hasSound(job.sourcePaths[later])) return true;
+    }
+    return false;
+}
+
+// The first row that opens creates the output from its own streams and name. A
+// first row with pictures but no sound still gets a sound stream (its silence)
+// when a later row has sound: otherwise that row could not be joined.
 bool createOutput(AVConvert& job, int row, const source::SourceFile& source, MergeState& state) {
     auto out = std::make_unique<pipeline::Outputs>();
     if (!out->file.create(job.outputPaths[row])) return false;
@@ -32,7 +54,8 @@ bool createOutput(AVConvert& job, int row, const source::SourceFile& source, Mer
         const AVRational timeBase = framerate::mergeTimeBase(job.outputFrameRate, source.videoRate);
         if (!pipeline::addVideoStream(job, source, *out, timeBase)) return false;
     }
-    if (source.audioDecoder && !pipeline::addAudioStream(job, source, *out)) return false;
+    const bool sound = source.audioDecoder || (out->video && laterRowHasSound(job, row));
+    if (sound && !pipeline::addAudioStream(job, source, *out)) return false;
     out->file.copyMetadata(source.input.get());
     job.outputPaths[row] = output::chooseFreeName(job.outputPaths[row], job.nameCounter, true);
     nameThumbnail(job, row);

@@ -64,8 +64,9 @@ bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outp
     auto audio = std::make_unique<audio::AudioOutput>();
     audio->stream = out.file.addStream();
     if (!audio->stream) return false;
-    audio->encoder = audio::openEncoder(job, source.audioDecoder->sample_fmt, audioGlobalHeader(out.file),
-                                        out.file.formatName());
+    // A merge may make the sound stream for a first row that has none (its silence).
+    const AVSampleFormat sourceFormat = source.audioDecoder ? source.audioDecoder->sample_fmt : AV_SAMPLE_FMT_FLTP;
+    audio->encoder = audio::openEncoder(job, sourceFormat, audioGlobalHeader(out.file), out.file.formatName());
     if (!audio->encoder || !copyEncoderToStream(audio->stream, *audio->encoder) || !audio->prepare()) return false;
     audio->stream->time_base = audio->encoder->time_base;
     out.audio = std::move(audio);

@@ -29,7 +29,8 @@ struct Outputs {
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase);
 // Opens a new encoder for an existing output video stream (a later merge row).
 bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out);
-// Adds the output audio stream with its encoder, FIFO and frame.
+// Adds the output audio stream with its encoder, FIFO and frame (the source's
+// sample format when the encoder takes it; the source may have no sound).
 bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outputs& out);
 
 // How a row differs between Convert and Merge.
