@@ -255,7 +255,8 @@ void RowRunner::fitAudioToRow() {
     if (videoActive() && m_out.video->clock() > m_rules.timelineOffset) end = m_out.video->clock();
     else if (m_rules.clipLength > 0) end = std::min(end, m_rules.timelineOffset + m_rules.clipLength);
     audio::trimQueued(out, end);
-    if (audio::padWithSilence(out, m_out.file, end) < 0) m_job.fileState[m_row].store(kRowFailed, std::memory_order_relaxed);
+    if (audio::padWithSilence(out, m_out.file, end) < 0)
+        m_job.fileState[m_row].store(kRowFailed, std::memory_order_relaxed);
 }
 
 void RowRunner::showPreview(const AVFrame& frame) {

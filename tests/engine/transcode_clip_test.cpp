@@ -97,8 +97,8 @@ TEST_F(TranscodeClip, TimestampResetInTheSourceIsBridged) {
 // Start and duration of every audio packet of a file.
 std::vector<std::pair<double, double>> audioPackets(const std::string& path) {
     std::string out;
-    testmedia::runCommand("ffprobe -v error -select_streams a:0 -show_entries packet=pts_time,duration_time -of csv=p=0 " +
-                              testmedia::shellQuote(path),
+    testmedia::runCommand("ffprobe -v error -select_streams a:0 -show_entries packet=pts_time,duration_time "
+                          "-of csv=p=0 " + testmedia::shellQuote(path),
                           &out);
     std::vector<std::pair<double, double>> packets;
     std::istringstream in(out);
