@@ -122,25 +122,30 @@ void expectBeepsOnFlashes(const std::vector<double>& beeps, const std::vector<do
 }
 
 TEST_F(MergeWorkerTest, RowsWithShortOrNoSoundKeepLaterRowsInSync) {
-    // No sound first and in the middle, sound a second short of the pictures, then a whole row.
+    // No sound first and in the middle, sound a second short of the pictures, sound
+    // a second longer than them (its last beep is cut), then a whole row.
     ASSERT_TRUE(makeMarkClip(dir.file("mute.mp4"), 2, 0));
     ASSERT_TRUE(makeMarkClip(dir.file("short.mp4"), 3, 2));
+    ASSERT_TRUE(makeMarkClip(dir.file("long.mp4"), 2, 3));
     ASSERT_TRUE(makeMarkClip(dir.file("whole.mp4"), 3, 3));
     AVConvert job;
-    merge(job, {dir.file("mute.mp4"), dir.file("short.mp4"), dir.file("mute.mp4"), dir.file("whole.mp4")}, 10);
+    merge(job,
+          {dir.file("mute.mp4"), dir.file("short.mp4"), dir.file("mute.mp4"), dir.file("long.mp4"),
+           dir.file("whole.mp4")},
+          12);
     runWorker(MergeWorker, job);
-    for (int row = 0; row < 4; ++row) ASSERT_EQ(job.fileState[row].load(), kRowCompleted) << row;
+    for (int row = 0; row < 5; ++row) ASSERT_EQ(job.fileState[row].load(), kRowCompleted) << row;
     const std::string out = dir.file("row0.mp4");
     const auto flashes = flashTimes(out);
     const auto beeps = beepTimes(out);
-    ASSERT_EQ(flashes.size(), 10u);
+    ASSERT_EQ(flashes.size(), 12u);
     for (std::size_t i = 0; i < flashes.size(); ++i) EXPECT_NEAR(flashes[i], 0.5 + double(i), 0.05) << i;
-    ASSERT_EQ(beeps.size(), 5u) << "the missing sound is silence";
-    const std::vector<double> expected{2.5, 3.5, 7.5, 8.5, 9.5};
+    ASSERT_EQ(beeps.size(), 7u) << "the missing sound is silence";
+    const std::vector<double> expected{2.5, 3.5, 7.5, 8.5, 9.5, 10.5, 11.5};
     for (std::size_t i = 0; i < beeps.size(); ++i) EXPECT_NEAR(beeps[i], expected[i], 0.04) << i;
     expectBeepsOnFlashes(beeps, flashes);
-    EXPECT_NEAR(streamDuration(out, "v:0"), 10.0, 0.1);
-    EXPECT_NEAR(streamDuration(out, "a:0"), 10.0, 0.1);
+    EXPECT_NEAR(streamDuration(out, "v:0"), 12.0, 0.1);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 12.0, 0.1);
 }
 
 TEST_F(MergeWorkerTest, ClipTimesCutEachRow) {
