@@ -4,7 +4,9 @@
 #include "engine/CodecMap.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <vector>
 
 extern "C" {
 #include <libavutil/opt.h>
@@ -78,14 +80,18 @@ double AudioOutput::queuedClock() const {
     return static_cast<double>(samplesSent + queued) / encoder->sample_rate;
 }
 
+// An encoder that refuses our samples or fails on them leaves a gap or an empty
+// stream behind: that is the row's failure, not something to skip.
 static int sendAndWrite(AudioOutput& out, output::OutputFile& file, AVFrame* frame) {
     int result = avcodec_send_frame(out.encoder.get(), frame);
-    if (result < 0 && result != AVERROR_EOF) return 0;  // refused input is skipped
+    if (result == AVERROR_EOF) return 0;  // already drained
+    if (result < 0) return result;
     AVPacket* pkt = out.packet.get();
     int failure = 0;
     for (;;) {
         result = avcodec_receive_packet(out.encoder.get(), pkt);
-        if (result < 0) return failure;  // EAGAIN, EOF or an encoder error: nothing more now
+        if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) return failure;
+        if (result < 0) return result;
         const int written = file.write(pkt, out.encoder->time_base, out.stream);
         av_packet_unref(pkt);
         if (written < 0) failure = written;
@@ -115,15 +121,69 @@ static int encodeFromFifo(AudioOutput& out, output::OutputFile& file, int sample
     return sendAndWrite(out, file, frame);
 }
 
-int encodeQueued(AudioOutput& out, output::OutputFile& file) {
+int encodeQueued(AudioOutput& out, output::OutputFile& file, double untilSeconds) {
+    const double limit = untilSeconds * out.encoder->sample_rate;  // in samples on the audio clock
     int failure = 0;
     for (;;) {
         const int queued = av_audio_fifo_size(out.fifo.get());
         if (queued <= 0 || (!out.variableFrames && queued < out.frameSamples)) return failure;
-        const int take = std::min(queued, out.frameSamples);
+        int take = std::min(queued, out.frameSamples);
+        if (static_cast<double>(out.samplesSent + take) > limit) {
+            if (!out.variableFrames) return failure;
+            take = static_cast<int>(std::min<double>(take, std::floor(limit - static_cast<double>(out.samplesSent))));
+            if (take <= 0) return failure;
+        }
         const int result = encodeFromFifo(out, file, take, take);
         if (result < 0) failure = result;
     }
+}
+
+static std::int64_t queuedEnd(const AudioOutput& out) {
+    return out.samplesSent + av_audio_fifo_size(out.fifo.get());
+}
+
+int padWithSilence(AudioOutput& out, output::OutputFile& file, double timelineSeconds, double encodeUntilSeconds) {
+    const AVCodecContext& enc = *out.encoder;
+    std::int64_t missing = std::llround(timelineSeconds * enc.sample_rate) - queuedEnd(out);
+    if (missing <= 0) return 0;
+    // At most a second of silence at a time: a long gap is encoded as it grows.
+    const int chunk = static_cast<int>(std::min<std::int64_t>(missing, enc.sample_rate));
+    ffmpeg::Frame silence = ffmpeg::makeFrame();
+    if (!silence) return AVERROR(ENOMEM);
+    silence->format = enc.sample_fmt;
+    silence->nb_samples = chunk;
+    if (av_channel_layout_copy(&silence->ch_layout, &enc.ch_layout) < 0 || av_frame_get_buffer(silence.get(), 0) < 0)
+        return AVERROR(ENOMEM);
+    av_samples_set_silence(silence->data, 0, chunk, enc.ch_layout.nb_channels, enc.sample_fmt);
+    int failure = 0;
+    while (missing > 0) {
+        const int n = static_cast<int>(std::min<std::int64_t>(missing, chunk));
+        if (av_audio_fifo_write(out.fifo.get(), reinterpret_cast<void**>(silence->data), n) != n)
+            return AVERROR(ENOMEM);
+        missing -= n;
+        const int result = encodeQueued(out, file, encodeUntilSeconds);
+        if (result < 0) failure = result;
+    }
+    return failure;
+}
+
+void trimQueued(AudioOutput& out, double timelineSeconds) {
+    const AVCodecContext& enc = *out.encoder;
+    const std::int64_t keep = std::llround(timelineSeconds * enc.sample_rate) - out.samplesSent;
+    const int queued = av_audio_fifo_size(out.fifo.get());
+    if (keep >= queued) return;
+    if (keep <= 0) return av_audio_fifo_reset(out.fifo.get());
+    // The FIFO only gives samples from its front: take the part to keep, empty it,
+    // and put that part back.
+    ffmpeg::Frame kept = ffmpeg::makeFrame();
+    if (!kept) return;
+    kept->format = enc.sample_fmt;
+    kept->nb_samples = static_cast<int>(keep);
+    if (av_channel_layout_copy(&kept->ch_layout, &enc.ch_layout) < 0 || av_frame_get_buffer(kept.get(), 0) < 0)
+        return;
+    const int got = av_audio_fifo_read(out.fifo.get(), reinterpret_cast<void**>(kept->data), kept->nb_samples);
+    av_audio_fifo_reset(out.fifo.get());
+    if (got > 0) av_audio_fifo_write(out.fifo.get(), reinterpret_cast<void**>(kept->data), got);
 }
 
 int flushAndDrain(AudioOutput& out, output::OutputFile& file) {
@@ -141,33 +201,76 @@ int flushAndDrain(AudioOutput& out, output::OutputFile& file) {
     return result < 0 ? result : failure;
 }
 
-bool Resampler::configure(const AVFrame& decoded, const AVCodecContext& encoder) {
-    AVChannelLayout inLayout{};
-    if (decoded.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || decoded.ch_layout.nb_channels <= 0)
-        av_channel_layout_default(&inLayout, decoded.ch_layout.nb_channels > 0 ? decoded.ch_layout.nb_channels : 1);
-    else if (av_channel_layout_copy(&inLayout, &decoded.ch_layout) < 0)
-        return false;
+// The output channel a source channel of unknown position goes to: channels are
+// dealt out in turn (the first left, the second right, …), each output channel the
+// average of its share, so the mix keeps every channel and never clips.
+static std::vector<double> evenMatrix(int inputs, int outputs) {
+    std::vector<double> matrix(static_cast<std::size_t>(inputs) * outputs, 0.0);
+    for (int o = 0; o < outputs; ++o) {
+        if (inputs < outputs) {
+            matrix[static_cast<std::size_t>(o) * inputs + o % inputs] = 1.0;
+            continue;
+        }
+        const int share = (inputs - o + outputs - 1) / outputs;  // inputs i with i % outputs == o
+        for (int i = o; i < inputs; i += outputs) matrix[static_cast<std::size_t>(o) * inputs + i] = 1.0 / share;
+    }
+    return matrix;
+}
+
+// Lossy encoders overshoot dense full-scale sound by up to about 2 dB (FFmpeg's AAC
+// more than LAME): their down-mix leaves that much room. Lossless output keeps a mix
+// that just reaches full scale.
+static double mixCeiling(const AVCodecContext& encoder) {
+    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(encoder.codec_id);
+    return descriptor && (descriptor->props & AV_CODEC_PROP_LOSSLESS) ? 1.0 : 0.8;
+}
+
+bool Resampler::initialise(const AVChannelLayout& inLayout, const AVFrame& decoded, const AVCodecContext& encoder,
+                           bool even) {
     SwrContext* swr = nullptr;
-    AVChannelLayout outLayout{};  // FFmpeg 5.1 takes the layouts by non-const pointer
-    av_channel_layout_copy(&outLayout, &encoder.ch_layout);
-    // More than two source channels are mixed down by swresample's standard matrix.
-    const int made = swr_alloc_set_opts2(&swr, &outLayout, encoder.sample_fmt, encoder.sample_rate, &inLayout,
+    AVChannelLayout in{}, out{};  // FFmpeg 5.1 takes the layouts by non-const pointer
+    av_channel_layout_copy(&in, &inLayout);
+    av_channel_layout_copy(&out, &encoder.ch_layout);
+    const int made = swr_alloc_set_opts2(&swr, &out, encoder.sample_fmt, encoder.sample_rate, &in,
                                          static_cast<AVSampleFormat>(decoded.format), decoded.sample_rate, 0, nullptr);
-    av_channel_layout_uninit(&outLayout);
+    av_channel_layout_uninit(&in);
+    av_channel_layout_uninit(&out);
     m_swr.reset(swr);
-    av_channel_layout_uninit(&m_inLayout);
-    m_inLayout = inLayout;
-    m_inRate = decoded.sample_rate;
-    m_inFormat = decoded.format;
     if (made < 0 || !swr) return false;
     av_opt_set_int(swr, "filter_size", 16, 0);
     av_opt_set_int(swr, "phase_shift", 10, 0);
     av_opt_set_double(swr, "cutoff", 0.8, 0);
+    // swresample's standard matrix adds channels at full weight (5.1 to stereo sums
+    // to 2.4 times full scale) and scales it down only for integer output.
+    av_opt_set_double(swr, "rematrix_maxval", mixCeiling(encoder), 0);
+    if (even) {
+        const std::vector<double> matrix = evenMatrix(inLayout.nb_channels, encoder.ch_layout.nb_channels);
+        if (swr_set_matrix(swr, matrix.data(), inLayout.nb_channels) < 0) return false;
+    }
     if (swr_init(swr) < 0) {
         m_swr.reset();
         return false;
     }
     return true;
+}
+
+bool Resampler::configure(const AVFrame& decoded, const AVCodecContext& encoder) {
+    AVChannelLayout inLayout{};
+    const int channels = decoded.ch_layout.nb_channels;
+    if (channels <= 0) return false;
+    if (decoded.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&inLayout, channels);  // still unspecified past 8 channels
+    else if (av_channel_layout_copy(&inLayout, &decoded.ch_layout) < 0)
+        return false;
+    av_channel_layout_uninit(&m_inLayout);
+    m_inLayout = inLayout;
+    m_inRate = decoded.sample_rate;
+    m_inFormat = decoded.format;
+    const bool mixes = channels != encoder.ch_layout.nb_channels;
+    const bool known = inLayout.order == AV_CHANNEL_ORDER_NATIVE;
+    if (initialise(inLayout, decoded, encoder, mixes && !known)) return true;
+    // A layout the standard matrices refuse still has its channel count.
+    return mixes && known && initialise(inLayout, decoded, encoder, true);
 }
 
 bool Resampler::convert(const std::uint8_t** input, int inputSamples, AudioOutput& out) {
@@ -190,11 +293,20 @@ bool Resampler::convert(const std::uint8_t** input, int inputSamples, AudioOutpu
     return av_audio_fifo_write(out.fifo.get(), reinterpret_cast<void**>(m_scratch->data), converted) == converted;
 }
 
-bool Resampler::push(const AVFrame& decoded, AudioOutput& out) {
+bool Resampler::push(const AVFrame& decoded, AudioOutput& out, int skipSamples) {
     const bool changed = !m_swr || decoded.sample_rate != m_inRate || decoded.format != m_inFormat ||
                          decoded.ch_layout.nb_channels != m_inLayout.nb_channels;
     if (changed && !configure(decoded, *out.encoder)) return false;
-    return convert(const_cast<const std::uint8_t**>(decoded.extended_data), decoded.nb_samples, out);
+    skipSamples = std::clamp(skipSamples, 0, decoded.nb_samples);
+    if (skipSamples == 0)
+        return convert(const_cast<const std::uint8_t**>(decoded.extended_data), decoded.nb_samples, out);
+    const auto format = static_cast<AVSampleFormat>(decoded.format);
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int planes = planar ? decoded.ch_layout.nb_channels : 1;
+    const int step = av_get_bytes_per_sample(format) * (planar ? 1 : decoded.ch_layout.nb_channels);
+    std::vector<const std::uint8_t*> input(static_cast<std::size_t>(planes));
+    for (int p = 0; p < planes; ++p) input[p] = decoded.extended_data[p] + static_cast<std::size_t>(skipSamples) * step;
+    return convert(input.data(), decoded.nb_samples - skipSamples, out);
 }
 
 void Resampler::flush(AudioOutput& out) {

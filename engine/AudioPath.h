@@ -7,6 +7,7 @@
 #include "engine/OutputFile.h"
 
 #include <cstdint>
+#include <limits>
 
 class AVConvert;
 
@@ -37,8 +38,20 @@ struct AudioOutput {
 };
 
 // Encodes every whole encoder frame waiting in the FIFO (variable-size encoders:
-// everything). Negative when a packet write failed.
-int encodeQueued(AudioOutput& out, output::OutputFile& file);
+// everything) that ends by untilSeconds on the audio clock; the rest stays queued.
+// Negative when the encoder failed or a packet write failed.
+int encodeQueued(AudioOutput& out, output::OutputFile& file,
+                 double untilSeconds = std::numeric_limits<double>::infinity());
+
+// Appends silence until the queued sound reaches timelineSeconds, encoding as it
+// goes (up to encodeUntilSeconds) so a long gap never sits in memory.
+// Negative when the encoder failed or a packet write failed.
+int padWithSilence(AudioOutput& out, output::OutputFile& file, double timelineSeconds,
+                   double encodeUntilSeconds = std::numeric_limits<double>::infinity());
+
+// Drops queued samples beyond timelineSeconds. Sound already handed to the
+// encoder stays.
+void trimQueued(AudioOutput& out, double timelineSeconds);
 
 // End of the stream: encodes the rest of the FIFO as a short last frame (or padded
 // with silence when the encoder needs whole frames) and drains the encoder.
@@ -47,6 +60,9 @@ int flushAndDrain(AudioOutput& out, output::OutputFile& file);
 
 // Converts decoded frames of one source into the encoder's format and appends them
 // to the FIFO. Rebuilds itself when the frames' layout, rate or format changes.
+// Fewer channels out than in are mixed with a matrix scaled so no sample clips; a
+// layout the standard matrices do not know (no channel mask, an unusual order)
+// is spread evenly over the output channels rather than lost.
 class Resampler {
 public:
     Resampler() = default;
@@ -54,12 +70,16 @@ public:
     Resampler(const Resampler&) = delete;
     Resampler& operator=(const Resampler&) = delete;
 
-    bool push(const AVFrame& decoded, AudioOutput& out);
+    // skipSamples: leading samples of the frame left out (a frame straddling the
+    // clip start). False when the frame cannot be converted: the row has failed.
+    bool push(const AVFrame& decoded, AudioOutput& out, int skipSamples = 0);
     // Appends what the converter still holds back (its filter delay).
     void flush(AudioOutput& out);
 
 private:
     bool configure(const AVFrame& decoded, const AVCodecContext& encoder);
+    bool initialise(const AVChannelLayout& inLayout, const AVFrame& decoded, const AVCodecContext& encoder,
+                    bool evenMatrix);
     bool convert(const std::uint8_t** input, int inputSamples, AudioOutput& out);
 
     ffmpeg::Swr m_swr;

@@ -2,11 +2,13 @@
 
 #include "engine/AVConvert.h"
 #include "engine/FrameRate.h"
+#include "engine/LocalFileUrl.h"
 #include "engine/RowPipeline.h"
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -31,8 +33,29 @@ bool writesThumbnail(const AVConvert& job, const source::SourceFile& source) {
     return job.thumbnailMode == 1 && job.encodeVideo && source.videoDecoder;
 }
 
-// The first row that opens creates the output from its own streams and name.
-// "" or why the row fails.
+// Whether a source has sound, read from its container without opening decoders.
+bool hasSound(const std::string& path) {
+    if (path.empty() || !IsPlainFile(path)) return false;
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return false;
+    const ffmpeg::InputContext input(raw);
+    if (avformat_find_stream_info(raw, nullptr) < 0) return false;
+    return av_find_best_stream(raw, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0) >= 0;
+}
+
+bool laterRowHasSound(const AVConvert& job, int row) {
+    const int rows = std::min<int>(job.fileCount, static_cast<int>(job.sourcePaths.size()));
+    for (int later = row + 1; later < rows; ++later) {
+        if (job.stopRequested.load(std::memory_order_relaxed)) return false;
+        if (hasSound(job.sourcePaths[later])) return true;
+    }
+    return false;
+}
+
+// The first row that opens creates the output from its own streams and name; ""
+// or why the row fails. A first row with pictures but no sound still gets a sound
+// stream (its silence) when a later row has sound: otherwise that row could not be
+// joined.
 std::string createOutput(AVConvert& job, int row, const source::SourceFile& source, MergeState& state) {
     auto out = std::make_unique<pipeline::Outputs>();
     if (!out->file.create(job.outputPaths[row])) return "No container matches the output's name";
@@ -41,8 +64,8 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
         if (!pipeline::addVideoStream(job, source, *out, timeBase))
             return "The video encoder does not accept these settings";
     }
-    if (source.audioDecoder && !pipeline::addAudioStream(job, source, *out))
-        return "The audio encoder does not accept these settings";
+    const bool sound = source.audioDecoder || (out->video && laterRowHasSound(job, row));
+    if (sound && !pipeline::addAudioStream(job, source, *out)) return "The audio encoder does not accept these settings";
     out->file.copyMetadata(source.input.get());
     output::Reservation name =
         state.names.choose(job.outputPaths[row], job.nameCounter, true, writesThumbnail(job, source));
@@ -71,12 +94,25 @@ std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source
     return std::string();
 }
 
-pipeline::RowRules mergeRules(const AVConvert& job, const pipeline::Outputs& out) {
+// The row's clip, from the clip editor's begin and end (a merge gets no clip
+// length). Task lists keep times in whole seconds, so an end nobody trimmed is the
+// source's length cut to the second: it means "to the end of the source".
+void applyClip(const AVConvert& job, int row, pipeline::RowRules& rules) {
+    rules.clipBegin = std::max(0.0, job.clipBegin[row]);
+    const double length = job.clipEnd[row] - rules.clipBegin;
+    const double sourceSeconds = job.durationMicroseconds > 0 ? job.durationMicroseconds / 1e6 : 0.0;
+    const bool untrimmedEnd = sourceSeconds > 0 && job.clipEnd[row] >= std::floor(sourceSeconds);
+    rules.clipLength = length > 0 && !untrimmedEnd ? length : 0.0;
+}
+
+pipeline::RowRules mergeRules(const AVConvert& job, int row, const pipeline::Outputs& out) {
     pipeline::RowRules rules;
     rules.progressSeconds = job.mergeTotalSeconds;
     const double video = out.video ? out.video->clock() : 0.0;
     const double audio = out.audio ? out.audio->queuedClock() : 0.0;
     rules.timelineOffset = std::max(video, audio);  // the row starts after everything so far
+    rules.fitAudioToPictures = true;
+    applyClip(job, row, rules);
     return rules;
 }
 
@@ -93,7 +129,9 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     const std::string joined = state.out ? joinOutput(job, row, source, state) : createOutput(job, row, source, state);
     if (!joined.empty()) return setUpFailed(job, row, joined);
     pipeline::Outputs& out = *state.out;
-    pipeline::RowRunner runner(job, row, source, out, mergeRules(job, out));
+    const pipeline::RowRules rules = mergeRules(job, row, out);
+    if (rules.clipBegin > 0) source::seekTo(source, rules.clipBegin);
+    pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) return job.failRow(row, "Cannot make the picture buffers");
     const long packetsBefore = out.file.packetCount();
     const pipeline::RowEnd end = runner.run();
@@ -118,8 +156,8 @@ void finalise(AVConvert& job, MergeState& state) {
     const bool aborted = AVConvert::abortNow.load(std::memory_order_relaxed);
     // A merge that no row got into (all failed, or a stop came first) leaves no file.
     const bool keep = !aborted && !state.joinedRows.empty();
-    if (keep && out.audio) audio::flushAndDrain(*out.audio, out.file);
-    if (keep && out.file.finish()) {
+    const bool drained = !keep || !out.audio || audio::flushAndDrain(*out.audio, out.file) >= 0;
+    if (keep && drained && out.file.finish()) {
         job.progressPercent.store(100, std::memory_order_relaxed);
     } else {
         const std::string reason = aborted ? kAbortedReason : out.file.failureReason();

@@ -20,6 +20,12 @@ constexpr double kSlackSeconds = 1e-4;
 // are a discontinuity rather than the source's own timing.
 constexpr double kBackwardJumpSeconds = 1.0;
 constexpr double kForwardJumpSeconds = 10.0;
+// A source whose sound starts later than this after the clip start has broken
+// times: its sound is not pushed further back.
+constexpr double kMaxAudioLeadSeconds = 60.0;
+// Sound a merge holds back, unencoded, while it waits for the row's pictures (so
+// it can still be cut to them at the row's end).
+constexpr double kAudioHoldSeconds = 20.0;
 
 bool copyEncoderToStream(AVStream* stream, const AVCodecContext& encoder) {
     return avcodec_parameters_from_context(stream->codecpar, &encoder) >= 0;
@@ -58,8 +64,9 @@ bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outp
     auto audio = std::make_unique<audio::AudioOutput>();
     audio->stream = out.file.addStream();
     if (!audio->stream) return false;
-    audio->encoder = audio::openEncoder(job, source.audioDecoder->sample_fmt, audioGlobalHeader(out.file),
-                                        out.file.formatName());
+    // A merge may make the sound stream for a first row that has none (its silence).
+    const AVSampleFormat sourceFormat = source.audioDecoder ? source.audioDecoder->sample_fmt : AV_SAMPLE_FMT_FLTP;
+    audio->encoder = audio::openEncoder(job, sourceFormat, audioGlobalHeader(out.file), out.file.formatName());
     if (!audio->encoder || !copyEncoderToStream(audio->stream, *audio->encoder) || !audio->prepare()) return false;
     audio->stream->time_base = audio->encoder->time_base;
     out.audio = std::move(audio);
@@ -198,36 +205,59 @@ void RowRunner::handleVideo(AVFrame& frame) {
 }
 
 void RowRunner::handleAudio(AVFrame& frame) {
+    if (m_writeFailed) return;
     audio::AudioOutput& out = *m_out.audio;
     const double t = m_source.frameSeconds(frame, *m_source.audioStream()) - m_rules.clipBegin;
-    if (std::isfinite(t) && frame.sample_rate > 0 && t + double(frame.nb_samples) / frame.sample_rate <= 0) return;
+    const int rate = frame.sample_rate;
+    if (std::isfinite(t) && rate > 0 && t + double(frame.nb_samples) / rate <= 0) return;
     if (m_rules.clipLength > 0 && out.queuedClock() - m_rules.timelineOffset >= m_rules.clipLength) return;
+    int skip = 0;
     if (!m_audioPlaced) {
         m_audioPlaced = true;
-        if (std::isfinite(t) && t > 0) padAudioTo(m_rules.timelineOffset + t);
+        placeFirstAudio(t);
+        // The frame that straddles the clip start loses the samples before it, so
+        // the first sample written is the one at the clip start.
+        if (std::isfinite(t) && t < 0 && rate > 0) skip = static_cast<int>(std::llround(-t * rate));
     }
     publishProgress();
-    if (!m_resampler.push(frame, out)) return;
-    if (audio::encodeQueued(out, m_out.file) < 0) m_job.failRow(m_row, writeFailureReason());
+    if (!m_resampler.push(frame, out, skip)) return audioFailed();
+    if (audio::encodeQueued(out, m_out.file, audioEncodeLimit()) < 0) m_job.failRow(m_row, writeFailureReason());
 }
 
-// A source whose audio starts after its video (or after the clip start) gets
-// silence in front, so its sound stays with its pictures.
-void RowRunner::padAudioTo(double timelineSeconds) {
+// Sound that cannot be converted would leave a silent or short stream behind a
+// row reported done: the row fails and its packet loop ends, as at a failed write.
+void RowRunner::audioFailed() {
+    m_job.failRow(m_row, "Cannot convert the sound");
+    m_writeFailed = true;
+}
+
+// The row's sound starts at the row's place on the output's timeline, after
+// silence when the source's sound starts after its pictures (or after the clip
+// start), so it stays with its pictures.
+void RowRunner::placeFirstAudio(double sourceSeconds) {
+    const double lead = std::isfinite(sourceSeconds) ? std::clamp(sourceSeconds, 0.0, kMaxAudioLeadSeconds) : 0.0;
+    if (audio::padWithSilence(*m_out.audio, m_out.file, m_rules.timelineOffset + lead, audioEncodeLimit()) < 0)
+        audioFailed();
+}
+
+// Sound is encoded as it comes, except in a merge row with pictures: there it
+// waits (up to kAudioHoldSeconds) for the pictures, so a tail longer than the
+// pictures can still be cut.
+double RowRunner::audioEncodeLimit() const {
+    if (!m_rules.fitAudioToPictures || !videoActive()) return std::numeric_limits<double>::infinity();
+    return std::max(m_out.video->clock(), m_out.audio->queuedClock() - kAudioHoldSeconds);
+}
+
+// The row ends where its pictures end; a row without pictures where its sound
+// (cut to the clip) ends. Its sound is cut or padded with silence to that point,
+// and a row without sound gets silence throughout.
+void RowRunner::fitAudioToRow() {
     audio::AudioOutput& out = *m_out.audio;
-    const int rate = out.encoder->sample_rate;
-    const double gap = timelineSeconds - out.queuedClock();
-    if (gap * rate < 1) return;
-    const int samples = static_cast<int>(std::min(gap, 60.0) * rate);
-    ffmpeg::Frame silence = ffmpeg::makeFrame();
-    if (!silence) return;
-    silence->format = out.encoder->sample_fmt;
-    silence->nb_samples = samples;
-    if (av_channel_layout_copy(&silence->ch_layout, &out.encoder->ch_layout) < 0 ||
-        av_frame_get_buffer(silence.get(), 0) < 0)
-        return;
-    av_samples_set_silence(silence->data, 0, samples, silence->ch_layout.nb_channels, out.encoder->sample_fmt);
-    av_audio_fifo_write(out.fifo.get(), reinterpret_cast<void**>(silence->data), samples);
+    double end = out.queuedClock();
+    if (videoActive() && m_out.video->clock() > m_rules.timelineOffset) end = m_out.video->clock();
+    else if (m_rules.clipLength > 0) end = std::min(end, m_rules.timelineOffset + m_rules.clipLength);
+    audio::trimQueued(out, end);
+    if (audio::padWithSilence(out, m_out.file, end) < 0) m_job.failRow(m_row, writeFailureReason());
 }
 
 void RowRunner::showPreview(const AVFrame& frame) {
@@ -259,11 +289,13 @@ void RowRunner::finishStreams(bool finalAudio) {
     if (m_out.video && m_out.video->encoder && videoActive()) {
         if (video::encodeAndWrite(*m_out.video, m_out.file, nullptr) < 0) m_writeFailed = true;
     }
-    if (m_out.audio && audioActive()) {
-        m_resampler.flush(*m_out.audio);
-        audio::encodeQueued(*m_out.audio, m_out.file);
-    }
-    if (finalAudio && m_out.audio) audio::flushAndDrain(*m_out.audio, m_out.file);
+    if (!m_out.audio) return;
+    if (audioActive()) m_resampler.flush(*m_out.audio);
+    if (m_rules.fitAudioToPictures) fitAudioToRow();
+    // An encoder failing on the last samples leaves a short stream: the row fails.
+    bool failed = audio::encodeQueued(*m_out.audio, m_out.file) < 0;
+    if (finalAudio) failed = audio::flushAndDrain(*m_out.audio, m_out.file) < 0 || failed;
+    if (failed) m_job.failRow(m_row, writeFailureReason());
 }
 
 }  // namespace pipeline

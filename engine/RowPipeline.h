@@ -29,7 +29,8 @@ struct Outputs {
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase);
 // Opens a new encoder for an existing output video stream (a later merge row).
 bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out);
-// Adds the output audio stream with its encoder, FIFO and frame.
+// Adds the output audio stream with its encoder, FIFO and frame (the source's
+// sample format when the encoder takes it; the source may have no sound).
 bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outputs& out);
 
 // How a row differs between Convert and Merge.
@@ -40,6 +41,9 @@ struct RowRules {
     double timelineOffset = 0.0;  // where this row starts on the output's timeline
     bool rmOutput = false;        // an "rm" output never drops pictures
     bool orderStamped = false;    // pictures stamped one tick apart whatever their times
+    // Merge: the row's sound is padded with silence or cut to its pictures, so the
+    // next row starts with both streams at the same point.
+    bool fitAudioToPictures = false;
 };
 
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };
@@ -77,7 +81,10 @@ private:
     bool audioActive() const;
     double referenceFor(double sourceSeconds);
     void publishProgress();
-    void padAudioTo(double timelineSeconds);
+    void placeFirstAudio(double sourceSeconds);
+    double audioEncodeLimit() const;
+    void fitAudioToRow();
+    void audioFailed();
 
     AVConvert& m_job;
     int m_row;

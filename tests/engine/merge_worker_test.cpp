@@ -103,27 +103,81 @@ TEST_F(MergeWorkerTest, SoundStaysWithPicturesAcrossRows) {
     runWorker(MergeWorker, job);
     ASSERT_EQ(job.fileState[1].load(), kRowCompleted);
     const std::string out = dir.file("row0.mp4");
-    // Start times of each bright (or loud) stretch.
-    const auto onsets = [](const std::vector<std::pair<double, double>>& rows, double threshold) {
-        std::vector<double> starts;
-        double last = -10;
-        for (const auto& [t, value] : rows) {
-            if (value <= threshold) continue;
-            if (t - last > 0.5) starts.push_back(t);
-            last = t;
-        }
-        return starts;
-    };
-    const auto flashes = onsets(pictureLuma(out), 128);
-    const auto beeps = onsets(measure("amovie=" + out + ",asetnsamples=n=256,astats=metadata=1:reset=1",
-                                      "lavfi.astats.Overall.RMS_level"),
-                              -30);
+    const auto flashes = flashTimes(out);
+    const auto beeps = beepTimes(out);
     ASSERT_EQ(flashes.size(), 2u);
     ASSERT_EQ(beeps.size(), 2u);
     EXPECT_NEAR(flashes[0], 1.0, 0.05);
     EXPECT_NEAR(flashes[1], 4.0, 0.1);
     EXPECT_NEAR(flashes[0] - beeps[0], 0, 0.05);
     EXPECT_NEAR(flashes[1] - beeps[1], 0, 0.05);
+}
+
+// Every beep of a merged output lies within one output frame of a flash.
+void expectBeepsOnFlashes(const std::vector<double>& beeps, const std::vector<double>& flashes) {
+    for (double beep : beeps) {
+        double nearest = 1e9;
+        for (double flash : flashes) nearest = std::min(nearest, std::abs(flash - beep));
+        EXPECT_LT(nearest, 0.04) << "beep at " << beep;
+    }
+}
+
+TEST_F(MergeWorkerTest, RowsWithShortOrNoSoundKeepLaterRowsInSync) {
+    // No sound first and in the middle, sound a second short of the pictures, sound
+    // a second longer than them (its last beep is cut), then a whole row.
+    ASSERT_TRUE(makeMarkClip(dir.file("mute.mp4"), 2, 0));
+    ASSERT_TRUE(makeMarkClip(dir.file("short.mp4"), 3, 2));
+    ASSERT_TRUE(makeMarkClip(dir.file("long.mp4"), 2, 3));
+    ASSERT_TRUE(makeMarkClip(dir.file("whole.mp4"), 3, 3));
+    AVConvert job;
+    merge(job,
+          {dir.file("mute.mp4"), dir.file("short.mp4"), dir.file("mute.mp4"), dir.file("long.mp4"),
+           dir.file("whole.mp4")},
+          12);
+    runWorker(MergeWorker, job);
+    for (int row = 0; row < 5; ++row) ASSERT_EQ(job.fileState[row].load(), kRowCompleted) << row;
+    const std::string out = dir.file("row0.mp4");
+    const auto flashes = flashTimes(out);
+    const auto beeps = beepTimes(out);
+    ASSERT_EQ(flashes.size(), 12u);
+    for (std::size_t i = 0; i < flashes.size(); ++i) EXPECT_NEAR(flashes[i], 0.5 + double(i), 0.05) << i;
+    ASSERT_EQ(beeps.size(), 7u) << "the missing sound is silence";
+    const std::vector<double> expected{2.5, 3.5, 7.5, 8.5, 9.5, 10.5, 11.5};
+    for (std::size_t i = 0; i < beeps.size(); ++i) EXPECT_NEAR(beeps[i], expected[i], 0.04) << i;
+    expectBeepsOnFlashes(beeps, flashes);
+    EXPECT_NEAR(streamDuration(out, "v:0"), 12.0, 0.1);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 12.0, 0.1);
+}
+
+TEST_F(MergeWorkerTest, ClipTimesCutEachRow) {
+    ASSERT_TRUE(makeMarkClip(dir.file("a.mp4"), 3, 3));
+    ASSERT_TRUE(makeMarkClip(dir.file("b.mp4"), 3, 3));
+    AVConvert job;
+    ProgressAtRowStart sink(job);
+    job.previewSink = &sink;
+    merge(job, {dir.file("a.mp4"), dir.file("b.mp4")}, 3);  // whole seconds of 2.0 + 1.8
+    setClip(job, 0, 0.3, 2.3);
+    setClip(job, 1, 1.2, 3);
+    runWorker(MergeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    ASSERT_EQ(job.fileState[1].load(), kRowCompleted);
+    EXPECT_EQ(job.progressPercent.load(), 100);
+    ASSERT_EQ(sink.progress.size(), 2u);
+    EXPECT_NEAR(sink.progress[1], 66, 5) << "progress follows the clipped lengths";
+    const std::string out = dir.file("row0.mp4");
+    EXPECT_NEAR(streamDuration(out, "v:0"), 3.8, 0.1);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 3.8, 0.1);
+    // Marks at 0.5 and 1.5 of row 0 (from 0.3) and at 1.5 and 2.5 of row 1 (from 1.2, after 2.0 s).
+    const std::vector<double> expected{0.2, 1.2, 2.3, 3.3};
+    const auto flashes = flashTimes(out);
+    const auto beeps = beepTimes(out);
+    ASSERT_EQ(flashes.size(), expected.size());
+    ASSERT_EQ(beeps.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(flashes[i], expected[i], 0.05) << i;
+        EXPECT_NEAR(beeps[i], expected[i], 0.02) << i;
+    }
+    expectBeepsOnFlashes(beeps, flashes);
 }
 
 TEST_F(MergeWorkerTest, DifferentSizesAndRatesMeetTheProfile) {

@@ -116,13 +116,43 @@ inline bool ffmpeg(const std::string& arguments) {
 
 // A black clip with a white flash and a beep at the same moments: sync marks.
 inline bool makeSyncClip(const std::string& path, double seconds, double markAt, const std::string& rate = "25",
-                         const std::string& size = "160x120") {
+                         const std::string& size = "160x120", const std::string& audioCodec = "aac") {
     const std::string from = std::to_string(markAt), to = std::to_string(markAt + 0.2);
     return ffmpeg("-f lavfi -i \"color=c=black:s=" + size + ":r=" + rate + ":d=" + std::to_string(seconds) +
                   ",drawbox=x=0:y=0:w=iw:h=ih:color=white:t=fill:enable='between(t," + from + "," + to +
                   ")'\" -f lavfi -i \"aevalsrc='if(between(t," + from + "," + to +
                   "),0.8*sin(2*PI*1000*t),0)':s=44100:d=" + std::to_string(seconds) +
-                  "\" -c:v libx264 -preset ultrafast -c:a aac -shortest " + testmedia::shellQuote(path));
+                  "\" -c:v libx264 -preset ultrafast -c:a " + audioCodec + " -shortest " + testmedia::shellQuote(path));
+}
+
+// A flash and a 1 kHz beep 0.5 s into every second. audioSeconds is how much sound
+// the clip has: shorter than its pictures, or 0 for none.
+inline bool makeMarkClip(const std::string& path, double seconds, double audioSeconds) {
+    const std::string marks = "between(mod(t,1),0.5,0.7)";
+    std::string args = "-f lavfi -i \"color=c=black:s=160x120:r=25:d=" + std::to_string(seconds) +
+                       ",drawbox=x=0:y=0:w=iw:h=ih:color=white:t=fill:enable='" + marks + "'\"";
+    if (audioSeconds > 0)
+        args += " -f lavfi -i \"aevalsrc='if(" + marks + ",0.8*sin(2*PI*1000*t),0)':s=44100:d=" +
+                std::to_string(audioSeconds) + "\" -c:a aac";
+    return ffmpeg(args + " -c:v libx264 -preset ultrafast " + testmedia::shellQuote(path));
+}
+
+// A loud 5.1 AC-3 source: every channel a tone of its own at nearly full scale, so a
+// plain down-mix adds up well past full scale. It ends with a short fade: full-scale
+// sound cut dead makes any lossy encoder overshoot at the cut, whatever the mix.
+inline bool makeLoudSurround(const std::string& path, double seconds = 2) {
+    return ffmpeg("-f lavfi -i \"aevalsrc='0.99*sin(2*PI*440*t)|0.99*sin(2*PI*550*t)|0.99*sin(2*PI*660*t)|"
+                  "0.99*sin(2*PI*80*t)|0.99*sin(2*PI*770*t)|0.99*sin(2*PI*880*t)':c=5.1:s=48000:d=" +
+                  std::to_string(seconds) + ",afade=t=out:st=" + std::to_string(seconds - 0.3) +
+                  ":d=0.3\" -c:a ac3 -b:a 448k " + testmedia::shellQuote(path));
+}
+
+// A 10-channel WAV without a channel mask: no layout a resampler knows how to mix.
+inline bool makeUnmaskedWav(const std::string& path, int channels = 10, double seconds = 2) {
+    std::string exprs;
+    for (int c = 0; c < channels; ++c) exprs += std::string(c ? "|" : "") + "0.5*sin(2*PI*440*t)";
+    return ffmpeg("-f lavfi -i \"aevalsrc='" + exprs + "':s=48000:d=" + std::to_string(seconds) +
+                  "\" -c:a pcm_s16le " + testmedia::shellQuote(path));
 }
 
 // (time, value) pairs of a per-frame measurement through ffprobe's lavfi input.
@@ -162,6 +192,40 @@ inline double firstBeep(const std::string& path) {
                                         "lavfi.astats.Overall.RMS_level"))
         if (rms > -30) return t;
     return -1;
+}
+
+// Peak and RMS level (dBFS) of a file's whole first audio stream, decoded to float
+// so a peak above full scale shows as such; -1e9 for digital silence.
+struct Levels {
+    double peak = -1e9;
+    double rms = -1e9;
+};
+inline Levels audioLevels(const std::string& path) {
+    const std::string graph = "amovie=" + path + ",astats=metadata=1:reset=0";
+    const auto peak = measure(graph, "lavfi.astats.Overall.Peak_level");
+    const auto rms = measure(graph, "lavfi.astats.Overall.RMS_level");
+    Levels levels;
+    if (!peak.empty()) levels.peak = peak.back().second;
+    if (!rms.empty()) levels.rms = rms.back().second;
+    return levels;
+}
+
+// Start times of each stretch above threshold (stretches closer than 0.5 s join).
+inline std::vector<double> onsets(const std::vector<std::pair<double, double>>& rows, double threshold) {
+    std::vector<double> starts;
+    double last = -10;
+    for (const auto& [t, value] : rows) {
+        if (value <= threshold) continue;
+        if (t - last > 0.5) starts.push_back(t);
+        last = t;
+    }
+    return starts;
+}
+inline std::vector<double> flashTimes(const std::string& path) { return onsets(pictureLuma(path), 128); }
+inline std::vector<double> beepTimes(const std::string& path) {
+    return onsets(measure("amovie=" + path + ",asetnsamples=n=256,astats=metadata=1:reset=1",
+                          "lavfi.astats.Overall.RMS_level"),
+                  -30);
 }
 
 inline double streamDuration(const std::string& path, const char* selector) {

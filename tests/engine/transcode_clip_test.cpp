@@ -4,6 +4,7 @@
 #include "tests/engine/pipeline_fixture.h"
 
 #include <fstream>
+#include <sstream>
 
 using namespace pipelinetest;
 
@@ -91,6 +92,45 @@ TEST_F(TranscodeClip, TimestampResetInTheSourceIsBridged) {
     ASSERT_GT(luma.size(), 50u);
     EXPECT_NEAR(luma.front().second, 40, 8);
     EXPECT_NEAR(luma.back().second, 200, 8) << "the second recording's pictures are kept";
+}
+
+// Start and duration of every audio packet of a file.
+std::vector<std::pair<double, double>> audioPackets(const std::string& path) {
+    std::string out;
+    testmedia::runCommand("ffprobe -v error -select_streams a:0 -show_entries packet=pts_time,duration_time "
+                          "-of csv=p=0 " + testmedia::shellQuote(path),
+                          &out);
+    std::vector<std::pair<double, double>> packets;
+    std::istringstream in(out);
+    std::string line;
+    while (std::getline(in, line))
+        if (line.find(',') != std::string::npos)
+            packets.emplace_back(std::atof(line.c_str()), std::atof(line.c_str() + line.find(',') + 1));
+    return packets;
+}
+
+TEST_F(TranscodeClip, SoundStartsAtTheClipBeginInsideAnAudioFrame) {
+    // AC-3 frames are 35 ms long: a clip begin near the end of one shows whether
+    // the frame it falls in is cut or kept whole.
+    const std::string src = dir.file("sync.mp4");
+    ASSERT_TRUE(makeSyncClip(src, 4, 2.0, "25", "160x120", "ac3"));
+    double begin = 0;
+    for (const auto& [pts, duration] : audioPackets(src))
+        if (pts >= 1.0) {
+            begin = pts + 0.9 * duration;
+            break;
+        }
+    ASSERT_GT(begin, 1.0);
+    AVConvert job;
+    fillJob(job, {src}, {dir.file("late.mp4")});
+    setClip(job, 0, begin, 4);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const std::string out = dir.file("late.mp4");
+    const double beep = firstBeep(out), flash = firstFlash(out);
+    // The beep measure is exact to one 256-sample window (6 ms).
+    EXPECT_NEAR(beep, 2.0 - begin - 0.003, 0.008);
+    EXPECT_NEAR(flash - beep, 0.0, 0.04) << "within one output frame";
 }
 
 struct SyncCase {
