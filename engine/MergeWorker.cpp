@@ -73,6 +73,7 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     const pipeline::RowEnd end = runner.run();
     runner.finishStreams(false);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) markFailed(job, row);
+    if (runner.videoMissing() && end != pipeline::RowEnd::Stopped) markFailed(job, row);
     if (!job.stopRequested.load(std::memory_order_relaxed) &&
         job.fileState[row].load(std::memory_order_relaxed) != kRowFailed) {
         job.fileState[row].store(kRowCompleted, std::memory_order_relaxed);

@@ -87,6 +87,8 @@ void convertRow(AVConvert& job, int row) {
     const pipeline::RowEnd end = runner.run();
     runner.finishStreams(true);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) markFailed(job, row);
+    // A video output without one picture is no conversion, whatever the sound did.
+    if (runner.videoMissing() && end != pipeline::RowEnd::Stopped) markFailed(job, row);
     // A trailer or close that fails leaves a broken file: that row has failed.
     if (out.file.finish()) job.progressPercent.store(100, std::memory_order_relaxed);
     else markFailed(job, row);
