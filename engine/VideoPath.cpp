@@ -37,6 +37,17 @@ void applyH264Settings(AVCodecContext& ctx, AVDictionary*& options, int levelCap
     }
 }
 
+// MPEG-2 players read the stream through the decoder buffer its header names; the
+// program-stream muxer sizes its rate from the same figures. Main profile's buffer
+// for its level (Main for standard definition, High above), peaks up to twice the
+// average rate within the level's maximum.
+void applyMpeg2Buffer(AVCodecContext& ctx) {
+    const bool standard = ctx.width <= 720 && ctx.height <= 576;
+    const std::int64_t levelMax = standard ? 15000000 : 80000000;
+    ctx.rc_buffer_size = standard ? 1835008 : 9781248;
+    ctx.rc_max_rate = std::min<std::int64_t>(levelMax, std::max<std::int64_t>(ctx.bit_rate * 2, ctx.bit_rate));
+}
+
 AVPixelFormat wantedPixelFormat(int legacyId) {
     if (legacyId == codecmap::kVideoDv) return AV_PIX_FMT_YUV411P;
     if (legacyId == codecmap::kVideoMjpeg) return AV_PIX_FMT_YUVJ422P;
@@ -68,6 +79,7 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     ctx->max_b_frames = 0;
     ctx->thread_count = 0;
     if (job.videoCodecId == codecmap::kVideoMpeg1) ctx->mb_decision = FF_MB_DECISION_RD;
+    if (job.videoCodecId == codecmap::kVideoMpeg2) applyMpeg2Buffer(*ctx);
     if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;
     if (job.videoCodecId == codecmap::kVideoH264) applyH264Settings(*ctx, options, job.h264LevelCap);
