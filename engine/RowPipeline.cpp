@@ -2,7 +2,6 @@
 
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
-#include "engine/FrameRate.h"
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
