@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <system_error>
@@ -377,9 +378,15 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
 
     auto job = std::make_unique<AVConvert>();
     MessageQueue messages;
-    FillJob(*job, probed.rows, SettingsFor(request), *folder, ExtensionFor(request),
+    const OutputSettings settings = SettingsFor(request);
+    FillJob(*job, probed.rows, settings, *folder, ExtensionFor(request),
             request.merge ? JobKind::Merge : JobKind::Convert);
     if (!request.merge) ExtendToExactEnds(*job, probed);
+    const std::optional<double> askedRate = FrameRateFromText(settings.frameRateText);
+    if (job->encodeVideo && askedRate && job->outputFrameRate != *askedRate && !request.quiet)
+        *env.err << "The device plays " << settings.width << "*" << settings.height << " H.264 up to level "
+                 << job->h264LevelCap / 10 << "." << job->h264LevelCap % 10 << ": converting at "
+                 << job->outputFrameRate << " fps instead of " << settings.frameRateText << ".\n";
     job->previewOff.store(true, std::memory_order_relaxed);  // nobody watches: skip the preview scaling
     job->jpegError = [&messages](const std::string& message) { messages.push("JPEG Error: " + message); };
 

@@ -68,6 +68,7 @@ public:
     int audioSampleRate = 0;
     int audioChannels = 0;
     bool encodeVideo = true;  // false = audio-only output
+    int h264LevelCap = 0;     // highest H.264 level the device takes, times ten (41 = 4.1); 0 = any
     int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
     int nameCounter = -1;     // last "(n)" tried by the free-name rule
 

@@ -7,6 +7,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavfilter/avfilter.h>
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libavutil/frame.h>
@@ -49,6 +50,9 @@ struct SwrFree {
 struct AudioFifoFree {
     void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
 };
+struct FilterGraphFree {
+    void operator()(AVFilterGraph* g) const { avfilter_graph_free(&g); }
+};
 struct DictFree {
     void operator()(AVDictionary* d) const { av_dict_free(&d); }
 };
@@ -61,6 +65,8 @@ using Packet = std::unique_ptr<AVPacket, PacketFree>;
 using Sws = std::unique_ptr<SwsContext, SwsFree>;
 using Swr = std::unique_ptr<SwrContext, SwrFree>;
 using AudioFifo = std::unique_ptr<AVAudioFifo, AudioFifoFree>;
+// The graph owns its filters: they go with it.
+using FilterGraph = std::unique_ptr<AVFilterGraph, FilterGraphFree>;
 
 inline Frame makeFrame() { return Frame(av_frame_alloc()); }
 inline Packet makePacket() { return Packet(av_packet_alloc()); }

@@ -57,4 +57,44 @@ AVRational mergeTimeBase(double outputFrameRate, AVRational sourceRate) {
 
 int ticksPerSecond(AVRational timeBase) { return timeBase.num > 0 ? timeBase.den / timeBase.num : 0; }
 
+namespace {
+
+struct LevelLimit {
+    int level;
+    long maxFrameMacroblocks;
+    long maxMacroblocksPerSecond;
+};
+
+// Table A-1 of the H.264 standard (the levels our devices name, and their neighbours).
+constexpr LevelLimit kH264Levels[] = {
+    {10, 99, 1485},     {11, 396, 3000},     {12, 396, 6000},      {13, 396, 11880},     {20, 396, 11880},
+    {21, 792, 19800},   {22, 1620, 20250},   {30, 1620, 40500},    {31, 3600, 108000},   {32, 5120, 216000},
+    {40, 8192, 245760}, {41, 8192, 245760},  {42, 8704, 522240},   {50, 22080, 589824},  {51, 36864, 983040},
+};
+
+}  // namespace
+
+bool fitsH264Level(int level, int width, int height, double rate) {
+    if (level <= 0) return true;
+    const LevelLimit* limit = nullptr;
+    for (const auto& row : kH264Levels)
+        if (row.level == level) limit = &row;
+    if (!limit || width <= 0 || height <= 0) return false;
+    const long macroblocks = static_cast<long>((width + 15) / 16) * ((height + 15) / 16);
+    return macroblocks <= limit->maxFrameMacroblocks && macroblocks * rate <= limit->maxMacroblocksPerSecond + 0.5;
+}
+
+double rateWithinH264Level(int level, int width, int height, double rate) {
+    if (fitsH264Level(level, width, height, rate)) return rate;
+    const double half = rate / 2;
+    for (const auto& row : kTranscodeTable)
+        if (row.framesPerSecond == half && fitsH264Level(level, width, height, half)) return half;
+    double best = 0;
+    for (const auto& row : kTranscodeTable)
+        if (row.framesPerSecond < rate && row.framesPerSecond > best &&
+            fitsH264Level(level, width, height, row.framesPerSecond))
+            best = row.framesPerSecond;
+    return best;
+}
+
 }  // namespace framerate

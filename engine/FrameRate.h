@@ -29,4 +29,13 @@ AVRational mergeTimeBase(double outputFrameRate, AVRational sourceRate);
 // Pictures per second of a time base in integer arithmetic (den / num).
 int ticksPerSecond(AVRational timeBase);
 
+// H.264 levels, written as ten times their number (41 = level 4.1; 0 = no limit).
+// True when a width x height stream at `rate` pictures per second stays within the
+// level's frame size and macroblock rate.
+bool fitsH264Level(int level, int width, int height, double rate);
+// `rate` when it fits the level; otherwise half of it when that is a rate of the
+// conversion table and fits, else the highest table rate below it that fits; 0 when
+// no rate helps (the frame alone is larger than the level allows).
+double rateWithinH264Level(int level, int width, int height, double rate);
+
 }  // namespace framerate

@@ -139,6 +139,8 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     if (AVConvert::abortNow.load(std::memory_order_relaxed)) return job.failRow(row, kAbortedReason);
     runner.finishStreams(false);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, runner.writeFailureReason());
+    if (runner.videoMissing() && end != pipeline::RowEnd::Stopped)
+        job.failRow(row, "Not one picture of the video could be decoded and converted");
     if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return;
     // A stop before this row put anything into the output leaves it pending.
     if (end == pipeline::RowEnd::Stopped && out.file.packetCount() == packetsBefore) return;

@@ -2,7 +2,6 @@
 
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
-#include "engine/FrameRate.h"
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
@@ -28,12 +27,20 @@ constexpr double kMaxAudioLeadSeconds = 60.0;
 constexpr double kAudioHoldSeconds = 20.0;
 
 bool copyEncoderToStream(AVStream* stream, const AVCodecContext& encoder) {
-    return avcodec_parameters_from_context(stream->codecpar, &encoder) >= 0;
+    return avcodec_parameters_from_context(stream->codecpar, &encoder) >= 0 &&
+           video::copyCodedSideData(stream, encoder);
 }
 
 // Container names that get global audio headers whatever their flags say.
 bool audioGlobalHeader(const output::OutputFile& file) {
     return file.formatIs("mp4") || file.formatIs("mov") || file.formatIs("3gp") || file.wantsGlobalHeader();
+}
+
+// The tick nearest to a time, not the one before it. A time halfway between two
+// ticks takes the earlier one, so a source at twice the output rate keeps the
+// pictures that land exactly on a tick rather than those in between.
+std::int64_t nearestSlot(double seconds, AVRational timeBase) {
+    return static_cast<std::int64_t>(std::ceil(seconds / av_q2d(timeBase) - 0.5 - 1e-3));
 }
 
 }  // namespace
@@ -43,9 +50,13 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     video->stream = out.file.addStream();
     if (!video->stream) return false;
     video->timeBase = timeBase;
-    video->encoder = video::openEncoder(job, timeBase, source.videoDecoder->gop_size, out.file.wantsGlobalHeader());
+    // The first source decides the pixel shape: the muxer writes it once.
+    video->sampleAspect = video::sampleAspectFor(job, *source.videoStream());
+    video->encoder = video::openEncoder(job, timeBase, source.videoDecoder->gop_size, out.file.wantsGlobalHeader(),
+                                        video->sampleAspect);
     if (!video->encoder || !copyEncoderToStream(video->stream, *video->encoder)) return false;
     video->stream->time_base = timeBase;
+    video->stream->sample_aspect_ratio = video->sampleAspect;
     video->stream->r_frame_rate = source.videoRate;
     video->stream->avg_frame_rate = av_inv_q(timeBase);
     out.video = std::move(video);
@@ -55,8 +66,8 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
 bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out) {
     // Later rows use the output's time base: timestamps already written are in it.
     out.video->encoder.reset();
-    out.video->encoder =
-        video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size, out.file.wantsGlobalHeader());
+    out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
+                                            out.file.wantsGlobalHeader(), out.video->sampleAspect);
     return out.video->encoder != nullptr;
 }
 
@@ -95,7 +106,13 @@ RowRunner::~RowRunner() {
 }
 
 bool RowRunner::prepare() {
-    if (videoActive() && (!m_out.video->encoder || !m_scaler.prepare(*m_out.video->encoder))) return false;
+    if (videoActive()) {
+        const AVCodecContext* encoder = m_out.video->encoder.get();
+        if (!encoder || !m_pictures.prepare() || !m_filtered) return false;
+        m_filter.setTarget({encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect},
+                           *m_source.videoStream());
+        m_picturesAtStart = m_out.video->picturesSent;
+    }
     if (!m_packet || !m_frame) return false;
     if (m_job.previewSink) {
         try {
@@ -184,24 +201,72 @@ double RowRunner::referenceFor(double sourceSeconds) {
 }
 
 void RowRunner::handleVideo(AVFrame& frame) {
-    video::VideoOutput& out = *m_out.video;
     const double t = m_source.frameSeconds(frame, *m_source.videoStream()) - m_rules.clipBegin;
     if (t < -kSlackSeconds) return;  // before the clip start (the seek lands on an earlier key frame)
-    if (m_rules.clipLength > 0 && out.clock() - m_rules.timelineOffset >= m_rules.clipLength) return;
+    if (videoClipEnded()) return;
     publishProgress();
-    writeThumbnail(frame);
-    showPreview(frame);
-    AVFrame* picture = m_scaler.toEncoder(frame);
-    if (!picture) return;
+    frame.pts = frame.best_effort_timestamp;
+    m_filter.send(&frame);
+    drainFilter();
+}
+
+bool RowRunner::videoClipEnded() const {
+    return m_rules.clipLength > 0 && m_out.video->clock() - m_rules.timelineOffset >= m_rules.clipLength;
+}
+
+void RowRunner::drainFilter() {
+    while (!m_writeFailed && m_filter.receive(m_filtered.get())) placePicture(*m_filtered);
+}
+
+// Puts a filtered picture where its source time says on the output's frame grid,
+// whatever the source's nominal rate: a variable-rate source keeps its timing, a
+// faster one loses the pictures that share a slot, a slower one has each picture
+// repeated until the next.
+void RowRunner::placePicture(AVFrame& picture) {
+    video::VideoOutput& out = *m_out.video;
+    writeThumbnail(picture);
+    showPreview(picture);
+    if (videoClipEnded()) return;
+    const double t = picture.pts == AV_NOPTS_VALUE
+                         ? kNoTime
+                         : picture.pts * av_q2d(m_filter.timeBase()) - m_source.startSeconds - m_rules.clipBegin;
     const double reference = referenceFor(t);
-    // Fewer pictures per second out than in: drop a picture whose slot is already
-    // covered (the video runs ahead of where it belongs).
-    const bool slower = framerate::ticksPerSecond(out.timeBase) < framerate::wholeRate(m_source.videoRate);
-    if (slower && !m_rules.rmOutput && std::isfinite(reference) && reference < out.clock() - kSlackSeconds) return;
-    const std::int64_t pts = m_rules.orderStamped ? out.lastPts + 1 : video::nextPts(out, reference + kSlackSeconds);
-    picture->pts = pts;
-    out.lastPts = pts;
-    if (video::encodeAndWrite(out, m_out.file, picture) < 0) m_writeFailed = true;
+    std::int64_t slot;
+    if (m_rules.orderStamped) {
+        slot = out.lastPts + 1;
+    } else if (std::isfinite(t)) {
+        slot = nearestSlot(reference, out.timeBase);
+        notePictureEnd(picture, reference);
+    } else {
+        slot = video::nextPts(out, reference + kSlackSeconds);  // no time of its own: follows the audio
+    }
+    if (video::placeAt(out, m_out.file, picture, slot) < 0) m_writeFailed = true;
+}
+
+// Where the source's video ends: the last picture's time plus its duration.
+void RowRunner::notePictureEnd(const AVFrame& picture, double reference) {
+    double duration = picture.pkt_duration > 0 ? picture.pkt_duration * av_q2d(m_filter.timeBase()) : 0.0;
+    if (duration <= 0 && std::isfinite(m_lastPictureTime) && reference > m_lastPictureTime)
+        duration = reference - m_lastPictureTime;
+    if (duration <= 0 && m_source.videoRate.num > 0) duration = av_q2d(av_inv_q(m_source.videoRate));
+    m_lastPictureTime = reference;
+    m_videoEnd = std::isfinite(m_videoEnd) ? std::max(m_videoEnd, reference + duration) : reference + duration;
+}
+
+// The pictures the deinterlacer still holds, then the last one repeated until the
+// source's video ends (or the clip does), so the picture lasts as long as the sound.
+void RowRunner::finishVideo() {
+    m_filter.send(nullptr);
+    drainFilter();
+    if (m_writeFailed || !std::isfinite(m_videoEnd) || m_rules.orderStamped) return;
+    video::VideoOutput& out = *m_out.video;
+    double end = m_videoEnd;
+    if (m_rules.clipLength > 0) end = std::min(end, m_rules.timelineOffset + m_rules.clipLength);
+    if (video::fillTo(out, m_out.file, nearestSlot(end, out.timeBase)) < 0) m_writeFailed = true;
+}
+
+bool RowRunner::videoMissing() const {
+    return videoActive() && m_out.video->picturesSent == m_picturesAtStart;
 }
 
 void RowRunner::handleAudio(AVFrame& frame) {
@@ -263,7 +328,7 @@ void RowRunner::fitAudioToRow() {
 void RowRunner::showPreview(const AVFrame& frame) {
     if (!m_previewOn || m_job.previewOff.load(std::memory_order_relaxed)) return;
     PreviewPicture picture;
-    if (!m_scaler.toPreview(frame, picture)) return;
+    if (!m_pictures.toPreview(frame, m_filter.active(), m_out.video->sampleAspect, picture)) return;
     try {
         m_job.previewSink->picture(m_row, picture);
     } catch (...) {
@@ -274,7 +339,7 @@ void RowRunner::showPreview(const AVFrame& frame) {
 void RowRunner::writeThumbnail(const AVFrame& frame) {
     if (m_thumbnailDone || m_job.thumbnailMode != 1) return;
     m_thumbnailDone = true;  // one try per row, whether or not the file gets written
-    const std::vector<std::uint8_t> rgb = m_scaler.toThumbnail(frame);
+    const std::vector<std::uint8_t> rgb = m_pictures.toThumbnail(frame, m_filter.active(), m_out.video->sampleAspect);
     // The output name was free, but a ".THM" of the same stem may be the user's.
     if (!rgb.empty())
         m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPath, rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
@@ -287,6 +352,7 @@ std::string RowRunner::writeFailureReason() const {
 
 void RowRunner::finishStreams(bool finalAudio) {
     if (m_out.video && m_out.video->encoder && videoActive()) {
+        finishVideo();
         if (video::encodeAndWrite(*m_out.video, m_out.file, nullptr) < 0) m_writeFailed = true;
     }
     if (!m_out.audio) return;

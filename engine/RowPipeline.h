@@ -67,12 +67,20 @@ public:
     bool writeFailed() const { return m_writeFailed; }
     // Why a write or an encoder failed, in words for the row's reason.
     std::string writeFailureReason() const;
+    // True when the row has video to convert but not one picture reached the
+    // encoder (undecodable or unscalable pictures): the row has failed.
+    bool videoMissing() const;
     // True when this row wrote its ".THM" (false when none was due or its name was taken).
     bool thumbnailWritten() const { return m_thumbnailWritten; }
 
 private:
     void decode(AVCodecContext* decoder, const AVPacket* packet, bool isVideo);
     void handleVideo(AVFrame& frame);
+    bool videoClipEnded() const;
+    void drainFilter();
+    void placePicture(AVFrame& picture);
+    void notePictureEnd(const AVFrame& picture, double reference);
+    void finishVideo();
     void handleAudio(AVFrame& frame);
     void showPreview(const AVFrame& frame);
     void writeThumbnail(const AVFrame& frame);
@@ -91,7 +99,12 @@ private:
     source::SourceFile& m_source;
     Outputs& m_out;
     RowRules m_rules;
-    video::PictureScaler m_scaler;
+    video::PictureFilter m_filter;
+    video::PreviewPictures m_pictures;
+    ffmpeg::Frame m_filtered = ffmpeg::makeFrame();
+    std::int64_t m_picturesAtStart = 0;
+    double m_lastPictureTime = std::numeric_limits<double>::quiet_NaN();
+    double m_videoEnd = std::numeric_limits<double>::quiet_NaN();  // on the output timeline
     audio::Resampler m_resampler;
     ffmpeg::Packet m_packet = ffmpeg::makePacket();
     ffmpeg::Frame m_frame = ffmpeg::makeFrame();

@@ -14,15 +14,24 @@
 namespace source {
 namespace {
 
-void chooseStreams(SourceFile& source) {
-    for (unsigned i = 0; i < source.input->nb_streams; ++i) {
-        const AVStream* stream = source.input->streams[i];
-        const AVMediaType type = stream->codecpar->codec_type;
-        // Cover art of a music file is one still picture, not the file's video.
-        const bool coverArt = stream->disposition & AV_DISPOSITION_ATTACHED_PIC;
-        if (type == AVMEDIA_TYPE_VIDEO && !coverArt) source.videoIndex = static_cast<int>(i);
-        else if (type == AVMEDIA_TYPE_AUDIO) source.audioIndex = static_cast<int>(i);
+// The picture a player shows: the video stream marked default, else the first.
+// Cover art of a music file is one still picture, not the file's video.
+int mainVideoStream(const AVFormatContext& input) {
+    int first = -1;
+    for (unsigned i = 0; i < input.nb_streams; ++i) {
+        const AVStream* stream = input.streams[i];
+        if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO || (stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            continue;
+        if (stream->disposition & AV_DISPOSITION_DEFAULT) return static_cast<int>(i);
+        if (first < 0) first = static_cast<int>(i);
     }
+    return first;
+}
+
+void chooseStreams(SourceFile& source) {
+    source.videoIndex = mainVideoStream(*source.input);
+    for (unsigned i = 0; i < source.input->nb_streams; ++i)
+        if (source.input->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) source.audioIndex = static_cast<int>(i);
 }
 
 ffmpeg::CodecContext openDecoder(const AVStream& stream) {

@@ -1,6 +1,6 @@
 #pragma once
-// The input side of a row: the opened source, the chosen streams (the last of each
-// type wins) and their decoders. Worker thread only; everything is released when
+// The input side of a row: the opened source, the chosen streams (the default or
+// first video stream, the last audio stream) and their decoders. Worker thread only; everything is released when
 // the object dies.
 
 #include "engine/FfmpegPtr.h"

@@ -109,6 +109,9 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     }
     runner.finishStreams(true);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, outputFailure(runner));
+    // A video output without one picture is no conversion, whatever the sound did.
+    if (runner.videoMissing() && end != pipeline::RowEnd::Stopped)
+        job.failRow(row, "Not one picture of the video could be decoded and converted");
     // A trailer or close that fails leaves a broken file: that row has failed.
     if (out.file.finish()) job.progressPercent.store(100, std::memory_order_relaxed);
     else job.failRow(row, outputFailure(runner));

@@ -1,20 +1,28 @@
 #include "engine/VideoPath.h"
 
 extern "C" {
+#include <libavutil/imgutils.h>
 #include <libavutil/opt.h>
+#include <libavutil/pixdesc.h>
 }
 
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
+#include "engine/FrameRate.h"
 #include "engine/Thumbnail.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <string>
 
 namespace video {
 namespace {
 
 // x264 settings of the H.264 outputs; Main profile because the PSP refuses High.
-void applyH264Settings(AVCodecContext& ctx, AVDictionary*& options) {
+// The device's level is written only when the stream keeps within it: a level the
+// stream exceeds would be a promise the device finds broken.
+void applyH264Settings(AVCodecContext& ctx, AVDictionary*& options, int levelCap) {
     ctx.me_range = 16;
     ctx.max_qdiff = 4;
     ctx.qmin = 10;
@@ -22,6 +30,22 @@ void applyH264Settings(AVCodecContext& ctx, AVDictionary*& options) {
     ctx.qcompress = 0.6f;
     ctx.keyint_min = 25;
     av_dict_set(&options, "profile", "main", 0);
+    const double rate = ctx.time_base.num > 0 ? av_q2d(av_inv_q(ctx.time_base)) : 0;
+    if (levelCap > 0 && framerate::fitsH264Level(levelCap, ctx.width, ctx.height, rate)) {
+        const std::string level = std::to_string(levelCap / 10) + "." + std::to_string(levelCap % 10);
+        av_dict_set(&options, "level", level.c_str(), 0);
+    }
+}
+
+// MPEG-2 players read the stream through the decoder buffer its header names; the
+// program-stream muxer sizes its rate from the same figures. Main profile's buffer
+// for its level (Main for standard definition, High above), peaks up to twice the
+// average rate within the level's maximum.
+void applyMpeg2Buffer(AVCodecContext& ctx) {
+    const bool standard = ctx.width <= 720 && ctx.height <= 576;
+    const std::int64_t levelMax = standard ? 15000000 : 80000000;
+    ctx.rc_buffer_size = standard ? 1835008 : 9781248;
+    ctx.rc_max_rate = std::min<std::int64_t>(levelMax, std::max<std::int64_t>(ctx.bit_rate * 2, ctx.bit_rate));
 }
 
 AVPixelFormat wantedPixelFormat(int legacyId) {
@@ -41,7 +65,7 @@ AVPixelFormat pixelFormatFor(const AVCodec& codec, int legacyId) {
 }
 
 ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRational timeBase, int gopSize,
-                             bool globalHeader, AVPixelFormat pixelFormat) {
+                             bool globalHeader, AVPixelFormat pixelFormat, AVRational sampleAspect) {
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(&codec));
     if (!ctx) return nullptr;
     ctx->bit_rate = job.videoBitRate;
@@ -51,12 +75,14 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     if (timeBase.num > 0) ctx->framerate = av_inv_q(timeBase);
     ctx->gop_size = gopSize;
     ctx->pix_fmt = pixelFormat;
+    ctx->sample_aspect_ratio = sampleAspect;
     ctx->max_b_frames = 0;
     ctx->thread_count = 0;
     if (job.videoCodecId == codecmap::kVideoMpeg1) ctx->mb_decision = FF_MB_DECISION_RD;
+    if (job.videoCodecId == codecmap::kVideoMpeg2) applyMpeg2Buffer(*ctx);
     if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;
-    if (job.videoCodecId == codecmap::kVideoH264) applyH264Settings(*ctx, options);
+    if (job.videoCodecId == codecmap::kVideoH264) applyH264Settings(*ctx, options, job.h264LevelCap);
     const int opened = avcodec_open2(ctx.get(), &codec, &options);
     av_dict_free(&options);
     return opened < 0 ? nullptr : std::move(ctx);
@@ -64,11 +90,34 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
 
 }  // namespace
 
-ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader) {
+ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
+                                 AVRational sampleAspect) {
     const char* name = codecmap::videoEncoderName(job.videoCodecId);
     const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
     if (!codec || timeBase.num <= 0 || timeBase.den <= 0) return nullptr;
-    return tryOpen(*codec, job, timeBase, gopSize, globalHeader, pixelFormatFor(*codec, job.videoCodecId));
+    return tryOpen(*codec, job, timeBase, gopSize, globalHeader, pixelFormatFor(*codec, job.videoCodecId),
+                   sampleAspect);
+}
+
+AVRational sampleAspectFor(const AVConvert& job, const AVStream& source) {
+    std::size_t size = 0;
+    const std::uint8_t* matrix = av_stream_get_side_data(&source, AV_PKT_DATA_DISPLAYMATRIX, &size);
+    const bool turned = matrix && size >= 9 * sizeof(std::int32_t) &&
+                        orientationOf(reinterpret_cast<const std::int32_t*>(matrix)).quarterTurn;
+    const AVRational sar = source.sample_aspect_ratio.num > 0 ? source.sample_aspect_ratio
+                                                              : source.codecpar->sample_aspect_ratio;
+    const double aspect = displayAspect(source.codecpar->width, source.codecpar->height, sar, turned);
+    return outputSampleAspect(job.videoCodecId, job.outputWidth, job.outputHeight, aspect);
+}
+
+bool copyCodedSideData(AVStream* stream, const AVCodecContext& encoder) {
+    for (int i = 0; i < encoder.nb_coded_side_data; ++i) {
+        const AVPacketSideData& from = encoder.coded_side_data[i];
+        std::uint8_t* to = av_stream_new_side_data(stream, from.type, from.size);
+        if (!to) return false;
+        std::memcpy(to, from.data, from.size);
+    }
+    return true;
 }
 
 double VideoOutput::clock() const {
@@ -101,13 +150,75 @@ int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture)
     }
 }
 
-bool PictureScaler::prepare(const AVCodecContext& encoder) {
-    m_encodePicture = ffmpeg::makeFrame();
-    if (!m_encodePicture) return false;
-    m_encodePicture->format = encoder.pix_fmt;
-    m_encodePicture->width = encoder.width;
-    m_encodePicture->height = encoder.height;
-    if (av_frame_get_buffer(m_encodePicture.get(), 0) < 0) return false;
+namespace {
+
+// Hands one picture to the encoder at slot and remembers it for repeats.
+int sendAt(VideoOutput& out, output::OutputFile& file, const AVFrame& picture, std::int64_t slot) {
+    ffmpeg::Frame copy(av_frame_clone(&picture));
+    if (!copy) return 0;
+    copy->pts = slot;
+    copy->pict_type = AV_PICTURE_TYPE_NONE;  // the encoder chooses frame types
+    copy->key_frame = 0;
+    copy->sample_aspect_ratio = out.sampleAspect;
+    out.lastPts = slot;
+    ++out.picturesSent;
+    if (&picture != out.lastPicture.get()) {
+        av_frame_unref(out.lastPicture.get());
+        av_frame_ref(out.lastPicture.get(), &picture);
+    }
+    return encodeAndWrite(out, file, copy.get());
+}
+
+std::int64_t longestRepeat(const VideoOutput& out) {
+    return static_cast<std::int64_t>(kLongestRepeatSeconds / av_q2d(out.timeBase));
+}
+
+}  // namespace
+
+int placeAt(VideoOutput& out, output::OutputFile& file, AVFrame& picture, std::int64_t slot) {
+    if (slot <= out.lastPts) return 0;  // this slot already shows a picture
+    const bool started = out.lastPicture && out.lastPicture->buf[0];
+    const AVFrame& filler = started ? *out.lastPicture : picture;
+    if (slot - out.lastPts - 1 <= longestRepeat(out)) {
+        for (std::int64_t s = out.lastPts + 1; s < slot; ++s)
+            if (sendAt(out, file, filler, s) < 0) return -1;
+    }
+    return sendAt(out, file, picture, slot) < 0 ? -1 : 1;
+}
+
+int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot) {
+    if (!out.lastPicture || !out.lastPicture->buf[0] || endSlot - out.lastPts - 1 > longestRepeat(out)) return 0;
+    while (out.lastPts + 1 < endSlot)
+        if (sendAt(out, file, *out.lastPicture, out.lastPts + 1) < 0) return -1;
+    return 0;
+}
+
+namespace {
+
+// Plane pointers of `picture` moved to the top-left corner of `area`.
+void pointAt(const AVFrame& picture, const ActiveArea& area, std::uint8_t* planes[4]) {
+    const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(picture.format));
+    for (int p = 0; p < 4; ++p) planes[p] = picture.data[p];
+    if (!desc) return;
+    for (int c = 0; c < desc->nb_components; ++c) {
+        const AVComponentDescriptor& comp = desc->comp[c];
+        const bool chroma = (c == 1 || c == 2) && !(desc->flags & AV_PIX_FMT_FLAG_RGB);
+        const int x = chroma ? area.x >> desc->log2_chroma_w : area.x;
+        const int y = chroma ? area.y >> desc->log2_chroma_h : area.y;
+        planes[comp.plane] = picture.data[comp.plane] + static_cast<std::ptrdiff_t>(y) * picture.linesize[comp.plane] +
+                             static_cast<std::ptrdiff_t>(x) * comp.step;
+    }
+}
+
+// Where the active area lands in a black 160x120 frame of square pixels.
+ActiveArea smallArea(const ActiveArea& active, AVRational sampleAspect) {
+    const double aspect = displayAspect(active.width, active.height, sampleAspect, false);
+    return fitInFrame(PreviewPicture::kWidth, PreviewPicture::kHeight, {1, 1}, aspect);
+}
+
+}  // namespace
+
+bool PreviewPictures::prepare() {
     m_previewPicture = ffmpeg::makeFrame();
     if (!m_previewPicture) return false;
     m_previewPicture->format = AV_PIX_FMT_YUV420P;
@@ -116,77 +227,47 @@ bool PictureScaler::prepare(const AVCodecContext& encoder) {
     return av_frame_get_buffer(m_previewPicture.get(), 0) >= 0;
 }
 
-static SwsContext* cachedScaler(ffmpeg::Sws& owner, const AVFrame& from, int width, int height,
-                                AVPixelFormat format, int flags) {
-    SwsContext* ctx = sws_getCachedContext(owner.release(), from.width, from.height,
-                                           static_cast<AVPixelFormat>(from.format), width, height, format, flags,
-                                           nullptr, nullptr, nullptr);
-    owner.reset(ctx);
-    return ctx;
-}
-
-// The encoder's scaler runs on swscale's own slice threads, as the ffmpeg command
-// line's does: on one thread, scaling a large source is what keeps a conversion
-// behind it on encoders that have no threads of their own.
-static SwsContext* threadedScaler(ffmpeg::Sws& owner, SourceShape& shape, const AVFrame& from, const AVFrame& to) {
-    const SourceShape wanted{from.width, from.height, from.format};
-    if (owner && shape == wanted) return owner.get();
-    owner.reset(sws_alloc_context());
-    shape = {};
-    SwsContext* ctx = owner.get();
-    if (!ctx) return nullptr;
-    av_opt_set_int(ctx, "srcw", from.width, 0);
-    av_opt_set_int(ctx, "srch", from.height, 0);
-    av_opt_set_int(ctx, "src_format", from.format, 0);
-    av_opt_set_int(ctx, "dstw", to.width, 0);
-    av_opt_set_int(ctx, "dsth", to.height, 0);
-    av_opt_set_int(ctx, "dst_format", to.format, 0);
-    av_opt_set_int(ctx, "sws_flags", SWS_BICUBIC, 0);
-    av_opt_set_int(ctx, "threads", 0, 0);  // one per core
-    if (sws_init_context(ctx, nullptr, nullptr) < 0) {
-        owner.reset();
-        return nullptr;
-    }
-    shape = wanted;
-    return ctx;
-}
-
-AVFrame* PictureScaler::toEncoder(const AVFrame& decoded) {
-    AVFrame* out = m_encodePicture.get();
-    if (!out || av_frame_make_writable(out) < 0) return nullptr;
-    SwsContext* sws = threadedScaler(m_encodeScaler, m_encodeSource, decoded, *out);
-    if (!sws || sws_scale_frame(sws, out, &decoded) < 0) return nullptr;
-    out->pict_type = AV_PICTURE_TYPE_NONE;  // the encoder chooses frame types
-    return out;
-}
-
-bool PictureScaler::toPreview(const AVFrame& decoded, PreviewPicture& picture) {
+bool PreviewPictures::toPreview(const AVFrame& picture, const ActiveArea& active, AVRational sampleAspect,
+                                PreviewPicture& preview) {
     AVFrame* out = m_previewPicture.get();
-    if (!out) return false;
-    SwsContext* sws =
-        cachedScaler(m_previewScaler, decoded, PreviewPicture::kWidth, PreviewPicture::kHeight, AV_PIX_FMT_YUV420P,
-                     SWS_BICUBIC);
+    if (!out || active.width <= 0 || active.height <= 0) return false;
+    const ActiveArea area = smallArea(active, sampleAspect);
+    SwsContext* sws = sws_getCachedContext(m_previewScaler.release(), active.width, active.height,
+                                           static_cast<AVPixelFormat>(picture.format), area.width, area.height,
+                                           AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
+    m_previewScaler.reset(sws);
     if (!sws) return false;
-    sws_scale(sws, decoded.data, decoded.linesize, 0, decoded.height, out->data, out->linesize);
-    picture.y = out->data[0];
-    picture.u = out->data[1];
-    picture.v = out->data[2];
-    picture.yStride = out->linesize[0];
-    picture.uStride = out->linesize[1];
-    picture.vStride = out->linesize[2];
+    const ptrdiff_t strides[4] = {out->linesize[0], out->linesize[1], out->linesize[2], 0};
+    av_image_fill_black(out->data, strides, AV_PIX_FMT_YUV420P, AVCOL_RANGE_MPEG, out->width, out->height);
+    std::uint8_t* from[4];
+    pointAt(picture, active, from);
+    std::uint8_t* to[4];
+    pointAt(*out, area, to);
+    sws_scale(sws, from, picture.linesize, 0, active.height, to, out->linesize);
+    preview.y = out->data[0];
+    preview.u = out->data[1];
+    preview.v = out->data[2];
+    preview.yStride = out->linesize[0];
+    preview.uStride = out->linesize[1];
+    preview.vStride = out->linesize[2];
     return true;
 }
 
-std::vector<std::uint8_t> PictureScaler::toThumbnail(const AVFrame& decoded) {
+std::vector<std::uint8_t> PreviewPictures::toThumbnail(const AVFrame& picture, const ActiveArea& active,
+                                                       AVRational sampleAspect) {
+    if (active.width <= 0 || active.height <= 0) return {};
+    const ActiveArea area = smallArea(active, sampleAspect);
     // Made for the one thumbnail of a row and released at once (SWS_X, as always).
-    ffmpeg::Sws sws(sws_getContext(decoded.width, decoded.height, static_cast<AVPixelFormat>(decoded.format),
-                                   kThumbnailWidth, kThumbnailHeight, AV_PIX_FMT_RGB24, SWS_X, nullptr, nullptr,
-                                   nullptr));
+    ffmpeg::Sws sws(sws_getContext(active.width, active.height, static_cast<AVPixelFormat>(picture.format),
+                                   area.width, area.height, AV_PIX_FMT_RGB24, SWS_X, nullptr, nullptr, nullptr));
     if (!sws) return {};
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kThumbnailWidth) * kThumbnailHeight * 3);
-    std::uint8_t* planes[4] = {rgb.data(), nullptr, nullptr, nullptr};
-    int strides[4] = {kThumbnailWidth * 3, 0, 0, 0};
-    sws_scale(sws.get(), decoded.data, decoded.linesize, 0, decoded.height, planes, strides);
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kThumbnailWidth) * kThumbnailHeight * 3, 0);
+    const int stride = kThumbnailWidth * 3;
+    std::uint8_t* planes[4] = {rgb.data() + area.y * stride + area.x * 3, nullptr, nullptr, nullptr};
+    int strides[4] = {stride, 0, 0, 0};
+    std::uint8_t* from[4];
+    pointAt(picture, active, from);
+    sws_scale(sws.get(), from, picture.linesize, 0, active.height, planes, strides);
     return rgb;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The video half of a row: the encoder and its settings, the output stream's
-// clock, and the pictures derived from each decoded frame (the encoder's, the
-// 160x120 preview and the 160x120 RGB thumbnail). Worker thread only.
+// clock, the placing of pictures on the output's frame grid, and the small pictures
+// made from what the encoder gets (the 160x120 preview and the 160x120 RGB
+// thumbnail). Worker thread only.
 
 #include "engine/FfmpegPtr.h"
 #include "engine/OutputFile.h"
+#include "engine/PictureFilter.h"
 #include "engine/PreviewSink.h"
 
 #include <cstdint>
@@ -15,9 +17,22 @@ class AVConvert;
 namespace video {
 
 // Opens the encoder named by job.videoCodecId with the job's bit rate and size, the
-// given time base, GOP size and our fixed settings (no B-frames; H.264 Main profile
-// with the listed x264 limits). nullptr when the id has no encoder or it refuses.
-ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader);
+// given time base, GOP size, sample aspect ratio and our fixed settings (no
+// B-frames; H.264 Main profile with the listed x264 limits, its level held to
+// job.h264LevelCap when the stream fits that level). nullptr when the id has no
+// encoder or it refuses.
+ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
+                                 AVRational sampleAspect);
+
+// The sample aspect ratio an output stream gets for this source (see
+// outputSampleAspect): from the stream's coded size, its own ratio and its display
+// matrix.
+AVRational sampleAspectFor(const AVConvert& job, const AVStream& source);
+
+// Copies what the encoder tells the muxer about its stream (the MPEG-2 buffer and
+// rate figures, for one) onto the output stream, before the header is written: the
+// program-stream muxer sizes its rate from them.
+bool copyCodedSideData(AVStream* stream, const AVCodecContext& encoder);
 
 // The output video stream and the encoder feeding it. Timestamps are counted in
 // encoder ticks (one tick = one picture at the output rate).
@@ -25,9 +40,12 @@ struct VideoOutput {
     AVStream* stream = nullptr;  // owned by the muxer
     ffmpeg::CodecContext encoder;
     AVRational timeBase{0, 0};
+    AVRational sampleAspect{1, 1};  // of every picture of the stream
     // Timestamp of the last picture handed to the encoder (syncFrameCount); -1 before
     // the first, so the first picture is stamped 0.
     std::int64_t lastPts = -1;
+    std::int64_t picturesSent = 0;  // pictures handed to the encoder, repeats included
+    ffmpeg::Frame lastPicture = ffmpeg::makeFrame();  // a reference, repeated to fill gaps
     ffmpeg::Packet packet = ffmpeg::makePacket();
 
     // Seconds up to the end of the last picture handed to the encoder. Measured at
@@ -44,32 +62,30 @@ std::int64_t nextPts(const VideoOutput& out, double referenceSeconds);
 // Negative when a write failed.
 int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture);
 
-// Size and pixel format of the pictures a scaler was made for.
-struct SourceShape {
-    int width = 0;
-    int height = 0;
-    int format = -1;
-    bool operator==(const SourceShape&) const = default;
-};
+// Longest gap (in seconds) filled by repeating a picture; a longer one stays a gap.
+constexpr double kLongestRepeatSeconds = 12.0;
 
-// The conversions of decoded pictures. Scaling contexts are cached and rebuilt
-// only when the source size or format changes, so sources (or streams) of
-// different sizes can follow each other.
-class PictureScaler {
+// Puts a picture on the output's frame grid at `slot` (encoder ticks). A slot
+// already taken drops it (0); a gap since the last picture is filled by repeating
+// that one (at the start of the stream: this one) and the picture is encoded (1).
+// Negative when a write failed.
+int placeAt(VideoOutput& out, output::OutputFile& file, AVFrame& picture, std::int64_t slot);
+// Repeats the last picture until the stream reaches endSlot (exclusive).
+int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot);
+
+// The small pictures of what the output shows: the active area of an encoder
+// picture, its displayed shape kept, in a black 160x120 frame.
+class PreviewPictures {
 public:
-    // The encoder's picture buffer; false when it cannot be allocated.
-    bool prepare(const AVCodecContext& encoder);
-    // The decoded picture converted for the encoder; nullptr on failure.
-    AVFrame* toEncoder(const AVFrame& decoded);
+    bool prepare();
     // 160x120 planar YUV 4:2:0 for the preview; false when the picture cannot be made.
-    bool toPreview(const AVFrame& decoded, PreviewPicture& picture);
+    bool toPreview(const AVFrame& picture, const ActiveArea& active, AVRational sampleAspect,
+                   PreviewPicture& preview);
     // 160x120 packed RGB24 (480 bytes a row); empty on failure.
-    std::vector<std::uint8_t> toThumbnail(const AVFrame& decoded);
+    std::vector<std::uint8_t> toThumbnail(const AVFrame& picture, const ActiveArea& active,
+                                          AVRational sampleAspect);
 
 private:
-    ffmpeg::Frame m_encodePicture;
-    ffmpeg::Sws m_encodeScaler;
-    SourceShape m_encodeSource;
     ffmpeg::Frame m_previewPicture;
     ffmpeg::Sws m_previewScaler;
 };

@@ -2,6 +2,7 @@
 
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
+#include "engine/FrameRate.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/TimeText.h"
 
@@ -132,6 +133,19 @@ std::string OutputPathFor(const std::string& folder, const std::string& sourcePa
     return folder + (hasSeparator ? "" : "/") + stemOf(fileNameOf(sourcePath)) + extension;
 }
 
+int H264LevelCapFor(int profileCode) {
+    struct LevelRow {
+        int profileCode;
+        int level;
+    };
+    static constexpr LevelRow kLevels[] = {
+        {91200, 41}, {91203, 41}, {91300, 30}, {91301, 30}, {91302, 21},
+    };
+    for (const auto& row : kLevels)
+        if (row.profileCode == profileCode) return row.level;
+    return 0;
+}
+
 void ApplySettingsToJob(const OutputSettings& settings, AVConvert& job) {
     job.encodeVideo = !settings.audioOnly;
     job.thumbnailMode = settings.makeThumbnail ? 1 : -1;
@@ -144,6 +158,12 @@ void ApplySettingsToJob(const OutputSettings& settings, AVConvert& job) {
     job.audioSampleRate = settings.sampleRate;
     if (auto id = VideoCodecIdFromName(settings.videoEncoder)) job.videoCodecId = *id;
     if (auto id = AudioCodecIdFromName(settings.audioEncoder)) job.audioCodecId = *id;
+    job.h264LevelCap = job.videoCodecId == codecmap::kVideoH264 ? H264LevelCapFor(settings.profileCode) : 0;
+    if (job.h264LevelCap > 0 && job.outputFrameRate > 0) {
+        const double rate =
+            framerate::rateWithinH264Level(job.h264LevelCap, job.outputWidth, job.outputHeight, job.outputFrameRate);
+        if (rate > 0) job.outputFrameRate = rate;
+    }
 }
 
 void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSettings& settings,

@@ -26,9 +26,15 @@ std::optional<int> AudioCodecIdFromName(std::string_view name);
 // folder ending in "/" gets no second one.
 std::string OutputPathFor(const std::string& folder, const std::string& sourcePath, const std::string& extension);
 
+// The highest H.264 level the device of a profile plays, times ten: 41 for the PS3
+// presets, 30 for the PSP's, 21 for the PSP preset of firmware 2.00; 0 for others.
+int H264LevelCapFor(int profileCode);
+
 // Copies the applied settings into the job's output parameters (encodeVideo,
 // thumbnailMode, sizes, rates, codec ids). A frame-rate text or encoder name outside
-// the tables leaves that job field as it was.
+// the tables leaves that job field as it was. An H.264 output whose size and frame
+// rate are beyond its device's level gets the highest frame rate within it (half the
+// rate where that fits: 1920*1080 at 60 fps on the PS3 becomes 30 fps).
 void ApplySettingsToJob(const OutputSettings& settings, AVConvert& job);
 
 // One task row as the front ends hold it.

@@ -207,6 +207,18 @@ TEST_F(CliEndToEnd, BeginAndEndCutTheClip) {
     EXPECT_NEAR(audio, 1.0, 0.3);
 }
 
+TEST_F(CliEndToEnd, H264BeyondTheDevicesLevelIsConvertedAtHalfTheRateAndSaysSo) {
+    CliResult r = run({"convert", "--profile", "3", "--size", "1920*1080", "--frame-rate", "60.0 fps", "--end",
+                       "00:00:01", "--output", out(), media("second.mkv")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("up to level 4.1: converting at 30 fps instead of 60.0 fps."), std::string::npos) << r.err;
+    std::string fields;
+    testmedia::runCommand("ffprobe -v error -select_streams v:0 -show_entries stream=level,r_frame_rate -of csv=p=0 " +
+                              testmedia::shellQuote(out("second.mp4")),
+                          &fields);
+    EXPECT_EQ(fields, "41,30/1\n");
+}
+
 TEST_F(CliEndToEnd, UsageErrorsAndTheMergeRule) {
     CliResult r = run({"convert", "--profile", "16", media("clip.mkv")});
     EXPECT_EQ(r.status, 2);

@@ -14,7 +14,10 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <algorithm>
+#include <array>
 #include <chrono>
+#include <cstdio>
 #include <cmath>
 #include <filesystem>
 #include <mutex>
@@ -221,15 +224,164 @@ inline std::vector<double> onsets(const std::vector<std::pair<double, double>>& 
     }
     return starts;
 }
-inline std::vector<double> flashTimes(const std::string& path) { return onsets(pictureLuma(path), 128); }
-inline std::vector<double> beepTimes(const std::string& path) {
-    return onsets(measure("amovie=" + path + ",asetnsamples=n=256,astats=metadata=1:reset=1",
-                          "lavfi.astats.Overall.RMS_level"),
-                  -30);
-}
-
 inline double streamDuration(const std::string& path, const char* selector) {
     return testmedia::decodedDuration(path, selector);
+}
+
+// The shapes of real-world sources, made with lavfi: a red picture with a blue band
+// over the quarter that is displayed on top, a white flash and a 1 kHz beep in the
+// middle of every second (sync marks; the first picture is not a flash).
+struct CameraShape {
+    double seconds = 3;
+    std::string size = "320x180";  // coded size
+    bool variableRate = false;     // 10 fps for the first half, then 60 fps
+    int rotate = 0;                // display rotation tag: 0, 90, 180, 270
+    bool interlaced = false;       // MPEG-2 with interlaced fields (50 fields a second)
+    std::string sampleAspect;      // e.g. "32/27"; "" = square
+    std::string background = "color=c=red";  // "testsrc2" moves: interlacing then shows
+};
+
+// Which coded side ends up on top when displayed with the given rotation tag (as
+// the ffmpeg command line and players show it).
+inline std::string bandFor(int rotate) {
+    const char* box = rotate == 90    ? "x=iw-iw/4:y=0:w=iw/4:h=ih"
+                      : rotate == 180 ? "x=0:y=ih-ih/4:w=iw:h=ih/4"
+                      : rotate == 270 ? "x=0:y=0:w=iw/4:h=ih"
+                                      : "x=0:y=0:w=iw:h=ih/4";
+    return std::string("drawbox=") + box + ":color=blue:t=fill";
+}
+
+inline bool makeCameraClip(const std::string& path, const CameraShape& c) {
+    const std::string rate = c.interlaced ? "50" : c.variableRate ? "60" : "30";
+    const std::string seconds = std::to_string(c.seconds);
+    const char* next = c.background.find('=') == std::string::npos ? "=" : ":";
+    std::string video = c.background + next + "s=" + c.size + ":r=" + rate + ":d=" + seconds + "," + bandFor(c.rotate) +
+                        ",drawbox=x=0:y=0:w=iw:h=ih:color=white:t=fill:enable='between(mod(t,1),0.5,0.6)'";
+    if (c.variableRate) video += ",select='if(lt(t," + std::to_string(c.seconds / 2) + "),not(mod(n,6)),1)'";
+    if (c.interlaced) video += ",tinterlace=mode=interleave_top";
+    if (!c.sampleAspect.empty()) video += ",setsar=" + c.sampleAspect;
+    const std::string audio = "aevalsrc='if(between(mod(t,1),0.5,0.6),0.8*sin(2*PI*1000*t),0)':s=48000:d=" + seconds;
+    const std::string codec = c.interlaced ? "-c:v mpeg2video -b:v 3M -flags +ildct+ilme -field_order tt -c:a mp2"
+                                           : "-c:v libx264 -preset ultrafast -c:a aac";
+    const std::string coded = c.rotate ? path + ".coded.mp4" : path;
+    if (!ffmpeg("-f lavfi -i \"" + video + "\" -f lavfi -i \"" + audio + "\" -vsync vfr " + codec + " " +
+                testmedia::shellQuote(coded)))
+        return false;
+    if (!c.rotate) return true;
+    // The rotation tag is written when the stream is copied into the container.
+    return ffmpeg("-i " + testmedia::shellQuote(coded) + " -c copy -metadata:s:v:0 rotate=" + std::to_string(c.rotate) +
+                  " " + testmedia::shellQuote(path));
+}
+
+// Flash times (measured in the centre, inside any black bars) and beep times.
+inline std::vector<double> flashTimes(const std::string& path) {
+    return onsets(measure("movie=" + path + ",crop=iw/4:ih/4,signalstats", "lavfi.signalstats.YAVG"), 128);
+}
+// When the measuring graph refuses the sound (a transport stream's decoder changes
+// the channel layout after the first frames), it goes through a WAV first; WAV has
+// no start time, so the stream's is added back.
+inline std::vector<double> beepTimes(const std::string& path) {
+    std::vector<double> direct = onsets(
+        measure("amovie=" + path + ",asetnsamples=n=256,astats=metadata=1:reset=1", "lavfi.astats.Overall.RMS_level"),
+        -30);
+    if (!direct.empty()) return direct;
+    const std::string wav = path + ".beeps.wav";
+    if (!ffmpeg("-i " + testmedia::shellQuote(path) + " -map 0:a:0 -c:a pcm_s16le " + testmedia::shellQuote(wav)))
+        return {};
+    std::string start;
+    testmedia::runCommand("ffprobe -v error -select_streams a:0 -show_entries stream=start_time -of csv=p=0 " +
+                              testmedia::shellQuote(path),
+                          &start);
+    const double offset = std::atof(start.c_str());
+    std::vector<double> times = onsets(
+        measure("amovie=" + wav + ",asetnsamples=n=256,astats=metadata=1:reset=1", "lavfi.astats.Overall.RMS_level"),
+        -30);
+    for (double& t : times) t += offset;
+    std::filesystem::remove(wav);
+    return times;
+}
+
+// One picture (number `index` in display order) of a file as displayed: sample
+// aspect applied, square pixels, in the given pixel format; its size in width/height.
+inline std::string grabPicture(const std::string& path, int index, const char* format, int& width, int& height) {
+    std::string shape;
+    testmedia::runCommand("ffprobe -v error -select_streams v:0 -show_entries stream=width,height,sample_aspect_ratio "
+                          "-of csv=p=0 " + testmedia::shellQuote(path),
+                          &shape);
+    int w = 0, h = 0, num = 1, den = 1;
+    if (std::sscanf(shape.c_str(), "%d,%d,%d:%d", &w, &h, &num, &den) < 2 || w <= 0 || h <= 0) return {};
+    if (num <= 0 || den <= 0) num = den = 1;
+    width = static_cast<int>(double(w) * num / den / 2) * 2;
+    height = h;
+    std::string out;
+    testmedia::runCommand("ffmpeg -nostdin -v error -i " + testmedia::shellQuote(path) + " -vf \"select='eq(n," +
+                              std::to_string(index) + ")',scale=" + std::to_string(width) + ":" +
+                              std::to_string(height) + ",setsar=1\" -frames:v 1 -f rawvideo -pix_fmt " + format + " -",
+                          &out);
+    return out;
+}
+
+// Colour (R, G, B) of the displayed picture number `index` at (fx, fy), given as
+// fractions of the width and height.
+inline std::array<int, 3> colourAt(const std::string& path, int index, double fx, double fy) {
+    int width = 0, height = 0;
+    const std::string rgb = grabPicture(path, index, "rgb24", width, height);
+    if (width <= 0 || rgb.size() < std::size_t(width) * height * 3) return {-1, -1, -1};
+    const std::size_t at = (std::size_t(fy * height) * width + std::size_t(fx * width)) * 3;
+    return {static_cast<unsigned char>(rgb[at]), static_cast<unsigned char>(rgb[at + 1]),
+            static_cast<unsigned char>(rgb[at + 2])};
+}
+inline bool isBlue(const std::array<int, 3>& c) { return c[2] > 150 && c[0] < 100; }
+inline bool isRed(const std::array<int, 3>& c) { return c[0] > 150 && c[2] < 100; }
+
+// Displayed width over height of the bright part of picture `index` (a flash: the
+// whole active picture is white, the bars stay black).
+inline double activeAspect(const std::string& path, int index) {
+    int width = 0, height = 0;
+    const std::string gray = grabPicture(path, index, "gray", width, height);
+    if (width <= 0 || gray.size() < std::size_t(width) * height) return -1;
+    int left = width, right = -1, top = height, bottom = -1;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (static_cast<unsigned char>(gray[std::size_t(y) * width + x]) > 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < left || bottom < top) return -1;
+    return double(right - left + 1) / (bottom - top + 1);
+}
+
+// idet's verdict over the whole file: progressive, top-first and bottom-first counts.
+struct FieldCounts {
+    int progressive = 0;
+    int interlaced = 0;
+};
+inline FieldCounts detectFields(const std::string& path) {
+    std::string out;
+    testmedia::runCommand("ffmpeg -nostdin -hide_banner -i " + testmedia::shellQuote(path) +
+                              " -vf idet -an -f null - 2>&1 | grep 'Multi frame detection'",
+                          &out);
+    FieldCounts counts;
+    int tff = 0, bff = 0, undetermined = 0;
+    const std::size_t at = out.find("TFF:");
+    if (at != std::string::npos)
+        std::sscanf(out.c_str() + at, "TFF: %d BFF: %d Progressive: %d Undetermined: %d", &tff, &bff,
+                    &counts.progressive, &undetermined);
+    counts.interlaced = tff + bff;
+    return counts;
+}
+
+// One field of ffprobe's first video stream ("level", "sample_aspect_ratio", ...).
+inline std::string videoField(const std::string& path, const std::string& field) {
+    std::string out;
+    testmedia::runCommand("ffprobe -v error -select_streams v:0 -show_entries stream=" + field + " -of csv=p=0 " +
+                              testmedia::shellQuote(path),
+                          &out);
+    out = out.substr(0, out.find('\n'));  // a transport stream lists its program's streams again
+    while (!out.empty() && out.back() == ',') out.pop_back();
+    return out;
 }
 
 }  // namespace pipelinetest

@@ -166,4 +166,100 @@ INSTANTIATE_TEST_SUITE_P(Rates, TranscodeSync,
                                            SyncCase{"down", 15, "30"}, SyncCase{"keep", 0, "30"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Real-world source shapes through every video family: a phone-like clip (variable
+// frame rate whose probe reports the slow part, portrait through a display matrix)
+// and a TV-like clip (interlaced, anamorphic 16:9).
+struct FamilyCase {
+    const char* name;
+    const char* extension;
+    int video;
+    int audio;
+    int width, height;
+    int sampleRate;
+    const char* sampleAspect;  // what a 16:9 source gets in this frame
+};
+
+class TranscodeFamilies : public TranscodeClip, public ::testing::WithParamInterface<FamilyCase> {
+protected:
+    std::string convert(const std::string& src, double seconds) {
+        const FamilyCase& c = GetParam();
+        Settings s;
+        s.videoCodecId = c.video;
+        s.audioCodecId = c.audio;
+        s.width = c.width;
+        s.height = c.height;
+        s.frameRate = 29.97;
+        s.sampleRate = c.sampleRate;
+        s.videoBitRate = 1500000;
+        s.audioBitRate = 128000;
+        const std::string out = dir.file(std::string("out") + c.extension);
+        AVConvert job;
+        fillJob(job, {src}, {out}, s);
+        setClip(job, 0, 0, seconds);
+        runWorker(TranscodeWorker, job);
+        EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
+        return out;
+    }
+    static constexpr double kFrame = 1001.0 / 30000;
+};
+
+TEST_P(TranscodeFamilies, PortraitVariableRatePhoneClipStaysUprightAndInSync) {
+    const std::string src = dir.file("phone.mp4");
+    CameraShape phone;
+    phone.variableRate = true;
+    phone.rotate = 90;
+    ASSERT_TRUE(makeCameraClip(src, phone));
+    ASSERT_TRUE(isBlue(colourAt(src, 2, 0.5, 0.1))) << "the source shows its band on top";
+    const std::string out = convert(src, 3);
+
+    // Pictures follow their own times: 3 s of video at 29.97 fps, as long as the sound.
+    const auto info = testmedia::probe(out, true);
+    ASSERT_TRUE(info.video() && info.audio());
+    EXPECT_NEAR(info.video()->frames, 3.0 / kFrame, 1.01);
+    EXPECT_NEAR(streamDuration(out, "a:0"), 3.0, 0.05);
+    const auto flashes = flashTimes(out), beeps = beepTimes(out);
+    ASSERT_EQ(flashes.size(), 3u);
+    ASSERT_EQ(beeps.size(), 3u);
+    for (std::size_t k = 0; k < flashes.size(); ++k) {
+        EXPECT_NEAR(flashes[k] - flashes[0], double(k), kFrame + 0.002) << "flash " << k;  // nearest picture
+        // One picture of slack, and the audio encoder's own frame on top.
+        EXPECT_NEAR(flashes[k] - beeps[k], 0.0, kFrame + 0.015) << "marker " << k;
+    }
+    // Upright, portrait and undistorted, in the output, its thumbnail and the preview's source.
+    EXPECT_TRUE(isBlue(colourAt(out, 6, 0.5, 0.1)));
+    EXPECT_TRUE(isRed(colourAt(out, 6, 0.5, 0.8)));
+    EXPECT_NEAR(activeAspect(out, 16), 180.0 / 320, 0.02 * 180.0 / 320);
+    EXPECT_TRUE(isBlue(colourAt(dir.file("out.THM"), 0, 0.5, 0.1)));
+    EXPECT_TRUE(isRed(colourAt(dir.file("out.THM"), 0, 0.5, 0.8)));
+}
+
+TEST_P(TranscodeFamilies, InterlacedWideTvClipIsDeinterlacedAndKeepsItsShape) {
+    const std::string src = dir.file("tv.mpg");
+    CameraShape tv;
+    tv.seconds = 2;
+    tv.size = "720x480";
+    tv.interlaced = true;
+    tv.sampleAspect = "32/27";
+    tv.background = "testsrc2";
+    ASSERT_TRUE(makeCameraClip(src, tv));
+    ASSERT_GT(detectFields(src).interlaced, 0);
+    const std::string out = convert(src, 2);
+    const FieldCounts fields = detectFields(out);
+    EXPECT_GT(fields.progressive, 4 * fields.interlaced) << fields.interlaced << " interlaced pictures";
+    EXPECT_NEAR(activeAspect(out, 16), 16.0 / 9, 0.02 * 16 / 9);
+    EXPECT_EQ(videoField(out, "sample_aspect_ratio"), GetParam().sampleAspect);
+    EXPECT_TRUE(isBlue(colourAt(out, 6, 0.5, 0.2)));
+}
+
+using namespace codecmap;
+INSTANTIATE_TEST_SUITE_P(
+    Families, TranscodeFamilies,
+    ::testing::Values(FamilyCase{"h264_mp4", ".mp4", kVideoH264, kAudioAac, 720, 480, 48000, "32:27"},
+                      FamilyCase{"mpeg2_ps", ".mpg", kVideoMpeg2, kAudioMp2, 720, 480, 48000, "32:27"},
+                      FamilyCase{"mpeg2_ts", ".ts", kVideoMpeg2, kAudioMp2, 320, 240, 48000, "1:1"},
+                      FamilyCase{"mpeg4_mp4", ".mp4", kVideoMpeg4, kAudioAac, 368, 208, 48000, "1:1"},
+                      FamilyCase{"divx_avi", ".avi", kVideoMsmpeg4v3, kAudioMp3, 320, 240, 48000, "1:1"},
+                      FamilyCase{"wmv", ".wmv", kVideoWmv2, kAudioWmav2, 320, 240, 44100, "1:1"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

@@ -1,12 +1,18 @@
 // The pure rules of the pipelines: frame-rate tables, source-rate fixes, free names.
 
+#include "engine/CodecMap.h"
 #include "engine/FrameRate.h"
 #include "engine/OutputFile.h"
+#include "engine/PictureFilter.h"
 #include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+extern "C" {
+#include <libavutil/display.h>
+}
 
 namespace {
 
@@ -66,6 +72,73 @@ TEST(TranscodeRateRules, WholeRatesUseIntegerArithmetic) {
     EXPECT_EQ(framerate::ticksPerSecond({1, 25}), 25);
     EXPECT_TRUE(framerate::isOddRate({359, 12}));
     EXPECT_FALSE(framerate::isOddRate({30, 1}));
+}
+
+TEST(TranscodeLevelRules, FrameRateComesDownToWhatTheLevelTakes) {
+    EXPECT_TRUE(framerate::fitsH264Level(41, 1920, 1080, 30));
+    EXPECT_FALSE(framerate::fitsH264Level(41, 1920, 1080, 60)) << "1080p60 needs level 4.2";
+    EXPECT_EQ(framerate::rateWithinH264Level(41, 1920, 1080, 60), 30);
+    EXPECT_EQ(framerate::rateWithinH264Level(41, 1920, 1080, 50), 25);
+    EXPECT_EQ(framerate::rateWithinH264Level(41, 1280, 720, 60), 60);
+    EXPECT_EQ(framerate::rateWithinH264Level(30, 720, 480, 30), 30);
+    EXPECT_EQ(framerate::rateWithinH264Level(30, 1280, 720, 30), 0) << "the frame alone is beyond level 3.0";
+    EXPECT_EQ(framerate::rateWithinH264Level(0, 1920, 1080, 60), 60) << "no cap";
+}
+
+// Display matrices as the containers write them: the chain that makes the picture
+// upright, and whether width and height trade places.
+struct MatrixCase {
+    double rotation;  // counter-clockwise degrees, as av_display_rotation_set takes them
+    bool hflip, vflip;
+    const char* filters;
+    bool quarterTurn;
+};
+
+class TranscodeOrientation : public ::testing::TestWithParam<MatrixCase> {};
+
+TEST_P(TranscodeOrientation, MatrixGivesTheUprightChain) {
+    const MatrixCase& c = GetParam();
+    std::int32_t matrix[9];
+    av_display_rotation_set(matrix, c.rotation);
+    av_display_matrix_flip(matrix, c.hflip, c.vflip);
+    const video::Orientation o = video::orientationOf(matrix);
+    EXPECT_EQ(o.filters, c.filters);
+    EXPECT_EQ(o.quarterTurn, c.quarterTurn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrices, TranscodeOrientation,
+                         ::testing::Values(MatrixCase{0, false, false, "", false},
+                                           MatrixCase{90, false, false, "transpose=clock", true},
+                                           MatrixCase{-90, false, false, "transpose=cclock", true},
+                                           MatrixCase{180, false, false, "hflip,vflip", false},
+                                           MatrixCase{0, true, false, "hflip", false},
+                                           MatrixCase{0, false, true, "vflip", false}));
+
+TEST(TranscodeShapeRules, WideSourcesFillBroadcastFramesAnamorphically) {
+    using namespace codecmap;
+    const auto sar = [](int id, int w, int h, double aspect) {
+        const AVRational r = video::outputSampleAspect(id, w, h, aspect);
+        return std::to_string(r.num) + ":" + std::to_string(r.den);
+    };
+    EXPECT_EQ(sar(kVideoH264, 720, 480, 16.0 / 9), "32:27");
+    EXPECT_EQ(sar(kVideoMpeg2, 720, 480, 4.0 / 3), "8:9");
+    EXPECT_EQ(sar(kVideoMpeg2, 720, 576, 16.0 / 9), "64:45");
+    EXPECT_EQ(sar(kVideoXvid, 720, 480, 2.35), "32:27");
+    EXPECT_EQ(sar(kVideoWmv2, 720, 480, 16.0 / 9), "1:1") << "no sample aspect in WMV";
+    EXPECT_EQ(sar(kVideoH264, 480, 272, 4.0 / 3), "1:1") << "not a broadcast frame: bars instead";
+}
+
+TEST(TranscodeShapeRules, PictureFitsTheFrameWithBlackBars) {
+    // 16:9 into 720x480 square pixels: letterbox of 405 lines (406 on the chroma grid).
+    EXPECT_EQ(video::fitInFrame(720, 480, {1, 1}, 16.0 / 9), (video::ActiveArea{0, 36, 720, 406}));
+    // 4:3 into the PSP's 480x272: pillarbox.
+    EXPECT_EQ(video::fitInFrame(480, 272, {1, 1}, 4.0 / 3), (video::ActiveArea{58, 0, 362, 272}));
+    // Portrait 9:16 into 4:3 anamorphic 720x480.
+    const video::ActiveArea portrait = video::fitInFrame(720, 480, {8, 9}, 9.0 / 16);
+    EXPECT_NEAR(portrait.width * 8.0 / 9 / portrait.height, 9.0 / 16, 0.01);
+    // Within 1 %: the frame is filled (no two-line bars for 16:9 in 480x272).
+    EXPECT_EQ(video::fitInFrame(480, 272, {1, 1}, 16.0 / 9), (video::ActiveArea{0, 0, 480, 272}));
+    EXPECT_NEAR(video::displayAspect(1280, 720, {0, 1}, true), 9.0 / 16, 1e-9);
 }
 
 class TranscodeFreeName : public ::testing::Test {

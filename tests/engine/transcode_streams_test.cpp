@@ -248,6 +248,50 @@ TEST_F(TranscodeStreams, MissingOutputFolderFailsTheRow) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("no-such-folder")));
 }
 
+TEST_F(TranscodeStreams, TheDefaultVideoStreamIsConvertedNotTheLast) {
+    const std::string src = dir.file("two.mp4");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=320x240:r=25:d=2 -f lavfi -i color=c=green:s=160x120:r=25:d=2 "
+                       "-f lavfi -i sine=sample_rate=44100:d=2 -map 0 -map 1 -map 2 -c:v libx264 -preset ultrafast "
+                       "-c:a aac " + testmedia::shellQuote(src)));
+    AVConvert job;
+    convert(job, src, dir.file("main.mp4"), 0, 2);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_TRUE(isRed(colourAt(dir.file("main.mp4"), 5, 0.5, 0.5))) << "the main picture, not the secondary";
+}
+
+TEST_F(TranscodeStreams, VideoWithoutOneDecodablePictureFailsTheRow) {
+    // Every picture damaged: the sound alone would make an audio-only "video".
+    const std::string src = dir.file("broken.avi");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i testsrc2=s=160x120:r=25:d=2 -f lavfi -i sine=sample_rate=44100:d=2 -c:v mjpeg "
+                       "-c:a pcm_s16le -bsf:v noise=amount=1 " + testmedia::shellQuote(src)));
+    AVConvert job;
+    convert(job, src, dir.file("broken.mp4"), 0, 2);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("broken.mp4")));
+}
+
+TEST_F(TranscodeStreams, ProgramStreamMuxerGetsTheEncodersBufferFigures) {
+    const std::string src = make("src.mp4", shape(2, "320x240", 48000));
+    AVConvert job;
+    Settings s;
+    s.videoCodecId = codecmap::kVideoMpeg2;
+    s.audioCodecId = codecmap::kAudioMp2;
+    s.width = 720;
+    s.height = 480;
+    s.frameRate = 29.97;
+    s.sampleRate = 48000;
+    s.videoBitRate = 3000000;
+    s.audioBitRate = 128000;
+    av_log_set_level(AV_LOG_WARNING);
+    testing::internal::CaptureStderr();
+    convert(job, src, dir.file("ps.mpg"), 0, 2, s);
+    const std::string log = testing::internal::GetCapturedStderr();
+    av_log_set_level(AV_LOG_ERROR);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(log.find("buffer underflow"), std::string::npos) << log.substr(0, 400);
+    EXPECT_EQ(log.find("VBV buffer size not set"), std::string::npos) << log.substr(0, 400);
+}
+
 struct EncoderCase {
     const char* name;
     const char* extension;

@@ -113,6 +113,28 @@ TEST(ApplySettingsToJob, CopiesEveryAppliedValue) {
     EXPECT_EQ(job.audioBitRate, 128000);
 }
 
+TEST(ApplySettingsToJob, H264RateComesDownToTheDevicesLevel) {
+    OutputSettings s;
+    LoadProfile(s, 3);  // PS3 H.264 HD: level 4.1
+    s.width = 1920;
+    s.height = 1080;
+    s.frameRateText = "60.0 fps";
+    AVConvert job;
+    ApplySettingsToJob(s, job);
+    EXPECT_EQ(job.h264LevelCap, 41);
+    EXPECT_DOUBLE_EQ(job.outputFrameRate, 30) << "1080p60 would need level 4.2";
+    s.frameRateText = "29.97 fps";
+    ApplySettingsToJob(s, job);
+    EXPECT_DOUBLE_EQ(job.outputFrameRate, 29.97);
+    EXPECT_EQ(H264LevelCapFor(91300), 30);
+    EXPECT_EQ(H264LevelCapFor(91302), 21);
+    s.videoEncoder = "MPEG2VIDEO";
+    s.frameRateText = "60.0 fps";
+    ApplySettingsToJob(s, job);
+    EXPECT_EQ(job.h264LevelCap, 0) << "only H.264 has these levels";
+    EXPECT_DOUBLE_EQ(job.outputFrameRate, 60);
+}
+
 TEST(ApplySettingsToJob, AudioOnlyOutputHasNoVideoAndNoThumbnail) {
     OutputSettings s = psp();
     LoadProfile(s, 13);
