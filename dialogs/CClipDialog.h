@@ -47,6 +47,7 @@ public:
     ~CClipDialog() override;
 
     // Initialises, loads task `row` (playback starts at once) and runs modally.
+    // The title names the task's file ("Clip - name.avi").
     // Returns QDialog::Accepted after OK.
     int Run(int row);
     // Initialises and loads task `row` without the modal loop (tests show the
@@ -75,6 +76,7 @@ private:
     void sync();
     void finish(int result);
 
+    ClipHost& m_host;
     ClipEditor m_editor;
     QTimer m_positionTimer;
     QTimer m_frameTimer;

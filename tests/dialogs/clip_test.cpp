@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QAccessible>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -309,7 +310,7 @@ TEST_F(ClipDialogTest, ShowsTheRowAndWritesItOnOk) {
     CClipDialog dialog(tasks, nullptr, player);
     dialog.Open(1);
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "Clip");
+    EXPECT_EQ(dialog.windowTitle(), "Clip - second.mkv");
     EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kBeginText)->text(), "00:00:20");
     EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kEndText)->text(), "00:01:10");
     EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kCutText)->text(), "00:00:50");
@@ -355,6 +356,36 @@ TEST_F(ClipDialogTest, TooltipsByControlId) {
     control<QPushButton>(dialog, CClipDialog::kPlay)->click();
     EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Play");
     EXPECT_EQ(control<QPushButton>(dialog, CClipDialog::kSetEnd)->toolTip(), "Set End Time");
+    control<QPushButton>(dialog, CClipDialog::kCancel)->click();
+}
+
+// What a screen reader hears: Play named by what it does next, the slider with its
+// position, the times with the group they belong to; the title names the file.
+TEST_F(ClipDialogTest, ReadersHearEveryControlByWhatItDoes) {
+    tasks.addRow(2, "/v/d\xc3\xa9j\xc3\xa0 vu/clip.one.mp4", "00:00:00", "00:01:40", 100);
+    CClipDialog dialog(tasks, nullptr, player);
+    dialog.Open(2);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Clip - clip.one.mp4");
+    auto name = [&](int id) {
+        return QAccessible::queryAccessibleInterface(control<QWidget>(dialog, id))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(CClipDialog::kPlay), "Pause") << "playing: the button pauses";
+    EXPECT_EQ(name(CClipDialog::kStop), "Stop");
+    EXPECT_EQ(name(CClipDialog::kSetBegin), "Set Begin Time");
+    EXPECT_EQ(name(CClipDialog::kPositionSlider), "Position");
+    QAccessibleInterface* begin = QAccessible::queryAccessibleInterface(control<QLabel>(dialog, CClipDialog::kBeginText));
+    EXPECT_EQ(begin->text(QAccessible::Name), "00:00:00");
+    EXPECT_EQ(begin->text(QAccessible::Description), "Start time");
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(control<QWidget>(dialog, CClipDialog::kPositionSlider));
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    ASSERT_NE(slider->valueInterface(), nullptr);
+    EXPECT_EQ(slider->valueInterface()->maximumValue().toInt(), ClipEditor::kSliderMax);
+    slider->valueInterface()->setCurrentValue(500);
+    EXPECT_FLOAT_EQ(player.position, 0.5f) << "a reader's move seeks like a key";
+    control<QPushButton>(dialog, CClipDialog::kPlay)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control<QPushButton>(dialog, CClipDialog::kPlay), Qt::Key_Space);
+    EXPECT_EQ(name(CClipDialog::kPlay), "Play");
     control<QPushButton>(dialog, CClipDialog::kCancel)->click();
 }
 
