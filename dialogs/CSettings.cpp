@@ -124,6 +124,7 @@ QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, con
     // The template's height includes the opened list; the closed box is one line.
     const QRect pixels = MapDialogRect(units, f);
     combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), combo->sizeHint().height());
+    label->setBuddy(combo);  // a screen reader says what the list holds
     return combo;
 }
 

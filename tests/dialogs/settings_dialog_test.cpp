@@ -9,6 +9,7 @@
 #include "profiles/ProfileTable.h"
 #include "support/QtTestApp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -89,6 +90,9 @@ TEST_F(SettingsDialogTest, OpensProfileZeroWithTitleListsAndTheValuesInEffect) {
     EXPECT_EQ(combo(1067)->currentText(), "48000 Hz");
     EXPECT_EQ(combo(1070)->currentText(), "192 kbps");
     EXPECT_EQ(combo(1068)->currentText(), "2 Channel Stereo");
+    const auto labels = QAccessible::queryAccessibleInterface(combo(1067))->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), "Sample Rate:");
 
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
