@@ -16,8 +16,11 @@
 #include "platform/FileNames.h"
 #include "platform/IniFile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -290,6 +293,97 @@ TEST_F(ConversionWindow, ClipRunsOncePerSelectedRow) {
     EXPECT_EQ(window->taskList().Text(0, TaskList::kEnd), "00:00:01");
     EXPECT_EQ(window->taskList().Text(2, TaskList::kEnd), endOfRow2);
     EXPECT_EQ(clipPlayer.closes, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A person's road through the windows, by mouse and keyboard: Add, select the row,
+// play, Setting, Clip, Convert, Stop the run, Stop the preview. Each step leaves a
+// picture in KORBANIX_WALKTHROUGH_DIR (tests/app/walkthrough.sh points it into the
+// build tree and runs this case on a real X server) or in a scratch folder.
+class WalkThrough : public ConversionWindow {
+protected:
+    void shot(QWidget& shown, const QString& name) {
+        QApplication::processEvents();
+        const QString path = folder + "/" + name + ".png";
+        EXPECT_TRUE(shown.grab().save(path, "PNG")) << path.toStdString();
+        saved << name;
+    }
+    void click(QWidget* control) {
+        ASSERT_NE(control, nullptr);
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    }
+
+    QString folder;
+    QStringList saved;
+};
+
+TEST_F(WalkThrough, AddSelectPlaySettingClipConvertStop) {
+    folder = qEnvironmentVariable("KORBANIX_WALKTHROUGH_DIR");
+    if (folder.isEmpty()) folder = QString::fromStdString(exeDir.file("walkthrough"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+
+    fake.fileChoices.push_back({SharedMedia().clipA});
+    click(window->button(mainwindow::kAdd));
+    ASSERT_EQ(window->taskList().Count(), 1);
+    shot(*window, "1-added");
+
+    CCheckListCtrl* list = window->taskListControl();
+    list->clearSelection();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 1)).center());
+    ASSERT_TRUE(list->selectionModel()->isRowSelected(0, QModelIndex()));
+    shot(*window, "2-selected");
+
+    window->button(mainwindow::kPlay)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->button(mainwindow::kPlay), Qt::Key_Space);
+    EXPECT_EQ(window->button(mainwindow::kPlay)->accessibleName(), "Pause");
+    shot(*window, "3-playing");
+
+    window->modalRunner = [this](QDialog& shown) {
+        modalClasses << shown.metaObject()->className();
+        shown.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        if (auto* clip = qobject_cast<CClipDialog*>(&shown)) {
+            shot(shown, "5-clip");
+            click(FindControl(clip, CClipDialog::kCancel));
+            return shown.result();
+        }
+        shot(shown, "4-setting");
+        QTest::keyClick(&shown, Qt::Key_Escape);
+        return shown.result();
+    };
+    click(window->button(mainwindow::kSetting));
+    click(window->button(kClip));
+    EXPECT_EQ(modalClasses, (QStringList{"CSettings", "CClipDialog"}));
+
+    window->modalRunner = [this](QDialog& shown) {
+        modalClasses << shown.metaObject()->className();
+        QTimer::singleShot(0, &shown, [this, &shown] {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
+            shot(shown, "6-converting");
+            QTest::qWait(350);  // one progress tick, unless the run ends first
+            if (!shown.isVisible()) return;
+            shot(shown, "6-converting");
+            click(FindControl(&shown, CAVConvertDlg::kStop));
+        });
+        return shown.exec();
+    };
+    QTimer::singleShot(120000, window, [this] { window->conversion().Control().RequestStop(); });
+    click(window->button(kConvert));
+    EXPECT_EQ(modalClasses.last(), "CAVConvertDlg");
+    const QString status = window->taskList().Text(0, TaskList::kStatus);
+    EXPECT_TRUE(status == "Stopped" || status == "Completed") << status.toStdString();
+    shot(*window, "7-run-stopped");
+
+    click(window->button(mainwindow::kStop));
+    EXPECT_EQ(window->button(mainwindow::kPlay)->accessibleName(), "Play");
+    shot(*window, "8-preview-stopped");
+    for (const QString& name : saved) EXPECT_TRUE(QFileInfo(folder + "/" + name + ".png").size() > 0);
+    EXPECT_GE(saved.size(), 7);
 }
 
 }  // namespace
