@@ -8,7 +8,6 @@
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "app/PreviewPicture.h"
-#include "app/PreviewPlayer.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
@@ -19,6 +18,7 @@
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "platform/WindowPlacement.h"
+#include "player/MediaPlayer.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/ProfileTable.h"
 
@@ -55,10 +55,10 @@ QStringList localFiles(const QMimeData* mime) {
 
 }  // namespace
 
-CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, PreviewPlayer* player)
+CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, MediaPlayer* player)
     : QDialog(parent), m_list(new CCheckListCtrl(this, kTaskList)), m_tasks(*m_list) {
     if (!player) {
-        m_ownedPlayer = std::make_unique<ModulePreviewPlayer>();
+        m_ownedPlayer = std::make_unique<ModuleMediaPlayer>();
         player = m_ownedPlayer.get();
     }
     m_player = player;

@@ -111,7 +111,7 @@ QImage pictureFromFrame(const std::vector<std::uint8_t>& frame, int width, int h
 
 }  // namespace
 
-CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, ClipPlayer& player)
+CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, MediaPlayer& player)
     : QDialog(owner), m_host(host), m_editor(host, player) {
     setWindowTitle(QStringLiteral("Clip"));
     setModal(true);

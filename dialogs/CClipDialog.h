@@ -43,7 +43,7 @@ public:
     static constexpr int kPositionTimerMs = 100;
     static constexpr int kFrameTimerMs = 67;
 
-    CClipDialog(ClipHost& host, QWidget* owner = nullptr, ClipPlayer& player = ModulePlayer());
+    CClipDialog(ClipHost& host, QWidget* owner = nullptr, MediaPlayer& player = ModulePlayer());
     ~CClipDialog() override;
 
     // Initialises, loads task `row` (playback starts at once) and runs modally.

@@ -41,27 +41,14 @@ using mainwindow::kMerge;
 
 constexpr int kMpeg4Profile = 12;  // " PSP  MPEG4 Video(*.mp4)": 368x208, quick to encode
 
-class ClipPlayerStandIn : public ClipPlayer {
+// The clip editor's player: one second of sound only, always half-way through.
+class ClipPlayerStandIn : public FakeMediaPlayer {
 public:
-    void Initialize(PlayerModuleEndCallback) override {}
-    void SetFileName(const std::string& path) override { files.push_back(path); }
-    int Open() override { return 0; }
-    void GetMediaType(int* picture, int* sound) override {
-        *picture = 0;
-        *sound = 1;
+    ClipPlayerStandIn() {
+        hasPicture = 0;
+        position = 0.5f;
+        duration = 1.0;
     }
-    void GetFrameSize(int* w, int* h) override { *w = *h = 0; }
-    void GetFrame(unsigned char*, int, int) override {}
-    void Start() override {}
-    void Pause() override {}
-    void Stop() override {}
-    void Close() override { ++closes; }
-    void GetPos(float* f) override { *f = 0.5f; }
-    void SetPos(float) override {}
-    void GetDuration(double* d) override { *d = 1.0; }
-
-    std::vector<std::string> files;
-    int closes = 0;
 };
 
 class ConversionWindow : public MainWindowTest {
@@ -292,7 +279,7 @@ TEST_F(ConversionWindow, ClipRunsOncePerSelectedRow) {
     EXPECT_EQ(window->taskList().Text(0, TaskList::kStart), "00:00:00") << "0.5 s of a 1 s file is second 0";
     EXPECT_EQ(window->taskList().Text(0, TaskList::kEnd), "00:00:01");
     EXPECT_EQ(window->taskList().Text(2, TaskList::kEnd), endOfRow2);
-    EXPECT_EQ(clipPlayer.closes, 2);
+    EXPECT_EQ(clipPlayer.count("Close"), 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "dialogs/ClipEditor.h"
 #include "controls/BitmapSlider.h"
 #include "platform/ControlId.h"
+#include "support/FakeMediaPlayer.h"
 #include "support/QtTestApp.h"
 
 #include <QCloseEvent>
@@ -24,60 +25,22 @@
 
 namespace {
 
-class FakePlayer : public ClipPlayer {
+// The clip editor's player: a 100 s file of 64 x 48 pictures whose bottom row
+// (stored first) is blue and the rest red.
+class FakePlayer : public FakeMediaPlayer {
 public:
-    std::vector<std::string> calls;
-    std::string fileName;
-    int openResult = 0;
-    int hasPicture = 1;
-    int width = 64;
-    int height = 48;
-    float position = 0.0f;
-    double duration = 100.0;
-    PlayerModuleEndCallback endCallback = nullptr;
-
-    void Initialize(PlayerModuleEndCallback onEnd) override {
-        endCallback = onEnd;
-        calls.push_back("Initialize");
+    FakePlayer() {
+        width = 64;
+        height = 48;
+        paint = [](unsigned char* buffer, int w, int h) {
+            for (int i = 0; i < w * h; ++i) {
+                const bool bottom = i < w;
+                buffer[i * 3 + 0] = bottom ? 255 : 0;
+                buffer[i * 3 + 1] = 0;
+                buffer[i * 3 + 2] = bottom ? 0 : 255;
+            }
+        };
     }
-    void SetFileName(const std::string& path) override {
-        fileName = path;
-        calls.push_back("SetFileName");
-    }
-    int Open() override {
-        calls.push_back("Open");
-        return openResult;
-    }
-    void GetMediaType(int* picture, int* sound) override {
-        *picture = hasPicture;
-        *sound = 1;
-    }
-    void GetFrameSize(int* w, int* h) override {
-        *w = width;
-        *h = height;
-    }
-    void GetFrame(unsigned char* buffer, int w, int h) override {
-        // Bottom row first: the first row in the buffer is blue, the rest red.
-        for (int i = 0; i < w * h; ++i) {
-            const bool bottom = i < w;
-            buffer[i * 3 + 0] = bottom ? 255 : 0;
-            buffer[i * 3 + 1] = 0;
-            buffer[i * 3 + 2] = bottom ? 0 : 255;
-        }
-        calls.push_back("GetFrame");
-    }
-    void Start() override { calls.push_back("Start"); }
-    void Pause() override { calls.push_back("Pause"); }
-    void Stop() override { calls.push_back("Stop"); }
-    void Close() override { calls.push_back("Close"); }
-    void GetPos(float* f) override { *f = position; }
-    void SetPos(float f) override {
-        position = f;
-        calls.push_back("SetPos");
-    }
-    void GetDuration(double* d) override { *d = duration; }
-
-    int count(const std::string& name) const { return static_cast<int>(std::count(calls.begin(), calls.end(), name)); }
 };
 
 class FakeTasks : public ClipHost {
@@ -126,7 +89,7 @@ protected:
 
 TEST_F(ClipEditorTest, OpeningPlaysAtOnceAndMarksShowTheStoredTimes) {
     open(1);
-    EXPECT_EQ(player.fileName, "/v/second.mkv");
+    EXPECT_EQ(player.fileName(), "/v/second.mkv");
     EXPECT_EQ(player.count("Open"), 1);
     EXPECT_EQ(player.count("Start"), 1);
     EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Pause);
