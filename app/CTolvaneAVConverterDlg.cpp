@@ -8,7 +8,6 @@
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "app/PreviewPicture.h"
-#include "app/PreviewPlayer.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
@@ -19,6 +18,7 @@
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "platform/WindowPlacement.h"
+#include "player/MediaPlayer.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/ProfileTable.h"
 
@@ -55,10 +55,10 @@ QStringList localFiles(const QMimeData* mime) {
 
 }  // namespace
 
-CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, PreviewPlayer* player)
+CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, MediaPlayer* player)
     : QDialog(parent), m_list(new CCheckListCtrl(this, kTaskList)), m_tasks(*m_list) {
     if (!player) {
-        m_ownedPlayer = std::make_unique<ModulePreviewPlayer>();
+        m_ownedPlayer = std::make_unique<ModuleMediaPlayer>();
         player = m_ownedPlayer.get();
     }
     m_player = player;
@@ -145,7 +145,15 @@ void CTolvaneAVConverterDlg::createControls() {
     m_outputLabel = new QLabel("Output:", this);
     m_profileLabel->hide();
     m_outputLabel->hide();
+    // The skin paints these captions; the labels still name the two lists for a
+    // screen reader, which on this desktop reads a list's label, not its name.
+    m_profileLabel->setBuddy(m_profileCombo);
+    m_outputLabel->setBuddy(m_folderCombo);
     setTabOrderByLayout();
+    for (QWidget* control : findChildren<QWidget*>()) {
+        const QString name = AccessibleName(ControlId(control), true);
+        if (!name.isEmpty()) control->setAccessibleName(name);
+    }
 }
 
 void CTolvaneAVConverterDlg::setTabOrderByLayout() {
@@ -319,7 +327,9 @@ void CTolvaneAVConverterDlg::ShowStopButton(int pictureSet, bool enabled) {
 void CTolvaneAVConverterDlg::ShowPicture(const QImage* picture) { m_picture->SetPicture(picture); }
 
 void CTolvaneAVConverterDlg::PlayStateChanged() {
-    m_buttons.at(kPlay)->setToolTip(TooltipText(kPlay, m_preview->playState() == PlayState::Play));
+    const bool showsPlay = m_preview->playState() == PlayState::Play;
+    m_buttons.at(kPlay)->setToolTip(TooltipText(kPlay, showsPlay));
+    m_buttons.at(kPlay)->setAccessibleName(AccessibleName(kPlay, showsPlay));
 }
 
 // ---- Window events ----

@@ -39,7 +39,7 @@ class CCheckListCtrl;
 class CControlButton;
 class ConversionCommands;
 class PreviewPicture;
-class PreviewPlayer;
+class MediaPlayer;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -49,7 +49,7 @@ class CTolvaneAVConverterDlg : public QDialog, private PreviewView {
     Q_OBJECT
 public:
     // `player` = nullptr uses the real player module.
-    explicit CTolvaneAVConverterDlg(QWidget* parent = nullptr, PreviewPlayer* player = nullptr);
+    explicit CTolvaneAVConverterDlg(QWidget* parent = nullptr, MediaPlayer* player = nullptr);
     ~CTolvaneAVConverterDlg() override;
 
     // ---- Members shared with the conversion control and the clip dialog ----
@@ -177,8 +177,8 @@ private:
     void closeIfRequested();
     bool isOwnWidget(QObject* object) const;
 
-    std::unique_ptr<PreviewPlayer> m_ownedPlayer;
-    PreviewPlayer* m_player = nullptr;
+    std::unique_ptr<MediaPlayer> m_ownedPlayer;
+    MediaPlayer* m_player = nullptr;
     std::unique_ptr<AVConvert> m_job;
     AppFolders m_folders;
     QString m_outputFolder;

@@ -9,7 +9,6 @@
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
-#include "app/PreviewPlayer.h"
 #include "app/ProbeRunner.h"
 #include "controls/About.h"
 #include "controls/CheckListCtrl.h"

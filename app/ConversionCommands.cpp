@@ -78,7 +78,7 @@ private:
     CTolvaneAVConverterDlg& m_window;
 };
 
-ConversionCommands::ConversionCommands(CTolvaneAVConverterDlg& window, ClipPlayer* clipPlayer)
+ConversionCommands::ConversionCommands(CTolvaneAVConverterDlg& window, MediaPlayer* clipPlayer)
     : m_window(window),
       m_clipPlayer(clipPlayer),
       m_host(std::make_unique<Host>(window)),

@@ -11,14 +11,14 @@
 
 class CAVConvertDlg;
 class CTolvaneAVConverterDlg;
-class ClipPlayer;
+class MediaPlayer;
 class ConversionControl;
 
 class ConversionCommands {
 public:
     // `window` must outlive this object. `clipPlayer` = nullptr uses the real
     // player module for the clip dialog.
-    explicit ConversionCommands(CTolvaneAVConverterDlg& window, ClipPlayer* clipPlayer = nullptr);
+    explicit ConversionCommands(CTolvaneAVConverterDlg& window, MediaPlayer* clipPlayer = nullptr);
     ~ConversionCommands();
     ConversionCommands(const ConversionCommands&) = delete;
     ConversionCommands& operator=(const ConversionCommands&) = delete;
@@ -37,7 +37,7 @@ private:
     class ClipTasks;
 
     CTolvaneAVConverterDlg& m_window;
-    ClipPlayer* m_clipPlayer;
+    MediaPlayer* m_clipPlayer;
     std::unique_ptr<Host> m_host;
     std::unique_ptr<ClipTasks> m_clipTasks;
     std::unique_ptr<CAVConvertDlg> m_progress;

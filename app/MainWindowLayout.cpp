@@ -59,6 +59,35 @@ const TooltipRow kTooltips[] = {
     {kStop, "Stop"},
 };
 
+// What a screen reader says for each control: what it shows or does, in words. The
+// template's own texts ("Button_MIX", "00", "File Infomation") stay the buttons'
+// texts. Play's name follows its state and is chosen in AccessibleName.
+const TooltipRow kAccessibleNames[] = {
+    {kAdd, "Add"},
+    {kClip, "Clip"},
+    {kRemoveHidden, "Remove"},
+    {kConvert, "Convert"},
+    {kFindTarget, "Open output folder"},
+    {kBrowse, "Browse for output folder"},
+    {kOutputFolder, "Output folder"},
+    {kHelp, "Help"},
+    {kCut, "Remove"},
+    {kEmpty, "Clear all"},
+    {kClose, "Close"},
+    {kMinimise, "Minimize"},
+    {kAbout, "About"},
+    {kMerge, "Merge into a file"},
+    {kFileInfo, "File information"},
+    {kProfile, "Profile"},
+    {kTaskList, "Tasks"},
+    {kSetting, "Setting"},
+    {kStop, "Stop"},
+    {kVolumePicture, "Volume"},
+    {kPicture, "Preview"},
+    {kPositionSlider, "Position"},
+    {kVolumeSlider, "Volume"},
+};
+
 constexpr int kHandButtons[] = {kAdd,  kClip,      kHelp,   kCut,        kEmpty,   kMerge,   kFileInfo,
                                 kAbout, kBrowse, kFindTarget, kConvert, kMinimise, kClose, kSetting};
 
@@ -101,6 +130,13 @@ QRect PlaceOf(int id) {
 QString TooltipText(int id, bool playStateIsPlay) {
     if (id == kPlay) return playStateIsPlay ? "Play" : "Pause";
     for (const TooltipRow& row : kTooltips)
+        if (row.id == id) return row.text;
+    return QString();
+}
+
+QString AccessibleName(int id, bool playStateIsPlay) {
+    if (id == kPlay) return playStateIsPlay ? "Play" : "Pause";
+    for (const TooltipRow& row : kAccessibleNames)
         if (row.id == id) return row.text;
     return QString();
 }

@@ -44,6 +44,10 @@ QRect PlaceOf(int id);
 // Tooltip of a control; the Play button's follows its state. Empty = none.
 QString TooltipText(int id, bool playStateIsPlay);
 
+// The name a screen reader gives a control (every control of the window has one);
+// Play's follows its state. Empty for an unknown id.
+QString AccessibleName(int id, bool playStateIsPlay);
+
 // Buttons that show the hand pointer.
 bool ShowsHandCursor(int id);
 

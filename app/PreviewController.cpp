@@ -1,7 +1,8 @@
 #include "app/PreviewController.h"
 
 #include "app/MainWindowIds.h"
-#include "app/PreviewPlayer.h"
+#include "platform/FileNames.h"
+#include "player/MediaPlayer.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -21,7 +22,7 @@ PreviewController* g_endReceiver = nullptr;
 
 }  // namespace
 
-PreviewController::PreviewController(PreviewPlayer& player, PreviewView& view, QObject* parent)
+PreviewController::PreviewController(MediaPlayer& player, PreviewView& view, QObject* parent)
     : QObject(parent), m_player(player), m_view(view) {
     m_positionTimer.setInterval(kPositionPeriodMs);
     m_frameTimer.setInterval(kFramePeriodMs);
@@ -117,7 +118,7 @@ bool PreviewController::OpenPreview() {
     if (path.isEmpty()) return false;
     m_view.FocusTaskList();
     StopPreview();
-    m_player.SetFileName(path);
+    m_player.SetFileName(WideFileName(path));
     if (m_player.Open() == -1) {
         // Nothing of an earlier file may be drawn or polled for this one.
         m_hasPicture = 0;

@@ -3,7 +3,7 @@
 // polling timers (100: position every 100 ms, 200: picture every 67 ms), the
 // picture hand-over, seeking, volume, and stopping whenever the task list or a
 // conversion needs it. The window supplies the controls through PreviewView; the
-// player is a PreviewPlayer (the real module, or a stand-in in tests).
+// player is a MediaPlayer (the real module, or a stand-in in tests).
 //
 // Threads: everything runs on the UI thread. The player's end-of-playback
 // callback comes on the player's own thread; it only posts an event to the
@@ -18,7 +18,7 @@
 
 #include <vector>
 
-class PreviewPlayer;
+class MediaPlayer;
 
 class PreviewView {
 public:
@@ -62,7 +62,7 @@ public:
     static constexpr int kStopLook = 304;
     static constexpr int kStopDisabledLook = 303;
 
-    PreviewController(PreviewPlayer& player, PreviewView& view, QObject* parent = nullptr);
+    PreviewController(MediaPlayer& player, PreviewView& view, QObject* parent = nullptr);
     ~PreviewController() override;
 
     // Initialises the player (this controller receives its end of playback) and
@@ -121,7 +121,7 @@ private:
     void stopTimers();
     void setPlayState(PlayState state);
 
-    PreviewPlayer& m_player;
+    MediaPlayer& m_player;
     PreviewView& m_view;
     QTimer m_positionTimer;
     QTimer m_frameTimer;

@@ -1,8 +1,10 @@
 #include "controls/BitmapSlider.h"
 
+#include "controls/SliderAccessible.h"
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -76,6 +78,7 @@ std::vector<ChannelPiece> ChannelPieces(const SliderGeometry& geometry, int mark
 CBitmapSlider::CBitmapSlider(QWidget* parent, int controlId) : QWidget(parent), m_controlId(controlId) {
     SetControlId(this, controlId);
     setFocusPolicy(Qt::StrongFocus);
+    SliderAccessible::Install();  // readers see a slider with a value, not a bare widget
     // Paints every pixel itself; nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -142,6 +145,10 @@ void CBitmapSlider::SetRangeMax(int rangeMax, bool redraw) { SetRange(m_rangeMin
 void CBitmapSlider::SetPos(int pos) {
     m_pos = clamp(pos);
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, m_pos);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void CBitmapSlider::SetMargins(int left, int top, int right, int bottom) {
@@ -225,8 +232,7 @@ void CBitmapSlider::moveTo(int pointerX) {
     // a real change, or a pinned thumb would report on every move.
     const int pos = clamp(geometry.valueFromPixel(x));
     if (pos == m_pos) return;
-    m_pos = pos;
-    update();
+    SetPos(pos);
     emit sliderMoving(m_controlId, m_pos);
 }
 
@@ -250,8 +256,7 @@ void CBitmapSlider::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up: target = m_pos - 1; break;
     default: return QWidget::keyPressEvent(event);  // passed on to the owner
     }
-    m_pos = static_cast<int>(std::max<long long>(m_rangeMin, std::min<long long>(target, m_rangeMax)));
-    update();
+    SetPos(static_cast<int>(std::max<long long>(m_rangeMin, std::min<long long>(target, m_rangeMax))));
     // Reported for every navigation key, moved or not.
     emit sliderMoved(m_controlId, m_pos);
 }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -110,8 +111,8 @@ QImage pictureFromFrame(const std::vector<std::uint8_t>& frame, int width, int h
 
 }  // namespace
 
-CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, ClipPlayer& player)
-    : QDialog(owner), m_editor(host, player) {
+CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, MediaPlayer& player)
+    : QDialog(owner), m_host(host), m_editor(host, player) {
     setWindowTitle(QStringLiteral("Clip"));
     setModal(true);
     setFont(DialogFont(kDialogFontPoints));
@@ -215,6 +216,14 @@ void CClipDialog::buildControls() {
     }
     for (const TipRow& tip : kToolTips)
         if (QWidget* control = FindControl(this, tip.id)) control->setToolTip(QString::fromUtf8(tip.text));
+    // Names a screen reader gives the controls whose look is a picture; each time
+    // text is described by the title of the group around it.
+    m_play->setAccessibleName(QStringLiteral("Play"));
+    m_position->setAccessibleName(QStringLiteral("Position"));
+    m_volume->setAccessibleName(QStringLiteral("Volume"));
+    m_volumeButton->setAccessibleName(QStringLiteral("Volume"));
+    m_pictureArea->setAccessibleName(QStringLiteral("Picture"));
+    for (int i = 0; i < 3; ++i) texts[i].first->setAccessibleDescription(QString::fromUtf8(kGroups[i + 1].title));
     // Tab runs through the player's controls, then the times, then the answers.
     QWidget* previous = m_play;
     for (QWidget* next : {static_cast<QWidget*>(m_stop), static_cast<QWidget*>(m_position)}) {
@@ -259,6 +268,10 @@ void CClipDialog::Open(int row) {
     prepareSliders();
     m_editor.Initialise(&clipPlaybackEnded);
     g_openClip = this;
+    // Which file is being clipped: the task list stays hidden behind the window.
+    const QString name =
+        QFileInfo(QString::fromUtf8(m_host.RowText(row, ClipEditor::kSourceColumn))).fileName();
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Clip") : QStringLiteral("Clip - ") + name);
     m_editor.LoadTask(row);
     sync();
 }
@@ -296,6 +309,7 @@ void CClipDialog::sync() {
         // throw the keyboard focus off Play at every press.
         m_play->SetBitmaps(look, look, look, look);
         m_play->setToolTip(ToolTipFor(kPlay));
+        m_play->setAccessibleName(ToolTipFor(kPlay));
     }
 
     m_beginText->setText(QString::fromStdString(m_editor.BeginText()));

@@ -43,10 +43,11 @@ public:
     static constexpr int kPositionTimerMs = 100;
     static constexpr int kFrameTimerMs = 67;
 
-    CClipDialog(ClipHost& host, QWidget* owner = nullptr, ClipPlayer& player = ModulePlayer());
+    CClipDialog(ClipHost& host, QWidget* owner = nullptr, MediaPlayer& player = ModulePlayer());
     ~CClipDialog() override;
 
     // Initialises, loads task `row` (playback starts at once) and runs modally.
+    // The title names the task's file ("Clip - name.avi").
     // Returns QDialog::Accepted after OK.
     int Run(int row);
     // Initialises and loads task `row` without the modal loop (tests show the
@@ -75,6 +76,7 @@ private:
     void sync();
     void finish(int result);
 
+    ClipHost& m_host;
     ClipEditor m_editor;
     QTimer m_positionTimer;
     QTimer m_frameTimer;

@@ -8,8 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -119,13 +123,20 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner)
     setFont(DialogFont(kDialogFontPoints));
     setFixedSize(MapDialogSize(QSize(225, 219), font()));
 
+    std::vector<std::pair<QGroupBox*, std::vector<QLineEdit*>>> groups;
     for (const GroupRow& group : kGroups) {
         auto* frame = new QGroupBox(QString::fromLatin1(group.title), this);
         frame->setGeometry(MapDialogRect(group.units, font()));
         frame->lower();
+        groups.push_back({frame, {}});
     }
-    for (const FieldRow& field : kFields)
-        addField(field.id, QString::fromLatin1(field.caption), field.units, fieldText(m_display, field.id));
+    for (const FieldRow& field : kFields) {
+        QLineEdit* edit = addField(field.id, QString::fromLatin1(field.caption), field.units,
+                                   fieldText(m_display, field.id));
+        for (std::size_t g = 0; g < std::size(kGroups); ++g)
+            if (kGroups[g].units.contains(field.units.topLeft())) groups[g].second.push_back(edit);
+    }
+    for (const auto& [frame, edits] : groups) placeBelowTitle(frame, edits);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetControlId(ok, kOk);
@@ -143,8 +154,28 @@ QLineEdit* CFileInfomation::addField(int id, const QString& caption, const QRect
     label->setGeometry(MapDialogRect(captionUnits, font()));
     auto* field = new QLineEdit(text, this);
     SetControlId(field, id);
+    label->setBuddy(field);  // a screen reader names the field by its caption
     field->setReadOnly(true);
     field->setGeometry(edit);
     field->setCursorPosition(0);
     return field;
+}
+
+void CFileInfomation::placeBelowTitle(QGroupBox* frame, const std::vector<QLineEdit*>& edits) {
+    // The template's places put a group's first field on the line the box draws
+    // under its title once the title takes its real height; share the space the
+    // style leaves inside the frame evenly instead, each caption on its field's line.
+    if (edits.empty()) return;
+    const QRect inside = frame->contentsRect().translated(frame->pos());
+    const int fieldHeight = edits.front()->height();
+    const int count = static_cast<int>(edits.size());
+    const int gap = std::max(0, (inside.height() - count * fieldHeight) / (count + 1));
+    int y = inside.top() + gap;
+    for (QLineEdit* edit : edits) {
+        const int shift = y - edit->y();
+        edit->move(edit->x(), y);
+        for (QLabel* label : findChildren<QLabel*>())
+            if (label->buddy() == edit) label->move(label->x(), label->y() + shift);
+        y += fieldHeight + gap;
+    }
 }

@@ -7,6 +7,9 @@
 #include <QDialog>
 #include <QString>
 
+#include <vector>
+
+class QGroupBox;
 class QLineEdit;
 
 // The texts the main window fills after a successful probe of the selected row,
@@ -67,6 +70,7 @@ public:
 
 private:
     QLineEdit* addField(int id, const QString& caption, const QRect& units, const QString& text);
+    void placeBelowTitle(QGroupBox* frame, const std::vector<QLineEdit*>& edits);
 
     FileInfoDisplay m_display;
 };

@@ -108,7 +108,10 @@ void CSettings::buildLayout() {
     m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, 164, 55, 19));
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    // "Default" has its tooltip and nothing else.
+    connect(m_default, &QPushButton::clicked, this, [this] {
+        m_model.restoreDefaults();
+        syncFromModel();
+    });
 }
 
 QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, const QRect& units, int captionX) {
@@ -121,6 +124,7 @@ QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, con
     // The template's height includes the opened list; the closed box is one line.
     const QRect pixels = MapDialogRect(units, f);
     combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), combo->sizeHint().height());
+    label->setBuddy(combo);  // a screen reader says what the list holds
     return combo;
 }
 
@@ -151,14 +155,6 @@ void CSettings::syncFromModel() {
         combo->setCurrentIndex(choice.selection());
         combo->setEnabled(choice.enabled());
     }
-}
-
-void CSettings::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (m_rulesApplied || event->spontaneous()) return;
-    m_rulesApplied = true;
-    m_model.shown();
-    syncFromModel();
 }
 
 void CSettings::onOk() {

@@ -6,10 +6,10 @@
 // and passes the user's picks back.
 //
 //   CSettings dialog(CurrentOutputSettings(), mainWindow);
-//   dialog.exec();   // OK writes the settings; Cancel/Escape writes nothing more
+//   dialog.exec();   // OK writes the settings; Cancel/Escape writes nothing
 //
-// Constructing the dialog is its initialisation: it already rewrites audioOnly and
-// makeThumbnail and fills the lists. The encoder rules run when it is first shown.
+// Constructing the dialog fills the lists with the values in effect selected;
+// "Default" selects the preset's defaults; only OK writes.
 // Enter never presses OK; dragging the background moves the window. UI thread only.
 
 #include "profiles/SettingsDialogModel.h"
@@ -44,7 +44,6 @@ public:
     const SettingsDialogModel& model() const { return m_model; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -64,7 +63,6 @@ private:
     QPushButton* m_default = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
-    bool m_rulesApplied = false;
     // Moving by the background when the window system cannot move it for us.
     bool m_dragging = false;
     QPoint m_dragOffset;

@@ -24,42 +24,12 @@ int toWholeInt(double value) {
     return static_cast<int>(std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
-class RealPlayer : public ClipPlayer {
-public:
-    void Initialize(PlayerModuleEndCallback onEnd) override {
-        PlayerModule_Initialize(onEnd, nullptr, PLAYER_MODULE_CODE);
-    }
-    void SetFileName(const std::string& utf8Path) override {
-        // The module reads at most 260 wide characters; a longer path fails to open.
-        const std::wstring wide = WideFileName(DecodeFileName(utf8Path));
-        PlayerModule_SetFileName(wide.c_str());
-    }
-    int Open() override { return PlayerModule_Open(); }
-    void GetMediaType(int* hasPicture, int* hasSound) override { PlayerModule_GetMideaType(hasPicture, hasSound); }
-    void GetFrameSize(int* width, int* height) override { PlayerModule_GetFrameSize(width, height); }
-    void GetFrame(unsigned char* buffer, int width, int height) override {
-        PlayerModule_GetFrame(buffer, width, height);
-    }
-    void Start() override { PlayerModule_Start(); }
-    void Pause() override { PlayerModule_Pause(); }
-    void Stop() override { PlayerModule_Stop(); }
-    void Close() override { PlayerModule_Close(); }
-    void GetPos(float* fraction) override { PlayerModule_GetPos(fraction); }
-    void SetPos(float fraction) override { PlayerModule_SetPos(fraction); }
-    void GetDuration(double* seconds) override { PlayerModule_GetDuration(seconds); }
-};
-
 }  // namespace
-
-ClipPlayer& ModulePlayer() {
-    static RealPlayer player;
-    return player;
-}
 
 bool ClipEditor::PlayerOpened() { return g_clipPlayerOpened; }
 void ClipEditor::ResetPlayerOpenedForTests() { g_clipPlayerOpened = false; }
 
-ClipEditor::ClipEditor(ClipHost& host, ClipPlayer& player) : m_host(host), m_player(player) {}
+ClipEditor::ClipEditor(ClipHost& host, MediaPlayer& player) : m_host(host), m_player(player) {}
 
 int ClipEditor::clampToSlider(int value) { return std::clamp(value, 0, kSliderMax); }
 
@@ -108,7 +78,7 @@ void ClipEditor::openClipFile() {
     if (m_row < 0) return;
     m_host.FocusTaskList();
     Stop();
-    m_player.SetFileName(m_host.RowText(m_row, kSourceColumn));
+    m_player.SetFileName(WideFileName(DecodeFileName(m_host.RowText(m_row, kSourceColumn))));
     startTimers();
     if (m_player.Open() == -1) return;
     m_player.GetMediaType(&m_hasPicture, &m_hasSound);
@@ -158,21 +128,16 @@ void ClipEditor::Seek(int sliderPosition) {
     m_player.Pause();
     const float fraction = static_cast<float>(sliderPosition / 1000.0);
     m_player.SetPos(fraction);
-    double duration = 0.0;
-    m_player.GetDuration(&duration);
-    m_currentSecond = toWholeInt(fraction * duration);
+    m_currentSecond = toWholeInt(fraction * m_player.GetDuration());
     m_player.Start();  // a seek resumes playback even when it was paused
     // ... so the Play button shows the pause look from here on.
     m_playState = PlayState::Pause;
 }
 
 void ClipEditor::PollPosition() {
-    float fraction = 0.0f;
-    m_player.GetPos(&fraction);
+    const float fraction = m_player.GetPos();
     const int position = toWholeInt(fraction * 1000.0);
-    double duration = 0.0;
-    m_player.GetDuration(&duration);
-    m_currentSecond = toWholeInt(fraction * duration);
+    m_currentSecond = toWholeInt(fraction * m_player.GetDuration());
     if (position != m_sliderPosition) setSliderPosition(position);
 }
 

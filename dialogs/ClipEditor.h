@@ -9,32 +9,11 @@
 // show them. UI thread only (the player's end callback is turned into a call of
 // Stop on the UI thread by the dialog).
 
-#include "player/PlayerModule.h"
+#include "player/MediaPlayer.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// The PlayerModule_* functions the editor uses, as an object so tests can stand
-// in for the player. ModulePlayer() is the real one.
-class ClipPlayer {
-public:
-    virtual ~ClipPlayer() = default;
-    virtual void Initialize(PlayerModuleEndCallback onEnd) = 0;
-    virtual void SetFileName(const std::string& utf8Path) = 0;
-    virtual int Open() = 0;  // -1 = failure
-    virtual void GetMediaType(int* hasPicture, int* hasSound) = 0;
-    virtual void GetFrameSize(int* width, int* height) = 0;
-    virtual void GetFrame(unsigned char* buffer, int width, int height) = 0;
-    virtual void Start() = 0;
-    virtual void Pause() = 0;
-    virtual void Stop() = 0;
-    virtual void Close() = 0;
-    virtual void GetPos(float* fraction) = 0;
-    virtual void SetPos(float fraction) = 0;
-    virtual void GetDuration(double* seconds) = 0;
-};
-ClipPlayer& ModulePlayer();
 
 // What the editor reads and writes of the main window's task list.
 class ClipHost {
@@ -57,7 +36,7 @@ public:
     enum class PlayState { Play, Pause };  // what the Play button does next
     enum class Result { Open, Ok, Cancel };
 
-    ClipEditor(ClipHost& host, ClipPlayer& player);
+    ClipEditor(ClipHost& host, MediaPlayer& player);
 
     // Dialog initialisation: the player is taken over (its end callback `onEnd`),
     // the slider reset and disabled, the picture buffer dropped.
@@ -110,7 +89,7 @@ private:
     void leave(Result result);
 
     ClipHost& m_host;
-    ClipPlayer& m_player;
+    MediaPlayer& m_player;
     int m_row = -1;
     int m_duration = 0;
     PlayState m_playState = PlayState::Play;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdio>
+#include <utility>
 
 // ---- ChoiceField ----
 
@@ -30,6 +32,11 @@ void ChoiceField::fill(std::span<const std::string_view> entries) {
 void ChoiceField::clear() {
     m_entries.clear();
     m_selection = -1;
+}
+
+void ChoiceField::append(std::string entry) {
+    m_entries.push_back(std::move(entry));
+    m_selection = static_cast<int>(m_entries.size()) - 1;
 }
 
 void ChoiceField::select(int index) {
@@ -60,13 +67,69 @@ const ChoiceField& SettingsDialogModel::field(SettingsField which) const { retur
 
 ChoiceField& SettingsDialogModel::mutableField(SettingsField which) { return m_fields[slotOf(which)]; }
 
-void SettingsDialogModel::open() {
-    m_settings.audioOnly = false;
-    m_settings.makeThumbnail = false;
+// ---- The values in effect as list entries ----
 
+namespace {
+
+// Selects the first entry `matches` accepts; when none does, adds `text` (the value
+// in effect written as a settings text) and selects it. An empty text adds nothing.
+template <typename Matches>
+void selectOrAdd(ChoiceField& field, Matches matches, std::string text) {
+    const auto& entries = field.entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (matches(entries[i])) {
+            field.select(static_cast<int>(i));
+            return;
+        }
+    }
+    field.select(-1);
+    if (!text.empty()) field.append(std::move(text));
+}
+
+// 2000000 -> "2000 kbps", 12200 -> "12.2 kbps", 4750 -> "4.75 kbps"; 0 -> "".
+std::string kbpsText(int bitsPerSecond) {
+    if (bitsPerSecond <= 0) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%03d", bitsPerSecond / 1000, bitsPerSecond % 1000);
+    std::string number(text);
+    while (number.back() == '0') number.pop_back();
+    if (number.back() == '.') number.pop_back();
+    return number + " kbps";
+}
+
+std::string channelsText(int channels) {
+    switch (channels) {
+    case 1: return "1 Channel Mono";
+    case 2: return "2 Channel Stereo";
+    case 6: return "5.1 Channel";
+    default: return {};
+    }
+}
+
+std::string sizeText(int width, int height) {
+    if (width <= 0 || height <= 0) return {};
+    return std::to_string(width) + "*" + std::to_string(height);
+}
+
+}  // namespace
+
+void SettingsDialogModel::open() {
     m_preset = m_lookup(m_settings.profileCode);
     if (!m_preset) return;  // nothing to fill, nothing to select
+    fillFromPreset();
+    selectValuesInEffect();
+}
 
+void SettingsDialogModel::restoreDefaults() {
+    if (!m_preset) return;
+    fillFromPreset();
+    applyAudioEncoderRule();
+    applyVideoEncoderRule();
+}
+
+// Every list as the preset gives it, its default entry selected; the audio bit-rate,
+// sample-rate and channel lists stay for the audio-encoder rule to fill.
+void SettingsDialogModel::fillFromPreset() {
     const Preset& p = *m_preset;
     if (p.audioOnly) {
         for (SettingsField f : {SettingsField::VideoEncoder, SettingsField::VideoBitRate, SettingsField::Resolution,
@@ -74,39 +137,55 @@ void SettingsDialogModel::open() {
             mutableField(f).clear();
             mutableField(f).setEnabled(false);
         }
-        m_settings.audioOnly = true;
     } else {
-        mutableField(SettingsField::VideoEncoder).fill(p.videoEncoders.items);
-        mutableField(SettingsField::VideoBitRate).fill(p.videoBitRates.items);
-        mutableField(SettingsField::Resolution).fill(p.resolutions.items);
-        mutableField(SettingsField::FrameRate).fill(p.frameRates.items);
+        refill(mutableField(SettingsField::VideoEncoder), p.videoEncoders);
+        refill(mutableField(SettingsField::VideoBitRate), p.videoBitRates);
+        refill(mutableField(SettingsField::Resolution), p.resolutions);
+        refill(mutableField(SettingsField::FrameRate), p.frameRates);
     }
-    mutableField(SettingsField::AudioEncoder).fill(p.audioEncoders.items);
-    if (p.thumbnail) m_settings.makeThumbnail = true;
-
-    // The texts to select: the last confirmed ones while the profile is the same,
-    // otherwise the preset's defaults. The audio bit-rate, sample-rate and channel
-    // lists are still empty here; the audio-encoder rule fills them when shown.
-    const bool confirmed = m_settings.confirmedProfileCode == m_settings.profileCode;
-    const OutputSettings& s = m_settings;
-    mutableField(SettingsField::Resolution).setText(confirmed ? s.resolutionChoice : std::string(p.resolutions.chosen));
-    mutableField(SettingsField::FrameRate).setText(confirmed ? s.frameRateChoice : std::string(p.frameRates.chosen));
-    mutableField(SettingsField::VideoBitRate)
-        .setText(confirmed ? s.videoBitRateChoice : std::string(p.videoBitRates.chosen));
-    mutableField(SettingsField::VideoEncoder)
-        .setText(confirmed ? s.videoEncoderChoice : std::string(p.videoEncoders.chosen));
-    mutableField(SettingsField::AudioEncoder)
-        .setText(confirmed ? s.audioEncoderChoice : std::string(p.audioEncoders.chosen));
-    if (confirmed) {
-        mutableField(SettingsField::AudioBitRate).setText(s.audioBitRateChoice);
-        mutableField(SettingsField::Channels).setText(s.channelsChoice);
-        mutableField(SettingsField::SampleRate).setText(s.sampleRateChoice);
-    }
+    refill(mutableField(SettingsField::AudioEncoder), p.audioEncoders);
 }
 
-void SettingsDialogModel::shown() {
+// The entries of the applied values, in the order the rules need them: an encoder
+// first, then the lists its rule refills.
+void SettingsDialogModel::selectValuesInEffect() {
+    const OutputSettings& s = m_settings;
+    selectOrAdd(
+        mutableField(SettingsField::AudioEncoder), [&](const std::string& e) { return e == s.audioEncoder; },
+        s.audioEncoder);
     applyAudioEncoderRule();
+    if (field(SettingsField::AudioEncoder).selection() >= 0) {
+        selectOrAdd(
+            mutableField(SettingsField::AudioBitRate),
+            [&](const std::string& e) { return SettingsNumberValue(e) == s.audioBitRate; }, kbpsText(s.audioBitRate));
+        selectOrAdd(
+            mutableField(SettingsField::SampleRate),
+            [&](const std::string& e) { return SettingsNumberValue(e) == s.sampleRate; },
+            s.sampleRate > 0 ? std::to_string(s.sampleRate) + " Hz" : std::string());
+        selectOrAdd(
+            mutableField(SettingsField::Channels), [&](const std::string& e) { return ChannelsFromText(e) == s.channels; },
+            channelsText(s.channels));
+    }
+    if (m_preset->audioOnly) return;
+
+    selectOrAdd(
+        mutableField(SettingsField::VideoEncoder), [&](const std::string& e) { return e == s.videoEncoder; },
+        s.videoEncoder);
     applyVideoEncoderRule();
+    selectOrAdd(
+        mutableField(SettingsField::Resolution),
+        [&](const std::string& e) {
+            PictureSize size;
+            return ParsePictureSize(e, size) == PictureSizeParse::Ok && size.width == s.width &&
+                   size.height == s.height;
+        },
+        sizeText(s.width, s.height));
+    selectOrAdd(
+        mutableField(SettingsField::FrameRate), [&](const std::string& e) { return e == s.frameRateText; },
+        s.frameRateText);
+    selectOrAdd(
+        mutableField(SettingsField::VideoBitRate),
+        [&](const std::string& e) { return SettingsNumberValue(e) == s.videoBitRate; }, kbpsText(s.videoBitRate));
 }
 
 void SettingsDialogModel::userSelected(SettingsField which, int index) {
@@ -142,21 +221,24 @@ SettingsDialogModel::ConfirmResult SettingsDialogModel::confirm() {
     const std::string audioBitRate = field(SettingsField::AudioBitRate).text();
     const std::string audioEncoder = field(SettingsField::AudioEncoder).text();
 
-    PictureSize size;
-    switch (ParsePictureSize(resolution, size)) {
-    case PictureSizeParse::Empty:
-        break;
-    case PictureSizeParse::Invalid:
-        result.pictureSizeRejected = true;
-        break;
-    case PictureSizeParse::Ok:
-        m_settings.width = size.width;
-        m_settings.height = size.height;
-        break;
+    // Disabled, empty video lists show no value, so OK keeps the video values.
+    if (field(SettingsField::VideoEncoder).enabled()) {
+        PictureSize size;
+        switch (ParsePictureSize(resolution, size)) {
+        case PictureSizeParse::Empty:
+            break;
+        case PictureSizeParse::Invalid:
+            result.pictureSizeRejected = true;
+            break;
+        case PictureSizeParse::Ok:
+            m_settings.width = size.width;
+            m_settings.height = size.height;
+            break;
+        }
+        m_settings.frameRateText = frameRate;
+        m_settings.videoBitRate = SettingsNumberValue(videoBitRate);
+        m_settings.videoEncoder = videoEncoder;
     }
-    m_settings.frameRateText = frameRate;
-    m_settings.videoBitRate = SettingsNumberValue(videoBitRate);
-    m_settings.videoEncoder = videoEncoder;
     m_settings.sampleRate = SettingsNumberValue(sampleRate);
     if (auto count = ChannelsFromText(channels)) m_settings.channels = *count;
     m_settings.audioBitRate = SettingsNumberValue(audioBitRate);

@@ -6,11 +6,13 @@
 //
 // Life of one opening (a fresh model per opening, like the dialog itself):
 //   SettingsDialogModel model(settings);
-//   model.open();    // flags rewritten, lists filled, texts chosen and selected
-//   model.shown();   // the audio- then the video-encoder rule, as the window appears
+//   model.open();    // lists filled, the values in effect selected
 //   model.userSelected(SettingsField::AudioEncoder, 2);   // the user picks entries
+//   model.restoreDefaults();        // "Default": the preset's own choices
 //   auto result = model.confirm();  // OK: texts -> numbers in the settings
-// Cancel needs no call: nothing is written after open().
+// Cancel needs no call: nothing is written before confirm(). The dialog opens with
+// what the next conversion would use, so OK right away changes no applied value; a
+// value in effect that the preset does not list is added to its list.
 //
 // The model keeps a reference to `settings`, which must outlive it. UI thread only.
 
@@ -56,6 +58,8 @@ public:
     // Empties the list and fills it in order; nothing is selected afterwards.
     void fill(std::span<const std::string_view> entries);
     void clear();
+    // Adds one entry at the end of the list and selects it.
+    void append(std::string entry);
     // Selects entry `index`; an index outside the list clears the selection.
     void select(int index);
     void setEnabled(bool enabled) { m_enabled = enabled; }
@@ -73,16 +77,15 @@ class SettingsDialogModel {
 public:
     explicit SettingsDialogModel(OutputSettings& settings, PresetLookup lookup = &FindPreset);
 
-    // Opening: clears audioOnly and makeThumbnail, looks up the preset of
-    // profileCode, fills the lists (or empties and disables the video ones for an
-    // audio-only preset), sets the flags the preset asks for, and selects the
-    // confirmed choices when confirmedProfileCode equals profileCode, else the
-    // preset's defaults. With no preset for the code nothing is filled.
+    // Opening: looks up the preset of profileCode, fills the lists (or empties and
+    // disables the video ones for an audio-only preset), runs the two encoder rules
+    // and selects the entries of the applied values. Writes nothing: audioOnly and
+    // makeThumbnail stay what the profile set. With no preset nothing is filled.
     void open();
 
-    // The window appears: the audio-encoder rule, then the video-encoder rule, as if
-    // the user had just picked the current entries.
-    void shown();
+    // "Default": every list refilled from the preset and its rules, their default
+    // entries selected. Writes nothing until confirm().
+    void restoreDefaults();
 
     // The user picked entry `index` of `field`. Picking in the audio or video encoder
     // list runs that list's rule.
@@ -94,6 +97,7 @@ public:
         bool pictureSizeRejected = false;
     };
     // OK: reads every list and writes the applied values and the confirmed choices.
+    // The video values stay as they were while the video lists are disabled.
     ConfirmResult confirm();
 
     const ChoiceField& field(SettingsField which) const;
@@ -106,6 +110,8 @@ private:
     ChoiceField& mutableField(SettingsField which);
     void applyAudioEncoderRule();
     void applyVideoEncoderRule();
+    void fillFromPreset();
+    void selectValuesInEffect();
 
     OutputSettings& m_settings;
     PresetLookup m_lookup;

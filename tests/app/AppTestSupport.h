@@ -4,11 +4,11 @@
 // media files made once per test program.
 
 #include "app/CTolvaneAVConverterDlg.h"
-#include "app/PreviewPlayer.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
 #include "platform/FakePlatform.h"
+#include "support/FakeMediaPlayer.h"
 #include "support/MediaFixture.h"
 #include "support/QtTestApp.h"
 
@@ -23,42 +23,8 @@
 
 namespace apptest {
 
-// Records every call; answers from its fields.
-class FakePlayer : public PreviewPlayer {
-public:
-    std::vector<std::string> calls;
-    QString fileName;
-    int openResult = 0;
-    int hasPicture = 1;
-    int width = 5;
-    int height = 3;
-    float position = 0.0f;
-    int volume = -1;
-    PlayerModuleEndCallback endCallback = nullptr;
-
-    int count(const std::string& name) const {
-        int n = 0;
-        for (const std::string& call : calls) n += call == name;
-        return n;
-    }
-    void Initialize(PlayerModuleEndCallback onEnd) override { calls.push_back("Initialize"); endCallback = onEnd; }
-    void SetFileName(const QString& path) override { calls.push_back("SetFileName"); fileName = path; }
-    int Open() override { calls.push_back("Open"); return openResult; }
-    void GetMediaType(int* picture, int* sound) override { calls.push_back("GetMediaType"); *picture = hasPicture; *sound = 1; }
-    void GetFrameSize(int* w, int* h) override { calls.push_back("GetFrameSize"); *w = width; *h = height; }
-    void GetFrame(unsigned char* buffer, int w, int h) override {
-        calls.push_back("GetFrame");
-        for (int i = 0; i < w * h * 3; ++i) buffer[i] = static_cast<unsigned char>(i);
-    }
-    void Start() override { calls.push_back("Start"); }
-    void Pause() override { calls.push_back("Pause"); }
-    void Stop() override { calls.push_back("Stop"); }
-    void Close() override { calls.push_back("Close"); }
-    float GetPos() override { return position; }
-    void SetPos(float fraction) override { calls.push_back("SetPos"); position = fraction; }
-    void SetVolume(int level) override { calls.push_back("SetVolume"); volume = level; }
-    int GetVolume() override { return volume; }
-};
+// The preview's player: the stand-in the clip editor's tests use too.
+using FakePlayer = FakeMediaPlayer;
 
 // Media made once per program: three short clips, an audio file and a damaged one.
 struct Media {

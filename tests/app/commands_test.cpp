@@ -10,6 +10,7 @@
 #include "app/MainWindowLayout.h"
 #include "platform/ControlId.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -253,6 +254,52 @@ TEST_F(CommandsTest, TooltipsAndHandCursorByControlId) {
     }
     for (int id : {kPlay, kStop, kVolumePicture, kTaskList})
         EXPECT_NE(FindControl(&window, id)->cursor().shape(), Qt::BitmapCursor) << id;
+}
+
+// A screen reader names every control by what it shows or does (never the
+// template's "Button_MIX", "00" or "&??"), and reads the buttons' and sliders'
+// roles and states; Play's name follows what it does next.
+TEST_F(CommandsTest, ReadersNameEveryControlAndSeeItsState) {
+    CTolvaneAVConverterDlg& window = open();
+    auto reader = [&](int id) { return QAccessible::queryAccessibleInterface(FindControl(&window, id)); };
+    const std::pair<int, const char*> expected[] = {
+        {kAdd, "Add"},          {kCut, "Remove"},        {kEmpty, "Clear all"},     {kClip, "Clip"},
+        {kFileInfo, "File information"}, {kSetting, "Setting"}, {kHelp, "Help"},  {kPlay, "Play"},
+        {kStop, "Stop"},        {kMinimise, "Minimize"}, {kAbout, "About"},         {kClose, "Close"},
+        {kMerge, "Merge into a file"}, {kConvert, "Convert"}, {kBrowse, "Browse for output folder"},
+        {kFindTarget, "Open output folder"},
+        {kTaskList, "Tasks"},   {kPositionSlider, "Position"}, {kVolumeSlider, "Volume"},
+        {kPicture, "Preview"},  {kRemoveHidden, "Remove"},
+    };
+    for (const auto& [id, name] : expected) {
+        ASSERT_NE(reader(id), nullptr) << id;
+        EXPECT_EQ(reader(id)->text(QAccessible::Name), name) << id;
+    }
+    EXPECT_EQ(window.button(kFileInfo)->text(), "File Infomation") << "the template's text stays";
+    // A drop-down list's name is its current entry here; its label says what it is.
+    for (const auto& [id, label] : {std::pair{kProfile, "Profile:"}, std::pair{kOutputFolder, "Output:"}}) {
+        const auto labels = reader(id)->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << id;
+        EXPECT_EQ(labels[0].first->text(QAccessible::Name), label) << id;
+    }
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (ControlId(control) <= 0 || qobject_cast<QComboBox*>(control)) continue;
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            << ControlId(control);
+    }
+    EXPECT_EQ(reader(kConvert)->role(), QAccessible::Button);
+    EXPECT_TRUE(reader(kClip)->state().disabled) << "no task yet";
+    EXPECT_FALSE(reader(kAdd)->state().disabled);
+    EXPECT_EQ(reader(kVolumeSlider)->role(), QAccessible::Slider);
+    EXPECT_EQ(reader(kVolumeSlider)->valueInterface()->currentValue().toInt(), window.volumeSlider()->GetPos());
+
+    window.AddPaths({SharedMedia().clipA});
+    window.taskListControl()->SelectAndFocus(0);
+    EXPECT_FALSE(reader(kClip)->state().disabled);
+    window.button(kPlay)->click();
+    EXPECT_EQ(reader(kPlay)->text(QAccessible::Name), "Pause");
+    window.button(kPlay)->click();
+    EXPECT_EQ(reader(kPlay)->text(QAccessible::Name), "Play");
 }
 
 TEST_F(CommandsTest, MinimiseAndDragMoveTheWindow) {

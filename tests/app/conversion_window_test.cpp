@@ -16,8 +16,11 @@
 #include "platform/FileNames.h"
 #include "platform/IniFile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -38,27 +41,14 @@ using mainwindow::kMerge;
 
 constexpr int kMpeg4Profile = 12;  // " PSP  MPEG4 Video(*.mp4)": 368x208, quick to encode
 
-class ClipPlayerStandIn : public ClipPlayer {
+// The clip editor's player: one second of sound only, always half-way through.
+class ClipPlayerStandIn : public FakeMediaPlayer {
 public:
-    void Initialize(PlayerModuleEndCallback) override {}
-    void SetFileName(const std::string& path) override { files.push_back(path); }
-    int Open() override { return 0; }
-    void GetMediaType(int* picture, int* sound) override {
-        *picture = 0;
-        *sound = 1;
+    ClipPlayerStandIn() {
+        hasPicture = 0;
+        position = 0.5f;
+        duration = 1.0;
     }
-    void GetFrameSize(int* w, int* h) override { *w = *h = 0; }
-    void GetFrame(unsigned char*, int, int) override {}
-    void Start() override {}
-    void Pause() override {}
-    void Stop() override {}
-    void Close() override { ++closes; }
-    void GetPos(float* f) override { *f = 0.5f; }
-    void SetPos(float) override {}
-    void GetDuration(double* d) override { *d = 1.0; }
-
-    std::vector<std::string> files;
-    int closes = 0;
 };
 
 class ConversionWindow : public MainWindowTest {
@@ -289,7 +279,103 @@ TEST_F(ConversionWindow, ClipRunsOncePerSelectedRow) {
     EXPECT_EQ(window->taskList().Text(0, TaskList::kStart), "00:00:00") << "0.5 s of a 1 s file is second 0";
     EXPECT_EQ(window->taskList().Text(0, TaskList::kEnd), "00:00:01");
     EXPECT_EQ(window->taskList().Text(2, TaskList::kEnd), endOfRow2);
-    EXPECT_EQ(clipPlayer.closes, 2);
+    EXPECT_EQ(clipPlayer.count("Close"), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A person's road through the windows, by mouse and keyboard: Add, select the row,
+// play, Setting, Clip, Convert, Stop the run, Stop the preview. Each step leaves a
+// picture in KORBANIX_WALKTHROUGH_DIR (tests/app/walkthrough.sh points it into the
+// build tree and runs this case on a real X server) or in a scratch folder.
+class WalkThrough : public ConversionWindow {
+protected:
+    void shot(QWidget& shown, const QString& name) {
+        QApplication::processEvents();
+        const QString path = folder + "/" + name + ".png";
+        EXPECT_TRUE(shown.grab().save(path, "PNG")) << path.toStdString();
+        saved << name;
+    }
+    void click(QWidget* control) {
+        ASSERT_NE(control, nullptr);
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    }
+
+    QString folder;
+    QStringList saved;
+};
+
+TEST_F(WalkThrough, AddSelectPlaySettingClipConvertStop) {
+    folder = qEnvironmentVariable("KORBANIX_WALKTHROUGH_DIR");
+    if (folder.isEmpty()) folder = QString::fromStdString(exeDir.file("walkthrough"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+
+    // Long enough that Stop cuts the run short.
+    testmedia::ClipSpec longer;
+    longer.seconds = 60.0;
+    longer.extraArgs = "-c:v mpeg4 -c:a mp2";
+    const std::string film = exeDir.file("walk.avi");
+    ASSERT_TRUE(testmedia::makeClip(film, longer));
+    fake.fileChoices.push_back({QString::fromStdString(film)});
+    click(window->button(mainwindow::kAdd));
+    ASSERT_EQ(window->taskList().Count(), 1);
+    shot(*window, "1-added");
+
+    CCheckListCtrl* list = window->taskListControl();
+    list->clearSelection();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 1)).center());
+    ASSERT_TRUE(list->selectionModel()->isRowSelected(0, QModelIndex()));
+    shot(*window, "2-selected");
+
+    window->button(mainwindow::kPlay)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->button(mainwindow::kPlay), Qt::Key_Space);
+    EXPECT_EQ(window->button(mainwindow::kPlay)->accessibleName(), "Pause");
+    shot(*window, "3-playing");
+
+    window->modalRunner = [this](QDialog& shown) {
+        modalClasses << shown.metaObject()->className();
+        shown.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        if (auto* clip = qobject_cast<CClipDialog*>(&shown)) {
+            shot(shown, "5-clip");
+            click(FindControl(clip, CClipDialog::kCancel));
+            return shown.result();
+        }
+        shot(shown, "4-setting");
+        QTest::keyClick(&shown, Qt::Key_Escape);
+        return shown.result();
+    };
+    click(window->button(mainwindow::kSetting));
+    click(window->button(kClip));
+    EXPECT_EQ(modalClasses, (QStringList{"CSettings", "CClipDialog"}));
+
+    window->modalRunner = [this](QDialog& shown) {
+        modalClasses << shown.metaObject()->className();
+        QTimer::singleShot(0, &shown, [this, &shown] {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
+            shot(shown, "6-converting");
+            QTest::qWait(700);  // two progress ticks
+            ASSERT_TRUE(shown.isVisible()) << "the run ended before Stop";
+            shot(shown, "6-converting");
+            click(FindControl(&shown, CAVConvertDlg::kStop));
+        });
+        return shown.exec();
+    };
+    QTimer::singleShot(120000, window, [this] { window->conversion().Control().RequestStop(); });
+    click(window->button(kConvert));
+    EXPECT_EQ(modalClasses.last(), "CAVConvertDlg");
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kStatus), "Stopped");
+    shot(*window, "7-run-stopped");
+
+    click(window->button(mainwindow::kStop));
+    EXPECT_EQ(window->button(mainwindow::kPlay)->accessibleName(), "Play");
+    shot(*window, "8-preview-stopped");
+    for (const QString& name : saved) EXPECT_TRUE(QFileInfo(folder + "/" + name + ".png").size() > 0);
+    EXPECT_GE(saved.size(), 7);
 }
 
 }  // namespace

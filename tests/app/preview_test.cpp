@@ -32,7 +32,7 @@ protected:
 TEST_F(PreviewTest, PlayPausePlayResumesWithoutReopening) {
     CTolvaneAVConverterDlg& window = withTwoRows();
     window.button(kPlay)->click();
-    EXPECT_EQ(player.fileName, SharedMedia().clipA);
+    EXPECT_EQ(player.fileName(), SharedMedia().clipA.toStdString());
     EXPECT_EQ(player.count("Open"), 1);
     EXPECT_EQ(player.count("Start"), 1);
     EXPECT_EQ(window.preview().PlayStateText(), "PAUSE");
@@ -122,7 +122,7 @@ TEST_F(PreviewTest, PlayAndStopFollowTheSelectionAfterAClickOnEmptySpace) {
     EXPECT_TRUE(window.button(kStop)->isEnabled());
     window.button(kPlay)->setFocus();
     QTest::keyClick(window.button(kPlay), Qt::Key_Space);
-    EXPECT_EQ(player.fileName, SharedMedia().clipB);
+    EXPECT_EQ(player.fileName(), SharedMedia().clipB.toStdString());
     EXPECT_TRUE(window.button(kStop)->isEnabled()) << "a playing file can be stopped";
     QTest::mouseClick(window.button(kStop), Qt::LeftButton, Qt::NoModifier,
                       window.button(kStop)->Shape().boundingRect().center());
@@ -155,7 +155,7 @@ TEST_F(PreviewTest, TwoSelectedRowsPlayTheLowerOne) {
     CTolvaneAVConverterDlg& window = withTwoRows();
     window.taskListControl()->SelectAndFocus(1);
     window.TogglePlay();
-    EXPECT_EQ(player.fileName, SharedMedia().clipB);
+    EXPECT_EQ(player.fileName(), SharedMedia().clipB.toStdString());
 }
 
 TEST_F(PreviewTest, VolumeFollowsTheWholeSliderAndSeekingPausesSetsAndStarts) {
@@ -271,7 +271,7 @@ TEST(PreviewPictureCopy, BottomUpBgrOfAnyWidthTurnsRightSideUp) {
 }
 
 TEST_F(PreviewTest, RealPlayerDrawsTheSelectedFile) {
-    ModulePreviewPlayer module;
+    ModuleMediaPlayer module;
     auto real = std::make_unique<CTolvaneAVConverterDlg>(nullptr, &module);
     real->AddPaths({SharedMedia().clipA});
     real->taskListControl()->SelectAndFocus(0);

@@ -6,6 +6,7 @@
 #include "tests/support/QtTestApp.h"
 
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QTest>
 
 namespace {
@@ -167,6 +168,29 @@ TEST_F(ButtonTest, SameBitmapsInEveryStateLookTheSameAndKeepTheShape) {
     QTRY_VERIFY(button->IsHovering());
     EXPECT_EQ(button->grab().toImage(), before);
     EXPECT_FALSE(button->HasShape());
+}
+
+}  // namespace
+
+namespace {
+
+// Readers see a push button named by its accessible name (or its text without the
+// mnemonic mark), pressed while held, disabled when greyed, focusable by Tab.
+TEST_F(ButtonTest, ReadersSeeAPushButtonWithItsNameAndStates) {
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->role(), QAccessible::Button);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Add");
+    button->setAccessibleName("Add files");
+    EXPECT_EQ(reader->text(QAccessible::Name), "Add files");
+    EXPECT_TRUE(reader->state().focusable);
+    EXPECT_FALSE(reader->state().pressed);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(reader->state().pressed);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(reader->state().pressed);
+    button->setEnabled(false);
+    EXPECT_TRUE(reader->state().disabled);
 }
 
 }  // namespace

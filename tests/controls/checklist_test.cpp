@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QSet>
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QTest>
 
 namespace {
@@ -231,6 +232,33 @@ TEST_F(CheckListTest, LongPathsAndProfilesShowBothEndsWithTheWholeTextAsTooltip)
     QSet<QString> profilesShown;
     for (int row = 0; row < 3; ++row) profilesShown.insert(list->ShownText(row, 3));
     EXPECT_EQ(profilesShown.size(), 3) << "a wider column tells the three PSP profiles apart";
+}
+
+}  // namespace
+
+namespace {
+
+// Each row's first cell tells a reader whether the task is checked, and follows
+// the keyboard.
+TEST_F(CheckListTest, ReadersSeeEachRowsCheckedState) {
+    addRows(2, true);
+    list->SetCheck(1, false);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = reader->tableInterface();
+    ASSERT_NE(table, nullptr);
+    QAccessibleInterface* first = table->cellAt(0, 0);
+    QAccessibleInterface* second = table->cellAt(1, 0);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->text(QAccessible::Name), "/media/clip0.avi");
+    EXPECT_TRUE(first->state().checkable);
+    EXPECT_TRUE(first->state().checked);
+    EXPECT_FALSE(second->state().checked);
+    list->setFocus();
+    list->SelectAndFocus(1);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_TRUE(table->cellAt(1, 0)->state().checked);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "tests/support/QtTestApp.h"
 
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QTest>
 
 namespace {
@@ -260,6 +261,37 @@ TEST(SliderSetUp, WithoutChannelBitmapsTheThumbTravelsTheClientArea) {
     EXPECT_EQ(slider.ChannelSize(), QSize(120, 20));
     slider.SetPos(100);
     EXPECT_EQ(slider.PixelFromValue(100), 120 - 23 + 11);
+}
+
+}  // namespace
+
+namespace {
+
+// What a screen reader reads and sets: a named slider with its range and position.
+TEST_F(SliderTest, ReadersSeeANamedSliderWithItsValueAndCanMoveIt) {
+    slider->setAccessibleName("Position");
+    QSignalSpy moved(slider, &CBitmapSlider::sliderMoved);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(slider);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->role(), QAccessible::Slider);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Position");
+    EXPECT_TRUE(reader->state().focusable);
+    QAccessibleValueInterface* value = reader->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->minimumValue().toInt(), 0);
+    EXPECT_EQ(value->maximumValue().toInt(), 1000);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_End);
+    EXPECT_EQ(value->currentValue().toInt(), 1000) << "keys move what the reader reads";
+    value->setCurrentValue(250);
+    EXPECT_EQ(slider->GetPos(), 250);
+    EXPECT_EQ(moved.last(), (QList<QVariant>{kId, 250})) << "a reader's change reaches the owner like a key";
+    value->setCurrentValue(5000);
+    EXPECT_EQ(slider->GetPos(), 1000);
+    slider->setEnabled(false);
+    EXPECT_TRUE(reader->state().disabled);
+    value->setCurrentValue(10);
+    EXPECT_EQ(slider->GetPos(), 1000) << "a disabled slider takes no input";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "dialogs/ClipEditor.h"
 #include "controls/BitmapSlider.h"
 #include "platform/ControlId.h"
+#include "support/FakeMediaPlayer.h"
 #include "support/QtTestApp.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QAccessible>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,60 +25,22 @@
 
 namespace {
 
-class FakePlayer : public ClipPlayer {
+// The clip editor's player: a 100 s file of 64 x 48 pictures whose bottom row
+// (stored first) is blue and the rest red.
+class FakePlayer : public FakeMediaPlayer {
 public:
-    std::vector<std::string> calls;
-    std::string fileName;
-    int openResult = 0;
-    int hasPicture = 1;
-    int width = 64;
-    int height = 48;
-    float position = 0.0f;
-    double duration = 100.0;
-    PlayerModuleEndCallback endCallback = nullptr;
-
-    void Initialize(PlayerModuleEndCallback onEnd) override {
-        endCallback = onEnd;
-        calls.push_back("Initialize");
+    FakePlayer() {
+        width = 64;
+        height = 48;
+        paint = [](unsigned char* buffer, int w, int h) {
+            for (int i = 0; i < w * h; ++i) {
+                const bool bottom = i < w;
+                buffer[i * 3 + 0] = bottom ? 255 : 0;
+                buffer[i * 3 + 1] = 0;
+                buffer[i * 3 + 2] = bottom ? 0 : 255;
+            }
+        };
     }
-    void SetFileName(const std::string& path) override {
-        fileName = path;
-        calls.push_back("SetFileName");
-    }
-    int Open() override {
-        calls.push_back("Open");
-        return openResult;
-    }
-    void GetMediaType(int* picture, int* sound) override {
-        *picture = hasPicture;
-        *sound = 1;
-    }
-    void GetFrameSize(int* w, int* h) override {
-        *w = width;
-        *h = height;
-    }
-    void GetFrame(unsigned char* buffer, int w, int h) override {
-        // Bottom row first: the first row in the buffer is blue, the rest red.
-        for (int i = 0; i < w * h; ++i) {
-            const bool bottom = i < w;
-            buffer[i * 3 + 0] = bottom ? 255 : 0;
-            buffer[i * 3 + 1] = 0;
-            buffer[i * 3 + 2] = bottom ? 0 : 255;
-        }
-        calls.push_back("GetFrame");
-    }
-    void Start() override { calls.push_back("Start"); }
-    void Pause() override { calls.push_back("Pause"); }
-    void Stop() override { calls.push_back("Stop"); }
-    void Close() override { calls.push_back("Close"); }
-    void GetPos(float* f) override { *f = position; }
-    void SetPos(float f) override {
-        position = f;
-        calls.push_back("SetPos");
-    }
-    void GetDuration(double* d) override { *d = duration; }
-
-    int count(const std::string& name) const { return static_cast<int>(std::count(calls.begin(), calls.end(), name)); }
 };
 
 class FakeTasks : public ClipHost {
@@ -125,7 +89,7 @@ protected:
 
 TEST_F(ClipEditorTest, OpeningPlaysAtOnceAndMarksShowTheStoredTimes) {
     open(1);
-    EXPECT_EQ(player.fileName, "/v/second.mkv");
+    EXPECT_EQ(player.fileName(), "/v/second.mkv");
     EXPECT_EQ(player.count("Open"), 1);
     EXPECT_EQ(player.count("Start"), 1);
     EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Pause);
@@ -309,7 +273,7 @@ TEST_F(ClipDialogTest, ShowsTheRowAndWritesItOnOk) {
     CClipDialog dialog(tasks, nullptr, player);
     dialog.Open(1);
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "Clip");
+    EXPECT_EQ(dialog.windowTitle(), "Clip - second.mkv");
     EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kBeginText)->text(), "00:00:20");
     EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kEndText)->text(), "00:01:10");
     EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kCutText)->text(), "00:00:50");
@@ -355,6 +319,36 @@ TEST_F(ClipDialogTest, TooltipsByControlId) {
     control<QPushButton>(dialog, CClipDialog::kPlay)->click();
     EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Play");
     EXPECT_EQ(control<QPushButton>(dialog, CClipDialog::kSetEnd)->toolTip(), "Set End Time");
+    control<QPushButton>(dialog, CClipDialog::kCancel)->click();
+}
+
+// What a screen reader hears: Play named by what it does next, the slider with its
+// position, the times with the group they belong to; the title names the file.
+TEST_F(ClipDialogTest, ReadersHearEveryControlByWhatItDoes) {
+    tasks.addRow(2, "/v/d\xc3\xa9j\xc3\xa0 vu/clip.one.mp4", "00:00:00", "00:01:40", 100);
+    CClipDialog dialog(tasks, nullptr, player);
+    dialog.Open(2);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Clip - clip.one.mp4");
+    auto name = [&](int id) {
+        return QAccessible::queryAccessibleInterface(control<QWidget>(dialog, id))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(CClipDialog::kPlay), "Pause") << "playing: the button pauses";
+    EXPECT_EQ(name(CClipDialog::kStop), "Stop");
+    EXPECT_EQ(name(CClipDialog::kSetBegin), "Set Begin Time");
+    EXPECT_EQ(name(CClipDialog::kPositionSlider), "Position");
+    QAccessibleInterface* begin = QAccessible::queryAccessibleInterface(control<QLabel>(dialog, CClipDialog::kBeginText));
+    EXPECT_EQ(begin->text(QAccessible::Name), "00:00:00");
+    EXPECT_EQ(begin->text(QAccessible::Description), "Start time");
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(control<QWidget>(dialog, CClipDialog::kPositionSlider));
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    ASSERT_NE(slider->valueInterface(), nullptr);
+    EXPECT_EQ(slider->valueInterface()->maximumValue().toInt(), ClipEditor::kSliderMax);
+    slider->valueInterface()->setCurrentValue(500);
+    EXPECT_FLOAT_EQ(player.position, 0.5f) << "a reader's move seeks like a key";
+    control<QPushButton>(dialog, CClipDialog::kPlay)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control<QPushButton>(dialog, CClipDialog::kPlay), Qt::Key_Space);
+    EXPECT_EQ(name(CClipDialog::kPlay), "Play");
     control<QPushButton>(dialog, CClipDialog::kCancel)->click();
 }
 

@@ -5,9 +5,14 @@
 #include "platform/ControlId.h"
 #include "support/QtTestApp.h"
 
+#include <QAccessible>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -120,6 +125,37 @@ TEST(FileInfoDialog, FieldsShowTheTextsReadOnly) {
         ASSERT_NE(edit, nullptr) << id;
         EXPECT_EQ(edit->text(), text) << id;
         EXPECT_TRUE(edit->isReadOnly()) << id;
+    }
+}
+
+// Every field of a group box lies inside the box below its title, never on the
+// frame line, whatever the style makes of the title; its caption names it for a
+// screen reader.
+TEST(FileInfoDialog, GroupFieldsSitBelowTheTitleInsideTheFrame) {
+    CFileInfomation dialog(videoWithSound());
+    dialog.show();
+    auto boxes = dialog.findChildren<QGroupBox*>();
+    ASSERT_EQ(boxes.size(), 2);
+    std::sort(boxes.begin(), boxes.end(), [](QGroupBox* a, QGroupBox* b) { return a->y() < b->y(); });
+    const int groupIds[2][3] = {
+        {CFileInfomation::kResolution, CFileInfomation::kFrameRate, CFileInfomation::kVideoBitRate},
+        {CFileInfomation::kAudioBitRate, CFileInfomation::kSamples, CFileInfomation::kChannels}};
+    for (int g = 0; g < 2; ++g) {
+        QGroupBox* box = boxes[g];
+        const QRect inside = box->contentsRect().translated(box->pos());
+        int previousBottom = inside.top();
+        for (int id : groupIds[g]) {
+            QWidget* field = FindControl(&dialog, id);
+            EXPECT_GE(field->y(), previousBottom) << id;
+            EXPECT_LE(field->geometry().bottom(), inside.bottom()) << id;
+            previousBottom = field->geometry().bottom() + 1;
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(field);
+            const auto labels = reader->relations(QAccessible::Label);
+            ASSERT_EQ(labels.size(), 1) << id;
+            QWidget* caption = static_cast<QWidget*>(labels[0].first->object());
+            EXPECT_LE(std::abs(caption->geometry().center().y() - field->geometry().center().y()), 2)
+                << "the caption stays on its field's line, " << id;
+        }
     }
 }
 

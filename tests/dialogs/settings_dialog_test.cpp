@@ -9,6 +9,7 @@
 #include "profiles/ProfileTable.h"
 #include "support/QtTestApp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -77,7 +78,7 @@ TEST_F(SettingsDialogTest, RectanglesFollowTheDialogFont) {
     EXPECT_EQ(combo(1063)->width(), resolution.width());
 }
 
-TEST_F(SettingsDialogTest, OpensProfileZeroWithTitleListsAndRuleDefaults) {
+TEST_F(SettingsDialogTest, OpensProfileZeroWithTitleListsAndTheValuesInEffect) {
     LoadProfile(settings, 0);
     openDialog();
     EXPECT_EQ(button(1134)->text(), "PS3 H.264 Video(*.mp4)");
@@ -86,14 +87,17 @@ TEST_F(SettingsDialogTest, OpensProfileZeroWithTitleListsAndRuleDefaults) {
     EXPECT_EQ(combo(1064)->currentText(), "H.264");
     EXPECT_EQ(combo(1063)->currentText(), "720*480");
     EXPECT_EQ(items(1063), (QStringList{"720*480", "720*576"}));
-    EXPECT_EQ(combo(1067)->currentText(), "44100 Hz");
+    EXPECT_EQ(combo(1067)->currentText(), "48000 Hz");
     EXPECT_EQ(combo(1070)->currentText(), "192 kbps");
     EXPECT_EQ(combo(1068)->currentText(), "2 Channel Stereo");
+    const auto labels = QAccessible::queryAccessibleInterface(combo(1067))->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), "Sample Rate:");
 
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(settings.sampleRate, 44100);
+    EXPECT_EQ(settings.sampleRate, 48000);
     EXPECT_EQ(settings.audioBitRate, 192000);
     EXPECT_EQ(settings.videoBitRate, 2000000);
     EXPECT_EQ(settings.frameRateText, "29.97 fps");
@@ -133,14 +137,14 @@ TEST_F(SettingsDialogTest, VideoEncoderPickRefillsTheSizesOfTheGeneralAviPreset)
     EXPECT_EQ(combo(1063)->currentText(), "352*288");
 }
 
-TEST_F(SettingsDialogTest, CancelAndEscapeKeepValuesButNotTheFlags) {
+TEST_F(SettingsDialogTest, CancelAndEscapeKeepEveryValueAndTheFlags) {
     LoadProfile(settings, 0);
     ASSERT_TRUE(settings.makeThumbnail);
     openDialog();
     pick(1063, "720*576");
     QTest::mouseClick(button(2), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_FALSE(settings.makeThumbnail);
+    EXPECT_TRUE(settings.makeThumbnail);
     EXPECT_EQ(settings.height, 480);
     EXPECT_EQ(settings.confirmedProfileCode, 0);
 
@@ -150,7 +154,7 @@ TEST_F(SettingsDialogTest, CancelAndEscapeKeepValuesButNotTheFlags) {
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_TRUE(settings.makeThumbnail);
+    EXPECT_FALSE(settings.makeThumbnail);
     EXPECT_EQ(settings.confirmedProfileCode, 0);
 }
 
@@ -165,17 +169,28 @@ TEST_F(SettingsDialogTest, EnterPressesNothing) {
     EXPECT_EQ(settings.confirmedProfileCode, 0) << "OK was not pressed";
 }
 
-TEST_F(SettingsDialogTest, DefaultButtonDoesNothing) {
-    LoadProfile(settings, 3);
+TEST_F(SettingsDialogTest, DefaultShowsThePresetsChoicesAndOnlyOkWritesThem) {
+    LoadProfile(settings, 3);  // 91203: 48000 Hz, 128 kbps in effect
     openDialog();
     pick(1063, "1920*1080");
+    EXPECT_EQ(combo(1067)->currentText(), "48000 Hz");
     const OutputSettings before = settings;
     QTest::mouseClick(button(1072), Qt::LeftButton);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(combo(1063)->currentText(), "1920*1080");
-    EXPECT_EQ(settings.width, before.width);
+    EXPECT_EQ(combo(1063)->currentText(), "1280*720");
+    EXPECT_EQ(combo(1067)->currentText(), "44100 Hz");
+    EXPECT_EQ(combo(1070)->currentText(), "192 kbps");
+    EXPECT_EQ(settings.sampleRate, before.sampleRate);
     EXPECT_EQ(settings.confirmedProfileCode, before.confirmedProfileCode);
     EXPECT_TRUE(platform.messages.empty());
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(settings.sampleRate, 48000) << "Cancel after Default writes nothing";
+
+    openDialog();
+    QTest::mouseClick(button(1072), Qt::LeftButton);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(settings.sampleRate, 44100);
+    EXPECT_EQ(settings.audioBitRate, 192000);
 }
 
 const Preset* brokenSizePreset(int) {
@@ -190,6 +205,7 @@ TEST_F(SettingsDialogTest, UnsplittableSizeShowsTheFailureMessageAndStillCloses)
     settings.width = 111;
     dialog = std::make_unique<CSettings>(settings, nullptr, &brokenSizePreset);
     dialog->show();
+    QTest::mouseClick(button(1072), Qt::LeftButton);  // the preset's size text, which cannot be split
     QTest::mouseClick(button(1), Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, QString::fromUtf8("转化失败!"));

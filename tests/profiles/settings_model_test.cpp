@@ -1,5 +1,5 @@
-// The settings dialog's behaviour without a window: opening, the two encoder rules,
-// text-to-selection, OK and Cancel, driven through the same settings record and
+// The settings dialog's behaviour without a window: opening with the values in
+// effect, the two encoder rules, text-to-selection, OK, Cancel and Default, driven through the same settings record and
 // profile loading the main window uses.
 
 #include "profiles/OutputSettings.h"
@@ -24,11 +24,10 @@ protected:
     // Picks profile-list entry `index` as the main window does.
     void loadProfile(int index) { LoadProfile(settings, index); }
 
-    // One opening as the window runs it: open, then shown.
+    // One opening as the window runs it.
     SettingsDialogModel& openDialog() {
         model = std::make_unique<SettingsDialogModel>(settings);
         model->open();
-        model->shown();
         return *model;
     }
 
@@ -47,32 +46,97 @@ protected:
     std::unique_ptr<SettingsDialogModel> model;
 };
 
-TEST_F(SettingsModelTest, OkRightAfterOpeningProfileZeroTakesTheAudioRulesDefaults) {
+TEST_F(SettingsModelTest, ProfileZeroOpensWithWhatItConvertsAt) {
     loadProfile(0);
     ASSERT_EQ(settings.sampleRate, 48000);
     openDialog();
     EXPECT_EQ(model->title(), "PS3 H.264 Video(*.mp4)");
+    EXPECT_EQ(text(SettingsField::VideoEncoder), "H.264");
+    EXPECT_EQ(text(SettingsField::Resolution), "720*480");
+    EXPECT_EQ(text(SettingsField::FrameRate), "29.97 fps");
+    EXPECT_EQ(text(SettingsField::VideoBitRate), "2000 kbps");
+    EXPECT_EQ(text(SettingsField::AudioEncoder), "AAC");
+    EXPECT_EQ(text(SettingsField::SampleRate), "48000 Hz");
+    EXPECT_EQ(text(SettingsField::AudioBitRate), "192 kbps");
+    EXPECT_EQ(text(SettingsField::Channels), "2 Channel Stereo");
+    EXPECT_EQ(entries(SettingsField::SampleRate), (Strings{"44100 Hz", "48000 Hz", "22050 Hz", "32000 Hz"}))
+        << "the rule's list, nothing added";
     const auto result = model->confirm();
     EXPECT_FALSE(result.pictureSizeRejected);
-    EXPECT_EQ(settings.sampleRate, 44100);
+    EXPECT_EQ(settings.sampleRate, 48000);
     EXPECT_EQ(settings.audioBitRate, 192000);
-    EXPECT_EQ(settings.channels, 2);
-    EXPECT_EQ(settings.width, 720);
-    EXPECT_EQ(settings.height, 480);
-    EXPECT_EQ(settings.videoBitRate, 2000000);
-    EXPECT_EQ(settings.frameRateText, "29.97 fps");
-    EXPECT_EQ(settings.videoEncoder, "H.264");
-    EXPECT_EQ(settings.audioEncoder, "AAC");
     EXPECT_EQ(settings.confirmedProfileCode, 91200);
     EXPECT_EQ(settings.resolutionChoice, "720*480");
-    EXPECT_EQ(settings.channelsChoice, "2 Channel Stereo");
-    EXPECT_EQ(settings.sampleRateChoice, "44100 Hz");
+    EXPECT_EQ(settings.sampleRateChoice, "48000 Hz");
     EXPECT_EQ(settings.audioBitRateChoice, "192 kbps");
-    EXPECT_FALSE(settings.audioOnly);
-    EXPECT_FALSE(settings.makeThumbnail);
+    EXPECT_TRUE(settings.makeThumbnail) << "the dialog shows no thumbnail choice, so OK keeps it";
 }
 
-TEST_F(SettingsModelTest, WavPresetHasEmptyDisabledVideoFieldsAndOkClearsTheVideoValues) {
+// OK right after opening changes no applied value, for every profile of the list;
+// a value the preset does not list (PSP MPEG4's 2000 kbps) is added and shown.
+TEST_F(SettingsModelTest, OkRightAfterOpeningChangesNoAppliedValue) {
+    for (int index = 0; index < kProfileCount; ++index) {
+        SCOPED_TRACE(index);
+        loadProfile(index);
+        const OutputSettings before = settings;
+        openDialog();
+        model->confirm();
+        EXPECT_EQ(settings.audioOnly, before.audioOnly);
+        EXPECT_EQ(settings.makeThumbnail, before.makeThumbnail);
+        EXPECT_EQ(settings.width, before.width);
+        EXPECT_EQ(settings.height, before.height);
+        EXPECT_EQ(settings.frameRateText, before.frameRateText);
+        EXPECT_EQ(settings.videoBitRate, before.videoBitRate);
+        EXPECT_EQ(settings.videoEncoder, before.videoEncoder);
+        EXPECT_EQ(settings.audioEncoder, before.audioEncoder);
+        EXPECT_EQ(settings.sampleRate, before.sampleRate);
+        EXPECT_EQ(settings.channels, before.channels);
+        EXPECT_EQ(settings.audioBitRate, before.audioBitRate);
+    }
+    loadProfile(12);
+    openDialog();
+    EXPECT_EQ(text(SettingsField::VideoBitRate), "2000 kbps");
+    EXPECT_EQ(entries(SettingsField::VideoBitRate).back(), "2000 kbps");
+}
+
+TEST_F(SettingsModelTest, Mp3ReopensAtTheBitRateItUses) {
+    loadProfile(14);
+    openDialog();
+    EXPECT_EQ(text(SettingsField::AudioBitRate), "128 kbps");
+    EXPECT_EQ(text(SettingsField::SampleRate), "44100 Hz");
+    pick(SettingsField::AudioBitRate, "320 kbps");
+    model->confirm();
+    EXPECT_EQ(settings.audioBitRate, 320000);
+    openDialog();
+    EXPECT_EQ(text(SettingsField::AudioBitRate), "320 kbps");
+}
+
+TEST_F(SettingsModelTest, DefaultSelectsThePresetsChoicesAndWritesNothing) {
+    loadProfile(0);
+    openDialog();
+    pick(SettingsField::Resolution, "720*576");
+    pick(SettingsField::SampleRate, "22050 Hz");
+    const OutputSettings before = settings;
+    model->restoreDefaults();
+    EXPECT_EQ(text(SettingsField::Resolution), "720*480");
+    EXPECT_EQ(text(SettingsField::SampleRate), "44100 Hz");
+    EXPECT_EQ(text(SettingsField::AudioBitRate), "192 kbps");
+    EXPECT_EQ(text(SettingsField::AudioEncoder), "AAC");
+    EXPECT_EQ(settings.sampleRate, before.sampleRate);
+    EXPECT_EQ(settings.confirmedProfileCode, before.confirmedProfileCode);
+    model->confirm();
+    EXPECT_EQ(settings.sampleRate, 44100);
+
+    loadProfile(12);  // the added 2000 kbps gives way to the preset's own default
+    openDialog();
+    model->restoreDefaults();
+    EXPECT_EQ(text(SettingsField::VideoBitRate), "640 kbps");
+    EXPECT_EQ(std::count(entries(SettingsField::VideoBitRate).begin(), entries(SettingsField::VideoBitRate).end(),
+                         "2000 kbps"),
+              0);
+}
+
+TEST_F(SettingsModelTest, WavPresetHasEmptyDisabledVideoFieldsAndOkKeepsTheVideoValues) {
     loadProfile(3);  // PS3 H.264 HD: 1280*720 stays behind for the audio profile
     loadProfile(13);
     openDialog();
@@ -88,16 +152,16 @@ TEST_F(SettingsModelTest, WavPresetHasEmptyDisabledVideoFieldsAndOkClearsTheVide
     model->confirm();
     EXPECT_EQ(settings.width, 1280);
     EXPECT_EQ(settings.height, 720);
-    EXPECT_EQ(settings.videoBitRate, 0);
-    EXPECT_EQ(settings.videoEncoder, "");
-    EXPECT_EQ(settings.frameRateText, "");
+    EXPECT_EQ(settings.videoBitRate, 4000000);
+    EXPECT_EQ(settings.videoEncoder, "H.264");
+    EXPECT_EQ(settings.frameRateText, "29.97 fps");
     EXPECT_EQ(settings.audioEncoder, "PCM_S16LE");
     EXPECT_EQ(settings.sampleRate, 44100);
     EXPECT_TRUE(settings.audioOnly);
 }
 
-// Cancel writes nothing but the two flags opening rewrote, for every profile.
-TEST_F(SettingsModelTest, CancelKeepsEveryValueButTheFlagsOpeningRewrote) {
+// Cancel writes nothing, the flags included, for every profile.
+TEST_F(SettingsModelTest, CancelKeepsEveryValue) {
     for (int index = 0; index < kProfileCount; ++index) {
         SCOPED_TRACE(index);
         loadProfile(index);
@@ -105,10 +169,8 @@ TEST_F(SettingsModelTest, CancelKeepsEveryValueButTheFlagsOpeningRewrote) {
         openDialog();
         model->userSelected(SettingsField::AudioEncoder, 0);  // touching lists changes nothing either
         model.reset();                                       // Cancel: the dialog just goes away
-        const bool psp = index >= 9 && index <= 12;
-        const bool audio = index >= 13;
-        EXPECT_EQ(settings.makeThumbnail, psp);
-        EXPECT_EQ(settings.audioOnly, audio);
+        EXPECT_EQ(settings.makeThumbnail, before.makeThumbnail);
+        EXPECT_EQ(settings.audioOnly, before.audioOnly);
         EXPECT_EQ(settings.sampleRate, before.sampleRate);
         EXPECT_EQ(settings.videoBitRate, before.videoBitRate);
         EXPECT_EQ(settings.width, before.width);
@@ -118,7 +180,7 @@ TEST_F(SettingsModelTest, CancelKeepsEveryValueButTheFlagsOpeningRewrote) {
     }
 }
 
-TEST_F(SettingsModelTest, ConfirmedChoicesReturnForTheSameCodeOnly) {
+TEST_F(SettingsModelTest, ConfirmedValuesReturnUntilAProfileIsLoaded) {
     loadProfile(3);  // 91203
     openDialog();
     EXPECT_EQ(text(SettingsField::Resolution), "1280*720");
@@ -141,12 +203,12 @@ TEST_F(SettingsModelTest, ConfirmedChoicesReturnForTheSameCodeOnly) {
     EXPECT_EQ(text(SettingsField::FrameRate), "29.97 fps");
     model.reset();  // cancelled: 91203's confirmation stays
 
-    loadProfile(3);  // back to the first code: it counts as the same code again
+    loadProfile(3);  // back to the first code: the profile's own values are in effect again
     openDialog();
-    EXPECT_EQ(text(SettingsField::Resolution), "1920*1080");
+    EXPECT_EQ(text(SettingsField::Resolution), "1280*720");
 }
 
-TEST_F(SettingsModelTest, AudioFieldsAlwaysOpenWithTheRulesDefaults) {
+TEST_F(SettingsModelTest, AudioFieldsReopenWithTheConfirmedValues) {
     loadProfile(1);  // 91202
     openDialog();
     pick(SettingsField::AudioEncoder, "MP2");
@@ -158,10 +220,10 @@ TEST_F(SettingsModelTest, AudioFieldsAlwaysOpenWithTheRulesDefaults) {
     EXPECT_EQ(settings.channels, 1);
 
     openDialog();
-    EXPECT_EQ(text(SettingsField::AudioEncoder), "MP2");  // the confirmed encoder returns
-    EXPECT_EQ(text(SettingsField::SampleRate), "44100 Hz");
-    EXPECT_EQ(text(SettingsField::AudioBitRate), "192 kbps");
-    EXPECT_EQ(text(SettingsField::Channels), "2 Channel Stereo");
+    EXPECT_EQ(text(SettingsField::AudioEncoder), "MP2");
+    EXPECT_EQ(text(SettingsField::SampleRate), "48000 Hz");
+    EXPECT_EQ(text(SettingsField::AudioBitRate), "128 kbps");
+    EXPECT_EQ(text(SettingsField::Channels), "1 Channel Mono");
 }
 
 TEST_F(SettingsModelTest, Ac3OffersFivePointOneAndOkGivesSixChannels) {
@@ -207,13 +269,14 @@ TEST_F(SettingsModelTest, UnknownCodeFillsNothing) {
         EXPECT_TRUE(entries(f).empty());
         EXPECT_TRUE(model->field(f).enabled()) << "no control is disabled";
     }
-    EXPECT_FALSE(settings.makeThumbnail);
-    EXPECT_FALSE(settings.audioOnly);
+    EXPECT_TRUE(settings.makeThumbnail) << "opening writes nothing";
+    EXPECT_TRUE(settings.audioOnly);
 }
 
-TEST_F(SettingsModelTest, VideoRuleRewritesSizesWhenShownAndOnEachEncoderChange) {
+TEST_F(SettingsModelTest, VideoRuleRewritesSizesOnEachEncoderChange) {
     settings.profileCode = 90001;
     openDialog();
+    model->restoreDefaults();
     EXPECT_EQ(text(SettingsField::VideoEncoder), "MPEG4");
     EXPECT_EQ(text(SettingsField::Resolution), "320*240");
     pick(SettingsField::VideoEncoder, "H.263");
@@ -225,10 +288,11 @@ TEST_F(SettingsModelTest, VideoRuleRewritesSizesWhenShownAndOnEachEncoderChange)
     EXPECT_EQ(settings.width, 1408);
     EXPECT_EQ(settings.videoEncoder, "H.263");
 
-    // Reopened with the confirmed H.263: the rule, applied when shown, picks its own size.
+    // Reopened with the confirmed H.263: the rule's list, with the size in effect.
     openDialog();
     EXPECT_EQ(text(SettingsField::VideoEncoder), "H.263");
-    EXPECT_EQ(text(SettingsField::Resolution), "352*288");
+    EXPECT_EQ(text(SettingsField::Resolution), "1408*1152");
+    EXPECT_EQ(entries(SettingsField::Resolution).size(), 5u);
     pick(SettingsField::VideoEncoder, "WMV2");
     EXPECT_EQ(entries(SettingsField::Resolution).size(), 9u);
     EXPECT_EQ(text(SettingsField::Resolution), "320*240");
@@ -243,29 +307,24 @@ TEST_F(SettingsModelTest, VideoRuleLeavesOtherPresetsAlone) {
     EXPECT_EQ(entries(SettingsField::Resolution), (Strings{"1280*720", "1920*1080"}));
 }
 
-TEST_F(SettingsModelTest, ConfirmedTextsSelectByCaseInsensitivePrefix) {
-    loadProfile(7);  // 91207
-    settings.confirmedProfileCode = 91207;
-    settings.videoEncoderChoice = "wmv1";
-    settings.resolutionChoice = "1920";
-    settings.frameRateChoice = "5";  // no entry begins with "5" but "50.0 fps"
-    settings.videoBitRateChoice = "nothing like it";
-    settings.audioEncoderChoice = "wma";
-    openDialog();
-    EXPECT_EQ(text(SettingsField::VideoEncoder), "WMV1");
-    EXPECT_EQ(text(SettingsField::Resolution), "1920*1080");
-    EXPECT_EQ(text(SettingsField::FrameRate), "50.0 fps");
-    EXPECT_EQ(model->field(SettingsField::VideoBitRate).selection(), -1);
-    EXPECT_EQ(text(SettingsField::AudioEncoder), "WMA7");  // the first entry that begins with it
-    model->confirm();
-    EXPECT_EQ(settings.videoBitRate, 0) << "no selection reads as an empty text";
-    EXPECT_EQ(settings.videoBitRateChoice, "");
+TEST_F(SettingsModelTest, TextsSelectByCaseInsensitivePrefix) {
+    ChoiceField f;
+    const std::string_view list[] = {"WMV1", "WMV2", "50.0 fps", "1920*1080"};
+    f.fill(list);
+    f.setText("wmv");
+    EXPECT_EQ(f.text(), "WMV1") << "the first entry that begins with it";
+    f.setText("5");
+    EXPECT_EQ(f.text(), "50.0 fps");
+    f.setText("1920");
+    EXPECT_EQ(f.text(), "1920*1080");
+    f.setText("nothing like it");
+    EXPECT_EQ(f.selection(), -1);
+    EXPECT_EQ(f.text(), "");
 }
 
 TEST_F(SettingsModelTest, NoAudioEncoderSelectedLeavesTheAudioListsEmptyAndChannelsAsTheyWere) {
     loadProfile(0);
-    settings.confirmedProfileCode = 91200;
-    settings.audioEncoderChoice = "MP3";  // not offered by 91200
+    settings.audioEncoder = "";  // an earlier OK with nothing selected
     settings.channels = 6;
     openDialog();
     EXPECT_EQ(model->field(SettingsField::AudioEncoder).selection(), -1);
@@ -292,7 +351,7 @@ TEST_F(SettingsModelTest, UnsplittableSizeIsReportedAndEverythingElseStillApplie
     settings.height = 222;
     SettingsDialogModel broken(settings, &brokenSizePreset);
     broken.open();
-    broken.shown();
+    broken.restoreDefaults();  // 111*222 was added and selected; the preset's text is not a size
     const auto result = broken.confirm();
     EXPECT_TRUE(result.pictureSizeRejected);
     EXPECT_EQ(settings.width, 111);
