@@ -139,6 +139,8 @@ bool ConversionControl::start(JobKind kind) {
 
     AVConvert& job = m_host.Job();
     m_job = &job;
+    m_kind = kind;
+    m_timeLeft.Reset();
     m_completedCount = 0;
     const std::string extension = ExtensionFromProfile(m_host.ProfileText().toStdString());
     FillJob(job, rows, m_settings, m_outputFolderText.toStdString(), extension, kind);
@@ -236,6 +238,17 @@ void ConversionControl::showProgress(AVConvert& job) {
                           QString::number(job.checkedCount) + QStringLiteral(" Task(s)"));
     m_window.SetTotalBar(job.checkedCount > 0 ? m_completedCount * 100 / job.checkedCount : 0);
     if (percent >= 0 && percent <= 100) m_window.SetCurrentBar(percent);
+    showTimeLeft(job);
+}
+
+void ConversionControl::showTimeLeft(AVConvert& job) {
+    m_timeLeft.Update(MeasureBatch(job, m_kind == JobKind::Merge));
+    const std::optional<double> run = m_timeLeft.SecondsLeft();
+    const std::optional<double> file = m_timeLeft.CurrentFileSecondsLeft();
+    m_window.SetTimeLeft(
+        run ? QStringLiteral("About %1 left in all").arg(QString::fromStdString(FormatDuration(*run))) : QString(),
+        file ? QStringLiteral("About %1 left for this file").arg(QString::fromStdString(FormatDuration(*file)))
+             : QString());
 }
 
 void ConversionControl::ConversionTimer() {

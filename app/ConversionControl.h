@@ -17,6 +17,7 @@
 // While a run is in progress the desktop is asked not to suspend (a sleep lock
 // from the platform), released when the run ends however it ends.
 
+#include "engine/TimeLeft.h"
 #include "engine/WorkerThread.h"
 #include "profiles/JobSetup.h"
 
@@ -108,6 +109,9 @@ public:
     // checkedRows of the last start: i for a checked row i, -1 otherwise.
     const std::vector<int>& CheckedRows() const { return m_checkedRows; }
 
+    // The clock of the time-left estimate (tests step a fake one).
+    void SetClock(TimeLeftEstimator::Clock clock) { m_timeLeft = TimeLeftEstimator(std::move(clock)); }
+
     // Tests replace the workers (default TranscodeWorker and MergeWorker).
     void SetWorkerProcedures(WorkerThread::Procedure convert, WorkerThread::Procedure merge);
     // Workers of this process running right now, and the most ever at once.
@@ -120,6 +124,7 @@ private:
     void startWorker(JobKind kind, AVConvert& job);
     bool workerEnded() const;
     void showProgress(AVConvert& job);
+    void showTimeLeft(AVConvert& job);
     void updateRowStatuses(AVConvert& job);
     void finishRun();
     void completeRun();
@@ -135,6 +140,8 @@ private:
     QTimer m_timer;
     State m_state = State::Idle;
     std::unique_ptr<SleepInhibitor> m_sleepLock;
+    TimeLeftEstimator m_timeLeft;
+    JobKind m_kind = JobKind::Convert;
 
     QString m_outputFolderText;
     std::vector<int> m_checkedRows;

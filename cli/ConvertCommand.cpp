@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/ProgressText.h"
 #include "engine/AVConvert.h"
+#include "engine/TimeLeft.h"
 #include "engine/WorkerThread.h"
 #include "profiles/JobSetup.h"
 #include "profiles/OutputSettings.h"
@@ -155,8 +156,10 @@ std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request) {
     return folder;
 }
 
-ProgressSnapshot SnapshotOf(const AVConvert& job) {
+ProgressSnapshot SnapshotOf(const AVConvert& job, bool merge, TimeLeftEstimator& estimate) {
     ProgressSnapshot s;
+    estimate.Update(MeasureBatch(job, merge));
+    s.timeLeft = TimeLeftText(estimate.SecondsLeft(), estimate.CurrentFileSecondsLeft());
     s.fileCount = job.fileCount;
     int current = std::clamp(job.currentFile.load(std::memory_order_relaxed), 0, job.fileCount);
     s.filesDone = current;
@@ -176,8 +179,8 @@ void PrintMessages(MessageQueue& messages, ProgressDisplay& display) {
 // Starts the worker and polls the job like the GUI's 300 ms timer until the worker
 // has passed the last row or a stop signal came; then waits for the worker, which
 // finishes the output it is writing. Returns the stop signal, or 0.
-int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay& display, MessageQueue& messages,
-              CliEnvironment& env) {
+int Supervise(AVConvert& job, bool merge, WorkerThread::Procedure procedure, ProgressDisplay& display,
+              MessageQueue& messages, CliEnvironment& env) {
     using Clock = std::chrono::steady_clock;
     // The display follows the poll interval; the end of the worker is looked for more
     // often, so a finished run does not sit out the rest of an interval.
@@ -186,6 +189,7 @@ int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay
     env.stopSource->arm();
     worker.start(procedure, job);
     int stopSignal = 0;
+    TimeLeftEstimator estimate;
     auto nextUpdate = Clock::now() + env.pollInterval;
     for (;;) {
         int signal = env.stopSource->wait(slice);
@@ -199,7 +203,7 @@ int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay
         if (job.currentFile.load(std::memory_order_relaxed) >= job.fileCount) break;
         if (Clock::now() < nextUpdate) continue;
         nextUpdate += env.pollInterval;
-        display.update(SnapshotOf(job));
+        display.update(SnapshotOf(job, merge, estimate));
     }
     worker.join();
     PrintMessages(messages, display);
@@ -294,7 +298,8 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
 
     const PlannedOutputs plan = PlanOf(*job);
     ProgressDisplay display(env, request.quiet);
-    int stopSignal = Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, display, messages, env);
+    WorkerThread::Procedure worker = request.merge ? env.mergeWorker : env.transcodeWorker;
+    int stopSignal = Supervise(*job, request.merge, worker, display, messages, env);
     bool allCompleted = PrintResults(*job, request.merge ? &plan : nullptr, stopSignal != 0, *env.out);
     if (stopSignal != 0) {
         *env.err << "Stopped.\n";

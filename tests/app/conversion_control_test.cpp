@@ -83,6 +83,8 @@ public:
     QString totalText;
     int currentBar = 0;
     int totalBar = 0;
+    QString runLeft;
+    QString fileLeft;
     AVConvert* job = nullptr;
     std::function<void()> onStop;
     CountingSink sink;
@@ -103,6 +105,10 @@ public:
     void SetTotalBar(int percent) override { totalBar = percent; }
     bool ShutdownChecked() const override { return shutdownBox; }
     void ShowStopping() override { stopping = true; }
+    void SetTimeLeft(const QString& run, const QString& file) override {
+        runLeft = run;
+        fileLeft = file;
+    }
     void SetJob(AVConvert* j) override { job = j; }
     void SetStopHandler(std::function<void()> handler) override { onStop = std::move(handler); }
     PreviewSink* Preview() override { return &sink; }
@@ -310,6 +316,33 @@ TEST_F(ConversionTest, FiveRowsCountUpAndMoveTheTotalBar) {
     EXPECT_FALSE(host.rows[0].checked) << "a completed row is unchecked";
     EXPECT_TRUE(host.rows[1].checked);
     EXPECT_EQ(host.statuses[1], " Ready");
+}
+
+TEST_F(ConversionTest, TimeLeftComesFromMediaSecondsAcrossTheBatch) {
+    double now = 50;
+    control.SetClock([&now] { return now; });
+    host.addRow("/v/a.avi", true, "00:01:00");
+    host.addRow("/v/b.avi", false, "00:10:00");  // not converted: not in the estimate
+    host.addRow("/v/c.avi", true, "00:02:00");
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(0, {});
+    host.job.progressPercent.store(0);
+    control.ConversionTimer();
+    EXPECT_EQ(window.runLeft, "") << "blank until it means something";
+    EXPECT_EQ(window.fileLeft, "");
+    // 30 media seconds in 10 wall seconds: 3 per second.
+    now = 60;
+    host.job.progressPercent.store(50);
+    control.ConversionTimer();
+    EXPECT_EQ(window.runLeft, "About 00:50 left in all");  // (180 - 30) / 3
+    EXPECT_EQ(window.fileLeft, "About 00:10 left for this file");
+    // The first row done, a third of the last: 100 s of 180 in 20 s of wall time.
+    now = 70;
+    host.job.progressPercent.store(33);
+    workerAt(2, {kRowCompleted, kRowPending});
+    control.ConversionTimer();
+    EXPECT_EQ(window.runLeft, "About 00:17 left in all");  // (180 - 99.6) / (99.6 / 20), rounded up
+    EXPECT_EQ(window.fileLeft, "About 00:17 left for this file");
 }
 
 TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
