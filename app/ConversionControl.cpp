@@ -66,7 +66,8 @@ ConversionControl::ConversionControl(ConversionHost& host, ProgressWindow& windo
       m_window(window),
       m_settings(settings),
       m_convertProcedure(&TranscodeWorker),
-      m_mergeProcedure(&MergeWorker) {
+      m_mergeProcedure(&MergeWorker),
+      m_isActive([] { return QApplication::activeWindow() != nullptr; }) {
     m_timer.setInterval(kTimerPeriodMs);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { ConversionTimer(); });
     m_window.SetStopHandler([this] { RequestStop(); });
@@ -242,7 +243,10 @@ void ConversionControl::showProgress(AVConvert& job) {
 }
 
 void ConversionControl::showTimeLeft(AVConvert& job) {
-    m_timeLeft.Update(MeasureBatch(job, m_kind == JobKind::Merge));
+    const BatchProgress batch = MeasureBatch(job, m_kind == JobKind::Merge);
+    m_timeLeft.Update(batch);
+    if (m_state == State::Running && batch.totalSeconds > 0)
+        CurrentPlatform().ShowLauncherProgress(batch.doneSeconds / batch.totalSeconds);
     const std::optional<double> run = m_timeLeft.SecondsLeft();
     const std::optional<double> file = m_timeLeft.CurrentFileSecondsLeft();
     m_window.SetTimeLeft(
@@ -287,6 +291,7 @@ void ConversionControl::finishRun() {
     job.jpegError = nullptr;
     job.previewSink = nullptr;
     m_sleepLock.reset();
+    CurrentPlatform().ShowLauncherProgress(-1.0);
     m_state = State::Idle;
     m_window.Close();
 }
@@ -295,8 +300,24 @@ void ConversionControl::completeRun() {
     m_shutdownWhenDone = m_window.ShutdownChecked();
     m_job->stopRequested.store(true, std::memory_order_relaxed);
     finishRun();
+    notifyIfAway(*m_job);
     CurrentPlatform().OpenPath(m_outputFolderText);
     if (m_shutdownWhenDone) ShutdownComputer();
+}
+
+void ConversionControl::notifyIfAway(const AVConvert& job) {
+    if (m_isActive && m_isActive()) return;  // the user sees the window close
+    int completed = 0;
+    int failed = 0;
+    for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
+        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;
+        const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
+        completed += state == kRowCompleted;
+        failed += state == kRowFailed;
+    }
+    CurrentPlatform().NotifyRunDone(QStringLiteral("Conversion finished"),
+                                    QStringLiteral("%1 completed, %2 failed").arg(completed).arg(failed),
+                                    m_outputFolderText);
 }
 
 void ConversionControl::endStoppedRun() { finishRun(); }

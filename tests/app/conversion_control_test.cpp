@@ -393,6 +393,48 @@ TEST_F(ConversionTest, CompletionOpensTheFolderOnceAndKeepsTheMachineOn) {
     EXPECT_EQ(platform.sleepInhibitCount, 1);
 }
 
+TEST_F(ConversionTest, CompletionWhileAwayNotifiesWithTheCountsAndTheFolder) {
+    bool active = false;
+    control.SetActiveCheck([&active] { return active; });
+    host.addRow("/v/a.avi", true, "00:00:10");
+    host.addRow("/v/b.avi", false);
+    host.addRow("/v/c.avi", true, "00:00:30");
+    host.addRow("/v/d.avi", true, "00:00:20");
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(1, {kRowCompleted});
+    host.job.progressPercent.store(50);
+    control.ConversionTimer();
+    ASSERT_FALSE(platform.launcherProgress.empty());
+    EXPECT_DOUBLE_EQ(platform.launcherProgress.back(), 10.0 / 60) << "media seconds of the checked rows";
+    workerAt(4, {kRowCompleted, kRowPending, kRowFailed, kRowCompleted});
+    g_release = true;
+    control.ConversionTimer();
+    ASSERT_EQ(platform.notifications.size(), 1u);
+    EXPECT_EQ(platform.notifications[0].summary, "Conversion finished");
+    EXPECT_EQ(platform.notifications[0].body, "2 completed, 1 failed") << "the unchecked row is not counted";
+    EXPECT_EQ(platform.notifications[0].folder, host.folderText);
+    EXPECT_DOUBLE_EQ(platform.launcherProgress.back(), -1.0) << "the launcher's bar goes with the run";
+
+    // Looking at the window: it closes in front of the user, no notification.
+    active = true;
+    for (auto& row : host.rows) row.checked = true;
+    g_release = false;
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(4, {kRowCompleted, kRowCompleted, kRowCompleted, kRowCompleted});
+    g_release = true;
+    control.ConversionTimer();
+    EXPECT_EQ(platform.notifications.size(), 1u);
+}
+
+TEST_F(ConversionTest, AStoppedRunSendsNoNotification) {
+    control.SetActiveCheck([] { return false; });
+    host.addRow("/v/a.avi");
+    ASSERT_TRUE(control.StartConversion());
+    control.RequestStop();
+    control.WaitForWorker();
+    EXPECT_TRUE(platform.notifications.empty());
+}
+
 TEST_F(ConversionTest, CompletionPowersOffOnlyWhenTheBoxIsChecked) {
     host.addRow("/v/a.avi");
     ASSERT_TRUE(control.StartConversion());
