@@ -5,6 +5,7 @@
 #include "app/CTolvaneAVConverterDlg.h"
 #include "app/ConversionCommands.h"  // complete type for m_conversion's deletion
 
+#include "app/DeviceFolderOffer.h"
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "app/PreviewPicture.h"
@@ -85,6 +86,8 @@ CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, PreviewPlayer* p
     InitPreviewPlayer();
     // 11. (the controls show the members from here on)
     connectCommands();
+    // Owned by the combo; offers mounted PSP/PS3 volumes among the folders.
+    new DeviceFolderOffer(*m_folderCombo, [] { return CurrentOutputSettings().audioOnly; });
     qApp->installEventFilter(this);
 }
 
