@@ -298,15 +298,16 @@ void ConversionControl::finishRun() {
 
 void ConversionControl::completeRun() {
     m_shutdownWhenDone = m_window.ShutdownChecked();
+    // Asked before the progress window closes: closing it moves the focus.
+    const bool away = !(m_isActive && m_isActive());
     m_job->stopRequested.store(true, std::memory_order_relaxed);
     finishRun();
-    notifyIfAway(*m_job);
+    if (away) notifyRunDone(*m_job);
     CurrentPlatform().OpenPath(m_outputFolderText);
     if (m_shutdownWhenDone) ShutdownComputer();
 }
 
-void ConversionControl::notifyIfAway(const AVConvert& job) {
-    if (m_isActive && m_isActive()) return;  // the user sees the window close
+void ConversionControl::notifyRunDone(const AVConvert& job) {
     int completed = 0;
     int failed = 0;
     for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {

@@ -135,7 +135,7 @@ private:
     void showTimeLeft(AVConvert& job);
     void updateRowStatuses(AVConvert& job);
     void finishRun();
-    void notifyIfAway(const AVConvert& job);
+    void notifyRunDone(const AVConvert& job);
     void completeRun();
     void endStoppedRun();
 
