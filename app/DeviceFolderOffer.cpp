@@ -44,7 +44,7 @@ void DeviceFolderOffer::Refresh() {
     }
     m_count = static_cast<int>(devices.size());
     // Removing the entry that was current may have changed the edit field.
-    if (m_combo.isEditable()) m_combo.setEditText(edit);
+    if (m_combo.isEditable() && m_combo.currentText() != edit) m_combo.setEditText(edit);
 }
 
 bool DeviceFolderOffer::eventFilter(QObject* watched, QEvent* event) {

@@ -27,6 +27,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <fstream>
 #include <mutex>
 #include <sstream>
 
@@ -74,9 +75,12 @@ bool writeEndClosed(int readEnd, int waitMs = 0) {
 
 class PrivateBus {
 public:
-    PrivateBus() {
+    // `configFile` empty: the session bus's standard configuration.
+    explicit PrivateBus(const std::string& configFile = std::string()) {
         std::string output;
-        if (testmedia::runCommand("dbus-daemon --session --fork --print-address=1 --print-pid=1", &output) != 0)
+        const std::string config =
+            configFile.empty() ? std::string("--session") : "--config-file=" + testmedia::shellQuote(configFile);
+        if (testmedia::runCommand("dbus-daemon " + config + " --fork --print-address=1 --print-pid=1", &output) != 0)
             return;
         std::istringstream lines(output);
         std::string address;
@@ -161,8 +165,21 @@ public:
     }
 };
 
+// A session bus without service folders: a notification server installed on
+// the machine must not be started by the bus in place of the test's own.
+std::string bareSessionConfig(const testmedia::TempDir& dir) {
+    const std::string path = dir.file("session.conf");
+    std::ofstream(path) << "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                           " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                           "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>"
+                           "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                           "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n";
+    return path;
+}
+
 TEST(DoneNotification, ClickOpensTheOutputFolderThroughThePlatform) {
-    PrivateBus bus;
+    testmedia::TempDir dir;
+    PrivateBus bus(bareSessionConfig(dir));
     if (bus.address().isEmpty()) GTEST_SKIP() << "no dbus-daemon to stand in for the session bus";
     // Read once by QtDBus at the first use of the session bus in this process.
     qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
