@@ -87,7 +87,8 @@ CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, PreviewPlayer* p
     // 11. (the controls show the members from here on)
     connectCommands();
     // Owned by the combo; offers mounted PSP/PS3 volumes among the folders.
-    new DeviceFolderOffer(*m_folderCombo, [] { return CurrentOutputSettings().audioOnly; });
+    auto* devices = new DeviceFolderOffer(*m_folderCombo, [] { return CurrentOutputSettings().audioOnly; });
+    connect(m_profileCombo, &QComboBox::currentIndexChanged, devices, &DeviceFolderOffer::FollowProfile);
     qApp->installEventFilter(this);
 }
 

@@ -34,17 +34,26 @@ void DeviceFolderOffer::Refresh() {
     const QString edit = m_combo.currentText();
     for (int i = m_combo.count() - 1; i >= 0; --i)
         if (m_combo.itemData(i, kDeviceRole).isValid()) m_combo.removeItem(i);
-    const std::vector<DeviceFolder> devices =
-        FindDeviceFolders(ReadMountTable(m_mountTable), m_music && m_music(), m_roots);
-    for (const DeviceFolder& device : devices) {
+    m_devices = FindDeviceFolders(ReadMountTable(m_mountTable), m_music && m_music(), m_roots);
+    for (const DeviceFolder& device : m_devices) {
         m_combo.addItem(device.DisplayText());
         const int index = m_combo.count() - 1;
         m_combo.setItemData(index, device.folder, kDeviceRole);
         m_combo.setItemData(index, device.folder, Qt::ToolTipRole);
     }
-    m_count = static_cast<int>(devices.size());
+    m_count = static_cast<int>(m_devices.size());
     // Removing the entry that was current may have changed the edit field.
     if (m_combo.isEditable() && m_combo.currentText() != edit) m_combo.setEditText(edit);
+}
+
+void DeviceFolderOffer::FollowProfile() {
+    Refresh();
+    const QString edit = m_combo.currentText();
+    for (const DeviceFolder& device : m_devices) {
+        const bool other = edit == device.mountPoint + QStringLiteral("/VIDEO") ||
+                           edit == device.mountPoint + QStringLiteral("/MUSIC");
+        if (other && edit != device.folder && m_combo.isEditable()) m_combo.setEditText(device.folder);
+    }
 }
 
 bool DeviceFolderOffer::eventFilter(QObject* watched, QEvent* event) {

@@ -36,6 +36,9 @@ public:
     // text stays as it was.
     void Refresh();
     int DeviceCount() const { return m_count; }
+    // After a profile change: the entries follow it, and a device folder in the
+    // edit field moves between "VIDEO" and "MUSIC" with it.
+    void FollowProfile();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +50,7 @@ private:
     std::function<bool()> m_music;
     QString m_mountTable;
     QStringList m_roots;
+    std::vector<DeviceFolder> m_devices;
     int m_count = 0;
 };
 

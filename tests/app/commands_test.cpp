@@ -282,6 +282,13 @@ TEST_F(DeviceFolderTest, TheDropDownOffersTheStickAndChoosingItPutsItsFolderInTh
     combo.hidePopup();
     EXPECT_EQ(entries(&combo).last(), "PSP memory stick STICK: " + point + "/MUSIC");
     EXPECT_EQ(combo.currentText(), point + "/VIDEO") << "a refresh never changes the chosen folder";
+    offer->FollowProfile();  // an audio profile was chosen
+    EXPECT_EQ(combo.currentText(), point + "/MUSIC");
+    combo.setEditText("/home/me/Music");
+    music = false;
+    offer->FollowProfile();
+    EXPECT_EQ(combo.currentText(), "/home/me/Music") << "only a device's own folder follows the profile";
+    combo.setEditText(point + "/VIDEO");
 
     writeTable(QString());  // unplugged
     offer->Refresh();
