@@ -1,6 +1,7 @@
 #include "app/CTolvaneAVConverterApp.h"
 
 #include "app/CTolvaneAVConverterDlg.h"
+#include "app/TaskListKeeper.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -27,10 +28,14 @@ void reportTasks(TaskList& tasks) {
 
 CTolvaneAVConverterApp::CTolvaneAVConverterApp(QStringList filesToAdd)
     : m_filesToAdd(std::move(filesToAdd)),
-      m_screenshotPath(qEnvironmentVariable("KORBANIX_SCREENSHOT")) {}
+      m_screenshotPath(qEnvironmentVariable("KORBANIX_SCREENSHOT")) {
+    m_restoreTasks = m_filesToAdd.removeAll(QStringLiteral("--no-restore")) == 0;
+}
 
 bool CTolvaneAVConverterApp::InitInstance() {
     CTolvaneAVConverterDlg dialog;
+    TaskListKeeper keeper(dialog, TaskListStore::DefaultPath());
+    if (m_restoreTasks) keeper.Restore();
     if (!m_filesToAdd.isEmpty()) {
         // Files given by "Open with" are added exactly as Add adds them.
         QTimer::singleShot(0, &dialog, [&dialog, files = m_filesToAdd] { dialog.AddPaths(files); });
@@ -47,6 +52,7 @@ bool CTolvaneAVConverterApp::InitInstance() {
         });
     }
     dialog.modalRunner(dialog);
+    keeper.Flush();
     return false;
 }
 

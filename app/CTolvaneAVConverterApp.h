@@ -8,6 +8,9 @@
 // KORBANIX_SCREENSHOT names a PNG file, the program saves a picture of the
 // screen there about two seconds after those files were added, prints one line
 // per task to the standard output, and closes.
+// The task list, profile and output settings of the last run come back at the
+// start (TaskListKeeper) and are kept as they change; "--no-restore" among the
+// arguments starts with an empty list instead (and is not taken for a file).
 // Needs a QApplication; UI thread only.
 
 #include <QString>
@@ -23,5 +26,6 @@ public:
 private:
     QStringList m_filesToAdd;
     QString m_screenshotPath;
+    bool m_restoreTasks = true;
     bool m_screenshotFailed = false;
 };

@@ -5,6 +5,7 @@
 #include "app/CTolvaneAVConverterDlg.h"
 #include "app/ConversionCommands.h"  // complete type for m_conversion's deletion
 
+#include "app/DeviceFolderOffer.h"
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "app/PreviewPicture.h"
@@ -87,6 +88,9 @@ CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, MediaPlayer* pla
     InitPreviewPlayer();
     // 11. (the controls show the members from here on)
     connectCommands();
+    // Owned by the combo; offers mounted PSP/PS3 volumes among the folders.
+    auto* devices = new DeviceFolderOffer(*m_folderCombo, [] { return CurrentOutputSettings().audioOnly; });
+    connect(m_profileCombo, &QComboBox::currentIndexChanged, devices, &DeviceFolderOffer::FollowProfile);
     qApp->installEventFilter(this);
 }
 

@@ -3,11 +3,13 @@
 #include "app/AppFolders.h"
 #include "app/CTolvaneAVConverterDlg.h"
 #include "app/ConversionControl.h"
+#include "app/DeviceFolderOffer.h"
 #include "controls/CheckListCtrl.h"
 #include "dialogs/CAVConvertDlg.h"
 #include "dialogs/CClipDialog.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
+#include "profiles/OutputSettings.h"
 
 namespace {
 
@@ -84,7 +86,8 @@ ConversionCommands::ConversionCommands(CTolvaneAVConverterDlg& window, MediaPlay
       m_host(std::make_unique<Host>(window)),
       m_clipTasks(std::make_unique<ClipTasks>(window)),
       m_progress(std::make_unique<CAVConvertDlg>(&window)),
-      m_control(std::make_unique<ConversionControl>(*m_host, *m_progress)) {
+      m_control(std::make_unique<ConversionControl>(*m_host, *m_progress)),
+      m_mountTable(QString::fromLatin1(kMountTablePath)) {
     m_progress->SetModalRunner([&window](QDialog& dialog) { return window.modalRunner(dialog); });
 }
 
@@ -92,9 +95,22 @@ ConversionCommands::ConversionCommands(CTolvaneAVConverterDlg& window, MediaPlay
 // progress window's preview.
 ConversionCommands::~ConversionCommands() { m_control.reset(); }
 
-void ConversionCommands::Convert() { m_control->StartConversion(); }
+void ConversionCommands::Convert() {
+    if (!refusedByFileLimit(false)) m_control->StartConversion();
+}
 
-void ConversionCommands::Merge() { m_control->StartMerge(); }
+void ConversionCommands::Merge() {
+    if (!refusedByFileLimit(true)) m_control->StartMerge();
+}
+
+bool ConversionCommands::refusedByFileLimit(bool merge) {
+    const QString message = Fat32Refusal(m_window.taskList().Rows(), merge ? JobKind::Merge : JobKind::Convert,
+                                         CurrentOutputSettings(), m_window.outputFolderText(),
+                                         ReadMountTable(m_mountTable));
+    if (message.isEmpty()) return false;
+    CurrentPlatform().MessageBox(&m_window, message, QString(), MessageButtons::Ok, MessageIcon::Exclamation);
+    return true;
+}
 
 void ConversionCommands::Clip() {
     const std::vector<int> rows = m_window.taskList().Selected();

@@ -7,6 +7,8 @@
 // UI thread only. Convert and Merge return when the progress window has closed;
 // Clip when the last clip dialog has closed.
 
+#include <QString>
+
 #include <memory>
 
 class CAVConvertDlg;
@@ -23,8 +25,12 @@ public:
     ConversionCommands(const ConversionCommands&) = delete;
     ConversionCommands& operator=(const ConversionCommands&) = delete;
 
+    // Both refuse, with a message, a run whose output would pass the 4 GiB file
+    // limit of the FAT32 volume the output folder is on (DeviceFolderOffer.h).
     void Convert();
     void Merge();
+    // The mount table the FAT32 check reads (tests give their own).
+    void SetMountTable(QString path) { m_mountTable = std::move(path); }
     // "Please select the video files to cut!" without a selection; otherwise the
     // clip dialog once for each selected row, top row first.
     void Clip();
@@ -33,6 +39,8 @@ public:
     CAVConvertDlg& ProgressDialog() { return *m_progress; }
 
 private:
+    bool refusedByFileLimit(bool merge);
+
     class Host;
     class ClipTasks;
 
@@ -42,4 +50,5 @@ private:
     std::unique_ptr<ClipTasks> m_clipTasks;
     std::unique_ptr<CAVConvertDlg> m_progress;
     std::unique_ptr<ConversionControl> m_control;
+    QString m_mountTable;
 };

@@ -75,7 +75,8 @@ ConversionControl::ConversionControl(ConversionHost& host, ProgressWindow& windo
       m_window(window),
       m_settings(settings),
       m_convertProcedure(&TranscodeWorker),
-      m_mergeProcedure(&MergeWorker) {
+      m_mergeProcedure(&MergeWorker),
+      m_isActive([] { return QApplication::activeWindow() != nullptr; }) {
     m_timer.setInterval(kTimerPeriodMs);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { ConversionTimer(); });
     m_window.SetStopHandler([this] { RequestStop(); });
@@ -149,6 +150,8 @@ bool ConversionControl::start(JobKind kind) {
 
     AVConvert& job = m_host.Job();
     m_job = &job;
+    m_kind = kind;
+    m_timeLeft.Reset();
     m_completedCount = 0;
     const std::string extension = ExtensionFromProfile(m_host.ProfileText().toStdString());
     FillJob(job, rows, m_settings, EncodeFileName(m_outputFolderText), extension, kind);
@@ -276,6 +279,20 @@ void ConversionControl::showProgress(AVConvert& job) {
                           QString::number(job.checkedCount) + QStringLiteral(" Task(s)"));
     m_window.SetTotalBar(job.checkedCount > 0 ? m_completedCount * 100 / job.checkedCount : 0);
     if (percent >= 0 && percent <= 100) m_window.SetCurrentBar(percent);
+    showTimeLeft(job);
+}
+
+void ConversionControl::showTimeLeft(AVConvert& job) {
+    const BatchProgress batch = MeasureBatch(job, m_kind == JobKind::Merge);
+    m_timeLeft.Update(batch);
+    if (m_state == State::Running && batch.totalSeconds > 0)
+        CurrentPlatform().ShowLauncherProgress(batch.doneSeconds / batch.totalSeconds);
+    const std::optional<double> run = m_timeLeft.SecondsLeft();
+    const std::optional<double> file = m_timeLeft.CurrentFileSecondsLeft();
+    m_window.SetTimeLeft(
+        run ? QStringLiteral("About %1 left in all").arg(QString::fromStdString(FormatDuration(*run))) : QString(),
+        file ? QStringLiteral("About %1 left for this file").arg(QString::fromStdString(FormatDuration(*file)))
+             : QString());
 }
 
 void ConversionControl::ConversionTimer() {
@@ -315,18 +332,22 @@ void ConversionControl::finishRun() {
     job.jpegError = nullptr;
     job.previewSink = nullptr;
     m_sleepLock.reset();
+    CurrentPlatform().ShowLauncherProgress(-1.0);
     m_state = State::Idle;
     m_window.Close();
 }
 
 void ConversionControl::completeRun() {
     m_shutdownWhenDone = m_window.ShutdownChecked();
+    // Asked before the progress window closes: closing it moves the focus.
+    const bool away = !(m_isActive && m_isActive());
     m_job->stopRequested.store(true, std::memory_order_relaxed);
     finishRun();
     // A run in which every row failed wrote nothing worth showing.
     bool written = false;
     for (int i = 0; i < m_job->fileCount && i <= AVConvert::kMaxRows && !written; ++i)
         written = m_job->fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed) == kRowCompleted;
+    if (away) notifyRunDone(*m_job);
     if (written) CurrentPlatform().OpenPath(m_outputFolderText);
     if (m_shutdownWhenDone) ShutdownComputer();
 }
@@ -350,6 +371,20 @@ void ConversionControl::markStoppedRow(AVConvert& job) {
 void ConversionControl::clearStoppedStatuses() {
     for (int row = 0; row < m_host.RowCount(); ++row)
         if (m_host.RowStatus(row) == kStoppedStatus) m_host.SetRowStatus(row, kReadyStatus);
+}
+
+void ConversionControl::notifyRunDone(const AVConvert& job) {
+    int completed = 0;
+    int failed = 0;
+    for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
+        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;
+        const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
+        completed += state == kRowCompleted;
+        failed += state == kRowFailed;
+    }
+    CurrentPlatform().NotifyRunDone(QStringLiteral("Conversion finished"),
+                                    QStringLiteral("%1 completed, %2 failed").arg(completed).arg(failed),
+                                    m_outputFolderText);
 }
 
 void ConversionControl::WaitForWorker() {

@@ -16,14 +16,19 @@
 // worker to finish its current output (WaitForWorker).
 //
 // While a run is in progress the desktop is asked not to suspend (a sleep lock
-// from the platform), released when the run ends however it ends.
+// from the platform), released when the run ends however it ends; the launcher
+// entry shows the run's progress. A run that completes while none of the
+// program's windows is active ends with a desktop notification ("N completed,
+// M failed") that opens the output folder when clicked.
 
+#include "engine/TimeLeft.h"
 #include "engine/WorkerThread.h"
 #include "profiles/JobSetup.h"
 
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -118,6 +123,13 @@ public:
     // checkedRows of the last start: i for a checked row i, -1 otherwise.
     const std::vector<int>& CheckedRows() const { return m_checkedRows; }
 
+    // The clock of the time-left estimate (tests step a fake one).
+    void SetClock(TimeLeftEstimator::Clock clock) { m_timeLeft = TimeLeftEstimator(std::move(clock)); }
+
+    // Whether the user is looking at the program (default: one of its windows
+    // is active); decides the notification at the end of a run.
+    void SetActiveCheck(std::function<bool()> check) { m_isActive = std::move(check); }
+
     // Tests replace the workers (default TranscodeWorker and MergeWorker).
     void SetWorkerProcedures(WorkerThread::Procedure convert, WorkerThread::Procedure merge);
     // Workers of this process running right now, and the most ever at once.
@@ -130,8 +142,10 @@ private:
     void startWorker(JobKind kind, AVConvert& job);
     bool workerEnded() const;
     void showProgress(AVConvert& job);
+    void showTimeLeft(AVConvert& job);
     void updateRowStatuses(AVConvert& job);
     void finishRun();
+    void notifyRunDone(const AVConvert& job);
     void completeRun();
     void endStoppedRun();
     void markStoppedRow(AVConvert& job);
@@ -147,6 +161,9 @@ private:
     QTimer m_timer;
     State m_state = State::Idle;
     std::unique_ptr<SleepInhibitor> m_sleepLock;
+    TimeLeftEstimator m_timeLeft;
+    JobKind m_kind = JobKind::Convert;
+    std::function<bool()> m_isActive;
 
     QString m_outputFolderText;
     std::vector<int> m_checkedRows;

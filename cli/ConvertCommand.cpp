@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/ProgressText.h"
 #include "engine/AVConvert.h"
+#include "engine/TimeLeft.h"
 #include "engine/WorkerThread.h"
 #include "profiles/JobSetup.h"
 #include "profiles/OutputSettings.h"
@@ -184,8 +185,10 @@ std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request) {
     return folder;
 }
 
-ProgressSnapshot SnapshotOf(const AVConvert& job) {
+ProgressSnapshot SnapshotOf(const AVConvert& job, bool merge, TimeLeftEstimator& estimate) {
     ProgressSnapshot s;
+    estimate.Update(MeasureBatch(job, merge));
+    s.timeLeft = TimeLeftText(estimate.SecondsLeft(), estimate.CurrentFileSecondsLeft());
     s.fileCount = job.fileCount;
     int current = std::clamp(job.currentFile.load(std::memory_order_relaxed), 0, job.fileCount);
     s.filesDone = current;
@@ -211,7 +214,7 @@ struct SupervisedRun {
 // Starts the worker and polls the job like the GUI's 300 ms timer until the worker
 // has passed the last row or a stop signal came; then waits for the worker, which
 // finishes the output it is writing, unless a second signal ends it all at once.
-SupervisedRun Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay& display,
+SupervisedRun Supervise(AVConvert& job, bool merge, WorkerThread::Procedure procedure, ProgressDisplay& display,
                         MessageQueue& messages, CliEnvironment& env) {
     using Clock = std::chrono::steady_clock;
     // The display follows the poll interval; the end of the worker is looked for more
@@ -224,6 +227,7 @@ SupervisedRun Supervise(AVConvert& job, WorkerThread::Procedure procedure, Progr
         workerDone.store(true, std::memory_order_release);
     });
     SupervisedRun run;
+    TimeLeftEstimator estimate;
     auto nextUpdate = Clock::now() + env.pollInterval;
     while (!workerDone.load(std::memory_order_acquire)) {
         int signal = env.stopSource->wait(slice);
@@ -244,7 +248,7 @@ SupervisedRun Supervise(AVConvert& job, WorkerThread::Procedure procedure, Progr
         if (run.stopSignal != 0 || job.currentFile.load(std::memory_order_relaxed) >= job.fileCount) continue;
         if (Clock::now() < nextUpdate) continue;
         nextUpdate += env.pollInterval;
-        display.update(SnapshotOf(job));
+        display.update(SnapshotOf(job, merge, estimate));
     }
     worker.join();
     PrintMessages(messages, display);
@@ -392,7 +396,8 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
 
     const PlannedOutputs plan = PlanOf(*job);
     ProgressDisplay display(env, request.quiet);
-    SupervisedRun run = Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, display, messages, env);
+    WorkerThread::Procedure worker = request.merge ? env.mergeWorker : env.transcodeWorker;
+    SupervisedRun run = Supervise(*job, request.merge, worker, display, messages, env);
     if (run.abandoned) return 128 + run.stopSignal;
     ResultWriter results(*env.out, request.nullSeparated);
     bool allCompleted = PrintResults(*job, plan, request.merge, run, results);

@@ -1,5 +1,7 @@
 #include "cli/ProgressText.h"
 
+#include "engine/TimeLeft.h"
+
 #include <algorithm>
 
 namespace cli {
@@ -50,6 +52,10 @@ std::string FormatProgressBar(const ProgressSnapshot& s, int columns) {
     std::string bar(1, '[');
     bar.append(filled, '#').append(kBarCells - filled, '-').append("] ").append(PercentText(s.percent));
     std::string done = DoneText(s);
+    if (!s.timeLeft.empty()) {
+        const std::string withTime = done + "  " + s.timeLeft;
+        if (CharacterCount(bar) + 2 + CharacterCount(withTime) <= columns - 1) done = withTime;
+    }
     int room = columns - 1 - CharacterCount(bar) - CharacterCount(done) - 4;
     std::string line = bar + "  ";
     if (room > 0 && !s.fileName.empty()) line += ShortenFront(s.fileName, room) + "  ";
@@ -60,7 +66,16 @@ std::string FormatProgressBar(const ProgressSnapshot& s, int columns) {
 
 std::string FormatProgressLine(const ProgressSnapshot& s) {
     std::string percent = s.percent < 0 ? "-" : std::to_string(std::min(s.percent, 100));
-    return s.fileName + ": " + percent + "% (" + DoneText(s) + ")";
+    std::string line = s.fileName + ": " + percent + "% (" + DoneText(s);
+    if (!s.timeLeft.empty()) line += ", " + s.timeLeft;
+    return line + ")";
+}
+
+std::string TimeLeftText(const std::optional<double>& run, const std::optional<double>& file) {
+    if (!run) return std::string();
+    std::string text = FormatDuration(*run) + " left";
+    if (file) text += " (" + FormatDuration(*file) + " this file)";
+    return text;
 }
 
 std::string FileNameOf(const std::string& path) {

@@ -3,6 +3,7 @@
 // fields, drawn either as a one-line bar redrawn in place (standard error is a
 // terminal) or as plain lines for logs and pipes.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,13 +14,21 @@ struct ProgressSnapshot {
     int percent = -1;      // 0..100 of the current file (of the whole merge); -1 = nothing yet
     int filesDone = 0;
     int fileCount = 0;
+    // "05:12 left" for the whole run, with " (01:03 this file)" when a single file
+    // is being converted; empty until the estimate means something.
+    std::string timeLeft{};
 };
 
-// "[#########-----------]  42%  clip.mkv  1 of 3 files done", at most columns - 1
-// characters wide (a long name is shortened at its front with "...").
+// The time-left text of a snapshot from the run's and the current file's
+// remaining wall seconds (either may be missing).
+std::string TimeLeftText(const std::optional<double>& run, const std::optional<double>& file);
+
+// "[#########-----------]  42%  clip.mkv  1 of 3 files done  05:12 left", at most
+// columns - 1 characters wide (the time left goes first when there is no room, then a
+// long name is shortened at its front with "...").
 std::string FormatProgressBar(const ProgressSnapshot& snapshot, int columns);
 
-// "clip.mkv: 42% (1 of 3 files done)"
+// "clip.mkv: 42% (1 of 3 files done)", or "... done, 05:12 left)" with an estimate
 std::string FormatProgressLine(const ProgressSnapshot& snapshot);
 
 // The part of a path after its last "/" (the whole path when it has none).

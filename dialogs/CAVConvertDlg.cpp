@@ -105,6 +105,14 @@ void CAVConvertDlg::buildControls() {
     m_totalBar = new QProgressBar(this);
     SetControlId(m_totalBar, kTotalBar);
     m_totalBar->setGeometry(MapDialogRect(QRect(120, 58, 257, 14), f));
+    // Right-aligned under each bar, in the gap the template leaves there.
+    m_fileTimeLeft = new QLabel(this);
+    SetControlId(m_fileTimeLeft, kFileTimeLeft);
+    m_fileTimeLeft->setGeometry(MapDialogRect(QRect(122, 37, 256, 8), f));
+    m_runTimeLeft = new QLabel(this);
+    SetControlId(m_runTimeLeft, kRunTimeLeft);
+    m_runTimeLeft->setGeometry(MapDialogRect(QRect(120, 72, 257, 8), f));
+    for (QLabel* label : {m_fileTimeLeft, m_runTimeLeft}) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QProgressBar* bar : {m_currentBar, m_totalBar}) {
         bar->setRange(0, 100);
         bar->setTextVisible(false);
@@ -139,6 +147,7 @@ void CAVConvertDlg::InitialiseForRun() {
     m_currentBar->setValue(0);
     m_totalBar->setValue(0);
     m_shutdown->setChecked(false);
+    SetTimeLeft(QString(), QString());
     m_showPreview->setChecked(true);
     if (m_job) m_job->previewOff.store(false, std::memory_order_relaxed);
     m_stop->setText(QStringLiteral("Stop"));
@@ -167,6 +176,10 @@ void CAVConvertDlg::SetCurrentText(const QString& text) { m_currentText->setText
 void CAVConvertDlg::SetTotalText(const QString& text) { m_totalText->setText(text); }
 void CAVConvertDlg::SetCurrentBar(int percent) { m_currentBar->setValue(percent); }
 void CAVConvertDlg::SetTotalBar(int percent) { m_totalBar->setValue(std::clamp(percent, 0, 100)); }
+void CAVConvertDlg::SetTimeLeft(const QString& runText, const QString& fileText) {
+    m_runTimeLeft->setText(runText);
+    m_fileTimeLeft->setText(fileText);
+}
 bool CAVConvertDlg::ShutdownChecked() const { return m_shutdown->isChecked(); }
 
 void CAVConvertDlg::ShowStopping() {

@@ -18,6 +18,7 @@ class AVConvert;
 class CLabel;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -40,6 +41,12 @@ public:
     virtual void SetCurrentBar(int percent) = 0;           // bar 1011
     virtual void SetTotalBar(int percent) = 0;             // bar 1012
     virtual bool ShutdownChecked() const = 0;              // box 1147
+    // Time left for the whole run (label 1021, under the total bar) and for the
+    // current file (label 1020, under its bar); an empty text blanks the label.
+    virtual void SetTimeLeft(const QString& runText, const QString& fileText) {
+        (void)runText;
+        (void)fileText;
+    }
 
     // A stop has been asked for and the worker is finishing its current output:
     // Stop shows "Stopping..." and is disabled, the close box does nothing more.
@@ -63,6 +70,8 @@ public:
         kCurrentBar = 1011,
         kTotalText = 1019,
         kTotalBar = 1012,
+        kFileTimeLeft = 1020,
+        kRunTimeLeft = 1021,
         kShowPreview = 1120,
         kShutdown = 1147,
         kStop = 1000,
@@ -80,6 +89,7 @@ public:
     void SetCurrentBar(int percent) override;
     void SetTotalBar(int percent) override;
     bool ShutdownChecked() const override;
+    void SetTimeLeft(const QString& runText, const QString& fileText) override;
     void ShowStopping() override;
     void SetJob(AVConvert* job) override { m_job = job; }
     void SetStopHandler(std::function<void()> onStop) override { m_onStop = std::move(onStop); }
@@ -122,6 +132,8 @@ private:
     CLabel* m_totalText = nullptr;
     QProgressBar* m_currentBar = nullptr;
     QProgressBar* m_totalBar = nullptr;
+    QLabel* m_fileTimeLeft = nullptr;
+    QLabel* m_runTimeLeft = nullptr;
     QCheckBox* m_showPreview = nullptr;
     QCheckBox* m_shutdown = nullptr;
     QPushButton* m_stop = nullptr;

@@ -42,6 +42,14 @@ public:
     int powerOffCount = 0;
     int sleepInhibitCount = 0;      // InhibitSleep calls
     int heldSleepInhibitors = 0;    // locks handed out and not yet released
+    struct Notification {
+        QString summary;
+        QString body;
+        QString folder;
+    };
+    std::vector<Notification> notifications;  // NotifyRunDone calls
+    std::vector<double> launcherProgress;     // ShowLauncherProgress calls
+    bool notificationService = true;          // false: NotifyRunDone finds none
 
     // ---- Scripted answers (front is used first; defaults when empty) ----
     std::deque<MessageResult> messageAnswers;  // default: Ok for Ok boxes, No for yes/no
@@ -77,6 +85,12 @@ public:
         ++sleepInhibitCount;
         return std::make_unique<FakeSleepInhibitor>(heldSleepInhibitors);
     }
+
+    bool NotifyRunDone(const QString& summary, const QString& body, const QString& folder) override {
+        notifications.push_back({summary, body, folder});
+        return notificationService;
+    }
+    void ShowLauncherProgress(double fraction) override { launcherProgress.push_back(fraction); }
 
 private:
     // Counts itself in `held` while it lives.

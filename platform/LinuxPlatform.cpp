@@ -173,3 +173,21 @@ QString LinuxPlatform::VideosFolder() {
     if (videos.isEmpty()) videos = QDir::homePath() + QStringLiteral("/Videos");
     return videos;
 }
+
+DesktopNotifier* LinuxPlatform::notifier() {
+    if (!m_notifier && QCoreApplication::instance()) {
+        m_notifier = new DesktopNotifier(
+            QDBusConnection::sessionBus(), [](const QString& folder) { CurrentPlatform().OpenPath(folder); },
+            QCoreApplication::instance());
+    }
+    return m_notifier.data();
+}
+
+bool LinuxPlatform::NotifyRunDone(const QString& summary, const QString& body, const QString& folder) {
+    DesktopNotifier* desktop = notifier();
+    return desktop && desktop->Notify(summary, body, folder);
+}
+
+void LinuxPlatform::ShowLauncherProgress(double fraction) {
+    if (DesktopNotifier* desktop = notifier()) desktop->SetLauncherProgress(fraction);
+}

@@ -4,7 +4,10 @@
 // off with `systemctl poweroff` as the fallback, XDG folders. Never used by tests
 // (they install FakePlatform), except for the pure folder queries.
 
+#include "platform/DesktopNotifier.h"
 #include "platform/Platform.h"
+
+#include <QPointer>
 
 class LinuxPlatform : public Platform {
 public:
@@ -20,6 +23,16 @@ public:
     QString UserConfigFolder() override;
     QString VideosFolder() override;
     std::unique_ptr<SleepInhibitor> InhibitSleep(const QString& reason) override;  // SleepInhibitor.cpp
+    // On the session bus (DesktopNotifier.h); a click opens the folder through
+    // CurrentPlatform(), so a test's fake sees it.
+    bool NotifyRunDone(const QString& summary, const QString& body, const QString& folder) override;
+    void ShowLauncherProgress(double fraction) override;
+
+private:
+    DesktopNotifier* notifier();
+    // Made on first use, owned by the application object (it must go before the
+    // bus connection does, at the end of the run).
+    QPointer<DesktopNotifier> m_notifier;
 };
 
 // Shared by the real platform and its tests: the result of opening a local path

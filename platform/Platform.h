@@ -97,6 +97,20 @@ public:
         (void)reason;
         return nullptr;
     }
+
+    // A desktop notification (summary and body text, the application's icon);
+    // clicking it opens `folder` with OpenPath. Returns false, and shows nothing,
+    // when the desktop has no notification service. Never blocks on the service.
+    virtual bool NotifyRunDone(const QString& summary, const QString& body, const QString& folder) {
+        (void)summary;
+        (void)body;
+        (void)folder;
+        return false;
+    }
+
+    // The progress of a run on the program's launcher entry (0..1), where the
+    // desktop shows such a thing; a negative value takes it away.
+    virtual void ShowLauncherProgress(double fraction) { (void)fraction; }
 };
 
 // The platform the windows use. Until SetCurrentPlatform is called this is the

@@ -5,6 +5,9 @@
 // mnemonics).
 
 #include "AppTestSupport.h"
+#include "app/DeviceFolderOffer.h"
+#include "app/ConversionCommands.h"
+#include "profiles/OutputSettings.h"
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
@@ -381,4 +384,87 @@ TEST_F(CommandsTest, FocusedButtonsShowARingAndPressWithEnterSpaceAndTheirMnemon
     QTest::mouseClick(window.button(kAbout), Qt::LeftButton, Qt::NoModifier,
                       window.button(kAbout)->Shape().boundingRect().center());
     EXPECT_FALSE(window.button(kAbout)->hasFocus());
+}
+
+// ---- Device folders ----
+
+class DeviceFolderTest : public CommandsTest {
+protected:
+    // A FAT32 volume with a PSP folder, mounted "for the user" under exeDir/media.
+    QString stick() { return folder("media/me/STICK/PSP").chopped(4); }
+    QString writeTable(const QString& mountPoint) {
+        const QString table = QString::fromStdString(exeDir.file("mounts"));
+        QFile file(table);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        if (!mountPoint.isEmpty()) file.write(("/dev/sdb1 " + mountPoint + " vfat rw 0 0\n").toUtf8());
+        return table;
+    }
+    QStringList roots() { return {QString::fromStdString(exeDir.path().string()) + "/media/"}; }
+};
+
+TEST_F(DeviceFolderTest, TheDropDownOffersTheStickAndChoosingItPutsItsFolderInTheField) {
+    const QString point = stick();
+    const QString table = writeTable(point);
+    QComboBox combo;
+    combo.setEditable(true);
+    combo.addItem("/home/me/Videos");
+    combo.setEditText("/home/me/Videos");
+    bool music = false;
+    auto* offer = new DeviceFolderOffer(combo, [&music] { return music; }, table, roots());
+    ASSERT_EQ(offer->DeviceCount(), 1);
+    EXPECT_EQ(entries(&combo), (QStringList{"/home/me/Videos", "PSP memory stick STICK: " + point + "/VIDEO"}));
+    combo.setCurrentIndex(1);
+    emit combo.activated(1);
+    EXPECT_EQ(combo.currentText(), point + "/VIDEO") << "Convert takes the folder, not the label";
+
+    music = true;
+    QTest::mouseClick(&combo, Qt::LeftButton);  // opening the drop-down reads the table again
+    combo.hidePopup();
+    EXPECT_EQ(entries(&combo).last(), "PSP memory stick STICK: " + point + "/MUSIC");
+    EXPECT_EQ(combo.currentText(), point + "/VIDEO") << "a refresh never changes the chosen folder";
+    offer->FollowProfile();  // an audio profile was chosen
+    EXPECT_EQ(combo.currentText(), point + "/MUSIC");
+    combo.setEditText("/home/me/Music");
+    music = false;
+    offer->FollowProfile();
+    EXPECT_EQ(combo.currentText(), "/home/me/Music") << "only a device's own folder follows the profile";
+    combo.setEditText(point + "/VIDEO");
+
+    writeTable(QString());  // unplugged
+    offer->Refresh();
+    EXPECT_EQ(entries(&combo), QStringList{"/home/me/Videos"});
+    EXPECT_EQ(combo.currentText(), point + "/VIDEO");
+}
+
+TEST_F(DeviceFolderTest, AnOutputOverFourGigabytesIsRefusedBeforeStartingOnFat32) {
+    const QString point = stick();
+    const std::vector<MountEntry> mounts{{"/dev/sdb1", point, "vfat"}};
+    OutputSettings settings;  // 2000 kbit/s video, 192 kbit/s audio: about 1 GB an hour
+    const std::vector<TaskRow> rows{{"/v/short.avi", "00:00:00", "01:00:00", true},
+                                    {"/v/long.avi", "00:00:00", "05:00:00", true},
+                                    {"/v/skipped.avi", "00:00:00", "50:00:00", false}};
+    const QString video = point + "/VIDEO";
+    const QString refusal = Fat32Refusal(rows, JobKind::Convert, settings, video, mounts);
+    EXPECT_TRUE(refusal.startsWith("The output of \"long.avi\" would be about 5.1 GB, but a file on the FAT32 "
+                                   "volume " + point + " can hold at most 4 GB."))
+        << refusal.toStdString();
+    EXPECT_TRUE(Fat32Refusal({rows[0]}, JobKind::Convert, settings, video, mounts).isEmpty());
+    EXPECT_TRUE(Fat32Refusal({rows[0], rows[0], rows[0], rows[0], rows[0]}, JobKind::Merge, settings, video, mounts)
+                    .startsWith("The merged output would be about 5.1 GB"));
+    EXPECT_TRUE(Fat32Refusal(rows, JobKind::Convert, settings, "/home/me/Videos", mounts).isEmpty())
+        << "other file systems have no such limit";
+    settings.audioOnly = true;
+    EXPECT_TRUE(Fat32Refusal(rows, JobKind::Convert, settings, video, mounts).isEmpty()) << "sound alone is small";
+
+    // Through Convert: the message, and no progress window.
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA});
+    window.taskList().SetText(0, TaskList::kEnd, "10:00:00");
+    window.conversion().SetMountTable(writeTable(point));
+    window.outputFolderCombo()->setEditText(video);
+    window.button(mainwindow::kConvert)->click();
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_TRUE(fake.messages[0].text.contains("FAT32")) << fake.messages[0].text.toStdString();
+    EXPECT_FALSE(modalClasses.contains("CAVConvertDlg"));
+    EXPECT_FALSE(QFileInfo::exists(video)) << "nothing was started or created";
 }

@@ -89,6 +89,8 @@ public:
     QString totalText;
     int currentBar = 0;
     int totalBar = 0;
+    QString runLeft;
+    QString fileLeft;
     AVConvert* job = nullptr;
     std::function<void()> onStop;
     CountingSink sink;
@@ -109,6 +111,10 @@ public:
     void SetTotalBar(int percent) override { totalBar = percent; }
     bool ShutdownChecked() const override { return shutdownBox; }
     void ShowStopping() override { stopping = true; }
+    void SetTimeLeft(const QString& run, const QString& file) override {
+        runLeft = run;
+        fileLeft = file;
+    }
     void SetJob(AVConvert* j) override { job = j; }
     void SetStopHandler(std::function<void()> handler) override { onStop = std::move(handler); }
     PreviewSink* Preview() override { return &sink; }
@@ -351,6 +357,33 @@ TEST_F(ConversionTest, FiveRowsCountUpAndMoveTheTotalBar) {
     EXPECT_EQ(host.statuses[1], " Ready");
 }
 
+TEST_F(ConversionTest, TimeLeftComesFromMediaSecondsAcrossTheBatch) {
+    double now = 50;
+    control.SetClock([&now] { return now; });
+    host.addRow("/v/a.avi", true, "00:01:00");
+    host.addRow("/v/b.avi", false, "00:10:00");  // not converted: not in the estimate
+    host.addRow("/v/c.avi", true, "00:02:00");
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(0, {});
+    host.job.progressPercent.store(0);
+    control.ConversionTimer();
+    EXPECT_EQ(window.runLeft, "") << "blank until it means something";
+    EXPECT_EQ(window.fileLeft, "");
+    // 30 media seconds in 10 wall seconds: 3 per second.
+    now = 60;
+    host.job.progressPercent.store(50);
+    control.ConversionTimer();
+    EXPECT_EQ(window.runLeft, "About 00:50 left in all");  // (180 - 30) / 3
+    EXPECT_EQ(window.fileLeft, "About 00:10 left for this file");
+    // The first row done, a third of the last: 100 s of 180 in 20 s of wall time.
+    now = 70;
+    host.job.progressPercent.store(33);
+    workerAt(2, {kRowCompleted, kRowPending});
+    control.ConversionTimer();
+    EXPECT_EQ(window.runLeft, "About 00:17 left in all");  // (180 - 99.6) / (99.6 / 20), rounded up
+    EXPECT_EQ(window.fileLeft, "About 00:17 left for this file");
+}
+
 TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
     host.addRow("/v/a.avi");
     host.addRow("/v/b.avi");
@@ -410,6 +443,48 @@ TEST_F(ConversionTest, CompletionOpensTheFolderOnceAndKeepsTheMachineOn) {
     EXPECT_EQ(window.totalBar, 100);
     EXPECT_EQ(platform.heldSleepInhibitors, 0) << "the lock goes with the run";
     EXPECT_EQ(platform.sleepInhibitCount, 1);
+}
+
+TEST_F(ConversionTest, CompletionWhileAwayNotifiesWithTheCountsAndTheFolder) {
+    bool active = false;
+    control.SetActiveCheck([&active] { return active; });
+    host.addRow("/v/a.avi", true, "00:00:10");
+    host.addRow("/v/b.avi", false);
+    host.addRow("/v/c.avi", true, "00:00:30");
+    host.addRow("/v/d.avi", true, "00:00:20");
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(1, {kRowCompleted});
+    host.job.progressPercent.store(50);
+    control.ConversionTimer();
+    ASSERT_FALSE(platform.launcherProgress.empty());
+    EXPECT_DOUBLE_EQ(platform.launcherProgress.back(), 10.0 / 60) << "media seconds of the checked rows";
+    workerAt(4, {kRowCompleted, kRowPending, kRowFailed, kRowCompleted});
+    g_release = true;
+    control.ConversionTimer();
+    ASSERT_EQ(platform.notifications.size(), 1u);
+    EXPECT_EQ(platform.notifications[0].summary, "Conversion finished");
+    EXPECT_EQ(platform.notifications[0].body, "2 completed, 1 failed") << "the unchecked row is not counted";
+    EXPECT_EQ(platform.notifications[0].folder, host.folderText);
+    EXPECT_DOUBLE_EQ(platform.launcherProgress.back(), -1.0) << "the launcher's bar goes with the run";
+
+    // Looking at the window: it closes in front of the user, no notification.
+    active = true;
+    for (auto& row : host.rows) row.checked = true;
+    g_release = false;
+    ASSERT_TRUE(control.StartConversion());
+    workerAt(4, {kRowCompleted, kRowCompleted, kRowCompleted, kRowCompleted});
+    g_release = true;
+    control.ConversionTimer();
+    EXPECT_EQ(platform.notifications.size(), 1u);
+}
+
+TEST_F(ConversionTest, AStoppedRunSendsNoNotification) {
+    control.SetActiveCheck([] { return false; });
+    host.addRow("/v/a.avi");
+    ASSERT_TRUE(control.StartConversion());
+    control.RequestStop();
+    control.WaitForWorker();
+    EXPECT_TRUE(platform.notifications.empty());
 }
 
 TEST_F(ConversionTest, CompletionPowersOffOnlyWhenTheBoxIsChecked) {

@@ -2,7 +2,12 @@
 // bus: the real platform asks for a "sleep" lock in "block" mode, keeps the file
 // descriptor logind hands back for as long as the lock lives, and closing the
 // lock closes it (which is what lets the machine suspend again).
+// The notification at the end of a run, against a stand-in notification server
+// on a private session bus: nothing is sent while no server is there; the real
+// platform sends the summary, body, icon and a default action, and a click on
+// it opens the output folder through the current platform (the fake here).
 
+#include "platform/FakePlatform.h"
 #include "platform/LinuxPlatform.h"
 #include "support/MediaFixture.h"
 #include "support/QtTestApp.h"
@@ -12,6 +17,7 @@
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QDBusVirtualObject>
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -21,6 +27,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <fstream>
 #include <mutex>
 #include <sstream>
 
@@ -68,9 +75,12 @@ bool writeEndClosed(int readEnd, int waitMs = 0) {
 
 class PrivateBus {
 public:
-    PrivateBus() {
+    // `configFile` empty: the session bus's standard configuration.
+    explicit PrivateBus(const std::string& configFile = std::string()) {
         std::string output;
-        if (testmedia::runCommand("dbus-daemon --session --fork --print-address=1 --print-pid=1", &output) != 0)
+        const std::string config =
+            configFile.empty() ? std::string("--session") : "--config-file=" + testmedia::shellQuote(configFile);
+        if (testmedia::runCommand("dbus-daemon " + config + " --fork --print-address=1 --print-pid=1", &output) != 0)
             return;
         std::istringstream lines(output);
         std::string address;
@@ -132,6 +142,107 @@ TEST(SleepLock, HeldWhileTheLockLivesAndReleasedAfter) {
         [&logind] {
             QDBusConnection::disconnectFromBus(QStringLiteral("fake-logind"));
             logind.moveToThread(QCoreApplication::instance()->thread());  // only its own thread may push it
+        },
+        Qt::BlockingQueuedConnection);
+    service.quit();
+    service.wait();
+}
+
+// Answers Notify with id 7 and records what it was sent.
+class FakeNotificationServer : public QDBusVirtualObject {
+public:
+    std::mutex mutex;
+    QVariantList arguments;
+    QString introspect(const QString&) const override { return QString(); }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() != QLatin1String("Notify")) return false;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            arguments = message.arguments();
+        }
+        connection.send(message.createReply(QVariant::fromValue(uint(7))));
+        return true;
+    }
+};
+
+// A session bus without service folders: a notification server installed on
+// the machine must not be started by the bus in place of the test's own.
+std::string bareSessionConfig(const testmedia::TempDir& dir) {
+    const std::string path = dir.file("session.conf");
+    std::ofstream(path) << "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                           " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                           "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>"
+                           "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                           "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n";
+    return path;
+}
+
+TEST(DoneNotification, ClickOpensTheOutputFolderThroughThePlatform) {
+    testmedia::TempDir dir;
+    PrivateBus bus(bareSessionConfig(dir));
+    if (bus.address().isEmpty()) GTEST_SKIP() << "no dbus-daemon to stand in for the session bus";
+    // Read once by QtDBus at the first use of the session bus in this process.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+    FakePlatform fake;
+    ScopedPlatform installed(fake);
+    LinuxPlatform desktop;
+    EXPECT_FALSE(desktop.NotifyRunDone("Conversion finished", "1 completed, 0 failed", "/out"))
+        << "no notification server: nothing is sent";
+    desktop.ShowLauncherProgress(0.5);  // a signal nobody listens to: harmless
+
+    FakeNotificationServer server;
+    QThread service;
+    service.start();
+    std::atomic<bool> registered{false};
+    server.moveToThread(&service);
+    QMetaObject::invokeMethod(
+        &server,
+        [&] {
+            QDBusConnection connection = QDBusConnection::connectToBus(bus.address(), QStringLiteral("fake-notify"));
+            registered = connection.registerService(QStringLiteral("org.freedesktop.Notifications")) &&
+                         connection.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), &server);
+        },
+        Qt::BlockingQueuedConnection);
+    ASSERT_TRUE(registered.load());
+
+    ASSERT_TRUE(desktop.NotifyRunDone("Conversion finished", "2 completed, 1 failed", "/videos/out"));
+    const bool answered = QTest::qWaitFor([&] {
+        std::lock_guard<std::mutex> guard(server.mutex);
+        return !server.arguments.isEmpty();
+    }, 5000);
+    ASSERT_TRUE(answered);
+    {
+        std::lock_guard<std::mutex> guard(server.mutex);
+        ASSERT_EQ(server.arguments.size(), 8);
+        EXPECT_EQ(server.arguments[0].toString(), "Korbanix");
+        EXPECT_EQ(server.arguments[2].toString(), "korbanix") << "the application's icon";
+        EXPECT_EQ(server.arguments[3].toString(), "Conversion finished");
+        EXPECT_EQ(server.arguments[4].toString(), "2 completed, 1 failed");
+        EXPECT_TRUE(server.arguments[5].toStringList().contains("default")) << "clickable";
+    }
+    // Let the reply with the id arrive, then click: another id is someone else's.
+    QTest::qWait(200);
+    auto click = [&](uint id) {
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                         QStringLiteral("org.freedesktop.Notifications"),
+                                                         QStringLiteral("ActionInvoked"));
+        signal << id << QStringLiteral("default");
+        QMetaObject::invokeMethod(
+            &server, [signal] { QDBusConnection(QStringLiteral("fake-notify")).send(signal); },
+            Qt::BlockingQueuedConnection);
+    };
+    click(8);
+    QTest::qWait(300);
+    EXPECT_TRUE(fake.openedPaths.empty()) << "another program's notification opens nothing";
+    click(7);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fake.openedPaths.empty(); }, 5000));
+    EXPECT_EQ(fake.openedPaths, std::vector<QString>{"/videos/out"});
+
+    QMetaObject::invokeMethod(
+        &server,
+        [&server] {
+            QDBusConnection::disconnectFromBus(QStringLiteral("fake-notify"));
+            server.moveToThread(QCoreApplication::instance()->thread());
         },
         Qt::BlockingQueuedConnection);
     service.quit();

@@ -7,6 +7,7 @@
 
 #include "app/MainWindowIds.h"
 #include "app/TaskList.h"
+#include "app/TaskListKeeper.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
 #include "engine/AVConvert.h"
@@ -15,6 +16,8 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -23,6 +26,7 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -355,4 +359,155 @@ TEST_F(TaskListTest, ButtonRulesAsData) {
     EXPECT_EQ(TaskList::InvalidFileMessage("/videos/holiday.avi"), "File:holiday.avi is invalid!");
     EXPECT_EQ(TaskList::InvalidFileMessage("plain.avi"), "File:plain.avi is invalid!");
     EXPECT_EQ(TaskList::InvalidClickMessage("/videos/holiday.avi"), "File:/videos/holiday.avi invalid!");
+}
+
+// ---- The task list kept between runs ----
+
+class KeptTaskListTest : public TaskListTest {
+protected:
+    QString statePath() const { return QString::fromStdString(exeDir.file("state/korbanix/tasks.json")); }
+    // A second run: a fresh window whose keeper restores what the first kept.
+    CTolvaneAVConverterDlg& reopen() {
+        keeper.reset();
+        dialog.reset();
+        CTolvaneAVConverterDlg& window = open();
+        keeper = std::make_unique<TaskListKeeper>(window, statePath());
+        keeper->Restore();
+        return window;
+    }
+    void writeState(const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(statePath()).absolutePath());
+        QFile file(statePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void TearDown() override {
+        keeper.reset();
+        TaskListTest::TearDown();
+    }
+    std::unique_ptr<TaskListKeeper> keeper;
+};
+
+TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
+    CTolvaneAVConverterDlg& first = reopen();
+    first.AddPaths({media().clipA, media().clipB, media().audio});
+    first.profileCombo()->setCurrentIndex(9);
+    CurrentOutputSettings().confirmedProfileCode = CurrentOutputSettings().profileCode;
+    CurrentOutputSettings().videoBitRateChoice = "768 kbps";
+    CurrentOutputSettings().videoBitRate = 768000;
+    TaskList& tasks = first.taskList();
+    tasks.SetText(1, TaskList::kStart, "00:00:01");
+    tasks.SetChecked(1, false);
+    tasks.SetText(2, TaskList::kStatus, "Stopped: a status text of any kind");
+    EXPECT_TRUE(keeper->SavePending()) << "a change schedules a save";
+    const SavedTaskList before = keeper->Capture();
+    keeper->Flush();
+    EXPECT_FALSE(keeper->SavePending());
+
+    CTolvaneAVConverterDlg& second = reopen();
+    const SavedTaskList after = keeper->Capture();
+    EXPECT_EQ(after.tasks, before.tasks);
+    EXPECT_EQ(after.tasks.size(), 3u);
+    EXPECT_EQ(second.profileCombo()->currentIndex(), 9);
+    EXPECT_EQ(CurrentOutputSettings().videoBitRate, 768000);
+    EXPECT_EQ(CurrentOutputSettings().videoBitRateChoice, "768 kbps");
+    EXPECT_TRUE(second.taskList().Control().isVisible() || !second.isVisible());
+    EXPECT_TRUE(second.button(kConvert)->isEnabled());
+    EXPECT_FALSE(keeper->SavePending()) << "restoring is no change to save";
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST_F(KeptTaskListTest, RowsWhoseFileVanishedComeBackUncheckedAndMarked) {
+    const QString gone = QString::fromStdString(exeDir.file("gone.avi"));
+    QFile::copy(media().clipA, gone);
+    CTolvaneAVConverterDlg& first = reopen();
+    first.AddPaths({gone, media().clipB});
+    keeper->Flush();
+    QFile::remove(gone);
+
+    CTolvaneAVConverterDlg& second = reopen();
+    TaskList& tasks = second.taskList();
+    ASSERT_EQ(tasks.Count(), 2);
+    EXPECT_FALSE(tasks.IsChecked(0));
+    EXPECT_EQ(tasks.Text(0, TaskList::kStatus), TaskListStore::kMissingStatus);
+    EXPECT_TRUE(tasks.IsChecked(1));
+    EXPECT_EQ(tasks.Text(1, TaskList::kStatus), " Ready");
+}
+
+TEST_F(KeptTaskListTest, AFileThatIsNotOursIsSetAsideWithAMessage) {
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"{\"tasks\": [", "it is damaged"},
+        {"\x00\x01\x02garbage", "it is damaged"},
+        {"{\"format\": \"another-program\", \"tasks\": []}", "it is not a task list of this program"},
+        {"[1, 2, 3]", "it is damaged"},
+        {"{\"format\": \"korbanix-task-list\", \"version\": 99, \"tasks\": []}", "it was written by a newer version"},
+    };
+    for (const auto& [content, reason] : cases) {
+        writeState(content);
+        fake.messages.clear();
+        CTolvaneAVConverterDlg& window = reopen();
+        EXPECT_EQ(window.taskList().Count(), 0) << reason;
+        ASSERT_EQ(fake.messages.size(), 1u) << reason;
+        EXPECT_TRUE(fake.messages[0].text.contains(reason)) << fake.messages[0].text.toStdString();
+        EXPECT_TRUE(fake.messages[0].text.contains("set aside as tasks.json.unreadable-"));
+        EXPECT_FALSE(QFileInfo::exists(statePath())) << "moved out of the way";
+        const QStringList aside = QDir(QFileInfo(statePath()).absolutePath()).entryList({"tasks.json.unreadable-*"});
+        ASSERT_FALSE(aside.isEmpty());
+        for (const QString& name : aside) QFile::remove(QFileInfo(statePath()).absolutePath() + "/" + name);
+    }
+}
+
+TEST_F(KeptTaskListTest, OnlyRegularFilesOfBoundedSizeAreRead) {
+    QDir().mkpath(statePath());  // a folder where the file should be
+    reopen();
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_TRUE(fake.messages[0].text.contains("it is not a regular file"));
+    fake.messages.clear();
+
+    QDir().mkpath(QFileInfo(statePath()).absolutePath());
+    ASSERT_EQ(::mkfifo(statePath().toLocal8Bit().constData(), 0600), 0);  // would block a plain read
+    reopen();
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_TRUE(fake.messages[0].text.contains("it is not a regular file"));
+    fake.messages.clear();
+
+    QFile big(statePath());
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(TaskListStore::kMaxFileBytes + 1));
+    big.close();
+    reopen();
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_TRUE(fake.messages[0].text.contains("it is too large"));
+}
+
+TEST_F(KeptTaskListTest, ManyChangesAreWrittenOnceAndAnUnchangedListNotAgain) {
+    // A full list, as a restore makes it without probing.
+    SavedTaskList full;
+    for (int i = 0; i < TaskList::kCapacity; ++i)
+        full.tasks.push_back({QString("/gone/%1.avi").arg(i), false, "00:00:00", "00:00:10", "", " Ready", "10"});
+    ASSERT_TRUE(TaskListStore(statePath()).Save(TaskListStore::Serialize(full)));
+    CTolvaneAVConverterDlg& window = reopen();
+    ASSERT_EQ(window.taskList().Count(), TaskList::kCapacity);
+    EXPECT_EQ(window.taskList().Text(TaskList::kCapacity - 1, TaskList::kStatus), TaskListStore::kMissingStatus);
+
+    window.taskList().Control().ToggleAllFromHeader();  // 9,999 check boxes change
+    EXPECT_TRUE(keeper->SavePending());
+    EXPECT_EQ(keeper->WriteCount(), 0) << "nothing is written per row";
+    keeper->Flush();
+    EXPECT_EQ(keeper->WriteCount(), 1);
+    keeper->Flush();
+    EXPECT_EQ(keeper->WriteCount(), 1) << "an unchanged list is not written again";
+    EXPECT_EQ(QDir(QFileInfo(statePath()).absolutePath()).entryList(QDir::Files), QStringList{"tasks.json"})
+        << "the temporary file was renamed over the old one";
+}
+
+TEST_F(KeptTaskListTest, TheStateFolderFollowsXdg) {
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", "/somewhere/state");
+    EXPECT_EQ(TaskListStore::DefaultPath(), "/somewhere/state/korbanix/tasks.json");
+    qputenv("XDG_STATE_HOME", "relative/state");
+    EXPECT_EQ(TaskListStore::DefaultPath(), QDir::homePath() + "/.local/state/korbanix/tasks.json");
+    qunsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(TaskListStore::DefaultPath(), QDir::homePath() + "/.local/state/korbanix/tasks.json");
+    if (!saved.isNull()) qputenv("XDG_STATE_HOME", saved);
 }

@@ -484,8 +484,19 @@ TEST(CliProgressText, BarFitsTheTerminalAndShortensLongNames) {
     EXPECT_NE(utf8.find("...\xC3\xA9"), std::string::npos) << utf8;
 }
 
+TEST(CliProgressText, TimeLeftFollowsTheCountWhenThereIsRoom) {
+    EXPECT_EQ(TimeLeftText(std::nullopt, 12.0), "") << "no run estimate, nothing";
+    EXPECT_EQ(TimeLeftText(312.0, std::nullopt), "05:12 left");
+    EXPECT_EQ(TimeLeftText(3725.0, 63.0), "1:02:05 left (01:03 this file)");
+    const ProgressSnapshot s{"a.mkv", 42, 1, 3, "05:12 left"};
+    EXPECT_EQ(FormatProgressBar(s, 80), "[########------------]  42%  a.mkv  1 of 3 files done  05:12 left");
+    // Too narrow for the time: the name and count stay as they were.
+    EXPECT_EQ(FormatProgressBar(s, 50), FormatProgressBar({"a.mkv", 42, 1, 3}, 50));
+}
+
 TEST(CliProgressText, PlainLine) {
     EXPECT_EQ(FormatProgressLine({"clip.mkv", 42, 1, 3}), "clip.mkv: 42% (1 of 3 files done)");
+    EXPECT_EQ(FormatProgressLine({"clip.mkv", 42, 1, 3, "05:12 left"}), "clip.mkv: 42% (1 of 3 files done, 05:12 left)");
     EXPECT_EQ(FileNameOf("/a/b/c.mkv"), "c.mkv");
     EXPECT_EQ(FileNameOf("c.mkv"), "c.mkv");
 }

@@ -62,6 +62,9 @@ TEST_F(ProgressWindowTest, EveryOpeningStartsWithPreviewOnAndShutdownOff) {
     control<QCheckBox>(CAVConvertDlg::kShutdown)->click();
     dialog.SetTotalBar(60);
     dialog.SetCurrentText("a.avi   40% has completed");
+    dialog.SetTimeLeft("About 05:00 left in all", "About 01:00 left for this file");
+    EXPECT_EQ(control<QLabel>(CAVConvertDlg::kRunTimeLeft)->text(), "About 05:00 left in all");
+    EXPECT_EQ(control<QLabel>(CAVConvertDlg::kFileTimeLeft)->text(), "About 01:00 left for this file");
     EXPECT_TRUE(job.previewOff.load());
     EXPECT_TRUE(dialog.ShutdownChecked());
 
@@ -71,6 +74,8 @@ TEST_F(ProgressWindowTest, EveryOpeningStartsWithPreviewOnAndShutdownOff) {
     EXPECT_FALSE(dialog.ShutdownChecked());
     EXPECT_EQ(control<QProgressBar>(CAVConvertDlg::kTotalBar)->value(), 0);
     EXPECT_EQ(control<QLabel>(CAVConvertDlg::kCurrentText)->text(), "Converting...");
+    EXPECT_EQ(control<QLabel>(CAVConvertDlg::kRunTimeLeft)->text(), "") << "no estimate from the last run";
+    EXPECT_EQ(control<QLabel>(CAVConvertDlg::kFileTimeLeft)->text(), "");
 }
 
 TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {

@@ -84,7 +84,9 @@ TEST(LinuxDialogs, MessageBoxesOpenCentredOnTheirOwnerAndOnScreen) {
         QApplication::setActiveWindow(&owner);
         static_cast<Platform&>(desktop).MessageBox(nullptr, "Please add video files!");
         EXPECT_TRUE(screen.contains(place)) << place.x() << "," << place.y();
-        if (c.centred) EXPECT_LE((place.center() - owner.frameGeometry().center()).manhattanLength(), 2);
+        if (c.centred) {
+            EXPECT_LE((place.center() - owner.frameGeometry().center()).manhattanLength(), 2);
+        }
         owner.hide();
     }
 }

@@ -2,6 +2,7 @@
 // ask for, the filter conversion keeps every pattern, the shell reasons are the
 // exact texts, dialog units map like dialog templates, controls are found by id.
 #include "platform/ControlId.h"
+#include "platform/DeviceFolders.h"
 #include "platform/DialogUnits.h"
 #include "platform/FakePlatform.h"
 #include "platform/FileNames.h"
@@ -10,6 +11,7 @@
 #include "tests/support/QtTestApp.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -215,6 +217,78 @@ TEST(ControlIds, ControlsAreFoundByIdAtAnyDepthAndOnlyByTheirOwnId) {
     EXPECT_EQ(FindControl(&window, 1019), nullptr);
     EXPECT_EQ(ControlId(impostor), -1);
     EXPECT_EQ(FindControl(nullptr, 1018), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A mount table of our own over folders in a temporary folder standing in for
+// /media: which volumes are device folders, with their label and target.
+class DeviceFoldersTest : public ::testing::Test {
+protected:
+    QString volume(const QString& name, bool pspFolder = false) {
+        const QString point = root.path() + "/media/me/" + name;
+        QDir().mkpath(pspFolder ? point + "/PSP" : point);
+        return point;
+    }
+    // The kernel writes a blank in a path as \040.
+    static QByteArray escaped(const QString& path) { return path.toUtf8().replace(" ", "\\040"); }
+    void writeTable(const QList<QByteArray>& lines) {
+        QFile file(table());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (const QByteArray& line : lines) file.write(line + "\n");
+    }
+    QString table() const { return root.path() + "/mounts"; }
+    QStringList roots() const { return {root.path() + "/media/"}; }
+    QTemporaryDir root;
+};
+
+TEST_F(DeviceFoldersTest, PspSticksAndFat32DrivesAreOfferedWithTheirLabel) {
+    const QString psp = volume("PSP STICK", true);
+    const QString usb = volume("USB32");
+    const QString exfatPsp = volume("XPSP", true);
+    const QString exfat = volume("BIGDRIVE");
+    const QString ext4 = volume("DATA", true);
+    writeTable({
+        "/dev/sda1 /boot/efi vfat rw,relatime 0 0",  // a system FAT volume, not mounted for the user
+        "/dev/sdb1 " + escaped(psp) + " vfat rw,nosuid 0 0",
+        "/dev/sdc1 " + escaped(usb) + " vfat rw 0 0",
+        "/dev/sdd1 " + escaped(exfatPsp) + " exfat rw 0 0",
+        "/dev/sde1 " + escaped(exfat) + " exfat rw 0 0",  // a PS3 cannot read exFAT
+        "/dev/sdf1 " + escaped(ext4) + " ext4 rw 0 0",
+        "garbage",
+        "/dev/sdg1 " + escaped(root.path() + "/media/me/UNPLUGGED") + " vfat rw 0 0",  // no such folder
+    });
+    const std::vector<MountEntry> mounts = ReadMountTable(table());
+    ASSERT_EQ(mounts.size(), 7u);
+    EXPECT_EQ(mounts[1].mountPoint, psp) << "escapes are read back";
+
+    const std::vector<DeviceFolder> video = FindDeviceFolders(mounts, false, roots());
+    ASSERT_EQ(video.size(), 3u);
+    EXPECT_EQ(video[0].DisplayText(), "PSP memory stick PSP STICK: " + psp + "/VIDEO");
+    EXPECT_EQ(video[1].DisplayText(), "PS3 USB drive USB32: " + usb + "/VIDEO");
+    EXPECT_EQ(video[2].kind, "PSP memory stick");
+    EXPECT_EQ(video[2].folder, exfatPsp + "/VIDEO");
+    const std::vector<DeviceFolder> music = FindDeviceFolders(mounts, true, roots());
+    ASSERT_EQ(music.size(), 3u);
+    EXPECT_EQ(music[1].folder, usb + "/MUSIC");
+
+    EXPECT_TRUE(FindDeviceFolders(ReadMountTable(root.path() + "/no-table"), false, roots()).empty());
+    EXPECT_TRUE(FindDeviceFolders(mounts, false).empty()) << "the real roots hold none of these";
+}
+
+TEST_F(DeviceFoldersTest, TheMountOfAPathIsTheLongestHoldingIt) {
+    const QString usb = volume("USB32");
+    writeTable({"/dev/root / ext4 rw 0 0", "/dev/sdc1 " + escaped(usb) + " vfat rw 0 0",
+                "/dev/sdd1 " + escaped(usb + "2") + " ext4 rw 0 0"});
+    const std::vector<MountEntry> mounts = ReadMountTable(table());
+    ASSERT_NE(MountOf(usb + "/VIDEO", mounts), nullptr);
+    EXPECT_TRUE(HasFat32FileLimit(*MountOf(usb + "/VIDEO", mounts)));
+    EXPECT_TRUE(HasFat32FileLimit(*MountOf(usb, mounts)));
+    EXPECT_FALSE(HasFat32FileLimit(*MountOf(usb + "2/VIDEO", mounts))) << "a sibling with a longer name";
+    EXPECT_EQ(MountOf("/home/me/Videos", mounts)->mountPoint, "/");
+    EXPECT_EQ(MountOf("/x", {}), nullptr);
 }
 
 }  // namespace

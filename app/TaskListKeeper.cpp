@@ -1,0 +1,121 @@
+#include "app/TaskListKeeper.h"
+
+#include "app/CTolvaneAVConverterDlg.h"
+#include "controls/CheckListCtrl.h"
+#include "platform/Platform.h"
+#include "profiles/OutputSettings.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+
+#include <algorithm>
+
+TaskListKeeper::TaskListKeeper(CTolvaneAVConverterDlg& window, QString path)
+    : m_window(window), m_store(std::move(path)) {
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kSaveDelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &TaskListKeeper::Flush);
+    QAbstractItemModel* model = m_window.taskListControl()->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &TaskListKeeper::ScheduleSave);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &TaskListKeeper::ScheduleSave);
+    connect(model, &QAbstractItemModel::dataChanged, this, &TaskListKeeper::ScheduleSave);
+    connect(model, &QAbstractItemModel::modelReset, this, &TaskListKeeper::ScheduleSave);
+    connect(m_window.profileCombo(), &QComboBox::currentIndexChanged, this, &TaskListKeeper::ScheduleSave);
+    m_window.installEventFilter(this);
+}
+
+TaskListKeeper::~TaskListKeeper() { m_window.removeEventFilter(this); }
+
+void TaskListKeeper::ScheduleSave() {
+    // Not restarted by further changes: a steady stream of changes (a running
+    // conversion) still gets written once per interval.
+    if (!m_restoring && !m_timer.isActive()) m_timer.start();
+}
+
+bool TaskListKeeper::eventFilter(QObject* watched, QEvent* event) {
+    // The settings dialog changes the output settings without telling anyone;
+    // when it closes the main window is active again.
+    if (watched == &m_window && event->type() == QEvent::WindowActivate) ScheduleSave();
+    return QObject::eventFilter(watched, event);
+}
+
+SavedTaskList TaskListKeeper::Capture() const {
+    SavedTaskList list;
+    list.profileIndex = m_window.profileCombo()->currentIndex();
+    list.profileText = m_window.profileText();
+    list.settings = CurrentOutputSettings();
+    TaskList& tasks = m_window.taskList();
+    const int count = tasks.Count();
+    list.tasks.reserve(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        SavedTask task;
+        task.source = tasks.Text(row, TaskList::kSource);
+        task.checked = tasks.IsChecked(row);
+        task.start = tasks.Text(row, TaskList::kStart);
+        task.end = tasks.Text(row, TaskList::kEnd);
+        task.format = tasks.Text(row, TaskList::kFormat);
+        task.status = tasks.Text(row, TaskList::kStatus);
+        task.duration = tasks.Text(row, TaskList::kDuration);
+        list.tasks.push_back(std::move(task));
+    }
+    return list;
+}
+
+void TaskListKeeper::Flush() {
+    m_timer.stop();
+    const QByteArray bytes = TaskListStore::Serialize(Capture());
+    if (bytes == m_lastWritten) return;
+    if (m_store.Save(bytes)) {
+        m_lastWritten = bytes;
+        ++m_writes;
+    }
+}
+
+void TaskListKeeper::Restore() {
+    TaskListStore::LoadResult loaded = m_store.Load();
+    if (loaded.outcome == TaskListStore::LoadOutcome::SetAside) {
+        CurrentPlatform().MessageBox(&m_window, TaskListStore::SetAsideMessage(loaded), QString(),
+                                     MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    if (loaded.outcome != TaskListStore::LoadOutcome::Loaded) return;
+    TaskListStore::MarkVanished(loaded.list, [](const QString& path) { return QFileInfo(path).isFile(); });
+    m_restoring = true;
+    apply(loaded.list);
+    m_restoring = false;
+    // Nothing to write until something changes: the vanished marks are found
+    // again at every start.
+    m_lastWritten = TaskListStore::Serialize(Capture());
+}
+
+void TaskListKeeper::apply(const SavedTaskList& list) {
+    QComboBox* profiles = m_window.profileCombo();
+    // The entry by index when its text still matches, otherwise by text; a
+    // profile that no longer exists leaves the first one.
+    int index = list.profileIndex;
+    if (index < 0 || index >= profiles->count() || profiles->itemText(index) != list.profileText) {
+        const int byText = profiles->findText(list.profileText);
+        index = byText >= 0 ? byText : -1;
+    }
+    if (index >= 0) {
+        profiles->setCurrentIndex(index);  // loads the profile's values
+        CurrentOutputSettings() = list.settings;
+    }
+
+    TaskList& tasks = m_window.taskList();
+    const int room = TaskList::kCapacity - tasks.Count();
+    const int count = std::min(static_cast<int>(list.tasks.size()), std::max(room, 0));
+    for (int i = 0; i < count; ++i) {
+        const SavedTask& task = list.tasks[static_cast<std::size_t>(i)];
+        const int row = tasks.Control().InsertItem(tasks.Count(), task.source);
+        tasks.SetText(row, TaskList::kStart, task.start);
+        tasks.SetText(row, TaskList::kEnd, task.end);
+        tasks.SetText(row, TaskList::kFormat, task.format);
+        tasks.SetText(row, TaskList::kStatus, task.status);
+        tasks.SetText(row, TaskList::kDuration, task.duration);
+        tasks.SetChecked(row, task.checked);
+    }
+    tasks.ApplyStyles();
+    m_window.ApplyButtonChanges(tasks.StatesAfterAdding());
+}

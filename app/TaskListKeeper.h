@@ -1,0 +1,57 @@
+#pragma once
+// Keeps the main window's task list, profile and output settings in a
+// TaskListStore: restores them at start-up and saves them after every change.
+//
+// Changes are noticed from the list's own model (rows added, removed, texts and
+// check boxes changed - whoever changes them), the profile combo and the main
+// window becoming active again (the settings dialog has closed). Saving is
+// coalesced: the first change starts a short timer and everything changed until
+// it fires is written at once, so checking all 9,999 rows or a conversion
+// updating statuses writes the file about once per interval, not per row. A save
+// whose content equals the last one written does not touch the disk.
+//
+// UI thread only. The window must outlive the keeper.
+
+#include "app/TaskListStore.h"
+
+#include <QObject>
+#include <QTimer>
+
+class CTolvaneAVConverterDlg;
+
+class TaskListKeeper : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kSaveDelayMs = 1000;
+
+    TaskListKeeper(CTolvaneAVConverterDlg& window, QString path);
+    ~TaskListKeeper() override;
+
+    // Puts the kept list into the window (which should be empty). A file that
+    // cannot be used is set aside with a message through the platform. Rows
+    // whose file has vanished come back unchecked and marked.
+    void Restore();
+    // Writes the window's state now if it differs from the last save.
+    void Flush();
+    // A change: a save is due within kSaveDelayMs.
+    void ScheduleSave();
+
+    // The window's state as it would be saved.
+    SavedTaskList Capture() const;
+    bool SavePending() const { return m_timer.isActive(); }
+    int WriteCount() const { return m_writes; }
+    const TaskListStore& Store() const { return m_store; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void apply(const SavedTaskList& list);
+
+    CTolvaneAVConverterDlg& m_window;
+    TaskListStore m_store;
+    QTimer m_timer;
+    QByteArray m_lastWritten;
+    bool m_restoring = false;
+    int m_writes = 0;
+};

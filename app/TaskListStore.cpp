@@ -1,0 +1,218 @@
+#include "app/TaskListStore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kFormatName = "korbanix-task-list";
+
+// The output settings, field by field, as one table for writing and reading.
+struct IntField {
+    const char* key;
+    int OutputSettings::*member;
+};
+struct TextField {
+    const char* key;
+    std::string OutputSettings::*member;
+};
+struct FlagField {
+    const char* key;
+    bool OutputSettings::*member;
+};
+constexpr IntField kIntFields[] = {
+    {"profileCode", &OutputSettings::profileCode},   {"width", &OutputSettings::width},
+    {"height", &OutputSettings::height},             {"videoBitRate", &OutputSettings::videoBitRate},
+    {"sampleRate", &OutputSettings::sampleRate},     {"channels", &OutputSettings::channels},
+    {"audioBitRate", &OutputSettings::audioBitRate}, {"confirmedProfileCode", &OutputSettings::confirmedProfileCode},
+};
+constexpr TextField kTextFields[] = {
+    {"frameRateText", &OutputSettings::frameRateText},
+    {"videoEncoder", &OutputSettings::videoEncoder},
+    {"audioEncoder", &OutputSettings::audioEncoder},
+    {"resolutionChoice", &OutputSettings::resolutionChoice},
+    {"frameRateChoice", &OutputSettings::frameRateChoice},
+    {"videoBitRateChoice", &OutputSettings::videoBitRateChoice},
+    {"videoEncoderChoice", &OutputSettings::videoEncoderChoice},
+    {"sampleRateChoice", &OutputSettings::sampleRateChoice},
+    {"channelsChoice", &OutputSettings::channelsChoice},
+    {"audioBitRateChoice", &OutputSettings::audioBitRateChoice},
+    {"audioEncoderChoice", &OutputSettings::audioEncoderChoice},
+};
+constexpr FlagField kFlagFields[] = {
+    {"audioOnly", &OutputSettings::audioOnly},
+    {"makeThumbnail", &OutputSettings::makeThumbnail},
+};
+
+QJsonObject settingsObject(const OutputSettings& settings) {
+    QJsonObject object;
+    for (const IntField& field : kIntFields) object[field.key] = settings.*field.member;
+    for (const TextField& field : kTextFields) object[field.key] = QString::fromStdString(settings.*field.member);
+    for (const FlagField& field : kFlagFields) object[field.key] = settings.*field.member;
+    return object;
+}
+
+// Missing or mistyped fields keep the value they had: an older file lacks the
+// newer fields, and that is no reason to throw the whole list away.
+void readSettings(const QJsonObject& object, OutputSettings& settings) {
+    for (const IntField& field : kIntFields)
+        if (object.value(field.key).isDouble()) settings.*field.member = object.value(field.key).toInt();
+    for (const TextField& field : kTextFields)
+        if (object.value(field.key).isString())
+            settings.*field.member = object.value(field.key).toString().toStdString();
+    for (const FlagField& field : kFlagFields)
+        if (object.value(field.key).isBool()) settings.*field.member = object.value(field.key).toBool();
+}
+
+// Opens without following into a FIFO's wait (O_NONBLOCK) and takes regular
+// files only; reads at most `limit` + 1 bytes so an oversized file is noticed
+// without reading it whole.
+bool readRegularFile(const QString& path, qint64 limit, QByteArray& bytes, QString& reason) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        reason = QStringLiteral("it cannot be opened");
+        return false;
+    }
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (!ok) reason = QStringLiteral("it is not a regular file");
+    if (ok && info.st_size > limit) {
+        ok = false;
+        reason = QStringLiteral("it is too large");
+    }
+    if (ok) {
+        QFile file;
+        ok = file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
+        if (ok) bytes = file.read(limit + 1);
+        if (!ok || bytes.size() > limit) {
+            ok = false;
+            reason = QStringLiteral("it cannot be read");
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
+}  // namespace
+
+QString TaskListStore::DefaultPath() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QStringLiteral("/korbanix/tasks.json");
+}
+
+QByteArray TaskListStore::Serialize(const SavedTaskList& list) {
+    QJsonArray tasks;
+    for (const SavedTask& task : list.tasks) {
+        tasks.append(QJsonObject{
+            {"source", task.source}, {"checked", task.checked}, {"start", task.start},   {"end", task.end},
+            {"format", task.format}, {"status", task.status},   {"duration", task.duration},
+        });
+    }
+    QJsonObject root{
+        {"format", kFormatName},
+        {"version", kFormatVersion},
+        {"profile", QJsonObject{{"index", list.profileIndex}, {"text", list.profileText}}},
+        {"settings", settingsObject(list.settings)},
+        {"tasks", tasks},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+bool TaskListStore::Parse(const QByteArray& bytes, SavedTaskList& list, QString& reason) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        reason = QStringLiteral("it is damaged");
+        return false;
+    }
+    const QJsonObject root = document.object();
+    if (root.value("format").toString() != QLatin1String(kFormatName) || !root.value("tasks").isArray()) {
+        reason = QStringLiteral("it is not a task list of this program");
+        return false;
+    }
+    if (root.value("version").toInt(-1) < 1 || root.value("version").toInt() > kFormatVersion) {
+        reason = QStringLiteral("it was written by a newer version");
+        return false;
+    }
+    SavedTaskList read;
+    const QJsonObject profile = root.value("profile").toObject();
+    read.profileIndex = profile.value("index").toInt(0);
+    read.profileText = profile.value("text").toString();
+    readSettings(root.value("settings").toObject(), read.settings);
+    for (const QJsonValue& value : root.value("tasks").toArray()) {
+        const QJsonObject object = value.toObject();
+        SavedTask task;
+        task.source = object.value("source").toString();
+        if (task.source.isEmpty()) continue;  // a row without a file is no task
+        task.checked = object.value("checked").toBool();
+        task.start = object.value("start").toString(QStringLiteral("00:00:00"));
+        task.end = object.value("end").toString(QStringLiteral("00:00:00"));
+        task.format = object.value("format").toString();
+        task.status = object.value("status").toString();
+        task.duration = object.value("duration").toString();
+        read.tasks.push_back(std::move(task));
+    }
+    list = std::move(read);
+    return true;
+}
+
+TaskListStore::LoadResult TaskListStore::Load() const {
+    LoadResult result;
+    QFileInfo info(m_path);
+    if (!info.exists() && !info.isSymLink()) return result;
+    QByteArray bytes;
+    if (readRegularFile(m_path, kMaxFileBytes, bytes, result.reason) && Parse(bytes, result.list, result.reason)) {
+        result.outcome = LoadOutcome::Loaded;
+        return result;
+    }
+    result.outcome = LoadOutcome::SetAside;
+    // A plain rename: QFile::rename falls back to copying, which would open
+    // (and block on) a FIFO. A name already taken gets a number.
+    const QString stem =
+        m_path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss");
+    QString aside = stem;
+    for (int n = 1; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = stem + QStringLiteral("-%1").arg(n);
+    if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(aside).constData()) == 0)
+        result.setAsidePath = aside;
+    return result;
+}
+
+bool TaskListStore::Save(const QByteArray& bytes) const {
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile file(m_path);  // writes a temporary file and renames it over the old one
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void TaskListStore::MarkVanished(SavedTaskList& list, const std::function<bool(const QString&)>& exists) {
+    for (SavedTask& task : list.tasks) {
+        if (exists(task.source)) continue;
+        task.checked = false;
+        task.status = QString::fromLatin1(kMissingStatus);
+    }
+}
+
+QString TaskListStore::SetAsideMessage(const LoadResult& result) {
+    QString text = QStringLiteral("The task list kept from the last run could not be used: %1.").arg(result.reason);
+    if (!result.setAsidePath.isEmpty())
+        text += QStringLiteral("\nIt was set aside as %1.").arg(QFileInfo(result.setAsidePath).fileName());
+    return text + QStringLiteral("\nThe program starts with an empty task list.");
+}

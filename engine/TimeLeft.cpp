@@ -1,0 +1,91 @@
+#include "engine/TimeLeft.h"
+
+#include "engine/AVConvert.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+BatchProgress MeasureBatch(const AVConvert& job, bool merge) {
+    BatchProgress progress;
+    const int rows = std::min({job.fileCount, AVConvert::kMaxRows, static_cast<int>(job.sourcePaths.size())});
+    const int current = job.currentFile.load(std::memory_order_relaxed);
+    const int percent = std::clamp(job.progressPercent.load(std::memory_order_relaxed), 0, 100);
+    if (merge) {
+        progress.totalSeconds = std::max(job.mergeTotalSeconds, 0);
+        progress.doneSeconds = progress.totalSeconds * percent / 100.0;
+        return progress;
+    }
+    for (int row = 0; row < rows; ++row) {
+        if (job.sourcePaths[static_cast<std::size_t>(row)].empty()) continue;  // not checked
+        const double length = std::max(job.clipLength[static_cast<std::size_t>(row)], 0.0);
+        const std::uint8_t state = job.fileState[static_cast<std::size_t>(row)].load(std::memory_order_relaxed);
+        if (state == kRowFailed) continue;  // it will never be done: out of the total
+        progress.totalSeconds += length;
+        if (state == kRowCompleted) {
+            progress.doneSeconds += length;
+        } else if (row == current) {
+            progress.currentTotalSeconds = length;
+            progress.currentDoneSeconds = length * percent / 100.0;
+            progress.doneSeconds += progress.currentDoneSeconds;
+        }
+    }
+    return progress;
+}
+
+TimeLeftEstimator::TimeLeftEstimator(Clock clock) : m_clock(std::move(clock)) {}
+
+double TimeLeftEstimator::SteadySeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void TimeLeftEstimator::Reset() {
+    m_samples.clear();
+    m_started = -1.0;
+    m_last = BatchProgress{};
+}
+
+void TimeLeftEstimator::Update(const BatchProgress& progress) {
+    const double now = m_clock();
+    if (m_started < 0) m_started = now;
+    m_last = progress;
+    m_samples.push_back({now, progress.doneSeconds});
+    // Keep one sample at or before the window's start, so the rate always spans
+    // the whole window once the run is that old.
+    while (m_samples.size() > 2 && m_samples[1].wall <= now - kWindowSeconds) m_samples.erase(m_samples.begin());
+}
+
+std::optional<double> TimeLeftEstimator::Rate() const {
+    if (m_samples.size() < 2) return std::nullopt;
+    const Sample& first = m_samples.front();
+    const Sample& last = m_samples.back();
+    if (last.wall - m_started < kMinimumWallSeconds || m_last.doneSeconds < kMinimumMediaSeconds) return std::nullopt;
+    const double wall = last.wall - first.wall;
+    const double media = last.done - first.done;
+    if (wall <= 0 || media <= 0) return std::nullopt;
+    return media / wall;
+}
+
+std::optional<double> TimeLeftEstimator::SecondsLeft() const {
+    const std::optional<double> rate = Rate();
+    if (!rate) return std::nullopt;
+    return std::max(m_last.totalSeconds - m_last.doneSeconds, 0.0) / *rate;
+}
+
+std::optional<double> TimeLeftEstimator::CurrentFileSecondsLeft() const {
+    const std::optional<double> rate = Rate();
+    if (!rate || m_last.currentTotalSeconds <= 0) return std::nullopt;
+    return std::max(m_last.currentTotalSeconds - m_last.currentDoneSeconds, 0.0) / *rate;
+}
+
+std::string FormatDuration(double seconds) {
+    const long long whole = static_cast<long long>(std::ceil(std::max(seconds, 0.0)));
+    char text[32];
+    if (whole >= 3600)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", whole / 3600, whole % 3600 / 60, whole % 60);
+    else
+        std::snprintf(text, sizeof text, "%02lld:%02lld", whole / 60, whole % 60);
+    return text;
+}
