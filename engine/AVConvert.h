@@ -13,10 +13,12 @@
 // parameters (videoCodecId, audioCodecId, videoBitRate, audio fields): after a probe
 // they describe the probed source, after a conversion has been set up the output.
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,17 @@ public:
     bool encodeVideo = true;  // false = audio-only output
     int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
     int nameCounter = -1;     // last "(n)" tried by the free-name rule
+    // Rows Convert works on at once: 0 = as many as the cores and the memory allow
+    // (RowBatch.h), 1 = one after the other. Merge always takes one row at a time.
+    int parallelRows = 0;
+    // Decoder and encoder threads of each row; 0 = FFmpeg's own choice. Set by the
+    // Convert worker before its rows start (the cores are divided among the rows
+    // running at once); every other worker leaves it at 0.
+    int threadsPerRow = 0;
+    // Serialises what rows running at once share in the job besides the exchange:
+    // the free-name search with nameCounter, and the source facts a row records.
+    // Worker threads only; the front ends never take it.
+    std::mutex rowMutex;
 
     // ---- Exchange (no lock; relaxed atomics; readers accept a value one step old) ----
     std::atomic<int> currentFile{-1};      // fileCount when the worker has finished
@@ -68,10 +81,19 @@ public:
     std::array<std::atomic<std::uint8_t>, kMaxRows + 1> fileState{};
     std::atomic<bool> stopRequested{false};  // UI -> worker
     std::atomic<bool> previewOff{false};     // UI -> worker
+    // Rows running at once (Convert): rows below rowsStarted have been handed to a
+    // worker slot (it may pass fileCount); runningRows holds each slot's row, -1 when
+    // idle; rowPercent is each row's own progress (-1 = nothing to show yet), while
+    // progressPercent is the mean of the rows running now. currentFile stays the
+    // lowest row not yet passed, so every row below it has its final code.
+    static constexpr int kMaxParallelRows = 16;
+    std::atomic<int> rowsStarted{0};
+    std::array<std::atomic<int>, kMaxParallelRows> runningRows{};
+    std::array<std::atomic<std::int8_t>, kMaxRows + 1> rowPercent{};
 
     // ---- Probe (ProbeMedia reads probePath, writes the rest) ----
     std::string probePath;
-    std::string thumbnailPath;  // thumbnail of the current row (worker)
+    std::vector<std::string> thumbnailPaths;  // ".THM" of each row, once its output is named (worker)
     int videoStreamIndex = -1;
     int audioStreamIndex = -1;
     std::int64_t probeStartSeconds = 0;
@@ -94,6 +116,13 @@ public:
     // A fatal libjpeg error while writing a thumbnail; the conversion goes on.
     std::function<void(const std::string& message)> jpegError;
 
-    // Sets every row's code to pending and sizes the path tables to fileCount.
+    // Sets every row's code to pending, clears the rows' progress and the running
+    // slots, and sizes the path tables to fileCount.
     void resetRowStates();
+
+    // Worker side: row's progress (0..100, -1 = none yet); progressPercent becomes
+    // the mean of the rows in runningRows, or this value when row runs in no slot.
+    void publishProgress(int row, int percent);
+    // The lowest row in runningRows, -1 when none runs.
+    int lowestRunningRow() const;
 };

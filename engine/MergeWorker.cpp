@@ -20,7 +20,7 @@ struct MergeState {
 void markFailed(AVConvert& job, int row) { job.fileState[row].store(kRowFailed, std::memory_order_relaxed); }
 
 void nameThumbnail(AVConvert& job, int row) {
-    if (job.thumbnailMode == 1) job.thumbnailPath = ThumbnailPathFor(job.outputPaths[row]);
+    if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(job.outputPaths[row]);
 }
 
 // The first row that opens creates the output from its own streams and name.
@@ -99,6 +99,7 @@ void MergeWorker(AVConvert& job) {
     const int rows = std::min(job.fileCount, AVConvert::kMaxRows);
     for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
     job.currentFile.store(0, std::memory_order_relaxed);
+    if (static_cast<int>(job.thumbnailPaths.size()) < rows) job.thumbnailPaths.resize(static_cast<std::size_t>(rows));
     MergeState state;
     for (int row = 0; row < rows; ++row) {
         job.currentFile.store(row, std::memory_order_relaxed);

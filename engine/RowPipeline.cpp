@@ -152,7 +152,7 @@ void RowRunner::publishProgress() {
         const double v = m_out.video ? m_out.video->clock() : 0.0;
         percent = static_cast<int>(std::min(100.0, std::max(a, v) * 100 / m_rules.progressSeconds));
     }
-    m_job.progressPercent.store(std::clamp(percent, 0, 100), std::memory_order_relaxed);
+    m_job.publishProgress(m_row, std::clamp(percent, 0, 100));
 }
 
 // Where a picture belongs on the output timeline: its own time when the source
@@ -244,7 +244,7 @@ void RowRunner::writeThumbnail(const AVFrame& frame) {
     const std::vector<std::uint8_t> rgb = m_scaler.toThumbnail(frame);
     // The output name was free, but a ".THM" of the same stem may be the user's.
     if (!rgb.empty())
-        m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPath, rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
+        m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPaths[m_row], rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
 }
 
 void RowRunner::finishStreams(bool finalAudio) {

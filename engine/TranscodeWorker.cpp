@@ -2,6 +2,7 @@
 
 #include "engine/AVConvert.h"
 #include "engine/FrameRate.h"
+#include "engine/RowBatch.h"
 #include "engine/RowPipeline.h"
 #include "engine/Thumbnail.h"
 
@@ -20,7 +21,11 @@ void markFailed(AVConvert& job, int row) { job.fileState[row].store(kRowFailed, 
 
 // Steps up to the output streams and their encoders. False: the row fails.
 bool setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
-    if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened) return false;
+    {
+        // Opening records the source's facts in the job, which rows running at once share.
+        std::lock_guard lock(job.rowMutex);
+        if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened) return false;
+    }
     if (!out.file.create(job.outputPaths[row])) return false;
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
@@ -34,9 +39,15 @@ bool setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline:
 
 // The free name, the thumbnail name that follows it, and the header.
 bool openOutput(AVConvert& job, int row, pipeline::Outputs& out) {
-    const std::string path = output::chooseFreeName(job.outputPaths[row], job.nameCounter, true);
+    std::string path;
+    {
+        // The name is reserved by an exclusive create; the lock keeps nameCounter whole
+        // while rows running at once look for free names.
+        std::lock_guard lock(job.rowMutex);
+        path = output::chooseFreeName(job.outputPaths[row], job.nameCounter, true);
+    }
     job.outputPaths[row] = path;
-    if (job.thumbnailMode == 1) job.thumbnailPath = ThumbnailPathFor(path);
+    if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(path);
     return out.file.open(path);
 }
 
@@ -47,7 +58,7 @@ bool openOutput(AVConvert& job, int row, pipeline::Outputs& out) {
 void discardBrokenOutput(const AVConvert& job, int row, const pipeline::RowRunner& runner) {
     std::error_code ec;
     std::filesystem::remove(job.outputPaths[row], ec);
-    if (runner.thumbnailWritten()) std::filesystem::remove(job.thumbnailPath, ec);
+    if (runner.thumbnailWritten()) std::filesystem::remove(job.thumbnailPaths[row], ec);
 }
 
 pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& source,
@@ -59,7 +70,8 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     // Task lists keep times in whole seconds, so an end time nobody trimmed is the
     // source's length cut to the second. Taken literally it would drop the last
     // fraction of a second of every file: it means "to the end of the source".
-    const double sourceSeconds = job.durationMicroseconds > 0 ? job.durationMicroseconds / 1e6 : 0.0;
+    const std::int64_t duration = source.input->duration;  // this row's own (the job's is the last opened)
+    const double sourceSeconds = duration > 0 && duration != AV_NOPTS_VALUE ? duration / 1e6 : 0.0;
     if (sourceSeconds > 0 && job.clipLength[row] > 0 && job.clipEnd[row] >= std::floor(sourceSeconds)) {
         rules.clipLength = 0;  // no clip end
         rules.progressSeconds = sourceSeconds - job.clipBegin[row];
@@ -88,7 +100,7 @@ void convertRow(AVConvert& job, int row) {
     runner.finishStreams(true);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) markFailed(job, row);
     // A trailer or close that fails leaves a broken file: that row has failed.
-    if (out.file.finish()) job.progressPercent.store(100, std::memory_order_relaxed);
+    if (out.file.finish()) job.publishProgress(row, 100);
     else markFailed(job, row);
     if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) discardBrokenOutput(job, row, runner);
     if (!job.stopRequested.load(std::memory_order_relaxed) &&
@@ -96,21 +108,21 @@ void convertRow(AVConvert& job, int row) {
         job.fileState[row].store(kRowCompleted, std::memory_order_relaxed);
 }
 
+// One row as a worker slot runs it: a row the job's tables do not cover fails.
+void runRow(AVConvert& job, int row) {
+    if (row >= static_cast<int>(job.sourcePaths.size()) || row >= static_cast<int>(job.outputPaths.size()))
+        return markFailed(job, row);
+    convertRow(job, row);
+}
+
 }  // namespace
 
 void TranscodeWorker(AVConvert& job) {
-    const int rows = std::min(job.fileCount, AVConvert::kMaxRows);
+    const int rows = std::max(0, std::min(job.fileCount, AVConvert::kMaxRows));
     for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
-    job.currentFile.store(0, std::memory_order_relaxed);
-    for (int row = 0; row < rows; ++row) {
-        job.currentFile.store(row, std::memory_order_relaxed);
-        if (job.stopRequested.load(std::memory_order_relaxed)) return;  // this row keeps 255
-        job.progressPercent.store(-1, std::memory_order_relaxed);
-        if (row >= static_cast<int>(job.sourcePaths.size()) || row >= static_cast<int>(job.outputPaths.size())) {
-            markFailed(job, row);
-            continue;
-        }
-        convertRow(job, row);
-    }
-    job.currentFile.store(rows, std::memory_order_relaxed);
+    if (static_cast<int>(job.thumbnailPaths.size()) < rows) job.thumbnailPaths.resize(static_cast<std::size_t>(rows));
+    int toConvert = 0;
+    for (int row = 0; row < rows && row < static_cast<int>(job.sourcePaths.size()); ++row)
+        toConvert += !job.sourcePaths[row].empty();
+    batch::Run(job, rows, batch::MakePlan(job, toConvert, batch::ThisMachine()), &runRow);
 }

@@ -52,7 +52,7 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     ctx->gop_size = gopSize;
     ctx->pix_fmt = pixelFormat;
     ctx->max_b_frames = 0;
-    ctx->thread_count = 0;
+    ctx->thread_count = job.threadsPerRow;  // rows running at once share the cores
     if (job.videoCodecId == codecmap::kVideoMpeg1) ctx->mb_decision = FF_MB_DECISION_RD;
     if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;

@@ -54,7 +54,7 @@ TEST_F(TranscodeRows, TakenNameMovesToTheNextFreeOneAndTheThumbnailFollows) {
     EXPECT_EQ(readFile(dir.file("out.mp4")), "first");
     EXPECT_EQ(readFile(dir.file("out(0).mp4")), "second");
     EXPECT_TRUE(testmedia::probe(dir.file("out(1).mp4")).ok);
-    EXPECT_EQ(job.thumbnailPath, dir.file("out(1).THM"));
+    EXPECT_EQ(job.thumbnailPaths[0], dir.file("out(1).THM"));
     const auto thumb = testmedia::probe(dir.file("out(1).THM"));
     ASSERT_TRUE(thumb.ok);
     ASSERT_TRUE(thumb.video());
