@@ -120,6 +120,7 @@ private:
     void startWorker(JobKind kind, AVConvert& job);
     bool workerEnded() const;
     void showProgress(AVConvert& job);
+    QString runningNames(const AVConvert& job, int current) const;
     void updateRowStatuses(AVConvert& job);
     void finishRun();
     void completeRun();
