@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/SettingsText.h"
+#include "engine/AVConvert.h"
 #include "profiles/JobSetup.h"
 #include "profiles/ProfileTable.h"
 #include "profiles/SettingsRules.h"
@@ -129,6 +130,23 @@ std::string ApplyChannels(ConvertRequest& r, const std::string& v) {
     return "";
 }
 
+// Files converted at once: 1 to the engine's number of worker slots.
+constexpr int kMaxJobs = AVConvert::kMaxParallelRows;
+static_assert(kMaxJobs == 16, "the --help text names the limit");
+
+std::string ApplyJobs(ConvertRequest& r, const std::string& v) {
+    bool digits = !v.empty() && v.size() <= 2;
+    for (char c : v) digits = digits && std::isdigit(static_cast<unsigned char>(c));
+    if (v == "auto") {
+        r.jobs = 0;
+        return "";
+    }
+    if (!digits || std::stoi(v) < 1 || std::stoi(v) > kMaxJobs)
+        return "--jobs wants a number of files from 1 to " + std::to_string(kMaxJobs) + " or \"auto\", not " + Quote(v);
+    r.jobs = std::stoi(v);
+    return "";
+}
+
 const std::vector<OptionSpec>& ConvertOptions() {
     static const std::vector<OptionSpec> kOptions{
         {"--profile", true, ApplyProfile},
@@ -149,6 +167,7 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--sample-rate", true, ApplySampleRate},
         {"--channels", true, ApplyChannels},
         {"--extension", true, ApplyExtension},
+        {"--jobs", true, ApplyJobs},
         {"--quiet", false, [](ConvertRequest& r, const std::string&) { r.quiet = true; return std::string(); }},
         {"--merge", false, [](ConvertRequest& r, const std::string&) { r.merge = true; return std::string(); }},
     };
@@ -273,12 +292,16 @@ std::string UsageText() {
          "  --sample-rate TEXT     for example \"44100 Hz\"\n"
          "  --channels TEXT        \"1 Channel Mono\", \"2 Channel Stereo\" or \"5.1 Channel\"\n"
          "  --extension .EXT       output container by extension instead of the profile's\n"
+         "  --jobs N               files converted at once, 1-16 (default \"auto\": one per core,\n"
+         "                         fewer when memory is short; 1 = one after the other)\n"
          "  --quiet                no progress output\n"
          "\n"
          "An output never replaces an existing file: a taken name gets \"(0)\", \"(1)\", ...\n"
          "Video outputs get a 160x120 \".THM\" picture beside them.\n"
-         "At the end one line per file is printed: Completed<TAB>source<TAB>output or\n"
-         "Failure<TAB>source. Ctrl+C stops after the current output has been finished.\n"
+         "At the end one line per file is printed, in the order the files were given\n"
+         "(whatever order they finished in): Completed<TAB>source<TAB>output or\n"
+         "Failure<TAB>source. The progress bar covers the whole batch. Ctrl+C stops\n"
+         "after the outputs being written have been finished.\n"
          "\n"
          "Exit status: 0 all files completed, 1 a file failed or was rejected,\n"
          "2 wrong usage, 130 stopped by Ctrl+C.\n";

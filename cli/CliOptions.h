@@ -43,6 +43,7 @@ struct ConvertRequest {
     SettingOverrides overrides;
     bool quiet = false;
     bool merge = false;
+    int jobs = 0;  // files converted at once; 0 = as many as the cores and memory allow
 };
 
 struct CommandLine {

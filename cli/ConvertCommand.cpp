@@ -155,7 +155,8 @@ std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request) {
     return folder;
 }
 
-ProgressSnapshot SnapshotOf(const AVConvert& job) {
+// A merge shows its own progress (of the whole merge) and the row it is on.
+ProgressSnapshot MergeSnapshotOf(const AVConvert& job) {
     ProgressSnapshot s;
     s.fileCount = job.fileCount;
     int current = std::clamp(job.currentFile.load(std::memory_order_relaxed), 0, job.fileCount);
@@ -169,6 +170,55 @@ ProgressSnapshot SnapshotOf(const AVConvert& job) {
     return s;
 }
 
+// A conversion shows the whole batch: every finished file counts 100, every running
+// one its own progress; the name is the lowest running file's, with " + n more"
+// while several run at once.
+ProgressSnapshot BatchSnapshotOf(const AVConvert& job) {
+    ProgressSnapshot s;
+    s.fileCount = job.fileCount;
+    if (job.fileCount <= 0) return s;
+    std::vector<bool> running(static_cast<std::size_t>(job.fileCount), false);
+    int runningCount = 0;
+    for (const auto& slot : job.runningRows) {
+        const int row = slot.load(std::memory_order_relaxed);
+        if (row < 0 || row >= job.fileCount) continue;
+        running[static_cast<std::size_t>(row)] = true;
+        ++runningCount;
+    }
+    const int current = job.currentFile.load(std::memory_order_relaxed);
+    int handedOut = std::min(std::max(job.rowsStarted.load(std::memory_order_relaxed), current), job.fileCount);
+    // Between two rows no slot holds one: the lowest row not passed stands for them.
+    int standIn = -1;
+    if (runningCount == 0 && current >= 0 && current < job.fileCount) {
+        standIn = current;
+        running[static_cast<std::size_t>(current)] = true;
+        runningCount = 1;
+        handedOut = std::max(handedOut, current + 1);
+    }
+    long long total = 0;
+    bool anything = false;
+    for (int row = 0; row < handedOut; ++row) {
+        if (running[static_cast<std::size_t>(row)]) {
+            const int percent = row == standIn ? job.progressPercent.load(std::memory_order_relaxed)
+                                               : job.rowPercent[static_cast<std::size_t>(row)].load(std::memory_order_relaxed);
+            total += std::max(percent, 0);
+            anything |= percent >= 0;
+            if (s.fileName.empty()) s.fileName = FileNameOf(job.sourcePaths[static_cast<std::size_t>(row)]);
+        } else if (job.fileState[static_cast<std::size_t>(row)].load(std::memory_order_relaxed) != kRowPending) {
+            total += 100;
+            anything = true;
+            ++s.filesDone;
+        }
+    }
+    if (runningCount > 1) s.fileName += " + " + std::to_string(runningCount - 1) + " more";
+    s.percent = anything ? static_cast<int>(total / job.fileCount) : -1;
+    return s;
+}
+
+ProgressSnapshot SnapshotOf(const AVConvert& job, bool merge) {
+    return merge ? MergeSnapshotOf(job) : BatchSnapshotOf(job);
+}
+
 void PrintMessages(MessageQueue& messages, ProgressDisplay& display) {
     for (const auto& line : messages.take()) display.message(line);
 }
@@ -176,8 +226,8 @@ void PrintMessages(MessageQueue& messages, ProgressDisplay& display) {
 // Starts the worker and polls the job like the GUI's 300 ms timer until the worker
 // has passed the last row or a stop signal came; then waits for the worker, which
 // finishes the output it is writing. Returns the stop signal, or 0.
-int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay& display, MessageQueue& messages,
-              CliEnvironment& env) {
+int Supervise(AVConvert& job, WorkerThread::Procedure procedure, bool merge, ProgressDisplay& display,
+              MessageQueue& messages, CliEnvironment& env) {
     using Clock = std::chrono::steady_clock;
     // The display follows the poll interval; the end of the worker is looked for more
     // often, so a finished run does not sit out the rest of an interval.
@@ -193,13 +243,14 @@ int Supervise(AVConvert& job, WorkerThread::Procedure procedure, ProgressDisplay
         if (signal != 0) {
             stopSignal = signal;
             job.stopRequested.store(true, std::memory_order_relaxed);
-            display.message("Stopping: finishing the current output...");
+            display.message(merge ? "Stopping: finishing the current output..."
+                                  : "Stopping: finishing the outputs being written...");
             break;
         }
         if (job.currentFile.load(std::memory_order_relaxed) >= job.fileCount) break;
         if (Clock::now() < nextUpdate) continue;
         nextUpdate += env.pollInterval;
-        display.update(SnapshotOf(job));
+        display.update(SnapshotOf(job, merge));
     }
     worker.join();
     PrintMessages(messages, display);
@@ -294,7 +345,9 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
 
     const PlannedOutputs plan = PlanOf(*job);
     ProgressDisplay display(env, request.quiet);
-    int stopSignal = Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, display, messages, env);
+    job->parallelRows = request.jobs;  // Convert only: a merge joins one file at a time
+    int stopSignal =
+        Supervise(*job, request.merge ? env.mergeWorker : env.transcodeWorker, request.merge, display, messages, env);
     bool allCompleted = PrintResults(*job, request.merge ? &plan : nullptr, stopSignal != 0, *env.out);
     if (stopSignal != 0) {
         *env.err << "Stopped.\n";
