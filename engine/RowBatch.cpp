@@ -35,7 +35,9 @@ public:
         std::lock_guard lock(m_mutex);
         m_passed[static_cast<std::size_t>(row)] = true;
         while (m_lowest < static_cast<int>(m_passed.size()) && m_passed[static_cast<std::size_t>(m_lowest)]) ++m_lowest;
-        m_job.currentFile.store(m_lowest, std::memory_order_relaxed);
+        // Release: whoever sees the new currentFile also sees the passed rows' slots
+        // cleared and their codes.
+        m_job.currentFile.store(m_lowest, std::memory_order_release);
     }
 
 private:

@@ -88,7 +88,7 @@ RowRunner::~RowRunner() {
 }
 
 bool RowRunner::prepare() {
-    if (videoActive() && (!m_out.video->encoder || !m_scaler.prepare(*m_out.video->encoder))) return false;
+    if (videoActive() && (!m_out.video->encoder || !m_scaler.prepare(*m_out.video->encoder, m_job.threadsPerRow))) return false;
     if (!m_packet || !m_frame) return false;
     if (m_job.previewSink) {
         try {

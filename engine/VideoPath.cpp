@@ -101,7 +101,8 @@ int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture)
     }
 }
 
-bool PictureScaler::prepare(const AVCodecContext& encoder) {
+bool PictureScaler::prepare(const AVCodecContext& encoder, int threads) {
+    m_threads = threads;
     m_encodePicture = ffmpeg::makeFrame();
     if (!m_encodePicture) return false;
     m_encodePicture->format = encoder.pix_fmt;
@@ -128,7 +129,8 @@ static SwsContext* cachedScaler(ffmpeg::Sws& owner, const AVFrame& from, int wid
 // The encoder's scaler runs on swscale's own slice threads, as the ffmpeg command
 // line's does: on one thread, scaling a large source is what keeps a conversion
 // behind it on encoders that have no threads of their own.
-static SwsContext* threadedScaler(ffmpeg::Sws& owner, SourceShape& shape, const AVFrame& from, const AVFrame& to) {
+static SwsContext* threadedScaler(ffmpeg::Sws& owner, SourceShape& shape, const AVFrame& from, const AVFrame& to,
+                                  int threads) {
     const SourceShape wanted{from.width, from.height, from.format};
     if (owner && shape == wanted) return owner.get();
     owner.reset(sws_alloc_context());
@@ -142,7 +144,7 @@ static SwsContext* threadedScaler(ffmpeg::Sws& owner, SourceShape& shape, const 
     av_opt_set_int(ctx, "dsth", to.height, 0);
     av_opt_set_int(ctx, "dst_format", to.format, 0);
     av_opt_set_int(ctx, "sws_flags", SWS_BICUBIC, 0);
-    av_opt_set_int(ctx, "threads", 0, 0);  // one per core
+    av_opt_set_int(ctx, "threads", threads, 0);  // 0: one per core
     if (sws_init_context(ctx, nullptr, nullptr) < 0) {
         owner.reset();
         return nullptr;
@@ -154,7 +156,7 @@ static SwsContext* threadedScaler(ffmpeg::Sws& owner, SourceShape& shape, const 
 AVFrame* PictureScaler::toEncoder(const AVFrame& decoded) {
     AVFrame* out = m_encodePicture.get();
     if (!out || av_frame_make_writable(out) < 0) return nullptr;
-    SwsContext* sws = threadedScaler(m_encodeScaler, m_encodeSource, decoded, *out);
+    SwsContext* sws = threadedScaler(m_encodeScaler, m_encodeSource, decoded, *out, m_threads);
     if (!sws || sws_scale_frame(sws, out, &decoded) < 0) return nullptr;
     out->pict_type = AV_PICTURE_TYPE_NONE;  // the encoder chooses frame types
     return out;

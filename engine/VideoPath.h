@@ -57,8 +57,9 @@ struct SourceShape {
 // different sizes can follow each other.
 class PictureScaler {
 public:
-    // The encoder's picture buffer; false when it cannot be allocated.
-    bool prepare(const AVCodecContext& encoder);
+    // The encoder's picture buffer; false when it cannot be allocated. threads: the
+    // encoder scaler's slice threads, 0 = one per core.
+    bool prepare(const AVCodecContext& encoder, int threads = 0);
     // The decoded picture converted for the encoder; nullptr on failure.
     AVFrame* toEncoder(const AVFrame& decoded);
     // 160x120 planar YUV 4:2:0 for the preview; false when the picture cannot be made.
@@ -70,6 +71,7 @@ private:
     ffmpeg::Frame m_encodePicture;
     ffmpeg::Sws m_encodeScaler;
     SourceShape m_encodeSource;
+    int m_threads = 0;
     ffmpeg::Frame m_previewPicture;
     ffmpeg::Sws m_previewScaler;
 };
