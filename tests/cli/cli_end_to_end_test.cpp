@@ -237,7 +237,8 @@ TEST_F(CliEndToEnd, CtrlCFinishesTheCurrentOutputAndExits130) {
     const std::string source = work.file("long.mkv");
     ASSERT_TRUE(testmedia::makeClip(source, shape));
 
-    CliProcess process({"convert", "--profile", "3", "--output", out(), source, media("clip.mkv")},
+    // One file at a time: the second file must not have begun when the stop comes.
+    CliProcess process({"convert", "--jobs", "1", "--profile", "3", "--output", out(), source, media("clip.mkv")},
                        work.path().string());
     ASSERT_GT(process.pid(), 0);
     // Wait until the output has real content, then interrupt as a terminal's Ctrl+C would.
