@@ -1,5 +1,7 @@
 #include "engine/AVConvert.h"
 
+#include <algorithm>
+
 AVConvert::AVConvert() {
     for (auto& s : fileState) s.store(kRowPending, std::memory_order_relaxed);
     for (auto& p : rowPercent) p.store(-1, std::memory_order_relaxed);

@@ -5,7 +5,8 @@
 //  - the job (sources, clip times, output paths, output parameters), written by
 //    the front end before a worker starts and read-only while it runs;
 //  - the exchange (currentFile, progressPercent, fileState, stopRequested,
-//    previewOff), atomics read and written by both sides without a lock;
+//    previewOff, and for rows running at once rowsStarted, runningRows and
+//    rowPercent), atomics read and written by both sides without a lock;
 //  - the probe results, written by ProbeMedia on the UI thread while no worker runs.
 // The worker's FFmpeg state is not here: it lives in a worker-private object per row.
 //
@@ -13,7 +14,6 @@
 // parameters (videoCodecId, audioCodecId, videoBitRate, audio fields): after a probe
 // they describe the probed source, after a conversion has been set up the output.
 
-#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
