@@ -16,6 +16,7 @@
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -74,6 +75,14 @@ public:
     // the free-name search with nameCounter, and the source facts a row records.
     // Worker threads only; the front ends never take it.
     std::mutex rowMutex;
+    // Rows running at once still take their free names in row order (a row waits
+    // for every row below it to name its output or end), so the names of a batch
+    // never depend on which row got there first. Worker threads, under rowMutex.
+    struct NameOrder {
+        std::condition_variable turn;
+        std::vector<bool> done;  // per row: named its output, or ended
+        int next = 0;            // the lowest row not done
+    } nameOrder;
 
     // ---- Exchange (no lock; relaxed atomics; readers accept a value one step old) ----
     std::atomic<int> currentFile{-1};      // fileCount when the worker has finished

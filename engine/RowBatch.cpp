@@ -74,6 +74,11 @@ private:
     std::mutex m_mutex;
 };
 
+void passNameTurnLocked(AVConvert& job, int row) {
+    std::lock_guard lock(job.rowMutex);
+    PassNameTurn(job, row);
+}
+
 // One worker slot: takes the next row until none is left or a stop is seen.
 void runSlot(AVConvert& job, int slot, int rows, RowBook& book, RowProcedure convertRow) {
     for (;;) {
@@ -81,10 +86,11 @@ void runSlot(AVConvert& job, int slot, int rows, RowBook& book, RowProcedure con
         const int row = job.rowsStarted.fetch_add(1, std::memory_order_relaxed);
         if (row >= rows) return;
         // Taken after a stop: the row never begins and keeps its pending code.
-        if (job.stopRequested.load(std::memory_order_relaxed)) return;
+        if (job.stopRequested.load(std::memory_order_relaxed)) return passNameTurnLocked(job, row);
         job.runningRows[static_cast<std::size_t>(slot)].store(row, std::memory_order_relaxed);
         job.publishProgress(row, -1);
         convertRow(job, row);
+        passNameTurnLocked(job, row);  // a row that failed before naming its output
         job.runningRows[static_cast<std::size_t>(slot)].store(-1, std::memory_order_relaxed);
         book.pass(row);
     }
@@ -102,6 +108,23 @@ std::uint64_t availableMemory() {
 }
 
 }  // namespace
+
+void WaitForNameTurn(AVConvert& job, int row, std::unique_lock<std::mutex>& lock) {
+    AVConvert::NameOrder& order = job.nameOrder;
+    if (row < 0 || row >= static_cast<int>(order.done.size())) return;
+    // Every row below was handed out before this one and either names its output
+    // or ends, so the wait always ends; the lowest waiting row never waits.
+    order.turn.wait(lock, [&] { return order.next >= row; });
+}
+
+void PassNameTurn(AVConvert& job, int row) {
+    AVConvert::NameOrder& order = job.nameOrder;
+    if (row < 0 || row >= static_cast<int>(order.done.size())) return;
+    order.done[static_cast<std::size_t>(row)] = true;
+    while (order.next < static_cast<int>(order.done.size()) && order.done[static_cast<std::size_t>(order.next)])
+        ++order.next;
+    order.turn.notify_all();
+}
 
 Machine ThisMachine() {
     Machine machine;
@@ -149,6 +172,11 @@ void Run(AVConvert& job, int rows, const Plan& plan, RowProcedure convertRow) {
     job.rowsStarted.store(0, std::memory_order_relaxed);
     for (auto& slot : job.runningRows) slot.store(-1, std::memory_order_relaxed);
     job.currentFile.store(0, std::memory_order_relaxed);
+    {
+        std::lock_guard lock(job.rowMutex);
+        job.nameOrder.done.assign(static_cast<std::size_t>(std::max(rows, 0)), false);
+        job.nameOrder.next = 0;
+    }
     RowBook book(job, rows);
     const int parallel = std::clamp(plan.parallel, 1, AVConvert::kMaxParallelRows);
     PreviewSink* const sink = job.previewSink;
@@ -170,6 +198,10 @@ void Run(AVConvert& job, int rows, const Plan& plan, RowProcedure convertRow) {
     }  // the slots' threads are joined here
     job.previewSink = sink;
     job.threadsPerRow = 0;
+    {
+        std::lock_guard lock(job.rowMutex);
+        job.nameOrder.done.clear();  // a later row outside a Run never waits
+    }
     // With rows == 0 nothing was passed: currentFile stays 0 = fileCount.
 }
 

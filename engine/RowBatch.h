@@ -6,13 +6,15 @@
 //  - currentFile is the lowest row not yet passed (so the front ends may trust the
 //    code of every row below it) and reaches fileCount only when every row has;
 //  - runningRows names the row of each slot, rowsStarted how far the hand-out got;
-//  - after a stop no slot takes another row; the rows running finish their outputs.
+//  - after a stop no slot takes another row; the rows running finish their outputs;
+//  - free names are taken in row order (WaitForNameTurn), as one row at a time would.
 // The preview shows the lowest running row only, one picture at a time.
 //
 // Threads: run() is called on the worker thread and returns when every slot has
 // ended; the extra slots are threads of its own, joined before it returns.
 
 #include <cstdint>
+#include <mutex>
 
 class AVConvert;
 
@@ -44,6 +46,13 @@ std::uint64_t RowMemoryEstimate(const AVConvert& job);
 Plan MakePlan(const AVConvert& job, int rowsToConvert, const Machine& machine);
 
 using RowProcedure = void (*)(AVConvert& job, int row);
+
+// With job.rowMutex held by `lock`: waits until every row below `row` has named its
+// output or ended, so free names go to rows in row order. Rows outside a Run do
+// not wait.
+void WaitForNameTurn(AVConvert& job, int row, std::unique_lock<std::mutex>& lock);
+// With job.rowMutex held: `row` has named its output (or ended without one).
+void PassNameTurn(AVConvert& job, int row);
 
 // Runs convertRow for rows 0 .. rows-1 following the plan (at most
 // AVConvert::kMaxParallelRows at once), publishing currentFile as described above.

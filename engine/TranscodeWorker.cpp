@@ -42,9 +42,12 @@ bool openOutput(AVConvert& job, int row, pipeline::Outputs& out) {
     std::string path;
     {
         // The name is reserved by an exclusive create; the lock keeps nameCounter whole
-        // while rows running at once look for free names.
-        std::lock_guard lock(job.rowMutex);
+        // while rows running at once look for free names, and the turn gives the
+        // names out in row order.
+        std::unique_lock lock(job.rowMutex);
+        batch::WaitForNameTurn(job, row, lock);
         path = output::chooseFreeName(job.outputPaths[row], job.nameCounter, true);
+        batch::PassNameTurn(job, row);
     }
     job.outputPaths[row] = path;
     if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(path);

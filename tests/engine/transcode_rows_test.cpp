@@ -11,7 +11,6 @@
 #include <condition_variable>
 #include <csignal>
 #include <fstream>
-#include <set>
 
 #include <sys/resource.h>
 
@@ -293,6 +292,7 @@ struct StandIn {
     int running = 0;
     int mostRunning = 0;
     int shown = 0;
+    std::atomic<bool> rowOneAsked{false};
     std::vector<int> currentFileSeen;  // currentFile while row 0 was still running
 };
 StandIn* g_standIn = nullptr;
@@ -365,6 +365,25 @@ void showingRow(AVConvert& job, int row) {
     rowEnds(job, row, kRowCompleted);
 }
 
+// Row 1 asks for its name first, row 2 ends without one; names still go in row order.
+void namingRow(AVConvert& job, int row) {
+    rowBegins(row);
+    std::unique_lock lock(job.rowMutex);
+    if (row == 2) return;  // fails before naming: the scheduler passes its turn
+    if (row == 0) {
+        // Only once row 1 is waiting for its turn (it has asked and let the lock go).
+        while (!g_standIn->rowOneAsked.load()) {
+            lock.unlock();
+            std::this_thread::yield();
+            lock.lock();
+        }
+    }
+    if (row == 1) g_standIn->rowOneAsked = true;
+    batch::WaitForNameTurn(job, row, lock);
+    g_standIn->finished.push_back(row);  // the naming order, under the job's lock
+    batch::PassNameTurn(job, row);
+}
+
 class RowBatchRun : public ::testing::Test {
 protected:
     void SetUp() override { g_standIn = &standIn; }
@@ -394,6 +413,14 @@ TEST_F(RowBatchRun, RowsFinishingOutOfOrderLandOnTheirRowsAndCurrentFileWaitsFor
     for (int row = 0; row < 5; ++row) EXPECT_EQ(job.fileState[row].load(), row % 2 ? kRowFailed : kRowCompleted) << row;
     EXPECT_EQ(job.lowestRunningRow(), -1);
     EXPECT_EQ(job.threadsPerRow, 0) << "a merge after this run gets FFmpeg's own threads";
+}
+
+TEST_F(RowBatchRun, NamesAreTakenInRowOrderWhoeverAsksFirst) {
+    AVConvert job;
+    fill(job, 4);
+    batch::Run(job, 4, parallel(3), &namingRow);
+    EXPECT_EQ(standIn.finished, (std::vector<int>{0, 1, 3}));
+    EXPECT_EQ(job.currentFile.load(), 4);
 }
 
 TEST_F(RowBatchRun, StopWithSeveralRowsRunningEndsThemAllAndStartsNoOther) {
@@ -501,17 +528,18 @@ TEST_F(TranscodeRows, SeveralRowsAtOnceTakeFreeNamesAndKeepTheirThumbnails) {
             s);
     EXPECT_EQ(job.currentFile.load(), 5);
     EXPECT_EQ(job.fileState[2].load(), kRowFailed) << "the unchecked row";
-    std::set<std::string> names;
     for (int row : {0, 1, 3, 4}) {
         ASSERT_EQ(job.fileState[row].load(), kRowCompleted) << row;
-        names.insert(job.outputPaths[row]);
         EXPECT_TRUE(testmedia::probe(job.outputPaths[row]).ok) << row;
         EXPECT_EQ(job.thumbnailPaths[row], ThumbnailPathFor(job.outputPaths[row])) << row;
         EXPECT_TRUE(std::filesystem::exists(job.thumbnailPaths[row])) << row;
         EXPECT_EQ(job.rowPercent[row].load(), 100) << row;
     }
-    EXPECT_EQ(names, (std::set<std::string>{dir.file("same.mp4"), dir.file("same(0).mp4"), dir.file("same(1).mp4"),
-                                            dir.file("same(2).mp4")}));
+    // In row order, as one row at a time would name them.
+    EXPECT_EQ(job.outputPaths[0], dir.file("same.mp4"));
+    EXPECT_EQ(job.outputPaths[1], dir.file("same(0).mp4"));
+    EXPECT_EQ(job.outputPaths[3], dir.file("same(1).mp4"));
+    EXPECT_EQ(job.outputPaths[4], dir.file("same(2).mp4"));
     EXPECT_EQ(job.progressPercent.load(), 100);
 }
 
