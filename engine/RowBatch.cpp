@@ -80,7 +80,7 @@ void passNameTurnLocked(AVConvert& job, int row) {
 }
 
 // One worker slot: takes the next row until none is left or a stop is seen.
-void runSlot(AVConvert& job, int slot, int rows, RowBook& book, RowProcedure convertRow) {
+void runSlot(AVConvert& job, int slot, int rows, RowBook& book, const RowProcedure& convertRow) {
     for (;;) {
         if (job.stopRequested.load(std::memory_order_relaxed)) return;
         const int row = job.rowsStarted.fetch_add(1, std::memory_order_relaxed);
@@ -167,7 +167,7 @@ Plan MakePlan(const AVConvert& job, int rowsToConvert, const Machine& machine) {
     return plan;
 }
 
-void Run(AVConvert& job, int rows, const Plan& plan, RowProcedure convertRow) {
+void Run(AVConvert& job, int rows, const Plan& plan, const RowProcedure& convertRow) {
     job.threadsPerRow = plan.threadsPerRow;
     job.rowsStarted.store(0, std::memory_order_relaxed);
     for (auto& slot : job.runningRows) slot.store(-1, std::memory_order_relaxed);
@@ -189,7 +189,7 @@ void Run(AVConvert& job, int rows, const Plan& plan, RowProcedure convertRow) {
         std::vector<std::jthread> slots;
         for (int slot = 1; slot < parallel; ++slot) {
             try {
-                slots.emplace_back(runSlot, std::ref(job), slot, rows, std::ref(book), convertRow);
+                slots.emplace_back(runSlot, std::ref(job), slot, rows, std::ref(book), std::cref(convertRow));
             } catch (const std::system_error&) {
                 break;  // no thread to be had: the slots that started share the rows
             }

@@ -14,6 +14,7 @@
 // ended; the extra slots are threads of its own, joined before it returns.
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 
 class AVConvert;
@@ -45,7 +46,9 @@ std::uint64_t RowMemoryEstimate(const AVConvert& job);
 // half the available memory, and job.parallelRows > 0 asks for that many rows.
 Plan MakePlan(const AVConvert& job, int rowsToConvert, const Machine& machine);
 
-using RowProcedure = void (*)(AVConvert& job, int row);
+// The row procedure; a worker may capture run-wide state (called from several
+// slots at once: what it captures must be safe to share, or used under rowMutex).
+using RowProcedure = std::function<void(AVConvert& job, int row)>;
 
 // With job.rowMutex held by `lock`: waits until every row below `row` has named its
 // output or ended, so free names go to rows in row order. Rows outside a Run do
@@ -56,6 +59,6 @@ void PassNameTurn(AVConvert& job, int row);
 
 // Runs convertRow for rows 0 .. rows-1 following the plan (at most
 // AVConvert::kMaxParallelRows at once), publishing currentFile as described above.
-void Run(AVConvert& job, int rows, const Plan& plan, RowProcedure convertRow);
+void Run(AVConvert& job, int rows, const Plan& plan, const RowProcedure& convertRow);
 
 }  // namespace batch
