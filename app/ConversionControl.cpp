@@ -236,7 +236,11 @@ QString ConversionControl::FolderWriteRefusal(const QString& folder) {
 }
 
 void ConversionControl::updateRowStatuses(AVConvert& job) {
-    const int passed = std::min(job.currentFile.load(std::memory_order_relaxed), job.fileCount);
+    // Rows running at once finish out of order: every row handed out so far may
+    // have its code (a row's code changes from pending only when it ends or fails).
+    const int passed = std::min(std::max(job.currentFile.load(std::memory_order_relaxed),
+                                         job.rowsStarted.load(std::memory_order_relaxed)),
+                                job.fileCount);
     int finished = 0;
     for (int i = 0; i < passed && i < static_cast<int>(m_checkedRows.size()); ++i) {
         const int row = m_checkedRows[static_cast<std::size_t>(i)];
@@ -263,16 +267,30 @@ void ConversionControl::updateRowStatuses(AVConvert& job) {
     m_completedCount = finished;
 }
 
+// The file names of the rows running now, lowest first: the first one, and
+// " + n more" when several run at once. Without running rows, the current row's.
+QString ConversionControl::runningNames(const AVConvert& job, int current) const {
+    std::vector<int> running;
+    for (const auto& slot : job.runningRows) {
+        const int row = slot.load(std::memory_order_relaxed);
+        if (row >= 0) running.push_back(row);
+    }
+    std::sort(running.begin(), running.end());
+    if (running.empty()) running.push_back(current);
+    const int first = running.front();
+    const bool known = first >= 0 && first < static_cast<int>(job.sourcePaths.size()) && first < m_host.RowCount();
+    QString names = known ? fileNameOf(m_host.Row(first).sourcePath) : QString();
+    if (running.size() > 1) names += QStringLiteral(" + ") + QString::number(running.size() - 1) + QStringLiteral(" more");
+    return names;
+}
+
 void ConversionControl::showProgress(AVConvert& job) {
     const int current = job.currentFile.load(std::memory_order_relaxed);
+    // Several rows at once: the mean of their progress.
     const int percent = job.progressPercent.load(std::memory_order_relaxed);
     const int rowCount = job.fileCount;
     if (percent >= 0 && current < rowCount) {
-        const QString name =
-            current >= 0 && current < static_cast<int>(job.sourcePaths.size()) && current < m_host.RowCount()
-                ? fileNameOf(m_host.Row(current).sourcePath)
-                : QString();
-        m_window.SetCurrentText(name + QStringLiteral("   ") + QString::number(percent) +
+        m_window.SetCurrentText(runningNames(job, current) + QStringLiteral("   ") + QString::number(percent) +
                                 QStringLiteral("% has completed"));
     }
     m_window.SetTotalText(QString::number(m_completedCount) + QStringLiteral(" Task Completed / Total ") +

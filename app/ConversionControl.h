@@ -11,9 +11,10 @@
 // drive all of it without a display.
 //
 // Threads: everything here runs on the UI thread; the worker only sees the job.
-// At most one worker runs at a time, and the job's rows and settings are never
-// refilled while one does: a new Convert or Merge first waits for a stopping
-// worker to finish its current output (WaitForWorker).
+// At most one worker runs at a time (a Convert worker may run several rows at once
+// on threads of its own; the timer names them and shows their mean progress), and
+// the job's rows and settings are never refilled while one does: a new Convert or
+// Merge first waits for a stopping worker to finish its outputs (WaitForWorker).
 //
 // While a run is in progress the desktop is asked not to suspend (a sleep lock
 // from the platform), released when the run ends however it ends; the launcher
@@ -143,6 +144,7 @@ private:
     bool workerEnded() const;
     void showProgress(AVConvert& job);
     void showTimeLeft(AVConvert& job);
+    QString runningNames(const AVConvert& job, int current) const;
     void updateRowStatuses(AVConvert& job);
     void finishRun();
     void notifyRunDone(const AVConvert& job);

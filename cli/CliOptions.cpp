@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/SettingsText.h"
+#include "engine/AVConvert.h"
 #include "profiles/JobSetup.h"
 #include "profiles/ProfileTable.h"
 #include "profiles/SettingsRules.h"
@@ -130,6 +131,23 @@ std::string ApplyChannels(ConvertRequest& r, const std::string& v) {
     return "";
 }
 
+// Files converted at once: 1 to the engine's number of worker slots.
+constexpr int kMaxJobs = AVConvert::kMaxParallelRows;
+static_assert(kMaxJobs == 16, "the --help text names the limit");
+
+std::string ApplyJobs(ConvertRequest& r, const std::string& v) {
+    bool digits = !v.empty() && v.size() <= 2;
+    for (char c : v) digits = digits && std::isdigit(static_cast<unsigned char>(c));
+    if (v == "auto") {
+        r.jobs = 0;
+        return "";
+    }
+    if (!digits || std::stoi(v) < 1 || std::stoi(v) > kMaxJobs)
+        return "--jobs wants a number of files from 1 to " + std::to_string(kMaxJobs) + " or \"auto\", not " + Quote(v);
+    r.jobs = std::stoi(v);
+    return "";
+}
+
 const std::vector<OptionSpec>& ConvertOptions() {
     static const std::vector<OptionSpec> kOptions{
         {"--profile", true, ApplyProfile},
@@ -150,6 +168,7 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--sample-rate", true, ApplySampleRate},
         {"--channels", true, ApplyChannels},
         {"--extension", true, ApplyExtension},
+        {"--jobs", true, ApplyJobs},
         {"--quiet", false, [](ConvertRequest& r, const std::string&) { r.quiet = true; return std::string(); }},
         {"--verbose", false, [](ConvertRequest& r, const std::string&) { r.verbose = true; return std::string(); }},
         {"--null", false,
@@ -289,6 +308,8 @@ std::string UsageText() {
          "  --sample-rate TEXT     for example \"44100 Hz\"\n"
          "  --channels TEXT        \"1 Channel Mono\", \"2 Channel Stereo\" or \"5.1 Channel\"\n"
          "  --extension .EXT       output container by extension instead of the profile's\n"
+         "  --jobs N               files converted at once, 1-16 (default \"auto\": one per core,\n"
+         "                         fewer when memory is short; 1 = one after the other)\n"
          "  --quiet                no progress output and no messages from FFmpeg\n"
          "  --verbose              FFmpeg's warnings as well (by default only its errors)\n"
          "  --null                 end every field of a result with a NUL byte instead of a\n"
@@ -296,14 +317,16 @@ std::string UsageText() {
          "\n"
          "An output never replaces an existing file: a taken name gets \"(0)\", \"(1)\", ...\n"
          "Video outputs get a 160x120 \".THM\" picture beside them.\n"
-         "At the end one line per file is printed on standard output:\n"
+         "The progress bar covers the whole batch. At the end one line per file is printed\n"
+         "on standard output, in the order the files were given (whatever order they\n"
+         "finished in):\n"
          "  Completed<TAB>source<TAB>output   the output is complete\n"
          "  Failure<TAB>source<TAB>reason    no output (or a broken one, removed), and why\n"
          "  Stopped<TAB>source<TAB>output     a stop came: the output is shorter but plays\n"
          "In these lines a backslash in a name is written \\\\, a TAB \\t, a line break \\n,\n"
          "a carriage return \\r and any other control character \\xHH (two hex digits).\n"
-         "Ctrl+C, SIGTERM or SIGHUP stop after the current output has been finished;\n"
-         "a second one ends at once, leaving the current output unfinished.\n"
+         "Ctrl+C, SIGTERM or SIGHUP stop after the outputs being written have been\n"
+         "finished; a second one ends at once, leaving them unfinished.\n"
          "\n"
          "Exit status: 0 all files completed, 1 a file failed or was rejected,\n"
          "2 wrong usage, 128 + the signal when stopped (130 for Ctrl+C).\n";

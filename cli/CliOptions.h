@@ -47,6 +47,7 @@ struct ConvertRequest {
     bool verbose = false;  // FFmpeg's warnings too (errors only by default)
     bool nullSeparated = false;  // --null: result fields end with NUL, names unescaped
     bool merge = false;
+    int jobs = 0;  // files converted at once; 0 = as many as the cores and memory allow
 };
 
 struct CommandLine {

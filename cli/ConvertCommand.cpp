@@ -185,10 +185,9 @@ std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request) {
     return folder;
 }
 
-ProgressSnapshot SnapshotOf(const AVConvert& job, bool merge, TimeLeftEstimator& estimate) {
+// A merge shows its own progress (of the whole merge) and the row it is on.
+ProgressSnapshot MergeSnapshotOf(const AVConvert& job) {
     ProgressSnapshot s;
-    estimate.Update(MeasureBatch(job, merge));
-    s.timeLeft = TimeLeftText(estimate.SecondsLeft(), estimate.CurrentFileSecondsLeft());
     s.fileCount = job.fileCount;
     int current = std::clamp(job.currentFile.load(std::memory_order_relaxed), 0, job.fileCount);
     s.filesDone = current;
@@ -198,6 +197,58 @@ ProgressSnapshot SnapshotOf(const AVConvert& job, bool merge, TimeLeftEstimator&
     } else {
         s.percent = 100;
     }
+    return s;
+}
+
+// A conversion shows the whole batch: every finished file counts 100, every running
+// one its own progress; the name is the lowest running file's, with " + n more"
+// while several run at once.
+ProgressSnapshot BatchSnapshotOf(const AVConvert& job) {
+    ProgressSnapshot s;
+    s.fileCount = job.fileCount;
+    if (job.fileCount <= 0) return s;
+    std::vector<bool> running(static_cast<std::size_t>(job.fileCount), false);
+    int runningCount = 0;
+    for (const auto& slot : job.runningRows) {
+        const int row = slot.load(std::memory_order_relaxed);
+        if (row < 0 || row >= job.fileCount) continue;
+        running[static_cast<std::size_t>(row)] = true;
+        ++runningCount;
+    }
+    const int current = job.currentFile.load(std::memory_order_relaxed);
+    int handedOut = std::min(std::max(job.rowsStarted.load(std::memory_order_relaxed), current), job.fileCount);
+    // Between two rows no slot holds one: the lowest row not passed stands for them.
+    int standIn = -1;
+    if (runningCount == 0 && current >= 0 && current < job.fileCount) {
+        standIn = current;
+        running[static_cast<std::size_t>(current)] = true;
+        runningCount = 1;
+        handedOut = std::max(handedOut, current + 1);
+    }
+    long long total = 0;
+    bool anything = false;
+    for (int row = 0; row < handedOut; ++row) {
+        if (running[static_cast<std::size_t>(row)]) {
+            const int percent = row == standIn ? job.progressPercent.load(std::memory_order_relaxed)
+                                               : job.rowPercent[static_cast<std::size_t>(row)].load(std::memory_order_relaxed);
+            total += std::max(percent, 0);
+            anything |= percent >= 0;
+            if (s.fileName.empty()) s.fileName = FileNameOf(job.sourcePaths[static_cast<std::size_t>(row)]);
+        } else if (job.fileState[static_cast<std::size_t>(row)].load(std::memory_order_relaxed) != kRowPending) {
+            total += 100;
+            anything = true;
+            ++s.filesDone;
+        }
+    }
+    if (runningCount > 1) s.fileName += " + " + std::to_string(runningCount - 1) + " more";
+    s.percent = anything ? static_cast<int>(total / job.fileCount) : -1;
+    return s;
+}
+
+ProgressSnapshot SnapshotOf(const AVConvert& job, bool merge, TimeLeftEstimator& estimate) {
+    ProgressSnapshot s = merge ? MergeSnapshotOf(job) : BatchSnapshotOf(job);
+    estimate.Update(MeasureBatch(job, merge));
+    s.timeLeft = TimeLeftText(estimate.SecondsLeft(), estimate.CurrentFileSecondsLeft());
     return s;
 }
 
@@ -213,7 +264,7 @@ struct SupervisedRun {
 
 // Starts the worker and polls the job like the GUI's 300 ms timer until the worker
 // has passed the last row or a stop signal came; then waits for the worker, which
-// finishes the output it is writing, unless a second signal ends it all at once.
+// finishes the outputs it is writing, unless a second signal ends it all at once.
 SupervisedRun Supervise(AVConvert& job, bool merge, WorkerThread::Procedure procedure, ProgressDisplay& display,
                         MessageQueue& messages, CliEnvironment& env) {
     using Clock = std::chrono::steady_clock;
@@ -242,7 +293,8 @@ SupervisedRun Supervise(AVConvert& job, bool merge, WorkerThread::Procedure proc
             run.stopSignal = signal;
             run.stopRow = job.currentFile.load(std::memory_order_relaxed);
             job.stopRequested.store(true, std::memory_order_relaxed);
-            display.message("Stopping: finishing the current output...");
+            display.message(merge ? "Stopping: finishing the current output..."
+                                  : "Stopping: finishing the outputs being written...");
             continue;
         }
         if (run.stopSignal != 0 || job.currentFile.load(std::memory_order_relaxed) >= job.fileCount) continue;
@@ -396,6 +448,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
 
     const PlannedOutputs plan = PlanOf(*job);
     ProgressDisplay display(env, request.quiet);
+    job->parallelRows = request.jobs;  // Convert only: a merge joins one file at a time
     WorkerThread::Procedure worker = request.merge ? env.mergeWorker : env.transcodeWorker;
     SupervisedRun run = Supervise(*job, request.merge, worker, display, messages, env);
     if (run.abandoned) return 128 + run.stopSignal;

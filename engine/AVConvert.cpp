@@ -1,7 +1,11 @@
 #include "engine/AVConvert.h"
 
+#include <algorithm>
+
 AVConvert::AVConvert() {
     for (auto& s : fileState) s.store(kRowPending, std::memory_order_relaxed);
+    for (auto& p : rowPercent) p.store(-1, std::memory_order_relaxed);
+    for (auto& r : runningRows) r.store(-1, std::memory_order_relaxed);
 }
 
 AVConvert::~AVConvert() = default;
@@ -33,8 +37,42 @@ void AVConvert::clearFailureReasons() {
 }
 
 void AVConvert::resetRowStates() {
-    for (int i = 0; i < fileCount && i <= kMaxRows; ++i) fileState[i].store(kRowPending, std::memory_order_relaxed);
+    for (int i = 0; i < fileCount && i <= kMaxRows; ++i) {
+        fileState[i].store(kRowPending, std::memory_order_relaxed);
+        rowPercent[i].store(-1, std::memory_order_relaxed);
+    }
+    for (auto& r : runningRows) r.store(-1, std::memory_order_relaxed);
+    rowsStarted.store(0, std::memory_order_relaxed);
+    threadsPerRow = 0;
     clearFailureReasons();
     sourcePaths.resize(fileCount);
     outputPaths.resize(fileCount);
+    thumbnailPaths.assign(static_cast<std::size_t>(std::max(fileCount, 0)), std::string());
+}
+
+void AVConvert::publishProgress(int row, int percent) {
+    if (row >= 0 && row <= kMaxRows) rowPercent[row].store(static_cast<std::int8_t>(percent), std::memory_order_relaxed);
+    int sum = 0, running = 0, shown = 0;
+    for (const auto& slot : runningRows) {
+        const int r = slot.load(std::memory_order_relaxed);
+        if (r < 0 || r > kMaxRows) continue;
+        const int p = rowPercent[r].load(std::memory_order_relaxed);
+        ++running;
+        if (p >= 0) {
+            sum += p;
+            ++shown;
+        }
+    }
+    // A row that has shown nothing yet counts as 0 beside rows that have.
+    const int combined = running == 0 ? percent : shown == 0 ? -1 : sum / running;
+    progressPercent.store(combined, std::memory_order_relaxed);
+}
+
+int AVConvert::lowestRunningRow() const {
+    int lowest = -1;
+    for (const auto& slot : runningRows) {
+        const int r = slot.load(std::memory_order_relaxed);
+        if (r >= 0 && (lowest < 0 || r < lowest)) lowest = r;
+    }
+    return lowest;
 }

@@ -5,7 +5,8 @@
 //  - the job (sources, clip times, output paths, output parameters), written by
 //    the front end before a worker starts and read-only while it runs;
 //  - the exchange (currentFile, progressPercent, fileState, stopRequested,
-//    previewOff), atomics read and written by both sides without a lock, and the
+//    previewOff, and for rows running at once rowsStarted, runningRows and
+//    rowPercent), atomics read and written by both sides without a lock, and the
 //    failed rows' reasons, behind a lock of their own (a text cannot be atomic);
 //  - the probe results, written by ProbeMedia on the UI thread while no worker runs.
 // The worker's FFmpeg state is not here: it lives in a worker-private object per row.
@@ -16,6 +17,7 @@
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -71,6 +73,25 @@ public:
     int h264LevelCap = 0;     // highest H.264 level the device takes, times ten (41 = 4.1); 0 = any
     int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
     int nameCounter = -1;     // last "(n)" tried by the free-name rule
+    // Rows Convert works on at once: 0 = as many as the cores and the memory allow
+    // (RowBatch.h), 1 = one after the other. Merge always takes one row at a time.
+    int parallelRows = 0;
+    // Decoder and encoder threads of each row; 0 = FFmpeg's own choice. Set by the
+    // Convert worker before its rows start (the cores are divided among the rows
+    // running at once); every other worker leaves it at 0.
+    int threadsPerRow = 0;
+    // Serialises what rows running at once share in the job besides the exchange:
+    // the free-name search with nameCounter, and the source facts a row records.
+    // Worker threads only; the front ends never take it.
+    std::mutex rowMutex;
+    // Rows running at once still take their free names in row order (a row waits
+    // for every row below it to name its output or end), so the names of a batch
+    // never depend on which row got there first. Worker threads, under rowMutex.
+    struct NameOrder {
+        std::condition_variable turn;
+        std::vector<bool> done;  // per row: named its output, or ended
+        int next = 0;            // the lowest row not done
+    } nameOrder;
 
     // ---- Exchange (no lock; relaxed atomics; readers accept a value one step old) ----
     std::atomic<int> currentFile{-1};      // fileCount when the worker has finished
@@ -91,10 +112,19 @@ public:
     void failRow(int row, const std::string& reason);  // worker; keeps the first reason
     std::string failureReason(int row) const;           // "" when none was given
     void clearFailureReasons();                         // worker, at its start
+    // Rows running at once (Convert): rows below rowsStarted have been handed to a
+    // worker slot (it may pass fileCount); runningRows holds each slot's row, -1 when
+    // idle; rowPercent is each row's own progress (-1 = nothing to show yet), while
+    // progressPercent is the mean of the rows running now. currentFile stays the
+    // lowest row not yet passed, so every row below it has its final code.
+    static constexpr int kMaxParallelRows = 16;
+    std::atomic<int> rowsStarted{0};
+    std::array<std::atomic<int>, kMaxParallelRows> runningRows{};
+    std::array<std::atomic<std::int8_t>, kMaxRows + 1> rowPercent{};
 
     // ---- Probe (ProbeMedia reads probePath, writes the rest) ----
     std::string probePath;
-    std::string thumbnailPath;  // thumbnail of the current row (worker)
+    std::vector<std::string> thumbnailPaths;  // ".THM" of each row, once its output is named (worker)
     int videoStreamIndex = -1;
     int audioStreamIndex = -1;
     std::int64_t probeStartSeconds = 0;
@@ -117,8 +147,15 @@ public:
     // A fatal libjpeg error while writing a thumbnail; the conversion goes on.
     std::function<void(const std::string& message)> jpegError;
 
-    // Sets every row's code to pending and sizes the path tables to fileCount.
+    // Sets every row's code to pending, clears the rows' progress and the running
+    // slots, and sizes the path tables to fileCount.
     void resetRowStates();
+
+    // Worker side: row's progress (0..100, -1 = none yet); progressPercent becomes
+    // the mean of the rows in runningRows, or this value when row runs in no slot.
+    void publishProgress(int row, int percent);
+    // The lowest row in runningRows, -1 when none runs.
+    int lowestRunningRow() const;
 
 private:
     mutable std::mutex m_reasonLock;

@@ -47,7 +47,7 @@ ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceForm
     av_channel_layout_default(&ctx->ch_layout, job.audioChannels);
     ctx->sample_fmt = sampleFormatFor(*codec, sourceFormat);
     ctx->time_base = AVRational{1, job.audioSampleRate};
-    ctx->thread_count = 0;
+    ctx->thread_count = job.threadsPerRow;
     if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     // Vorbis at our bit rates is fine; the native encoders that still call
     // themselves experimental are the only ones we would reach otherwise.

@@ -26,7 +26,7 @@ struct MergeState {
 };
 
 void nameThumbnail(AVConvert& job, int row) {
-    if (job.thumbnailMode == 1) job.thumbnailPath = ThumbnailPathFor(job.outputPaths[row]);
+    if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(job.outputPaths[row]);
 }
 
 bool writesThumbnail(const AVConvert& job, const source::SourceFile& source) {
@@ -135,7 +135,7 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     if (!runner.prepare()) return job.failRow(row, "Cannot make the picture buffers");
     const long packetsBefore = out.file.packetCount();
     const pipeline::RowEnd end = runner.run();
-    if (runner.thumbnailWritten()) state.thumbnails.push_back(job.thumbnailPath);
+    if (runner.thumbnailWritten()) state.thumbnails.push_back(job.thumbnailPaths[row]);
     if (AVConvert::abortNow.load(std::memory_order_relaxed)) return job.failRow(row, kAbortedReason);
     runner.finishStreams(false);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, runner.writeFailureReason());
@@ -178,6 +178,7 @@ void MergeWorker(AVConvert& job) {
     for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
     job.clearFailureReasons();
     job.currentFile.store(0, std::memory_order_relaxed);
+    if (static_cast<int>(job.thumbnailPaths.size()) < rows) job.thumbnailPaths.resize(static_cast<std::size_t>(rows));
     MergeState state;
     for (int row = 0; row < rows; ++row) {
         job.currentFile.store(row, std::memory_order_relaxed);

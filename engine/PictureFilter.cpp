@@ -148,7 +148,9 @@ bool PictureFilter::build(const Shape& shape, const Orientation& orientation) {
     if (!target) return false;
     ffmpeg::FilterGraph graph(avfilter_graph_alloc());
     if (!graph) return false;
-    graph->nb_threads = 0;  // slice threads on every core, as the ffmpeg command line does
+    // Slice threads on every core, as the ffmpeg command line does, unless rows
+    // running at once share the cores.
+    graph->nb_threads = m_target.threads;
     const AVRational sar = shape.sampleAspect.num > 0 ? shape.sampleAspect : AVRational{1, 1};
     char args[256];
     std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d", shape.width,

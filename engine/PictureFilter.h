@@ -59,6 +59,7 @@ struct FilterTarget {
     int height = 0;
     AVPixelFormat format = AV_PIX_FMT_YUV420P;
     AVRational sampleAspect{1, 1};
+    int threads = 0;  // slice threads; 0 = one per core (rows running at once share them)
 };
 
 class PictureFilter {

@@ -109,7 +109,8 @@ bool RowRunner::prepare() {
     if (videoActive()) {
         const AVCodecContext* encoder = m_out.video->encoder.get();
         if (!encoder || !m_pictures.prepare() || !m_filtered) return false;
-        m_filter.setTarget({encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect},
+        m_filter.setTarget({encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect,
+                            m_job.threadsPerRow},
                            *m_source.videoStream());
         m_picturesAtStart = m_out.video->picturesSent;
     }
@@ -179,7 +180,7 @@ void RowRunner::publishProgress() {
         const double v = m_out.video ? m_out.video->clock() : 0.0;
         percent = static_cast<int>(std::min(100.0, std::max(a, v) * 100 / m_rules.progressSeconds));
     }
-    m_job.progressPercent.store(std::clamp(percent, 0, 100), std::memory_order_relaxed);
+    m_job.publishProgress(m_row, std::clamp(percent, 0, 100));
 }
 
 // Where a picture belongs on the output timeline: its own time when the source
@@ -342,7 +343,7 @@ void RowRunner::writeThumbnail(const AVFrame& frame) {
     const std::vector<std::uint8_t> rgb = m_pictures.toThumbnail(frame, m_filter.active(), m_out.video->sampleAspect);
     // The output name was free, but a ".THM" of the same stem may be the user's.
     if (!rgb.empty())
-        m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPath, rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
+        m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPaths[m_row], rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
 }
 
 std::string RowRunner::writeFailureReason() const {

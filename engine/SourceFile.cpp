@@ -34,13 +34,15 @@ void chooseStreams(SourceFile& source) {
         if (source.input->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) source.audioIndex = static_cast<int>(i);
 }
 
-ffmpeg::CodecContext openDecoder(const AVStream& stream) {
+// threads: 0 = as many as FFmpeg thinks useful, like the ffmpeg command; rows
+// running at once divide the cores among themselves.
+ffmpeg::CodecContext openDecoder(const AVStream& stream, int threads) {
     const AVCodec* decoder = avcodec_find_decoder(stream.codecpar->codec_id);
     if (!decoder) return nullptr;
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(decoder));
     if (!ctx || avcodec_parameters_to_context(ctx.get(), stream.codecpar) < 0) return nullptr;
     ctx->pkt_timebase = stream.time_base;
-    ctx->thread_count = 0;  // as many as FFmpeg thinks useful, like the ffmpeg command
+    ctx->thread_count = threads;
     if (avcodec_open2(ctx.get(), decoder, nullptr) < 0) return nullptr;
     return ctx;
 }
@@ -113,13 +115,13 @@ OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out) 
         return fail(out, Reason("Cannot read the source's streams", found));
     chooseStreams(out);
     if (AVStream* video = out.videoStream()) {
-        out.videoDecoder = openDecoder(*video);
+        out.videoDecoder = openDecoder(*video, job.threadsPerRow);
         if (!out.videoDecoder) return fail(out, "The source's video cannot be decoded");
         out.oddRate = framerate::isOddRate(video->r_frame_rate);
         out.videoRate = streamRate(raw, video);
     }
     if (AVStream* audio = out.audioStream()) {
-        out.audioDecoder = openDecoder(*audio);
+        out.audioDecoder = openDecoder(*audio, job.threadsPerRow);
         if (!out.audioDecoder) return fail(out, "The source's audio cannot be decoded");
     }
     if (raw->start_time != AV_NOPTS_VALUE) out.startSeconds = static_cast<double>(raw->start_time) / AV_TIME_BASE;

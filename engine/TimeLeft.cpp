@@ -7,6 +7,16 @@
 #include <cmath>
 #include <cstdio>
 
+namespace {
+
+bool runsInASlot(const AVConvert& job, int row) {
+    for (const auto& slot : job.runningRows)
+        if (slot.load(std::memory_order_relaxed) == row) return true;
+    return false;
+}
+
+}  // namespace
+
 BatchProgress MeasureBatch(const AVConvert& job, bool merge) {
     BatchProgress progress;
     const int rows = std::min({job.fileCount, AVConvert::kMaxRows, static_cast<int>(job.sourcePaths.size())});
@@ -17,6 +27,11 @@ BatchProgress MeasureBatch(const AVConvert& job, bool merge) {
         progress.doneSeconds = progress.totalSeconds * percent / 100.0;
         return progress;
     }
+    // Rows running at once each have their own share; the lowest of them is the
+    // "current file". Between rows (or in a worker without slots) the row at
+    // currentFile stands for them with the job's progress.
+    const int lowest = job.lowestRunningRow();
+    const int shown = lowest >= 0 ? lowest : current;
     for (int row = 0; row < rows; ++row) {
         if (job.sourcePaths[static_cast<std::size_t>(row)].empty()) continue;  // not checked
         const double length = std::max(job.clipLength[static_cast<std::size_t>(row)], 0.0);
@@ -25,10 +40,19 @@ BatchProgress MeasureBatch(const AVConvert& job, bool merge) {
         progress.totalSeconds += length;
         if (state == kRowCompleted) {
             progress.doneSeconds += length;
-        } else if (row == current) {
+            continue;
+        }
+        int own = -1;  // this row's progress, -1 when it is not running
+        if (lowest >= 0 && runsInASlot(job, row))
+            own = std::clamp<int>(job.rowPercent[static_cast<std::size_t>(row)].load(std::memory_order_relaxed), 0, 100);
+        else if (lowest < 0 && row == current)
+            own = percent;
+        if (own < 0) continue;
+        const double done = length * own / 100.0;
+        progress.doneSeconds += done;
+        if (row == shown) {
             progress.currentTotalSeconds = length;
-            progress.currentDoneSeconds = length * percent / 100.0;
-            progress.doneSeconds += progress.currentDoneSeconds;
+            progress.currentDoneSeconds = done;
         }
     }
     return progress;

@@ -2,12 +2,14 @@
 
 #include "engine/AVConvert.h"
 #include "engine/FrameRate.h"
+#include "engine/RowBatch.h"
 #include "engine/RowPipeline.h"
 #include "engine/Thumbnail.h"
 
 #include <cstring>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -20,7 +22,12 @@ constexpr const char* kAbortedReason = "Stopped at once; the unfinished output w
 
 // Steps up to the output streams and their encoders. "" or why the row fails.
 std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
-    if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened) return source.failure;
+    {
+        // Opening records the source's facts in the job, which rows running at once share.
+        std::lock_guard lock(job.rowMutex);
+        if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened)
+            return source.failure;
+    }
     if (!out.file.create(job.outputPaths[row])) return "No container matches the output's name";
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
@@ -39,10 +46,19 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
 bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipeline::Outputs& out,
                 output::FreeNames& names) {
     const bool thumbnail = job.thumbnailMode == 1 && job.encodeVideo && source.videoDecoder;
-    output::Reservation name = names.choose(job.outputPaths[row], job.nameCounter, true, thumbnail);
-    job.outputPaths[row] = name.path();
-    if (job.thumbnailMode == 1) job.thumbnailPath = ThumbnailPathFor(name.path());
-    return out.file.open(std::move(name));
+    std::optional<output::Reservation> name;
+    {
+        // The name is reserved by an exclusive create; the lock keeps nameCounter and
+        // the run's name memory whole while rows running at once look for free names,
+        // and the turn gives the names out in row order.
+        std::unique_lock lock(job.rowMutex);
+        batch::WaitForNameTurn(job, row, lock);
+        name.emplace(names.choose(job.outputPaths[row], job.nameCounter, true, thumbnail));
+        batch::PassNameTurn(job, row);
+    }
+    job.outputPaths[row] = name->path();
+    if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(name->path());
+    return out.file.open(std::move(*name));
 }
 
 // A row whose set-up failed has written nothing. When a stop broke the set-up off
@@ -55,10 +71,10 @@ void setUpFailed(AVConvert& job, int row, const std::string& reason) {
 // player reads. It is ours (its name was reserved for this row), so it goes, with
 // the thumbnail this row wrote: a full disk gets its space back for the next row,
 // and the folder never shows a broken file beside the good ones.
-void discardOutput(const AVConvert& job, pipeline::Outputs& out, const pipeline::RowRunner& runner) {
+void discardOutput(const AVConvert& job, int row, pipeline::Outputs& out, const pipeline::RowRunner& runner) {
     out.file.discard();
     std::error_code ec;
-    if (runner.thumbnailWritten()) std::filesystem::remove(job.thumbnailPath, ec);
+    if (runner.thumbnailWritten()) std::filesystem::remove(job.thumbnailPaths[row], ec);
 }
 
 // Why the output of a row failed after its header was written.
@@ -75,7 +91,8 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     // Task lists keep times in whole seconds, so an end time nobody trimmed is the
     // source's length cut to the second. Taken literally it would drop the last
     // fraction of a second of every file: it means "to the end of the source".
-    const double sourceSeconds = job.durationMicroseconds > 0 ? job.durationMicroseconds / 1e6 : 0.0;
+    const std::int64_t duration = source.input->duration;  // this row's own (the job's is the last opened)
+    const double sourceSeconds = duration > 0 && duration != AV_NOPTS_VALUE ? duration / 1e6 : 0.0;
     if (sourceSeconds > 0 && job.clipLength[row] > 0 && job.clipEnd[row] >= std::floor(sourceSeconds)) {
         rules.clipLength = 0;  // no clip end
         rules.progressSeconds = sourceSeconds - job.clipBegin[row];
@@ -99,13 +116,13 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) {
         job.failRow(row, "Cannot make the picture buffers");
-        return discardOutput(job, out, runner);
+        return discardOutput(job, row, out, runner);
     }
     const pipeline::RowEnd end = runner.run();
     // A second stop finishes nothing: no encoder is drained and no trailer written.
     if (AVConvert::abortNow.load(std::memory_order_relaxed)) {
         job.failRow(row, kAbortedReason);
-        return discardOutput(job, out, runner);
+        return discardOutput(job, row, out, runner);
     }
     runner.finishStreams(true);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, outputFailure(runner));
@@ -113,33 +130,34 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     if (runner.videoMissing() && end != pipeline::RowEnd::Stopped)
         job.failRow(row, "Not one picture of the video could be decoded and converted");
     // A trailer or close that fails leaves a broken file: that row has failed.
-    if (out.file.finish()) job.progressPercent.store(100, std::memory_order_relaxed);
+    if (out.file.finish()) job.publishProgress(row, 100);
     else job.failRow(row, outputFailure(runner));
-    if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return discardOutput(job, out, runner);
+    if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return discardOutput(job, row, out, runner);
     // A stop before anything was converted leaves no empty file; the row stays pending.
-    if (end == pipeline::RowEnd::Stopped && out.file.packetCount() == 0) return discardOutput(job, out, runner);
+    if (end == pipeline::RowEnd::Stopped && out.file.packetCount() == 0) return discardOutput(job, row, out, runner);
     // A stop keeps the shorter output (it may be wanted) and says the row was stopped.
     job.fileState[row].store(end == pipeline::RowEnd::Stopped ? kRowStopped : kRowCompleted,
                              std::memory_order_release);
 }
 
+// One row as a worker slot runs it: a row the job's tables do not cover fails.
+void runRow(AVConvert& job, int row, output::FreeNames& names) {
+    if (row >= static_cast<int>(job.sourcePaths.size()) || row >= static_cast<int>(job.outputPaths.size()))
+        return job.failRow(row, "No source file");
+    convertRow(job, row, names);
+}
+
 }  // namespace
 
 void TranscodeWorker(AVConvert& job) {
-    const int rows = std::min(job.fileCount, AVConvert::kMaxRows);
+    const int rows = std::max(0, std::min(job.fileCount, AVConvert::kMaxRows));
     for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
     job.clearFailureReasons();
-    job.currentFile.store(0, std::memory_order_relaxed);
-    output::FreeNames names;  // this run's names, so a name is searched for once
-    for (int row = 0; row < rows; ++row) {
-        job.currentFile.store(row, std::memory_order_relaxed);
-        if (StopSeen(job)) return;  // this row keeps 255
-        job.progressPercent.store(-1, std::memory_order_relaxed);
-        if (row >= static_cast<int>(job.sourcePaths.size()) || row >= static_cast<int>(job.outputPaths.size())) {
-            job.failRow(row, "No source file");
-            continue;
-        }
-        convertRow(job, row, names);
-    }
-    job.currentFile.store(rows, std::memory_order_relaxed);
+    if (static_cast<int>(job.thumbnailPaths.size()) < rows) job.thumbnailPaths.resize(static_cast<std::size_t>(rows));
+    int toConvert = 0;
+    for (int row = 0; row < rows && row < static_cast<int>(job.sourcePaths.size()); ++row)
+        toConvert += !job.sourcePaths[row].empty();
+    output::FreeNames names;  // this run's names, so a name is searched for once; under rowMutex
+    batch::Run(job, rows, batch::MakePlan(job, toConvert, batch::ThisMachine()),
+               [&names](AVConvert& j, int row) { runRow(j, row, names); });
 }

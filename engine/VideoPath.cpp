@@ -77,7 +77,7 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     ctx->pix_fmt = pixelFormat;
     ctx->sample_aspect_ratio = sampleAspect;
     ctx->max_b_frames = 0;
-    ctx->thread_count = 0;
+    ctx->thread_count = job.threadsPerRow;  // rows running at once share the cores
     if (job.videoCodecId == codecmap::kVideoMpeg1) ctx->mb_decision = FF_MB_DECISION_RD;
     if (job.videoCodecId == codecmap::kVideoMpeg2) applyMpeg2Buffer(*ctx);
     if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;

@@ -384,6 +384,40 @@ TEST_F(ConversionTest, TimeLeftComesFromMediaSecondsAcrossTheBatch) {
     EXPECT_EQ(window.fileLeft, "About 00:17 left for this file");
 }
 
+TEST_F(ConversionTest, SeveralRunningRowsShowTheFirstNameTheirMeanAndRowsDoneOutOfOrder) {
+    for (const char* name : {"/v/a.avi", "/v/b.avi", "/v/c.avi", "/v/d.avi"}) host.addRow(name);
+    ASSERT_TRUE(control.StartConversion());
+    // Rows 0 and 2 run; row 1 has already completed behind the lowest running row.
+    host.job.rowsStarted.store(3);
+    host.job.runningRows[0].store(2);
+    host.job.runningRows[1].store(0);
+    host.job.fileState[1].store(kRowCompleted);
+    host.job.currentFile.store(0);
+    host.job.progressPercent.store(45);
+    control.ConversionTimer();
+    EXPECT_EQ(window.currentText, "a.avi + 1 more   45% has completed");
+    EXPECT_EQ(window.currentBar, 45);
+    EXPECT_EQ(host.statuses[1], "Completed");
+    EXPECT_FALSE(host.rows[1].checked);
+    EXPECT_EQ(host.statuses[0], " Ready");
+    EXPECT_EQ(window.totalText, "1 Task Completed / Total 4 Task(s)");
+    EXPECT_EQ(window.totalBar, 25);
+
+    // Row 2 fails, row 0 completes; the last row runs alone.
+    host.job.fileState[2].store(kRowFailed);
+    host.job.fileState[0].store(kRowCompleted);
+    host.job.runningRows[0].store(-1);
+    host.job.runningRows[1].store(3);
+    host.job.rowsStarted.store(4);
+    host.job.currentFile.store(3);
+    host.job.progressPercent.store(10);
+    control.ConversionTimer();
+    EXPECT_EQ(window.currentText, "d.avi   10% has completed");
+    EXPECT_EQ(host.statuses[2], "Failure");
+    EXPECT_EQ(window.totalText, "3 Task Completed / Total 4 Task(s)") << "finished rows, failed ones included";
+    EXPECT_EQ(window.totalBar, 75);
+}
+
 TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
     host.addRow("/v/a.avi");
     host.addRow("/v/b.avi");

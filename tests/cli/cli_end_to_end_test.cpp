@@ -277,7 +277,7 @@ TEST_F(CliEndToEnd, CtrlCAndHangUpFinishTheCurrentOutputAndSaySo) {
     for (int signal : {SIGINT, SIGHUP}) {
         SCOPED_TRACE(strsignal(signal));
         const std::string folder = out() + std::to_string(signal);
-        CliProcess process({"convert", "--profile", "3", "--output", folder, source, media("clip.mkv")},
+        CliProcess process({"convert", "--jobs", "1", "--profile", "3", "--output", folder, source, media("clip.mkv")},
                            work.path().string());
         ASSERT_GT(process.pid(), 0);
         // Wait until the output has real content, then interrupt as a terminal's Ctrl+C

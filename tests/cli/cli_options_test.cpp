@@ -66,7 +66,7 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
                                      "--video-encoder", "MPEG4", "--audio-encoder=MP3", "--size", "368*208",
                                      "--frame-rate", "25.0 fps", "--video-bitrate", "512 kbps", "--audio-bitrate",
                                      "4.75 kbps", "--sample-rate", "8000 Hz", "--channels", "1 Channel Mono",
-                                     "--extension", ".mkv", "--quiet", "--null"});
+                                     "--extension", ".mkv", "--quiet", "--null", "--jobs=3"});
     EXPECT_EQ(c.profile, 9);
     EXPECT_EQ(c.outputFolder, "/tmp/out");
     EXPECT_EQ(c.beginText, "00:00:05");
@@ -90,6 +90,9 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
     EXPECT_EQ(probe.command->kind, CommandKind::Probe);
     EXPECT_TRUE(probe.command->convert.verbose);
     EXPECT_EQ(probe.command->files, (std::vector<std::string>{"a.mkv"}));
+    EXPECT_EQ(c.jobs, 3);
+    EXPECT_EQ(ParseConvert({"--jobs", "auto"}).jobs, 0);
+    EXPECT_EQ(ParseConvert({}).jobs, 0);
 }
 
 TEST(CliCommandLine, DoubleDashEndsOptions) {
@@ -131,6 +134,9 @@ TEST(CliCommandLine, UsageErrorsNameTheProblem) {
         {{"--extension", "mp4"}, "extension"},
         {{"--extension", "./x"}, "extension"},
         {{"--output", ""}, "folder"},
+        {{"--jobs", "0"}, "1 to 16"},
+        {{"--jobs", "17"}, "1 to 16"},
+        {{"--jobs", "two"}, "1 to 16"},
     };
     EXPECT_NE(Parse({"convert", "a.mkv", "--profile"}).error.find("--profile needs a value"), std::string::npos);
     for (const auto& c : cases) {

@@ -37,6 +37,7 @@ struct SeenJob {
     double frameRate = 0;
     bool encodeVideo = false, previewOff = false;
     int currentFileAtStart = 0;
+    int parallelRows = -1;
 };
 SeenJob g_seen;
 int g_probeCalls = 0;
@@ -93,6 +94,7 @@ void Record(AVConvert& job, bool merge) {
     g_seen.encodeVideo = job.encodeVideo;
     g_seen.previewOff = job.previewOff.load();
     g_seen.currentFileAtStart = job.currentFile.load();
+    g_seen.parallelRows = job.parallelRows;
 }
 
 bool g_exitedAtOnce = false;
@@ -134,6 +136,27 @@ void FakeWorker(AVConvert& job, bool merge) {
     job.currentFile.store(job.fileCount);
 }
 void FakeTranscode(AVConvert& job) { FakeWorker(job, false); }
+
+// Two rows at once, the second finishing first, as the row scheduler reports them.
+void FakeBatch(AVConvert& job) {
+    Record(job, false);
+    job.resetRowStates();
+    job.currentFile.store(0);
+    job.rowsStarted.store(2);
+    job.runningRows[0].store(1);
+    job.runningRows[1].store(0);
+    // Each stage lasts many polls of the display.
+    job.rowPercent[0].store(30);
+    job.rowPercent[1].store(30);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    job.rowPercent[0].store(60);
+    job.runningRows[0].store(-1);
+    job.fileState[1].store(kRowCompleted);  // row 0 still runs
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    job.fileState[0].store(kRowCompleted);
+    job.runningRows[1].store(-1);
+    job.currentFile.store(job.fileCount);
+}
 void FakeMerge(AVConvert& job) { FakeWorker(job, true); }
 
 // Signals at chosen waits (the polling loop) and polls (between probes).
@@ -179,7 +202,7 @@ protected:
         env.pollInterval = std::chrono::milliseconds(2);
         env.stopSource = &stop;
         env.probe = &FakeProbe;
-        env.transcodeWorker = &FakeTranscode;
+        env.transcodeWorker = transcode;
         env.mergeWorker = &FakeMerge;
         env.exitAtOnce = &FakeExitAtOnce;
         return RunCli(args, env);
@@ -191,6 +214,7 @@ protected:
     std::ostringstream out, err;
     bool terminal = false;
     FakeStop stop;
+    WorkerThread::Procedure transcode = &FakeTranscode;
 };
 
 }  // namespace
@@ -416,6 +440,19 @@ TEST_F(CliRun, PlainProgressLinesWhenNotATerminal) {
     EXPECT_NE(progress.find("slow.mkv: "), std::string::npos) << progress;
     EXPECT_NE(progress.find("(0 of 2 files done)\n"), std::string::npos) << progress;
     EXPECT_EQ(progress.find('\r'), std::string::npos);
+}
+
+TEST_F(CliRun, JobsReachTheJobAndTheProgressCoversTheBatch) {
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "a.mkv"}), kExitOk);
+    EXPECT_EQ(g_seen.parallelRows, 0) << "automatic unless asked";
+    transcode = &FakeBatch;
+    ASSERT_EQ(run({"convert", "--jobs", "2", "--output", folder(), "a.mkv", "b.mkv"}), kExitOk);
+    EXPECT_EQ(g_seen.parallelRows, 2);
+    const std::string progress = err.str();
+    EXPECT_NE(progress.find("a.mkv + 1 more: 30% (0 of 2 files done)\n"), std::string::npos) << progress;
+    EXPECT_NE(progress.find("a.mkv: 80% (1 of 2 files done)\n"), std::string::npos) << progress;
+    // Result lines in the order the files were given, not the order they finished in.
+    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nCompleted\tb.mkv\t" + folder() + "/b.mp4\n");
 }
 
 TEST_F(CliRun, ProgressBarIsRedrawnInPlaceOnATerminal) {

@@ -43,6 +43,7 @@ struct Settings {
     int channels = 2;
     bool encodeVideo = true;
     int thumbnailMode = 1;
+    int parallelRows = 1;  // rows at once (0 = automatic); one keeps the rows in order
 };
 
 inline void fillJob(AVConvert& job, const std::vector<std::string>& sources, const std::vector<std::string>& outputs,
@@ -62,6 +63,7 @@ inline void fillJob(AVConvert& job, const std::vector<std::string>& sources, con
     job.audioChannels = s.channels;
     job.encodeVideo = s.encodeVideo;
     job.thumbnailMode = s.thumbnailMode;
+    job.parallelRows = s.parallelRows;
     job.currentFile = -1;
     job.progressPercent = 0;
     job.stopRequested = false;

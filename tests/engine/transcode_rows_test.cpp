@@ -2,10 +2,14 @@
 // stop, bad input, unchecked rows and the live preview.
 
 #include "engine/OutputFile.h"
+#include "engine/RowBatch.h"
+#include "engine/Thumbnail.h"
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 #include "tests/support/FileSizeLimit.h"
 
+#include <algorithm>
+#include <condition_variable>
 #include <csignal>
 #include <fstream>
 
@@ -56,7 +60,7 @@ TEST_F(TranscodeRows, TakenNameMovesToTheNextFreeOneAndTheThumbnailFollows) {
     EXPECT_EQ(readFile(dir.file("out.mp4")), "first");
     EXPECT_EQ(readFile(dir.file("out(0).mp4")), "second");
     EXPECT_TRUE(testmedia::probe(dir.file("out(1).mp4")).ok);
-    EXPECT_EQ(job.thumbnailPath, dir.file("out(1).THM"));
+    EXPECT_EQ(job.thumbnailPaths[0], dir.file("out(1).THM"));
     const auto thumb = testmedia::probe(dir.file("out(1).THM"));
     ASSERT_TRUE(thumb.ok);
     ASSERT_TRUE(thumb.video());
@@ -181,7 +185,7 @@ TEST_F(TranscodeRows, ThumbnailOfAnotherVideoMovesThePairToFreeNames) {
     convert(job, {clip()}, {dir.file("x.mp4")});
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
     EXPECT_EQ(job.outputPaths[0], dir.file("x(1).mp4"));
-    EXPECT_EQ(job.thumbnailPath, dir.file("x(1).THM"));
+    EXPECT_EQ(job.thumbnailPaths[0], dir.file("x(1).THM"));
     EXPECT_TRUE(testmedia::probe(dir.file("x(1).THM")).ok);
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.mp4")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("x(0).THM")));
@@ -380,6 +384,313 @@ TEST_F(TranscodeRows, FailingPreviewOnlyCostsThePreview) {
     convert(job, {clip()}, {dir.file("nopreview.mp4")});
     EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
     EXPECT_NEAR(streamDuration(dir.file("nopreview.mp4"), "v:0"), 2.0, 0.2);
+}
+
+}  // namespace
+
+// Several rows at once: the scheduler with stand-in rows (deterministic hand-overs
+// between them, no timing), then real conversions sharing one output name.
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// What the stand-in rows share with the test; reset by each test.
+struct StandIn {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<int> started;
+    std::vector<int> finished;
+    int running = 0;
+    int mostRunning = 0;
+    int shown = 0;
+    std::atomic<bool> rowOneAsked{false};
+    std::vector<int> currentFileSeen;  // currentFile while row 0 was still running
+};
+StandIn* g_standIn = nullptr;
+
+// Waits (at most a minute, so a fault fails instead of hanging) until `ready`.
+template <class Ready>
+bool waitFor(std::unique_lock<std::mutex>& lock, Ready ready) {
+    return g_standIn->changed.wait_until(lock, Clock::now() + std::chrono::minutes(1), ready);
+}
+
+void rowBegins(int row) {
+    std::lock_guard lock(g_standIn->mutex);
+    g_standIn->started.push_back(row);
+    g_standIn->mostRunning = std::max(g_standIn->mostRunning, ++g_standIn->running);
+    g_standIn->changed.notify_all();
+}
+
+void rowEnds(AVConvert& job, int row, std::uint8_t state) {
+    job.fileState[row].store(state);
+    std::lock_guard lock(g_standIn->mutex);
+    g_standIn->finished.push_back(row);
+    --g_standIn->running;
+    g_standIn->changed.notify_all();
+}
+
+// Row 0 finishes only after rows 1 and 2 have; odd rows fail, the others complete.
+void lateFirstRow(AVConvert& job, int row) {
+    rowBegins(row);
+    if (row == 0) {
+        std::unique_lock lock(g_standIn->mutex);
+        waitFor(lock, [] { return std::count(g_standIn->finished.begin(), g_standIn->finished.end(), 2) > 0 &&
+                                  std::count(g_standIn->finished.begin(), g_standIn->finished.end(), 1) > 0; });
+        g_standIn->currentFileSeen.push_back(job.currentFile.load());
+    }
+    job.publishProgress(row, 100);
+    rowEnds(job, row, row % 2 ? kRowFailed : kRowCompleted);
+}
+
+// Runs until the job is told to stop, as a real row's packet loop does.
+void rowUntilStop(AVConvert& job, int row) {
+    rowBegins(row);
+    while (!job.stopRequested.load()) std::this_thread::yield();
+    {
+        std::lock_guard lock(g_standIn->mutex);
+        g_standIn->finished.push_back(row);
+        --g_standIn->running;
+    }
+}
+
+// Each row shows one picture while all three rows run.
+void showingRow(AVConvert& job, int row) {
+    rowBegins(row);
+    {
+        std::unique_lock lock(g_standIn->mutex);
+        waitFor(lock, [] { return g_standIn->started.size() == 3; });
+    }
+    static const std::vector<std::uint8_t> plane(PreviewPicture::kWidth * PreviewPicture::kHeight, 128);
+    PreviewPicture picture{plane.data(), plane.data(), plane.data(), PreviewPicture::kWidth,
+                           PreviewPicture::kWidth / 2, PreviewPicture::kWidth / 2};
+    job.previewSink->rowBegins(row);
+    job.previewSink->picture(row, picture);
+    {
+        // Nobody ends before everyone has shown a picture: the lowest row still runs.
+        std::unique_lock lock(g_standIn->mutex);
+        ++g_standIn->shown;
+        g_standIn->changed.notify_all();
+        waitFor(lock, [] { return g_standIn->shown == 3; });
+    }
+    job.previewSink->rowEnds(row);
+    rowEnds(job, row, kRowCompleted);
+}
+
+// Row 1 asks for its name first, row 2 ends without one; names still go in row order.
+void namingRow(AVConvert& job, int row) {
+    rowBegins(row);
+    std::unique_lock lock(job.rowMutex);
+    if (row == 2) return;  // fails before naming: the scheduler passes its turn
+    if (row == 0) {
+        // Only once row 1 is waiting for its turn (it has asked and let the lock go).
+        while (!g_standIn->rowOneAsked.load()) {
+            lock.unlock();
+            std::this_thread::yield();
+            lock.lock();
+        }
+    }
+    if (row == 1) g_standIn->rowOneAsked = true;
+    batch::WaitForNameTurn(job, row, lock);
+    g_standIn->finished.push_back(row);  // the naming order, under the job's lock
+    batch::PassNameTurn(job, row);
+}
+
+class RowBatchRun : public ::testing::Test {
+protected:
+    void SetUp() override { g_standIn = &standIn; }
+    void TearDown() override { g_standIn = nullptr; }
+    void fill(AVConvert& job, int rows) {
+        job.fileCount = rows;
+        job.resetRowStates();
+        job.currentFile = -1;
+        job.stopRequested = false;
+    }
+    static batch::Plan parallel(int rows) { return batch::Plan{rows, 1}; }
+    StandIn standIn;
+};
+
+TEST_F(RowBatchRun, RowsFinishingOutOfOrderLandOnTheirRowsAndCurrentFileWaitsForTheLowest) {
+    AVConvert job;
+    fill(job, 5);
+    batch::Run(job, 5, parallel(3), &lateFirstRow);
+    ASSERT_EQ(standIn.currentFileSeen.size(), 1u);
+    EXPECT_EQ(standIn.currentFileSeen[0], 0) << "rows 1 and 2 ended first, row 0 still ran";
+    EXPECT_NE(standIn.finished.front(), 0);
+    std::vector<int> started = standIn.started;
+    std::sort(started.begin(), started.end());
+    EXPECT_EQ(started, (std::vector<int>{0, 1, 2, 3, 4})) << "every row once";
+    EXPECT_LE(standIn.mostRunning, 3);
+    EXPECT_EQ(job.currentFile.load(), 5);
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(job.fileState[row].load(), row % 2 ? kRowFailed : kRowCompleted) << row;
+    EXPECT_EQ(job.lowestRunningRow(), -1);
+    EXPECT_EQ(job.threadsPerRow, 0) << "a merge after this run gets FFmpeg's own threads";
+}
+
+TEST_F(RowBatchRun, NamesAreTakenInRowOrderWhoeverAsksFirst) {
+    AVConvert job;
+    fill(job, 4);
+    batch::Run(job, 4, parallel(3), &namingRow);
+    EXPECT_EQ(standIn.finished, (std::vector<int>{0, 1, 3}));
+    EXPECT_EQ(job.currentFile.load(), 4);
+}
+
+TEST_F(RowBatchRun, StopWithSeveralRowsRunningEndsThemAllAndStartsNoOther) {
+    AVConvert job;
+    fill(job, 6);
+    std::thread stopper([&] {
+        std::unique_lock lock(standIn.mutex);
+        waitFor(lock, [&] { return standIn.running == 3; });
+        job.stopRequested = true;
+    });
+    batch::Run(job, 6, parallel(3), &rowUntilStop);
+    stopper.join();
+    EXPECT_EQ(standIn.started.size(), 3u);
+    EXPECT_EQ(standIn.finished.size(), 3u);
+    for (int row = 0; row < 6; ++row) EXPECT_EQ(job.fileState[row].load(), kRowPending) << row;
+    EXPECT_EQ(job.currentFile.load(), 3) << "the first row never begun";
+    EXPECT_EQ(job.lowestRunningRow(), -1);
+}
+
+TEST_F(RowBatchRun, PreviewShowsTheLowestRunningRowOnly) {
+    RecordingSink sink;
+    AVConvert job;
+    job.previewSink = &sink;
+    fill(job, 3);
+    batch::Run(job, 3, parallel(3), &showingRow);
+    EXPECT_EQ(sink.pictures, 1);
+    EXPECT_EQ(sink.lastRow, 0);
+    EXPECT_EQ(sink.begun.size(), 3u);
+    EXPECT_EQ(sink.ended.size(), 3u);
+    EXPECT_EQ(job.previewSink, &sink) << "the job's own sink is back after the run";
+}
+
+TEST(RowProgress, CombinedProgressIsTheMeanOfTheRunningRows) {
+    AVConvert job;
+    job.fileCount = 10;
+    job.resetRowStates();
+    job.publishProgress(4, 30);  // in no slot: shown as it is
+    EXPECT_EQ(job.progressPercent.load(), 30);
+    job.runningRows[0] = 2;
+    job.runningRows[3] = 7;
+    job.publishProgress(2, -1);
+    EXPECT_EQ(job.progressPercent.load(), -1) << "nothing to show yet";
+    job.publishProgress(7, 80);
+    EXPECT_EQ(job.progressPercent.load(), 40) << "a row without progress counts 0";
+    job.publishProgress(2, 40);
+    EXPECT_EQ(job.progressPercent.load(), 60);
+    EXPECT_EQ(job.rowPercent[7].load(), 80);
+    EXPECT_EQ(job.lowestRunningRow(), 2);
+    job.resetRowStates();
+    EXPECT_EQ(job.lowestRunningRow(), -1);
+    EXPECT_EQ(job.rowPercent[7].load(), -1);
+}
+
+struct PlanCase {
+    const char* name;
+    bool video;
+    int width, height;
+    int parallelRows;  // the job's request
+    int rows;
+    unsigned cores;
+    std::uint64_t availableMiB;  // 0 = unknown
+    int parallel, threads;       // expected
+};
+
+void PrintTo(const PlanCase& c, std::ostream* os) { *os << c.name; }
+
+class RowPlan : public ::testing::TestWithParam<PlanCase> {};
+
+TEST_P(RowPlan, RowsAndThreadsFollowCoresProfileAndMemory) {
+    const PlanCase& c = GetParam();
+    AVConvert job;
+    job.encodeVideo = c.video;
+    job.outputWidth = c.width;
+    job.outputHeight = c.height;
+    job.parallelRows = c.parallelRows;
+    const batch::Plan plan = batch::MakePlan(job, c.rows, batch::Machine{c.cores, c.availableMiB * 1024 * 1024});
+    EXPECT_EQ(plan.parallel, c.parallel);
+    EXPECT_EQ(plan.threadsPerRow, c.threads);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Machines, RowPlan,
+    ::testing::Values(PlanCase{"SongsOnTwoCores", false, 0, 0, 0, 8, 2, 0, 2, 1},
+                      PlanCase{"SongsOnSixteenCores", false, 0, 0, 0, 8, 16, 0, 8, 2},
+                      PlanCase{"ClipsOnTwoCores", true, 480, 272, 0, 4, 2, 0, 2, 1},
+                      PlanCase{"FewClipsShareManyCores", true, 480, 272, 0, 4, 16, 0, 4, 4},
+                      PlanCase{"OneFileKeepsFfmpegsThreads", true, 480, 272, 0, 1, 8, 0, 1, 0},
+                      PlanCase{"OneAtATimeAsked", true, 480, 272, 1, 9, 8, 0, 1, 0},
+                      PlanCase{"AskedForMoreThanTheRows", false, 0, 0, 5, 3, 2, 0, 3, 1},
+                      PlanCase{"AskedBeyondTheSlots", false, 0, 0, 99, 99, 64, 0, AVConvert::kMaxParallelRows, 4},
+                      PlanCase{"MemoryLimitsFullHd", true, 1920, 1080, 0, 8, 8, 600, 1, 0},
+                      PlanCase{"MemoryAllowsTwoFullHd", true, 1920, 1080, 0, 8, 8, 1000, 2, 4},
+                      PlanCase{"NoRowsToConvert", false, 0, 0, 0, 0, 4, 0, 1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Real rows, three at once, all aimed at one name: every output gets its own free
+// name, its thumbnail carries that name, and every row reports on itself.
+TEST_F(TranscodeRows, SeveralRowsAtOnceTakeFreeNamesAndKeepTheirThumbnails) {
+    AVConvert job;
+    Settings s;
+    s.parallelRows = 3;
+    convert(job, {clip(), clip(), "", clip(), clip()},
+            {dir.file("same.mp4"), dir.file("same.mp4"), dir.file("same.mp4"), dir.file("same.mp4"),
+             dir.file("same.mp4")},
+            s);
+    EXPECT_EQ(job.currentFile.load(), 5);
+    EXPECT_EQ(job.fileState[2].load(), kRowFailed) << "the unchecked row";
+    for (int row : {0, 1, 3, 4}) {
+        ASSERT_EQ(job.fileState[row].load(), kRowCompleted) << row;
+        EXPECT_TRUE(testmedia::probe(job.outputPaths[row]).ok) << row;
+        EXPECT_EQ(job.thumbnailPaths[row], ThumbnailPathFor(job.outputPaths[row])) << row;
+        EXPECT_TRUE(std::filesystem::exists(job.thumbnailPaths[row])) << row;
+        EXPECT_EQ(job.rowPercent[row].load(), 100) << row;
+    }
+    // In row order, as one row at a time would name them.
+    EXPECT_EQ(job.outputPaths[0], dir.file("same.mp4"));
+    EXPECT_EQ(job.outputPaths[1], dir.file("same(0).mp4"));
+    EXPECT_EQ(job.outputPaths[3], dir.file("same(1).mp4"));
+    EXPECT_EQ(job.outputPaths[4], dir.file("same(2).mp4"));
+    EXPECT_EQ(job.progressPercent.load(), 100);
+}
+
+TEST_F(TranscodeRows, StopWithThreeRowsRunningLeavesThreePlayableFiles) {
+    const std::string longClip = dir.file("long.mp4");
+    testmedia::ClipSpec shape;
+    shape.seconds = 20;
+    shape.videoSize = "160x120";
+    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+    ASSERT_TRUE(testmedia::makeClip(longClip, shape));
+    AVConvert job;
+    Settings s;
+    s.parallelRows = 3;
+    fillJob(job, {longClip, longClip, longClip, clip()},
+            {dir.file("s0.mp4"), dir.file("s1.mp4"), dir.file("s2.mp4"), dir.file("never.mp4")}, s);
+    for (int row = 0; row < 3; ++row) setClip(job, row, 0, 20);
+    setClip(job, 3, 0, 2);
+    WorkerThread worker;
+    worker.start(TranscodeWorker, job);
+    const auto deadline = Clock::now() + std::chrono::seconds(180);
+    auto allMoving = [&] {
+        for (int row = 0; row < 3; ++row)
+            if (job.rowPercent[row].load() < 5) return false;
+        return true;
+    };
+    while (!allMoving() && job.currentFile.load() < 3 && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    job.stopRequested = true;
+    worker.join();
+    EXPECT_EQ(job.currentFile.load(), 3);
+    EXPECT_EQ(job.fileState[3].load(), kRowPending);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("never.mp4")));
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(job.fileState[row].load(), kRowStopped) << row << ": stopped, its shorter output kept";
+        const std::string out = dir.file("s" + std::to_string(row) + ".mp4");
+        ASSERT_TRUE(testmedia::probe(out).ok) << "trailer written for row " << row;
+        const double video = streamDuration(out, "v:0");
+        EXPECT_GT(video, 0.5) << row;
+        EXPECT_LT(video, 19) << row;
+    }
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 
+#include <algorithm>
 #include <atomic>
+#include <set>
 
 using namespace pipelinetest;
 namespace fs = std::filesystem;
@@ -39,6 +41,8 @@ private:
 // What the UI thread sees while it polls, checked as it goes.
 struct PollLog {
     int polls = 0;
+    int mostRunning = 0;             // rows seen running at once
+    bool runningBelowCurrent = false;  // a running row below currentFile
     bool rowWentBack = false;
     bool progressOutOfRange = false;
     bool stateInvalid = false;
@@ -72,11 +76,23 @@ protected:
         int lastRow = -1;
         while (job.currentFile.load(std::memory_order_relaxed) < job.fileCount) {
             ++log.polls;
-            const int row = job.currentFile.load(std::memory_order_relaxed);
+            const int row = job.currentFile.load(std::memory_order_acquire);
             const int percent = job.progressPercent.load(std::memory_order_relaxed);
             log.rowWentBack |= row < lastRow;
             log.progressOutOfRange |= percent < -1 || percent > 100;
             lastRow = row;
+            int running = 0;
+            for (const auto& slot : job.runningRows) {
+                const int r = slot.load(std::memory_order_relaxed);
+                if (r < 0) continue;
+                ++running;
+                const int rowPercent = job.rowPercent[r].load(std::memory_order_relaxed);
+                log.progressOutOfRange |= rowPercent < -1 || rowPercent > 100;
+            }
+            log.mostRunning = std::max(log.mostRunning, running);
+            const int lowest = job.lowestRunningRow();
+            // currentFile is read before the slots: it can only have moved on since.
+            log.runningBelowCurrent |= lowest >= 0 && lowest < row;
             for (int i = 0; i < job.fileCount; ++i) {
                 const int state = job.fileState[i].load(std::memory_order_acquire);
                 log.stateInvalid |=
@@ -117,6 +133,33 @@ TEST_F(JobThreads, ConvertRunsToCompletionWhileTheUiPollsAndTogglesThePreview) {
     EXPECT_EQ(sink.begun.load(), 3);
     EXPECT_EQ(sink.ended.load(), 3);
     EXPECT_GT(sink.pictures.load(), 0);
+}
+
+TEST_F(JobThreads, ConvertOfThreeRowsAtOnceRunsToCompletionWhileTheUiPolls) {
+    AVConvert job;
+    CopyingSink sink(job);
+    job.previewSink = &sink;
+    fill(job, 4);
+    job.parallelRows = 3;
+    WorkerThread worker;
+    worker.start(TranscodeWorker, job);
+    const PollLog log = poll(job, worker);
+    EXPECT_FALSE(log.rowWentBack);
+    EXPECT_FALSE(log.progressOutOfRange);
+    EXPECT_FALSE(log.stateInvalid);
+    EXPECT_FALSE(log.runningBelowCurrent) << "every row below currentFile has passed";
+    EXPECT_LE(log.mostRunning, 3);
+    EXPECT_EQ(job.currentFile.load(), 4);
+    std::set<std::string> outputs;
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(job.fileState[row].load(), kRowCompleted) << row;
+        outputs.insert(job.outputPaths[row]);
+        EXPECT_TRUE(testmedia::probe(job.outputPaths[row]).ok) << row;
+    }
+    EXPECT_EQ(outputs.size(), 4u);
+    EXPECT_EQ(sink.begun.load(), 4);
+    EXPECT_EQ(sink.ended.load(), 4);
+    EXPECT_EQ(job.previewSink, &sink);
 }
 
 class JobStop : public JobThreads, public ::testing::WithParamInterface<bool /*merge*/> {};
