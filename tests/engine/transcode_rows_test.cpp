@@ -43,6 +43,24 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
+    // Starts a 30 s row into `output` followed by the short clip into never.mp4, and
+    // returns once the first row has reached `percent` (or the worker moved on).
+    void startLongRow(AVConvert& job, WorkerThread& worker, const std::string& output, int percent) {
+        const std::string longClip = dir.file("long.mp4");
+        testmedia::ClipSpec shape;
+        shape.seconds = 30;
+        shape.videoSize = "160x120";
+        shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+        ASSERT_TRUE(testmedia::makeClip(longClip, shape));
+        fillJob(job, {longClip, clip()}, {output, dir.file("never.mp4")});
+        setClip(job, 0, 0, 30);
+        setClip(job, 1, 0, 2);
+        worker.start(TranscodeWorker, job);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+        while (job.progressPercent.load() < percent && job.currentFile.load() < 1 &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 
     static testmedia::TempDir* shared;
     testmedia::TempDir dir;
@@ -271,21 +289,9 @@ TEST_F(TranscodeRows, NoRowsEndsAtOnce) {
 }
 
 TEST_F(TranscodeRows, StopMidRowLeavesAPlayableShorterFile) {
-    const std::string longClip = dir.file("long.mp4");
-    testmedia::ClipSpec shape;
-    shape.seconds = 30;
-    shape.videoSize = "160x120";
-    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-    ASSERT_TRUE(testmedia::makeClip(longClip, shape));
     AVConvert job;
-    fillJob(job, {longClip, clip()}, {dir.file("stopped.mp4"), dir.file("never.mp4")});
-    setClip(job, 0, 0, 30);
-    setClip(job, 1, 0, 2);
     WorkerThread worker;
-    worker.start(TranscodeWorker, job);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-    while (job.progressPercent.load() < 10 && job.currentFile.load() < 1 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    startLongRow(job, worker, dir.file("stopped.mp4"), 10);
     job.stopRequested = true;
     worker.join();
     EXPECT_EQ(job.fileState[0].load(), kRowStopped) << "a shorter output is not a completed one";
@@ -302,21 +308,9 @@ TEST_F(TranscodeRows, StopMidRowLeavesAPlayableShorterFile) {
 
 // A second stop: nothing more is finished, and the unfinished output goes.
 TEST_F(TranscodeRows, AbortMidRowFinishesNothingAndLeavesNothing) {
-    const std::string longClip = dir.file("long.mp4");
-    testmedia::ClipSpec shape;
-    shape.seconds = 30;
-    shape.videoSize = "160x120";
-    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-    ASSERT_TRUE(testmedia::makeClip(longClip, shape));
     AVConvert job;
-    fillJob(job, {longClip, clip()}, {dir.file("aborted.mp4"), dir.file("never.mp4")});
-    setClip(job, 0, 0, 30);
-    setClip(job, 1, 0, 2);
     WorkerThread worker;
-    worker.start(TranscodeWorker, job);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-    while (job.progressPercent.load() < 5 && job.currentFile.load() < 1 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    startLongRow(job, worker, dir.file("aborted.mp4"), 5);
     AVConvert::abortNow = true;
     worker.join();
     AVConvert::abortNow = false;
