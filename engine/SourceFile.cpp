@@ -54,6 +54,8 @@ AVRational streamRate(AVFormatContext* input, AVStream* stream) {
     return framerate::normaliseSourceRate(rate);
 }
 
+}  // namespace
+
 void recordFacts(const SourceFile& source, AVConvert& job) {
     AVFormatContext* input = source.input.get();
     job.durationMicroseconds = input->duration;
@@ -72,6 +74,8 @@ void recordFacts(const SourceFile& source, AVConvert& job) {
     job.videoStreamIndex = source.videoIndex;
     job.audioStreamIndex = source.audioIndex;
 }
+
+namespace {
 
 // FFmpeg asks this between reads; non-zero makes the blocking call return AVERROR_EXIT.
 int interruptReads(void* job) { return StopSeen(*static_cast<const AVConvert*>(job)) ? 1 : 0; }
@@ -102,11 +106,17 @@ double SourceFile::frameSeconds(const AVFrame& frame, const AVStream& stream) co
 
 OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out) {
     job.videoStreamIndex = job.audioStreamIndex = -1;
+    const OpenResult result = openWithoutFacts(path, job, out);
+    if (result == OpenResult::Opened) recordFacts(out, job);
+    return result;
+}
+
+OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out) {
     if (path.empty()) return fail(out, "No source file");  // a row that is not checked
     if (!IsPlainFile(path)) return fail(out, notPlainReason(path));
     AVFormatContext* raw = avformat_alloc_context();
     if (!raw) return fail(out, Reason("Cannot open the source", AVERROR(ENOMEM)));
-    raw->interrupt_callback = {interruptReads, &job};
+    raw->interrupt_callback = {interruptReads, const_cast<AVConvert*>(&job)};  // read only
     // On failure avformat_open_input frees the context it was given.
     if (const int opened = avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr); opened != 0)
         return fail(out, Reason("Cannot open the source", opened));
@@ -125,7 +135,6 @@ OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out) 
         if (!out.audioDecoder) return fail(out, "The source's audio cannot be decoded");
     }
     if (raw->start_time != AV_NOPTS_VALUE) out.startSeconds = static_cast<double>(raw->start_time) / AV_TIME_BASE;
-    recordFacts(out, job);
     return OpenResult::Opened;
 }
 

@@ -37,6 +37,10 @@ enum class OpenResult { Opened, Failed };
 // Every read of the source (here and later) gives up when the job is asked to
 // stop (StopSeen), so a slow or huge file never holds a stop back.
 OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out);
+// The same without touching the job's source facts (rows opened at once share the
+// job; they record their facts one at a time with recordFacts).
+OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out);
+void recordFacts(const SourceFile& source, AVConvert& job);
 
 // Seeks (backward to a key frame) to clipSeconds after the container start.
 void seekTo(SourceFile& source, double clipSeconds);

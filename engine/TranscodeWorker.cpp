@@ -22,12 +22,15 @@ constexpr const char* kAbortedReason = "Stopped at once; the unfinished output w
 
 // Steps up to the output streams and their encoders. "" or why the row fails.
 std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
+    // Rows running at once open their sources side by side; only the source facts
+    // they record in the shared job wait for each other.
+    const source::OpenResult opened = source::openWithoutFacts(job.sourcePaths[row], job, source);
     {
-        // Opening records the source's facts in the job, which rows running at once share.
         std::lock_guard lock(job.rowMutex);
-        if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened)
-            return source.failure;
+        job.videoStreamIndex = job.audioStreamIndex = -1;
+        if (opened == source::OpenResult::Opened) source::recordFacts(source, job);
     }
+    if (opened != source::OpenResult::Opened) return source.failure;
     if (!out.file.create(job.outputPaths[row])) return "No container matches the output's name";
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
