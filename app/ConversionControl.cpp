@@ -335,7 +335,6 @@ void ConversionControl::ConversionTimer() {
 void ConversionControl::RequestStop() {
     if (m_state != State::Running) return;
     m_job->stopRequested.store(true, std::memory_order_relaxed);
-    m_stopJobRow = m_job->currentFile.load(std::memory_order_relaxed);
     m_state = State::Stopping;
     m_window.ShowStopping();
     m_timer.start(kStoppingPollMs);
@@ -370,21 +369,9 @@ void ConversionControl::completeRun() {
     if (m_shutdownWhenDone) ShutdownComputer();
 }
 
-void ConversionControl::endStoppedRun() {
-    finishRun();
-    markStoppedRow(*m_job);
-}
-
-// The worker moves on to the next row before it looks at the stop again, so the
-// stopped row is the one it was on when Stop was pressed, if that row has no result.
-void ConversionControl::markStoppedRow(AVConvert& job) {
-    const int jobRow = std::exchange(m_stopJobRow, -1);
-    if (jobRow < 0 || jobRow >= job.fileCount || jobRow >= static_cast<int>(m_checkedRows.size())) return;
-    const int row = m_checkedRows[static_cast<std::size_t>(jobRow)];
-    if (row < 0 || job.fileState[static_cast<std::size_t>(jobRow)].load(std::memory_order_relaxed) != kRowPending)
-        return;
-    m_host.SetRowStatus(row, kStoppedStatus);
-}
+// The worker marks the rows a stop cut short (their shorter outputs are kept);
+// finishRun shows them with every other row's result.
+void ConversionControl::endStoppedRun() { finishRun(); }
 
 void ConversionControl::clearStoppedStatuses() {
     for (int row = 0; row < m_host.RowCount(); ++row)

@@ -150,7 +150,6 @@ private:
     void notifyRunDone(const AVConvert& job);
     void completeRun();
     void endStoppedRun();
-    void markStoppedRow(AVConvert& job);
     void clearStoppedStatuses();
 
     ConversionHost& m_host;
@@ -171,5 +170,4 @@ private:
     std::vector<int> m_checkedRows;
     int m_completedCount = 0;
     bool m_shutdownWhenDone = false;
-    int m_stopJobRow = -1;  // job row current when Stop was pressed; -1 = none
 };

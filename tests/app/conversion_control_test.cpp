@@ -575,6 +575,7 @@ TEST_F(ConversionTest, StoppedRunClosesWhenTheWorkerEnds) {
     ASSERT_TRUE(control.StartConversion());
     workerAt(0, {});
     window.onStop();
+    workerAt(1, {kRowStopped});  // the worker cut row 0 short and passed it
     for (int i = 0; i < 50 && window.open; ++i) QTest::qWait(20);
     EXPECT_FALSE(window.open);
     EXPECT_EQ(control.CurrentState(), ConversionControl::State::Idle);
