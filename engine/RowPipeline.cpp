@@ -43,6 +43,15 @@ std::int64_t nearestSlot(double seconds, AVRational timeBase) {
     return static_cast<std::int64_t>(std::ceil(seconds / av_q2d(timeBase) - 0.5 - 1e-3));
 }
 
+// A row converted alone encodes its pictures on a thread of its own while this one
+// decodes and scales the next, unless the encoder already works beside its caller
+// (x264's frame threads): there a further thread only competes with them. Rows
+// running at once keep every core busy with one thread each already.
+bool encodesOnItsOwnThread(const AVConvert& job, const AVCodecContext& encoder) {
+    const int pipelined = AV_CODEC_CAP_FRAME_THREADS | AV_CODEC_CAP_OTHER_THREADS;
+    return job.threadsPerRow == 0 && !(encoder.codec->capabilities & pipelined);
+}
+
 }  // namespace
 
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase) {
@@ -59,16 +68,20 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     video->stream->sample_aspect_ratio = video->sampleAspect;
     video->stream->r_frame_rate = source.videoRate;
     video->stream->avg_frame_rate = av_inv_q(timeBase);
+    if (encodesOnItsOwnThread(job, *video->encoder)) video::startEncodeStage(*video);
     out.video = std::move(video);
     return true;
 }
 
 bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out) {
     // Later rows use the output's time base: timestamps already written are in it.
+    out.video->stage.reset();  // drained with the last row; it goes before its encoder
     out.video->encoder.reset();
     out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
                                             out.file.wantsGlobalHeader(), out.video->sampleAspect);
-    return out.video->encoder != nullptr;
+    if (!out.video->encoder) return false;
+    if (encodesOnItsOwnThread(job, *out.video->encoder)) video::startEncodeStage(*out.video);
+    return true;
 }
 
 bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outputs& out) {

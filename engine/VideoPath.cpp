@@ -15,6 +15,7 @@ extern "C" {
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <system_error>
 
 namespace video {
 namespace {
@@ -135,7 +136,47 @@ std::int64_t nextPts(const VideoOutput& out, double referenceSeconds) {
     return out.lastPts + std::max<std::int64_t>(step, 1);
 }
 
+namespace {
+
+int writePacket(VideoOutput& out, output::OutputFile& file, AVPacket* pkt) {
+    if (pkt->duration <= 0) pkt->duration = 1;
+    const int written = file.write(pkt, out.timeBase, out.stream);
+    av_packet_unref(pkt);
+    return written;
+}
+
+int writeStagePackets(VideoOutput& out, output::OutputFile& file) {
+    std::vector<ffmpeg::Packet> packets;
+    out.stage->takePackets(packets);
+    for (ffmpeg::Packet& packet : packets)
+        if (const int written = writePacket(out, file, packet.get()); written < 0) return written;
+    return 0;
+}
+
+int encodeOnStage(VideoOutput& out, output::OutputFile& file, ffmpeg::Frame picture) {
+    const bool drain = !picture;
+    out.stage->push(std::move(picture));
+    if (drain) out.stage->waitIdle();
+    return writeStagePackets(out, file);
+}
+
+}  // namespace
+
+void startEncodeStage(VideoOutput& out) {
+    if (!out.encoder || out.stage) return;
+    try {
+        out.stage = std::make_unique<EncodeStage>(*out.encoder);
+    } catch (const std::system_error&) {
+        out.stage.reset();  // no thread to be had: encoding stays on this thread
+    }
+}
+
 int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture) {
+    if (out.stage) {
+        ffmpeg::Frame copy(picture ? av_frame_clone(picture) : nullptr);
+        if (picture && !copy) return 0;
+        return encodeOnStage(out, file, std::move(copy));
+    }
     int result = avcodec_send_frame(out.encoder.get(), picture);
     if (result < 0 && result != AVERROR_EOF) return 0;  // a picture the encoder refuses is skipped
     AVPacket* pkt = out.packet.get();
@@ -143,10 +184,7 @@ int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture)
         result = avcodec_receive_packet(out.encoder.get(), pkt);
         if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) return 0;
         if (result < 0) return 0;
-        if (pkt->duration <= 0) pkt->duration = 1;
-        const int written = file.write(pkt, out.timeBase, out.stream);
-        av_packet_unref(pkt);
-        if (written < 0) return written;
+        if (const int written = writePacket(out, file, pkt); written < 0) return written;
     }
 }
 
@@ -166,6 +204,7 @@ int sendAt(VideoOutput& out, output::OutputFile& file, const AVFrame& picture, s
         av_frame_unref(out.lastPicture.get());
         av_frame_ref(out.lastPicture.get(), &picture);
     }
+    if (out.stage) return encodeOnStage(out, file, std::move(copy));
     return encodeAndWrite(out, file, copy.get());
 }
 

@@ -4,12 +4,14 @@
 // made from what the encoder gets (the 160x120 preview and the 160x120 RGB
 // thumbnail). Worker thread only.
 
+#include "engine/EncodeStage.h"
 #include "engine/FfmpegPtr.h"
 #include "engine/OutputFile.h"
 #include "engine/PictureFilter.h"
 #include "engine/PreviewSink.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class AVConvert;
@@ -47,6 +49,9 @@ struct VideoOutput {
     std::int64_t picturesSent = 0;  // pictures handed to the encoder, repeats included
     ffmpeg::Frame lastPicture = ffmpeg::makeFrame();  // a reference, repeated to fill gaps
     ffmpeg::Packet packet = ffmpeg::makePacket();
+    // When set, the encoder runs on the stage's thread and this thread writes the
+    // packets it returns. Declared after the encoder: it stops before the encoder goes.
+    std::unique_ptr<EncodeStage> stage;
 
     // Seconds up to the end of the last picture handed to the encoder. Measured at
     // the encoder's input: encoders that hold pictures back (x264's look-ahead) would
@@ -59,8 +64,13 @@ struct VideoOutput {
 std::int64_t nextPts(const VideoOutput& out, double referenceSeconds);
 
 // Sends one picture (nullptr: drain) and writes every packet the encoder returns.
-// Negative when a write failed.
+// With a stage, the picture is queued and the packets ready so far are written; a
+// drain waits for the stage and writes the rest. Negative when a write failed.
 int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture);
+
+// Gives the output's encoder a thread of its own (see EncodeStage); without one to
+// be had, encoding stays on the calling thread.
+void startEncodeStage(VideoOutput& out);
 
 // Longest gap (in seconds) filled by repeating a picture; a longer one stays a gap.
 constexpr double kLongestRepeatSeconds = 12.0;

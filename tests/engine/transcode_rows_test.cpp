@@ -1,6 +1,7 @@
 // Row bookkeeping of the Convert worker: result codes, free names and thumbnails,
 // stop, bad input, unchecked rows and the live preview.
 
+#include "engine/EncodeStage.h"
 #include "engine/OutputFile.h"
 #include "engine/RowBatch.h"
 #include "engine/Thumbnail.h"
@@ -45,14 +46,20 @@ protected:
     }
     // Starts a 30 s row into `output` followed by the short clip into never.mp4, and
     // returns once the first row has reached `percent` (or the worker moved on).
-    void startLongRow(AVConvert& job, WorkerThread& worker, const std::string& output, int percent) {
+    // MPEG-4 pictures are encoded on a thread of their own (x264 has its own).
+    void startLongRow(AVConvert& job, WorkerThread& worker, const std::string& output, int percent,
+                      int videoCodec = codecmap::kVideoH264) {
         const std::string longClip = dir.file("long.mp4");
         testmedia::ClipSpec shape;
         shape.seconds = 30;
         shape.videoSize = "160x120";
         shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-        ASSERT_TRUE(testmedia::makeClip(longClip, shape));
-        fillJob(job, {longClip, clip()}, {output, dir.file("never.mp4")});
+        if (!std::filesystem::exists(longClip)) {
+            ASSERT_TRUE(testmedia::makeClip(longClip, shape));
+        }
+        Settings settings;
+        settings.videoCodecId = videoCodec;
+        fillJob(job, {longClip, clip()}, {output, dir.file("never.mp4")}, settings);
         setClip(job, 0, 0, 30);
         setClip(job, 1, 0, 2);
         worker.start(TranscodeWorker, job);
@@ -289,37 +296,48 @@ TEST_F(TranscodeRows, NoRowsEndsAtOnce) {
 }
 
 TEST_F(TranscodeRows, StopMidRowLeavesAPlayableShorterFile) {
-    AVConvert job;
-    WorkerThread worker;
-    startLongRow(job, worker, dir.file("stopped.mp4"), 10);
-    job.stopRequested = true;
-    worker.join();
-    EXPECT_EQ(job.fileState[0].load(), kRowStopped) << "a shorter output is not a completed one";
-    EXPECT_EQ(job.fileState[1].load(), kRowPending);
-    EXPECT_EQ(job.currentFile.load(), 1) << "the worker ends at the start of the next row";
-    EXPECT_FALSE(std::filesystem::exists(dir.file("never.mp4")));
-    const auto info = testmedia::probe(dir.file("stopped.mp4"));
-    ASSERT_TRUE(info.ok) << "trailer written";
-    const double video = streamDuration(dir.file("stopped.mp4"), "v:0");
-    EXPECT_GT(video, 0.5);
-    EXPECT_LT(video, 25);
-    EXPECT_NEAR(streamDuration(dir.file("stopped.mp4"), "a:0"), video, 0.5);
+    for (const int codec : {codecmap::kVideoH264, codecmap::kVideoMpeg4}) {
+        SCOPED_TRACE(codec);
+        AVConvert job;
+        WorkerThread worker;
+        const std::string output = dir.file("stopped" + std::to_string(codec) + ".mp4");
+        startLongRow(job, worker, output, 10, codec);
+        job.stopRequested = true;
+        worker.join();
+        EXPECT_EQ(job.fileState[0].load(), kRowStopped) << "a shorter output is not a completed one";
+        EXPECT_EQ(job.fileState[1].load(), kRowPending);
+        EXPECT_EQ(job.currentFile.load(), 1) << "the worker ends at the start of the next row";
+        EXPECT_FALSE(std::filesystem::exists(dir.file("never.mp4")));
+        const auto info = testmedia::probe(output);
+        ASSERT_TRUE(info.ok) << "trailer written";
+        const double video = streamDuration(output, "v:0");
+        EXPECT_GT(video, 0.5);
+        EXPECT_LT(video, 25);
+        EXPECT_NEAR(streamDuration(output, "a:0"), video, 0.5);
+        const auto counted = testmedia::probe(output, true);
+        ASSERT_TRUE(counted.video());
+        EXPECT_NEAR(counted.video()->frames / 25.0, video, 0.1) << "every picture queued at the stop was encoded";
+    }
 }
 
-// A second stop: nothing more is finished, and the unfinished output goes.
+// A second stop: nothing more is finished, and the unfinished output goes (also
+// while pictures wait for the encoder's own thread).
 TEST_F(TranscodeRows, AbortMidRowFinishesNothingAndLeavesNothing) {
-    AVConvert job;
-    WorkerThread worker;
-    startLongRow(job, worker, dir.file("aborted.mp4"), 5);
-    AVConvert::abortNow = true;
-    worker.join();
-    AVConvert::abortNow = false;
-    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
-    EXPECT_EQ(job.failureReason(0), "Stopped at once; the unfinished output was removed");
-    EXPECT_EQ(job.fileState[1].load(), kRowPending);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("aborted.mp4")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("aborted.THM")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("never.mp4")));
+    for (const int codec : {codecmap::kVideoH264, codecmap::kVideoMpeg4}) {
+        SCOPED_TRACE(codec);
+        AVConvert job;
+        WorkerThread worker;
+        startLongRow(job, worker, dir.file("aborted.mp4"), 5, codec);
+        AVConvert::abortNow = true;
+        worker.join();
+        AVConvert::abortNow = false;
+        EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+        EXPECT_EQ(job.failureReason(0), "Stopped at once; the unfinished output was removed");
+        EXPECT_EQ(job.fileState[1].load(), kRowPending);
+        EXPECT_FALSE(std::filesystem::exists(dir.file("aborted.mp4")));
+        EXPECT_FALSE(std::filesystem::exists(dir.file("aborted.THM")));
+        EXPECT_FALSE(std::filesystem::exists(dir.file("never.mp4")));
+    }
 }
 
 // A stop that comes after the name was taken but before anything was converted
@@ -684,6 +702,42 @@ TEST_F(TranscodeRows, StopWithThreeRowsRunningLeavesThreePlayableFiles) {
         const double video = streamDuration(out, "v:0");
         EXPECT_GT(video, 0.5) << row;
         EXPECT_LT(video, 19) << row;
+    }
+}
+
+// The encoder's own thread returns every picture as a packet, in order, by the
+// time a drain comes back; one dropped with pictures still queued frees them.
+TEST(EncodeStage, DrainReturnsEveryPictureInOrderAndDroppingItFreesTheQueue) {
+    for (const bool drain : {true, false}) {
+        SCOPED_TRACE(drain);
+        ffmpeg::CodecContext encoder(avcodec_alloc_context3(avcodec_find_encoder_by_name("mpeg4")));
+        ASSERT_TRUE(encoder);
+        encoder->width = 64;
+        encoder->height = 48;
+        encoder->pix_fmt = AV_PIX_FMT_YUV420P;
+        encoder->time_base = {1, 25};
+        ASSERT_EQ(avcodec_open2(encoder.get(), nullptr, nullptr), 0);
+        std::vector<ffmpeg::Packet> packets;
+        {
+            video::EncodeStage stage(*encoder);
+            for (int i = 0; i < 30; ++i) {
+                ffmpeg::Frame picture = ffmpeg::makeFrame();
+                picture->format = AV_PIX_FMT_YUV420P;
+                picture->width = 64;
+                picture->height = 48;
+                ASSERT_GE(av_frame_get_buffer(picture.get(), 0), 0);
+                av_frame_make_writable(picture.get());
+                std::fill_n(picture->data[0], picture->linesize[0] * 48, static_cast<std::uint8_t>(i * 8));
+                picture->pts = i;
+                stage.push(std::move(picture));
+            }
+            if (!drain) continue;  // the stage goes with pictures queued
+            stage.push(nullptr);
+            stage.waitIdle();
+            stage.takePackets(packets);
+        }
+        ASSERT_EQ(packets.size(), 30u);
+        for (std::size_t i = 0; i < packets.size(); ++i) EXPECT_EQ(packets[i]->pts, static_cast<std::int64_t>(i));
     }
 }
 
