@@ -82,7 +82,23 @@ double AudioOutput::queuedClock() const {
 
 // An encoder that refuses our samples or fails on them leaves a gap or an empty
 // stream behind: that is the row's failure, not something to skip.
+static int sendOnStage(AudioOutput& out, output::OutputFile& file, AVFrame* frame) {
+    ffmpeg::Frame copy(frame ? av_frame_clone(frame) : nullptr);
+    if (frame && !copy) return AVERROR(ENOMEM);
+    out.stage->push(std::move(copy));
+    if (!frame) out.stage->waitIdle();  // the drain: every packet is back
+    std::vector<ffmpeg::Packet> packets;
+    out.stage->takePackets(packets);
+    int failure = out.stage->error();
+    for (ffmpeg::Packet& packet : packets) {
+        const int written = file.write(packet.get(), out.encoder->time_base, out.stream);
+        if (written < 0) failure = written;
+    }
+    return failure;
+}
+
 static int sendAndWrite(AudioOutput& out, output::OutputFile& file, AVFrame* frame) {
+    if (out.stage) return sendOnStage(out, file, frame);
     int result = avcodec_send_frame(out.encoder.get(), frame);
     if (result == AVERROR_EOF) return 0;  // already drained
     if (result < 0) return result;
@@ -103,6 +119,9 @@ static int sendAndWrite(AudioOutput& out, output::OutputFile& file, AVFrame* fra
 // looping until it is short of a frame always get there.
 static int encodeFromFifo(AudioOutput& out, output::OutputFile& file, int samples, int frameLength) {
     AVFrame* frame = out.frame.get();
+    // While the encoder's own thread still holds the last frame, a new buffer is
+    // made, sized by nb_samples: always a whole encoder frame.
+    frame->nb_samples = out.frameSamples;
     if (av_frame_make_writable(frame) < 0) {
         av_audio_fifo_drain(out.fifo.get(), samples);
         return AVERROR(ENOMEM);

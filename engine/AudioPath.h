@@ -3,6 +3,7 @@
 // encoder frames, and the resampler from a source's layout, rate and sample format
 // to the encoder's. Worker thread only.
 
+#include "engine/EncodeStage.h"
 #include "engine/FfmpegPtr.h"
 #include "engine/OutputFile.h"
 
@@ -29,6 +30,10 @@ struct AudioOutput {
     bool variableFrames = false;    // the encoder takes any number of samples per call
     std::int64_t samplesSent = 0;   // handed to the encoder: the audio clock
     bool drained = false;
+    // When set, the encoder runs on the stage's thread and this thread writes the
+    // packets it returns; an encoder error shows at a later call. Declared after the
+    // encoder: it stops before the encoder goes.
+    std::unique_ptr<pipeline::EncodeStage> stage;
 
     // Makes the FIFO and the frame for an opened encoder; false on allocation failure.
     bool prepare();

@@ -1,36 +1,44 @@
 #include "engine/EncodeStage.h"
 
+#include <algorithm>
+#include <system_error>
 #include <utility>
 
-namespace video {
-namespace {
+namespace pipeline {
 
-// Pictures the row's thread may run ahead of the encoder: enough to ride out an
-// encoder call that takes longer than one decode, small enough that a stop is
-// quick and the queue costs little memory.
-constexpr std::size_t kQueueDepth = 4;
-
-}  // namespace
-
-EncodeStage::EncodeStage(AVCodecContext& encoder)
-    : m_encoder(encoder), m_thread([this](std::stop_token stop) { work(stop); }) {}
+EncodeStage::EncodeStage(AVCodecContext& encoder, std::size_t depth)
+    : m_encoder(encoder),
+      m_depth(std::max<std::size_t>(depth, 2)),
+      m_batch(m_depth / 2),
+      m_thread([this](std::stop_token stop) { work(stop); }) {}
 
 EncodeStage::~EncodeStage() {
-    m_thread.request_stop();  // wakes the wait in work(); the picture being encoded is finished
+    m_thread.request_stop();  // wakes the wait in work(); the frame being encoded is finished
     if (m_thread.joinable()) m_thread.join();
 }
 
-void EncodeStage::push(ffmpeg::Frame picture) {
+void EncodeStage::push(ffmpeg::Frame frame) {
+    const bool drain = !frame;
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_pictures.size() < kQueueDepth; });
-    m_pictures.push_back(std::move(picture));
+    if (m_frames.size() >= m_depth) {
+        m_callerWaits = true;
+        m_caller.wait(lock, [this] { return m_frames.size() < m_depth; });
+        m_callerWaits = false;
+    }
+    m_frames.push_back(std::move(frame));
+    if (drain) m_hurry = true;
+    const bool wake = !m_busy && (m_hurry || m_frames.size() >= m_batch);
     lock.unlock();
-    m_changed.notify_all();
+    if (wake) m_work.notify_one();
 }
 
 void EncodeStage::waitIdle() {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_pictures.empty() && !m_busy; });
+    m_hurry = true;
+    m_work.notify_one();
+    m_callerWaits = true;
+    m_caller.wait(lock, [this] { return m_frames.empty() && !m_busy; });
+    m_callerWaits = false;
 }
 
 void EncodeStage::takePackets(std::vector<ffmpeg::Packet>& into) {
@@ -39,40 +47,60 @@ void EncodeStage::takePackets(std::vector<ffmpeg::Packet>& into) {
     m_packets.clear();
 }
 
+int EncodeStage::error() {
+    std::lock_guard lock(m_mutex);
+    return m_error;
+}
+
 void EncodeStage::work(std::stop_token stop) {
     std::vector<ffmpeg::Packet> packets;
+    std::unique_lock lock(m_mutex);
     for (;;) {
-        ffmpeg::Frame picture;
-        {
-            std::unique_lock lock(m_mutex);
-            if (!m_changed.wait(lock, stop, [this] { return !m_pictures.empty(); })) return;
-            picture = std::move(m_pictures.front());
-            m_pictures.pop_front();
-            m_busy = true;
-        }
-        m_changed.notify_all();  // room in the queue
-        encode(picture.get(), packets);
-        picture.reset();  // the source picture's buffer goes back to its pool here, not later
-        {
-            std::lock_guard lock(m_mutex);
+        // Asleep until a batch is queued; awake, until the queue is empty.
+        m_work.wait(lock, stop, [this] { return m_frames.size() >= m_batch || (m_hurry && !m_frames.empty()); });
+        if (stop.stop_requested()) return;
+        m_busy = true;
+        while (!m_frames.empty() && !stop.stop_requested()) {
+            ffmpeg::Frame frame = std::move(m_frames.front());
+            m_frames.pop_front();
+            // A caller held up by a full queue goes on once half of it is free.
+            const bool room = m_callerWaits && m_frames.size() + m_batch <= m_depth;
+            lock.unlock();
+            if (room) m_caller.notify_one();
+            const int result = encode(frame.get(), packets);
+            frame.reset();  // the source's buffer goes back to its pool now, not with the next frame
+            lock.lock();
             for (ffmpeg::Packet& packet : packets) m_packets.push_back(std::move(packet));
-            m_busy = false;
+            packets.clear();
+            if (result < 0 && m_error == 0) m_error = result;
         }
-        packets.clear();
-        m_changed.notify_all();
+        m_busy = false;
+        m_hurry = false;
+        if (m_callerWaits) m_caller.notify_one();  // waitIdle(), or a push the last pops made room for
     }
 }
 
-// As the one-thread road does: a picture the encoder refuses is skipped, and
-// EAGAIN/EOF only mean it has nothing more to give now.
-void EncodeStage::encode(AVFrame* picture, std::vector<ffmpeg::Packet>& packets) {
-    const int sent = avcodec_send_frame(&m_encoder, picture);
-    if (sent < 0 && sent != AVERROR_EOF) return;
+// EAGAIN and EOF only mean the encoder has nothing more to give now; a frame sent
+// after the drain is ignored.
+int EncodeStage::encode(AVFrame* frame, std::vector<ffmpeg::Packet>& packets) {
+    const int sent = avcodec_send_frame(&m_encoder, frame);
+    if (sent < 0) return sent == AVERROR_EOF ? 0 : sent;
     for (;;) {
         ffmpeg::Packet packet = ffmpeg::makePacket();
-        if (!packet || avcodec_receive_packet(&m_encoder, packet.get()) < 0) return;
+        if (!packet) return AVERROR(ENOMEM);
+        const int received = avcodec_receive_packet(&m_encoder, packet.get());
+        if (received == AVERROR(EAGAIN) || received == AVERROR_EOF) return 0;
+        if (received < 0) return received;
         packets.push_back(std::move(packet));
     }
 }
 
-}  // namespace video
+std::unique_ptr<EncodeStage> startEncodeStage(AVCodecContext& encoder, std::size_t depth) {
+    try {
+        return std::make_unique<EncodeStage>(encoder, depth);
+    } catch (const std::system_error&) {
+        return nullptr;
+    }
+}
+
+}  // namespace pipeline

@@ -43,10 +43,11 @@ std::int64_t nearestSlot(double seconds, AVRational timeBase) {
     return static_cast<std::int64_t>(std::ceil(seconds / av_q2d(timeBase) - 0.5 - 1e-3));
 }
 
-// A row converted alone encodes its pictures on a thread of its own while this one
-// decodes and scales the next, unless the encoder already works beside its caller
-// (x264's frame threads): there a further thread only competes with them. Rows
-// running at once keep every core busy with one thread each already.
+// A row converted alone encodes its pictures and sound on threads of their own
+// while this one decodes, scales and resamples the next, unless the encoder already
+// works beside its caller (x264's frame threads): there a further thread only
+// competes with them. Rows running at once keep every core busy with one thread
+// each already.
 bool encodesOnItsOwnThread(const AVConvert& job, const AVCodecContext& encoder) {
     const int pipelined = AV_CODEC_CAP_FRAME_THREADS | AV_CODEC_CAP_OTHER_THREADS;
     return job.threadsPerRow == 0 && !(encoder.codec->capabilities & pipelined);
@@ -68,7 +69,7 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     video->stream->sample_aspect_ratio = video->sampleAspect;
     video->stream->r_frame_rate = source.videoRate;
     video->stream->avg_frame_rate = av_inv_q(timeBase);
-    if (encodesOnItsOwnThread(job, *video->encoder)) video::startEncodeStage(*video);
+    if (encodesOnItsOwnThread(job, *video->encoder)) video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
     out.video = std::move(video);
     return true;
 }
@@ -80,7 +81,7 @@ bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, 
     out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
                                             out.file.wantsGlobalHeader(), out.video->sampleAspect);
     if (!out.video->encoder) return false;
-    if (encodesOnItsOwnThread(job, *out.video->encoder)) video::startEncodeStage(*out.video);
+    if (encodesOnItsOwnThread(job, *out.video->encoder)) out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth);
     return true;
 }
 
@@ -93,6 +94,7 @@ bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outp
     audio->encoder = audio::openEncoder(job, sourceFormat, audioGlobalHeader(out.file), out.file.formatName());
     if (!audio->encoder || !copyEncoderToStream(audio->stream, *audio->encoder) || !audio->prepare()) return false;
     audio->stream->time_base = audio->encoder->time_base;
+    if (encodesOnItsOwnThread(job, *audio->encoder)) audio->stage = startEncodeStage(*audio->encoder, kAudioStageDepth);
     out.audio = std::move(audio);
     return true;
 }
@@ -300,13 +302,20 @@ void RowRunner::handleAudio(AVFrame& frame) {
     }
     publishProgress();
     if (!m_resampler.push(frame, out, skip)) return audioFailed();
-    if (audio::encodeQueued(out, m_out.file, audioEncodeLimit()) < 0) m_job.failRow(m_row, writeFailureReason());
+    if (audio::encodeQueued(out, m_out.file, audioEncodeLimit()) < 0) audioWriteFailed();
+}
+
+// A second stop breaks off every write: the worker gives the row that reason, not
+// the failed write's.
+void RowRunner::audioWriteFailed() {
+    if (AVConvert::abortNow.load(std::memory_order_relaxed)) m_writeFailed = true;
+    else m_job.failRow(m_row, writeFailureReason());
 }
 
 // Sound that cannot be converted would leave a silent or short stream behind a
 // row reported done: the row fails and its packet loop ends, as at a failed write.
 void RowRunner::audioFailed() {
-    m_job.failRow(m_row, "Cannot convert the sound");
+    if (!AVConvert::abortNow.load(std::memory_order_relaxed)) m_job.failRow(m_row, "Cannot convert the sound");
     m_writeFailed = true;
 }
 

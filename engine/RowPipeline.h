@@ -93,6 +93,7 @@ private:
     double audioEncodeLimit() const;
     void fitAudioToRow();
     void audioFailed();
+    void audioWriteFailed();
 
     AVConvert& m_job;
     int m_row;

@@ -15,7 +15,6 @@ extern "C" {
 #include <cmath>
 #include <cstring>
 #include <string>
-#include <system_error>
 
 namespace video {
 namespace {
@@ -161,15 +160,6 @@ int encodeOnStage(VideoOutput& out, output::OutputFile& file, ffmpeg::Frame pict
 }
 
 }  // namespace
-
-void startEncodeStage(VideoOutput& out) {
-    if (!out.encoder || out.stage) return;
-    try {
-        out.stage = std::make_unique<EncodeStage>(*out.encoder);
-    } catch (const std::system_error&) {
-        out.stage.reset();  // no thread to be had: encoding stays on this thread
-    }
-}
 
 int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture) {
     if (out.stage) {

@@ -51,7 +51,7 @@ struct VideoOutput {
     ffmpeg::Packet packet = ffmpeg::makePacket();
     // When set, the encoder runs on the stage's thread and this thread writes the
     // packets it returns. Declared after the encoder: it stops before the encoder goes.
-    std::unique_ptr<EncodeStage> stage;
+    std::unique_ptr<pipeline::EncodeStage> stage;
 
     // Seconds up to the end of the last picture handed to the encoder. Measured at
     // the encoder's input: encoders that hold pictures back (x264's look-ahead) would
@@ -68,9 +68,6 @@ std::int64_t nextPts(const VideoOutput& out, double referenceSeconds);
 // drain waits for the stage and writes the rest. Negative when a write failed.
 int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture);
 
-// Gives the output's encoder a thread of its own (see EncodeStage); without one to
-// be had, encoding stays on the calling thread.
-void startEncodeStage(VideoOutput& out);
 
 // Longest gap (in seconds) filled by repeating a picture; a longer one stays a gap.
 constexpr double kLongestRepeatSeconds = 12.0;

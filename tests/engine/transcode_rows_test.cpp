@@ -719,7 +719,7 @@ TEST(EncodeStage, DrainReturnsEveryPictureInOrderAndDroppingItFreesTheQueue) {
         ASSERT_EQ(avcodec_open2(encoder.get(), nullptr, nullptr), 0);
         std::vector<ffmpeg::Packet> packets;
         {
-            video::EncodeStage stage(*encoder);
+            pipeline::EncodeStage stage(*encoder, 4);
             for (int i = 0; i < 30; ++i) {
                 ffmpeg::Frame picture = ffmpeg::makeFrame();
                 picture->format = AV_PIX_FMT_YUV420P;
