@@ -2,7 +2,7 @@
 // An encoder run on a thread of its own, so the row's thread decodes and scales
 // the next pictures or sound while the encoder works on the last ones (encoders
 // without threads of their own, WMV, MPEG-4 and every audio encoder, otherwise
-// take turns with the decoder on one core). Frames go in through a short queue and
+// take turns with the decoder on one core; x264's frame threads wait less). Frames go in through a short queue and
 // packets come back in encoding order; the row's thread writes them, so the muxer
 // is only ever used by one thread.
 //

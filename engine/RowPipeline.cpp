@@ -44,14 +44,10 @@ std::int64_t nearestSlot(double seconds, AVRational timeBase) {
 }
 
 // A row converted alone encodes its pictures and sound on threads of their own
-// while this one decodes, scales and resamples the next, unless the encoder already
-// works beside its caller (x264's frame threads): there a further thread only
-// competes with them. Rows running at once keep every core busy with one thread
-// each already.
-bool encodesOnItsOwnThread(const AVConvert& job, const AVCodecContext& encoder) {
-    const int pipelined = AV_CODEC_CAP_FRAME_THREADS | AV_CODEC_CAP_OTHER_THREADS;
-    return job.threadsPerRow == 0 && !(encoder.codec->capabilities & pipelined);
-}
+// while this one decodes, scales and resamples the next (x264 gains too: its frame
+// threads get pictures while this thread decodes). Rows running at once keep every
+// core busy with one thread each already: more threads would only add switching.
+bool encodesOnItsOwnThread(const AVConvert& job) { return job.threadsPerRow == 0; }
 
 }  // namespace
 
@@ -69,7 +65,7 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     video->stream->sample_aspect_ratio = video->sampleAspect;
     video->stream->r_frame_rate = source.videoRate;
     video->stream->avg_frame_rate = av_inv_q(timeBase);
-    if (encodesOnItsOwnThread(job, *video->encoder)) video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
+    if (encodesOnItsOwnThread(job)) video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
     out.video = std::move(video);
     return true;
 }
@@ -81,7 +77,7 @@ bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, 
     out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
                                             out.file.wantsGlobalHeader(), out.video->sampleAspect);
     if (!out.video->encoder) return false;
-    if (encodesOnItsOwnThread(job, *out.video->encoder)) out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth);
+    if (encodesOnItsOwnThread(job)) out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth);
     return true;
 }
 
@@ -94,7 +90,7 @@ bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outp
     audio->encoder = audio::openEncoder(job, sourceFormat, audioGlobalHeader(out.file), out.file.formatName());
     if (!audio->encoder || !copyEncoderToStream(audio->stream, *audio->encoder) || !audio->prepare()) return false;
     audio->stream->time_base = audio->encoder->time_base;
-    if (encodesOnItsOwnThread(job, *audio->encoder)) audio->stage = startEncodeStage(*audio->encoder, kAudioStageDepth);
+    if (encodesOnItsOwnThread(job)) audio->stage = startEncodeStage(*audio->encoder, kAudioStageDepth);
     out.audio = std::move(audio);
     return true;
 }

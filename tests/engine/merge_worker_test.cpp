@@ -271,7 +271,8 @@ TEST_F(MergeWorkerTest, TakenNameMovesTheMergedOutput) {
     EXPECT_NEAR(streamDuration(dir.file("row0(0).mp4"), "v:0"), 20.0, 0.3);
 }
 
-// MPEG-4 rows encode on a thread of their own, a new one with each row's encoder.
+// Each row's encoder works on a thread of its own, a new one with each row's encoder
+// (x264 with its own threads behind it, MPEG-4 without).
 TEST_F(MergeWorkerTest, StopDuringTheSecondRowLeavesAPlayableFile) {
     for (const int codec : {codecmap::kVideoH264, codecmap::kVideoMpeg4}) {
         SCOPED_TRACE(codec);

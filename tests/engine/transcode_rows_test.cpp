@@ -46,7 +46,7 @@ protected:
     }
     // Starts a 30 s row into `output` followed by the short clip into never.mp4, and
     // returns once the first row has reached `percent` (or the worker moved on).
-    // MPEG-4 pictures are encoded on a thread of their own (x264 has its own).
+    // The encoder works on a thread of its own: x264 with its own threads behind it, MPEG-4 without.
     void startLongRow(AVConvert& job, WorkerThread& worker, const std::string& output, int percent,
                       int videoCodec = codecmap::kVideoH264) {
         const std::string longClip = dir.file("long.mp4");
