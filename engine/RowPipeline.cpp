@@ -43,11 +43,14 @@ std::int64_t nearestSlot(double seconds, AVRational timeBase) {
     return static_cast<std::int64_t>(std::ceil(seconds / av_q2d(timeBase) - 0.5 - 1e-3));
 }
 
-// A row converted alone encodes its pictures and sound on threads of their own
-// while this one decodes, scales and resamples the next (x264 gains too: its frame
-// threads get pictures while this thread decodes). Rows running at once keep every
-// core busy with one thread each already: more threads would only add switching.
-bool encodesOnItsOwnThread(const AVConvert& job) { return job.threadsPerRow == 0; }
+// A video encoder always works on a thread of its own while the row's thread
+// decodes and scales the next pictures: alone, x264's frame threads get pictures
+// while this thread decodes and the threadless encoders (WMV, MPEG-4) stop taking
+// turns with the decoder; with rows running at once, a row's steps no longer wait
+// for each other, so the cores stay busy through each row's pauses. The sound
+// encoder gets one in a row converted alone and in video rows; sound-only rows
+// running at once keep a core each busy already.
+bool soundOnItsOwnThread(const AVConvert& job, const Outputs& out) { return job.threadsPerRow == 0 || out.video; }
 
 }  // namespace
 
@@ -65,7 +68,7 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     video->stream->sample_aspect_ratio = video->sampleAspect;
     video->stream->r_frame_rate = source.videoRate;
     video->stream->avg_frame_rate = av_inv_q(timeBase);
-    if (encodesOnItsOwnThread(job)) video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
+    video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
     out.video = std::move(video);
     return true;
 }
@@ -77,7 +80,7 @@ bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, 
     out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
                                             out.file.wantsGlobalHeader(), out.video->sampleAspect);
     if (!out.video->encoder) return false;
-    if (encodesOnItsOwnThread(job)) out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth);
+    out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth);
     return true;
 }
 
@@ -90,7 +93,7 @@ bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outp
     audio->encoder = audio::openEncoder(job, sourceFormat, audioGlobalHeader(out.file), out.file.formatName());
     if (!audio->encoder || !copyEncoderToStream(audio->stream, *audio->encoder) || !audio->prepare()) return false;
     audio->stream->time_base = audio->encoder->time_base;
-    if (encodesOnItsOwnThread(job)) audio->stage = startEncodeStage(*audio->encoder, kAudioStageDepth);
+    if (soundOnItsOwnThread(job, out)) audio->stage = startEncodeStage(*audio->encoder, kAudioStageDepth);
     out.audio = std::move(audio);
     return true;
 }
