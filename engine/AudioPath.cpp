@@ -80,8 +80,8 @@ double AudioOutput::queuedClock() const {
     return static_cast<double>(samplesSent + queued) / encoder->sample_rate;
 }
 
-// An encoder that refuses our samples or fails on them leaves a gap or an empty
-// stream behind: that is the row's failure, not something to skip.
+// The frame goes to the encoder's own thread; what it has encoded so far is
+// written, and a drain waits for the rest.
 static int sendOnStage(AudioOutput& out, output::OutputFile& file, AVFrame* frame) {
     ffmpeg::Frame copy(frame ? av_frame_clone(frame) : nullptr);
     if (frame && !copy) return AVERROR(ENOMEM);
@@ -97,6 +97,8 @@ static int sendOnStage(AudioOutput& out, output::OutputFile& file, AVFrame* fram
     return failure;
 }
 
+// An encoder that refuses our samples or fails on them leaves a gap or an empty
+// stream behind: that is the row's failure, not something to skip.
 static int sendAndWrite(AudioOutput& out, output::OutputFile& file, AVFrame* frame) {
     if (out.stage) return sendOnStage(out, file, frame);
     int result = avcodec_send_frame(out.encoder.get(), frame);
