@@ -108,16 +108,11 @@ class CliEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         s_media = std::make_unique<TempDir>();
-        testmedia::ClipSpec shape;
-        shape.seconds = 3.0;
-        shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-        ASSERT_TRUE(testmedia::makeClip(s_media->file("clip.mkv"), shape));
-        shape.seconds = 2.0;
-        shape.videoSize = "160x120";
-        ASSERT_TRUE(testmedia::makeClip(s_media->file("second.mkv"), shape));
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("clip.mkv"), testmedia::H264Clip(3)));
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("second.mkv"), testmedia::H264Clip(2, "160x120")));
         std::ofstream(s_media->file("notes.txt")) << "not a media file\n";
         std::ofstream(s_media->file("empty.mp4"));
-        shape = testmedia::ClipSpec{};
+        testmedia::ClipSpec shape;
         shape.seconds = 0.6;
         shape.videoSize = "160x120";
         ASSERT_TRUE(testmedia::makeClip(s_media->file("short.mkv"), shape));
@@ -268,11 +263,8 @@ TEST_F(CliEndToEnd, MergeJoinsTwoFilesIntoOne) {
 }
 
 TEST_F(CliEndToEnd, CtrlCAndHangUpFinishTheCurrentOutputAndSaySo) {
-    testmedia::ClipSpec shape;
-    shape.seconds = 40.0;
-    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
     const std::string source = work.file("long.mkv");
-    ASSERT_TRUE(testmedia::makeClip(source, shape));
+    ASSERT_TRUE(testmedia::makeClip(source, testmedia::H264Clip(40)));
 
     for (int signal : {SIGINT, SIGHUP}) {
         SCOPED_TRACE(strsignal(signal));

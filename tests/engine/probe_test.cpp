@@ -57,10 +57,8 @@ bool patchBytes(const std::string& source, const std::string& target, const std:
 // own process), once, in a folder shared by the suite.
 bool makeMedia(const std::string& name, const std::string& path, const std::string& folder) {
     if (name == "ntsc.mkv") {
-        ClipSpec ntsc;
-        ntsc.videoSize = "160x120";
+        ClipSpec ntsc = testmedia::H264Clip(2, "160x120");
         ntsc.frameRate = "30000/1001";
-        ntsc.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
         return makeClip(path, ntsc);
     }
     if (name == "pal.mp4") {

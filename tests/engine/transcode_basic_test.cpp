@@ -6,11 +6,7 @@ using namespace pipelinetest;
 TEST(TranscodeSmoke, ConvertsOneClip) {
     testmedia::TempDir dir;
     const std::string src = dir.file("src.mp4");
-    testmedia::ClipSpec shape;
-    shape.seconds = 3;
-    shape.videoSize = "320x240";
-    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-    ASSERT_TRUE(testmedia::makeClip(src, shape));
+    ASSERT_TRUE(testmedia::makeClip(src, testmedia::H264Clip(3)));
     AVConvert job;
     fillJob(job, {src}, {dir.file("out.mp4")});
     setClip(job, 0, 0, 3);

@@ -183,15 +183,9 @@ class TranscodeFamilies : public TranscodeClip, public ::testing::WithParamInter
 protected:
     std::string convert(const std::string& src, double seconds) {
         const FamilyCase& c = GetParam();
-        Settings s;
-        s.videoCodecId = c.video;
-        s.audioCodecId = c.audio;
-        s.width = c.width;
-        s.height = c.height;
-        s.frameRate = 29.97;
-        s.sampleRate = c.sampleRate;
-        s.videoBitRate = 1500000;
-        s.audioBitRate = 128000;
+        const Settings s{.videoCodecId = c.video, .audioCodecId = c.audio, .width = c.width, .height = c.height,
+                         .frameRate = 29.97, .videoBitRate = 1500000, .audioBitRate = 128000,
+                         .sampleRate = c.sampleRate};
         const std::string out = dir.file(std::string("out") + c.extension);
         AVConvert job;
         fillJob(job, {src}, {out}, s);

@@ -25,11 +25,7 @@ class TranscodeRows : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         shared = new testmedia::TempDir;
-        testmedia::ClipSpec shape;
-        shape.seconds = 2;
-        shape.videoSize = "160x120";
-        shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-        ASSERT_TRUE(testmedia::makeClip(clip(), shape));
+        ASSERT_TRUE(testmedia::makeClip(clip(), testmedia::H264Clip(2, "160x120")));
     }
     static void TearDownTestSuite() { delete shared; }
     static std::string clip() { return shared->file("clip.mp4"); }
@@ -50,12 +46,8 @@ protected:
     void startLongRow(AVConvert& job, WorkerThread& worker, const std::string& output, int percent,
                       int videoCodec = codecmap::kVideoH264) {
         const std::string longClip = dir.file("long.mp4");
-        testmedia::ClipSpec shape;
-        shape.seconds = 30;
-        shape.videoSize = "160x120";
-        shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
         if (!std::filesystem::exists(longClip)) {
-            ASSERT_TRUE(testmedia::makeClip(longClip, shape));
+            ASSERT_TRUE(testmedia::makeClip(longClip, testmedia::H264Clip(30, "160x120")));
         }
         Settings settings;
         settings.videoCodecId = videoCodec;
@@ -668,11 +660,7 @@ TEST_F(TranscodeRows, SeveralRowsAtOnceTakeFreeNamesAndKeepTheirThumbnails) {
 
 TEST_F(TranscodeRows, StopWithThreeRowsRunningLeavesThreePlayableFiles) {
     const std::string longClip = dir.file("long.mp4");
-    testmedia::ClipSpec shape;
-    shape.seconds = 20;
-    shape.videoSize = "160x120";
-    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-    ASSERT_TRUE(testmedia::makeClip(longClip, shape));
+    ASSERT_TRUE(testmedia::makeClip(longClip, testmedia::H264Clip(20, "160x120")));
     AVConvert job;
     Settings s;
     s.parallelRows = 3;

@@ -273,15 +273,9 @@ TEST_F(TranscodeStreams, VideoWithoutOneDecodablePictureFailsTheRow) {
 TEST_F(TranscodeStreams, ProgramStreamMuxerGetsTheEncodersBufferFigures) {
     const std::string src = make("src.mp4", shape(2, "320x240", 48000));
     AVConvert job;
-    Settings s;
-    s.videoCodecId = codecmap::kVideoMpeg2;
-    s.audioCodecId = codecmap::kAudioMp2;
-    s.width = 720;
-    s.height = 480;
-    s.frameRate = 29.97;
-    s.sampleRate = 48000;
-    s.videoBitRate = 3000000;
-    s.audioBitRate = 128000;
+    const Settings s{.videoCodecId = codecmap::kVideoMpeg2, .audioCodecId = codecmap::kAudioMp2, .width = 720,
+                     .height = 480, .frameRate = 29.97, .videoBitRate = 3000000, .audioBitRate = 128000,
+                     .sampleRate = 48000};
     av_log_set_level(AV_LOG_WARNING);
     testing::internal::CaptureStderr();
     convert(job, src, dir.file("ps.mpg"), 0, 2, s);

@@ -65,10 +65,8 @@ class ProfileConversion : public ::testing::TestWithParam<int> {
 protected:
     static void SetUpTestSuite() {
         s_media = std::make_unique<testmedia::TempDir>();
-        testmedia::ClipSpec shape;  // 320x240, 25 fps, stereo 44.1 kHz
-        shape.seconds = kSourceSeconds;
-        shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
-        ASSERT_TRUE(testmedia::makeClip(s_media->file("source.mkv"), shape));
+        // 320x240, 25 fps, stereo 44.1 kHz
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("source.mkv"), testmedia::H264Clip(kSourceSeconds)));
     }
     static void TearDownTestSuite() { s_media.reset(); }
 

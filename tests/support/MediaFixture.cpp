@@ -48,6 +48,14 @@ int runCommand(const std::string& command, std::string* output) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+ClipSpec H264Clip(double seconds, const std::string& videoSize) {
+    ClipSpec shape;
+    shape.seconds = seconds;
+    shape.videoSize = videoSize;
+    shape.extraArgs = "-c:v libx264 -preset ultrafast -c:a aac";
+    return shape;
+}
+
 bool makeClip(const std::string& path, const ClipSpec& shape) {
     std::ostringstream cmd;
     cmd << "ffmpeg -nostdin -hide_banner -loglevel error -y";

@@ -42,6 +42,8 @@ struct ClipSpec {
     std::string extraArgs;
 };
 bool makeClip(const std::string& path, const ClipSpec& shape);
+// The tests' usual source: an H.264 + AAC clip of this length and picture size.
+ClipSpec H264Clip(double seconds, const std::string& videoSize = "320x240");
 
 // What ffprobe reads back from one stream of a file.
 struct StreamInfo {
