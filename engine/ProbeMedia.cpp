@@ -4,6 +4,7 @@
 
 #include "engine/AVConvert.h"
 #include "engine/FfmpegPtr.h"
+#include "engine/SourceFile.h"
 
 #include <climits>
 
@@ -37,17 +38,6 @@ ffmpeg::InputContext openInput(const std::string& path) {
                                nullptr};
     if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return nullptr;
     return ffmpeg::InputContext(raw);
-}
-
-// The last stream of each type wins, as everywhere in the engine. Cover art (an
-// attached picture, as in tagged MP3 files) is a still image, not the file's video.
-void chooseStreams(const AVFormatContext& input, AVConvert& job) {
-    for (unsigned i = 0; i < input.nb_streams; ++i) {
-        if (input.streams[i]->disposition & AV_DISPOSITION_ATTACHED_PIC) continue;
-        const AVMediaType type = input.streams[i]->codecpar->codec_type;
-        if (type == AVMEDIA_TYPE_VIDEO) job.videoStreamIndex = static_cast<int>(i);
-        else if (type == AVMEDIA_TYPE_AUDIO) job.audioStreamIndex = static_cast<int>(i);
-    }
 }
 
 // Opens a decoder for the stream to prove that it can be decoded; the context is
@@ -138,7 +128,9 @@ int ProbeMedia(AVConvert& job) {
     ffmpeg::InputContext input = openInput(job.probePath);
     if (!input) return kCannotOpen;
     if (avformat_find_stream_info(input.get(), nullptr) < 0) return kNoStreamInfo;
-    chooseStreams(*input, job);
+    const source::StreamChoice streams = source::chooseStreams(*input);
+    job.videoStreamIndex = streams.video;
+    job.audioStreamIndex = streams.audio;
 
     const AVStream* video = job.videoStreamIndex >= 0 ? input->streams[job.videoStreamIndex] : nullptr;
     const AVStream* audio = job.audioStreamIndex >= 0 ? input->streams[job.audioStreamIndex] : nullptr;

@@ -14,26 +14,6 @@
 namespace source {
 namespace {
 
-// The picture a player shows: the video stream marked default, else the first.
-// Cover art of a music file is one still picture, not the file's video.
-int mainVideoStream(const AVFormatContext& input) {
-    int first = -1;
-    for (unsigned i = 0; i < input.nb_streams; ++i) {
-        const AVStream* stream = input.streams[i];
-        if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO || (stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
-            continue;
-        if (stream->disposition & AV_DISPOSITION_DEFAULT) return static_cast<int>(i);
-        if (first < 0) first = static_cast<int>(i);
-    }
-    return first;
-}
-
-void chooseStreams(SourceFile& source) {
-    source.videoIndex = mainVideoStream(*source.input);
-    for (unsigned i = 0; i < source.input->nb_streams; ++i)
-        if (source.input->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) source.audioIndex = static_cast<int>(i);
-}
-
 // threads: 0 = as many as FFmpeg thinks useful, like the ffmpeg command; rows
 // running at once divide the cores among themselves.
 ffmpeg::CodecContext openDecoder(const AVStream& stream, int threads) {
@@ -55,6 +35,21 @@ AVRational streamRate(AVFormatContext* input, AVStream* stream) {
 }
 
 }  // namespace
+
+StreamChoice chooseStreams(const AVFormatContext& input) {
+    StreamChoice choice;
+    for (unsigned i = 0; i < input.nb_streams; ++i) {
+        const AVStream* stream = input.streams[i];
+        const int index = static_cast<int>(i);
+        if (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) choice.audio = index;
+        if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO || (stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            continue;
+        if (choice.video < 0 || ((stream->disposition & AV_DISPOSITION_DEFAULT) &&
+                                 !(input.streams[choice.video]->disposition & AV_DISPOSITION_DEFAULT)))
+            choice.video = index;
+    }
+    return choice;
+}
 
 void recordFacts(const SourceFile& source, AVConvert& job) {
     AVFormatContext* input = source.input.get();
@@ -123,7 +118,9 @@ OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, Sourc
     out.input.reset(raw);
     if (const int found = avformat_find_stream_info(raw, nullptr); found < 0)
         return fail(out, Reason("Cannot read the source's streams", found));
-    chooseStreams(out);
+    const StreamChoice streams = chooseStreams(*out.input);
+    out.videoIndex = streams.video;
+    out.audioIndex = streams.audio;
     if (AVStream* video = out.videoStream()) {
         out.videoDecoder = openDecoder(*video, job.threadsPerRow);
         if (!out.videoDecoder) return fail(out, "The source's video cannot be decoded");

@@ -30,6 +30,15 @@ struct SourceFile {
     double frameSeconds(const AVFrame& frame, const AVStream& stream) const;
 };
 
+// The streams a source is converted from (-1: none): the video stream marked
+// default, else the first (cover art is a still picture, not the file's video), and
+// the last audio stream. The probe and the workers both choose with this.
+struct StreamChoice {
+    int video = -1;
+    int audio = -1;
+};
+StreamChoice chooseStreams(const AVFormatContext& input);
+
 enum class OpenResult { Opened, Failed };
 
 // Opens path, analyses it, chooses the streams, opens their decoders with FFmpeg's

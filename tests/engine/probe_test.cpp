@@ -81,11 +81,13 @@ bool makeMedia(const std::string& name, const std::string& path, const std::stri
         return makeClip(path, song);
     }
     if (name == "two-tracks.mkv") {
-        // A stereo 44.1 kHz track, then a mono 22.05 kHz one.
+        // A stereo 44.1 kHz track, then a mono 22.05 kHz one; a second, smaller
+        // picture stream last.
         return ffmpegMake("-f lavfi -i testsrc2=size=160x120:rate=25:duration=1"
                           " -f lavfi -i sine=sample_rate=44100:duration=1"
                           " -f lavfi -i sine=sample_rate=22050:duration=1"
-                          " -map 0 -map 1 -map 2 -ac:a:0 2 -c:v libx264 -preset ultrafast -c:a aac",
+                          " -f lavfi -i testsrc2=size=64x48:rate=25:duration=1"
+                          " -map 0 -map 1 -map 2 -map 3 -ac:a:0 2 -c:v libx264 -preset ultrafast -c:a aac",
                           path);
     }
     if (name == "tick.h264") {
@@ -258,9 +260,11 @@ TEST_F(ProbeTest, VideoWithoutSoundClearsTheAudioFields) {
     EXPECT_EQ(job.videoCodecId, AV_CODEC_ID_MJPEG);
 }
 
-TEST_F(ProbeTest, TheLastOfTwoAudioTracksIsDescribed) {
+// The streams the conversion will use: the probe must not judge another one.
+TEST_F(ProbeTest, TheLastOfTwoAudioTracksAndTheMainPictureAreDescribed) {
     ASSERT_EQ(probe("two-tracks.mkv"), 0);
-    EXPECT_EQ(job.videoStreamIndex, 0);
+    EXPECT_EQ(job.videoStreamIndex, 0) << "the default picture stream, not the last";
+    EXPECT_EQ(job.sourceWidth, 160);
     EXPECT_EQ(job.audioStreamIndex, 2);
     EXPECT_EQ(job.audioSampleRate, 22050);
     EXPECT_EQ(job.audioChannels, 1);
