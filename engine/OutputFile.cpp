@@ -271,6 +271,16 @@ bool OutputFile::finish() {
         avio_flush(ctx->pb);
         if (ctx->pb->error < 0) ok = false;
     }
+    // Network and FUSE file systems may report a failed write only when the file is
+    // closed. Our descriptor stays open (discard() and nameLost() need it), so a
+    // duplicate is closed instead: that close reports the same error.
+    if (ok && m_sink && m_sink->fd >= 0) {
+        const int copy = ::dup(m_sink->fd);
+        if (copy >= 0 && ::close(copy) != 0) {
+            ok = false;
+            m_sink->fail(AVERROR(errno));
+        }
+    }
     if (!ok && m_error == 0) m_error = error() < 0 ? error() : (trailer < 0 ? trailer : AVERROR(EIO));
     return ok && !nameLost();
 }
