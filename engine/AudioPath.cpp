@@ -85,10 +85,8 @@ double AudioOutput::queuedClock() const {
 static int sendOnStage(AudioOutput& out, output::OutputFile& file, AVFrame* frame) {
     ffmpeg::Frame copy(frame ? av_frame_clone(frame) : nullptr);
     if (frame && !copy) return AVERROR(ENOMEM);
-    out.stage->push(std::move(copy));
-    if (!frame) out.stage->waitIdle();  // the drain: every packet is back
     std::vector<ffmpeg::Packet> packets;
-    out.stage->takePackets(packets);
+    out.stage->exchange(std::move(copy), packets);
     int failure = out.stage->error();
     for (ffmpeg::Packet& packet : packets) {
         const int written = file.write(packet.get(), out.encoder->time_base, out.stream);

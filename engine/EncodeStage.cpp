@@ -47,6 +47,13 @@ void EncodeStage::takePackets(std::vector<ffmpeg::Packet>& into) {
     m_packets.clear();
 }
 
+void EncodeStage::exchange(ffmpeg::Frame frame, std::vector<ffmpeg::Packet>& ready) {
+    const bool drain = !frame;
+    push(std::move(frame));
+    if (drain) waitIdle();
+    takePackets(ready);
+}
+
 int EncodeStage::error() {
     std::lock_guard lock(m_mutex);
     return m_error;

@@ -45,6 +45,9 @@ public:
     void waitIdle();
     // Appends the packets encoded so far, oldest first.
     void takePackets(std::vector<ffmpeg::Packet>& into);
+    // What the row's thread does with each frame: push it, wait for everything
+    // when it is the drain (null), and take the packets that are ready.
+    void exchange(ffmpeg::Frame frame, std::vector<ffmpeg::Packet>& ready);
     // The first error the encoder gave (0: none). A frame it refused was skipped.
     int error();
 

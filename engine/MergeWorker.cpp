@@ -2,7 +2,6 @@
 
 #include "engine/AVConvert.h"
 #include "engine/FrameRate.h"
-#include "engine/LocalFileUrl.h"
 #include "engine/RowPipeline.h"
 #include "engine/Thumbnail.h"
 
@@ -13,8 +12,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kAbortedReason = "Stopped at once; the unfinished output was removed";
 
 // What the merge keeps across rows: the one output, the rows that reached it and
 // the thumbnails they wrote (which go with the output if it turns out broken).
@@ -29,25 +26,19 @@ void nameThumbnail(AVConvert& job, int row) {
     if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(job.outputPaths[row]);
 }
 
-bool writesThumbnail(const AVConvert& job, const source::SourceFile& source) {
-    return job.thumbnailMode == 1 && job.encodeVideo && source.videoDecoder;
-}
-
-// Whether a source has sound, read from its container without opening decoders.
-bool hasSound(const std::string& path) {
-    if (path.empty() || !IsPlainFile(path)) return false;
-    AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return false;
-    const ffmpeg::InputContext input(raw);
-    if (avformat_find_stream_info(raw, nullptr) < 0) return false;
-    return av_find_best_stream(raw, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0) >= 0;
+// Whether a source has sound, read from its container without opening decoders
+// (the read gives up at a stop, as every read of a source does).
+bool hasSound(const AVConvert& job, const std::string& path) {
+    source::SourceFile source;
+    return source::openContainer(path, job, source) == source::OpenResult::Opened &&
+           source::chooseStreams(*source.input).audio >= 0;
 }
 
 bool laterRowHasSound(const AVConvert& job, int row) {
     const int rows = std::min<int>(job.fileCount, static_cast<int>(job.sourcePaths.size()));
     for (int later = row + 1; later < rows; ++later) {
-        if (job.stopRequested.load(std::memory_order_relaxed)) return false;
-        if (hasSound(job.sourcePaths[later])) return true;
+        if (StopSeen(job)) return false;
+        if (hasSound(job, job.sourcePaths[later])) return true;
     }
     return false;
 }
@@ -68,7 +59,7 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
     if (sound && !pipeline::addAudioStream(job, source, *out)) return "The audio encoder does not accept these settings";
     out->file.copyMetadata(source.input.get());
     output::Reservation name =
-        state.names.choose(job.outputPaths[row], job.nameCounter, true, writesThumbnail(job, source));
+        state.names.choose(job.outputPaths[row], job.nameCounter, true, pipeline::writesThumbnail(job, source));
     job.outputPaths[row] = name.path();
     nameThumbnail(job, row);
     if (!out->file.open(std::move(name))) return out->file.failureReason();
@@ -89,54 +80,46 @@ std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source
     if (wantsVideo && !pipeline::reopenVideoEncoder(job, source, out))
         return "The video encoder does not accept these settings";
     job.outputPaths[row] =
-        state.names.choose(job.outputPaths[row], job.nameCounter, false, writesThumbnail(job, source)).path();
+        state.names.choose(job.outputPaths[row], job.nameCounter, false, pipeline::writesThumbnail(job, source)).path();
     nameThumbnail(job, row);
     return std::string();
 }
 
 // The row's clip, from the clip editor's begin and end (a merge gets no clip
-// length). Task lists keep times in whole seconds, so an end nobody trimmed is the
-// source's length cut to the second: it means "to the end of the source".
-void applyClip(const AVConvert& job, int row, pipeline::RowRules& rules) {
+// length); an end nobody trimmed means the end of the source.
+void applyClip(const AVConvert& job, int row, const source::SourceFile& source, pipeline::RowRules& rules) {
     rules.clipBegin = std::max(0.0, job.clipBegin[row]);
     const double length = job.clipEnd[row] - rules.clipBegin;
-    const double sourceSeconds = job.durationMicroseconds > 0 ? job.durationMicroseconds / 1e6 : 0.0;
-    const bool untrimmedEnd = sourceSeconds > 0 && job.clipEnd[row] >= std::floor(sourceSeconds);
-    rules.clipLength = length > 0 && !untrimmedEnd ? length : 0.0;
+    rules.clipLength = length > 0 && !pipeline::endIsUntrimmed(source, job.clipEnd[row]) ? length : 0.0;
 }
 
-pipeline::RowRules mergeRules(const AVConvert& job, int row, const pipeline::Outputs& out) {
+pipeline::RowRules mergeRules(const AVConvert& job, int row, const source::SourceFile& source,
+                              const pipeline::Outputs& out) {
     pipeline::RowRules rules;
     rules.progressSeconds = job.mergeTotalSeconds;
     const double video = out.video ? out.video->clock() : 0.0;
     const double audio = out.audio ? out.audio->queuedClock() : 0.0;
     rules.timelineOffset = std::max(video, audio);  // the row starts after everything so far
     rules.fitAudioToPictures = true;
-    applyClip(job, row, rules);
+    applyClip(job, row, source, rules);
     return rules;
-}
-
-// A row that failed before it wrote anything; a stop that broke its set-up off
-// leaves it pending.
-void setUpFailed(AVConvert& job, int row, const std::string& reason) {
-    if (!StopSeen(job)) job.failRow(row, reason);
 }
 
 void mergeRow(AVConvert& job, int row, MergeState& state) {
     source::SourceFile source;
     if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened)
-        return setUpFailed(job, row, source.failure);
+        return pipeline::setUpFailed(job, row, source.failure);
     const std::string joined = state.out ? joinOutput(job, row, source, state) : createOutput(job, row, source, state);
-    if (!joined.empty()) return setUpFailed(job, row, joined);
+    if (!joined.empty()) return pipeline::setUpFailed(job, row, joined);
     pipeline::Outputs& out = *state.out;
-    const pipeline::RowRules rules = mergeRules(job, row, out);
+    const pipeline::RowRules rules = mergeRules(job, row, source, out);
     if (rules.clipBegin > 0) source::seekTo(source, rules.clipBegin);
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) return job.failRow(row, "Cannot make the picture buffers");
     const long packetsBefore = out.file.packetCount();
     const pipeline::RowEnd end = runner.run();
     if (runner.thumbnailWritten()) state.thumbnails.push_back(job.thumbnailPaths[row]);
-    if (AVConvert::abortNow.load(std::memory_order_relaxed)) return job.failRow(row, kAbortedReason);
+    if (AVConvert::abortNow.load(std::memory_order_relaxed)) return job.failRow(row, pipeline::kAbortedReason);
     runner.finishStreams(false);
     if (end == pipeline::RowEnd::WriteFailed || runner.writeFailed()) job.failRow(row, runner.writeFailureReason());
     if (runner.videoMissing() && end != pipeline::RowEnd::Stopped)
@@ -162,7 +145,7 @@ void finalise(AVConvert& job, MergeState& state) {
     if (keep && drained && out.file.finish()) {
         job.progressPercent.store(100, std::memory_order_relaxed);
     } else {
-        const std::string reason = aborted ? kAbortedReason : out.file.failureReason();
+        const std::string reason = aborted ? pipeline::kAbortedReason : out.file.failureReason();
         for (int row : state.joinedRows) job.failRow(row, reason.empty() ? "Cannot finish the output" : reason);
         out.file.discard();
         std::error_code ec;
@@ -175,10 +158,8 @@ void finalise(AVConvert& job, MergeState& state) {
 
 void MergeWorker(AVConvert& job) {
     const int rows = std::min(job.fileCount, AVConvert::kMaxRows);
-    for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
-    job.clearFailureReasons();
+    pipeline::beginRun(job, rows);
     job.currentFile.store(0, std::memory_order_relaxed);
-    if (static_cast<int>(job.thumbnailPaths.size()) < rows) job.thumbnailPaths.resize(static_cast<std::size_t>(rows));
     MergeState state;
     for (int row = 0; row < rows; ++row) {
         job.currentFile.store(row, std::memory_order_relaxed);

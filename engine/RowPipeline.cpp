@@ -54,6 +54,25 @@ bool soundOnItsOwnThread(const AVConvert& job, const Outputs& out) { return job.
 
 }  // namespace
 
+void beginRun(AVConvert& job, int rows) {
+    for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
+    job.clearFailureReasons();
+    if (static_cast<int>(job.thumbnailPaths.size()) < rows) job.thumbnailPaths.resize(static_cast<std::size_t>(rows));
+}
+
+void setUpFailed(AVConvert& job, int row, const std::string& reason) {
+    if (!StopSeen(job)) job.failRow(row, reason);
+}
+
+bool writesThumbnail(const AVConvert& job, const source::SourceFile& source) {
+    return job.thumbnailMode == 1 && job.encodeVideo && source.videoDecoder;
+}
+
+bool endIsUntrimmed(const source::SourceFile& source, double clipEnd) {
+    const std::int64_t duration = source.input->duration;  // this source's own (the job's is the last opened)
+    return duration > 0 && duration != AV_NOPTS_VALUE && clipEnd >= std::floor(duration / 1e6);
+}
+
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase) {
     auto video = std::make_unique<video::VideoOutput>();
     video->stream = out.file.addStream();

@@ -48,6 +48,21 @@ struct RowRules {
 
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };
 
+// The reason of a row whose output a second stop left unfinished (and removed).
+constexpr const char* kAbortedReason = "Stopped at once; the unfinished output was removed";
+
+// The start of a worker's run: rows pending, no reasons, a thumbnail path per row.
+void beginRun(AVConvert& job, int rows);
+// A row that failed before it wrote anything; a stop that broke its set-up off
+// leaves it pending (it was never really tried).
+void setUpFailed(AVConvert& job, int row, const std::string& reason);
+// The row will write a ".THM" beside its output.
+bool writesThumbnail(const AVConvert& job, const source::SourceFile& source);
+// Task lists keep times in whole seconds, so an end time nobody trimmed is the
+// source's length cut to the second. Taken literally it would drop the last
+// fraction of a second of every file: it means "to the end of the source".
+bool endIsUntrimmed(const source::SourceFile& source, double clipEnd);
+
 class RowRunner {
 public:
     RowRunner(AVConvert& job, int row, source::SourceFile& source, Outputs& out, const RowRules& rules);

@@ -106,7 +106,7 @@ OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out) 
     return result;
 }
 
-OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out) {
+OpenResult openContainer(const std::string& path, const AVConvert& job, SourceFile& out) {
     if (path.empty()) return fail(out, "No source file");  // a row that is not checked
     if (!IsPlainFile(path)) return fail(out, notPlainReason(path));
     AVFormatContext* raw = avformat_alloc_context();
@@ -118,6 +118,12 @@ OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, Sourc
     out.input.reset(raw);
     if (const int found = avformat_find_stream_info(raw, nullptr); found < 0)
         return fail(out, Reason("Cannot read the source's streams", found));
+    return OpenResult::Opened;
+}
+
+OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out) {
+    if (openContainer(path, job, out) != OpenResult::Opened) return OpenResult::Failed;
+    AVFormatContext* raw = out.input.get();
     const StreamChoice streams = chooseStreams(*out.input);
     out.videoIndex = streams.video;
     out.audioIndex = streams.audio;

@@ -46,7 +46,9 @@ enum class OpenResult { Opened, Failed };
 // Every read of the source (here and later) gives up when the job is asked to
 // stop (StopSeen), so a slow or huge file never holds a stop back.
 OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out);
-// The same without touching the job's source facts (rows opened at once share the
+// Only the container: opened and analysed, no streams chosen, no decoders.
+OpenResult openContainer(const std::string& path, const AVConvert& job, SourceFile& out);
+// The same as openSource without touching the job's source facts (rows opened at once share the
 // job; they record their facts one at a time with recordFacts).
 OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out);
 void recordFacts(const SourceFile& source, AVConvert& job);

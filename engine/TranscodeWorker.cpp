@@ -18,8 +18,6 @@ bool stampedByOrder(const source::SourceFile& source) {
     return source.formatIs("rm") || source.formatIs("rmvb") || source.oddRate;
 }
 
-constexpr const char* kAbortedReason = "Stopped at once; the unfinished output was removed";
-
 // Steps up to the output streams and their encoders. "" or why the row fails.
 std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
     // Rows running at once open their sources side by side; only the source facts
@@ -48,7 +46,7 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
 // thumbnail name that follows it, and the header.
 bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipeline::Outputs& out,
                 output::FreeNames& names) {
-    const bool thumbnail = job.thumbnailMode == 1 && job.encodeVideo && source.videoDecoder;
+    const bool thumbnail = pipeline::writesThumbnail(job, source);
     std::optional<output::Reservation> name;
     {
         // The name is reserved by an exclusive create; the lock keeps nameCounter and
@@ -64,12 +62,6 @@ bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipel
     return out.file.open(std::move(*name));
 }
 
-// A row whose set-up failed has written nothing. When a stop broke the set-up off
-// (a read gives up at a stop) the row was never really tried: it stays pending.
-void setUpFailed(AVConvert& job, int row, const std::string& reason) {
-    if (!StopSeen(job)) job.failRow(row, reason);
-}
-
 // A row that failed after its output was opened leaves a truncated file that no
 // player reads. It is ours (its name was reserved for this row), so it goes, with
 // the thumbnail this row wrote: a full disk gets its space back for the next row,
@@ -82,7 +74,7 @@ void discardOutput(const AVConvert& job, int row, pipeline::Outputs& out, const 
 
 // Why the output of a row failed after its header was written.
 std::string outputFailure(const pipeline::RowRunner& runner) {
-    return AVConvert::abortNow.load(std::memory_order_relaxed) ? kAbortedReason : runner.writeFailureReason();
+    return AVConvert::abortNow.load(std::memory_order_relaxed) ? pipeline::kAbortedReason : runner.writeFailureReason();
 }
 
 pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& source,
@@ -91,14 +83,9 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     rules.clipBegin = job.clipBegin[row];
     rules.clipLength = job.clipLength[row];
     rules.progressSeconds = job.clipLength[row];
-    // Task lists keep times in whole seconds, so an end time nobody trimmed is the
-    // source's length cut to the second. Taken literally it would drop the last
-    // fraction of a second of every file: it means "to the end of the source".
-    const std::int64_t duration = source.input->duration;  // this row's own (the job's is the last opened)
-    const double sourceSeconds = duration > 0 && duration != AV_NOPTS_VALUE ? duration / 1e6 : 0.0;
-    if (sourceSeconds > 0 && job.clipLength[row] > 0 && job.clipEnd[row] >= std::floor(sourceSeconds)) {
+    if (job.clipLength[row] > 0 && pipeline::endIsUntrimmed(source, job.clipEnd[row])) {
         rules.clipLength = 0;  // no clip end
-        rules.progressSeconds = sourceSeconds - job.clipBegin[row];
+        rules.progressSeconds = source.input->duration / 1e6 - job.clipBegin[row];
     }
     rules.rmOutput = out.file.formatIs("rm");
     rules.orderStamped = stampedByOrder(source);
@@ -109,8 +96,8 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     source::SourceFile source;
     pipeline::Outputs out;
     if (const std::string reason = setUpStreams(job, row, source, out); !reason.empty())
-        return setUpFailed(job, row, reason);
-    if (!openOutput(job, row, source, out, names)) return setUpFailed(job, row, out.file.failureReason());
+        return pipeline::setUpFailed(job, row, reason);
+    if (!openOutput(job, row, source, out, names)) return pipeline::setUpFailed(job, row, out.file.failureReason());
     const pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (job.clipBegin[row] != 0) {
         source::seekTo(source, job.clipBegin[row]);
@@ -124,7 +111,7 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     const pipeline::RowEnd end = runner.run();
     // A second stop finishes nothing: no encoder is drained and no trailer written.
     if (AVConvert::abortNow.load(std::memory_order_relaxed)) {
-        job.failRow(row, kAbortedReason);
+        job.failRow(row, pipeline::kAbortedReason);
         return discardOutput(job, row, out, runner);
     }
     runner.finishStreams(true);
@@ -154,9 +141,7 @@ void runRow(AVConvert& job, int row, output::FreeNames& names) {
 
 void TranscodeWorker(AVConvert& job) {
     const int rows = std::max(0, std::min(job.fileCount, AVConvert::kMaxRows));
-    for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
-    job.clearFailureReasons();
-    if (static_cast<int>(job.thumbnailPaths.size()) < rows) job.thumbnailPaths.resize(static_cast<std::size_t>(rows));
+    pipeline::beginRun(job, rows);
     int toConvert = 0;
     for (int row = 0; row < rows && row < static_cast<int>(job.sourcePaths.size()); ++row)
         toConvert += !job.sourcePaths[row].empty();

@@ -144,25 +144,18 @@ int writePacket(VideoOutput& out, output::OutputFile& file, AVPacket* pkt) {
     return written;
 }
 
-int writeStagePackets(VideoOutput& out, output::OutputFile& file) {
+int encodeOnStage(VideoOutput& out, output::OutputFile& file, ffmpeg::Frame picture) {
     std::vector<ffmpeg::Packet> packets;
-    out.stage->takePackets(packets);
+    out.stage->exchange(std::move(picture), packets);
     for (ffmpeg::Packet& packet : packets)
         if (const int written = writePacket(out, file, packet.get()); written < 0) return written;
     return 0;
 }
 
-int encodeOnStage(VideoOutput& out, output::OutputFile& file, ffmpeg::Frame picture) {
-    const bool drain = !picture;
-    out.stage->push(std::move(picture));
-    if (drain) out.stage->waitIdle();
-    return writeStagePackets(out, file);
-}
-
 }  // namespace
 
 int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture) {
-    if (out.stage) {
+    if (out.stage) {  // pictures reach the stage through sendAt: here it is the drain
         ffmpeg::Frame copy(picture ? av_frame_clone(picture) : nullptr);
         if (picture && !copy) return 0;
         return encodeOnStage(out, file, std::move(copy));
