@@ -105,18 +105,22 @@ ActiveArea fitInFrame(int frameWidth, int frameHeight, AVRational frameSampleAsp
     return area;
 }
 
+const std::int32_t* streamDisplayMatrix(const AVStream& stream) {
+    std::size_t size = 0;
+    const std::uint8_t* matrix = av_stream_get_side_data(&stream, AV_PKT_DATA_DISPLAYMATRIX, &size);
+    return matrix && size >= 9 * sizeof(std::int32_t) ? reinterpret_cast<const std::int32_t*>(matrix) : nullptr;
+}
+
+AVRational streamSampleAspect(const AVStream& stream) {
+    return stream.sample_aspect_ratio.num > 0 ? stream.sample_aspect_ratio : stream.codecpar->sample_aspect_ratio;
+}
+
 void PictureFilter::setTarget(const FilterTarget& target, const AVStream& stream) {
     m_target = target;
     m_streamTimeBase = stream.time_base;
-    m_streamSampleAspect = stream.sample_aspect_ratio.num > 0 ? stream.sample_aspect_ratio
-                                                              : stream.codecpar->sample_aspect_ratio;
-    std::size_t size = 0;
-    const std::uint8_t* matrix = av_stream_get_side_data(&stream, AV_PKT_DATA_DISPLAYMATRIX, &size);
+    m_streamSampleAspect = streamSampleAspect(stream);
     m_streamMatrix.clear();
-    if (matrix && size >= 9 * sizeof(std::int32_t)) {
-        const auto* values = reinterpret_cast<const std::int32_t*>(matrix);
-        m_streamMatrix.assign(values, values + 9);
-    }
+    if (const std::int32_t* matrix = streamDisplayMatrix(stream)) m_streamMatrix.assign(matrix, matrix + 9);
     m_fieldsInterlaced = fieldsInterlaced(stream.codecpar->field_order);
 }
 
@@ -128,7 +132,7 @@ PictureFilter::Shape PictureFilter::shapeOf(const AVFrame& frame) {
     shape.sampleAspect = frame.sample_aspect_ratio.num > 0 ? frame.sample_aspect_ratio : m_streamSampleAspect;
     if (frame.interlaced_frame) m_interlacedSeen = true;
     shape.deinterlace = m_fieldsInterlaced || m_interlacedSeen;
-    shape.orientation = orientationOf(matrixFor(frame)).filters;
+    shape.orientation = orientationOf(matrixFor(frame));
     return shape;
 }
 
@@ -139,7 +143,8 @@ const std::int32_t* PictureFilter::matrixFor(const AVFrame& frame) const {
     return m_streamMatrix.empty() ? nullptr : m_streamMatrix.data();
 }
 
-bool PictureFilter::build(const Shape& shape, const Orientation& orientation) {
+bool PictureFilter::build(const Shape& shape) {
+    const Orientation& orientation = shape.orientation;
     m_graph.reset();
     m_source = m_sink = nullptr;
     m_ended = false;
@@ -213,7 +218,7 @@ bool PictureFilter::send(AVFrame* decoded) {
         // A new shape starts a new graph; what the old one still held back is lost
         // (one picture at most, with the deinterlacer).
         if (std::find(m_failedShapes.begin(), m_failedShapes.end(), shape) != m_failedShapes.end()) return false;
-        if (!build(shape, orientationOf(matrixFor(*decoded)))) {
+        if (!build(shape)) {
             m_graph.reset();
             m_failedShapes.push_back(shape);
             return false;

@@ -26,6 +26,10 @@ struct Orientation {
 };
 // matrix: the 3x3 display matrix of a stream or frame, or nullptr (upright).
 Orientation orientationOf(const std::int32_t* matrix);
+// A stream's display matrix (nullptr: none) and its sample aspect ratio (the
+// stream's own, else its codec's; 0/1 when neither says).
+const std::int32_t* streamDisplayMatrix(const AVStream& stream);
+AVRational streamSampleAspect(const AVStream& stream);
 
 // Width over height of the picture as displayed: coded size times the sample
 // aspect ratio (unset counts as square), turned when quarterTurn is set.
@@ -86,16 +90,16 @@ private:
         int format = -1;
         AVRational sampleAspect{0, 1};
         bool deinterlace = false;
-        std::string orientation;
+        Orientation orientation;
         bool operator==(const Shape& other) const {
             return width == other.width && height == other.height && format == other.format &&
                    av_cmp_q(sampleAspect, other.sampleAspect) == 0 && deinterlace == other.deinterlace &&
-                   orientation == other.orientation;
+                   orientation.filters == other.orientation.filters;
         }
     };
     Shape shapeOf(const AVFrame& frame);
     const std::int32_t* matrixFor(const AVFrame& frame) const;
-    bool build(const Shape& shape, const Orientation& orientation);
+    bool build(const Shape& shape);
 
     FilterTarget m_target;
     AVRational m_streamTimeBase{1, 90000};

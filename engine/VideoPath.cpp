@@ -100,13 +100,9 @@ ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int 
 }
 
 AVRational sampleAspectFor(const AVConvert& job, const AVStream& source) {
-    std::size_t size = 0;
-    const std::uint8_t* matrix = av_stream_get_side_data(&source, AV_PKT_DATA_DISPLAYMATRIX, &size);
-    const bool turned = matrix && size >= 9 * sizeof(std::int32_t) &&
-                        orientationOf(reinterpret_cast<const std::int32_t*>(matrix)).quarterTurn;
-    const AVRational sar = source.sample_aspect_ratio.num > 0 ? source.sample_aspect_ratio
-                                                              : source.codecpar->sample_aspect_ratio;
-    const double aspect = displayAspect(source.codecpar->width, source.codecpar->height, sar, turned);
+    const bool turned = orientationOf(streamDisplayMatrix(source)).quarterTurn;
+    const double aspect =
+        displayAspect(source.codecpar->width, source.codecpar->height, streamSampleAspect(source), turned);
     return outputSampleAspect(job.videoCodecId, job.outputWidth, job.outputHeight, aspect);
 }
 
