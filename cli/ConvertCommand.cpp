@@ -344,10 +344,9 @@ std::string MergedOutputPath(const AVConvert& job, const PlannedOutputs& plan) {
 class ResultWriter {
 public:
     ResultWriter(std::ostream& out, bool nullSeparated) : m_out(out), m_null(nullSeparated) {}
-    void record(std::string_view status, const std::string& source, const std::string* output) {
-        m_out << status << (m_null ? '\0' : '\t') << name(source);
-        if (output) m_out << (m_null ? '\0' : '\t') << name(*output);
-        m_out << (m_null ? '\0' : '\n');
+    void record(std::string_view status, const std::string& source, const std::string& output) {
+        const char separator = m_null ? '\0' : '\t';
+        m_out << status << separator << name(source) << separator << name(output) << (m_null ? '\0' : '\n');
     }
 
 private:
@@ -367,19 +366,19 @@ bool PrintResults(const AVConvert& job, const PlannedOutputs& plan, bool merge, 
         auto state = job.fileState[i].load(std::memory_order_acquire);
         const std::string& output = merge ? merged : job.outputPaths[i];
         if (state == kRowCompleted) {
-            out.record("Completed", job.sourcePaths[i], &output);
+            out.record("Completed", job.sourcePaths[i], output);
             continue;
         }
         allCompleted = false;
         if (state == kRowStopped) {  // its shorter output was kept
-            out.record("Stopped", job.sourcePaths[i], &output);
+            out.record("Stopped", job.sourcePaths[i], output);
             continue;
         }
         if (state == kRowPending && stopped) continue;
         // Every failure record has its three fields, so NUL-separated readers can count them.
         std::string reason = state == kRowFailed ? job.failureReason(i) : std::string();
         if (reason.empty()) reason = "The file could not be converted";
-        out.record("Failure", job.sourcePaths[i], &reason);
+        out.record("Failure", job.sourcePaths[i], reason);
     }
     return allCompleted;
 }
