@@ -11,6 +11,7 @@
 #include <array>
 #include <cctype>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 namespace cli {
@@ -56,13 +57,24 @@ struct OptionSpec {
     Apply apply;
 };
 
+// The value of one or two decimal digits; nothing for any other text (a sign, a
+// space, a longer number), so no option takes more than it names.
+std::optional<int> TwoDigitNumber(const std::string& v) {
+    if (v.empty() || v.size() > 2) return std::nullopt;
+    int value = 0;
+    for (char c : v) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 std::string ApplyProfile(ConvertRequest& r, const std::string& v) {
-    bool digits = !v.empty() && v.size() <= 2;
-    for (char c : v) digits = digits && std::isdigit(static_cast<unsigned char>(c));
-    if (!digits || std::stoi(v) >= kProfileCount)
+    const std::optional<int> number = TwoDigitNumber(v);
+    if (!number || *number >= kProfileCount)
         return "--profile wants a profile number from 0 to " + std::to_string(kProfileCount - 1) + ", not " +
                Quote(v) + " (see 'korbanix-cli profiles')";
-    r.profile = std::stoi(v);
+    r.profile = *number;
     return "";
 }
 
@@ -136,15 +148,14 @@ constexpr int kMaxJobs = AVConvert::kMaxParallelRows;
 static_assert(kMaxJobs == 16, "the --help text names the limit");
 
 std::string ApplyJobs(ConvertRequest& r, const std::string& v) {
-    bool digits = !v.empty() && v.size() <= 2;
-    for (char c : v) digits = digits && std::isdigit(static_cast<unsigned char>(c));
     if (v == "auto") {
         r.jobs = 0;
         return "";
     }
-    if (!digits || std::stoi(v) < 1 || std::stoi(v) > kMaxJobs)
+    const std::optional<int> number = TwoDigitNumber(v);
+    if (!number || *number < 1 || *number > kMaxJobs)
         return "--jobs wants a number of files from 1 to " + std::to_string(kMaxJobs) + " or \"auto\", not " + Quote(v);
-    r.jobs = std::stoi(v);
+    r.jobs = *number;
     return "";
 }
 

@@ -258,7 +258,6 @@ void PrintMessages(MessageQueue& messages, ProgressDisplay& display) {
 
 struct SupervisedRun {
     int stopSignal = 0;   // the first stop signal, or 0
-    int stopRow = -1;     // the row the worker was on when it came
     bool abandoned = false;  // a second one came: nothing may be finished or printed
 };
 
@@ -291,7 +290,6 @@ SupervisedRun Supervise(AVConvert& job, bool merge, WorkerThread::Procedure proc
         }
         if (signal != 0) {
             run.stopSignal = signal;
-            run.stopRow = job.currentFile.load(std::memory_order_relaxed);
             job.stopRequested.store(true, std::memory_order_relaxed);
             display.message(merge ? "Stopping: finishing the current output..."
                                   : "Stopping: finishing the outputs being written...");
@@ -341,28 +339,14 @@ std::string MergedOutputPath(const AVConvert& job, const PlannedOutputs& plan) {
     return std::string();
 }
 
-// The row a stop cut short: the one the worker was on when the stop came (the
-// worker moves on to the next row before it looks at the stop again), not finished,
-// whose output exists now and did not before (a stop before the row opened its
-// output leaves nothing). -1 when there is none.
-int StoppedRow(const AVConvert& job, int row, const PlannedOutputs& plan, const std::string& mergedOutput) {
-    if (row < 0 || row >= job.fileCount || row >= static_cast<int>(plan.paths.size())) return -1;
-    if (job.fileState[row].load(std::memory_order_relaxed) != kRowPending) return -1;
-    std::error_code ec;
-    const std::string& path = mergedOutput.empty() ? job.outputPaths[row] : mergedOutput;
-    if (mergedOutput.empty() && plan.existed[row] && path == plan.paths[row]) return -1;
-    return std::filesystem::is_regular_file(path, ec) ? row : -1;
-}
-
 // Result records: fields joined by TAB, names escaped, one line each; or with --null
 // every field ended by a NUL byte and names as the file system has them.
 class ResultWriter {
 public:
     ResultWriter(std::ostream& out, bool nullSeparated) : m_out(out), m_null(nullSeparated) {}
-    void record(std::string_view status, const std::string& source, const std::string* output) {
-        m_out << status << (m_null ? '\0' : '\t') << name(source);
-        if (output) m_out << (m_null ? '\0' : '\t') << name(*output);
-        m_out << (m_null ? '\0' : '\n');
+    void record(std::string_view status, const std::string& source, const std::string& output) {
+        const char separator = m_null ? '\0' : '\t';
+        m_out << status << separator << name(source) << separator << name(output) << (m_null ? '\0' : '\n');
     }
 
 private:
@@ -371,31 +355,30 @@ private:
     bool m_null;
 };
 
-// One record per row; the row a stop cut short is "Stopped", rows it left untouched
-// get none. Returns whether every row completed.
+// One record per row; a row a stop cut short (the worker marks it so, and keeps its
+// shorter output) is "Stopped", rows it left untouched get none. Returns whether every row completed.
 bool PrintResults(const AVConvert& job, const PlannedOutputs& plan, bool merge, const SupervisedRun& run,
                   ResultWriter& out) {
     bool allCompleted = true;
     const bool stopped = run.stopSignal != 0;
     const std::string merged = merge ? MergedOutputPath(job, plan) : std::string();
-    const int stoppedRow = stopped ? StoppedRow(job, run.stopRow, plan, merged) : -1;
     for (int i = 0; i < job.fileCount; ++i) {
         auto state = job.fileState[i].load(std::memory_order_acquire);
         const std::string& output = merge ? merged : job.outputPaths[i];
         if (state == kRowCompleted) {
-            out.record("Completed", job.sourcePaths[i], &output);
+            out.record("Completed", job.sourcePaths[i], output);
             continue;
         }
         allCompleted = false;
-        if (state == kRowStopped || i == stoppedRow) {  // its shorter output was kept
-            out.record("Stopped", job.sourcePaths[i], &output);
+        if (state == kRowStopped) {  // its shorter output was kept
+            out.record("Stopped", job.sourcePaths[i], output);
             continue;
         }
         if (state == kRowPending && stopped) continue;
         // Every failure record has its three fields, so NUL-separated readers can count them.
         std::string reason = state == kRowFailed ? job.failureReason(i) : std::string();
         if (reason.empty()) reason = "The file could not be converted";
-        out.record("Failure", job.sourcePaths[i], &reason);
+        out.record("Failure", job.sourcePaths[i], reason);
     }
     return allCompleted;
 }

@@ -1,19 +1,12 @@
 // korbanix-cli: the command-line front end over the conversion engine.
 #include "cli/CliRun.h"
 
-extern "C" {
-#include <libavutil/log.h>
-}
-
 #include <csignal>
 #include <iostream>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
-    // FFmpeg's informational chatter would bury the progress and the result lines
-    // (RunCli sets the level the options ask for).
-    av_log_set_level(AV_LOG_ERROR);
     // A reader that went away (| head) makes writes fail instead of killing the
     // process in the middle of an output file.
     std::signal(SIGPIPE, SIG_IGN);

@@ -5,16 +5,16 @@
 # /usr and nothing elsewhere, stripped programs, no lintian error; then unpacks
 # it into a throwaway root and runs the programs from there, the window under
 # Xvfb with a file to add.
-#   deb_test.sh SOURCE-DIR RELEASE-TREE
+# The checks it shares with install_test.sh are in installed_checks.sh.
+#   deb_test.sh SOURCE-DIR RELEASE-TREE VERSION
 set -euo pipefail
 source=$1
 tree=$2
+version=$3
 fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-version=$(sed -n 's/^project(Korbanix VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")
-[ -n "$version" ] || fail "no version in the top CMakeLists.txt"
+source "$(dirname "$0")/installed_checks.sh"
 if [ ! -f "$tree/CMakeCache.txt" ]; then
   cmake -S "$source" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORBANIX_TESTS=OFF > "$work/configure.log" \
     || { cat "$work/configure.log"; fail "configure the Release tree"; }
@@ -43,16 +43,10 @@ dpkg-deb --contents "$deb" > "$work/contents.txt"
 awk '{ print $6 }' "$work/contents.txt" | sed 's|/$||' > "$work/paths.txt"
 grep -v -e '^\./usr/' -e '^\./usr$' -e '^\.$' "$work/paths.txt" && fail "files outside /usr"
 awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' "$work/contents.txt" || fail "files not owned by root"
-expected="usr/bin/korbanix usr/bin/korbanix-cli usr/share/korbanix/help.html
-  usr/share/applications/org.korbanix.Korbanix.desktop usr/share/metainfo/org.korbanix.Korbanix.metainfo.xml
-  usr/share/man/man1/korbanix.1.gz usr/share/man/man1/korbanix-cli.1.gz
-  usr/share/bash-completion/completions/korbanix-cli
-  usr/share/doc/korbanix/copyright usr/share/doc/korbanix/changelog.gz
-  usr/share/icons/hicolor/scalable/apps/korbanix.svg"
-for size in 16 24 32 48 64 128 256; do expected+=" usr/share/icons/hicolor/${size}x${size}/apps/korbanix.png"; done
-for path in $expected; do
-  grep -qx "\./$path" "$work/paths.txt" || fail "the package lacks /$path"
-done
+# Unpacked into a throwaway root, every file is at its place.
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+check_installed_files "$root/usr"
 
 # lintian: no error (the warnings it prints are the ones we accept).
 if command -v lintian > /dev/null; then
@@ -63,9 +57,7 @@ else
   fail "lintian is not installed (scripts/ensure-deps installs it)"
 fi
 
-# Unpacked into a throwaway root, the programs run from its /usr/bin.
-root=$work/root
-dpkg-deb -x "$deb" "$root"
+# The programs run from the throwaway root's /usr/bin.
 for program in korbanix korbanix-cli; do
   readelf -S "$root/usr/bin/$program" | grep -q '\.symtab' && fail "$program is not stripped"
 done
@@ -76,20 +68,11 @@ mkdir -p "$HOME"
 grep -qx ' 9: PSP H.264 Video(\*.mp4)' "$work/profiles.txt" || fail "profile 9 missing"
 [ "$("$root/usr/bin/korbanix-cli" --version)" = "korbanix-cli $version" ] || fail "korbanix-cli --version"
 [ "$("$root/usr/bin/korbanix" --version)" = "korbanix $version" ] || fail "korbanix --version"
-desktop-file-validate "$root/usr/share/applications/org.korbanix.Korbanix.desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$root/usr/share/metainfo/org.korbanix.Korbanix.metainfo.xml" > "$work/appstream.txt" 2>&1 \
-  || { cat "$work/appstream.txt"; fail "appstreamcli validate"; }
+check_desktop_files "$root/usr"
 
 command -v xvfb-run > /dev/null || fail "xvfb-run is not installed"
 clip="$work/packaged clip.mp4"
-ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=size=96x64:rate=25 -f lavfi -i sine=sample_rate=44100 -t 1 \
-  -c:v mpeg4 -c:a aac "$clip"
-KORBANIX_SCREENSHOT="$work/shot.png" QT_QPA_PLATFORM=xcb \
-  timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$root/usr/bin/korbanix" "$clip" \
-  > "$work/stdout.txt" 2> "$work/stderr.txt" || { cat "$work/stderr.txt"; fail "installed korbanix"; }
-grep -q "^task 0: $clip |" "$work/stdout.txt" || { cat "$work/stdout.txt"; fail "file argument not added"; }
-test -s "$work/shot.png" || fail "no screenshot of the installed window"
+make_clip "$clip"
 # Nothing is written into the package's folders, so removing it leaves nothing.
-test -d "$HOME/Videos/OutPut" || fail "no default output folder in the user's Videos folder"
-[ "$(ls -A "$root/usr/bin")" = "$(printf 'korbanix\nkorbanix-cli')" ] || fail "written beside the program: $(ls -A "$root/usr/bin")"
+check_open_with "$root/usr" "$clip"
 echo "package ok: $deb"

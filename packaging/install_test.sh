@@ -2,8 +2,9 @@
 # Installs the build into a fresh prefix and checks what a desktop needs: both
 # programs, the help page, a valid desktop entry whose media types cover the Add
 # dialog's extensions, valid AppStream metainfo, the icon at every hicolor size
-# and as SVG, the man pages and the bash completion, and that the installed programs run from there (files given to korbanix on its
-# command line become tasks).
+# and as SVG, the man pages and the bash completion, and that the installed
+# programs run from there (files given to korbanix on its command line become
+# tasks). The checks a package's contents share are in installed_checks.sh.
 set -euo pipefail
 build=$1
 source=$2
@@ -11,29 +12,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/installed_checks.sh"
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; fail "install"; }
 
 desktop="$prefix/share/applications/org.korbanix.Korbanix.desktop"
 metainfo="$prefix/share/metainfo/org.korbanix.Korbanix.metainfo.xml"
-for f in bin/korbanix bin/korbanix-cli share/korbanix/help.html share/man/man1/korbanix.1.gz \
-         share/man/man1/korbanix-cli.1.gz share/bash-completion/completions/korbanix-cli \
-         share/doc/korbanix/copyright share/doc/korbanix/changelog.gz; do
-  test -s "$prefix/$f" || fail "missing $f"
-done
-test -x "$prefix/bin/korbanix" && test -x "$prefix/bin/korbanix-cli" || fail "programs not executable"
-test -s "$desktop" || fail "missing desktop entry"
-test -s "$metainfo" || fail "missing metainfo"
-
-# Icons: a PNG of the named size in every folder of the theme we fill.
-for size in 16 24 32 48 64 128 256; do
-  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/korbanix.png"
-  test -s "$icon" || fail "missing $icon"
-  dims=$(ffprobe -v error -show_entries stream=width,height -of csv=p=0 "$icon")
-  [ "$dims" = "$size,$size" ] || fail "$icon is $dims"
-done
+check_installed_files "$prefix"
 svg="$prefix/share/icons/hicolor/scalable/apps/korbanix.svg"
-test -s "$svg" || fail "missing $svg"
 grep -q 'viewBox="0 0 256 256"' "$svg" || fail "$svg has no 256 x 256 view box"
 # The scalable icon draws what the pictures show: rendered at 64 x 64 by an
 # independent reader, its centre is the light play triangle on the dark face.
@@ -46,10 +32,7 @@ fi
 grep -qx 'Icon=korbanix' "$desktop" || fail "desktop entry names another icon"
 grep -qx 'Exec=korbanix %F' "$desktop" || fail "desktop entry does not pass files"
 
-# Both validators are installed by scripts/ensure-deps.
-desktop-file-validate "$desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$metainfo" > "$work/appstream.txt" 2>&1 \
-  || { cat "$work/appstream.txt"; fail "appstreamcli validate"; }
+check_desktop_files "$prefix"
 grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo has no screenshot"
 grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "metainfo has no content rating"
 
@@ -76,17 +59,11 @@ test -s "$work/presets.txt" || fail "korbanix-cli printed nothing"
 # "Open with" from a file manager: the file on the command line becomes a task.
 if command -v xvfb-run > /dev/null; then
   clip="$work/open with.mp4"
-  ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=size=96x64:rate=25 -f lavfi -i sine=sample_rate=44100 -t 1 \
-    -c:v mpeg4 -c:a aac "$clip"
+  make_clip "$clip"
   export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
   mkdir -p "$HOME"
-  KORBANIX_SCREENSHOT="$work/shot.png" QT_QPA_PLATFORM=xcb \
-    timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$prefix/bin/korbanix" "$clip" \
-    > "$work/stdout.txt" 2> "$work/stderr.txt" || { cat "$work/stderr.txt"; fail "installed korbanix"; }
-  grep -q "^task 0: $clip |" "$work/stdout.txt" || { cat "$work/stdout.txt"; fail "file argument not added"; }
   # Though it could write there, an installed copy leaves its prefix alone.
-  test -d "$HOME/Videos/OutPut" || fail "installed copy: no default output folder in the user's Videos folder"
-  [ "$(ls -A "$prefix/bin")" = "$(printf 'korbanix\nkorbanix-cli')" ] || fail "written beside the program: $(ls -A "$prefix/bin")"
+  check_open_with "$prefix" "$clip"
 
   # An installed copy in a prefix nobody may write to: the same. A read-only
   # bind mount in a private mount namespace plays that prefix (even for root);

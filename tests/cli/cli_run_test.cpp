@@ -105,8 +105,10 @@ void FakeExitAtOnce(int status) {
 }
 
 // Rows whose source names "fail" fail, "jpeg" rows report a libjpeg error, "slow"
-// rows open their output, take a while and stop when asked (leaving the row pending),
-// "stubborn" rows ignore the stop until the process is ended at once.
+// rows open their output, take a while and stop when asked (marking the row stopped,
+// as the workers do with a row cut short), "idle" rows wait for the stop without
+// writing anything (the row stays pending), "stubborn" rows ignore the stop until the
+// process is ended at once. A merge's first row makes the merged file.
 void FakeWorker(AVConvert& job, bool merge) {
     Record(job, merge);
     job.resetRowStates();
@@ -117,6 +119,11 @@ void FakeWorker(AVConvert& job, bool merge) {
         if (src.find("jpeg") != std::string::npos && job.jpegError) job.jpegError("Bogus marker length");
         while (src.find("stubborn") != std::string::npos && !g_exitedAtOnce)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (src.find("idle") != std::string::npos) {
+            while (!job.stopRequested.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            g_stopSeen = true;
+            return;
+        }
         if (src.find("slow") != std::string::npos) {
             std::ofstream(job.outputPaths[i]) << "part";
             for (int p = 0; p <= 100 && !job.stopRequested.load(); p += 5) {
@@ -125,12 +132,17 @@ void FakeWorker(AVConvert& job, bool merge) {
             }
             if (job.stopRequested.load()) {
                 g_stopSeen = true;
+                job.fileState[i].store(kRowStopped);
                 return;
             }
         }
         if (merge && i > 0) job.outputPaths[i] += ".unused";
-        if (src.find("fail") != std::string::npos) job.failRow(i, "Cannot create the output: Permission denied");
-        else job.fileState[i].store(kRowCompleted);
+        if (src.find("fail") != std::string::npos) {
+            job.failRow(i, "Cannot create the output: Permission denied");
+        } else {
+            if (merge && i == 0) std::ofstream(job.outputPaths[i], std::ios::app) << "merged";
+            job.fileState[i].store(kRowCompleted);
+        }
         job.progressPercent.store(100);
     }
     job.currentFile.store(job.fileCount);
@@ -382,6 +394,19 @@ TEST_F(CliRun, StopSignalFinishesTheCurrentOutputAndExits130) {
     EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nStopped\tslow.mkv\t" + folder() + "/slow.mp4\n");
     EXPECT_NE(err.str().find("Stopping"), std::string::npos);
     EXPECT_FALSE(g_exitedAtOnce);
+}
+
+TEST_F(CliRun, StopInAMergeReportsOnlyTheRowsInTheOutput) {
+    // The row the stop came on had put nothing into the merged file: no record.
+    stop = FakeStop(3);
+    EXPECT_EQ(run({"convert", "--merge", "--quiet", "--output", folder(), "a.mkv", "idle.mkv", "c.mkv"}),
+              kExitInterrupted);
+    EXPECT_TRUE(g_stopSeen);
+    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\n");
+    // A row cut short in the merged file is reported with it.
+    stop = FakeStop(3);
+    EXPECT_EQ(run({"convert", "--merge", "--quiet", "--output", folder(), "slow.mkv", "c.mkv"}), kExitInterrupted);
+    EXPECT_EQ(out.str(), "Stopped\tslow.mkv\t" + folder() + "/slow.mp4\n");
 }
 
 TEST_F(CliRun, StopWhileProbingConvertsNothing) {
