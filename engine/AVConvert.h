@@ -15,6 +15,7 @@
 // parameters (videoCodecId, audioCodecId, videoBitRate, audio fields): after a probe
 // they describe the probed source, after a conversion has been set up the output.
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <condition_variable>
@@ -87,10 +88,24 @@ public:
     // Rows running at once still take their free names in row order (a row waits
     // for every row below it to name its output or end), so the names of a batch
     // never depend on which row got there first. Worker threads, under rowMutex.
+    // Rows marked done in any order, and the lowest one not done.
+    struct RowsDone {
+        std::vector<bool> done;
+        int next = 0;  // the lowest row not done
+        void reset(int rows) {
+            done.assign(static_cast<std::size_t>(std::max(rows, 0)), false);
+            next = 0;
+        }
+        // Marks the row done (ignored outside the rows) and returns the new lowest.
+        int mark(int row) {
+            if (row >= 0 && row < static_cast<int>(done.size())) done[static_cast<std::size_t>(row)] = true;
+            while (next < static_cast<int>(done.size()) && done[static_cast<std::size_t>(next)]) ++next;
+            return next;
+        }
+    };
     struct NameOrder {
         std::condition_variable turn;
-        std::vector<bool> done;  // per row: named its output, or ended
-        int next = 0;            // the lowest row not done
+        RowsDone rows;  // per row: named its output, or ended
     } nameOrder;
 
     // ---- Exchange (no lock; relaxed atomics; readers accept a value one step old) ----

@@ -29,22 +29,19 @@ constexpr std::uint64_t kEncoderPictures = 48;
 // and the lowest one that has not: currentFile. Worker slots only.
 class RowBook {
 public:
-    RowBook(AVConvert& job, int rows) : m_job(job), m_passed(static_cast<std::size_t>(rows), false) {}
+    RowBook(AVConvert& job, int rows) : m_job(job) { m_passed.reset(rows); }
 
     void pass(int row) {
         std::lock_guard lock(m_mutex);
-        m_passed[static_cast<std::size_t>(row)] = true;
-        while (m_lowest < static_cast<int>(m_passed.size()) && m_passed[static_cast<std::size_t>(m_lowest)]) ++m_lowest;
         // Release: whoever sees the new currentFile also sees the passed rows' slots
         // cleared and their codes.
-        m_job.currentFile.store(m_lowest, std::memory_order_release);
+        m_job.currentFile.store(m_passed.mark(row), std::memory_order_release);
     }
 
 private:
     AVConvert& m_job;
     std::mutex m_mutex;
-    std::vector<bool> m_passed;
-    int m_lowest = 0;
+    AVConvert::RowsDone m_passed;
 };
 
 // Stands in for the job's preview sink while several rows run: only the lowest
@@ -111,18 +108,16 @@ std::uint64_t availableMemory() {
 
 void WaitForNameTurn(AVConvert& job, int row, std::unique_lock<std::mutex>& lock) {
     AVConvert::NameOrder& order = job.nameOrder;
-    if (row < 0 || row >= static_cast<int>(order.done.size())) return;
+    if (row < 0 || row >= static_cast<int>(order.rows.done.size())) return;
     // Every row below was handed out before this one and either names its output
     // or ends, so the wait always ends; the lowest waiting row never waits.
-    order.turn.wait(lock, [&] { return order.next >= row; });
+    order.turn.wait(lock, [&] { return order.rows.next >= row; });
 }
 
 void PassNameTurn(AVConvert& job, int row) {
     AVConvert::NameOrder& order = job.nameOrder;
-    if (row < 0 || row >= static_cast<int>(order.done.size())) return;
-    order.done[static_cast<std::size_t>(row)] = true;
-    while (order.next < static_cast<int>(order.done.size()) && order.done[static_cast<std::size_t>(order.next)])
-        ++order.next;
+    if (row < 0 || row >= static_cast<int>(order.rows.done.size())) return;
+    order.rows.mark(row);
     order.turn.notify_all();
 }
 
@@ -174,8 +169,7 @@ void Run(AVConvert& job, int rows, const Plan& plan, const RowProcedure& convert
     job.currentFile.store(0, std::memory_order_relaxed);
     {
         std::lock_guard lock(job.rowMutex);
-        job.nameOrder.done.assign(static_cast<std::size_t>(std::max(rows, 0)), false);
-        job.nameOrder.next = 0;
+        job.nameOrder.rows.reset(rows);
     }
     RowBook book(job, rows);
     const int parallel = std::clamp(plan.parallel, 1, AVConvert::kMaxParallelRows);
@@ -200,7 +194,7 @@ void Run(AVConvert& job, int rows, const Plan& plan, const RowProcedure& convert
     job.threadsPerRow = 0;
     {
         std::lock_guard lock(job.rowMutex);
-        job.nameOrder.done.clear();  // a later row outside a Run never waits
+        job.nameOrder.rows.done.clear();  // a later row outside a Run never waits
     }
     // With rows == 0 nothing was passed: currentFile stays 0 = fileCount.
 }

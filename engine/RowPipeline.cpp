@@ -323,11 +323,12 @@ void RowRunner::handleAudio(AVFrame& frame) {
     if (audio::encodeQueued(out, m_out.file, audioEncodeLimit()) < 0) audioWriteFailed();
 }
 
-// A second stop breaks off every write: the worker gives the row that reason, not
-// the failed write's.
+// The row has failed: its packet loop ends, as at a failed picture write. A second
+// stop breaks off every write: the worker gives the row that reason, not the
+// failed write's.
 void RowRunner::audioWriteFailed() {
-    if (AVConvert::abortNow.load(std::memory_order_relaxed)) m_writeFailed = true;
-    else m_job.failRow(m_row, writeFailureReason());
+    if (!AVConvert::abortNow.load(std::memory_order_relaxed)) m_job.failRow(m_row, writeFailureReason());
+    m_writeFailed = true;
 }
 
 // Sound that cannot be converted would leave a silent or short stream behind a
