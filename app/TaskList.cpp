@@ -81,9 +81,9 @@ void TaskList::fillRow(int row, const ProbedLength& length) {
     SetText(row, kDuration, QString::number(length.durationMicroseconds / 1000000));
 }
 
-int TaskList::AppendTask(const QString& path, const ProbedLength& length, const QString& profileText) {
+int TaskList::insertTask(int at, const QString& path, const ProbedLength& length, const QString& profileText) {
     if (Count() > 0) m_list.SetItemSelected(0, false);
-    const int row = m_list.InsertItem(Count(), path);
+    const int row = m_list.InsertItem(at, path);
     fillRow(row, length);
     SetText(row, kFormat, profileText);
     SetChecked(row, true);
@@ -91,14 +91,12 @@ int TaskList::AppendTask(const QString& path, const ProbedLength& length, const 
     return row;
 }
 
+int TaskList::AppendTask(const QString& path, const ProbedLength& length, const QString& profileText) {
+    return insertTask(Count(), path, length, profileText);
+}
+
 int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText) {
-    if (Count() > 0) m_list.SetItemSelected(0, false);
-    const int row = m_list.InsertItem(0, path);
-    fillRow(row, length);
-    SetText(row, kFormat, profileText);
-    SetChecked(row, true);
-    ApplyStyles();
-    return row;
+    return insertTask(0, path, length, profileText);
 }
 
 ButtonChanges TaskList::RemoveFirstSelected() {

@@ -93,6 +93,8 @@ public:
 
 private:
     void fillRow(int row, const ProbedLength& length);
+    // A checked row at `at` with "Output format" = profileText.
+    int insertTask(int at, const QString& path, const ProbedLength& length, const QString& profileText);
 
     CCheckListCtrl& m_list;
 };
