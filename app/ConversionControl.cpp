@@ -290,7 +290,9 @@ void ConversionControl::ConversionTimer() {
     AVConvert& job = *m_job;
     if (m_state == State::Stopping) {
         updateRowStatuses(job);
-        if (workerEnded()) endStoppedRun();
+        // The worker marks the rows a stop cut short (their shorter outputs are
+        // kept); finishRun shows them with every other row's result.
+        if (workerEnded()) finishRun();
         return;
     }
     updateRowStatuses(job);
@@ -332,35 +334,32 @@ void ConversionControl::completeRun() {
     const bool away = !(m_isActive && m_isActive());
     m_job->stopRequested.store(true, std::memory_order_relaxed);
     finishRun();
+    const RowTally tally = tallyRows(*m_job);
+    if (away) notifyRunDone(tally);
     // A run in which every row failed wrote nothing worth showing.
-    bool written = false;
-    for (int i = 0; i < m_job->fileCount && i <= AVConvert::kMaxRows && !written; ++i)
-        written = m_job->fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed) == kRowCompleted;
-    if (away) notifyRunDone(*m_job);
-    if (written) CurrentPlatform().OpenPath(m_outputFolderText);
+    if (tally.completed > 0) CurrentPlatform().OpenPath(m_outputFolderText);
     if (m_shutdownWhenDone) ShutdownComputer();
 }
-
-// The worker marks the rows a stop cut short (their shorter outputs are kept);
-// finishRun shows them with every other row's result.
-void ConversionControl::endStoppedRun() { finishRun(); }
 
 void ConversionControl::clearStoppedStatuses() {
     for (int row = 0; row < m_host.RowCount(); ++row)
         if (m_host.RowStatus(row) == kStoppedStatus) m_host.SetRowStatus(row, kReadyStatus);
 }
 
-void ConversionControl::notifyRunDone(const AVConvert& job) {
-    int completed = 0;
-    int failed = 0;
+ConversionControl::RowTally ConversionControl::tallyRows(const AVConvert& job) const {
+    RowTally tally;
     for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
-        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;
+        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;  // an unchecked row never runs
         const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
-        completed += state == kRowCompleted;
-        failed += state == kRowFailed;
+        tally.completed += state == kRowCompleted;
+        tally.failed += state == kRowFailed;
     }
+    return tally;
+}
+
+void ConversionControl::notifyRunDone(const RowTally& tally) {
     CurrentPlatform().NotifyRunDone(QStringLiteral("Conversion finished"),
-                                    QStringLiteral("%1 completed, %2 failed").arg(completed).arg(failed),
+                                    QStringLiteral("%1 completed, %2 failed").arg(tally.completed).arg(tally.failed),
                                     m_outputFolderText);
 }
 
@@ -369,8 +368,7 @@ void ConversionControl::WaitForWorker() {
         m_job->stopRequested.store(true, std::memory_order_relaxed);
         m_worker.join();
     }
-    if (m_state == State::Stopping) endStoppedRun();
-    else if (m_state != State::Idle) finishRun();
+    if (m_state != State::Idle) finishRun();
 }
 
 void ConversionControl::ShutdownComputer() { CurrentPlatform().PowerOff(); }
