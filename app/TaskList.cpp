@@ -144,17 +144,19 @@ void TaskList::SetOutputFormatOfAll(const QString& profileText) {
     for (int row = 0; row < Count(); ++row) SetText(row, kFormat, profileText);
 }
 
+TaskRow TaskList::Row(int row) const {
+    TaskRow task;
+    task.sourcePath = EncodeFileName(Text(row, kSource));
+    task.startText = Text(row, kStart).toStdString();
+    task.endText = Text(row, kEnd).toStdString();
+    task.checked = IsChecked(row);
+    return task;
+}
+
 std::vector<TaskRow> TaskList::Rows() const {
     std::vector<TaskRow> rows;
     rows.reserve(static_cast<size_t>(Count()));
-    for (int row = 0; row < Count(); ++row) {
-        TaskRow task;
-        task.sourcePath = EncodeFileName(Text(row, kSource));
-        task.startText = Text(row, kStart).toStdString();
-        task.endText = Text(row, kEnd).toStdString();
-        task.checked = IsChecked(row);
-        rows.push_back(std::move(task));
-    }
+    for (int row = 0; row < Count(); ++row) rows.push_back(Row(row));
     return rows;
 }
 
