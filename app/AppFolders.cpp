@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <unistd.h>
 
@@ -34,16 +36,20 @@ QString findHelpPage(const QString& executableFolder) {
 
 }  // namespace
 
-bool FolderAcceptsFiles(const QString& folder) {
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) return false;
+QString FolderWriteRefusal(const QString& folder) {
     // access(W_OK) says yes to root even on a read-only mount; creating a file
-    // is the only honest answer.
+    // is the only test that covers permissions, access lists and read-only
+    // mounts alike.
     std::string pattern = EncodeFileName(folder + "/.korbanix-write-XXXXXX");
     const int fd = mkstemp(pattern.data());
-    if (fd < 0) return false;
+    if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
     close(fd);
     unlink(pattern.c_str());
-    return true;
+    return QString();
+}
+
+bool FolderAcceptsFiles(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() && FolderWriteRefusal(folder).isEmpty();
 }
 
 AppFolders ResolveAppFolders(Platform& platform) {

@@ -30,6 +30,10 @@ struct AppFolders {
 // file system accepts writes; being root does not make a read-only mount writable).
 bool FolderAcceptsFiles(const QString& folder);
 
+// Why a file cannot be created in the existing folder `folder` (the system's
+// reason), or empty when it can. Leaves nothing behind.
+QString FolderWriteRefusal(const QString& folder);
+
 // Resolves the folders for the running copy from the platform's folder queries.
 AppFolders ResolveAppFolders(Platform& platform);
 

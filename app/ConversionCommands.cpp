@@ -24,15 +24,7 @@ public:
 
     AVConvert& Job() override { return m_window.Job(); }
     int RowCount() const override { return m_window.taskList().Count(); }
-    TaskRow Row(int row) const override {
-        TaskList& tasks = m_window.taskList();
-        TaskRow task;
-        task.sourcePath = EncodeFileName(tasks.Text(row, TaskList::kSource));
-        task.startText = tasks.Text(row, TaskList::kStart).toStdString();
-        task.endText = tasks.Text(row, TaskList::kEnd).toStdString();
-        task.checked = tasks.IsChecked(row);
-        return task;
-    }
+    TaskRow Row(int row) const override { return m_window.taskList().Row(row); }
     void SetRowStatus(int row, const QString& status) override {
         m_window.taskList().SetText(row, TaskList::kStatus, status);
     }

@@ -1,5 +1,6 @@
 #include "app/ConversionControl.h"
 
+#include "app/AppFolders.h"
 #include "dialogs/CAVConvertDlg.h"
 #include "engine/AVConvert.h"
 #include "engine/MergeWorker.h"
@@ -15,13 +16,6 @@
 #include <algorithm>
 #include <utility>
 #include <atomic>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -52,8 +46,6 @@ const QString kNoChecked = QStringLiteral("Please select at least one task to co
 const QString kMergeNeedsTwo = QStringLiteral("Merge is effective when two or more files are chosen!");
 const QString kStoppedStatus = QStringLiteral("Stopped");
 const QString kReadyStatus = QStringLiteral(" Ready");
-const QString kBadFolder =
-    QStringLiteral("The folder that you selected does not exit.Please specify a different folder!");
 
 // The name of a path after its last separator (the whole text without one).
 QString fileNameOf(const std::string& path) {
@@ -194,23 +186,14 @@ bool ConversionControl::workerEnded() const {
 }
 
 bool ConversionControl::CheckOutputFolder(const QString& folderText) {
-    namespace fs = std::filesystem;
-    const fs::path folder(EncodeFileName(folderText));
-    std::error_code error;
-    bool usable = false;
-    if (!folderText.isEmpty() && fs::exists(folder, error)) {
-        usable = fs::is_directory(folder, error);
-    } else if (!folderText.isEmpty()) {
-        // One level only: a folder whose parent is missing is refused.
-        usable = fs::create_directory(folder, error) && !error;
-    }
-    if (!usable) {
-        CurrentPlatform().MessageBox(m_host.Window(), kBadFolder);
+    // One level only: a folder whose parent is missing is refused.
+    if (!CheckOutputFolderExists(folderText)) {
+        CurrentPlatform().MessageBox(m_host.Window(), kFolderMissingMessage);
         return false;
     }
     // Every row would fail in a folder that takes no files; say so before
     // starting, and neither remember nor use the folder.
-    const QString refusal = FolderWriteRefusal(folderText);
+    const QString refusal = ::FolderWriteRefusal(folderText);
     if (!refusal.isEmpty()) {
         CurrentPlatform().MessageBox(m_host.Window(),
                                      QStringLiteral("The output folder \"%1\" does not accept files: %2. "
@@ -222,18 +205,7 @@ bool ConversionControl::CheckOutputFolder(const QString& folderText) {
     return true;
 }
 
-QString ConversionControl::FolderWriteRefusal(const QString& folder) {
-    // Writing a file is the only test that covers permissions, access lists and
-    // read-only mounts alike.
-    const std::string probe = (std::filesystem::path(EncodeFileName(folder)) / ".korbanix-write-test-XXXXXX").string();
-    std::vector<char> name(probe.begin(), probe.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
-    ::close(fd);
-    ::unlink(name.data());
-    return QString();
-}
+QString ConversionControl::FolderWriteRefusal(const QString& folder) { return ::FolderWriteRefusal(folder); }
 
 void ConversionControl::updateRowStatuses(AVConvert& job) {
     // Rows running at once finish out of order: every row handed out so far may
@@ -318,7 +290,9 @@ void ConversionControl::ConversionTimer() {
     AVConvert& job = *m_job;
     if (m_state == State::Stopping) {
         updateRowStatuses(job);
-        if (workerEnded()) endStoppedRun();
+        // The worker marks the rows a stop cut short (their shorter outputs are
+        // kept); finishRun shows them with every other row's result.
+        if (workerEnded()) finishRun();
         return;
     }
     updateRowStatuses(job);
@@ -360,35 +334,32 @@ void ConversionControl::completeRun() {
     const bool away = !(m_isActive && m_isActive());
     m_job->stopRequested.store(true, std::memory_order_relaxed);
     finishRun();
+    const RowTally tally = tallyRows(*m_job);
+    if (away) notifyRunDone(tally);
     // A run in which every row failed wrote nothing worth showing.
-    bool written = false;
-    for (int i = 0; i < m_job->fileCount && i <= AVConvert::kMaxRows && !written; ++i)
-        written = m_job->fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed) == kRowCompleted;
-    if (away) notifyRunDone(*m_job);
-    if (written) CurrentPlatform().OpenPath(m_outputFolderText);
+    if (tally.completed > 0) CurrentPlatform().OpenPath(m_outputFolderText);
     if (m_shutdownWhenDone) ShutdownComputer();
 }
-
-// The worker marks the rows a stop cut short (their shorter outputs are kept);
-// finishRun shows them with every other row's result.
-void ConversionControl::endStoppedRun() { finishRun(); }
 
 void ConversionControl::clearStoppedStatuses() {
     for (int row = 0; row < m_host.RowCount(); ++row)
         if (m_host.RowStatus(row) == kStoppedStatus) m_host.SetRowStatus(row, kReadyStatus);
 }
 
-void ConversionControl::notifyRunDone(const AVConvert& job) {
-    int completed = 0;
-    int failed = 0;
+ConversionControl::RowTally ConversionControl::tallyRows(const AVConvert& job) const {
+    RowTally tally;
     for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
-        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;
+        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;  // an unchecked row never runs
         const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
-        completed += state == kRowCompleted;
-        failed += state == kRowFailed;
+        tally.completed += state == kRowCompleted;
+        tally.failed += state == kRowFailed;
     }
+    return tally;
+}
+
+void ConversionControl::notifyRunDone(const RowTally& tally) {
     CurrentPlatform().NotifyRunDone(QStringLiteral("Conversion finished"),
-                                    QStringLiteral("%1 completed, %2 failed").arg(completed).arg(failed),
+                                    QStringLiteral("%1 completed, %2 failed").arg(tally.completed).arg(tally.failed),
                                     m_outputFolderText);
 }
 
@@ -397,8 +368,7 @@ void ConversionControl::WaitForWorker() {
         m_job->stopRequested.store(true, std::memory_order_relaxed);
         m_worker.join();
     }
-    if (m_state == State::Stopping) endStoppedRun();
-    else if (m_state != State::Idle) finishRun();
+    if (m_state != State::Idle) finishRun();
 }
 
 void ConversionControl::ShutdownComputer() { CurrentPlatform().PowerOff(); }

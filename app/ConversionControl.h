@@ -146,10 +146,15 @@ private:
     void showTimeLeft(AVConvert& job);
     QString runningNames(const AVConvert& job, int current) const;
     void updateRowStatuses(AVConvert& job);
+    // The checked rows' results after a run.
+    struct RowTally {
+        int completed = 0;
+        int failed = 0;
+    };
     void finishRun();
-    void notifyRunDone(const AVConvert& job);
+    RowTally tallyRows(const AVConvert& job) const;
+    void notifyRunDone(const RowTally& tally);
     void completeRun();
-    void endStoppedRun();
     void clearStoppedStatuses();
 
     ConversionHost& m_host;

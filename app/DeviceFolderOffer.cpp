@@ -1,5 +1,6 @@
 #include "app/DeviceFolderOffer.h"
 
+#include "platform/FileNames.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/TimeText.h"
 
@@ -94,7 +95,7 @@ QString Fat32Refusal(const std::vector<TaskRow>& rows, JobKind kind, const Outpu
         return QStringLiteral("The output of \"%1\" would be about %2, but a file on the FAT32 volume %3 can "
                               "hold at most 4 GB.\nShorten the clip, lower the bit rates or choose another "
                               "output folder.")
-            .arg(QFileInfo(QString::fromStdString(row.sourcePath)).fileName(), gigabytes(bytes), mount->mountPoint);
+            .arg(QFileInfo(DecodeFileName(row.sourcePath)).fileName(), gigabytes(bytes), mount->mountPoint);
     }
     const double merged = ExpectedOutputBytes(settings, mergeSeconds);
     if (kind == JobKind::Merge && merged > static_cast<double>(kFat32MaxFileBytes))

@@ -81,9 +81,9 @@ void TaskList::fillRow(int row, const ProbedLength& length) {
     SetText(row, kDuration, QString::number(length.durationMicroseconds / 1000000));
 }
 
-int TaskList::AppendTask(const QString& path, const ProbedLength& length, const QString& profileText) {
+int TaskList::insertTask(int at, const QString& path, const ProbedLength& length, const QString& profileText) {
     if (Count() > 0) m_list.SetItemSelected(0, false);
-    const int row = m_list.InsertItem(Count(), path);
+    const int row = m_list.InsertItem(at, path);
     fillRow(row, length);
     SetText(row, kFormat, profileText);
     SetChecked(row, true);
@@ -91,14 +91,12 @@ int TaskList::AppendTask(const QString& path, const ProbedLength& length, const 
     return row;
 }
 
+int TaskList::AppendTask(const QString& path, const ProbedLength& length, const QString& profileText) {
+    return insertTask(Count(), path, length, profileText);
+}
+
 int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText) {
-    if (Count() > 0) m_list.SetItemSelected(0, false);
-    const int row = m_list.InsertItem(0, path);
-    fillRow(row, length);
-    SetText(row, kFormat, profileText);
-    SetChecked(row, true);
-    ApplyStyles();
-    return row;
+    return insertTask(0, path, length, profileText);
 }
 
 ButtonChanges TaskList::RemoveFirstSelected() {
@@ -146,17 +144,19 @@ void TaskList::SetOutputFormatOfAll(const QString& profileText) {
     for (int row = 0; row < Count(); ++row) SetText(row, kFormat, profileText);
 }
 
+TaskRow TaskList::Row(int row) const {
+    TaskRow task;
+    task.sourcePath = EncodeFileName(Text(row, kSource));
+    task.startText = Text(row, kStart).toStdString();
+    task.endText = Text(row, kEnd).toStdString();
+    task.checked = IsChecked(row);
+    return task;
+}
+
 std::vector<TaskRow> TaskList::Rows() const {
     std::vector<TaskRow> rows;
     rows.reserve(static_cast<size_t>(Count()));
-    for (int row = 0; row < Count(); ++row) {
-        TaskRow task;
-        task.sourcePath = EncodeFileName(Text(row, kSource));
-        task.startText = Text(row, kStart).toStdString();
-        task.endText = Text(row, kEnd).toStdString();
-        task.checked = IsChecked(row);
-        rows.push_back(std::move(task));
-    }
+    for (int row = 0; row < Count(); ++row) rows.push_back(Row(row));
     return rows;
 }
 

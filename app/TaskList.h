@@ -77,7 +77,8 @@ public:
     // Load profile: every row, checked or not, shows the new profile text.
     void SetOutputFormatOfAll(const QString& profileText);
 
-    // The rows as the conversion start reads them.
+    // One row as the conversion start reads it, and all of them.
+    TaskRow Row(int row) const;
     std::vector<TaskRow> Rows() const;
 
     // Folder separators typed or dropped twice are reduced to one ("a//b" -> "a/b").
@@ -93,6 +94,8 @@ public:
 
 private:
     void fillRow(int row, const ProbedLength& length);
+    // A checked row at `at` with "Output format" = profileText.
+    int insertTask(int at, const QString& path, const ProbedLength& length, const QString& profileText);
 
     CCheckListCtrl& m_list;
 };

@@ -2,14 +2,15 @@
 
 #include "app/CTolvaneAVConverterDlg.h"
 #include "controls/CheckListCtrl.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFileInfo>
 
 #include <algorithm>
+#include <filesystem>
 
 TaskListKeeper::TaskListKeeper(CTolvaneAVConverterDlg& window, QString path)
     : m_window(window), m_store(std::move(path)) {
@@ -80,7 +81,12 @@ void TaskListKeeper::Restore() {
         return;
     }
     if (loaded.outcome != TaskListStore::LoadOutcome::Loaded) return;
-    TaskListStore::MarkVanished(loaded.list, [](const QString& path) { return QFileInfo(path).isFile(); });
+    // The name may carry escaped bytes (platform/FileNames.h) that QFileInfo would
+    // spell as U+FFFD, so the file is asked for by its own bytes.
+    TaskListStore::MarkVanished(loaded.list, [](const QString& path) {
+        std::error_code error;
+        return std::filesystem::is_regular_file(EncodeFileName(path), error);
+    });
     m_restoring = true;
     apply(loaded.list);
     m_restoring = false;

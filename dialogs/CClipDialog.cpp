@@ -5,6 +5,7 @@
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
+#include "platform/FileNames.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -270,7 +271,7 @@ void CClipDialog::Open(int row) {
     g_openClip = this;
     // Which file is being clipped: the task list stays hidden behind the window.
     const QString name =
-        QFileInfo(QString::fromUtf8(m_host.RowText(row, ClipEditor::kSourceColumn))).fileName();
+        QFileInfo(DecodeFileName(m_host.RowText(row, ClipEditor::kSourceColumn))).fileName();
     setWindowTitle(name.isEmpty() ? QStringLiteral("Clip") : QStringLiteral("Clip - ") + name);
     m_editor.LoadTask(row);
     sync();

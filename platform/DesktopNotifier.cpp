@@ -29,10 +29,11 @@ DesktopNotifier::DesktopNotifier(QDBusConnection bus, std::function<void(const Q
 bool DesktopNotifier::Notify(const QString& summary, const QString& body, const QString& folder) {
     if (!m_bus.isConnected()) return false;
     QDBusConnectionInterface* daemon = m_bus.interface();
-    // Activatable but not running counts too: the bus starts the server.
-    const bool running = daemon && daemon->isServiceRegistered(kService).value();
-    const bool activatable = daemon && daemon->activatableServiceNames().value().contains(kService);
-    if (!running && !activatable) return false;
+    if (!daemon) return false;
+    // Activatable but not running counts too: the bus starts the server. Both
+    // are blocking calls, so the list is only asked for when nothing runs.
+    const bool running = daemon->isServiceRegistered(kService).value();
+    if (!running && !daemon->activatableServiceNames().value().contains(kService)) return false;
 
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QString::fromLatin1(kDesktopEntry)}};

@@ -1,5 +1,7 @@
 #include "platform/DeviceFolders.h"
 
+#include "platform/FileNames.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -29,7 +31,8 @@ QString unescape(const QByteArray& field) {
         }
         out.append(field[i]);
     }
-    return QFile::decodeName(out);
+    // A mount point named in another encoding keeps its bytes, as the output folder does.
+    return DecodeFileName(std::string_view(out.constData(), static_cast<size_t>(out.size())));
 }
 
 bool isFatFamily(const QString& fs) {

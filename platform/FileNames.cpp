@@ -1,5 +1,7 @@
 #include "platform/FileNames.h"
 
+#include "player/WideName.h"
+
 #include <QUrl>
 
 #include <filesystem>
@@ -7,7 +9,9 @@
 
 namespace {
 
-constexpr char16_t kEscapeBase = 0xDC00;
+using player::appendUtf8;
+
+constexpr char16_t kEscapeBase = static_cast<char16_t>(player::kByteEscapeBase);
 
 // Length of the valid UTF-8 sequence at the start of `bytes` and its code point;
 // 0 when the first byte does not begin one (overlong forms and surrogates included).
@@ -42,24 +46,6 @@ int validSequence(std::string_view bytes, char32_t& codePoint) {
     }
     if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return 0;
     return length;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 }  // namespace

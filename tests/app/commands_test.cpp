@@ -12,6 +12,7 @@
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "platform/ControlId.h"
+#include "platform/FileNames.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -449,6 +450,10 @@ TEST_F(DeviceFolderTest, AnOutputOverFourGigabytesIsRefusedBeforeStartingOnFat32
                                    "volume " + point + " can hold at most 4 GB."))
         << refusal.toStdString();
     EXPECT_TRUE(Fat32Refusal({rows[0]}, JobKind::Convert, settings, video, mounts).isEmpty());
+    const std::vector<TaskRow> latin1{{"/v/caf\xe9.avi", "00:00:00", "05:00:00", true}};
+    EXPECT_TRUE(Fat32Refusal(latin1, JobKind::Convert, settings, video, mounts)
+                    .startsWith("The output of \"" + DecodeFileName("caf\xe9.avi") + "\""))
+        << "the name keeps its bytes";
     EXPECT_TRUE(Fat32Refusal({rows[0], rows[0], rows[0], rows[0], rows[0]}, JobKind::Merge, settings, video, mounts)
                     .startsWith("The merged output would be about 5.1 GB"));
     EXPECT_TRUE(Fat32Refusal(rows, JobKind::Convert, settings, "/home/me/Videos", mounts).isEmpty())

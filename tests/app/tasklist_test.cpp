@@ -420,18 +420,23 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
 TEST_F(KeptTaskListTest, RowsWhoseFileVanishedComeBackUncheckedAndMarked) {
     const QString gone = QString::fromStdString(exeDir.file("gone.avi"));
     QFile::copy(media().clipA, gone);
+    // A name that is not UTF-8 (Latin-1 "café") is still there after the restart.
+    const std::string latin1 = exeDir.file("caf\xe9.avi");
+    std::filesystem::copy_file(media().clipA.toStdString(), latin1);
     CTolvaneAVConverterDlg& first = reopen();
-    first.AddPaths({gone, media().clipB});
+    first.AddPaths({gone, media().clipB, DecodeFileName(latin1)});
     keeper->Flush();
     QFile::remove(gone);
 
     CTolvaneAVConverterDlg& second = reopen();
     TaskList& tasks = second.taskList();
-    ASSERT_EQ(tasks.Count(), 2);
+    ASSERT_EQ(tasks.Count(), 3);
     EXPECT_FALSE(tasks.IsChecked(0));
     EXPECT_EQ(tasks.Text(0, TaskList::kStatus), TaskListStore::kMissingStatus);
     EXPECT_TRUE(tasks.IsChecked(1));
     EXPECT_EQ(tasks.Text(1, TaskList::kStatus), " Ready");
+    EXPECT_TRUE(tasks.IsChecked(2));
+    EXPECT_EQ(tasks.Text(2, TaskList::kStatus), " Ready");
 }
 
 TEST_F(KeptTaskListTest, AFileThatIsNotOursIsSetAsideWithAMessage) {

@@ -7,6 +7,7 @@
 #include "dialogs/ClipEditor.h"
 #include "controls/BitmapSlider.h"
 #include "platform/ControlId.h"
+#include "platform/FileNames.h"
 #include "support/FakeMediaPlayer.h"
 #include "support/QtTestApp.h"
 
@@ -330,6 +331,11 @@ TEST_F(ClipDialogTest, ReadersHearEveryControlByWhatItDoes) {
     dialog.Open(2);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Clip - clip.one.mp4");
+    // A Latin-1 name keeps its bytes in the title instead of U+FFFD.
+    tasks.addRow(3, "/v/caf\xe9.mp4", "00:00:00", "00:01:40", 100);
+    CClipDialog latin1(tasks, nullptr, player);
+    latin1.Open(3);
+    EXPECT_EQ(latin1.windowTitle(), "Clip - " + DecodeFileName("caf\xe9.mp4"));
     auto name = [&](int id) {
         return QAccessible::queryAccessibleInterface(control<QWidget>(dialog, id))->text(QAccessible::Name);
     };

@@ -289,6 +289,14 @@ TEST_F(DeviceFoldersTest, TheMountOfAPathIsTheLongestHoldingIt) {
     EXPECT_FALSE(HasFat32FileLimit(*MountOf(usb + "2/VIDEO", mounts))) << "a sibling with a longer name";
     EXPECT_EQ(MountOf("/home/me/Videos", mounts)->mountPoint, "/");
     EXPECT_EQ(MountOf("/x", {}), nullptr);
+
+    // A mount point whose name is Latin-1 is found for an output folder that keeps its bytes.
+    const std::string latin1 = root.path().toStdString() + "/media/me/caf\xe9";
+    writeTable({"/dev/sdh1 " + QByteArray::fromStdString(latin1) + " vfat rw 0 0"});
+    const std::vector<MountEntry> others = ReadMountTable(table());
+    ASSERT_EQ(others.size(), 1u);
+    EXPECT_EQ(others[0].mountPoint, DecodeFileName(latin1));
+    EXPECT_NE(MountOf(DecodeFileName(latin1 + "/VIDEO"), others), nullptr);
 }
 
 }  // namespace
