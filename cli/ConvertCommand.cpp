@@ -278,7 +278,9 @@ SupervisedRun Supervise(AVConvert& job, bool merge, WorkerThread::Procedure proc
     });
     SupervisedRun run;
     TimeLeftEstimator estimate;
-    auto nextUpdate = Clock::now() + env.pollInterval;
+    // The first update comes at once, so even a file converted within one interval
+    // shows in the progress lines.
+    auto nextUpdate = Clock::now();
     while (!workerDone.load(std::memory_order_acquire)) {
         int signal = env.stopSource->wait(slice);
         PrintMessages(messages, display);
