@@ -67,10 +67,25 @@ void TaskListKeeper::Flush() {
     m_timer.stop();
     const QByteArray bytes = TaskListStore::Serialize(Capture());
     if (bytes == m_lastWritten) return;
-    if (m_store.Save(bytes)) {
+    const TaskListStore::SaveResult saved = m_store.Write(bytes);
+    if (!saved.setAsidePath.isEmpty())
+        CurrentPlatform().MessageBox(&m_window, TaskListStore::LinkSetAsideMessage(saved), QString(),
+                                     MessageButtons::Ok, MessageIcon::Exclamation);
+    if (saved.written) {
         m_lastWritten = bytes;
         ++m_writes;
+        m_failing = false;
+        m_timer.setInterval(kSaveDelayMs);
+        return;
     }
+    // Said once per failure, not at every change; the list stays in the window
+    // and the next try comes after a while (or with the next change after it).
+    if (!m_failing)
+        CurrentPlatform().MessageBox(&m_window, TaskListStore::SaveFailedMessage(saved), QString(),
+                                     MessageButtons::Ok, MessageIcon::Exclamation);
+    m_failing = true;
+    m_timer.setInterval(kRetryDelayMs);
+    m_timer.start();
 }
 
 void TaskListKeeper::Restore() {

@@ -10,6 +10,10 @@
 // updating statuses writes the file about once per interval, not per row. A save
 // whose content equals the last one written does not touch the disk.
 //
+// A save that fails (a full disk) leaves the kept file as it was, says so once
+// through the platform's message box - not at every change - and is tried again
+// after kRetryDelayMs; the next save that goes through ends the failure.
+//
 // UI thread only. The window must outlive the keeper.
 
 #include "app/TaskListStore.h"
@@ -23,6 +27,7 @@ class TaskListKeeper : public QObject {
     Q_OBJECT
 public:
     static constexpr int kSaveDelayMs = 1000;
+    static constexpr int kRetryDelayMs = 30000;
 
     TaskListKeeper(CTolvaneAVConverterDlg& window, QString path);
     ~TaskListKeeper() override;
@@ -39,6 +44,8 @@ public:
     // The window's state as it would be saved.
     SavedTaskList Capture() const;
     bool SavePending() const { return m_timer.isActive(); }
+    // The last save failed; another try is due.
+    bool SaveFailing() const { return m_failing; }
     int WriteCount() const { return m_writes; }
     const TaskListStore& Store() const { return m_store; }
 
@@ -53,5 +60,6 @@ private:
     QTimer m_timer;
     QByteArray m_lastWritten;
     bool m_restoring = false;
+    bool m_failing = false;  // the failure has been told; not again until a save works
     int m_writes = 0;
 };

@@ -7,9 +7,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -76,13 +77,14 @@ void readSettings(const QJsonObject& object, OutputSettings& settings) {
         if (object.value(field.key).isBool()) settings.*field.member = object.value(field.key).toBool();
 }
 
-// Opens without following into a FIFO's wait (O_NONBLOCK) and takes regular
-// files only; reads at most `limit` + 1 bytes so an oversized file is noticed
-// without reading it whole.
+// Opens without following a symbolic link (someone else's file may sit behind
+// it) or waiting for a FIFO's writer (O_NONBLOCK), and takes regular files only;
+// reads at most `limit` + 1 bytes so an oversized file is noticed without
+// reading it whole.
 bool readRegularFile(const QString& path, qint64 limit, QByteArray& bytes, QString& reason) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
-        reason = QStringLiteral("it cannot be opened");
+        reason = errno == ELOOP ? QString::fromLatin1(TaskListStore::kLinkReason) : QStringLiteral("it cannot be opened");
         return false;
     }
     struct stat info {};
@@ -103,6 +105,40 @@ bool readRegularFile(const QString& path, qint64 limit, QByteArray& bytes, QStri
     }
     ::close(fd);
     return ok;
+}
+
+bool writeAll(int fd, const char* data, qint64 size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (written == 0) errno = EIO;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+QString errnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// "<path>.unreadable-<time>", numbered when taken; never follows what it tests.
+QString asideName(const QString& path) {
+    const QString stem =
+        path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss");
+    QString aside = stem;
+    for (int n = 1; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = stem + QStringLiteral("-%1").arg(n);
+    return aside;
+}
+
+// A plain rename: QFile::rename falls back to copying, which would open (and
+// block on) a FIFO, or write through a link.
+QString setAside(const QString& path) {
+    const QString aside = asideName(path);
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0) return aside;
+    return QString();
 }
 
 }  // namespace
@@ -179,27 +215,67 @@ TaskListStore::LoadResult TaskListStore::Load() const {
         return result;
     }
     result.outcome = LoadOutcome::SetAside;
-    // A plain rename: QFile::rename falls back to copying, which would open
-    // (and block on) a FIFO. A name already taken gets a number.
-    const QString stem =
-        m_path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss");
-    QString aside = stem;
-    for (int n = 1; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
-        aside = stem + QStringLiteral("-%1").arg(n);
-    if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(aside).constData()) == 0)
-        result.setAsidePath = aside;
+    result.setAsidePath = setAside(m_path);
     return result;
 }
 
-bool TaskListStore::Save(const QByteArray& bytes) const {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);  // writes a temporary file and renames it over the old one
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+TaskListStore::SaveResult TaskListStore::Write(const QByteArray& bytes) const {
+    SaveResult result;
+    const QString folder = QFileInfo(m_path).absolutePath();
+    QDir().mkpath(folder);
+    const QByteArray target = QFile::encodeName(m_path);
+    // Whatever stands under our name and is no plain file of ours (a link into
+    // another user's file above all) is moved aside, never written through.
+    struct stat existing {};
+    if (::lstat(target.constData(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        result.setAsidePath = setAside(m_path);
+        if (result.setAsidePath.isEmpty()) {
+            result.problem = QStringLiteral("%1 is not a plain file and cannot be moved aside").arg(m_path);
+            return result;
+        }
     }
-    return file.commit();
+    // The new list goes to a file of its own beside the old one and replaces it
+    // only once every byte is on the disk: a full disk or a write error leaves
+    // the old list exactly as it was.
+    QByteArray temp = QFile::encodeName(folder + QStringLiteral("/.") + QFileInfo(m_path).fileName() + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        result.problem = errnoText();
+        return result;
+    }
+    bool ok = ::fchmod(fd, 0600) == 0 && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    if (!ok) result.problem = errnoText();
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        result.problem = errnoText();
+    }
+    if (ok && BeforeRenameHook() && !BeforeRenameHook()(QFile::decodeName(temp))) {
+        ok = false;
+        result.problem = QStringLiteral("interrupted before the rename");
+    }
+    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
+        ok = false;
+        result.problem = errnoText();
+    }
+    if (!ok) {
+        ::unlink(temp.constData());
+        return result;
+    }
+    // The rename itself made durable.
+    const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    result.written = true;
+    return result;
+}
+
+bool TaskListStore::Save(const QByteArray& bytes) const { return Write(bytes).written; }
+
+std::function<bool(const QString&)>& TaskListStore::BeforeRenameHook() {
+    static std::function<bool(const QString&)> hook;
+    return hook;
 }
 
 void TaskListStore::MarkVanished(SavedTaskList& list, const std::function<bool(const QString&)>& exists) {
@@ -215,4 +291,16 @@ QString TaskListStore::SetAsideMessage(const LoadResult& result) {
     if (!result.setAsidePath.isEmpty())
         text += QStringLiteral("\nIt was set aside as %1.").arg(QFileInfo(result.setAsidePath).fileName());
     return text + QStringLiteral("\nThe program starts with an empty task list.");
+}
+
+QString TaskListStore::SaveFailedMessage(const SaveResult& result) {
+    return QStringLiteral("The task list could not be saved: %1.\nThe list kept from before is left as it was; "
+                          "saving is tried again in a while.")
+        .arg(result.problem);
+}
+
+QString TaskListStore::LinkSetAsideMessage(const SaveResult& result) {
+    return QStringLiteral("The task list's file was a link to another file (%1), which was not written: "
+                          "the link was set aside as %2.")
+        .arg(QString::fromLatin1(kLinkReason), QFileInfo(result.setAsidePath).fileName());
 }

@@ -8,7 +8,8 @@
 // A plain store without widgets: TaskListKeeper (TaskListKeeper.h) moves its
 // records in and out of the main window. Writing replaces the file atomically
 // (a temporary file renamed over it), so a crash leaves either the old list or
-// the new one. Reading takes regular files only, and at most kMaxFileBytes; a
+// the new one, and a full disk the old one byte for byte. Reading takes regular
+// files only, never through a symbolic link, and at most kMaxFileBytes; a
 // file that is not ours or cannot be read is renamed aside (never deleted) so
 // the start goes on with an empty list. UI thread only.
 
@@ -66,9 +67,23 @@ public:
     // format is renamed to "<name>.unreadable-<time>" and reported SetAside.
     LoadResult Load() const;
 
+    struct SaveResult {
+        bool written = false;
+        QString problem;       // why not (the system's reason)
+        QString setAsidePath;  // a link or other non-file under our name went there
+    };
     // Writes `bytes` (from Serialize) atomically, creating the folder when
-    // needed. Returns false when the file could not be written.
+    // needed: a temporary file beside the old one, written whole and flushed,
+    // then renamed over it; on any failure the old file is left byte for byte
+    // and the temporary one removed. A symbolic link (or anything but a plain
+    // file) under the name is renamed aside first, never written through.
+    SaveResult Write(const QByteArray& bytes) const;
+    // Write(bytes).written.
     bool Save(const QByteArray& bytes) const;
+
+    // Test hook: called with the complete temporary file before the rename;
+    // false makes the save fail as a disk failing at that moment would.
+    static std::function<bool(const QString& tempFile)>& BeforeRenameHook();
 
     static QByteArray Serialize(const SavedTaskList& list);
     // nullopt-like: false with `reason` when `bytes` is not a task list of ours.
@@ -83,6 +98,13 @@ public:
 
     // The message shown when a file was set aside.
     static QString SetAsideMessage(const LoadResult& result);
+    // The message shown (once) when saving fails.
+    static QString SaveFailedMessage(const SaveResult& result);
+    // The message shown when a save found a link under the file's name.
+    static QString LinkSetAsideMessage(const SaveResult& result);
+
+    // The reason given for a symbolic link under the file's name.
+    static constexpr const char* kLinkReason = "it is a symbolic link, not a file of this program";
 
 private:
     QString m_path;

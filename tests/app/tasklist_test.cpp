@@ -13,6 +13,7 @@
 #include "engine/AVConvert.h"
 #include "platform/FileNames.h"
 #include "profiles/OutputSettings.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,7 +27,9 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -515,4 +518,63 @@ TEST_F(KeptTaskListTest, TheStateFolderFollowsXdg) {
     qunsetenv("XDG_STATE_HOME");
     EXPECT_EQ(TaskListStore::DefaultPath(), QDir::homePath() + "/.local/state/korbanix/tasks.json");
     if (!saved.isNull()) qputenv("XDG_STATE_HOME", saved);
+}
+
+TEST_F(KeptTaskListTest, AFailedSaveLeavesTheKeptFileByteForByteSaysSoOnceAndTriesAgain) {
+    CTolvaneAVConverterDlg& window = reopen();
+    window.AddPaths({media().clipA, media().clipB});
+    keeper->Flush();
+    QFile kept(statePath());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray before = kept.readAll();
+    kept.close();
+    ASSERT_GT(before.size(), 200);
+
+    window.AddPaths({media().audio});
+    {
+        // The disk is full: no file of this process may grow past 64 bytes.
+        testmedia::FileSizeLimit full(64);
+        keeper->Flush();
+        EXPECT_TRUE(keeper->SaveFailing());
+        EXPECT_TRUE(keeper->SavePending()) << "another try is due";
+        window.taskList().SetChecked(0, false);
+        keeper->Flush();  // the next change fails too, and is not told again
+    }
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), before) << "the kept list must stay as it was";
+    kept.close();
+    ASSERT_EQ(fake.messages.size(), 1u) << fake.messageTexts().join("|").toStdString();
+    EXPECT_TRUE(fake.messages[0].text.contains("could not be saved: File too large")) << fake.messages[0].text.toStdString();
+    EXPECT_EQ(QDir(QFileInfo(statePath()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"tasks.json"})
+        << "no temporary file stays behind";
+
+    keeper->Flush();  // the retry, with room again
+    EXPECT_FALSE(keeper->SaveFailing());
+    EXPECT_EQ(reopen().taskList().Count(), 3);
+    EXPECT_EQ(fake.messages.size(), 1u);
+}
+
+TEST_F(KeptTaskListTest, ASymbolicLinkIsNeverFollowedButSetAsideWithAMessage) {
+    const std::string foreign = exeDir.file("someone-elses.txt");
+    std::ofstream(foreign) << "not yours\n";
+    QDir().mkpath(QFileInfo(statePath()).absolutePath());
+    ASSERT_EQ(::symlink(foreign.c_str(), statePath().toLocal8Bit().constData()), 0);
+    // At start: not read through the link, set aside.
+    CTolvaneAVConverterDlg& window = reopen();
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_TRUE(fake.messages[0].text.contains(TaskListStore::kLinkReason)) << fake.messages[0].text.toStdString();
+    EXPECT_FALSE(QFileInfo(statePath()).isSymLink());
+
+    // A link that appears while the program runs is not written through either.
+    ASSERT_EQ(::symlink(foreign.c_str(), statePath().toLocal8Bit().constData()), 0);
+    window.AddPaths({media().clipA});
+    keeper->Flush();
+    ASSERT_EQ(fake.messages.size(), 2u);
+    EXPECT_TRUE(fake.messages[1].text.contains("was set aside as tasks.json.unreadable-"));
+    std::ifstream in(foreign);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "not yours\n");
+    EXPECT_FALSE(QFileInfo(statePath()).isSymLink());
+    EXPECT_EQ(reopen().taskList().Count(), 1);
 }
