@@ -9,16 +9,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
-namespace {
-
-// Headers, index and interleaving of the containers the profiles write stay
-// well within this share of the payload.
-constexpr double kContainerMargin = 1.03;
-
-QString gigabytes(double bytes) { return QString::number(bytes / 1e9, 'f', 1) + QStringLiteral(" GB"); }
-
-}  // namespace
-
 DeviceFolderOffer::DeviceFolderOffer(QComboBox& combo, std::function<bool()> music, QString mountTable,
                                      QStringList userMountRoots)
     : QObject(&combo),
@@ -73,35 +63,17 @@ void DeviceFolderOffer::onActivated(int index) {
     if (folder.isValid() && m_combo.isEditable()) m_combo.setEditText(folder.toString());
 }
 
-double ExpectedOutputBytes(const OutputSettings& settings, double seconds) {
-    const double bitsPerSecond = (settings.audioOnly ? 0.0 : settings.videoBitRate) + settings.audioBitRate;
-    return bitsPerSecond / 8.0 * std::max(seconds, 0.0) * kContainerMargin;
-}
-
 QString Fat32Refusal(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
                      const QString& folder, const std::vector<MountEntry>& mounts) {
-    const MountEntry* mount = MountOf(folder, mounts);
+    // The volume that really holds the folder: a link on the way leads to it.
+    const QString real = DecodeFileName(RealFolder(EncodeFileName(folder)));
+    const MountEntry* mount = MountOf(real, mounts);
     if (!mount || !HasFat32FileLimit(*mount)) return QString();
-    double mergeSeconds = 0;
-    for (const TaskRow& row : rows) {
-        if (!row.checked) continue;
-        const double seconds = ParseTime(row.endText) - ParseTime(row.startText);
-        if (kind == JobKind::Merge) {
-            mergeSeconds += std::max(seconds, 0.0);
-            continue;
-        }
-        const double bytes = ExpectedOutputBytes(settings, seconds);
-        if (bytes <= static_cast<double>(kFat32MaxFileBytes)) continue;
-        return QStringLiteral("The output of \"%1\" would be about %2, but a file on the FAT32 volume %3 can "
-                              "hold at most 4 GB.\nShorten the clip, lower the bit rates or choose another "
-                              "output folder.")
-            .arg(QFileInfo(DecodeFileName(row.sourcePath)).fileName(), gigabytes(bytes), mount->mountPoint);
-    }
-    const double merged = ExpectedOutputBytes(settings, mergeSeconds);
-    if (kind == JobKind::Merge && merged > static_cast<double>(kFat32MaxFileBytes))
-        return QStringLiteral("The merged output would be about %1, but a file on the FAT32 volume %2 can hold at "
-                              "most 4 GB.\nMerge fewer or shorter files, lower the bit rates or choose another "
-                              "output folder.")
-            .arg(gigabytes(merged), mount->mountPoint);
-    return QString();
+    const std::optional<Fat32Excess> excess = FindFat32Excess(rows, kind, settings);
+    if (!excess) return QString();
+    const QString name = QFileInfo(DecodeFileName(excess->sourcePath)).fileName();
+    // The command line gives the same message (profiles/OutputSizeGuard.h). The
+    // names go in afterwards: a name that keeps bytes of another encoding does not
+    // survive a trip through UTF-8.
+    return QString::fromStdString(Fat32Message(*excess, "%1", "%2")).arg(name, mount->mountPoint);
 }

@@ -12,6 +12,7 @@
 
 #include "platform/DeviceFolders.h"
 #include "profiles/JobSetup.h"
+#include "profiles/OutputSizeGuard.h"
 
 #include <QObject>
 #include <QString>
@@ -54,12 +55,10 @@ private:
     int m_count = 0;
 };
 
-// Bytes an output of `seconds` is expected to take at the settings' bit rates,
-// with a margin for the container.
-double ExpectedOutputBytes(const OutputSettings& settings, double seconds);
-
 // The message that refuses a run whose output would not fit a FAT32 volume's
 // 4 GiB file limit, or an empty text when it fits (or the folder is not on
-// such a volume). Convert checks every checked row on its own; Merge the sum.
+// such a volume). The folder's links are resolved first: the volume that really
+// holds it counts. Estimate and text are the command line's too
+// (profiles/OutputSizeGuard.h). Convert checks every checked row on its own; Merge the sum.
 QString Fat32Refusal(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
                      const QString& folder, const std::vector<MountEntry>& mounts);

@@ -7,6 +7,7 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <csignal>
 #include <cstdio>
 #include <string_view>
 
@@ -39,6 +40,9 @@ int main(int argc, char* argv[]) {
     // FFmpeg's own messages would flood the terminal the window was started from:
     // its errors only.
     av_log_set_level(AV_LOG_ERROR);
+    // A file-size limit (ulimit -f) reached fails the row that reaches it ("File too
+    // large") instead of killing the window with a partial file.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Korbanix");
     QApplication::setApplicationVersion(QString::fromUtf8(KorbanixVersion()));

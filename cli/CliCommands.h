@@ -25,6 +25,14 @@ int RunConvert(const CommandLine& command, CliEnvironment& env);
 // The probe as the task list judges a file: true when accepted.
 bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env);
 
+// The probe's result code for `path` (see engine/ProbeMedia.h).
+int ProbeFileResult(const std::string& path, AVConvert& job, CliEnvironment& env);
+
+// Why a file the probe refused is no task, in plain words for its result line:
+// the system's reason when it cannot be opened ("No such file or directory",
+// "Permission denied"), "not a media file", and so on.
+std::string RefusalReason(const std::string& path, int probeResult);
+
 // "File:" + the path's file name + " is invalid!"
 std::string InvalidFileMessage(const std::string& path);
 

@@ -2,6 +2,7 @@
 
 #include "cli/SettingsText.h"
 #include "engine/AVConvert.h"
+#include "engine/OutputFile.h"
 #include "profiles/JobSetup.h"
 #include "profiles/ProfileTable.h"
 #include "profiles/SettingsRules.h"
@@ -87,6 +88,11 @@ std::string ApplyTime(std::optional<std::string>& field, std::string_view name, 
 std::string ApplyExtension(ConvertRequest& r, const std::string& v) {
     bool ok = v.size() >= 2 && v[0] == '.' && v.find('/') == std::string::npos && v.find('.', 1) == std::string::npos;
     if (!ok) return "--extension wants a file extension such as .mp4, not " + Quote(v);
+    // Formats that write files of their own (playlists, segments, picture series)
+    // would write past the one output file the run reserves.
+    if (!output::IsSingleFileExtension(v))
+        return "--extension " + Quote(v) + " is not a container written as one file; use one of " +
+               output::SingleFileExtensionList();
     r.extension = v;
     return "";
 }
@@ -185,6 +191,8 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--null", false,
          [](ConvertRequest& r, const std::string&) { r.nullSeparated = true; return std::string(); }},
         {"--merge", false, [](ConvertRequest& r, const std::string&) { r.merge = true; return std::string(); }},
+        {"--no-size-check", false,
+         [](ConvertRequest& r, const std::string&) { r.sizeCheck = false; return std::string(); }},
     };
     return kOptions;
 }
@@ -203,6 +211,7 @@ bool IsVersion(std::string_view arg) { return arg == "--version"; }
 // Collects the file operands and options after the command word.
 ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& args) {
     bool optionsEnded = false;
+    std::vector<std::string> seen;  // an option given twice is a slip, not "the last one wins"
     const std::string commandName = command.kind == CommandKind::Probe ? "probe" : "convert";
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -218,6 +227,8 @@ ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& a
         std::string name = arg.substr(0, eq);
         const OptionSpec* option = FindOption(name);
         if (!option) return Fail("unknown option " + Quote(name));
+        if (std::find(seen.begin(), seen.end(), name) != seen.end()) return Fail(name + " is given more than once");
+        seen.push_back(name);
         // FFmpeg's warnings help with a file the probe refuses too.
         if (command.kind != CommandKind::Convert && name != "--verbose")
             return Fail(commandName + " takes only file names, not " + Quote(name));
@@ -318,22 +329,30 @@ std::string UsageText() {
          "  --audio-bitrate TEXT   for example \"128 kbps\" or \"4.75 kbps\"\n"
          "  --sample-rate TEXT     for example \"44100 Hz\"\n"
          "  --channels TEXT        \"1 Channel Mono\", \"2 Channel Stereo\" or \"5.1 Channel\"\n"
-         "  --extension .EXT       output container by extension instead of the profile's\n"
+         "  --extension .EXT       output container by extension instead of the profile's;\n"
+         "                         only containers written as one file (.mp4, .mkv, .avi, ...)\n"
          "  --jobs N               files converted at once, 1-16 (default \"auto\": one per core,\n"
          "                         fewer when memory is short; 1 = one after the other)\n"
+         "  --no-size-check        convert even when an output is expected to pass the 4 GB\n"
+         "                         file limit of the FAT32 volume the output folder is on\n"
          "  --quiet                no progress output and no messages from FFmpeg\n"
          "  --verbose              FFmpeg's warnings as well (by default only its errors)\n"
          "  --null                 end every field of a result with a NUL byte instead of a\n"
          "                         TAB or a line break, names as they are (for xargs -0)\n"
          "\n"
+         "Every value is checked against what the chosen encoders take before anything\n"
+         "starts; an option may be given once.\n"
          "An output never replaces an existing file: a taken name gets \"(0)\", \"(1)\", ...\n"
          "Video outputs get a 160x120 \".THM\" picture beside them.\n"
-         "The progress bar covers the whole batch. At the end one line per file is printed\n"
-         "on standard output, in the order the files were given (whatever order they\n"
-         "finished in):\n"
+         "The progress bar covers the whole batch. At the end one line per file given is\n"
+         "printed on standard output, in the order the files were given (whatever order\n"
+         "they finished in), unless the command line itself is refused (status 2):\n"
          "  Completed<TAB>source<TAB>output   the output is complete\n"
-         "  Failure<TAB>source<TAB>reason    no output (or a broken one, removed), and why\n"
+         "  Failure<TAB>source<TAB>reason    no output (or a broken one, removed), and why:\n"
+         "                                   also for a file that cannot be read (\"No such\n"
+         "                                   file or directory\", \"not a media file\", ...)\n"
          "  Stopped<TAB>source<TAB>output     a stop came: the output is shorter but plays\n"
+         "  Skipped<TAB>source<TAB>reason    a stop came before this file's turn: untouched\n"
          "In these lines a backslash in a name is written \\\\, a TAB \\t, a line break \\n,\n"
          "a carriage return \\r and any other control character \\xHH (two hex digits).\n"
          "Ctrl+C, SIGTERM or SIGHUP stop after the outputs being written have been\n"

@@ -47,6 +47,7 @@ struct ConvertRequest {
     bool verbose = false;  // FFmpeg's warnings too (errors only by default)
     bool nullSeparated = false;  // --null: result fields end with NUL, names unescaped
     bool merge = false;
+    bool sizeCheck = true;  // --no-size-check: convert even past a FAT32 volume's file limit
     int jobs = 0;  // files converted at once; 0 = as many as the cores and memory allow
 };
 

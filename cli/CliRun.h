@@ -13,6 +13,7 @@
 #include <chrono>
 #include <csignal>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,14 +40,16 @@ public:
 // SIGINT, SIGTERM and SIGHUP (a closed terminal; left alone when the process was
 // started with SIGHUP ignored, as nohup does). arm() blocks them in the calling
 // thread, so every thread made afterwards (the worker and FFmpeg's own threads)
-// inherits the block and only the polling thread receives them, through
-// sigtimedwait: no handler runs, so the polling thread may end the process with
-// _exit. A blocked signal is kept even when it was ignored at start, so a stop sent
-// to a background run is not lost. The destructor drops any signal still pending
-// and restores the previous mask.
+// inherits the block, and starts a watcher thread that takes them from a signalfd:
+// no handler runs. The first signal is handed to wait(); the second ends the
+// process from the watcher itself through `atSecond` (128 + the first signal),
+// whatever the other threads are doing - probing a slow file, writing to a full
+// pipe, stuck in a worker. A blocked signal is kept even when it was ignored at
+// start, so a stop sent to a background run is not lost. The destructor stops the
+// watcher, drops any signal still pending and restores the previous mask.
 class SignalStopSource : public StopSource {
 public:
-    SignalStopSource() = default;
+    explicit SignalStopSource(void (*atSecond)(int status) = nullptr);
     ~SignalStopSource() override;
     SignalStopSource(const SignalStopSource&) = delete;
     SignalStopSource& operator=(const SignalStopSource&) = delete;
@@ -54,6 +57,9 @@ public:
     int wait(std::chrono::milliseconds timeout) override;
 
 private:
+    struct Watcher;
+    std::unique_ptr<Watcher> m_watcher;
+    void (*m_atSecond)(int status);
     bool m_armed = false;
     sigset_t m_signals{};
     sigset_t m_previous{};
@@ -69,12 +75,15 @@ struct CliEnvironment {
     int (*probe)(AVConvert& job) = nullptr;
     WorkerThread::Procedure transcodeWorker = nullptr;
     WorkerThread::Procedure mergeWorker = nullptr;
+    // The mount table the FAT32 size check reads (tests give their own).
+    std::string mountTable = "/proc/self/mounts";
     // A second stop signal: ends the process with `status` at once, finishing
     // nothing. Tests replace it; the real one never returns.
     void (*exitAtOnce)(int status) = nullptr;
 };
 
-// The real exitAtOnce: a line on standard error, then _exit.
+// The real exitAtOnce: a line on standard error (left out when standard error would
+// block, a pipe nobody reads), then _exit.
 [[noreturn]] void ExitAtOnce(int status);
 
 // The engine's real probe and workers.

@@ -1,11 +1,14 @@
 #include "cli/CliCommands.h"
 #include "cli/ProgressText.h"
 #include "engine/AVConvert.h"
+#include "engine/ProbeMedia.h"
 #include "engine/TimeLeft.h"
 #include "engine/WorkerThread.h"
 #include "profiles/JobSetup.h"
 #include "profiles/OutputSettings.h"
+#include "profiles/OutputSizeGuard.h"
 #include "profiles/ProfileTable.h"
+#include "profiles/SettingsRules.h"
 #include "profiles/TimeText.h"
 
 #include <algorithm>
@@ -113,7 +116,16 @@ std::string ExtensionFor(const ConvertRequest& request) {
     return ExtensionFromProfile(Profiles()[request.profile].displayText);
 }
 
+// What became of each file given, in the order given: the row it became, or why
+// it was refused.
+struct GivenFile {
+    std::string path;
+    int row = -1;        // the job's row, -1 when refused or never probed
+    std::string reason;  // why refused ("" while not probed)
+};
+
 struct ProbedRows {
+    std::vector<GivenFile> given;  // every file of the command line
     std::vector<TaskRow> rows;
     // Per row: where "to the end of the file" ends, in seconds with its fraction;
     // 0 when --end was given or the length is unknown.
@@ -127,11 +139,14 @@ struct ProbedRows {
 // A stop asked for meanwhile is looked for after every file.
 ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest& request, CliEnvironment& env) {
     ProbedRows probed;
+    for (const auto& path : files) probed.given.push_back(GivenFile{path, -1, std::string()});
     auto job = std::make_unique<AVConvert>();
-    for (const auto& path : files) {
+    for (GivenFile& file : probed.given) {
+        const std::string& path = file.path;
         if ((probed.stopSignal = env.stopSource->poll()) != 0) return probed;
-        if (!ProbeFile(path, *job, env)) {
+        if (const int result = ProbeFileResult(path, *job, env); !ProbeAccepted(result, *job)) {
             *env.err << InvalidFileMessage(path) << "\n";
+            file.reason = RefusalReason(path, result);
             ++probed.rejected;
             continue;
         }
@@ -147,9 +162,11 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
         if (!request.merge && end <= begin && !toTheEnd) {
             *env.err << "File:" << FileNameOf(path) << " has nothing to convert between " << FormatTime(begin)
                      << " and " << FormatTime(end) << "!\n";
+            file.reason = "nothing to convert between " + FormatTime(begin) + " and " + FormatTime(end);
             ++probed.rejected;
             continue;
         }
+        file.row = static_cast<int>(probed.rows.size());
         probed.rows.push_back(TaskRow{path, FormatTime(begin), FormatTime(end), true});
         probed.exactEnds.push_back(toTheEnd ? exactLength : 0.0);
     }
@@ -357,32 +374,111 @@ private:
     bool m_null;
 };
 
-// One record per row; a row a stop cut short (the worker marks it so, and keeps its
-// shorter output) is "Stopped", rows it left untouched get none. Returns whether every row completed.
-bool PrintResults(const AVConvert& job, const PlannedOutputs& plan, bool merge, const SupervisedRun& run,
-                  ResultWriter& out) {
+// Why a file given is not converted when a stop came before its turn.
+constexpr const char* kSkippedReason = "not converted: the run was stopped before its turn";
+
+// One record per file given, in the order given: the result of its row, or why
+// it was refused; a row a stop cut short (the worker marks it so, and keeps its
+// shorter output) is "Stopped", and files a stop left untouched are "Skipped".
+// Returns whether every file completed.
+bool PrintResults(const ProbedRows& probed, const AVConvert* job, const PlannedOutputs* plan, bool merge,
+                  bool stopped, ResultWriter& out) {
     bool allCompleted = true;
-    const bool stopped = run.stopSignal != 0;
-    const std::string merged = merge ? MergedOutputPath(job, plan) : std::string();
-    for (int i = 0; i < job.fileCount; ++i) {
-        auto state = job.fileState[i].load(std::memory_order_acquire);
-        const std::string& output = merge ? merged : job.outputPaths[i];
+    const std::string merged = merge && job && plan ? MergedOutputPath(*job, *plan) : std::string();
+    for (const GivenFile& file : probed.given) {
+        if (file.row < 0 || !job || file.row >= job->fileCount) {
+            allCompleted = false;
+            if (!file.reason.empty()) out.record("Failure", file.path, file.reason);
+            else out.record("Skipped", file.path, kSkippedReason);
+            continue;
+        }
+        const int i = file.row;
+        auto state = job->fileState[i].load(std::memory_order_acquire);
+        const std::string& output = merge ? merged : job->outputPaths[i];
         if (state == kRowCompleted) {
-            out.record("Completed", job.sourcePaths[i], output);
+            out.record("Completed", job->sourcePaths[i], output);
             continue;
         }
         allCompleted = false;
         if (state == kRowStopped) {  // its shorter output was kept
-            out.record("Stopped", job.sourcePaths[i], output);
+            out.record("Stopped", job->sourcePaths[i], output);
             continue;
         }
-        if (state == kRowPending && stopped) continue;
+        if (state == kRowPending && stopped) {
+            out.record("Skipped", job->sourcePaths[i], kSkippedReason);
+            continue;
+        }
         // Every failure record has its three fields, so NUL-separated readers can count them.
-        std::string reason = state == kRowFailed ? job.failureReason(i) : std::string();
+        std::string reason = state == kRowFailed ? job->failureReason(i) : std::string();
         if (reason.empty()) reason = "The file could not be converted";
-        out.record("Failure", job.sourcePaths[i], reason);
+        out.record("Failure", job->sourcePaths[i], reason);
     }
     return allCompleted;
+}
+
+// The refusals that come before any conversion, each file with its line; the files
+// accepted get `reason`, or the "Skipped" line when it is empty.
+int PrintRefusals(ProbedRows& probed, const std::string& reason, int status, CliEnvironment& env,
+                  bool nullSeparated) {
+    for (GivenFile& file : probed.given)
+        if (file.row >= 0) {
+            file.row = -1;
+            file.reason = reason;
+        }
+    ResultWriter results(*env.out, nullSeparated);
+    PrintResults(probed, nullptr, nullptr, false, false, results);
+    env.out->flush();
+    return status;
+}
+
+// The option a refused setting is given with.
+const char* OptionOf(SettingName setting) {
+    switch (setting) {
+    case SettingName::PictureSize: return "--size";
+    case SettingName::FrameRate: return "--frame-rate";
+    case SettingName::VideoBitRate: return "--video-bitrate";
+    case SettingName::SampleRate: return "--sample-rate";
+    case SettingName::Channels: return "--channels";
+    case SettingName::AudioBitRate: return "--audio-bitrate";
+    }
+    return "--profile";
+}
+
+// The value of a refused setting as its option spells it.
+std::string ValueText(SettingName setting, const OutputSettings& s) {
+    auto kbps = [](int bitRate) {
+        std::string text = std::to_string(bitRate / 1000);
+        if (bitRate % 1000) text += "." + std::to_string(bitRate % 1000 / 10 + 100).substr(1);
+        return text + " kbps";
+    };
+    switch (setting) {
+    case SettingName::PictureSize: return std::to_string(s.width) + "*" + std::to_string(s.height);
+    case SettingName::FrameRate: return s.frameRateText;
+    case SettingName::VideoBitRate: return kbps(s.videoBitRate);
+    case SettingName::SampleRate: return std::to_string(s.sampleRate) + " Hz";
+    case SettingName::Channels:
+        return s.channels == 1 ? "1 Channel Mono" : s.channels == 2 ? "2 Channel Stereo" : s.channels == 6 ? "5.1 Channel" : std::to_string(s.channels) + " channels";
+    case SettingName::AudioBitRate: return kbps(s.audioBitRate);
+    }
+    return std::string();
+}
+
+// A value the encoders would refuse, named with its option and what is taken
+// instead; "" when the settings can be converted.
+std::string SettingsProblem(const ConvertRequest& request, const OutputSettings& settings) {
+    const std::optional<SettingRefusal> refusal = CheckEncoderSettings(settings);
+    if (!refusal) return std::string();
+    std::string text = std::string(OptionOf(refusal->setting)) + ": " + refusal->accepted + ", not \"" +
+                       ValueText(refusal->setting, settings) + "\"";
+    const SettingOverrides& o = request.overrides;
+    const bool given = (refusal->setting == SettingName::PictureSize && o.width) ||
+                       (refusal->setting == SettingName::FrameRate && o.frameRateText) ||
+                       (refusal->setting == SettingName::VideoBitRate && o.videoBitRate) ||
+                       (refusal->setting == SettingName::SampleRate && o.sampleRate) ||
+                       (refusal->setting == SettingName::Channels && o.channels) ||
+                       (refusal->setting == SettingName::AudioBitRate && o.audioBitRate);
+    if (!given) text += " (the profile's, which the encoder chosen does not take)";
+    return text;
 }
 
 }  // namespace
@@ -398,19 +494,38 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << kMergeMessage << "\n";
         return kExitUsage;
     }
+    // Every value is checked against what its encoder takes before anything starts.
+    const OutputSettings settings = SettingsFor(request);
+    if (const std::string problem = SettingsProblem(request, settings); !problem.empty()) {
+        *env.err << "korbanix-cli: " << problem << "\n"
+                 << "Try 'korbanix-cli --help' for more information.\n";
+        return kExitUsage;
+    }
     // From here on a stop signal waits for us instead of ending the process, so one
     // sent while the files are probed is seen too.
     env.stopSource->arm();
     ProbedRows probed = ProbeRows(command.files, request, env);
     if (probed.stopSignal != 0) {
+        PrintRefusals(probed, "", 128 + probed.stopSignal, env, request.nullSeparated);
         *env.err << "Stopped.\n";
         return 128 + probed.stopSignal;
     }
-    if (probed.rows.empty()) return kExitFailed;
+    if (probed.rows.empty()) return PrintRefusals(probed, "", kExitFailed, env, request.nullSeparated);
     if (request.merge && probed.rows.size() < 2) {
         *env.err << kMergeMessage << "\n";
-        return kExitFailed;
+        return PrintRefusals(probed, kMergeMessage, kExitFailed, env, request.nullSeparated);
     }
+    // A FAT32 volume takes no file of 4 GiB or more: refused now rather than hours
+    // later when a write hits the limit, as the window does.
+    if (request.sizeCheck) {
+        const std::string refusal = Fat32RefusalFor(probed.rows, request.merge ? JobKind::Merge : JobKind::Convert,
+                                                    settings, request.outputFolder.value_or("."), env.mountTable);
+        if (!refusal.empty()) {
+            *env.err << refusal << "\n(--no-size-check converts anyway.)\n";
+            return kExitUsage;
+        }
+    }
+
     auto folder = PrepareOutputFolder(request);
     if (!folder) {
         *env.err << kFolderMessage << "\n";
@@ -419,7 +534,6 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
 
     auto job = std::make_unique<AVConvert>();
     MessageQueue messages;
-    const OutputSettings settings = SettingsFor(request);
     FillJob(*job, probed.rows, settings, *folder, ExtensionFor(request),
             request.merge ? JobKind::Merge : JobKind::Convert);
     if (!request.merge) ExtendToExactEnds(*job, probed);
@@ -438,7 +552,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     SupervisedRun run = Supervise(*job, request.merge, worker, display, messages, env);
     if (run.abandoned) return 128 + run.stopSignal;
     ResultWriter results(*env.out, request.nullSeparated);
-    bool allCompleted = PrintResults(*job, plan, request.merge, run, results);
+    bool allCompleted = PrintResults(probed, job.get(), &plan, request.merge, run.stopSignal != 0, results);
     env.out->flush();
     if (run.stopSignal != 0) {
         *env.err << "Stopped.\n";

@@ -4,7 +4,13 @@
 #include "engine/ProbeMedia.h"
 #include "profiles/ProfileTable.h"
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <ostream>
 #include <sstream>
 
@@ -23,10 +29,32 @@ int RunProfiles(CliEnvironment& env) {
 
 std::string InvalidFileMessage(const std::string& path) { return "File:" + FileNameOf(path) + " is invalid!"; }
 
-bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env) {
+int ProbeFileResult(const std::string& path, AVConvert& job, CliEnvironment& env) {
     job.probePath = path;
-    int result = env.probe(job);
+    return env.probe(job);
+}
+
+bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env) {
+    const int result = ProbeFileResult(path, job, env);
     return ProbeAccepted(result, job);
+}
+
+std::string RefusalReason(const std::string& path, int probeResult) {
+    // The system's own words when the file cannot even be opened; never waits for
+    // a FIFO's writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::strerror(errno);
+    struct stat info {};
+    const bool plain = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    if (!plain) return S_ISDIR(info.st_mode) ? "a folder, not a media file" : "not a plain file";
+    if (info.st_size == 0) return "an empty file, not a media file";
+    switch (probeResult) {
+    case -4: return "its video has no decoder here";
+    case -5: return "its video decoder will not open";
+    default: break;
+    }
+    return probeResult < 0 ? "not a media file" : "its length is unknown";
 }
 
 std::string ProbeFieldLines(const AVConvert& job) {

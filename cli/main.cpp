@@ -10,6 +10,10 @@ int main(int argc, char** argv) {
     // A reader that went away (| head) makes writes fail instead of killing the
     // process in the middle of an output file.
     std::signal(SIGPIPE, SIG_IGN);
+    // A file-size limit (ulimit -f) reached makes the write fail with "File too
+    // large", which the row reports and cleans up, instead of killing the process
+    // with a partial file and no result line.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     cli::SignalStopSource stopSource;
     cli::CliEnvironment env = cli::DefaultEnvironment(std::cout, std::cerr);

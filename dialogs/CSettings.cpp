@@ -159,6 +159,14 @@ void CSettings::syncFromModel() {
 
 void CSettings::onOk() {
     const auto result = m_model.confirm();
+    if (result.refused) {
+        // Nothing applied: the dialog stays open for another choice.
+        const std::string_view label = SettingLabel(result.refused->setting);
+        CurrentPlatform().MessageBox(this, QStringLiteral("This %1 cannot be used: %2.")
+                                               .arg(QString::fromUtf8(label.data(), static_cast<int>(label.size())),
+                                                    QString::fromStdString(result.refused->accepted)));
+        return;
+    }
     if (result.pictureSizeRejected)
         CurrentPlatform().MessageBox(this, QString::fromUtf8(kConversionFailedText.data(),
                                                              static_cast<int>(kConversionFailedText.size())));

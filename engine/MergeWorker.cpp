@@ -49,7 +49,8 @@ bool laterRowHasSound(const AVConvert& job, int row) {
 // joined.
 std::string createOutput(AVConvert& job, int row, const source::SourceFile& source, MergeState& state) {
     auto out = std::make_unique<pipeline::Outputs>();
-    if (!out->file.create(job.outputPaths[row])) return "No container matches the output's name";
+    if (!out->file.create(job.outputPaths[row]))
+        return out->file.failureReason().empty() ? "No container matches the output's name" : out->file.failureReason();
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase = framerate::mergeTimeBase(job.outputFrameRate, source.videoRate);
         if (!pipeline::addVideoStream(job, source, *out, timeBase))

@@ -63,7 +63,37 @@ bool sameFile(int fd, const std::string& path) {
     return opened.st_nlink > 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
+// The muxers of the profiles' containers and of the other common one-file
+// formats; none of them opens a file by name.
+constexpr const char* kSingleFileMuxers[] = {
+    "mp4",  "mov",  "3gp",      "3g2",  "psp",  "ipod", "f4v",  "avi",  "asf",  "mpeg", "vob",   "dvd",
+    "svcd", "vcd",  "mpegts",   "matroska", "webm", "flv", "nut", "ogg", "oga", "ogv", "opus", "spx",
+    "wav",  "w64",  "aiff",     "au",   "caf",  "mp3",  "mp2",  "ac3",  "eac3", "adts", "flac", "amr",
+    "mmf",  "voc",  "wv",       "dv",   "rm",   "m4v",  "h263", "h264", "mpeg1video", "mpeg2video",
+};
+
+// Extensions named in messages (each one checked by the tests to be allowed).
+constexpr const char* kSingleFileExtensions = ".mp4, .m4a, .mov, .3gp, .avi, .wmv, .wma, .asf, .mpg, .vob, "
+                                              ".ts, .mkv, .mka, .webm, .flv, .ogg, .wav, .aiff, .au, .mp3, "
+                                              ".mp2, .ac3, .aac, .flac, .amr, .dv, .rm, .m4v";
+
 }  // namespace
+
+bool IsSingleFileContainer(const AVOutputFormat* format) {
+    if (!format || (format->flags & AVFMT_NOFILE)) return false;
+    for (const char* name : kSingleFileMuxers)
+        if (std::strcmp(format->name, name) == 0) return true;
+    return false;
+}
+
+bool IsSingleFileExtension(const std::string& extension) {
+    // FFmpeg matches a name's extension without regard to case and without
+    // trimming: ".mp4 " is no extension of any container.
+    const std::string name = "output" + extension;
+    return IsSingleFileContainer(av_guess_format(nullptr, name.c_str(), nullptr));
+}
+
+std::string SingleFileExtensionList() { return kSingleFileExtensions; }
 
 Reservation::Reservation(Reservation&& other) noexcept
     : m_path(std::move(other.m_path)), m_fd(other.release()), m_error(other.m_error) {}
@@ -176,6 +206,11 @@ bool OutputFile::create(const std::string& path) {
     if (avformat_alloc_output_context2(&ctx, nullptr, nullptr, path.c_str()) < 0 || !ctx) return false;
     m_context.reset(ctx);
     m_path = path;
+    if (!IsSingleFileContainer(ctx->oformat)) {
+        m_failedStep = "The output's container writes files of its own beside the output; use another extension";
+        m_context.reset();
+        return false;
+    }
     return true;
 }
 
@@ -291,6 +326,7 @@ int OutputFile::error() const {
 }
 
 std::string OutputFile::failureReason() const {
+    if (!m_context && *m_failedStep) return m_failedStep;
     if (m_headerWritten && nameLost()) return "The output file was replaced or removed while it was written";
     return error() < 0 ? Reason(m_failedStep, error()) : std::string();
 }

@@ -72,6 +72,16 @@ std::string chooseFreeName(const std::string& path, int& nameCounter, bool reser
 // byte is written (tests swap a symlink in here). Unset in the program.
 extern std::function<void(const std::string& path)> afterReserveHook;
 
+// Containers written as one file through the descriptor a row reserves. Muxers
+// that open files of their own (AVFMT_NOFILE: playlists and segments, picture
+// series, tee) would write past the reservation, over whatever has the names they
+// choose, so only the muxers listed here are used, whatever the extension.
+bool IsSingleFileContainer(const AVOutputFormat* format);
+// The container `extension` (".mp4") selects is one of them.
+bool IsSingleFileExtension(const std::string& extension);
+// ".mp4, .mkv, ..." for messages.
+std::string SingleFileExtensionList();
+
 class OutputFile {
 public:
     OutputFile();
@@ -79,7 +89,8 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // False when no container matches the name.
+    // False when no container matches the name, or the container writes files
+    // of its own (see IsSingleFileContainer); failureReason() then says which.
     bool create(const std::string& path);
     bool created() const { return m_context != nullptr; }
     AVFormatContext* context() const { return m_context.get(); }

@@ -29,7 +29,8 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
         if (opened == source::OpenResult::Opened) source::recordFacts(source, job);
     }
     if (opened != source::OpenResult::Opened) return source.failure;
-    if (!out.file.create(job.outputPaths[row])) return "No container matches the output's name";
+    if (!out.file.create(job.outputPaths[row]))
+        return out.file.failureReason().empty() ? "No container matches the output's name" : out.file.failureReason();
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));

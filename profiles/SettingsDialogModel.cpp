@@ -210,8 +210,25 @@ void SettingsDialogModel::applyVideoEncoderRule() {
         refill(mutableField(SettingsField::Resolution), *sizes);
 }
 
+namespace {
+
+bool changedBy(SettingName setting, const OutputSettings& a, const OutputSettings& b) {
+    switch (setting) {
+    case SettingName::PictureSize: return a.width != b.width || a.height != b.height;
+    case SettingName::FrameRate: return a.frameRateText != b.frameRateText;
+    case SettingName::VideoBitRate: return a.videoBitRate != b.videoBitRate;
+    case SettingName::SampleRate: return a.sampleRate != b.sampleRate || a.audioEncoder != b.audioEncoder;
+    case SettingName::Channels: return a.channels != b.channels || a.audioEncoder != b.audioEncoder;
+    case SettingName::AudioBitRate: return a.audioBitRate != b.audioBitRate || a.audioEncoder != b.audioEncoder;
+    }
+    return true;
+}
+
+}  // namespace
+
 SettingsDialogModel::ConfirmResult SettingsDialogModel::confirm() {
     ConfirmResult result;
+    const OutputSettings before = m_settings;
     const std::string resolution = field(SettingsField::Resolution).text();
     const std::string frameRate = field(SettingsField::FrameRate).text();
     const std::string videoBitRate = field(SettingsField::VideoBitRate).text();
@@ -243,6 +260,14 @@ SettingsDialogModel::ConfirmResult SettingsDialogModel::confirm() {
     if (auto count = ChannelsFromText(channels)) m_settings.channels = *count;
     m_settings.audioBitRate = SettingsNumberValue(audioBitRate);
     m_settings.audioEncoder = audioEncoder;
+    // The command line refuses the same values before a conversion starts. A value
+    // this OK did not change (a size text that could not be read keeps the old
+    // size) is not the user's choice now: it is left as it was.
+    if ((result.refused = CheckEncoderSettings(m_settings)) && changedBy(result.refused->setting, before, m_settings)) {
+        m_settings = before;
+        return result;
+    }
+    result.refused.reset();
 
     m_settings.confirmedProfileCode = m_settings.profileCode;
     m_settings.resolutionChoice = resolution;

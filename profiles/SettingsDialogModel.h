@@ -18,8 +18,10 @@
 
 #include "profiles/OutputSettings.h"
 #include "profiles/PresetCatalogue.h"
+#include "profiles/SettingsRules.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -95,9 +97,13 @@ public:
         // The picture-size text could not be split; width and height were kept and
         // the caller shows kConversionFailedText. Everything else was still applied.
         bool pictureSizeRejected = false;
+        // A value the chosen encoder would refuse (see CheckEncoderSettings):
+        // nothing was applied, and the caller says what the encoder takes.
+        std::optional<SettingRefusal> refused;
     };
     // OK: reads every list and writes the applied values and the confirmed choices.
-    // The video values stay as they were while the video lists are disabled.
+    // The video values stay as they were while the video lists are disabled. Values
+    // the encoders would refuse are not applied at all (ConfirmResult::refused).
     ConfirmResult confirm();
 
     const ChoiceField& field(SettingsField which) const;

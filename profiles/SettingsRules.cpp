@@ -1,9 +1,21 @@
 #include "profiles/SettingsRules.h"
 
+#include "engine/CodecMap.h"
+#include "profiles/JobSetup.h"
+#include "profiles/OutputSettings.h"
+
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <type_traits>
+#include <vector>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
 
 namespace {
 
@@ -155,4 +167,141 @@ std::optional<PresetChoice> VideoRuleFor(int profileCode, std::string_view video
     const VideoRuleRow* row = videoRuleRow(profileCode);
     if (!row) return std::nullopt;
     return videoEncoder == "H.263" ? kH263Rule : row->otherEncoders;
+}
+
+// ---- What the encoders take ----
+
+namespace {
+
+// Picture sides every encoder of the list takes (4:2:0 needs even sides), and the
+// fixed sizes of the two encoders that take nothing else.
+constexpr int kMinSide = 16, kMaxSide = 4096;
+constexpr SV kDvSizes[] = {"720*576", "720*480"};
+// Bit rates that give a picture or a sound at all, and that no encoder refuses.
+constexpr int kMinVideoBitRate = 16000, kMaxVideoBitRate = 100000000;
+constexpr int kMaxAudioBitRate = 640000;
+constexpr int kMp3MaxBitRate = 320000, kMp2MaxBitRate = 384000;
+// Rates an encoder without a list of its own is offered: the usual ones.
+constexpr int kUsualSampleRates[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 88200, 96000};
+// MPEG-1 video takes the standard rates only.
+constexpr SV kMpeg1FrameRates[] = {"23.975 fps", "24.0 fps", "25.0 fps", "29.97 fps", "30.0 fps", "50.0 fps", "60.0 fps"};
+
+template <typename List>
+std::string joinTexts(const List& items, std::string_view unit = {}) {
+    std::string text;
+    for (const auto& item : items) {
+        if (!text.empty()) text += ", ";
+        if constexpr (std::is_arithmetic_v<std::decay_t<decltype(item)>>) text += std::to_string(item);
+        else text += item;
+    }
+    if (!unit.empty()) text += unit;
+    return text;
+}
+
+template <typename List>
+bool listHas(const List& items, SV value) {
+    for (SV item : items)
+        if (item == value) return true;
+    return false;
+}
+
+std::string sizeText(int width, int height) { return std::to_string(width) + "*" + std::to_string(height); }
+
+std::optional<SettingRefusal> checkVideo(const OutputSettings& s) {
+    const SV encoder = s.videoEncoder;
+    const std::string size = sizeText(s.width, s.height);
+    if (encoder == "H.263" && !listHas(kH263Sizes, size))
+        return SettingRefusal{SettingName::PictureSize, "the H.263 encoder takes only " + joinTexts(kH263Sizes)};
+    if (encoder == "DVVIDEO" && !listHas(kDvSizes, size))
+        return SettingRefusal{SettingName::PictureSize, "the DV encoder takes only " + joinTexts(kDvSizes)};
+    if (s.width < kMinSide || s.height < kMinSide || s.width > kMaxSide || s.height > kMaxSide || s.width % 2 ||
+        s.height % 2)
+        return SettingRefusal{SettingName::PictureSize, "even widths and heights from " + std::to_string(kMinSide) +
+                                                            " to " + std::to_string(kMaxSide)};
+    if (encoder == "MPEG1VIDEO" && !listHas(kMpeg1FrameRates, s.frameRateText))
+        return SettingRefusal{SettingName::FrameRate, "the MPEG-1 encoder takes only " + joinTexts(kMpeg1FrameRates)};
+    if (encoder == "DVVIDEO") {
+        const SV wanted = s.height == 576 ? "25.0 fps" : "29.97 fps";
+        if (s.frameRateText != wanted)
+            return SettingRefusal{SettingName::FrameRate,
+                                  "the DV encoder takes only " + std::string(wanted) + " at " + size};
+    }
+    if (s.videoBitRate < kMinVideoBitRate || s.videoBitRate > kMaxVideoBitRate)
+        return SettingRefusal{SettingName::VideoBitRate, "16 kbps to 100000 kbps"};
+    return std::nullopt;
+}
+
+std::optional<SettingRefusal> checkSampleRate(const AVCodec& codec, std::string_view name, int rate) {
+    std::vector<int> rates;
+    if (codec.supported_samplerates)
+        for (const int* r = codec.supported_samplerates; *r != 0; ++r) rates.push_back(*r);
+    else
+        rates.assign(std::begin(kUsualSampleRates), std::end(kUsualSampleRates));
+    // WMA's tables stop at 48 kHz.
+    if (!codec.supported_samplerates && (name == "WMA7" || name == "WMA8")) std::erase_if(rates, [](int r) { return r > 48000; });
+    std::sort(rates.begin(), rates.end());
+    if (std::find(rates.begin(), rates.end(), rate) != rates.end()) return std::nullopt;
+    std::string accepted = "the " + std::string(name) + " encoder takes ";
+    accepted += rates.size() == 1 ? joinTexts(rates, " Hz") : std::to_string(rates.front()) + " to " +
+                                                                   std::to_string(rates.back()) + " Hz (" +
+                                                                   joinTexts(rates) + ")";
+    return SettingRefusal{SettingName::SampleRate, accepted};
+}
+
+std::optional<SettingRefusal> checkChannels(const AVCodec& codec, std::string_view name, int channels) {
+    std::vector<int> counts;
+    if (codec.ch_layouts)
+        for (const AVChannelLayout* l = codec.ch_layouts; l->nb_channels != 0; ++l) counts.push_back(l->nb_channels);
+    // Encoders without a list: WMA and MP3 stop at two channels, the rest takes six.
+    if (counts.empty()) counts = (name == "WMA7" || name == "WMA8") ? std::vector<int>{1, 2} : std::vector<int>{1, 2, 6};
+    if (std::find(counts.begin(), counts.end(), channels) != counts.end()) return std::nullopt;
+    const bool six = std::find(counts.begin(), counts.end(), 6) != counts.end();
+    const bool two = std::find(counts.begin(), counts.end(), 2) != counts.end();
+    std::string accepted = "the " + std::string(name) + " encoder takes \"1 Channel Mono\"";
+    if (two) accepted += six ? ", \"2 Channel Stereo\" or \"5.1 Channel\"" : " or \"2 Channel Stereo\"";
+    else accepted += " only";
+    return SettingRefusal{SettingName::Channels, accepted};
+}
+
+std::optional<SettingRefusal> checkAudioBitRate(std::string_view name, int bitRate) {
+    // PCM and FLAC have no bit rate to choose: theirs follows the rate and channels.
+    if (name.substr(0, 4) == "PCM_" || name == "FLAC") return std::nullopt;
+    if (name == "AMR_NB") {
+        for (SV text : kAmrBitRates)
+            if (SettingsNumberValue(text) == bitRate) return std::nullopt;
+        return SettingRefusal{SettingName::AudioBitRate, "the AMR_NB encoder takes only " + joinTexts(kAmrBitRates)};
+    }
+    const int most = name == "MP3" ? kMp3MaxBitRate : name == "MP2" ? kMp2MaxBitRate : kMaxAudioBitRate;
+    constexpr int least = 8000;
+    if (bitRate < least || bitRate > most)
+        return SettingRefusal{SettingName::AudioBitRate, "the " + std::string(name) + " encoder takes 8 kbps to " +
+                                                              std::to_string(most / 1000) + " kbps"};
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<SettingRefusal> CheckEncoderSettings(const OutputSettings& settings) {
+    if (!settings.audioOnly)
+        if (auto refusal = checkVideo(settings)) return refusal;
+    const std::optional<int> audioId = AudioCodecIdFromName(settings.audioEncoder);
+    const char* encoderName = audioId ? codecmap::audioEncoderName(*audioId) : nullptr;
+    const AVCodec* codec = encoderName ? avcodec_find_encoder_by_name(encoderName) : nullptr;
+    if (!codec) return std::nullopt;  // unknown here: the row says so
+    const std::string_view name = settings.audioEncoder;
+    if (auto refusal = checkSampleRate(*codec, name, settings.sampleRate)) return refusal;
+    if (auto refusal = checkChannels(*codec, name, settings.channels)) return refusal;
+    return checkAudioBitRate(name, settings.audioBitRate);
+}
+
+std::string_view SettingLabel(SettingName setting) {
+    switch (setting) {
+    case SettingName::PictureSize: return "picture size";
+    case SettingName::FrameRate: return "frame rate";
+    case SettingName::VideoBitRate: return "video bit rate";
+    case SettingName::SampleRate: return "sample rate";
+    case SettingName::Channels: return "channels";
+    case SettingName::AudioBitRate: return "audio bit rate";
+    }
+    return "setting";
 }

@@ -6,7 +6,10 @@
 
 #include "profiles/PresetCatalogue.h"
 
+struct OutputSettings;
+
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Shown (with no caption of its own) when OK meets a picture-size text it cannot split.
@@ -55,3 +58,24 @@ bool VideoRuleCovers(int profileCode);
 // The picture-size list for `videoEncoder` in preset `profileCode`; nullopt when the
 // preset is not covered by the rule.
 std::optional<PresetChoice> VideoRuleFor(int profileCode, std::string_view videoEncoder);
+
+// ---- What the encoders take ----
+
+// The settings that the rule below can refuse, with the words used for them.
+enum class SettingName { PictureSize, FrameRate, VideoBitRate, SampleRate, Channels, AudioBitRate };
+
+struct SettingRefusal {
+    SettingName setting;
+    std::string accepted;  // what the encoder takes: "8000 to 48000 Hz (8000, 11025, ...)"
+};
+
+// The first applied value of `settings` that its encoders would refuse (so the
+// conversion would fail once started), with what they take instead; nullopt
+// when every value is taken. The video values are checked unless audioOnly.
+// Asks libavcodec for the sample rates and channel layouts each encoder lists;
+// an encoder this FFmpeg lacks is left to fail its rows, as before. The command
+// line refuses such values before it starts, the settings dialog at OK.
+std::optional<SettingRefusal> CheckEncoderSettings(const OutputSettings& settings);
+
+// "picture size", "frame rate", "video bit rate", "sample rate", "channels", "audio bit rate".
+std::string_view SettingLabel(SettingName setting);

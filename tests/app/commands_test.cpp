@@ -458,6 +458,11 @@ TEST_F(DeviceFolderTest, AnOutputOverFourGigabytesIsRefusedBeforeStartingOnFat32
                     .startsWith("The merged output would be about 5.1 GB"));
     EXPECT_TRUE(Fat32Refusal(rows, JobKind::Convert, settings, "/home/me/Videos", mounts).isEmpty())
         << "other file systems have no such limit";
+    // A link elsewhere that leads onto the stick is the stick.
+    const QString link = QString::fromStdString(exeDir.file("to-stick"));
+    ASSERT_TRUE(QFile::link(point, link));
+    EXPECT_TRUE(Fat32Refusal(rows, JobKind::Convert, settings, link + "/VIDEO", mounts).startsWith("The output of"))
+        << "the real folder is on the FAT32 volume";
     settings.audioOnly = true;
     EXPECT_TRUE(Fat32Refusal(rows, JobKind::Convert, settings, video, mounts).isEmpty()) << "sound alone is small";
 

@@ -1,5 +1,6 @@
 // korbanix-cli as users run it: the real binary over media made on the spot, checked
 // with ffprobe.
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sstream>
@@ -45,6 +47,7 @@ struct CliResult {
 struct Start {
     bool closedPipe = false;       // standard output and error: a pipe nobody reads (| head)
     bool ignoreInterrupt = false;  // SIGINT ignored, as a shell starts a background job
+    bool fullErrorPipe = false;    // standard error: a full pipe whose reader never reads
 };
 
 // The binary started with standard output and error going to files.
@@ -61,6 +64,16 @@ public:
             posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
             posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 2);
             posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+        } else if (start.fullErrorPipe && pipe(m_fullPipe) == 0) {
+            // Filled to the brim: the first byte written to it blocks.
+            fcntl(m_fullPipe[1], F_SETFL, O_NONBLOCK);
+            const std::string block(4096, 'x');
+            while (write(m_fullPipe[1], block.data(), block.size()) > 0) {
+            }
+            fcntl(m_fullPipe[1], F_SETFL, 0);
+            posix_spawn_file_actions_addopen(&actions, 1, m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            posix_spawn_file_actions_adddup2(&actions, m_fullPipe[1], 2);
+            posix_spawn_file_actions_addclose(&actions, m_fullPipe[0]);
         } else {
             posix_spawn_file_actions_addopen(&actions, 1, m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -71,9 +84,20 @@ public:
         for (auto& a : all) argv.push_back(a.data());
         argv.push_back(nullptr);
         auto previous = std::signal(SIGINT, start.ignoreInterrupt ? SIG_IGN : SIG_DFL);
-        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
+        // A test that limits file sizes ignores SIGXFSZ itself; the program starts
+        // with the signal's default, as from a shell.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        sigaddset(&defaults, SIGXFSZ);
+        posix_spawnattr_setsigdefault(&attributes, &defaults);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+        if (posix_spawn(&m_pid, argv[0], &actions, &attributes, argv.data(), environ) != 0) m_pid = -1;
+        posix_spawnattr_destroy(&attributes);
         std::signal(SIGINT, previous);
         posix_spawn_file_actions_destroy(&actions);
+        if (m_fullPipe[1] >= 0) close(m_fullPipe[1]);
         // The reader is gone before the first line is written.
         for (int end : pipeEnds)
             if (end >= 0) close(end);
@@ -83,6 +107,7 @@ public:
             kill(m_pid, SIGKILL);
             waitpid(m_pid, nullptr, 0);
         }
+        if (m_fullPipe[0] >= 0) close(m_fullPipe[0]);
     }
     pid_t pid() const { return m_pid; }
     CliResult wait() {
@@ -98,7 +123,25 @@ public:
         return result;
     }
 
+    // Waits at most `limit`; false when the process is still running then.
+    bool exitsWithin(std::chrono::milliseconds limit, CliResult& result) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        int status = 0;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+                m_waited = true;
+                if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
+                if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+                result.out = ReadFile(m_out);
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
 private:
+    int m_fullPipe[2] = {-1, -1};
     pid_t m_pid = -1;
     bool m_waited = false;
     std::string m_out, m_err;
@@ -184,7 +227,9 @@ TEST_F(CliEndToEnd, RejectedFilesAreSkippedAndMakeStatusOne) {
                        media("clip.mkv")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "File:notes.txt is invalid!\n");
-    EXPECT_EQ(r.out, "Completed\t" + media("clip.mkv") + "\t" + out("clip.mp3") + "\n");
+    // One line per file, in the order given, the refused one with its reason.
+    EXPECT_EQ(r.out, "Failure\t" + media("notes.txt") + "\tnot a media file\nCompleted\t" + media("clip.mkv") + "\t" +
+                         out("clip.mp3") + "\n");
     testmedia::ProbeInfo info = testmedia::probe(out("clip.mp3"));
     ASSERT_TRUE(info.ok);
     EXPECT_FALSE(info.video());
@@ -284,7 +329,9 @@ TEST_F(CliEndToEnd, CtrlCAndHangUpFinishTheCurrentOutputAndSaySo) {
         ASSERT_EQ(kill(process.pid(), signal), 0);
         CliResult r = process.wait();
         EXPECT_EQ(r.status, 128 + signal) << r.err;
-        EXPECT_EQ(r.out, "Stopped\t" + source + "\t" + output + "\n");  // kept, and said so
+        // Kept, and said so; the file the stop came before says it was skipped.
+        EXPECT_EQ(r.out, "Stopped\t" + source + "\t" + output + "\nSkipped\t" + media("clip.mkv") +
+                             "\tnot converted: the run was stopped before its turn\n");
         EXPECT_NE(r.err.find("Stopping"), std::string::npos) << r.err;
         EXPECT_FALSE(fs::exists(folder + "/clip.mp4"));  // the next file was never started
 
@@ -332,7 +379,18 @@ TEST_F(CliEndToEnd, AStopWhileProbingIsHonouredEvenWhenStartedInTheBackground) {
     ASSERT_EQ(kill(process.pid(), SIGINT), 0);
     CliResult r = process.wait();
     EXPECT_EQ(r.status, 130);
-    EXPECT_EQ(r.out, "");
+    // Still one line per file: those refused before the stop say why, the rest
+    // say they were skipped.
+    std::istringstream lines(r.out);
+    int failures = 0, skipped = 0, count = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        failures += line.starts_with("Failure\t" + media("notes.txt") + "\tnot a media file");
+        skipped += line.starts_with("Skipped\t") && line.ends_with("\tnot converted: the run was stopped before its turn");
+    }
+    EXPECT_EQ(count, 1501);
+    EXPECT_EQ(failures + skipped, 1501);
+    EXPECT_GT(skipped, 0);
+    EXPECT_TRUE(r.out.ends_with("Skipped\t" + media("clip.mkv") + "\tnot converted: the run was stopped before its turn\n"));
     EXPECT_TRUE(r.err.ends_with("Stopped.\n")) << r.err.substr(r.err.size() > 200 ? r.err.size() - 200 : 0);
     EXPECT_FALSE(fs::exists(out()));
 }
@@ -353,4 +411,116 @@ TEST_F(CliEndToEnd, AFileShorterThanASecondIsConvertedWhole) {
     EXPECT_EQ(r.out, "Completed\t" + media("short.mkv") + "\t" + out("a/b/short.mp4") + "\n");
     EXPECT_NEAR(testmedia::decodedDuration(out("a/b/short.mp4"), "v:0"), 0.6, 0.15);
     EXPECT_NEAR(testmedia::decodedDuration(out("a/b/short.mp4"), "a:0"), 0.6, 0.15);
+}
+
+TEST_F(CliEndToEnd, ExtensionsWhoseFormatsWriteFilesOfTheirOwnAreRefusedAndNothingIsTouched) {
+    fs::create_directories(out());
+    const std::string segment = out("init-stream0.m4s");
+    std::ofstream(segment) << "someone's segment";
+    for (const char* extension : {".mpd", ".m3u8", ".jpg", ".png", ".mp4 ", ".nut2"}) {
+        SCOPED_TRACE(extension);
+        CliResult r = run({"convert", "--quiet", "--extension", extension, "--output", out(), media("clip.mkv")});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("--extension"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(".mp4, "), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(ReadFile(segment), "someone's segment");
+    EXPECT_EQ(std::distance(fs::directory_iterator(out()), fs::directory_iterator()), 1);
+    // The one-file containers are still taken, in any case of letters.
+    CliResult r = run({"convert", "--quiet", "--profile", "14", "--extension", ".MKA", "--output", out(), media("clip.mkv")});
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST_F(CliEndToEnd, ValuesTheEncodersRefuseAreUsageErrorsBeforeAnythingStarts) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string expected;  // in the message: the option and what it takes
+    };
+    const std::vector<Case> cases{
+        {{"--profile", "13", "--sample-rate", "1 Hz"}, "--sample-rate: the PCM_S16LE encoder takes 8000 to 96000 Hz"},
+        {{"--sample-rate", "768000 Hz"}, "--sample-rate: the AAC encoder takes 7350 to 96000 Hz"},
+        {{"--profile", "14", "--sample-rate", "96000 Hz"}, "--sample-rate: the MP3 encoder takes 8000 to 48000 Hz"},
+        {{"--size", "1*1"}, "--size: even widths and heights from 16 to 4096, not \"1*1\""},
+        {{"--size", "721*480"}, "--size: even widths"},
+        {{"--size", "5000*480"}, "--size: even widths"},
+        {{"--video-encoder", "H.263", "--size", "320*240"}, "--size: the H.263 encoder takes only 128*96"},
+        {{"--video-encoder", "MPEG1VIDEO", "--frame-rate", "15.0 fps"}, "--frame-rate: the MPEG-1 encoder takes only"},
+        {{"--video-bitrate", "12abc kbps"}, "--video-bitrate wants a bit rate"},
+        {{"--video-bitrate", "1 kbps"}, "--video-bitrate: 16 kbps to 100000 kbps"},
+        {{"--audio-bitrate", "2000 kbps"}, "--audio-bitrate: the AAC encoder takes 8 kbps to 640 kbps"},
+        {{"--profile", "14", "--channels", "5.1 Channel"}, "--channels: the MP3 encoder takes \"1 Channel Mono\" or \"2 Channel Stereo\""},
+        {{"--sample-rate", "44100 Hz "}, "--sample-rate wants"},
+        {{"--size", " 720*480"}, "--size wants"},
+        {{"--profile", "3", "--profile", "4"}, "--profile is given more than once"},
+        {{"--audio-encoder", "MP3", "--sample-rate", "44100 Hz", "--sample-rate", "48000 Hz"}, "--sample-rate is given more than once"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"convert", "--output", out()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.push_back(media("clip.mkv"));
+        CliResult r = run(args);
+        EXPECT_EQ(r.status, 2) << c.expected << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_FALSE(fs::exists(out())) << "nothing may start: " << c.expected;
+    }
+}
+
+TEST_F(CliEndToEnd, EveryFileGetsOneResultLineInTheOrderGivenWithItsReason) {
+    fs::create_directories(work.file("folder"));
+    std::vector<std::string> args{"convert", "--quiet", "--profile", "14", "--output", out(), work.file("gone.mkv"),
+                                  media("notes.txt"), media("clip.mkv"), work.file("folder"), media("empty.mp4")};
+    CliResult r = run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Failure\t" + work.file("gone.mkv") + "\tNo such file or directory\n" +  //
+                         "Failure\t" + media("notes.txt") + "\tnot a media file\n" +             //
+                         "Completed\t" + media("clip.mkv") + "\t" + out("clip.mp3") + "\n" +     //
+                         "Failure\t" + work.file("folder") + "\ta folder, not a media file\n" +  //
+                         "Failure\t" + media("empty.mp4") + "\tan empty file, not a media file\n");
+
+    // Nothing to convert at all still gives every file its line.
+    std::vector<std::string> missing{"convert", "--quiet", "--output", out()};
+    for (int i = 0; i < 300; ++i) missing.push_back(work.file("missing-" + std::to_string(i) + ".mkv"));
+    r = run(missing);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 300);
+    EXPECT_TRUE(r.out.starts_with("Failure\t" + work.file("missing-0.mkv") + "\tNo such file or directory\n"));
+}
+
+TEST_F(CliEndToEnd, AFileSizeLimitFailsTheRowWithItsReasonInsteadOfKillingTheRun) {
+    const std::string source = work.file("big.mkv");
+    ASSERT_TRUE(testmedia::makeClip(source, testmedia::H264Clip(8)));
+    std::optional<CliProcess> process;
+    {
+        testmedia::FileSizeLimit limit(100 * 1024);  // inherited: ulimit -f 100
+        process.emplace(std::vector<std::string>{"convert", "--quiet", "--profile", "0", "--output", out(), source,
+                                                 media("notes.txt")},
+                        work.path().string());
+    }
+    CliResult r = process->wait();
+    EXPECT_EQ(r.signal, 0) << "killed by " << strsignal(r.signal);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Failure\t" + source + "\tCannot write the output: File too large\n" + "Failure\t" +
+                         media("notes.txt") + "\tnot a media file\n");
+    EXPECT_FALSE(fs::exists(out("big.mp4"))) << "the partial output is removed";
+    EXPECT_FALSE(fs::exists(out("big.THM")));
+}
+
+TEST_F(CliEndToEnd, ASecondSignalEndsTheRunWithinHalfASecondWhateverTheMainThreadDoes) {
+    // Standard error is a full pipe nobody reads: the first progress line blocks
+    // the main thread for good, and only the second signal can end the run.
+    const std::string source = work.file("long.mkv");
+    ASSERT_TRUE(testmedia::makeClip(source, testmedia::H264Clip(20)));
+    CliProcess process({"convert", "--profile", "3", "--output", out(), source}, work.path().string(),
+                       Start{false, false, true});
+    ASSERT_GT(process.pid(), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_EQ(kill(process.pid(), SIGINT), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ASSERT_EQ(kill(process.pid(), SIGTERM), 0);
+    CliResult r;
+    ASSERT_TRUE(process.exitsWithin(std::chrono::milliseconds(500), r)) << "still running 0.5 s after the second signal";
+    EXPECT_EQ(r.status, 130) << "signal " << r.signal;
+    EXPECT_EQ(r.out, "");
 }

@@ -137,6 +137,21 @@ TEST(CliCommandLine, UsageErrorsNameTheProblem) {
         {{"--jobs", "0"}, "1 to 16"},
         {{"--jobs", "17"}, "1 to 16"},
         {{"--jobs", "two"}, "1 to 16"},
+        // Values read whole: trailing words, blanks or signs are no part of a value.
+        {{"--video-bitrate", "12abc kbps"}, "512 kbps"},
+        {{"--audio-bitrate", "128 kbps "}, "512 kbps"},
+        {{"--sample-rate", "44100 Hz "}, "44100 Hz"},
+        {{"--sample-rate", "+44100 Hz"}, "44100 Hz"},
+        {{"--size", "720*480x"}, "WIDTH*HEIGHT"},
+        {{"--size", " 720*480"}, "WIDTH*HEIGHT"},
+        // Containers that write files of their own, or no container at all.
+        {{"--extension", ".mpd"}, "not a container written as one file"},
+        {{"--extension", ".m3u8"}, "not a container written as one file"},
+        {{"--extension", ".jpg"}, "not a container written as one file"},
+        {{"--extension", ".mp4 "}, "not a container written as one file"},
+        // Given twice: a slip, not "the last one wins".
+        {{"--profile", "1", "--profile", "2"}, "--profile is given more than once"},
+        {{"--quiet", "--quiet"}, "--quiet is given more than once"},
     };
     EXPECT_NE(Parse({"convert", "a.mkv", "--profile"}).error.find("--profile needs a value"), std::string::npos);
     for (const auto& c : cases) {

@@ -217,6 +217,7 @@ protected:
         env.transcodeWorker = transcode;
         env.mergeWorker = &FakeMerge;
         env.exitAtOnce = &FakeExitAtOnce;
+        if (!mountTable.empty()) env.mountTable = mountTable;
         return RunCli(args, env);
     }
 
@@ -225,6 +226,7 @@ protected:
     testmedia::TempDir dir;
     std::ostringstream out, err;
     bool terminal = false;
+    std::string mountTable;  // empty: the process's own
     FakeStop stop;
     WorkerThread::Procedure transcode = &FakeTranscode;
 };
@@ -273,7 +275,7 @@ TEST_F(CliRun, WithoutEndTheClipRunsToTheProbedLength) {
 TEST_F(CliRun, OverridesReachTheJob) {
     ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "--video-encoder", "MPEG4", "--audio-encoder", "MP3",
                    "--size", "320*240", "--frame-rate", "25.0 fps", "--video-bitrate", "300 kbps", "--audio-bitrate",
-                   "4.75 kbps", "--sample-rate", "22050 Hz", "--channels", "1 Channel Mono", "--extension", ".avi",
+                   "32 kbps", "--sample-rate", "22050 Hz", "--channels", "1 Channel Mono", "--extension", ".avi",
                    "a.mkv"}),
               kExitOk);
     EXPECT_EQ(g_seen.videoCodecId, codecmap::kVideoMpeg4);
@@ -282,7 +284,7 @@ TEST_F(CliRun, OverridesReachTheJob) {
     EXPECT_EQ(g_seen.height, 240);
     EXPECT_DOUBLE_EQ(g_seen.frameRate, 25.0);
     EXPECT_EQ(g_seen.videoBitRate, 300000);
-    EXPECT_EQ(g_seen.audioBitRate, 4750);
+    EXPECT_EQ(g_seen.audioBitRate, 32000);
     EXPECT_EQ(g_seen.sampleRate, 22050);
     EXPECT_EQ(g_seen.channels, 1);
     EXPECT_EQ(g_seen.outputs[0], folder() + "/a.avi");
@@ -302,7 +304,8 @@ TEST_F(CliRun, RejectedAndFailedFilesMakeStatusOne) {
     EXPECT_EQ(status, kExitFailed);
     EXPECT_NE(err.str().find("File:bad.mkv is invalid!\n"), std::string::npos) << err.str();
     ASSERT_EQ(g_seen.fileCount, 2);  // the rejected file is not a row
-    EXPECT_EQ(out.str(), "Completed\tok.mkv\t" + folder() +
+    // One line per file in the order given, the refused one with the system's reason.
+    EXPECT_EQ(out.str(), "Failure\t/x/bad.mkv\tNo such file or directory\nCompleted\tok.mkv\t" + folder() +
                              "/ok.mp4\nFailure\tfail.mkv\tCannot create the output: Permission denied\n");
 }
 
@@ -310,7 +313,7 @@ TEST_F(CliRun, NothingValidRunsNoWorker) {
     EXPECT_EQ(run({"convert", "--output", folder(), "bad1.mkv", "bad2.mkv"}), kExitFailed);
     EXPECT_FALSE(g_seen.ran);
     EXPECT_FALSE(std::filesystem::exists(folder()));  // nothing to write, no folder made
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(out.str(), "Failure\tbad1.mkv\tNo such file or directory\nFailure\tbad2.mkv\tNo such file or directory\n");
 }
 
 TEST_F(CliRun, AnEmptyClipIsRefusedInsteadOfWritingAnEmptyFile) {
@@ -390,23 +393,24 @@ TEST_F(CliRun, StopSignalFinishesTheCurrentOutputAndExits130) {
     EXPECT_EQ(status, kExitInterrupted);
     EXPECT_TRUE(g_stopSeen);
     // The finished row is reported, the stopped one with the shorter output it left,
-    // the untouched one not at all.
-    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nStopped\tslow.mkv\t" + folder() + "/slow.mp4\n");
+    // the untouched one as skipped.
+    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nStopped\tslow.mkv\t" + folder() +
+                             "/slow.mp4\nSkipped\tc.mkv\tnot converted: the run was stopped before its turn\n");
     EXPECT_NE(err.str().find("Stopping"), std::string::npos);
     EXPECT_FALSE(g_exitedAtOnce);
 }
 
 TEST_F(CliRun, StopInAMergeReportsOnlyTheRowsInTheOutput) {
-    // The row the stop came on had put nothing into the merged file: no record.
+    // The row the stop came on had put nothing into the merged file: skipped.
     stop = FakeStop(3);
     EXPECT_EQ(run({"convert", "--merge", "--quiet", "--output", folder(), "a.mkv", "idle.mkv", "c.mkv"}),
               kExitInterrupted);
     EXPECT_TRUE(g_stopSeen);
-    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\n");
+    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nSkipped\tidle.mkv\tnot converted: the run was stopped before its turn\nSkipped\tc.mkv\tnot converted: the run was stopped before its turn\n");
     // A row cut short in the merged file is reported with it.
     stop = FakeStop(3);
     EXPECT_EQ(run({"convert", "--merge", "--quiet", "--output", folder(), "slow.mkv", "c.mkv"}), kExitInterrupted);
-    EXPECT_EQ(out.str(), "Stopped\tslow.mkv\t" + folder() + "/slow.mp4\n");
+    EXPECT_EQ(out.str(), "Stopped\tslow.mkv\t" + folder() + "/slow.mp4\nSkipped\tc.mkv\tnot converted: the run was stopped before its turn\n");
 }
 
 TEST_F(CliRun, StopWhileProbingConvertsNothing) {
@@ -416,7 +420,7 @@ TEST_F(CliRun, StopWhileProbingConvertsNothing) {
     EXPECT_EQ(g_probeCalls, 1);
     EXPECT_FALSE(g_seen.ran);
     EXPECT_FALSE(std::filesystem::exists(folder()));
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(out.str(), "Skipped\ta.mkv\tnot converted: the run was stopped before its turn\nSkipped\tb.mkv\tnot converted: the run was stopped before its turn\nSkipped\tc.mkv\tnot converted: the run was stopped before its turn\n");
     EXPECT_EQ(err.str(), "Stopped.\n");
 }
 
@@ -561,4 +565,35 @@ TEST(CliProgressText, PlainLine) {
     EXPECT_EQ(FormatProgressLine({"clip.mkv", 42, 1, 3, "05:12 left"}), "clip.mkv: 42% (1 of 3 files done, 05:12 left)");
     EXPECT_EQ(FileNameOf("/a/b/c.mkv"), "c.mkv");
     EXPECT_EQ(FileNameOf("c.mkv"), "c.mkv");
+}
+
+TEST_F(CliRun, AnOutputPastAFat32VolumesLimitIsRefusedAsTheWindowRefusesIt) {
+    // A FAT32 stick, and a link in the home folder that leads onto it.
+    const std::string stick = dir.file("stick");
+    std::filesystem::create_directories(stick + "/VIDEO");
+    std::filesystem::create_directory_symlink(stick, dir.file("link"));
+    mountTable = dir.file("mounts");
+    std::ofstream(mountTable) << "/dev/sda1 / ext4 rw 0 0\n/dev/sdb1 " << stick << " vfat rw 0 0\n";
+    const std::string message = "The output of \"long.mkv\" would be about 5.1 GB, but a file on the FAT32 volume " +
+                                stick + " can hold at most 4 GB.\n";
+    for (const std::string& folder : {stick + "/VIDEO", dir.file("link") + "/VIDEO", dir.file("link") + "/VIDEO/new"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_EQ(run({"convert", "--quiet", "--output", folder, "--end", "05:00:00", "long.mkv"}),
+                  kExitUsage);
+        EXPECT_TRUE(err.str().starts_with(message)) << err.str();
+        EXPECT_NE(err.str().find("--no-size-check"), std::string::npos);
+        EXPECT_FALSE(g_seen.ran);
+        EXPECT_FALSE(std::filesystem::exists(stick + "/VIDEO/new")) << "nothing made";
+    }
+    EXPECT_EQ(run({"convert", "--quiet", "--merge", "--output", stick, "--profile", "0", "a.mkv", "b.mkv",
+                   "--video-bitrate", "100000 kbps"}),
+              kExitOk)
+        << "twenty seconds fit whatever the rate";
+    EXPECT_EQ(run({"convert", "--quiet", "--output", stick, "--end", "03:00:00", "--merge", "a.mkv", "b.mkv"}), 2);
+    EXPECT_NE(err.str().find("--begin and --end cannot be used with --merge"), std::string::npos);
+    // The same settings elsewhere, or with the check turned off, convert.
+    EXPECT_EQ(run({"convert", "--quiet", "--output", dir.file("home"), "--end", "05:00:00", "long.mkv"}), kExitOk);
+    EXPECT_EQ(run({"convert", "--quiet", "--no-size-check", "--output", stick, "--end", "05:00:00", "long.mkv"}),
+              kExitOk);
+    EXPECT_TRUE(g_seen.ran);
 }

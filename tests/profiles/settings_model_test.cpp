@@ -362,6 +362,29 @@ TEST_F(SettingsModelTest, UnsplittableSizeIsReportedAndEverythingElseStillApplie
     EXPECT_EQ(settings.confirmedProfileCode, settings.profileCode);
 }
 
+// A preset whose lists offer a size its H.263 encoder refuses.
+const Preset* h263WrongSizePreset(int) {
+    static constexpr std::string_view ve[] = {"H.263"}, br[] = {"512 kbps"}, res[] = {"320*240"},
+                                      fps[] = {"25.0 fps"}, ae[] = {"AAC"};
+    static constexpr Preset preset{1, "H263(*.3gp)", {ve, "H.263"}, {br, "512 kbps"}, {res, "320*240"},
+                                   {fps, "25.0 fps"}, {ae, "AAC"}, false, false};
+    return &preset;
+}
+
+TEST_F(SettingsModelTest, ValuesTheEncoderRefusesAreNotAppliedAndSaySo) {
+    const OutputSettings before = settings;
+    SettingsDialogModel model(settings, &h263WrongSizePreset);
+    model.open();
+    model.restoreDefaults();
+    const auto result = model.confirm();
+    ASSERT_TRUE(result.refused);
+    EXPECT_EQ(result.refused->setting, SettingName::PictureSize);
+    EXPECT_NE(result.refused->accepted.find("352*288"), std::string::npos) << result.refused->accepted;
+    EXPECT_EQ(settings.videoEncoder, before.videoEncoder) << "nothing applied";
+    EXPECT_EQ(settings.width, before.width);
+    EXPECT_EQ(settings.confirmedProfileCode, before.confirmedProfileCode);
+}
+
 TEST_F(SettingsModelTest, OutOfRangeSelectionClearsTheFieldAndSkipsTheRule) {
     loadProfile(2);  // 91201: MP3, MP2, PCM_S16LE
     openDialog();

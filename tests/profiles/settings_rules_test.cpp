@@ -177,3 +177,98 @@ TEST(VideoRule, OtherEncodersGetTheFamilysSizes) {
 }
 
 }  // namespace
+
+// ---- What the encoders take ----
+
+#include "profiles/OutputSettings.h"
+#include "profiles/SettingsDialogModel.h"
+
+namespace {
+
+OutputSettings defaultsOf(int code) {
+    OutputSettings settings;
+    settings.profileCode = code;
+    SettingsDialogModel model(settings);
+    model.open();
+    model.restoreDefaults();
+    model.confirm();
+    settings.audioOnly = model.preset() && model.preset()->audioOnly;
+    return settings;
+}
+
+}  // namespace
+
+TEST(EncoderSettingsRule, EveryPresetsDefaultsAndEveryOfferedSampleRateAndChannelAreTaken) {
+    for (const Preset& preset : PresetCatalogue()) {
+        OutputSettings settings = defaultsOf(preset.code);
+        const auto refusal = CheckEncoderSettings(settings);
+        EXPECT_FALSE(refusal) << preset.code << " " << preset.title << ": " << (refusal ? refusal->accepted : "");
+        // The lists the audio rule offers for the default encoder.
+        const AudioEncoderRule rule = AudioRuleFor(settings.audioEncoder);
+        for (std::string_view rate : rule.sampleRates.items) {
+            OutputSettings changed = settings;
+            changed.sampleRate = SettingsNumberValue(rate);
+            EXPECT_FALSE(CheckEncoderSettings(changed)) << preset.code << " " << rate;
+        }
+        for (std::string_view bitRate : rule.bitRates.items) {
+            OutputSettings changed = settings;
+            changed.audioBitRate = SettingsNumberValue(bitRate);
+            EXPECT_FALSE(CheckEncoderSettings(changed)) << preset.code << " " << bitRate;
+        }
+    }
+}
+
+struct RefusalCase {
+    const char* what;
+    void (*change)(OutputSettings&);
+    SettingName setting;
+    const char* accepted;  // part of what the refusal says is taken
+};
+
+class EncoderRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(EncoderRefusalTest, NamesTheSettingAndWhatIsTaken) {
+    OutputSettings settings = defaultsOf(91200);
+    ASSERT_FALSE(CheckEncoderSettings(settings));
+    GetParam().change(settings);
+    const auto refusal = CheckEncoderSettings(settings);
+    ASSERT_TRUE(refusal) << GetParam().what;
+    EXPECT_EQ(refusal->setting, GetParam().setting) << GetParam().what;
+    EXPECT_NE(refusal->accepted.find(GetParam().accepted), std::string::npos) << refusal->accepted;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, EncoderRefusalTest,
+    ::testing::Values(
+        RefusalCase{"1 Hz", [](OutputSettings& s) { s.sampleRate = 1; }, SettingName::SampleRate, "7350 to 96000 Hz"},
+        RefusalCase{"768 kHz", [](OutputSettings& s) { s.sampleRate = 768000; }, SettingName::SampleRate, "AAC"},
+        RefusalCase{"MP3 at 96 kHz", [](OutputSettings& s) { s.audioEncoder = "MP3"; s.sampleRate = 96000; },
+                    SettingName::SampleRate, "8000 to 48000 Hz"},
+        RefusalCase{"AC3 at 22.05 kHz", [](OutputSettings& s) { s.audioEncoder = "AC3"; s.sampleRate = 22050; },
+                    SettingName::SampleRate, "32000 to 48000 Hz"},
+        RefusalCase{"MP2 in 5.1", [](OutputSettings& s) { s.audioEncoder = "MP2"; s.channels = 6; },
+                    SettingName::Channels, "\"2 Channel Stereo\""},
+        RefusalCase{"MP3 at 500 kbps", [](OutputSettings& s) { s.audioEncoder = "MP3"; s.audioBitRate = 500000; },
+                    SettingName::AudioBitRate, "8 kbps to 320 kbps"},
+        RefusalCase{"1*1", [](OutputSettings& s) { s.width = s.height = 1; }, SettingName::PictureSize, "even"},
+        RefusalCase{"odd width", [](OutputSettings& s) { s.width = 721; }, SettingName::PictureSize, "16 to 4096"},
+        RefusalCase{"H.263 at 320*240", [](OutputSettings& s) { s.videoEncoder = "H.263"; s.width = 320; s.height = 240; },
+                    SettingName::PictureSize, "352*288"},
+        RefusalCase{"DV at 640*480", [](OutputSettings& s) { s.videoEncoder = "DVVIDEO"; s.width = 640; },
+                    SettingName::PictureSize, "720*576"},
+        RefusalCase{"MPEG-1 at 15 fps", [](OutputSettings& s) { s.videoEncoder = "MPEG1VIDEO"; s.frameRateText = "15.0 fps"; },
+                    SettingName::FrameRate, "23.975 fps"},
+        RefusalCase{"12 bit/s video", [](OutputSettings& s) { s.videoBitRate = 12; }, SettingName::VideoBitRate,
+                    "16 kbps"}),
+    [](const auto& info) {
+        std::string name;
+        for (char c : std::string(info.param.what)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+TEST(EncoderSettingsRule, SoundOnlySettingsIgnoreThePictureValues) {
+    OutputSettings settings = defaultsOf(91200);
+    settings.width = 1;
+    settings.audioOnly = true;
+    EXPECT_FALSE(CheckEncoderSettings(settings));
+}

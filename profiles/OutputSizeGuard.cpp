@@ -1,0 +1,135 @@
+#include "profiles/OutputSizeGuard.h"
+
+#include "profiles/OutputSettings.h"
+#include "profiles/TimeText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace {
+
+// Headers, index and interleaving of the containers the profiles write stay
+// well within this share of the payload.
+constexpr double kContainerMargin = 1.03;
+// A mount table larger than this is not one we read whole (containers may have
+// thousands of mounts, which still fits).
+constexpr std::streamsize kMaxTableBytes = 16 * 1024 * 1024;
+
+// "5.1 GB", whatever the process locale says about decimal points.
+std::string gigabytes(double bytes) {
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, bytes / 1e9, std::chars_format::fixed, 1);
+    return (ec == std::errc() ? std::string(text, end) : std::string("?")) + " GB";
+}
+
+// "\040" -> " ", "\134" -> "\": the kernel escapes blank, tab, newline and
+// backslash in the table's fields.
+std::string unescape(const std::string& field) {
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size() + 0 && field[i + 1] >= '0' && field[i + 1] <= '3' &&
+            field[i + 2] >= '0' && field[i + 2] <= '7' && field[i + 3] >= '0' && field[i + 3] <= '7') {
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+            i += 3;
+            continue;
+        }
+        out += field[i];
+    }
+    return out;
+}
+
+bool leads(const std::string& point, const std::string& path) {
+    if (point == "/" || point == path) return true;
+    return path.size() > point.size() && path.compare(0, point.size(), point) == 0 && path[point.size()] == '/';
+}
+
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+double ExpectedOutputBytes(const OutputSettings& settings, double seconds) {
+    const double bitsPerSecond = (settings.audioOnly ? 0.0 : settings.videoBitRate) + settings.audioBitRate;
+    return bitsPerSecond / 8.0 * std::max(seconds, 0.0) * kContainerMargin;
+}
+
+std::optional<Fat32Excess> FindFat32Excess(const std::vector<TaskRow>& rows, JobKind kind,
+                                           const OutputSettings& settings) {
+    double mergeSeconds = 0;
+    for (const TaskRow& row : rows) {
+        if (!row.checked) continue;
+        const double seconds = ParseTime(row.endText) - ParseTime(row.startText);
+        if (kind == JobKind::Merge) {
+            mergeSeconds += std::max(seconds, 0.0);
+            continue;
+        }
+        const double bytes = ExpectedOutputBytes(settings, seconds);
+        if (bytes > static_cast<double>(kFat32FileLimitBytes)) return Fat32Excess{false, row.sourcePath, bytes};
+    }
+    const double merged = ExpectedOutputBytes(settings, mergeSeconds);
+    if (kind == JobKind::Merge && merged > static_cast<double>(kFat32FileLimitBytes))
+        return Fat32Excess{true, std::string(), merged};
+    return std::nullopt;
+}
+
+std::string Fat32Message(const Fat32Excess& excess, std::string_view displayName, std::string_view mountPoint) {
+    if (excess.merged)
+        return "The merged output would be about " + gigabytes(excess.bytes) + ", but a file on the FAT32 volume " +
+               std::string(mountPoint) +
+               " can hold at most 4 GB.\nMerge fewer or shorter files, lower the bit rates or choose another "
+               "output folder.";
+    return "The output of \"" + std::string(displayName) + "\" would be about " + gigabytes(excess.bytes) +
+           ", but a file on the FAT32 volume " + std::string(mountPoint) +
+           " can hold at most 4 GB.\nShorten the clip, lower the bit rates or choose another output folder.";
+}
+
+std::string RealFolder(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path path = fs::absolute(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+    if (ec) return folder;
+    // weakly_canonical resolves the existing leading part (links included) and
+    // appends the rest as written.
+    const fs::path real = fs::weakly_canonical(path, ec);
+    std::string text = (ec ? path : real).lexically_normal().string();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    return text;
+}
+
+std::optional<MountPoint> MountHolding(const std::string& realPath, const std::string& mountTable) {
+    std::ifstream table(mountTable);
+    if (!table) return std::nullopt;
+    std::optional<MountPoint> best;
+    std::string line;
+    std::streamsize total = 0;
+    while (total < kMaxTableBytes && std::getline(table, line)) {
+        total += static_cast<std::streamsize>(line.size()) + 1;
+        std::istringstream fields(line);
+        std::string device, point, type;
+        if (!(fields >> device >> point >> type)) continue;
+        point = unescape(point);
+        // Later mounts over the same point hide earlier ones: ">=" keeps the last.
+        if (leads(point, realPath) && (!best || point.size() >= best->mountPoint.size()))
+            best = MountPoint{point, type};
+    }
+    return best;
+}
+
+bool HasFat32Limit(std::string_view fileSystem) {
+    return fileSystem == "vfat" || fileSystem == "msdos" || fileSystem == "fat";
+}
+
+std::string Fat32RefusalFor(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
+                            const std::string& folder, const std::string& mountTable) {
+    const std::optional<MountPoint> mount = MountHolding(RealFolder(folder), mountTable);
+    if (!mount || !HasFat32Limit(mount->fileSystem)) return std::string();
+    const std::optional<Fat32Excess> excess = FindFat32Excess(rows, kind, settings);
+    if (!excess) return std::string();
+    return Fat32Message(*excess, fileNameOf(excess->sourcePath), mount->mountPoint);
+}
