@@ -26,6 +26,13 @@ void AVConvert::failRow(int row, const std::string& reason) {
     fileState[row].store(kRowFailed, std::memory_order_release);
 }
 
+void AVConvert::addToFailureReason(int row, const std::string& note) {
+    if (row < 0 || row > kMaxRows || note.empty()) return;
+    std::lock_guard lock(m_reasonLock);
+    if (m_failureReasons.size() <= static_cast<std::size_t>(row)) m_failureReasons.resize(row + 1);
+    m_failureReasons[row] += note;
+}
+
 std::string AVConvert::failureReason(int row) const {
     std::lock_guard lock(m_reasonLock);
     return row >= 0 && static_cast<std::size_t>(row) < m_failureReasons.size() ? m_failureReasons[row] : std::string();

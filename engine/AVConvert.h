@@ -125,6 +125,8 @@ public:
     // and only once per row and run; the text sits behind a lock, so any thread may
     // read it at any time. A reader that has seen kRowFailed reads that row's reason.
     void failRow(int row, const std::string& reason);  // worker; keeps the first reason
+    // Worker: adds `note` to the reason of a failed row (what its output left behind).
+    void addToFailureReason(int row, const std::string& note);
     std::string failureReason(int row) const;           // "" when none was given
     void clearFailureReasons();                         // worker, at its start
     // Rows running at once (Convert): rows below rowsStarted have been handed to a

@@ -1,5 +1,7 @@
 #include "engine/AudioPath.h"
 
+#include "engine/ErrorText.h"
+
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
 
@@ -41,6 +43,7 @@ ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceForm
     const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
     if (!codec || job.audioChannels <= 0 || job.audioSampleRate <= 0) return nullptr;
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(codec));
+    LastCodecOpenError() = ctx ? 0 : AVERROR(ENOMEM);
     if (!ctx) return nullptr;
     ctx->bit_rate = job.audioBitRate;
     ctx->sample_rate = job.audioSampleRate;
@@ -52,7 +55,10 @@ ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceForm
     // Vorbis at our bit rates is fine; the native encoders that still call
     // themselves experimental are the only ones we would reach otherwise.
     ctx->strict_std_compliance = FF_COMPLIANCE_EXPERIMENTAL;
-    if (avcodec_open2(ctx.get(), codec, nullptr) < 0) return nullptr;
+    if (const int opened = avcodec_open2(ctx.get(), codec, nullptr); opened < 0) {
+        LastCodecOpenError() = opened;  // the row's reason tells a memory shortage
+        return nullptr;
+    }
     return ctx;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/MergeWorker.h"
 
 #include "engine/AVConvert.h"
+#include "engine/ErrorText.h"
 #include "engine/FrameRate.h"
 #include "engine/RowPipeline.h"
 #include "engine/Thumbnail.h"
@@ -54,10 +55,13 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase = framerate::mergeTimeBase(job.outputFrameRate, source.videoRate);
         if (!pipeline::addVideoStream(job, source, *out, timeBase))
-            return "The video encoder does not accept these settings";
+            return CodecFailure("The video encoder does not accept these settings",
+                "the video encoder", LastCodecOpenError());
     }
     const bool sound = source.audioDecoder || (out->video && laterRowHasSound(job, row));
-    if (sound && !pipeline::addAudioStream(job, source, *out)) return "The audio encoder does not accept these settings";
+    if (sound && !pipeline::addAudioStream(job, source, *out))
+        return CodecFailure("The audio encoder does not accept these settings",
+            "the audio encoder", LastCodecOpenError());
     out->file.copyMetadata(source.input.get());
     output::Reservation name =
         state.names.choose(job.outputPaths[row], job.nameCounter, true, pipeline::writesThumbnail(job, source));
@@ -79,7 +83,8 @@ std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source
     if (wantsVideo && !out.video) return "The merged output has no video stream for this source's pictures";
     if (source.audioDecoder && !out.audio) return "The merged output has no audio stream for this source's sound";
     if (wantsVideo && !pipeline::reopenVideoEncoder(job, source, out))
-        return "The video encoder does not accept these settings";
+        return CodecFailure("The video encoder does not accept these settings",
+            "the video encoder", LastCodecOpenError());
     job.outputPaths[row] =
         state.names.choose(job.outputPaths[row], job.nameCounter, false, pipeline::writesThumbnail(job, source)).path();
     nameThumbnail(job, row);
@@ -116,7 +121,7 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     const pipeline::RowRules rules = mergeRules(job, row, source, out);
     if (rules.clipBegin > 0) source::seekTo(source, rules.clipBegin);
     pipeline::RowRunner runner(job, row, source, out, rules);
-    if (!runner.prepare()) return job.failRow(row, "Cannot make the picture buffers");
+    if (!runner.prepare()) return job.failRow(row, "Not enough memory for the picture buffers");
     const long packetsBefore = out.file.packetCount();
     const pipeline::RowEnd end = runner.run();
     if (runner.thumbnailWritten()) state.thumbnails.push_back(job.thumbnailPaths[row]);
@@ -148,9 +153,15 @@ void finalise(AVConvert& job, MergeState& state) {
     } else {
         const std::string reason = aborted ? pipeline::kAbortedReason : out.file.failureReason();
         for (int row : state.joinedRows) job.failRow(row, reason.empty() ? "Cannot finish the output" : reason);
-        out.file.discard();
+        const std::string note = out.file.leftoverNote(out.file.discard());
         std::error_code ec;
-        for (const std::string& thumbnail : state.thumbnails) std::filesystem::remove(thumbnail, ec);
+        bool thumbnailsGone = true;
+        for (const std::string& thumbnail : state.thumbnails)
+            thumbnailsGone = std::filesystem::remove(thumbnail, ec) && thumbnailsGone;
+        for (int row : state.joinedRows) {
+            job.addToFailureReason(row, note);
+            if (!thumbnailsGone) job.addToFailureReason(row, "; thumbnails of the joined files may remain");
+        }
     }
     state.out.reset();
 }

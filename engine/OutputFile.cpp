@@ -333,8 +333,20 @@ std::string OutputFile::failureReason() const {
 
 bool OutputFile::nameLost() const { return m_sink && !sameFile(m_sink->fd, m_path); }
 
-void OutputFile::discard() {
-    if (m_sink && sameFile(m_sink->fd, m_path)) ::unlink(m_path.c_str());
+OutputFile::Leftover OutputFile::discard() {
+    if (!m_sink || m_sink->fd < 0) return Leftover::None;
+    if (sameFile(m_sink->fd, m_path) && ::unlink(m_path.c_str()) == 0) return Leftover::None;
+    // Out of reach by name: what we wrote goes through the descriptor we hold.
+    return ::ftruncate(m_sink->fd, 0) == 0 ? Leftover::EmptyFile : Leftover::PartialFile;
+}
+
+std::string OutputFile::leftoverNote(Leftover leftover) const {
+    switch (leftover) {
+    case Leftover::None: return std::string();
+    case Leftover::EmptyFile: return "; what was written was removed, but an empty file may remain as " + m_path;
+    case Leftover::PartialFile: return "; a partial file may remain as " + m_path;
+    }
+    return std::string();
 }
 
 }  // namespace output

@@ -126,9 +126,16 @@ public:
     std::string failureReason() const;
     // The name no longer names the file written (someone replaced or removed it).
     bool nameLost() const;
+    // What a discarded output may leave behind.
+    enum class Leftover { None, EmptyFile, PartialFile };
     // Removes the output, but only while its name still names the file written:
-    // whatever someone put there instead is theirs.
-    void discard();
+    // whatever someone put there instead is theirs. When the name no longer leads
+    // to it (its volume was removed, someone renamed it) its bytes are cut away
+    // through the descriptor still held, which leaves an empty file wherever it is
+    // now; when even that fails, a partial file. Says which.
+    Leftover discard();
+    // Words for the row's reason about what discard() left ("" for nothing).
+    std::string leftoverNote(Leftover leftover) const;
 
 private:
     struct FdSink;

@@ -20,10 +20,15 @@ ffmpeg::CodecContext openDecoder(const AVStream& stream, int threads) {
     const AVCodec* decoder = avcodec_find_decoder(stream.codecpar->codec_id);
     if (!decoder) return nullptr;
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(decoder));
+    LastCodecOpenError() = AVERROR(ENOMEM);
     if (!ctx || avcodec_parameters_to_context(ctx.get(), stream.codecpar) < 0) return nullptr;
     ctx->pkt_timebase = stream.time_base;
     ctx->thread_count = threads;
-    if (avcodec_open2(ctx.get(), decoder, nullptr) < 0) return nullptr;
+    if (const int opened = avcodec_open2(ctx.get(), decoder, nullptr); opened < 0) {
+        LastCodecOpenError() = opened;
+        return nullptr;
+    }
+    LastCodecOpenError() = 0;
     return ctx;
 }
 
@@ -129,13 +134,17 @@ OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, Sourc
     out.audioIndex = streams.audio;
     if (AVStream* video = out.videoStream()) {
         out.videoDecoder = openDecoder(*video, job.threadsPerRow);
-        if (!out.videoDecoder) return fail(out, "The source's video cannot be decoded");
+        if (!out.videoDecoder)
+            return fail(out, CodecFailure("The source's video cannot be decoded",
+                "the source's video decoder", LastCodecOpenError()));
         out.oddRate = framerate::isOddRate(video->r_frame_rate);
         out.videoRate = streamRate(raw, video);
     }
     if (AVStream* audio = out.audioStream()) {
         out.audioDecoder = openDecoder(*audio, job.threadsPerRow);
-        if (!out.audioDecoder) return fail(out, "The source's audio cannot be decoded");
+        if (!out.audioDecoder)
+            return fail(out, CodecFailure("The source's audio cannot be decoded",
+                "the source's audio decoder", LastCodecOpenError()));
     }
     if (raw->start_time != AV_NOPTS_VALUE) out.startSeconds = static_cast<double>(raw->start_time) / AV_TIME_BASE;
     return OpenResult::Opened;

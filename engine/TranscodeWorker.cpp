@@ -1,6 +1,7 @@
 #include "engine/TranscodeWorker.h"
 
 #include "engine/AVConvert.h"
+#include "engine/ErrorText.h"
 #include "engine/FrameRate.h"
 #include "engine/RowBatch.h"
 #include "engine/RowPipeline.h"
@@ -35,10 +36,12 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));
         if (!pipeline::addVideoStream(job, source, out, timeBase))
-            return "The video encoder does not accept these settings";
+            return CodecFailure("The video encoder does not accept these settings",
+                "the video encoder", LastCodecOpenError());
     }
     if (source.audioDecoder && !pipeline::addAudioStream(job, source, out))
-        return "The audio encoder does not accept these settings";
+        return CodecFailure("The audio encoder does not accept these settings",
+            "the audio encoder", LastCodecOpenError());
     out.file.copyMetadata(source.input.get());
     return std::string();
 }
@@ -67,10 +70,15 @@ bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipel
 // player reads. It is ours (its name was reserved for this row), so it goes, with
 // the thumbnail this row wrote: a full disk gets its space back for the next row,
 // and the folder never shows a broken file beside the good ones.
-void discardOutput(const AVConvert& job, int row, pipeline::Outputs& out, const pipeline::RowRunner& runner) {
-    out.file.discard();
+// When the output could not be reached by its name any more (its volume went away),
+// the row's reason says what may remain there.
+void discardOutput(AVConvert& job, int row, pipeline::Outputs& out, const pipeline::RowRunner& runner) {
+    const output::OutputFile::Leftover leftover = out.file.discard();
     std::error_code ec;
-    if (runner.thumbnailWritten()) std::filesystem::remove(job.thumbnailPaths[row], ec);
+    const bool thumbnailGone = !runner.thumbnailWritten() || std::filesystem::remove(job.thumbnailPaths[row], ec);
+    if (job.fileState[row].load(std::memory_order_relaxed) != kRowFailed) return;
+    job.addToFailureReason(row, out.file.leftoverNote(leftover));
+    if (!thumbnailGone) job.addToFailureReason(row, "; its thumbnail may remain as " + job.thumbnailPaths[row]);
 }
 
 // Why the output of a row failed after its header was written.
@@ -106,7 +114,7 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     }
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) {
-        job.failRow(row, "Cannot make the picture buffers");
+        job.failRow(row, "Not enough memory for the picture buffers");
         return discardOutput(job, row, out, runner);
     }
     const pipeline::RowEnd end = runner.run();

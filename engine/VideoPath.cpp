@@ -1,5 +1,7 @@
 #include "engine/VideoPath.h"
 
+#include "engine/ErrorText.h"
+
 extern "C" {
 #include <libavutil/imgutils.h>
 #include <libavutil/opt.h>
@@ -67,6 +69,7 @@ AVPixelFormat pixelFormatFor(const AVCodec& codec, int legacyId) {
 ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRational timeBase, int gopSize,
                              bool globalHeader, AVPixelFormat pixelFormat, AVRational sampleAspect) {
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(&codec));
+    LastCodecOpenError() = ctx ? 0 : AVERROR(ENOMEM);
     if (!ctx) return nullptr;
     ctx->bit_rate = job.videoBitRate;
     ctx->width = job.outputWidth;
@@ -85,6 +88,7 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     if (job.videoCodecId == codecmap::kVideoH264) applyH264Settings(*ctx, options, job.h264LevelCap);
     const int opened = avcodec_open2(ctx.get(), &codec, &options);
     av_dict_free(&options);
+    if (opened < 0) LastCodecOpenError() = opened;  // the row's reason tells a memory shortage
     return opened < 0 ? nullptr : std::move(ctx);
 }
 

@@ -2,7 +2,9 @@
 // fails with code 2, its file is closed, the other rows go on, and no file that
 // existed before the run is changed.
 
+#include "engine/ErrorText.h"
 #include "engine/MergeWorker.h"
+#include "engine/OutputFile.h"
 #include "engine/ProbeMedia.h"
 #include "engine/Thumbnail.h"
 #include "engine/TranscodeWorker.h"
@@ -12,11 +14,18 @@
 #include "tests/robustness/Mutator.h"
 
 #include <csignal>
+#include <limits>
+
+extern "C" {
+#include <libavutil/mem.h>
+}
 #include <fstream>
 
+#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace pipelinetest;
@@ -66,7 +75,7 @@ protected:
         ASSERT_TRUE(makeSyncClip(shortClip(), 0.6, 0.2));
         // Noise does not compress: the long clip's output is many times the short one's.
         ASSERT_TRUE(
-            ffmpeg("-f lavfi -i \"nullsrc=s=160x120:r=25:d=4,geq=random(1)*255:128:128\" -f lavfi -i "
+            pipelinetest::ffmpeg("-f lavfi -i \"nullsrc=s=160x120:r=25:d=4,geq=random(1)*255:128:128\" -f lavfi -i "
                    "anoisesrc=d=4:r=44100 -c:v libx264 -preset ultrafast -crf 10 -c:a aac -shortest " +
                    testmedia::shellQuote(longClip())));
     }
@@ -128,6 +137,31 @@ TEST_F(FaultTest, DiskFullMidRowFailsThatRowClosesItsFileAndGoesOn) {
     EXPECT_FALSE(fs::exists(out / "b.THM"));
 }
 
+// Memory runs short while a row sets up (as under ulimit -v): the row says so in
+// plain words, not that the encoder refused its settings, and the next row goes on
+// once there is memory again.
+TEST_F(FaultTest, AMemoryShortageIsReportedAsNotEnoughMemory) {
+    Settings big = bigOutput();
+    big.videoCodecId = codecmap::kVideoMpeg4;  // allocates its frame buffers through FFmpeg
+    big.width = 1920;
+    big.height = 1080;
+    AVConvert job;
+    fillJob(job, {shortClip()}, {dir.file("a.mp4")}, big);
+    setClip(job, 0, 0, 0.6);
+    // Small enough for the 160x120 source's decoders, too small for a 1920x1080 encoder.
+    av_max_alloc(1 << 20);
+    runWorker(TranscodeWorker, job);
+    av_max_alloc(std::numeric_limits<int>::max());
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    const std::string reason = job.failureReason(0);
+    EXPECT_EQ(reason, "Not enough memory for the video encoder");
+    EXPECT_EQ(reason.find("does not accept"), std::string::npos) << reason;
+    EXPECT_FALSE(fs::exists(dir.file("a.mp4")));
+
+    EXPECT_EQ(ErrorText(AVERROR(ENOMEM)), "Not enough memory");
+    EXPECT_EQ(ErrorText(AVERROR(ENOSPC)), "No space left on device");
+}
+
 // A real full disk (ENOSPC, not a per-file limit): a small tmpfs mounted in a
 // private mount namespace of a child process that runs the whole job. The row
 // that fills it fails; its broken output is not left behind taking the space, so
@@ -167,6 +201,43 @@ TEST_F(FaultTest, RealFullDiskFailsTheRowThatFillsItAndTheNextRowStillFits) {
             if (!ok)
                 std::fprintf(stderr, "states %d %d %d; files: %s\n", job.fileState[0].load(), job.fileState[1].load(),
                              job.fileState[2].load(), listing.c_str());
+            return ok ? robustness::kCaseOk : robustness::kCaseBrokenContract;
+        },
+        120);
+    if (outcome.exitCode == 77) GTEST_SKIP() << "no private mount namespace or tmpfs here";
+    EXPECT_TRUE(outcome.ok()) << outcome.describe();
+}
+
+// The output's volume goes away while the row writes (a USB drive pulled, here a
+// tmpfs detached in a private mount namespace right after the name was taken): the
+// row fails, and what it wrote is cut away through the descriptor it holds instead
+// of staying behind full size; its reason says an empty file may remain.
+TEST_F(FaultTest, AVolumeRemovedMidRowLeavesNoFullSizeOutputAndSaysWhatMayRemain) {
+    const fs::path volume = dir.path() / "volume";
+    fs::create_directory(volume);
+    const robustness::ChildOutcome outcome = robustness::runInChild(
+        [&] {
+            if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                mount("tmpfs", volume.c_str(), "tmpfs", 0, "size=64m") != 0)
+                return 77;
+            // The volume as it was, reachable after it is detached from the tree.
+            const int root = ::open(volume.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            output::afterReserveHook = [&](const std::string&) { umount2(volume.c_str(), MNT_DETACH); };
+            AVConvert job;
+            fillJob(job, {longClip()}, {(volume / "a.mp4").string()}, bigOutput());
+            setClip(job, 0, 0, 4);
+            runWorker(TranscodeWorker, job);
+            output::afterReserveHook = nullptr;
+            struct stat left {};
+            const bool gone = fstatat(root, "a.mp4", &left, 0) != 0 || left.st_size == 0;
+            const std::string reason = job.failureReason(0);
+            const bool ok = job.fileState[0].load() == kRowFailed &&
+                            reason.find("an empty file may remain as " + (volume / "a.mp4").string()) !=
+                                std::string::npos &&
+                            gone && !fs::exists(volume / "a.THM");
+            if (!ok)
+                std::fprintf(stderr, "state %d, %lld bytes left, reason: %s\n", job.fileState[0].load(),
+                             static_cast<long long>(left.st_size), reason.c_str());
             return ok ? robustness::kCaseOk : robustness::kCaseBrokenContract;
         },
         120);
