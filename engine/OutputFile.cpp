@@ -336,8 +336,12 @@ bool OutputFile::nameLost() const { return m_sink && !sameFile(m_sink->fd, m_pat
 OutputFile::Leftover OutputFile::discard() {
     if (!m_sink || m_sink->fd < 0) return Leftover::None;
     if (sameFile(m_sink->fd, m_path) && ::unlink(m_path.c_str()) == 0) return Leftover::None;
-    // Out of reach by name: what we wrote goes through the descriptor we hold.
-    return ::ftruncate(m_sink->fd, 0) == 0 ? Leftover::EmptyFile : Leftover::PartialFile;
+    // Out of reach by name: what we wrote goes through the descriptor we hold. A
+    // file no name links to any more (removed by someone) vanishes with it.
+    const bool emptied = ::ftruncate(m_sink->fd, 0) == 0;
+    struct stat info {};
+    if (::fstat(m_sink->fd, &info) == 0 && info.st_nlink == 0) return Leftover::None;
+    return emptied ? Leftover::EmptyFile : Leftover::PartialFile;
 }
 
 std::string OutputFile::leftoverNote(Leftover leftover) const {
