@@ -1,6 +1,5 @@
 #include "platform/DesktopNotifier.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -28,12 +27,9 @@ DesktopNotifier::DesktopNotifier(QDBusConnection bus, std::function<void(const Q
 
 bool DesktopNotifier::Notify(const QString& summary, const QString& body, const QString& folder) {
     if (!m_bus.isConnected()) return false;
-    QDBusConnectionInterface* daemon = m_bus.interface();
-    if (!daemon) return false;
-    // Activatable but not running counts too: the bus starts the server. Both
-    // are blocking calls, so the list is only asked for when nothing runs.
-    const bool running = daemon->isServiceRegistered(kService).value();
-    if (!running && !daemon->activatableServiceNames().value().contains(kService)) return false;
+    // No look-up of the server first: those are blocking calls. The bus starts an
+    // activatable server for the call itself, and answers with an error (which
+    // is dropped) when there is none.
 
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QString::fromLatin1(kDesktopEntry)}};

@@ -3,10 +3,11 @@
 // launcher's progress bar (com.canonical.Unity.LauncherEntry), for the real
 // platform. Tests give it a connection to a private bus.
 //
-// Notify sends without waiting for an answer; when the notification is clicked
-// (its "default" action), `onClicked` gets the folder the notification was sent
-// with. Without a notification service on the bus nothing is sent and Notify
-// returns false. UI thread only; the object must live on the thread that runs
+// Notify sends without waiting for an answer and asks the bus nothing first (no
+// blocking call at all); when the notification is clicked (its "default"
+// action), `onClicked` gets the folder the notification was sent with. Without a
+// notification service on the bus the bus answers with an error, which is
+// dropped. UI thread only; the object must live on the thread that runs
 // the event loop, because the answers and clicks arrive through it.
 
 #include <QDBusConnection>

@@ -17,7 +17,11 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -148,20 +152,25 @@ OpenResult LinuxPlatform::OpenUrl(const QString& url) {
 }
 
 bool LinuxPlatform::PowerOff() {
-    // logind (through polkit) decides whether this user may power off.
-    // interactive = false: never wait for a password.
-    // A plain method call: an interface object would introspect logind first.
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (bus.isConnected()) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PowerOff"));
-        call << false;
-        const QDBusMessage reply = bus.call(call, QDBus::Block, kPowerOffTimeoutMs);
-        if (reply.type() == QDBusMessage::ReplyMessage) return true;
-    }
-    // Power-off here is forced: open inhibitor locks must not hold it back.
-    return QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff"), QStringLiteral("-i")});
+    // logind (through polkit) decides whether this user may power off;
+    // interactive = false: never wait for a password. The call, and the first
+    // connection to the system bus, run on a thread of their own so a bus that
+    // does not answer cannot hold the window; `systemctl poweroff` is the
+    // fallback. A plain method call: an interface object would introspect first.
+    std::thread([] {
+        QDBusConnection bus = QDBusConnection::systemBus();
+        if (bus.isConnected()) {
+            QDBusMessage call = QDBusMessage::createMethodCall(
+                QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+                QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PowerOff"));
+            call << false;
+            const QDBusMessage reply = bus.call(call, QDBus::Block, kPowerOffTimeoutMs);
+            if (reply.type() == QDBusMessage::ReplyMessage) return;
+        }
+        // Power-off here is forced: open inhibitor locks must not hold it back.
+        QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff"), QStringLiteral("-i")});
+    }).detach();
+    return true;
 }
 
 QString LinuxPlatform::ExecutableFolder() { return ExecutableFolderOfProcess(); }
@@ -174,20 +183,61 @@ QString LinuxPlatform::VideosFolder() {
     return videos;
 }
 
+// UI thread only, except `connecting`'s thread, which reaches it only through a
+// queued call on the UI thread.
+struct LinuxPlatform::SessionBus {
+    bool connecting = false;
+    // Made once the bus is up, owned by the application object (it must go before
+    // the bus connection does, at the end of the run).
+    QPointer<DesktopNotifier> notifier;
+    struct Waiting {
+        QString summary, body, folder;
+    };
+    std::vector<Waiting> notifications;  // sent when the bus is up
+    std::optional<double> launcherProgress;
+};
+
 DesktopNotifier* LinuxPlatform::notifier() {
-    if (!m_notifier && QCoreApplication::instance()) {
-        m_notifier = new DesktopNotifier(
-            QDBusConnection::sessionBus(), [](const QString& folder) { CurrentPlatform().OpenPath(folder); },
-            QCoreApplication::instance());
-    }
-    return m_notifier.data();
+    if (!m_session) m_session = std::make_shared<SessionBus>();
+    if (m_session->notifier || m_session->connecting || !QCoreApplication::instance()) return m_session->notifier.data();
+    m_session->connecting = true;
+    std::weak_ptr<SessionBus> session = m_session;
+    std::thread([session] {
+        QDBusConnection bus = QDBusConnection::sessionBus();  // blocks while the bus does not answer
+        QCoreApplication* application = QCoreApplication::instance();
+        if (!application) return;
+        QMetaObject::invokeMethod(
+            application,
+            [session, bus] {
+                const std::shared_ptr<SessionBus> state = session.lock();
+                if (!state) return;  // the platform went first
+                state->connecting = false;
+                if (!bus.isConnected()) return;
+                state->notifier = new DesktopNotifier(
+                    bus, [](const QString& folder) { CurrentPlatform().OpenPath(folder); },
+                    QCoreApplication::instance());
+                for (const auto& waiting : std::exchange(state->notifications, {}))
+                    state->notifier->Notify(waiting.summary, waiting.body, waiting.folder);
+                if (state->launcherProgress) state->notifier->SetLauncherProgress(*state->launcherProgress);
+                state->launcherProgress.reset();
+            },
+            Qt::QueuedConnection);
+    }).detach();
+    return nullptr;
 }
 
 bool LinuxPlatform::NotifyRunDone(const QString& summary, const QString& body, const QString& folder) {
-    DesktopNotifier* desktop = notifier();
-    return desktop && desktop->Notify(summary, body, folder);
+    if (DesktopNotifier* desktop = notifier()) return desktop->Notify(summary, body, folder);
+    if (!m_session || !m_session->connecting) return false;
+    m_session->notifications.push_back({summary, body, folder});
+    return true;
 }
 
 void LinuxPlatform::ShowLauncherProgress(double fraction) {
     if (DesktopNotifier* desktop = notifier()) desktop->SetLauncherProgress(fraction);
+    else if (m_session && m_session->connecting) m_session->launcherProgress = fraction;
+}
+
+int LinuxPlatform::QueuedNotifications() const {
+    return m_session ? static_cast<int>(m_session->notifications.size()) : 0;
 }

@@ -9,6 +9,8 @@
 
 #include <QPointer>
 
+#include <memory>
+
 class LinuxPlatform : public Platform {
 public:
     MessageResult MessageBox(QWidget* owner, const QString& text, const QString& caption,
@@ -28,11 +30,16 @@ public:
     bool NotifyRunDone(const QString& summary, const QString& body, const QString& folder) override;
     void ShowLauncherProgress(double fraction) override;
 
+    // Notifications waiting for the session bus connection (for tests).
+    int QueuedNotifications() const;
+
 private:
+    struct SessionBus;
+    // Starts connecting to the session bus on a thread of its own (the first
+    // connection blocks for as long as the bus does not answer); the notifier is
+    // made on the UI thread once it is up. Null until then.
     DesktopNotifier* notifier();
-    // Made on first use, owned by the application object (it must go before the
-    // bus connection does, at the end of the run).
-    QPointer<DesktopNotifier> m_notifier;
+    std::shared_ptr<SessionBus> m_session;
 };
 
 // Shared by the real platform and its tests: the result of opening a local path

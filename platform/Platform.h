@@ -16,10 +16,13 @@
 class QWidget;
 
 // Keeps the machine from suspending for as long as the object lives (a logind
-// "sleep" inhibitor lock on Linux). Destroying it releases the lock.
+// "sleep" inhibitor lock on Linux). Destroying it releases the lock. The lock may
+// be granted a moment after the object is made (the desktop is asked without
+// waiting for it); Held() says whether it is in force now.
 class SleepInhibitor {
 public:
     virtual ~SleepInhibitor() = default;
+    virtual bool Held() const { return true; }
 };
 
 enum class MessageIcon { None, Information, Exclamation, Error, Question };
@@ -99,8 +102,9 @@ public:
     }
 
     // A desktop notification (summary and body text, the application's icon);
-    // clicking it opens `folder` with OpenPath. Returns false, and shows nothing,
-    // when the desktop has no notification service. Never blocks on the service.
+    // clicking it opens `folder` with OpenPath. Returns false when it cannot be
+    // sent at all (no desktop bus); a desktop without a notification service
+    // shows nothing. Never blocks on the bus or the service.
     virtual bool NotifyRunDone(const QString& summary, const QString& body, const QString& folder) {
         (void)summary;
         (void)body;

@@ -17,6 +17,8 @@
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QDBusVirtualObject>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -26,7 +28,9 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <mutex>
 #include <sstream>
@@ -92,6 +96,7 @@ public:
         if (m_pid > 0) ::kill(m_pid, SIGTERM);
     }
     const QString& address() const { return m_address; }
+    pid_t pid() const { return m_pid; }
 
 private:
     QString m_address;
@@ -123,6 +128,8 @@ TEST(SleepLock, HeldWhileTheLockLivesAndReleasedAfter) {
     LinuxPlatform platform;
     std::unique_ptr<SleepInhibitor> lock = platform.InhibitSleep(QStringLiteral("Converting media files"));
     ASSERT_NE(lock, nullptr);
+    // Asked for without waiting: granted a moment later.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lock->Held(); }, 5000));
     int readEnd;
     {
         std::lock_guard<std::mutex> guard(logind.mutex);
@@ -186,9 +193,12 @@ TEST(DoneNotification, ClickOpensTheOutputFolderThroughThePlatform) {
     FakePlatform fake;
     ScopedPlatform installed(fake);
     LinuxPlatform desktop;
-    EXPECT_FALSE(desktop.NotifyRunDone("Conversion finished", "1 completed, 0 failed", "/out"))
-        << "no notification server: nothing is sent";
+    // No notification server: the bus says so later; the call never waits for it.
+    desktop.NotifyRunDone("Conversion finished", "1 completed, 0 failed", "/out");
     desktop.ShowLauncherProgress(0.5);  // a signal nobody listens to: harmless
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.QueuedNotifications() == 0; }, 5000)) << "the bus is up";
+    QTest::qWait(300);  // the bus's error answer to it
+    EXPECT_TRUE(fake.openedPaths.empty());
 
     FakeNotificationServer server;
     QThread service;
@@ -247,6 +257,55 @@ TEST(DoneNotification, ClickOpensTheOutputFolderThroughThePlatform) {
         Qt::BlockingQueuedConnection);
     service.quit();
     service.wait();
+}
+
+// The window's thread never waits for the bus: with the session and system buses
+// frozen (a dbus-daemon stopped by SIGSTOP), notifications, the launcher progress,
+// the sleep lock and power-off return at once and the event loop keeps answering.
+// Run in a process of its own, because QtDBus reads the bus addresses once per
+// process: the test starts this program again with the child's filter.
+TEST(FrozenBus, TheWindowsEventLoopAnswersWithinHalfASecond) {
+    if (qEnvironmentVariableIsSet("KORBANIX_FROZEN_BUS_CHILD")) {
+        LinuxPlatform desktop;
+        QElapsedTimer clock;
+        clock.start();
+        desktop.NotifyRunDone("Conversion finished", "1 completed, 0 failed", "/out");
+        desktop.ShowLauncherProgress(0.5);
+        std::unique_ptr<SleepInhibitor> lock = desktop.InhibitSleep(QStringLiteral("Converting media files"));
+        const qint64 calls = clock.elapsed();
+        // The event loop over two seconds: a timer every 50 ms, the longest gap kept.
+        qint64 longestGap = 0, last = clock.elapsed();
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            longestGap = std::max(longestGap, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        tick.start(50);
+        QTest::qWait(2000);
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        clock.restart();
+        lock.reset();
+        const qint64 release = clock.elapsed();
+        std::fprintf(stderr, "calls %lld ms, longest gap %lld ms, release %lld ms\n",
+                     static_cast<long long>(calls), static_cast<long long>(longestGap),
+                     static_cast<long long>(release));
+        std::fflush(stderr);
+        // Threads still wait for the frozen bus: leave without running destructors.
+        ::_exit(calls < 500 && longestGap < 500 && release < 500 ? 0 : 1);
+    }
+    testmedia::TempDir dir;
+    PrivateBus bus(bareSessionConfig(dir));
+    if (bus.address().isEmpty()) GTEST_SKIP() << "no dbus-daemon to stand in for the buses";
+    ASSERT_EQ(::kill(bus.pid(), SIGSTOP), 0);
+    const std::string command = "KORBANIX_FROZEN_BUS_CHILD=1 DBUS_SESSION_BUS_ADDRESS=" +
+                                testmedia::shellQuote(bus.address().toStdString()) +
+                                " DBUS_SYSTEM_BUS_ADDRESS=" + testmedia::shellQuote(bus.address().toStdString()) +
+                                " timeout -s KILL 20 /proc/" + std::to_string(::getpid()) +
+                                "/exe --gtest_filter=FrozenBus.TheWindowsEventLoopAnswersWithinHalfASecond 2>&1";
+    std::string output;
+    const int status = testmedia::runCommand(command, &output);
+    ::kill(bus.pid(), SIGCONT);
+    EXPECT_EQ(status, 0) << output;
 }
 
 }  // namespace
