@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -73,7 +75,33 @@ AppFolders ResolveAppFolders(Platform& platform) {
     return folders;
 }
 
+namespace {
+
+// A symbolic link under the configuration file's name leads to someone else's file:
+// it is never read or written through, but renamed aside (kept, never deleted).
+// Returns where it went, or "" when the name holds no link (or it could not move).
+QString setAsideLink(const QString& iniPath) {
+    const std::string path = EncodeFileName(iniPath);
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return QString();
+    std::string aside = path + ".link-set-aside";
+    for (int n = 1; ::lstat(aside.c_str(), &info) == 0; ++n) aside = path + ".link-set-aside-" + std::to_string(n);
+    if (::rename(path.c_str(), aside.c_str()) != 0) return QString();
+    return DecodeFileName(aside);
+}
+
+QString linkSetAsideProblem(const QString& iniPath, const QString& aside) {
+    return QStringLiteral("%1 was a symbolic link to another file, which is not used; the link was set aside as %2")
+        .arg(iniPath, QFileInfo(aside).fileName());
+}
+
+}  // namespace
+
 QString ReadOutputFolder(const QString& iniPath, QString* problem) {
+    if (const QString aside = setAsideLink(iniPath); !aside.isEmpty()) {
+        if (problem) *problem = linkSetAsideProblem(iniPath, aside);
+        return QString();
+    }
     std::string error;
     const std::string stored = IniFile::ReadString(toPath(iniPath), kSection, "path", "", &error);
     if (problem) *problem = DecodeFileName(error);
@@ -81,9 +109,10 @@ QString ReadOutputFolder(const QString& iniPath, QString* problem) {
 }
 
 bool WriteOutputFolder(const QString& iniPath, const QString& folder, QString* problem) {
+    const QString aside = setAsideLink(iniPath);
     std::string error;
     const bool written = IniFile::WriteString(toPath(iniPath), kSection, "Path", EncodeFileName(folder), &error);
-    if (problem) *problem = written ? QString() : DecodeFileName(error);
+    if (problem) *problem = !written ? DecodeFileName(error) : aside.isEmpty() ? QString() : linkSetAsideProblem(iniPath, aside);
     return written;
 }
 

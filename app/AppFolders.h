@@ -38,7 +38,9 @@ QString FolderWriteRefusal(const QString& folder);
 AppFolders ResolveAppFolders(Platform& platform);
 
 // The stored output folder: key "path" of section "Info" of `iniPath`, or an
-// empty text when the file or the key is missing. A configuration file that is no
+// empty text when the file or the key is missing. A symbolic link under that name
+// is never followed: it is renamed aside ("<name>.link-set-aside") and `problem`
+// says so; WriteOutputFolder does the same before it writes. A configuration file that is no
 // plain file, or is larger than IniFile::kMaxBytes, is not read: an empty text, and
 // `problem` (when given) says why. Folder names keep their bytes (FileNames.h).
 QString ReadOutputFolder(const QString& iniPath, QString* problem = nullptr);

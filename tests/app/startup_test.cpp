@@ -78,7 +78,16 @@ TEST_F(StartupTest, AConfigurationFileThatIsNoPlainFileIsNotReadAndTheWindowWork
         ASSERT_EQ(fake.messageTexts().size(), 1);
         EXPECT_TRUE(fake.messageTexts()[0].startsWith("The output folder is not remembered: "));
         EXPECT_TRUE(window.button(kAdd)->isEnabled());
-        EXPECT_FALSE(window.WriteOutputFolder("/srv/out")) << "the entry is left as it is";
+        if (kind[0] == 'f') {
+            EXPECT_FALSE(window.WriteOutputFolder("/srv/out")) << "the entry is left as it is";
+        } else {
+            // A link is never followed: it was set aside, and the file is ours again.
+            EXPECT_TRUE(fake.messageTexts()[0].contains("was a symbolic link")) << fake.messageTexts()[0].toStdString();
+            EXPECT_TRUE(QFileInfo(ini + ".link-set-aside").isSymLink());
+            EXPECT_TRUE(window.WriteOutputFolder("/srv/out"));
+            EXPECT_FALSE(QFileInfo(ini).isSymLink());
+            EXPECT_EQ(ReadOutputFolder(ini), "/srv/out");
+        }
         dialog.reset();
     }
 }
