@@ -84,12 +84,6 @@ TEST_F(TranscodeRows, TakenNameMovesToTheNextFreeOneAndTheThumbnailFollows) {
     EXPECT_EQ(thumb.video()->width, 160);
     EXPECT_EQ(thumb.video()->height, 120);
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.THM")));
-    // A free output name whose ".THM" is already there: that picture is the user's.
-    std::ofstream(dir.file("mine.THM")) << "mine";
-    AVConvert second;
-    convert(second, {clip()}, {dir.file("mine.mp4")});
-    ASSERT_EQ(second.fileState[0].load(), kRowCompleted);
-    EXPECT_EQ(readFile(dir.file("mine.THM")), "mine");
 }
 
 TEST_F(TranscodeRows, NoThumbnailUnlessAsked) {
