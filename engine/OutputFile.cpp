@@ -300,12 +300,10 @@ bool OutputFile::finish() {
     m_finished = true;
     if (m_error == 0) m_failedStep = "Cannot finish the output";
     AVFormatContext* ctx = m_context.get();
+    // The trailer's result includes the output's write error: av_write_trailer flushes
+    // the output and returns its error when the muxer itself succeeded.
     const int trailer = av_write_trailer(ctx);
     bool ok = trailer >= 0;
-    if (ctx->pb) {
-        avio_flush(ctx->pb);
-        if (ctx->pb->error < 0) ok = false;
-    }
     // Network and FUSE file systems may report a failed write only when the file is
     // closed. Our descriptor stays open (discard() and nameLost() need it), so a
     // duplicate is closed instead: that close reports the same error.

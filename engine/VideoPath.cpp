@@ -283,13 +283,18 @@ std::vector<std::uint8_t> PreviewPictures::toThumbnail(const AVFrame& picture, c
     ffmpeg::Sws sws(sws_getContext(active.width, active.height, static_cast<AVPixelFormat>(picture.format),
                                    area.width, area.height, AV_PIX_FMT_RGB24, SWS_X, nullptr, nullptr, nullptr));
     if (!sws) return {};
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kThumbnailWidth) * kThumbnailHeight * 3, 0);
+    // The scaler's packed-RGB writers (from 4:2:2 sources, for one) store whole
+    // machine words and run a few bytes past the last pixel: the buffer has slack
+    // behind the picture, cut off once the scaler is done.
+    const std::size_t bytes = static_cast<std::size_t>(kThumbnailWidth) * kThumbnailHeight * 3;
+    std::vector<std::uint8_t> rgb(bytes + AV_INPUT_BUFFER_PADDING_SIZE, 0);
     const int stride = kThumbnailWidth * 3;
     std::uint8_t* planes[4] = {rgb.data() + area.y * stride + area.x * 3, nullptr, nullptr, nullptr};
     int strides[4] = {stride, 0, 0, 0};
     std::uint8_t* from[4];
     pointAt(picture, active, from);
     sws_scale(sws.get(), from, picture.linesize, 0, active.height, planes, strides);
+    rgb.resize(bytes);
     return rgb;
 }
 

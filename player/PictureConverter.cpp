@@ -23,7 +23,9 @@ bool PictureConverter::convert(const AVFrame* src, std::uint8_t* dst, int width,
     // The scaler writes top-down into scratch; the caller wants the bottom row
     // first, so the rows are copied in reverse. (A negative destination stride
     // would avoid the copy but is not supported by every scaler path.)
-    m_scratch.resize(total);
+    // Slack behind the picture: the scaler's packed-RGB writers store whole machine
+    // words and run a few bytes past the last pixel.
+    m_scratch.resize(total + AV_INPUT_BUFFER_PADDING_SIZE);
     std::uint8_t* planes[4] = {m_scratch.data(), nullptr, nullptr, nullptr};
     int strides[4] = {static_cast<int>(rowBytes), 0, 0, 0};
     int rows = sws_scale(sws, src->data, src->linesize, 0, src->height, planes, strides);

@@ -76,12 +76,9 @@ void PlaybackSession::seek(double seconds) {
 
 double PlaybackSession::clock() const { return m_soundClock ? m_sound->clock() : m_wall.now(); }
 
-double PlaybackSession::position() {
-    const double d = duration();
-    if (m_state == State::Ended) return d > 0.0 ? d : m_endPts;
-    double t = std::max(0.0, clock());
-    return d > 0.0 ? std::min(t, d) : t;
-}
+// Player::position, the one caller, keeps the fraction within 0 .. 1 of the stated
+// duration, so the clock is not clamped twice.
+double PlaybackSession::position() { return m_state == State::Ended ? duration() : clock(); }
 
 const AVFrame* PlaybackSession::picture() {
     showDuePictures();

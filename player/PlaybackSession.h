@@ -56,7 +56,7 @@ public:
     void pause();
     void stop();   // halts and rewinds to the beginning
     void seek(double seconds);  // keeps playing or paused; leaves the ended state
-    double position();          // seconds, within 0 .. duration
+    double position();          // seconds on the clock; the duration once ended
 
     // The picture due now (or the last shown); null before the first one.
     const AVFrame* picture();

@@ -359,6 +359,15 @@ TEST_F(TaskListTest, ButtonRulesAsData) {
     TaskList& tasks = window.taskList();
     EXPECT_EQ(tasks.StatesAfterAdding(),
               ButtonChanges({{kEmpty, false}, {kConvert, false}, {kSetting, false}, {kMerge, false}, {kFileInfo, false}}));
+    // Merge takes two files: one row leaves it off, after adding and after a click.
+    for (const auto& [rows, merge] : {std::pair{1, false}, std::pair{2, true}}) {
+        window.taskListControl()->InsertItem(0, "/x/filler.avi");
+        EXPECT_EQ(tasks.StatesAfterAdding(), ButtonChanges({{kEmpty, true}, {kConvert, true}, {kClip, true}, {kCut, true},
+                                                            {kFileInfo, true}, {kSetting, true}, {kMerge, merge}}))
+            << rows;
+        window.taskListControl()->SelectAndFocus(0);
+        EXPECT_EQ(tasks.StatesAfterClick(true).size(), merge ? 5u : 4u) << rows;
+    }
     EXPECT_EQ(TaskList::InvalidFileMessage("/videos/holiday.avi"), "File:holiday.avi is invalid!");
     EXPECT_EQ(TaskList::InvalidFileMessage("plain.avi"), "File:plain.avi is invalid!");
     EXPECT_EQ(TaskList::InvalidClickMessage("/videos/holiday.avi"), "File:/videos/holiday.avi invalid!");

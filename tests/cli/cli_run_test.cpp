@@ -307,6 +307,8 @@ TEST_F(CliRun, RejectedAndFailedFilesMakeStatusOne) {
     // One line per file in the order given, the refused one with the system's reason.
     EXPECT_EQ(out.str(), "Failure\t/x/bad.mkv\tNo such file or directory\nCompleted\tok.mkv\t" + folder() +
                              "/ok.mp4\nFailure\tfail.mkv\tCannot create the output: Permission denied\n");
+    // A rejected file alone is enough: the run did not do all it was asked to.
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "/x/bad.mkv", "ok.mkv"}), kExitFailed);
 }
 
 TEST_F(CliRun, NothingValidRunsNoWorker) {
@@ -434,13 +436,13 @@ TEST_F(CliRun, ASecondStopSignalEndsAtOnceAndPrintsNothing) {
 }
 
 TEST_F(CliRun, NamesInResultsAreEscapedOrNulSeparated) {
-    const std::string forged = "x.mkv\nCompleted\tev\\il\x01.mkv";
+    const std::string forged = "x.mkv\nCompleted\tev\\il\x01\x7F.mkv";
     ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), forged, "fail.mkv"}), kExitFailed);
-    EXPECT_EQ(out.str(), "Completed\tx.mkv\\nCompleted\\tev\\\\il\\x01.mkv\t" + folder() +
-                             "/x.mkv\\nCompleted\\tev\\\\il\\x01.mp4\nFailure\tfail.mkv\tCannot create the output: Permission denied\n");
+    EXPECT_EQ(out.str(), "Completed\tx.mkv\\nCompleted\\tev\\\\il\\x01\\x7F.mkv\t" + folder() +
+                             "/x.mkv\\nCompleted\\tev\\\\il\\x01\\x7F.mp4\nFailure\tfail.mkv\tCannot create the output: Permission denied\n");
     ASSERT_EQ(run({"convert", "--quiet", "--null", "--output", folder(), forged, "fail.mkv"}), kExitFailed);
     using namespace std::string_literals;
-    EXPECT_EQ(out.str(), "Completed\0"s + forged + "\0"s + folder() + "/x.mkv\nCompleted\tev\\il\x01.mp4\0"s +
+    EXPECT_EQ(out.str(), "Completed\0"s + forged + "\0"s + folder() + "/x.mkv\nCompleted\tev\\il\x01\x7F.mp4\0"s +
                              "Failure\0fail.mkv\0Cannot create the output: Permission denied\0"s);
     ASSERT_EQ(run({"probe", "a\nb.mkv"}), kExitOk);
     EXPECT_EQ(out.str().rfind("probePath: a\\nb.mkv\n", 0), 0u) << out.str();
@@ -548,6 +550,22 @@ TEST(CliProgressText, BarFitsTheTerminalAndShortensLongNames) {
     // A name in UTF-8 is never cut inside a character.
     std::string utf8 = FormatProgressBar({"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9.mkv", 0, 0, 1}, 57);
     EXPECT_NE(utf8.find("...\xC3\xA9"), std::string::npos) << utf8;
+    // At every width the line leaves the last column free (a full line makes some
+    // terminals wrap every redraw), shows the count once bar and count fit, and gives
+    // a long name all the room that is left.
+    const auto characters = [](const std::string& text) {
+        return std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    for (const ProgressSnapshot& each : {s, ProgressSnapshot{"\xC3\xA9t\xC3\xA9-2023-long-name.mkv", 7, 0, 1, "05:12 left"}})
+        for (int columns = 28; columns <= 100; ++columns) {  // below 28 only the bar is left
+            const std::string line = FormatProgressBar(each, columns);
+            SCOPED_TRACE(std::to_string(columns) + ": " + line);
+            EXPECT_LT(characters(line), columns);
+            const bool countFits = columns > 27 + 2 + 17;  // bar, gap, count
+            EXPECT_TRUE(!countFits || line.find(" done") != std::string::npos);
+            const bool nameShortened = each.timeLeft.empty() && countFits && columns > 49 && columns <= 85;
+            EXPECT_TRUE(!nameShortened || characters(line) == columns - 1);
+        }
 }
 
 TEST(CliProgressText, TimeLeftFollowsTheCountWhenThereIsRoom) {

@@ -121,13 +121,14 @@ inline bool ffmpeg(const std::string& arguments) {
 
 // A black clip with a white flash and a beep at the same moments: sync marks.
 inline bool makeSyncClip(const std::string& path, double seconds, double markAt, const std::string& rate = "25",
-                         const std::string& size = "160x120", const std::string& audioCodec = "aac") {
+                         const std::string& size = "160x120", const std::string& audioCodec = "aac",
+                         const std::string& videoCodec = "libx264 -preset ultrafast") {
     const std::string from = std::to_string(markAt), to = std::to_string(markAt + 0.2);
     return ffmpeg("-f lavfi -i \"color=c=black:s=" + size + ":r=" + rate + ":d=" + std::to_string(seconds) +
                   ",drawbox=x=0:y=0:w=iw:h=ih:color=white:t=fill:enable='between(t," + from + "," + to +
                   ")'\" -f lavfi -i \"aevalsrc='if(between(t," + from + "," + to +
                   "),0.8*sin(2*PI*1000*t),0)':s=44100:d=" + std::to_string(seconds) +
-                  "\" -c:v libx264 -preset ultrafast -c:a " + audioCodec + " -shortest " + testmedia::shellQuote(path));
+                  "\" -c:v " + videoCodec + " -c:a " + audioCodec + " -shortest " + testmedia::shellQuote(path));
 }
 
 // A flash and a 1 kHz beep 0.5 s into every second. audioSeconds is how much sound

@@ -137,14 +137,20 @@ struct SyncCase {
     const char* name;
     double outputRate;
     const char* sourceRate;
+    const char* writtenRate;  // the output's frame rate as ffprobe reads it
+    // MPEG transport and program streams start their clocks well after zero: sound
+    // and pictures must both be measured from that start.
+    const char* sourceExtension = ".mp4";
+    const char* sourceAudio = "aac";
+    const char* sourceVideo = "libx264 -preset ultrafast";
 };
 
 class TranscodeSync : public TranscodeClip, public ::testing::WithParamInterface<SyncCase> {};
 
 TEST_P(TranscodeSync, FlashAndBeepStayTogether) {
     const SyncCase& c = GetParam();
-    const std::string src = dir.file("sync.mp4");
-    ASSERT_TRUE(makeSyncClip(src, 4, 2.0, c.sourceRate));
+    const std::string src = dir.file(std::string("sync") + c.sourceExtension);
+    ASSERT_TRUE(makeSyncClip(src, 4, 2.0, c.sourceRate, "160x120", c.sourceAudio, c.sourceVideo));
     AVConvert job;
     Settings s;
     s.frameRate = c.outputRate;
@@ -157,13 +163,16 @@ TEST_P(TranscodeSync, FlashAndBeepStayTogether) {
     EXPECT_NEAR(flash, 2.0, 0.05);
     EXPECT_NEAR(beep, 2.0, 0.05);
     EXPECT_NEAR(flash - beep, 0.0, 0.05);
+    EXPECT_EQ(testmedia::probe(out).video()->frameRate, c.writtenRate);
     EXPECT_NEAR(streamDuration(out, "v:0"), 4.0, 0.2);
     EXPECT_NEAR(streamDuration(out, "a:0"), 4.0, 0.2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rates, TranscodeSync,
-                         ::testing::Values(SyncCase{"same", 25, "25"}, SyncCase{"up", 29.97, "25"},
-                                           SyncCase{"down", 15, "30"}, SyncCase{"keep", 0, "30"}),
+                         ::testing::Values(SyncCase{"same", 25, "25", "25/1"}, SyncCase{"up", 29.97, "25", "30000/1001"},
+                                           SyncCase{"down", 15, "30", "15/1"}, SyncCase{"keep", 0, "30", "30/1"},
+                                           SyncCase{"transport", 25, "25", "25/1", ".ts", "aac"},
+                                           SyncCase{"program", 29.97, "25", "30000/1001", ".mpg", "mp2", "mpeg2video"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Real-world source shapes through every video family: a phone-like clip (variable

@@ -84,6 +84,21 @@ TEST_F(TranscodeRows, TakenNameMovesToTheNextFreeOneAndTheThumbnailFollows) {
     EXPECT_EQ(thumb.video()->width, 160);
     EXPECT_EQ(thumb.video()->height, 120);
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.THM")));
+
+    // A ".THM" another program writes after the name was chosen is never replaced.
+    struct LateThumbnail : RecordingSink {
+        std::string path;
+        void rowBegins(int row) override {
+            RecordingSink::rowBegins(row);
+            std::ofstream(path) << "mine";
+        }
+    } late;
+    late.path = dir.file("late.THM");
+    AVConvert second;
+    second.previewSink = &late;
+    convert(second, {clip()}, {dir.file("late.mp4")});
+    EXPECT_EQ(second.fileState[0].load(), kRowCompleted);
+    EXPECT_TRUE(readFile(late.path) == "mine") << "the other program's file was replaced";
 }
 
 TEST_F(TranscodeRows, NoThumbnailUnlessAsked) {

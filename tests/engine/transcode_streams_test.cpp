@@ -296,6 +296,7 @@ struct EncoderCase {
     int sampleRate;
     const char* videoName;  // ffprobe codec names; "" = no stream expected
     const char* audioName;
+    int channels;  // one of the channel choices the family's audio encoder offers
 };
 
 class TranscodeEncoders : public TranscodeStreams, public ::testing::WithParamInterface<EncoderCase> {};
@@ -314,6 +315,7 @@ TEST_P(TranscodeEncoders, RowConvertsWithTheChosenCodecs) {
     s.encodeVideo = c.video != 0;
     s.videoBitRate = 400000;
     s.audioBitRate = 128000;
+    s.channels = c.channels;
     const std::string out = dir.file(std::string("out") + c.extension);
     convert(job, source, out, 0, 2, s);
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
@@ -332,7 +334,7 @@ TEST_P(TranscodeEncoders, RowConvertsWithTheChosenCodecs) {
     ASSERT_TRUE(info.audio());
     EXPECT_EQ(info.audio()->codecName, c.audioName);
     EXPECT_EQ(info.audio()->sampleRate, c.sampleRate);
-    EXPECT_EQ(info.audio()->channels, 2);
+    EXPECT_EQ(info.audio()->channels, c.channels);
     EXPECT_NEAR(streamDuration(out, "a:0"), 2.0, 0.2);
 }
 
@@ -340,19 +342,19 @@ using namespace codecmap;
 INSTANTIATE_TEST_SUITE_P(
     Families, TranscodeEncoders,
     ::testing::Values(
-        EncoderCase{"mpeg4_aac_mp4", ".mp4", kVideoMpeg4, kAudioAac, 320, 240, 29.97, 48000, "mpeg4", "aac"},
-        EncoderCase{"xvid_mp3_avi", ".avi", kVideoXvid, kAudioMp3, 320, 240, 25, 44100, "mpeg4", "mp3"},
-        EncoderCase{"mpeg1_mp2_mpg", ".mpg", kVideoMpeg1, kAudioMp2, 352, 240, 29.97, 44100, "mpeg1video", "mp2"},
-        EncoderCase{"mpeg2_ac3_ts", ".ts", kVideoMpeg2, kAudioAc3, 320, 240, 25, 48000, "mpeg2video", "ac3"},
-        EncoderCase{"wmv2_wma_wmv", ".wmv", kVideoWmv2, kAudioWmav2, 320, 240, 25, 44100, "wmv2", "wmav2"},
+        EncoderCase{"mpeg4_aac_mp4", ".mp4", kVideoMpeg4, kAudioAac, 320, 240, 29.97, 48000, "mpeg4", "aac", 1},
+        EncoderCase{"xvid_mp3_avi", ".avi", kVideoXvid, kAudioMp3, 320, 240, 25, 44100, "mpeg4", "mp3", 2},
+        EncoderCase{"mpeg1_mp2_mpg", ".mpg", kVideoMpeg1, kAudioMp2, 352, 240, 29.97, 44100, "mpeg1video", "mp2", 1},
+        EncoderCase{"mpeg2_ac3_ts", ".ts", kVideoMpeg2, kAudioAc3, 320, 240, 25, 48000, "mpeg2video", "ac3", 6},
+        EncoderCase{"wmv2_wma_wmv", ".wmv", kVideoWmv2, kAudioWmav2, 320, 240, 25, 44100, "wmv2", "wmav2", 1},
         EncoderCase{"msmpeg4_pcm_avi", ".avi", kVideoMsmpeg4v3, kAudioPcmS16le, 320, 240, 25, 44100, "msmpeg4v3",
-                    "pcm_s16le"},
-        EncoderCase{"mjpeg_pcm_avi", ".avi", kVideoMjpeg, kAudioPcmU8, 160, 120, 15, 22050, "mjpeg", "pcm_u8"},
-        EncoderCase{"flv_mp3_flv", ".flv", kVideoFlv1, kAudioMp3, 320, 240, 25, 44100, "flv1", "mp3"},
-        EncoderCase{"h263_aac_3gp", ".3gp", kVideoH263, kAudioAac, 176, 144, 15, 44100, "h263", "aac"},
-        EncoderCase{"vorbis_ogg", ".ogg", 0, kAudioVorbis, 0, 0, 0, 44100, "", "vorbis"},
-        EncoderCase{"flac", ".flac", 0, kAudioFlac, 0, 0, 0, 48000, "", "flac"},
-        EncoderCase{"wav", ".wav", 0, kAudioPcmS16le, 0, 0, 0, 22050, "", "pcm_s16le"}),
+                    "pcm_s16le", 2},
+        EncoderCase{"mjpeg_pcm_avi", ".avi", kVideoMjpeg, kAudioPcmU8, 160, 120, 15, 22050, "mjpeg", "pcm_u8", 1},
+        EncoderCase{"flv_mp3_flv", ".flv", kVideoFlv1, kAudioMp3, 320, 240, 25, 44100, "flv1", "mp3", 1},
+        EncoderCase{"h263_aac_3gp", ".3gp", kVideoH263, kAudioAac, 176, 144, 15, 44100, "h263", "aac", 1},
+        EncoderCase{"vorbis_ogg", ".ogg", 0, kAudioVorbis, 0, 0, 0, 44100, "", "vorbis", 2},
+        EncoderCase{"flac", ".flac", 0, kAudioFlac, 0, 0, 0, 48000, "", "flac", 1},
+        EncoderCase{"wav", ".wav", 0, kAudioPcmS16le, 0, 0, 0, 22050, "", "pcm_s16le", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

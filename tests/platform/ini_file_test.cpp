@@ -124,6 +124,12 @@ TEST_F(IniFileTest, AnInterruptedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_FALSE(fs::exists(seenTemp));
     EXPECT_EQ(read(), "[Info]\nPath=/kept\n");
     EXPECT_EQ(filesInFolder(), 1);
+    // A rename that fails (here the temporary file is gone) is a failed save, never success.
+    IniFile::BeforeRenameHook() = [](const fs::path& temp) { return fs::remove(temp); };
+    std::string error;
+    EXPECT_FALSE(IniFile::WriteString(m_file, "Info", "Path", "/new", &error));
+    EXPECT_NE(error.find("cannot replace file"), std::string::npos) << error;
+    EXPECT_EQ(read(), "[Info]\nPath=/kept\n");
 }
 
 TEST_F(IniFileTest, AProcessDyingMidWriteLeavesTheOldFileWhole) {

@@ -5,6 +5,7 @@
 #include "tests/player/PlayerTestSupport.h"
 
 #include <sys/stat.h>
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <SDL.h>
@@ -263,6 +264,18 @@ TEST_F(PlayerModuleTest, SoundOnlyFilePlaysToTheEnd) {
     EXPECT_LT(pos(), 0.7f);
     ASSERT_TRUE(waitFor([] { return g_endCalls.load() > 0; }, 4s));
     EXPECT_EQ(pos(), 1.0f);
+
+    // A variable-rate MP3 without a header holds more than its stated length: the
+    // slider still stops at the end while the rest plays.
+    const std::string vbr = dir.file("vbr.mp3");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -loglevel error -y -f lavfi -i anoisesrc=d=0.3:a=0.8 -f lavfi -i "
+                                    "anullsrc=cl=mono -filter_complex \"[1]atrim=0:1.7[s];[0][s]concat=n=2:v=0:a=1\" "
+                                    "-c:a libmp3lame -q:a 0 -write_xing 0 " + testmedia::shellQuote(vbr)), 0);
+    ASSERT_NE(openFile(vbr), -1);
+    PlayerModule_Start();
+    float highest = 0.0f;
+    ASSERT_TRUE(waitFor([&] { highest = std::max(highest, pos()); return g_endCalls.load() > 1; }, 5s));
+    EXPECT_LE(highest, 1.0f);
 }
 
 TEST_F(PlayerModuleTest, PicturesOnlyFilePlaysToTheEnd) {

@@ -112,6 +112,7 @@ TEST(PictureConverter, BlackWithoutPictureAndRefusesBadRequests) {
     ffmpeg::Frame src = quadrantPicture(16, 16);
     EXPECT_FALSE(conv.convert(src.get(), nullptr, 8, 4));
     EXPECT_FALSE(conv.convert(src.get(), out.data(), 0, 4));
+    EXPECT_FALSE(conv.convert(src.get(), out.data(), 8, 0));
     EXPECT_FALSE(conv.convert(src.get(), out.data(), -8, 4));
     EXPECT_FALSE(conv.convert(src.get(), out.data(), PictureConverter::kMaxSide + 1, 1));
     ffmpeg::Frame empty = ffmpeg::makeFrame();

@@ -99,7 +99,9 @@ OutputSettings psp() {
 
 TEST(ApplySettingsToJob, CopiesEveryAppliedValue) {
     AVConvert job;
-    ApplySettingsToJob(psp(), job);
+    OutputSettings s = psp();
+    s.channels = 6;  // every profile loads stereo: only another choice shows it is applied
+    ApplySettingsToJob(s, job);
     EXPECT_TRUE(job.encodeVideo);
     EXPECT_EQ(job.thumbnailMode, 1);
     EXPECT_EQ(job.outputWidth, 480);
@@ -109,7 +111,7 @@ TEST(ApplySettingsToJob, CopiesEveryAppliedValue) {
     EXPECT_EQ(job.videoCodecId, codecmap::kVideoH264);
     EXPECT_EQ(job.audioCodecId, codecmap::kAudioAac);
     EXPECT_EQ(job.audioSampleRate, 48000);
-    EXPECT_EQ(job.audioChannels, 2);
+    EXPECT_EQ(job.audioChannels, 6);
     EXPECT_EQ(job.audioBitRate, 128000);
 }
 

@@ -81,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"720*", PictureSizeParse::Invalid, 0, 0}, SizeCase{"*", PictureSizeParse::Invalid, 0, 0},
                       // sides that read as no usable picture size are refused the same way
                       SizeCase{"a*b", PictureSizeParse::Invalid, 0, 0}, SizeCase{"0*480", PictureSizeParse::Invalid, 0, 0},
+                      SizeCase{"720*0", PictureSizeParse::Invalid, 0, 0},
                       SizeCase{"720*-2", PictureSizeParse::Invalid, 0, 0},
                       SizeCase{"99999999*2", PictureSizeParse::Invalid, 0, 0}));
 
