@@ -12,11 +12,14 @@
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
+#include "controls/SkinPalette.h"
 #include "controls/artwork/Artwork.h"
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 #include "platform/FileNames.h"
+#include "platform/IniFile.h"
+#include "platform/NumericLocale.h"
 #include "platform/Platform.h"
 #include "platform/WindowPlacement.h"
 #include "player/MediaPlayer.h"
@@ -36,6 +39,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QSizeGrip>
+#include <QToolTip>
 #include <QUrl>
 #include <QWindow>
 
@@ -44,6 +50,9 @@ using namespace mainwindow;
 namespace {
 
 constexpr int kComboHeightDu = 12;
+// Where the window's size and place are kept, beside the output folder.
+constexpr const char* kPlaceSection = "Window";
+constexpr const char* kPlaceKey = "Place";
 
 // Local files of a drop, in the drop's order; other addresses are not files.
 QStringList localFiles(const QMimeData* mime) {
@@ -63,6 +72,9 @@ CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, MediaPlayer* pla
         player = m_ownedPlayer.get();
     }
     m_player = player;
+    // The application object has just set every locale category from the
+    // environment; the libraries must keep reading numbers the C way.
+    UseCNumericLocale();
     modalRunner = [](QDialog& dialog) { return dialog.exec(); };
     menuRunner = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
 
@@ -80,6 +92,8 @@ CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, MediaPlayer* pla
     setUpTaskList();
     // 7-8.
     setUpOutputFolder();
+    recordTemplatePlaces();
+    restoreWindowPlace();
     // 9.
     ResetOutputSettings(CurrentOutputSettings());
     // 10.
@@ -102,9 +116,15 @@ CTolvaneAVConverterDlg::~CTolvaneAVConverterDlg() {
 void CTolvaneAVConverterDlg::createControls() {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAcceptDrops(true);
+    // The skin is light: a dark desktop palette must not reach the list, the
+    // combos or the menus and message boxes opened from here.
+    ApplySkinPalette(*this);
+    QToolTip::setPalette(SkinPalette());
     const QFont font = DialogFont(kDialogFontPoints);
     setFont(font);
-    setFixedSize(MapDialogSize(QSize(kDialogWidthDu, kDialogHeightDu), font));
+    m_templateSize = MapDialogSize(QSize(kDialogWidthDu, kDialogHeightDu), font);
+    resize(m_templateSize);
+    setMinimumSize(MapDialogSize(QSize(kMinimumWidthDu, kMinimumHeightDu), font));
 
     for (const ButtonSkin& skin : ButtonSkins()) {
         auto* button = new CControlButton(this, skin.id, skin.text);
@@ -129,6 +149,15 @@ void CTolvaneAVConverterDlg::createControls() {
     m_positionSlider->move(MapDialogPoint(PlaceOf(kPositionSlider).topLeft(), font));
     m_volumeSlider = new CBitmapSlider(this, kVolumeSlider);
     m_volumeSlider->move(MapDialogPoint(PlaceOf(kVolumeSlider).topLeft(), font));
+    m_playingTime = new QLabel(this);
+    SetControlId(m_playingTime, kPositionTime);
+    m_playingTime->setGeometry(MapDialogRect(PlaceOf(kPositionTime), font));
+    m_playingTime->setAlignment(Qt::AlignCenter);
+    m_playingTime->setAccessibleName(QStringLiteral("Position and length"));
+    // Resizing a window without a frame: the grip in the corner, or a press on
+    // the right or bottom edge.
+    m_sizeGrip = new QSizeGrip(this);
+    m_sizeGrip->resize(m_sizeGrip->sizeHint());
 
     auto makeCombo = [&](int id, bool editable) {
         auto* combo = new QComboBox(this);
@@ -328,7 +357,11 @@ void CTolvaneAVConverterDlg::ShowStopButton(int pictureSet, bool enabled) {
     stop->setEnabled(enabled);
 }
 
-void CTolvaneAVConverterDlg::ShowPicture(const QImage* picture) { m_picture->SetPicture(picture); }
+void CTolvaneAVConverterDlg::ShowPicture(const QImage* picture) {
+    m_picture->SetPicture(picture, m_preview->SampleAspect());
+}
+
+void CTolvaneAVConverterDlg::ShowPlayingTime(const QString& text) { m_playingTime->setText(text); }
 
 void CTolvaneAVConverterDlg::PlayStateChanged() {
     const bool showsPlay = m_preview->playState() == PlayState::Play;
@@ -340,7 +373,13 @@ void CTolvaneAVConverterDlg::PlayStateChanged() {
 
 void CTolvaneAVConverterDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(rect(), artwork::Pixmap(kBackgroundBitmap));
+    // The title band keeps its height at any window size; the body stretches.
+    const QPixmap background = artwork::Pixmap(kBackgroundBitmap);
+    const int sourceBand = TitleBandHeight(background.height());
+    const int band = titleBandHeight();
+    painter.drawPixmap(QRect(0, 0, width(), band), background, QRect(0, 0, background.width(), sourceBand));
+    painter.drawPixmap(QRect(0, band, width(), height() - band), background,
+                       QRect(0, sourceBand, background.width(), background.height() - sourceBand));
     // The skin's screen behind the picture area: pictures are drawn over it, and
     // a file without pictures leaves it as it is.
     painter.fillRect(m_picture->geometry(), QColor(24, 28, 32));
@@ -348,8 +387,10 @@ void CTolvaneAVConverterDlg::paintEvent(QPaintEvent*) {
     // hidden).
     painter.setPen(QColor(40, 48, 56));
     const QFont font = this->font();
-    for (const auto& [text, id] : {std::pair{"Profile:", kProfile}, std::pair{"Output:", kOutputFolder}}) {
-        QRect place = MapDialogRect(QRect(8, PlaceOf(id).y(), 34, kComboHeightDu), font);
+    for (const auto& [text, combo] : {std::pair{"Profile:", m_profileCombo}, std::pair{"Output:", m_folderCombo}}) {
+        QRect place = MapDialogRect(QRect(8, 0, 34, kComboHeightDu), font);
+        place.moveTop(combo->y());
+        place.setHeight(combo->height());
         painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft, text);
     }
 }
@@ -378,6 +419,11 @@ bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
         // centred on its owner and on screen, wherever the desktop would put it.
         auto* dialog = qobject_cast<QDialog*>(watched);
         if (dialog && dialog->isWindow()) CentreOnOwner(*dialog);
+        // Message boxes, choosers and menus are windows of their own and do not
+        // inherit the skin's palette; they get it when they appear.
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if ((dialog && dialog->isWindow()) || (menu && menu->isWindow()))
+            static_cast<QWidget*>(watched)->setPalette(SkinPalette());
     }
     if (event->type() == QEvent::KeyPress && isOwnWidget(watched)) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -407,23 +453,114 @@ void CTolvaneAVConverterDlg::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
-    // Pressing on the surface moves the borderless window; desktops that cannot
-    // move it for us get the move done by hand.
+    const QPoint at = event->position().toPoint();
     QWindow* handle = windowHandle();
-    if (handle && handle->startSystemMove()) return;
+    constexpr int kEdge = 4;
+    Qt::Edges edges;
+    if (at.x() >= width() - kEdge) edges |= Qt::RightEdge;
+    if (at.y() >= height() - kEdge) edges |= Qt::BottomEdge;
+    if (edges && !isMaximized() && handle && handle->startSystemResize(edges)) return;
+    // Only the title band moves the window; a press anywhere else on the skin
+    // (beside a button's shape, say) must not leave it following the pointer.
+    if (at.y() >= titleBandHeight()) return QDialog::mousePressEvent(event);
+    // Where the window system cannot be moved by hand (Wayland) it moves the
+    // window itself; elsewhere the move is ours, so it ends exactly when the
+    // button is let go or the mouse is lost, whatever the window manager does.
+    if (QGuiApplication::platformName() == QLatin1String("wayland") && handle && handle->startSystemMove()) return;
     m_dragging = true;
     m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    // Moves without a button come through too, so a release that went to
+    // another window still ends the drag at the next move.
+    setMouseTracking(true);
 }
 
 void CTolvaneAVConverterDlg::mouseMoveEvent(QMouseEvent* event) {
-    if (m_dragging && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_dragOffset);
+    if (m_dragging) {
+        // A release we never saw (it went to another window): no button, no drag.
+        if (!(event->buttons() & Qt::LeftButton)) endDrag();
+        else move(event->globalPosition().toPoint() - m_dragOffset);
+    }
     QDialog::mouseMoveEvent(event);
 }
 
 void CTolvaneAVConverterDlg::mouseReleaseEvent(QMouseEvent* event) {
-    m_dragging = false;
+    endDrag();
     QDialog::mouseReleaseEvent(event);
+}
+
+void CTolvaneAVConverterDlg::endDrag() {
+    if (!m_dragging) return;
+    m_dragging = false;
+    setMouseTracking(false);
+}
+
+int CTolvaneAVConverterDlg::titleBandHeight() const { return TitleBandHeight(m_templateSize.height()); }
+
+bool CTolvaneAVConverterDlg::event(QEvent* event) {
+    switch (event->type()) {
+    // Every way the window can lose the mouse ends a drag: another window or a
+    // dialog takes it (Open, a message box), the pointer grab goes, the window hides.
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowBlocked:
+    case QEvent::UngrabMouse:
+    case QEvent::FocusOut:
+    case QEvent::Hide:
+    case QEvent::Leave: endDrag(); break;
+    default: break;
+    }
+    return QDialog::event(event);
+}
+
+// ---- Size and place ----
+
+void CTolvaneAVConverterDlg::recordTemplatePlaces() {
+    m_templatePlaces.clear();
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const int id = ControlId(child);
+        if (id != 0) m_templatePlaces.emplace_back(child, child->geometry());
+    }
+    relayout();
+}
+
+void CTolvaneAVConverterDlg::relayout() {
+    const QSize extra = size() - m_templateSize;
+    for (const auto& [control, place] : m_templatePlaces)
+        control->setGeometry(Anchored(place, AnchorOf(ControlId(control)), extra));
+    if (m_sizeGrip) m_sizeGrip->move(width() - m_sizeGrip->width(), height() - m_sizeGrip->height());
+    update();
+}
+
+void CTolvaneAVConverterDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    relayout();
+}
+
+void CTolvaneAVConverterDlg::restoreWindowPlace() {
+    const std::vector<QRect> screens = AvailableScreenAreas();
+    // The window never starts larger than the screen, nor with a minimum the
+    // screen cannot hold (a small screen at a large scale).
+    if (!screens.empty()) setMinimumSize(minimumSize().boundedTo(screens.front().size()));
+    const QRect saved = WindowPlaceFromText(QString::fromStdString(
+        IniFile::ReadString(m_folders.iniPath.toStdString(), kPlaceSection, kPlaceKey)));
+    const QRect wanted = saved.isValid() ? saved : QRect(QPoint(), m_templateSize);
+    QRect place = PlaceOnScreens(wanted, screens, minimumSize());
+    // Without a remembered place the window opens centred on the primary screen.
+    if (!saved.isValid() && !screens.empty())
+        place.moveTopLeft(CentredPlace(screens.front(), place.size(), screens.front()));
+    setGeometry(place);
+    relayout();
+}
+
+void CTolvaneAVConverterDlg::saveWindowPlace() {
+    const QRect place = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    if (!place.isValid() || m_folders.iniPath.isEmpty()) return;
+    IniFile::WriteString(m_folders.iniPath.toStdString(), kPlaceSection, kPlaceKey,
+                         WindowPlaceText(place).toStdString());
+}
+
+void CTolvaneAVConverterDlg::done(int result) {
+    saveWindowPlace();
+    QDialog::done(result);
 }
 
 void CTolvaneAVConverterDlg::shutDownPlayer() {

@@ -1,6 +1,9 @@
 #include "dialogs/CClipDialog.h"
+#include "controls/SkinPalette.h"
 
 #include "controls/BitmapSlider.h"
+#include "controls/PictureFit.h"
+#include "profiles/TimeText.h"
 #include "controls/ControlButton.h"
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
@@ -13,6 +16,7 @@
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -75,14 +79,15 @@ constexpr PushRow kPushButtons[] = {
     {CClipDialog::kCancel, "&Cancel", {217, 253, 50, 17}},
 };
 
-// Area 1144: a black frame with the player's picture stretched over all of it
-// (the aspect ratio is not kept). Without a picture the dialog's background
+// Area 1144: a black frame with the player's picture at its display aspect
+// ratio, black bars beside or above it. Without a picture the dialog's background
 // shows through.
 class PictureArea : public QWidget {
 public:
     explicit PictureArea(QWidget* parent) : QWidget(parent) {}
-    void setPicture(const QImage& picture) {
+    void setPicture(const QImage& picture, double sampleAspect) {
         m_picture = picture;
+        m_sampleAspect = sampleAspect;
         update();
     }
     void clearPicture() {
@@ -94,13 +99,14 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        if (!m_picture.isNull()) painter.drawImage(rect(), m_picture);
+        if (!m_picture.isNull()) DrawFittedPicture(painter, rect(), m_picture, m_sampleAspect);
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:
     QImage m_picture;
+    double m_sampleAspect = 1.0;
 };
 
 // The player's B, G, R bottom-up rows (width * 3 bytes each, no padding) as an
@@ -115,6 +121,7 @@ QImage pictureFromFrame(const std::vector<std::uint8_t>& frame, int width, int h
 CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, MediaPlayer& player)
     : QDialog(owner), m_host(host), m_editor(host, player) {
     setWindowTitle(QStringLiteral("Clip"));
+    ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setModal(true);
     setFont(DialogFont(kDialogFontPoints));
     setFixedSize(MapDialogSize(QSize(285, 275), font()));
@@ -131,7 +138,8 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, MediaPlayer& player)
         if (!m_editor.PollPicture()) return;
         m_pictureShown = true;
         static_cast<PictureArea*>(m_pictureArea)
-            ->setPicture(pictureFromFrame(m_editor.FrameBuffer(), m_editor.FrameWidth(), m_editor.FrameHeight()));
+            ->setPicture(pictureFromFrame(m_editor.FrameBuffer(), m_editor.FrameWidth(), m_editor.FrameHeight()),
+                         m_editor.SampleAspect());
     });
 }
 
@@ -191,6 +199,12 @@ void CClipDialog::buildControls() {
         SetControlId(texts[i].first, textIds[i]);
         texts[i].first->setGeometry(MapDialogRect(texts[i].second, f));
     }
+    // Where the picture shown lies in the file, to the tenth the times are set to.
+    m_positionTime = new QLabel(this);
+    SetControlId(m_positionTime, kPositionTime);
+    m_positionTime->setGeometry(MapDialogRect(QRect(80, 174, 201, 11), f));
+    m_positionTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_positionTime->setAccessibleName(QStringLiteral("Position and length"));
 
     for (const PushRow& row : kPushButtons) {
         auto* button = new QPushButton(QString::fromUtf8(row.text), this);
@@ -316,6 +330,9 @@ void CClipDialog::sync() {
     m_beginText->setText(QString::fromStdString(m_editor.BeginText()));
     m_endText->setText(QString::fromStdString(m_editor.EndText()));
     m_cutText->setText(QString::fromStdString(m_editor.CutText()));
+    const char32_t point = QLocale().decimalPoint().at(0).unicode();
+    m_positionTime->setText(QString::fromStdString(FormatClock(m_editor.CurrentTime(), point) + " / " +
+                                                   FormatClock(m_editor.PlayerDuration(), point)));
 }
 
 QString CClipDialog::ToolTipFor(int controlId) const {
