@@ -56,7 +56,7 @@ const Anchor kAnchors[] = {
     {kClose, 1, 0, 0, 0},
     {kTaskList, 0, 0, kListShare, 1},
     {kPicture, kListShare, 0, kPictureShare, 1},
-    {kPositionSlider, kListShare, 1, 0, 0},
+    {kPositionSlider, kListShare, 1, kPictureShare, 0},
     {kPositionTime, kListShare, 1, kPictureShare, 0},
     {kPlay, kListShare, 1, 0, 0},
     {kStop, kListShare, 1, 0, 0},

@@ -20,7 +20,10 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -127,6 +130,7 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, MediaPlayer& player)
     setFixedSize(MapDialogSize(QSize(285, 275), font()));
     buildControls();
     skinButtons();
+    fitToScreen();
 
     m_positionTimer.setInterval(kPositionTimerMs);
     m_frameTimer.setInterval(kFrameTimerMs);
@@ -252,6 +256,23 @@ void CClipDialog::buildControls() {
     }
 }
 
+void CClipDialog::fitToScreen() {
+    // At a large scale on a small screen the template is taller than the screen:
+    // the picture gives up the missing height (two thirds of it at most) and
+    // everything below it moves up, so OK and Cancel stay reachable.
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    constexpr int kDesktopFrame = 40;  // the title bar and border the desktop adds
+    const int room = screen->availableGeometry().height() - kDesktopFrame;
+    const int deficit = std::min(height() - room, m_pictureArea->height() * 2 / 3);
+    if (deficit <= 0) return;
+    const int pictureBottom = m_pictureArea->geometry().bottom();
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->y() > pictureBottom) child->move(child->x(), child->y() - deficit);
+    m_pictureArea->resize(m_pictureArea->width(), m_pictureArea->height() - deficit);
+    setFixedSize(width(), height() - deficit);
+}
+
 void CClipDialog::skinButtons() {
     m_play->SetShapeFromBitmap(301);
     m_play->SetBitmaps(kPlayLook, kPlayLook, kPlayLook, kPlayLook);
@@ -361,7 +382,14 @@ void CClipDialog::paintEvent(QPaintEvent*) {
     // are transparent over it.
     QPainter painter(this);
     const QPixmap background = artwork::Pixmap(artwork::kClipBackground);
-    if (!background.isNull()) painter.drawPixmap(rect(), background);
+    if (background.isNull()) return;
+    // In two parts, so the dark stage stays behind the picture area when the
+    // window was made shorter than the template (fitToScreen).
+    const int sourceSplit = background.height() * 160 / 275;  // below the stage
+    const int split = m_pictureArea->geometry().bottom() + MapDialogSize(QSize(0, 3), font()).height();
+    painter.drawPixmap(QRect(0, 0, width(), split), background, QRect(0, 0, background.width(), sourceSplit));
+    painter.drawPixmap(QRect(0, split, width(), height() - split), background,
+                       QRect(0, sourceSplit, background.width(), background.height() - sourceSplit));
 }
 
 void CClipDialog::closeEvent(QCloseEvent* event) {

@@ -73,6 +73,7 @@ protected:
 private:
     void buildControls();
     void skinButtons();
+    void fitToScreen();
     void prepareSliders();
     void sync();
     void finish(int result);

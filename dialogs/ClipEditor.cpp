@@ -79,6 +79,7 @@ void ClipEditor::openClipFile() {
     m_player.SetFileName(WideFileName(DecodeFileName(m_host.RowText(m_row, kSourceColumn))));
     startTimers();
     if (m_player.Open() == -1) return;
+    m_playerDuration = m_player.GetDuration();  // the length shows before the first poll
     m_player.GetMediaType(&m_hasPicture, &m_hasSound);
     m_frameBuffer.clear();
     m_frameWidth = 0;

@@ -510,9 +510,24 @@ TEST_F(CommandsTest, TheWindowFitsTheScreenResizesAndKeepsItsPlace) {
         EXPECT_FALSE(control->geometry().intersects(window.taskListControl()->geometry())) << id;
     }
 
+    // The windows opened from it fit the screen too.
+    window.AddPaths({SharedMedia().clipA});
+    window.taskListControl()->SelectAndFocus(0);
+    QStringList opened;
+    window.modalRunner = [&](QDialog& shown) {
+        opened << shown.metaObject()->className();
+        EXPECT_LE(shown.height(), screen.height()) << shown.metaObject()->className();
+        EXPECT_LE(shown.width(), screen.width()) << shown.metaObject()->className();
+        return int(QDialog::Rejected);
+    };
+    for (int id : {kClip, kSetting, kFileInfo, kAbout}) window.button(id)->click();
+    EXPECT_EQ(opened, (QStringList{"CClipDialog", "CSettings", "CFileInfomation", "CAbout"}));
+
     // Kept at the end, brought back at the next start.
-    const QRect kept(screen.topLeft() + QPoint(10, 10), window.minimumSize() + QSize(30, 20));
+    QRect kept(screen.topLeft() + QPoint(10, 10), window.minimumSize() + QSize(30, 20));
+    if (!screen.contains(kept)) kept = window.geometry();  // a screen with no room to spare
     window.setGeometry(kept);
+    ASSERT_EQ(window.geometry(), kept);
     window.onClose();
     dialog.reset();
     CTolvaneAVConverterDlg& again = open();

@@ -405,6 +405,7 @@ TEST_F(WalkThrough, AddSelectPlaySettingClipConvertStop) {
         shown.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
         if (auto* clip = qobject_cast<CClipDialog*>(&shown)) {
+            QTest::qWait(1000);  // its first pictures and a position on its clock
             shot(shown, "5-clip");
             click(FindControl(clip, CClipDialog::kCancel));
             return shown.result();

@@ -37,8 +37,11 @@ walk() {  # name, screen, then environment assignments
   local scratch
   scratch=$(mktemp -d)
   chmod 777 "$scratch"
+  # The session's runtime folder belongs to the person alone.
+  mkdir -m 700 "$scratch/run"
+  if [ ${#as_user[@]} -gt 0 ]; then chown "$user" "$scratch/run"; fi
   echo "walk-through: $name ($screen${*:+, $*})"
-  (cd "$scratch" && "${as_user[@]}" env HOME="$user_home" XDG_RUNTIME_DIR="$scratch" \
+  (cd "$scratch" && "${as_user[@]}" env HOME="$user_home" XDG_RUNTIME_DIR="$scratch/run" \
     KORBANIX_WALKTHROUGH_DIR="$scratch/shots" TMPDIR="$scratch" QT_QPA_PLATFORM=xcb "$@" \
     timeout 300 xvfb-run -a -s "-screen 0 ${screen}x24" "$test_program" \
     --gtest_filter=WalkThrough.AddSelectPlaySettingClipConvertStop)
