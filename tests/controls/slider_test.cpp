@@ -264,7 +264,11 @@ TEST(SliderSetUp, ANarrowerOrWiderSliderFitsItsChannelToItsWidth) {
     for (int y = 0; y < 17; ++y) outside.setPixelColor(199, y, Qt::green);  // the right end
     ASSERT_TRUE(slider.SetChannelImages(outside, outside));
     ASSERT_TRUE(slider.SetThumbImages(thumb(kThumbBody), thumb(kDraggedBody)));
+    slider.SetDrawFocusRect(false);
     slider.SetRange(0, 1000);
+    window.resize(400, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (int width : {120, 320}) {
         slider.resize(width, 17);
         EXPECT_EQ(slider.ChannelSize(), QSize(width, 17));
