@@ -301,7 +301,7 @@ TEST_F(ConversionWindow, ClipRunsOncePerSelectedRow) {
     EXPECT_EQ(clipPlayer.files, (std::vector<std::string>{SharedMedia().clipA.toStdString(),
                                                            SharedMedia().clipC.toStdString()}))
         << "each showing plays the row it clips";
-    EXPECT_EQ(window->taskList().Text(0, TaskList::kStart), "00:00:00") << "0.5 s of a 1 s file is second 0";
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kStart), "00:00:00.5") << "0.5 s of a 1 s file, to the tenth";
     EXPECT_EQ(window->taskList().Text(0, TaskList::kEnd), "00:00:01");
     EXPECT_EQ(window->taskList().Text(2, TaskList::kEnd), endOfRow2);
     EXPECT_EQ(clipPlayer.count("Close"), 2);
