@@ -1,6 +1,7 @@
 // The main window: construction in the initialisation order, the skin and
-// layout, window-level events (keys, mouse, drops, close) and the preview's view.
-// The commands are in CTolvaneAVConverterDlgCommands.cpp.
+// layout, window-level events (keys, drops, close) and the preview's view.
+// The commands are in CTolvaneAVConverterDlgCommands.cpp; size, place and
+// moving by the title band in CTolvaneAVConverterDlgPlacement.cpp.
 
 #include "app/CTolvaneAVConverterDlg.h"
 #include "app/ConversionCommands.h"  // complete type for m_conversion's deletion
@@ -12,11 +13,13 @@
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
+#include "controls/SkinPalette.h"
 #include "controls/artwork/Artwork.h"
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 #include "platform/FileNames.h"
+#include "platform/NumericLocale.h"
 #include "platform/Platform.h"
 #include "platform/WindowPlacement.h"
 #include "player/MediaPlayer.h"
@@ -36,8 +39,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSizeGrip>
+#include <QToolTip>
 #include <QUrl>
-#include <QWindow>
 
 using namespace mainwindow;
 
@@ -63,6 +67,9 @@ CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, MediaPlayer* pla
         player = m_ownedPlayer.get();
     }
     m_player = player;
+    // The application object has just set every locale category from the
+    // environment; the libraries must keep reading numbers the C way.
+    UseCNumericLocale();
     modalRunner = [](QDialog& dialog) { return dialog.exec(); };
     menuRunner = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
 
@@ -80,6 +87,8 @@ CTolvaneAVConverterDlg::CTolvaneAVConverterDlg(QWidget* parent, MediaPlayer* pla
     setUpTaskList();
     // 7-8.
     setUpOutputFolder();
+    recordTemplatePlaces();
+    restoreWindowPlace();
     // 9.
     ResetOutputSettings(CurrentOutputSettings());
     // 10.
@@ -102,9 +111,15 @@ CTolvaneAVConverterDlg::~CTolvaneAVConverterDlg() {
 void CTolvaneAVConverterDlg::createControls() {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAcceptDrops(true);
+    // The skin is light: a dark desktop palette must not reach the list, the
+    // combos or the menus and message boxes opened from here.
+    ApplySkinPalette(*this);
+    QToolTip::setPalette(SkinPalette());
     const QFont font = DialogFont(kDialogFontPoints);
     setFont(font);
-    setFixedSize(MapDialogSize(QSize(kDialogWidthDu, kDialogHeightDu), font));
+    m_templateSize = MapDialogSize(QSize(kDialogWidthDu, kDialogHeightDu), font);
+    resize(m_templateSize);
+    setMinimumSize(MapDialogSize(QSize(kMinimumWidthDu, kMinimumHeightDu), font));
 
     for (const ButtonSkin& skin : ButtonSkins()) {
         auto* button = new CControlButton(this, skin.id, skin.text);
@@ -129,6 +144,15 @@ void CTolvaneAVConverterDlg::createControls() {
     m_positionSlider->move(MapDialogPoint(PlaceOf(kPositionSlider).topLeft(), font));
     m_volumeSlider = new CBitmapSlider(this, kVolumeSlider);
     m_volumeSlider->move(MapDialogPoint(PlaceOf(kVolumeSlider).topLeft(), font));
+    m_playingTime = new QLabel(this);
+    SetControlId(m_playingTime, kPositionTime);
+    m_playingTime->setGeometry(MapDialogRect(PlaceOf(kPositionTime), font));
+    m_playingTime->setAlignment(Qt::AlignCenter);
+    m_playingTime->setAccessibleName(QStringLiteral("Position and length"));
+    // Resizing a window without a frame: the grip in the corner, or a press on
+    // the right or bottom edge.
+    m_sizeGrip = new QSizeGrip(this);
+    m_sizeGrip->resize(m_sizeGrip->sizeHint());
 
     auto makeCombo = [&](int id, bool editable) {
         auto* combo = new QComboBox(this);
@@ -328,7 +352,11 @@ void CTolvaneAVConverterDlg::ShowStopButton(int pictureSet, bool enabled) {
     stop->setEnabled(enabled);
 }
 
-void CTolvaneAVConverterDlg::ShowPicture(const QImage* picture) { m_picture->SetPicture(picture); }
+void CTolvaneAVConverterDlg::ShowPicture(const QImage* picture) {
+    m_picture->SetPicture(picture, m_preview->SampleAspect());
+}
+
+void CTolvaneAVConverterDlg::ShowPlayingTime(const QString& text) { m_playingTime->setText(text); }
 
 void CTolvaneAVConverterDlg::PlayStateChanged() {
     const bool showsPlay = m_preview->playState() == PlayState::Play;
@@ -340,7 +368,13 @@ void CTolvaneAVConverterDlg::PlayStateChanged() {
 
 void CTolvaneAVConverterDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(rect(), artwork::Pixmap(kBackgroundBitmap));
+    // The title band keeps its height at any window size; the body stretches.
+    const QPixmap background = artwork::Pixmap(kBackgroundBitmap);
+    const int sourceBand = TitleBandHeight(background.height());
+    const int band = titleBandHeight();
+    painter.drawPixmap(QRect(0, 0, width(), band), background, QRect(0, 0, background.width(), sourceBand));
+    painter.drawPixmap(QRect(0, band, width(), height() - band), background,
+                       QRect(0, sourceBand, background.width(), background.height() - sourceBand));
     // The skin's screen behind the picture area: pictures are drawn over it, and
     // a file without pictures leaves it as it is.
     painter.fillRect(m_picture->geometry(), QColor(24, 28, 32));
@@ -348,8 +382,10 @@ void CTolvaneAVConverterDlg::paintEvent(QPaintEvent*) {
     // hidden).
     painter.setPen(QColor(40, 48, 56));
     const QFont font = this->font();
-    for (const auto& [text, id] : {std::pair{"Profile:", kProfile}, std::pair{"Output:", kOutputFolder}}) {
-        QRect place = MapDialogRect(QRect(8, PlaceOf(id).y(), 34, kComboHeightDu), font);
+    for (const auto& [text, combo] : {std::pair{"Profile:", m_profileCombo}, std::pair{"Output:", m_folderCombo}}) {
+        QRect place = MapDialogRect(QRect(8, 0, 34, kComboHeightDu), font);
+        place.moveTop(combo->y());
+        place.setHeight(combo->height());
         painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft, text);
     }
 }
@@ -378,6 +414,11 @@ bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
         // centred on its owner and on screen, wherever the desktop would put it.
         auto* dialog = qobject_cast<QDialog*>(watched);
         if (dialog && dialog->isWindow()) CentreOnOwner(*dialog);
+        // Message boxes, choosers and menus are windows of their own and do not
+        // inherit the skin's palette; they get it when they appear.
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if ((dialog && dialog->isWindow()) || (menu && menu->isWindow()))
+            static_cast<QWidget*>(watched)->setPalette(SkinPalette());
     }
     if (event->type() == QEvent::KeyPress && isOwnWidget(watched)) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -399,31 +440,6 @@ bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
         QMetaObject::invokeMethod(this, &CTolvaneAVConverterDlg::ClickTask, Qt::QueuedConnection);
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void CTolvaneAVConverterDlg::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        ShowWindowMenu(event->globalPosition().toPoint());
-        return;
-    }
-    if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
-    // Pressing on the surface moves the borderless window; desktops that cannot
-    // move it for us get the move done by hand.
-    QWindow* handle = windowHandle();
-    if (handle && handle->startSystemMove()) return;
-    m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void CTolvaneAVConverterDlg::mouseMoveEvent(QMouseEvent* event) {
-    if (m_dragging && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_dragOffset);
-    QDialog::mouseMoveEvent(event);
-}
-
-void CTolvaneAVConverterDlg::mouseReleaseEvent(QMouseEvent* event) {
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
 }
 
 void CTolvaneAVConverterDlg::shutDownPlayer() {

@@ -27,11 +27,15 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QStringList>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class AVConvert;
 class CBitmapSlider;
@@ -91,6 +95,12 @@ public:
     CBitmapSlider* positionSlider() const { return m_positionSlider; }
     CBitmapSlider* volumeSlider() const { return m_volumeSlider; }
     PreviewPicture* pictureArea() const { return m_picture; }
+    QLabel* playingTimeLabel() const { return m_playingTime; }
+    // The window's size at the template's 503 x 307 dialog units, and the height of
+    // the skin's title band (the only place a press drags the window).
+    QSize templateSize() const { return m_templateSize; }
+    int titleBandHeight() const;
+    bool isDraggingWindow() const { return m_dragging; }
     const FileInfoTexts& fileInfoTexts() const { return CurrentFileInfoTexts(); }
     // Enables or disables a skinned button, switching to its matching look.
     void SetButtonEnabled(int id, bool enabled);
@@ -138,6 +148,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+    void done(int result) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -155,6 +168,7 @@ private:
     void ShowStopButton(int pictureSet, bool enabled) override;
     void ShowPicture(const QImage* picture) override;
     void PlayStateChanged() override;
+    void ShowPlayingTime(const QString& text) override;
 
     // Initialisation steps, in order.
     void createControls();
@@ -166,6 +180,13 @@ private:
     void setUpTaskList();
     void setUpOutputFolder();
     void connectCommands();
+    // Size and place: the template places of the controls, where they go at the
+    // window's size now, and the place kept in the configuration file.
+    void recordTemplatePlaces();
+    void relayout();
+    void restoreWindowPlace();
+    void saveWindowPlace();
+    void endDrag();
 
     // Probes and adds one file; returns its row, or -1 when it was refused.
     int addTask(const QString& rawPath, bool dropped);
@@ -193,6 +214,10 @@ private:
     PreviewPicture* m_picture = nullptr;
     QLabel* m_profileLabel = nullptr;
     QLabel* m_outputLabel = nullptr;
+    QLabel* m_playingTime = nullptr;
+    QWidget* m_sizeGrip = nullptr;
+    QSize m_templateSize;
+    std::vector<std::pair<QWidget*, QRect>> m_templatePlaces;  // at m_templateSize
     TaskList m_tasks;
     std::unique_ptr<PreviewController> m_preview;
 

@@ -207,7 +207,7 @@ bool CTolvaneAVConverterDlg::probeRowIntoFileInfo(int row) {
         outcome = ProbeKeepingWindowAlive(jobForProbe(), path);
     }
     if (outcome.result < 0) return false;
-    CurrentFileInfoTexts() = FileInfoFromProbe(Job(), path, m_tasks.Text(row, TaskList::kEnd));
+    CurrentFileInfoTexts() = FileInfoFromProbe(Job(), path);
     return true;
 }
 

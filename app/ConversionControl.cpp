@@ -6,6 +6,7 @@
 #include "engine/MergeWorker.h"
 #include "engine/TranscodeWorker.h"
 #include "platform/FileNames.h"
+#include "platform/NumericLocale.h"
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
 
@@ -178,6 +179,7 @@ void ConversionControl::startWorker(JobKind kind, AVConvert& job) {
                           std::memory_order_release);
     m_worker.join();  // WaitForWorker has ended any earlier one; this only reaps it
     g_liveWorkers.fetch_add(1, std::memory_order_relaxed);
+    UseCNumericLocale();  // whatever re-set it since (a desktop chooser, a plug-in)
     m_worker.start(&trackedWorker, job);
 }
 

@@ -15,8 +15,8 @@ using FileInfoTexts = FileInfoFields;
 FileInfoTexts& CurrentFileInfoTexts();
 
 // The texts for a task from the probe results in `job` (probed just before):
-// numbers printed "%d", the frame rate "%5.2f fps". A source without a frame
-// rate (no pictures, or a zero denominator) shows " 0.00 fps" rather than a
-// division by zero.
-FileInfoTexts FileInfoFromProbe(const AVConvert& job, const QString& sourcePath,
-                                const QString& endTimeText);
+// numbers printed "%d", the frame rate "%5.2f fps", the file's length
+// "HH:MM:SS.f". A source without a frame rate (no pictures, or a zero
+// denominator) shows " 0.00 fps" rather than a division by zero; a video stream
+// without its own bit rate gets the container's less the sound's.
+FileInfoTexts FileInfoFromProbe(const AVConvert& job, const QString& sourcePath);

@@ -32,5 +32,6 @@ constexpr int kVolumePicture = 1137;
 constexpr int kPicture = 1139;
 constexpr int kPositionSlider = 1140;
 constexpr int kVolumeSlider = 1141;
+constexpr int kPositionTime = 1150;  // position / length beside the position slider
 
 }  // namespace mainwindow

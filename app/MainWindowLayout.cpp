@@ -3,6 +3,7 @@
 #include "app/MainWindowIds.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace mainwindow {
 namespace {
@@ -39,8 +40,34 @@ const ControlPlace kPlaces[] = {
     {kPicture, {316, 62, 179, 118}},
     {kPositionSlider, {316, 184, 160, 10}},
     {kVolumeSlider, {436, 205, 52, 10}},
+    {kPositionTime, {316, 220, 179, 10}},
     {kProfile, {44, 250, 262, 200}},
     {kOutputFolder, {44, 272, 162, 200}},
+};
+
+// The task list takes 60 % of extra width, the picture the rest; both take all
+// the extra height. Title buttons keep to the right edge, the bottom strip to the
+// bottom; the controls under the picture follow its left and bottom edges.
+constexpr double kListShare = 0.6;
+constexpr double kPictureShare = 1.0 - kListShare;
+const Anchor kAnchors[] = {
+    {kAbout, 1, 0, 0, 0},
+    {kMinimise, 1, 0, 0, 0},
+    {kClose, 1, 0, 0, 0},
+    {kTaskList, 0, 0, kListShare, 1},
+    {kPicture, kListShare, 0, kPictureShare, 1},
+    {kPositionSlider, kListShare, 1, kPictureShare, 0},
+    {kPositionTime, kListShare, 1, kPictureShare, 0},
+    {kPlay, kListShare, 1, 0, 0},
+    {kStop, kListShare, 1, 0, 0},
+    {kVolumePicture, 1, 1, 0, 0},
+    {kVolumeSlider, 1, 1, 0, 0},
+    {kProfile, 0, 1, kListShare, 0},
+    {kOutputFolder, 0, 1, kListShare, 0},
+    {kBrowse, kListShare, 1, 0, 0},
+    {kFindTarget, kListShare, 1, 0, 0},
+    {kMerge, 1, 1, 0, 0},
+    {kConvert, 1, 1, 0, 0},
 };
 
 struct TooltipRow {
@@ -86,6 +113,7 @@ const TooltipRow kAccessibleNames[] = {
     {kPicture, "Preview"},
     {kPositionSlider, "Position"},
     {kVolumeSlider, "Volume"},
+    {kPositionTime, "Position and length"},
 };
 
 constexpr int kHandButtons[] = {kAdd,  kClip,      kHelp,   kCut,        kEmpty,   kMerge,   kFileInfo,
@@ -125,6 +153,19 @@ QRect PlaceOf(int id) {
     for (const ControlPlace& place : kPlaces)
         if (place.id == id) return place.rect;
     return QRect();
+}
+
+Anchor AnchorOf(int id) {
+    for (const Anchor& anchor : kAnchors)
+        if (anchor.id == id) return anchor;
+    return Anchor{id, 0, 0, 0, 0};
+}
+
+QRect Anchored(const QRect& place, const Anchor& anchor, const QSize& extra) {
+    const auto share = [](double part, int whole) { return static_cast<int>(std::lround(part * whole)); };
+    return QRect(place.x() + share(anchor.moveX, extra.width()), place.y() + share(anchor.moveY, extra.height()),
+                 std::max(0, place.width() + share(anchor.growX, extra.width())),
+                 std::max(0, place.height() + share(anchor.growY, extra.height())));
 }
 
 QString TooltipText(int id, bool playStateIsPlay) {

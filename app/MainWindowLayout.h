@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -40,6 +41,25 @@ struct ControlPlace {
 };
 std::span<const ControlPlace> ControlPlaces();
 QRect PlaceOf(int id);
+
+// The window is resizable: at the template's size every control sits where the
+// table above puts it; at any other size a control moves by (moveX, moveY) and
+// grows by (growX, growY) times the difference in width and height. The task list
+// and the preview picture share the extra room; what sits below or right of them
+// follows. The window never gets smaller than the minimum (in dialog units).
+struct Anchor {
+    int id;
+    double moveX, moveY, growX, growY;
+};
+constexpr int kMinimumWidthDu = 380;
+constexpr int kMinimumHeightDu = 214;
+// The height of the skin's title band (a press there drags the window), in
+// pixels of a window whose template height maps to `templateHeight` pixels.
+constexpr int TitleBandHeight(int templateHeight) { return templateHeight / 12; }
+// The control's anchor; one that is not listed stays where it is.
+Anchor AnchorOf(int id);
+// `place` (at the template's size) in a window `extra` pixels larger (or smaller).
+QRect Anchored(const QRect& place, const Anchor& anchor, const QSize& extra);
 
 // Tooltip of a control; the Play button's follows its state. Empty = none.
 QString TooltipText(int id, bool playStateIsPlay);

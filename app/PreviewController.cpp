@@ -3,9 +3,11 @@
 #include "app/MainWindowIds.h"
 #include "platform/FileNames.h"
 #include "player/MediaPlayer.h"
+#include "profiles/TimeText.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstring>
@@ -130,6 +132,7 @@ bool PreviewController::OpenPreview() {
     m_frameWidth = m_frameHeight = 0;
     if (m_hasPicture) {
         m_player.GetFrameSize(&m_frameWidth, &m_frameHeight);
+        m_sampleAspect = m_player.GetSampleAspect();
         if (m_frameWidth > 0 && m_frameHeight > 0)
             m_frameBuffer.assign(static_cast<size_t>(m_frameWidth) * m_frameHeight * 3, 0);
         else
@@ -137,6 +140,7 @@ bool PreviewController::OpenPreview() {
     }
     m_playerOpened = true;
     startTimers();
+    m_view.ShowPlayingTime(PlayingTimeText(0.0, m_player.GetDuration()));
     return true;
 }
 
@@ -151,6 +155,7 @@ void PreviewController::StopPreview() {
     m_view.ShowPlayButton(kPlayLook, true);
     m_view.SetPositionSliderPos(kPositionMin);
     m_view.ShowPicture(nullptr);
+    m_view.ShowPlayingTime(QString());
     if (!m_view.HasSelectedRow()) {
         m_view.ShowPlayButton(kPlayDisabledLook, false);
         m_view.ShowStopButton(kStopDisabledLook, false);
@@ -174,7 +179,14 @@ void PreviewController::OnSliderMoving(int controlId, int pos) {
     }
 }
 
+QString PreviewController::PlayingTimeText(double position, double length) {
+    const char32_t point = QLocale().decimalPoint().at(0).unicode();
+    return QString::fromStdString(FormatClock(position, point) + " / " + FormatClock(length, point));
+}
+
 void PreviewController::OnPositionTick() {
+    const double length = m_player.GetDuration();
+    m_view.ShowPlayingTime(PlayingTimeText(m_player.GetPos() * length, length));
     const int pos = static_cast<int>(m_player.GetPos() * 1000.0f);
     if (pos != m_view.PositionSliderPos())
         m_view.SetPositionSliderPos(std::clamp(pos, kPositionMin, kPositionMax));

@@ -40,6 +40,9 @@ public:
     virtual void ShowPicture(const QImage* picture) = 0;
     // playState changed (the Play button's tooltip follows it).
     virtual void PlayStateChanged() {}
+    // "position / length" of the open file ("0:01:02.5 / 0:10:00.0"), empty when
+    // nothing is open.
+    virtual void ShowPlayingTime(const QString& text) { Q_UNUSED(text); }
 };
 
 enum class PlayState { Play, Pause };  // what the Play button will do next
@@ -100,6 +103,11 @@ public:
     int frameHeight() const { return m_frameHeight; }
     int volumeLevel() const { return m_volumeLevel; }
     const QImage& Picture() const { return m_picture; }
+    // The open file's pixel width over height (1 = square pixels): the picture is
+    // shown at its width times this over its height.
+    double SampleAspect() const { return m_sampleAspect; }
+    // "h:mm:ss.t / h:mm:ss.t" in the person's locale (its decimal sign).
+    static QString PlayingTimeText(double position, double length);
 
     // Copies a bottom-up B, G, R buffer of width * height * 3 bytes (rows of
     // exactly width * 3 bytes, any width) into `picture` (Format_BGR888, top row
@@ -132,6 +140,7 @@ private:
     int m_hasSound = 0;
     int m_frameWidth = 0;
     int m_frameHeight = 0;
+    double m_sampleAspect = 1.0;
     int m_volumeLevel = kVolumeCap;
     std::vector<unsigned char> m_frameBuffer;  // one per opened file
     QImage m_picture;                          // the frame, top row first

@@ -1,4 +1,5 @@
 #include "controls/About.h"
+#include "controls/SkinPalette.h"
 
 #include "controls/HyperLink.h"
 #include "controls/artwork/Artwork.h"
@@ -50,6 +51,7 @@ CHyperLink* makeLink(QWidget* dialog, int id, const QRect& rect, const char* url
 
 CAbout::CAbout(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("About"));
+    ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setProperty("templateId", kTemplateId);
     setFont(DialogFont(8));
     setModal(true);

@@ -99,12 +99,43 @@ bool CBitmapSlider::SetChannelImages(const QImage& outside, const QImage& inside
     }
     m_outside = outside.convertToFormat(QImage::Format_RGB32);
     m_inside = inside.convertToFormat(QImage::Format_RGB32);
+    m_outsideSource = m_outside;
+    m_insideSource = m_inside;
     m_channelWidth = m_outside.width();
     m_channelHeight = m_outside.height();
     resize(m_channelWidth, m_channelHeight);  // keeps the position
     m_hasChannel = true;
     update();
     return true;
+}
+
+namespace {
+
+// `source` at `width`: its two ends (as wide as it is high) kept, the middle
+// stretched or squeezed between them.
+QImage channelAtWidth(const QImage& source, int width) {
+    if (source.width() == width || width <= 0) return source;
+    const int end = std::min(source.height(), source.width() / 2);
+    QImage result(width, source.height(), source.format());
+    QPainter painter(&result);
+    const int middle = std::max(0, width - 2 * end);
+    painter.drawImage(QRect(0, 0, std::min(end, width), source.height()), source, QRect(0, 0, end, source.height()));
+    painter.drawImage(QRect(end, 0, middle, source.height()), source,
+                      QRect(end, 0, source.width() - 2 * end, source.height()));
+    painter.drawImage(QRect(width - end, 0, end, source.height()), source,
+                      QRect(source.width() - end, 0, end, source.height()));
+    return result;
+}
+
+}  // namespace
+
+void CBitmapSlider::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_hasChannel || width() == m_channelWidth) return;
+    m_outside = channelAtWidth(m_outsideSource, width());
+    m_inside = channelAtWidth(m_insideSource, width());
+    m_channelWidth = width();
+    update();
 }
 
 bool CBitmapSlider::SetThumbBitmaps() {

@@ -110,6 +110,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A slider made wider or narrower than its channel bitmaps (a resizable
+    // window) stretches their middle and keeps their rounded ends.
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -145,6 +148,8 @@ private:
     bool m_hasThumb = false;
     QImage m_outside;
     QImage m_inside;
+    QImage m_outsideSource;  // the bitmaps as loaded, for other widths
+    QImage m_insideSource;
     QImage m_thumb;         // transparent pixels already cleared (alpha 0)
     QImage m_thumbDragged;  // likewise, through the normal thumb's mask
 };

@@ -1,4 +1,5 @@
 #include "dialogs/CAVConvertDlg.h"
+#include "controls/SkinPalette.h"
 
 #include "controls/Label.h"
 #include "engine/AVConvert.h"
@@ -59,6 +60,7 @@ private:
 
 CAVConvertDlg::CAVConvertDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("Korbanix"));
+    ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setModal(true);
     setFont(DialogFont(kDialogFontPoints));
     setFixedSize(MapDialogSize(QSize(400, 105), font()));

@@ -1,6 +1,9 @@
 #include "dialogs/CClipDialog.h"
+#include "controls/SkinPalette.h"
 
 #include "controls/BitmapSlider.h"
+#include "controls/PictureFit.h"
+#include "profiles/TimeText.h"
 #include "controls/ControlButton.h"
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
@@ -13,10 +16,14 @@
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,14 +82,15 @@ constexpr PushRow kPushButtons[] = {
     {CClipDialog::kCancel, "&Cancel", {217, 253, 50, 17}},
 };
 
-// Area 1144: a black frame with the player's picture stretched over all of it
-// (the aspect ratio is not kept). Without a picture the dialog's background
+// Area 1144: a black frame with the player's picture at its display aspect
+// ratio, black bars beside or above it. Without a picture the dialog's background
 // shows through.
 class PictureArea : public QWidget {
 public:
     explicit PictureArea(QWidget* parent) : QWidget(parent) {}
-    void setPicture(const QImage& picture) {
+    void setPicture(const QImage& picture, double sampleAspect) {
         m_picture = picture;
+        m_sampleAspect = sampleAspect;
         update();
     }
     void clearPicture() {
@@ -94,13 +102,14 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        if (!m_picture.isNull()) painter.drawImage(rect(), m_picture);
+        if (!m_picture.isNull()) DrawFittedPicture(painter, rect(), m_picture, m_sampleAspect);
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:
     QImage m_picture;
+    double m_sampleAspect = 1.0;
 };
 
 // The player's B, G, R bottom-up rows (width * 3 bytes each, no padding) as an
@@ -115,11 +124,13 @@ QImage pictureFromFrame(const std::vector<std::uint8_t>& frame, int width, int h
 CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, MediaPlayer& player)
     : QDialog(owner), m_host(host), m_editor(host, player) {
     setWindowTitle(QStringLiteral("Clip"));
+    ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setModal(true);
     setFont(DialogFont(kDialogFontPoints));
     setFixedSize(MapDialogSize(QSize(285, 275), font()));
     buildControls();
     skinButtons();
+    fitToScreen();
 
     m_positionTimer.setInterval(kPositionTimerMs);
     m_frameTimer.setInterval(kFrameTimerMs);
@@ -131,7 +142,8 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, MediaPlayer& player)
         if (!m_editor.PollPicture()) return;
         m_pictureShown = true;
         static_cast<PictureArea*>(m_pictureArea)
-            ->setPicture(pictureFromFrame(m_editor.FrameBuffer(), m_editor.FrameWidth(), m_editor.FrameHeight()));
+            ->setPicture(pictureFromFrame(m_editor.FrameBuffer(), m_editor.FrameWidth(), m_editor.FrameHeight()),
+                         m_editor.SampleAspect());
     });
 }
 
@@ -191,6 +203,12 @@ void CClipDialog::buildControls() {
         SetControlId(texts[i].first, textIds[i]);
         texts[i].first->setGeometry(MapDialogRect(texts[i].second, f));
     }
+    // Where the picture shown lies in the file, to the tenth the times are set to.
+    m_positionTime = new QLabel(this);
+    SetControlId(m_positionTime, kPositionTime);
+    m_positionTime->setGeometry(MapDialogRect(QRect(80, 174, 201, 11), f));
+    m_positionTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_positionTime->setAccessibleName(QStringLiteral("Position and length"));
 
     for (const PushRow& row : kPushButtons) {
         auto* button = new QPushButton(QString::fromUtf8(row.text), this);
@@ -236,6 +254,23 @@ void CClipDialog::buildControls() {
         setTabOrder(previous, next);
         previous = next;
     }
+}
+
+void CClipDialog::fitToScreen() {
+    // At a large scale on a small screen the template is taller than the screen:
+    // the picture gives up the missing height (two thirds of it at most) and
+    // everything below it moves up, so OK and Cancel stay reachable.
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    constexpr int kDesktopFrame = 40;  // the title bar and border the desktop adds
+    const int room = screen->availableGeometry().height() - kDesktopFrame;
+    const int deficit = std::min(height() - room, m_pictureArea->height() * 2 / 3);
+    if (deficit <= 0) return;
+    const int pictureBottom = m_pictureArea->geometry().bottom();
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->y() > pictureBottom) child->move(child->x(), child->y() - deficit);
+    m_pictureArea->resize(m_pictureArea->width(), m_pictureArea->height() - deficit);
+    setFixedSize(width(), height() - deficit);
 }
 
 void CClipDialog::skinButtons() {
@@ -316,6 +351,9 @@ void CClipDialog::sync() {
     m_beginText->setText(QString::fromStdString(m_editor.BeginText()));
     m_endText->setText(QString::fromStdString(m_editor.EndText()));
     m_cutText->setText(QString::fromStdString(m_editor.CutText()));
+    const char32_t point = QLocale().decimalPoint().at(0).unicode();
+    m_positionTime->setText(QString::fromStdString(FormatClock(m_editor.CurrentTime(), point) + " / " +
+                                                   FormatClock(m_editor.PlayerDuration(), point)));
 }
 
 QString CClipDialog::ToolTipFor(int controlId) const {
@@ -344,7 +382,14 @@ void CClipDialog::paintEvent(QPaintEvent*) {
     // are transparent over it.
     QPainter painter(this);
     const QPixmap background = artwork::Pixmap(artwork::kClipBackground);
-    if (!background.isNull()) painter.drawPixmap(rect(), background);
+    if (background.isNull()) return;
+    // In two parts, so the dark stage stays behind the picture area when the
+    // window was made shorter than the template (fitToScreen).
+    const int sourceSplit = background.height() * 160 / 275;  // below the stage
+    const int split = m_pictureArea->geometry().bottom() + MapDialogSize(QSize(0, 3), font()).height();
+    painter.drawPixmap(QRect(0, 0, width(), split), background, QRect(0, 0, background.width(), sourceSplit));
+    painter.drawPixmap(QRect(0, split, width(), height() - split), background,
+                       QRect(0, sourceSplit, background.width(), background.height() - sourceSplit));
 }
 
 void CClipDialog::closeEvent(QCloseEvent* event) {

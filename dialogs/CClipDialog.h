@@ -34,6 +34,7 @@ public:
         kBeginText = 1023,
         kEndText = 1024,
         kCutText = 1025,
+        kPositionTime = 1026,  // position / length beside the slider
         kSetBegin = 3,
         kSetEnd = 4,
         kReset = 1109,
@@ -72,6 +73,7 @@ protected:
 private:
     void buildControls();
     void skinButtons();
+    void fitToScreen();
     void prepareSliders();
     void sync();
     void finish(int result);
@@ -93,4 +95,5 @@ private:
     QLabel* m_beginText = nullptr;
     QLabel* m_endText = nullptr;
     QLabel* m_cutText = nullptr;
+    QLabel* m_positionTime = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "dialogs/CFileInfomation.h"
+#include "controls/SkinPalette.h"
 
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
@@ -9,8 +10,9 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cstdio>
+#include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -46,15 +48,41 @@ constexpr GroupRow kGroups[] = {
     {"Audio", {9, 129, 209, 69}},
 };
 
-struct ChannelRow {
-    const char* text;
+// Layouts a person knows by another name than FFmpeg's.
+struct LayoutName {
+    const char* ffmpeg;
     const char* shown;
 };
-constexpr ChannelRow kChannelTexts[] = {
-    {"1", "1 Channel Mono"},
-    {"2", "2 Channel stereo"},
-    {"6", "6 Channel stereo"},
+constexpr LayoutName kLayoutNames[] = {
+    {"mono", "Mono"},
+    {"stereo", "stereo"},
 };
+
+const QString kUnknown = QStringLiteral("unknown");
+
+// A number written in the C convention ("29.97", "48000"), or nullopt.
+std::optional<double> cNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);  // QString reads the C convention
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+// "25.00 fps" -> "25,00 fps" in German; a text that is no number stays as it is.
+QString frameRateText(const QString& text, const QLocale& locale) {
+    QString number = text.trimmed();
+    const bool hasUnit = number.endsWith(QStringLiteral(" fps"));
+    if (hasUnit) number.chop(4);
+    const std::optional<double> rate = cNumber(number);
+    if (!rate) return text;
+    return locale.toString(*rate, 'f', 2) + QStringLiteral(" fps");
+}
+
+// "00:01:05.4" with the person's decimal sign.
+QString lengthText(const QString& text, const QLocale& locale) {
+    QString shown = text;
+    return shown.replace(QLatin1Char('.'), locale.decimalPoint());
+}
 
 // An id text read like atoi: leading digits (with a sign), 0 when there are none.
 int leadingInteger(const QString& text) { return std::atoi(text.toUtf8().constData()); }
@@ -75,30 +103,37 @@ QString fieldText(const FileInfoDisplay& shown, int id) {
 
 }  // namespace
 
-QString BitRateText(const QString& bitsPerSecond) {
+QString BitRateText(const QString& bitsPerSecond, const QLocale& locale) {
     if (bitsPerSecond.isEmpty()) return QString();
-    const double kilobits = std::strtod(bitsPerSecond.toUtf8().constData(), nullptr) / 1000.0;
-    char printed[64];
-    std::snprintf(printed, sizeof printed, "%f", kilobits);
-    QString text = QString::fromLatin1(printed);
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    if (dot >= 0) text.truncate(dot);
-    return text + QStringLiteral(" Kbps");
+    const double kilobits = cNumber(bitsPerSecond).value_or(0.0) / 1000.0;
+    // The fraction is cut off (127999 -> 127), never rounded up.
+    const auto whole = static_cast<qlonglong>(std::trunc(kilobits));
+    return locale.toString(whole) + QStringLiteral(" Kbps");
 }
 
-QString ChannelText(const QString& channels) {
-    for (const ChannelRow& row : kChannelTexts)
-        if (channels == QLatin1String(row.text)) return QString::fromLatin1(row.shown);
-    return channels;
+QString ChannelText(const QString& channels, const QString& layout) {
+    if (channels == QLatin1String("1")) return QStringLiteral("1 Channel Mono");
+    if (channels == QLatin1String("2") && (layout.isEmpty() || layout == QLatin1String("stereo")))
+        return QStringLiteral("2 Channel stereo");
+    bool isCount = false;
+    const int count = channels.toInt(&isCount);
+    if (!isCount || count < 1) return channels;
+    QString name = layout;
+    for (const LayoutName& known : kLayoutNames)
+        if (layout == QLatin1String(known.ffmpeg)) name = QString::fromLatin1(known.shown);
+    const QString counted = channels + QStringLiteral(" Channel");
+    return name.isEmpty() ? counted : counted + QLatin1Char(' ') + name;
 }
 
-FileInfoDisplay FormatFileInfo(const FileInfoFields& fields) {
+FileInfoDisplay FormatFileInfo(const FileInfoFields& fields, const QLocale& locale) {
     FileInfoDisplay shown;
     const qsizetype slash = fields.filePath.lastIndexOf(QLatin1Char('/'));
     shown.fileName = slash >= 0 ? fields.filePath.mid(slash + 1) : fields.filePath;
-    shown.mediaLength = fields.mediaLength;
-    shown.frameRate = fields.frameRate;
-    shown.videoBitRate = BitRateText(fields.videoBitRate);
+    shown.mediaLength = lengthText(fields.mediaLength, locale);
+    shown.frameRate = frameRateText(fields.frameRate, locale);
+    // A stream that states no bit rate (Matroska's never do) is not "0 Kbps".
+    shown.videoBitRate = cNumber(fields.videoBitRate).value_or(0.0) > 0 ? BitRateText(fields.videoBitRate, locale)
+                                                                         : kUnknown;
     if (!fields.width.isEmpty() && !fields.height.isEmpty())
         shown.resolution = fields.width + QLatin1Char('*') + fields.height;
     if (leadingInteger(fields.videoCodec) < 1) {
@@ -106,9 +141,13 @@ FileInfoDisplay FormatFileInfo(const FileInfoFields& fields) {
         shown.frameRate.clear();
         shown.resolution.clear();
     }
-    if (!fields.sampleRate.isEmpty()) shown.samples = fields.sampleRate + QStringLiteral(" Hz");
-    shown.channels = ChannelText(fields.channels);
-    shown.audioBitRate = BitRateText(fields.audioBitRate);
+    if (!fields.sampleRate.isEmpty()) {
+        const std::optional<double> rate = cNumber(fields.sampleRate);
+        shown.samples = (rate ? locale.toString(static_cast<qlonglong>(*rate)) : fields.sampleRate) +
+                        QStringLiteral(" Hz");
+    }
+    shown.channels = ChannelText(fields.channels, fields.channelLayout);
+    shown.audioBitRate = BitRateText(fields.audioBitRate, locale);
     if (leadingInteger(fields.audioCodec) < 1) {
         shown.audioBitRate.clear();
         shown.channels.clear();
@@ -117,9 +156,10 @@ FileInfoDisplay FormatFileInfo(const FileInfoFields& fields) {
     return shown;
 }
 
-CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner)
-    : QDialog(owner), m_display(FormatFileInfo(fields)) {
+CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, const QLocale& locale)
+    : QDialog(owner), m_display(FormatFileInfo(fields, locale)) {
     setWindowTitle(QStringLiteral("File Information"));
+    ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setFont(DialogFont(kDialogFontPoints));
     setFixedSize(MapDialogSize(QSize(225, 219), font()));
 

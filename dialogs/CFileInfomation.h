@@ -5,6 +5,7 @@
 // be checked without a window. UI thread only.
 
 #include <QDialog>
+#include <QLocale>
 #include <QString>
 
 #include <vector>
@@ -13,10 +14,11 @@ class QGroupBox;
 class QLineEdit;
 
 // The texts the main window fills after a successful probe of the selected row,
-// all as printed there ("%d" numbers, the frame rate as "%5.2f fps").
+// all in the C convention ("%d" numbers, the frame rate as "%5.2f fps", the
+// length as "HH:MM:SS.f"); the window shows their numbers in the person's locale.
 struct FileInfoFields {
     QString filePath;
-    QString mediaLength;
+    QString mediaLength;  // the file's own length; empty when unknown
     QString frameRate;
     QString width;
     QString height;
@@ -26,6 +28,7 @@ struct FileInfoFields {
     QString audioBitRate;
     QString sampleRate;
     QString channels;
+    QString channelLayout;  // FFmpeg's layout name ("mono", "stereo", "5.1"); may be empty
 };
 
 // The eight texts the window shows.
@@ -41,12 +44,14 @@ struct FileInfoDisplay {
 };
 
 // bits per second -> "128 Kbps": divided by 1000 with the fraction cut off
-// (127999 -> "127 Kbps"); an empty text stays empty.
-QString BitRateText(const QString& bitsPerSecond);
-// "1" -> "1 Channel Mono", "2" -> "2 Channel stereo", "6" -> "6 Channel stereo",
-// anything else unchanged.
-QString ChannelText(const QString& channels);
-FileInfoDisplay FormatFileInfo(const FileInfoFields& fields);
+// (127999 -> "127 Kbps"), the number in `locale` ("2.000 Kbps" in German); an
+// empty text stays empty.
+QString BitRateText(const QString& bitsPerSecond, const QLocale& locale = QLocale());
+// "1" -> "1 Channel Mono", "2" -> "2 Channel stereo"; more channels are named by
+// their layout ("6 Channel 5.1"), or only counted when it has no name
+// ("6 Channel"); anything that is no count is shown unchanged.
+QString ChannelText(const QString& channels, const QString& layout = QString());
+FileInfoDisplay FormatFileInfo(const FileInfoFields& fields, const QLocale& locale = QLocale());
 
 // Template 165, 225 x 219 dialog units.
 class CFileInfomation : public QDialog {
@@ -64,7 +69,9 @@ public:
         kOk = 1106,
     };
 
-    explicit CFileInfomation(const FileInfoFields& fields, QWidget* owner = nullptr);
+    // The numbers are shown in `locale` (the person's, by default).
+    explicit CFileInfomation(const FileInfoFields& fields, QWidget* owner = nullptr,
+                             const QLocale& locale = QLocale());
 
     const FileInfoDisplay& Shown() const { return m_display; }
 

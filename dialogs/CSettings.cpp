@@ -1,4 +1,5 @@
 #include "dialogs/CSettings.h"
+#include "controls/SkinPalette.h"
 
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
@@ -55,6 +56,7 @@ bool isEnter(const QEvent* event) {
 CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup lookup)
     : QDialog(owner), m_model(settings, lookup) {
     setWindowTitle(QStringLiteral("Setting"));
+    ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setFont(DialogFont(kDialogFontPoints));
     setFixedSize(MapDialogSize(kDialogUnits, font()));
     buildLayout();

@@ -64,11 +64,9 @@ void ClipEditor::LoadTask(int row) {
     m_duration = std::atoi(m_host.RowText(row, kDurationColumn).c_str());
     m_beginText = begin;
     m_endText = end;
-    const int beginSeconds = ParseTime(begin);
-    const int endSeconds = ParseTime(end);
-    m_cutText = FormatTime(endSeconds - beginSeconds);
-    m_beginMark = markFor(beginSeconds);
-    m_endMark = markFor(endSeconds);
+    m_cutText = tenthsText(textTenths(end) - textTenths(begin));
+    m_beginMark = markFor(ParseTime(begin));
+    m_endMark = markFor(ParseTime(end));
     m_markMode = 2;
 }
 
@@ -81,12 +79,14 @@ void ClipEditor::openClipFile() {
     m_player.SetFileName(WideFileName(DecodeFileName(m_host.RowText(m_row, kSourceColumn))));
     startTimers();
     if (m_player.Open() == -1) return;
+    m_playerDuration = m_player.GetDuration();  // the length shows before the first poll
     m_player.GetMediaType(&m_hasPicture, &m_hasSound);
     m_frameBuffer.clear();
     m_frameWidth = 0;
     m_frameHeight = 0;
     if (m_hasPicture) {
         m_player.GetFrameSize(&m_frameWidth, &m_frameHeight);
+        m_sampleAspect = m_player.GetSampleAspect();
         const long long bytes = static_cast<long long>(m_frameWidth) * m_frameHeight * 3;
         if (m_frameWidth > 0 && m_frameHeight > 0 && bytes <= kMaxFrameBytes)
             m_frameBuffer.assign(static_cast<std::size_t>(bytes), 0);
@@ -128,6 +128,7 @@ void ClipEditor::Seek(int sliderPosition) {
     m_player.Pause();
     const float fraction = static_cast<float>(sliderPosition / 1000.0);
     m_player.SetPos(fraction);
+    m_currentTime = std::max(0.0, fraction * m_player.GetDuration());
     m_currentSecond = toWholeInt(fraction * m_player.GetDuration());
     m_player.Start();  // a seek resumes playback even when it was paused
     // ... so the Play button shows the pause look from here on.
@@ -137,7 +138,9 @@ void ClipEditor::Seek(int sliderPosition) {
 void ClipEditor::PollPosition() {
     const float fraction = m_player.GetPos();
     const int position = toWholeInt(fraction * 1000.0);
-    m_currentSecond = toWholeInt(fraction * m_player.GetDuration());
+    m_playerDuration = m_player.GetDuration();
+    m_currentTime = std::isnan(fraction * m_playerDuration) ? 0.0 : std::max(0.0, fraction * m_playerDuration);
+    m_currentSecond = toWholeInt(fraction * m_playerDuration);
     if (position != m_sliderPosition) setSliderPosition(position);
 }
 
@@ -151,26 +154,37 @@ void ClipEditor::SetBeginTime() {
     m_beginMark = clampToSlider(m_sliderPosition);
     m_markMode = 1;
     // A new begin puts the end back to the end of the file.
-    m_beginText = FormatTime(m_currentSecond);
+    const long long begin = shownTenths();
+    m_beginText = tenthsText(begin);
     m_endText = FormatTime(m_duration);
-    m_cutText = FormatTime(m_duration - m_currentSecond);
+    m_cutText = tenthsText(static_cast<long long>(m_duration) * 10 - begin);
 }
+
+long long ClipEditor::shownTenths() const {
+    // The tenth of a second that holds the picture shown (a hair below a tenth,
+    // as a float position gives it, still counts as that tenth).
+    return static_cast<long long>(std::floor(m_currentTime * 10.0 + 1e-6));
+}
+
+std::string ClipEditor::tenthsText(long long tenths) { return FormatTimeTenths(static_cast<double>(tenths) / 10.0); }
+
+long long ClipEditor::textTenths(const std::string& text) { return std::llround(ParseTimeSeconds(text) * 10.0); }
 
 void ClipEditor::SetEndTime() {
     m_endMark = clampToSlider(m_sliderPosition);
     m_markMode = 2;
-    const int begin = ParseTime(m_beginText);
-    const int now = m_currentSecond;
+    const long long begin = textTenths(m_beginText);
+    const long long now = shownTenths();
     if (now > begin) {
-        m_endText = FormatTime(now);
-        m_cutText = FormatTime(now - begin);
+        m_endText = tenthsText(now);
+        m_cutText = tenthsText(now - begin);
         return;
     }
     // An end before the begin: the two times change places, so the begin text
     // never comes after the end text.
-    m_beginText = FormatTime(now);
-    m_endText = FormatTime(begin);
-    m_cutText = FormatTime(begin - now);
+    m_beginText = tenthsText(now);
+    m_endText = tenthsText(begin);
+    m_cutText = tenthsText(begin - now);
 }
 
 void ClipEditor::Reset() {

@@ -69,10 +69,16 @@ public:
     const std::string& EndText() const { return m_endText; }
     const std::string& CutText() const { return m_cutText; }
     int CurrentSecond() const { return m_currentSecond; }
+    // The playing position in seconds (the picture shown), and the file's length
+    // as the player knows it (0 before the first poll).
+    double CurrentTime() const { return m_currentTime; }
+    double PlayerDuration() const { return m_playerDuration; }
     int Duration() const { return m_duration; }
     bool HasPicture() const { return m_hasPicture != 0; }
     int FrameWidth() const { return m_frameWidth; }
     int FrameHeight() const { return m_frameHeight; }
+    // The picture's pixel width over its height (1 = square pixels).
+    double SampleAspect() const { return m_sampleAspect; }
     // B, G, R bottom-up, FrameWidth() * FrameHeight() * 3 bytes; empty without pictures.
     const std::vector<std::uint8_t>& FrameBuffer() const { return m_frameBuffer; }
     // Set by the first successful open in the process and never cleared; while
@@ -87,6 +93,9 @@ private:
     int markFor(int seconds) const;
     void setSliderPosition(int value) { m_sliderPosition = clampToSlider(value); }
     void leave(Result result);
+    long long shownTenths() const;
+    static std::string tenthsText(long long tenths);
+    static long long textTenths(const std::string& text);
 
     ClipHost& m_host;
     MediaPlayer& m_player;
@@ -101,10 +110,13 @@ private:
     int m_endMark = 0;
     int m_markMode = 0;
     int m_currentSecond = 0;
+    double m_currentTime = 0.0;
+    double m_playerDuration = 0.0;
     int m_hasPicture = 0;
     int m_hasSound = 0;
     int m_frameWidth = 0;
     int m_frameHeight = 0;
+    double m_sampleAspect = 1.0;
     std::vector<std::uint8_t> m_frameBuffer;
     std::string m_beginText = "00:00:00";
     std::string m_endText = "00:00:00";

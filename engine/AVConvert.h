@@ -154,6 +154,8 @@ public:
     int sourceRateDen = 0;
     bool oddRateSource = false;  // source rate exactly 359/12
     int fileSize = 0;            // low 32 bits of the container size
+    std::int64_t containerBitRate = 0;  // the whole file's bits per second (0 = unknown)
+    std::string audioChannelLayout;     // FFmpeg's name of the layout ("stereo", "5.1"), "" when unknown
     // Today's FFmpeg codec ids of the probed source (AVCodecID values) are in
     // videoCodecId/audioCodecId above after a probe; their names here:
     std::string videoCodecName;

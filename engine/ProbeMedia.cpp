@@ -100,6 +100,7 @@ void readAudioFacts(const AVStream* stream, AVConvert& job) {
         job.audioSampleRate = 0;
         job.audioBitRate = 0;
         job.audioCodecName.clear();
+        job.audioChannelLayout.clear();
         return;
     }
     const AVCodecParameters& par = *stream->codecpar;
@@ -108,6 +109,13 @@ void readAudioFacts(const AVStream* stream, AVConvert& job) {
     job.audioChannels = par.ch_layout.nb_channels;
     job.audioSampleRate = par.sample_rate;
     job.audioBitRate = clampToInt(par.bit_rate);
+    // Only a layout that names its speakers has a name worth showing; an
+    // unspecified order describes itself as "6 channels".
+    char layout[64] = "";
+    if (par.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC ||
+        av_channel_layout_describe(&par.ch_layout, layout, sizeof layout) < 0)
+        layout[0] = '\0';
+    job.audioChannelLayout = layout;
 }
 
 void readContainerFacts(AVFormatContext& input, AVConvert& job) {
@@ -115,6 +123,7 @@ void readContainerFacts(AVFormatContext& input, AVConvert& job) {
     job.durationMicroseconds = input.duration;
     const std::int64_t size = input.pb ? avio_size(input.pb) : -1;
     job.fileSize = size > 0 ? static_cast<int>(static_cast<std::uint32_t>(size)) : 0;
+    job.containerBitRate = input.bit_rate > 0 ? input.bit_rate : 0;
     job.probeStartSeconds = 0;
     job.probeDurationSeconds = job.durationMicroseconds / AV_TIME_BASE;
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <QStringList>
 
 QPoint CentredPlace(const QRect& owner, const QSize& size, const QRect& screen) {
     QPoint place(owner.center().x() - size.width() / 2, owner.center().y() - size.height() / 2);
@@ -28,4 +29,51 @@ void CentreOnOwner(QWidget& window) {
     // client size is known.
     const QSize frame = window.frameGeometry().size().expandedTo(window.size());
     window.move(CentredPlace(around, frame, area));
+}
+
+QRect PlaceOnScreens(const QRect& wanted, const std::vector<QRect>& screens, const QSize& minimum) {
+    if (screens.empty()) return wanted;
+    const QRect* best = nullptr;
+    long long bestArea = 0;
+    for (const QRect& screen : screens) {
+        const QRect common = screen.intersected(wanted);
+        const long long area = common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = &screen;
+        }
+    }
+    const QRect& screen = best ? *best : screens.front();
+    QSize size = wanted.size().boundedTo(screen.size());
+    size = size.expandedTo(minimum.boundedTo(screen.size()));
+    if (!best) return QRect(CentredPlace(screen, size, screen), size);
+    QPoint place = wanted.topLeft();
+    place.setX(std::clamp(place.x(), screen.left(), screen.right() + 1 - size.width()));
+    place.setY(std::clamp(place.y(), screen.top(), screen.bottom() + 1 - size.height()));
+    return QRect(place, size);
+}
+
+std::vector<QRect> AvailableScreenAreas() {
+    std::vector<QRect> areas;
+    if (QScreen* primary = QGuiApplication::primaryScreen()) areas.push_back(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen()) areas.push_back(screen->availableGeometry());
+    return areas;
+}
+
+QString WindowPlaceText(const QRect& place) {
+    return QStringLiteral("%1,%2,%3,%4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height());
+}
+
+QRect WindowPlaceFromText(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4) return QRect();
+    int values[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok) return QRect();
+    }
+    const QRect place(values[0], values[1], values[2], values[3]);
+    return place.width() > 0 && place.height() > 0 ? place : QRect();
 }

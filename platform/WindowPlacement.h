@@ -9,6 +9,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
+
+#include <vector>
 
 class QWidget;
 
@@ -18,3 +21,19 @@ QPoint CentredPlace(const QRect& owner, const QSize& size, const QRect& screen);
 
 // Moves `window` (a top-level widget) to its centred place.
 void CentreOnOwner(QWidget& window);
+
+// ---- A main window that remembers its place ----
+
+// Where a window of `wanted` geometry goes on the screens whose free areas are
+// `screens` (the first is the primary one): on the screen that holds most of it,
+// cut to that screen's size (never below `minimum`, unless the screen is smaller)
+// and moved wholly onto it. A place on no current screen (a screen since
+// unplugged, a saved -258,-157) comes back centred on the primary screen.
+QRect PlaceOnScreens(const QRect& wanted, const std::vector<QRect>& screens, const QSize& minimum);
+
+// The free areas of the screens now connected, the primary one first.
+std::vector<QRect> AvailableScreenAreas();
+
+// "x,y,width,height" and back; an unreadable text gives an invalid rectangle.
+QString WindowPlaceText(const QRect& place);
+QRect WindowPlaceFromText(const QString& text);

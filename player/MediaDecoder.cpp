@@ -107,6 +107,12 @@ bool MediaDecoder::openStreams() {
 
 int MediaDecoder::width() const { return m_video ? m_video->ctx->width : 0; }
 int MediaDecoder::height() const { return m_video ? m_video->ctx->height : 0; }
+
+double MediaDecoder::sampleAspect() const {
+    if (!m_video || !m_input) return 1.0;
+    const AVRational sar = av_guess_sample_aspect_ratio(m_input.get(), m_video->stream, nullptr);
+    return sar.num > 0 && sar.den > 0 ? av_q2d(sar) : 1.0;
+}
 int MediaDecoder::soundRate() const { return m_audio ? m_audio->ctx->sample_rate : 0; }
 
 void MediaDecoder::enableSound(int rate) {

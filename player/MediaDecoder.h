@@ -45,6 +45,9 @@ public:
     bool hasSound() const { return m_audio != nullptr; }
     int width() const;
     int height() const;
+    // The picture's sample aspect ratio (width of a pixel / its height), from the
+    // stream or its codec; 1 when neither says.
+    double sampleAspect() const;
     int soundRate() const;
     // Seconds; 0 when the file does not say and no stream does either.
     double duration() const { return m_duration; }

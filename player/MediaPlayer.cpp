@@ -9,6 +9,12 @@ void ModuleMediaPlayer::GetMediaType(int* hasPicture, int* hasSound) {
     PlayerModule_GetMideaType(hasPicture, hasSound);
 }
 void ModuleMediaPlayer::GetFrameSize(int* width, int* height) { PlayerModule_GetFrameSize(width, height); }
+double ModuleMediaPlayer::GetSampleAspect() {
+    int num = 1;
+    int den = 1;
+    PlayerModule_GetSampleAspect(&num, &den);
+    return den > 0 && num > 0 ? static_cast<double>(num) / den : 1.0;
+}
 void ModuleMediaPlayer::GetFrame(unsigned char* buffer, int width, int height) {
     PlayerModule_GetFrame(buffer, width, height);
 }

@@ -24,6 +24,8 @@ public:
     virtual void GetMediaType(int* hasPicture, int* hasSound) = 0;
     virtual void GetFrameSize(int* width, int* height) = 0;
     virtual void GetFrame(unsigned char* buffer, int width, int height) = 0;
+    // Width of a picture's pixel over its height (1 = square pixels).
+    virtual double GetSampleAspect() { return 1.0; }
     virtual void Start() = 0;
     virtual void Pause() = 0;
     virtual void Stop() = 0;
@@ -44,6 +46,7 @@ public:
     void GetMediaType(int* hasPicture, int* hasSound) override;
     void GetFrameSize(int* width, int* height) override;
     void GetFrame(unsigned char* buffer, int width, int height) override;
+    double GetSampleAspect() override;
     void Start() override;
     void Pause() override;
     void Stop() override;

@@ -50,6 +50,7 @@ public:
     bool hasSound() const { return m_decoder->hasSound(); }
     int width() const { return m_decoder->width(); }
     int height() const { return m_decoder->height(); }
+    double sampleAspect() const { return m_decoder->sampleAspect(); }
     double duration() const { return m_decoder->duration(); }
 
     void start();  // plays; resumes after pause; after the end starts over

@@ -104,6 +104,11 @@ void Player::frameSize(int* width, int* height) {
     if (height) *height = picture ? m_session->height() : 0;
 }
 
+double Player::sampleAspect() {
+    ApiLock lock(*this);
+    return m_session && m_session->hasPicture() ? m_session->sampleAspect() : 1.0;
+}
+
 bool Player::frame(unsigned char* buffer, int width, int height) {
     ApiLock lock(*this);
     // An open file shows its own picture (black until its first one is

@@ -35,6 +35,7 @@ public:
     bool hasPicture();
     bool hasSound();
     void frameSize(int* width, int* height);
+    double sampleAspect();  // 1 without an open file with pictures
     // Fills buffer as PlayerModule_GetFrame describes; false when nothing was written.
     bool frame(unsigned char* buffer, int width, int height);
     void start();

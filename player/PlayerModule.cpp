@@ -2,6 +2,10 @@
 
 #include "player/Player.h"
 
+extern "C" {
+#include <libavutil/rational.h>
+}
+
 #include <atomic>
 
 namespace {
@@ -43,6 +47,14 @@ void PlayerModule_GetMideaType(int* hasPicture, int* hasSound) {
     auto* p = thePlayer();
     if (hasPicture) *hasPicture = p && p->hasPicture() ? 1 : 0;
     if (hasSound) *hasSound = p && p->hasSound() ? 1 : 0;
+}
+
+void PlayerModule_GetSampleAspect(int* num, int* den) {
+    AVRational sar{1, 1};
+    if (auto* p = thePlayer()) sar = av_d2q(p->sampleAspect(), 10000);
+    if (sar.num <= 0 || sar.den <= 0) sar = AVRational{1, 1};
+    if (num) *num = sar.num;
+    if (den) *den = sar.den;
 }
 
 void PlayerModule_GetFrameSize(int* width, int* height) {

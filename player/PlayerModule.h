@@ -65,6 +65,11 @@ void PlayerModule_GetMideaType(int* hasPicture, int* hasSound);
 // The picture size in pixels (0, 0 without an open file with pictures).
 void PlayerModule_GetFrameSize(int* width, int* height);
 
+// The picture's sample aspect ratio as a fraction (32/27 for a widescreen NTSC
+// DVD frame); 1/1 without an open file with pictures or when the file does not say.
+// GetFrame's picture is shown at GetFrameSize's width times this over its height.
+void PlayerModule_GetSampleAspect(int* num, int* den);
+
 // Fills buffer (width * height * 3 bytes) with the current picture, scaled to
 // width x height, B, G, R, bottom row first. Black when there is none yet.
 void PlayerModule_GetFrame(unsigned char* buffer, int width, int height);

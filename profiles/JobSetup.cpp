@@ -183,8 +183,8 @@ void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSetti
         if (!task.checked) continue;
         ++job.checkedCount;
         fillRowPaths(job, row, task, folder, extension);
-        job.clipBegin[row] = ParseTime(task.startText);
-        job.clipEnd[row] = ParseTime(task.endText);
+        job.clipBegin[row] = ParseTimeSeconds(task.startText);
+        job.clipEnd[row] = ParseTimeSeconds(task.endText);
         if (kind == JobKind::Convert) {
             job.clipLength[row] = job.clipEnd[row] - job.clipBegin[row];
         } else {

@@ -11,8 +11,12 @@
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
+#include "app/PreviewPicture.h"
 #include "platform/ControlId.h"
 #include "platform/FileNames.h"
+#include "platform/IniFile.h"
+#include "controls/SkinPalette.h"
+#include "dialogs/CFileInfomation.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -20,9 +24,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+
+#include <map>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -324,6 +331,221 @@ TEST_F(CommandsTest, MinimiseAndDragMoveTheWindow) {
 
     window.button(kMinimise)->click();
     EXPECT_TRUE(window.isMinimized());
+}
+
+// The window follows the pointer only while a press that began in the title band
+// is held: a press elsewhere on the skin moves nothing, and a release the window
+// never sees (Open gave the file manager the mouse) or any loss of the mouse ends
+// the drag.
+TEST_F(CommandsTest, DragStartsOnlyInTheTitleAndEndsWhenTheMouseIsLost) {
+    CTolvaneAVConverterDlg& window = open();
+    window.move(100, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto moveTo = [&window](const QPoint& at, Qt::MouseButtons held) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(window.mapToGlobal(at)), Qt::NoButton, held,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&window, &move);
+    };
+    const QPoint title(300, window.titleBandHeight() / 2);
+    ASSERT_EQ(window.childAt(title), nullptr);
+    QPoint body;  // a bare spot of the skin below the title band
+    for (int y = window.titleBandHeight() + 2; y < window.height() && body.isNull(); y += 3)
+        for (int x = 2; x < window.width() - 8 && body.isNull(); x += 3)
+            if (!window.childAt(QPoint(x, y))) body = QPoint(x, y);
+    ASSERT_FALSE(body.isNull());
+
+    QPoint before = window.pos();
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, body);
+    moveTo(body + QPoint(30, 20), Qt::LeftButton);
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, body + QPoint(30, 20));
+    EXPECT_EQ(window.pos(), before) << "a press below the title band drags nothing";
+
+    // The release went elsewhere: the next move, with no button, ends the drag.
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, title);
+    EXPECT_TRUE(window.isDraggingWindow());
+    moveTo(title + QPoint(10, 5), Qt::NoButton);
+    EXPECT_FALSE(window.isDraggingWindow());
+    EXPECT_EQ(window.pos(), before);
+
+    // Another window takes the mouse (the file manager Open starts): the drag ends
+    // and the window stays put, whatever the pointer does next.
+    for (QEvent::Type lost : {QEvent::WindowDeactivate, QEvent::UngrabMouse, QEvent::WindowBlocked}) {
+        before = window.pos();
+        QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, title);
+        ASSERT_TRUE(window.isDraggingWindow());
+        QEvent event(lost);
+        QApplication::sendEvent(&window, &event);
+        EXPECT_FALSE(window.isDraggingWindow()) << lost;
+        moveTo(title + QPoint(40, 25), Qt::LeftButton);
+        EXPECT_EQ(window.pos(), before) << lost;
+        QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, title);
+    }
+}
+
+// A dark desktop theme (its palette reaches every widget through the
+// application) must leave the skinned window readable: dark text on the pale list,
+// light combos and fields, and the same in the dialogs and menus opened from it.
+TEST_F(CommandsTest, ADarkDesktopPaletteLeavesEveryPartReadable) {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        dark.setColor(group, QPalette::Window, QColor(0x24, 0x24, 0x24));
+        dark.setColor(group, QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+        dark.setColor(group, QPalette::Base, QColor(0x1A, 0x1A, 0x1A));
+        dark.setColor(group, QPalette::Text, QColor(0xFF, 0xFF, 0xFF));
+        dark.setColor(group, QPalette::Button, QColor(0x30, 0x30, 0x30));
+        dark.setColor(group, QPalette::ButtonText, QColor(0xFF, 0xFF, 0xFF));
+    }
+    QApplication::setPalette(dark);
+    struct Restore {
+        QPalette palette;
+        ~Restore() { QApplication::setPalette(palette); }
+    } restore{desktop};
+
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto readable = [](QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole back) {
+        const QPalette p = widget->palette();
+        return ContrastRatio(p.color(text), p.color(back)) >= 4.5 && p.color(back).lightness() > 180;
+    };
+    EXPECT_TRUE(readable(window.taskListControl(), QPalette::Text, QPalette::Base));
+    for (QComboBox* combo : {window.profileCombo(), window.outputFolderCombo()}) {
+        EXPECT_TRUE(readable(combo, QPalette::Text, QPalette::Base));
+        EXPECT_TRUE(readable(combo, QPalette::ButtonText, QPalette::Button));
+    }
+    EXPECT_TRUE(readable(&window, QPalette::WindowText, QPalette::Window));
+    EXPECT_TRUE(readable(window.playingTimeLabel(), QPalette::WindowText, QPalette::Window));
+
+    // What a person sees: the row's text is dark on a light cell.
+    CCheckListCtrl* list = window.taskListControl();
+    list->clearSelection();
+    const QRect cell = list->visualRect(list->model()->index(0, TaskList::kStatus));
+    const QImage shot = list->viewport()->grab(cell).toImage();
+    int darkest = 255;
+    long long lightness = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const int l = shot.pixelColor(x, y).lightness();
+            darkest = std::min(darkest, l);
+            lightness += l;
+        }
+    EXPECT_LT(darkest, 90) << "text drawn dark";
+    EXPECT_GT(lightness / std::max(1, shot.width() * shot.height()), 180) << "on a light cell";
+
+    // Dialogs and menus opened from the window are windows of their own.
+    QStringList checked;
+    window.modalRunner = [&](QDialog& shown) {
+        shown.show();
+        EXPECT_TRUE(readable(&shown, QPalette::WindowText, QPalette::Window)) << shown.metaObject()->className();
+        for (QLineEdit* edit : shown.findChildren<QLineEdit*>())
+            EXPECT_TRUE(readable(edit, QPalette::Text, QPalette::Base)) << shown.metaObject()->className();
+        checked << shown.metaObject()->className();
+        shown.hide();
+        return int(QDialog::Rejected);
+    };
+    window.taskListControl()->SelectAndFocus(0);
+    for (int id : {kFileInfo, kSetting, kAbout}) window.button(id)->click();
+    EXPECT_EQ(checked, (QStringList{"CFileInfomation", "CSettings", "CAbout"}));
+    window.menuRunner = [&](QMenu& menu, const QPoint&) {
+        menu.show();
+        EXPECT_TRUE(readable(&menu, QPalette::WindowText, QPalette::Window));
+        menu.hide();
+        return static_cast<QAction*>(nullptr);
+    };
+    window.ShowWindowMenu(window.mapToGlobal(QPoint(10, 10)));
+}
+
+// ---- Size and place ----
+
+// The window fits the screen whatever the scale (ctest runs this again at
+// QT_SCALE_FACTOR=2 on a 1366x768 screen, where the template size is larger than
+// the screen): every command is on screen, the window can be resized, the list and
+// the picture take the extra room, and the place is kept for the next start.
+TEST_F(CommandsTest, TheWindowFitsTheScreenResizesAndKeepsItsPlace) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window.frameGeometry()))
+        << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " on " << screen.width()
+        << "x" << screen.height();
+    for (int id : {kConvert, kMerge, kClose, kAbout, kMinimise, kFindTarget, kBrowse, kAdd}) {
+        QWidget* control = window.button(id);
+        const QRect place(control->mapToGlobal(QPoint(0, 0)), control->size());
+        EXPECT_TRUE(screen.contains(place)) << id;
+        EXPECT_TRUE(window.rect().contains(control->geometry())) << id;
+    }
+    EXPECT_LT(window.minimumWidth(), window.maximumWidth()) << "resizable";
+    EXPECT_LE(window.minimumWidth(), screen.width());
+    EXPECT_LE(window.minimumHeight(), screen.height());
+
+    // Larger: the list and the picture grow, what lies right and below follows.
+    window.resize(window.templateSize());
+    const QRect list = window.taskListControl()->geometry();
+    const QRect picture = window.pictureArea()->geometry();
+    const QPoint convert = window.button(kConvert)->pos();
+    const QPoint close = window.button(kClose)->pos();
+    const QPoint play = window.button(kPlay)->pos();
+    window.resize(window.templateSize() + QSize(200, 100));
+    EXPECT_EQ(window.taskListControl()->height(), list.height() + 100);
+    EXPECT_EQ(window.taskListControl()->width(), list.width() + 120);
+    EXPECT_EQ(window.pictureArea()->height(), picture.height() + 100);
+    EXPECT_EQ(window.pictureArea()->width(), picture.width() + 80);
+    EXPECT_EQ(window.pictureArea()->x(), picture.x() + 120);
+    EXPECT_EQ(window.button(kConvert)->pos(), convert + QPoint(200, 100));
+    EXPECT_EQ(window.button(kClose)->pos(), close + QPoint(200, 0));
+    EXPECT_EQ(window.button(kPlay)->pos(), play + QPoint(120, 100));
+    EXPECT_FALSE(window.taskListControl()->geometry().intersects(window.pictureArea()->geometry()));
+
+    // Smallest: nothing overlaps the list or falls off the window.
+    window.resize(window.minimumSize());
+    for (const auto& [id, control] : std::map<int, QWidget*>{{kConvert, window.button(kConvert)},
+                                                             {kClose, window.button(kClose)},
+                                                             {kPlay, window.button(kPlay)},
+                                                             {kProfile, window.profileCombo()}}) {
+        EXPECT_TRUE(window.rect().contains(control->geometry())) << id;
+        EXPECT_FALSE(control->geometry().intersects(window.taskListControl()->geometry())) << id;
+    }
+
+    // The windows opened from it fit the screen too.
+    window.AddPaths({SharedMedia().clipA});
+    window.taskListControl()->SelectAndFocus(0);
+    QStringList opened;
+    window.modalRunner = [&](QDialog& shown) {
+        opened << shown.metaObject()->className();
+        EXPECT_LE(shown.height(), screen.height()) << shown.metaObject()->className();
+        EXPECT_LE(shown.width(), screen.width()) << shown.metaObject()->className();
+        return int(QDialog::Rejected);
+    };
+    for (int id : {kClip, kSetting, kFileInfo, kAbout}) window.button(id)->click();
+    EXPECT_EQ(opened, (QStringList{"CClipDialog", "CSettings", "CFileInfomation", "CAbout"}));
+
+    // Kept at the end, brought back at the next start.
+    QRect kept(screen.topLeft() + QPoint(10, 10), window.minimumSize() + QSize(30, 20));
+    if (!screen.contains(kept)) kept = window.geometry();  // a screen with no room to spare
+    window.setGeometry(kept);
+    ASSERT_EQ(window.geometry(), kept);
+    window.onClose();
+    dialog.reset();
+    CTolvaneAVConverterDlg& again = open();
+    EXPECT_EQ(again.geometry(), kept);
+}
+
+// A place kept on a screen since unplugged (or beyond the left edge) comes back on
+// the screen, not at -258,-157; a size beyond the screen is cut to it.
+TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
+    const QString ini = exeFolder() + "/bin/Path_Registration.ini";
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "-258,-157,880,537"));
+    CTolvaneAVConverterDlg& window = open();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window.geometry())) << window.x() << "," << window.y();
+    dialog.reset();
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "5000,4000,20000,9000"));
+    CTolvaneAVConverterDlg& second = open();
+    EXPECT_TRUE(screen.contains(second.geometry())) << second.x() << "," << second.y();
 }
 
 // ---- Keyboard ----

@@ -7,9 +7,14 @@
 
 #include "app/MainWindowIds.h"
 #include "app/PreviewPicture.h"
+#include "controls/PictureFit.h"
 #include "controls/artwork/Artwork.h"
 
+#include <QLabel>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 #include <thread>
 
@@ -270,6 +275,67 @@ TEST(PreviewPictureCopy, BottomUpBgrOfAnyWidthTurnsRightSideUp) {
     }
 }
 
+// The box the lit (non-black) pixels of `shot` fill.
+QRect litBox(const QImage& shot) {
+    QRect box;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (QColor(shot.pixel(x, y)).lightness() > 60) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Every frame was stretched to the box (a square measured 97x114; an anamorphic
+// 720x480 frame 110x128): the picture keeps its display shape, pixel size times
+// sample aspect, with black bars, centred.
+struct AspectCase {
+    int width, height;
+    double sampleAspect;
+    double shownRatio;  // width / height on screen
+};
+class PreviewAspect : public PreviewTest, public ::testing::WithParamInterface<AspectCase> {};
+
+TEST_P(PreviewAspect, ThePictureKeepsItsDisplayShapeWithBlackBars) {
+    const AspectCase shape = GetParam();
+    player.width = shape.width;
+    player.height = shape.height;
+    player.sampleAspect = shape.sampleAspect;
+    player.paint = [](unsigned char* buffer, int w, int h) { std::fill(buffer, buffer + w * h * 3, 230); };
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    window.button(kPlay)->click();
+    window.preview().OnFrameTick();
+    const QImage shot = window.pictureArea()->grab().toImage();
+    const QRect lit = litBox(shot);
+    ASSERT_FALSE(lit.isEmpty());
+    EXPECT_NEAR(double(lit.width()) / lit.height(), shape.shownRatio, 0.03)
+        << lit.width() << "x" << lit.height() << " in " << shot.width() << "x" << shot.height();
+    EXPECT_TRUE(lit.width() == shot.width() || lit.height() == shot.height()) << "fills one direction";
+    EXPECT_LE(std::abs(lit.center().x() - shot.rect().center().x()), 1);
+    EXPECT_LE(std::abs(lit.center().y() - shot.rect().center().y()), 1);
+    const QPoint bar = lit.width() < shot.width() ? QPoint(0, shot.height() / 2) : QPoint(shot.width() / 2, 0);
+    EXPECT_EQ(QColor(shot.pixel(bar)), QColor(Qt::black)) << "the bars are black";
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, PreviewAspect,
+                         ::testing::Values(AspectCase{600, 600, 1.0, 1.0},         // a square
+                                           AspectCase{1920, 1080, 1.0, 16.0 / 9},  // wider than the box
+                                           AspectCase{720, 480, 32.0 / 27, 16.0 / 9},  // anamorphic NTSC
+                                           AspectCase{720, 576, 16.0 / 15, 4.0 / 3},
+                                           AspectCase{480, 640, 1.0, 0.75}));  // upright phone video
+
+// Position / length beside the slider while a file is open, in h:mm:ss.t.
+TEST_F(PreviewTest, ThePlayerShowsPositionAndLength) {
+    CTolvaneAVConverterDlg& window = withTwoRows();
+    EXPECT_TRUE(window.playingTimeLabel()->text().isEmpty());
+    player.duration = 3725.25;
+    player.position = 0.5f;
+    window.button(kPlay)->click();
+    window.preview().OnPositionTick();
+    EXPECT_EQ(window.playingTimeLabel()->text(), "0:31:02.6 / 1:02:05.2");
+    EXPECT_TRUE(window.playingTimeLabel()->isVisible() || !window.isVisible());
+    window.button(kStop)->click();
+    EXPECT_TRUE(window.playingTimeLabel()->text().isEmpty());
+}
+
 TEST_F(PreviewTest, RealPlayerDrawsTheSelectedFile) {
     ModuleMediaPlayer module;
     auto real = std::make_unique<CTolvaneAVConverterDlg>(nullptr, &module);
@@ -283,12 +349,39 @@ TEST_F(PreviewTest, RealPlayerDrawsTheSelectedFile) {
     real->preview().OnFrameTick();
     ASSERT_NE(real->pictureArea()->Picture(), nullptr);
     EXPECT_EQ(real->pictureArea()->Picture()->size(), QSize(64, 48));
-    // Drawn stretched over the whole picture area: its corners show the picture.
+    // Drawn at 4:3 into the wider area: the picture's corners at the edges of the
+    // part it covers, black bars beside it.
     const QImage shown = real->pictureArea()->grab().toImage();
     const QImage& source = *real->pictureArea()->Picture();
-    EXPECT_EQ(shown.pixel(0, 0), source.pixel(0, 0));
-    EXPECT_EQ(shown.pixel(shown.width() - 1, shown.height() - 1), source.pixel(63, 47));
+    const QRect covered = FitPictureRect(source.size(), 1.0, real->pictureArea()->rect());
+    EXPECT_EQ(litBox(shown), covered) << real->preview().SampleAspect();
+    EXPECT_EQ(shown.pixel(covered.topLeft()), source.pixel(0, 0));
+    EXPECT_EQ(shown.pixel(covered.bottomRight()), source.pixel(63, 47));
+    EXPECT_EQ(QColor(shown.pixel(0, 0)), QColor(Qt::black));
     EXPECT_NE(source.pixel(0, 0), source.pixel(63, 47)) << "a real picture, not a flat fill";
+    real->StopPreview();
+    real.reset();
+}
+
+// A DVD-shaped file whose pixels are 32:27 wide (16:9 on screen), through the real
+// player: shown 16:9, not 3:2.
+TEST_F(PreviewTest, RealPlayerShowsAnAnamorphicFileWide) {
+    const std::string path = exeDir.file("anamorphic.mkv");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -v error -y -f lavfi -i color=c=white:s=72x48:d=1:r=25 "
+                                    "-vf setsar=32/27 -c:v mpeg4 " + testmedia::shellQuote(path)),
+              0);
+    ModuleMediaPlayer module;
+    auto real = std::make_unique<CTolvaneAVConverterDlg>(nullptr, &module);
+    real->AddPaths({QString::fromStdString(path)});
+    real->taskListControl()->SelectAndFocus(0);
+    real->TogglePlay();
+    ASSERT_TRUE(real->preview().playerOpened());
+    EXPECT_NEAR(real->preview().SampleAspect(), 32.0 / 27, 1e-3);
+    QTest::qWait(300);
+    real->preview().OnFrameTick();
+    const QRect lit = litBox(real->pictureArea()->grab().toImage());
+    ASSERT_FALSE(lit.isEmpty());
+    EXPECT_NEAR(double(lit.width()) / lit.height(), 16.0 / 9, 0.03) << lit.width() << "x" << lit.height();
     real->StopPreview();
     real.reset();
 }

@@ -209,7 +209,7 @@ TEST_F(TaskListTest, LongFileShowsItsHoursMinutesAndSeconds) {
     EXPECT_EQ(window.taskList().Text(0, TaskList::kDuration), "3725");
     window.taskListControl()->SelectAndFocus(0);
     ASSERT_TRUE(window.LoadSelectedFileInfo());
-    EXPECT_EQ(CurrentFileInfoTexts().mediaLength, "01:02:05");
+    EXPECT_EQ(CurrentFileInfoTexts().mediaLength, "01:02:05.0");
     EXPECT_EQ(CurrentFileInfoTexts().sampleRate, "8000");
     EXPECT_EQ(CurrentFileInfoTexts().channels, "1");
     EXPECT_EQ(CurrentFileInfoTexts().frameRate, " 0.00 fps") << "no pictures, no division by zero";
@@ -221,7 +221,7 @@ TEST_F(TaskListTest, FileInformationTextsOfAVideo) {
     window.ClickTask();
     const FileInfoTexts& texts = CurrentFileInfoTexts();
     EXPECT_EQ(texts.filePath, media().clipA);
-    EXPECT_EQ(texts.mediaLength, "00:00:01");
+    EXPECT_TRUE(texts.mediaLength.startsWith("00:00:01.")) << texts.mediaLength.toStdString();
     EXPECT_EQ(texts.frameRate, "25.00 fps");
     EXPECT_EQ(texts.width, "64");
     EXPECT_EQ(texts.height, "48");
@@ -229,6 +229,31 @@ TEST_F(TaskListTest, FileInformationTextsOfAVideo) {
     EXPECT_EQ(texts.channels, "2");
     window.button(kFileInfo)->click();
     EXPECT_EQ(modalClasses, QStringList({"CFileInfomation"}));
+}
+
+// A Matroska file with 5.1 AC-3 sound, clipped in the task list: its information
+// says six channels in their layout (not "stereo"), a video bit rate from the
+// container (Matroska streams state none; not "0 Kbps") and the file's own length,
+// not the task's end time.
+TEST_F(TaskListTest, FileInformationOfASurroundMatroskaFile) {
+    const std::string path = exeDir.file("surround.mkv");
+    testmedia::ClipSpec shape;
+    shape.seconds = 2.0;
+    shape.videoSize = "64x48";
+    shape.channels = 6;
+    shape.extraArgs = "-c:v mpeg4 -b:v 400k -c:a ac3";
+    ASSERT_TRUE(testmedia::makeClip(path, shape));
+    CTolvaneAVConverterDlg& window = withRows({QString::fromStdString(path)});
+    ASSERT_EQ(window.taskList().Count(), 1);
+    window.taskList().SetText(0, TaskList::kEnd, "00:00:01");  // clipped
+    window.taskListControl()->SelectAndFocus(0);
+    ASSERT_TRUE(window.LoadSelectedFileInfo());
+    const FileInfoDisplay shown = FormatFileInfo(CurrentFileInfoTexts(), QLocale::c());
+    EXPECT_TRUE(shown.channels.startsWith("6 Channel 5.1")) << shown.channels.toStdString();
+    EXPECT_NE(shown.videoBitRate, "0 Kbps");
+    EXPECT_TRUE(shown.videoBitRate.endsWith(" Kbps")) << shown.videoBitRate.toStdString();
+    EXPECT_GT(shown.videoBitRate.section(' ', 0, 0).toInt(), 50);
+    EXPECT_TRUE(shown.mediaLength.startsWith("00:00:02.")) << shown.mediaLength.toStdString();
 }
 
 TEST_F(TaskListTest, RemovalSelectsTheNextRowAndUpdatesButtons) {

@@ -254,6 +254,32 @@ TEST(SliderSetUp, ChannelBitmapsResizeTheControlAndFailuresKeepNeither) {
     EXPECT_EQ(slider.objectName(), "1140");
 }
 
+// In a window made smaller (a large scale on a small screen), the slider is
+// narrower than its bitmaps: its channel ends where the slider ends, with the
+// bitmap's own right end, and the thumb travels the narrower track.
+TEST(SliderSetUp, ANarrowerOrWiderSliderFitsItsChannelToItsWidth) {
+    QWidget window;
+    CBitmapSlider slider(&window, 1140);
+    QImage outside = solid(200, 17, kOutside);
+    for (int y = 0; y < 17; ++y) outside.setPixelColor(199, y, Qt::green);  // the right end
+    ASSERT_TRUE(slider.SetChannelImages(outside, outside));
+    ASSERT_TRUE(slider.SetThumbImages(thumb(kThumbBody), thumb(kDraggedBody)));
+    slider.SetDrawFocusRect(false);
+    slider.SetRange(0, 1000);
+    window.resize(400, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int width : {120, 320}) {
+        slider.resize(width, 17);
+        EXPECT_EQ(slider.ChannelSize(), QSize(width, 17));
+        EXPECT_EQ(slider.PixelFromValue(1000), width - 23 + 11);
+        slider.SetPos(0);
+        const QImage shot = slider.grab().toImage();
+        EXPECT_EQ(shot.pixelColor(width - 1, 8), QColor(Qt::green)) << width;
+        EXPECT_EQ(shot.pixelColor(width / 2, 8), kOutside) << width;
+    }
+}
+
 TEST(SliderSetUp, WithoutChannelBitmapsTheThumbTravelsTheClientArea) {
     CBitmapSlider slider(nullptr, 1143);
     slider.resize(120, 20);

@@ -76,10 +76,11 @@ protected:
         editor.Initialise(nullptr);
         editor.LoadTask(row);
     }
-    // The player is a quarter second past `second` of the 100 s file (clear of the
-    // float rounding at whole seconds) and the timer has polled it.
-    void playAt(int second) {
-        player.position = static_cast<float>((second + 0.25) / 100.0);
+    // The player is half a tenth past `second` of the 100 s file (clear of the
+    // float rounding at whole seconds and tenths) and the timer has polled it.
+    void playAt(int second) { playAtTime(second + 0.05); }
+    void playAtTime(double seconds) {
+        player.position = static_cast<float>(seconds / 100.0);
         editor.PollPosition();
     }
 
@@ -136,13 +137,13 @@ TEST_F(ClipEditorTest, SetEndAfterBegin) {
     open(0);
     playAt(10);
     editor.SetBeginTime();
-    EXPECT_EQ(editor.BeginMark(), 102);
+    EXPECT_EQ(editor.BeginMark(), 100);
     EXPECT_EQ(editor.MarkMode(), 1);
     playAt(45);
     editor.SetEndTime();
     EXPECT_EQ(editor.EndText(), "00:00:45");
     EXPECT_EQ(editor.CutText(), "00:00:35");
-    EXPECT_EQ(editor.EndMark(), 452);
+    EXPECT_EQ(editor.EndMark(), 450);
 }
 
 TEST_F(ClipEditorTest, SetBeginAfterSetEndPutsTheEndBackToTheFullLength) {
@@ -155,6 +156,37 @@ TEST_F(ClipEditorTest, SetBeginAfterSetEndPutsTheEndBackToTheFullLength) {
     EXPECT_EQ(editor.BeginText(), "00:00:20");
     EXPECT_EQ(editor.EndText(), "00:01:40");
     EXPECT_EQ(editor.CutText(), "00:01:20");
+}
+
+// The picture shown sets the times to its tenth of a second (it was whole seconds:
+// a cut could only start up to 0.9 s before the picture chosen), and the texts an
+// earlier version stored (whole seconds) still read.
+TEST_F(ClipEditorTest, TimesFollowThePictureShownToTheTenth) {
+    open(1);  // stored "00:00:20" .. "00:01:10"
+    EXPECT_EQ(editor.CutText(), "00:00:50");
+    playAtTime(12.47);
+    editor.SetBeginTime();
+    EXPECT_EQ(editor.BeginText(), "00:00:12.4");
+    EXPECT_EQ(editor.CutText(), "00:01:27.6");
+    playAtTime(45.03);
+    editor.SetEndTime();
+    EXPECT_EQ(editor.EndText(), "00:00:45");
+    EXPECT_EQ(editor.CutText(), "00:00:32.6");
+    playAtTime(3.98);
+    editor.SetEndTime();  // before the begin: the two change places
+    EXPECT_EQ(editor.BeginText(), "00:00:03.9");
+    EXPECT_EQ(editor.EndText(), "00:00:12.4");
+    EXPECT_EQ(editor.CutText(), "00:00:08.5");
+    editor.Ok();
+    EXPECT_EQ(tasks.RowText(1, 1), "00:00:03.9");
+    EXPECT_EQ(tasks.RowText(1, 2), "00:00:12.4");
+    // Shown again, the stored tenths come back with their marks.
+    ClipEditor again(tasks, player);
+    again.Initialise(nullptr);
+    again.LoadTask(1);
+    EXPECT_EQ(again.CutText(), "00:00:08.5");
+    EXPECT_EQ(again.BeginMark(), 30);
+    EXPECT_EQ(again.EndMark(), 120);
 }
 
 TEST_F(ClipEditorTest, ResetThenOkStoresZeroAndTheFullLength) {
@@ -218,7 +250,7 @@ TEST_F(ClipEditorTest, SeekWhilePausedResumesPlayback) {
 TEST_F(ClipEditorTest, StopRewindsTheSliderAndDisablesIt) {
     open(0);
     playAt(40);
-    EXPECT_EQ(editor.SliderPosition(), 402);
+    EXPECT_EQ(editor.SliderPosition(), 400);
     editor.Stop();
     EXPECT_EQ(editor.SliderPosition(), 0);
     EXPECT_FALSE(editor.SliderEnabled());
@@ -398,6 +430,43 @@ TEST_F(ClipDialogTest, EndOfPlaybackFromThePlayerThreadStops) {
     EXPECT_FALSE(dialog.Editor().TimersRunning());
     EXPECT_EQ(player.count("Stop"), 1);
     control<QPushButton>(dialog, CClipDialog::kCancel)->click();
+}
+
+// The clip preview stretched pictures the other way (a square measured 153x134):
+// it shows them at their display shape with black bars, and shows the position
+// and the length beside the slider.
+TEST_F(ClipDialogTest, PicturesKeepTheirDisplayShapeAndTheTimeIsShown) {
+    struct Shape {
+        int width, height;
+        double sampleAspect, shownRatio;
+    };
+    for (const Shape shape : {Shape{60, 60, 1.0, 1.0}, Shape{72, 48, 32.0 / 27, 16.0 / 9}, Shape{48, 64, 1.0, 0.75}}) {
+        ClipEditor::ResetPlayerOpenedForTests();
+        player.width = shape.width;
+        player.height = shape.height;
+        player.sampleAspect = shape.sampleAspect;
+        player.paint = [](unsigned char* buffer, int w, int h) { std::fill(buffer, buffer + w * h * 3, 230); };
+        CClipDialog dialog(tasks, nullptr, player);
+        dialog.Open(0);
+        dialog.show();
+        QTest::qWait(3 * CClipDialog::kFrameTimerMs);
+        QWidget* area = FindControl(&dialog, CClipDialog::kPictureArea);
+        ASSERT_NE(area, nullptr);
+        const QImage shot = area->grab().toImage();
+        QRect lit;
+        for (int y = 2; y < shot.height() - 2; ++y)  // inside the frame line
+            for (int x = 2; x < shot.width() - 2; ++x)
+                if (QColor(shot.pixel(x, y)).lightness() > 150) lit |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(lit.isEmpty());
+        EXPECT_NEAR(double(lit.width()) / lit.height(), shape.shownRatio, 0.04)
+            << shape.width << "x" << shape.height << " shown " << lit.width() << "x" << lit.height();
+        EXPECT_EQ(QColor(shot.pixel(lit.left() > 4 ? 3 : shot.width() / 2, lit.left() > 4 ? shot.height() / 2 : 3)),
+                  QColor(Qt::black));
+        player.position = 0.25f;
+        QTest::qWait(2 * CClipDialog::kPositionTimerMs);
+        EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kPositionTime)->text(), "0:00:25.0 / 0:01:40.0");
+        control<QPushButton>(dialog, CClipDialog::kCancel)->click();
+    }
 }
 
 TEST_F(ClipDialogTest, PicturesAreDrawnTheRightWayUp) {

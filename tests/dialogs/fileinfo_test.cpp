@@ -16,6 +16,13 @@
 
 namespace {
 
+// The formatting cases below read numbers in the C convention unless they name a
+// locale; the person's locale is the default the window uses.
+const bool kCLocaleByDefault = [] {
+    QLocale::setDefault(QLocale::c());
+    return true;
+}();
+
 FileInfoFields videoWithSound() {
     FileInfoFields f;
     f.filePath = "/home/user/Videos/holiday.2010.avi";
@@ -68,12 +75,20 @@ TEST(FileInfoFormat, VideoWithoutSoundEmptiesTheAudioFields) {
     }
 }
 
+// Six channels are not "stereo": more than two channels are named by their layout,
+// or only counted when the file names none.
 TEST(FileInfoFormat, ChannelTexts) {
     EXPECT_EQ(ChannelText("1"), "1 Channel Mono");
+    EXPECT_EQ(ChannelText("1", "mono"), "1 Channel Mono");
     EXPECT_EQ(ChannelText("2"), "2 Channel stereo");
-    EXPECT_EQ(ChannelText("6"), "6 Channel stereo");
-    EXPECT_EQ(ChannelText("4"), "4");
+    EXPECT_EQ(ChannelText("2", "stereo"), "2 Channel stereo");
+    EXPECT_EQ(ChannelText("6"), "6 Channel");
+    EXPECT_EQ(ChannelText("6", "5.1"), "6 Channel 5.1");
+    EXPECT_EQ(ChannelText("6", "5.1(side)"), "6 Channel 5.1(side)");
+    EXPECT_EQ(ChannelText("2", "downmix"), "2 Channel downmix");
+    EXPECT_EQ(ChannelText("4"), "4 Channel");
     EXPECT_EQ(ChannelText(""), "");
+    EXPECT_EQ(ChannelText("many"), "many");
 }
 
 TEST(FileInfoFormat, BitRateCutsTheFraction) {
@@ -85,10 +100,34 @@ TEST(FileInfoFormat, BitRateCutsTheFraction) {
     EXPECT_EQ(BitRateText("2147483647"), "2147483 Kbps");
 }
 
-TEST(FileInfoFormat, ZeroVideoBitRateWithVideoShowsZeroKbps) {
+// A stream that states no bit rate is not a stream of "0 Kbps".
+TEST(FileInfoFormat, ZeroVideoBitRateWithVideoShowsUnknown) {
     FileInfoFields f = videoWithSound();
-    f.videoBitRate = "0";
-    EXPECT_EQ(FormatFileInfo(f).videoBitRate, "0 Kbps");
+    for (const char* none : {"0", "", "-1"}) {
+        f.videoBitRate = none;
+        EXPECT_EQ(FormatFileInfo(f).videoBitRate, "unknown") << none;
+    }
+}
+
+// "9578,102000 Kbps" under a German locale: the numbers follow the person's
+// locale (grouping, decimal sign) and nothing else leaks into them.
+TEST(FileInfoFormat, NumbersFollowThePersonsLocale) {
+    FileInfoFields f = videoWithSound();
+    f.videoBitRate = "9578102";
+    f.mediaLength = "00:01:05.4";
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const FileInfoDisplay shown = FormatFileInfo(f, german);
+    EXPECT_EQ(shown.videoBitRate, "9.578 Kbps");
+    EXPECT_EQ(shown.audioBitRate, "128 Kbps");
+    EXPECT_EQ(shown.frameRate, "29,97 fps");
+    EXPECT_EQ(shown.samples, "48.000 Hz");
+    EXPECT_EQ(shown.mediaLength, "00:01:05,4");
+    const FileInfoDisplay english = FormatFileInfo(f, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(english.videoBitRate, "9,578 Kbps");
+    EXPECT_EQ(english.frameRate, "29.97 fps");
+    EXPECT_EQ(english.mediaLength, "00:01:05.4");
+    CFileInfomation dialog(f, nullptr, german);
+    EXPECT_EQ(FindControlAs<QLineEdit>(&dialog, CFileInfomation::kVideoBitRate)->text(), "9.578 Kbps");
 }
 
 TEST(FileInfoFormat, PathWithoutSeparatorIsShownWhole) {
@@ -111,6 +150,7 @@ TEST(FileInfoFormat, SizeNeedsBothTexts) {
 TEST(FileInfoDialog, FieldsShowTheTextsReadOnly) {
     FileInfoFields f = videoWithSound();
     f.channels = "6";
+    f.channelLayout = "5.1";
     f.audioBitRate = "127999";
     CFileInfomation dialog(f);
     EXPECT_EQ(dialog.windowTitle(), "File Information");
@@ -118,7 +158,7 @@ TEST(FileInfoDialog, FieldsShowTheTextsReadOnly) {
         {CFileInfomation::kFileName, "holiday.2010.avi"}, {CFileInfomation::kMediaLength, "00:01:05"},
         {CFileInfomation::kResolution, "720*480"},        {CFileInfomation::kFrameRate, "29.97 fps"},
         {CFileInfomation::kVideoBitRate, "2000 Kbps"},    {CFileInfomation::kAudioBitRate, "127 Kbps"},
-        {CFileInfomation::kSamples, "48000 Hz"},          {CFileInfomation::kChannels, "6 Channel stereo"},
+        {CFileInfomation::kSamples, "48000 Hz"},          {CFileInfomation::kChannels, "6 Channel 5.1"},
     };
     for (const auto& [id, text] : expected) {
         auto* edit = FindControlAs<QLineEdit>(&dialog, id);

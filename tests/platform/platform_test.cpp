@@ -7,6 +7,7 @@
 #include "platform/FakePlatform.h"
 #include "platform/FileNames.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/WindowPlacement.h"
 
 #include "tests/support/QtTestApp.h"
 
@@ -300,3 +301,33 @@ TEST_F(DeviceFoldersTest, TheMountOfAPathIsTheLongestHoldingIt) {
 }
 
 }  // namespace
+
+// A remembered window place comes back wholly on a screen that is there now, no
+// larger than it; a place on no screen comes back centred on the primary one.
+struct PlaceCase {
+    const char* what;
+    QRect wanted;
+    QRect expected;
+};
+class WindowPlaceTest : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(WindowPlaceTest, LandsOnAScreen) {
+    const std::vector<QRect> screens = {QRect(0, 0, 1366, 740), QRect(1366, 0, 1920, 1080)};
+    const PlaceCase& c = GetParam();
+    EXPECT_EQ(PlaceOnScreens(c.wanted, screens, QSize(600, 300)), c.expected) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, WindowPlaceTest,
+    ::testing::Values(PlaceCase{"on screen stays", {100, 50, 880, 537}, {100, 50, 880, 537}},
+                      PlaceCase{"off the left and top", {-258, -157, 880, 537}, {0, 0, 880, 537}},
+                      PlaceCase{"mostly on the second", {2800, 900, 880, 537}, {2406, 543, 880, 537}},
+                      PlaceCase{"on no screen", {9000, 9000, 880, 537}, {242, 101, 880, 537}},
+                      PlaceCase{"taller than the screen", {0, 0, 1000, 2000}, {0, 0, 1000, 740}},
+                      PlaceCase{"below the minimum", {10, 10, 100, 100}, {10, 10, 600, 300}}));
+
+TEST(WindowPlaceText, ReadsWhatItWritesAndRefusesTheRest) {
+    EXPECT_EQ(WindowPlaceFromText(WindowPlaceText(QRect(-258, -157, 880, 537))), QRect(-258, -157, 880, 537));
+    for (const char* bad : {"", "1,2,3", "a,b,c,d", "0,0,0,10", "0,0,-5,10", "1,2,3,4,5"})
+        EXPECT_FALSE(WindowPlaceFromText(QString::fromLatin1(bad)).isValid()) << bad;
+}

@@ -184,6 +184,19 @@ void dirtyExchange(AVConvert& job) {
 
 }  // namespace
 
+// The clip editor sets times to the tenth of a second; the run must cut there,
+// not at the whole second before.
+TEST(FillJob, ClipTimesKeepTheirTenths) {
+    AVConvert job;
+    std::vector<TaskRow> rows = threeRows();
+    rows[0].startText = "00:00:05.4";
+    rows[0].endText = "00:01:10.7";
+    FillJob(job, rows, psp(), "/out", ".mp4", JobKind::Convert);
+    EXPECT_NEAR(job.clipBegin[0], 5.4, 1e-9);
+    EXPECT_NEAR(job.clipEnd[0], 70.7, 1e-9);
+    EXPECT_NEAR(job.clipLength[0], 65.3, 1e-9);
+}
+
 TEST(FillJob, ConvertFillsCheckedRowsAndResetsTheExchange) {
     AVConvert job;
     dirtyExchange(job);

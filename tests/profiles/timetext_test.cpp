@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 
 TEST(FormatTime, PadsEachPartToTwoDigits) {
     EXPECT_EQ(FormatTime(0), "00:00:00");
@@ -56,4 +57,33 @@ TEST(ParseTime, HugeTextsSaturateInsteadOfOverflowing) {
     EXPECT_EQ(ParseTime("999999999999:00:00"), INT_MAX);
     EXPECT_EQ(ParseTime("99999999999999999999"), INT_MAX);
     EXPECT_EQ(ParseTime("-999999999999:00:00"), INT_MIN);
+}
+
+TEST(TimeTenths, WholeSecondsKeepTheOldTextAndTenthsAreAdded) {
+    EXPECT_EQ(FormatTimeTenths(0.0), "00:00:00");
+    EXPECT_EQ(FormatTimeTenths(65.0), "00:01:05");
+    EXPECT_EQ(FormatTimeTenths(65.4), "00:01:05.4");
+    EXPECT_EQ(FormatTimeTenths(65.49), "00:01:05.4") << "the tenth that holds the time";
+    EXPECT_EQ(FormatTimeTenths(2.3999999), "00:00:02.4") << "a float a hair below a tenth";
+    EXPECT_EQ(FormatTimeTenths(-1.0), "00:00:00");
+}
+
+TEST(TimeTenths, ReadsOldAndNewTexts) {
+    for (int s : {0, 1, 59, 3725, 86400})
+        EXPECT_DOUBLE_EQ(ParseTimeSeconds(FormatTime(s)), ParseTime(FormatTime(s))) << s;
+    EXPECT_NEAR(ParseTimeSeconds("00:01:05.4"), 65.4, 1e-9);
+    EXPECT_NEAR(ParseTimeSeconds("01:02:05.25"), 3725.25, 1e-9);
+    EXPECT_NEAR(ParseTimeSeconds("12.5"), 12.5, 1e-9);
+    EXPECT_EQ(ParseTime("00:01:05.4"), 65) << "whole seconds for readers that want them";
+    for (int tenths : {1, 9, 10, 654, 37251})
+        EXPECT_NEAR(ParseTimeSeconds(FormatTimeTenths(tenths / 10.0)), tenths / 10.0, 1e-9) << tenths;
+}
+
+TEST(TimeTenths, ThePlayersClockHasUnpaddedHoursAndTheGivenDecimalSign) {
+    EXPECT_EQ(FormatClock(0.0), "0:00:00.0");
+    EXPECT_EQ(FormatClock(62.57), "0:01:02.5");
+    EXPECT_EQ(FormatClock(3725.0), "1:02:05.0");
+    EXPECT_EQ(FormatClock(62.5, U','), "0:01:02,5");
+    EXPECT_EQ(FormatClock(-3.0), "0:00:00.0");
+    EXPECT_EQ(FormatClock(std::nan("")), "0:00:00.0");
 }

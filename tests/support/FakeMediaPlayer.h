@@ -22,6 +22,7 @@ public:
     int height = 3;
     float position = 0.0f;
     double duration = 100.0;
+    double sampleAspect = 1.0;
     int volume = -1;
     PlayerModuleEndCallback endCallback = nullptr;
     // Paints GetFrame's buffer; by default byte i holds i.
@@ -68,6 +69,7 @@ public:
         position = fraction;
     }
     double GetDuration() override { return duration; }
+    double GetSampleAspect() override { return sampleAspect; }
     void SetVolume(int level) override {
         calls.push_back("SetVolume");
         volume = level;

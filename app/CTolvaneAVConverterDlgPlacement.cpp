@@ -1,0 +1,142 @@
+// The main window as a window on the desktop: its size (the controls follow the
+// template's places, the list and the picture take the extra room), where it
+// opens and the place it keeps for the next start, and moving it by its title
+// band. The rest of the window is in CTolvaneAVConverterDlg.cpp.
+
+#include "app/CTolvaneAVConverterDlg.h"
+#include "app/ConversionCommands.h"  // complete type for m_conversion
+
+#include "app/MainWindowLayout.h"
+#include "platform/ControlId.h"
+#include "platform/IniFile.h"
+#include "platform/WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QWindow>
+
+using namespace mainwindow;
+
+namespace {
+
+// Where the window's size and place are kept, beside the output folder.
+constexpr const char* kPlaceSection = "Window";
+constexpr const char* kPlaceKey = "Place";
+
+}  // namespace
+
+void CTolvaneAVConverterDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        ShowWindowMenu(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
+    const QPoint at = event->position().toPoint();
+    QWindow* handle = windowHandle();
+    constexpr int kEdge = 4;
+    Qt::Edges edges;
+    if (at.x() >= width() - kEdge) edges |= Qt::RightEdge;
+    if (at.y() >= height() - kEdge) edges |= Qt::BottomEdge;
+    if (edges && !isMaximized() && handle && handle->startSystemResize(edges)) return;
+    // Only the title band moves the window; a press anywhere else on the skin
+    // (beside a button's shape, say) must not leave it following the pointer.
+    if (at.y() >= titleBandHeight()) return QDialog::mousePressEvent(event);
+    // Where the window system cannot be moved by hand (Wayland) it moves the
+    // window itself; elsewhere the move is ours, so it ends exactly when the
+    // button is let go or the mouse is lost, whatever the window manager does.
+    if (QGuiApplication::platformName() == QLatin1String("wayland") && handle && handle->startSystemMove()) return;
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    // Moves without a button come through too, so a release that went to
+    // another window still ends the drag at the next move.
+    setMouseTracking(true);
+}
+
+void CTolvaneAVConverterDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging) {
+        // A release we never saw (it went to another window): no button, no drag.
+        if (!(event->buttons() & Qt::LeftButton)) endDrag();
+        else move(event->globalPosition().toPoint() - m_dragOffset);
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CTolvaneAVConverterDlg::mouseReleaseEvent(QMouseEvent* event) {
+    endDrag();
+    QDialog::mouseReleaseEvent(event);
+}
+
+void CTolvaneAVConverterDlg::endDrag() {
+    if (!m_dragging) return;
+    m_dragging = false;
+    setMouseTracking(false);
+}
+
+int CTolvaneAVConverterDlg::titleBandHeight() const { return TitleBandHeight(m_templateSize.height()); }
+
+bool CTolvaneAVConverterDlg::event(QEvent* event) {
+    switch (event->type()) {
+    // Every way the window can lose the mouse ends a drag: another window or a
+    // dialog takes it (Open, a message box), the pointer grab goes, the window
+    // hides.
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowBlocked:
+    case QEvent::UngrabMouse:
+    case QEvent::Hide: endDrag(); break;
+    default: break;
+    }
+    return QDialog::event(event);
+}
+
+// ---- Size and place ----
+
+void CTolvaneAVConverterDlg::recordTemplatePlaces() {
+    m_templatePlaces.clear();
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const int id = ControlId(child);
+        if (id != 0) m_templatePlaces.emplace_back(child, child->geometry());
+    }
+    relayout();
+}
+
+void CTolvaneAVConverterDlg::relayout() {
+    const QSize extra = size() - m_templateSize;
+    for (const auto& [control, place] : m_templatePlaces)
+        control->setGeometry(Anchored(place, AnchorOf(ControlId(control)), extra));
+    if (m_sizeGrip) m_sizeGrip->move(width() - m_sizeGrip->width(), height() - m_sizeGrip->height());
+    update();
+}
+
+void CTolvaneAVConverterDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    relayout();
+}
+
+void CTolvaneAVConverterDlg::restoreWindowPlace() {
+    const std::vector<QRect> screens = AvailableScreenAreas();
+    // The window never starts larger than the screen, nor with a minimum the
+    // screen cannot hold (a small screen at a large scale).
+    if (!screens.empty()) setMinimumSize(minimumSize().boundedTo(screens.front().size()));
+    const QRect saved = WindowPlaceFromText(QString::fromStdString(
+        IniFile::ReadString(m_folders.iniPath.toStdString(), kPlaceSection, kPlaceKey)));
+    const QRect wanted = saved.isValid() ? saved : QRect(QPoint(), m_templateSize);
+    QRect place = PlaceOnScreens(wanted, screens, minimumSize());
+    // Without a remembered place the window opens centred on the primary screen.
+    if (!saved.isValid() && !screens.empty())
+        place.moveTopLeft(CentredPlace(screens.front(), place.size(), screens.front()));
+    setGeometry(place);
+    relayout();
+}
+
+void CTolvaneAVConverterDlg::saveWindowPlace() {
+    const QRect place = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    if (!place.isValid() || m_folders.iniPath.isEmpty()) return;
+    IniFile::WriteString(m_folders.iniPath.toStdString(), kPlaceSection, kPlaceKey,
+                         WindowPlaceText(place).toStdString());
+}
+
+void CTolvaneAVConverterDlg::done(int result) {
+    saveWindowPlace();
+    QDialog::done(result);
+}
