@@ -9,6 +9,7 @@
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "app/PreviewPicture.h"
+#include "app/ProbeQueue.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
@@ -153,6 +154,7 @@ void CTolvaneAVConverterDlg::createControls() {
     // screen reader, which on this desktop reads a list's label, not its name.
     m_profileLabel->setBuddy(m_profileCombo);
     m_outputLabel->setBuddy(m_folderCombo);
+    createAddingControls();
     setTabOrderByLayout();
     for (QWidget* control : findChildren<QWidget*>()) {
         const QString name = AccessibleName(ControlId(control), true);
@@ -373,6 +375,9 @@ bool CTolvaneAVConverterDlg::isOwnWidget(QObject* object) const {
 }
 
 bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
+                              event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        placeListOverlays();
     if (event->type() == QEvent::Show && watched != this) {
         // Every dialog of the program (ours, the choosers, message boxes) opens
         // centred on its owner and on screen, wherever the desktop would put it.
