@@ -39,6 +39,7 @@ bool CTolvaneAVConverterApp::InitInstance() {
     CTolvaneAVConverterDlg dialog;
     TaskListKeeper keeper(dialog, TaskListStore::DefaultPath());
     if (m_restoreTasks) keeper.Restore();
+    else keeper.KeepSavedUntilChanged();
     SessionSignals sessionSignals;
     QObject::connect(&sessionSignals, &SessionSignals::received, &dialog, [&dialog] {
         dialog.EndSession();

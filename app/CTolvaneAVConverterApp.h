@@ -10,7 +10,8 @@
 // per task to the standard output, and closes.
 // The task list, profile and output settings of the last run come back at the
 // start (TaskListKeeper) and are kept as they change; "--no-restore" among the
-// arguments starts with an empty list instead (and is not taken for a file).
+// arguments starts with an empty list instead (and is not taken for a file); the
+// kept list is then left as it is until the person changes the new one.
 // SIGTERM, SIGINT and SIGHUP end the run as Close does, stopping a running
 // conversion the way Stop does; the task list is kept (SessionSignals).
 // With `instance` (the listening side of SingleInstance.h), files handed over by

@@ -37,6 +37,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -270,6 +271,11 @@ void CTolvaneAVConverterDlg::connectCommands() {
     for (const auto& [id, slot] : commands) connect(m_buttons.at(id), &QPushButton::clicked, this, slot);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this, &CTolvaneAVConverterDlg::onProfileChanged);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, &CTolvaneAVConverterDlg::updatePlayAndStop);
+    connect(m_list->model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(Qt::CheckStateRole)) followChecks();
+            });
+    connect(m_list->model(), &QAbstractItemModel::rowsRemoved, this, &CTolvaneAVConverterDlg::followChecks);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowTaskContextMenu(m_list->viewport()->mapToGlobal(pos)); });
     // A drag reports each step as "moving"; the keys report only "moved". Both
@@ -279,6 +285,15 @@ void CTolvaneAVConverterDlg::connectCommands() {
         connect(slider, &CBitmapSlider::sliderMoving, m_preview.get(), &PreviewController::OnSliderMoving);
         connect(slider, &CBitmapSlider::sliderMoved, m_preview.get(), &PreviewController::OnSliderMoving);
     }
+    // The volume a person set is the one the next start plays at: kept once the
+    // slider is let go (or moved by a key), not at every step of a drag.
+    const int keptVolume = ReadVolume(m_folders.iniPath);
+    if (keptVolume >= 0) {
+        m_volumeSlider->SetPos(std::min(keptVolume, PreviewController::kVolumeMax));
+        m_preview->ApplyVolume();
+    }
+    connect(m_volumeSlider, &CBitmapSlider::sliderMoved, this,
+            [this] { WriteVolume(m_folders.iniPath, m_volumeSlider->GetPos()); });
 }
 
 // ---- Buttons ----
@@ -301,7 +316,31 @@ void CTolvaneAVConverterDlg::SetButtonEnabled(int id, bool enabled) {
 }
 
 void CTolvaneAVConverterDlg::ApplyButtonChanges(const ButtonChanges& changes) {
-    for (const ButtonChange& change : changes) SetButtonEnabled(change.controlId, change.enabled);
+    for (const ButtonChange& change : changes) {
+        bool enabled = change.enabled;
+        // Convert needs a checked task and Merge two, whatever else allows them.
+        if (change.controlId == kConvert || change.controlId == kMerge)
+            enabled = enabled && checkedCount() >= (change.controlId == kMerge ? 2 : 1);
+        SetButtonEnabled(change.controlId, enabled);
+    }
+}
+
+int CTolvaneAVConverterDlg::checkedCount() const {
+    int checked = 0;
+    for (int row = 0; row < m_tasks.Count(); ++row) checked += m_tasks.IsChecked(row);
+    return checked;
+}
+
+void CTolvaneAVConverterDlg::followChecks() {
+    // Checking all of 9,999 rows changes each one: the buttons follow once, after.
+    if (m_checksPending) return;
+    m_checksPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_checksPending = false;
+        const int checked = checkedCount();
+        SetButtonEnabled(kConvert, checked >= 1);
+        SetButtonEnabled(kMerge, checked >= 2);
+    });
 }
 
 // ---- Preview view ----
@@ -439,6 +478,14 @@ void CTolvaneAVConverterDlg::shutDownPlayer() {
 }
 
 void CTolvaneAVConverterDlg::closeEvent(QCloseEvent* event) {
+    if (isConverting()) {
+        // Closing the window would throw away the run unasked: the question first.
+        // A yes stops as Stop does (finished and shortened outputs kept), then
+        // the window closes as asked.
+        event->ignore();
+        if (conversion().StopOnClose()) QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
     if (m_busy) {
         // Files are being probed: end once the addition is over.
         m_closeRequested = true;

@@ -191,6 +191,9 @@ private:
     void finishAdding(bool cancelled);
     void createAddingControls();
     void placeListOverlays();
+    // Convert and Merge follow the check boxes (one, two checked tasks).
+    int checkedCount() const;
+    void followChecks();
     bool probeRowIntoFileInfo(int row);
     AVConvert& jobForProbe();
     void enablePlayAndStop();
@@ -219,6 +222,7 @@ private:
     std::unique_ptr<PreviewController> m_preview;
 
     bool m_busy = false;            // adding files: commands wait
+    bool m_checksPending = false;   // followChecks is due
     // The addition in progress.
     struct Adding {
         bool dropped = false;

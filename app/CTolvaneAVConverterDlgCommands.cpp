@@ -206,7 +206,9 @@ void CTolvaneAVConverterDlg::onFileInfo() {
 void CTolvaneAVConverterDlg::onBrowse() {
     for (;;) {
         // Owned by the main window, so it opens over it.
-        const QString path = CurrentPlatform().ChooseFolder(this, kChooseFolderTitle);
+        // It opens in the output folder (the one shown, typed or chosen), where
+        // the person most likely wants to look from.
+        const QString path = CurrentPlatform().ChooseFolder(this, kChooseFolderTitle, outputFolderText());
         if (path.isEmpty()) return;
         if (!QFileInfo::exists(path)) {
             CurrentPlatform().MessageBox(this, kInvalidFolderMessage);
@@ -216,6 +218,9 @@ void CTolvaneAVConverterDlg::onBrowse() {
         AddOutputFolderEntry(path);
         m_outputFolder = path;
         m_folderCombo->setEditText(m_outputFolderText);
+        // Chosen is meant: remembered now, not only after a conversion.
+        QString problem;
+        if (!WriteOutputFolder(path, &problem)) CurrentPlatform().MessageBox(this, ConfigurationProblemMessage(problem));
         return;
     }
 }
@@ -223,7 +228,7 @@ void CTolvaneAVConverterDlg::onBrowse() {
 void CTolvaneAVConverterDlg::onFindTarget() {
     const QString folder = outputFolderText();
     if (!CheckOutputFolderExists(folder)) {
-        CurrentPlatform().MessageBox(this, kFolderMissingMessage);
+        CurrentPlatform().MessageBox(this, FolderMissingMessage(folder));
         return;
     }
     m_outputFolder = folder;

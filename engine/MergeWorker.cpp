@@ -81,7 +81,9 @@ std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source
         return "The video encoder does not accept these settings";
     job.outputPaths[row] =
         state.names.choose(job.outputPaths[row], job.nameCounter, false, pipeline::writesThumbnail(job, source)).path();
-    nameThumbnail(job, row);
+    // The thumbnail belongs to the one joined output (the first row's); a later
+    // row's would stand beside no video at all.
+    job.thumbnailPaths[row].clear();
     return std::string();
 }
 

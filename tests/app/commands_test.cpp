@@ -5,6 +5,7 @@
 // mnemonics).
 
 #include "AppTestSupport.h"
+#include "app/AppFolders.h"
 #include "app/DeviceFolderOffer.h"
 #include "app/ConversionCommands.h"
 #include "profiles/OutputSettings.h"
@@ -23,6 +24,9 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -83,8 +87,10 @@ TEST_F(CommandsTest, BrowseAddsTheFolderEvenWhenListedAndRefusesMissingOnes) {
     EXPECT_EQ(fake.messageTexts(), QStringList({"The output folder name is invalid!"}));
     ASSERT_EQ(fake.folderChooserCalls.size(), 2u) << "the chooser comes again";
     EXPECT_EQ(fake.folderChooserCalls[0].title, "Please select output folder:");
+    EXPECT_EQ(fake.folderChooserCalls[0].startFolder, exeFolder() + "/OutPut") << "it opens in the output folder";
     EXPECT_EQ(window.outputFolderCombo()->currentText(), beta);
     EXPECT_EQ(window.outputFolder(), beta);
+    EXPECT_EQ(ReadOutputFolder(window.folders().iniPath), beta) << "remembered at once, not after a conversion";
 
     fake.folderChoices = {alpha};
     window.onBrowse();
@@ -116,7 +122,9 @@ TEST_F(CommandsTest, FindTargetCreatesOpensAndListsOnlyNewFolders) {
     window.outputFolderCombo()->setEditText(unreachable);
     window.onFindTarget();
     EXPECT_EQ(fake.messageTexts(),
-              QStringList({"The folder that you selected does not exit.Please specify a different folder!"}));
+              QStringList({"The folder \"" + unreachable +
+                           "\" does not exist and cannot be created: the folder above it does not exist either. "
+                           "Please specify a different folder!"}));
     EXPECT_EQ(fake.openedPaths.size(), 2u);
 
     // A plain file is no folder: refused instead of opened.
@@ -125,7 +133,24 @@ TEST_F(CommandsTest, FindTargetCreatesOpensAndListsOnlyNewFolders) {
     window.outputFolderCombo()->setEditText(file);
     window.onFindTarget();
     EXPECT_EQ(fake.messages.size(), 2u);
+    EXPECT_EQ(fake.messageTexts().last(), "\"" + file + "\" is a file, not a folder. Please specify a different folder!");
     EXPECT_EQ(fake.openedPaths.size(), 2u);
+}
+
+TEST_F(CommandsTest, FolderThatCannotBeCreatedSaysTheSystemsReason) {
+    CTolvaneAVConverterDlg& window = open();
+    const QString locked = folder("locked");
+    ASSERT_EQ(::chmod(locked.toLocal8Bit().constData(), 0500), 0);
+    if (::access((locked + "/x").toLocal8Bit().constData(), F_OK) == 0 || ::geteuid() == 0) {
+        // Root writes anywhere: the refusal cannot be made here.
+        ::chmod(locked.toLocal8Bit().constData(), 0700);
+        GTEST_SKIP() << "running as root";
+    }
+    window.outputFolderCombo()->setEditText(locked + "/inner");
+    window.onFindTarget();
+    ::chmod(locked.toLocal8Bit().constData(), 0700);
+    EXPECT_EQ(fake.messageTexts(), QStringList({"The folder \"" + locked + "/inner\" does not exist and cannot be "
+                                                "created: permission denied. Please specify a different folder!"}));
 }
 
 TEST_F(CommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {

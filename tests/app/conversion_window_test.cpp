@@ -191,7 +191,9 @@ TEST_F(ConversionWindow, EmptyListAndMissingFolder) {
     window->outputFolderCombo()->setEditText(QString::fromStdString(exeDir.file("no/such")));
     commands.Merge();
     EXPECT_EQ(fake.messageTexts().last(),
-              "The folder that you selected does not exit.Please specify a different folder!");
+              "The folder \"" + QString::fromStdString(exeDir.file("no/such")) +
+                  "\" does not exist and cannot be created: the folder above it does not exist either. "
+                  "Please specify a different folder!");
     EXPECT_EQ(fake.messages.back().owner, window);
     EXPECT_FALSE(modalClasses.contains("CAVConvertDlg"));
 }

@@ -27,6 +27,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -147,12 +148,14 @@ TEST_F(TaskListTest, EveryProbeFirstLetsTheConversionControlFinishAWorker) {
     CTolvaneAVConverterDlg& window = open();
     int calls = 0;
     window.beforeProbe = [&calls] { ++calls; };
-    window.AddPaths({media().clipA, media().clipB});  // two files + the (first new) selected row's information
-    EXPECT_EQ(calls, 3);
+    // Added files are measured in jobs of their own (a running conversion goes
+    // on); the shared job is probed for the selected row's information only.
+    window.AddPaths({media().clipA, media().clipB});
+    EXPECT_EQ(calls, 1);
     window.taskListControl()->SelectAndFocus(0);
     window.ClickTask();
     window.DropFiles({media().clipC});
-    EXPECT_EQ(calls, 6);
+    EXPECT_EQ(calls, 3);
 }
 
 TEST_F(TaskListTest, DropOfAnAddressThatIsNoFileAddsNothing) {
@@ -162,14 +165,34 @@ TEST_F(TaskListTest, DropOfAnAddressThatIsNoFileAddsNothing) {
     EXPECT_TRUE(window.taskListControl()->isHidden());
 }
 
-TEST_F(TaskListTest, InvalidFilesAreRefusedWithTheirNameAndTheRestAdded) {
+TEST_F(TaskListTest, InvalidFilesAreRefusedInOneMessageThatSaysWhy) {
     CTolvaneAVConverterDlg& window = open();
     const QString missing = QString::fromStdString(media().dir.file("gone.mp4"));
-    window.AddPaths({media().broken, media().clipA, missing});
+    const QString locked = QString::fromStdString(exeDir.file("locked.mp3"));
+    ASSERT_TRUE(QFile::copy(media().audio, locked));
+    ASSERT_EQ(::chmod(locked.toLocal8Bit().constData(), 0), 0);
+    const bool unreadable = ::access(locked.toLocal8Bit().constData(), R_OK) != 0;  // root reads anything
+    const QString notes = QString::fromStdString(exeDir.file("notes.txt"));
+    {
+        QFile file(notes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a media file\n");
+    }
+    window.AddPaths({notes, media().clipA, missing});
     window.DropFiles({media().broken});
     EXPECT_EQ(window.taskList().Count(), 1);
-    EXPECT_EQ(fake.messageTexts(), QStringList({"File:broken.mp4 is invalid!", "File:gone.mp4 is invalid!",
-                                                "File:broken.mp4 is invalid!"}));
+    EXPECT_EQ(fake.messageTexts().join("|").toStdString(),
+              QStringList({"2 files are invalid and were not added:\n"
+                           "notes.txt: it is not a video or audio file that can be read\n"
+                           "gone.mp4: the file does not exist",
+                           "File:broken.mp4 is invalid: the file is empty."})
+                  .join("|")
+                  .toStdString())
+        << "one message per addition, each file with its reason";
+    if (unreadable) {
+        window.AddPaths({locked});
+        EXPECT_EQ(fake.messageTexts().last(), "File:locked.mp3 is invalid: it cannot be read (permission denied).");
+    }
 }
 
 TEST_F(TaskListTest, ClickOnARowWhoseFileVanishedShowsTheFullPath) {

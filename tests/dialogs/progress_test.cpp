@@ -7,6 +7,7 @@
 #include "dialogs/ProgressPreview.h"
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
+#include "platform/FakePlatform.h"
 #include "support/QtTestApp.h"
 
 #include <QCheckBox>
@@ -38,6 +39,8 @@ protected:
         return found;
     }
 
+    FakePlatform fake;
+    ScopedPlatform installed{fake};
     AVConvert job;
     CAVConvertDlg dialog;
     int stops = 0;
@@ -86,20 +89,28 @@ TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {
     EXPECT_FALSE(job.previewOff.load());
 }
 
-TEST_F(ProgressWindowTest, EscapeAndEnterDoNothing) {
+TEST_F(ProgressWindowTest, EnterDoesNothingAndEscapeAsksToStop) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     auto* stop = control<QPushButton>(CAVConvertDlg::kStop);
     stop->setFocus();
     for (QWidget* target : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(stop)}) {
-        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
             QTest::keyClick(target, key);
             QCoreApplication::processEvents();
             EXPECT_TRUE(dialog.isVisible()) << key;
         }
     }
+    EXPECT_TRUE(fake.messages.empty());
+    // Escape asks; "No" leaves the run alone, "Yes" stops it as Stop does.
+    fake.messageAnswers = {MessageResult::No, MessageResult::Yes};
+    QTest::keyClick(stop, Qt::Key_Escape);
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Stop the conversion?"});
+    EXPECT_EQ(fake.messages.back().buttons, MessageButtons::YesNo);
     EXPECT_EQ(stops, 0);
-    EXPECT_FALSE(job.stopRequested.load());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(stops, 1);
+    EXPECT_FALSE(job.stopRequested.load()) << "the control's handler stops the worker";
     dialog.Close();
 }
 
@@ -107,6 +118,13 @@ TEST_F(ProgressWindowTest, StopAndCloseBoxBothAskToStop) {
     dialog.show();
     control<QPushButton>(CAVConvertDlg::kStop)->click();
     EXPECT_EQ(stops, 1);
+    EXPECT_TRUE(fake.messages.empty()) << "Stop is not asked about";
+    // The close box (Alt+F4) asks "Stop the conversion?" first.
+    QCloseEvent refused;
+    QCoreApplication::sendEvent(&dialog, &refused);
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Stop the conversion?"});
+    EXPECT_EQ(stops, 1) << "a no keeps it running";
+    fake.messageAnswers = {MessageResult::Yes};
     QCloseEvent close;
     QCoreApplication::sendEvent(&dialog, &close);
     EXPECT_EQ(stops, 2);
