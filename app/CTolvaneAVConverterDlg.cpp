@@ -10,6 +10,7 @@
 #include "app/MainWindowLayout.h"
 #include "app/PreviewPicture.h"
 #include "app/ProbeQueue.h"
+#include "controls/Accessibility.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
@@ -37,9 +38,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 using namespace mainwindow;
 
@@ -157,6 +163,8 @@ void CTolvaneAVConverterDlg::createControls() {
     m_outputLabel->setBuddy(m_folderCombo);
     createAddingControls();
     setTabOrderByLayout();
+    // A window to a screen reader, not a dialog; combos named by their labels.
+    MarkAsMainWindow(*this);
     for (QWidget* control : findChildren<QWidget*>()) {
         const QString name = AccessibleName(ControlId(control), true);
         if (!name.isEmpty()) control->setAccessibleName(name);
@@ -164,18 +172,20 @@ void CTolvaneAVConverterDlg::createControls() {
 }
 
 void CTolvaneAVConverterDlg::setTabOrderByLayout() {
-    // The order a reader scans the window: the task commands, the list, the
-    // preview, the output settings and the two big actions, then the title
-    // strip.
-    const int before[] = {kAdd, kCut, kEmpty, kClip, kFileInfo, kSetting, kHelp};
-    const int after[] = {kPlay, kStop, kPositionSlider, kVolumeSlider, kProfile, kOutputFolder,
-                         kBrowse, kFindTarget, kMerge, kConvert, kAbout, kMinimise, kClose};
+    // The task list first (the window's work), then every other control in the
+    // order a reader scans the window: top to bottom, left to right on a line.
     std::vector<QWidget*> chain;
-    for (int id : before) chain.push_back(FindControl(this, id));
-    chain.push_back(m_list);
-    for (int id : after) chain.push_back(FindControl(this, id));
-    for (size_t i = 1; i < chain.size(); ++i)
-        if (chain[i - 1] && chain[i]) setTabOrder(chain[i - 1], chain[i]);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != m_list && child->focusPolicy() & Qt::TabFocus && ControlId(child) > 0) chain.push_back(child);
+    const int lineTolerance = fontMetrics().height() / 2;
+    std::stable_sort(chain.begin(), chain.end(), [lineTolerance](const QWidget* a, const QWidget* b) {
+        const QRect ra = a->geometry();
+        const QRect rb = b->geometry();
+        if (std::abs(ra.center().y() - rb.center().y()) > lineTolerance) return ra.center().y() < rb.center().y();
+        return ra.left() < rb.left();
+    });
+    chain.insert(chain.begin(), m_list);
+    for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void CTolvaneAVConverterDlg::addWindowMenuItem() {
@@ -229,6 +239,10 @@ void CTolvaneAVConverterDlg::prepareButtonsAndSliders() {
     m_volumeSlider->SetPageSize(PreviewController::kVolumeMax / 20);
     m_volumeSlider->SetPos(PreviewController::kVolumeStart);
     m_volumeSlider->setEnabled(true);
+    // Read as a volume in per cent, and the place in the file as a time.
+    m_volumeSlider->SetAccessibleScale(100.0 / PreviewController::kVolumeMax,
+                                       [](double percent) { return QStringLiteral("%1 %").arg(qRound(percent)); });
+    followPlayedLength();
 }
 
 void CTolvaneAVConverterDlg::setUpTaskList() {
@@ -270,6 +284,9 @@ void CTolvaneAVConverterDlg::connectCommands() {
     };
     for (const auto& [id, slot] : commands) connect(m_buttons.at(id), &QPushButton::clicked, this, slot);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this, &CTolvaneAVConverterDlg::onProfileChanged);
+    // F1 opens the help, as everywhere on the desktop.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &CTolvaneAVConverterDlg::onHelp);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, &CTolvaneAVConverterDlg::updatePlayAndStop);
     connect(m_list->model(), &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
@@ -371,7 +388,25 @@ void CTolvaneAVConverterDlg::ShowStopButton(int pictureSet, bool enabled) {
 
 void CTolvaneAVConverterDlg::ShowPicture(const QImage* picture) { m_picture->SetPicture(picture); }
 
+void CTolvaneAVConverterDlg::followPlayedLength() {
+    const double length = m_player && !m_playerShutDown ? std::max(m_player->GetDuration(), 0.0) : 0.0;
+    // "m:ss.f", or "h:mm:ss.f" from an hour on.
+    const auto clock = [](double seconds) {
+        const long long tenths = std::llround(std::max(seconds, 0.0) * 10);
+        const long long minutes = tenths / 600;
+        const QString rest = QStringLiteral("%1.%2").arg(tenths / 10 % 60, 2, 10, QLatin1Char('0')).arg(tenths % 10);
+        if (minutes < 60) return QString::number(minutes) + QLatin1Char(':') + rest;
+        return QStringLiteral("%1:%2:").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0')) + rest;
+    };
+    m_positionSlider->SetAccessibleScale(length > 0 ? length / PreviewController::kPositionMax : 1.0,
+                                         [length, clock](double seconds) {
+                                             return length > 0 ? clock(seconds) + QStringLiteral(" of ") + clock(length)
+                                                               : QString();
+                                         });
+}
+
 void CTolvaneAVConverterDlg::PlayStateChanged() {
+    followPlayedLength();
     const bool showsPlay = m_preview->playState() == PlayState::Play;
     m_buttons.at(kPlay)->setToolTip(TooltipText(kPlay, showsPlay));
     m_buttons.at(kPlay)->setAccessibleName(AccessibleName(kPlay, showsPlay));

@@ -191,6 +191,8 @@ private:
     void finishAdding(bool cancelled);
     void createAddingControls();
     void placeListOverlays();
+    // The position slider's accessible scale follows the opened file's length.
+    void followPlayedLength();
     // Convert and Merge follow the check boxes (one, two checked tasks).
     int checkedCount() const;
     void followChecks();

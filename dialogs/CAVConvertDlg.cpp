@@ -118,6 +118,8 @@ void CAVConvertDlg::buildControls() {
     SetControlId(m_runTimeLeft, kRunTimeLeft);
     m_runTimeLeft->setGeometry(MapDialogRect(QRect(120, 72, 257, 8), f));
     for (QLabel* label : {m_fileTimeLeft, m_runTimeLeft}) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_currentBar->setAccessibleName(QStringLiteral("Current file progress"));
+    m_totalBar->setAccessibleName(QStringLiteral("Total progress"));
     for (QProgressBar* bar : {m_currentBar, m_totalBar}) {
         bar->setRange(0, 100);
         bar->setTextVisible(false);

@@ -10,6 +10,7 @@
 #include "platform/FakePlatform.h"
 #include "support/QtTestApp.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -87,6 +88,30 @@ TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {
     EXPECT_TRUE(job.previewOff.load());
     box->click();
     EXPECT_FALSE(job.previewOff.load());
+}
+
+// The bars are named for a reader; rows running at once each get a line and a
+// named bar of their own, and the window grows to hold them.
+TEST_F(ProgressWindowTest, BarsAreNamedAndRowsAtOnceGetLinesOfTheirOwn) {
+    auto reader = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    EXPECT_EQ(reader(control<QProgressBar>(CAVConvertDlg::kCurrentBar))->text(QAccessible::Name), "Current file progress");
+    EXPECT_EQ(reader(control<QProgressBar>(CAVConvertDlg::kTotalBar))->text(QAccessible::Name), "Total progress");
+    const int templateHeight = dialog.height();
+    dialog.SetRunningRows({{"a.mp4", 88}, {"b.mp4", 40}});
+    QStringList lines;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->isVisibleTo(&dialog) && label->text().contains("%")) lines << label->text();
+    lines.sort();
+    EXPECT_EQ(lines, (QStringList{"a.mp4   88%", "b.mp4   40%"}));
+    QStringList bars;
+    for (QProgressBar* bar : dialog.findChildren<QProgressBar*>())
+        if (bar->isVisibleTo(&dialog) && bar->accessibleName().endsWith(" progress"))
+            bars << bar->accessibleName() + "=" + QString::number(bar->value());
+    bars.sort();
+    EXPECT_EQ(bars, (QStringList{"Current file progress=0", "Total progress=0", "a.mp4 progress=88", "b.mp4 progress=40"}));
+    EXPECT_GT(dialog.height(), templateHeight);
+    dialog.SetRunningRows({{"a.mp4", 90}});
+    EXPECT_EQ(dialog.height(), templateHeight) << "one row: the current-file line says it";
 }
 
 TEST_F(ProgressWindowTest, EnterDoesNothingAndEscapeAsksToStop) {
