@@ -13,8 +13,10 @@
 //
 // Keys: Delete in the task list removes the first selected task; Enter and
 // Escape do nothing (an accidental key press must not end the program and throw
-// the task list away); Alt+Space opens the window menu. Close, the window
-// manager's close and Alt+F4 end the window, closing the player first.
+// the task list away); Alt+Space opens the window menu; F1 opens the help. Close,
+// the window manager's close and Alt+F4 end the window, closing the player
+// first; during a conversion they ask "Stop the conversion?" first. Tab starts
+// at the task list and follows the window's reading order.
 //
 // Modal dialogs (Setting, About, and the conversion windows) run through
 // `modalRunner`, popup menus through `menuRunner`, so tests can see them without

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The real program as a desktop session uses it, with two real processes:
+# The real program as a desktop session uses it, with two real processes (and
+# its usage text naming --no-restore):
 #  - after a real playback of the preview (SDL's sound output opened), SIGTERM,
 #    SIGINT and SIGHUP each still end the program, and the task list is kept;
 #  - a second start while the window is open hands its file to that window and
@@ -22,6 +23,9 @@ export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 export XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 tasks="$XDG_STATE_HOME/korbanix/tasks.json"
+
+# The usage text names the option it takes.
+"$program" --help | grep -q -- "--no-restore" || { echo "--help does not mention --no-restore"; exit 1; }
 
 # Waits up to $2 seconds for the command $1 to succeed.
 wait_for() {
