@@ -116,6 +116,16 @@ bool WriteOutputFolder(const QString& iniPath, const QString& folder, QString* p
     return written;
 }
 
+int ReadVolume(const QString& iniPath) {
+    bool ok = false;
+    const int volume = QString::fromStdString(IniFile::ReadString(toPath(iniPath), kSection, "Volume", "")).toInt(&ok);
+    return ok && volume >= 0 ? volume : -1;
+}
+
+bool WriteVolume(const QString& iniPath, int volume) {
+    return IniFile::WriteString(toPath(iniPath), kSection, "Volume", std::to_string(volume));
+}
+
 QString ConfigurationProblemMessage(const QString& problem) {
     return QStringLiteral("The output folder is not remembered: ") + problem;
 }
@@ -141,4 +151,22 @@ bool CheckOutputFolderExists(const QString& folder) {
     // A plain file of that name is no output folder: every output would fail.
     if (std::filesystem::exists(path, error)) return std::filesystem::is_directory(path, error);
     return std::filesystem::create_directory(path, error) && !error;
+}
+
+QString FolderMissingMessage(const QString& folder) {
+    const QString tail = QStringLiteral(" Please specify a different folder!");
+    if (folder.isEmpty()) return QStringLiteral("No output folder is given.") + tail;
+    const std::filesystem::path path = toPath(folder);
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_directory(path, error))
+        return QStringLiteral("\"%1\" is a file, not a folder.").arg(folder) + tail;
+    QString why;
+    const std::filesystem::path parent = path.parent_path();
+    if (!parent.empty() && !std::filesystem::is_directory(parent, error)) {
+        why = QStringLiteral("the folder above it does not exist either");
+    } else {
+        std::filesystem::create_directory(path, error);
+        why = error ? QString::fromLocal8Bit(error.message().c_str()).toLower() : QStringLiteral("it was refused");
+    }
+    return QStringLiteral("The folder \"%1\" does not exist and cannot be created: %2.").arg(folder, why) + tail;
 }

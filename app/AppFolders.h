@@ -50,6 +50,11 @@ QString ReadOutputFolder(const QString& iniPath, QString* problem = nullptr);
 // is refused as above (it is then left as it is); `problem` says why.
 bool WriteOutputFolder(const QString& iniPath, const QString& folder, QString* problem = nullptr);
 
+// The preview's volume (its slider's position) kept beside the output folder,
+// under "Info"/"Volume"; -1 when none is stored or the text is no number.
+int ReadVolume(const QString& iniPath);
+bool WriteVolume(const QString& iniPath, int volume);
+
 // "The output folder is not remembered: " + the problem.
 QString ConfigurationProblemMessage(const QString& problem);
 
@@ -64,6 +69,6 @@ QString StartupOutputFolder(const AppFolders& folders, QString* problem = nullpt
 // anything for an empty text.
 bool CheckOutputFolderExists(const QString& folder);
 
-// The message shown when that check fails.
-inline constexpr const char* kFolderMissingMessage =
-    "The folder that you selected does not exit.Please specify a different folder!";
+// The message shown when that check fails for `folder`, saying why: a file is in
+// the way, its parent folder is missing, or the system's reason for refusing it.
+QString FolderMissingMessage(const QString& folder);

@@ -1,6 +1,8 @@
 #include "app/CTolvaneAVConverterApp.h"
 
 #include "app/CTolvaneAVConverterDlg.h"
+#include "app/SessionSignals.h"
+#include "app/SingleInstance.h"
 #include "app/TaskListKeeper.h"
 
 #include <QGuiApplication>
@@ -26,8 +28,9 @@ void reportTasks(TaskList& tasks) {
 }
 }  // namespace
 
-CTolvaneAVConverterApp::CTolvaneAVConverterApp(QStringList filesToAdd)
+CTolvaneAVConverterApp::CTolvaneAVConverterApp(QStringList filesToAdd, InstanceServer* instance)
     : m_filesToAdd(std::move(filesToAdd)),
+      m_instance(instance),
       m_screenshotPath(qEnvironmentVariable("KORBANIX_SCREENSHOT")) {
     m_restoreTasks = m_filesToAdd.removeAll(QStringLiteral("--no-restore")) == 0;
 }
@@ -36,9 +39,26 @@ bool CTolvaneAVConverterApp::InitInstance() {
     CTolvaneAVConverterDlg dialog;
     TaskListKeeper keeper(dialog, TaskListStore::DefaultPath());
     if (m_restoreTasks) keeper.Restore();
-    if (!m_filesToAdd.isEmpty()) {
+    else keeper.KeepSavedUntilChanged();
+    SessionSignals sessionSignals;
+    QObject::connect(&sessionSignals, &SessionSignals::received, &dialog, [&dialog] {
+        dialog.EndSession();
+        // Leaves every loop, a progress window's or a message box's as well.
+        QCoreApplication::exit(0);
+    });
+    if (m_instance)
+        QObject::connect(m_instance, &InstanceServer::filesArrived, &dialog, &CTolvaneAVConverterDlg::TakeHandedFiles);
+    const bool smokePlay = qEnvironmentVariable("KORBANIX_SMOKE_PLAY") == QStringLiteral("1");
+    if (!m_filesToAdd.isEmpty() || smokePlay) {
         // Files given by "Open with" are added exactly as Add adds them.
-        QTimer::singleShot(0, &dialog, [&dialog, files = m_filesToAdd] { dialog.AddPaths(files); });
+        QTimer::singleShot(0, &dialog, [&dialog, smokePlay, files = m_filesToAdd] {
+            if (!files.isEmpty()) dialog.AddPaths(files);
+            if (!smokePlay) return;
+            dialog.TogglePlay();
+            if (dialog.preview().playState() == PlayState::Pause) {
+                QTextStream(stdout) << "preview: playing" << Qt::endl;
+            }
+        });
     }
     if (!m_screenshotPath.isEmpty()) {
         // Counted from the start of the run; a drop with message boxes would

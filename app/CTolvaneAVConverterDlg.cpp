@@ -10,6 +10,8 @@
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "app/PreviewPicture.h"
+#include "app/ProbeQueue.h"
+#include "controls/Accessibility.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
@@ -41,7 +43,13 @@
 #include <QPushButton>
 #include <QSizeGrip>
 #include <QToolTip>
+#include <QShortcut>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 using namespace mainwindow;
 
@@ -177,7 +185,10 @@ void CTolvaneAVConverterDlg::createControls() {
     // screen reader, which on this desktop reads a list's label, not its name.
     m_profileLabel->setBuddy(m_profileCombo);
     m_outputLabel->setBuddy(m_folderCombo);
+    createAddingControls();
     setTabOrderByLayout();
+    // A window to a screen reader, not a dialog; combos named by their labels.
+    MarkAsMainWindow(*this);
     for (QWidget* control : findChildren<QWidget*>()) {
         const QString name = AccessibleName(ControlId(control), true);
         if (!name.isEmpty()) control->setAccessibleName(name);
@@ -185,18 +196,20 @@ void CTolvaneAVConverterDlg::createControls() {
 }
 
 void CTolvaneAVConverterDlg::setTabOrderByLayout() {
-    // The order a reader scans the window: the task commands, the list, the
-    // preview, the output settings and the two big actions, then the title
-    // strip.
-    const int before[] = {kAdd, kCut, kEmpty, kClip, kFileInfo, kSetting, kHelp};
-    const int after[] = {kPlay, kStop, kPositionSlider, kVolumeSlider, kProfile, kOutputFolder,
-                         kBrowse, kFindTarget, kMerge, kConvert, kAbout, kMinimise, kClose};
+    // The task list first (the window's work), then every other control in the
+    // order a reader scans the window: top to bottom, left to right on a line.
     std::vector<QWidget*> chain;
-    for (int id : before) chain.push_back(FindControl(this, id));
-    chain.push_back(m_list);
-    for (int id : after) chain.push_back(FindControl(this, id));
-    for (size_t i = 1; i < chain.size(); ++i)
-        if (chain[i - 1] && chain[i]) setTabOrder(chain[i - 1], chain[i]);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != m_list && child->focusPolicy() & Qt::TabFocus && ControlId(child) > 0) chain.push_back(child);
+    const int lineTolerance = fontMetrics().height() / 2;
+    std::stable_sort(chain.begin(), chain.end(), [lineTolerance](const QWidget* a, const QWidget* b) {
+        const QRect ra = a->geometry();
+        const QRect rb = b->geometry();
+        if (std::abs(ra.center().y() - rb.center().y()) > lineTolerance) return ra.center().y() < rb.center().y();
+        return ra.left() < rb.left();
+    });
+    chain.insert(chain.begin(), m_list);
+    for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void CTolvaneAVConverterDlg::addWindowMenuItem() {
@@ -250,6 +263,10 @@ void CTolvaneAVConverterDlg::prepareButtonsAndSliders() {
     m_volumeSlider->SetPageSize(PreviewController::kVolumeMax / 20);
     m_volumeSlider->SetPos(PreviewController::kVolumeStart);
     m_volumeSlider->setEnabled(true);
+    // Read as a volume in per cent, and the place in the file as a time.
+    m_volumeSlider->SetAccessibleScale(100.0 / PreviewController::kVolumeMax,
+                                       [](double percent) { return QStringLiteral("%1 %").arg(qRound(percent)); });
+    followPlayedLength();
 }
 
 void CTolvaneAVConverterDlg::setUpTaskList() {
@@ -291,7 +308,15 @@ void CTolvaneAVConverterDlg::connectCommands() {
     };
     for (const auto& [id, slot] : commands) connect(m_buttons.at(id), &QPushButton::clicked, this, slot);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this, &CTolvaneAVConverterDlg::onProfileChanged);
+    // F1 opens the help, as everywhere on the desktop.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &CTolvaneAVConverterDlg::onHelp);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, &CTolvaneAVConverterDlg::updatePlayAndStop);
+    connect(m_list->model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(Qt::CheckStateRole)) followChecks();
+            });
+    connect(m_list->model(), &QAbstractItemModel::rowsRemoved, this, &CTolvaneAVConverterDlg::followChecks);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowTaskContextMenu(m_list->viewport()->mapToGlobal(pos)); });
     // A drag reports each step as "moving"; the keys report only "moved". Both
@@ -301,6 +326,15 @@ void CTolvaneAVConverterDlg::connectCommands() {
         connect(slider, &CBitmapSlider::sliderMoving, m_preview.get(), &PreviewController::OnSliderMoving);
         connect(slider, &CBitmapSlider::sliderMoved, m_preview.get(), &PreviewController::OnSliderMoving);
     }
+    // The volume a person set is the one the next start plays at: kept once the
+    // slider is let go (or moved by a key), not at every step of a drag.
+    const int keptVolume = ReadVolume(m_folders.iniPath);
+    if (keptVolume >= 0) {
+        m_volumeSlider->SetPos(std::min(keptVolume, PreviewController::kVolumeMax));
+        m_preview->ApplyVolume();
+    }
+    connect(m_volumeSlider, &CBitmapSlider::sliderMoved, this,
+            [this] { WriteVolume(m_folders.iniPath, m_volumeSlider->GetPos()); });
 }
 
 // ---- Buttons ----
@@ -323,7 +357,31 @@ void CTolvaneAVConverterDlg::SetButtonEnabled(int id, bool enabled) {
 }
 
 void CTolvaneAVConverterDlg::ApplyButtonChanges(const ButtonChanges& changes) {
-    for (const ButtonChange& change : changes) SetButtonEnabled(change.controlId, change.enabled);
+    for (const ButtonChange& change : changes) {
+        bool enabled = change.enabled;
+        // Convert needs a checked task and Merge two, whatever else allows them.
+        if (change.controlId == kConvert || change.controlId == kMerge)
+            enabled = enabled && checkedCount() >= (change.controlId == kMerge ? 2 : 1);
+        SetButtonEnabled(change.controlId, enabled);
+    }
+}
+
+int CTolvaneAVConverterDlg::checkedCount() const {
+    int checked = 0;
+    for (int row = 0; row < m_tasks.Count(); ++row) checked += m_tasks.IsChecked(row);
+    return checked;
+}
+
+void CTolvaneAVConverterDlg::followChecks() {
+    // Checking all of 9,999 rows changes each one: the buttons follow once, after.
+    if (m_checksPending) return;
+    m_checksPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_checksPending = false;
+        const int checked = checkedCount();
+        SetButtonEnabled(kConvert, checked >= 1);
+        SetButtonEnabled(kMerge, checked >= 2);
+    });
 }
 
 // ---- Preview view ----
@@ -358,7 +416,25 @@ void CTolvaneAVConverterDlg::ShowPicture(const QImage* picture) {
 
 void CTolvaneAVConverterDlg::ShowPlayingTime(const QString& text) { m_playingTime->setText(text); }
 
+void CTolvaneAVConverterDlg::followPlayedLength() {
+    const double length = m_player && !m_playerShutDown ? std::max(m_player->GetDuration(), 0.0) : 0.0;
+    // "m:ss.f", or "h:mm:ss.f" from an hour on.
+    const auto clock = [](double seconds) {
+        const long long tenths = std::llround(std::max(seconds, 0.0) * 10);
+        const long long minutes = tenths / 600;
+        const QString rest = QStringLiteral("%1.%2").arg(tenths / 10 % 60, 2, 10, QLatin1Char('0')).arg(tenths % 10);
+        if (minutes < 60) return QString::number(minutes) + QLatin1Char(':') + rest;
+        return QStringLiteral("%1:%2:").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0')) + rest;
+    };
+    m_positionSlider->SetAccessibleScale(length > 0 ? length / PreviewController::kPositionMax : 1.0,
+                                         [length, clock](double seconds) {
+                                             return length > 0 ? clock(seconds) + QStringLiteral(" of ") + clock(length)
+                                                               : QString();
+                                         });
+}
+
 void CTolvaneAVConverterDlg::PlayStateChanged() {
+    followPlayedLength();
     const bool showsPlay = m_preview->playState() == PlayState::Play;
     m_buttons.at(kPlay)->setToolTip(TooltipText(kPlay, showsPlay));
     m_buttons.at(kPlay)->setAccessibleName(AccessibleName(kPlay, showsPlay));
@@ -409,6 +485,9 @@ bool CTolvaneAVConverterDlg::isOwnWidget(QObject* object) const {
 }
 
 bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
+                              event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        placeListOverlays();
     if (event->type() == QEvent::Show && watched != this) {
         // Every dialog of the program (ours, the choosers, message boxes) opens
         // centred on its owner and on screen, wherever the desktop would put it.
@@ -450,6 +529,14 @@ void CTolvaneAVConverterDlg::shutDownPlayer() {
 }
 
 void CTolvaneAVConverterDlg::closeEvent(QCloseEvent* event) {
+    if (isConverting()) {
+        // Closing the window would throw away the run unasked: the question first.
+        // A yes stops as Stop does (finished and shortened outputs kept), then
+        // the window closes as asked.
+        event->ignore();
+        if (conversion().StopOnClose()) QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
     if (m_busy) {
         // Files are being probed: end once the addition is over.
         m_closeRequested = true;

@@ -13,8 +13,10 @@
 //
 // Keys: Delete in the task list removes the first selected task; Enter and
 // Escape do nothing (an accidental key press must not end the program and throw
-// the task list away); Alt+Space opens the window menu. Close, the window
-// manager's close and Alt+F4 end the window, closing the player first.
+// the task list away); Alt+Space opens the window menu; F1 opens the help. Close,
+// the window manager's close and Alt+F4 end the window, closing the player
+// first; during a conversion they ask "Stop the conversion?" first. Tab starts
+// at the task list and follows the window's reading order.
 //
 // Modal dialogs (Setting, About, and the conversion windows) run through
 // `modalRunner`, popup menus through `menuRunner`, so tests can see them without
@@ -48,6 +50,8 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class ProbeQueue;
+struct ProbedFile;
 
 class CTolvaneAVConverterDlg : public QDialog, private PreviewView {
     Q_OBJECT
@@ -109,12 +113,23 @@ public:
     void AddOutputFolderEntry(const QString& folder);
     // True while files are being added (probing).
     bool isBusy() const { return m_busy; }
+    // True while a Convert or Merge runs (its progress window is open).
+    bool isConverting() const;
+    // The files being measured now (Cancel, counts); null before the first addition.
+    ProbeQueue* probeQueue() const { return m_probes.get(); }
+    // "Adding files: n of m" with Cancel, shown while files are measured.
+    QWidget* addingBar() const { return m_addingBar; }
+    // "Add files or drop them here", shown in the list's place while it is empty.
+    QLabel* emptyHint() const { return m_emptyHint; }
 
 public slots:
     // ---- Task list ----
     void AddFiles();
     void AddPaths(const QStringList& paths);  // Add's steps after the chooser
     void DropFiles(const QStringList& paths);
+    // Files handed over by a later start of the program: added as a drop adds
+    // them (at the end of the list while a conversion runs), the window raised.
+    void TakeHandedFiles(const QStringList& paths);
     void RemoveTask();
     void RemoveTaskAndStopPreview();
     void ClearTasks();
@@ -136,6 +151,10 @@ public slots:
     void onAbout();
     void onMinimise();
     void onClose();
+    // The session ends (a signal): a running conversion stops as Stop stops it
+    // (finished and shortened outputs kept, rows showing their results), the
+    // player closes and the window ends.
+    void EndSession();
     void onProfileChanged(int index);
     // The task list's context menu / the window menu ("Korbanix...").
     void ShowTaskContextMenu(const QPoint& globalPos);
@@ -188,8 +207,18 @@ private:
     void saveWindowPlace();
     void endDrag();
 
-    // Probes and adds one file; returns its row, or -1 when it was refused.
-    int addTask(const QString& rawPath, bool dropped);
+    // Adding files: the files are measured by m_probes while the window keeps
+    // answering; the call returns when all have been added or Cancel was pressed.
+    void addFiles(const QStringList& rawPaths, bool dropped);
+    void takeProbed(const std::vector<ProbedFile>& files);
+    void finishAdding(bool cancelled);
+    void createAddingControls();
+    void placeListOverlays();
+    // The position slider's accessible scale follows the opened file's length.
+    void followPlayedLength();
+    // Convert and Merge follow the check boxes (one, two checked tasks).
+    int checkedCount() const;
+    void followChecks();
     bool probeRowIntoFileInfo(int row);
     AVConvert& jobForProbe();
     void enablePlayAndStop();
@@ -222,6 +251,20 @@ private:
     std::unique_ptr<PreviewController> m_preview;
 
     bool m_busy = false;            // adding files: commands wait
+    bool m_checksPending = false;   // followChecks is due
+    // The addition in progress.
+    struct Adding {
+        bool dropped = false;
+        bool atTop = false;  // a drop while no conversion runs
+        int firstRow = -1;
+        bool listFull = false;
+        std::vector<std::pair<QString, QString>> refused;  // path, why
+    };
+    Adding m_adding;
+    std::unique_ptr<ProbeQueue> m_probes;
+    QWidget* m_addingBar = nullptr;
+    QLabel* m_addingText = nullptr;
+    QLabel* m_emptyHint = nullptr;
     bool m_closeRequested = false;  // a close came while busy
     bool m_playerShutDown = false;
     bool m_dragging = false;        // manual move when the desktop cannot move us

@@ -9,6 +9,7 @@
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
+#include "app/ProbeQueue.h"
 #include "app/ProbeRunner.h"
 #include "controls/About.h"
 #include "controls/CheckListCtrl.h"
@@ -44,12 +45,6 @@ private:
     bool& m_flag;
     bool m_previous;
 };
-
-constexpr int kDropRetryMs = 50;
-
-ProbedLength lengthOf(const AVConvert& job) {
-    return ProbedLength{job.probeStartSeconds, job.probeDurationSeconds, job.durationMicroseconds};
-}
 
 }  // namespace
 
@@ -87,74 +82,6 @@ void CTolvaneAVConverterDlg::AddFiles() {
     if (m_busy) return;
     const QStringList paths = CurrentPlatform().ChooseOpenFiles(this, kOpenFileFilter);
     AddPaths(paths);
-}
-
-int CTolvaneAVConverterDlg::addTask(const QString& rawPath, bool dropped) {
-    QString path = TaskList::ReduceDoubledSeparators(rawPath);
-    // Names given on the command line are relative to where the program was
-    // started; the row must name the file wherever the conversion runs.
-    if (QDir::isRelativePath(path) && !path.isEmpty()) path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    AVConvert& job = jobForProbe();
-    const ProbeOutcome outcome = ProbeKeepingWindowAlive(job, path);
-    if (!outcome.accepted) {
-        CurrentPlatform().MessageBox(this, TaskList::InvalidFileMessage(path));
-        return -1;
-    }
-    const int row = dropped ? m_tasks.InsertTaskAtTop(path, lengthOf(job), profileText())
-                            : m_tasks.AppendTask(path, lengthOf(job), profileText());
-    enablePlayAndStop();
-    return row;
-}
-
-void CTolvaneAVConverterDlg::closeIfRequested() {
-    if (m_closeRequested && !m_busy) close();
-}
-
-void CTolvaneAVConverterDlg::AddPaths(const QStringList& paths) {
-    if (m_busy) return;
-    {
-        BusyScope busy(m_busy);
-        int firstAdded = -1;
-        for (const QString& path : paths) {
-            if (m_tasks.IsFull()) {
-                CurrentPlatform().MessageBox(this, TaskList::FullListMessage());
-                break;
-            }
-            const int row = addTask(path, false);
-            if (firstAdded < 0) firstAdded = row;
-        }
-        // Play, File Information and Clip act on the selection: with none, the
-        // first new row is the one they take.
-        if (firstAdded >= 0 && m_tasks.FirstSelected() < 0) m_list->SelectAndFocus(firstAdded);
-        LoadSelectedFileInfo();
-        ApplyButtonChanges(m_tasks.StatesAfterAdding());
-    }
-    closeIfRequested();
-}
-
-void CTolvaneAVConverterDlg::DropFiles(const QStringList& paths) {
-    if (m_busy) {
-        // A drop that arrives while other files are probed waits its turn.
-        QTimer::singleShot(kDropRetryMs, this, [this, paths] { DropFiles(paths); });
-        return;
-    }
-    {
-        BusyScope busy(m_busy);
-        for (const QString& path : paths) {
-            if (m_tasks.IsFull()) {
-                CurrentPlatform().MessageBox(this, TaskList::FullListMessage());
-                break;
-            }
-            addTask(path, true);
-        }
-        if (m_tasks.Count() > 0) {
-            m_list->SelectAndFocus(0);
-            m_list->setFocus();
-        }
-        LoadSelectedFileInfo();
-        ApplyButtonChanges(m_tasks.StatesAfterAdding());
-    }
-    closeIfRequested();
 }
 
 void CTolvaneAVConverterDlg::enablePlayAndStop() {
@@ -279,7 +206,9 @@ void CTolvaneAVConverterDlg::onFileInfo() {
 void CTolvaneAVConverterDlg::onBrowse() {
     for (;;) {
         // Owned by the main window, so it opens over it.
-        const QString path = CurrentPlatform().ChooseFolder(this, kChooseFolderTitle);
+        // It opens in the output folder (the one shown, typed or chosen), where
+        // the person most likely wants to look from.
+        const QString path = CurrentPlatform().ChooseFolder(this, kChooseFolderTitle, outputFolderText());
         if (path.isEmpty()) return;
         if (!QFileInfo::exists(path)) {
             CurrentPlatform().MessageBox(this, kInvalidFolderMessage);
@@ -289,6 +218,9 @@ void CTolvaneAVConverterDlg::onBrowse() {
         AddOutputFolderEntry(path);
         m_outputFolder = path;
         m_folderCombo->setEditText(m_outputFolderText);
+        // Chosen is meant: remembered now, not only after a conversion.
+        QString problem;
+        if (!WriteOutputFolder(path, &problem)) CurrentPlatform().MessageBox(this, ConfigurationProblemMessage(problem));
         return;
     }
 }
@@ -296,7 +228,7 @@ void CTolvaneAVConverterDlg::onBrowse() {
 void CTolvaneAVConverterDlg::onFindTarget() {
     const QString folder = outputFolderText();
     if (!CheckOutputFolderExists(folder)) {
-        CurrentPlatform().MessageBox(this, kFolderMissingMessage);
+        CurrentPlatform().MessageBox(this, FolderMissingMessage(folder));
         return;
     }
     m_outputFolder = folder;
@@ -333,6 +265,14 @@ void CTolvaneAVConverterDlg::onClose() {
         m_closeRequested = true;
         return;
     }
+    shutDownPlayer();
+    done(QDialog::Accepted);
+}
+
+void CTolvaneAVConverterDlg::EndSession() {
+    if (m_probes) m_probes->Cancel();
+    if (m_conversion) m_conversion->Control().WaitForWorker();
+    m_closeRequested = true;
     shutDownPlayer();
     done(QDialog::Accepted);
 }

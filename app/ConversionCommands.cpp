@@ -104,6 +104,12 @@ bool ConversionCommands::refusedByFileLimit(bool merge) {
     return true;
 }
 
+bool ConversionCommands::StopOnClose() {
+    if (!m_progress->AskToStop()) return false;
+    m_control->WaitForWorker();
+    return true;
+}
+
 void ConversionCommands::Clip() {
     const std::vector<int> rows = m_window.taskList().Selected();
     if (rows.empty()) {

@@ -35,6 +35,10 @@ public:
     // clip dialog once for each selected row, top row first.
     void Clip();
 
+    // The main window is closed during a run: "Stop the conversion?"; a yes stops
+    // the run as Stop does and waits for the worker. True when the run has ended.
+    bool StopOnClose();
+
     ConversionControl& Control() { return *m_control; }
     CAVConvertDlg& ProgressDialog() { return *m_progress; }
 

@@ -43,10 +43,11 @@ void trackedWorker(AVConvert& job) {
 }
 
 const QString kNoFiles = QStringLiteral("Please add video files!");
-const QString kNoChecked = QStringLiteral("Please select at least one task to convert!");
+const QString kNoChecked = QStringLiteral("Please check at least one task to convert!");
 const QString kMergeNeedsTwo = QStringLiteral("Merge is effective when two or more files are chosen!");
 const QString kStoppedStatus = QStringLiteral("Stopped");
 const QString kReadyStatus = QStringLiteral(" Ready");
+const QString kConvertingStatus = QStringLiteral("Converting ");
 
 // The name of a path after its last separator (the whole text without one).
 QString fileNameOf(const std::string& path) {
@@ -190,7 +191,7 @@ bool ConversionControl::workerEnded() const {
 bool ConversionControl::CheckOutputFolder(const QString& folderText) {
     // One level only: a folder whose parent is missing is refused.
     if (!CheckOutputFolderExists(folderText)) {
-        CurrentPlatform().MessageBox(m_host.Window(), kFolderMissingMessage);
+        CurrentPlatform().MessageBox(m_host.Window(), FolderMissingMessage(folderText));
         return false;
     }
     // Every row would fail in a folder that takes no files; say so before
@@ -239,6 +240,15 @@ void ConversionControl::updateRowStatuses(AVConvert& job) {
     // Finished checked rows only: rows that were not checked never count, so the
     // count cannot pass the number of tasks.
     m_completedCount = finished;
+    // The rows being converted say so, each with its own share.
+    if (m_state != State::Running) return;
+    for (const RunningRow& running : runningRows(job)) {
+        const int row = m_checkedRows[static_cast<std::size_t>(running.row)];
+        if (row < 0 || job.fileState[static_cast<std::size_t>(running.row)].load(std::memory_order_acquire) != kRowPending)
+            continue;
+        m_host.SetRowStatus(row, kConvertingStatus + QString::number(running.percent) + QStringLiteral(" %"));
+        m_converting.insert(row);
+    }
 }
 
 // The file names of the rows running now, lowest first: the first one, and
@@ -258,6 +268,19 @@ QString ConversionControl::runningNames(const AVConvert& job, int current) const
     return names;
 }
 
+std::vector<ConversionControl::RunningRow> ConversionControl::runningRows(const AVConvert& job) const {
+    std::vector<RunningRow> rows;
+    for (const auto& slot : job.runningRows) {
+        const int row = slot.load(std::memory_order_relaxed);
+        if (row < 0 || row >= job.fileCount || row >= static_cast<int>(m_checkedRows.size())) continue;
+        const int percent = job.rowPercent[static_cast<std::size_t>(row)].load(std::memory_order_relaxed);
+        rows.push_back({row, std::clamp(percent, 0, 100)});
+    }
+    // The merge runs without slots: its one output has the current-file line.
+    std::sort(rows.begin(), rows.end(), [](const RunningRow& a, const RunningRow& b) { return a.row < b.row; });
+    return rows;
+}
+
 void ConversionControl::showProgress(AVConvert& job) {
     const int current = job.currentFile.load(std::memory_order_relaxed);
     // Several rows at once: the mean of their progress.
@@ -269,13 +292,23 @@ void ConversionControl::showProgress(AVConvert& job) {
     }
     m_window.SetTotalText(QString::number(m_completedCount) + QStringLiteral(" Task Completed / Total ") +
                           QString::number(job.checkedCount) + QStringLiteral(" Task(s)"));
-    m_window.SetTotalBar(job.checkedCount > 0 ? m_completedCount * 100 / job.checkedCount : 0);
+    // The whole run's share of its media done: finished rows whole, every running
+    // row by its own share (a count of finished rows stood still while rows ran).
+    const BatchProgress batch = MeasureBatch(job, m_kind == JobKind::Merge);
+    const int total = batch.totalSeconds > 0 ? static_cast<int>(batch.doneSeconds * 100 / batch.totalSeconds)
+                                             : (job.checkedCount > 0 ? m_completedCount * 100 / job.checkedCount : 0);
+    m_window.SetTotalBar(total);
     if (percent >= 0 && percent <= 100) m_window.SetCurrentBar(percent);
-    showTimeLeft(job);
+    std::vector<ProgressWindow::RunningRow> lines;
+    if (m_kind == JobKind::Convert)
+        for (const RunningRow& running : runningRows(job))
+            lines.push_back({fileNameOf(m_host.Row(running.row).sourcePath), running.percent});
+    m_window.SetRunningRows(lines);
+    showTimeLeft(job, batch);
 }
 
-void ConversionControl::showTimeLeft(AVConvert& job) {
-    const BatchProgress batch = MeasureBatch(job, m_kind == JobKind::Merge);
+void ConversionControl::showTimeLeft(AVConvert& job, const BatchProgress& batch) {
+    (void)job;
     m_timeLeft.Update(batch);
     if (m_state == State::Running && batch.totalSeconds > 0)
         CurrentPlatform().ShowLauncherProgress(batch.doneSeconds / batch.totalSeconds);
@@ -320,8 +353,15 @@ void ConversionControl::finishRun() {
     m_timer.stop();
     m_worker.join();
     AVConvert& job = *m_job;
+    m_state = State::Stopping;  // no more "Converting" statuses
     updateRowStatuses(job);
     showProgress(job);
+    // A row that was running and has no result (a stop before it wrote
+    // anything) is as it was before the run.
+    for (const int row : m_converting)
+        if (row < m_host.RowCount() && m_host.RowStatus(row).startsWith(kConvertingStatus))
+            m_host.SetRowStatus(row, kReadyStatus);
+    m_converting.clear();
     job.jpegError = nullptr;
     job.previewSink = nullptr;
     m_sleepLock.reset();
@@ -338,6 +378,7 @@ void ConversionControl::completeRun() {
     finishRun();
     const RowTally tally = tallyRows(*m_job);
     if (away) notifyRunDone(tally);
+    if (tally.failed > 0) showSummary(*m_job, tally);
     // A run in which every row failed wrote nothing worth showing.
     if (tally.completed > 0) CurrentPlatform().OpenPath(m_outputFolderText);
     if (m_shutdownWhenDone) ShutdownComputer();
@@ -348,6 +389,28 @@ void ConversionControl::clearStoppedStatuses() {
         if (m_host.RowStatus(row) == kStoppedStatus) m_host.SetRowStatus(row, kReadyStatus);
 }
 
+QString ConversionControl::RunSummary(const AVConvert& job, const RowTally& tally) const {
+    QString text = QStringLiteral("%1 completed, %2 failed, %3 stopped.").arg(tally.completed).arg(tally.failed).arg(tally.stopped);
+    int listed = 0;
+    constexpr int kListed = 15;
+    for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
+        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;
+        if (job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed) != kRowFailed) continue;
+        if (listed++ == 0) text += QStringLiteral("\n\nFailed:");
+        if (listed > kListed) continue;
+        const QString why = QString::fromStdString(job.failureReason(i));
+        text += QStringLiteral("\n") + fileNameOf(m_host.Row(m_checkedRows[static_cast<std::size_t>(i)]).sourcePath) +
+                QStringLiteral(": ") + (why.isEmpty() ? QStringLiteral("no reason was given") : why);
+    }
+    if (listed > kListed) text += QStringLiteral("\n... and %1 more.").arg(listed - kListed);
+    return text;
+}
+
+void ConversionControl::showSummary(const AVConvert& job, const RowTally& tally) {
+    CurrentPlatform().MessageBox(m_host.Window(), RunSummary(job, tally), QStringLiteral("Conversion finished"),
+                                 MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
 ConversionControl::RowTally ConversionControl::tallyRows(const AVConvert& job) const {
     RowTally tally;
     for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
@@ -355,6 +418,7 @@ ConversionControl::RowTally ConversionControl::tallyRows(const AVConvert& job) c
         const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
         tally.completed += state == kRowCompleted;
         tally.failed += state == kRowFailed;
+        tally.stopped += state == kRowStopped;
     }
     return tally;
 }

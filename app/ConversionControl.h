@@ -31,6 +31,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -143,14 +144,29 @@ private:
     void startWorker(JobKind kind, AVConvert& job);
     bool workerEnded() const;
     void showProgress(AVConvert& job);
-    void showTimeLeft(AVConvert& job);
+    void showTimeLeft(AVConvert& job, const BatchProgress& batch);
+    // The rows being converted now (job positions, lowest first) and their shares.
+    struct RunningRow {
+        int row;
+        int percent;
+    };
+    std::vector<RunningRow> runningRows(const AVConvert& job) const;
     QString runningNames(const AVConvert& job, int current) const;
     void updateRowStatuses(AVConvert& job);
     // The checked rows' results after a run.
     struct RowTally {
         int completed = 0;
         int failed = 0;
+        int stopped = 0;
     };
+
+public:
+    // After a run with failed rows: "n completed, m failed, k stopped." and each
+    // failed file with its reason (shown in a message when the run completes).
+    QString RunSummary(const AVConvert& job, const RowTally& tally) const;
+
+private:
+    void showSummary(const AVConvert& job, const RowTally& tally);
     void finishRun();
     RowTally tallyRows(const AVConvert& job) const;
     void notifyRunDone(const RowTally& tally);
@@ -173,6 +189,7 @@ private:
 
     QString m_outputFolderText;
     std::vector<int> m_checkedRows;
+    std::set<int> m_converting;  // rows showing "Converting nn %"
     int m_completedCount = 0;
     bool m_shutdownWhenDone = false;
 };

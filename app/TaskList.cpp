@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 using namespace mainwindow;
 
 namespace {
@@ -175,6 +177,22 @@ QString TaskList::FileNameOf(const QString& path) {
 
 QString TaskList::InvalidFileMessage(const QString& path) {
     return "File:" + FileNameOf(path) + " is invalid!";
+}
+
+QString TaskList::RefusedFilesMessage(const std::vector<std::pair<QString, QString>>& pathsAndReasons) {
+    if (pathsAndReasons.empty()) return QString();
+    if (pathsAndReasons.size() == 1) {
+        const auto& [path, reason] = pathsAndReasons.front();
+        return "File:" + FileNameOf(path) + " is invalid: " + reason + ".";
+    }
+    QString text = QStringLiteral("%1 files are invalid and were not added:").arg(pathsAndReasons.size());
+    const int shown = std::min<int>(static_cast<int>(pathsAndReasons.size()), kRefusedLinesShown);
+    for (int i = 0; i < shown; ++i)
+        text += "\n" + FileNameOf(pathsAndReasons[static_cast<std::size_t>(i)].first) + ": " +
+                pathsAndReasons[static_cast<std::size_t>(i)].second;
+    if (static_cast<int>(pathsAndReasons.size()) > shown)
+        text += QStringLiteral("\n... and %1 more.").arg(static_cast<int>(pathsAndReasons.size()) - shown);
+    return text;
 }
 
 QString TaskList::InvalidClickMessage(const QString& path) { return "File:" + path + " invalid!"; }

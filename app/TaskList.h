@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 class CCheckListCtrl;
@@ -87,6 +88,11 @@ public:
     static QString FileNameOf(const QString& path);
     // Add and drop: "File:" + file name + " is invalid!".
     static QString InvalidFileMessage(const QString& path);
+    // Files an addition refused, with why: one message for all of them.
+    // One file: "File:name is invalid: reason."; several: a count and a line each
+    // (the first kRefusedLinesShown, then how many more).
+    static constexpr int kRefusedLinesShown = 15;
+    static QString RefusedFilesMessage(const std::vector<std::pair<QString, QString>>& pathsAndReasons);
     // Click: "File:" + full path + " invalid!".
     static QString InvalidClickMessage(const QString& path);
     // Shown once when the list is full and more files come.

@@ -110,6 +110,8 @@ void TaskListKeeper::Restore() {
     m_lastWritten = TaskListStore::Serialize(Capture());
 }
 
+void TaskListKeeper::KeepSavedUntilChanged() { m_lastWritten = TaskListStore::Serialize(Capture()); }
+
 void TaskListKeeper::apply(const SavedTaskList& list) {
     QComboBox* profiles = m_window.profileCombo();
     // The entry by index when its text still matches, otherwise by text; a

@@ -36,6 +36,9 @@ public:
     // cannot be used is set aside with a message through the platform. Rows
     // whose file has vanished come back unchecked and marked.
     void Restore();
+    // Leaves the kept list as it is until the window's list or settings change
+    // (a start with an empty list must not throw the kept one away unasked).
+    void KeepSavedUntilChanged();
     // Writes the window's state now if it differs from the last save.
     void Flush();
     // A change: a save is due within kSaveDelayMs.

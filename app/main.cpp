@@ -1,4 +1,5 @@
 #include "app/CTolvaneAVConverterApp.h"
+#include "app/SingleInstance.h"
 #include "packaging/Version.h"
 
 #include <QApplication>
@@ -8,19 +9,60 @@ extern "C" {
 }
 
 #include <csignal>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: korbanix [FILE...]\n"
-    "Starts the Korbanix window; every FILE is added to the task list as if dropped on it.\n"
+    "Usage: korbanix [--no-restore] [FILE...]\n"
+    "Starts the Korbanix window; every FILE is added to the task list. When the window\n"
+    "is already open, the files are added to it instead and no second window opens.\n"
     "\n"
-    "  --help       show this text\n"
-    "  --version    show the version\n"
+    "  --no-restore  start with an empty task list; the list kept from the last run\n"
+    "                stays saved until the new list is changed\n"
+    "  --help        show this text\n"
+    "  --version     show the version\n"
     "\n"
     "The command-line converter is korbanix-cli; see 'korbanix-cli --help'.\n";
+
+// How long a start waits for a window that is just opening before it opens
+// one of its own.
+constexpr auto kHandOffPatience = std::chrono::seconds(15);
+
+std::string currentFolder() {
+    std::vector<char> buffer(4096);
+    while (!::getcwd(buffer.data(), buffer.size())) {
+        if (errno != ERANGE) return ".";
+        buffer.resize(buffer.size() * 2);
+    }
+    return buffer.data();
+}
+
+// True when a running window took the files; otherwise `server` holds the lock
+// and this start opens the window.
+bool handedToRunningWindow(int argc, char* argv[], InstanceServer& server, const std::string& socketPath) {
+    const std::vector<std::string> files =
+        single_instance::AbsoluteFiles(std::vector<std::string>(argv + 1, argv + argc), currentFolder());
+    const auto giveUp = std::chrono::steady_clock::now() + kHandOffPatience;
+    for (;;) {
+        if (single_instance::HandFilesToRunningWindow(socketPath, files)) return true;
+        if (server.TakeLock(socketPath)) return false;
+        // Another start holds the lock but does not listen yet: it is opening.
+        if (std::chrono::steady_clock::now() > giveUp) {
+            std::fputs("korbanix: the open window does not answer; opening another one\n", stderr);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
 
 }  // namespace
 
@@ -37,6 +79,10 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
+    // One window per session: a window that is open already takes the files.
+    InstanceServer instance;
+    const std::string socketPath = single_instance::SocketPath();
+    if (handedToRunningWindow(argc, argv, instance, socketPath)) return 0;
     // FFmpeg's own messages would flood the terminal the window was started from:
     // its errors only.
     av_log_set_level(AV_LOG_ERROR);
@@ -48,7 +94,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromUtf8(KorbanixVersion()));
     QStringList files = QApplication::arguments();
     files.removeFirst();
-    CTolvaneAVConverterApp program(files);
+    instance.Listen(socketPath);
+    CTolvaneAVConverterApp program(files, &instance);
     program.InitInstance();
-    return program.ExitInstance();
+    const int result = program.ExitInstance();
+    instance.Close();
+    return result;
 }

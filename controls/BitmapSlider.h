@@ -21,6 +21,8 @@
 // UI thread only. Disabled sliders take no input (as a disabled window).
 
 #include <QImage>
+
+#include <functional>
 #include <QWidget>
 
 #include <vector>
@@ -104,6 +106,16 @@ public:
 
     QSize sizeHint() const override;
 
+    // What a screen reader is told: positions times `unitsPerStep` (a volume in
+    // per cent, a place in seconds), with `valueText` spelling a value out
+    // ("1:02.5 of 3:00.0"). Default: the raw positions.
+    void SetAccessibleScale(double unitsPerStep, std::function<QString(double)> valueText = {}) {
+        m_accessibleScale = unitsPerStep > 0 ? unitsPerStep : 1.0;
+        m_accessibleText = std::move(valueText);
+    }
+    double AccessibleScale() const { return m_accessibleScale; }
+    QString AccessibleText(double value) const { return m_accessibleText ? m_accessibleText(value) : QString(); }
+
 signals:
     void sliderMoving(int controlId, int pos);
     void sliderMoved(int controlId, int pos);
@@ -152,4 +164,6 @@ private:
     QImage m_insideSource;
     QImage m_thumb;         // transparent pixels already cleared (alpha 0)
     QImage m_thumbDragged;  // likewise, through the normal thumb's mask
+    double m_accessibleScale = 1.0;
+    std::function<QString(double)> m_accessibleText;
 };

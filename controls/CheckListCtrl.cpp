@@ -4,7 +4,9 @@
 #include "platform/ControlId.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QIcon>
+#include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QItemSelectionModel>
@@ -353,4 +355,33 @@ void CCheckListCtrl::SelectAndFocus(int row) {
     if (row < 0 || row >= rowCount()) return;
     selectionModel()->setCurrentIndex(model()->index(row, 0),
                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void CCheckListCtrl::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid()) return;
+    QRect row;
+    for (int column = 0; column < columnCount(); ++column)
+        if (!isColumnHidden(column) && columnWidth(column) > 0) row |= visualRect(model()->index(current.row(), column));
+    if (row.isEmpty()) return;
+    QPainter painter(viewport());
+    QPen pen(palette().color(QPalette::Highlight).darker(150), 2, Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(row.adjusted(1, 1, -2, -2));
+}
+
+void CCheckListCtrl::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void CCheckListCtrl::focusOutEvent(QFocusEvent* event) {
+    QTableWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+void CCheckListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableWidget::currentChanged(current, previous);
+    viewport()->update();
 }

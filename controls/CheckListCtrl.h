@@ -48,6 +48,16 @@ public:
     explicit CCheckListCtrl(QWidget* parent = nullptr, int controlId = 0);
     ~CCheckListCtrl() override;
 
+protected:
+    // Draws a focus frame around the current row while the list has the focus:
+    // keyboard users must see where Space and Delete will act.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+public:
+
     int controlId() const { return m_controlId; }
 
     // ---- Set-up ----

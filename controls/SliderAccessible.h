@@ -15,6 +15,7 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override;
 
+    QString text(QAccessible::Text t) const override;
     QVariant currentValue() const override;
     void setCurrentValue(const QVariant& value) override;
     QVariant maximumValue() const override;

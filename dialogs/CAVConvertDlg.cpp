@@ -5,6 +5,7 @@
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
+#include "platform/Platform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -31,11 +32,14 @@ constexpr CaptionRow kCaptions[] = {
     {"Total Progress:", {122, 47, 47, 8}},
 };
 
-bool isConsumedKey(const QEvent* event) {
+bool isKey(const QEvent* event, std::initializer_list<int> keys) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
     const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
+
+// Enter would press whatever button has the focus: it does nothing here.
+bool isConsumedKey(const QEvent* event) { return isKey(event, {Qt::Key_Return, Qt::Key_Enter}); }
 
 // The area inside frame 1108 where the worker's pictures are drawn, stretched
 // over the whole area as the 160x120 overlay was.
@@ -63,7 +67,8 @@ CAVConvertDlg::CAVConvertDlg(QWidget* owner) : QDialog(owner) {
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setModal(true);
     setFont(DialogFont(kDialogFontPoints));
-    setFixedSize(MapDialogSize(QSize(400, 105), font()));
+    m_templateSize = MapDialogSize(QSize(400, 105), font());
+    setFixedSize(m_templateSize);
     buildControls();
 
     // The worker announces a new picture from its thread; the repaint happens on
@@ -115,6 +120,8 @@ void CAVConvertDlg::buildControls() {
     SetControlId(m_runTimeLeft, kRunTimeLeft);
     m_runTimeLeft->setGeometry(MapDialogRect(QRect(120, 72, 257, 8), f));
     for (QLabel* label : {m_fileTimeLeft, m_runTimeLeft}) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_currentBar->setAccessibleName(QStringLiteral("Current file progress"));
+    m_totalBar->setAccessibleName(QStringLiteral("Total progress"));
     for (QProgressBar* bar : {m_currentBar, m_totalBar}) {
         bar->setRange(0, 100);
         bar->setTextVisible(false);
@@ -150,6 +157,7 @@ void CAVConvertDlg::InitialiseForRun() {
     m_totalBar->setValue(0);
     m_shutdown->setChecked(false);
     SetTimeLeft(QString(), QString());
+    SetRunningRows({});
     m_showPreview->setChecked(true);
     if (m_job) m_job->previewOff.store(false, std::memory_order_relaxed);
     m_stop->setText(QStringLiteral("Stop"));
@@ -182,6 +190,38 @@ void CAVConvertDlg::SetTimeLeft(const QString& runText, const QString& fileText)
     m_runTimeLeft->setText(runText);
     m_fileTimeLeft->setText(fileText);
 }
+void CAVConvertDlg::SetRunningRows(const std::vector<RunningRow>& rows) {
+    const std::size_t shown = rows.size() > 1 ? rows.size() : 0;
+    constexpr int kLineHeightDu = 11;
+    const QFont f = font();
+    while (m_rowLines.size() < shown) {
+        const int y = 105 + static_cast<int>(m_rowLines.size()) * kLineHeightDu;
+        RowLine line;
+        line.name = new QLabel(this);
+        line.name->setGeometry(MapDialogRect(QRect(7, y, 190, 9), f));
+        line.bar = new QProgressBar(this);
+        line.bar->setRange(0, 100);
+        line.bar->setTextVisible(false);
+        line.bar->setGeometry(MapDialogRect(QRect(200, y + 1, 193, 7), f));
+        for (QWidget* child : {static_cast<QWidget*>(line.name), static_cast<QWidget*>(line.bar)})
+            child->installEventFilter(this);
+        m_rowLines.push_back(line);
+    }
+    for (std::size_t i = 0; i < m_rowLines.size(); ++i) {
+        const bool used = i < shown;
+        m_rowLines[i].name->setVisible(used);
+        m_rowLines[i].bar->setVisible(used);
+        if (!used) continue;
+        const QString text = rows[i].name + QStringLiteral("   ") + QString::number(rows[i].percent) + QStringLiteral("%");
+        m_rowLines[i].name->setText(text);
+        m_rowLines[i].bar->setValue(std::clamp(rows[i].percent, 0, 100));
+        // Read as "a.mp4 progress" by a screen reader.
+        m_rowLines[i].bar->setAccessibleName(rows[i].name + QStringLiteral(" progress"));
+    }
+    const int extra = shown ? MapDialogSize(QSize(0, static_cast<int>(shown) * kLineHeightDu + 4), f).height() : 0;
+    setFixedSize(m_templateSize.width(), m_templateSize.height() + extra);
+}
+
 bool CAVConvertDlg::ShutdownChecked() const { return m_shutdown->isChecked(); }
 
 void CAVConvertDlg::ShowStopping() {
@@ -214,6 +254,11 @@ void CAVConvertDlg::takePreviewPicture() {
 }
 
 bool CAVConvertDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (isKey(event, {Qt::Key_Escape})) {
+        if (event->type() == QEvent::KeyPress) AskToStop();
+        event->accept();
+        return true;
+    }
     if (isConsumedKey(event)) {
         event->accept();
         return true;
@@ -222,6 +267,11 @@ bool CAVConvertDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CAVConvertDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        AskToStop();
+        return;
+    }
     if (isConsumedKey(event)) {
         event->accept();
         return;
@@ -234,18 +284,30 @@ void CAVConvertDlg::closeEvent(QCloseEvent* event) {
         QDialog::closeEvent(event);
         return;
     }
-    // The close box stops the run exactly like Stop; the window closes when the
-    // worker has let go of the job.
+    // The close box (Alt+F4) asks first; a yes stops the run exactly like Stop,
+    // and the window closes when the worker has let go of the job.
     event->ignore();
+    AskToStop();
+}
+
+bool CAVConvertDlg::AskToStop() {
+    if (m_stopping || m_asking) return false;
+    m_asking = true;
+    const bool yes = CurrentPlatform().MessageBox(this, QStringLiteral("Stop the conversion?"), QString(),
+                                                  MessageButtons::YesNo, MessageIcon::Question) == MessageResult::Yes;
+    m_asking = false;
+    // The run may have ended while the question was open.
+    if (!yes || !isVisible() || m_closingByProgram) return false;
     onStopClicked();
+    return true;
 }
 
 void CAVConvertDlg::reject() {
-    // Escape is consumed before it gets here; a reject from anywhere else (the
+    // Escape is handled before it gets here; a reject from anywhere else (the
     // window manager) is treated as the close box.
     if (m_closingByProgram) {
         QDialog::reject();
         return;
     }
-    onStopClicked();
+    AskToStop();
 }

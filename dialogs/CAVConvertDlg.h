@@ -13,6 +13,7 @@
 #include <QImage>
 
 #include <functional>
+#include <vector>
 
 class AVConvert;
 class CLabel;
@@ -47,6 +48,15 @@ public:
         (void)runText;
         (void)fileText;
     }
+
+    // The rows converted at once, lowest first: each its own line with its own
+    // bar while more than one runs (none or one: the current-file line says it).
+    struct RunningRow {
+        QString name;
+        int percent = 0;
+        bool operator==(const RunningRow&) const = default;
+    };
+    virtual void SetRunningRows(const std::vector<RunningRow>& rows) { (void)rows; }
 
     // A stop has been asked for and the worker is finishing its current output:
     // Stop shows "Stopping..." and is disabled, the close box does nothing more.
@@ -90,6 +100,7 @@ public:
     void SetTotalBar(int percent) override;
     bool ShutdownChecked() const override;
     void SetTimeLeft(const QString& runText, const QString& fileText) override;
+    void SetRunningRows(const std::vector<RunningRow>& rows) override;
     void ShowStopping() override;
     void SetJob(AVConvert* job) override { m_job = job; }
     void SetStopHandler(std::function<void()> onStop) override { m_onStop = std::move(onStop); }
@@ -105,6 +116,9 @@ public:
     // The picture the preview frame shows now (null before the first one).
     QImage ShownPicture() const { return m_shownPicture; }
     bool Stopping() const { return m_stopping; }
+    // Escape and the close box: "Stop the conversion?"; a yes acts as Stop does.
+    // True when the run was told to stop.
+    bool AskToStop();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +139,7 @@ private:
     QImage m_shownPicture;
     bool m_stopping = false;
     bool m_closingByProgram = false;
+    bool m_asking = false;
 
     QGroupBox* m_frame = nullptr;
     QWidget* m_pictureArea = nullptr;
@@ -134,6 +149,13 @@ private:
     QProgressBar* m_totalBar = nullptr;
     QLabel* m_fileTimeLeft = nullptr;
     QLabel* m_runTimeLeft = nullptr;
+    // One line per row running at once, under the template's controls.
+    struct RowLine {
+        QLabel* name = nullptr;
+        QProgressBar* bar = nullptr;
+    };
+    std::vector<RowLine> m_rowLines;
+    QSize m_templateSize;
     QCheckBox* m_showPreview = nullptr;
     QCheckBox* m_shutdown = nullptr;
     QPushButton* m_stop = nullptr;

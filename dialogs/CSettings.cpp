@@ -108,6 +108,8 @@ void CSettings::buildLayout() {
     m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, 164, 55, 19));
     m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, 164, 55, 19));
     m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, 164, 55, 19));
+    // Enter confirms the settings, whichever list has the focus.
+    m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_default, &QPushButton::clicked, this, [this] {
@@ -177,18 +179,22 @@ void CSettings::onOk() {
 
 void CSettings::keyPressEvent(QKeyEvent* event) {
     if (isEnter(event)) {
+        // Enter confirms, as OK does (the default button).
         event->accept();
+        if (m_ok->isEnabled()) m_ok->click();
         return;
     }
     QDialog::keyPressEvent(event);  // Escape still cancels
 }
 
 bool CSettings::eventFilter(QObject* watched, QEvent* event) {
-    // Let an opened list take Enter to pick its entry; everything else drops it.
+    // Let an opened list take Enter to pick its entry; anywhere else in the
+    // window Enter confirms, as OK does.
     if (isEnter(event)) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && (widget == this || widget->window() == this)) {
             event->accept();
+            if (event->type() == QEvent::KeyPress && m_ok->isEnabled()) m_ok->click();
             return true;
         }
     }

@@ -87,7 +87,9 @@ std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source
             "the video encoder", LastCodecOpenError());
     job.outputPaths[row] =
         state.names.choose(job.outputPaths[row], job.nameCounter, false, pipeline::writesThumbnail(job, source)).path();
-    nameThumbnail(job, row);
+    // The thumbnail belongs to the one joined output (the first row's); a later
+    // row's would stand beside no video at all.
+    job.thumbnailPaths[row].clear();
     return std::string();
 }
 

@@ -379,7 +379,7 @@ void RowRunner::showPreview(const AVFrame& frame) {
 }
 
 void RowRunner::writeThumbnail(const AVFrame& frame) {
-    if (m_thumbnailDone || m_job.thumbnailMode != 1) return;
+    if (m_thumbnailDone || m_job.thumbnailMode != 1 || m_job.thumbnailPaths[m_row].empty()) return;
     m_thumbnailDone = true;  // one try per row, whether or not the file gets written
     const std::vector<std::uint8_t> rgb = m_pictures.toThumbnail(frame, m_filter.active(), m_out.video->sampleAspect);
     // The output name was free, but a ".THM" of the same stem may be the user's.

@@ -50,6 +50,8 @@ BatchProgress MeasureBatch(const AVConvert& job, bool merge) {
         if (own < 0) continue;
         const double done = length * own / 100.0;
         progress.doneSeconds += done;
+        ++progress.runningRows;
+        progress.longestRowLeftSeconds = std::max(progress.longestRowLeftSeconds, length - done);
         if (row == shown) {
             progress.currentTotalSeconds = length;
             progress.currentDoneSeconds = done;
@@ -75,7 +77,7 @@ void TimeLeftEstimator::Update(const BatchProgress& progress) {
     const double now = m_clock();
     if (m_started < 0) m_started = now;
     m_last = progress;
-    m_samples.push_back({now, progress.doneSeconds});
+    m_samples.push_back({now, progress.doneSeconds, std::max(progress.runningRows, 1)});
     // Keep one sample at or before the window's start, so the rate always spans
     // the whole window once the run is that old.
     while (m_samples.size() > 2 && m_samples[1].wall <= now - kWindowSeconds) m_samples.erase(m_samples.begin());
@@ -92,16 +94,34 @@ std::optional<double> TimeLeftEstimator::Rate() const {
     return media / wall;
 }
 
-std::optional<double> TimeLeftEstimator::SecondsLeft() const {
+std::optional<double> TimeLeftEstimator::RowRate() const {
     const std::optional<double> rate = Rate();
     if (!rate) return std::nullopt;
-    return std::max(m_last.totalSeconds - m_last.doneSeconds, 0.0) / *rate;
+    // The rows at once over the window, weighted by how long each count lasted.
+    double rowWall = 0.0;
+    double wall = 0.0;
+    for (std::size_t i = 1; i < m_samples.size(); ++i) {
+        const double span = m_samples[i].wall - m_samples[i - 1].wall;
+        rowWall += span * m_samples[i].running;
+        wall += span;
+    }
+    const double meanRunning = wall > 0 ? std::max(rowWall / wall, 1.0) : 1.0;
+    return *rate / meanRunning;
+}
+
+std::optional<double> TimeLeftEstimator::SecondsLeft() const {
+    const std::optional<double> rowRate = RowRate();
+    if (!rowRate) return std::nullopt;
+    const double atOnce = std::max(m_last.runningRows, 1);
+    const double shared = std::max(m_last.totalSeconds - m_last.doneSeconds, 0.0) / (*rowRate * atOnce);
+    const double slowest = std::max(m_last.longestRowLeftSeconds, 0.0) / *rowRate;
+    return std::max(shared, slowest);
 }
 
 std::optional<double> TimeLeftEstimator::CurrentFileSecondsLeft() const {
-    const std::optional<double> rate = Rate();
-    if (!rate || m_last.currentTotalSeconds <= 0) return std::nullopt;
-    return std::max(m_last.currentTotalSeconds - m_last.currentDoneSeconds, 0.0) / *rate;
+    const std::optional<double> rowRate = RowRate();
+    if (!rowRate || m_last.currentTotalSeconds <= 0) return std::nullopt;
+    return std::max(m_last.currentTotalSeconds - m_last.currentDoneSeconds, 0.0) / *rowRate;
 }
 
 std::string FormatDuration(double seconds) {

@@ -24,6 +24,10 @@ struct BatchProgress {
     double totalSeconds = 0.0;        // media seconds the run converts (failed rows left out)
     double currentDoneSeconds = 0.0;  // of the file being converted
     double currentTotalSeconds = 0.0;  // 0 when no single file is being converted (merge, between rows)
+    // Rows converted at once right now (0 = not known: one at a time), and the
+    // media seconds the furthest-behind of them still has to do.
+    int runningRows = 0;
+    double longestRowLeftSeconds = 0.0;
 };
 
 // The batch as the job's exchange fields describe it now. `merge`: the job's
@@ -49,7 +53,13 @@ public:
     void Update(const BatchProgress& progress);
     // Media seconds per wall second over the window; nullopt until meaningful.
     std::optional<double> Rate() const;
+    // Media seconds per wall second one row makes (the rate shared out over the
+    // rows that ran at once during the window); nullopt with Rate().
+    std::optional<double> RowRate() const;
     // Wall seconds left for the whole run / the current file; nullopt = blank.
+    // Rows running at once share the work, but the run cannot end before its
+    // furthest-behind row, which goes at one row's pace: near the end, when the
+    // other rows are done, the time left does not fall to a fraction of it.
     std::optional<double> SecondsLeft() const;
     std::optional<double> CurrentFileSecondsLeft() const;
 
@@ -59,6 +69,7 @@ private:
     struct Sample {
         double wall;
         double done;
+        int running;  // rows at once, at least 1
     };
     Clock m_clock;
     std::vector<Sample> m_samples;  // oldest first, trimmed to the window

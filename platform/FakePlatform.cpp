@@ -33,8 +33,8 @@ QStringList FakePlatform::ChooseOpenFiles(QWidget* owner, const QString& windows
     return files;
 }
 
-QString FakePlatform::ChooseFolder(QWidget* owner, const QString& title) {
-    folderChooserCalls.push_back(FolderChooserCall{owner, title});
+QString FakePlatform::ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) {
+    folderChooserCalls.push_back(FolderChooserCall{owner, title, startFolder});
     QString folder;
     takeFront(folderChoices, folder);
     return folder;

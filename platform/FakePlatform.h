@@ -30,6 +30,7 @@ public:
     struct FolderChooserCall {
         QWidget* owner = nullptr;
         QString title;
+        QString startFolder;
     };
 
     // ---- Recorded calls, in order ----
@@ -73,7 +74,7 @@ public:
                              MessageButtons buttons, MessageIcon icon) override;
     void Beep() override;
     QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) override;
-    QString ChooseFolder(QWidget* owner, const QString& title) override;
+    QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder = QString()) override;
     OpenResult OpenPath(const QString& path) override;
     OpenResult OpenUrl(const QString& url) override;
     bool PowerOff() override;

@@ -128,8 +128,8 @@ QStringList LinuxPlatform::ChooseOpenFiles(QWidget* owner, const QString& window
     return dialog.selectedFiles();
 }
 
-QString LinuxPlatform::ChooseFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
+QString LinuxPlatform::ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(owner, title, startFolder, QFileDialog::ShowDirsOnly);
 }
 
 OpenResult LinuxPlatform::OpenPath(const QString& path) {

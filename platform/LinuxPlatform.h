@@ -17,7 +17,7 @@ public:
                              MessageButtons buttons, MessageIcon icon) override;
     void Beep() override;
     QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) override;
-    QString ChooseFolder(QWidget* owner, const QString& title) override;
+    QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder = QString()) override;
     OpenResult OpenPath(const QString& path) override;
     OpenResult OpenUrl(const QString& url) override;
     bool PowerOff() override;

@@ -68,9 +68,9 @@ public:
     // string. Returns the chosen paths in the chooser's order; empty = cancelled.
     virtual QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) = 0;
 
-    // Folder chooser with a title such as "Please select output folder:".
-    // Returns the chosen folder; empty = cancelled.
-    virtual QString ChooseFolder(QWidget* owner, const QString& title) = 0;
+    // Folder chooser with a title such as "Please select output folder:", opened
+    // in `startFolder` when it is given. Returns the chosen folder; empty = cancelled.
+    virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder = QString()) = 0;
 
     // Opens a local folder or file with the default application (the file
     // manager for a folder). Never blocks on the launched program.

@@ -14,7 +14,17 @@ constexpr double kMaxGapFill = 5.0;
 constexpr Uint16 kDeviceFrames = 1024;
 }  // namespace
 
-SdlAudioSubsystem::SdlAudioSubsystem() : m_ok(SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {}
+namespace {
+// SDL's own SIGINT/SIGTERM handlers turn the signals into a quit event that only
+// an SDL event loop would read; in a program whose loop is not SDL's they would
+// swallow every later kill, Ctrl+C and logout. The program handles its signals.
+int initAudio() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    return SDL_InitSubSystem(SDL_INIT_AUDIO);
+}
+}  // namespace
+
+SdlAudioSubsystem::SdlAudioSubsystem() : m_ok(initAudio() == 0) {}
 
 SdlAudioSubsystem::~SdlAudioSubsystem() {
     if (m_ok) SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -5,6 +5,7 @@
 // mnemonics).
 
 #include "AppTestSupport.h"
+#include "app/AppFolders.h"
 #include "app/DeviceFolderOffer.h"
 #include "app/ConversionCommands.h"
 #include "profiles/OutputSettings.h"
@@ -19,6 +20,8 @@
 #include "dialogs/CFileInfomation.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QLabel>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -30,6 +33,11 @@
 #include <QTest>
 
 #include <map>
+#include <algorithm>
+#include <set>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -90,8 +98,10 @@ TEST_F(CommandsTest, BrowseAddsTheFolderEvenWhenListedAndRefusesMissingOnes) {
     EXPECT_EQ(fake.messageTexts(), QStringList({"The output folder name is invalid!"}));
     ASSERT_EQ(fake.folderChooserCalls.size(), 2u) << "the chooser comes again";
     EXPECT_EQ(fake.folderChooserCalls[0].title, "Please select output folder:");
+    EXPECT_EQ(fake.folderChooserCalls[0].startFolder, exeFolder() + "/OutPut") << "it opens in the output folder";
     EXPECT_EQ(window.outputFolderCombo()->currentText(), beta);
     EXPECT_EQ(window.outputFolder(), beta);
+    EXPECT_EQ(ReadOutputFolder(window.folders().iniPath), beta) << "remembered at once, not after a conversion";
 
     fake.folderChoices = {alpha};
     window.onBrowse();
@@ -123,7 +133,9 @@ TEST_F(CommandsTest, FindTargetCreatesOpensAndListsOnlyNewFolders) {
     window.outputFolderCombo()->setEditText(unreachable);
     window.onFindTarget();
     EXPECT_EQ(fake.messageTexts(),
-              QStringList({"The folder that you selected does not exit.Please specify a different folder!"}));
+              QStringList({"The folder \"" + unreachable +
+                           "\" does not exist and cannot be created: the folder above it does not exist either. "
+                           "Please specify a different folder!"}));
     EXPECT_EQ(fake.openedPaths.size(), 2u);
 
     // A plain file is no folder: refused instead of opened.
@@ -132,7 +144,24 @@ TEST_F(CommandsTest, FindTargetCreatesOpensAndListsOnlyNewFolders) {
     window.outputFolderCombo()->setEditText(file);
     window.onFindTarget();
     EXPECT_EQ(fake.messages.size(), 2u);
+    EXPECT_EQ(fake.messageTexts().last(), "\"" + file + "\" is a file, not a folder. Please specify a different folder!");
     EXPECT_EQ(fake.openedPaths.size(), 2u);
+}
+
+TEST_F(CommandsTest, FolderThatCannotBeCreatedSaysTheSystemsReason) {
+    CTolvaneAVConverterDlg& window = open();
+    const QString locked = folder("locked");
+    ASSERT_EQ(::chmod(locked.toLocal8Bit().constData(), 0500), 0);
+    if (::access((locked + "/x").toLocal8Bit().constData(), F_OK) == 0 || ::geteuid() == 0) {
+        // Root writes anywhere: the refusal cannot be made here.
+        ::chmod(locked.toLocal8Bit().constData(), 0700);
+        GTEST_SKIP() << "running as root";
+    }
+    window.outputFolderCombo()->setEditText(locked + "/inner");
+    window.onFindTarget();
+    ::chmod(locked.toLocal8Bit().constData(), 0700);
+    EXPECT_EQ(fake.messageTexts(), QStringList({"The folder \"" + locked + "/inner\" does not exist and cannot be "
+                                                "created: permission denied. Please specify a different folder!"}));
 }
 
 TEST_F(CommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
@@ -302,7 +331,8 @@ TEST_F(CommandsTest, ReadersNameEveryControlAndSeeItsState) {
     EXPECT_TRUE(reader(kClip)->state().disabled) << "no task yet";
     EXPECT_FALSE(reader(kAdd)->state().disabled);
     EXPECT_EQ(reader(kVolumeSlider)->role(), QAccessible::Slider);
-    EXPECT_EQ(reader(kVolumeSlider)->valueInterface()->currentValue().toInt(), window.volumeSlider()->GetPos());
+    EXPECT_EQ(reader(kVolumeSlider)->valueInterface()->currentValue().toInt(),
+              window.volumeSlider()->GetPos() * 100 / PreviewController::kVolumeMax) << "in per cent";
 
     window.AddPaths({SharedMedia().clipA});
     window.taskListControl()->SelectAndFocus(0);
@@ -311,6 +341,92 @@ TEST_F(CommandsTest, ReadersNameEveryControlAndSeeItsState) {
     EXPECT_EQ(reader(kPlay)->text(QAccessible::Name), "Pause");
     window.button(kPlay)->click();
     EXPECT_EQ(reader(kPlay)->text(QAccessible::Name), "Play");
+}
+
+// What a reader is told beyond names: the window is a window; the lists are
+// named by their labels and read their entry as value; the sliders speak in per
+// cent and in time; F1 opens the help; the list shows where the keyboard is.
+TEST_F(CommandsTest, ReadersHearLabelsUnitsAndTheWindowsRole) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto reader = [&](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    EXPECT_EQ(reader(&window)->role(), QAccessible::Window);
+    EXPECT_EQ(reader(window.profileCombo())->text(QAccessible::Name), "Profile");
+    EXPECT_EQ(reader(window.profileCombo())->text(QAccessible::Value), window.profileCombo()->currentText());
+    EXPECT_EQ(reader(window.outputFolderCombo())->text(QAccessible::Name), "Output folder");
+
+    QAccessibleValueInterface* volume = reader(window.volumeSlider())->valueInterface();
+    EXPECT_DOUBLE_EQ(volume->maximumValue().toDouble(), 100.0);
+    EXPECT_DOUBLE_EQ(volume->currentValue().toDouble(), 30.0);
+    EXPECT_EQ(reader(window.volumeSlider())->text(QAccessible::Value), "30 %");
+
+    player.duration = 150.0;
+    window.AddPaths({SharedMedia().clipA});
+    window.taskListControl()->SelectAndFocus(0);
+    window.button(kPlay)->click();
+    window.positionSlider()->SetPos(500);
+    QAccessibleValueInterface* position = reader(window.positionSlider())->valueInterface();
+    EXPECT_DOUBLE_EQ(position->maximumValue().toDouble(), 150.0) << "the place in seconds";
+    EXPECT_DOUBLE_EQ(position->currentValue().toDouble(), 75.0);
+    EXPECT_EQ(reader(window.positionSlider())->text(QAccessible::Value), "1:15.0 of 2:30.0");
+    window.button(kStop)->click();
+
+    // The list draws where the keyboard acts.
+    window.taskListControl()->setFocus();
+    QApplication::processEvents();
+    const QImage focused = window.taskListControl()->viewport()->grab().toImage();
+    window.button(kAdd)->setFocus();
+    QApplication::processEvents();
+    const QImage unfocused = window.taskListControl()->viewport()->grab().toImage();
+    EXPECT_NE(focused, unfocused) << "a focus frame around the current row";
+
+    // F1: the help (missing beside this test's stand-in program).
+    QTest::keyClick(window.button(kAdd), Qt::Key_F1);
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Can not find help file!"});
+}
+
+// An unchecked task is still a check box to a reader.
+TEST_F(CommandsTest, ReadersSeeUncheckedTasksAsCheckable) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA});
+    window.taskList().SetChecked(0, false);
+    QApplication::processEvents();
+    EXPECT_FALSE(window.button(kConvert)->isEnabled()) << "nothing checked: nothing to convert";
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(window.taskListControl())->tableInterface();
+    ASSERT_NE(table, nullptr);
+    QAccessibleInterface* cell = table->cellAt(0, 0);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_TRUE(cell->state().checkable) << "unchecked, yet checkable";
+    EXPECT_FALSE(cell->state().checked);
+}
+
+// The empty list says how to fill it; the hint goes with the first row.
+TEST_F(CommandsTest, AnEmptyListShowsHowToAddFiles) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_NE(window.emptyHint(), nullptr);
+    EXPECT_TRUE(window.emptyHint()->isVisible());
+    EXPECT_EQ(window.emptyHint()->text(), "Add files or drop them here");
+    window.AddPaths({SharedMedia().clipA});
+    EXPECT_FALSE(window.emptyHint()->isVisible());
+    window.ClearTasks();
+    EXPECT_TRUE(window.emptyHint()->isVisible());
+}
+
+// The volume a person sets is the one the next start plays at.
+TEST_F(CommandsTest, TheVolumeIsKept) {
+    {
+        CTolvaneAVConverterDlg& window = open();
+        window.volumeSlider()->setFocus();
+        QTest::keyClick(window.volumeSlider(), Qt::Key_End);
+        EXPECT_EQ(window.volumeSlider()->GetPos(), PreviewController::kVolumeMax);
+        dialog.reset();
+    }
+    CTolvaneAVConverterDlg& again = open();
+    EXPECT_EQ(again.volumeSlider()->GetPos(), PreviewController::kVolumeMax);
+    EXPECT_EQ(again.preview().volumeLevel(), PreviewController::kVolumeCap);
 }
 
 TEST_F(CommandsTest, MinimiseAndDragMoveTheWindow) {
@@ -550,25 +666,39 @@ TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
 
 // ---- Keyboard ----
 
-TEST_F(CommandsTest, TabWalksEveryControlOnceAndTheListLetsItGo) {
+TEST_F(CommandsTest, TabWalksEveryControlOnceFromTheListInVisualOrder) {
     CTolvaneAVConverterDlg& window = open();
     window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.button(kAdd)->setFocus(Qt::TabFocusReason);
+    window.taskListControl()->setFocus(Qt::TabFocusReason);
     std::vector<QWidget*> visited;
-    for (int i = 0; i < 21; ++i) {
+    for (int i = 0; i < 40; ++i) {
         visited.push_back(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == window.taskListControl()) break;
     }
-    QWidget* folderEdit = window.outputFolderCombo();
-    const std::vector<QWidget*> expected = {
-        window.button(kAdd), window.button(kCut), window.button(kEmpty), window.button(kClip),
-        window.button(kFileInfo), window.button(kSetting), window.button(kHelp), window.taskListControl(),
-        window.button(kPlay), window.button(kStop), window.volumeSlider(), window.profileCombo(), folderEdit,
-        window.button(kBrowse), window.button(kFindTarget), window.button(kMerge), window.button(kConvert),
-        window.button(kAbout), window.button(kMinimise), window.button(kClose), window.button(kAdd)};
-    EXPECT_EQ(visited, expected) << "the position slider is skipped while nothing plays";
+    ASSERT_EQ(visited.front(), window.taskListControl()) << "the list first";
+    EXPECT_EQ(QApplication::focusWidget(), window.taskListControl()) << "and back to it after the last control";
+    const std::set<QWidget*> once(visited.begin(), visited.end());
+    EXPECT_EQ(once.size(), visited.size()) << "each control once";
+    EXPECT_GE(visited.size(), 19u);
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), window.positionSlider()), 0)
+        << "the position slider is skipped while nothing plays";
+    // The rest in reading order: line by line from the top, left to right.
+    const int tolerance = window.fontMetrics().height() / 2;
+    // The folder combo's edit field has the focus for its combo: the combo's place counts.
+    auto place = [&window](QWidget* widget) {
+        QWidget* control = widget->parentWidget() == &window ? widget : widget->parentWidget();
+        return control->geometry();
+    };
+    for (std::size_t i = 2; i < visited.size(); ++i) {
+        const QRect before = place(visited[i - 1]);
+        const QRect now = place(visited[i]);
+        const bool sameLine = std::abs(before.center().y() - now.center().y()) <= tolerance;
+        EXPECT_TRUE(sameLine ? before.left() < now.left() : before.center().y() < now.center().y())
+            << ControlId(visited[i - 1]) << " before " << ControlId(visited[i]);
+    }
 }
 
 TEST_F(CommandsTest, FocusedButtonsShowARingAndPressWithEnterSpaceAndTheirMnemonic) {

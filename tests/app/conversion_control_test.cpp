@@ -115,6 +115,8 @@ public:
         runLeft = run;
         fileLeft = file;
     }
+    void SetRunningRows(const std::vector<RunningRow>& rows) override { running = rows; }
+    std::vector<RunningRow> running;
     void SetJob(AVConvert* j) override { job = j; }
     void SetStopHandler(std::function<void()> handler) override { onStop = std::move(handler); }
     PreviewSink* Preview() override { return &sink; }
@@ -189,7 +191,7 @@ TEST_F(ConversionTest, NoCheckedRowIsRefused) {
     host.addRow("/v/a.avi", false);
     host.addRow("/v/b.avi", false);
     EXPECT_FALSE(control.StartConversion());
-    EXPECT_EQ(platform.messageTexts(), QStringList{"Please select at least one task to convert!"});
+    EXPECT_EQ(platform.messageTexts(), QStringList{"Please check at least one task to convert!"});
     EXPECT_EQ(g_convertRuns.load(), 0);
 }
 
@@ -254,8 +256,9 @@ TEST_F(ConversionTest, FolderThatCannotBeCreatedIsReported) {
     host.folderText = QString::fromStdString((dir.path() / "no" / "such").string());
     EXPECT_FALSE(control.StartConversion());
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              "The folder that you selected does not exit.Please specify a different folder!");
+    EXPECT_EQ(platform.messages[0].text, "The folder \"" + host.folderText +
+                                             "\" does not exist and cannot be created: the folder above it does "
+                                             "not exist either. Please specify a different folder!");
     EXPECT_EQ(platform.messages[0].owner, host.Window());
     EXPECT_TRUE(platform.messages[0].caption.isEmpty());
     EXPECT_FALSE(fs::exists(dir.path() / "no"));
@@ -348,7 +351,7 @@ TEST_F(ConversionTest, FiveRowsCountUpAndMoveTheTotalBar) {
     workerAt(1, {kRowCompleted});
     control.ConversionTimer();
     EXPECT_EQ(window.totalText, "1 Task Completed / Total 5 Task(s)");
-    EXPECT_EQ(window.totalBar, 20);
+    EXPECT_EQ(window.totalBar, 27) << "the finished row and the running row's share: (10 + 3.7) / 50";
     EXPECT_EQ(window.currentText, "b.avi   37% has completed");
     EXPECT_EQ(window.currentBar, 37);
     EXPECT_EQ(host.statuses[0], "Completed");
@@ -391,6 +394,8 @@ TEST_F(ConversionTest, SeveralRunningRowsShowTheFirstNameTheirMeanAndRowsDoneOut
     host.job.rowsStarted.store(3);
     host.job.runningRows[0].store(2);
     host.job.runningRows[1].store(0);
+    host.job.rowPercent[0].store(30);
+    host.job.rowPercent[2].store(60);
     host.job.fileState[1].store(kRowCompleted);
     host.job.currentFile.store(0);
     host.job.progressPercent.store(45);
@@ -399,23 +404,40 @@ TEST_F(ConversionTest, SeveralRunningRowsShowTheFirstNameTheirMeanAndRowsDoneOut
     EXPECT_EQ(window.currentBar, 45);
     EXPECT_EQ(host.statuses[1], "Completed");
     EXPECT_FALSE(host.rows[1].checked);
-    EXPECT_EQ(host.statuses[0], " Ready");
+    // Each running row shows itself: in the task list and on a line of its own.
+    EXPECT_EQ(host.statuses[0], "Converting 30 %");
+    EXPECT_EQ(host.statuses[2], "Converting 60 %");
+    EXPECT_EQ(host.statuses[3], " Ready");
+    EXPECT_EQ(window.running, (std::vector<ProgressWindow::RunningRow>{{"a.avi", 30}, {"c.avi", 60}}));
     EXPECT_EQ(window.totalText, "1 Task Completed / Total 4 Task(s)");
-    EXPECT_EQ(window.totalBar, 25);
+    EXPECT_EQ(window.totalBar, 47) << "every row's share: (10 + 3 + 6) / 40";
 
     // Row 2 fails, row 0 completes; the last row runs alone.
-    host.job.fileState[2].store(kRowFailed);
+    host.job.failRow(2, "The video encoder does not accept these settings");
     host.job.fileState[0].store(kRowCompleted);
     host.job.runningRows[0].store(-1);
     host.job.runningRows[1].store(3);
     host.job.rowsStarted.store(4);
     host.job.currentFile.store(3);
     host.job.progressPercent.store(10);
+    host.job.rowPercent[3].store(10);
     control.ConversionTimer();
     EXPECT_EQ(window.currentText, "d.avi   10% has completed");
     EXPECT_EQ(host.statuses[2], "Failure");
+    EXPECT_EQ(host.statuses[0], "Completed");
+    EXPECT_EQ(host.statuses[3], "Converting 10 %");
+    EXPECT_EQ(window.running.size(), 1u);
     EXPECT_EQ(window.totalText, "3 Task Completed / Total 4 Task(s)") << "finished rows, failed ones included";
-    EXPECT_EQ(window.totalBar, 75);
+    EXPECT_EQ(window.totalBar, 70) << "the failed row leaves the total: (10 + 10 + 1) / 30";
+
+    // The run completes with the failure: a summary says what happened and why.
+    host.job.fileState[3].store(kRowCompleted);
+    host.job.currentFile.store(4);
+    control.ConversionTimer();
+    EXPECT_EQ(control.CurrentState(), ConversionControl::State::Idle);
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages.back().text.toStdString(),
+              "3 completed, 1 failed, 0 stopped.\n\nFailed:\nc.avi: The video encoder does not accept these settings");
 }
 
 TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
@@ -428,6 +450,22 @@ TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
     EXPECT_EQ(host.statuses[0], "Failure");
     EXPECT_EQ(host.tips[0], "Cannot create the output: Read-only file system") << "the reason, in the status tooltip";
     EXPECT_TRUE(host.rows[0].checked);
+}
+
+TEST_F(ConversionTest, ARowStoppedBeforeItWroteAnythingIsReadyAgain) {
+    host.addRow("/v/a.avi");
+    host.addRow("/v/b.avi");
+    ASSERT_TRUE(control.StartConversion());
+    host.job.rowsStarted.store(1);
+    host.job.runningRows[0].store(0);
+    host.job.rowPercent[0].store(0);
+    host.job.currentFile.store(0);
+    control.ConversionTimer();
+    EXPECT_EQ(host.statuses[0], "Converting 0 %");
+    control.RequestStop();
+    control.WaitForWorker();
+    EXPECT_EQ(host.statuses[0], " Ready") << "no \"Converting\" left behind";
+    EXPECT_TRUE(platform.messages.empty()) << "a stopped run without failures needs no summary";
 }
 
 TEST_F(ConversionTest, StoppedRowShowsStoppedAndStaysChecked) {

@@ -10,6 +10,7 @@
 #include "app/ConversionCommands.h"
 #include "app/ConversionControl.h"
 #include "app/MainWindowIds.h"
+#include "app/SessionSignals.h"
 #include "dialogs/CAVConvertDlg.h"
 #include "dialogs/CClipDialog.h"
 #include "platform/ControlId.h"
@@ -32,6 +33,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include <csignal>
 #include <sys/stat.h>
 
 namespace {
@@ -183,6 +185,71 @@ TEST_F(ConversionWindow, PreviewOffAndShutDownBoxReachTheRun) {
     EXPECT_EQ(fake.powerOffCount, 1);
 }
 
+// The session ends (SIGTERM) while a run converts: the run stops as Stop stops
+// it, the rows keep their places and say what happened, and the window ends.
+TEST_F(ConversionWindow, ASignalDuringARunStopsItAsStopDoes) {
+    addClips();
+    SessionSignals sessionSignals;
+    ASSERT_TRUE(sessionSignals.Installed());
+    QObject::connect(&sessionSignals, &SessionSignals::received, window, &CTolvaneAVConverterDlg::EndSession);
+    window->modalRunner = [this](QDialog& shown) {
+        modalClasses << shown.metaObject()->className();
+        QTimer::singleShot(300, &shown, [] { ::raise(SIGTERM); });
+        return shown.exec();
+    };
+    window->show();
+    guard(window->conversion());
+    window->button(kConvert)->click();
+    EXPECT_EQ(window->conversion().Control().CurrentState(), ConversionControl::State::Idle);
+    EXPECT_FALSE(window->isVisible()) << "the window ended";
+    ASSERT_EQ(window->taskList().Count(), 2) << "the list is kept";
+    const QString first = window->taskList().Text(0, TaskList::kStatus);
+    EXPECT_TRUE(first == "Stopped" || first == "Completed") << first.toStdString();
+    EXPECT_FALSE(window->taskList().Text(1, TaskList::kStatus).startsWith("Converting"));
+}
+
+// A later start hands a file over while a run converts: it joins the end of the
+// list and the run goes on to its end.
+TEST_F(ConversionWindow, FilesHandedOverDuringARunJoinTheList) {
+    addClips();
+    window->modalRunner = [this](QDialog& shown) {
+        QTimer::singleShot(0, &shown, [this] { window->TakeHandedFiles({SharedMedia().clipC}); });
+        return shown.exec();
+    };
+    guard(window->conversion());
+    window->button(kConvert)->click();
+    ASSERT_EQ(window->taskList().Count(), 3);
+    EXPECT_EQ(window->taskList().Text(2, TaskList::kSource), SharedMedia().clipC) << "at the end: the run's rows keep their places";
+    EXPECT_EQ(window->taskList().Text(0, TaskList::kStatus), "Completed");
+    EXPECT_EQ(window->taskList().Text(1, TaskList::kStatus), "Completed");
+    EXPECT_EQ(window->taskList().Text(2, TaskList::kStatus), " Ready");
+}
+
+// The main window's close during a run asks first; no goes on, yes stops as Stop
+// does and then closes.
+TEST_F(ConversionWindow, ClosingTheWindowDuringARunAsksToStop) {
+    addClips();
+    window->show();
+    window->modalRunner = [this](QDialog& shown) {
+        QTimer::singleShot(100, &shown, [this] {
+            fake.messageAnswers = {MessageResult::No};
+            window->close();
+            EXPECT_EQ(fake.messageTexts(), QStringList{"Stop the conversion?"});
+            EXPECT_TRUE(window->isConverting()) << "no: the run goes on";
+            fake.messageAnswers = {MessageResult::Yes};
+            window->close();
+        });
+        return shown.exec();
+    };
+    guard(window->conversion());
+    window->button(kConvert)->click();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isConverting());
+    EXPECT_FALSE(window->isVisible()) << "yes: stopped, then closed as asked";
+    EXPECT_EQ(fake.messageTexts().size(), 2);
+    EXPECT_NE(window->taskList().Text(0, TaskList::kStatus), " Ready");
+}
+
 TEST_F(ConversionWindow, TheButtonsRunTheCommands) {
     addClips();
     QTimer::singleShot(120000, window, [this] { window->conversion().Control().RequestStop(); });
@@ -192,9 +259,21 @@ TEST_F(ConversionWindow, TheButtonsRunTheCommands) {
     EXPECT_EQ(window->taskList().Text(1, TaskList::kStatus), "Completed");
     EXPECT_EQ(fake.openedPaths, std::vector<QString>{outFolder});
 
-    // Both rows are unchecked now: Merge has nothing to join.
-    window->button(kMerge)->click();
+    // Both rows are unchecked now: Convert and Merge have nothing to take.
+    EXPECT_FALSE(window->button(kConvert)->isEnabled());
+    EXPECT_FALSE(window->button(kMerge)->isEnabled());
+    window->onMerge();
     EXPECT_EQ(fake.messageTexts(), QStringList{"Merge is effective when two or more files are chosen!"});
+    window->taskList().SetChecked(0, true);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->button(kConvert)->isEnabled()) << "one checked task converts";
+    EXPECT_FALSE(window->button(kMerge)->isEnabled()) << "a merge needs two";
+    window->taskList().SetChecked(1, true);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->button(kMerge)->isEnabled());
+    window->taskList().SetChecked(0, false);
+    window->taskList().SetChecked(1, false);
+    QCoreApplication::processEvents();
 
     // Clip with the first row selected shows the clip window once; Cancel leaves it.
     window->modalRunner = [this](QDialog& shown) {
@@ -216,7 +295,9 @@ TEST_F(ConversionWindow, EmptyListAndMissingFolder) {
     window->outputFolderCombo()->setEditText(QString::fromStdString(exeDir.file("no/such")));
     commands.Merge();
     EXPECT_EQ(fake.messageTexts().last(),
-              "The folder that you selected does not exit.Please specify a different folder!");
+              "The folder \"" + QString::fromStdString(exeDir.file("no/such")) +
+                  "\" does not exist and cannot be created: the folder above it does not exist either. "
+                  "Please specify a different folder!");
     EXPECT_EQ(fake.messages.back().owner, window);
     EXPECT_FALSE(modalClasses.contains("CAVConvertDlg"));
 }

@@ -6,6 +6,8 @@
 
 #include "app/AppFolders.h"
 #include "app/MainWindowIds.h"
+#include "app/SingleInstance.h"
+#include "platform/FileNames.h"
 #include "controls/ControlButton.h"
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
@@ -219,4 +221,27 @@ TEST_F(StartupTest, CloseRequestedWhileFilesAreProbedEndsTheWindowAfterwards) {
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(player.count("Close"), 1);
+}
+
+// The hand-over between two starts: relative names are taken where they were
+// given, options are no files, and a message comes back as the same names (bytes
+// that are not UTF-8 kept).
+TEST(SingleInstanceMessage, NamesTravelWhole) {
+    using namespace single_instance;
+    EXPECT_EQ(AbsoluteFiles({"clip.avi", "/abs/b.mp4", "--no-restore", "sub/c d.mkv"}, "/home/u"),
+              (std::vector<std::string>{"/home/u/clip.avi", "/abs/b.mp4", "/home/u/sub/c d.mkv"}));
+    const QByteArray message("/home/u/clip.avi\0/v/caf\xe9.avi\0\0", 31);
+    EXPECT_TRUE(MessageComplete(message));
+    EXPECT_FALSE(MessageComplete(message.left(17)));
+    EXPECT_TRUE(MessageComplete(QByteArray(1, '\0'))) << "no files: only the window is wanted";
+    const QStringList files = DecodeMessage(message);
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[0], "/home/u/clip.avi");
+    EXPECT_EQ(EncodeFileName(files[1]), "/v/caf\xe9.avi");
+}
+
+// A start finds no window when none listens (or only a stale socket is left).
+TEST(SingleInstanceMessage, NoWindowMeansNoHandOver) {
+    testmedia::TempDir dir;
+    EXPECT_FALSE(single_instance::HandFilesToRunningWindow(dir.file("none.socket"), {"/a.avi"}, 500));
 }

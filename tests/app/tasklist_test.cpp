@@ -22,6 +22,9 @@
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QLabel>
+#include <QPushButton>
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -146,16 +149,55 @@ TEST_F(TaskListTest, AddingKeepsTheEventLoopRunning) {
     EXPECT_EQ(window.taskList().Count(), 3);
 }
 
+// Many files: rows appear while the rest are measured, with a count and Cancel
+// under the list; Cancel keeps the rows already added and adds no more.
+TEST_F(TaskListTest, ManyFilesArriveRowByRowWithACountAndCancel) {
+    QStringList copies;
+    for (int i = 0; i < 60; ++i) {
+        const QString copy = QString::fromStdString(exeDir.file("many " + std::to_string(i) + ".avi"));
+        ASSERT_TRUE(QFile::copy(media().clipA, copy));
+        copies << copy;
+    }
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QString countShown;
+    int rowsWhileAdding = -1;
+    QTimer watcher;
+    watcher.setInterval(5);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (!window.addingBar()->isVisible() || window.taskList().Count() < 5) return;
+        watcher.stop();
+        rowsWhileAdding = window.taskList().Count();
+        countShown = window.addingBar()->findChild<QLabel*>()->text();
+        // A real click on Cancel.
+        auto* cancel = window.addingBar()->findChild<QPushButton*>("cancelAdding");
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+    watcher.start();
+    window.AddPaths(copies);
+    EXPECT_GE(rowsWhileAdding, 5) << "rows came while the rest were measured";
+    EXPECT_TRUE(countShown.startsWith("Adding files: ") && countShown.endsWith(" of 60")) << countShown.toStdString();
+    EXPECT_LT(window.taskList().Count(), 60) << "Cancel stopped the addition";
+    EXPECT_GE(window.taskList().Count(), rowsWhileAdding) << "the rows already there stay";
+    EXPECT_FALSE(window.addingBar()->isVisible());
+    EXPECT_FALSE(window.isBusy());
+    for (int row = 0; row < window.taskList().Count(); ++row)
+        EXPECT_EQ(window.taskList().Text(row, TaskList::kSource), copies[row]) << "in the given order";
+}
+
 TEST_F(TaskListTest, EveryProbeFirstLetsTheConversionControlFinishAWorker) {
     CTolvaneAVConverterDlg& window = open();
     int calls = 0;
     window.beforeProbe = [&calls] { ++calls; };
-    window.AddPaths({media().clipA, media().clipB});  // two files + the (first new) selected row's information
-    EXPECT_EQ(calls, 3);
+    // Added files are measured in jobs of their own (a running conversion goes
+    // on); the shared job is probed for the selected row's information only.
+    window.AddPaths({media().clipA, media().clipB});
+    EXPECT_EQ(calls, 1);
     window.taskListControl()->SelectAndFocus(0);
     window.ClickTask();
     window.DropFiles({media().clipC});
-    EXPECT_EQ(calls, 6);
+    EXPECT_EQ(calls, 3);
 }
 
 TEST_F(TaskListTest, DropOfAnAddressThatIsNoFileAddsNothing) {
@@ -165,14 +207,34 @@ TEST_F(TaskListTest, DropOfAnAddressThatIsNoFileAddsNothing) {
     EXPECT_TRUE(window.taskListControl()->isHidden());
 }
 
-TEST_F(TaskListTest, InvalidFilesAreRefusedWithTheirNameAndTheRestAdded) {
+TEST_F(TaskListTest, InvalidFilesAreRefusedInOneMessageThatSaysWhy) {
     CTolvaneAVConverterDlg& window = open();
     const QString missing = QString::fromStdString(media().dir.file("gone.mp4"));
-    window.AddPaths({media().broken, media().clipA, missing});
+    const QString locked = QString::fromStdString(exeDir.file("locked.mp3"));
+    ASSERT_TRUE(QFile::copy(media().audio, locked));
+    ASSERT_EQ(::chmod(locked.toLocal8Bit().constData(), 0), 0);
+    const bool unreadable = ::access(locked.toLocal8Bit().constData(), R_OK) != 0;  // root reads anything
+    const QString notes = QString::fromStdString(exeDir.file("notes.txt"));
+    {
+        QFile file(notes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a media file\n");
+    }
+    window.AddPaths({notes, media().clipA, missing});
     window.DropFiles({media().broken});
     EXPECT_EQ(window.taskList().Count(), 1);
-    EXPECT_EQ(fake.messageTexts(), QStringList({"File:broken.mp4 is invalid!", "File:gone.mp4 is invalid!",
-                                                "File:broken.mp4 is invalid!"}));
+    EXPECT_EQ(fake.messageTexts().join("|").toStdString(),
+              QStringList({"2 files are invalid and were not added:\n"
+                           "notes.txt: it is not a video or audio file that can be read\n"
+                           "gone.mp4: the file does not exist",
+                           "File:broken.mp4 is invalid: the file is empty."})
+                  .join("|")
+                  .toStdString())
+        << "one message per addition, each file with its reason";
+    if (unreadable) {
+        window.AddPaths({locked});
+        EXPECT_EQ(fake.messageTexts().last(), "File:locked.mp3 is invalid: it cannot be read (permission denied).");
+    }
 }
 
 TEST_F(TaskListTest, ClickOnARowWhoseFileVanishedShowsTheFullPath) {
@@ -452,6 +514,33 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     EXPECT_TRUE(second.button(kConvert)->isEnabled());
     EXPECT_FALSE(keeper->SavePending()) << "restoring is no change to save";
     EXPECT_TRUE(fake.messages.empty());
+}
+
+// A start with an empty list ("--no-restore") leaves the kept list alone until
+// the person changes the new one; then the new one is kept.
+TEST_F(KeptTaskListTest, AnEmptyStartKeepsTheSavedListUntilTheNewOneChanges) {
+    CTolvaneAVConverterDlg& first = reopen();
+    first.AddPaths({media().clipA, media().clipB});
+    keeper->Flush();
+    keeper.reset();
+    dialog.reset();
+
+    CTolvaneAVConverterDlg& empty = open();
+    keeper = std::make_unique<TaskListKeeper>(empty, statePath());
+    keeper->KeepSavedUntilChanged();
+    empty.show();
+    QApplication::setActiveWindow(&empty);  // the window becoming active is no change
+    QApplication::processEvents();
+    keeper->Flush();
+    TaskListStore::LoadResult kept = TaskListStore(statePath()).Load();
+    ASSERT_EQ(kept.outcome, TaskListStore::LoadOutcome::Loaded);
+    EXPECT_EQ(kept.list.tasks.size(), 2u) << "nothing done yet: the saved list is still there";
+
+    empty.AddPaths({media().clipC});
+    keeper->Flush();
+    kept = TaskListStore(statePath()).Load();
+    ASSERT_EQ(kept.list.tasks.size(), 1u) << "the person's new list is kept now";
+    EXPECT_EQ(kept.list.tasks[0].source, media().clipC);
 }
 
 TEST_F(KeptTaskListTest, RowsWhoseFileVanishedComeBackUncheckedAndMarked) {

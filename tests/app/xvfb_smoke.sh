@@ -17,7 +17,8 @@ mkdir -p "$work/bin"
 cp "$program" "$work/bin/korbanix"
 rm -f "$output/main-window.png"
 # The kept task list goes to the scratch folder, not the user's state folder.
-XDG_STATE_HOME="$work/state" KORBANIX_SCREENSHOT="$output/main-window.png" QT_QPA_PLATFORM=xcb \
+mkdir -m 700 -p "$work/run"
+XDG_RUNTIME_DIR="$work/run" XDG_STATE_HOME="$work/state" KORBANIX_SCREENSHOT="$output/main-window.png" QT_QPA_PLATFORM=xcb \
   timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$work/bin/korbanix" "$work/smoke clip.avi" \
   > "$output/stdout.txt" 2> "$output/stderr.txt" || { cat "$output/stderr.txt"; exit 1; }
 

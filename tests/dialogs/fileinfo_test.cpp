@@ -1,6 +1,7 @@
 // The file information window: every formatting rule of the eight texts, and the
 // window showing them in its read-only fields by control id.
 
+#include "controls/Accessibility.h"
 #include "dialogs/CFileInfomation.h"
 #include "platform/ControlId.h"
 #include "support/QtTestApp.h"
@@ -210,3 +211,22 @@ TEST(FileInfoDialog, OkClosesWithCancelResult) {
 }
 
 }  // namespace
+
+// The values are text to read, not fields to edit: a reader hears each caption
+// and its value.
+TEST(FileInfoDialog, ValuesReadAsTextNotAsEditableFields) {
+    InstallAccessibility();
+    CFileInfomation dialog(videoWithSound());
+    dialog.show();
+    const auto fields = dialog.findChildren<QLineEdit*>();
+    ASSERT_FALSE(fields.isEmpty());
+    for (QLineEdit* field : fields) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_EQ(reader->role(), QAccessible::StaticText) << ControlId(field);
+        EXPECT_FALSE(reader->state().editable) << ControlId(field);
+        EXPECT_TRUE(reader->state().readOnly) << ControlId(field);
+        EXPECT_EQ(reader->text(QAccessible::Value), field->text()) << ControlId(field);
+        EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty()) << ControlId(field);
+    }
+}

@@ -7,8 +7,10 @@
 #include "dialogs/ProgressPreview.h"
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
+#include "platform/FakePlatform.h"
 #include "support/QtTestApp.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,6 +40,8 @@ protected:
         return found;
     }
 
+    FakePlatform fake;
+    ScopedPlatform installed{fake};
     AVConvert job;
     CAVConvertDlg dialog;
     int stops = 0;
@@ -86,20 +90,52 @@ TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {
     EXPECT_FALSE(job.previewOff.load());
 }
 
-TEST_F(ProgressWindowTest, EscapeAndEnterDoNothing) {
+// The bars are named for a reader; rows running at once each get a line and a
+// named bar of their own, and the window grows to hold them.
+TEST_F(ProgressWindowTest, BarsAreNamedAndRowsAtOnceGetLinesOfTheirOwn) {
+    auto reader = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    EXPECT_EQ(reader(control<QProgressBar>(CAVConvertDlg::kCurrentBar))->text(QAccessible::Name), "Current file progress");
+    EXPECT_EQ(reader(control<QProgressBar>(CAVConvertDlg::kTotalBar))->text(QAccessible::Name), "Total progress");
+    const int templateHeight = dialog.height();
+    dialog.SetRunningRows({{"a.mp4", 88}, {"b.mp4", 40}});
+    QStringList lines;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->isVisibleTo(&dialog) && label->text().contains("%")) lines << label->text();
+    lines.sort();
+    EXPECT_EQ(lines, (QStringList{"a.mp4   88%", "b.mp4   40%"}));
+    QStringList bars;
+    for (QProgressBar* bar : dialog.findChildren<QProgressBar*>())
+        if (bar->isVisibleTo(&dialog) && bar->accessibleName().endsWith(" progress"))
+            bars << bar->accessibleName() + "=" + QString::number(bar->value());
+    bars.sort();
+    EXPECT_EQ(bars, (QStringList{"Current file progress=0", "Total progress=0", "a.mp4 progress=88", "b.mp4 progress=40"}));
+    EXPECT_GT(dialog.height(), templateHeight);
+    dialog.SetRunningRows({{"a.mp4", 90}});
+    EXPECT_EQ(dialog.height(), templateHeight) << "one row: the current-file line says it";
+}
+
+TEST_F(ProgressWindowTest, EnterDoesNothingAndEscapeAsksToStop) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     auto* stop = control<QPushButton>(CAVConvertDlg::kStop);
     stop->setFocus();
     for (QWidget* target : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(stop)}) {
-        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
             QTest::keyClick(target, key);
             QCoreApplication::processEvents();
             EXPECT_TRUE(dialog.isVisible()) << key;
         }
     }
+    EXPECT_TRUE(fake.messages.empty());
+    // Escape asks; "No" leaves the run alone, "Yes" stops it as Stop does.
+    fake.messageAnswers = {MessageResult::No, MessageResult::Yes};
+    QTest::keyClick(stop, Qt::Key_Escape);
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Stop the conversion?"});
+    EXPECT_EQ(fake.messages.back().buttons, MessageButtons::YesNo);
     EXPECT_EQ(stops, 0);
-    EXPECT_FALSE(job.stopRequested.load());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(stops, 1);
+    EXPECT_FALSE(job.stopRequested.load()) << "the control's handler stops the worker";
     dialog.Close();
 }
 
@@ -107,6 +143,13 @@ TEST_F(ProgressWindowTest, StopAndCloseBoxBothAskToStop) {
     dialog.show();
     control<QPushButton>(CAVConvertDlg::kStop)->click();
     EXPECT_EQ(stops, 1);
+    EXPECT_TRUE(fake.messages.empty()) << "Stop is not asked about";
+    // The close box (Alt+F4) asks "Stop the conversion?" first.
+    QCloseEvent refused;
+    QCoreApplication::sendEvent(&dialog, &refused);
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Stop the conversion?"});
+    EXPECT_EQ(stops, 1) << "a no keeps it running";
+    fake.messageAnswers = {MessageResult::Yes};
     QCloseEvent close;
     QCoreApplication::sendEvent(&dialog, &close);
     EXPECT_EQ(stops, 2);

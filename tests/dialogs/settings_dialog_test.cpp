@@ -158,15 +158,17 @@ TEST_F(SettingsDialogTest, CancelAndEscapeKeepEveryValueAndTheFlags) {
     EXPECT_EQ(settings.confirmedProfileCode, 0);
 }
 
-TEST_F(SettingsDialogTest, EnterPressesNothing) {
+// Enter confirms the settings whichever list has the focus, as OK does (the
+// default button); the choices are written as OK writes them.
+TEST_F(SettingsDialogTest, EnterConfirmsAsOkDoes) {
     LoadProfile(settings, 0);
     openDialog();
-    QTest::keyClick(dialog.get(), Qt::Key_Return);
-    QTest::keyClick(button(1), Qt::Key_Return);
-    QTest::keyClick(button(1), Qt::Key_Enter);
+    EXPECT_TRUE(button(CSettings::kOk)->isDefault());
+    combo(1063)->setFocus();
     QTest::keyClick(combo(1063), Qt::Key_Return);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(settings.confirmedProfileCode, 0) << "OK was not pressed";
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_NE(settings.confirmedProfileCode, 0) << "OK was pressed";
 }
 
 TEST_F(SettingsDialogTest, DefaultShowsThePresetsChoicesAndOnlyOkWritesThem) {
@@ -241,3 +243,4 @@ TEST_F(SettingsDialogTest, DraggingTheBackgroundMovesTheWindow) {
 }
 
 }  // namespace
+

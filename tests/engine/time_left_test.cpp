@@ -50,6 +50,21 @@ TEST(BatchProgress, BeforeTheFirstRowAndAfterTheLast) {
     EXPECT_DOUBLE_EQ(p.doneSeconds, 40);
 }
 
+TEST(BatchProgress, RowsAtOnceEachCountTheirShareAndTheFurthestBehindIsKnown) {
+    AVConvert job;
+    fill(job, {{"/v/a.mp4", 20}, {"/v/b.mp4", 20}, {"/v/c.mp4", 40}});
+    job.rowsStarted = 3;
+    for (int row = 0; row < 3; ++row) job.runningRows[static_cast<std::size_t>(row)] = row;
+    job.rowPercent[0] = 88;
+    job.rowPercent[1] = 88;
+    job.rowPercent[2] = 50;
+    job.currentFile = 0;
+    const BatchProgress p = MeasureBatch(job, false);
+    EXPECT_DOUBLE_EQ(p.doneSeconds, 20 * 0.88 * 2 + 20) << "every running row's share, not only the first";
+    EXPECT_EQ(p.runningRows, 3);
+    EXPECT_DOUBLE_EQ(p.longestRowLeftSeconds, 20);
+}
+
 TEST(BatchProgress, MergeCountsTheWholeOutput) {
     AVConvert job;
     fill(job, {{"/v/a.mp4", 0}, {"/v/b.mp4", 0}});
@@ -120,6 +135,24 @@ TEST_F(Estimator, ResetStartsAfresh) {
     at(200, 0);
     at(201, 2);
     EXPECT_FALSE(estimator.SecondsLeft());
+}
+
+TEST_F(Estimator, TheEndOfARunOfRowsAtOnceDoesNotCollapse) {
+    // Rows of 15, 15 and 20 media seconds at once, each at 1 media second per
+    // wall second, sampled every 300 ms.
+    for (int tick = 0; tick <= 50; ++tick) {
+        const double t = tick * 0.3;
+        now = 100 + t;
+        estimator.Update({3 * t, 50, 0, 0, 3, 20 - t});
+    }
+    ASSERT_TRUE(estimator.RowRate());
+    EXPECT_NEAR(*estimator.RowRate(), 1.0, 1e-6);
+    // The two short rows are done; the long one has 4.7 media seconds left, which
+    // take 4.7 s at one row's pace (not a third of that).
+    now = 115.3;
+    estimator.Update({45.3, 50, 0, 0, 1, 4.7});
+    ASSERT_TRUE(estimator.SecondsLeft());
+    EXPECT_NEAR(*estimator.SecondsLeft(), 4.7, 0.2);
 }
 
 TEST(TimeLeftText, Durations) {

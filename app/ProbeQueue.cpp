@@ -1,0 +1,108 @@
+#include "app/ProbeQueue.h"
+
+#include "engine/AVConvert.h"
+#include "engine/ProbeMedia.h"
+#include "platform/FileNames.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+ProbeQueue::ProbeQueue(QObject* parent, int threads)
+    : QObject(parent),
+      m_threadCount(threads > 0 ? threads : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 2, 8)) {
+    m_timer.setInterval(kDeliverMs);
+    connect(&m_timer, &QTimer::timeout, this, &ProbeQueue::deliver);
+}
+
+ProbeQueue::~ProbeQueue() { stopThreads(); }
+
+void ProbeQueue::stopThreads() {
+    m_cancelled.store(true);
+    for (std::thread& thread : m_threads) thread.join();
+    m_threads.clear();
+    m_timer.stop();
+}
+
+void ProbeQueue::Start(const QStringList& paths) {
+    if (m_running) Cancel();
+    stopThreads();
+    m_paths.assign(paths.begin(), paths.end());
+    m_results.assign(m_paths.size(), ProbedFile{});
+    m_ready.assign(m_paths.size(), false);
+    m_next.store(0);
+    m_cancelled.store(false);
+    m_delivered = 0;
+    m_running = true;
+    const int threads = std::min<int>(m_threadCount, static_cast<int>(m_paths.size()));
+    for (int i = 0; i < threads; ++i) m_threads.emplace_back([this] { probeLoop(); });
+    m_timer.start();
+    // The first rows come without waiting for a tick.
+    QTimer::singleShot(0, this, &ProbeQueue::deliver);
+}
+
+void ProbeQueue::Cancel() {
+    if (!m_running) return;
+    m_running = false;
+    stopThreads();
+    emit finished(true);
+}
+
+void ProbeQueue::probeLoop() {
+    // The probe writes its measurements into a job: this thread's own.
+    auto job = std::make_unique<AVConvert>();
+    for (;;) {
+        const int index = m_next.fetch_add(1);
+        if (index >= static_cast<int>(m_paths.size()) || m_cancelled.load()) return;
+        ProbedFile file;
+        file.path = m_paths[static_cast<std::size_t>(index)];
+        job->probePath = EncodeFileName(file.path);
+        const int result = ProbeMedia(*job);
+        file.accepted = ProbeAccepted(result, *job);
+        if (file.accepted)
+            file.length = ProbedLength{job->probeStartSeconds, job->probeDurationSeconds, job->durationMicroseconds};
+        else
+            file.reason = RefusalReason(file.path, result);
+        std::lock_guard lock(m_mutex);
+        m_results[static_cast<std::size_t>(index)] = std::move(file);
+        m_ready[static_cast<std::size_t>(index)] = true;
+    }
+}
+
+void ProbeQueue::deliver() {
+    if (!m_running) return;
+    std::vector<ProbedFile> batch;
+    {
+        std::lock_guard lock(m_mutex);
+        while (m_delivered + static_cast<int>(batch.size()) < Total() &&
+               m_ready[static_cast<std::size_t>(m_delivered) + batch.size()])
+            batch.push_back(std::move(m_results[static_cast<std::size_t>(m_delivered) + batch.size()]));
+    }
+    m_delivered += static_cast<int>(batch.size());
+    if (!batch.empty()) emit arrived(batch);
+    // A receiver may have cancelled (or started anew) meanwhile.
+    if (!m_running || m_delivered < Total()) return;
+    m_running = false;
+    stopThreads();
+    emit finished(false);
+}
+
+QString ProbeQueue::RefusalReason(const QString& path, int probeResult) {
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("the file does not exist");
+    if (info.isDir()) return QStringLiteral("it is a folder");
+    const int fd = ::open(EncodeFileName(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        QString why = QString::fromLocal8Bit(std::strerror(errno));
+        if (!why.isEmpty()) why[0] = why[0].toLower();
+        return QStringLiteral("it cannot be read (%1)").arg(why);
+    }
+    ::close(fd);
+    if (info.size() == 0) return QStringLiteral("the file is empty");
+    if (probeResult < 0) return QStringLiteral("it is not a video or audio file that can be read");
+    return QStringLiteral("its length cannot be measured");
+}
