@@ -143,7 +143,7 @@ bool RowRunner::prepare() {
         const AVCodecContext* encoder = m_out.video->encoder.get();
         if (!encoder || !m_pictures.prepare() || !m_filtered) return false;
         m_filter.setTarget({encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect,
-                            m_job.threadsPerRow},
+                            m_job.threadsPerRow, colour::outputColourFor(encoder->width, encoder->height, encoder->pix_fmt)},
                            *m_source.videoStream());
         m_picturesAtStart = m_out.video->picturesSent;
     }

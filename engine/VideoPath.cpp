@@ -75,6 +75,9 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     if (timeBase.num > 0) ctx->framerate = av_inv_q(timeBase);
     ctx->gop_size = gopSize;
     ctx->pix_fmt = pixelFormat;
+    // The codec writes the tags where its stream has room for them (H.264 VUI, the
+    // MPEG-2 sequence display extension), the muxer where the container has.
+    colour::tagEncoder(*ctx, colour::outputColourFor(ctx->width, ctx->height, pixelFormat));
     ctx->sample_aspect_ratio = sampleAspect;
     ctx->max_b_frames = 0;
     ctx->thread_count = job.threadsPerRow;  // rows running at once share the cores
