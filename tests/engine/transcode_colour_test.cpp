@@ -71,6 +71,8 @@ struct ColourCase {
     const char* tags;  // ffprobe's range,space,transfer,primaries; "" where the format holds none
 };
 
+void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
+
 class TranscodeColour : public ::testing::TestWithParam<ColourCase> {
 protected:
     void convert(const std::string& src, const std::string& out, const ColourCase& c) {
@@ -129,6 +131,85 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"ps3_mpeg2_ts_hd", ".ts", kVideoMpeg2, kAudioMp2, 1280, 720, false, false, kHdTags},
                       ColourCase{"full_range_to_sd", ".mp4", kVideoH264, kAudioAac, 720, 480, true, true, kSdTags},
                       ColourCase{"full_range_to_hd", ".mp4", kVideoH264, kAudioAac, 1280, 720, true, false, kHdTags}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- HDR sources ----
+
+struct HdrCase {
+    const char* name;
+    const char* transfer;  // zscale's name of the source's transfer
+    bool lightLevels;      // mastering display and content light level (MaxCLL 200) in the stream
+    int width, height;     // the output frame
+    double peak;           // the tone-mapper's peak the reference is made with
+};
+
+// SMPTE bars as a phone would record them: HEVC Main10, BT.2020, PQ or HLG.
+bool makeHdrBars(const std::string& path, const HdrCase& c) {
+    const std::string transfer = c.transfer;
+    std::string x265 = "log-level=error:colorprim=bt2020:transfer=" + transfer + ":colormatrix=bt2020nc";
+    if (c.lightLevels)
+        x265 += ":master-display=G(13250,34500)B(7500,3000)R(34000,16000)WP(15635,16450)L(2000000,1):max-cll=200,100";
+    return ffmpeg("-f lavfi -i \"smptehdbars=s=640x360:r=25:d=1,zscale=tin=709:min=709:pin=709:rin=limited:t=" +
+                  transfer + ":m=2020_ncl:p=2020:npl=100,format=yuv420p10le\" -f lavfi -i sine=sample_rate=48000:d=1 "
+                  "-c:v libx265 -preset ultrafast -x265-params " + testmedia::shellQuote(x265) + " -pix_fmt yuv420p10le -c:a aac " +
+                  testmedia::shellQuote(path));
+}
+
+// The same source tone-mapped by the ffmpeg command line with the same filters.
+bool makeToneMapReference(const std::string& source, const std::string& path, const HdrCase& c) {
+    char chain[512];
+    std::snprintf(chain, sizeof chain,
+                  "zscale=t=linear:npl=100,format=gbrpf32le,zscale=p=709,tonemap=tonemap=hable:desat=0:peak=%g,"
+                  "zscale=t=709:m=709:r=limited,format=yuv420p,scale=w=%d:h=%d:flags=bicubic:in_color_matrix=bt709:"
+                  "out_color_matrix=%s",
+                  c.peak, c.width, c.height, c.height < 720 ? "bt601" : "bt709");
+    return ffmpeg("-i " + testmedia::shellQuote(source) + " -vf \"" + chain + "\" -an -c:v libx264 -qp 0 " +
+                  testmedia::shellQuote(path));
+}
+
+double meanOf(const std::vector<std::pair<double, double>>& rows) {
+    double sum = 0;
+    for (const auto& row : rows) sum += row.second;
+    return rows.empty() ? -1 : sum / rows.size();
+}
+
+void PrintTo(const HdrCase& c, std::ostream* os) { *os << c.name; }
+
+class TranscodeHdr : public ::testing::TestWithParam<HdrCase> {
+protected:
+    testmedia::TempDir dir;
+};
+
+TEST_P(TranscodeHdr, ToneMappedLikeTheReference) {
+    const HdrCase& c = GetParam();
+    const std::string src = dir.file("hdr.mp4"), ref = dir.file("reference.mp4"), out = dir.file("sdr.mp4");
+    ASSERT_TRUE(makeHdrBars(src, c));
+    ASSERT_TRUE(makeToneMapReference(src, ref, c));
+    AVConvert job;
+    Settings s;
+    s.width = c.width;
+    s.height = c.height;
+    s.sampleRate = 48000;
+    s.videoBitRate = 4000000;
+    fillJob(job, {src}, {out}, s);
+    setClip(job, 0, 0, 1);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    for (const char* stat : {"lavfi.signalstats.SATAVG", "lavfi.signalstats.YAVG"}) {
+        const double want = meanOf(measure("movie=" + ref + ",signalstats", stat));
+        const double got = meanOf(measure("movie=" + out + ",signalstats", stat));
+        ASSERT_GT(want, 0) << stat;
+        EXPECT_NEAR(got / want, 1.0, 0.15) << stat << ": " << got << " against " << want;
+    }
+    EXPECT_EQ(videoField(out, "color_transfer"), c.height < 720 ? "smpte170m" : "bt709");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, TranscodeHdr,
+    ::testing::Values(HdrCase{"pq_hdr10_to_hd", "smpte2084", true, 1280, 720, 2},
+                      HdrCase{"pq_untold_peak_to_psp", "smpte2084", false, 480, 272, 100},
+                      HdrCase{"hlg_to_psp", "arib-std-b67", false, 480, 272, 10},
+                      HdrCase{"hlg_to_sd", "arib-std-b67", false, 720, 480, 10}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
