@@ -73,7 +73,8 @@ bool endIsUntrimmed(const source::SourceFile& source, double clipEnd) {
     return duration > 0 && duration != AV_NOPTS_VALUE && clipEnd >= std::floor(duration / 1e6);
 }
 
-bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase) {
+bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase,
+                    bool still) {
     auto video = std::make_unique<video::VideoOutput>();
     video->stream = out.file.addStream();
     if (!video->stream) return false;
@@ -81,7 +82,7 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     // The first source decides the pixel shape: the muxer writes it once.
     video->sampleAspect = video::sampleAspectFor(job, *source.videoStream());
     video->encoder = video::openEncoder(job, timeBase, source.videoDecoder->gop_size, out.file.wantsGlobalHeader(),
-                                        video->sampleAspect);
+                                        video->sampleAspect, still);
     if (!video->encoder || !copyEncoderToStream(video->stream, *video->encoder)) return false;
     video->stream->time_base = timeBase;
     video->stream->sample_aspect_ratio = video->sampleAspect;
@@ -292,11 +293,12 @@ void RowRunner::notePictureEnd(const AVFrame& picture, double reference) {
 void RowRunner::finishVideo() {
     m_filter.send(nullptr);
     drainFilter();
-    if (m_writeFailed || !std::isfinite(m_videoEnd) || m_rules.orderStamped) return;
+    if (m_writeFailed || m_rules.orderStamped || (!std::isfinite(m_videoEnd) && !m_rules.stillPicture)) return;
     video::VideoOutput& out = *m_out.video;
     double end = m_videoEnd;
     if (m_rules.clipLength > 0) end = std::min(end, m_rules.timelineOffset + m_rules.clipLength);
-    if (video::fillTo(out, m_out.file, nearestSlot(end, out.timeBase)) < 0) m_writeFailed = true;
+    if (m_rules.stillPicture) end = m_rules.timelineOffset + m_rules.clipLength;
+    if (video::fillTo(out, m_out.file, nearestSlot(end, out.timeBase), m_rules.stillPicture) < 0) m_writeFailed = true;
 }
 
 bool RowRunner::videoMissing() const {

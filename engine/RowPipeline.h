@@ -26,7 +26,9 @@ struct Outputs {
 };
 
 // Adds the output video stream with a freshly opened encoder at timeBase.
-bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase);
+// still: the source is one picture shown for the row's length.
+bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase,
+                    bool still = false);
 // Opens a new encoder for an existing output video stream (a later merge row).
 bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out);
 // Adds the output audio stream with its encoder, FIFO and frame (the source's
@@ -44,6 +46,8 @@ struct RowRules {
     // Merge: the row's sound is padded with silence or cut to its pictures, so the
     // next row starts with both streams at the same point.
     bool fitAudioToPictures = false;
+    // The source is one picture, shown for the whole clip length (which is set).
+    bool stillPicture = false;
 };
 
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };

@@ -18,6 +18,10 @@ bool stampedByOrder(const source::SourceFile& source) {
     return source.formatIs("rm") || source.formatIs("rmvb") || source.oddRate;
 }
 
+bool isStill(const source::SourceFile& source) {
+    return video::isStillPicture(*source.input, source.videoIndex, source.audioIndex);
+}
+
 // Steps up to the output streams and their encoders. "" or why the row fails.
 std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
     // Rows running at once open their sources side by side; only the source facts
@@ -30,10 +34,13 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
     }
     if (opened != source::OpenResult::Opened) return source.failure;
     if (!out.file.create(job.outputPaths[row])) return "No container matches the output's name";
+    if (!source.audioDecoder && !(job.encodeVideo && source.videoDecoder))
+        return isStill(source) ? "A picture has no sound: convert it with a video profile"
+                               : "The source has no sound to convert";
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));
-        if (!pipeline::addVideoStream(job, source, out, timeBase))
+        if (!pipeline::addVideoStream(job, source, out, timeBase, isStill(source)))
             return "The video encoder does not accept these settings";
     }
     if (source.audioDecoder && !pipeline::addAudioStream(job, source, out))
@@ -89,6 +96,14 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     }
     rules.rmOutput = out.file.formatIs("rm");
     rules.orderStamped = stampedByOrder(source);
+    if (isStill(source)) {
+        // One picture shown for the clip's length (the probe gave it the still
+        // length), or for the still length when no clip was set.
+        rules.stillPicture = true;
+        rules.clipBegin = 0;
+        rules.clipLength = job.clipLength[row] > 0 ? job.clipLength[row] : job.stillPictureSeconds;
+        rules.progressSeconds = rules.clipLength;
+    }
     return rules;
 }
 
@@ -100,7 +115,7 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     if (!openOutput(job, row, source, out, names)) return pipeline::setUpFailed(job, row, out.file.failureReason());
     const pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (job.clipBegin[row] != 0) {
-        source::seekTo(source, job.clipBegin[row]);
+        if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row]);
         job.clipBegin[row] = 0;
     }
     pipeline::RowRunner runner(job, row, source, out, rules);

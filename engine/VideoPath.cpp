@@ -65,7 +65,7 @@ AVPixelFormat pixelFormatFor(const AVCodec& codec, int legacyId) {
 }
 
 ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRational timeBase, int gopSize,
-                             bool globalHeader, AVPixelFormat pixelFormat, AVRational sampleAspect) {
+                             bool globalHeader, AVPixelFormat pixelFormat, AVRational sampleAspect, bool still) {
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(&codec));
     if (!ctx) return nullptr;
     ctx->bit_rate = job.videoBitRate;
@@ -86,6 +86,8 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;
     if (job.videoCodecId == codecmap::kVideoH264) applyH264Settings(*ctx, options, job.h264LevelCap);
+    // The same picture over and over: x264 spends next to nothing on the repeats.
+    if (still && job.videoCodecId == codecmap::kVideoH264) av_dict_set(&options, "tune", "stillimage", 0);
     const int opened = avcodec_open2(ctx.get(), &codec, &options);
     av_dict_free(&options);
     return opened < 0 ? nullptr : std::move(ctx);
@@ -94,12 +96,23 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
 }  // namespace
 
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
-                                 AVRational sampleAspect) {
+                                 AVRational sampleAspect, bool still) {
     const char* name = codecmap::videoEncoderName(job.videoCodecId);
     const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
     if (!codec || timeBase.num <= 0 || timeBase.den <= 0) return nullptr;
     return tryOpen(*codec, job, timeBase, gopSize, globalHeader, pixelFormatFor(*codec, job.videoCodecId),
-                   sampleAspect);
+                   sampleAspect, still);
+}
+
+bool isStillPicture(const AVFormatContext& input, int videoIndex, int audioIndex) {
+    if (videoIndex < 0 || audioIndex >= 0 || !input.iformat || videoIndex >= static_cast<int>(input.nb_streams))
+        return false;
+    // Single pictures open through the image demuxers: "image2" by the name's
+    // extension, "<codec>_pipe" by their content.
+    const std::string format = input.iformat->name;
+    const bool imageDemuxer =
+        format == "image2" || (format.size() > 5 && format.compare(format.size() - 5, 5, "_pipe") == 0);
+    return imageDemuxer && input.streams[videoIndex]->nb_frames <= 1;
 }
 
 AVRational sampleAspectFor(const AVConvert& job, const AVStream& source) {
@@ -207,8 +220,9 @@ int placeAt(VideoOutput& out, output::OutputFile& file, AVFrame& picture, std::i
     return sendAt(out, file, picture, slot) < 0 ? -1 : 1;
 }
 
-int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot) {
-    if (!out.lastPicture || !out.lastPicture->buf[0] || endSlot - out.lastPts - 1 > longestRepeat(out)) return 0;
+int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot, bool anyLength) {
+    if (!out.lastPicture || !out.lastPicture->buf[0]) return 0;
+    if (!anyLength && endSlot - out.lastPts - 1 > longestRepeat(out)) return 0;
     while (out.lastPts + 1 < endSlot)
         if (sendAt(out, file, *out.lastPicture, out.lastPts + 1) < 0) return -1;
     return 0;

@@ -23,8 +23,14 @@ namespace video {
 // B-frames; H.264 Main profile with the listed x264 limits, its level held to
 // job.h264LevelCap when the stream fits that level). nullptr when the id has no
 // encoder or it refuses.
+// still: every picture is the same one (a still picture, cover art): the encoder
+// is tuned for that.
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
-                                 AVRational sampleAspect);
+                                 AVRational sampleAspect, bool still = false);
+
+// A file that is one picture and no sound (a JPEG, a PNG, …): it becomes a video
+// of a chosen length rather than one frame.
+bool isStillPicture(const AVFormatContext& input, int videoIndex, int audioIndex);
 
 // The sample aspect ratio an output stream gets for this source (see
 // outputSampleAspect): from the stream's coded size, its own ratio and its display
@@ -77,8 +83,9 @@ constexpr double kLongestRepeatSeconds = 12.0;
 // that one (at the start of the stream: this one) and the picture is encoded (1).
 // Negative when a write failed.
 int placeAt(VideoOutput& out, output::OutputFile& file, AVFrame& picture, std::int64_t slot);
-// Repeats the last picture until the stream reaches endSlot (exclusive).
-int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot);
+// Repeats the last picture until the stream reaches endSlot (exclusive); a gap
+// longer than kLongestRepeatSeconds stays one unless anyLength is set (a still).
+int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot, bool anyLength = false);
 
 // The small pictures of what the output shows: the active area of an encoder
 // picture, its displayed shape kept, in a black 160x120 frame.

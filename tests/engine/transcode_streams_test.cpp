@@ -286,6 +286,50 @@ TEST_F(TranscodeStreams, ProgramStreamMuxerGetsTheEncodersBufferFigures) {
     EXPECT_EQ(log.find("VBV buffer size not set"), std::string::npos) << log.substr(0, 400);
 }
 
+// A still picture to a video profile: the picture for the clip's length, or the
+// still length when no clip end was set; beyond the longest repeat of a gap too.
+struct StillCase {
+    const char* name;
+    const char* extension;
+    double clipEnd;  // 0: none set
+    double seconds;  // the output's length
+};
+
+class TranscodeStill : public TranscodeStreams, public ::testing::WithParamInterface<StillCase> {};
+
+TEST_P(TranscodeStill, PictureBecomesAVideoOfTheChosenLength) {
+    const StillCase& c = GetParam();
+    const std::string src = dir.file(std::string("picture") + c.extension), out = dir.file("picture.mp4");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=320x240 -frames:v 1 " + testmedia::shellQuote(src)));
+    AVConvert job;
+    job.stillPictureSeconds = 3;
+    convert(job, src, out, 0, c.clipEnd);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    EXPECT_NEAR(streamDuration(out, "v:0"), c.seconds, 0.1);
+    EXPECT_TRUE(isRed(colourAt(out, 10, 0.5, 0.5)));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("picture.THM")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, TranscodeStill,
+                         ::testing::Values(StillCase{"jpeg_without_clip", ".jpg", 0, 3},
+                                           StillCase{"png_clip_end", ".png", 4, 4},
+                                           StillCase{"jpeg_longer_than_a_repeated_gap", ".jpg", 14, 14}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TranscodeStreams, StillPictureToAnAudioProfileFailsWithItsReason) {
+    const std::string src = dir.file("picture.jpg");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=320x240 -frames:v 1 " + testmedia::shellQuote(src)));
+    AVConvert job;
+    Settings s;
+    s.encodeVideo = false;
+    s.audioCodecId = codecmap::kAudioMp3;
+    s.thumbnailMode = -1;
+    convert(job, src, dir.file("picture.mp3"), 0, 5, s);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(0), "A picture has no sound: convert it with a video profile");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("picture.mp3")));
+}
+
 struct EncoderCase {
     const char* name;
     const char* extension;
