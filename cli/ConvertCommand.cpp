@@ -119,8 +119,14 @@ struct ProbedRows {
     // 0 when --end was given or the length is unknown.
     std::vector<double> exactEnds;
     int rejected = 0;
+    // Per file given: why it was refused, "" for a file that became a row (rows
+    // keep the files' order).
+    std::vector<std::string> refusals;
     int stopSignal = 0;  // a stop came while probing: nothing is converted
 };
+
+// Why the probe refused a file, for its result line.
+constexpr const char* kNotMediaReason = "Not a media file that can be converted";
 
 // Probes every file as the task list's Add does and turns the accepted ones into
 // checked rows with their clip range (whole seconds, as the task list holds it).
@@ -133,6 +139,7 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
         if (!ProbeFile(path, *job, env)) {
             *env.err << InvalidFileMessage(path) << "\n";
             ++probed.rejected;
+            probed.refusals.emplace_back(kNotMediaReason);
             continue;
         }
         int length = static_cast<int>(std::min<std::int64_t>(job->probeDurationSeconds, INT_MAX));
@@ -148,8 +155,10 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
             *env.err << "File:" << FileNameOf(path) << " has nothing to convert between " << FormatTime(begin)
                      << " and " << FormatTime(end) << "!\n";
             ++probed.rejected;
+            probed.refusals.push_back("Nothing to convert between " + FormatTime(begin) + " and " + FormatTime(end));
             continue;
         }
+        probed.refusals.emplace_back();
         probed.rows.push_back(TaskRow{path, FormatTime(begin), FormatTime(end), true});
         probed.exactEnds.push_back(toTheEnd ? exactLength : 0.0);
     }
@@ -357,30 +366,38 @@ private:
     bool m_null;
 };
 
-// One record per row; a row a stop cut short (the worker marks it so, and keeps its
-// shorter output) is "Stopped", rows it left untouched get none. Returns whether every row completed.
-bool PrintResults(const AVConvert& job, const PlannedOutputs& plan, bool merge, const SupervisedRun& run,
-                  ResultWriter& out) {
+// One record per file, in the order given: a refused file is a "Failure" with the
+// reason; a row a stop cut short (the worker marks it so, and keeps its shorter
+// output) is "Stopped", rows it left untouched get none. Without a job (nothing
+// was converted) only the refused files have records. Returns whether every row completed.
+bool PrintResults(const ProbedRows& probed, const AVConvert* job, const PlannedOutputs& plan, bool merge,
+                  const SupervisedRun& run, ResultWriter& out, const std::vector<std::string>& files) {
     bool allCompleted = true;
     const bool stopped = run.stopSignal != 0;
-    const std::string merged = merge ? MergedOutputPath(job, plan) : std::string();
-    for (int i = 0; i < job.fileCount; ++i) {
-        auto state = job.fileState[i].load(std::memory_order_acquire);
-        const std::string& output = merge ? merged : job.outputPaths[i];
+    const std::string merged = merge && job ? MergedOutputPath(*job, plan) : std::string();
+    int i = -1;
+    for (std::size_t file = 0; file < files.size() && file < probed.refusals.size(); ++file) {
+        if (!probed.refusals[file].empty()) {
+            out.record("Failure", files[file], probed.refusals[file]);
+            continue;
+        }
+        if (!job || ++i >= job->fileCount) continue;
+        auto state = job->fileState[i].load(std::memory_order_acquire);
+        const std::string& output = merge ? merged : job->outputPaths[i];
         if (state == kRowCompleted) {
-            out.record("Completed", job.sourcePaths[i], output);
+            out.record("Completed", job->sourcePaths[i], output);
             continue;
         }
         allCompleted = false;
         if (state == kRowStopped) {  // its shorter output was kept
-            out.record("Stopped", job.sourcePaths[i], output);
+            out.record("Stopped", job->sourcePaths[i], output);
             continue;
         }
         if (state == kRowPending && stopped) continue;
         // Every failure record has its three fields, so NUL-separated readers can count them.
-        std::string reason = state == kRowFailed ? job.failureReason(i) : std::string();
+        std::string reason = state == kRowFailed ? job->failureReason(i) : std::string();
         if (reason.empty()) reason = "The file could not be converted";
-        out.record("Failure", job.sourcePaths[i], reason);
+        out.record("Failure", job->sourcePaths[i], reason);
     }
     return allCompleted;
 }
@@ -406,9 +423,14 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << "Stopped.\n";
         return 128 + probed.stopSignal;
     }
-    if (probed.rows.empty()) return kExitFailed;
-    if (request.merge && probed.rows.size() < 2) {
-        *env.err << kMergeMessage << "\n";
+    ResultWriter results(*env.out, request.nullSeparated);
+    if (probed.rows.empty() || (request.merge && probed.rows.size() < 2)) {
+        if (!probed.rows.empty()) *env.err << kMergeMessage << "\n";
+        // The lone file of a merge gets its line too.
+        for (std::string& refusal : probed.refusals)
+            if (refusal.empty()) refusal = kMergeMessage;
+        PrintResults(probed, nullptr, {}, request.merge, {}, results, command.files);
+        env.out->flush();
         return kExitFailed;
     }
     auto folder = PrepareOutputFolder(request);
@@ -437,8 +459,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     WorkerThread::Procedure worker = request.merge ? env.mergeWorker : env.transcodeWorker;
     SupervisedRun run = Supervise(*job, request.merge, worker, display, messages, env);
     if (run.abandoned) return 128 + run.stopSignal;
-    ResultWriter results(*env.out, request.nullSeparated);
-    bool allCompleted = PrintResults(*job, plan, request.merge, run, results);
+    bool allCompleted = PrintResults(probed, job.get(), plan, request.merge, run, results, command.files);
     env.out->flush();
     if (run.stopSignal != 0) {
         *env.err << "Stopped.\n";

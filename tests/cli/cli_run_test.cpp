@@ -302,15 +302,16 @@ TEST_F(CliRun, RejectedAndFailedFilesMakeStatusOne) {
     EXPECT_EQ(status, kExitFailed);
     EXPECT_NE(err.str().find("File:bad.mkv is invalid!\n"), std::string::npos) << err.str();
     ASSERT_EQ(g_seen.fileCount, 2);  // the rejected file is not a row
-    EXPECT_EQ(out.str(), "Completed\tok.mkv\t" + folder() +
+    EXPECT_EQ(out.str(), "Failure\t/x/bad.mkv\tNot a media file that can be converted\nCompleted\tok.mkv\t" + folder() +
                              "/ok.mp4\nFailure\tfail.mkv\tCannot create the output: Permission denied\n");
 }
 
 TEST_F(CliRun, NothingValidRunsNoWorker) {
     EXPECT_EQ(run({"convert", "--output", folder(), "bad1.mkv", "bad2.mkv"}), kExitFailed);
+    EXPECT_EQ(out.str(), "Failure\tbad1.mkv\tNot a media file that can be converted\n"
+                         "Failure\tbad2.mkv\tNot a media file that can be converted\n");
     EXPECT_FALSE(g_seen.ran);
     EXPECT_FALSE(std::filesystem::exists(folder()));  // nothing to write, no folder made
-    EXPECT_EQ(out.str(), "");
 }
 
 TEST_F(CliRun, AnEmptyClipIsRefusedInsteadOfWritingAnEmptyFile) {
