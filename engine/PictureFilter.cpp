@@ -115,14 +115,15 @@ AVRational streamSampleAspect(const AVStream& stream) {
     return stream.sample_aspect_ratio.num > 0 ? stream.sample_aspect_ratio : stream.codecpar->sample_aspect_ratio;
 }
 
-void PictureFilter::setTarget(const FilterTarget& target, const AVStream& stream) {
+void PictureFilter::setTarget(const FilterTarget& target, const AVStream* stream) {
     m_target = target;
-    m_stream = &stream;
-    m_streamTimeBase = stream.time_base;
-    m_streamSampleAspect = streamSampleAspect(stream);
+    m_stream = stream;
     m_streamMatrix.clear();
-    if (const std::int32_t* matrix = streamDisplayMatrix(stream)) m_streamMatrix.assign(matrix, matrix + 9);
-    m_fieldsInterlaced = fieldsInterlaced(stream.codecpar->field_order);
+    if (!stream) return;
+    m_streamTimeBase = stream->time_base;
+    m_streamSampleAspect = streamSampleAspect(*stream);
+    if (const std::int32_t* matrix = streamDisplayMatrix(*stream)) m_streamMatrix.assign(matrix, matrix + 9);
+    m_fieldsInterlaced = fieldsInterlaced(stream->codecpar->field_order);
 }
 
 PictureFilter::Shape PictureFilter::shapeOf(const AVFrame& frame) {

@@ -73,8 +73,9 @@ struct FilterTarget {
 class PictureFilter {
 public:
     // The output frame, and the source stream: its time base stamps the pictures,
-    // its display matrix and field order apply to every picture of the row.
-    void setTarget(const FilterTarget& target, const AVStream& stream);
+    // its display matrix and field order apply to every picture of the row. Without
+    // a stream (a picture made for sound alone) the pictures are taken as they are.
+    void setTarget(const FilterTarget& target, const AVStream* stream);
 
     // Sends one decoded picture (its pts must be set, in the stream's time base);
     // nullptr sends the end of the source. False when the picture was skipped

@@ -29,6 +29,10 @@ struct Outputs {
 // still: the source is one picture shown for the row's length.
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase,
                     bool still = false);
+// Adds the output video stream of a sound-only source (its cover or a black frame
+// is the picture), with an encoder tuned for a still.
+bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
+                            AVRational timeBase);
 // Opens a new encoder for an existing output video stream (a later merge row).
 bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out);
 // Adds the output audio stream with its encoder, FIFO and frame (the source's
@@ -101,6 +105,8 @@ private:
     void notePictureEnd(const AVFrame& picture, double reference);
     void finishVideo();
     void handleAudio(AVFrame& frame);
+    void showSoundPicture();
+    void fillSoundPicture(double end);
     void showPreview(const AVFrame& frame);
     void writeThumbnail(const AVFrame& frame);
     bool clipEndReached() const;
@@ -122,6 +128,8 @@ private:
     video::PictureFilter m_filter;
     video::PreviewPictures m_pictures;
     ffmpeg::Frame m_filtered = ffmpeg::makeFrame();
+    // A sound-only source in a video output: the picture shown for the whole sound.
+    ffmpeg::Frame m_soundPicture;
     std::int64_t m_picturesAtStart = 0;
     double m_lastPictureTime = std::numeric_limits<double>::quiet_NaN();
     double m_videoEnd = std::numeric_limits<double>::quiet_NaN();  // on the output timeline

@@ -42,6 +42,13 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));
         if (!pipeline::addVideoStream(job, source, out, timeBase, isStill(source)))
             return "The video encoder does not accept these settings";
+    } else if (job.encodeVideo && source.audioDecoder) {
+        // Sound alone to a video profile: a device plays a video, so the sound gets
+        // its cover (or a black frame) as the picture for its whole length.
+        const AVRational timeBase =
+            framerate::transcodeTimeBase(job.outputFrameRate, AVRational{25, 1}, out.file.formatIs("rm"));
+        if (!pipeline::addVideoStreamForSound(job, source, out, timeBase))
+            return "The video encoder does not accept these settings";
     }
     if (source.audioDecoder && !pipeline::addAudioStream(job, source, out))
         return "The audio encoder does not accept these settings";

@@ -104,6 +104,53 @@ ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int 
                    sampleAspect, still);
 }
 
+const AVStream* coverStream(const AVFormatContext& input) {
+    for (unsigned i = 0; i < input.nb_streams; ++i) {
+        const AVStream* stream = input.streams[i];
+        if ((stream->disposition & AV_DISPOSITION_ATTACHED_PIC) && stream->attached_pic.size > 0) return stream;
+    }
+    return nullptr;
+}
+
+namespace {
+
+ffmpeg::Frame decodeCover(const AVStream& stream) {
+    const AVCodec* codec = avcodec_find_decoder(stream.codecpar->codec_id);
+    if (!codec) return nullptr;
+    ffmpeg::CodecContext decoder(avcodec_alloc_context3(codec));
+    if (!decoder || avcodec_parameters_to_context(decoder.get(), stream.codecpar) < 0 ||
+        avcodec_open2(decoder.get(), codec, nullptr) < 0)
+        return nullptr;
+    ffmpeg::Frame frame = ffmpeg::makeFrame();
+    if (!frame || avcodec_send_packet(decoder.get(), &stream.attached_pic) < 0) return nullptr;
+    avcodec_send_packet(decoder.get(), nullptr);  // one picture: decoders that hold it back give it now
+    if (avcodec_receive_frame(decoder.get(), frame.get()) < 0) return nullptr;
+    return frame;
+}
+
+ffmpeg::Frame blackFrame(int width, int height) {
+    ffmpeg::Frame frame = ffmpeg::makeFrame();
+    if (!frame || width <= 0 || height <= 0) return nullptr;
+    frame->format = AV_PIX_FMT_YUV420P;
+    frame->width = width;
+    frame->height = height;
+    frame->color_range = AVCOL_RANGE_MPEG;
+    if (av_frame_get_buffer(frame.get(), 0) < 0) return nullptr;
+    const ptrdiff_t strides[4] = {frame->linesize[0], frame->linesize[1], frame->linesize[2], 0};
+    av_image_fill_black(frame->data, strides, AV_PIX_FMT_YUV420P, AVCOL_RANGE_MPEG, width, height);
+    return frame;
+}
+
+}  // namespace
+
+ffmpeg::Frame pictureForSound(const AVFormatContext& input, int width, int height) {
+    ffmpeg::Frame picture;
+    if (const AVStream* cover = coverStream(input)) picture = decodeCover(*cover);
+    if (!picture) picture = blackFrame(width, height);
+    if (picture) picture->pts = 0;
+    return picture;
+}
+
 bool isStillPicture(const AVFormatContext& input, int videoIndex, int audioIndex) {
     if (videoIndex < 0 || audioIndex >= 0 || !input.iformat || videoIndex >= static_cast<int>(input.nb_streams))
         return false;

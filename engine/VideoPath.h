@@ -28,6 +28,13 @@ namespace video {
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
                                  AVRational sampleAspect, bool still = false);
 
+// The source's cover picture (its attached picture stream), nullptr when none.
+const AVStream* coverStream(const AVFormatContext& input);
+// The picture a sound-only source shows in a video output: its cover decoded, or a
+// black width x height frame when it has none (or the cover cannot be decoded).
+// nullptr only when not even the black frame can be made.
+ffmpeg::Frame pictureForSound(const AVFormatContext& input, int width, int height);
+
 // A file that is one picture and no sound (a JPEG, a PNG, …): it becomes a video
 // of a chosen length rather than one frame.
 bool isStillPicture(const AVFormatContext& input, int videoIndex, int audioIndex);

@@ -33,32 +33,52 @@ protected:
     testmedia::TempDir dir;
 };
 
-TEST_F(TranscodeStreams, AudioOnlySourceHonoursTheClipOnTheAudioClock) {
-    const std::string src = make("tone.m4a", shape(4, "", 44100));
+// Sound alone to a video profile: the sound's cover (not taken for the file's own
+// video) or a black frame is the picture for the sound's whole length, the clip
+// end honoured on the audio clock.
+struct SoundCase {
+    const char* name;
+    const char* source;  // extension of the sound file
+    bool cover;          // a red attached picture
+    double seconds;      // length of the sound
+    double clipEnd;
+};
+
+class TranscodeSound : public TranscodeStreams, public ::testing::WithParamInterface<SoundCase> {};
+
+TEST_P(TranscodeSound, TheCoverOrBlackIsThePictureForTheWholeSound) {
+    const SoundCase& c = GetParam();
+    const std::string cover = dir.file("cover.png"), song = dir.file(std::string("song") + c.source);
+    const std::string out = dir.file("song.mp4");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=64x64 -frames:v 1 " + testmedia::shellQuote(cover)));
+    const std::string sound = "-f lavfi -i sine=sample_rate=44100:d=" + std::to_string(c.seconds);
+    ASSERT_TRUE(c.cover ? ffmpeg(sound + " -i " + testmedia::shellQuote(cover) +
+                                 " -map 0 -map 1 -c:a libmp3lame -c:v png -disposition:v attached_pic " +
+                                 testmedia::shellQuote(song))
+                        : ffmpeg(sound + " -c:a aac " + testmedia::shellQuote(song)));
     AVConvert job;
-    convert(job, src, dir.file("tone.mp4"), 0, 2.5);
-    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
-    const auto info = testmedia::probe(dir.file("tone.mp4"));
-    EXPECT_FALSE(info.video());
+    convert(job, song, out, 0, c.clipEnd);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    const auto info = testmedia::probe(out);
+    ASSERT_TRUE(info.video()) << "a video profile's output plays as a video";
     ASSERT_TRUE(info.audio());
-    EXPECT_NEAR(streamDuration(dir.file("tone.mp4"), "a:0"), 2.5, 0.2);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("tone.THM"))) << "no picture, no thumbnail";
+    const double length = std::min(c.seconds, c.clipEnd);
+    EXPECT_NEAR(streamDuration(out, "a:0"), length, 0.2);
+    EXPECT_NEAR(streamDuration(out, "v:0"), length, 0.2);
+    const auto colour = colourAt(out, 10, 0.5, 0.5);
+    if (c.cover) {
+        EXPECT_TRUE(isRed(colour)) << colour[0] << "," << colour[1] << "," << colour[2];
+    } else {
+        EXPECT_LT(colour[0] + colour[1] + colour[2], 30) << "black";
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir.file("song.THM")));
 }
 
-TEST_F(TranscodeStreams, CoverArtIsNotTakenForVideo) {
-    const std::string cover = dir.file("cover.png"), song = dir.file("song.mp3");
-    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=64x64 -frames:v 1 " + testmedia::shellQuote(cover)));
-    ASSERT_TRUE(ffmpeg("-f lavfi -i sine=sample_rate=44100:d=2 -i " + testmedia::shellQuote(cover) +
-                       " -map 0 -map 1 -c:a libmp3lame -c:v png -disposition:v attached_pic " +
-                       testmedia::shellQuote(song)));
-    AVConvert job;
-    convert(job, song, dir.file("song.mp4"), 0, 2);
-    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
-    const auto info = testmedia::probe(dir.file("song.mp4"));
-    EXPECT_FALSE(info.video());
-    ASSERT_TRUE(info.audio());
-    EXPECT_NEAR(streamDuration(dir.file("song.mp4"), "a:0"), 2.0, 0.2);
-}
+INSTANTIATE_TEST_SUITE_P(Songs, TranscodeSound,
+                         ::testing::Values(SoundCase{"m4a_without_cover_clipped", ".m4a", false, 4, 2.5},
+                                           SoundCase{"mp3_with_cover", ".mp3", true, 2, 2},
+                                           SoundCase{"longer_than_a_repeated_gap", ".mp3", true, 15, 15}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TranscodeStreams, VideoOnlySourceHonoursTheClipOnTheVideoClock) {
     const std::string src = make("silent.mp4", shape(4, "160x120", 0));
