@@ -20,6 +20,7 @@ namespace pipeline {
 struct Outputs {
     std::unique_ptr<video::VideoOutput> video;  // null: the output has no video
     std::unique_ptr<audio::AudioOutput> audio;  // null: the output has no audio
+    AVStream* cover = nullptr;                  // the source's cover picture, where the output keeps it
     // The streams belong to the muxer; the encoders are ours and refer to no stream,
     // so the release order between them does not matter.
     output::OutputFile file;

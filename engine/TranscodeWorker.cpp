@@ -53,6 +53,9 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
     if (source.audioDecoder && !pipeline::addAudioStream(job, source, out))
         return "The audio encoder does not accept these settings";
     out.file.copyMetadata(source.input.get());
+    // Music keeps its cover where the output holds one (an MP3's picture frame).
+    if (!out.video)
+        if (const AVStream* cover = video::coverStream(*source.input)) out.cover = out.file.addCover(*cover);
     return std::string();
 }
 
@@ -120,6 +123,11 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     if (const std::string reason = setUpStreams(job, row, source, out); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
     if (!openOutput(job, row, source, out, names)) return pipeline::setUpFailed(job, row, out.file.failureReason());
+    // The MP3 muxer holds the sound back until the picture has come.
+    if (out.cover && out.file.writeCover(*video::coverStream(*source.input), out.cover) < 0) {
+        job.failRow(row, out.file.failureReason());
+        return out.file.discard();
+    }
     const pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (job.clipBegin[row] != 0) {
         if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row]);

@@ -260,6 +260,36 @@ TEST_F(TranscodeStreams, DescriptiveTagsAreCopied) {
     EXPECT_NE(tags.find("Someone"), std::string::npos) << tags;
 }
 
+// Music to an audio profile keeps the tags each format holds, and an MP3 its cover.
+TEST_F(TranscodeStreams, MusicKeepsItsTagsAndAnMp3ItsCover) {
+    const std::string cover = dir.file("cover.png"), song = dir.file("song.m4a");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=64x64 -frames:v 1 " + testmedia::shellQuote(cover)));
+    ASSERT_TRUE(ffmpeg("-f lavfi -i sine=sample_rate=44100:d=2 -i " + testmedia::shellQuote(cover) +
+                       " -map 0 -map 1 -c:a aac -c:v png -disposition:v attached_pic -metadata title=Song -metadata "
+                       "artist=Someone -metadata album=Record -metadata track=3 -metadata date=1999 " +
+                       testmedia::shellQuote(song)));
+    for (const auto& [extension, codec] : {std::pair{".mp3", codecmap::kAudioMp3}, {".wma", codecmap::kAudioWmav2},
+                                           {".wav", codecmap::kAudioPcmS16le}}) {
+        AVConvert job;
+        Settings s;
+        s.encodeVideo = false;
+        s.audioCodecId = codec;
+        s.thumbnailMode = -1;
+        const std::string out = dir.file(std::string("song") + extension);
+        convert(job, song, out, 0, 2, s);
+        ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << extension << ": " << job.failureReason(0);
+        std::string tags;
+        testmedia::runCommand("ffprobe -v error -show_entries format_tags=title,artist,album,track,date -of "
+                              "default=nw=1 " + testmedia::shellQuote(out), &tags);
+        for (const char* tag : {"title=Song", "artist=Someone", "album=Record", "track=3", "date=1999"})
+            EXPECT_NE(tags.find(tag), std::string::npos) << extension << " lost " << tag << " in:\n" << tags;
+        EXPECT_NEAR(streamDuration(out, "a:0"), 2.0, 0.2) << extension;
+        if (std::string(extension) != ".mp3") continue;
+        EXPECT_EQ(videoField(out, "codec_name,disposition=attached_pic"), "png") << "the cover";
+        EXPECT_TRUE(isRed(colourAt(out, 0, 0.5, 0.5)));
+    }
+}
+
 TEST_F(TranscodeStreams, MissingOutputFolderFailsTheRow) {
     const std::string src = make("src.mp4", shape(1, "160x120", 44100));
     AVConvert job;
