@@ -133,6 +133,49 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"full_range_to_hd", ".mp4", kVideoH264, kAudioAac, 1280, 720, true, false, kHdTags}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// ---- Transparency ----
+
+struct AlphaCase {
+    const char* name;
+    const char* file;   // the source's name; its extension picks the container
+    const char* codec;  // ffmpeg's encoder options for it
+};
+
+void PrintTo(const AlphaCase& c, std::ostream* os) { *os << c.name; }
+
+class TranscodeAlpha : public ::testing::TestWithParam<AlphaCase> {
+protected:
+    testmedia::TempDir dir;
+};
+
+// A red disc on transparency whose hidden pixels are red too (what a program
+// leaves under transparent pixels is anybody's guess): composited on black, the
+// corners are black and the disc stays red.
+TEST_P(TranscodeAlpha, TransparentPixelsAreBlack) {
+    const AlphaCase& c = GetParam();
+    const std::string src = dir.file(c.file), out = dir.file("alpha.mp4");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i \"color=c=red:s=320x240:r=25:d=1,format=rgba,geq=r=255:g=0:b=0:"
+                       "a='if(lt(hypot(X-160,Y-120),80),255,0)'\" " + std::string(c.codec) + " " +
+                       testmedia::shellQuote(src)));
+    AVConvert job;
+    Settings s;
+    s.width = 320;
+    s.height = 240;
+    fillJob(job, {src}, {out}, s);
+    setClip(job, 0, 0, 1);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    const auto corner = colourAt(out, 5, 0.05, 0.05);
+    EXPECT_LT(corner[0] + corner[1] + corner[2], 40) << corner[0] << "," << corner[1] << "," << corner[2];
+    EXPECT_TRUE(isRed(colourAt(out, 5, 0.5, 0.5)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, TranscodeAlpha,
+                         ::testing::Values(AlphaCase{"quicktime_animation", "disc.mov", "-c:v qtrle -pix_fmt argb"},
+                                           AlphaCase{"png_picture", "disc.png", "-frames:v 1"},
+                                           AlphaCase{"ffv1_yuva", "disc.mkv", "-c:v ffv1 -pix_fmt yuva420p"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // ---- HDR sources ----
 
 struct HdrCase {
