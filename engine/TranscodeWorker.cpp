@@ -117,12 +117,30 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     return rules;
 }
 
+// What this row's pictures take in memory, from its opened source.
+batch::RowShape shapeOf(const AVConvert& job, const source::SourceFile& source, const pipeline::Outputs& out) {
+    batch::RowShape shape;
+    const AVCodecContext* decoder = source.videoDecoder.get();
+    shape.video = out.video && decoder;
+    if (!shape.video) return shape;
+    shape.sourceWidth = decoder->width;
+    shape.sourceHeight = decoder->height;
+    shape.sourceFormat = decoder->pix_fmt;
+    shape.decoderThreads = decoder->thread_count > 0 ? decoder->thread_count : 1;
+    shape.toneMapped = colour::isHighDynamicRange(decoder->color_trc);
+    shape.outputWidth = job.outputWidth;
+    shape.outputHeight = job.outputHeight;
+    return shape;
+}
+
 void convertRow(AVConvert& job, int row, output::FreeNames& names) {
+    std::optional<batch::MemoryTicket> memory;  // given back after everything below is released
     source::SourceFile source;
     pipeline::Outputs out;
     if (const std::string reason = setUpStreams(job, row, source, out); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
     if (!openOutput(job, row, source, out, names)) return pipeline::setUpFailed(job, row, out.file.failureReason());
+    memory.emplace(batch::ReserveRowMemory(job, batch::RowMemoryNeed(shapeOf(job, source, out))));
     // The MP3 muxer holds the sound back until the picture has come.
     if (out.cover && out.file.writeCover(*video::coverStream(*source.input), out.cover) < 0) {
         job.failRow(row, out.file.failureReason());
