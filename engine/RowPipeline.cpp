@@ -65,7 +65,7 @@ void setUpFailed(AVConvert& job, int row, const std::string& reason) {
 }
 
 bool writesThumbnail(const AVConvert& job, const source::SourceFile& source) {
-    return job.thumbnailMode == 1 && job.encodeVideo && (source.videoDecoder || source.audioDecoder);
+    return job.thumbnailMode == 1 && job.encodeVideo && source.videoDecoder;
 }
 
 bool endIsUntrimmed(const source::SourceFile& source, double clipEnd) {
@@ -166,7 +166,7 @@ RowRunner::~RowRunner() {
 }
 
 bool RowRunner::prepare() {
-    const bool soundPicture = m_job.encodeVideo && !m_source.videoDecoder && audioActive() && m_out.video;
+    const bool soundPicture = m_rules.pictureForSound && !m_source.videoDecoder && audioActive() && m_out.video;
     if (videoActive() || soundPicture) {
         const AVCodecContext* encoder = m_out.video->encoder.get();
         if (!encoder || !m_pictures.prepare() || !m_filtered) return false;
@@ -333,7 +333,7 @@ void RowRunner::finishVideo() {
 }
 
 bool RowRunner::videoMissing() const {
-    const bool pictureDue = videoActive() || (m_job.encodeVideo && !m_source.videoDecoder && m_out.video);
+    const bool pictureDue = videoActive() || (m_rules.pictureForSound && !m_source.videoDecoder && m_out.video);
     return pictureDue && m_out.video->picturesSent == m_picturesAtStart;
 }
 
@@ -436,7 +436,9 @@ void RowRunner::showPreview(const AVFrame& frame) {
 void RowRunner::writeThumbnail(const AVFrame& frame) {
     if (m_thumbnailDone || m_job.thumbnailMode != 1) return;
     m_thumbnailDone = true;  // one try per row, whether or not the file gets written
-    const std::vector<std::uint8_t> rgb = m_pictures.toThumbnail(frame, m_filter.active(), m_out.video->sampleAspect);
+    const AVCodecContext& encoder = *m_out.video->encoder;
+    const std::vector<std::uint8_t> rgb = m_pictures.toThumbnail(frame, m_filter.active(), m_out.video->sampleAspect,
+                                                                 encoder.colorspace, encoder.color_range);
     // The output name was free, but a ".THM" of the same stem may be the user's.
     if (!rgb.empty())
         m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPaths[m_row], rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);

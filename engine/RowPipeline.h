@@ -53,6 +53,9 @@ struct RowRules {
     bool fitAudioToPictures = false;
     // The source is one picture, shown for the whole clip length (which is set).
     bool stillPicture = false;
+    // A source without pictures gets its cover (or black) for the whole sound, in
+    // the output's video stream.
+    bool pictureForSound = false;
 };
 
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };

@@ -63,7 +63,8 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
 // thumbnail name that follows it, and the header.
 bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipeline::Outputs& out,
                 output::FreeNames& names) {
-    const bool thumbnail = pipeline::writesThumbnail(job, source);
+    // Sound alone gets a picture too: its cover's thumbnail.
+    const bool thumbnail = pipeline::writesThumbnail(job, source) || (job.thumbnailMode == 1 && out.video);
     std::optional<output::Reservation> name;
     {
         // The name is reserved by an exclusive create; the lock keeps nameCounter and
@@ -106,6 +107,7 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     }
     rules.rmOutput = out.file.formatIs("rm");
     rules.orderStamped = stampedByOrder(source);
+    rules.pictureForSound = out.video && !source.videoDecoder;
     if (isStill(source)) {
         // One picture shown for the clip's length (the probe gave it the still
         // length), or for the still length when no clip was set.

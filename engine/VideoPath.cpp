@@ -336,13 +336,17 @@ bool PreviewPictures::toPreview(const AVFrame& picture, const ActiveArea& active
 }
 
 std::vector<std::uint8_t> PreviewPictures::toThumbnail(const AVFrame& picture, const ActiveArea& active,
-                                                       AVRational sampleAspect) {
+                                                       AVRational sampleAspect, AVColorSpace matrix,
+                                                       AVColorRange range) {
     if (active.width <= 0 || active.height <= 0) return {};
     const ActiveArea area = smallArea(active, sampleAspect);
     // Made for the one thumbnail of a row and released at once (SWS_X, as always).
     ffmpeg::Sws sws(sws_getContext(active.width, active.height, static_cast<AVPixelFormat>(picture.format),
                                    area.width, area.height, AV_PIX_FMT_RGB24, SWS_X, nullptr, nullptr, nullptr));
     if (!sws) return {};
+    // An HD picture's values are BT.709's: read with BT.601's its red would darken.
+    const int* coefficients = sws_getCoefficients(matrix == AVCOL_SPC_BT709 ? SWS_CS_ITU709 : SWS_CS_ITU601);
+    sws_setColorspaceDetails(sws.get(), coefficients, range == AVCOL_RANGE_JPEG, coefficients, 1, 0, 1 << 16, 1 << 16);
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kThumbnailWidth) * kThumbnailHeight * 3, 0);
     const int stride = kThumbnailWidth * 3;
     std::uint8_t* planes[4] = {rgb.data() + area.y * stride + area.x * 3, nullptr, nullptr, nullptr};

@@ -102,9 +102,10 @@ public:
     // 160x120 planar YUV 4:2:0 for the preview; false when the picture cannot be made.
     bool toPreview(const AVFrame& picture, const ActiveArea& active, AVRational sampleAspect,
                    PreviewPicture& preview);
-    // 160x120 packed RGB24 (480 bytes a row); empty on failure.
+    // 160x120 packed RGB24 (480 bytes a row), read with the output's matrix and
+    // range; empty on failure.
     std::vector<std::uint8_t> toThumbnail(const AVFrame& picture, const ActiveArea& active,
-                                          AVRational sampleAspect);
+                                          AVRational sampleAspect, AVColorSpace matrix, AVColorRange range);
 
 private:
     ffmpeg::Frame m_previewPicture;

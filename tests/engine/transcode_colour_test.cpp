@@ -111,6 +111,10 @@ TEST_P(TranscodeColour, PatchesHaveTheOutputsMatrixRangeAndTags) {
     ASSERT_TRUE(makeHdBars(src, c.fullRange));
     convert(src, out, c);
     expectPatches(out, c.bt601);
+    // The thumbnail reads the output's values with the output's matrix.
+    const auto red = colourAt(dir.file("out.THM"), 0, 0.125, 0.5);
+    EXPECT_GE(red[0], 245) << red[0] << "," << red[1] << "," << red[2];
+    EXPECT_LE(red[1] + red[2], 12) << red[0] << "," << red[1] << "," << red[2];
     if (*c.tags) {
         EXPECT_EQ(videoField(out, "color_range,color_space,color_transfer,color_primaries"), c.tags);
     }
