@@ -73,6 +73,9 @@ public:
     bool encodeVideo = true;  // false = audio-only output
     int h264LevelCap = 0;     // highest H.264 level the device takes, times ten (41 = 4.1); 0 = any
     int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
+    // How long a still picture (a JPEG, PNG, …) lasts as a video when its row's clip
+    // does not say; the probe gives stills this length.
+    double stillPictureSeconds = 5.0;
     int nameCounter = -1;     // last "(n)" tried by the free-name rule
     // Rows Convert works on at once: 0 = as many as the cores and the memory allow
     // (RowBatch.h), 1 = one after the other. Merge always takes one row at a time.

@@ -230,6 +230,25 @@ AVStream* OutputFile::addStream() {
     return stream;
 }
 
+AVStream* OutputFile::addCover(const AVStream& cover) {
+    const AVCodecID codec = cover.codecpar->codec_id;
+    if (!formatIs("mp3") || (codec != AV_CODEC_ID_MJPEG && codec != AV_CODEC_ID_PNG)) return nullptr;
+    AVStream* stream = addStream();
+    if (!stream || avcodec_parameters_copy(stream->codecpar, cover.codecpar) < 0) return nullptr;
+    stream->codecpar->codec_tag = 0;
+    stream->disposition = AV_DISPOSITION_ATTACHED_PIC;
+    stream->time_base = cover.time_base;
+    av_dict_copy(&stream->metadata, cover.metadata, 0);  // its title and type ("Cover (front)")
+    return stream;
+}
+
+int OutputFile::writeCover(const AVStream& cover, AVStream* stream) {
+    ffmpeg::Packet picture(av_packet_clone(&cover.attached_pic));
+    if (!picture) return AVERROR(ENOMEM);
+    picture->pts = picture->dts = 0;
+    return write(picture.get(), stream->time_base, stream);
+}
+
 void OutputFile::copyMetadata(const AVFormatContext* source) {
     for (const char* key : kCopiedTags) {
         const AVDictionaryEntry* tag = av_dict_get(source->metadata, key, nullptr, 0);

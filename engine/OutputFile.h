@@ -102,6 +102,12 @@ public:
     AVStream* addStream();
     // Copies the source's descriptive tags (title, artist, …).
     void copyMetadata(const AVFormatContext* source);
+    // Adds the source's cover picture (an attached picture stream) as the output's,
+    // where the container holds one: MP3's ID3 picture, JPEG or PNG. nullptr when
+    // it does not. Before open().
+    AVStream* addCover(const AVStream& cover);
+    // Writes the cover's picture into the stream addCover made. After open().
+    int writeCover(const AVStream& cover, AVStream* stream);
 
     // Writes the header into the reserved file, through its descriptor. On failure
     // the empty file we reserved is removed again (error() says why).

@@ -115,13 +115,15 @@ AVRational streamSampleAspect(const AVStream& stream) {
     return stream.sample_aspect_ratio.num > 0 ? stream.sample_aspect_ratio : stream.codecpar->sample_aspect_ratio;
 }
 
-void PictureFilter::setTarget(const FilterTarget& target, const AVStream& stream) {
+void PictureFilter::setTarget(const FilterTarget& target, const AVStream* stream) {
     m_target = target;
-    m_streamTimeBase = stream.time_base;
-    m_streamSampleAspect = streamSampleAspect(stream);
+    m_stream = stream;
     m_streamMatrix.clear();
-    if (const std::int32_t* matrix = streamDisplayMatrix(stream)) m_streamMatrix.assign(matrix, matrix + 9);
-    m_fieldsInterlaced = fieldsInterlaced(stream.codecpar->field_order);
+    if (!stream) return;
+    m_streamTimeBase = stream->time_base;
+    m_streamSampleAspect = streamSampleAspect(*stream);
+    if (const std::int32_t* matrix = streamDisplayMatrix(*stream)) m_streamMatrix.assign(matrix, matrix + 9);
+    m_fieldsInterlaced = fieldsInterlaced(stream->codecpar->field_order);
 }
 
 PictureFilter::Shape PictureFilter::shapeOf(const AVFrame& frame) {
@@ -133,6 +135,7 @@ PictureFilter::Shape PictureFilter::shapeOf(const AVFrame& frame) {
     if (frame.interlaced_frame) m_interlacedSeen = true;
     shape.deinterlace = m_fieldsInterlaced || m_interlacedSeen;
     shape.orientation = orientationOf(matrixFor(frame));
+    shape.colour = colour::sourceColourOf(frame, m_stream);
     return shape;
 }
 
@@ -141,6 +144,24 @@ const std::int32_t* PictureFilter::matrixFor(const AVFrame& frame) const {
     const AVFrameSideData* side = av_frame_get_side_data(&frame, AV_FRAME_DATA_DISPLAYMATRIX);
     if (side && side->size >= 9 * sizeof(std::int32_t)) return reinterpret_cast<const std::int32_t*>(side->data);
     return m_streamMatrix.empty() ? nullptr : m_streamMatrix.data();
+}
+
+// Transparency, tone-mapping, then one scale step that sizes the picture and
+// converts its matrix and range to the output's.
+std::string PictureFilter::colourSteps(const Shape& shape, const ActiveArea& area) const {
+    const AVPixFmtDescriptor* source = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(shape.format));
+    const AVPixFmtDescriptor* target = av_pix_fmt_desc_get(m_target.format);
+    std::string steps;
+    // What lies under a transparent pixel is whatever the program that made it left
+    // there: multiplied by its alpha, the picture is composited on black.
+    if (source && (source->flags & AV_PIX_FMT_FLAG_ALPHA)) steps += "premultiply=inplace=1,";
+    steps += colour::toneMapSteps(shape.colour);
+    const bool rgb = source && (source->flags & AV_PIX_FMT_FLAG_RGB) && !colour::isHighDynamicRange(shape.colour.transfer);
+    char scale[160];
+    std::snprintf(scale, sizeof scale, "scale=w=%d:h=%d:flags=bicubic", area.width, area.height);
+    steps += scale + colour::scaleOptions(colour::afterToneMap(shape.colour), m_target.colour, rgb);
+    steps += std::string(",format=pix_fmts=") + (target ? target->name : "yuv420p");
+    return steps;
 }
 
 bool PictureFilter::build(const Shape& shape) {
@@ -176,10 +197,7 @@ bool PictureFilter::build(const Shape& shape) {
     if (shape.deinterlace)
         chain += std::string("bwdif=mode=send_frame:parity=auto:deint=") + (m_fieldsInterlaced ? "all," : "interlaced,");
     if (!orientation.filters.empty()) chain += orientation.filters + ",";
-    char scale[160];
-    std::snprintf(scale, sizeof scale, "scale=w=%d:h=%d:flags=bicubic,format=pix_fmts=%s", area.width, area.height,
-                  target->name);
-    chain += scale;
+    chain += colourSteps(shape, area);
     if (area.width != m_target.width || area.height != m_target.height) {
         char pad[128];
         std::snprintf(pad, sizeof pad, ",pad=w=%d:h=%d:x=%d:y=%d:color=black", m_target.width, m_target.height,

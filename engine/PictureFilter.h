@@ -1,5 +1,7 @@
 #pragma once
-// The picture steps between decoder and encoder: deinterlacing, turning the picture
+// The picture steps between decoder and encoder: deinterlacing, tone-mapping HDR,
+// compositing transparent pictures on black, bringing the colours to the output's
+// (PictureColour decides how), turning the picture
 // upright as the source's display matrix says, and fitting its displayed shape into
 // the output frame (scaled with proportions kept, black bars where the shape
 // differs, the output's sample aspect ratio absorbing the rest). One libavfilter
@@ -9,6 +11,7 @@
 // one per picture. Worker thread only.
 
 #include "engine/FfmpegPtr.h"
+#include "engine/PictureColour.h"
 
 #include <cstdint>
 #include <string>
@@ -64,13 +67,15 @@ struct FilterTarget {
     AVPixelFormat format = AV_PIX_FMT_YUV420P;
     AVRational sampleAspect{1, 1};
     int threads = 0;  // slice threads; 0 = one per core (rows running at once share them)
+    colour::OutputColour colour;  // what the encoder's pictures are tagged as
 };
 
 class PictureFilter {
 public:
     // The output frame, and the source stream: its time base stamps the pictures,
-    // its display matrix and field order apply to every picture of the row.
-    void setTarget(const FilterTarget& target, const AVStream& stream);
+    // its display matrix and field order apply to every picture of the row. Without
+    // a stream (a picture made for sound alone) the pictures are taken as they are.
+    void setTarget(const FilterTarget& target, const AVStream* stream);
 
     // Sends one decoded picture (its pts must be set, in the stream's time base);
     // nullptr sends the end of the source. False when the picture was skipped
@@ -91,17 +96,21 @@ private:
         AVRational sampleAspect{0, 1};
         bool deinterlace = false;
         Orientation orientation;
+        colour::SourceColour colour;
         bool operator==(const Shape& other) const {
             return width == other.width && height == other.height && format == other.format &&
                    av_cmp_q(sampleAspect, other.sampleAspect) == 0 && deinterlace == other.deinterlace &&
-                   orientation.filters == other.orientation.filters;
+                   orientation.filters == other.orientation.filters && colour == other.colour;
         }
     };
     Shape shapeOf(const AVFrame& frame);
     const std::int32_t* matrixFor(const AVFrame& frame) const;
     bool build(const Shape& shape);
 
+    std::string colourSteps(const Shape& shape, const ActiveArea& area) const;
+
     FilterTarget m_target;
+    const AVStream* m_stream = nullptr;  // the source's; outlives the filter
     AVRational m_streamTimeBase{1, 90000};
     AVRational m_streamSampleAspect{0, 1};
     std::vector<std::int32_t> m_streamMatrix;  // empty: none

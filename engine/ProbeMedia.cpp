@@ -5,6 +5,7 @@
 #include "engine/AVConvert.h"
 #include "engine/FfmpegPtr.h"
 #include "engine/SourceFile.h"
+#include "engine/VideoPath.h"
 
 #include <climits>
 
@@ -158,6 +159,12 @@ int ProbeMedia(AVConvert& job) {
     else clearVideoFacts(job);
     readAudioFacts(audio, job);
     readContainerFacts(*input, job);
+    // A still picture lasts as long as a still is shown for (its container says
+    // one frame, or nothing at all).
+    if (video::isStillPicture(*input, streams.video, streams.audio)) {
+        job.durationMicroseconds = static_cast<std::int64_t>(job.stillPictureSeconds * AV_TIME_BASE);
+        job.probeDurationSeconds = job.durationMicroseconds / AV_TIME_BASE;
+    }
     return kProbed;
 }
 

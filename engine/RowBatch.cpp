@@ -3,8 +3,15 @@
 #include "engine/AVConvert.h"
 #include "engine/PreviewSink.h"
 
+extern "C" {
+#include <libavutil/imgutils.h>
+}
+
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -24,6 +31,53 @@ constexpr std::uint64_t kRowBaseBytes = 24 * kMiB;
 constexpr std::uint64_t kVideoDecodeBytes = 32 * kMiB;
 // Output pictures an encoder keeps (x264's look-ahead and references).
 constexpr std::uint64_t kEncoderPictures = 48;
+
+// Decoded pictures a decoder keeps besides one per frame thread: its references.
+constexpr std::uint64_t kDecoderPictures = 4;
+// Pictures in the filter graph at once (its input, a deinterlacer's neighbours, its output).
+constexpr std::uint64_t kFilterPictures = 3;
+// Bytes per pixel of the float planes tone-mapping works in (three 32-bit planes).
+constexpr std::uint64_t kFloatPixelBytes = 12;
+constexpr auto kMemoryWaitSlice = std::chrono::milliseconds(50);
+
+// The memory the rows of one Run share.
+struct MemoryBudget {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::uint64_t limit = 0;
+    std::uint64_t held = 0;
+    int holders = 0;
+};
+
+// The budget of each job's running Run (a job runs one Run at a time).
+std::mutex g_budgetsMutex;
+std::map<const AVConvert*, MemoryBudget*> g_budgets;
+
+MemoryBudget* budgetOf(const AVConvert& job) {
+    std::lock_guard lock(g_budgetsMutex);
+    const auto found = g_budgets.find(&job);
+    return found == g_budgets.end() ? nullptr : found->second;
+}
+
+// Registers a Run's budget for its lifetime.
+class BudgetScope {
+public:
+    BudgetScope(const AVConvert& job, std::uint64_t limit) : m_job(job) {
+        m_budget.limit = limit;
+        std::lock_guard lock(g_budgetsMutex);
+        g_budgets[&m_job] = &m_budget;
+    }
+    ~BudgetScope() {
+        std::lock_guard lock(g_budgetsMutex);
+        g_budgets.erase(&m_job);
+    }
+    BudgetScope(const BudgetScope&) = delete;
+    BudgetScope& operator=(const BudgetScope&) = delete;
+
+private:
+    const AVConvert& m_job;
+    MemoryBudget m_budget;
+};
 
 // Which rows have been passed (converted, failed, or stopped after they began),
 // and the lowest one that has not: currentFile. Worker slots only.
@@ -140,6 +194,43 @@ std::uint64_t RowMemoryEstimate(const AVConvert& job) {
     return kRowBaseBytes + kVideoDecodeBytes + picture * kEncoderPictures;
 }
 
+std::uint64_t RowMemoryNeed(const RowShape& row) {
+    if (!row.video) return kRowBaseBytes;
+    const int width = std::max(row.sourceWidth, 16), height = std::max(row.sourceHeight, 16);
+    int picture = row.sourceFormat >= 0
+                      ? av_image_get_buffer_size(static_cast<AVPixelFormat>(row.sourceFormat), width, height, 1)
+                      : -1;
+    if (picture <= 0) picture = width * height * 3;  // unknown: 10-bit 4:2:0's size
+    const std::uint64_t source = static_cast<std::uint64_t>(picture);
+    const std::uint64_t decoded = source * (kDecoderPictures + static_cast<std::uint64_t>(std::max(row.decoderThreads, 1)));
+    std::uint64_t filtered = source * kFilterPictures;
+    if (row.toneMapped) filtered += static_cast<std::uint64_t>(width) * height * kFloatPixelBytes * 2;
+    const std::uint64_t output = static_cast<std::uint64_t>(std::max(row.outputWidth, 16)) *
+                                 static_cast<std::uint64_t>(std::max(row.outputHeight, 16)) * 3 / 2;
+    return kRowBaseBytes + decoded + filtered + output * kEncoderPictures;
+}
+
+MemoryTicket::~MemoryTicket() {
+    MemoryBudget* budget = m_job ? budgetOf(*m_job) : nullptr;
+    if (!budget) return;
+    std::lock_guard lock(budget->mutex);
+    budget->held -= std::min(budget->held, m_bytes);
+    --budget->holders;
+    budget->changed.notify_all();
+}
+
+MemoryTicket ReserveRowMemory(AVConvert& job, std::uint64_t bytes) {
+    MemoryBudget* budget = budgetOf(job);
+    if (!budget || budget->limit == 0) return {};
+    std::unique_lock lock(budget->mutex);
+    // Slices, so a stop is seen: the row then goes on and ends at its first packet.
+    while (budget->holders > 0 && budget->held + bytes > budget->limit && !StopSeen(job))
+        budget->changed.wait_for(lock, kMemoryWaitSlice);
+    budget->held += bytes;
+    ++budget->holders;
+    return MemoryTicket(&job, bytes);
+}
+
 Plan MakePlan(const AVConvert& job, int rowsToConvert, const Machine& machine) {
     const int cores = static_cast<int>(std::max(1u, machine.cores));
     const int rows = std::max(rowsToConvert, 1);
@@ -156,6 +247,9 @@ Plan MakePlan(const AVConvert& job, int rowsToConvert, const Machine& machine) {
         }
     }
     plan.parallel = std::clamp(std::min(plan.parallel, rows), 1, AVConvert::kMaxParallelRows);
+    // The plan's count assumes every row is like the profile's frame; rows of big
+    // sources (4K, 8K) reserve their real need and wait their turn within this.
+    if (job.parallelRows <= 0 && plan.parallel > 1) plan.memoryBytes = machine.availableBytes / 2;
     // One row alone keeps FFmpeg's own threading: a single file converts as fast
     // as it always did.
     plan.threadsPerRow = plan.parallel == 1 ? 0 : std::max(1, cores / plan.parallel);
@@ -172,6 +266,7 @@ void Run(AVConvert& job, int rows, const Plan& plan, const RowProcedure& convert
         job.nameOrder.rows.reset(rows);
     }
     RowBook book(job, rows);
+    const BudgetScope budget(job, plan.memoryBytes);
     const int parallel = std::clamp(plan.parallel, 1, AVConvert::kMaxParallelRows);
     PreviewSink* const sink = job.previewSink;
     std::unique_ptr<LowestRowPreview> preview;

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <utility>
 
 class AVConvert;
 
@@ -33,11 +34,49 @@ Machine ThisMachine();
 struct Plan {
     int parallel = 1;       // rows at once
     int threadsPerRow = 0;  // codec threads of each row; 0 = FFmpeg's own choice
+    // Memory the rows running at once may hold together (each row reserves its own
+    // need, ReserveRowMemory); 0 = no limit.
+    std::uint64_t memoryBytes = 0;
 };
 
 // The rough peak memory of one row of this job (buffers, encoder look-ahead and
 // decoded pictures), for the memory limit of a plan.
 std::uint64_t RowMemoryEstimate(const AVConvert& job);
+
+// What one row holds at its peak, from the row's own source: decoded source
+// pictures (the decoder's references and one per frame thread, the picture
+// filter's, in float while tone-mapping) and the encoder's output pictures.
+struct RowShape {
+    bool video = false;          // the row converts pictures
+    int sourceWidth = 0, sourceHeight = 0;
+    int sourceFormat = -1;       // AVPixelFormat of the decoded pictures; -1 unknown
+    int decoderThreads = 1;      // frame threads of the decoder
+    bool toneMapped = false;     // HDR pictures go through float frames
+    int outputWidth = 0, outputHeight = 0;
+};
+std::uint64_t RowMemoryNeed(const RowShape& row);
+
+// A row's share of the plan's memory, given back when the ticket dies.
+class MemoryTicket {
+public:
+    MemoryTicket() = default;
+    MemoryTicket(AVConvert* job, std::uint64_t bytes) : m_job(job), m_bytes(bytes) {}
+    ~MemoryTicket();
+    MemoryTicket(MemoryTicket&& other) noexcept : m_job(other.m_job), m_bytes(other.m_bytes) { other.m_job = nullptr; }
+    MemoryTicket& operator=(MemoryTicket&&) = delete;
+    MemoryTicket(const MemoryTicket&) = delete;
+    MemoryTicket& operator=(const MemoryTicket&) = delete;
+
+private:
+    AVConvert* m_job = nullptr;
+    std::uint64_t m_bytes = 0;
+};
+
+// Within a Run whose plan limits memory: waits until the rows running leave room for
+// `bytes` (a row alone never waits; a stop ends the wait), then holds them. Call
+// once the row's output is named, so a waiting row never holds up a lower row's
+// name. Outside a Run, or without a limit, it returns at once.
+MemoryTicket ReserveRowMemory(AVConvert& job, std::uint64_t bytes);
 
 // How to run `rowsToConvert` rows of this job. An audio-only output costs one core
 // per row, so each core gets a row. A video row weighs the threads its codecs get:

@@ -73,7 +73,8 @@ bool endIsUntrimmed(const source::SourceFile& source, double clipEnd) {
     return duration > 0 && duration != AV_NOPTS_VALUE && clipEnd >= std::floor(duration / 1e6);
 }
 
-bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase) {
+bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase,
+                    bool still) {
     auto video = std::make_unique<video::VideoOutput>();
     video->stream = out.file.addStream();
     if (!video->stream) return false;
@@ -81,12 +82,38 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     // The first source decides the pixel shape: the muxer writes it once.
     video->sampleAspect = video::sampleAspectFor(job, *source.videoStream());
     video->encoder = video::openEncoder(job, timeBase, source.videoDecoder->gop_size, out.file.wantsGlobalHeader(),
-                                        video->sampleAspect);
+                                        video->sampleAspect, still);
     if (!video->encoder || !copyEncoderToStream(video->stream, *video->encoder)) return false;
     video->stream->time_base = timeBase;
     video->stream->sample_aspect_ratio = video->sampleAspect;
     video->stream->r_frame_rate = source.videoRate;
     video->stream->avg_frame_rate = av_inv_q(timeBase);
+    video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
+    out.video = std::move(video);
+    return true;
+}
+
+// Every picture of the stream is the same one: a longer group of pictures costs
+// nothing and a device can still seek every second or so.
+constexpr int kStillGopSize = 30;
+
+bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
+                            AVRational timeBase) {
+    auto video = std::make_unique<video::VideoOutput>();
+    video->stream = out.file.addStream();
+    if (!video->stream) return false;
+    video->timeBase = timeBase;
+    const AVStream* cover = video::coverStream(*source.input);
+    const double aspect = cover ? video::displayAspect(cover->codecpar->width, cover->codecpar->height,
+                                                       video::streamSampleAspect(*cover), false)
+                                : double(job.outputWidth) / std::max(job.outputHeight, 1);
+    video->sampleAspect = video::outputSampleAspect(job.videoCodecId, job.outputWidth, job.outputHeight, aspect);
+    video->encoder = video::openEncoder(job, timeBase, kStillGopSize, out.file.wantsGlobalHeader(),
+                                        video->sampleAspect, true);
+    if (!video->encoder || !copyEncoderToStream(video->stream, *video->encoder)) return false;
+    video->stream->time_base = timeBase;
+    video->stream->sample_aspect_ratio = video->sampleAspect;
+    video->stream->r_frame_rate = video->stream->avg_frame_rate = av_inv_q(timeBase);
     video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
     out.video = std::move(video);
     return true;
@@ -139,14 +166,18 @@ RowRunner::~RowRunner() {
 }
 
 bool RowRunner::prepare() {
-    if (videoActive()) {
+    const bool soundPicture = m_rules.pictureForSound && !m_source.videoDecoder && audioActive() && m_out.video;
+    if (videoActive() || soundPicture) {
         const AVCodecContext* encoder = m_out.video->encoder.get();
         if (!encoder || !m_pictures.prepare() || !m_filtered) return false;
         m_filter.setTarget({encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect,
-                            m_job.threadsPerRow},
-                           *m_source.videoStream());
+                            m_job.threadsPerRow, colour::outputColourFor(encoder->width, encoder->height, encoder->pix_fmt)},
+                           soundPicture ? video::coverStream(*m_source.input) : m_source.videoStream());
         m_picturesAtStart = m_out.video->picturesSent;
     }
+    if (soundPicture && !(m_soundPicture = video::pictureForSound(*m_source.input, m_job.outputWidth,
+                                                                 m_job.outputHeight)))
+        return false;
     if (!m_packet || !m_frame) return false;
     if (m_job.previewSink) {
         try {
@@ -172,6 +203,7 @@ bool RowRunner::clipEndReached() const {
 
 RowEnd RowRunner::run() {
     AVPacket* pkt = m_packet.get();
+    if (m_soundPicture) showSoundPicture();
     for (;;) {
         if (StopSeen(m_job)) return RowEnd::Stopped;
         if (clipEndReached()) return RowEnd::ClipEnded;
@@ -292,15 +324,17 @@ void RowRunner::notePictureEnd(const AVFrame& picture, double reference) {
 void RowRunner::finishVideo() {
     m_filter.send(nullptr);
     drainFilter();
-    if (m_writeFailed || !std::isfinite(m_videoEnd) || m_rules.orderStamped) return;
+    if (m_writeFailed || m_rules.orderStamped || (!std::isfinite(m_videoEnd) && !m_rules.stillPicture)) return;
     video::VideoOutput& out = *m_out.video;
     double end = m_videoEnd;
     if (m_rules.clipLength > 0) end = std::min(end, m_rules.timelineOffset + m_rules.clipLength);
-    if (video::fillTo(out, m_out.file, nearestSlot(end, out.timeBase)) < 0) m_writeFailed = true;
+    if (m_rules.stillPicture) end = m_rules.timelineOffset + m_rules.clipLength;
+    if (video::fillTo(out, m_out.file, nearestSlot(end, out.timeBase), m_rules.stillPicture) < 0) m_writeFailed = true;
 }
 
 bool RowRunner::videoMissing() const {
-    return videoActive() && m_out.video->picturesSent == m_picturesAtStart;
+    const bool pictureDue = videoActive() || (m_rules.pictureForSound && !m_source.videoDecoder && m_out.video);
+    return pictureDue && m_out.video->picturesSent == m_picturesAtStart;
 }
 
 void RowRunner::handleAudio(AVFrame& frame) {
@@ -321,6 +355,27 @@ void RowRunner::handleAudio(AVFrame& frame) {
     publishProgress();
     if (!m_resampler.push(frame, out, skip)) return audioFailed();
     if (audio::encodeQueued(out, m_out.file, audioEncodeLimit()) < 0) audioWriteFailed();
+    if (m_soundPicture) fillSoundPicture(out.queuedClock());
+}
+
+// The sound's picture goes through the picture steps once and stands at the start.
+void RowRunner::showSoundPicture() {
+    if (!m_filter.send(m_soundPicture.get()) || !m_filter.receive(m_filtered.get())) {
+        m_soundPicture.reset();  // the output keeps its sound; the row fails for want of pictures
+        return;
+    }
+    writeThumbnail(*m_filtered);
+    showPreview(*m_filtered);
+    if (video::placeAt(*m_out.video, m_out.file, *m_filtered, 0) < 0) m_writeFailed = true;
+}
+
+// Repeats the picture as far as the sound has come (the clip's end at most), so
+// pictures and sound stay interleaved in the file.
+void RowRunner::fillSoundPicture(double end) {
+    if (m_writeFailed) return;
+    if (m_rules.clipLength > 0) end = std::min(end, m_rules.timelineOffset + m_rules.clipLength);
+    if (video::fillTo(*m_out.video, m_out.file, nearestSlot(end, m_out.video->timeBase), true) < 0)
+        m_writeFailed = true;
 }
 
 // The row has failed: its packet loop ends, as at a failed picture write. A second
@@ -381,7 +436,9 @@ void RowRunner::showPreview(const AVFrame& frame) {
 void RowRunner::writeThumbnail(const AVFrame& frame) {
     if (m_thumbnailDone || m_job.thumbnailMode != 1 || m_job.thumbnailPaths[m_row].empty()) return;
     m_thumbnailDone = true;  // one try per row, whether or not the file gets written
-    const std::vector<std::uint8_t> rgb = m_pictures.toThumbnail(frame, m_filter.active(), m_out.video->sampleAspect);
+    const AVCodecContext& encoder = *m_out.video->encoder;
+    const std::vector<std::uint8_t> rgb = m_pictures.toThumbnail(frame, m_filter.active(), m_out.video->sampleAspect,
+                                                                 encoder.colorspace, encoder.color_range);
     // The output name was free, but a ".THM" of the same stem may be the user's.
     if (!rgb.empty())
         m_thumbnailWritten = WriteThumbnail(m_job.thumbnailPaths[m_row], rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
@@ -395,6 +452,10 @@ std::string RowRunner::writeFailureReason() const {
 void RowRunner::finishStreams(bool finalAudio) {
     if (m_out.video && m_out.video->encoder && videoActive()) {
         finishVideo();
+        if (video::encodeAndWrite(*m_out.video, m_out.file, nullptr) < 0) m_writeFailed = true;
+    }
+    if (m_soundPicture && m_out.audio) {
+        fillSoundPicture(m_out.audio->queuedClock());
         if (video::encodeAndWrite(*m_out.video, m_out.file, nullptr) < 0) m_writeFailed = true;
     }
     if (!m_out.audio) return;

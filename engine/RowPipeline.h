@@ -20,13 +20,20 @@ namespace pipeline {
 struct Outputs {
     std::unique_ptr<video::VideoOutput> video;  // null: the output has no video
     std::unique_ptr<audio::AudioOutput> audio;  // null: the output has no audio
+    AVStream* cover = nullptr;                  // the source's cover picture, where the output keeps it
     // The streams belong to the muxer; the encoders are ours and refer to no stream,
     // so the release order between them does not matter.
     output::OutputFile file;
 };
 
 // Adds the output video stream with a freshly opened encoder at timeBase.
-bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase);
+// still: the source is one picture shown for the row's length.
+bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase,
+                    bool still = false);
+// Adds the output video stream of a sound-only source (its cover or a black frame
+// is the picture), with an encoder tuned for a still.
+bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
+                            AVRational timeBase);
 // Opens a new encoder for an existing output video stream (a later merge row).
 bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out);
 // Adds the output audio stream with its encoder, FIFO and frame (the source's
@@ -44,6 +51,11 @@ struct RowRules {
     // Merge: the row's sound is padded with silence or cut to its pictures, so the
     // next row starts with both streams at the same point.
     bool fitAudioToPictures = false;
+    // The source is one picture, shown for the whole clip length (which is set).
+    bool stillPicture = false;
+    // A source without pictures gets its cover (or black) for the whole sound, in
+    // the output's video stream.
+    bool pictureForSound = false;
 };
 
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };
@@ -97,6 +109,8 @@ private:
     void notePictureEnd(const AVFrame& picture, double reference);
     void finishVideo();
     void handleAudio(AVFrame& frame);
+    void showSoundPicture();
+    void fillSoundPicture(double end);
     void showPreview(const AVFrame& frame);
     void writeThumbnail(const AVFrame& frame);
     bool clipEndReached() const;
@@ -118,6 +132,8 @@ private:
     video::PictureFilter m_filter;
     video::PreviewPictures m_pictures;
     ffmpeg::Frame m_filtered = ffmpeg::makeFrame();
+    // A sound-only source in a video output: the picture shown for the whole sound.
+    ffmpeg::Frame m_soundPicture;
     std::int64_t m_picturesAtStart = 0;
     double m_lastPictureTime = std::numeric_limits<double>::quiet_NaN();
     double m_videoEnd = std::numeric_limits<double>::quiet_NaN();  // on the output timeline

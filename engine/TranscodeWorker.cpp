@@ -19,6 +19,10 @@ bool stampedByOrder(const source::SourceFile& source) {
     return source.formatIs("rm") || source.formatIs("rmvb") || source.oddRate;
 }
 
+bool isStill(const source::SourceFile& source) {
+    return video::isStillPicture(*source.input, source.videoIndex, source.audioIndex);
+}
+
 // Steps up to the output streams and their encoders. "" or why the row fails.
 std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
     // Rows running at once open their sources side by side; only the source facts
@@ -32,10 +36,21 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
     if (opened != source::OpenResult::Opened) return source.failure;
     if (!out.file.create(job.outputPaths[row]))
         return out.file.failureReason().empty() ? "No container matches the output's name" : out.file.failureReason();
+    if (!source.audioDecoder && !(job.encodeVideo && source.videoDecoder))
+        return isStill(source) ? "A picture has no sound: convert it with a video profile"
+                               : "The source has no sound to convert";
     if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));
-        if (!pipeline::addVideoStream(job, source, out, timeBase))
+        if (!pipeline::addVideoStream(job, source, out, timeBase, isStill(source)))
+            return CodecFailure("The video encoder does not accept these settings",
+                "the video encoder", LastCodecOpenError());
+    } else if (job.encodeVideo && source.audioDecoder) {
+        // Sound alone to a video profile: a device plays a video, so the sound gets
+        // its cover (or a black frame) as the picture for its whole length.
+        const AVRational timeBase =
+            framerate::transcodeTimeBase(job.outputFrameRate, AVRational{25, 1}, out.file.formatIs("rm"));
+        if (!pipeline::addVideoStreamForSound(job, source, out, timeBase))
             return CodecFailure("The video encoder does not accept these settings",
                 "the video encoder", LastCodecOpenError());
     }
@@ -43,6 +58,9 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
         return CodecFailure("The audio encoder does not accept these settings",
             "the audio encoder", LastCodecOpenError());
     out.file.copyMetadata(source.input.get());
+    // Music keeps its cover where the output holds one (an MP3's picture frame).
+    if (!out.video)
+        if (const AVStream* cover = video::coverStream(*source.input)) out.cover = out.file.addCover(*cover);
     return std::string();
 }
 
@@ -50,7 +68,8 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
 // thumbnail name that follows it, and the header.
 bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipeline::Outputs& out,
                 output::FreeNames& names) {
-    const bool thumbnail = pipeline::writesThumbnail(job, source);
+    // Sound alone gets a picture too: its cover's thumbnail.
+    const bool thumbnail = pipeline::writesThumbnail(job, source) || (job.thumbnailMode == 1 && out.video);
     std::optional<output::Reservation> name;
     {
         // The name is reserved by an exclusive create; the lock keeps nameCounter and
@@ -98,18 +117,50 @@ pipeline::RowRules rulesFor(AVConvert& job, int row, const source::SourceFile& s
     }
     rules.rmOutput = out.file.formatIs("rm");
     rules.orderStamped = stampedByOrder(source);
+    rules.pictureForSound = out.video && !source.videoDecoder;
+    if (isStill(source)) {
+        // One picture shown for the clip's length (the probe gave it the still
+        // length), or for the still length when no clip was set.
+        rules.stillPicture = true;
+        rules.clipBegin = 0;
+        rules.clipLength = job.clipLength[row] > 0 ? job.clipLength[row] : job.stillPictureSeconds;
+        rules.progressSeconds = rules.clipLength;
+    }
     return rules;
 }
 
+// What this row's pictures take in memory, from its opened source.
+batch::RowShape shapeOf(const AVConvert& job, const source::SourceFile& source, const pipeline::Outputs& out) {
+    batch::RowShape shape;
+    const AVCodecContext* decoder = source.videoDecoder.get();
+    shape.video = out.video && decoder;
+    if (!shape.video) return shape;
+    shape.sourceWidth = decoder->width;
+    shape.sourceHeight = decoder->height;
+    shape.sourceFormat = decoder->pix_fmt;
+    shape.decoderThreads = decoder->thread_count > 0 ? decoder->thread_count : 1;
+    shape.toneMapped = colour::isHighDynamicRange(decoder->color_trc);
+    shape.outputWidth = job.outputWidth;
+    shape.outputHeight = job.outputHeight;
+    return shape;
+}
+
 void convertRow(AVConvert& job, int row, output::FreeNames& names) {
+    std::optional<batch::MemoryTicket> memory;  // given back after everything below is released
     source::SourceFile source;
     pipeline::Outputs out;
     if (const std::string reason = setUpStreams(job, row, source, out); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
     if (!openOutput(job, row, source, out, names)) return pipeline::setUpFailed(job, row, out.file.failureReason());
+    memory.emplace(batch::ReserveRowMemory(job, batch::RowMemoryNeed(shapeOf(job, source, out))));
+    // The MP3 muxer holds the sound back until the picture has come.
+    if (out.cover && out.file.writeCover(*video::coverStream(*source.input), out.cover) < 0) {
+        job.failRow(row, out.file.failureReason());
+        return out.file.discard();
+    }
     const pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (job.clipBegin[row] != 0) {
-        source::seekTo(source, job.clipBegin[row]);
+        if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row]);
         job.clipBegin[row] = 0;
     }
     pipeline::RowRunner runner(job, row, source, out, rules);

@@ -67,7 +67,7 @@ AVPixelFormat pixelFormatFor(const AVCodec& codec, int legacyId) {
 }
 
 ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRational timeBase, int gopSize,
-                             bool globalHeader, AVPixelFormat pixelFormat, AVRational sampleAspect) {
+                             bool globalHeader, AVPixelFormat pixelFormat, AVRational sampleAspect, bool still) {
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(&codec));
     LastCodecOpenError() = ctx ? 0 : AVERROR(ENOMEM);
     if (!ctx) return nullptr;
@@ -78,6 +78,9 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     if (timeBase.num > 0) ctx->framerate = av_inv_q(timeBase);
     ctx->gop_size = gopSize;
     ctx->pix_fmt = pixelFormat;
+    // The codec writes the tags where its stream has room for them (H.264 VUI, the
+    // MPEG-2 sequence display extension), the muxer where the container has.
+    colour::tagEncoder(*ctx, colour::outputColourFor(ctx->width, ctx->height, pixelFormat));
     ctx->sample_aspect_ratio = sampleAspect;
     ctx->max_b_frames = 0;
     ctx->thread_count = job.threadsPerRow;  // rows running at once share the cores
@@ -86,6 +89,8 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     if (globalHeader) ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;
     if (job.videoCodecId == codecmap::kVideoH264) applyH264Settings(*ctx, options, job.h264LevelCap);
+    // The same picture over and over: x264 spends next to nothing on the repeats.
+    if (still && job.videoCodecId == codecmap::kVideoH264) av_dict_set(&options, "tune", "stillimage", 0);
     const int opened = avcodec_open2(ctx.get(), &codec, &options);
     av_dict_free(&options);
     if (opened < 0) LastCodecOpenError() = opened;  // the row's reason tells a memory shortage
@@ -95,12 +100,70 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
 }  // namespace
 
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
-                                 AVRational sampleAspect) {
+                                 AVRational sampleAspect, bool still) {
     const char* name = codecmap::videoEncoderName(job.videoCodecId);
     const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
     if (!codec || timeBase.num <= 0 || timeBase.den <= 0) return nullptr;
     return tryOpen(*codec, job, timeBase, gopSize, globalHeader, pixelFormatFor(*codec, job.videoCodecId),
-                   sampleAspect);
+                   sampleAspect, still);
+}
+
+const AVStream* coverStream(const AVFormatContext& input) {
+    for (unsigned i = 0; i < input.nb_streams; ++i) {
+        const AVStream* stream = input.streams[i];
+        if ((stream->disposition & AV_DISPOSITION_ATTACHED_PIC) && stream->attached_pic.size > 0) return stream;
+    }
+    return nullptr;
+}
+
+namespace {
+
+ffmpeg::Frame decodeCover(const AVStream& stream) {
+    const AVCodec* codec = avcodec_find_decoder(stream.codecpar->codec_id);
+    if (!codec) return nullptr;
+    ffmpeg::CodecContext decoder(avcodec_alloc_context3(codec));
+    if (!decoder || avcodec_parameters_to_context(decoder.get(), stream.codecpar) < 0 ||
+        avcodec_open2(decoder.get(), codec, nullptr) < 0)
+        return nullptr;
+    ffmpeg::Frame frame = ffmpeg::makeFrame();
+    if (!frame || avcodec_send_packet(decoder.get(), &stream.attached_pic) < 0) return nullptr;
+    avcodec_send_packet(decoder.get(), nullptr);  // one picture: decoders that hold it back give it now
+    if (avcodec_receive_frame(decoder.get(), frame.get()) < 0) return nullptr;
+    return frame;
+}
+
+ffmpeg::Frame blackFrame(int width, int height) {
+    ffmpeg::Frame frame = ffmpeg::makeFrame();
+    if (!frame || width <= 0 || height <= 0) return nullptr;
+    frame->format = AV_PIX_FMT_YUV420P;
+    frame->width = width;
+    frame->height = height;
+    frame->color_range = AVCOL_RANGE_MPEG;
+    if (av_frame_get_buffer(frame.get(), 0) < 0) return nullptr;
+    const ptrdiff_t strides[4] = {frame->linesize[0], frame->linesize[1], frame->linesize[2], 0};
+    av_image_fill_black(frame->data, strides, AV_PIX_FMT_YUV420P, AVCOL_RANGE_MPEG, width, height);
+    return frame;
+}
+
+}  // namespace
+
+ffmpeg::Frame pictureForSound(const AVFormatContext& input, int width, int height) {
+    ffmpeg::Frame picture;
+    if (const AVStream* cover = coverStream(input)) picture = decodeCover(*cover);
+    if (!picture) picture = blackFrame(width, height);
+    if (picture) picture->pts = 0;
+    return picture;
+}
+
+bool isStillPicture(const AVFormatContext& input, int videoIndex, int audioIndex) {
+    if (videoIndex < 0 || audioIndex >= 0 || !input.iformat || videoIndex >= static_cast<int>(input.nb_streams))
+        return false;
+    // Single pictures open through the image demuxers: "image2" by the name's
+    // extension, "<codec>_pipe" by their content.
+    const std::string format = input.iformat->name;
+    const bool imageDemuxer =
+        format == "image2" || (format.size() > 5 && format.compare(format.size() - 5, 5, "_pipe") == 0);
+    return imageDemuxer && input.streams[videoIndex]->nb_frames <= 1;
 }
 
 AVRational sampleAspectFor(const AVConvert& job, const AVStream& source) {
@@ -208,8 +271,9 @@ int placeAt(VideoOutput& out, output::OutputFile& file, AVFrame& picture, std::i
     return sendAt(out, file, picture, slot) < 0 ? -1 : 1;
 }
 
-int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot) {
-    if (!out.lastPicture || !out.lastPicture->buf[0] || endSlot - out.lastPts - 1 > longestRepeat(out)) return 0;
+int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot, bool anyLength) {
+    if (!out.lastPicture || !out.lastPicture->buf[0]) return 0;
+    if (!anyLength && endSlot - out.lastPts - 1 > longestRepeat(out)) return 0;
     while (out.lastPts + 1 < endSlot)
         if (sendAt(out, file, *out.lastPicture, out.lastPts + 1) < 0) return -1;
     return 0;
@@ -276,13 +340,17 @@ bool PreviewPictures::toPreview(const AVFrame& picture, const ActiveArea& active
 }
 
 std::vector<std::uint8_t> PreviewPictures::toThumbnail(const AVFrame& picture, const ActiveArea& active,
-                                                       AVRational sampleAspect) {
+                                                       AVRational sampleAspect, AVColorSpace matrix,
+                                                       AVColorRange range) {
     if (active.width <= 0 || active.height <= 0) return {};
     const ActiveArea area = smallArea(active, sampleAspect);
     // Made for the one thumbnail of a row and released at once (SWS_X, as always).
     ffmpeg::Sws sws(sws_getContext(active.width, active.height, static_cast<AVPixelFormat>(picture.format),
                                    area.width, area.height, AV_PIX_FMT_RGB24, SWS_X, nullptr, nullptr, nullptr));
     if (!sws) return {};
+    // An HD picture's values are BT.709's: read with BT.601's its red would darken.
+    const int* coefficients = sws_getCoefficients(matrix == AVCOL_SPC_BT709 ? SWS_CS_ITU709 : SWS_CS_ITU601);
+    sws_setColorspaceDetails(sws.get(), coefficients, range == AVCOL_RANGE_JPEG, coefficients, 1, 0, 1 << 16, 1 << 16);
     // The scaler's packed-RGB writers (from 4:2:2 sources, for one) store whole
     // machine words and run a few bytes past the last pixel: the buffer has slack
     // behind the picture, cut off once the scaler is done.

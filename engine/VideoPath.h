@@ -23,8 +23,21 @@ namespace video {
 // B-frames; H.264 Main profile with the listed x264 limits, its level held to
 // job.h264LevelCap when the stream fits that level). nullptr when the id has no
 // encoder or it refuses.
+// still: every picture is the same one (a still picture, cover art): the encoder
+// is tuned for that.
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
-                                 AVRational sampleAspect);
+                                 AVRational sampleAspect, bool still = false);
+
+// The source's cover picture (its attached picture stream), nullptr when none.
+const AVStream* coverStream(const AVFormatContext& input);
+// The picture a sound-only source shows in a video output: its cover decoded, or a
+// black width x height frame when it has none (or the cover cannot be decoded).
+// nullptr only when not even the black frame can be made.
+ffmpeg::Frame pictureForSound(const AVFormatContext& input, int width, int height);
+
+// A file that is one picture and no sound (a JPEG, a PNG, …): it becomes a video
+// of a chosen length rather than one frame.
+bool isStillPicture(const AVFormatContext& input, int videoIndex, int audioIndex);
 
 // The sample aspect ratio an output stream gets for this source (see
 // outputSampleAspect): from the stream's coded size, its own ratio and its display
@@ -77,8 +90,9 @@ constexpr double kLongestRepeatSeconds = 12.0;
 // that one (at the start of the stream: this one) and the picture is encoded (1).
 // Negative when a write failed.
 int placeAt(VideoOutput& out, output::OutputFile& file, AVFrame& picture, std::int64_t slot);
-// Repeats the last picture until the stream reaches endSlot (exclusive).
-int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot);
+// Repeats the last picture until the stream reaches endSlot (exclusive); a gap
+// longer than kLongestRepeatSeconds stays one unless anyLength is set (a still).
+int fillTo(VideoOutput& out, output::OutputFile& file, std::int64_t endSlot, bool anyLength = false);
 
 // The small pictures of what the output shows: the active area of an encoder
 // picture, its displayed shape kept, in a black 160x120 frame.
@@ -88,9 +102,10 @@ public:
     // 160x120 planar YUV 4:2:0 for the preview; false when the picture cannot be made.
     bool toPreview(const AVFrame& picture, const ActiveArea& active, AVRational sampleAspect,
                    PreviewPicture& preview);
-    // 160x120 packed RGB24 (480 bytes a row); empty on failure.
+    // 160x120 packed RGB24 (480 bytes a row), read with the output's matrix and
+    // range; empty on failure.
     std::vector<std::uint8_t> toThumbnail(const AVFrame& picture, const ActiveArea& active,
-                                          AVRational sampleAspect);
+                                          AVRational sampleAspect, AVColorSpace matrix, AVColorRange range);
 
 private:
     ffmpeg::Frame m_previewPicture;

@@ -155,6 +155,9 @@ protected:
         ASSERT_TRUE(testmedia::makeClip(s_media->file("second.mkv"), testmedia::H264Clip(2, "160x120")));
         std::ofstream(s_media->file("notes.txt")) << "not a media file\n";
         std::ofstream(s_media->file("empty.mp4"));
+        ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=s=160x120 -frames:v 1 " +
+                                        testmedia::shellQuote(s_media->file("picture.png"))),
+                  0);
         testmedia::ClipSpec shape;
         shape.seconds = 0.6;
         shape.videoSize = "160x120";
@@ -234,6 +237,20 @@ TEST_F(CliEndToEnd, RejectedFilesAreSkippedAndMakeStatusOne) {
     ASSERT_TRUE(info.ok);
     EXPECT_FALSE(info.video());
     EXPECT_FALSE(fs::exists(out("clip.THM")));  // audio outputs get no thumbnail
+}
+
+TEST_F(CliEndToEnd, EveryFileGetsOneResultLineInTheOrderGiven) {
+    CliResult toMp3 = run({"convert", "--quiet", "--profile", "14", "--output", out(), media("picture.png"),
+                           media("notes.txt"), media("second.mkv")});
+    EXPECT_EQ(toMp3.status, 1);
+    EXPECT_EQ(toMp3.out, "Failure\t" + media("picture.png") +
+                             "\tA picture has no sound: convert it with a video profile\nFailure\t" +
+                             media("notes.txt") + "\tnot a media file\nCompleted\t" +
+                             media("second.mkv") + "\t" + out("second.mp3") + "\n");
+    CliResult toVideo = run({"convert", "--quiet", "--profile", "9", "--output", out(), media("picture.png")});
+    EXPECT_EQ(toVideo.status, 0) << toVideo.err;
+    EXPECT_EQ(toVideo.out, "Completed\t" + media("picture.png") + "\t" + out("picture.mp4") + "\n");
+    EXPECT_NEAR(testmedia::decodedDuration(out("picture.mp4"), "v:0"), 5.0, 0.1) << "the still length";
 }
 
 TEST_F(CliEndToEnd, BeginAndEndCutTheClip) {

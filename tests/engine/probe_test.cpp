@@ -103,6 +103,8 @@ bool makeMedia(const std::string& name, const std::string& path, const std::stri
                           " -map 0 -map 1 -frames:v 1 -c:a libmp3lame -c:v mjpeg -disposition:v attached_pic",
                           path);
     }
+    if (name == "photo.jpg" || name == "drawing.png")
+        return ffmpegMake("-f lavfi -i testsrc2=size=64x48 -frames:v 1", path);
     if (name == "mjpeg.avi")
         return ffmpegMake("-f lavfi -i testsrc2=size=64x48:rate=25:duration=0.2 -c:v mjpeg", path);
     if (name == "unknown-codec.avi") {
@@ -221,6 +223,16 @@ TEST_F(ProbeTest, ACoverPictureIsNotVideo) {
     EXPECT_EQ(job.audioStreamIndex, 0);
     EXPECT_EQ(job.audioCodecId, AV_CODEC_ID_MP3);
     EXPECT_TRUE(ProbeAccepted(0, job));
+}
+
+TEST_F(ProbeTest, AStillPictureLastsTheStillLength) {
+    for (const char* name : {"photo.jpg", "drawing.png"}) {
+        job.stillPictureSeconds = 7;
+        ASSERT_EQ(probe(name), 0) << name;
+        EXPECT_TRUE(ProbeAccepted(0, job)) << name << ": a PNG was refused as invalid";
+        EXPECT_EQ(job.probeDurationSeconds, 7) << name << ": not one frame's length";
+        EXPECT_EQ(job.sourceWidth, 64);
+    }
 }
 
 TEST_F(ProbeTest, DescribesAWaveFile) {

@@ -3,6 +3,10 @@
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
+
 #include <fstream>
 #include <sstream>
 
@@ -173,6 +177,68 @@ INSTANTIATE_TEST_SUITE_P(Rates, TranscodeSync,
                                            SyncCase{"down", 15, "30", "15/1"}, SyncCase{"keep", 0, "30", "30/1"},
                                            SyncCase{"transport", 25, "25", "25/1", ".ts", "aac"},
                                            SyncCase{"program", 29.97, "25", "30000/1001", ".mpg", "mp2", "mpeg2video"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The WMV profiles' sync measured without trusting a sound decoder: the first sound
+// packet's time plus the encoder's delay (the priming samples a WMA frame starts
+// with) is where the source's first sample plays, and it must meet the first
+// picture; the flash's picture must sit at its source time after that.
+struct WmvCase {
+    const char* name;
+    int width, height;
+};
+
+class TranscodeWmvSync : public TranscodeClip, public ::testing::WithParamInterface<WmvCase> {};
+
+// The delay wmav2 puts before the first sample at these settings, from the encoder.
+double wmaEncoderDelay(int sampleRate, int bitRate) {
+    const AVCodec* codec = avcodec_find_encoder_by_name("wmav2");
+    if (!codec) return -1;
+    auto release = [](AVCodecContext* c) { avcodec_free_context(&c); };
+    std::unique_ptr<AVCodecContext, decltype(release)> ctx(avcodec_alloc_context3(codec), release);
+    if (!ctx) return -1;
+    ctx->sample_rate = sampleRate;
+    ctx->bit_rate = bitRate;
+    ctx->sample_fmt = AV_SAMPLE_FMT_FLTP;
+    av_channel_layout_default(&ctx->ch_layout, 2);
+    return avcodec_open2(ctx.get(), codec, nullptr) >= 0 ? double(ctx->initial_padding) / sampleRate : -1;
+}
+
+// The pts (seconds) of the first packet of a stream, read without decoding.
+double firstPacketTime(const std::string& path, const char* stream) {
+    std::string out;
+    testmedia::runCommand(std::string("ffprobe -v error -select_streams ") + stream +
+                              " -read_intervals %+#1 -show_entries packet=pts_time -of csv=p=0 " +
+                              testmedia::shellQuote(path),
+                          &out);
+    return out.empty() ? -1 : std::atof(out.c_str());
+}
+
+TEST_P(TranscodeWmvSync, SoundAndPicturesStartTogetherByTheirPacketTimes) {
+    const WmvCase& c = GetParam();
+    const std::string src = dir.file("sync.mp4"), out = dir.file("sync.wmv");
+    ASSERT_TRUE(makeSyncClip(src, 3, 2.0, "30000/1001", "320x240"));
+    AVConvert job;
+    const Settings s{.videoCodecId = codecmap::kVideoWmv2, .audioCodecId = codecmap::kAudioWmav2, .width = c.width,
+                     .height = c.height, .frameRate = 29.97, .videoBitRate = 2000000, .audioBitRate = 128000,
+                     .sampleRate = 44100};
+    fillJob(job, {src}, {out}, s);
+    setClip(job, 0, 0, 3);
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    const double delay = wmaEncoderDelay(44100, 128000);
+    ASSERT_GE(delay, 0);
+    const double sound = firstPacketTime(out, "a:0") + delay, picture = firstPacketTime(out, "v:0");
+    EXPECT_NEAR(sound - picture, 0.0, 0.005) << "the first sample plays " << (sound - picture) * 1000
+                                              << " ms after the first picture";
+    EXPECT_NEAR(firstFlash(out) - picture, 2.0, 1001.0 / 30000 + 0.002);
+    // FFmpeg's WMA decoder plays the priming samples too, so its beep comes at the
+    // source time counted from the first picture, as the packet times say it must.
+    EXPECT_NEAR(firstBeep(out) - picture, 2.0, 0.012);
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, TranscodeWmvSync,
+                         ::testing::Values(WmvCase{"ps3_wmv_hd", 1280, 720}, WmvCase{"ps3_wmv", 720, 480}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Real-world source shapes through every video family: a phone-like clip (variable

@@ -514,6 +514,24 @@ void namingRow(AVConvert& job, int row) {
     batch::PassNameTurn(job, row);
 }
 
+// Even rows are 8K sources, odd rows small ones: each holds its memory for a while.
+constexpr std::uint64_t kMiB = 1024 * 1024;
+std::atomic<int> g_bigHolders{0}, g_mostBigHolders{0};
+void memoryRow(AVConvert& job, int row) {
+    batch::RowShape shape{true, 7680, 4320, AV_PIX_FMT_YUV420P, 2, false, 1280, 720};
+    if (row % 2) shape.sourceWidth = 320, shape.sourceHeight = 240;
+    const batch::MemoryTicket ticket = batch::ReserveRowMemory(job, batch::RowMemoryNeed(shape));
+    rowBegins(row);
+    if (row % 2 == 0) {
+        const int now = ++g_bigHolders;
+        for (int most = g_mostBigHolders.load(); now > most && !g_mostBigHolders.compare_exchange_weak(most, now);) {
+        }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (row % 2 == 0) --g_bigHolders;
+    rowEnds(job, row, kRowCompleted);
+}
+
 class RowBatchRun : public ::testing::Test {
 protected:
     void SetUp() override { g_standIn = &standIn; }
@@ -543,6 +561,23 @@ TEST_F(RowBatchRun, RowsFinishingOutOfOrderLandOnTheirRowsAndCurrentFileWaitsFor
     for (int row = 0; row < 5; ++row) EXPECT_EQ(job.fileState[row].load(), row % 2 ? kRowFailed : kRowCompleted) << row;
     EXPECT_EQ(job.lowestRunningRow(), -1);
     EXPECT_EQ(job.threadsPerRow, 0) << "a merge after this run gets FFmpeg's own threads";
+}
+
+TEST_F(RowBatchRun, BigSourcesWaitForMemoryWhileSmallOnesRunBeside) {
+    const std::uint64_t big = batch::RowMemoryNeed({true, 7680, 4320, AV_PIX_FMT_YUV420P, 2, false, 1280, 720});
+    const std::uint64_t small = batch::RowMemoryNeed({true, 320, 240, AV_PIX_FMT_YUV420P, 2, false, 1280, 720});
+    EXPECT_GT(big, 400 * kMiB) << "an 8K source's pictures";
+    EXPECT_LT(small, 120 * kMiB);
+    EXPECT_GT(batch::RowMemoryNeed({true, 3840, 2160, AV_PIX_FMT_YUV420P10LE, 2, true, 1280, 720}),
+              batch::RowMemoryNeed({true, 3840, 2160, AV_PIX_FMT_YUV420P10LE, 2, false, 1280, 720}) + 150 * kMiB)
+        << "tone-mapping works in float pictures";
+    AVConvert job;
+    fill(job, 6);
+    g_mostBigHolders = 0;
+    batch::Run(job, 6, batch::Plan{3, 1, big + 2 * small}, &memoryRow);
+    EXPECT_EQ(g_mostBigHolders.load(), 1) << "two 8K rows at once would overrun the memory";
+    EXPECT_GE(standIn.mostRunning, 2) << "small rows still run beside a big one";
+    for (int row = 0; row < 6; ++row) EXPECT_EQ(job.fileState[row].load(), kRowCompleted) << row;
 }
 
 TEST_F(RowBatchRun, NamesAreTakenInRowOrderWhoeverAsksFirst) {

@@ -33,32 +33,52 @@ protected:
     testmedia::TempDir dir;
 };
 
-TEST_F(TranscodeStreams, AudioOnlySourceHonoursTheClipOnTheAudioClock) {
-    const std::string src = make("tone.m4a", shape(4, "", 44100));
+// Sound alone to a video profile: the sound's cover (not taken for the file's own
+// video) or a black frame is the picture for the sound's whole length, the clip
+// end honoured on the audio clock.
+struct SoundCase {
+    const char* name;
+    const char* source;  // extension of the sound file
+    bool cover;          // a red attached picture
+    double seconds;      // length of the sound
+    double clipEnd;
+};
+
+class TranscodeSound : public TranscodeStreams, public ::testing::WithParamInterface<SoundCase> {};
+
+TEST_P(TranscodeSound, TheCoverOrBlackIsThePictureForTheWholeSound) {
+    const SoundCase& c = GetParam();
+    const std::string cover = dir.file("cover.png"), song = dir.file(std::string("song") + c.source);
+    const std::string out = dir.file("song.mp4");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=64x64 -frames:v 1 " + testmedia::shellQuote(cover)));
+    const std::string sound = "-f lavfi -i sine=sample_rate=44100:d=" + std::to_string(c.seconds);
+    ASSERT_TRUE(c.cover ? ffmpeg(sound + " -i " + testmedia::shellQuote(cover) +
+                                 " -map 0 -map 1 -c:a libmp3lame -c:v png -disposition:v attached_pic " +
+                                 testmedia::shellQuote(song))
+                        : ffmpeg(sound + " -c:a aac " + testmedia::shellQuote(song)));
     AVConvert job;
-    convert(job, src, dir.file("tone.mp4"), 0, 2.5);
-    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
-    const auto info = testmedia::probe(dir.file("tone.mp4"));
-    EXPECT_FALSE(info.video());
+    convert(job, song, out, 0, c.clipEnd);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    const auto info = testmedia::probe(out);
+    ASSERT_TRUE(info.video()) << "a video profile's output plays as a video";
     ASSERT_TRUE(info.audio());
-    EXPECT_NEAR(streamDuration(dir.file("tone.mp4"), "a:0"), 2.5, 0.2);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("tone.THM"))) << "no picture, no thumbnail";
+    const double length = std::min(c.seconds, c.clipEnd);
+    EXPECT_NEAR(streamDuration(out, "a:0"), length, 0.2);
+    EXPECT_NEAR(streamDuration(out, "v:0"), length, 0.2);
+    const auto colour = colourAt(out, 10, 0.5, 0.5);
+    if (c.cover) {
+        EXPECT_TRUE(isRed(colour)) << colour[0] << "," << colour[1] << "," << colour[2];
+    } else {
+        EXPECT_LT(colour[0] + colour[1] + colour[2], 30) << "black";
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir.file("song.THM")));
 }
 
-TEST_F(TranscodeStreams, CoverArtIsNotTakenForVideo) {
-    const std::string cover = dir.file("cover.png"), song = dir.file("song.mp3");
-    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=64x64 -frames:v 1 " + testmedia::shellQuote(cover)));
-    ASSERT_TRUE(ffmpeg("-f lavfi -i sine=sample_rate=44100:d=2 -i " + testmedia::shellQuote(cover) +
-                       " -map 0 -map 1 -c:a libmp3lame -c:v png -disposition:v attached_pic " +
-                       testmedia::shellQuote(song)));
-    AVConvert job;
-    convert(job, song, dir.file("song.mp4"), 0, 2);
-    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
-    const auto info = testmedia::probe(dir.file("song.mp4"));
-    EXPECT_FALSE(info.video());
-    ASSERT_TRUE(info.audio());
-    EXPECT_NEAR(streamDuration(dir.file("song.mp4"), "a:0"), 2.0, 0.2);
-}
+INSTANTIATE_TEST_SUITE_P(Songs, TranscodeSound,
+                         ::testing::Values(SoundCase{"m4a_without_cover_clipped", ".m4a", false, 4, 2.5},
+                                           SoundCase{"mp3_with_cover", ".mp3", true, 2, 2},
+                                           SoundCase{"longer_than_a_repeated_gap", ".mp3", true, 15, 15}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TranscodeStreams, VideoOnlySourceHonoursTheClipOnTheVideoClock) {
     const std::string src = make("silent.mp4", shape(4, "160x120", 0));
@@ -240,6 +260,36 @@ TEST_F(TranscodeStreams, DescriptiveTagsAreCopied) {
     EXPECT_NE(tags.find("Someone"), std::string::npos) << tags;
 }
 
+// Music to an audio profile keeps the tags each format holds, and an MP3 its cover.
+TEST_F(TranscodeStreams, MusicKeepsItsTagsAndAnMp3ItsCover) {
+    const std::string cover = dir.file("cover.png"), song = dir.file("song.m4a");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=64x64 -frames:v 1 " + testmedia::shellQuote(cover)));
+    ASSERT_TRUE(ffmpeg("-f lavfi -i sine=sample_rate=44100:d=2 -i " + testmedia::shellQuote(cover) +
+                       " -map 0 -map 1 -c:a aac -c:v png -disposition:v attached_pic -metadata title=Song -metadata "
+                       "artist=Someone -metadata album=Record -metadata track=3 -metadata date=1999 " +
+                       testmedia::shellQuote(song)));
+    for (const auto& [extension, codec] : {std::pair{".mp3", codecmap::kAudioMp3}, {".wma", codecmap::kAudioWmav2},
+                                           {".wav", codecmap::kAudioPcmS16le}}) {
+        AVConvert job;
+        Settings s;
+        s.encodeVideo = false;
+        s.audioCodecId = codec;
+        s.thumbnailMode = -1;
+        const std::string out = dir.file(std::string("song") + extension);
+        convert(job, song, out, 0, 2, s);
+        ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << extension << ": " << job.failureReason(0);
+        std::string tags;
+        testmedia::runCommand("ffprobe -v error -show_entries format_tags=title,artist,album,track,date -of "
+                              "default=nw=1 " + testmedia::shellQuote(out), &tags);
+        for (const char* tag : {"title=Song", "artist=Someone", "album=Record", "track=3", "date=1999"})
+            EXPECT_NE(tags.find(tag), std::string::npos) << extension << " lost " << tag << " in:\n" << tags;
+        EXPECT_NEAR(streamDuration(out, "a:0"), 2.0, 0.2) << extension;
+        if (std::string(extension) != ".mp3") continue;
+        EXPECT_EQ(videoField(out, "codec_name,disposition=attached_pic"), "png") << "the cover";
+        EXPECT_TRUE(isRed(colourAt(out, 0, 0.5, 0.5)));
+    }
+}
+
 TEST_F(TranscodeStreams, MissingOutputFolderFailsTheRow) {
     const std::string src = make("src.mp4", shape(1, "160x120", 44100));
     AVConvert job;
@@ -284,6 +334,50 @@ TEST_F(TranscodeStreams, ProgramStreamMuxerGetsTheEncodersBufferFigures) {
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
     EXPECT_EQ(log.find("buffer underflow"), std::string::npos) << log.substr(0, 400);
     EXPECT_EQ(log.find("VBV buffer size not set"), std::string::npos) << log.substr(0, 400);
+}
+
+// A still picture to a video profile: the picture for the clip's length, or the
+// still length when no clip end was set; beyond the longest repeat of a gap too.
+struct StillCase {
+    const char* name;
+    const char* extension;
+    double clipEnd;  // 0: none set
+    double seconds;  // the output's length
+};
+
+class TranscodeStill : public TranscodeStreams, public ::testing::WithParamInterface<StillCase> {};
+
+TEST_P(TranscodeStill, PictureBecomesAVideoOfTheChosenLength) {
+    const StillCase& c = GetParam();
+    const std::string src = dir.file(std::string("picture") + c.extension), out = dir.file("picture.mp4");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=320x240 -frames:v 1 " + testmedia::shellQuote(src)));
+    AVConvert job;
+    job.stillPictureSeconds = 3;
+    convert(job, src, out, 0, c.clipEnd);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    EXPECT_NEAR(streamDuration(out, "v:0"), c.seconds, 0.1);
+    EXPECT_TRUE(isRed(colourAt(out, 10, 0.5, 0.5)));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("picture.THM")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, TranscodeStill,
+                         ::testing::Values(StillCase{"jpeg_without_clip", ".jpg", 0, 3},
+                                           StillCase{"png_clip_end", ".png", 4, 4},
+                                           StillCase{"jpeg_longer_than_a_repeated_gap", ".jpg", 14, 14}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TranscodeStreams, StillPictureToAnAudioProfileFailsWithItsReason) {
+    const std::string src = dir.file("picture.jpg");
+    ASSERT_TRUE(ffmpeg("-f lavfi -i color=c=red:s=320x240 -frames:v 1 " + testmedia::shellQuote(src)));
+    AVConvert job;
+    Settings s;
+    s.encodeVideo = false;
+    s.audioCodecId = codecmap::kAudioMp3;
+    s.thumbnailMode = -1;
+    convert(job, src, dir.file("picture.mp3"), 0, 5, s);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(0), "A picture has no sound: convert it with a video profile");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("picture.mp3")));
 }
 
 struct EncoderCase {
