@@ -180,6 +180,7 @@ bool PictureFilter::build(const Shape& shape) {
     std::snprintf(scale, sizeof scale, "scale=w=%d:h=%d:flags=bicubic,format=pix_fmts=%s", area.width, area.height,
                   target->name);
     chain += scale;
+    if (!m_target.drawOn.empty()) chain += "," + m_target.drawOn;
     if (area.width != m_target.width || area.height != m_target.height) {
         char pad[128];
         std::snprintf(pad, sizeof pad, ",pad=w=%d:h=%d:x=%d:y=%d:color=black", m_target.width, m_target.height,

@@ -64,6 +64,7 @@ struct FilterTarget {
     AVPixelFormat format = AV_PIX_FMT_YUV420P;
     AVRational sampleAspect{1, 1};
     int threads = 0;  // slice threads; 0 = one per core (rows running at once share them)
+    std::string drawOn;  // filters drawing on the scaled picture (burned subtitles); "" = none
 };
 
 class PictureFilter {

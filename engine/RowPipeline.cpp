@@ -2,6 +2,7 @@
 
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
+#include "engine/SubtitleBurn.h"
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
@@ -142,9 +143,11 @@ bool RowRunner::prepare() {
     if (videoActive()) {
         const AVCodecContext* encoder = m_out.video->encoder.get();
         if (!encoder || !m_pictures.prepare() || !m_filtered) return false;
-        m_filter.setTarget({encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect,
-                            m_job.threadsPerRow},
-                           *m_source.videoStream());
+        video::FilterTarget target{encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect,
+                                   m_job.threadsPerRow, {}};
+        if (m_source.subtitle)
+            target.drawOn = subtitles::textFilter(*m_source.subtitle, m_source.path, m_source.startSeconds);
+        m_filter.setTarget(target, *m_source.videoStream());
         m_picturesAtStart = m_out.video->picturesSent;
     }
     if (!m_packet || !m_frame) return false;

@@ -17,6 +17,7 @@ extern "C" {
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <cmath>
 #include <filesystem>
@@ -384,6 +385,72 @@ inline std::string videoField(const std::string& path, const std::string& field)
     out = out.substr(0, out.find('\n'));  // a transport stream lists its program's streams again
     while (!out.empty() && out.back() == ',') out.pop_back();
     return out;
+}
+
+// A black 320x240 clip with two sound tracks of different tones: 440 Hz tagged
+// "jpn" and flagged default, then 1 kHz tagged "eng", not default. `subtitles`
+// (an .srt or .ass file) becomes a subtitle track, forced when `forced` is set.
+struct TracksShape {
+    double seconds = 3;
+    std::string subtitles;  // "" = no subtitle track
+    bool forced = false;
+    bool secondIsDefault = false;  // both sound tracks flagged default
+};
+inline bool makeTracksClip(const std::string& path, const TracksShape& t) {
+    const std::string d = std::to_string(t.seconds);
+    std::string args = "-f lavfi -i color=c=black:s=320x240:r=25:d=" + d + " -f lavfi -i sine=f=440:r=44100:d=" + d +
+                       " -f lavfi -i sine=f=1000:r=44100:d=" + d;
+    if (!t.subtitles.empty()) args += " -i " + testmedia::shellQuote(t.subtitles);
+    args += " -map 0 -map 1 -map 2";
+    if (!t.subtitles.empty()) args += " -map 3 -disposition:s:0 " + std::string(t.forced ? "forced" : "0");
+    args += " -metadata:s:a:0 language=jpn -metadata:s:a:1 language=eng -disposition:a:0 default -disposition:a:1 " +
+            std::string(t.secondIsDefault ? "default" : "0") +
+            " -c:v libx264 -preset ultrafast -c:a aac -c:s copy " + testmedia::shellQuote(path);
+    return ffmpeg(args);
+}
+
+// A subtitle file with one cue of big text from `from` to `to` seconds.
+inline bool writeSubtitleFile(const std::string& path, double from, double to) {
+    auto stamp = [](double s) {
+        char text[32];
+        const int ms = static_cast<int>(std::lround(s * 1000));
+        std::snprintf(text, sizeof text, "00:00:%02d,%03d", ms / 1000, ms % 1000);
+        return std::string(text);
+    };
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) return false;
+    std::fprintf(file, "1\n%s --> %s\n<font size=\"40\">WWWW WWWW</font>\n\n", stamp(from).c_str(), stamp(to).c_str());
+    return std::fclose(file) == 0;
+}
+
+// The frequency of the first sound stream, from its zero crossings (a pure tone
+// gives its own frequency); 0 without sound.
+inline double toneFrequency(const std::string& path) {
+    std::string raw;
+    testmedia::runCommand("ffmpeg -nostdin -v error -i " + testmedia::shellQuote(path) +
+                              " -map 0:a:0 -ac 1 -ar 44100 -f s16le -",
+                          &raw);
+    const std::size_t samples = raw.size() / 2;
+    if (samples < 4410) return 0;
+    int crossings = 0;
+    std::int16_t last = 0;
+    for (std::size_t i = 0; i < samples; ++i) {
+        std::int16_t v;
+        std::memcpy(&v, raw.data() + 2 * i, 2);
+        if ((v >= 0) != (last >= 0) && i > 0) ++crossings;
+        last = v;
+    }
+    return crossings / 2.0 / (double(samples) / 44100);
+}
+
+// How many pixels of picture `index` are bright (text drawn on a black picture).
+inline int brightPixels(const std::string& path, int index) {
+    int width = 0, height = 0;
+    const std::string gray = grabPicture(path, index, "gray", width, height);
+    int bright = 0;
+    for (char c : gray)
+        if (static_cast<unsigned char>(c) > 160) ++bright;
+    return bright;
 }
 
 }  // namespace pipelinetest
