@@ -48,6 +48,8 @@ struct ConvertRequest {
     bool nullSeparated = false;  // --null: result fields end with NUL, names unescaped
     bool merge = false;
     int jobs = 0;  // files converted at once; 0 = as many as the cores and memory allow
+    std::string audioTrack;  // request texts of every file ("" = automatic)
+    std::string subtitles;
 };
 
 struct CommandLine {
