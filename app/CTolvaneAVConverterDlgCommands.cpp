@@ -270,8 +270,16 @@ void CTolvaneAVConverterDlg::onFileInfo() {
     const bool loaded = LoadSelectedFileInfo();
     if (m_closeRequested) return closeIfRequested();
     if (!loaded) return;
-    CFileInfomation information(CurrentFileInfoTexts(), this);
+    // The window lists the row's tracks and keeps what is chosen there with the row.
+    const int row = m_tasks.FirstSelected();
+    FileInfoTexts& texts = CurrentFileInfoTexts();
+    texts.tracks.audioRequest = m_tasks.TrackRequest(row, TaskList::TrackSlot::Sound);
+    texts.tracks.subtitleRequest = m_tasks.TrackRequest(row, TaskList::TrackSlot::Subtitles);
+    CFileInfomation information(texts, this);
     modalRunner(information);
+    if (row < 0 || row >= m_tasks.Count()) return;
+    m_tasks.SetTrackRequest(row, TaskList::TrackSlot::Sound, information.SoundTrackRequest());
+    m_tasks.SetTrackRequest(row, TaskList::TrackSlot::Subtitles, information.SubtitleRequest());
 }
 
 // ---- Output folder ----

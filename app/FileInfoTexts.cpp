@@ -24,5 +24,8 @@ FileInfoTexts FileInfoFromProbe(const AVConvert& job, const QString& sourcePath,
     texts.channels = QString::number(job.audioChannels);
     texts.sampleRate = QString::number(job.audioSampleRate);
     texts.audioBitRate = QString::number(job.audioBitRate);
+    texts.tracks.tracks = job.probeTracks;
+    texts.tracks.automaticAudio = job.probeAudioTrack;
+    texts.tracks.automaticSubtitle = job.probeSubtitleTrack;
     return texts;
 }
