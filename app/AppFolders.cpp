@@ -87,6 +87,12 @@ bool WriteOutputFolder(const QString& iniPath, const QString& folder, QString* p
     return written;
 }
 
+std::string ReadPreferredLanguage(const QString& iniPath) {
+    std::string error;
+    const std::string stored = IniFile::ReadString(toPath(iniPath), kSection, "language", "", &error);
+    return error.empty() ? stored : std::string();
+}
+
 QString ConfigurationProblemMessage(const QString& problem) {
     return QStringLiteral("The output folder is not remembered: ") + problem;
 }

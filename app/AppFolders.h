@@ -16,6 +16,8 @@
 
 #include <QString>
 
+#include <string>
+
 class Platform;
 
 struct AppFolders {
@@ -47,6 +49,11 @@ QString ReadOutputFolder(const QString& iniPath, QString* problem = nullptr);
 // missing; the write is atomic). Returns false when the file cannot be written or
 // is refused as above (it is then left as it is); `problem` says why.
 bool WriteOutputFolder(const QString& iniPath, const QString& folder, QString* problem = nullptr);
+
+// The preferred language of sound and subtitle tracks: key "Language" of section
+// "Info" (an ISO 639 code such as "de" or "ger"); "" when none is stored, which
+// means the desktop's language.
+std::string ReadPreferredLanguage(const QString& iniPath);
 
 // "The output folder is not remembered: " + the problem.
 QString ConfigurationProblemMessage(const QString& problem);

@@ -54,7 +54,10 @@ ProbedLength lengthOf(const AVConvert& job) {
 }  // namespace
 
 AVConvert& CTolvaneAVConverterDlg::Job() {
-    if (!m_job) m_job = std::make_unique<AVConvert>();
+    if (!m_job) {
+        m_job = std::make_unique<AVConvert>();
+        m_job->preferredLanguage = ReadPreferredLanguage(m_folders.iniPath);
+    }
     return *m_job;
 }
 
