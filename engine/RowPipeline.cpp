@@ -148,6 +148,7 @@ bool RowRunner::prepare() {
         if (m_source.subtitle)
             target.drawOn = subtitles::textFilter(*m_source.subtitle, m_source.path, m_source.startSeconds);
         m_filter.setTarget(target, *m_source.videoStream());
+        prepareBitmapSubtitles();
         m_picturesAtStart = m_out.video->picturesSent;
     }
     if (!m_packet || !m_frame) return false;
@@ -160,6 +161,16 @@ bool RowRunner::prepare() {
         }
     }
     return true;
+}
+
+void RowRunner::prepareBitmapSubtitles() {
+    const std::optional<tracks::Track>& track = m_source.subtitle;
+    if (!track || !track->bitmap || track->streamIndex < 0 || !m_overlaid) return;
+    auto bitmaps = std::make_unique<subtitles::BitmapSubtitles>();
+    const AVCodecParameters& picture = *m_source.videoStream()->codecpar;
+    if (bitmaps->open(*m_source.input->streams[track->streamIndex], picture.width, picture.height,
+                      m_source.startSeconds))
+        m_bitmaps = std::move(bitmaps);
 }
 
 bool RowRunner::videoActive() const { return m_job.encodeVideo && m_source.videoDecoder && m_out.video; }
@@ -186,6 +197,8 @@ RowEnd RowRunner::run() {
             decode(m_source.videoDecoder.get(), pkt, true);
         else if (pkt->stream_index == m_source.audioIndex && audioActive())
             decode(m_source.audioDecoder.get(), pkt, false);
+        else if (m_bitmaps && pkt->stream_index == m_bitmaps->streamIndex())
+            m_bitmaps->decode(*pkt);
         av_packet_unref(pkt);
         if (m_writeFailed) return RowEnd::WriteFailed;
     }
@@ -259,14 +272,17 @@ void RowRunner::drainFilter() {
 // whatever the source's nominal rate: a variable-rate source keeps its timing, a
 // faster one loses the pictures that share a slot, a slower one has each picture
 // repeated until the next.
-void RowRunner::placePicture(AVFrame& picture) {
+void RowRunner::placePicture(AVFrame& filtered) {
     video::VideoOutput& out = *m_out.video;
+    const double t = filtered.pts == AV_NOPTS_VALUE
+                         ? kNoTime
+                         : filtered.pts * av_q2d(m_filter.timeBase()) - m_source.startSeconds - m_rules.clipBegin;
+    const bool subtitled = m_bitmaps && std::isfinite(t) &&
+                           m_bitmaps->draw(filtered, t + m_rules.clipBegin, m_filter.active(), m_overlaid.get());
+    AVFrame& picture = subtitled ? *m_overlaid : filtered;
     writeThumbnail(picture);
     showPreview(picture);
     if (videoClipEnded()) return;
-    const double t = picture.pts == AV_NOPTS_VALUE
-                         ? kNoTime
-                         : picture.pts * av_q2d(m_filter.timeBase()) - m_source.startSeconds - m_rules.clipBegin;
     const double reference = referenceFor(t);
     std::int64_t slot;
     if (m_rules.orderStamped) {

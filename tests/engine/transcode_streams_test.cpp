@@ -421,7 +421,7 @@ TEST(SoundTrackRequest, ATrackTheSourceLacksFailsTheRowWithAReason) {
 // pictures of the cue's time and in no other.
 struct BurnCase {
     const char* name;
-    const char* where;    // "inside": a track of the source; "beside": a file beside it
+    const char* where;    // "inside": a text track of the source; "beside": a file beside it; "bitmap": a DVD track
     bool forced;
     const char* request;  // the task's request text
     double cueFrom, cueTo, clipBegin;
@@ -437,13 +437,19 @@ TEST_P(BurnedSubtitles, TextShowsOnlyWhileItsCueLasts) {
     const BurnCase& c = GetParam();
     const std::string src = dir.file("film.mkv"), out = dir.file("film.mp4");
     const bool beside = std::string(c.where) == "beside";
+    const bool bitmap = std::string(c.where) == "bitmap";
     const std::string cues = beside ? dir.file("film.srt") : dir.file("cues.srt");
     ASSERT_TRUE(writeSubtitleFile(cues, c.cueFrom, c.cueTo));
     TracksShape shape;
     shape.seconds = 4;
-    if (!beside) shape.subtitles = cues;
+    if (!beside && !bitmap) shape.subtitles = cues;
     shape.forced = c.forced;
-    ASSERT_TRUE(makeTracksClip(src, shape));
+    if (bitmap) {
+        ASSERT_TRUE(makeTracksClip(dir.file("plain.mkv"), shape));
+        ASSERT_TRUE(addBitmapSubtitle(dir.file("plain.mkv"), src, c.cueFrom, c.cueTo));
+    } else {
+        ASSERT_TRUE(makeTracksClip(src, shape));
+    }
     AVConvert job;
     Settings s;
     s.width = 320;
@@ -468,7 +474,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BurnCase{"TrackAskedByNumber", "inside", false, "1", 1, 2, 0, true},
                       BurnCase{"NoneAsked", "inside", true, "none", 1, 2, 0, false},
                       BurnCase{"FileBesideTheSource", "beside", false, "1", 1, 2, 0, true},
-                      BurnCase{"ClipBeginShiftsTheCue", "inside", true, "", 2, 3, 1, true}),
+                      BurnCase{"ClipBeginShiftsTheCue", "inside", true, "", 2, 3, 1, true},
+                      BurnCase{"BitmapTrackOverlaid", "bitmap", false, "1", 1, 2, 0, true},
+                      BurnCase{"BitmapTrackAfterAClipBegin", "bitmap", false, "1", 2, 3, 1, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
