@@ -142,6 +142,21 @@ OpenResult openContainer(const std::string& path, const AVConvert& job, SourceFi
     return OpenResult::Opened;
 }
 
+namespace {
+
+// A subtitle file beside the source is read by the picture filter when the row
+// starts; one that is no subtitle file would only fail every picture, so it is
+// found out here, with its name.
+bool readableSubtitleFile(const std::string& path) {
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return false;
+    ffmpeg::InputContext file(raw);
+    if (avformat_find_stream_info(raw, nullptr) < 0) return false;
+    return av_find_best_stream(raw, AVMEDIA_TYPE_SUBTITLE, -1, -1, nullptr, 0) >= 0;
+}
+
+}  // namespace
+
 OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out, int row) {
     if (openContainer(path, job, out) != OpenResult::Opened) return OpenResult::Failed;
     AVFormatContext* raw = out.input.get();
@@ -151,6 +166,9 @@ OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, Sourc
     out.videoIndex = streams.video;
     out.audioIndex = streams.audio;
     if (streams.subtitleTrack >= 0) out.subtitle = streams.tracks[streams.subtitleTrack];
+    if (out.subtitle && !out.subtitle->file.empty() && !readableSubtitleFile(out.subtitle->file))
+        return fail(out, "The subtitle file " + std::filesystem::path(out.subtitle->file).filename().string() +
+                             " cannot be read");
     if (AVStream* video = out.videoStream()) {
         out.videoDecoder = openDecoder(*video, job.threadsPerRow);
         if (!out.videoDecoder) return fail(out, "The source's video cannot be decoded");

@@ -417,6 +417,35 @@ TEST(SoundTrackRequest, ATrackTheSourceLacksFailsTheRowWithAReason) {
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+// A subtitle file the row cannot read fails the row with its name; a source whose
+// name has the filter graph's special characters still gets its subtitles.
+TEST(SubtitleFiles, AnUnreadableFileFailsTheRowAndOddNamesAreRead) {
+    testmedia::TempDir dir;
+    const std::string src = dir.file("it's [a], film; 1:2.mkv"), cues = dir.file("cues.srt");
+    ASSERT_TRUE(writeSubtitleFile(cues, 1, 2));
+    TracksShape shape;
+    shape.subtitles = cues;
+    shape.forced = true;
+    ASSERT_TRUE(makeTracksClip(src, shape));
+    std::FILE* junk = std::fopen(dir.file("it's [a], film; 1:2.srt").c_str(), "wb");
+    ASSERT_NE(junk, nullptr);
+    std::fwrite("\x00\x01\x02\x03", 1, 4, junk);
+    std::fclose(junk);
+    AVConvert job;
+    Settings s;
+    s.width = 320;
+    s.height = 240;
+    fillJob(job, {src, src}, {dir.file("forced.mp4"), dir.file("beside.mp4")}, s);
+    setClip(job, 0, 0, 3);
+    setClip(job, 1, 0, 3);
+    job.subtitleTracks = {"", "2"};
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    EXPECT_GT(brightPixels(dir.file("forced.mp4"), 37), 200);
+    EXPECT_EQ(job.fileState[1].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(1), "The subtitle file it's [a], film; 1:2.srt cannot be read");
+}
+
 // Subtitles burned into the picture: white text on a black source, seen in the
 // pictures of the cue's time and in no other.
 struct BurnCase {
