@@ -166,6 +166,9 @@ OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, Sourc
     out.videoIndex = streams.video;
     out.audioIndex = streams.audio;
     if (streams.subtitleTrack >= 0) out.subtitle = streams.tracks[streams.subtitleTrack];
+    if (out.subtitle && out.subtitle->streamIndex >= 0 &&
+        !avcodec_find_decoder(raw->streams[out.subtitle->streamIndex]->codecpar->codec_id))
+        return fail(out, "The subtitle track " + std::to_string(out.subtitle->number) + " cannot be decoded");
     if (out.subtitle && !out.subtitle->file.empty() && !readableSubtitleFile(out.subtitle->file))
         return fail(out, "The subtitle file " + std::filesystem::path(out.subtitle->file).filename().string() +
                              " cannot be read");
