@@ -492,6 +492,14 @@ TEST_P(BurnedSubtitles, TextShowsOnlyWhileItsCueLasts) {
     const int during = brightPixels(out, static_cast<int>((from + to) / 2 * 25));
     if (c.drawn) EXPECT_GT(during, 200) << "text in the middle of the cue";
     else EXPECT_EQ(during, 0) << "no subtitles asked for";
+    // From the cue's first picture on, not one later (25 pictures a second; the
+    // source's pictures come 23 ms after the grid, so the output picture at the
+    // cue's start still shows the source picture before it).
+    const int first = static_cast<int>(std::lround(from * 25));
+    if (c.drawn) {
+        EXPECT_GT(brightPixels(out, first + 1), 200) << "the cue's first picture";
+    }
+    EXPECT_EQ(brightPixels(out, first - 1), 0) << "the picture before the cue";
     EXPECT_EQ(brightPixels(out, static_cast<int>((from - 0.3) * 25)), 0) << "before the cue";
     EXPECT_EQ(brightPixels(out, static_cast<int>((to + 0.3) * 25)), 0) << "after the cue";
 }
