@@ -126,6 +126,12 @@ bool WriteVolume(const QString& iniPath, int volume) {
     return IniFile::WriteString(toPath(iniPath), kSection, "Volume", std::to_string(volume));
 }
 
+std::string ReadPreferredLanguage(const QString& iniPath) {
+    std::string error;
+    const std::string stored = IniFile::ReadString(toPath(iniPath), kSection, "language", "", &error);
+    return error.empty() ? stored : std::string();
+}
+
 QString ConfigurationProblemMessage(const QString& problem) {
     return QStringLiteral("The output folder is not remembered: ") + problem;
 }

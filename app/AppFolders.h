@@ -16,6 +16,8 @@
 
 #include <QString>
 
+#include <string>
+
 class Platform;
 
 struct AppFolders {
@@ -54,6 +56,11 @@ bool WriteOutputFolder(const QString& iniPath, const QString& folder, QString* p
 // under "Info"/"Volume"; -1 when none is stored or the text is no number.
 int ReadVolume(const QString& iniPath);
 bool WriteVolume(const QString& iniPath, int volume);
+
+// The preferred language of sound and subtitle tracks: key "Language" of section
+// "Info" (an ISO 639 code such as "de" or "ger"); "" when none is stored, which
+// means the desktop's language.
+std::string ReadPreferredLanguage(const QString& iniPath);
 
 // "The output folder is not remembered: " + the problem.
 QString ConfigurationProblemMessage(const QString& problem);

@@ -49,7 +49,10 @@ private:
 }  // namespace
 
 AVConvert& CTolvaneAVConverterDlg::Job() {
-    if (!m_job) m_job = std::make_unique<AVConvert>();
+    if (!m_job) {
+        m_job = std::make_unique<AVConvert>();
+        m_job->preferredLanguage = ReadPreferredLanguage(m_folders.iniPath);
+    }
     return *m_job;
 }
 
@@ -197,8 +200,16 @@ void CTolvaneAVConverterDlg::onFileInfo() {
     const bool loaded = LoadSelectedFileInfo();
     if (m_closeRequested) return closeIfRequested();
     if (!loaded) return;
-    CFileInfomation information(CurrentFileInfoTexts(), this);
+    // The window lists the row's tracks and keeps what is chosen there with the row.
+    const int row = m_tasks.FirstSelected();
+    FileInfoTexts& texts = CurrentFileInfoTexts();
+    texts.tracks.audioRequest = m_tasks.TrackRequest(row, TaskList::TrackSlot::Sound);
+    texts.tracks.subtitleRequest = m_tasks.TrackRequest(row, TaskList::TrackSlot::Subtitles);
+    CFileInfomation information(texts, this);
     modalRunner(information);
+    if (row < 0 || row >= m_tasks.Count()) return;
+    m_tasks.SetTrackRequest(row, TaskList::TrackSlot::Sound, information.SoundTrackRequest());
+    m_tasks.SetTrackRequest(row, TaskList::TrackSlot::Subtitles, information.SubtitleRequest());
 }
 
 // ---- Output folder ----

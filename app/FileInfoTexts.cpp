@@ -50,5 +50,8 @@ FileInfoTexts FileInfoFromProbe(const AVConvert& job, const QString& sourcePath)
     texts.channelLayout = QString::fromStdString(job.audioChannelLayout);
     texts.sampleRate = QString::number(job.audioSampleRate);
     texts.audioBitRate = QString::number(job.audioBitRate);
+    texts.tracks.tracks = job.probeTracks;
+    texts.tracks.automaticAudio = job.probeAudioTrack;
+    texts.tracks.automaticSubtitle = job.probeSubtitleTrack;
     return texts;
 }

@@ -146,8 +146,23 @@ void TaskList::SetOutputFormatOfAll(const QString& profileText) {
     for (int row = 0; row < Count(); ++row) SetText(row, kFormat, profileText);
 }
 
+namespace {
+int trackRole(TaskList::TrackSlot slot) { return Qt::UserRole + 1 + static_cast<int>(slot); }
+}  // namespace
+
+QString TaskList::TrackRequest(int row, TrackSlot slot) const {
+    const QTableWidgetItem* cell = m_list.item(row, kSource);
+    return cell ? cell->data(trackRole(slot)).toString() : QString();
+}
+
+void TaskList::SetTrackRequest(int row, TrackSlot slot, const QString& request) {
+    if (QTableWidgetItem* cell = m_list.item(row, kSource)) cell->setData(trackRole(slot), request);
+}
+
 TaskRow TaskList::Row(int row) const {
     TaskRow task;
+    task.audioTrack = TrackRequest(row, TrackSlot::Sound).toStdString();
+    task.subtitles = TrackRequest(row, TrackSlot::Subtitles).toStdString();
     task.sourcePath = EncodeFileName(Text(row, kSource));
     task.startText = Text(row, kStart).toStdString();
     task.endText = Text(row, kEnd).toStdString();

@@ -78,6 +78,11 @@ public:
     // Load profile: every row, checked or not, shows the new profile text.
     void SetOutputFormatOfAll(const QString& profileText);
 
+    // The sound and subtitle tracks a row asks for (TrackChoice.h request texts,
+    // "" = automatic), kept with the row's first cell.
+    enum class TrackSlot { Sound, Subtitles };
+    QString TrackRequest(int row, TrackSlot slot) const;
+    void SetTrackRequest(int row, TrackSlot slot, const QString& request);
     // One row as the conversion start reads it, and all of them.
     TaskRow Row(int row) const;
     std::vector<TaskRow> Rows() const;

@@ -58,6 +58,8 @@ SavedTaskList TaskListKeeper::Capture() const {
         task.format = tasks.Text(row, TaskList::kFormat);
         task.status = tasks.Text(row, TaskList::kStatus);
         task.duration = tasks.Text(row, TaskList::kDuration);
+        task.soundTrack = tasks.TrackRequest(row, TaskList::TrackSlot::Sound);
+        task.subtitles = tasks.TrackRequest(row, TaskList::TrackSlot::Subtitles);
         list.tasks.push_back(std::move(task));
     }
     return list;
@@ -138,6 +140,8 @@ void TaskListKeeper::apply(const SavedTaskList& list) {
         tasks.SetText(row, TaskList::kStatus, task.status);
         tasks.SetText(row, TaskList::kDuration, task.duration);
         tasks.SetChecked(row, task.checked);
+        tasks.SetTrackRequest(row, TaskList::TrackSlot::Sound, task.soundTrack);
+        tasks.SetTrackRequest(row, TaskList::TrackSlot::Subtitles, task.subtitles);
     }
     tasks.ApplyStyles();
     m_window.ApplyButtonChanges(tasks.StatesAfterAdding());

@@ -152,10 +152,14 @@ QString TaskListStore::DefaultPath() {
 QByteArray TaskListStore::Serialize(const SavedTaskList& list) {
     QJsonArray tasks;
     for (const SavedTask& task : list.tasks) {
-        tasks.append(QJsonObject{
+        QJsonObject object{
             {"source", task.source}, {"checked", task.checked}, {"start", task.start},   {"end", task.end},
             {"format", task.format}, {"status", task.status},   {"duration", task.duration},
-        });
+        };
+        // Written only when chosen: a list without choices reads the same in older versions.
+        if (!task.soundTrack.isEmpty()) object["soundTrack"] = task.soundTrack;
+        if (!task.subtitles.isEmpty()) object["subtitles"] = task.subtitles;
+        tasks.append(object);
     }
     QJsonObject root{
         {"format", kFormatName},
@@ -199,6 +203,8 @@ bool TaskListStore::Parse(const QByteArray& bytes, SavedTaskList& list, QString&
         task.format = object.value("format").toString();
         task.status = object.value("status").toString();
         task.duration = object.value("duration").toString();
+        task.soundTrack = object.value("soundTrack").toString();
+        task.subtitles = object.value("subtitles").toString();
         read.tasks.push_back(std::move(task));
     }
     list = std::move(read);

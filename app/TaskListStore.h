@@ -29,6 +29,8 @@ struct SavedTask {
     QString format;    // "Output format" text
     QString status;    // whatever the "Status" column shows
     QString duration;  // the hidden "Duration" column
+    QString soundTrack;  // track requests ("" = automatic; older files have none)
+    QString subtitles;
     bool operator==(const SavedTask&) const = default;
 };
 

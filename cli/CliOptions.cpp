@@ -165,6 +165,19 @@ std::string ApplyJobs(ConvertRequest& r, const std::string& v) {
     return "";
 }
 
+// A track request: a number, a language code, or for subtitles also none/auto.
+std::string ApplyTrack(std::string& to, const char* option, const std::string& v, bool subtitles) {
+    const auto request = tracks::TrackRequest::parse(v);
+    const bool allowed = request && !v.empty() && (subtitles || request->mode == tracks::TrackRequest::Mode::Number ||
+                                                   request->mode == tracks::TrackRequest::Mode::Language);
+    if (!allowed)
+        return std::string(option) + (subtitles ? " wants none, auto, a track number or a language code such as eng, not "
+                                                : " wants a track number or a language code such as eng, not ") +
+               Quote(v);
+    to = v;
+    return "";
+}
+
 const std::vector<OptionSpec>& ConvertOptions() {
     static const std::vector<OptionSpec> kOptions{
         {"--profile", true, ApplyProfile},
@@ -186,6 +199,10 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--channels", true, ApplyChannels},
         {"--extension", true, ApplyExtension},
         {"--jobs", true, ApplyJobs},
+        {"--audio-track", true,
+         [](ConvertRequest& r, const std::string& v) { return ApplyTrack(r.audioTrack, "--audio-track", v, false); }},
+        {"--subtitles", true,
+         [](ConvertRequest& r, const std::string& v) { return ApplyTrack(r.subtitles, "--subtitles", v, true); }},
         {"--quiet", false, [](ConvertRequest& r, const std::string&) { r.quiet = true; return std::string(); }},
         {"--verbose", false, [](ConvertRequest& r, const std::string&) { r.verbose = true; return std::string(); }},
         {"--null", false,
@@ -331,6 +348,13 @@ std::string UsageText() {
          "  --channels TEXT        \"1 Channel Mono\", \"2 Channel Stereo\" or \"5.1 Channel\"\n"
          "  --extension .EXT       output container by extension instead of the profile's;\n"
          "                         only containers written as one file (.mp4, .mkv, .avi, ...)\n"
+         "  --audio-track N|LANG   the sound track: its number as 'probe' lists it, or a\n"
+         "                         language (eng, en); default: the default-flagged track,\n"
+         "                         the one in the desktop's language among several\n"
+         "  --subtitles none|auto|N|LANG\n"
+         "                         subtitles burned into the picture (default auto: the\n"
+         "                         forced track, if any); a .srt/.ass file beside the\n"
+         "                         source with its name is a track too\n"
          "  --jobs N               files converted at once, 1-16 (default \"auto\": one per core,\n"
          "                         fewer when memory is short; 1 = one after the other)\n"
          "  --no-size-check        convert even when an output is expected to pass the 4 GB\n"

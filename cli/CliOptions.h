@@ -49,6 +49,8 @@ struct ConvertRequest {
     bool merge = false;
     bool sizeCheck = true;  // --no-size-check: convert even past a FAT32 volume's file limit
     int jobs = 0;  // files converted at once; 0 = as many as the cores and memory allow
+    std::string audioTrack;  // request texts of every file ("" = automatic)
+    std::string subtitles;
 };
 
 struct CommandLine {

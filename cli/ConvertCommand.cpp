@@ -167,7 +167,8 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
             continue;
         }
         file.row = static_cast<int>(probed.rows.size());
-        probed.rows.push_back(TaskRow{path, FormatTime(begin), FormatTime(end), true});
+        probed.rows.push_back(TaskRow{path, FormatTime(begin), FormatTime(end), true, request.audioTrack,
+                                      request.subtitles});
         probed.exactEnds.push_back(toTheEnd ? exactLength : 0.0);
     }
     if (probed.stopSignal == 0) probed.stopSignal = env.stopSource->poll();

@@ -79,6 +79,14 @@ std::string ProbeFieldLines(const AVConvert& job) {
     field("audioChannels", job.audioChannels);
     field("audioSampleRate", job.audioSampleRate);
     field("audioBitRate", job.audioBitRate);
+    // Every sound and subtitle track, the ones a conversion takes marked.
+    for (std::size_t i = 0; i < job.probeTracks.size(); ++i) {
+        const tracks::Track& track = job.probeTracks[i];
+        const int position = static_cast<int>(i);
+        const bool used = position == job.probeAudioTrack || position == job.probeSubtitleTrack;
+        lines << (track.kind == tracks::TrackKind::Audio ? "audioTrack " : "subtitleTrack ")
+              << EscapeName(tracks::describe(track)) << (used ? " [used]" : "") << "\n";
+    }
     return lines.str();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -161,7 +162,8 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, c
     setWindowTitle(QStringLiteral("File Information"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setFont(DialogFont(kDialogFontPoints));
-    setFixedSize(MapDialogSize(QSize(225, 219), font()));
+    // Taller than the template by the two track lists under the Audio group.
+    setFixedSize(MapDialogSize(QSize(225, 257), font()));
 
     std::vector<std::pair<QGroupBox*, std::vector<QLineEdit*>>> groups;
     for (const GroupRow& group : kGroups) {
@@ -177,10 +179,18 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, c
             if (kGroups[g].units.contains(field.units.topLeft())) groups[g].second.push_back(edit);
     }
     for (const auto& [frame, edits] : groups) placeBelowTitle(frame, edits);
+    const TrackOffer& offer = fields.tracks;
+    m_soundEntries = SoundTrackEntries(offer);
+    m_subtitleEntries = SubtitleEntries(offer);
+    m_soundList = addTrackList(kSoundTrack, QStringLiteral("Sound:"), 202, m_soundEntries,
+                               EntryForRequest(m_soundEntries, offer, offer.audioRequest, tracks::TrackKind::Audio));
+    m_subtitleList =
+        addTrackList(kSubtitles, QStringLiteral("Subtitles:"), 219, m_subtitleEntries,
+                     EntryForRequest(m_subtitleEntries, offer, offer.subtitleRequest, tracks::TrackKind::Subtitle));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetControlId(ok, kOk);
-    ok->setGeometry(MapDialogRect(QRect(170, 200, 50, 17), font()));
+    ok->setGeometry(MapDialogRect(QRect(170, 238, 50, 17), font()));
     ok->setDefault(true);
     // OK closes with the Cancel result, as Escape does: nothing is confirmed here.
     connect(ok, &QPushButton::clicked, this, &QDialog::reject);
@@ -218,4 +228,69 @@ void CFileInfomation::placeBelowTitle(QGroupBox* frame, const std::vector<QLineE
             if (label->buddy() == edit) label->move(label->x(), label->y() + shift);
         y += fieldHeight + gap;
     }
+}
+
+namespace {
+
+QString trackText(const tracks::Track& track) { return QString::fromStdString(tracks::describe(track)); }
+
+QString automaticText(const TrackOffer& offer, int position) {
+    if (position < 0 || position >= static_cast<int>(offer.tracks.size())) return QStringLiteral("Automatic: none");
+    return QStringLiteral("Automatic: ") + trackText(offer.tracks[position]);
+}
+
+void addTracksOfKind(const TrackOffer& offer, tracks::TrackKind kind, std::vector<TrackEntry>& entries) {
+    for (const tracks::Track& track : offer.tracks)
+        if (track.kind == kind) entries.push_back({trackText(track), QString::number(track.number)});
+}
+
+}  // namespace
+
+std::vector<TrackEntry> SoundTrackEntries(const TrackOffer& offer) {
+    std::vector<TrackEntry> entries{{automaticText(offer, offer.automaticAudio), QString()}};
+    addTracksOfKind(offer, tracks::TrackKind::Audio, entries);
+    return entries;
+}
+
+std::vector<TrackEntry> SubtitleEntries(const TrackOffer& offer) {
+    std::vector<TrackEntry> entries{{automaticText(offer, offer.automaticSubtitle), QString()},
+                                    {QStringLiteral("None"), QStringLiteral("none")}};
+    addTracksOfKind(offer, tracks::TrackKind::Subtitle, entries);
+    return entries;
+}
+
+int EntryForRequest(const std::vector<TrackEntry>& entries, const TrackOffer& offer, const QString& request,
+                    tracks::TrackKind kind) {
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].request.compare(request, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    for (const tracks::Track& track : offer.tracks) {
+        if (track.kind != kind || !tracks::languageMatches(track.language, request.toStdString())) continue;
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (entries[i].request == QString::number(track.number)) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+QComboBox* CFileInfomation::addTrackList(int id, const QString& caption, int y, const std::vector<TrackEntry>& entries,
+                                         int selected) {
+    auto* label = new QLabel(caption, this);
+    label->setGeometry(MapDialogRect(QRect(12, y + 3, 46, 8), font()));
+    auto* list = new QComboBox(this);
+    SetControlId(list, id);
+    label->setBuddy(list);
+    for (const TrackEntry& entry : entries) list->addItem(entry.text);
+    list->setCurrentIndex(selected);
+    list->setGeometry(MapDialogRect(QRect(59, y, 154, 14), font()));
+    list->setEnabled(entries.size() > 1);
+    return list;
+}
+
+QString CFileInfomation::SoundTrackRequest() const {
+    const int at = m_soundList ? m_soundList->currentIndex() : 0;
+    return at >= 0 && at < static_cast<int>(m_soundEntries.size()) ? m_soundEntries[at].request : QString();
+}
+
+QString CFileInfomation::SubtitleRequest() const {
+    const int at = m_subtitleList ? m_subtitleList->currentIndex() : 0;
+    return at >= 0 && at < static_cast<int>(m_subtitleEntries.size()) ? m_subtitleEntries[at].request : QString();
 }

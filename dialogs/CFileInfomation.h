@@ -4,14 +4,41 @@
 // file and changes nothing; the formatting rules are plain functions so they can
 // be checked without a window. UI thread only.
 
+#include "engine/TrackChoice.h"
+
 #include <QDialog>
 #include <QLocale>
 #include <QString>
 
 #include <vector>
 
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
+
+// The tracks a task can convert: every sound and subtitle track of its file, the
+// ones the automatic choice takes, and what the task asks for (request texts of
+// TrackChoice.h, "" = automatic).
+struct TrackOffer {
+    std::vector<tracks::Track> tracks;
+    int automaticAudio = -1;  // positions in tracks; -1: none
+    int automaticSubtitle = -1;
+    QString audioRequest;
+    QString subtitleRequest;
+};
+// One entry of a track list and the request text it stands for.
+struct TrackEntry {
+    QString text;
+    QString request;
+};
+// "Automatic: <the track it takes>", then every sound track.
+std::vector<TrackEntry> SoundTrackEntries(const TrackOffer& offer);
+// "Automatic: <the forced track, or none>", "None", then every subtitle track.
+std::vector<TrackEntry> SubtitleEntries(const TrackOffer& offer);
+// The entry a request selects: the same request, else the first track in the
+// requested language, else the automatic entry (0).
+int EntryForRequest(const std::vector<TrackEntry>& entries, const TrackOffer& offer, const QString& request,
+                    tracks::TrackKind kind);
 
 // The texts the main window fills after a successful probe of the selected row,
 // all in the C convention ("%d" numbers, the frame rate as "%5.2f fps", the
@@ -29,6 +56,7 @@ struct FileInfoFields {
     QString sampleRate;
     QString channels;
     QString channelLayout;  // FFmpeg's layout name ("mono", "stereo", "5.1"); may be empty
+    TrackOffer tracks;
 };
 
 // The eight texts the window shows.
@@ -67,6 +95,8 @@ public:
         kSamples = 1123,
         kChannels = 1124,
         kOk = 1106,
+        kSoundTrack = 1130,
+        kSubtitles = 1131,
     };
 
     // The numbers are shown in `locale` (the person's, by default).
@@ -74,10 +104,20 @@ public:
                              const QLocale& locale = QLocale());
 
     const FileInfoDisplay& Shown() const { return m_display; }
+    // The tracks chosen in the two lists, as request texts ("" = automatic).
+    QString SoundTrackRequest() const;
+    QString SubtitleRequest() const;
 
 private:
+    QComboBox* addTrackList(int id, const QString& caption, int y, const std::vector<TrackEntry>& entries,
+                            int selected);
+
     QLineEdit* addField(int id, const QString& caption, const QRect& units, const QString& text);
     void placeBelowTitle(QGroupBox* frame, const std::vector<QLineEdit*>& edits);
 
     FileInfoDisplay m_display;
+    std::vector<TrackEntry> m_soundEntries;
+    std::vector<TrackEntry> m_subtitleEntries;
+    QComboBox* m_soundList = nullptr;
+    QComboBox* m_subtitleList = nullptr;
 };

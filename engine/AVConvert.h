@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/TrackChoice.h"
+
 class PreviewSink;
 
 // Row result codes kept in AVConvert::fileState.
@@ -59,6 +61,12 @@ public:
     std::array<double, kMaxRows> clipEnd{};
     std::array<double, kMaxRows> clipLength{};  // clipEnd - clipBegin (Convert only)
     int mergeTotalSeconds = 0;                  // Merge's progress denominator
+    // Per row, the sound and subtitle tracks the task asks for, as request texts
+    // (TrackChoice.h: "" or "auto", "none", a track number, a language). A table
+    // shorter than the rows means automatic for the rest.
+    std::vector<std::string> audioTracks;
+    std::vector<std::string> subtitleTracks;
+    std::string preferredLanguage;  // ISO 639 code; "" = the desktop's language
 
     // Output parameters (legacy codec ids, see CodecMap.h).
     int videoCodecId = 0;
@@ -163,6 +171,11 @@ public:
     // videoCodecId/audioCodecId above after a probe; their names here:
     std::string videoCodecName;
     std::string audioCodecName;
+    // Every sound and subtitle track of the probed file, and the positions in it of
+    // the ones a conversion takes by default (-1: none).
+    std::vector<tracks::Track> probeTracks;
+    int probeAudioTrack = -1;
+    int probeSubtitleTrack = -1;
 
     // ---- Hooks set by the front end (not owned; called on the worker thread) ----
     PreviewSink* previewSink = nullptr;

@@ -115,7 +115,7 @@ pipeline::RowRules mergeRules(const AVConvert& job, int row, const source::Sourc
 
 void mergeRow(AVConvert& job, int row, MergeState& state) {
     source::SourceFile source;
-    if (source::openSource(job.sourcePaths[row], job, source) != source::OpenResult::Opened)
+    if (source::openSource(job.sourcePaths[row], job, source, row) != source::OpenResult::Opened)
         return pipeline::setUpFailed(job, row, source.failure);
     const std::string joined = state.out ? joinOutput(job, row, source, state) : createOutput(job, row, source, state);
     if (!joined.empty()) return pipeline::setUpFailed(job, row, joined);

@@ -198,6 +198,7 @@ bool PictureFilter::build(const Shape& shape) {
         chain += std::string("bwdif=mode=send_frame:parity=auto:deint=") + (m_fieldsInterlaced ? "all," : "interlaced,");
     if (!orientation.filters.empty()) chain += orientation.filters + ",";
     chain += colourSteps(shape, area);
+    if (!m_target.drawOn.empty()) chain += "," + m_target.drawOn;
     if (area.width != m_target.width || area.height != m_target.height) {
         char pad[128];
         std::snprintf(pad, sizeof pad, ",pad=w=%d:h=%d:x=%d:y=%d:color=black", m_target.width, m_target.height,

@@ -68,6 +68,7 @@ struct FilterTarget {
     AVRational sampleAspect{1, 1};
     int threads = 0;  // slice threads; 0 = one per core (rows running at once share them)
     colour::OutputColour colour;  // what the encoder's pictures are tagged as
+    std::string drawOn;  // filters drawing on the scaled picture (burned subtitles); "" = none
 };
 
 class PictureFilter {

@@ -134,13 +134,18 @@ void readContainerFacts(AVFormatContext& input, AVConvert& job) {
 int ProbeMedia(AVConvert& job) {
     job.videoStreamIndex = -1;
     job.audioStreamIndex = -1;
+    job.probeTracks.clear();
+    job.probeAudioTrack = job.probeSubtitleTrack = -1;
 
     ffmpeg::InputContext input = openInput(job.probePath);
     if (!input) return kCannotOpen;
     if (avformat_find_stream_info(input.get(), nullptr) < 0) return kNoStreamInfo;
-    const source::StreamChoice streams = source::chooseStreams(*input);
+    source::StreamChoice streams = source::chooseStreams(*input, job.probePath, {{}, {}, job.preferredLanguage});
     job.videoStreamIndex = streams.video;
     job.audioStreamIndex = streams.audio;
+    job.probeTracks = std::move(streams.tracks);
+    job.probeAudioTrack = streams.audioTrack;
+    job.probeSubtitleTrack = streams.subtitleTrack;
 
     const AVStream* video = job.videoStreamIndex >= 0 ? input->streams[job.videoStreamIndex] : nullptr;
     const AVStream* audio = job.audioStreamIndex >= 0 ? input->streams[job.audioStreamIndex] : nullptr;

@@ -2,6 +2,7 @@
 
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
+#include "engine/SubtitleBurn.h"
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
@@ -170,9 +171,13 @@ bool RowRunner::prepare() {
     if (videoActive() || soundPicture) {
         const AVCodecContext* encoder = m_out.video->encoder.get();
         if (!encoder || !m_pictures.prepare() || !m_filtered) return false;
-        m_filter.setTarget({encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect,
-                            m_job.threadsPerRow, colour::outputColourFor(encoder->width, encoder->height, encoder->pix_fmt)},
-                           soundPicture ? video::coverStream(*m_source.input) : m_source.videoStream());
+        video::FilterTarget target{encoder->width, encoder->height, encoder->pix_fmt, m_out.video->sampleAspect,
+                                   m_job.threadsPerRow,
+                                   colour::outputColourFor(encoder->width, encoder->height, encoder->pix_fmt), {}};
+        if (m_source.subtitle)
+            target.drawOn = subtitles::textFilter(*m_source.subtitle, m_source.path, m_source.startSeconds);
+        m_filter.setTarget(target, soundPicture ? video::coverStream(*m_source.input) : m_source.videoStream());
+        prepareBitmapSubtitles();
         m_picturesAtStart = m_out.video->picturesSent;
     }
     if (soundPicture && !(m_soundPicture = video::pictureForSound(*m_source.input, m_job.outputWidth,
@@ -188,6 +193,16 @@ bool RowRunner::prepare() {
         }
     }
     return true;
+}
+
+void RowRunner::prepareBitmapSubtitles() {
+    const std::optional<tracks::Track>& track = m_source.subtitle;
+    if (!track || !track->bitmap || track->streamIndex < 0 || !m_overlaid) return;
+    auto bitmaps = std::make_unique<subtitles::BitmapSubtitles>();
+    const AVCodecParameters& picture = *m_source.videoStream()->codecpar;
+    if (bitmaps->open(*m_source.input->streams[track->streamIndex], picture.width, picture.height,
+                      m_source.startSeconds))
+        m_bitmaps = std::move(bitmaps);
 }
 
 bool RowRunner::videoActive() const { return m_job.encodeVideo && m_source.videoDecoder && m_out.video; }
@@ -215,6 +230,8 @@ RowEnd RowRunner::run() {
             decode(m_source.videoDecoder.get(), pkt, true);
         else if (pkt->stream_index == m_source.audioIndex && audioActive())
             decode(m_source.audioDecoder.get(), pkt, false);
+        else if (m_bitmaps && pkt->stream_index == m_bitmaps->streamIndex())
+            m_bitmaps->decode(*pkt);
         av_packet_unref(pkt);
         if (m_writeFailed) return RowEnd::WriteFailed;
     }
@@ -288,14 +305,17 @@ void RowRunner::drainFilter() {
 // whatever the source's nominal rate: a variable-rate source keeps its timing, a
 // faster one loses the pictures that share a slot, a slower one has each picture
 // repeated until the next.
-void RowRunner::placePicture(AVFrame& picture) {
+void RowRunner::placePicture(AVFrame& filtered) {
     video::VideoOutput& out = *m_out.video;
+    const double t = filtered.pts == AV_NOPTS_VALUE
+                         ? kNoTime
+                         : filtered.pts * av_q2d(m_filter.timeBase()) - m_source.startSeconds - m_rules.clipBegin;
+    const bool subtitled = m_bitmaps && std::isfinite(t) &&
+                           m_bitmaps->draw(filtered, t + m_rules.clipBegin, m_filter.active(), m_overlaid.get());
+    AVFrame& picture = subtitled ? *m_overlaid : filtered;
     writeThumbnail(picture);
     showPreview(picture);
     if (videoClipEnded()) return;
-    const double t = picture.pts == AV_NOPTS_VALUE
-                         ? kNoTime
-                         : picture.pts * av_q2d(m_filter.timeBase()) - m_source.startSeconds - m_rules.clipBegin;
     const double reference = referenceFor(t);
     std::int64_t slot;
     if (m_rules.orderStamped) {

@@ -7,6 +7,7 @@
 #include "engine/AudioPath.h"
 #include "engine/OutputFile.h"
 #include "engine/SourceFile.h"
+#include "engine/SubtitleBurn.h"
 #include "engine/VideoPath.h"
 
 #include <limits>
@@ -105,7 +106,8 @@ private:
     void handleVideo(AVFrame& frame);
     bool videoClipEnded() const;
     void drainFilter();
-    void placePicture(AVFrame& picture);
+    void placePicture(AVFrame& filtered);
+    void prepareBitmapSubtitles();
     void notePictureEnd(const AVFrame& picture, double reference);
     void finishVideo();
     void handleAudio(AVFrame& frame);
@@ -134,6 +136,8 @@ private:
     ffmpeg::Frame m_filtered = ffmpeg::makeFrame();
     // A sound-only source in a video output: the picture shown for the whole sound.
     ffmpeg::Frame m_soundPicture;
+    std::unique_ptr<subtitles::BitmapSubtitles> m_bitmaps;  // a bitmap subtitle track to burn in
+    ffmpeg::Frame m_overlaid = ffmpeg::makeFrame();
     std::int64_t m_picturesAtStart = 0;
     double m_lastPictureTime = std::numeric_limits<double>::quiet_NaN();
     double m_videoEnd = std::numeric_limits<double>::quiet_NaN();  // on the output timeline

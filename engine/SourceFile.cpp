@@ -41,18 +41,39 @@ AVRational streamRate(AVFormatContext* input, AVStream* stream) {
 
 }  // namespace
 
-StreamChoice chooseStreams(const AVFormatContext& input) {
+TrackRequests requestsFor(const AVConvert& job, int row) {
+    TrackRequests requests;
+    const auto at = [row](const std::vector<std::string>& table) {
+        return row >= 0 && static_cast<std::size_t>(row) < table.size() ? table[row] : std::string();
+    };
+    requests.audio = at(job.audioTracks);
+    requests.subtitles = at(job.subtitleTracks);
+    requests.language = job.preferredLanguage;
+    return requests;
+}
+
+StreamChoice chooseStreams(const AVFormatContext& input, const std::string& path, const TrackRequests& requests) {
     StreamChoice choice;
     for (unsigned i = 0; i < input.nb_streams; ++i) {
         const AVStream* stream = input.streams[i];
         const int index = static_cast<int>(i);
-        if (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) choice.audio = index;
         if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO || (stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
             continue;
         if (choice.video < 0 || ((stream->disposition & AV_DISPOSITION_DEFAULT) &&
                                  !(input.streams[choice.video]->disposition & AV_DISPOSITION_DEFAULT)))
             choice.video = index;
     }
+    choice.tracks = tracks::listTracks(input, path);
+    const std::string language = requests.language.empty() ? tracks::desktopLanguage() : requests.language;
+    const auto request = [](const std::string& text) {
+        return tracks::TrackRequest::parse(text).value_or(tracks::TrackRequest{});
+    };
+    const tracks::Choice audio = tracks::chooseAudio(choice.tracks, request(requests.audio), language);
+    const tracks::Choice subtitle = tracks::chooseSubtitle(choice.tracks, request(requests.subtitles), language);
+    choice.audioTrack = audio.track;
+    choice.subtitleTrack = subtitle.track;
+    choice.failure = !audio.failure.empty() ? audio.failure : subtitle.failure;
+    if (audio.track >= 0) choice.audio = choice.tracks[audio.track].streamIndex;
     return choice;
 }
 
@@ -104,9 +125,9 @@ double SourceFile::frameSeconds(const AVFrame& frame, const AVStream& stream) co
     return static_cast<double>(pts) * av_q2d(stream.time_base) - startSeconds;
 }
 
-OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out) {
+OpenResult openSource(const std::string& path, AVConvert& job, SourceFile& out, int row) {
     job.videoStreamIndex = job.audioStreamIndex = -1;
-    const OpenResult result = openWithoutFacts(path, job, out);
+    const OpenResult result = openWithoutFacts(path, job, out, row);
     if (result == OpenResult::Opened) recordFacts(out, job);
     return result;
 }
@@ -126,12 +147,36 @@ OpenResult openContainer(const std::string& path, const AVConvert& job, SourceFi
     return OpenResult::Opened;
 }
 
-OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out) {
+namespace {
+
+// A subtitle file beside the source is read by the picture filter when the row
+// starts; one that is no subtitle file would only fail every picture, so it is
+// found out here, with its name.
+bool readableSubtitleFile(const std::string& path) {
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return false;
+    ffmpeg::InputContext file(raw);
+    if (avformat_find_stream_info(raw, nullptr) < 0) return false;
+    return av_find_best_stream(raw, AVMEDIA_TYPE_SUBTITLE, -1, -1, nullptr, 0) >= 0;
+}
+
+}  // namespace
+
+OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out, int row) {
     if (openContainer(path, job, out) != OpenResult::Opened) return OpenResult::Failed;
     AVFormatContext* raw = out.input.get();
-    const StreamChoice streams = chooseStreams(*out.input);
+    out.path = path;
+    const StreamChoice streams = chooseStreams(*out.input, path, requestsFor(job, row));
+    if (!streams.failure.empty()) return fail(out, streams.failure);
     out.videoIndex = streams.video;
     out.audioIndex = streams.audio;
+    if (streams.subtitleTrack >= 0) out.subtitle = streams.tracks[streams.subtitleTrack];
+    if (out.subtitle && out.subtitle->streamIndex >= 0 &&
+        !avcodec_find_decoder(raw->streams[out.subtitle->streamIndex]->codecpar->codec_id))
+        return fail(out, "The subtitle track " + std::to_string(out.subtitle->number) + " cannot be decoded");
+    if (out.subtitle && !out.subtitle->file.empty() && !readableSubtitleFile(out.subtitle->file))
+        return fail(out, "The subtitle file " + std::filesystem::path(out.subtitle->file).filename().string() +
+                             " cannot be read");
     if (AVStream* video = out.videoStream()) {
         out.videoDecoder = openDecoder(*video, job.threadsPerRow);
         if (!out.videoDecoder)

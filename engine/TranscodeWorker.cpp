@@ -27,7 +27,7 @@ bool isStill(const source::SourceFile& source) {
 std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
     // Rows running at once open their sources side by side; only the source facts
     // they record in the shared job wait for each other.
-    const source::OpenResult opened = source::openWithoutFacts(job.sourcePaths[row], job, source);
+    const source::OpenResult opened = source::openWithoutFacts(job.sourcePaths[row], job, source, row);
     {
         std::lock_guard lock(job.rowMutex);
         job.videoStreamIndex = job.audioStreamIndex = -1;

@@ -174,6 +174,8 @@ void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSetti
     job.checkedCount = 0;
     job.sourcePaths.assign(static_cast<std::size_t>(rowCount), std::string());
     job.outputPaths.assign(static_cast<std::size_t>(rowCount), std::string());
+    job.audioTracks.assign(static_cast<std::size_t>(rowCount), std::string());
+    job.subtitleTracks.assign(static_cast<std::size_t>(rowCount), std::string());
     job.resetRowStates();
     job.progressPercent.store(-1, std::memory_order_relaxed);
     if (kind == JobKind::Merge) job.mergeTotalSeconds = 0;
@@ -183,6 +185,8 @@ void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSetti
         if (!task.checked) continue;
         ++job.checkedCount;
         fillRowPaths(job, row, task, folder, extension);
+        job.audioTracks[static_cast<std::size_t>(row)] = task.audioTrack;
+        job.subtitleTracks[static_cast<std::size_t>(row)] = task.subtitles;
         job.clipBegin[row] = ParseTimeSeconds(task.startText);
         job.clipEnd[row] = ParseTimeSeconds(task.endText);
         if (kind == JobKind::Convert) {

@@ -43,6 +43,9 @@ struct TaskRow {
     std::string startText = "00:00:00";  // FormatTime texts
     std::string endText = "00:00:00";
     bool checked = true;
+    // The sound and subtitle tracks asked for (TrackChoice.h request texts; "" = automatic).
+    std::string audioTrack;
+    std::string subtitles;
 };
 
 enum class JobKind { Convert, Merge };

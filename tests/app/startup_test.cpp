@@ -20,6 +20,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include "engine/AVConvert.h"
+
 #include <QTest>
 #include <QTimer>
 
@@ -57,6 +59,13 @@ TEST_F(StartupTest, KeyInAnotherCaseGivesTheStoredFolder) {
     EXPECT_EQ(window.outputFolderCombo()->currentText(), "/media/stored videos");
     EXPECT_EQ(window.outputFolder(), "/media/stored videos");
     EXPECT_FALSE(QFileInfo::exists(exeFolder() + "/OutPut")) << "the default is not created";
+    EXPECT_EQ(window.Job().preferredLanguage, "") << "no language stored: the desktop's";
+}
+
+TEST_F(StartupTest, AStoredLanguageIsTheJobsPreferredOne) {
+    writeText(exeFolder() + "/bin/Path_Registration.ini", "[Info]\nPath=/srv/out\nLanguage=ger\n");
+    CTolvaneAVConverterDlg& window = open();
+    EXPECT_EQ(window.Job().preferredLanguage, "ger");
 }
 
 TEST_F(StartupTest, MissingKeyGivesTheDefaultFolder) {

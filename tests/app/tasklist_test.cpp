@@ -10,6 +10,8 @@
 #include "app/TaskListKeeper.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
+#include "dialogs/CFileInfomation.h"
+#include "platform/ControlId.h"
 #include "engine/AVConvert.h"
 #include "platform/FileNames.h"
 #include "profiles/OutputSettings.h"
@@ -543,6 +545,45 @@ TEST_F(KeptTaskListTest, AnEmptyStartKeepsTheSavedListUntilTheNewOneChanges) {
     EXPECT_EQ(kept.list.tasks[0].source, media().clipC);
 }
 
+// The tracks chosen in the File Information window go with the row into the
+// conversion and into the kept list; a list kept by an older version still reads.
+TEST_F(KeptTaskListTest, TracksChosenInTheInformationWindowStayWithTheRow) {
+    const std::string film = exeDir.file("film.mkv");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i color=s=64x48:d=1 -f lavfi -i sine=d=1 "
+                                    "-f lavfi -i sine=f=1000:d=1 -map 0 -map 1 -map 2 -metadata:s:a:0 language=jpn "
+                                    "-metadata:s:a:1 language=eng -c:v mpeg4 -c:a mp2 " + testmedia::shellQuote(film)),
+              0);
+    CTolvaneAVConverterDlg& first = reopen();
+    first.AddPaths({media().clipA, QString::fromStdString(film)});
+    first.modalRunner = [](QDialog& shown) {
+        if (auto* sound = FindControlAs<QComboBox>(&shown, CFileInfomation::kSoundTrack)) sound->setCurrentIndex(2);
+        if (auto* subtitles = FindControlAs<QComboBox>(&shown, CFileInfomation::kSubtitles)) subtitles->setCurrentIndex(1);
+        return int(QDialog::Rejected);
+    };
+    first.taskListControl()->clearSelection();
+    first.taskListControl()->SelectAndFocus(1);
+    first.button(kFileInfo)->click();
+    TaskList& tasks = first.taskList();
+    EXPECT_EQ(tasks.TrackRequest(1, TaskList::TrackSlot::Sound), "2");
+    EXPECT_EQ(tasks.Row(1).audioTrack, "2");
+    EXPECT_EQ(tasks.Row(1).subtitles, "none");
+    EXPECT_EQ(tasks.Row(0).audioTrack, "") << "the other row stays automatic";
+    EXPECT_TRUE(keeper->SavePending());
+    keeper->Flush();
+
+    CTolvaneAVConverterDlg& second = reopen();
+    EXPECT_EQ(second.taskList().Row(1).audioTrack, "2");
+    EXPECT_EQ(second.taskList().Row(1).subtitles, "none");
+    const QByteArray kept = TaskListStore::Serialize(keeper->Capture());
+    EXPECT_EQ(kept.count("soundTrack"), 1) << "only a chosen track is written";
+    SavedTaskList older;
+    QString reason;
+    ASSERT_TRUE(TaskListStore::Parse(R"({"format":"korbanix-task-list","version":1,"tasks":[{"source":"/a.avi"}]})",
+                                     older, reason));
+    ASSERT_EQ(older.tasks.size(), 1u);
+    EXPECT_EQ(older.tasks[0].soundTrack, "");
+}
+
 TEST_F(KeptTaskListTest, RowsWhoseFileVanishedComeBackUncheckedAndMarked) {
     const QString gone = QString::fromStdString(exeDir.file("gone.avi"));
     QFile::copy(media().clipA, gone);
@@ -615,7 +656,7 @@ TEST_F(KeptTaskListTest, ManyChangesAreWrittenOnceAndAnUnchangedListNotAgain) {
     // A full list, as a restore makes it without probing.
     SavedTaskList full;
     for (int i = 0; i < TaskList::kCapacity; ++i)
-        full.tasks.push_back({QString("/gone/%1.avi").arg(i), false, "00:00:00", "00:00:10", "", " Ready", "10"});
+        full.tasks.push_back({QString("/gone/%1.avi").arg(i), false, "00:00:00", "00:00:10", "", " Ready", "10", "", ""});
     ASSERT_TRUE(TaskListStore(statePath()).Save(TaskListStore::Serialize(full)));
     CTolvaneAVConverterDlg& window = reopen();
     ASSERT_EQ(window.taskList().Count(), TaskList::kCapacity);

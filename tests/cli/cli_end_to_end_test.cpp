@@ -253,6 +253,36 @@ TEST_F(CliEndToEnd, EveryFileGetsOneResultLineInTheOrderGiven) {
     EXPECT_NEAR(testmedia::decodedDuration(out("picture.mp4"), "v:0"), 5.0, 0.1) << "the still length";
 }
 
+// Two sound tracks (440 Hz "jpn" default, 1 kHz "eng") and a subtitle file beside
+// the source: probe lists them and marks the used one; --audio-track takes another.
+TEST_F(CliEndToEnd, ProbeListsTheTracksAndAudioTrackChoosesOne) {
+    const std::string src = work.file("film.mkv");
+    ASSERT_TRUE(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i color=c=black:s=160x120:r=25:d=2 "
+                                      "-f lavfi -i sine=f=440:d=2 -f lavfi -i sine=f=1000:d=2 -map 0 -map 1 -map 2 "
+                                      "-metadata:s:a:0 language=jpn -metadata:s:a:1 language=eng -metadata:s:a:1 "
+                                      "title=Dub -disposition:a:0 default -disposition:a:1 0 -c:v libx264 "
+                                      "-preset ultrafast -c:a aac " + testmedia::shellQuote(src)) == 0);
+    std::ofstream(work.file("film.srt")) << "1\n00:00:00,500 --> 00:00:01,000\nHello\n";
+    CliResult p = run({"probe", src});
+    ASSERT_EQ(p.status, 0) << p.err;
+    for (const char* line : {"audioTrack 1: jpn, aac, 1 channels, default [used]\n",
+                             "audioTrack 2: eng, aac, 1 channels, \"Dub\"\n", "subtitleTrack 1: ?, subrip, file film.srt\n"})
+        EXPECT_NE(p.out.find(line), std::string::npos) << line << "missing in:\n" << p.out;
+    CliResult r = run({"convert", "--quiet", "--profile", "9", "--audio-track", "2", "--output", out(), src});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string raw;
+    testmedia::runCommand("ffmpeg -nostdin -v error -i " + testmedia::shellQuote(out("film.mp4")) +
+                              " -map 0:a:0 -ac 1 -ar 8000 -t 1 -f s16le -",
+                          &raw);
+    int crossings = 0;
+    for (std::size_t i = 3; i + 1 < raw.size(); i += 2)
+        if ((static_cast<signed char>(raw[i]) < 0) != (static_cast<signed char>(raw[i - 2]) < 0)) ++crossings;
+    EXPECT_NEAR(crossings / 2.0 / (raw.size() / 2 / 8000.0), 1000, 60) << "the 1 kHz English track";
+    CliResult missing = run({"convert", "--quiet", "--audio-track", "5", "--output", out(), src});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("The source has no audio track 5"), std::string::npos) << missing.out;
+}
+
 TEST_F(CliEndToEnd, BeginAndEndCutTheClip) {
     CliResult r = run({"convert", "--quiet", "--profile", "9", "--begin", "00:00:01", "--end", "00:00:02",
                        "--output", out(), media("clip.mkv")});

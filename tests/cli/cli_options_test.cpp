@@ -66,7 +66,8 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
                                      "--video-encoder", "MPEG4", "--audio-encoder=MP3", "--size", "368*208",
                                      "--frame-rate", "25.0 fps", "--video-bitrate", "512 kbps", "--audio-bitrate",
                                      "4.75 kbps", "--sample-rate", "8000 Hz", "--channels", "1 Channel Mono",
-                                     "--extension", ".mkv", "--quiet", "--null", "--jobs=3"});
+                                     "--extension", ".mkv", "--quiet", "--null", "--jobs=3", "--audio-track", "eng",
+                                     "--subtitles=2"});
     EXPECT_EQ(c.profile, 9);
     EXPECT_EQ(c.outputFolder, "/tmp/out");
     EXPECT_EQ(c.beginText, "00:00:05");
@@ -91,6 +92,9 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
     EXPECT_TRUE(probe.command->convert.verbose);
     EXPECT_EQ(probe.command->files, (std::vector<std::string>{"a.mkv"}));
     EXPECT_EQ(c.jobs, 3);
+    EXPECT_EQ(c.audioTrack, "eng");
+    EXPECT_EQ(c.subtitles, "2");
+    EXPECT_EQ(ParseConvert({"--subtitles", "none"}).subtitles, "none");
     EXPECT_EQ(ParseConvert({"--jobs", "auto"}).jobs, 0);
     EXPECT_EQ(ParseConvert({}).jobs, 0);
 }
@@ -152,6 +156,11 @@ TEST(CliCommandLine, UsageErrorsNameTheProblem) {
         // Given twice: a slip, not "the last one wins".
         {{"--profile", "1", "--profile", "2"}, "--profile is given more than once"},
         {{"--quiet", "--quiet"}, "--quiet is given more than once"},
+        {{"--audio-track", "none"}, "track number or a language"},
+        {{"--audio-track", "0"}, "track number or a language"},
+        {{"--audio-track", "english"}, "track number or a language"},
+        {{"--subtitles", ""}, "none, auto"},
+        {{"--subtitles", "x1"}, "none, auto"},
     };
     EXPECT_NE(Parse({"convert", "a.mkv", "--profile"}).error.find("--profile needs a value"), std::string::npos);
     for (const auto& c : cases) {

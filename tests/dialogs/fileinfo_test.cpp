@@ -7,6 +7,7 @@
 #include "support/QtTestApp.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -208,6 +209,71 @@ TEST(FileInfoDialog, OkClosesWithCancelResult) {
     ok->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+// The track lists: every track with what people tell them by, the automatic
+// choice named, and a task's request found again whatever form it was typed in.
+TrackOffer twoLanguages() {
+    TrackOffer offer;
+    auto add = [&offer](tracks::TrackKind kind, int number, const char* language, bool isDefault, bool forced) {
+        tracks::Track t;
+        t.kind = kind;
+        t.number = number;
+        t.language = language;
+        t.codec = kind == tracks::TrackKind::Audio ? "aac" : "subrip";
+        t.channels = kind == tracks::TrackKind::Audio ? 2 : 0;
+        t.isDefault = isDefault;
+        t.forced = forced;
+        offer.tracks.push_back(t);
+    };
+    add(tracks::TrackKind::Audio, 1, "jpn", true, false);
+    add(tracks::TrackKind::Audio, 2, "eng", false, false);
+    add(tracks::TrackKind::Subtitle, 1, "eng", false, true);
+    offer.automaticAudio = 0;
+    offer.automaticSubtitle = 2;
+    return offer;
+}
+
+TEST(FileInfoTracks, EntriesNameTheTracksAndRequestsFindTheirEntry) {
+    const TrackOffer offer = twoLanguages();
+    const auto sound = SoundTrackEntries(offer);
+    ASSERT_EQ(sound.size(), 3u);
+    EXPECT_EQ(sound[0].text, "Automatic: 1: jpn, aac, 2 channels, default");
+    EXPECT_EQ(sound[2].text, "2: eng, aac, 2 channels");
+    const auto subtitles = SubtitleEntries(offer);
+    ASSERT_EQ(subtitles.size(), 3u);
+    EXPECT_EQ(subtitles[0].text, "Automatic: 1: eng, subrip, forced");
+    EXPECT_EQ(subtitles[1].request, "none");
+    struct Case {
+        const char* request;
+        int sound;
+        int subtitle;
+    };
+    for (const Case& c : {Case{"", 0, 0}, Case{"2", 2, 0}, Case{"eng", 2, 2}, Case{"en", 2, 2}, Case{"1", 1, 2},
+                          Case{"none", 0, 1}, Case{"fr", 0, 0}}) {
+        EXPECT_EQ(EntryForRequest(sound, offer, c.request, tracks::TrackKind::Audio), c.sound) << c.request;
+        EXPECT_EQ(EntryForRequest(subtitles, offer, c.request, tracks::TrackKind::Subtitle), c.subtitle) << c.request;
+    }
+}
+
+TEST(FileInfoTracks, TheWindowShowsTheTasksChoiceAndReturnsTheNewOne) {
+    FileInfoFields fields = videoWithSound();
+    fields.tracks = twoLanguages();
+    fields.tracks.audioRequest = "eng";
+    CFileInfomation dialog(fields);
+    auto* sound = FindControlAs<QComboBox>(&dialog, CFileInfomation::kSoundTrack);
+    auto* subtitles = FindControlAs<QComboBox>(&dialog, CFileInfomation::kSubtitles);
+    ASSERT_NE(sound, nullptr);
+    ASSERT_NE(subtitles, nullptr);
+    EXPECT_EQ(sound->currentIndex(), 2);
+    EXPECT_EQ(dialog.SoundTrackRequest(), "2");
+    EXPECT_EQ(dialog.SubtitleRequest(), "") << "automatic";
+    subtitles->setCurrentIndex(1);
+    sound->setCurrentIndex(0);
+    EXPECT_EQ(dialog.SubtitleRequest(), "none");
+    EXPECT_EQ(dialog.SoundTrackRequest(), "");
+    CFileInfomation empty(videoWithSound());
+    EXPECT_FALSE(FindControlAs<QComboBox>(&empty, CFileInfomation::kSoundTrack)->isEnabled()) << "nothing to choose";
 }
 
 }  // namespace

@@ -180,6 +180,40 @@ TEST_F(MergeWorkerTest, ClipTimesCutEachRow) {
     expectBeepsOnFlashes(beeps, flashes);
 }
 
+// Each row's own subtitles and sound track, at the row's place in the merge: row 1
+// (from its 0.5 s) shows its forced cue of 1.5-2.5 s at 3.0-4.0 s of the output.
+TEST_F(MergeWorkerTest, EachRowBurnsItsOwnSubtitlesAndTakesItsOwnSoundTrack) {
+    const std::string cues = dir.file("cues.srt"), a = dir.file("a.mkv"), b = dir.file("b.mkv");
+    ASSERT_TRUE(writeSubtitleFile(cues, 1.5, 2.5));
+    ASSERT_TRUE(makeTracksClip(a, {}));
+    TracksShape withCue;
+    withCue.subtitles = cues;
+    withCue.forced = true;
+    ASSERT_TRUE(makeTracksClip(b, withCue));
+    AVConvert job;
+    Settings s;
+    s.width = 320;
+    s.height = 240;
+    merge(job, {a, b}, 5, s);
+    setClip(job, 0, 0, 2);
+    setClip(job, 1, 0.5, 3);
+    job.audioTracks = {"", "eng"};
+    runWorker(MergeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted);
+    ASSERT_EQ(job.fileState[1].load(), kRowCompleted);
+    const std::string out = dir.file("row0.mp4");
+    EXPECT_EQ(brightPixels(out, 45), 0) << "row 0 has no subtitles (1.8 s)";
+    EXPECT_EQ(brightPixels(out, 70), 0) << "before row 1's cue (2.8 s)";
+    EXPECT_GT(brightPixels(out, 88), 200) << "row 1's cue (3.5 s)";
+    EXPECT_EQ(brightPixels(out, 105), 0) << "after row 1's cue (4.2 s)";
+    const std::string second = dir.file("second.wav");
+    ASSERT_TRUE(pipelinetest::ffmpeg("-ss 2.5 -i " + testmedia::shellQuote(out) + " -vn " + testmedia::shellQuote(second)));
+    const std::string first = dir.file("first.wav");
+    ASSERT_TRUE(pipelinetest::ffmpeg("-t 1.5 -i " + testmedia::shellQuote(out) + " -vn " + testmedia::shellQuote(first)));
+    EXPECT_NEAR(toneFrequency(first), 440, 22) << "row 0: its default track";
+    EXPECT_NEAR(toneFrequency(second), 1000, 50) << "row 1: the track asked for";
+}
+
 TEST_F(MergeWorkerTest, DifferentSizesAndRatesMeetTheProfile) {
     ASSERT_TRUE(makeFlatClip(dir.file("big.mp4"), 2, 200, "320x240", 22050, 1));
     ASSERT_TRUE(makeFlatClip(dir.file("small.mp4"), 2, 40, "96x64", 48000, 2));

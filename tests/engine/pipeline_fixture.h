@@ -11,12 +11,15 @@
 #include <gtest/gtest.h>
 
 extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
 #include <libavutil/log.h>
 }
 
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <cmath>
 #include <filesystem>
@@ -385,6 +388,159 @@ inline std::string videoField(const std::string& path, const std::string& field)
     out = out.substr(0, out.find('\n'));  // a transport stream lists its program's streams again
     while (!out.empty() && out.back() == ',') out.pop_back();
     return out;
+}
+
+// A black 320x240 clip with two sound tracks of different tones: 440 Hz tagged
+// "jpn" and flagged default, then 1 kHz tagged "eng", not default. `subtitles`
+// (an .srt or .ass file) becomes a subtitle track, forced when `forced` is set.
+struct TracksShape {
+    double seconds = 3;
+    std::string subtitles;  // "" = no subtitle track
+    bool forced = false;
+    bool secondIsDefault = false;  // both sound tracks flagged default
+};
+inline bool makeTracksClip(const std::string& path, const TracksShape& t) {
+    const std::string d = std::to_string(t.seconds);
+    std::string args = "-f lavfi -i color=c=black:s=320x240:r=25:d=" + d + " -f lavfi -i sine=f=440:r=44100:d=" + d +
+                       " -f lavfi -i sine=f=1000:r=44100:d=" + d;
+    if (!t.subtitles.empty()) args += " -i " + testmedia::shellQuote(t.subtitles);
+    args += " -map 0 -map 1 -map 2";
+    if (!t.subtitles.empty()) args += " -map 3 -disposition:s:0 " + std::string(t.forced ? "forced" : "0");
+    args += " -metadata:s:a:0 language=jpn -metadata:s:a:1 language=eng -disposition:a:0 default -disposition:a:1 " +
+            std::string(t.secondIsDefault ? "default" : "0") +
+            " -c:v libx264 -preset ultrafast -c:a aac -c:s copy " + testmedia::shellQuote(path);
+    return ffmpeg(args);
+}
+
+// A subtitle file with one cue of big text from `from` to `to` seconds.
+inline bool writeSubtitleFile(const std::string& path, double from, double to) {
+    auto stamp = [](double s) {
+        char text[32];
+        const int ms = static_cast<int>(std::lround(s * 1000));
+        std::snprintf(text, sizeof text, "00:00:%02d,%03d", ms / 1000, ms % 1000);
+        return std::string(text);
+    };
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) return false;
+    std::fprintf(file, "1\n%s --> %s\n<font size=\"40\">WWWW WWWW</font>\n\n", stamp(from).c_str(), stamp(to).c_str());
+    return std::fclose(file) == 0;
+}
+
+// The frequency of the first sound stream, from its zero crossings (a pure tone
+// gives its own frequency); 0 without sound.
+inline double toneFrequency(const std::string& path) {
+    std::string raw;
+    testmedia::runCommand("ffmpeg -nostdin -v error -i " + testmedia::shellQuote(path) +
+                              " -map 0:a:0 -ac 1 -ar 44100 -f s16le -",
+                          &raw);
+    const std::size_t samples = raw.size() / 2;
+    if (samples < 4410) return 0;
+    int crossings = 0;
+    std::int16_t last = 0;
+    for (std::size_t i = 0; i < samples; ++i) {
+        std::int16_t v;
+        std::memcpy(&v, raw.data() + 2 * i, 2);
+        if ((v >= 0) != (last >= 0) && i > 0) ++crossings;
+        last = v;
+    }
+    return crossings / 2.0 / (double(samples) / 44100);
+}
+
+// How many pixels of picture `index` are bright (text drawn on a black picture).
+inline int brightPixels(const std::string& path, int index) {
+    int width = 0, height = 0;
+    const std::string gray = grabPicture(path, index, "gray", width, height);
+    int bright = 0;
+    for (char c : gray)
+        if (static_cast<unsigned char>(c) > 160) ++bright;
+    return bright;
+}
+
+// Copies `from` (its video and first sound stream) into `to` with a DVD bitmap
+// subtitle track: one white 160x40 box near the bottom from `show` to `hide`
+// seconds. ffmpeg's command line cannot turn text into bitmap subtitles, so the
+// track is encoded here.
+inline bool addBitmapSubtitle(const std::string& from, const std::string& to, double show, double hide) {
+    AVFormatContext* in = nullptr;
+    if (avformat_open_input(&in, from.c_str(), nullptr, nullptr) < 0) return false;
+    std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> input(in, [](AVFormatContext* c) {
+        avformat_close_input(&c);
+    });
+    AVFormatContext* out = nullptr;
+    if (avformat_find_stream_info(in, nullptr) < 0 ||
+        avformat_alloc_output_context2(&out, nullptr, "matroska", to.c_str()) < 0)
+        return false;
+    std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> output(out, [](AVFormatContext* c) {
+        if (c->pb) avio_closep(&c->pb);
+        avformat_free_context(c);
+    });
+    std::vector<int> map(in->nb_streams, -1);
+    int width = 0, height = 0;
+    for (unsigned i = 0; i < in->nb_streams && i < 2; ++i) {
+        AVStream* copy = avformat_new_stream(out, nullptr);
+        if (!copy || avcodec_parameters_copy(copy->codecpar, in->streams[i]->codecpar) < 0) return false;
+        copy->codecpar->codec_tag = 0;
+        copy->time_base = in->streams[i]->time_base;
+        map[i] = copy->index;
+        if (in->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_VIDEO) {
+            width = in->streams[i]->codecpar->width;
+            height = in->streams[i]->codecpar->height;
+        }
+    }
+    const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_DVD_SUBTITLE);
+    std::unique_ptr<AVCodecContext, void (*)(AVCodecContext*)> enc(avcodec_alloc_context3(codec),
+                                                                   [](AVCodecContext* c) { avcodec_free_context(&c); });
+    enc->width = width;
+    enc->height = height;
+    enc->time_base = {1, 1000};
+    AVStream* subs = avformat_new_stream(out, nullptr);
+    if (avcodec_open2(enc.get(), codec, nullptr) < 0 || !subs ||
+        avcodec_parameters_from_context(subs->codecpar, enc.get()) < 0)
+        return false;
+    subs->time_base = {1, 1000};
+    if (avio_open(&out->pb, to.c_str(), AVIO_FLAG_WRITE) < 0 || avformat_write_header(out, nullptr) < 0) return false;
+
+    std::vector<std::uint8_t> indices(160 * 40, 1);
+    std::uint32_t palette[4] = {0x00000000, 0xFFFFFFFF, 0xFF000000, 0xFF808080};
+    AVSubtitleRect rect{};
+    rect.x = (width - 160) / 2;
+    rect.y = height - 60;
+    rect.w = 160;
+    rect.h = 40;
+    rect.nb_colors = 4;
+    rect.type = SUBTITLE_BITMAP;
+    rect.data[0] = indices.data();
+    rect.linesize[0] = 160;
+    rect.data[1] = reinterpret_cast<std::uint8_t*>(palette);
+    AVSubtitleRect* rects[1] = {&rect};
+    AVSubtitle subtitle{};
+    subtitle.end_display_time = static_cast<std::uint32_t>((hide - show) * 1000);
+    subtitle.num_rects = 1;
+    subtitle.rects = rects;
+    subtitle.pts = static_cast<std::int64_t>(show * AV_TIME_BASE);
+    std::vector<std::uint8_t> coded(1 << 16);
+    const int size = avcodec_encode_subtitle(enc.get(), coded.data(), static_cast<int>(coded.size()), &subtitle);
+    if (size <= 0) return false;
+    AVPacket* packet = av_packet_alloc();
+    av_new_packet(packet, size);
+    std::memcpy(packet->data, coded.data(), static_cast<std::size_t>(size));
+    packet->pts = packet->dts = av_rescale_q(static_cast<std::int64_t>(show * 1000), {1, 1000}, subs->time_base);
+    packet->duration = av_rescale_q(subtitle.end_display_time, {1, 1000}, subs->time_base);
+    packet->stream_index = subs->index;
+    bool ok = av_interleaved_write_frame(out, packet) >= 0;
+    while (ok && av_read_frame(in, packet) >= 0) {
+        const int target = packet->stream_index < static_cast<int>(map.size()) ? map[packet->stream_index] : -1;
+        if (target < 0) {
+            av_packet_unref(packet);
+            continue;
+        }
+        av_packet_rescale_ts(packet, in->streams[packet->stream_index]->time_base, out->streams[target]->time_base);
+        packet->stream_index = target;
+        packet->pos = -1;
+        ok = av_interleaved_write_frame(out, packet) >= 0;
+    }
+    av_packet_free(&packet);
+    return ok && av_write_trailer(out) >= 0;
 }
 
 }  // namespace pipelinetest

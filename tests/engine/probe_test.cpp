@@ -2,6 +2,7 @@
 #include "engine/SourceFile.h"
 
 #include "engine/AVConvert.h"
+#include "engine/TrackChoice.h"
 #include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ extern "C" {
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -272,14 +274,93 @@ TEST_F(ProbeTest, VideoWithoutSoundClearsTheAudioFields) {
     EXPECT_EQ(job.videoCodecId, AV_CODEC_ID_MJPEG);
 }
 
-// The streams the conversion will use: the probe must not judge another one.
-TEST_F(ProbeTest, TheLastOfTwoAudioTracksAndTheMainPictureAreDescribed) {
+// The streams the conversion will use: the probe must not judge another one. The
+// first sound track is the default one (the last one was taken once, whatever the
+// flags said).
+TEST_F(ProbeTest, TheDefaultOfTwoAudioTracksAndTheMainPictureAreDescribed) {
     ASSERT_EQ(probe("two-tracks.mkv"), 0);
     EXPECT_EQ(job.videoStreamIndex, 0) << "the default picture stream, not the last";
     EXPECT_EQ(job.sourceWidth, 160);
-    EXPECT_EQ(job.audioStreamIndex, 2);
-    EXPECT_EQ(job.audioSampleRate, 22050);
-    EXPECT_EQ(job.audioChannels, 1);
+    EXPECT_EQ(job.audioStreamIndex, 1);
+    EXPECT_EQ(job.audioSampleRate, 44100);
+    EXPECT_EQ(job.audioChannels, 2);
+    ASSERT_EQ(job.probeTracks.size(), 2u) << "every sound track is listed";
+    EXPECT_EQ(job.probeTracks[1].streamIndex, 2);
+    EXPECT_EQ(job.probeTracks[1].channels, 1);
+    EXPECT_EQ(job.probeAudioTrack, 0);
+    EXPECT_EQ(job.probeSubtitleTrack, -1);
+}
+
+// The track choice from the tracks' own flags and languages.
+struct ChoiceCase {
+    const char* name;
+    const char* request;
+    const char* preferred;
+    std::vector<tracks::Track> tracks;
+    int audio;     // expected position, -1 none
+    int subtitle;  // expected position, -1 none
+    bool fails = false;
+};
+tracks::Track sound(const char* language, bool isDefault, int number) {
+    tracks::Track t;
+    t.number = number;
+    t.language = language;
+    t.isDefault = isDefault;
+    return t;
+}
+tracks::Track text(const char* language, bool forced, int number) {
+    tracks::Track t = sound(language, false, number);
+    t.kind = tracks::TrackKind::Subtitle;
+    t.forced = forced;
+    return t;
+}
+class TrackChoiceTable : public ::testing::TestWithParam<ChoiceCase> {};
+TEST_P(TrackChoiceTable, ChoosesAsAPersonExpects) {
+    const ChoiceCase& c = GetParam();
+    const auto request = tracks::TrackRequest::parse(c.request);
+    ASSERT_TRUE(request) << c.request;
+    const tracks::Choice audio = tracks::chooseAudio(c.tracks, *request, c.preferred);
+    const tracks::Choice subtitle = tracks::chooseSubtitle(c.tracks, *request, c.preferred);
+    EXPECT_EQ(audio.track, c.audio);
+    EXPECT_EQ(subtitle.track, c.subtitle);
+    EXPECT_EQ(!audio.failure.empty() || !subtitle.failure.empty(), c.fails);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Tracks, TrackChoiceTable,
+    ::testing::Values(
+        ChoiceCase{"DefaultFlagBeforeLanguage", "", "en", {sound("jpn", true, 1), sound("eng", false, 2)}, 0, -1},
+        ChoiceCase{"LanguageAmongDefaults", "", "en", {sound("jpn", true, 1), sound("eng", true, 2)}, 1, -1},
+        ChoiceCase{"ThreeLetterPreference", "", "eng", {sound("jpn", true, 1), sound("en", true, 2)}, 1, -1},
+        ChoiceCase{"BothIso639_2Forms", "", "deu", {sound("jpn", false, 1), sound("ger", false, 2)}, 1, -1},
+        ChoiceCase{"NoMatchTakesTheFirst", "", "fr", {sound("jpn", false, 1), sound("eng", false, 2)}, 0, -1},
+        ChoiceCase{"NumberAsked", "2", "", {sound("jpn", true, 1), sound("eng", false, 2), text("eng", false, 1)}, 1,
+                   -1, true},
+        ChoiceCase{"LanguageAsked", "EN", "ja", {sound("jpn", true, 1), sound("eng", false, 2), text("eng", false, 1)},
+                   1, 2},
+        ChoiceCase{"MissingNumberFails", "3", "", {sound("jpn", true, 1), sound("eng", false, 2)}, -1, -1, true},
+        ChoiceCase{"ForcedSubtitleOnly", "auto", "en", {sound("eng", true, 1), text("eng", false, 1), text("eng", true, 2)},
+                   0, 2},
+        ChoiceCase{"NoneAsked", "none", "en", {sound("eng", true, 1), text("eng", true, 1)}, 0, -1},
+        ChoiceCase{"UnknownLanguageMeansNoSubtitles", "fra", "", {sound("eng", true, 1), text("eng", true, 1)}, 0,
+                   -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TrackRequests, ReadTheFormsPeopleType) {
+    EXPECT_EQ(tracks::TrackRequest::parse("")->mode, tracks::TrackRequest::Mode::Auto);
+    EXPECT_EQ(tracks::TrackRequest::parse("None")->mode, tracks::TrackRequest::Mode::None);
+    EXPECT_EQ(tracks::TrackRequest::parse("12")->number, 12);
+    EXPECT_EQ(tracks::TrackRequest::parse("jpn")->language, "jpn");
+    for (const char* bad : {"0", "-1", "english", "e1", "1.5", "99999"}) EXPECT_FALSE(tracks::TrackRequest::parse(bad)) << bad;
+    ::setenv("LANGUAGE", "", 1);
+    ::setenv("LC_ALL", "", 1);
+    ::setenv("LC_MESSAGES", "", 1);
+    ::setenv("LANG", "de_DE.UTF-8", 1);
+    EXPECT_EQ(tracks::desktopLanguage(), "de");
+    ::setenv("LANGUAGE", "pt_BR:en", 1);
+    EXPECT_EQ(tracks::desktopLanguage(), "pt");
+    ::setenv("LANGUAGE", "", 1);
+    ::setenv("LANG", "C.UTF-8", 1);
+    EXPECT_EQ(tracks::desktopLanguage(), "");
 }
 
 TEST_F(ProbeTest, ATimeBaseReportedAsRateBecomesAFrameRateAndNoLengthIsRejected) {

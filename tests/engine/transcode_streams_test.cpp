@@ -452,3 +452,164 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// The sound track a row converts, told by the tone heard in the output: 440 Hz is
+// the default "jpn" track, 1 kHz the "eng" one.
+struct SoundTrackCase {
+    const char* name;
+    const char* request;    // the task's request text
+    const char* preferred;  // the preferred language
+    bool bothDefault;
+    bool video;
+    double tone;
+};
+void PrintTo(const SoundTrackCase& c, std::ostream* os) { *os << c.name; }
+class SoundTrackChoice : public ::testing::TestWithParam<SoundTrackCase> {
+protected:
+    testmedia::TempDir dir;
+};
+
+TEST_P(SoundTrackChoice, TheToneHeardIsTheTrackChosen) {
+    const SoundTrackCase& c = GetParam();
+    const std::string src = dir.file("two-languages.mkv"), out = dir.file("out.mp4");
+    TracksShape shape;
+    shape.seconds = 2;
+    shape.secondIsDefault = c.bothDefault;
+    ASSERT_TRUE(makeTracksClip(src, shape));
+    AVConvert job;
+    Settings s;
+    s.encodeVideo = c.video;
+    fillJob(job, {src}, {out}, s);
+    setClip(job, 0, 0, 2);
+    job.audioTracks = {c.request};
+    job.preferredLanguage = c.preferred;
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    EXPECT_NEAR(toneFrequency(out), c.tone, c.tone * 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tracks, SoundTrackChoice,
+    ::testing::Values(SoundTrackCase{"DefaultFlagged", "", "en", false, true, 440},
+                      SoundTrackCase{"PreferredAmongDefaults", "", "en", true, false, 1000},
+                      SoundTrackCase{"FirstWithoutAMatch", "", "fr", true, false, 440},
+                      SoundTrackCase{"NumberAsked", "2", "ja", false, true, 1000},
+                      SoundTrackCase{"LanguageAsked", "eng", "", false, false, 1000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SoundTrackRequest, ATrackTheSourceLacksFailsTheRowWithAReason) {
+    testmedia::TempDir dir;
+    const std::string src = dir.file("two-languages.mkv"), out = dir.file("out.mp4");
+    ASSERT_TRUE(makeTracksClip(src, {}));
+    AVConvert job;
+    fillJob(job, {src}, {out});
+    setClip(job, 0, 0, 3);
+    job.audioTracks = {"3"};
+    runWorker(TranscodeWorker, job);
+    EXPECT_EQ(job.fileState[0].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(0), "The source has no audio track 3");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// A subtitle file the row cannot read fails the row with its name; a source whose
+// name has the filter graph's special characters still gets its subtitles.
+TEST(SubtitleFiles, AnUnreadableFileFailsTheRowAndOddNamesAreRead) {
+    testmedia::TempDir dir;
+    const std::string src = dir.file("it's [a], film; 1:2.mkv"), cues = dir.file("cues.srt");
+    ASSERT_TRUE(writeSubtitleFile(cues, 1, 2));
+    TracksShape shape;
+    shape.subtitles = cues;
+    shape.forced = true;
+    ASSERT_TRUE(makeTracksClip(src, shape));
+    std::FILE* junk = std::fopen(dir.file("it's [a], film; 1:2.srt").c_str(), "wb");
+    ASSERT_NE(junk, nullptr);
+    std::fwrite("\x00\x01\x02\x03", 1, 4, junk);
+    std::fclose(junk);
+    AVConvert job;
+    Settings s;
+    s.width = 320;
+    s.height = 240;
+    fillJob(job, {src, src}, {dir.file("forced.mp4"), dir.file("beside.mp4")}, s);
+    setClip(job, 0, 0, 3);
+    setClip(job, 1, 0, 3);
+    job.subtitleTracks = {"", "2"};
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    EXPECT_GT(brightPixels(dir.file("forced.mp4"), 37), 200);
+    EXPECT_EQ(job.fileState[1].load(), kRowFailed);
+    EXPECT_EQ(job.failureReason(1), "The subtitle file it's [a], film; 1:2.srt cannot be read");
+}
+
+// Subtitles burned into the picture: white text on a black source, seen in the
+// pictures of the cue's time and in no other.
+struct BurnCase {
+    const char* name;
+    const char* where;    // "inside": a text track of the source; "beside": a file beside it; "bitmap": a DVD track
+    bool forced;
+    const char* request;  // the task's request text
+    double cueFrom, cueTo, clipBegin;
+    bool drawn;
+};
+void PrintTo(const BurnCase& c, std::ostream* os) { *os << c.name; }
+class BurnedSubtitles : public ::testing::TestWithParam<BurnCase> {
+protected:
+    testmedia::TempDir dir;
+};
+
+TEST_P(BurnedSubtitles, TextShowsOnlyWhileItsCueLasts) {
+    const BurnCase& c = GetParam();
+    const std::string src = dir.file("film.mkv"), out = dir.file("film.mp4");
+    const bool beside = std::string(c.where) == "beside";
+    const bool bitmap = std::string(c.where) == "bitmap";
+    const std::string cues = beside ? dir.file("film.srt") : dir.file("cues.srt");
+    ASSERT_TRUE(writeSubtitleFile(cues, c.cueFrom, c.cueTo));
+    TracksShape shape;
+    shape.seconds = 4;
+    if (!beside && !bitmap) shape.subtitles = cues;
+    shape.forced = c.forced;
+    if (bitmap) {
+        ASSERT_TRUE(makeTracksClip(dir.file("plain.mkv"), shape));
+        ASSERT_TRUE(addBitmapSubtitle(dir.file("plain.mkv"), src, c.cueFrom, c.cueTo));
+    } else {
+        ASSERT_TRUE(makeTracksClip(src, shape));
+    }
+    AVConvert job;
+    Settings s;
+    s.width = 320;
+    s.height = 240;
+    fillJob(job, {src}, {out}, s);
+    setClip(job, 0, c.clipBegin, 4);
+    job.subtitleTracks = {c.request};
+    runWorker(TranscodeWorker, job);
+    ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
+    const double from = c.cueFrom - c.clipBegin, to = c.cueTo - c.clipBegin;
+    const int during = brightPixels(out, static_cast<int>((from + to) / 2 * 25));
+    if (c.drawn) EXPECT_GT(during, 200) << "text in the middle of the cue";
+    else EXPECT_EQ(during, 0) << "no subtitles asked for";
+    // From the cue's first picture on, not one later (25 pictures a second; the
+    // source's pictures come 23 ms after the grid, so the output picture at the
+    // cue's start still shows the source picture before it).
+    const int first = static_cast<int>(std::lround(from * 25));
+    if (c.drawn) {
+        EXPECT_GT(brightPixels(out, first + 1), 200) << "the cue's first picture";
+    }
+    EXPECT_EQ(brightPixels(out, first - 1), 0) << "the picture before the cue";
+    EXPECT_EQ(brightPixels(out, static_cast<int>((from - 0.3) * 25)), 0) << "before the cue";
+    EXPECT_EQ(brightPixels(out, static_cast<int>((to + 0.3) * 25)), 0) << "after the cue";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tracks, BurnedSubtitles,
+    ::testing::Values(BurnCase{"ForcedTrackByDefault", "inside", true, "", 1, 2, 0, true},
+                      BurnCase{"UnforcedTrackNotByDefault", "inside", false, "", 1, 2, 0, false},
+                      BurnCase{"TrackAskedByNumber", "inside", false, "1", 1, 2, 0, true},
+                      BurnCase{"NoneAsked", "inside", true, "none", 1, 2, 0, false},
+                      BurnCase{"FileBesideTheSource", "beside", false, "1", 1, 2, 0, true},
+                      BurnCase{"ClipBeginShiftsTheCue", "inside", true, "", 2, 3, 1, true},
+                      BurnCase{"BitmapTrackOverlaid", "bitmap", false, "1", 1, 2, 0, true},
+                      BurnCase{"BitmapTrackAfterAClipBegin", "bitmap", false, "1", 2, 3, 1, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
