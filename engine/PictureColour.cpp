@@ -181,15 +181,15 @@ const char* scaleMatrixName(AVColorSpace matrix) {
     }
 }
 
-std::string scaleOptions(const SourceColour& source, const OutputColour& output, bool sourceIsRgb) {
-    std::string options;
+std::string scaleStep(int width, int height, AVColorSpace fromMatrix, AVColorRange fromRange,
+                      AVColorSpace toMatrix, AVColorRange toRange, bool sourceIsRgb) {
+    std::string step = "scale=";
+    if (width > 0 && height > 0)
+        step += "w=" + std::to_string(width) + ":h=" + std::to_string(height) + ":flags=bicubic:";
     if (!sourceIsRgb) {
-        options += std::string(":in_color_matrix=") + scaleMatrixName(source.matrix);
-        options += std::string(":in_range=") + rangeName(source.range);
+        step += std::string("in_color_matrix=") + scaleMatrixName(fromMatrix) + ":in_range=" + rangeName(fromRange) + ":";
     }
-    options += std::string(":out_color_matrix=") + scaleMatrixName(output.matrix);
-    options += std::string(":out_range=") + rangeName(output.range);
-    return options;
+    return step + "out_color_matrix=" + scaleMatrixName(toMatrix) + ":out_range=" + rangeName(toRange);
 }
 
 }  // namespace colour

@@ -63,9 +63,11 @@ std::string toneMapSteps(const SourceColour& source);
 // The colours a picture has after toneMapSteps.
 SourceColour afterToneMap(const SourceColour& source);
 
-// Options for the scale step (starting with ':') that convert the matrix and range
-// of a YUV source to the output's; a picture in RGB gets only the output's.
-std::string scaleOptions(const SourceColour& source, const OutputColour& output, bool sourceIsRgb);
+// One scale step: to width x height (0: the picture's own size) and from one
+// matrix and range to another. A YUV picture whose matrix changes goes through RGB
+// inside the scaler, so the picture filter changes it where the picture is smaller.
+std::string scaleStep(int width, int height, AVColorSpace fromMatrix, AVColorRange fromRange,
+                      AVColorSpace toMatrix, AVColorRange toRange, bool sourceIsRgb);
 
 // The libavfilter name of a matrix for the scale step ("bt601", "bt709", …).
 const char* scaleMatrixName(AVColorSpace matrix);

@@ -157,9 +157,19 @@ std::string PictureFilter::colourSteps(const Shape& shape, const ActiveArea& are
     if (source && (source->flags & AV_PIX_FMT_FLAG_ALPHA)) steps += "premultiply=inplace=1,";
     steps += colour::toneMapSteps(shape.colour);
     const bool rgb = source && (source->flags & AV_PIX_FMT_FLAG_RGB) && !colour::isHighDynamicRange(shape.colour.transfer);
-    char scale[160];
-    std::snprintf(scale, sizeof scale, "scale=w=%d:h=%d:flags=bicubic", area.width, area.height);
-    steps += scale + colour::scaleOptions(colour::afterToneMap(shape.colour), m_target.colour, rgb);
+    const colour::SourceColour from = colour::afterToneMap(shape.colour);
+    const colour::OutputColour& to = m_target.colour;
+    const bool shrinks = static_cast<long long>(area.width) * area.height <
+                         static_cast<long long>(shape.width) * shape.height;
+    if (rgb || std::string(colour::scaleMatrixName(from.matrix)) == colour::scaleMatrixName(to.matrix)) {
+        steps += colour::scaleStep(area.width, area.height, from.matrix, from.range, to.matrix, to.range, rgb);
+    } else if (shrinks) {
+        steps += colour::scaleStep(area.width, area.height, from.matrix, from.range, from.matrix, to.range, false) +
+                 "," + colour::scaleStep(0, 0, from.matrix, to.range, to.matrix, to.range, false);
+    } else {
+        steps += colour::scaleStep(0, 0, from.matrix, from.range, to.matrix, to.range, false) + "," +
+                 colour::scaleStep(area.width, area.height, to.matrix, to.range, to.matrix, to.range, false);
+    }
     steps += std::string(",format=pix_fmts=") + (target ? target->name : "yuv420p");
     return steps;
 }

@@ -23,9 +23,15 @@ constexpr Ycc kBt601[] = {{81.5, 90.2, 240.0}, {144.6, 53.8, 34.2}, {41.0, 240.0
 constexpr Ycc kBt709[] = {{62.6, 102.3, 240.0}, {172.6, 41.7, 26.3}, {31.8, 240.0, 117.7}, {235, 128, 128}};
 
 // A 1080p clip of the patches in BT.709, tagged so; fullRange writes them as
-// full-range (JPEG) values, tagged so.
-bool makeHdBars(const std::string& path, bool fullRange = false) {
+// full-range (JPEG) values, tagged so. standardSource: a 720x480 clip in BT.601
+// without tags, as old camcorders and DVDs give them.
+bool makeHdBars(const std::string& path, bool fullRange = false, bool standardSource = false) {
     const std::string range = fullRange ? "pc" : "tv";
+    if (standardSource)
+        return ffmpeg("-f lavfi -i \"color=c=black:s=72x48:r=25:d=1," + std::string(kPatches) +
+                      ",scale=w=720:h=480:flags=neighbor:out_color_matrix=bt601:out_range=tv,format=yuv420p\" "
+                      "-f lavfi -i sine=sample_rate=48000:d=1 -c:v libx264 -preset ultrafast -qp 0 -c:a aac " +
+                      testmedia::shellQuote(path));
     // Drawn small and enlarged: the expression per pixel of a full HD frame is slow.
     return ffmpeg("-f lavfi -i \"color=c=black:s=192x108:r=25:d=1," + std::string(kPatches) +
                   ",scale=w=1920:h=1080:flags=neighbor:out_color_matrix=bt709:out_range=" + range + ",format=" +
@@ -67,6 +73,7 @@ struct ColourCase {
     int audio;
     int width, height;
     bool fullRange;    // the source's values are full range (JPEG), tagged so
+    bool sdSource;     // an untagged 720x480 BT.601 source instead of the 1080p one
     bool bt601;        // the patches must have BT.601's values (else BT.709's)
     const char* tags;  // ffprobe's range,space,transfer,primaries; "" where the format holds none
 };
@@ -108,7 +115,7 @@ protected:
 TEST_P(TranscodeColour, PatchesHaveTheOutputsMatrixRangeAndTags) {
     const ColourCase& c = GetParam();
     const std::string src = dir.file("bars.mp4"), out = dir.file(std::string("out") + c.extension);
-    ASSERT_TRUE(makeHdBars(src, c.fullRange));
+    ASSERT_TRUE(makeHdBars(src, c.fullRange, c.sdSource));
     convert(src, out, c);
     expectPatches(out, c.bt601);
     // The thumbnail reads the output's values with the output's matrix.
@@ -125,16 +132,18 @@ constexpr const char* kSdTags = "tv,smpte170m,smpte170m,smpte170m";
 constexpr const char* kHdTags = "tv,bt709,bt709,bt709";
 INSTANTIATE_TEST_SUITE_P(
     Profiles, TranscodeColour,
-    ::testing::Values(ColourCase{"ps3_h264_sd", ".mp4", kVideoH264, kAudioAac, 720, 480, false, true, kSdTags},
-                      ColourCase{"psp_h264", ".mp4", kVideoH264, kAudioAac, 480, 272, false, true, kSdTags},
-                      ColourCase{"psp_mpeg4", ".mp4", kVideoMpeg4, kAudioAac, 368, 208, false, true, kSdTags},
-                      ColourCase{"ps3_mpeg2_ps", ".mpg", kVideoMpeg2, kAudioMp2, 720, 480, false, true, kSdTags},
-                      ColourCase{"ps3_divx_avi", ".avi", kVideoXvid, kAudioMp3, 720, 480, false, true, ""},
-                      ColourCase{"ps3_wmv", ".wmv", kVideoWmv2, kAudioWmav2, 720, 480, false, true, ""},
-                      ColourCase{"ps3_h264_hd", ".mp4", kVideoH264, kAudioAac, 1280, 720, false, false, kHdTags},
-                      ColourCase{"ps3_mpeg2_ts_hd", ".ts", kVideoMpeg2, kAudioMp2, 1280, 720, false, false, kHdTags},
-                      ColourCase{"full_range_to_sd", ".mp4", kVideoH264, kAudioAac, 720, 480, true, true, kSdTags},
-                      ColourCase{"full_range_to_hd", ".mp4", kVideoH264, kAudioAac, 1280, 720, true, false, kHdTags}),
+    ::testing::Values(ColourCase{"ps3_h264_sd", ".mp4", kVideoH264, kAudioAac, 720, 480, false, false, true, kSdTags},
+                      ColourCase{"psp_h264", ".mp4", kVideoH264, kAudioAac, 480, 272, false, false, true, kSdTags},
+                      ColourCase{"psp_mpeg4", ".mp4", kVideoMpeg4, kAudioAac, 368, 208, false, false, true, kSdTags},
+                      ColourCase{"ps3_mpeg2_ps", ".mpg", kVideoMpeg2, kAudioMp2, 720, 480, false, false, true, kSdTags},
+                      ColourCase{"ps3_divx_avi", ".avi", kVideoXvid, kAudioMp3, 720, 480, false, false, true, ""},
+                      ColourCase{"ps3_wmv", ".wmv", kVideoWmv2, kAudioWmav2, 720, 480, false, false, true, ""},
+                      ColourCase{"ps3_h264_hd", ".mp4", kVideoH264, kAudioAac, 1280, 720, false, false, false, kHdTags},
+                      ColourCase{"ps3_mpeg2_ts_hd", ".ts", kVideoMpeg2, kAudioMp2, 1280, 720, false, false, false, kHdTags},
+                      ColourCase{"full_range_to_sd", ".mp4", kVideoH264, kAudioAac, 720, 480, true, false, true, kSdTags},
+                      ColourCase{"full_range_to_hd", ".mp4", kVideoH264, kAudioAac, 1280, 720, true, false, false, kHdTags},
+                      ColourCase{"untagged_sd_to_hd", ".mp4", kVideoH264, kAudioAac, 1280, 720, false, true, false,
+                                 kHdTags}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Transparency ----
