@@ -367,9 +367,8 @@ void CTolvaneAVConverterDlg::ApplyButtonChanges(const ButtonChanges& changes) {
 }
 
 int CTolvaneAVConverterDlg::checkedCount() const {
-    int checked = 0;
-    for (int row = 0; row < m_tasks.Count(); ++row) checked += m_tasks.IsChecked(row);
-    return checked;
+    // The list keeps its count of unchecked rows: no walk over 10,000 rows.
+    return m_list->GetItemCount() - m_list->UncheckedCount();
 }
 
 void CTolvaneAVConverterDlg::followChecks() {

@@ -12,7 +12,9 @@
 //
 // Threads: everything here runs on the UI thread; the worker only sees the job.
 // At most one worker runs at a time (a Convert worker may run several rows at once
-// on threads of its own; the timer names them and shows their mean progress), and
+// on threads of its own; the timer names them, shows their mean progress, gives
+// each its own line in the progress window and "Converting nn %" in the task
+// list, and moves the total bar by every row's share of the media), and
 // the job's rows and settings are never refilled while one does: a new Convert or
 // Merge first waits for a stopping worker to finish its outputs (WaitForWorker).
 //
@@ -20,7 +22,8 @@
 // from the platform), released when the run ends however it ends; the launcher
 // entry shows the run's progress. A run that completes while none of the
 // program's windows is active ends with a desktop notification ("N completed,
-// M failed") that opens the output folder when clicked.
+// M failed") that opens the output folder when clicked. A run with failed rows
+// ends with a summary message that names each failed file and why.
 
 #include "engine/TimeLeft.h"
 #include "engine/WorkerThread.h"

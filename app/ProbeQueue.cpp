@@ -79,6 +79,7 @@ void ProbeQueue::deliver() {
     {
         std::lock_guard lock(m_mutex);
         while (m_delivered + static_cast<int>(batch.size()) < Total() &&
+               static_cast<int>(batch.size()) < kMostPerDelivery &&
                m_ready[static_cast<std::size_t>(m_delivered) + batch.size()])
             batch.push_back(std::move(m_results[static_cast<std::size_t>(m_delivered) + batch.size()]));
     }

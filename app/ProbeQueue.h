@@ -37,7 +37,10 @@ class ProbeQueue : public QObject {
 public:
     // How often finished probes are handed over: often enough to look live,
     // rarely enough that 10,000 rows do not cost 10,000 repaints.
-    static constexpr int kDeliverMs = 40;
+    static constexpr int kDeliverMs = 20;
+    // At most this many rows per hand-over, so adding them never holds the
+    // window long; the rest follow at the next tick.
+    static constexpr int kMostPerDelivery = 64;
 
     // `threads` = 0: one per processor, at least two (the probes mostly wait
     // for the disk).

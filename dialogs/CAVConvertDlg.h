@@ -3,7 +3,8 @@
 // conversion or a merge runs. It does no conversion work: the conversion control
 // (app/ConversionControl) writes its texts and bars from its 300 ms timer, the
 // worker draws into its preview through ProgressPreview, and Stop / the close box
-// / the preview box are handed back to the control and the job.
+// / the preview box are handed back to the control and the job. Escape and the
+// close box (Alt+F4) ask "Stop the conversion?" first; Enter does nothing.
 //
 // UI thread only, except the preview sink (see ProgressPreview.h).
 

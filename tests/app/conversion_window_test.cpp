@@ -259,7 +259,9 @@ TEST_F(ConversionWindow, TheButtonsRunTheCommands) {
     EXPECT_EQ(window->taskList().Text(1, TaskList::kStatus), "Completed");
     EXPECT_EQ(fake.openedPaths, std::vector<QString>{outFolder});
 
-    // Both rows are unchecked now: Convert and Merge have nothing to take.
+    // Both rows are unchecked now: Convert and Merge have nothing to take (the
+    // buttons follow the check boxes once the changes are over).
+    QCoreApplication::processEvents();
     EXPECT_FALSE(window->button(kConvert)->isEnabled());
     EXPECT_FALSE(window->button(kMerge)->isEnabled());
     window->onMerge();
