@@ -575,6 +575,7 @@ TEST_F(KeptTaskListTest, ASymbolicLinkIsNeverFollowedButSetAsideWithAMessage) {
     keeper->Flush();
     ASSERT_EQ(fake.messages.size(), 2u);
     EXPECT_TRUE(fake.messages[1].text.contains("was set aside as tasks.json.unreadable-"));
+    EXPECT_TRUE(fake.messages[1].text.contains(TaskListStore::kLinkReason)) << fake.messages[1].text.toStdString();
     std::ifstream in(foreign);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "not yours\n");
