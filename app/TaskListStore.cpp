@@ -234,6 +234,8 @@ TaskListStore::SaveResult TaskListStore::Write(const QByteArray& bytes) const {
     // another user's file above all) is moved aside, never written through.
     struct stat existing {};
     if (::lstat(target.constData(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        result.setAsideReason = S_ISLNK(existing.st_mode) ? QString::fromLatin1(kLinkReason)
+                                                          : QStringLiteral("it is not a regular file");
         result.setAsidePath = setAside(m_path);
         if (result.setAsidePath.isEmpty()) {
             result.problem = QStringLiteral("%1 is not a plain file and cannot be moved aside").arg(m_path);
@@ -306,7 +308,7 @@ QString TaskListStore::SaveFailedMessage(const SaveResult& result) {
 }
 
 QString TaskListStore::LinkSetAsideMessage(const SaveResult& result) {
-    return QStringLiteral("The task list's file was a link to another file (%1), which was not written: "
-                          "the link was set aside as %2.")
-        .arg(QString::fromLatin1(kLinkReason), QFileInfo(result.setAsidePath).fileName());
+    return QStringLiteral("The task list's file could not be used (%1) and was not written through: "
+                          "it was set aside as %2.")
+        .arg(result.setAsideReason, QFileInfo(result.setAsidePath).fileName());
 }

@@ -73,6 +73,7 @@ public:
         bool written = false;
         QString problem;       // why not (the system's reason)
         QString setAsidePath;  // a link or other non-file under our name went there
+        QString setAsideReason;  // and why it was not ours
     };
     // Writes `bytes` (from Serialize) atomically, creating the folder when
     // needed: a temporary file beside the old one, written whole and flushed,
@@ -102,7 +103,8 @@ public:
     static QString SetAsideMessage(const LoadResult& result);
     // The message shown (once) when saving fails.
     static QString SaveFailedMessage(const SaveResult& result);
-    // The message shown when a save found a link under the file's name.
+    // The message shown when a save found a link (or anything but a plain file)
+    // under the file's name.
     static QString LinkSetAsideMessage(const SaveResult& result);
 
     // The reason given for a symbolic link under the file's name.

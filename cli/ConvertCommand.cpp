@@ -482,6 +482,15 @@ std::string SettingsProblem(const ConvertRequest& request, const OutputSettings&
     return text;
 }
 
+// The container chosen cannot hold the streams: named with --extension (or the
+// profile, whose container it is).
+std::string ContainerProblem(const ConvertRequest& request, const OutputSettings& settings) {
+    const std::string extension = ExtensionFor(request);
+    const std::string refusal = ContainerRefusal(settings, extension);
+    if (refusal.empty()) return std::string();
+    return std::string(request.extension ? "--extension: " : "--profile: ") + refusal;
+}
+
 }  // namespace
 
 int RunConvert(const CommandLine& command, CliEnvironment& env) {
@@ -497,7 +506,9 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     }
     // Every value is checked against what its encoder takes before anything starts.
     const OutputSettings settings = SettingsFor(request);
-    if (const std::string problem = SettingsProblem(request, settings); !problem.empty()) {
+    std::string problem = SettingsProblem(request, settings);
+    if (problem.empty()) problem = ContainerProblem(request, settings);
+    if (!problem.empty()) {
         *env.err << "korbanix-cli: " << problem << "\n"
                  << "Try 'korbanix-cli --help' for more information.\n";
         return kExitUsage;

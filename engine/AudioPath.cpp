@@ -39,6 +39,7 @@ const char* encoderNameFor(int legacyId, const char* containerName) {
 
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVSampleFormat sourceFormat, bool globalHeader,
                                  const char* containerName) {
+    LastCodecOpenError() = 0;  // a missing encoder is no shortage of anything
     const char* name = encoderNameFor(job.audioCodecId, containerName);
     const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
     if (!codec || job.audioChannels <= 0 || job.audioSampleRate <= 0) return nullptr;

@@ -69,13 +69,13 @@ constexpr const char* kSingleFileMuxers[] = {
     "mp4",  "mov",  "3gp",      "3g2",  "psp",  "ipod", "f4v",  "avi",  "asf",  "mpeg", "vob",   "dvd",
     "svcd", "vcd",  "mpegts",   "matroska", "webm", "flv", "nut", "ogg", "oga", "ogv", "opus", "spx",
     "wav",  "w64",  "aiff",     "au",   "caf",  "mp3",  "mp2",  "ac3",  "eac3", "adts", "flac", "amr",
-    "mmf",  "voc",  "wv",       "dv",   "rm",   "m4v",  "h263", "h264", "mpeg1video", "mpeg2video",
+    "mmf",  "voc",  "wv",       "dv",   "rm",
 };
 
 // Extensions named in messages (each one checked by the tests to be allowed).
 constexpr const char* kSingleFileExtensions = ".mp4, .m4a, .mov, .3gp, .avi, .wmv, .wma, .asf, .mpg, .vob, "
                                               ".ts, .mkv, .mka, .webm, .flv, .ogg, .wav, .aiff, .au, .mp3, "
-                                              ".mp2, .ac3, .aac, .flac, .amr, .dv, .rm, .m4v";
+                                              ".mp2, .ac3, .aac, .flac, .amr, .dv, .rm";
 
 }  // namespace
 

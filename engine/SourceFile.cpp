@@ -17,11 +17,12 @@ namespace {
 // threads: 0 = as many as FFmpeg thinks useful, like the ffmpeg command; rows
 // running at once divide the cores among themselves.
 ffmpeg::CodecContext openDecoder(const AVStream& stream, int threads) {
+    LastCodecOpenError() = 0;  // a missing decoder is no shortage of anything
     const AVCodec* decoder = avcodec_find_decoder(stream.codecpar->codec_id);
     if (!decoder) return nullptr;
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(decoder));
-    LastCodecOpenError() = AVERROR(ENOMEM);
-    if (!ctx || avcodec_parameters_to_context(ctx.get(), stream.codecpar) < 0) return nullptr;
+    LastCodecOpenError() = ctx ? avcodec_parameters_to_context(ctx.get(), stream.codecpar) : AVERROR(ENOMEM);
+    if (LastCodecOpenError() < 0) return nullptr;
     ctx->pkt_timebase = stream.time_base;
     ctx->thread_count = threads;
     if (const int opened = avcodec_open2(ctx.get(), decoder, nullptr); opened < 0) {

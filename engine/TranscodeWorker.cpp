@@ -156,7 +156,8 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     // The MP3 muxer holds the sound back until the picture has come.
     if (out.cover && out.file.writeCover(*video::coverStream(*source.input), out.cover) < 0) {
         job.failRow(row, out.file.failureReason());
-        return out.file.discard();
+        out.file.discard();
+        return;
     }
     const pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (job.clipBegin[row] != 0) {

@@ -101,6 +101,7 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
 
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
                                  AVRational sampleAspect, bool still) {
+    LastCodecOpenError() = 0;  // a missing encoder is no shortage of anything
     const char* name = codecmap::videoEncoderName(job.videoCodecId);
     const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
     if (!codec || timeBase.num <= 0 || timeBase.den <= 0) return nullptr;

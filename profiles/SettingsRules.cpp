@@ -10,11 +10,13 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <span>
 #include <type_traits>
 #include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
 }
 
 namespace {
@@ -304,4 +306,44 @@ std::string_view SettingLabel(SettingName setting) {
     case SettingName::AudioBitRate: return "audio bit rate";
     }
     return "setting";
+}
+
+namespace {
+
+// Containers of one sound stream of one codec (their muxer's own), holding no video.
+constexpr SV kRawSoundMuxers[] = {"mp3", "mp2", "ac3", "eac3", "adts", "flac", "amr", "wv"};
+// Containers of sound alone, of any codec they list.
+constexpr SV kSoundMuxers[] = {"wav", "w64", "aiff", "au", "caf", "oga", "opus", "spx", "mmf", "voc"};
+
+bool listHasName(std::span<const SV> list, SV name) { return std::find(list.begin(), list.end(), name) != list.end(); }
+
+const AVCodec* encoderFor(const char* encoderName) {
+    return encoderName ? avcodec_find_encoder_by_name(encoderName) : nullptr;
+}
+
+}  // namespace
+
+std::string ContainerRefusal(const OutputSettings& settings, std::string_view extension) {
+    const std::string name = "output" + std::string(extension);
+    const AVOutputFormat* format = av_guess_format(nullptr, name.c_str(), nullptr);
+    if (!format) return "no container has the extension " + std::string(extension);
+    const std::string what = "the " + std::string(extension) + " container";
+    const bool rawSound = listHasName(kRawSoundMuxers, format->name);
+    const bool soundOnly = rawSound || listHasName(kSoundMuxers, format->name) || format->video_codec == AV_CODEC_ID_NONE;
+    // 0: the muxer knows it cannot store the codec; negative: it cannot tell.
+    auto refuses = [format](const AVCodec* codec) {
+        return codec && avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) == 0;
+    };
+    if (!settings.audioOnly) {
+        const std::optional<int> videoId = VideoCodecIdFromName(settings.videoEncoder);
+        const AVCodec* video = videoId ? encoderFor(codecmap::videoEncoderName(*videoId)) : nullptr;
+        if (soundOnly) return what + " holds sound only; use a sound profile (13, 14 or 15) or another extension";
+        if (refuses(video))
+            return what + " takes no " + settings.videoEncoder + " video; choose another extension or encoder";
+    }
+    const std::optional<int> audioId = AudioCodecIdFromName(settings.audioEncoder);
+    const AVCodec* audio = audioId ? encoderFor(codecmap::audioEncoderName(*audioId)) : nullptr;
+    if (audio && (refuses(audio) || (rawSound && audio->id != format->audio_codec)))
+        return what + " takes no " + settings.audioEncoder + " sound; choose another extension or encoder";
+    return std::string();
 }

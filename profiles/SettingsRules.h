@@ -79,3 +79,8 @@ std::optional<SettingRefusal> CheckEncoderSettings(const OutputSettings& setting
 
 // "picture size", "frame rate", "video bit rate", "sample rate", "channels", "audio bit rate".
 std::string_view SettingLabel(SettingName setting);
+
+// Why the container that `extension` (".mp4") selects cannot hold the streams of
+// `settings` (video unless audioOnly, and sound): "" when it can, or when FFmpeg
+// cannot tell. Checked before a run starts, as the encoder values are.
+std::string ContainerRefusal(const OutputSettings& settings, std::string_view extension);

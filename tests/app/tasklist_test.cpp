@@ -33,7 +33,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace apptest;
@@ -736,9 +739,53 @@ TEST_F(KeptTaskListTest, ASymbolicLinkIsNeverFollowedButSetAsideWithAMessage) {
     keeper->Flush();
     ASSERT_EQ(fake.messages.size(), 2u);
     EXPECT_TRUE(fake.messages[1].text.contains("was set aside as tasks.json.unreadable-"));
+    EXPECT_TRUE(fake.messages[1].text.contains(TaskListStore::kLinkReason)) << fake.messages[1].text.toStdString();
     std::ifstream in(foreign);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "not yours\n");
     EXPECT_FALSE(QFileInfo(statePath()).isSymLink());
     EXPECT_EQ(reopen().taskList().Count(), 1);
+}
+
+// The full disk as it happens: a 64 KB tmpfs in a private mount namespace of a
+// child process, filled up, then a longer list saved over the kept one. The kept
+// file must stay byte for byte (it used to become an empty file).
+TEST(TaskListStoreDisk, ARealFullDiskLeavesTheKeptFileByteForByte) {
+    testmedia::TempDir dir;
+    const std::string folder = dir.file("state");
+    std::filesystem::create_directories(folder);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+            ::_exit(77);
+        const QString path = QString::fromStdString(folder + "/tasks.json");
+        SavedTaskList two;
+        two.tasks = {{"/v/a.avi", true, "00:00:00", "00:00:10", "", " Ready", "10"},
+                     {"/v/b.avi", true, "00:00:00", "00:00:20", "", " Ready", "20"}};
+        const QByteArray kept = TaskListStore::Serialize(two);
+        if (!TaskListStore(path).Save(kept)) ::_exit(2);
+        {  // everything else the disk holds
+            std::ofstream filler(folder + "/filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            while (filler.write(block.data(), block.size())) {
+            }
+        }
+        SavedTaskList many = two;
+        for (int i = 0; i < 200; ++i) many.tasks.push_back(two.tasks[0]);
+        const TaskListStore::SaveResult saved = TaskListStore(path).Write(TaskListStore::Serialize(many));
+        QFile file(path);
+        const bool same = file.open(QIODevice::ReadOnly) && file.readAll() == kept;
+        std::size_t entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+        std::fprintf(stderr, "written %d, problem %s, same %d, entries %zu\n", saved.written,
+                     qPrintable(saved.problem), same, entries);
+        ::_exit(!saved.written && saved.problem.contains("No space left") && same && entries == 2 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no private mount namespace or tmpfs here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }

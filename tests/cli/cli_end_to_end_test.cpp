@@ -499,6 +499,9 @@ TEST_F(CliEndToEnd, ValuesTheEncodersRefuseAreUsageErrorsBeforeAnythingStarts) {
         {{"--profile", "14", "--channels", "5.1 Channel"}, "--channels: the MP3 encoder takes \"1 Channel Mono\" or \"2 Channel Stereo\""},
         {{"--sample-rate", "44100 Hz "}, "--sample-rate wants"},
         {{"--size", " 720*480"}, "--size wants"},
+        {{"--extension", ".mp3"}, "--extension: the .mp3 container holds sound only"},
+        {{"--profile", "14", "--extension", ".ac3"}, "--extension: the .ac3 container takes no MP3 sound"},
+        {{"--profile", "14", "--extension", ".webm"}, "--extension: the .webm container takes no MP3 sound"},
         {{"--profile", "3", "--profile", "4"}, "--profile is given more than once"},
         {{"--audio-encoder", "MP3", "--sample-rate", "44100 Hz", "--sample-rate", "48000 Hz"}, "--sample-rate is given more than once"},
     };

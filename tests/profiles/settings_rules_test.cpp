@@ -181,7 +181,9 @@ TEST(VideoRule, OtherEncodersGetTheFamilysSizes) {
 
 // ---- What the encoders take ----
 
+#include "profiles/JobSetup.h"
 #include "profiles/OutputSettings.h"
+#include "profiles/ProfileTable.h"
 #include "profiles/SettingsDialogModel.h"
 
 namespace {
@@ -272,4 +274,26 @@ TEST(EncoderSettingsRule, SoundOnlySettingsIgnoreThePictureValues) {
     settings.width = 1;
     settings.audioOnly = true;
     EXPECT_FALSE(CheckEncoderSettings(settings));
+}
+
+TEST(ContainerRule, EveryProfilesContainerTakesItsStreamsAndOthersSayWhatTheyLack) {
+    for (int i = 0; i < kProfileCount; ++i) {
+        OutputSettings settings;
+        ResetOutputSettings(settings);
+        LoadProfile(settings, i);
+        const std::string extension = ExtensionFromProfile(Profiles()[i].displayText);
+        EXPECT_EQ(ContainerRefusal(settings, extension), "") << i << " " << extension;
+        EXPECT_FALSE(CheckEncoderSettings(settings)) << i;
+    }
+    OutputSettings video;
+    ResetOutputSettings(video);
+    LoadProfile(video, 0);  // H.264 and AAC
+    EXPECT_TRUE(ContainerRefusal(video, ".mp3").starts_with("the .mp3 container holds sound only"));
+    EXPECT_TRUE(ContainerRefusal(video, ".wav").starts_with("the .wav container holds sound only"));
+    EXPECT_TRUE(ContainerRefusal(video, ".webm").starts_with("the .webm container takes no H.264 video"));
+    EXPECT_EQ(ContainerRefusal(video, ".mkv"), "");
+    video.audioOnly = true;
+    EXPECT_EQ(ContainerRefusal(video, ".wav"), "");  // AAC in WAV is a WAV all the same
+    EXPECT_TRUE(ContainerRefusal(video, ".mp3").starts_with("the .mp3 container takes no AAC sound"));
+    EXPECT_EQ(ContainerRefusal(video, ".aac"), "");
 }
