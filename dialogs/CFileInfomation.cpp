@@ -5,10 +5,14 @@
 #include "platform/DialogUnits.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -195,6 +199,36 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, c
     // OK closes with the Cancel result, as Escape does: nothing is confirmed here.
     connect(ok, &QPushButton::clicked, this, &QDialog::reject);
     ok->setFocus();
+    fitToScreen();
+}
+
+void CFileInfomation::fitToScreen() {
+    // At a large scale on a small screen the template is taller than the screen:
+    // the fields move into a scrolled area so OK and every field stay reachable
+    // (tabbing scrolls the focused field into view).
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    constexpr int kDesktopFrame = 40;  // the title bar and border the desktop adds
+    const int room = screen->availableGeometry().height() - kDesktopFrame;
+    if (height() <= room) return;
+    const QSize whole = size();
+    auto* content = new QWidget;
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect place = child->geometry();
+        const bool hidden = child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        child->setParent(content);
+        child->setGeometry(place);
+        if (!hidden) child->show();
+    }
+    content->setFixedSize(whole);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(content);
+    const int bar = scroll->verticalScrollBar()->sizeHint().width();
+    setFixedSize(whole.width() + bar, room);
+    scroll->setGeometry(rect());
+    if (auto* ok = findChild<QPushButton*>()) ok->setFocus();
 }
 
 QLineEdit* CFileInfomation::addField(int id, const QString& caption, const QRect& units, const QString& text) {

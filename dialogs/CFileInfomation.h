@@ -109,6 +109,7 @@ public:
     QString SubtitleRequest() const;
 
 private:
+    void fitToScreen();
     QComboBox* addTrackList(int id, const QString& caption, int y, const std::vector<TrackEntry>& entries,
                             int selected);
 

@@ -762,8 +762,8 @@ TEST(TaskListStoreDisk, ARealFullDiskLeavesTheKeptFileByteForByte) {
             ::_exit(77);
         const QString path = QString::fromStdString(folder + "/tasks.json");
         SavedTaskList two;
-        two.tasks = {{"/v/a.avi", true, "00:00:00", "00:00:10", "", " Ready", "10"},
-                     {"/v/b.avi", true, "00:00:00", "00:00:20", "", " Ready", "20"}};
+        two.tasks = {{"/v/a.avi", true, "00:00:00", "00:00:10", "", " Ready", "10", "", ""},
+                     {"/v/b.avi", true, "00:00:00", "00:00:20", "", " Ready", "20", "", ""}};
         const QByteArray kept = TaskListStore::Serialize(two);
         if (!TaskListStore(path).Save(kept)) ::_exit(2);
         {  // everything else the disk holds
