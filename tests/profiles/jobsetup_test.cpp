@@ -169,9 +169,9 @@ namespace {
 
 std::vector<TaskRow> threeRows() {
     return {
-        {"/in/first.mkv", "00:00:05", "00:01:10", true},
-        {"/in/skipped.mkv", "00:00:00", "00:00:30", false},
-        {"/in/holiday.2010.avi", "01:00:00", "01:02:05", true},
+        {"/in/first.mkv", "00:00:05", "00:01:10", true, "", ""},
+        {"/in/skipped.mkv", "00:00:00", "00:00:30", false, "", ""},
+        {"/in/holiday.2010.avi", "01:00:00", "01:02:05", true, "", ""},
     };
 }
 
@@ -245,14 +245,14 @@ TEST(FillJob, MergeSumsTheCheckedClipLengths) {
 
 TEST(FillJob, ANameWithoutExtensionStillGetsAnOutput) {
     AVConvert job;
-    FillJob(job, {{"/in/recording", "00:00:00", "00:00:03", true}}, psp(), "/out", ".mp4", JobKind::Convert);
+    FillJob(job, {{"/in/recording", "00:00:00", "00:00:03", true, "", ""}}, psp(), "/out", ".mp4", JobKind::Convert);
     EXPECT_EQ(job.outputPaths[0], "/out/recording.mp4");
 }
 
 TEST(FillJob, ASecondShorterListResizesTheTables) {
     AVConvert job;
     FillJob(job, threeRows(), psp(), "/out", ".mp4", JobKind::Convert);
-    FillJob(job, {{"/in/one.mkv", "00:00:00", "00:00:03", true}}, psp(), "/o2", ".avi", JobKind::Convert);
+    FillJob(job, {{"/in/one.mkv", "00:00:00", "00:00:03", true, "", ""}}, psp(), "/o2", ".avi", JobKind::Convert);
     EXPECT_EQ(job.fileCount, 1);
     EXPECT_EQ(job.checkedCount, 1);
     ASSERT_EQ(job.sourcePaths.size(), 1u);
@@ -261,7 +261,7 @@ TEST(FillJob, ASecondShorterListResizesTheTables) {
 
 TEST(FillJob, NeverWritesPastTheRowTables) {
     AVConvert job;
-    std::vector<TaskRow> rows(AVConvert::kMaxRows + 5, TaskRow{"/in/x.avi", "00:00:00", "00:00:01", true});
+    std::vector<TaskRow> rows(AVConvert::kMaxRows + 5, TaskRow{"/in/x.avi", "00:00:00", "00:00:01", true, "", ""});
     FillJob(job, rows, psp(), "/out", ".mp4", JobKind::Merge);
     EXPECT_EQ(job.fileCount, AVConvert::kMaxRows);
     EXPECT_EQ(job.checkedCount, AVConvert::kMaxRows);
