@@ -130,7 +130,6 @@ struct ProbedRows {
     // Per row: where "to the end of the file" ends, in seconds with its fraction;
     // 0 when --end was given or the length is unknown.
     std::vector<double> exactEnds;
-    int rejected = 0;
     int stopSignal = 0;  // a stop came while probing: nothing is converted
 };
 
@@ -147,7 +146,6 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
         if (const int result = ProbeFileResult(path, *job, env); !ProbeAccepted(result, *job)) {
             *env.err << InvalidFileMessage(path) << "\n";
             file.reason = RefusalReason(path, result);
-            ++probed.rejected;
             continue;
         }
         int length = static_cast<int>(std::min<std::int64_t>(job->probeDurationSeconds, INT_MAX));
@@ -163,7 +161,6 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
             *env.err << "File:" << FileNameOf(path) << " has nothing to convert between " << FormatTime(begin)
                      << " and " << FormatTime(end) << "!\n";
             file.reason = "nothing to convert between " + FormatTime(begin) + " and " + FormatTime(end);
-            ++probed.rejected;
             continue;
         }
         file.row = static_cast<int>(probed.rows.size());
@@ -570,7 +567,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << "Stopped.\n";
         return 128 + run.stopSignal;
     }
-    return allCompleted && probed.rejected == 0 ? kExitOk : kExitFailed;
+    return allCompleted ? kExitOk : kExitFailed;
 }
 
 }  // namespace cli
