@@ -83,21 +83,19 @@ bool isHighDynamicRange(AVColorTransferCharacteristic transfer) {
     return transfer == AVCOL_TRC_SMPTE2084 || transfer == AVCOL_TRC_ARIB_STD_B67;
 }
 
+// The picture's own tag when it has one, else the stream's, else unspecified.
+template <typename Tag>
+Tag firstTagged(Tag picture, const AVCodecParameters* par, Tag AVCodecParameters::*field, Tag unspecified) {
+    return picture != unspecified ? picture : par ? par->*field : unspecified;
+}
+
 SourceColour sourceColourOf(const AVFrame& frame, const AVStream* stream) {
     const AVCodecParameters* par = stream ? stream->codecpar : nullptr;
     SourceColour c;
-    c.matrix = frame.colorspace != AVCOL_SPC_UNSPECIFIED ? frame.colorspace
-               : par                                     ? par->color_space
-                                                         : AVCOL_SPC_UNSPECIFIED;
-    c.primaries = frame.color_primaries != AVCOL_PRI_UNSPECIFIED ? frame.color_primaries
-                  : par                                          ? par->color_primaries
-                                                                 : AVCOL_PRI_UNSPECIFIED;
-    c.transfer = frame.color_trc != AVCOL_TRC_UNSPECIFIED ? frame.color_trc
-                 : par                                    ? par->color_trc
-                                                          : AVCOL_TRC_UNSPECIFIED;
-    c.range = frame.color_range != AVCOL_RANGE_UNSPECIFIED ? frame.color_range
-              : par                                        ? par->color_range
-                                                           : AVCOL_RANGE_UNSPECIFIED;
+    c.matrix = firstTagged(frame.colorspace, par, &AVCodecParameters::color_space, AVCOL_SPC_UNSPECIFIED);
+    c.primaries = firstTagged(frame.color_primaries, par, &AVCodecParameters::color_primaries, AVCOL_PRI_UNSPECIFIED);
+    c.transfer = firstTagged(frame.color_trc, par, &AVCodecParameters::color_trc, AVCOL_TRC_UNSPECIFIED);
+    c.range = firstTagged(frame.color_range, par, &AVCodecParameters::color_range, AVCOL_RANGE_UNSPECIFIED);
     const bool hdr = isHighDynamicRange(c.transfer);
     if (isRgb(frame.format)) {
         c.matrix = AVCOL_SPC_RGB;
