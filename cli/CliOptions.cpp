@@ -208,6 +208,10 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--null", false,
          [](ConvertRequest& r, const std::string&) { r.nullSeparated = true; return std::string(); }},
         {"--merge", false, [](ConvertRequest& r, const std::string&) { r.merge = true; return std::string(); }},
+        {"--no-recursive", false,
+         [](ConvertRequest& r, const std::string&) { r.recursive = false; return std::string(); }},
+        {"--keep-tree", false, [](ConvertRequest& r, const std::string&) { r.keepTree = true; return std::string(); }},
+        {"--skip-done", false, [](ConvertRequest& r, const std::string&) { r.skipDone = true; return std::string(); }},
         {"--no-size-check", false,
          [](ConvertRequest& r, const std::string&) { r.sizeCheck = false; return std::string(); }},
     };
@@ -325,8 +329,11 @@ std::string UsageText() {
          "  korbanix-cli presets [CODE]           list the setting presets, or one preset's choices\n"
          "  korbanix-cli probe [--verbose] FILE...\n"
          "                                        show what the converter reads from each file\n"
-         "  korbanix-cli convert [options] FILE...\n"
-         "                                        convert each file into its own output file\n"
+         "  korbanix-cli convert [options] FILE|FOLDER...\n"
+         "                                        convert each file into its own output file;\n"
+         "                                        a folder adds its video and audio files and\n"
+         "                                        those of the folders below it (hidden ones\n"
+         "                                        and symbolic links left out), in name order\n"
          "  korbanix-cli --help                   show this text\n"
          "  korbanix-cli --version                show the version\n"
          "\n"
@@ -357,6 +364,12 @@ std::string UsageText() {
          "                         source with its name is a track too\n"
          "  --jobs N               files converted at once, 1-16 (default \"auto\": one per core,\n"
          "                         fewer when memory is short; 1 = one after the other)\n"
+         "  --no-recursive         a folder given adds only the files directly in it\n"
+         "  --keep-tree            write each output in its source's folder below the folder\n"
+         "                         given, that far below the output folder (made as needed)\n"
+         "  --skip-done            leave out a file whose complete output an earlier run\n"
+         "                         wrote (read to its end, of the expected length); its\n"
+         "                         line is Skipped<TAB>source<TAB>output\n"
          "  --no-size-check        convert even when an output is expected to pass the 4 GB\n"
          "                         file limit of the FAT32 volume the output folder is on\n"
          "  --quiet                no progress output and no messages from FFmpeg\n"

@@ -49,6 +49,9 @@ struct ConvertRequest {
     bool merge = false;
     bool sizeCheck = true;  // --no-size-check: convert even past a FAT32 volume's file limit
     int jobs = 0;  // files converted at once; 0 = as many as the cores and memory allow
+    bool recursive = true;   // --no-recursive: a folder given adds its own files only
+    bool keepTree = false;   // --keep-tree: outputs in their sources' folders below --output
+    bool skipDone = false;   // --skip-done: a source whose complete output is there is not converted again
     std::string audioTrack;  // request texts of every file ("" = automatic)
     std::string subtitles;
 };

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/ProgressText.h"
 #include "engine/AVConvert.h"
+#include "engine/FolderListing.h"
 #include "engine/ProbeMedia.h"
 #include "engine/TimeLeft.h"
 #include "engine/WorkerThread.h"
@@ -122,6 +123,8 @@ struct GivenFile {
     std::string path;
     int row = -1;        // the job's row, -1 when refused or never probed
     std::string reason;  // why refused ("" while not probed)
+    bool listed = false;    // found in a folder given: no line when it is no media file
+    std::string subfolder;  // its folder below the folder given
 };
 
 struct ProbedRows {
@@ -133,18 +136,38 @@ struct ProbedRows {
     int stopSignal = 0;  // a stop came while probing: nothing is converted
 };
 
+// The files of the command line, each folder among them replaced by its media
+// files in natural order.
+std::vector<GivenFile> GivenFiles(const std::vector<std::string>& operands, const ConvertRequest& request) {
+    std::vector<GivenFile> given;
+    folders::ListOptions options;
+    options.recursive = request.recursive;
+    for (const std::string& operand : operands) {
+        if (!folders::IsFolder(operand)) {
+            given.push_back(GivenFile{operand, -1, std::string(), false, std::string()});
+            continue;
+        }
+        folders::ListMediaFiles(operand, options, [&given](folders::ListedFile&& file) {
+            given.push_back(GivenFile{std::move(file.path), -1, std::string(), true, std::move(file.subfolder)});
+            return true;
+        });
+    }
+    return given;
+}
+
 // Probes every file as the task list's Add does and turns the accepted ones into
 // checked rows with their clip range (whole seconds, as the task list holds it).
 // A stop asked for meanwhile is looked for after every file.
-ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest& request, CliEnvironment& env) {
+ProbedRows ProbeRows(std::vector<GivenFile> given, const ConvertRequest& request, CliEnvironment& env) {
     ProbedRows probed;
-    for (const auto& path : files) probed.given.push_back(GivenFile{path, -1, std::string()});
+    probed.given = std::move(given);
     auto job = std::make_unique<AVConvert>();
     for (GivenFile& file : probed.given) {
         const std::string& path = file.path;
         if ((probed.stopSignal = env.stopSource->poll()) != 0) return probed;
         if (const int result = ProbeFileResult(path, *job, env); !ProbeAccepted(result, *job)) {
-            *env.err << InvalidFileMessage(path) << "\n";
+            // A folder's other files (a text, a broken download) are passed over quietly.
+            if (!file.listed) *env.err << InvalidFileMessage(path) << "\n";
             file.reason = RefusalReason(path, result);
             continue;
         }
@@ -165,7 +188,7 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
         }
         file.row = static_cast<int>(probed.rows.size());
         probed.rows.push_back(TaskRow{path, FormatTime(begin), FormatTime(end), true, request.audioTrack,
-                                      request.subtitles});
+                                      request.subtitles, request.keepTree ? file.subfolder : std::string()});
         probed.exactEnds.push_back(toTheEnd ? exactLength : 0.0);
     }
     if (probed.stopSignal == 0) probed.stopSignal = env.stopSource->poll();
@@ -384,6 +407,7 @@ bool PrintResults(const ProbedRows& probed, const AVConvert* job, const PlannedO
     bool allCompleted = true;
     const std::string merged = merge && job && plan ? MergedOutputPath(*job, *plan) : std::string();
     for (const GivenFile& file : probed.given) {
+        if (file.row < 0 && file.listed && !file.reason.empty()) continue;  // no media file, passed over
         if (file.row < 0 || !job || file.row >= job->fileCount) {
             allCompleted = false;
             if (!file.reason.empty()) out.record("Failure", file.path, file.reason);
@@ -395,6 +419,10 @@ bool PrintResults(const ProbedRows& probed, const AVConvert* job, const PlannedO
         const std::string& output = merge ? merged : job->outputPaths[i];
         if (state == kRowCompleted) {
             out.record("Completed", job->sourcePaths[i], output);
+            continue;
+        }
+        if (state == kRowDoneBefore) {  // an earlier run's complete output
+            out.record("Skipped", job->sourcePaths[i], output);
             continue;
         }
         allCompleted = false;
@@ -492,12 +520,17 @@ std::string ContainerProblem(const ConvertRequest& request, const OutputSettings
 
 int RunConvert(const CommandLine& command, CliEnvironment& env) {
     const ConvertRequest& request = command.convert;
-    if (command.files.size() > static_cast<std::size_t>(kMaxFiles)) {
-        *env.err << "korbanix-cli: " << command.files.size()
+    std::vector<GivenFile> given = GivenFiles(command.files, request);
+    if (given.size() > static_cast<std::size_t>(kMaxFiles)) {
+        *env.err << "korbanix-cli: " << given.size()
                  << " files given; at most 9,999 files can be converted in one run.\n";
         return kExitUsage;
     }
-    if (request.merge && command.files.size() < 2) {
+    if (given.empty()) {
+        *env.err << "korbanix-cli: no video or audio files in the folders given.\n";
+        return kExitFailed;
+    }
+    if (request.merge && given.size() < 2) {
         *env.err << kMergeMessage << "\n";
         return kExitUsage;
     }
@@ -513,7 +546,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     // From here on a stop signal waits for us instead of ending the process, so one
     // sent while the files are probed is seen too.
     env.stopSource->arm();
-    ProbedRows probed = ProbeRows(command.files, request, env);
+    ProbedRows probed = ProbeRows(std::move(given), request, env);
     if (probed.stopSignal != 0) {
         PrintRefusals(probed, "", 128 + probed.stopSignal, env, request.nullSeparated);
         *env.err << "Stopped.\n";
@@ -557,6 +590,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     const PlannedOutputs plan = PlanOf(*job);
     ProgressDisplay display(env, request.quiet);
     job->parallelRows = request.jobs;  // Convert only: a merge joins one file at a time
+    job->skipDone = request.skipDone && !request.merge;
     WorkerThread::Procedure worker = request.merge ? env.mergeWorker : env.transcodeWorker;
     SupervisedRun run = Supervise(*job, request.merge, worker, display, messages, env);
     if (run.abandoned) return 128 + run.stopSignal;

@@ -35,11 +35,14 @@ class PreviewSink;
 //  - failed: the row produced no usable output (an output file of its own that it
 //    began is removed); failureReason(row) says why;
 //  - stopped: a stop ended the row early; its output (outputPaths[row], or the
-//    merged file) was finished properly and holds what was converted so far.
+//    merged file) was finished properly and holds what was converted so far;
+//  - done before: with skipDone, an earlier run's complete output of the row was
+//    found (outputPaths[row] names it) and the row was not converted again.
 enum RowState : std::uint8_t {
     kRowCompleted = 1,
     kRowFailed = 2,
     kRowStopped = 3,
+    kRowDoneBefore = 4,
     kRowPending = 255,
 };
 
@@ -85,6 +88,9 @@ public:
     // does not say; the probe gives stills this length.
     double stillPictureSeconds = 5.0;
     int nameCounter = -1;     // last "(n)" tried by the free-name rule
+    // Convert: a row whose complete output an earlier run wrote is not converted
+    // again (DoneBefore.h); its code becomes kRowDoneBefore.
+    bool skipDone = false;
     // Rows Convert works on at once: 0 = as many as the cores and the memory allow
     // (RowBatch.h), 1 = one after the other. Merge always takes one row at a time.
     int parallelRows = 0;

@@ -1,6 +1,7 @@
 #include "engine/TranscodeWorker.h"
 
 #include "engine/AVConvert.h"
+#include "engine/DoneBefore.h"
 #include "engine/ErrorText.h"
 #include "engine/FrameRate.h"
 #include "engine/RowBatch.h"
@@ -71,6 +72,10 @@ bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipel
     // Sound alone gets a picture too: its cover's thumbnail.
     const bool thumbnail = pipeline::writesThumbnail(job, source) || (job.thumbnailMode == 1 && out.video);
     std::optional<output::Reservation> name;
+    // An output kept in its source's folder below the output folder: the folders
+    // are made as rows need them (a failure shows as the name's own error).
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(job.outputPaths[row]).parent_path(), ignored);
     {
         // The name is reserved by an exclusive create; the lock keeps nameCounter and
         // the run's name memory whole while rows running at once look for free names,
@@ -145,12 +150,48 @@ batch::RowShape shapeOf(const AVConvert& job, const source::SourceFile& source, 
     return shape;
 }
 
-void convertRow(AVConvert& job, int row, output::FreeNames& names) {
+// The names of one run: the free names it takes and the earlier outputs it finds.
+struct RunNames {
+    output::FreeNames free;
+    done::EarlierOutputs earlier;
+};
+
+// The length the row's output will have: its clip, or to the end of the source.
+double expectedSeconds(const AVConvert& job, int row, const source::SourceFile& source, const pipeline::RowRules& rules) {
+    const double sourceSeconds =
+        source.input->duration > 0 ? source.input->duration / 1e6 - job.clipBegin[row] : 0.0;
+    if (rules.stillPicture) return rules.clipLength;
+    double seconds = rules.clipLength > 0 ? rules.clipLength : rules.progressSeconds;
+    if (seconds <= 0) seconds = sourceSeconds;
+    return sourceSeconds > 0 ? std::min(seconds, sourceSeconds) : seconds;
+}
+
+// With skipDone: an earlier run's complete output for the row, taken in the
+// name turn so rows of one name find their outputs in row order. True when
+// found: the row is done and keeps its code kRowDoneBefore.
+bool foundDoneBefore(AVConvert& job, int row, const source::SourceFile& source, const pipeline::Outputs& out,
+                     done::EarlierOutputs& earlier) {
+    const double expected = expectedSeconds(job, row, source, rulesFor(job, row, source, out));
+    std::unique_lock lock(job.rowMutex);
+    batch::WaitForNameTurn(job, row, lock);
+    const std::optional<std::string> found = earlier.claim(job.outputPaths[row], expected);
+    if (!found) return false;  // the turn stays: the row names its new output next
+    batch::PassNameTurn(job, row);
+    job.outputPaths[row] = *found;
+    if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(*found);
+    job.publishProgress(row, 100);
+    job.fileState[row].store(kRowDoneBefore, std::memory_order_release);
+    return true;
+}
+
+void convertRow(AVConvert& job, int row, RunNames& runNames) {
     std::optional<batch::MemoryTicket> memory;  // given back after everything below is released
     source::SourceFile source;
     pipeline::Outputs out;
+    output::FreeNames& names = runNames.free;
     if (const std::string reason = setUpStreams(job, row, source, out); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
+    if (job.skipDone && foundDoneBefore(job, row, source, out, runNames.earlier)) return;
     if (!openOutput(job, row, source, out, names)) return pipeline::setUpFailed(job, row, out.file.failureReason());
     memory.emplace(batch::ReserveRowMemory(job, batch::RowMemoryNeed(shapeOf(job, source, out))));
     // The MP3 muxer holds the sound back until the picture has come.
@@ -192,7 +233,7 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
 }
 
 // One row as a worker slot runs it: a row the job's tables do not cover fails.
-void runRow(AVConvert& job, int row, output::FreeNames& names) {
+void runRow(AVConvert& job, int row, RunNames& names) {
     if (row >= static_cast<int>(job.sourcePaths.size()) || row >= static_cast<int>(job.outputPaths.size()))
         return job.failRow(row, "No source file");
     convertRow(job, row, names);
@@ -206,7 +247,7 @@ void TranscodeWorker(AVConvert& job) {
     int toConvert = 0;
     for (int row = 0; row < rows && row < static_cast<int>(job.sourcePaths.size()); ++row)
         toConvert += !job.sourcePaths[row].empty();
-    output::FreeNames names;  // this run's names, so a name is searched for once; under rowMutex
+    RunNames names;  // this run's names, so a name is searched for once; under rowMutex
     batch::Run(job, rows, batch::MakePlan(job, toConvert, batch::ThisMachine()),
                [&names](AVConvert& j, int row) { runRow(j, row, names); });
 }

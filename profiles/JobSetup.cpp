@@ -102,9 +102,13 @@ int wholeSeconds(double seconds) {
 }
 
 void fillRowPaths(AVConvert& job, int row, const TaskRow& task, const std::string& folder,
-                  const std::string& extension) {
+                  const std::string& extension, JobKind kind) {
     job.sourcePaths[row] = task.sourcePath;
-    job.outputPaths[row] = OutputPathFor(folder, task.sourcePath, extension);
+    // A merge writes one file: the tree of its parts has no place for it.
+    const bool keepTree = !task.subfolder.empty() && kind == JobKind::Convert;
+    const bool hasSeparator = !folder.empty() && folder.back() == '/';
+    const std::string rowFolder = keepTree ? folder + (hasSeparator ? "" : "/") + task.subfolder : folder;
+    job.outputPaths[row] = OutputPathFor(rowFolder, task.sourcePath, extension);
 }
 
 }  // namespace
@@ -184,7 +188,7 @@ void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSetti
         const TaskRow& task = rows[static_cast<std::size_t>(row)];
         if (!task.checked) continue;
         ++job.checkedCount;
-        fillRowPaths(job, row, task, folder, extension);
+        fillRowPaths(job, row, task, folder, extension, kind);
         job.audioTracks[static_cast<std::size_t>(row)] = task.audioTrack;
         job.subtitleTracks[static_cast<std::size_t>(row)] = task.subtitles;
         job.clipBegin[row] = ParseTimeSeconds(task.startText);

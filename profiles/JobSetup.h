@@ -46,6 +46,10 @@ struct TaskRow {
     // The sound and subtitle tracks asked for (TrackChoice.h request texts; "" = automatic).
     std::string audioTrack;
     std::string subtitles;
+    // The folder of the source below the folder it was added with, "/"-separated
+    // ("Season 1/Extras"); a Convert writes the output that far below the output
+    // folder (the worker makes the folders). "" = straight into the output folder.
+    std::string subfolder;
 };
 
 enum class JobKind { Convert, Merge };

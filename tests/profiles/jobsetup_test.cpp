@@ -261,7 +261,7 @@ TEST(FillJob, ASecondShorterListResizesTheTables) {
 
 TEST(FillJob, NeverWritesPastTheRowTables) {
     AVConvert job;
-    std::vector<TaskRow> rows(AVConvert::kMaxRows + 5, TaskRow{"/in/x.avi", "00:00:00", "00:00:01", true, "", ""});
+    std::vector<TaskRow> rows(AVConvert::kMaxRows + 5, TaskRow{"/in/x.avi", "00:00:00", "00:00:01", true, "", "", ""});
     FillJob(job, rows, psp(), "/out", ".mp4", JobKind::Merge);
     EXPECT_EQ(job.fileCount, AVConvert::kMaxRows);
     EXPECT_EQ(job.checkedCount, AVConvert::kMaxRows);

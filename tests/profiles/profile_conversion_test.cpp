@@ -77,7 +77,7 @@ protected:
         job->probePath = source;
         if (!ProbeAccepted(ProbeMedia(*job), *job)) return -1;
         std::vector<TaskRow> rows{
-            TaskRow{source, FormatTime(0), FormatTime(static_cast<int>(job->probeDurationSeconds)), true, "", ""}};
+            TaskRow{source, FormatTime(0), FormatTime(static_cast<int>(job->probeDurationSeconds)), true, "", "", ""}};
 
         OutputSettings settings;
         ResetOutputSettings(settings);

@@ -1,0 +1,102 @@
+#include "engine/DoneBefore.h"
+
+#include "engine/FfmpegPtr.h"
+#include "engine/Thumbnail.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace done {
+
+namespace {
+
+// Read from this far before the end the container gives: the last packets of
+// every stream lie within it.
+constexpr double kTailSeconds = 5.0;
+// The names searched beyond the wanted one, as the free-name rule's counter goes.
+constexpr int kMostNumberedNames = 10000;
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+std::string NumberedName(const std::string& wanted, int n) {
+    const std::filesystem::path path(wanted);
+    const std::string name = path.filename().string();
+    const std::size_t dot = name.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && dot != 0;
+    const std::string stem = hasExtension ? name.substr(0, dot) : name;
+    const std::string extension = hasExtension ? name.substr(dot) : std::string();
+    return (path.parent_path() / (stem + "(" + std::to_string(n) + ")" + extension)).string();
+}
+
+}  // namespace
+
+std::optional<double> PlayedSeconds(const std::string& path) {
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return std::nullopt;
+    ffmpeg::InputContext input(raw);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0) return std::nullopt;
+    const double start = input->start_time != AV_NOPTS_VALUE ? input->start_time / double(AV_TIME_BASE) : 0.0;
+    double first = std::numeric_limits<double>::max();
+    if (input->duration > 0 && input->duration != AV_NOPTS_VALUE) {
+        const double tail = start + input->duration / double(AV_TIME_BASE) - kTailSeconds;
+        if (tail > start) {
+            const auto target = static_cast<std::int64_t>(tail * AV_TIME_BASE);
+            // A file that cannot seek is read from its start instead.
+            if (avformat_seek_file(input.get(), -1, INT64_MIN, target, target, 0) >= 0) first = start;
+        }
+    }
+    ffmpeg::Packet packet(av_packet_alloc());
+    if (!packet) return std::nullopt;
+    double end = -std::numeric_limits<double>::max();
+    int result = 0;
+    while ((result = av_read_frame(input.get(), packet.get())) >= 0) {
+        const AVStream* stream = input->streams[packet->stream_index];
+        const AVMediaType type = stream->codecpar->codec_type;
+        const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+        if ((type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) && stamp != AV_NOPTS_VALUE &&
+            !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC)) {
+            const double at = stamp * av_q2d(stream->time_base);
+            first = std::min(first, at);
+            end = std::max(end, at + std::max<std::int64_t>(packet->duration, 0) * av_q2d(stream->time_base));
+        }
+        av_packet_unref(packet.get());
+    }
+    // A read error before the end is a damaged file, not a short one.
+    if (result != AVERROR_EOF || end < first) return std::nullopt;
+    return end - first;
+}
+
+bool IsComplete(const std::string& path, double expectedSeconds) {
+    const std::optional<double> played = PlayedSeconds(path);
+    return played && std::fabs(*played - expectedSeconds) <= kToleranceSeconds;
+}
+
+std::vector<std::string> EarlierNames(const std::string& wanted) {
+    std::vector<std::string> names{wanted};
+    for (int n = 0; n < kMostNumberedNames; ++n) {
+        std::string name = NumberedName(wanted, n);
+        if (!Exists(name) && !Exists(ThumbnailPathFor(name))) break;
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+std::optional<std::string> EarlierOutputs::claim(const std::string& wanted, double expectedSeconds) {
+    for (const std::string& name : EarlierNames(wanted)) {
+        if (m_claimed.count(name) || !Exists(name) || !IsComplete(name, expectedSeconds)) continue;
+        m_claimed.insert(name);
+        return name;
+    }
+    return std::nullopt;
+}
+
+}  // namespace done

@@ -1,0 +1,56 @@
+#pragma once
+// Resuming a batch: recognising the output an earlier run wrote for a row, so the
+// row is not converted again.
+//
+// An output counts only when it is complete, and that is measured, not guessed
+// from its name: its packets are read to the end, and the time they cover must be
+// the row's expected length. A file a stop cut short (finished properly but
+// shorter) or one a crash left without its index is not complete; the row is then
+// converted again as any row is (under a free name beside it).
+//
+// Which file is the row's: the free-name rule gave the earlier run's outputs the
+// wanted name or "name(n)" (two sources of one name, flat in one folder: "01.mp4"
+// and "01(0).mp4"). The candidates are those names, in that order, and each
+// complete one goes to the first row (in row order) that wants it and has its
+// length: one run's rows, given in the same order, find their outputs again.
+//
+// Worker threads, under the job's rowMutex and in the name turn (EarlierOutputs
+// keeps what this run gave out).
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace done {
+
+// How much the time an output covers may differ from the expected length: a frame
+// or an audio block of padding at either end, and the rounding of the output's
+// frame grid. A stop cut short by more is a shortened output.
+constexpr double kToleranceSeconds = 0.3;
+
+// Seconds from the first packet to the end of the last, reading the file to its
+// end (from a little before the end where the file can seek). nullopt when it
+// cannot be opened or read to its end, or holds no packet.
+std::optional<double> PlayedSeconds(const std::string& path);
+
+// `path` plays to its end and covers `expectedSeconds` (within the tolerance).
+bool IsComplete(const std::string& path, double expectedSeconds);
+
+// The names the free-name rule may have given an output wanted as `wanted`:
+// `wanted`, then "stem(0).ext", "stem(1).ext", ... as long as such a file (or its
+// ".THM") exists.
+std::vector<std::string> EarlierNames(const std::string& wanted);
+
+class EarlierOutputs {
+public:
+    // The first complete earlier output for a row wanting `wanted` with
+    // `expectedSeconds`, not given to a row before; it is given to this one.
+    // nullopt when there is none.
+    std::optional<std::string> claim(const std::string& wanted, double expectedSeconds);
+
+private:
+    std::set<std::string> m_claimed;
+};
+
+}  // namespace done
