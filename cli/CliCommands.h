@@ -1,5 +1,5 @@
 #pragma once
-// The three commands of korbanix-cli. Each returns the process exit status.
+// The commands of korbanix-cli. Each returns the process exit status.
 
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
@@ -21,6 +21,11 @@ int RunProbe(const std::vector<std::string>& files, CliEnvironment& env);
 // Probes, fills the job as the GUI's Convert/Merge does, runs the worker, prints one
 // result line per file.
 int RunConvert(const CommandLine& command, CliEnvironment& env);
+
+// Converts every media file that appears in the folder given (and below unless
+// --no-recursive) once it is complete, one RunConvert per file, until a stop
+// signal; remembers in the output folder what it converted (WatchCommand.cpp).
+int RunWatch(const CommandLine& command, CliEnvironment& env);
 
 // The probe as the task list judges a file: true when accepted.
 bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env);

@@ -233,7 +233,10 @@ bool IsVersion(std::string_view arg) { return arg == "--version"; }
 ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& args) {
     bool optionsEnded = false;
     std::vector<std::string> seen;  // an option given twice is a slip, not "the last one wins"
-    const std::string commandName = command.kind == CommandKind::Probe ? "probe" : "convert";
+    const std::string commandName = command.kind == CommandKind::Probe   ? "probe"
+                                    : command.kind == CommandKind::Watch ? "watch"
+                                                                         : "convert";
+    const bool takesOptions = command.kind == CommandKind::Convert || command.kind == CommandKind::Watch;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
@@ -251,7 +254,7 @@ ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& a
         if (std::find(seen.begin(), seen.end(), name) != seen.end()) return Fail(name + " is given more than once");
         seen.push_back(name);
         // FFmpeg's warnings help with a file the probe refuses too.
-        if (command.kind != CommandKind::Convert && name != "--verbose")
+        if (!takesOptions && name != "--verbose")
             return Fail(commandName + " takes only file names, not " + Quote(name));
         std::string value;
         if (option->takesValue) {
@@ -263,6 +266,7 @@ ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& a
         }
         if (auto error = option->apply(command.convert, value); !error.empty()) return Fail(error);
     }
+    if (command.kind == CommandKind::Watch && command.files.size() != 1) return Fail("watch takes one folder");
     if (command.files.empty()) return Fail(commandName + " needs at least one file");
     return ParseResult{std::move(command), ""};
 }
@@ -313,12 +317,15 @@ ParseResult ParseCommandLine(const std::vector<std::string>& given) {
     }
     if (word == "probe") command.kind = CommandKind::Probe;
     else if (word == "convert") command.kind = CommandKind::Convert;
-    else return Fail("unknown command " + Quote(word) + " (use profiles, probe or convert)");
+    else if (word == "watch") command.kind = CommandKind::Watch;
+    else return Fail("unknown command " + Quote(word) + " (use profiles, probe, convert or watch)");
 
     ParseResult result = ParseOperands(std::move(command), args);
-    if (result.command && result.command->kind == CommandKind::Convert) {
+    if (result.command && result.command->kind != CommandKind::Probe) {
         if (auto error = CheckConvertRequest(result.command->convert); !error.empty()) return Fail(error);
     }
+    if (result.command && result.command->kind == CommandKind::Watch && result.command->convert.merge)
+        return Fail("watch converts each file into its own output: --merge cannot be used");
     return result;
 }
 
@@ -327,13 +334,16 @@ std::string UsageText() {
     u << "Usage:\n"
          "  korbanix-cli profiles                 list the output profiles with their numbers\n"
          "  korbanix-cli presets [CODE]           list the setting presets, or one preset's choices\n"
-         "  korbanix-cli probe [--verbose] FILE...\n"
+         "  korbanix-cli probe [--verbose] FILE|FOLDER...\n"
          "                                        show what the converter reads from each file\n"
          "  korbanix-cli convert [options] FILE|FOLDER...\n"
          "                                        convert each file into its own output file;\n"
          "                                        a folder adds its video and audio files and\n"
          "                                        those of the folders below it (hidden ones\n"
          "                                        and symbolic links left out), in name order\n"
+         "  korbanix-cli watch [options] FOLDER   convert every video or audio file that appears\n"
+         "                                        in the folder (and below), once it is complete,\n"
+         "                                        until stopped by a signal (options of convert)\n"
          "  korbanix-cli --help                   show this text\n"
          "  korbanix-cli --version                show the version\n"
          "\n"
@@ -366,7 +376,8 @@ std::string UsageText() {
          "                         fewer when memory is short; 1 = one after the other)\n"
          "  --no-recursive         a folder given adds only the files directly in it\n"
          "  --keep-tree            write each output in its source's folder below the folder\n"
-         "                         given, that far below the output folder (made as needed)\n"
+         "                         given (a file named by a relative path: below the current\n"
+         "                         folder), that far below the output folder (made as needed)\n"
          "  --skip-done            leave out a file whose complete output an earlier run\n"
          "                         wrote (read to its end, of the expected length); its\n"
          "                         line is Skipped<TAB>source<TAB>output\n"
@@ -394,6 +405,12 @@ std::string UsageText() {
          "a carriage return \\r and any other control character \\xHH (two hex digits).\n"
          "Ctrl+C, SIGTERM or SIGHUP stop after the outputs being written have been\n"
          "finished; a second one ends at once, leaving them unfinished.\n"
+         "\n"
+         "watch prints one line per file as convert does, when it is done: a file is\n"
+         "complete once its writer closed it, or its size stayed the same for 3 seconds.\n"
+         "What it converted is kept in \".korbanix-watch\" in the output folder, so a\n"
+         "restart does not convert it again; a file that fails is tried once more, then\n"
+         "left with its Failure line.\n"
          "\n"
          "Exit status: 0 all files completed, 1 a file failed or was rejected,\n"
          "2 wrong usage, 128 + the signal when stopped (130 for Ctrl+C).\n";

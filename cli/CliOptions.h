@@ -5,7 +5,8 @@
 //
 //   korbanix-cli profiles
 //   korbanix-cli probe FILE...
-//   korbanix-cli convert [options] FILE...
+//   korbanix-cli convert [options] FILE|FOLDER...
+//   korbanix-cli watch [options] FOLDER
 //   korbanix-cli --help
 //   korbanix-cli --version
 // A leading --verbose (before the command word) is taken as the option of the command.
@@ -22,7 +23,7 @@ constexpr int kExitFailed = 1;  // a row failed or a file was rejected
 constexpr int kExitUsage = 2;
 constexpr int kMaxFiles = 9999;  // rows a job can hold
 
-enum class CommandKind { Help, Version, Profiles, Probe, Convert };
+enum class CommandKind { Help, Version, Profiles, Probe, Convert, Watch };
 
 // Overrides of the profile's values, as the settings dialog's texts.
 struct SettingOverrides {
@@ -52,6 +53,9 @@ struct ConvertRequest {
     bool recursive = true;   // --no-recursive: a folder given adds its own files only
     bool keepTree = false;   // --keep-tree: outputs in their sources' folders below --output
     bool skipDone = false;   // --skip-done: a source whose complete output is there is not converted again
+    // Not an option: the folder the files given lie below (watch), whose tree
+    // --keep-tree keeps; "" = only folders given keep theirs.
+    std::string treeRoot;
     std::string audioTrack;  // request texts of every file ("" = automatic)
     std::string subtitles;
 };

@@ -172,6 +172,8 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
         return RunProbe(command.files, env);
     case CommandKind::Convert:
         return RunConvert(command, env);
+    case CommandKind::Watch:
+        return RunWatch(command, env);
     }
     return kExitUsage;
 }

@@ -136,6 +136,28 @@ struct ProbedRows {
     int stopSignal = 0;  // a stop came while probing: nothing is converted
 };
 
+// The folder of `path` below `root` ("" when it is not below it).
+std::string SubfolderBelow(const std::string& root, const std::string& path) {
+    if (root.empty() || path.size() <= root.size() + 1 || path.compare(0, root.size(), root) != 0 ||
+        path[root.size()] != '/')
+        return std::string();
+    const std::string below = path.substr(root.size() + 1);
+    const std::size_t slash = below.rfind('/');
+    return slash == std::string::npos ? std::string() : below.substr(0, slash);
+}
+
+// The folder of a file named by a relative path that stays below the current
+// folder ("Season 1/01.mkv", "./Season 1/01.mkv"): each file of a tree given one
+// at a time (a job per file) keeps its place under --keep-tree. "" otherwise.
+std::string RelativeFolderOf(const std::string& operand) {
+    const std::filesystem::path path = std::filesystem::path(operand).lexically_normal();
+    if (path.empty() || path.is_absolute()) return std::string();
+    for (const auto& part : path)
+        if (part == "..") return std::string();
+    const std::string folder = path.parent_path().string();
+    return folder == "." ? std::string() : folder;
+}
+
 // The files of the command line, each folder among them replaced by its media
 // files in natural order.
 std::vector<GivenFile> GivenFiles(const std::vector<std::string>& operands, const ConvertRequest& request) {
@@ -144,7 +166,9 @@ std::vector<GivenFile> GivenFiles(const std::vector<std::string>& operands, cons
     options.recursive = request.recursive;
     for (const std::string& operand : operands) {
         if (!folders::IsFolder(operand)) {
-            given.push_back(GivenFile{operand, -1, std::string(), false, std::string()});
+            const std::string subfolder =
+                request.treeRoot.empty() ? RelativeFolderOf(operand) : SubfolderBelow(request.treeRoot, operand);
+            given.push_back(GivenFile{operand, -1, std::string(), false, subfolder});
             continue;
         }
         folders::ListMediaFiles(operand, options, [&given](folders::ListedFile&& file) {

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "engine/FolderListing.h"
 #include "cli/ProgressText.h"
 #include "engine/AVConvert.h"
 #include "engine/ProbeMedia.h"
@@ -93,18 +94,30 @@ std::string ProbeFieldLines(const AVConvert& job) {
 int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
     int status = kExitOk;
     bool first = true;
-    for (const auto& path : files) {
+    // One file: its fields, as it is read. `listed`: found in a folder given, where
+    // what is no media is passed over without a word.
+    auto probeOne = [&](const std::string& path, bool listed) {
         // A fresh job per file: the probe leaves the frame-rate fields of an audio-only
         // file as the previous file had them, which would print another file's values.
         auto job = std::make_unique<AVConvert>();
         if (!ProbeFile(path, *job, env)) {
+            if (listed) return true;
             *env.err << InvalidFileMessage(path) << "\n";
             status = kExitFailed;
-            continue;
+            return true;
         }
         if (!first) *env.out << "\n";
         first = false;
-        *env.out << "probePath: " << EscapeName(path) << "\n" << ProbeFieldLines(*job);
+        *env.out << "probePath: " << EscapeName(path) << "\n" << ProbeFieldLines(*job) << std::flush;
+        return true;
+    };
+    for (const auto& path : files) {
+        if (!folders::IsFolder(path)) {
+            probeOne(path, false);
+            continue;
+        }
+        // Each file as it is found: the first fields come before the whole tree is read.
+        folders::ListMediaFiles(path, {}, [&](folders::ListedFile&& file) { return probeOne(file.path, true); });
     }
     env.out->flush();
     return status;

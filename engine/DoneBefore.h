@@ -48,6 +48,8 @@ public:
     // `expectedSeconds`, not given to a row before; it is given to this one.
     // nullopt when there is none.
     std::optional<std::string> claim(const std::string& wanted, double expectedSeconds);
+    // A name this run writes itself: never an earlier output.
+    void exclude(const std::string& path) { m_claimed.insert(path); }
 
 private:
     std::set<std::string> m_claimed;

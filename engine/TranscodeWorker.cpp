@@ -65,10 +65,16 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
     return std::string();
 }
 
+// The names of one run: the free names it takes and the earlier outputs it finds.
+struct RunNames {
+    output::FreeNames free;
+    done::EarlierOutputs earlier;
+};
+
 // The free name (with a free ".THM" beside it when the row will write one), the
 // thumbnail name that follows it, and the header.
 bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipeline::Outputs& out,
-                output::FreeNames& names) {
+                RunNames& names) {
     // Sound alone gets a picture too: its cover's thumbnail.
     const bool thumbnail = pipeline::writesThumbnail(job, source) || (job.thumbnailMode == 1 && out.video);
     std::optional<output::Reservation> name;
@@ -82,7 +88,9 @@ bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipel
         // and the turn gives the names out in row order.
         std::unique_lock lock(job.rowMutex);
         batch::WaitForNameTurn(job, row, lock);
-        name.emplace(names.choose(job.outputPaths[row], job.nameCounter, true, thumbnail));
+        name.emplace(names.free.choose(job.outputPaths[row], job.nameCounter, true, thumbnail));
+        // What this run writes is no earlier run's output for a later row of the name.
+        names.earlier.exclude(name->path());
         batch::PassNameTurn(job, row);
     }
     job.outputPaths[row] = name->path();
@@ -150,12 +158,6 @@ batch::RowShape shapeOf(const AVConvert& job, const source::SourceFile& source, 
     return shape;
 }
 
-// The names of one run: the free names it takes and the earlier outputs it finds.
-struct RunNames {
-    output::FreeNames free;
-    done::EarlierOutputs earlier;
-};
-
 // The length the row's output will have: its clip, or to the end of the source.
 double expectedSeconds(const AVConvert& job, int row, const source::SourceFile& source, const pipeline::RowRules& rules) {
     const double sourceSeconds =
@@ -188,11 +190,10 @@ void convertRow(AVConvert& job, int row, RunNames& runNames) {
     std::optional<batch::MemoryTicket> memory;  // given back after everything below is released
     source::SourceFile source;
     pipeline::Outputs out;
-    output::FreeNames& names = runNames.free;
     if (const std::string reason = setUpStreams(job, row, source, out); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
     if (job.skipDone && foundDoneBefore(job, row, source, out, runNames.earlier)) return;
-    if (!openOutput(job, row, source, out, names)) return pipeline::setUpFailed(job, row, out.file.failureReason());
+    if (!openOutput(job, row, source, out, runNames)) return pipeline::setUpFailed(job, row, out.file.failureReason());
     memory.emplace(batch::ReserveRowMemory(job, batch::RowMemoryNeed(shapeOf(job, source, out))));
     // The MP3 muxer holds the sound back until the picture has come.
     if (out.cover && out.file.writeCover(*video::coverStream(*source.input), out.cover) < 0) {

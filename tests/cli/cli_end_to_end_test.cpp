@@ -1,6 +1,7 @@
 // korbanix-cli as users run it: the real binary over media made on the spot, checked
 // with ffprobe.
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/LibraryTree.h"
 #include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -162,10 +163,17 @@ protected:
         shape.seconds = 0.6;
         shape.videoSize = "160x120";
         ASSERT_TRUE(testmedia::makeClip(s_media->file("short.mkv"), shape));
+        shape.seconds = 0.5;
+        shape.videoSize = "64x48";
+        ASSERT_TRUE(testmedia::makeClip(s_media->file("tiny.mkv"), shape));
     }
     static void TearDownTestSuite() { s_media.reset(); }
 
     CliResult run(const std::vector<std::string>& args) { return CliProcess(args, work.path().string()).wait(); }
+    // The library of tests/support/LibraryTree.h in this test's folder.
+    testmedia::LibraryTree library() {
+        return testmedia::MakeLibraryTree(work.file("library"), media("tiny.mkv"), work.file("elsewhere"));
+    }
     static std::string media(const std::string& name) { return s_media->file(name); }
     std::string out(const std::string& name = "") const { return work.file("out") + (name.empty() ? "" : "/" + name); }
 
@@ -573,4 +581,225 @@ TEST_F(CliEndToEnd, ASecondSignalEndsTheRunWithinHalfASecondWhateverTheMainThrea
     ASSERT_TRUE(process.exitsWithin(std::chrono::milliseconds(500), r)) << "still running 0.5 s after the second signal";
     EXPECT_EQ(r.status, 130) << "signal " << r.signal;
     EXPECT_EQ(r.out, "");
+}
+
+namespace {
+
+// The result lines convert prints for `sources` completed as `outputs`.
+std::string Lines(const char* status, const std::vector<std::string>& sources, const std::vector<std::string>& outputs) {
+    std::string lines;
+    for (std::size_t i = 0; i < sources.size(); ++i) lines += std::string(status) + "\t" + sources[i] + "\t" + outputs[i] + "\n";
+    return lines;
+}
+
+std::string StemOf(const std::string& path) { return fs::path(path).stem().string(); }
+
+// What a player shows and plays: the decoded pictures and sound, hashed.
+std::string DecodedHash(const std::string& path) {
+    std::string hash;
+    testmedia::runCommand("ffmpeg -nostdin -v error -i " + testmedia::shellQuote(path) + " -f md5 -", &hash);
+    return hash;
+}
+
+// The files below `folder`, relative, sorted.
+std::vector<std::string> FilesBelow(const std::string& folder) {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), folder).string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+}  // namespace
+
+// A folder given adds exactly its media files, in the order a person reads them;
+// what is no media (by its extension or by the probe) is passed over without a line.
+TEST_F(CliEndToEnd, AFolderGivesItsMediaFilesInNaturalOrder) {
+    const testmedia::LibraryTree tree = library();
+    CliResult r = run({"convert", "--quiet", "--profile", "14", "--output", out(), tree.root});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "") << "no complaint about the files that are no media";
+    std::vector<std::string> sources, outputs;
+    for (const std::string& file : tree.media) {
+        sources.push_back(tree.root + "/" + file);
+        const std::string name = StemOf(file) + (file == "Season 10/01.mkv" ? "(0)" : "") + ".mp3";
+        outputs.push_back(out(name));
+    }
+    EXPECT_EQ(r.out, Lines("Completed", sources, outputs));
+
+    CliResult flat = run({"convert", "--quiet", "--no-recursive", "--profile", "14", "--output", out("flat"), tree.root});
+    EXPECT_EQ(flat.out, "Completed\t" + tree.root + "/top.mkv\t" + out("flat/top.mp3") + "\n") << flat.err;
+    fs::create_directories(work.file("empty/.hidden"));
+    std::ofstream(work.file("empty/.hidden/secret.mkv")) << "hidden";
+    CliResult none = run({"convert", "--quiet", "--output", out("none"), work.file("empty")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "korbanix-cli: no video or audio files in the folders given.\n");
+}
+
+// --keep-tree: every output in its source's folder below the output folder, a
+// relative file name keeping its folders too (a job per file).
+TEST_F(CliEndToEnd, KeepTreeReproducesTheTree) {
+    const testmedia::LibraryTree tree = library();
+    CliResult r = run({"convert", "--quiet", "--keep-tree", "--profile", "14", "--output", out(), tree.root});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> expected;
+    for (const std::string& file : tree.media) expected.push_back((fs::path(file).parent_path() / StemOf(file)).string() + ".mp3");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesBelow(out()), expected);
+    for (const std::string& file : expected) EXPECT_TRUE(testmedia::probe(out(file)).ok) << file;
+
+    std::string one;
+    testmedia::runCommand("cd " + testmedia::shellQuote(tree.root) + " && " + testmedia::shellQuote(CliPath()) +
+                              " convert --quiet --keep-tree --profile 14 --output " + testmedia::shellQuote(out("one")) +
+                              " './Season 2/01.mkv' ../library/top.mkv",
+                          &one);
+    EXPECT_EQ(one, "Completed\t./Season 2/01.mkv\t" + out("one/Season 2/01.mp3") + "\nCompleted\t../library/top.mkv\t" +
+                       out("one/top.mp3") + "\n")
+        << "a name that leaves the folder keeps no tree";
+}
+
+// A batch killed (SIGKILL: nothing finished, nothing said) and run again with
+// --skip-done converts only the rest: the outputs it finds are the ones the
+// killed run completed, even under a free name ("01(0)"), and every output plays
+// as the output of one uninterrupted run does.
+TEST_F(CliEndToEnd, AKilledBatchRunAgainWithSkipDoneConvertsOnlyTheRest) {
+    std::vector<std::string> sources;
+    const char* names[] = {"A/01.mkv", "B/01.mkv", "C/02.mkv", "D/03.mkv", "E/04.mkv"};
+    for (int i = 0; i < 5; ++i) {
+        testmedia::ClipSpec shape;
+        shape.seconds = 1.0 + 0.5 * i;  // each its own length and pictures
+        shape.videoSize = "64x48";
+        fs::create_directories(fs::path(work.file(names[i])).parent_path());
+        ASSERT_TRUE(testmedia::makeClip(work.file(names[i]), shape));
+        sources.push_back(work.file(names[i]));
+    }
+    const std::vector<std::string> outputs{"01.mp4", "01(0).mp4", "02.mp4", "03.mp4", "04.mp4"};
+    std::vector<std::string> args{"convert", "--quiet", "--jobs", "1", "--profile", "9", "--skip-done", "--output"};
+    auto argsFor = [&](const std::string& folder) {
+        std::vector<std::string> all = args;
+        all.push_back(folder);
+        all.insert(all.end(), sources.begin(), sources.end());
+        return all;
+    };
+    CliResult whole = run(argsFor(out("whole")));
+    ASSERT_EQ(whole.status, 0) << whole.err;
+
+    {
+        CliProcess killed(argsFor(out("killed")), work.path().string());
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+        // The third row names its output once the two before it have completed.
+        while (!fs::exists(out("killed/02.mp4")) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        ASSERT_EQ(kill(killed.pid(), SIGKILL), 0);
+        EXPECT_EQ(killed.wait().signal, SIGKILL);
+    }
+    const auto firstTime = fs::last_write_time(out("killed/01.mp4"));
+    CliResult rest = run(argsFor(out("killed")));
+    ASSERT_EQ(rest.status, 0) << rest.err;
+    // What the kill left of the third output is no output: it is converted again beside it.
+    const std::vector<std::string> again{"01.mp4", "01(0).mp4", "02(0).mp4", "03.mp4", "04.mp4"};
+    EXPECT_EQ(rest.out, Lines("Skipped", {sources[0], sources[1]}, {out("killed/01.mp4"), out("killed/01(0).mp4")}) +
+                            Lines("Completed", {sources[2], sources[3], sources[4]},
+                                  {out("killed/02(0).mp4"), out("killed/03.mp4"), out("killed/04.mp4")}));
+    EXPECT_EQ(fs::last_write_time(out("killed/01.mp4")), firstTime) << "a done output is not touched";
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const std::string hash = DecodedHash(out("whole/" + outputs[i]));
+        EXPECT_FALSE(hash.empty());
+        EXPECT_EQ(DecodedHash(out("killed/" + again[i])), hash) << again[i];
+    }
+    // A third run finds everything done.
+    CliResult third = run(argsFor(out("killed")));
+    EXPECT_EQ(third.out.find("Completed"), std::string::npos) << third.out;
+}
+
+// watch: files written slowly into the folder are converted once each, after
+// they are complete; a restart remembers them; a file that fails is tried twice.
+TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
+    const std::string folder = work.file("inbox");
+    fs::create_directories(folder + "/sub");
+    const std::string clip = ReadFile(media("tiny.mkv"));
+    auto writeSlowly = [&](const std::string& path) {
+        std::ofstream file(path, std::ios::binary);
+        const std::size_t part = clip.size() / 4 + 1;
+        for (std::size_t at = 0; at < clip.size(); at += part) {
+            file.write(clip.data() + at, static_cast<std::streamsize>(std::min(part, clip.size() - at)));
+            file.flush();
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        }
+    };
+    auto waitForLines = [&](CliProcess& process, int lines, int seconds) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        std::string text;
+        while (std::chrono::steady_clock::now() < deadline) {
+            text = ReadFile(work.file("cli-stdout.txt"));
+            if (std::count(text.begin(), text.end(), '\n') >= lines) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        (void)process;
+        return text;
+    };
+    fs::copy_file(media("tiny.mkv"), folder + "/before.mkv");
+    const std::vector<std::string> args{"watch", "--quiet", "--keep-tree", "--profile", "14", "--output", out(), folder};
+    {
+        CliProcess watch(args, work.path().string());
+        std::thread writer([&] {
+            writeSlowly(folder + "/sub/slow one.mkv");
+            std::ofstream(folder + "/broken.mp4") << "no media, though named so";
+            std::ofstream(folder + "/notes.txt") << "not even named so";
+        });
+        const std::string lines = waitForLines(watch, 3, 90);
+        writer.join();
+        EXPECT_NE(lines.find("Completed\t" + folder + "/before.mkv\t" + out("before.mp3") + "\n"), std::string::npos)
+            << lines;
+        EXPECT_NE(lines.find("Completed\t" + folder + "/sub/slow one.mkv\t" + out("sub/slow one.mp3") + "\n"),
+                  std::string::npos)
+            << lines;
+        EXPECT_NE(lines.find("Failure\t" + folder + "/broken.mp4\t"), std::string::npos) << lines;
+        ASSERT_EQ(kill(watch.pid(), SIGTERM), 0);
+        CliResult r = watch.wait();
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3) << "each file once:\n" << r.out;
+        EXPECT_EQ(testmedia::decodedDuration(out("sub/slow one.mp3"), "a:0") > 0.4, true) << "converted whole";
+    }
+    {
+        CliProcess again(args, work.path().string());
+        fs::copy_file(media("tiny.mkv"), work.file("moved.mkv"));
+        fs::rename(work.file("moved.mkv"), folder + "/moved.mkv");  // arrives whole
+        const std::string lines = waitForLines(again, 1, 60);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        ASSERT_EQ(kill(again.pid(), SIGTERM), 0);
+        CliResult r = again.wait();
+        EXPECT_EQ(r.out, "Completed\t" + folder + "/moved.mkv\t" + out("moved.mp3") + "\n") << "only the new file";
+    }
+    CliResult inside = run({"watch", "--output", folder + "/out", folder});
+    EXPECT_EQ(inside.status, 2) << inside.err;
+}
+
+// The recipe of the README for several machines: GNU Parallel runs one convert per
+// file on each "host" (here two local ones); every output lands once, in its
+// folder, and a second run converts nothing again.
+TEST_F(CliEndToEnd, TheGnuParallelRecipeConvertsEveryFileOnce) {
+    if (testmedia::runCommand("command -v parallel > /dev/null") != 0) GTEST_SKIP() << "GNU Parallel is not installed";
+    const testmedia::LibraryTree tree = library();
+    const std::string recipe =
+        "cd " + testmedia::shellQuote(tree.root) +
+        " && find . -path '*/.*' -prune -o -type f \\( -iname '*.mkv' -o -iname '*.mp4' \\) -print0 | parallel -0 --will-cite -S 1/: -S 1/: " +
+        testmedia::shellQuote(CliPath()) + " convert --quiet --null --keep-tree --skip-done --profile 14 --output " +
+        testmedia::shellQuote(out()) + " {}";
+    std::string first;
+    testmedia::runCommand(recipe, &first);
+    std::vector<std::string> expected;
+    for (const std::string& file : tree.media) expected.push_back((fs::path(file).parent_path() / StemOf(file)).string() + ".mp3");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesBelow(out()), expected);
+    // Results gathered from the records: one per file, each whole.
+    EXPECT_EQ(std::count(first.begin(), first.end(), '\0'), 3 * static_cast<long>(tree.byExtension.size())) << first;
+    std::size_t completed = 0;
+    for (std::size_t at = first.find("Completed"); at != std::string::npos; at = first.find("Completed", at + 1)) ++completed;
+    EXPECT_EQ(completed, tree.media.size());
+    std::string second;
+    testmedia::runCommand(recipe, &second);
+    EXPECT_EQ(second.find("Completed"), std::string::npos) << "nothing converted twice";
+    EXPECT_EQ(FilesBelow(out()), expected);
 }

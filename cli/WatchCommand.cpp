@@ -1,0 +1,268 @@
+// korbanix-cli watch: a folder others drop files into (a download folder, a share),
+// converted as files arrive. Each file is converted by RunConvert as if given to
+// convert alone, once it is complete: its writer closed it (inotify's
+// IN_CLOSE_WRITE, or IN_MOVED_TO for a file moved in whole), or its size and
+// time stayed the same for kSettle (a writer inotify cannot see: a network share).
+#include "cli/CliCommands.h"
+#include "engine/FolderListing.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <system_error>
+
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kSettle = std::chrono::seconds(3);
+constexpr auto kTick = std::chrono::milliseconds(200);
+constexpr const char* kStateName = ".korbanix-watch";
+constexpr int kAttempts = 2;  // a file that fails is tried once more, then left
+
+// What the watch converted (or gave up on), kept in the output folder: a record
+// per file, its kind ('D' converted, 'F' failed twice) and the source's name,
+// ended by a NUL byte (a name may hold any other byte). Appended and flushed per
+// file, so a watch killed at any moment keeps what it finished.
+class WatchState {
+public:
+    explicit WatchState(std::string path) : m_path(std::move(path)) {
+        std::ifstream in(m_path, std::ios::binary);
+        std::string record;
+        while (std::getline(in, record, '\0'))
+            if (record.size() > 1) m_known.insert(record.substr(1));
+    }
+    bool known(const std::string& source) const { return m_known.count(source) != 0; }
+    bool remember(char kind, const std::string& source) {
+        m_known.insert(source);
+        std::ofstream out(m_path, std::ios::binary | std::ios::app);
+        out << kind << source << '\0';
+        out.flush();
+        return static_cast<bool>(out);
+    }
+
+private:
+    std::string m_path;
+    std::set<std::string> m_known;
+};
+
+struct Candidate {
+    off_t size = -1;
+    std::int64_t changed = 0;  // modification time, nanoseconds
+    Clock::time_point still;   // when size and time were last seen to change
+    bool closed = false;       // its writer closed it
+    int attempts = 0;
+    Clock::time_point notBefore;
+};
+
+// inotify over the folder and (recursively) the visible folders below it; links
+// are not followed, as the lister does not follow them.
+class FolderEvents {
+public:
+    FolderEvents() : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+    ~FolderEvents() {
+        if (m_fd >= 0) close(m_fd);
+    }
+    FolderEvents(const FolderEvents&) = delete;
+    FolderEvents& operator=(const FolderEvents&) = delete;
+    bool ok() const { return m_fd >= 0; }
+
+    // Watches `folder`, and with `recursive` every visible folder below it.
+    void add(const std::string& folder, bool recursive) {
+        const int wd = inotify_add_watch(m_fd, folder.c_str(),
+                                         IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_MODIFY | IN_ONLYDIR |
+                                             IN_DONT_FOLLOW);
+        if (wd < 0) return;
+        m_folders[wd] = folder;
+        if (!recursive) return;
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (!name.empty() && name[0] != '.' && it->is_directory(ec) && !it->is_symlink(ec))
+                add(it->path().string(), true);
+        }
+    }
+
+    struct Event {
+        std::string path;
+        bool folder = false;
+        bool closed = false;  // written and closed, or moved in whole
+    };
+    std::vector<Event> take() {
+        std::vector<Event> events;
+        alignas(inotify_event) char buffer[16384];
+        for (;;) {
+            const ssize_t got = read(m_fd, buffer, sizeof buffer);
+            if (got <= 0) return events;
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+                const auto folder = m_folders.find(event->wd);
+                if (folder == m_folders.end() || event->len == 0 || event->name[0] == '.') continue;
+                events.push_back(Event{folder->second + "/" + event->name, (event->mask & IN_ISDIR) != 0,
+                                       (event->mask & (IN_CLOSE_WRITE | IN_MOVED_TO)) != 0});
+            }
+        }
+    }
+
+private:
+    int m_fd;
+    std::map<int, std::string> m_folders;
+};
+
+bool Below(const std::filesystem::path& inner, const std::filesystem::path& outer) {
+    auto o = outer.begin();
+    auto i = inner.begin();
+    for (; o != outer.end(); ++o, ++i)
+        if (i == inner.end() || *i != *o) return false;
+    return true;
+}
+
+class Watch {
+public:
+    Watch(const CommandLine& command, CliEnvironment& env, std::string folder, const std::string& output)
+        : m_env(env), m_folder(std::move(folder)), m_state(output + "/" + kStateName) {
+        m_request = command.convert;
+        m_request.outputFolder = output;
+        m_request.treeRoot = m_folder;
+    }
+
+    int run() {
+        FolderEvents events;
+        if (!events.ok()) {
+            *m_env.err << "korbanix-cli: the folder cannot be watched (inotify is not available).\n";
+            return kExitFailed;
+        }
+        // Watched before the first look, so nothing written in between is missed.
+        events.add(m_folder, m_request.recursive);
+        addFolder(m_folder);
+        for (;;) {
+            if (const int signal = m_env.stopSource->wait(kTick); signal != 0) return kExitOk;
+            for (const FolderEvents::Event& event : events.take()) {
+                if (event.folder) {
+                    if (!m_request.recursive) continue;
+                    events.add(event.path, true);
+                    addFolder(event.path);
+                } else if (folders::HasMediaExtension(event.path) && !m_state.known(event.path)) {
+                    Candidate& candidate = m_candidates[event.path];
+                    candidate.closed = candidate.closed || event.closed;
+                    candidate.still = Clock::now();
+                }
+            }
+            if (const int status = convertReady(); status != 0) return status;
+        }
+    }
+
+private:
+    // The media files already in a folder (at the start, or a folder moved in).
+    void addFolder(const std::string& folder) {
+        folders::ListOptions options;
+        options.recursive = m_request.recursive;
+        folders::ListMediaFiles(folder, options, [this](folders::ListedFile&& file) {
+            if (!m_state.known(file.path)) m_candidates.try_emplace(file.path, Candidate{-1, 0, Clock::now(), false, 0, Clock::time_point()});
+            return true;
+        });
+    }
+
+    // A candidate is complete once closed, or still for kSettle. False while it is not.
+    bool complete(const std::string& path, Candidate& candidate, Clock::time_point now) {
+        struct stat info {};
+        if (stat(path.c_str(), &info) != 0) return false;
+        const std::int64_t changed = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
+        if (info.st_size != candidate.size || changed != candidate.changed) {
+            candidate.size = info.st_size;
+            candidate.changed = changed;
+            candidate.still = now;
+        }
+        return now >= candidate.notBefore && (candidate.closed || now - candidate.still >= kSettle);
+    }
+
+    // Converts the complete candidates; returns 0, or the status that ends the watch.
+    int convertReady() {
+        const auto now = Clock::now();
+        for (auto it = m_candidates.begin(); it != m_candidates.end();) {
+            struct stat info {};
+            if (stat(it->first.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {  // gone again
+                it = m_candidates.erase(it);
+                continue;
+            }
+            if (!complete(it->first, it->second, now)) {
+                ++it;
+                continue;
+            }
+            const int status = convert(it->first, it->second);
+            if (status >= 128) return status;
+            it = status == 0 ? m_candidates.erase(it) : std::next(it);
+        }
+        return 0;
+    }
+
+    // 0 when the file is done with (converted, or failed for the last time), 1 when
+    // it is to be tried again, 128 + a signal when a stop came meanwhile.
+    int convert(const std::string& path, Candidate& candidate) {
+        CommandLine one;
+        one.kind = CommandKind::Convert;
+        one.files = {path};
+        one.convert = m_request;
+        std::ostringstream lines;
+        CliEnvironment env = m_env;
+        env.out = &lines;
+        const int status = RunConvert(one, env);
+        const std::string result = lines.str();
+        const bool done = result.rfind("Completed", 0) == 0 || result.rfind("Skipped", 0) == 0;
+        if (status >= 128 || done || ++candidate.attempts >= kAttempts) {
+            *m_env.out << result << std::flush;
+            if (status >= 128) return status;
+            m_state.remember(done ? 'D' : 'F', path);
+            return 0;
+        }
+        // Maybe it was not whole yet after all: once more when it has been still again.
+        candidate.closed = false;
+        candidate.notBefore = Clock::now() + kSettle;
+        return 1;
+    }
+
+    CliEnvironment& m_env;
+    std::string m_folder;
+    ConvertRequest m_request;
+    WatchState m_state;
+    std::map<std::string, Candidate> m_candidates;  // by name: converted in name order
+};
+
+}  // namespace
+
+int RunWatch(const CommandLine& command, CliEnvironment& env) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    std::string folder = command.files.front();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (!folders::IsFolder(folder)) {
+        *env.err << "korbanix-cli: watch wants a folder, and \"" << folder << "\" is none.\n";
+        return kExitUsage;
+    }
+    const std::string output = command.convert.outputFolder.value_or(fs::current_path(ec).string());
+    fs::create_directories(output, ec);
+    if (!folders::IsFolder(output)) {
+        *env.err << "korbanix-cli: the output folder \"" << output << "\" cannot be made.\n";
+        return kExitUsage;
+    }
+    // Outputs written into the watched tree would be converted in their turn.
+    if (Below(fs::canonical(output, ec), fs::canonical(folder, ec))) {
+        *env.err << "korbanix-cli: the output folder must not lie in the folder watched.\n";
+        return kExitUsage;
+    }
+    env.stopSource->arm();
+    Watch watch(command, env, folder, output);
+    return watch.run();
+}
+
+}  // namespace cli

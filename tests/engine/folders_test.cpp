@@ -1,0 +1,140 @@
+// Whole libraries: the folder lister (what is found, in which order, what is left
+// out) and the recognition of an earlier run's complete output.
+#include "engine/DoneBefore.h"
+#include "engine/FolderListing.h"
+#include "tests/support/LibraryTree.h"
+#include "tests/support/MediaFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Relative(const std::vector<folders::ListedFile>& files, const std::string& root) {
+    std::vector<std::string> names;
+    for (const auto& file : files) names.push_back(file.path.substr(root.size() + 1));
+    return names;
+}
+
+struct OrderCase {
+    const char* before;
+    const char* after;
+};
+
+// Each pair in the order a person expects.
+const OrderCase kOrder[] = {
+    {"Episode 2.mkv", "Episode 10.mkv"},
+    {"episode 9", "Episode 10"},  // case does not count
+    {"Season 1", "Season 2"},
+    {"Season 2", "Season 10"},
+    {"a.mkv", "B.mkv"},
+    {"track 01", "track 02"},
+    {"x", "x 1"},
+    {"A", "a"},  // equal but for case: by bytes, so the order is total
+};
+
+class FolderListing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testmedia::ClipSpec tiny;
+        tiny.seconds = 0.5;
+        tiny.videoSize = "64x48";
+        ASSERT_TRUE(testmedia::makeClip(dir.file("clip.mkv"), tiny));
+        tree = testmedia::MakeLibraryTree(dir.file("library"), dir.file("clip.mkv"), dir.file("elsewhere"));
+    }
+    testmedia::TempDir dir;
+    testmedia::LibraryTree tree;
+};
+
+}  // namespace
+
+TEST(NaturalOrder, DigitRunsByValueLettersWithoutCase) {
+    for (const OrderCase& c : kOrder) {
+        EXPECT_LT(folders::NaturalCompare(c.before, c.after), 0) << c.before << " before " << c.after;
+        EXPECT_GT(folders::NaturalCompare(c.after, c.before), 0) << c.after << " after " << c.before;
+    }
+    EXPECT_EQ(folders::NaturalCompare("same", "same"), 0);
+}
+
+TEST(MediaExtensions, VideoAndSoundOnly) {
+    for (const char* name : {"a.mkv", "b.MP4", "c.Avi", "song.flac", "x.y.mp3", "clip.ts"})
+        EXPECT_TRUE(folders::HasMediaExtension(name)) << name;
+    for (const char* name : {"notes.txt", "cover.jpg", "folder.png", "subs.srt", "mkv", ".mkv", "a.", "a.mkv.part"})
+        EXPECT_FALSE(folders::HasMediaExtension(name)) << name;
+}
+
+TEST_F(FolderListing, ATreeGivesItsMediaInNaturalOrderWithoutLinksOrHiddenFolders) {
+    const auto files = folders::ListMediaFiles(tree.root);
+    EXPECT_EQ(Relative(files, tree.root), tree.byExtension);
+    ASSERT_EQ(files.size(), tree.byExtension.size());
+    EXPECT_EQ(files[0].subfolder, "Season 1");
+    EXPECT_EQ(files[2].subfolder, "Season 1/Extras");
+    EXPECT_EQ(files.back().subfolder, "");
+    for (const auto& file : files) EXPECT_TRUE(fs::is_regular_file(file.path)) << file.path << " byte for byte";
+}
+
+TEST_F(FolderListing, OneLevelAndATrailingSeparator) {
+    folders::ListOptions flat;
+    flat.recursive = false;
+    EXPECT_EQ(Relative(folders::ListMediaFiles(tree.root, flat), tree.root), std::vector<std::string>{"top.mkv"});
+    const auto files = folders::ListMediaFiles(tree.root + "/");
+    ASSERT_FALSE(files.empty());
+    EXPECT_EQ(files.front().path, tree.root + "/Season 1/Episode 2.mkv") << "no doubled separator";
+}
+
+TEST_F(FolderListing, TheListingEndsWhenAskedAndANonFolderListsNothing) {
+    int seen = 0;
+    EXPECT_FALSE(folders::ListMediaFiles(tree.root, {}, [&seen](folders::ListedFile&&) { return ++seen < 2; }));
+    EXPECT_EQ(seen, 2);
+    EXPECT_TRUE(folders::ListMediaFiles(dir.file("clip.mkv")).empty());
+    EXPECT_TRUE(folders::ListMediaFiles(dir.file("missing")).empty());
+    EXPECT_TRUE(folders::IsFolder(tree.root + "/outside")) << "a link given by name is followed";
+    EXPECT_FALSE(folders::IsFolder(dir.file("clip.mkv")));
+}
+
+TEST_F(FolderListing, AWholeOutputIsCompleteAShortenedOrBrokenOneIsNot) {
+    testmedia::ClipSpec shape;
+    shape.seconds = 3;
+    shape.videoSize = "64x48";
+    ASSERT_TRUE(testmedia::makeClip(dir.file("whole.mp4"), shape));
+    shape.seconds = 2;
+    ASSERT_TRUE(testmedia::makeClip(dir.file("short.mp4"), shape));
+    const auto played = done::PlayedSeconds(dir.file("whole.mp4"));
+    ASSERT_TRUE(played);
+    EXPECT_NEAR(*played, 3.0, done::kToleranceSeconds);
+    EXPECT_TRUE(done::IsComplete(dir.file("whole.mp4"), 3.0));
+    EXPECT_FALSE(done::IsComplete(dir.file("short.mp4"), 3.0)) << "a stop cut it short";
+    EXPECT_FALSE(done::IsComplete(dir.file("whole.mp4"), 2.0)) << "another source's length";
+    // What a killed run leaves: the file without its end (an mp4 without its index).
+    const auto size = fs::file_size(dir.file("whole.mp4"));
+    fs::copy_file(dir.file("whole.mp4"), dir.file("cut.mp4"));
+    fs::resize_file(dir.file("cut.mp4"), size / 2);
+    EXPECT_FALSE(done::IsComplete(dir.file("cut.mp4"), 3.0));
+    EXPECT_FALSE(done::PlayedSeconds(dir.file("missing.mp4")));
+}
+
+TEST_F(FolderListing, EarlierOutputsAreGivenOutInTheOrderTheFreeNameRuleTookThem) {
+    testmedia::ClipSpec shape;
+    shape.seconds = 1;
+    shape.videoSize = "64x48";
+    ASSERT_TRUE(testmedia::makeClip(dir.file("01.mp4"), shape));
+    fs::copy_file(dir.file("01.mp4"), dir.file("01(0).mp4"));
+    std::ofstream(dir.file("01(1).THM")) << "a thumbnail keeps its name taken";
+    fs::copy_file(dir.file("01.mp4"), dir.file("01(2).mp4"));
+    EXPECT_EQ(done::EarlierNames(dir.file("01.mp4")),
+              (std::vector<std::string>{dir.file("01.mp4"), dir.file("01(0).mp4"), dir.file("01(1).mp4"),
+                                        dir.file("01(2).mp4")}));
+    done::EarlierOutputs earlier;
+    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), 1.0), dir.file("01.mp4"));
+    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), 1.0), dir.file("01(0).mp4")) << "the second source of that name";
+    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), 1.0), dir.file("01(2).mp4"));
+    EXPECT_FALSE(earlier.claim(dir.file("01.mp4"), 1.0)) << "every output given once";
+    EXPECT_FALSE(done::EarlierOutputs().claim(dir.file("01.mp4"), 5.0)) << "none has that length";
+    done::EarlierOutputs thisRun;
+    thisRun.exclude(dir.file("01.mp4"));  // written by this run for the first source of the name
+    EXPECT_EQ(thisRun.claim(dir.file("01.mp4"), 1.0), dir.file("01(0).mp4"));
+}
