@@ -30,6 +30,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -176,6 +177,16 @@ void CTolvaneAVConverterDlg::createControls() {
     // settings stay at the last chosen entry, so the profile list only chooses.
     m_profileCombo = makeCombo(kProfile, false);
     m_folderCombo = makeCombo(kOutputFolder, true);
+
+    auto makeOption = [&](int id, const QString& text) {
+        auto* box = new QCheckBox(text, this);
+        SetControlId(box, id);
+        box->setGeometry(MapDialogRect(PlaceOf(id), font));
+        return box;
+    };
+    m_keepTree = makeOption(kKeepTree, QStringLiteral("Keep the folder tree"));
+    m_skipDone = makeOption(kSkipDone, QStringLiteral("Skip files done before"));
+    for (QCheckBox* option : {m_keepTree, m_skipDone}) option->setToolTip(TooltipText(ControlId(option), true));
 
     m_profileLabel = new QLabel("Profile:", this);
     m_outputLabel = new QLabel("Output:", this);

@@ -28,10 +28,13 @@
 #include "app/TaskList.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
+
+#include <atomic>
 
 #include <functional>
 #include <map>
@@ -47,6 +50,7 @@ class ConversionCommands;
 class PreviewPicture;
 class MediaPlayer;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -95,6 +99,10 @@ public:
     bool WriteOutputFolder(const QString& folder, QString* problem = nullptr);
     QComboBox* profileCombo() const { return m_profileCombo; }
     QComboBox* outputFolderCombo() const { return m_folderCombo; }
+    // The Output area's options: outputs in their sources' folders below the
+    // output folder; rows whose complete output an earlier run wrote left out.
+    QCheckBox* keepTreeBox() const { return m_keepTree; }
+    QCheckBox* skipDoneBox() const { return m_skipDone; }
     CControlButton* button(int id) const;
     CBitmapSlider* positionSlider() const { return m_positionSlider; }
     CBitmapSlider* volumeSlider() const { return m_volumeSlider; }
@@ -210,7 +218,12 @@ private:
     // Adding files: the files are measured by m_probes while the window keeps
     // answering; the call returns when all have been added or Cancel was pressed.
     void addFiles(const QStringList& rawPaths, bool dropped);
+    // Folders among `paths` become their media files (a helper thread reads them
+    // while the window answers); false when Cancel was pressed meanwhile.
+    bool listFolders(QStringList& paths);
     void takeProbed(const std::vector<ProbedFile>& files);
+    // A file of a drop as its row: on top, or below the last one of its folder.
+    int insertDropped(const ProbedFile& file, int folder);
     void finishAdding(bool cancelled);
     void createAddingControls();
     void placeListOverlays();
@@ -238,6 +251,8 @@ private:
     CCheckListCtrl* m_list = nullptr;
     QComboBox* m_profileCombo = nullptr;
     QComboBox* m_folderCombo = nullptr;
+    QCheckBox* m_keepTree = nullptr;
+    QCheckBox* m_skipDone = nullptr;
     CBitmapSlider* m_positionSlider = nullptr;
     CBitmapSlider* m_volumeSlider = nullptr;
     PreviewPicture* m_picture = nullptr;
@@ -259,12 +274,23 @@ private:
         int firstRow = -1;
         bool listFull = false;
         std::vector<std::pair<QString, QString>> refused;  // path, why
+        // Files found in folders added, with their folder below the one added;
+        // those the probe refuses are no media and are passed over quietly.
+        struct Listed {
+            int folder = 0;     // which folder of the addition it was found in
+            QString subfolder;  // below that folder
+        };
+        QHash<QString, Listed> listed;
+        // A dropped folder's files go to the top as one block, in their order.
+        int blockFolder = -1;
+        int blockRow = -1;
     };
     Adding m_adding;
     std::unique_ptr<ProbeQueue> m_probes;
     QWidget* m_addingBar = nullptr;
     QLabel* m_addingText = nullptr;
     QLabel* m_emptyHint = nullptr;
+    std::atomic<bool> m_listingCancelled{false};  // Cancel while folders are read (the lister thread reads it)
     bool m_closeRequested = false;  // a close came while busy
     bool m_playerShutDown = false;
     bool m_dragging = false;        // manual move when the desktop cannot move us

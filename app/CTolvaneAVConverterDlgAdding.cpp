@@ -10,6 +10,8 @@
 #include "app/ProbeQueue.h"
 
 #include "controls/CheckListCtrl.h"
+#include "engine/FolderListing.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -18,6 +20,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -49,6 +56,7 @@ void CTolvaneAVConverterDlg::createAddingControls() {
     layout->addWidget(cancel);
     m_addingBar->hide();
     connect(cancel, &QPushButton::clicked, this, [this] {
+        m_listingCancelled.store(true);
         if (m_probes) m_probes->Cancel();
     });
     m_list->installEventFilter(this);
@@ -99,14 +107,18 @@ void CTolvaneAVConverterDlg::addFiles(const QStringList& rawPaths, bool dropped)
             path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
         paths << path;
     }
+    m_busy = true;
+    m_adding = Adding{};
+    if (!listFolders(paths)) {  // Cancel while the folders were read: nothing is added
+        m_adding = Adding{};
+        paths.clear();
+    }
     if (!m_probes) {
         m_probes = std::make_unique<ProbeQueue>();
         connect(m_probes.get(), &ProbeQueue::arrived, this, &CTolvaneAVConverterDlg::takeProbed);
     }
-    m_busy = true;
     // Rows of a running conversion must keep their places: what comes while one
     // runs goes to the end of the list.
-    m_adding = Adding{};
     m_adding.dropped = dropped;
     m_adding.atTop = dropped && !isConverting();
     if (!paths.isEmpty()) {
@@ -129,11 +141,79 @@ void CTolvaneAVConverterDlg::addFiles(const QStringList& rawPaths, bool dropped)
     finishAdding(false);
 }
 
+bool CTolvaneAVConverterDlg::listFolders(QStringList& paths) {
+    std::vector<bool> isFolder;
+    for (const QString& path : paths) isFolder.push_back(folders::IsFolder(EncodeFileName(path)));
+    if (std::find(isFolder.begin(), isFolder.end(), true) == isFolder.end()) return true;
+    // A large tree (or a slow disk) takes a while: the window keeps answering, with
+    // a count and Cancel, while a helper thread reads the folders.
+    struct Found {
+        std::mutex mutex;
+        std::vector<std::vector<folders::ListedFile>> perPath;
+        std::atomic<int> count{0};
+    } found;
+    found.perPath.resize(static_cast<std::size_t>(paths.size()));
+    m_listingCancelled.store(false);
+    std::vector<std::string> roots;
+    for (int i = 0; i < paths.size(); ++i)
+        roots.push_back(isFolder[static_cast<std::size_t>(i)] ? EncodeFileName(paths[i]) : std::string());
+    QEventLoop loop;
+    std::thread lister([&] {
+        for (std::size_t i = 0; i < roots.size() && !m_listingCancelled.load(); ++i) {
+            if (roots[i].empty()) continue;
+            folders::ListMediaFiles(roots[i], {}, [&](folders::ListedFile&& file) {
+                std::lock_guard lock(found.mutex);
+                found.perPath[i].push_back(std::move(file));
+                found.count.fetch_add(1);
+                return !m_listingCancelled.load();
+            });
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    m_addingText->setText(QStringLiteral("Reading folders: 0 files found"));
+    placeListOverlays();
+    m_addingBar->show();
+    QTimer counter;
+    connect(&counter, &QTimer::timeout, this, [&] {
+        m_addingText->setText(QStringLiteral("Reading folders: %1 files found").arg(found.count.load()));
+    });
+    counter.start(ProbeQueue::kDeliverMs * 5);
+    loop.exec();
+    lister.join();
+    m_addingBar->hide();
+    if (m_listingCancelled.exchange(false)) return false;
+    QStringList expanded;
+    for (int i = 0; i < paths.size(); ++i) {
+        if (!isFolder[static_cast<std::size_t>(i)]) {
+            expanded << paths[i];
+            continue;
+        }
+        for (const folders::ListedFile& file : found.perPath[static_cast<std::size_t>(i)]) {
+            const QString path = DecodeFileName(file.path);
+            m_adding.listed.insert(path, Adding::Listed{i, DecodeFileName(file.subfolder)});
+            expanded << path;
+        }
+    }
+    paths = expanded;
+    return true;
+}
+
+int CTolvaneAVConverterDlg::insertDropped(const ProbedFile& file, int folder) {
+    // Each dropped file goes on top; the files of one dropped folder go there as a
+    // block that reads in their order.
+    const bool sameBlock = folder >= 0 && folder == m_adding.blockFolder;
+    const int row = m_tasks.InsertTaskAt(sameBlock ? m_adding.blockRow + 1 : 0, file.path, file.length, profileText());
+    m_adding.blockFolder = folder;
+    m_adding.blockRow = row;
+    return row;
+}
+
 void CTolvaneAVConverterDlg::takeProbed(const std::vector<ProbedFile>& files) {
     m_list->setUpdatesEnabled(false);
     for (const ProbedFile& file : files) {
+        const auto listed = m_adding.listed.constFind(file.path);
         if (!file.accepted) {
-            m_adding.refused.emplace_back(file.path, file.reason);
+            if (listed == m_adding.listed.cend()) m_adding.refused.emplace_back(file.path, file.reason);
             continue;
         }
         if (m_tasks.IsFull()) {
@@ -142,8 +222,9 @@ void CTolvaneAVConverterDlg::takeProbed(const std::vector<ProbedFile>& files) {
             QTimer::singleShot(0, m_probes.get(), &ProbeQueue::Cancel);
             break;
         }
-        const int row = m_adding.atTop ? m_tasks.InsertTaskAtTop(file.path, file.length, profileText())
+        const int row = m_adding.atTop ? insertDropped(file, listed == m_adding.listed.cend() ? -1 : listed->folder)
                                        : m_tasks.AppendTask(file.path, file.length, profileText());
+        if (listed != m_adding.listed.cend() && !listed->subfolder.isEmpty()) m_tasks.SetSubfolder(row, listed->subfolder);
         if (m_adding.firstRow < 0 || m_adding.atTop) m_adding.firstRow = row;
     }
     m_list->setUpdatesEnabled(true);

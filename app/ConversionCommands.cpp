@@ -11,6 +11,8 @@
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
 
+#include <QCheckBox>
+
 namespace {
 
 const QString kNothingToCut = QStringLiteral("Please select the video files to cut!");
@@ -45,6 +47,8 @@ public:
     }
     void StopPreview() override { m_window.StopPreview(); }
     QWidget* Window() override { return &m_window; }
+    bool KeepTree() const override { return m_window.keepTreeBox()->isChecked(); }
+    bool SkipDone() const override { return m_window.skipDoneBox()->isChecked(); }
 
 private:
     CTolvaneAVConverterDlg& m_window;

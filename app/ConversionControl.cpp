@@ -46,6 +46,7 @@ const QString kNoFiles = QStringLiteral("Please add video files!");
 const QString kNoChecked = QStringLiteral("Please check at least one task to convert!");
 const QString kMergeNeedsTwo = QStringLiteral("Merge is effective when two or more files are chosen!");
 const QString kStoppedStatus = QStringLiteral("Stopped");
+const QString kDoneBeforeStatus = QStringLiteral("Done before");  // an earlier run's complete output is there
 const QString kReadyStatus = QStringLiteral(" Ready");
 const QString kConvertingStatus = QStringLiteral("Converting ");
 
@@ -148,7 +149,10 @@ bool ConversionControl::start(JobKind kind) {
     m_timeLeft.Reset();
     m_completedCount = 0;
     const std::string extension = ExtensionFromProfile(m_host.ProfileText().toStdString());
+    if (!m_host.KeepTree())
+        for (TaskRow& row : rows) row.subfolder.clear();
     FillJob(job, rows, m_settings, EncodeFileName(m_outputFolderText), extension, kind);
+    job.skipDone = kind == JobKind::Convert && m_host.SkipDone();
 
     job.previewSink = m_window.Preview();
     // A thumbnail's JPEG failure is reported on the UI thread while the worker
@@ -228,6 +232,11 @@ void ConversionControl::updateRowStatuses(AVConvert& job) {
             ++finished;
         } else if (state == kRowCompleted) {
             m_host.SetRowStatus(row, QStringLiteral("Completed"));
+            m_host.SetRowStatusTip(row, QString());
+            m_host.SetRowChecked(row, false);
+            ++finished;
+        } else if (state == kRowDoneBefore) {
+            m_host.SetRowStatus(row, kDoneBeforeStatus);
             m_host.SetRowStatusTip(row, QString());
             m_host.SetRowChecked(row, false);
             ++finished;
@@ -416,7 +425,7 @@ ConversionControl::RowTally ConversionControl::tallyRows(const AVConvert& job) c
     for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
         if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;  // an unchecked row never runs
         const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed);
-        tally.completed += state == kRowCompleted;
+        tally.completed += state == kRowCompleted || state == kRowDoneBefore;
         tally.failed += state == kRowFailed;
         tally.stopped += state == kRowStopped;
     }

@@ -69,6 +69,11 @@ public:
     virtual void StopPreview() = 0;
     // Owner of the folder message; may be null.
     virtual QWidget* Window() = 0;
+    // The Output area's options: outputs in their sources' folders below the
+    // output folder (rows added with a folder); rows whose complete output an
+    // earlier run wrote are left out and show "Done before".
+    virtual bool KeepTree() const { return false; }
+    virtual bool SkipDone() const { return false; }
 };
 
 class ConversionControl {

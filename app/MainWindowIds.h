@@ -33,5 +33,7 @@ constexpr int kPicture = 1139;
 constexpr int kPositionSlider = 1140;
 constexpr int kVolumeSlider = 1141;
 constexpr int kPositionTime = 1150;  // position / length beside the position slider
+constexpr int kKeepTree = 1151;  // Output area: outputs in their sources' folders
+constexpr int kSkipDone = 1152;  // Output area: leave out what an earlier run completed
 
 }  // namespace mainwindow

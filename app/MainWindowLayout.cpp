@@ -43,6 +43,8 @@ const ControlPlace kPlaces[] = {
     {kPositionTime, {316, 220, 179, 10}},
     {kProfile, {44, 250, 262, 200}},
     {kOutputFolder, {44, 272, 162, 200}},
+    {kKeepTree, {44, 289, 110, 10}},
+    {kSkipDone, {160, 289, 130, 10}},
 };
 
 // The task list takes 60 % of extra width, the picture the rest; both take all
@@ -64,6 +66,8 @@ const Anchor kAnchors[] = {
     {kVolumeSlider, 1, 1, 0, 0},
     {kProfile, 0, 1, kListShare, 0},
     {kOutputFolder, 0, 1, kListShare, 0},
+    {kKeepTree, 0, 1, 0, 0},
+    {kSkipDone, 0, 1, 0, 0},
     {kBrowse, kListShare, 1, 0, 0},
     {kFindTarget, kListShare, 1, 0, 0},
     {kMerge, 1, 1, 0, 0},
@@ -84,6 +88,8 @@ const TooltipRow kTooltips[] = {
     {kAbout, "About"},            {kMerge, " Merge into a file"},
     {kFileInfo, "File Information"}, {kSetting, "Conversion Settings"},
     {kStop, "Stop"},
+    {kKeepTree, "Write each output in its source's folder below the output folder"},
+    {kSkipDone, "Leave out the files whose complete output an earlier run wrote"},
 };
 
 // What a screen reader says for each control: what it shows or does, in words. The
@@ -114,6 +120,8 @@ const TooltipRow kAccessibleNames[] = {
     {kPositionSlider, "Position"},
     {kVolumeSlider, "Volume"},
     {kPositionTime, "Position and length"},
+    {kKeepTree, "Keep the folder tree"},
+    {kSkipDone, "Skip files done before"},
 };
 
 constexpr int kHandButtons[] = {kAdd,  kClip,      kHelp,   kCut,        kEmpty,   kMerge,   kFileInfo,

@@ -101,6 +101,10 @@ int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length, c
     return insertTask(0, path, length, profileText);
 }
 
+int TaskList::InsertTaskAt(int at, const QString& path, const ProbedLength& length, const QString& profileText) {
+    return insertTask(std::clamp(at, 0, Count()), path, length, profileText);
+}
+
 ButtonChanges TaskList::RemoveFirstSelected() {
     const int row = FirstSelected();
     if (row < 0) return {};
@@ -159,8 +163,21 @@ void TaskList::SetTrackRequest(int row, TrackSlot slot, const QString& request) 
     if (QTableWidgetItem* cell = m_list.item(row, kSource)) cell->setData(trackRole(slot), request);
 }
 
+// After the two track slots.
+constexpr int kSubfolderRole = Qt::UserRole + 3;
+
+QString TaskList::Subfolder(int row) const {
+    const QTableWidgetItem* cell = m_list.item(row, kSource);
+    return cell ? cell->data(kSubfolderRole).toString() : QString();
+}
+
+void TaskList::SetSubfolder(int row, const QString& subfolder) {
+    if (QTableWidgetItem* cell = m_list.item(row, kSource)) cell->setData(kSubfolderRole, subfolder);
+}
+
 TaskRow TaskList::Row(int row) const {
     TaskRow task;
+    task.subfolder = EncodeFileName(Subfolder(row));
     task.audioTrack = TrackRequest(row, TrackSlot::Sound).toStdString();
     task.subtitles = TrackRequest(row, TrackSlot::Subtitles).toStdString();
     task.sourcePath = EncodeFileName(Text(row, kSource));

@@ -63,6 +63,8 @@ public:
     // Drop: the same row as Add's, inserted at the top. (A dropped file used to
     // arrive unchecked and without its profile, so a drop converted nothing.)
     int InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText);
+    // A dropped folder's files: the same row at `at`, so they keep their order.
+    int InsertTaskAt(int at, const QString& path, const ProbedLength& length, const QString& profileText);
 
     // RemoveTask: deletes the first selected row (only one per call), selects its
     // successor (or the new last row) and returns the button changes.
@@ -83,6 +85,11 @@ public:
     enum class TrackSlot { Sound, Subtitles };
     QString TrackRequest(int row, TrackSlot slot) const;
     void SetTrackRequest(int row, TrackSlot slot, const QString& request);
+    // The source's folder below the folder it was added with ("" for a file added
+    // by itself), kept with the row's first cell: where the output goes when the
+    // folder tree is kept.
+    QString Subfolder(int row) const;
+    void SetSubfolder(int row, const QString& subfolder);
     // One row as the conversion start reads it, and all of them.
     TaskRow Row(int row) const;
     std::vector<TaskRow> Rows() const;

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 
@@ -23,6 +24,8 @@ TaskListKeeper::TaskListKeeper(CTolvaneAVConverterDlg& window, QString path)
     connect(model, &QAbstractItemModel::dataChanged, this, &TaskListKeeper::ScheduleSave);
     connect(model, &QAbstractItemModel::modelReset, this, &TaskListKeeper::ScheduleSave);
     connect(m_window.profileCombo(), &QComboBox::currentIndexChanged, this, &TaskListKeeper::ScheduleSave);
+    connect(m_window.keepTreeBox(), &QCheckBox::toggled, this, &TaskListKeeper::ScheduleSave);
+    connect(m_window.skipDoneBox(), &QCheckBox::toggled, this, &TaskListKeeper::ScheduleSave);
     m_window.installEventFilter(this);
 }
 
@@ -46,6 +49,8 @@ SavedTaskList TaskListKeeper::Capture() const {
     list.profileIndex = m_window.profileCombo()->currentIndex();
     list.profileText = m_window.profileText();
     list.settings = CurrentOutputSettings();
+    list.keepTree = m_window.keepTreeBox()->isChecked();
+    list.skipDone = m_window.skipDoneBox()->isChecked();
     TaskList& tasks = m_window.taskList();
     const int count = tasks.Count();
     list.tasks.reserve(static_cast<std::size_t>(count));
@@ -60,6 +65,7 @@ SavedTaskList TaskListKeeper::Capture() const {
         task.duration = tasks.Text(row, TaskList::kDuration);
         task.soundTrack = tasks.TrackRequest(row, TaskList::TrackSlot::Sound);
         task.subtitles = tasks.TrackRequest(row, TaskList::TrackSlot::Subtitles);
+        task.subfolder = tasks.Subfolder(row);
         list.tasks.push_back(std::move(task));
     }
     return list;
@@ -142,7 +148,10 @@ void TaskListKeeper::apply(const SavedTaskList& list) {
         tasks.SetChecked(row, task.checked);
         tasks.SetTrackRequest(row, TaskList::TrackSlot::Sound, task.soundTrack);
         tasks.SetTrackRequest(row, TaskList::TrackSlot::Subtitles, task.subtitles);
+        tasks.SetSubfolder(row, task.subfolder);
     }
+    m_window.keepTreeBox()->setChecked(list.keepTree);
+    m_window.skipDoneBox()->setChecked(list.skipDone);
     tasks.ApplyStyles();
     m_window.ApplyButtonChanges(tasks.StatesAfterAdding());
 }

@@ -159,6 +159,7 @@ QByteArray TaskListStore::Serialize(const SavedTaskList& list) {
         // Written only when chosen: a list without choices reads the same in older versions.
         if (!task.soundTrack.isEmpty()) object["soundTrack"] = task.soundTrack;
         if (!task.subtitles.isEmpty()) object["subtitles"] = task.subtitles;
+        if (!task.subfolder.isEmpty()) object["subfolder"] = task.subfolder;
         tasks.append(object);
     }
     QJsonObject root{
@@ -166,6 +167,7 @@ QByteArray TaskListStore::Serialize(const SavedTaskList& list) {
         {"version", kFormatVersion},
         {"profile", QJsonObject{{"index", list.profileIndex}, {"text", list.profileText}}},
         {"settings", settingsObject(list.settings)},
+        {"options", QJsonObject{{"keepTree", list.keepTree}, {"skipDone", list.skipDone}}},
         {"tasks", tasks},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
@@ -192,6 +194,9 @@ bool TaskListStore::Parse(const QByteArray& bytes, SavedTaskList& list, QString&
     read.profileIndex = profile.value("index").toInt(0);
     read.profileText = profile.value("text").toString();
     readSettings(root.value("settings").toObject(), read.settings);
+    const QJsonObject options = root.value("options").toObject();
+    read.keepTree = options.value("keepTree").toBool(false);
+    read.skipDone = options.value("skipDone").toBool(false);
     for (const QJsonValue& value : root.value("tasks").toArray()) {
         const QJsonObject object = value.toObject();
         SavedTask task;
@@ -205,6 +210,7 @@ bool TaskListStore::Parse(const QByteArray& bytes, SavedTaskList& list, QString&
         task.duration = object.value("duration").toString();
         task.soundTrack = object.value("soundTrack").toString();
         task.subtitles = object.value("subtitles").toString();
+        task.subfolder = object.value("subfolder").toString();
         read.tasks.push_back(std::move(task));
     }
     list = std::move(read);

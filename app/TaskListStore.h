@@ -31,6 +31,7 @@ struct SavedTask {
     QString duration;  // the hidden "Duration" column
     QString soundTrack;  // track requests ("" = automatic; older files have none)
     QString subtitles;
+    QString subfolder;  // below the folder it was added with ("" = added by itself)
     bool operator==(const SavedTask&) const = default;
 };
 
@@ -38,6 +39,8 @@ struct SavedTaskList {
     int profileIndex = 0;
     QString profileText;  // to recognise the entry if the list of profiles changes
     OutputSettings settings;
+    bool keepTree = false;  // the Output area's options
+    bool skipDone = false;
     std::vector<SavedTask> tasks;
 };
 

@@ -11,11 +11,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -116,8 +118,30 @@ MessageResult LinuxPlatform::MessageBox(QWidget* owner, const QString& text, con
 
 void LinuxPlatform::Beep() { QApplication::beep(); }
 
+// Qt's own chooser enters a folder chosen with Open instead of returning it. Add
+// takes folders too, so Open returns what is chosen, files and folders alike;
+// a double click still enters a folder, and Open with nothing chosen (an empty
+// name field) goes on as Qt's does.
+class FilesAndFoldersDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QLineEdit* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const QStringList chosen = selectedFiles();
+        const bool allThere = !chosen.isEmpty() && std::all_of(chosen.begin(), chosen.end(), [](const QString& path) {
+            return QFileInfo::exists(path);
+        });
+        if (name && !name->text().trimmed().isEmpty() && allThere) {
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 QStringList LinuxPlatform::ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) {
-    QFileDialog dialog(owner);
+    FilesAndFoldersDialog dialog(owner);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Qt's own dialog matches the patterns without regard to case, as users of

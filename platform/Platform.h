@@ -64,8 +64,9 @@ public:
     // The warning sound that goes with an exclamation message.
     virtual void Beep() = 0;
 
-    // Multi-select open-file chooser. `windowsFilter` is the "desc|patterns|...||"
-    // string. Returns the chosen paths in the chooser's order; empty = cancelled.
+    // Multi-select open-file chooser that takes folders too. `windowsFilter` is the
+    // "desc|patterns|...||" string. Returns the chosen paths in the chooser's
+    // order; empty = cancelled.
     virtual QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) = 0;
 
     // Folder chooser with a title such as "Please select output folder:", opened

@@ -793,16 +793,16 @@ TEST_F(DeviceFolderTest, AnOutputOverFourGigabytesIsRefusedBeforeStartingOnFat32
     const QString point = stick();
     const std::vector<MountEntry> mounts{{"/dev/sdb1", point, "vfat"}};
     OutputSettings settings;  // 2000 kbit/s video, 192 kbit/s audio: about 1 GB an hour
-    const std::vector<TaskRow> rows{{"/v/short.avi", "00:00:00", "01:00:00", true, "", ""},
-                                    {"/v/long.avi", "00:00:00", "05:00:00", true, "", ""},
-                                    {"/v/skipped.avi", "00:00:00", "50:00:00", false, "", ""}};
+    const std::vector<TaskRow> rows{{"/v/short.avi", "00:00:00", "01:00:00", true, "", "", ""},
+                                    {"/v/long.avi", "00:00:00", "05:00:00", true, "", "", ""},
+                                    {"/v/skipped.avi", "00:00:00", "50:00:00", false, "", "", ""}};
     const QString video = point + "/VIDEO";
     const QString refusal = Fat32Refusal(rows, JobKind::Convert, settings, video, mounts);
     EXPECT_TRUE(refusal.startsWith("The output of \"long.avi\" would be about 5.1 GB, but a file on the FAT32 "
                                    "volume " + point + " can hold at most 4 GB."))
         << refusal.toStdString();
     EXPECT_TRUE(Fat32Refusal({rows[0]}, JobKind::Convert, settings, video, mounts).isEmpty());
-    const std::vector<TaskRow> latin1{{"/v/caf\xe9.avi", "00:00:00", "05:00:00", true, "", ""}};
+    const std::vector<TaskRow> latin1{{"/v/caf\xe9.avi", "00:00:00", "05:00:00", true, "", "", ""}};
     EXPECT_TRUE(Fat32Refusal(latin1, JobKind::Convert, settings, video, mounts)
                     .startsWith("The output of \"" + DecodeFileName("caf\xe9.avi") + "\""))
         << "the name keeps its bytes";

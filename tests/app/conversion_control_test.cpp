@@ -68,6 +68,10 @@ public:
     void WriteOutputFolder(const QString& folder) override { writtenFolders.push_back(folder); }
     void StopPreview() override { ++previewStops; }
     QWidget* Window() override { return reinterpret_cast<QWidget*>(this); }  // only compared
+    bool keepTree = false;
+    bool skipDone = false;
+    bool KeepTree() const override { return keepTree; }
+    bool SkipDone() const override { return skipDone; }
 };
 
 class CountingSink : public PreviewSink {
@@ -477,6 +481,40 @@ TEST_F(ConversionTest, StoppedRowShowsStoppedAndStaysChecked) {
     EXPECT_EQ(host.statuses[0], "Stopped");
     EXPECT_TRUE(host.rows[0].checked);
     EXPECT_EQ(host.statuses[1], " Ready");
+}
+
+// A row added with a folder keeps its place below the output folder only while the
+// option says so; "Skip files done before" reaches the worker, and its rows say so.
+TEST_F(ConversionTest, TheOutputAreaOptionsReachTheJobAndDoneRowsSaySo) {
+    host.addRow("/v/Season 1/a.avi");
+    host.rows.back().subfolder = "Season 1";
+    host.addRow("/v/b.avi");
+    const std::string folder = host.folderText.toStdString();
+    ASSERT_TRUE(control.StartConversion());
+    EXPECT_EQ(host.job.outputPaths[0], folder + "/a.mp4") << "flat, as by default";
+    EXPECT_FALSE(host.job.skipDone);
+    g_release = true;
+    control.WaitForWorker();
+    g_release = false;
+
+    host.keepTree = true;
+    host.skipDone = true;
+    ASSERT_TRUE(control.StartConversion());
+    EXPECT_EQ(host.job.outputPaths[0], folder + "/Season 1/a.mp4");
+    EXPECT_EQ(host.job.outputPaths[1], folder + "/b.mp4");
+    EXPECT_TRUE(host.job.skipDone);
+    workerAt(2, {kRowDoneBefore, kRowCompleted});
+    control.ConversionTimer();
+    EXPECT_EQ(host.statuses[0], "Done before");
+    EXPECT_FALSE(host.rows[0].checked) << "done, as a completed row";
+    EXPECT_EQ(window.totalText, "2 Task Completed / Total 2 Task(s)");
+
+    host.rows[0].checked = host.rows[1].checked = true;
+    g_release = true;
+    control.WaitForWorker();
+    g_release = false;
+    ASSERT_TRUE(control.StartMerge());
+    EXPECT_FALSE(host.job.skipDone) << "a merge writes one new file";
 }
 
 TEST_F(ConversionTest, UncheckedRowsInBetweenNeverCount) {

@@ -16,7 +16,9 @@
 #include "platform/FileNames.h"
 #include "profiles/OutputSettings.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/LibraryTree.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -140,6 +142,55 @@ TEST_F(TaskListTest, FilesDroppedFromAFileManagerArriveAsAUriList) {
     EXPECT_EQ(EncodeFileName(window.taskList().Text(0, TaskList::kSource)), latin1);
     EXPECT_EQ(window.taskList().Text(1, TaskList::kSource), media().clipB);
     EXPECT_EQ(window.taskList().Text(2, TaskList::kSource), media().clipA);
+}
+
+namespace {
+
+// The rows' files below `root`, top to bottom.
+std::vector<std::string> RowsBelow(TaskList& tasks, const std::string& root) {
+    std::vector<std::string> rows;
+    for (int row = 0; row < tasks.Count(); ++row) {
+        const std::string path = EncodeFileName(tasks.Text(row, TaskList::kSource));
+        rows.push_back(path.rfind(root + "/", 0) == 0 ? path.substr(root.size() + 1) : path);
+    }
+    return rows;
+}
+
+}  // namespace
+
+// A folder dropped, chosen through Add, or handed over on the command line ("Open
+// with") adds exactly its media files in natural order, each row knowing its
+// folder below the one added; nothing is said of the files that are no media.
+TEST_F(TaskListTest, AFolderAddsExactlyItsMediaFilesInNaturalOrder) {
+    const testmedia::LibraryTree tree =
+        testmedia::MakeLibraryTree(exeDir.file("library"), media().clipA.toStdString(), exeDir.file("elsewhere"));
+    const QString root = DecodeFileName(tree.root);
+    for (int way = 0; way < 4; ++way) {
+        SCOPED_TRACE(way);
+        CTolvaneAVConverterDlg& window = open();
+        if (way == 0) window.DropFiles({root});
+        if (way == 1) window.AddPaths({root});  // the files of the command line at start
+        if (way == 2) window.TakeHandedFiles({root});  // handed over by a later start
+        if (way == 3) {
+            fake.fileChoices.push_back({root});
+            window.AddFiles();
+        }
+        TaskList& tasks = window.taskList();
+        EXPECT_EQ(RowsBelow(tasks, tree.root), tree.media);
+        ASSERT_EQ(tasks.Count(), static_cast<int>(tree.media.size()));
+        EXPECT_EQ(tasks.Subfolder(0), "Season 1");
+        EXPECT_EQ(EncodeFileName(tasks.Subfolder(2)), "Season 1/Extras");
+        EXPECT_EQ(tasks.Row(2).subfolder, "Season 1/Extras");
+        EXPECT_EQ(tasks.Subfolder(5), "");
+        EXPECT_TRUE(fake.messages.empty()) << fake.messageTexts().join("\n").toStdString();
+        EXPECT_FALSE(window.addingBar()->isVisible());
+        fake.messages.clear();
+    }
+    // A drop of a file and a folder: each on top as dropped, the folder's files as one block.
+    CTolvaneAVConverterDlg& window = open();
+    window.DropFiles({media().clipB, root + "/Season 2", media().clipC});
+    EXPECT_EQ(RowsBelow(window.taskList(), tree.root),
+              (std::vector<std::string>{media().clipC.toStdString(), "Season 2/01.mkv", media().clipB.toStdString()}));
 }
 
 TEST_F(TaskListTest, AddingKeepsTheEventLoopRunning) {
@@ -521,6 +572,25 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
+// The folder of each row and the Output area's options are kept too.
+TEST_F(KeptTaskListTest, FoldersOfRowsAndTheOutputOptionsComeBack) {
+    const testmedia::LibraryTree tree =
+        testmedia::MakeLibraryTree(exeDir.file("library"), media().clipA.toStdString(), exeDir.file("elsewhere"));
+    CTolvaneAVConverterDlg& first = reopen();
+    EXPECT_FALSE(first.keepTreeBox()->isChecked()) << "off by default";
+    EXPECT_FALSE(first.skipDoneBox()->isChecked());
+    first.AddPaths({DecodeFileName(tree.root)});
+    first.keepTreeBox()->setChecked(true);
+    EXPECT_TRUE(keeper->SavePending()) << "an option is a change to keep";
+    first.skipDoneBox()->setChecked(true);
+    keeper->Flush();
+    CTolvaneAVConverterDlg& second = reopen();
+    EXPECT_TRUE(second.keepTreeBox()->isChecked());
+    EXPECT_TRUE(second.skipDoneBox()->isChecked());
+    ASSERT_EQ(second.taskList().Count(), static_cast<int>(tree.media.size()));
+    EXPECT_EQ(EncodeFileName(second.taskList().Subfolder(2)), "Season 1/Extras");
+}
+
 // A start with an empty list ("--no-restore") leaves the kept list alone until
 // the person changes the new one; then the new one is kept.
 TEST_F(KeptTaskListTest, AnEmptyStartKeepsTheSavedListUntilTheNewOneChanges) {
@@ -659,7 +729,7 @@ TEST_F(KeptTaskListTest, ManyChangesAreWrittenOnceAndAnUnchangedListNotAgain) {
     // A full list, as a restore makes it without probing.
     SavedTaskList full;
     for (int i = 0; i < TaskList::kCapacity; ++i)
-        full.tasks.push_back({QString("/gone/%1.avi").arg(i), false, "00:00:00", "00:00:10", "", " Ready", "10", "", ""});
+        full.tasks.push_back({QString("/gone/%1.avi").arg(i), false, "00:00:00", "00:00:10", "", " Ready", "10", "", "", ""});
     ASSERT_TRUE(TaskListStore(statePath()).Save(TaskListStore::Serialize(full)));
     CTolvaneAVConverterDlg& window = reopen();
     ASSERT_EQ(window.taskList().Count(), TaskList::kCapacity);
@@ -762,8 +832,8 @@ TEST(TaskListStoreDisk, ARealFullDiskLeavesTheKeptFileByteForByte) {
             ::_exit(77);
         const QString path = QString::fromStdString(folder + "/tasks.json");
         SavedTaskList two;
-        two.tasks = {{"/v/a.avi", true, "00:00:00", "00:00:10", "", " Ready", "10", "", ""},
-                     {"/v/b.avi", true, "00:00:00", "00:00:20", "", " Ready", "20", "", ""}};
+        two.tasks = {{"/v/a.avi", true, "00:00:00", "00:00:10", "", " Ready", "10", "", "", ""},
+                     {"/v/b.avi", true, "00:00:00", "00:00:20", "", " Ready", "20", "", "", ""}};
         const QByteArray kept = TaskListStore::Serialize(two);
         if (!TaskListStore(path).Save(kept)) ::_exit(2);
         {  // everything else the disk holds

@@ -48,6 +48,16 @@ TEST(CliCommandLine, CommandsAndHelp) {
     EXPECT_NE(Parse({"probe"}).error.find("at least one file"), std::string::npos);
     EXPECT_NE(Parse({"convert", "--profile", "3"}).error.find("at least one file"), std::string::npos);
     EXPECT_NE(Parse({"probe", "--profile", "3", "a.mkv"}).error.find("only file names"), std::string::npos);
+    auto watch = Parse({"watch", "--profile", "14", "--keep-tree", "--output", "/out", "/in"});
+    ASSERT_TRUE(watch.command) << watch.error;
+    EXPECT_EQ(watch.command->kind, CommandKind::Watch);
+    EXPECT_EQ(watch.command->files, (std::vector<std::string>{"/in"}));
+    EXPECT_EQ(watch.command->convert.profile, 14);
+    EXPECT_TRUE(watch.command->convert.keepTree);
+    EXPECT_NE(Parse({"watch", "/a", "/b"}).error.find("one folder"), std::string::npos);
+    EXPECT_NE(Parse({"watch"}).error.find("one folder"), std::string::npos);
+    EXPECT_NE(Parse({"watch", "--merge", "/a"}).error.find("--merge"), std::string::npos);
+    EXPECT_NE(Parse({"watch", "--quiet", "--verbose", "/a"}).error.find("together"), std::string::npos);
 }
 
 TEST(CliCommandLine, ConvertDefaultsAreProfileZeroWithNoOverrides) {
@@ -56,7 +66,8 @@ TEST(CliCommandLine, ConvertDefaultsAreProfileZeroWithNoOverrides) {
     const ConvertRequest& c = r.command->convert;
     EXPECT_EQ(c.profile, 0);
     EXPECT_FALSE(c.outputFolder || c.beginText || c.endText || c.extension);
-    EXPECT_FALSE(c.quiet || c.merge || c.verbose || c.nullSeparated);
+    EXPECT_FALSE(c.quiet || c.merge || c.verbose || c.nullSeparated || c.keepTree || c.skipDone);
+    EXPECT_TRUE(c.recursive) << "a folder adds the folders below it";
     EXPECT_FALSE(c.overrides.videoEncoder || c.overrides.width || c.overrides.videoBitRate || c.overrides.channels);
     EXPECT_EQ(r.command->files, (std::vector<std::string>{"a.mkv", "b.avi"}));
 }
@@ -94,6 +105,9 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
     EXPECT_EQ(c.jobs, 3);
     EXPECT_EQ(c.audioTrack, "eng");
     EXPECT_EQ(c.subtitles, "2");
+    const ConvertRequest library = ParseConvert({"--no-recursive", "--keep-tree", "--skip-done"});
+    EXPECT_FALSE(library.recursive);
+    EXPECT_TRUE(library.keepTree && library.skipDone);
     EXPECT_EQ(ParseConvert({"--subtitles", "none"}).subtitles, "none");
     EXPECT_EQ(ParseConvert({"--jobs", "auto"}).jobs, 0);
     EXPECT_EQ(ParseConvert({}).jobs, 0);

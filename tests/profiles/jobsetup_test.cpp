@@ -169,9 +169,9 @@ namespace {
 
 std::vector<TaskRow> threeRows() {
     return {
-        {"/in/first.mkv", "00:00:05", "00:01:10", true, "", ""},
-        {"/in/skipped.mkv", "00:00:00", "00:00:30", false, "", ""},
-        {"/in/holiday.2010.avi", "01:00:00", "01:02:05", true, "", ""},
+        {"/in/first.mkv", "00:00:05", "00:01:10", true, "", "", ""},
+        {"/in/skipped.mkv", "00:00:00", "00:00:30", false, "", "", ""},
+        {"/in/holiday.2010.avi", "01:00:00", "01:02:05", true, "", "", ""},
     };
 }
 
@@ -245,14 +245,27 @@ TEST(FillJob, MergeSumsTheCheckedClipLengths) {
 
 TEST(FillJob, ANameWithoutExtensionStillGetsAnOutput) {
     AVConvert job;
-    FillJob(job, {{"/in/recording", "00:00:00", "00:00:03", true, "", ""}}, psp(), "/out", ".mp4", JobKind::Convert);
+    FillJob(job, {{"/in/recording", "00:00:00", "00:00:03", true, "", "", ""}}, psp(), "/out", ".mp4", JobKind::Convert);
     EXPECT_EQ(job.outputPaths[0], "/out/recording.mp4");
+}
+
+TEST(FillJob, ARowWithItsFolderIsWrittenThatFarBelowTheOutputFolderExceptInAMerge) {
+    AVConvert job;
+    const std::vector<TaskRow> rows{{"/lib/Season 1/01.mkv", "00:00:00", "00:00:03", true, "", "", "Season 1"},
+                                    {"/lib/Season 1/Extras/b.mkv", "00:00:00", "00:00:03", true, "", "", "Season 1/Extras"},
+                                    {"/in/top.mkv", "00:00:00", "00:00:03", true, "", "", ""}};
+    FillJob(job, rows, psp(), "/out/", ".mp4", JobKind::Convert);
+    EXPECT_EQ(job.outputPaths[0], "/out/Season 1/01.mp4");
+    EXPECT_EQ(job.outputPaths[1], "/out/Season 1/Extras/b.mp4");
+    EXPECT_EQ(job.outputPaths[2], "/out/top.mp4");
+    FillJob(job, rows, psp(), "/out", ".mp4", JobKind::Merge);
+    EXPECT_EQ(job.outputPaths[0], "/out/01.mp4") << "one joined file, in the output folder";
 }
 
 TEST(FillJob, ASecondShorterListResizesTheTables) {
     AVConvert job;
     FillJob(job, threeRows(), psp(), "/out", ".mp4", JobKind::Convert);
-    FillJob(job, {{"/in/one.mkv", "00:00:00", "00:00:03", true, "", ""}}, psp(), "/o2", ".avi", JobKind::Convert);
+    FillJob(job, {{"/in/one.mkv", "00:00:00", "00:00:03", true, "", "", ""}}, psp(), "/o2", ".avi", JobKind::Convert);
     EXPECT_EQ(job.fileCount, 1);
     EXPECT_EQ(job.checkedCount, 1);
     ASSERT_EQ(job.sourcePaths.size(), 1u);
