@@ -38,6 +38,36 @@ bool sameBytes(const AVCodecParameters& a, const AVCodecParameters& b) {
 
 }  // namespace
 
+CopyPlan planMergeCopy(const AVConvert& job, int rows) {
+    if (!job.copyCompatible || !job.copyDevice) return CopyPlan{};
+    CopyPlan merged{true, true, {}, {}};
+    source::SourceFile first;  // held open for the comparisons; each later one is closed after its own
+    for (int row = 0; row < rows && row < static_cast<int>(job.sourcePaths.size()); ++row) {
+        if (job.sourcePaths[row].empty()) continue;
+        if (StopSeen(job)) return CopyPlan{};
+        source::SourceFile later;
+        source::SourceFile& source = first.input ? later : first;
+        const AVOutputFormat* format = av_guess_format(nullptr, job.outputPaths[row].c_str(), nullptr);
+        if (source::openWithoutFacts(job.sourcePaths[row], job, source, row) != source::OpenResult::Opened || !format)
+            return CopyPlan{false, false, "a joined file cannot be read", {}};
+        const CopyPlan plan = planCopy(job, source, format->name, job.clipBegin[row] > 0);
+        if (!plan.video) return CopyPlan{false, false, plan.videoReason, {}};
+        if (!sameCopyParameters(*first.videoStream(), *source.videoStream()))
+            return CopyPlan{false, false, "the joined files' videos differ in their parameters", {}};
+        if (!plan.sound && merged.sound) merged.soundReason = plan.soundReason;
+        merged.sound = merged.sound && plan.sound && first.audioStream() &&
+                       sameCopyParameters(*first.audioStream(), *source.audioStream());
+    }
+    if (!first.input) return CopyPlan{};
+    if (!merged.sound && merged.soundReason.empty()) merged.soundReason = "the joined files' sounds differ";
+    return merged;
+}
+
+double keyFrameSlack(const source::SourceFile& source, const pipeline::Outputs& out) {
+    if (!out.videoCopy || source.videoRate.num <= 0) return 0.0;
+    return 0.5 * av_q2d(av_inv_q(source.videoRate));
+}
+
 std::string secondsText(double seconds) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f s", seconds);
@@ -116,6 +146,7 @@ void RowRunner::findCopyStart() {
         if (packet->stream_index == m_source.videoIndex) {
             if (!(packet->flags & AV_PKT_FLAG_KEY) || packet->pts == AV_NOPTS_VALUE) continue;  // undecodable alone
             m_copyStart = packet->pts * av_q2d(video.time_base);
+            m_copyStartPts = packet->pts;
             m_pending.push_back(std::move(packet));
             break;
         }
@@ -140,6 +171,17 @@ void RowRunner::copyPacket(copying::CopiedStream& out, AVPacket* pkt, bool isVid
     // Sound from before the first picture, and pictures shown before the key frame
     // (they refer to pictures before the cut), are not part of the row.
     if (t < -kCopySlackSeconds) return;
+    // Containers that store presentation times only (MKV) leave the decode times of
+    // a row's first packets unknown (until the demuxer has seen as many packets as
+    // the decoder holds back): they follow one picture apart, ending where the
+    // demuxer's own begin.
+    if (isVideo) {
+        if (pkt->dts == AV_NOPTS_VALUE && m_copyStartPts != AV_NOPTS_VALUE) {
+            const std::int64_t held = m_source.videoStream()->codecpar->video_delay;
+            pkt->dts = m_copyStartPts + (std::min(m_videoPacketsInRow, held) - held) * std::max<std::int64_t>(pkt->duration, 0);
+        }
+        ++m_videoPacketsInRow;
+    }
     const std::int64_t decodeTs = pkt->dts != AV_NOPTS_VALUE ? pkt->dts : ts;
     // Cut by decode time: every picture shown before the end is kept with the
     // pictures it refers to, which come before it in decode order.
@@ -153,7 +195,15 @@ void RowRunner::copyPacket(copying::CopiedStream& out, AVPacket* pkt, bool isVid
     }
     const std::int64_t shift = std::llround((m_rules.timelineOffset - m_copyStart) / av_q2d(timeBase));
     if (pkt->pts != AV_NOPTS_VALUE) pkt->pts += shift;
-    if (pkt->dts != AV_NOPTS_VALUE) pkt->dts += shift;
+    if (pkt->dts != AV_NOPTS_VALUE) {
+        pkt->dts += shift;
+        // Decode times rise strictly in a stream, also where a merge joins two rows.
+        if (pkt->dts * av_q2d(timeBase) <= out.lastDecodeSeconds) {
+            pkt->dts = static_cast<std::int64_t>(std::floor(out.lastDecodeSeconds / av_q2d(timeBase))) + 1;
+            if (pkt->pts != AV_NOPTS_VALUE && pkt->pts < pkt->dts) pkt->pts = pkt->dts;
+        }
+        out.lastDecodeSeconds = pkt->dts * av_q2d(timeBase);
+    }
     out.end = std::max(out.end, (ts + shift + std::max<std::int64_t>(pkt->duration, 0)) * av_q2d(timeBase));
     pkt->pos = -1;
     if (isVideo && !m_thumbnailDone) decodeForThumbnail(pkt);

@@ -18,6 +18,9 @@ struct SourceFile;
 namespace output {
 class OutputFile;
 }
+namespace pipeline {
+struct Outputs;
+}
 
 namespace copying {
 
@@ -27,6 +30,7 @@ struct CopiedStream {
     double end = 0.0;            // output seconds: end of the last packet written
     long packets = 0;            // packets written, over every row of a merge
     bool ended = false;          // this row's clip has ended for the stream
+    double lastDecodeSeconds = -1e300;  // decode time of the last packet written
 
     double clock() const { return end; }
 };
@@ -58,6 +62,17 @@ bool addCopiedStream(const AVStream& from, output::OutputFile& file, std::unique
 // Two sources a merge can copy one after the other: the same codec parameters and
 // codec headers for the video, and for the sound when it is copied.
 bool sameCopyParameters(const AVStream& a, const AVStream& b);
+
+// How far after a clip's begin a key frame may lie and still count as the one at
+// the begin: half a picture, when the video is copied (containers store picture
+// times a few milliseconds off the frame grid); 0 otherwise.
+double keyFrameSlack(const source::SourceFile& source, const pipeline::Outputs& out);
+
+// A merge keeps the video only when every row it will join can be kept, with the
+// same parameters (the joined stream has one codec header), and keeps the sound
+// only when that holds for every row's sound too. Opens each row's source; a row
+// that cannot be opened, or a stop, makes the merge convert.
+CopyPlan planMergeCopy(const AVConvert& job, int rows);
 
 // "12.3 s" for notes.
 std::string secondsText(double seconds);

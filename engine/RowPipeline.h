@@ -174,6 +174,8 @@ private:
     double m_copyStart = std::numeric_limits<double>::quiet_NaN();
     bool m_copyStarted = false;
     long m_copiedAtStart = 0;
+    std::int64_t m_copyStartPts = AV_NOPTS_VALUE;  // in the video stream's time base
+    std::int64_t m_videoPacketsInRow = 0;
     std::vector<ffmpeg::Packet> m_pending;
 };
 

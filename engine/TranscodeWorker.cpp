@@ -181,7 +181,7 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     }
     const pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (job.clipBegin[row] != 0) {
-        if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row]);
+        if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row] + copying::keyFrameSlack(source, out));
         job.clipBegin[row] = 0;
     }
     pipeline::RowRunner runner(job, row, source, out, rules);
