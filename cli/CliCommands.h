@@ -38,8 +38,5 @@ std::string InvalidFileMessage(const std::string& path);
 
 // The probe result lines of one probed job, in the job's field names.
 std::string ProbeFieldLines(const AVConvert& job);
-// Per video profile whether the file's video would be kept as it is ("copy 3: video kept;
-// sound converted, ...") or converted and why ("copy 9: converted, level 4.1 is above ...").
-std::string CopyLines(const std::string& path, const AVConvert& job);
 
 }  // namespace cli

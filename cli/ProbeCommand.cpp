@@ -1,11 +1,8 @@
 #include "cli/CliCommands.h"
 #include "cli/ProgressText.h"
 #include "engine/AVConvert.h"
-#include "engine/CopyRow.h"
 #include "engine/ProbeMedia.h"
-#include "engine/SourceFile.h"
 #include "profiles/DeviceLimits.h"
-#include "profiles/JobSetup.h"
 #include "profiles/ProfileTable.h"
 
 #include <cerrno>
@@ -94,31 +91,6 @@ std::string ProbeFieldLines(const AVConvert& job) {
     return lines.str();
 }
 
-std::string CopyLines(const std::string& path, const AVConvert& job) {
-    source::SourceFile source;
-    if (source::openContainer(path, job, source) != source::OpenResult::Opened) return std::string();
-    const source::StreamChoice choice = source::chooseStreams(*source.input, path);
-    source.videoIndex = choice.video;
-    source.audioIndex = choice.audio;
-    if (source.videoIndex < 0) return std::string();  // no video to keep
-    std::ostringstream lines;
-    const auto& profiles = Profiles();
-    for (int i = 0; i < kProfileCount; ++i) {
-        const copycheck::DeviceLimits* device = DeviceLimitsFor(profiles[i].code);
-        const std::string name = "x" + ExtensionFromProfile(profiles[i].displayText);
-        const AVOutputFormat* format = av_guess_format(nullptr, name.c_str(), nullptr);
-        if (!device || !format) continue;
-        const std::string reason = copying::videoCopyReason(*device, source, format->name);
-        lines << "copy " << i << ": " << (reason.empty() ? "video kept" : "converted, " + reason);
-        if (reason.empty() && source.audioStream()) {
-            const copycheck::Verdict sound = copycheck::checkSound(*device, *source.audioStream()->codecpar, format->name);
-            lines << (sound.copyable ? "; sound kept" : "; sound converted, " + sound.reason);
-        }
-        lines << "\n";
-    }
-    return lines.str();
-}
-
 int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
     int status = kExitOk;
     bool first = true;
@@ -133,7 +105,7 @@ int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
         }
         if (!first) *env.out << "\n";
         first = false;
-        *env.out << "probePath: " << EscapeName(path) << "\n" << ProbeFieldLines(*job) << CopyLines(path, *job);
+        *env.out << "probePath: " << EscapeName(path) << "\n" << ProbeFieldLines(*job) << ProfileCopyLines(path, *job);
     }
     env.out->flush();
     return status;

@@ -234,7 +234,11 @@ std::string shapeProblem(const DeviceLimits& device, const VideoFacts& facts) {
     if (facts.sampleAspect.num > 0 && av_cmp_q(facts.sampleAspect, AVRational{1, 1}) != 0)
         return "its pixels are not square (" + std::to_string(facts.sampleAspect.num) + ":" +
                std::to_string(facts.sampleAspect.den) + "), which the " + name + " shows stretched";
-    if (facts.interlacedCoding && facts.fieldOrder == AV_FIELD_UNKNOWN)
+    // Interlaced coding is only shown right when the stream says which field comes
+    // first; "progressive" or nothing on such a stream leaves the device guessing.
+    const bool fieldsNamed = facts.fieldOrder == AV_FIELD_TT || facts.fieldOrder == AV_FIELD_BB ||
+                             facts.fieldOrder == AV_FIELD_TB || facts.fieldOrder == AV_FIELD_BT;
+    if (facts.interlacedCoding && !fieldsNamed)
         return "the picture is interlaced without saying which field comes first";
     return std::string();
 }

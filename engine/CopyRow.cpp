@@ -153,6 +153,9 @@ void RowRunner::findCopyStart() {
         m_pending.push_back(std::move(packet));
     }
     const double asked = m_rules.clipBegin;
+    // A whole file keeps everything from its start, also sound that begins a little
+    // before the first picture (an encoder's priming delay).
+    if (!std::isfinite(m_copyStart) || asked <= 0) m_copyStart = std::min(m_copyStart, m_source.startSeconds + asked);
     if (!std::isfinite(m_copyStart)) m_copyStart = m_source.startSeconds + asked;
     const double begin = m_copyStart - m_source.startSeconds;
     if (m_rules.clipLength > 0) m_rules.clipLength += asked - begin;  // the end stays where it was asked
@@ -170,7 +173,8 @@ void RowRunner::copyPacket(copying::CopiedStream& out, AVPacket* pkt, bool isVid
     const double t = ts * av_q2d(timeBase) - m_copyStart;
     // Sound from before the first picture, and pictures shown before the key frame
     // (they refer to pictures before the cut), are not part of the row.
-    if (t < -kCopySlackSeconds) return;
+    const double duration = std::max<std::int64_t>(pkt->duration, 0) * av_q2d(timeBase);
+    if (isVideo ? t < -kCopySlackSeconds : t + duration <= kCopySlackSeconds) return;
     // Containers that store presentation times only (MKV) leave the decode times of
     // a row's first packets unknown (until the demuxer has seen as many packets as
     // the decoder holds back): they follow one picture apart, ending where the

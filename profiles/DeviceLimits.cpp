@@ -1,6 +1,13 @@
 #include "profiles/DeviceLimits.h"
 
+#include "engine/AVConvert.h"
+#include "engine/CopyRow.h"
+#include "engine/SourceFile.h"
+#include "profiles/JobSetup.h"
+#include "profiles/ProfileTable.h"
+
 #include <array>
+#include <sstream>
 
 namespace {
 
@@ -60,3 +67,29 @@ const DeviceLimits* DeviceLimitsFor(int profileCode) {
         if (row.profileCode == profileCode) return &kDevices[row.device];
     return nullptr;
 }
+
+std::string ProfileCopyLines(const std::string& path, const AVConvert& job) {
+    source::SourceFile source;
+    if (source::openContainer(path, job, source) != source::OpenResult::Opened) return std::string();
+    const source::StreamChoice choice = source::chooseStreams(*source.input, path);
+    source.videoIndex = choice.video;
+    source.audioIndex = choice.audio;
+    if (source.videoIndex < 0) return std::string();  // no video to keep
+    std::ostringstream lines;
+    const auto& profiles = Profiles();
+    for (int i = 0; i < kProfileCount; ++i) {
+        const copycheck::DeviceLimits* device = DeviceLimitsFor(profiles[i].code);
+        const std::string name = "x" + ExtensionFromProfile(profiles[i].displayText);
+        const AVOutputFormat* format = av_guess_format(nullptr, name.c_str(), nullptr);
+        if (!device || !format) continue;
+        const std::string reason = copying::videoCopyReason(*device, source, format->name);
+        lines << "copy " << i << ": " << (reason.empty() ? "video kept" : "converted, " + reason);
+        if (reason.empty() && source.audioStream()) {
+            const copycheck::Verdict sound = copycheck::checkSound(*device, *source.audioStream()->codecpar, format->name);
+            lines << (sound.copyable ? "; sound kept" : "; sound converted, " + sound.reason);
+        }
+        lines << "\n";
+    }
+    return lines.str();
+}
+
