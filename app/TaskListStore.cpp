@@ -55,6 +55,8 @@ constexpr TextField kTextFields[] = {
 constexpr FlagField kFlagFields[] = {
     {"audioOnly", &OutputSettings::audioOnly},
     {"makeThumbnail", &OutputSettings::makeThumbnail},
+    {"copyCompatible", &OutputSettings::copyCompatible},
+    {"exactCut", &OutputSettings::exactCut},
 };
 
 QJsonObject settingsObject(const OutputSettings& settings) {

@@ -214,6 +214,9 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--skip-done", false, [](ConvertRequest& r, const std::string&) { r.skipDone = true; return std::string(); }},
         {"--no-size-check", false,
          [](ConvertRequest& r, const std::string&) { r.sizeCheck = false; return std::string(); }},
+        {"--copy-compatible", false,
+         [](ConvertRequest& r, const std::string&) { r.copyCompatible = true; return std::string(); }},
+        {"--exact-cut", false, [](ConvertRequest& r, const std::string&) { r.exactCut = true; return std::string(); }},
     };
     return kOptions;
 }
@@ -383,6 +386,11 @@ std::string UsageText() {
          "                         line is Skipped<TAB>source<TAB>output\n"
          "  --no-size-check        convert even when an output is expected to pass the 4 GB\n"
          "                         file limit of the FAT32 volume the output folder is on\n"
+         "  --copy-compatible      keep the video when the profile's device plays it as it\n"
+         "                         is (the device's limits, not the profile's size and bit\n"
+         "                         rate), and its sound too where the device plays that;\n"
+         "                         a begin time then starts at the key frame before it\n"
+         "  --exact-cut            begin exactly at --begin: convert instead of keeping\n"
          "  --quiet                no progress output and no messages from FFmpeg\n"
          "  --verbose              FFmpeg's warnings as well (by default only its errors)\n"
          "  --null                 end every field of a result with a NUL byte instead of a\n"

@@ -49,6 +49,8 @@ struct ConvertRequest {
     bool nullSeparated = false;  // --null: result fields end with NUL, names unescaped
     bool merge = false;
     bool sizeCheck = true;  // --no-size-check: convert even past a FAT32 volume's file limit
+    bool copyCompatible = false;  // --copy-compatible: keep what the device plays as it is
+    bool exactCut = false;        // --exact-cut: begin times exact (convert rather than keep)
     int jobs = 0;  // files converted at once; 0 = as many as the cores and memory allow
     bool recursive = true;   // --no-recursive: a folder given adds its own files only
     bool keepTree = false;   // --keep-tree: outputs in their sources' folders below --output

@@ -109,6 +109,8 @@ OutputSettings SettingsFor(const ConvertRequest& request) {
     if (o.audioBitRate) settings.audioBitRate = *o.audioBitRate;
     if (o.sampleRate) settings.sampleRate = *o.sampleRate;
     if (o.channels) settings.channels = *o.channels;
+    settings.copyCompatible = request.copyCompatible;
+    settings.exactCut = request.exactCut;
     return settings;
 }
 
@@ -419,6 +421,13 @@ private:
     bool m_null;
 };
 
+// What the rows kept of their sources, and why not more, one line per row with a note.
+void PrintNotes(const AVConvert& job, std::ostream& err) {
+    for (int i = 0; i < job.fileCount; ++i)
+        if (const std::string note = job.rowNote(i); !note.empty())
+            err << FileNameOf(job.sourcePaths[i]) << ": " << note << "\n";
+}
+
 // Why a file given is not converted when a stop came before its turn.
 constexpr const char* kSkippedReason = "not converted: the run was stopped before its turn";
 
@@ -621,6 +630,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     ResultWriter results(*env.out, request.nullSeparated);
     bool allCompleted = PrintResults(probed, job.get(), &plan, request.merge, run.stopSignal != 0, results);
     env.out->flush();
+    if (!request.quiet) PrintNotes(*job, *env.err);
     if (run.stopSignal != 0) {
         *env.err << "Stopped.\n";
         return 128 + run.stopSignal;

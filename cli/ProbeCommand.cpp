@@ -3,6 +3,7 @@
 #include "cli/ProgressText.h"
 #include "engine/AVConvert.h"
 #include "engine/ProbeMedia.h"
+#include "profiles/DeviceLimits.h"
 #include "profiles/ProfileTable.h"
 
 #include <cerrno>
@@ -108,7 +109,7 @@ int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
         }
         if (!first) *env.out << "\n";
         first = false;
-        *env.out << "probePath: " << EscapeName(path) << "\n" << ProbeFieldLines(*job) << std::flush;
+        *env.out << "probePath: " << EscapeName(path) << "\n" << ProbeFieldLines(*job) << ProfileCopyLines(path, *job) << std::flush;
         return true;
     };
     for (const auto& path : files) {

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "profiles/SettingsRules.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,7 +21,10 @@
 namespace {
 
 constexpr int kDialogFontPoints = 8;
-constexpr QSize kDialogUnits(268, 186);
+constexpr QSize kDialogUnits(268, 212);
+// The two option boxes sit between the audio group and the buttons; the buttons
+// move down by their height.
+constexpr int kOptionRows = 26;
 
 // Where each choice sits (dialog units) and the x of the caption to its left.
 struct ChoiceLayout {
@@ -105,9 +109,12 @@ void CSettings::buildLayout() {
         button->setDefault(false);
         return button;
     };
-    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, 164, 55, 19));
-    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, 164, 55, 19));
-    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, 164, 55, 19));
+    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"),
+                          QRect(7, 164 + kOptionRows, 55, 19));
+    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, 164 + kOptionRows, 55, 19));
+    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"),
+                         QRect(211, 164 + kOptionRows, 55, 19));
+    addOptions();
     // Enter confirms the settings, whichever list has the focus.
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
@@ -159,6 +166,32 @@ void CSettings::syncFromModel() {
         combo->setCurrentIndex(choice.selection());
         combo->setEnabled(choice.enabled());
     }
+    for (auto [box, on] : {std::pair{m_copyCompatible, m_model.copyCompatible()}, std::pair{m_exactCut, m_model.exactCut()}}) {
+        const QSignalBlocker blocker(box);
+        box->setChecked(on);
+    }
+}
+
+void CSettings::addOptions() {
+    const QFont f = font();
+    auto addOption = [&](int id, const QString& text, const QString& tip, int y, auto set) {
+        auto* box = new QCheckBox(text, this);
+        SetControlId(box, id);
+        box->setGeometry(MapDialogRect(QRect(9, y, 255, 11), f));
+        box->setToolTip(tip);
+        connect(box, &QCheckBox::toggled, this, [this, set](bool on) { (m_model.*set)(on); });
+        return box;
+    };
+    m_copyCompatible = addOption(
+        kCopyCompatible, QStringLiteral("Keep the video when the device plays it"),
+        QStringLiteral("The video is copied unchanged when it is within what the profile's device plays "
+                       "(its codec, profile, level, size and frame rate limits), whatever size and bit rate "
+                       "this profile would convert to; its sound is kept too when the device plays it"),
+        159, &SettingsDialogModel::setCopyCompatible);
+    m_exactCut = addOption(kExactCut, QStringLiteral("Cut exactly at the start time"),
+                           QStringLiteral("A kept video can only start at a key frame, up to a few seconds before "
+                                          "the start time; with this, tasks with a start time are converted"),
+                           172, &SettingsDialogModel::setExactCut);
 }
 
 void CSettings::onOk() {

@@ -1,7 +1,8 @@
 #pragma once
-// The modal "Setting" dialog (template 167, 268 x 186 dialog units): edits the
+// The modal "Setting" dialog (template 167, 268 x 212 dialog units): edits the
 // current profile's encoders, picture size, frame rate, bit rates, sample rate and
-// channels within the choices of its preset. All behaviour lives in
+// channels within the choices of its preset, and whether a video the device plays
+// as it is is kept. All behaviour lives in
 // SettingsDialogModel; this window only mirrors the model into eight drop-down lists
 // and passes the user's picks back.
 //
@@ -18,6 +19,7 @@
 #include <QPoint>
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 
@@ -35,6 +37,8 @@ public:
         kSampleRate = 1067,
         kChannels = 1068,
         kDefault = 1072,
+        kCopyCompatible = 1073,
+        kExactCut = 1074,
         kOk = 1,
         kCancel = 2,
     };
@@ -52,6 +56,7 @@ protected:
 
 private:
     void buildLayout();
+    void addOptions();
     QComboBox* addChoice(SettingsField field, const QString& caption, const QRect& units, int captionX);
     void connectChoices();
     void syncFromModel();
@@ -60,6 +65,8 @@ private:
     SettingsDialogModel m_model;
     std::array<QComboBox*, kSettingsFields.size()> m_choices{};
     QPushButton* m_title = nullptr;
+    QCheckBox* m_copyCompatible = nullptr;
+    QCheckBox* m_exactCut = nullptr;
     QPushButton* m_default = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;

@@ -41,6 +41,20 @@ std::string AVConvert::failureReason(int row) const {
 void AVConvert::clearFailureReasons() {
     std::lock_guard lock(m_reasonLock);
     m_failureReasons.clear();
+    m_notes.clear();
+}
+
+void AVConvert::noteRow(int row, const std::string& note) {
+    if (row < 0 || row > kMaxRows || note.empty()) return;
+    std::lock_guard lock(m_reasonLock);
+    if (m_notes.size() <= static_cast<std::size_t>(row)) m_notes.resize(row + 1);
+    std::string& text = m_notes[row];
+    text += (text.empty() ? "" : "; ") + note;
+}
+
+std::string AVConvert::rowNote(int row) const {
+    std::lock_guard lock(m_reasonLock);
+    return row >= 0 && static_cast<std::size_t>(row) < m_notes.size() ? m_notes[row] : std::string();
 }
 
 void AVConvert::resetRowStates() {

@@ -28,6 +28,9 @@
 #include "engine/TrackChoice.h"
 
 class PreviewSink;
+namespace copycheck {
+struct DeviceLimits;
+}
 
 // Row result codes kept in AVConvert::fileState.
 //  - pending: not reached yet, or a stop came before the row wrote anything;
@@ -83,6 +86,15 @@ public:
     int audioChannels = 0;
     bool encodeVideo = true;  // false = audio-only output
     int h264LevelCap = 0;     // highest H.264 level the device takes, times ten (41 = 4.1); 0 = any
+    // Keep the source's video (and its sound, where the device plays it) instead of
+    // converting it, when it is within copyDevice's limits. copyDevice points into
+    // the static device table (profiles/DeviceLimits.h); null: the profile's device
+    // is unknown and every row is converted.
+    bool copyCompatible = false;
+    const copycheck::DeviceLimits* copyDevice = nullptr;
+    // A clip must begin exactly at its begin time: a copied stream can only begin at
+    // a key frame, so such rows are converted.
+    bool exactCut = false;
     int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
     // How long a still picture (a JPEG, PNG, …) lasts as a video when its row's clip
     // does not say; the probe gives stills this length.
@@ -145,7 +157,12 @@ public:
     // Worker: adds `note` to the reason of a failed row (what its output left behind).
     void addToFailureReason(int row, const std::string& note);
     std::string failureReason(int row) const;           // "" when none was given
-    void clearFailureReasons();                         // worker, at its start
+    void clearFailureReasons();                         // worker, at its start (notes too)
+    // A note on how a row was made that the person should know (the video copied
+    // from a key frame before the begin time, the sound converted and why); kept
+    // like the reasons, for rows of any state. "" when none.
+    void noteRow(int row, const std::string& note);     // worker; adds to the row's note
+    std::string rowNote(int row) const;
     // Rows running at once (Convert): rows below rowsStarted have been handed to a
     // worker slot (it may pass fileCount); runningRows holds each slot's row, -1 when
     // idle; rowPercent is each row's own progress (-1 = nothing to show yet), while
@@ -201,6 +218,7 @@ public:
 private:
     mutable std::mutex m_reasonLock;
     std::vector<std::string> m_failureReasons;
+    std::vector<std::string> m_notes;
 };
 
 // True when a row should end now: its job was asked to stop, or everything was.

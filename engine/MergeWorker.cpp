@@ -21,7 +21,18 @@ struct MergeState {
     std::vector<int> joinedRows;             // completed or stopped into the output
     std::vector<std::string> thumbnails;
     output::FreeNames names;                 // this run's names
+    copying::CopyPlan copy;                  // what every row keeps of its source
 };
+
+// Says what a merge asked to keep its video actually keeps, and why not the rest.
+void noteMergeCopy(AVConvert& job, int row, const copying::CopyPlan& plan) {
+    if (!job.copyCompatible || !job.copyDevice) return;
+    if (!plan.video) {
+        if (!plan.videoReason.empty()) job.noteRow(row, "video converted: " + plan.videoReason);
+        return;
+    }
+    job.noteRow(row, plan.sound ? "video and sound kept as they are" : "video kept as it is; sound converted: " + plan.soundReason);
+}
 
 void nameThumbnail(AVConvert& job, int row) {
     if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(job.outputPaths[row]);
@@ -52,14 +63,20 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
     auto out = std::make_unique<pipeline::Outputs>();
     if (!out->file.create(job.outputPaths[row]))
         return out->file.failureReason().empty() ? "No container matches the output's name" : out->file.failureReason();
-    if (job.encodeVideo && source.videoDecoder) {
+    if (state.copy.video) {
+        if (!copying::addCopiedStream(*source.videoStream(), out->file, out->videoCopy))
+            return "The output does not take the source's video as it is";
+    } else if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase = framerate::mergeTimeBase(job.outputFrameRate, source.videoRate);
         if (!pipeline::addVideoStream(job, source, *out, timeBase))
             return CodecFailure("The video encoder does not accept these settings",
                 "the video encoder", LastCodecOpenError());
     }
-    const bool sound = source.audioDecoder || (out->video && laterRowHasSound(job, row));
-    if (sound && !pipeline::addAudioStream(job, source, *out))
+    const bool sound = source.audioDecoder || ((out->video || out->videoCopy) && laterRowHasSound(job, row));
+    if (state.copy.sound) {
+        if (!copying::addCopiedStream(*source.audioStream(), out->file, out->audioCopy))
+            return "The output does not take the source's sound as it is";
+    } else if (sound && !pipeline::addAudioStream(job, source, *out))
         return CodecFailure("The audio encoder does not accept these settings",
             "the audio encoder", LastCodecOpenError());
     out->file.copyMetadata(source.input.get());
@@ -80,9 +97,11 @@ std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source
     // Once a write has failed, the joined file is broken: nothing more goes in.
     if (out.file.error() < 0) return out.file.failureReason();
     const bool wantsVideo = job.encodeVideo && source.videoDecoder;
-    if (wantsVideo && !out.video) return "The merged output has no video stream for this source's pictures";
-    if (source.audioDecoder && !out.audio) return "The merged output has no audio stream for this source's sound";
-    if (wantsVideo && !pipeline::reopenVideoEncoder(job, source, out))
+    if (wantsVideo && !out.video && !out.videoCopy)
+        return "The merged output has no video stream for this source's pictures";
+    if (source.audioDecoder && !out.audio && !out.audioCopy)
+        return "The merged output has no audio stream for this source's sound";
+    if (wantsVideo && out.video && !pipeline::reopenVideoEncoder(job, source, out))
         return CodecFailure("The video encoder does not accept these settings",
             "the video encoder", LastCodecOpenError());
     job.outputPaths[row] =
@@ -105,8 +124,8 @@ pipeline::RowRules mergeRules(const AVConvert& job, int row, const source::Sourc
                               const pipeline::Outputs& out) {
     pipeline::RowRules rules;
     rules.progressSeconds = job.mergeTotalSeconds;
-    const double video = out.video ? out.video->clock() : 0.0;
-    const double audio = out.audio ? out.audio->queuedClock() : 0.0;
+    const double video = out.video ? out.video->clock() : out.videoCopy ? out.videoCopy->clock() : 0.0;
+    const double audio = out.audio ? out.audio->queuedClock() : out.audioCopy ? out.audioCopy->clock() : 0.0;
     rules.timelineOffset = std::max(video, audio);  // the row starts after everything so far
     rules.fitAudioToPictures = true;
     applyClip(job, row, source, rules);
@@ -119,9 +138,10 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
         return pipeline::setUpFailed(job, row, source.failure);
     const std::string joined = state.out ? joinOutput(job, row, source, state) : createOutput(job, row, source, state);
     if (!joined.empty()) return pipeline::setUpFailed(job, row, joined);
+    noteMergeCopy(job, row, state.copy);
     pipeline::Outputs& out = *state.out;
     const pipeline::RowRules rules = mergeRules(job, row, source, out);
-    if (rules.clipBegin > 0) source::seekTo(source, rules.clipBegin);
+    if (rules.clipBegin > 0) source::seekTo(source, rules.clipBegin + copying::keyFrameSlack(source, out));
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) return job.failRow(row, "Not enough memory for the picture buffers");
     const long packetsBefore = out.file.packetCount();
@@ -175,6 +195,7 @@ void MergeWorker(AVConvert& job) {
     pipeline::beginRun(job, rows);
     job.currentFile.store(0, std::memory_order_relaxed);
     MergeState state;
+    state.copy = copying::planMergeCopy(job, rows);
     for (int row = 0; row < rows; ++row) {
         job.currentFile.store(row, std::memory_order_relaxed);
         if (StopSeen(job)) return finalise(job, state);  // this row keeps 255

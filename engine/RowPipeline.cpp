@@ -184,6 +184,12 @@ bool RowRunner::prepare() {
                                                                  m_job.outputHeight)))
         return false;
     if (!m_packet || !m_frame) return false;
+    if (copyingVideo()) {
+        m_copiedAtStart = m_out.videoCopy->packets;
+        m_out.videoCopy->ended = false;
+        if (m_out.audioCopy) m_out.audioCopy->ended = false;
+        if (!m_pictures.prepare()) return false;
+    }
     if (m_job.previewSink) {
         try {
             m_job.previewSink->rowBegins(m_row);
@@ -211,14 +217,23 @@ bool RowRunner::audioActive() const { return m_source.audioDecoder && m_out.audi
 bool RowRunner::clipEndReached() const {
     const double length = m_rules.clipLength;
     if (length <= 0) return false;
-    const bool videoDone = !videoActive() || m_out.video->clock() - m_rules.timelineOffset >= length;
-    const bool audioDone = !audioActive() || m_out.audio->queuedClock() - m_rules.timelineOffset >= length;
-    return (videoActive() || audioActive()) && videoDone && audioDone;
+    const bool videoDone = copyingVideo() ? m_out.videoCopy->ended
+                                          : !videoActive() || m_out.video->clock() - m_rules.timelineOffset >= length;
+    const bool audioDone = copyingAudio() ? m_out.audioCopy->ended
+                                          : !audioActive() || m_out.audio->queuedClock() - m_rules.timelineOffset >= length;
+    return (picturesActive() || audioActive() || copyingAudio()) && videoDone && audioDone;
 }
 
 RowEnd RowRunner::run() {
     AVPacket* pkt = m_packet.get();
     if (m_soundPicture) showSoundPicture();
+    if (copyingVideo() && !m_copyStarted) findCopyStart();
+    for (ffmpeg::Packet& pending : m_pending) {
+        if (StopSeen(m_job)) return RowEnd::Stopped;
+        dispatch(pending.get());
+        if (m_writeFailed) return RowEnd::WriteFailed;
+    }
+    m_pending.clear();
     for (;;) {
         if (StopSeen(m_job)) return RowEnd::Stopped;
         if (clipEndReached()) return RowEnd::ClipEnded;
@@ -226,12 +241,7 @@ RowEnd RowRunner::run() {
             if (StopSeen(m_job)) return RowEnd::Stopped;  // the stop broke off the read
             break;
         }
-        if (pkt->stream_index == m_source.videoIndex && videoActive())
-            decode(m_source.videoDecoder.get(), pkt, true);
-        else if (pkt->stream_index == m_source.audioIndex && audioActive())
-            decode(m_source.audioDecoder.get(), pkt, false);
-        else if (m_bitmaps && pkt->stream_index == m_bitmaps->streamIndex())
-            m_bitmaps->decode(*pkt);
+        dispatch(pkt);
         av_packet_unref(pkt);
         if (m_writeFailed) return RowEnd::WriteFailed;
     }
@@ -239,6 +249,24 @@ RowEnd RowRunner::run() {
     if (videoActive()) decode(m_source.videoDecoder.get(), nullptr, true);
     if (audioActive()) decode(m_source.audioDecoder.get(), nullptr, false);
     return m_writeFailed ? RowEnd::WriteFailed : RowEnd::SourceEnded;
+}
+
+void RowRunner::dispatch(AVPacket* pkt) {
+    if (pkt->stream_index == m_source.videoIndex && copyingVideo())
+        copyPacket(*m_out.videoCopy, pkt, true);
+    else if (pkt->stream_index == m_source.videoIndex && videoActive())
+        decode(m_source.videoDecoder.get(), pkt, true);
+    else if (pkt->stream_index == m_source.audioIndex && copyingAudio())
+        copyPacket(*m_out.audioCopy, pkt, false);
+    else if (pkt->stream_index == m_source.audioIndex && audioActive())
+        decode(m_source.audioDecoder.get(), pkt, false);
+    else if (m_bitmaps && pkt->stream_index == m_bitmaps->streamIndex())
+        m_bitmaps->decode(*pkt);
+}
+
+double RowRunner::videoClock() const {
+    if (m_out.video) return m_out.video->clock();
+    return m_out.videoCopy ? m_out.videoCopy->clock() : 0.0;
 }
 
 void RowRunner::decode(AVCodecContext* decoder, const AVPacket* packet, bool isVideo) {
@@ -258,8 +286,8 @@ void RowRunner::publishProgress() {
     if (m_job.audioCodecId == codecmap::kAudioVorbis && audioActive()) {
         percent = m_audioPackets * 100 / m_expectedAudioPackets;
     } else if (m_rules.progressSeconds > 0) {
-        const double a = m_out.audio ? m_out.audio->clock() : 0.0;
-        const double v = m_out.video ? m_out.video->clock() : 0.0;
+        const double a = m_out.audio ? m_out.audio->clock() : m_out.audioCopy ? m_out.audioCopy->clock() : 0.0;
+        const double v = videoClock();
         percent = static_cast<int>(std::min(100.0, std::max(a, v) * 100 / m_rules.progressSeconds));
     }
     m_job.publishProgress(m_row, std::clamp(percent, 0, 100));
@@ -353,6 +381,7 @@ void RowRunner::finishVideo() {
 }
 
 bool RowRunner::videoMissing() const {
+    if (copyingVideo()) return m_out.videoCopy->packets == m_copiedAtStart;
     const bool pictureDue = videoActive() || (m_rules.pictureForSound && !m_source.videoDecoder && m_out.video);
     return pictureDue && m_out.video->picturesSent == m_picturesAtStart;
 }
@@ -426,8 +455,8 @@ void RowRunner::placeFirstAudio(double sourceSeconds) {
 // waits (up to kAudioHoldSeconds) for the pictures, so a tail longer than the
 // pictures can still be cut.
 double RowRunner::audioEncodeLimit() const {
-    if (!m_rules.fitAudioToPictures || !videoActive()) return std::numeric_limits<double>::infinity();
-    return std::max(m_out.video->clock(), m_out.audio->queuedClock() - kAudioHoldSeconds);
+    if (!m_rules.fitAudioToPictures || !picturesActive()) return std::numeric_limits<double>::infinity();
+    return std::max(videoClock(), m_out.audio->queuedClock() - kAudioHoldSeconds);
 }
 
 // The row ends where its pictures end; a row without pictures where its sound
@@ -436,7 +465,7 @@ double RowRunner::audioEncodeLimit() const {
 void RowRunner::fitAudioToRow() {
     audio::AudioOutput& out = *m_out.audio;
     double end = out.queuedClock();
-    if (videoActive() && m_out.video->clock() > m_rules.timelineOffset) end = m_out.video->clock();
+    if (picturesActive() && videoClock() > m_rules.timelineOffset) end = videoClock();
     else if (m_rules.clipLength > 0) end = std::min(end, m_rules.timelineOffset + m_rules.clipLength);
     audio::trimQueued(out, end);
     if (audio::padWithSilence(out, m_out.file, end) < 0) m_job.failRow(m_row, writeFailureReason());

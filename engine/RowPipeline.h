@@ -5,6 +5,7 @@
 // the whole merge and feeds every row into it. Worker thread only.
 
 #include "engine/AudioPath.h"
+#include "engine/CopyRow.h"
 #include "engine/OutputFile.h"
 #include "engine/SourceFile.h"
 #include "engine/SubtitleBurn.h"
@@ -12,6 +13,7 @@
 
 #include <limits>
 #include <memory>
+#include <vector>
 
 class AVConvert;
 
@@ -22,6 +24,9 @@ struct Outputs {
     std::unique_ptr<video::VideoOutput> video;  // null: the output has no video
     std::unique_ptr<audio::AudioOutput> audio;  // null: the output has no audio
     AVStream* cover = nullptr;                  // the source's cover picture, where the output keeps it
+    // The source's own video or sound, kept as it is (instead of video / audio).
+    std::unique_ptr<copying::CopiedStream> videoCopy;
+    std::unique_ptr<copying::CopiedStream> audioCopy;
     // The streams belong to the muxer; the encoders are ours and refer to no stream,
     // so the release order between them does not matter.
     output::OutputFile file;
@@ -102,6 +107,17 @@ public:
     bool thumbnailWritten() const { return m_thumbnailWritten; }
 
 private:
+    // Copied streams (CopyRow.cpp).
+    bool copyingVideo() const;
+    bool copyingAudio() const;
+    void findCopyStart();
+    void copyPacket(copying::CopiedStream& out, AVPacket* pkt, bool isVideo);
+    void decodeForThumbnail(const AVPacket* pkt);
+    void dispatch(AVPacket* pkt);
+    // The output's picture clock, whether its pictures are converted or copied.
+    double videoClock() const;
+    bool picturesActive() const { return videoActive() || copyingVideo(); }
+
     void decode(AVCodecContext* decoder, const AVPacket* packet, bool isVideo);
     void handleVideo(AVFrame& frame);
     bool videoClipEnded() const;
@@ -153,6 +169,14 @@ private:
     double m_lastReference = std::numeric_limits<double>::quiet_NaN();
     double m_timestampShift = 0.0;  // mends jumps in the source's picture times
     bool m_writeFailed = false;
+    // Where the copied streams start (source seconds, on the source's own clock),
+    // and the packets read while finding it.
+    double m_copyStart = std::numeric_limits<double>::quiet_NaN();
+    bool m_copyStarted = false;
+    long m_copiedAtStart = 0;
+    std::int64_t m_copyStartPts = AV_NOPTS_VALUE;  // in the video stream's time base
+    std::int64_t m_videoPacketsInRow = 0;
+    std::vector<ffmpeg::Packet> m_pending;
 };
 
 }  // namespace pipeline

@@ -24,6 +24,18 @@ bool isStill(const source::SourceFile& source) {
     return video::isStillPicture(*source.input, source.videoIndex, source.audioIndex);
 }
 
+// Says what a row asked to keep its video actually keeps, and why not the rest.
+void noteCopyPlan(AVConvert& job, int row, const copying::CopyPlan& plan) {
+    if (!job.copyCompatible || !job.copyDevice) return;
+    if (!plan.video) {
+        if (!plan.videoReason.empty()) job.noteRow(row, "video converted: " + plan.videoReason);
+        return;
+    }
+    job.noteRow(row, "video kept as it is");
+    if (!plan.soundReason.empty()) job.noteRow(row, "sound converted: " + plan.soundReason);
+    else if (plan.sound) job.noteRow(row, "sound kept as it is");
+}
+
 // Steps up to the output streams and their encoders. "" or why the row fails.
 std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
     // Rows running at once open their sources side by side; only the source facts
@@ -40,7 +52,12 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
     if (!source.audioDecoder && !(job.encodeVideo && source.videoDecoder))
         return isStill(source) ? "A picture has no sound: convert it with a video profile"
                                : "The source has no sound to convert";
-    if (job.encodeVideo && source.videoDecoder) {
+    const copying::CopyPlan plan = copying::planCopy(job, source, out.file.formatName(), job.clipBegin[row] > 0);
+    noteCopyPlan(job, row, plan);
+    if (plan.video) {
+        if (!copying::addCopiedStream(*source.videoStream(), out.file, out.videoCopy))
+            return "The output does not take the source's video as it is";
+    } else if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));
         if (!pipeline::addVideoStream(job, source, out, timeBase, isStill(source)))
@@ -55,7 +72,10 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
             return CodecFailure("The video encoder does not accept these settings",
                 "the video encoder", LastCodecOpenError());
     }
-    if (source.audioDecoder && !pipeline::addAudioStream(job, source, out))
+    if (plan.sound) {
+        if (!copying::addCopiedStream(*source.audioStream(), out.file, out.audioCopy))
+            return "The output does not take the source's sound as it is";
+    } else if (source.audioDecoder && !pipeline::addAudioStream(job, source, out))
         return CodecFailure("The audio encoder does not accept these settings",
             "the audio encoder", LastCodecOpenError());
     out.file.copyMetadata(source.input.get());
@@ -203,7 +223,7 @@ void convertRow(AVConvert& job, int row, RunNames& runNames) {
     }
     const pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (job.clipBegin[row] != 0) {
-        if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row]);
+        if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row] + copying::keyFrameSlack(source, out));
         job.clipBegin[row] = 0;
     }
     pipeline::RowRunner runner(job, row, source, out, rules);

@@ -3,6 +3,7 @@
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
 #include "engine/FrameRate.h"
+#include "profiles/DeviceLimits.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/TimeText.h"
 
@@ -163,6 +164,9 @@ void ApplySettingsToJob(const OutputSettings& settings, AVConvert& job) {
     if (auto id = VideoCodecIdFromName(settings.videoEncoder)) job.videoCodecId = *id;
     if (auto id = AudioCodecIdFromName(settings.audioEncoder)) job.audioCodecId = *id;
     job.h264LevelCap = job.videoCodecId == codecmap::kVideoH264 ? H264LevelCapFor(settings.profileCode) : 0;
+    job.copyCompatible = settings.copyCompatible;
+    job.copyDevice = DeviceLimitsFor(settings.profileCode);
+    job.exactCut = settings.exactCut;
     if (job.h264LevelCap > 0 && job.outputFrameRate > 0) {
         const double rate =
             framerate::rateWithinH264Level(job.h264LevelCap, job.outputWidth, job.outputHeight, job.outputFrameRate);

@@ -19,6 +19,11 @@ struct OutputSettings {
     int sampleRate = 48000;           // Hz
     int channels = 2;                 // 1, 2 or 6
     int audioBitRate = 192000;        // bit/s
+    // Keep the source's video when the profile's device plays it as it is (its own
+    // limits, not the profile's size and bit rate); off unless the person asks.
+    bool copyCompatible = false;
+    // Clip begin times are exact: a kept video could only begin at a key frame.
+    bool exactCut = false;
 
     // ---- Confirmed choices (the settings dialog's texts at its last OK) ----
     int confirmedProfileCode = 0;  // 0 = nothing confirmed yet

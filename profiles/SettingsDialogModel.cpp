@@ -114,6 +114,8 @@ std::string sizeText(int width, int height) {
 }  // namespace
 
 void SettingsDialogModel::open() {
+    m_copyCompatible = m_settings.copyCompatible;
+    m_exactCut = m_settings.exactCut;
     m_preset = m_lookup(m_settings.profileCode);
     if (!m_preset) return;  // nothing to fill, nothing to select
     fillFromPreset();
@@ -269,6 +271,8 @@ SettingsDialogModel::ConfirmResult SettingsDialogModel::confirm() {
     }
     result.refused.reset();
 
+    m_settings.copyCompatible = m_copyCompatible;
+    m_settings.exactCut = m_exactCut;
     m_settings.confirmedProfileCode = m_settings.profileCode;
     m_settings.resolutionChoice = resolution;
     m_settings.frameRateChoice = frameRate;

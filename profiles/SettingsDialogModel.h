@@ -107,6 +107,14 @@ public:
     ConfirmResult confirm();
 
     const ChoiceField& field(SettingsField which) const;
+
+    // The two options beside the lists: keep the video when the device plays it,
+    // and exact clip begins. open() shows the settings' values; confirm() writes
+    // what is shown (with the lists); "Default" leaves them, being no preset choice.
+    bool copyCompatible() const { return m_copyCompatible; }
+    void setCopyCompatible(bool on) { m_copyCompatible = on; }
+    bool exactCut() const { return m_exactCut; }
+    void setExactCut(bool on) { m_exactCut = on; }
     // The preset being edited, nullptr when profileCode has none.
     const Preset* preset() const { return m_preset; }
     // The title shown in the title field ("" without a preset).
@@ -123,4 +131,6 @@ private:
     PresetLookup m_lookup;
     const Preset* m_preset = nullptr;
     std::array<ChoiceField, kSettingsFields.size()> m_fields;
+    bool m_copyCompatible = false;
+    bool m_exactCut = false;
 };

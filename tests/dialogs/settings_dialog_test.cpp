@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -70,8 +71,8 @@ TEST_F(SettingsDialogTest, HasEveryControlByIdWithDropDownListsOnly) {
 TEST_F(SettingsDialogTest, RectanglesFollowTheDialogFont) {
     openDialog();
     const QFont f = dialog->font();
-    EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 186), f));
-    EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 164, 55, 19), f));
+    EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 212), f));
+    EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 190, 55, 19), f));
     EXPECT_EQ(button(1134)->geometry(), MapDialogRect(QRect(75, 2, 184, 19), f));
     const QRect resolution = MapDialogRect(QRect(56, 60, 71, 72), f);
     EXPECT_EQ(combo(1063)->geometry().topLeft(), resolution.topLeft());
@@ -215,6 +216,31 @@ TEST_F(SettingsDialogTest, UnsplittableSizeShowsTheFailureMessageAndStillCloses)
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(settings.width, 111);
     EXPECT_EQ(settings.videoBitRate, 512000);
+}
+
+TEST_F(SettingsDialogTest, KeepTheVideoIsShownAndOnlyOkWritesIt) {
+    LoadProfile(settings, 3);
+    settings.exactCut = true;
+    openDialog();
+    auto* keep = FindControlAs<QCheckBox>(dialog.get(), CSettings::kCopyCompatible);
+    auto* exact = FindControlAs<QCheckBox>(dialog.get(), CSettings::kExactCut);
+    ASSERT_NE(keep, nullptr);
+    ASSERT_NE(exact, nullptr);
+    EXPECT_EQ(keep->text(), "Keep the video when the device plays it");
+    EXPECT_TRUE(keep->toolTip().contains("whatever size and bit rate")) << "the device's limits, not the profile's";
+    EXPECT_FALSE(keep->isChecked()) << "off by default";
+    EXPECT_TRUE(exact->isChecked()) << "the value in effect is shown";
+    QTest::mouseClick(keep, Qt::LeftButton);
+    QTest::mouseClick(button(1072), Qt::LeftButton);
+    EXPECT_TRUE(keep->isChecked()) << "Default restores the preset's lists, not this option";
+    QTest::mouseClick(button(2), Qt::LeftButton);
+    EXPECT_FALSE(settings.copyCompatible) << "Cancel writes nothing";
+
+    openDialog();
+    QTest::mouseClick(FindControlAs<QCheckBox>(dialog.get(), CSettings::kCopyCompatible), Qt::LeftButton);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_TRUE(settings.copyCompatible);
+    EXPECT_TRUE(settings.exactCut);
 }
 
 TEST_F(SettingsDialogTest, UnknownCodeOpensEmpty) {

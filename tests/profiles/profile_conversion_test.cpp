@@ -1,10 +1,13 @@
-// Every profile of the profile list, end to end: a tiny source converted the way the
+// Every profile of the profile list, end to end (and, at the end, the video kept
+// as it is where the profile's device plays it): a tiny source converted the way the
 // Convert command does it (profile -> settings -> FillJob -> TranscodeWorker on a
 // WorkerThread), then read back with ffprobe.
 #include "engine/AVConvert.h"
+#include "engine/MergeWorker.h"
 #include "engine/ProbeMedia.h"
 #include "engine/TranscodeWorker.h"
 #include "engine/WorkerThread.h"
+#include "profiles/DeviceLimits.h"
 #include "profiles/JobSetup.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/ProfileTable.h"
@@ -13,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -146,3 +150,243 @@ TEST_P(ProfileConversion, WritesTheProfilesContainerCodecsAndSizes) {
 
 INSTANTIATE_TEST_SUITE_P(AllProfiles, ProfileConversion, ::testing::Range(0, kProfileCount),
                          [](const ::testing::TestParamInfo<int>& info) { return "Profile" + std::to_string(info.param); });
+
+// ---- Keeping the video (and the sound) when the device plays it ----
+
+namespace {
+
+// An MKV with H.264 High at level 4.1 (unless `video` says otherwise), 25 fps,
+// a key frame every `gop` pictures, and the sound `audio` gives ("" = none).
+bool MakeH264Mkv(const std::string& path, const std::string& video, const std::string& audio, double seconds = 1.0,
+                 const std::string& size = "320x240", int gop = 25) {
+    const std::string length = std::to_string(seconds);
+    std::string command = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=size=" + size + ":rate=25:duration=" + length;
+    if (!audio.empty()) command += " -f lavfi -i sine=frequency=440:sample_rate=48000:duration=" + length;
+    command += " -c:v libx264 -preset veryfast -g " + std::to_string(gop) + " -keyint_min " + std::to_string(gop) +
+               " -sc_threshold 0 " + (video.empty() ? "-profile:v high -level 4.1 -pix_fmt yuv420p" : video);
+    if (!audio.empty()) command += " " + audio;
+    return testmedia::runCommand(command + " " + testmedia::shellQuote(path)) == 0;
+}
+
+// One line per packet (or decoded frame) of a stream: the MD5 of its data.
+std::vector<std::string> StreamHashes(const std::string& path, const std::string& stream, bool decoded = false) {
+    std::string out;
+    testmedia::runCommand("ffmpeg -nostdin -v error -i " + testmedia::shellQuote(path) + " -map 0:" + stream +
+                              (decoded ? "" : " -c copy") + " -f framemd5 - | grep -v '^#' | awk -F, '{print $NF}'",
+                          &out);
+    std::vector<std::string> hashes;
+    for (std::size_t start = 0, end; start < out.size(); start = end + 1) {
+        end = out.find('\n', start);
+        if (end == std::string::npos) end = out.size();
+        if (end > start) hashes.push_back(out.substr(start, end - start));
+    }
+    return hashes;
+}
+
+struct CopyRun {
+    int state = -1;
+    std::string output;
+    std::string note;
+    std::string reason;
+};
+
+// A conversion as the Convert (or Merge) command starts it, with the option on.
+CopyRun ConvertKeeping(const std::vector<std::string>& sources, int profile, const std::string& folder,
+                       bool exactCut = false, int begin = 0, int end = -1, bool merge = false) {
+    auto job = std::make_unique<AVConvert>();
+    std::vector<TaskRow> rows;
+    for (const std::string& source : sources) {
+        job->probePath = source;
+        if (!ProbeAccepted(ProbeMedia(*job), *job)) return {};
+        const int last = end >= 0 ? end : static_cast<int>(job->probeDurationSeconds);
+        rows.push_back(TaskRow{source, FormatTime(begin), FormatTime(last), true, "", ""});
+    }
+    OutputSettings settings;
+    ResetOutputSettings(settings);
+    LoadProfile(settings, profile);
+    settings.copyCompatible = true;
+    settings.exactCut = exactCut;
+    FillJob(*job, rows, settings, folder, ExtensionFromProfile(Profiles()[profile].displayText),
+            merge ? JobKind::Merge : JobKind::Convert);
+    job->previewOff = true;
+    WorkerThread worker;
+    worker.start(merge ? &MergeWorker : &TranscodeWorker, *job);
+    worker.join();
+    return CopyRun{job->fileState[0].load(), job->outputPaths[0], job->rowNote(0), job->failureReason(0)};
+}
+
+// The reason probe gives for keeping a file's video in a profile ("" = kept).
+std::string ProbeReason(const std::string& path, int profile) {
+    auto job = std::make_unique<AVConvert>();
+    return ProfileCopyLines(path, *job).find("copy " + std::to_string(profile) + ": video kept") != std::string::npos
+               ? std::string()
+               : ProfileCopyLines(path, *job);
+}
+
+struct SoundCase {
+    const char* name;
+    const char* audioArgs;  // how the source's sound is encoded
+    int profile;
+    const char* wantCodec;  // the output's sound
+    bool kept;              // the same sound, not converted
+};
+
+// The device's sound table: AAC-LC (up to 2 channels) is kept in MP4 and TS, AC-3
+// in TS; DTS, Opus and FLAC are converted to the profile's own sound.
+constexpr SoundCase kSoundCases[] = {
+    {"AacToMp4", "-c:a aac -ac 2", 0, "aac", true},
+    {"AacToHdMp4", "-c:a aac -ac 2", 3, "aac", true},
+    {"AacToTs", "-c:a aac -ac 2", 6, "aac", true},
+    {"Ac3ToMp4", "-c:a ac3 -ac 2", 0, "aac", false},
+    {"Ac3ToTs", "-c:a ac3 -ac 2", 6, "ac3", true},
+    {"DtsToHdMp4", "-c:a dca -strict -2 -ac 2", 3, "aac", false},
+    {"DtsToTs", "-c:a dca -strict -2 -ac 2", 6, "mp2", false},
+    {"OpusToMp4", "-c:a libopus -ac 2", 0, "aac", false},
+    {"FlacToHdMp4", "-c:a flac -ac 2", 3, "aac", false},
+    {"SixChannelAacToMp4", "-c:a aac -ac 6", 0, "aac", false},
+};
+
+class CopySound : public ::testing::TestWithParam<SoundCase> {
+protected:
+    testmedia::TempDir dir;
+};
+
+}  // namespace
+
+TEST_P(CopySound, VideoIsKeptBitExactAndTheSoundAsTheDeviceTableSays) {
+    const SoundCase& c = GetParam();
+    const std::string source = dir.file("film.mkv");
+    ASSERT_TRUE(MakeH264Mkv(source, "", c.audioArgs));
+    fs::create_directory(dir.file("out"));
+    const CopyRun run = ConvertKeeping({source}, c.profile, dir.file("out"));
+    ASSERT_EQ(run.state, kRowCompleted) << run.reason;
+    EXPECT_NE(run.note.find("video kept"), std::string::npos) << run.note;
+
+    const bool mp4 = Profiles()[c.profile].displayText.find(".mp4") != std::string_view::npos;
+    // The same coded pictures: packet for packet in MP4 (the same sample format as
+    // MKV's), picture for picture after decoding in TS (whose packets get start codes).
+    const std::vector<std::string> before = StreamHashes(source, "v:0", !mp4);
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(StreamHashes(run.output, "v:0", !mp4), before);
+
+    const testmedia::ProbeInfo info = testmedia::probe(run.output);
+    ASSERT_TRUE(info.ok && info.audio());
+    EXPECT_EQ(info.audio()->codecName, c.wantCodec);
+    const bool same = StreamHashes(run.output, "a:0", true) == StreamHashes(source, "a:0", true);
+    EXPECT_EQ(same, c.kept) << run.note;
+    EXPECT_EQ(run.note.find("sound converted") == std::string::npos, c.kept) << run.note;
+    EXPECT_NEAR(testmedia::decodedDuration(run.output, "a:0"), 1.0, 0.1);
+
+    testmedia::ProbeInfo jpeg = testmedia::probe(dir.file("out/film.THM"));
+    ASSERT_TRUE(jpeg.ok && jpeg.video()) << "a kept video still gets its .THM";
+    EXPECT_EQ(jpeg.video()->width, 160);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sounds, CopySound, ::testing::ValuesIn(kSoundCases),
+                         [](const ::testing::TestParamInfo<SoundCase>& info) { return std::string(info.param.name); });
+
+namespace {
+
+struct LimitCase {
+    const char* name;
+    const char* remux;      // "" or the stream-copy arguments that make film.mp4 from film.mkv
+    const char* videoArgs;  // how its video is encoded
+    const char* size;
+    const char* reason;     // what probe and the row's note say
+};
+
+// Sources one step beyond each of the PS3's limits: converted, with the reason.
+constexpr LimitCase kLimitCases[] = {
+    {"Level51", "", "-profile:v high -level 5.1 -pix_fmt yuv420p", "320x240", "level 5.1 is above the PS3's 4.1"},
+    {"TenBit", "", "-profile:v high10 -pix_fmt yuv420p10le", "320x240", "10-bit video is more than the PS3's 8 bits"},
+    {"Chroma444", "", "-profile:v high444 -pix_fmt yuv444p", "320x240", "4:4:4 colour is not the 4:2:0"},
+    {"SixteenReferences", "", "-profile:v high -level 4.1 -pix_fmt yuv420p -x264-params ref=16", "320x240",
+     "16 reference frames are more than the PS3's 9"},
+    {"FourK", "", "-profile:v high -level 4.1 -pix_fmt yuv420p -preset ultrafast", "3840x2160",
+     "the picture size 3840x2160 is above the PS3's 1920x1080"},
+    // (This FFmpeg writes a rotation only when the stream is copied.)
+    {"Rotated", "-metadata:s:v:0 rotate=90", "-profile:v high -level 4.1 -pix_fmt yuv420p", "320x240",
+     "the picture is rotated by 90 degrees"},
+    {"Anamorphic", "", "-profile:v high -level 4.1 -pix_fmt yuv420p -vf setsar=4/3", "320x240",
+     "its pixels are not square (4:3)"},
+    {"InterlacedUnflagged", "", "-profile:v high -level 4.1 -pix_fmt yuv420p -x264-params interlaced=1:tff=1",
+     "320x240", "the picture is interlaced without saying which field comes first"},
+};
+
+class CopyLimits : public ::testing::TestWithParam<LimitCase> {
+protected:
+    testmedia::TempDir dir;
+};
+
+}  // namespace
+
+TEST_P(CopyLimits, BeyondTheDeviceTheVideoIsConvertedAndProbeSaysWhy) {
+    const LimitCase& c = GetParam();
+    std::string source = dir.file("film.mkv");
+    ASSERT_TRUE(MakeH264Mkv(source, c.videoArgs, "-c:a aac -ac 2", 0.4, c.size));
+    if (*c.remux) {
+        source = dir.file("film.mp4");
+        ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -i " + testmedia::shellQuote(dir.file("film.mkv")) +
+                                        " -c copy " + c.remux + " " + testmedia::shellQuote(source)), 0);
+    }
+    EXPECT_NE(ProbeReason(source, 0).find(std::string("copy 0: converted, ") + c.reason), std::string::npos)
+        << ProbeReason(source, 0);
+    fs::create_directory(dir.file("out"));
+    const CopyRun run = ConvertKeeping({source}, 0, dir.file("out"));
+    ASSERT_EQ(run.state, kRowCompleted) << run.reason;
+    EXPECT_NE(run.note.find(std::string("video converted: ") + c.reason), std::string::npos) << run.note;
+    const testmedia::ProbeInfo info = testmedia::probe(run.output);
+    ASSERT_TRUE(info.ok && info.video());
+    EXPECT_EQ(info.video()->profile, "Main") << "converted as the profile says";
+    EXPECT_EQ(info.video()->width, 720);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ps3Limits, CopyLimits, ::testing::ValuesIn(kLimitCases),
+                         [](const ::testing::TestParamInfo<LimitCase>& info) { return std::string(info.param.name); });
+
+TEST(CopyClip, BeginsAtTheKeyFrameBeforeTheBeginAndSaysSoOrConvertsForAnExactCut) {
+    testmedia::TempDir dir;
+    const std::string source = dir.file("film.mkv");
+    ASSERT_TRUE(MakeH264Mkv(source, "", "-c:a aac -ac 2", 4.0, "320x240", 50));  // key frames at 0 and 2 s
+    fs::create_directory(dir.file("out"));
+    const CopyRun kept = ConvertKeeping({source}, 0, dir.file("out"), false, 1, 3);
+    ASSERT_EQ(kept.state, kRowCompleted) << kept.reason;
+    // (The source's pictures start a priming delay after its sound.)
+    EXPECT_NE(kept.note.find("the kept video starts at the key frame at 0.0"), std::string::npos) << kept.note;
+    EXPECT_NE(kept.note.find(" s before the begin time"), std::string::npos) << kept.note;
+    // From the key frame to the end asked for, pictures and sound alike.
+    EXPECT_NEAR(testmedia::decodedDuration(kept.output, "v:0"), 3.0, 0.15);
+    EXPECT_NEAR(testmedia::decodedDuration(kept.output, "a:0"), 3.0, 0.15);
+    const std::vector<std::string> source_packets = StreamHashes(source, "v:0");
+    const std::vector<std::string> kept_packets = StreamHashes(kept.output, "v:0");
+    ASSERT_GE(source_packets.size(), kept_packets.size());
+    EXPECT_TRUE(std::equal(kept_packets.begin(), kept_packets.end(), source_packets.begin()));
+
+    const CopyRun exact = ConvertKeeping({source}, 0, dir.file("out"), true, 1, 3);
+    ASSERT_EQ(exact.state, kRowCompleted) << exact.reason;
+    EXPECT_NE(exact.note.find("video converted: an exact cut was asked for"), std::string::npos) << exact.note;
+    EXPECT_NEAR(testmedia::decodedDuration(exact.output, "v:0"), 2.0, 0.15);
+}
+
+TEST(CopyMerge, JoinsKeptVideosOnlyWhenEveryFileHasTheSameParameters) {
+    testmedia::TempDir dir;
+    const std::string a = dir.file("a.mkv"), b = dir.file("b.mkv"), wide = dir.file("wide.mkv");
+    ASSERT_TRUE(MakeH264Mkv(a, "", "-c:a ac3 -ac 2", 1.0));
+    ASSERT_TRUE(MakeH264Mkv(b, "", "-c:a ac3 -ac 2", 1.0));
+    ASSERT_TRUE(MakeH264Mkv(wide, "", "-c:a ac3 -ac 2", 1.0, "480x240"));
+    fs::create_directory(dir.file("out"));
+    const CopyRun joined = ConvertKeeping({a, b}, 6, dir.file("out"), false, 0, -1, true);
+    ASSERT_EQ(joined.state, kRowCompleted) << joined.reason;
+    EXPECT_NE(joined.note.find("video and sound kept"), std::string::npos) << joined.note;
+    std::vector<std::string> both = StreamHashes(a, "v:0", true);
+    const std::vector<std::string> second = StreamHashes(b, "v:0", true);
+    both.insert(both.end(), second.begin(), second.end());
+    EXPECT_EQ(StreamHashes(joined.output, "v:0", true), both) << "one file's pictures after the other's, unchanged";
+    EXPECT_NEAR(testmedia::decodedDuration(joined.output, "a:0"), 2.0, 0.1);
+    EXPECT_TRUE(fs::exists(dir.file("out/a.THM")));
+
+    const CopyRun mixed = ConvertKeeping({a, wide}, 6, dir.file("out"), false, 0, -1, true);
+    ASSERT_EQ(mixed.state, kRowCompleted) << mixed.reason;
+    EXPECT_NE(mixed.note.find("video converted: the joined files' videos differ"), std::string::npos) << mixed.note;
+    EXPECT_EQ(testmedia::probe(mixed.output).video()->codecName, "mpeg2video");
+}
