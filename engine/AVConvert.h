@@ -80,6 +80,10 @@ public:
     int audioChannels = 0;
     bool encodeVideo = true;  // false = audio-only output
     int h264LevelCap = 0;     // highest H.264 level the device takes, times ten (41 = 4.1); 0 = any
+    // Bytes each video output (a merge: the merged output) is fitted into; 0 = none,
+    // videoBitRate is used as it is. The worker picks the video bit rate per output
+    // from its length, and encodes in two passes where the encoder can.
+    std::int64_t targetSizeBytes = 0;
     int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
     // How long a still picture (a JPEG, PNG, …) lasts as a video when its row's clip
     // does not say; the probe gives stills this length.
