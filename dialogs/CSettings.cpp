@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -20,7 +21,9 @@
 namespace {
 
 constexpr int kDialogFontPoints = 8;
-constexpr QSize kDialogUnits(268, 186);
+// The template's 186 units and a line for the target size above the buttons.
+constexpr QSize kDialogUnits(268, 204);
+constexpr int kButtonsY = 182;
 
 // Where each choice sits (dialog units) and the x of the caption to its left.
 struct ChoiceLayout {
@@ -61,6 +64,7 @@ CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup look
     setFixedSize(MapDialogSize(kDialogUnits, font()));
     buildLayout();
     m_model.open();
+    m_targetSize->setEditText(QString::fromStdString(m_model.targetSizeText()));
     m_title->setText(QString::fromUtf8(m_model.title().data(), static_cast<int>(m_model.title().size())));
     syncFromModel();
     connectChoices();
@@ -95,6 +99,7 @@ void CSettings::buildLayout() {
 
     for (const ChoiceLayout& c : kChoiceLayout)
         m_choices[slotOf(c.field)] = addChoice(c.field, QString::fromLatin1(c.caption), c.units, c.captionX);
+    addTargetSize();
 
     auto addButton = [&](int id, const QString& text, const QString& tip, const QRect& units) {
         auto* button = new QPushButton(text, this);
@@ -105,9 +110,9 @@ void CSettings::buildLayout() {
         button->setDefault(false);
         return button;
     };
-    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, 164, 55, 19));
-    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, 164, 55, 19));
-    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, 164, 55, 19));
+    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, kButtonsY, 55, 19));
+    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, kButtonsY, 55, 19));
+    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, kButtonsY, 55, 19));
     // Enter confirms the settings, whichever list has the focus.
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
@@ -130,6 +135,26 @@ QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, con
     combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), combo->sizeHint().height());
     label->setBuddy(combo);  // a screen reader says what the list holds
     return combo;
+}
+
+void CSettings::addTargetSize() {
+    const QFont f = font();
+    auto* label = new QLabel(QStringLiteral("Target size:"), this);
+    label->setGeometry(MapDialogRect(QRect(15, 164, 42, 8), f));
+    m_targetSize = new QComboBox(this);
+    SetControlId(m_targetSize, kTargetSize);
+    m_targetSize->setEditable(true);  // any size can be typed; the list holds the usual ones
+    m_targetSize->setInsertPolicy(QComboBox::NoInsert);
+    for (std::string_view choice : SettingsDialogModel::targetSizeChoices())
+        m_targetSize->addItem(QString::fromUtf8(choice.data(), static_cast<int>(choice.size())));
+    const QRect pixels = MapDialogRect(QRect(58, 162, 71, 12), f);
+    m_targetSize->setGeometry(pixels.x(), pixels.y(), pixels.width(), m_targetSize->sizeHint().height());
+    m_targetSize->lineEdit()->setPlaceholderText(QStringLiteral("none"));
+    m_targetSize->setToolTip(QStringLiteral("Fit each video output into this size, for example 700 MB; "
+                                            "empty: use the bit rate above"));
+    label->setBuddy(m_targetSize);
+    auto* hint = new QLabel(QStringLiteral("(the video bit rate follows)"), this);
+    hint->setGeometry(MapDialogRect(QRect(136, 164, 125, 8), f));
 }
 
 void CSettings::connectChoices() {
@@ -162,7 +187,14 @@ void CSettings::syncFromModel() {
 }
 
 void CSettings::onOk() {
+    m_model.setTargetSizeText(m_targetSize->currentText().trimmed().toStdString());
     const auto result = m_model.confirm();
+    if (result.targetSizeRejected) {
+        CurrentPlatform().MessageBox(this, QString::fromUtf8(kTargetSizeHelp.data(),
+                                                             static_cast<int>(kTargetSizeHelp.size())));
+        m_targetSize->setFocus();
+        return;
+    }
     if (result.refused) {
         // Nothing applied: the dialog stays open for another choice.
         const std::string_view label = SettingLabel(result.refused->setting);

@@ -1,7 +1,8 @@
 #pragma once
-// The modal "Setting" dialog (template 167, 268 x 186 dialog units): edits the
+// The modal "Setting" dialog (template 167, 268 x 204 dialog units): edits the
 // current profile's encoders, picture size, frame rate, bit rates, sample rate and
-// channels within the choices of its preset. All behaviour lives in
+// channels within the choices of its preset, and the target size video outputs
+// are fitted into. All behaviour lives in
 // SettingsDialogModel; this window only mirrors the model into eight drop-down lists
 // and passes the user's picks back.
 //
@@ -34,6 +35,7 @@ public:
         kAudioBitRate = 1070,
         kSampleRate = 1067,
         kChannels = 1068,
+        kTargetSize = 1073,
         kDefault = 1072,
         kOk = 1,
         kCancel = 2,
@@ -52,6 +54,7 @@ protected:
 
 private:
     void buildLayout();
+    void addTargetSize();
     QComboBox* addChoice(SettingsField field, const QString& caption, const QRect& units, int captionX);
     void connectChoices();
     void syncFromModel();
@@ -59,6 +62,7 @@ private:
 
     SettingsDialogModel m_model;
     std::array<QComboBox*, kSettingsFields.size()> m_choices{};
+    QComboBox* m_targetSize = nullptr;  // editable: a size is typed or picked
     QPushButton* m_title = nullptr;
     QPushButton* m_default = nullptr;
     QPushButton* m_ok = nullptr;

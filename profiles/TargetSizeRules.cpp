@@ -118,7 +118,7 @@ VideoRateLimits VideoRateLimitsFor(const OutputSettings& settings) {
     // The lowest bit rate the profile offers is the least its pictures are made for.
     if (const Preset* preset = FindPreset(settings.profileCode)) {
         for (std::string_view item : preset->videoBitRates.items) {
-            const double rate = SettingsNumberValue(item) * 1000.0;
+            const double rate = SettingsNumberValue(item);  // "1000 kbps" -> 1000000
             if (rate > 0 && (limits.lowest == 0 || rate < limits.lowest)) limits.lowest = rate;
         }
     }
