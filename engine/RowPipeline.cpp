@@ -122,14 +122,16 @@ bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& sour
     return true;
 }
 
-bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out) {
+bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out,
+                        const video::RateSetup& rate) {
     // Later rows use the output's time base: timestamps already written are in it.
     out.video->stage.reset();  // drained with the last row; it goes before its encoder
     out.video->encoder.reset();
     out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
-                                            out.file.wantsGlobalHeader(), out.video->sampleAspect);
+                                            out.file.wantsGlobalHeader(), out.video->sampleAspect, false, rate);
     if (!out.video->encoder) return false;
-    out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth);
+    out.video->passLog = rate.log;
+    out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth, rate.log);
     return true;
 }
 

@@ -37,7 +37,8 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
 bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
                             AVRational timeBase, const video::RateSetup& rate = {});
 // Opens a new encoder for an existing output video stream (a later merge row).
-bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out);
+bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out,
+                        const video::RateSetup& rate = {});
 // Adds the output audio stream with its encoder, FIFO and frame (the source's
 // sample format when the encoder takes it; the source may have no sound).
 bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outputs& out);

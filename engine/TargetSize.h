@@ -33,6 +33,10 @@ struct Overhead {
 // size that leaves less is refused.
 constexpr double kLowestVideoBitRate = 32000;
 
+// The share of an output's progress its first pass takes: x264's first pass skips
+// most of its analysis, so it takes less time than the second.
+constexpr int kFirstPassPercent = 40;
+
 // The overhead of the muxer FFmpeg picks for `fileName` ("x.mp4", ".ts"); a
 // cautious general figure for containers not measured.
 Overhead containerOverhead(std::string_view fileName);

@@ -163,10 +163,6 @@ double outputSeconds(const AVConvert& job, int row, const source::SourceFile& so
     return duration / 1e6 - std::max(job.clipBegin[row], 0.0);
 }
 
-// The share of a two-pass row's progress bar its first pass takes: x264's first
-// pass skips most of its analysis, so it takes less time than the second.
-constexpr int kFirstPassPercent = 40;
-
 struct FirstPass {
     sizing::PassResult result;
     std::string failure;  // "" when the pass went through
@@ -193,7 +189,7 @@ FirstPass runFirstPass(AVConvert& job, int row, int bitRate, const std::string& 
     const batch::MemoryTicket memory = batch::ReserveRowMemory(job, batch::RowMemoryNeed(shapeOf(job, source, out)));
     pipeline::RowRules rules = rulesFor(job, row, source, out);
     rules.firstPass = true;
-    rules.progressSpan = kFirstPassPercent;
+    rules.progressSpan = sizing::kFirstPassPercent;
     if (job.clipBegin[row] != 0 && !rules.stillPicture) source::seekTo(source, job.clipBegin[row]);
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) {
@@ -262,8 +258,8 @@ void convertRow(AVConvert& job, int row, output::FreeNames& names) {
     }
     pipeline::RowRules rules = rulesFor(job, row, source, out);
     if (rate.pass == 2) {
-        rules.progressFrom = kFirstPassPercent;
-        rules.progressSpan = 100 - kFirstPassPercent;
+        rules.progressFrom = sizing::kFirstPassPercent;
+        rules.progressSpan = 100 - sizing::kFirstPassPercent;
     }
     if (job.clipBegin[row] != 0) {
         if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row]);
