@@ -10,6 +10,8 @@
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
+#include "profiles/OutputSizeGuard.h"
+#include "profiles/TargetSizeRules.h"
 
 #include <QCheckBox>
 
@@ -100,6 +102,15 @@ void ConversionCommands::Merge() {
 }
 
 bool ConversionCommands::refusedByFileLimit(bool merge) {
+    // A target size the profile cannot meet for these lengths: said now, with why.
+    const OutputSettings& settings = CurrentOutputSettings();
+    const std::string sizeRefusal = TargetSizeRefusal(m_window.taskList().Rows(), merge ? JobKind::Merge : JobKind::Convert,
+                                                      settings, ProfileExtension(settings.profileCode));
+    if (!sizeRefusal.empty()) {
+        CurrentPlatform().MessageBox(&m_window, QString::fromStdString(sizeRefusal), QString(), MessageButtons::Ok,
+                                     MessageIcon::Exclamation);
+        return true;
+    }
     const QString message = Fat32Refusal(m_window.taskList().Rows(), merge ? JobKind::Merge : JobKind::Convert,
                                          CurrentOutputSettings(), m_window.outputFolderText(),
                                          ReadMountTable(m_mountTable));

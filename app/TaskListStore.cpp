@@ -1,5 +1,7 @@
 #include "app/TaskListStore.h"
 
+#include "profiles/TargetSizeRules.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -64,6 +66,8 @@ QJsonObject settingsObject(const OutputSettings& settings) {
     for (const IntField& field : kIntFields) object[field.key] = settings.*field.member;
     for (const TextField& field : kTextFields) object[field.key] = QString::fromStdString(settings.*field.member);
     for (const FlagField& field : kFlagFields) object[field.key] = settings.*field.member;
+    // A size in bytes may pass an int: kept as its text ("700 MB").
+    object["targetSize"] = QString::fromStdString(TargetSizeText(settings.targetSizeBytes));
     return object;
 }
 
@@ -77,6 +81,9 @@ void readSettings(const QJsonObject& object, OutputSettings& settings) {
             settings.*field.member = object.value(field.key).toString().toStdString();
     for (const FlagField& field : kFlagFields)
         if (object.value(field.key).isBool()) settings.*field.member = object.value(field.key).toBool();
+    if (object.value("targetSize").isString())
+        if (const auto bytes = ParseTargetSize(object.value("targetSize").toString().toStdString()))
+            settings.targetSizeBytes = *bytes;
 }
 
 // Opens without following a symbolic link (someone else's file may sit behind

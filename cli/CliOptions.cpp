@@ -6,6 +6,7 @@
 #include "profiles/JobSetup.h"
 #include "profiles/ProfileTable.h"
 #include "profiles/SettingsRules.h"
+#include "profiles/TargetSizeRules.h"
 #include "profiles/TimeText.h"
 
 #include <algorithm>
@@ -198,6 +199,13 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--sample-rate", true, ApplySampleRate},
         {"--channels", true, ApplyChannels},
         {"--extension", true, ApplyExtension},
+        {"--target-size", true,
+         [](ConvertRequest& r, const std::string& v) -> std::string {
+             const std::optional<std::int64_t> bytes = ParseTargetSize(v);
+             if (!bytes || *bytes <= 0) return "--target-size wants a size such as 700M, 700 MB or 1.4G, not " + Quote(v);
+             r.overrides.targetSize = *bytes;
+             return "";
+         }},
         {"--jobs", true, ApplyJobs},
         {"--audio-track", true,
          [](ConvertRequest& r, const std::string& v) { return ApplyTrack(r.audioTrack, "--audio-track", v, false); }},
@@ -366,6 +374,11 @@ std::string UsageText() {
          "  --audio-bitrate TEXT   for example \"128 kbps\" or \"4.75 kbps\"\n"
          "  --sample-rate TEXT     for example \"44100 Hz\"\n"
          "  --channels TEXT        \"1 Channel Mono\", \"2 Channel Stereo\" or \"5.1 Channel\"\n"
+         "  --target-size SIZE     fit each video output (a merge: the merged one) into SIZE,\n"
+         "                         for example 700M, 700 MB or 1.4G (decimal units): the\n"
+         "                         video bit rate follows the output's length, in two passes\n"
+         "                         where the encoder can; a size the profile cannot meet is\n"
+         "                         refused with the reason (status 2)\n"
          "  --extension .EXT       output container by extension instead of the profile's;\n"
          "                         only containers written as one file (.mp4, .mkv, .avi, ...)\n"
          "  --audio-track N|LANG   the sound track: its number as 'probe' lists it, or a\n"

@@ -11,6 +11,7 @@
 //   korbanix-cli --version
 // A leading --verbose (before the command word) is taken as the option of the command.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,7 @@ struct SettingOverrides {
     std::optional<int> audioBitRate;
     std::optional<int> sampleRate;             // Hz, from "44100 Hz"
     std::optional<int> channels;               // 1, 2 or 6
+    std::optional<std::int64_t> targetSize;    // bytes each video output is fitted into
 };
 
 struct ConvertRequest {

@@ -10,6 +10,7 @@
 #include "profiles/OutputSizeGuard.h"
 #include "profiles/ProfileTable.h"
 #include "profiles/SettingsRules.h"
+#include "profiles/TargetSizeRules.h"
 #include "profiles/TimeText.h"
 
 #include <algorithm>
@@ -111,6 +112,7 @@ OutputSettings SettingsFor(const ConvertRequest& request) {
     if (o.channels) settings.channels = *o.channels;
     settings.copyCompatible = request.copyCompatible;
     settings.exactCut = request.exactCut;
+    if (o.targetSize) settings.targetSizeBytes = *o.targetSize;
     return settings;
 }
 
@@ -590,11 +592,20 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << kMergeMessage << "\n";
         return PrintRefusals(probed, kMergeMessage, kExitFailed, env, request.nullSeparated);
     }
+    // A target size the profile cannot meet for these files' lengths is refused
+    // with the reason, as the window refuses it.
+    if (const std::string refusal = TargetSizeRefusal(probed.rows, request.merge ? JobKind::Merge : JobKind::Convert,
+                                                      settings, ExtensionFor(request));
+        !refusal.empty()) {
+        *env.err << "korbanix-cli: --target-size: " << refusal << "\n";
+        return kExitUsage;
+    }
     // A FAT32 volume takes no file of 4 GiB or more: refused now rather than hours
     // later when a write hits the limit, as the window does.
     if (request.sizeCheck) {
-        const std::string refusal = Fat32RefusalFor(probed.rows, request.merge ? JobKind::Merge : JobKind::Convert,
-                                                    settings, request.outputFolder.value_or("."), env.mountTable);
+        const std::string refusal =
+            Fat32RefusalFor(probed.rows, request.merge ? JobKind::Merge : JobKind::Convert, settings,
+                            request.outputFolder.value_or("."), env.mountTable, ExtensionFor(request));
         if (!refusal.empty()) {
             *env.err << refusal << "\n(--no-size-check converts anyway.)\n";
             return kExitUsage;

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -21,10 +22,11 @@
 namespace {
 
 constexpr int kDialogFontPoints = 8;
-constexpr QSize kDialogUnits(268, 212);
-// The two option boxes sit between the audio group and the buttons; the buttons
-// move down by their height.
-constexpr int kOptionRows = 26;
+// The template's 186 units, a line for the target size, then the two option boxes
+// above the buttons.
+constexpr QSize kDialogUnits(268, 230);
+constexpr int kOptionsY = 180;
+constexpr int kButtonsY = 208;
 
 // Where each choice sits (dialog units) and the x of the caption to its left.
 struct ChoiceLayout {
@@ -65,6 +67,7 @@ CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup look
     setFixedSize(MapDialogSize(kDialogUnits, font()));
     buildLayout();
     m_model.open();
+    m_targetSize->setEditText(QString::fromStdString(m_model.targetSizeText()));
     m_title->setText(QString::fromUtf8(m_model.title().data(), static_cast<int>(m_model.title().size())));
     syncFromModel();
     connectChoices();
@@ -99,6 +102,8 @@ void CSettings::buildLayout() {
 
     for (const ChoiceLayout& c : kChoiceLayout)
         m_choices[slotOf(c.field)] = addChoice(c.field, QString::fromLatin1(c.caption), c.units, c.captionX);
+    addTargetSize();
+    addOptions();
 
     auto addButton = [&](int id, const QString& text, const QString& tip, const QRect& units) {
         auto* button = new QPushButton(text, this);
@@ -109,12 +114,9 @@ void CSettings::buildLayout() {
         button->setDefault(false);
         return button;
     };
-    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"),
-                          QRect(7, 164 + kOptionRows, 55, 19));
-    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, 164 + kOptionRows, 55, 19));
-    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"),
-                         QRect(211, 164 + kOptionRows, 55, 19));
-    addOptions();
+    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, kButtonsY, 55, 19));
+    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, kButtonsY, 55, 19));
+    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, kButtonsY, 55, 19));
     // Enter confirms the settings, whichever list has the focus.
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
@@ -137,6 +139,26 @@ QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, con
     combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), combo->sizeHint().height());
     label->setBuddy(combo);  // a screen reader says what the list holds
     return combo;
+}
+
+void CSettings::addTargetSize() {
+    const QFont f = font();
+    auto* label = new QLabel(QStringLiteral("Target size:"), this);
+    label->setGeometry(MapDialogRect(QRect(15, 164, 42, 8), f));
+    m_targetSize = new QComboBox(this);
+    SetControlId(m_targetSize, kTargetSize);
+    m_targetSize->setEditable(true);  // any size can be typed; the list holds the usual ones
+    m_targetSize->setInsertPolicy(QComboBox::NoInsert);
+    for (std::string_view choice : SettingsDialogModel::targetSizeChoices())
+        m_targetSize->addItem(QString::fromUtf8(choice.data(), static_cast<int>(choice.size())));
+    const QRect pixels = MapDialogRect(QRect(58, 162, 71, 12), f);
+    m_targetSize->setGeometry(pixels.x(), pixels.y(), pixels.width(), m_targetSize->sizeHint().height());
+    m_targetSize->lineEdit()->setPlaceholderText(QStringLiteral("none"));
+    m_targetSize->setToolTip(QStringLiteral("Fit each video output into this size, for example 700 MB; "
+                                            "empty: use the bit rate above"));
+    label->setBuddy(m_targetSize);
+    auto* hint = new QLabel(QStringLiteral("(the video bit rate follows)"), this);
+    hint->setGeometry(MapDialogRect(QRect(136, 164, 125, 8), f));
 }
 
 void CSettings::connectChoices() {
@@ -187,15 +209,22 @@ void CSettings::addOptions() {
         QStringLiteral("The video is copied unchanged when it is within what the profile's device plays "
                        "(its codec, profile, level, size and frame rate limits), whatever size and bit rate "
                        "this profile would convert to; its sound is kept too when the device plays it"),
-        159, &SettingsDialogModel::setCopyCompatible);
+        kOptionsY, &SettingsDialogModel::setCopyCompatible);
     m_exactCut = addOption(kExactCut, QStringLiteral("Cut exactly at the start time"),
                            QStringLiteral("A kept video can only start at a key frame, up to a few seconds before "
                                           "the start time; with this, tasks with a start time are converted"),
-                           172, &SettingsDialogModel::setExactCut);
+                           kOptionsY + 13, &SettingsDialogModel::setExactCut);
 }
 
 void CSettings::onOk() {
+    m_model.setTargetSizeText(m_targetSize->currentText().trimmed().toStdString());
     const auto result = m_model.confirm();
+    if (result.targetSizeRejected) {
+        CurrentPlatform().MessageBox(this, QString::fromUtf8(kTargetSizeHelp.data(),
+                                                             static_cast<int>(kTargetSizeHelp.size())));
+        m_targetSize->setFocus();
+        return;
+    }
     if (result.refused) {
         // Nothing applied: the dialog stays open for another choice.
         const std::string_view label = SettingLabel(result.refused->setting);

@@ -1,8 +1,8 @@
 #pragma once
-// The modal "Setting" dialog (template 167, 268 x 212 dialog units): edits the
+// The modal "Setting" dialog (template 167, 268 x 230 dialog units): edits the
 // current profile's encoders, picture size, frame rate, bit rates, sample rate and
-// channels within the choices of its preset, and whether a video the device plays
-// as it is is kept. All behaviour lives in
+// channels within the choices of its preset, the target size video outputs are
+// fitted into, and whether a video the device plays as it is is kept. All behaviour lives in
 // SettingsDialogModel; this window only mirrors the model into eight drop-down lists
 // and passes the user's picks back.
 //
@@ -36,6 +36,7 @@ public:
         kAudioBitRate = 1070,
         kSampleRate = 1067,
         kChannels = 1068,
+        kTargetSize = 1075,
         kDefault = 1072,
         kCopyCompatible = 1073,
         kExactCut = 1074,
@@ -56,6 +57,7 @@ protected:
 
 private:
     void buildLayout();
+    void addTargetSize();
     void addOptions();
     QComboBox* addChoice(SettingsField field, const QString& caption, const QRect& units, int captionX);
     void connectChoices();
@@ -64,6 +66,7 @@ private:
 
     SettingsDialogModel m_model;
     std::array<QComboBox*, kSettingsFields.size()> m_choices{};
+    QComboBox* m_targetSize = nullptr;  // editable: a size is typed or picked
     QPushButton* m_title = nullptr;
     QCheckBox* m_copyCompatible = nullptr;
     QCheckBox* m_exactCut = nullptr;

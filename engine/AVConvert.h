@@ -95,6 +95,10 @@ public:
     // A clip must begin exactly at its begin time: a copied stream can only begin at
     // a key frame, so such rows are converted.
     bool exactCut = false;
+    // Bytes each video output (a merge: the merged output) is fitted into; 0 = none,
+    // videoBitRate is used as it is. The worker picks the video bit rate per output
+    // from its length, and encodes in two passes where the encoder can.
+    std::int64_t targetSizeBytes = 0;
     int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
     // How long a still picture (a JPEG, PNG, …) lasts as a video when its row's clip
     // does not say; the probe gives stills this length.

@@ -88,6 +88,8 @@ CopyPlan planCopy(const AVConvert& job, source::SourceFile& source, const char* 
     if (video::isStillPicture(*source.input, source.videoIndex, source.audioIndex)) return plan;
     if (source.subtitle) plan.videoReason = "subtitles are burned into the picture";
     else if (clipped && job.exactCut) plan.videoReason = "an exact cut was asked for";
+    // Only an encoder can meet a size; the copied stream keeps the bytes it has.
+    else if (job.targetSizeBytes > 0) plan.videoReason = "the video is fitted into the target size";
     else plan.videoReason = videoCopyReason(*job.copyDevice, source, muxer);
     plan.video = plan.videoReason.empty();
     if (!plan.video || !source.audioStream()) return plan;

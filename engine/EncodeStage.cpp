@@ -1,13 +1,16 @@
 #include "engine/EncodeStage.h"
 
+#include "engine/TargetSize.h"
+
 #include <algorithm>
 #include <system_error>
 #include <utility>
 
 namespace pipeline {
 
-EncodeStage::EncodeStage(AVCodecContext& encoder, std::size_t depth)
+EncodeStage::EncodeStage(AVCodecContext& encoder, std::size_t depth, sizing::PassLog* passLog)
     : m_encoder(encoder),
+      m_passLog(passLog),
       m_depth(std::max<std::size_t>(depth, 2)),
       m_batch(m_depth / 2),
       m_thread([this](std::stop_token stop) { work(stop); }) {}
@@ -98,13 +101,15 @@ int EncodeStage::encode(AVFrame* frame, std::vector<ffmpeg::Packet>& packets) {
         const int received = avcodec_receive_packet(&m_encoder, packet.get());
         if (received == AVERROR(EAGAIN) || received == AVERROR_EOF) return 0;
         if (received < 0) return received;
+        if (m_passLog) m_passLog->append(m_encoder);  // this picture's statistics, before the next overwrites them
         packets.push_back(std::move(packet));
     }
 }
 
-std::unique_ptr<EncodeStage> startEncodeStage(AVCodecContext& encoder, std::size_t depth) {
+std::unique_ptr<EncodeStage> startEncodeStage(AVCodecContext& encoder, std::size_t depth,
+                                              sizing::PassLog* passLog) {
     try {
-        return std::make_unique<EncodeStage>(encoder, depth);
+        return std::make_unique<EncodeStage>(encoder, depth, passLog);
     } catch (const std::system_error&) {
         return nullptr;
     }

@@ -26,13 +26,19 @@
 #include <thread>
 #include <vector>
 
+namespace sizing {
+class PassLog;
+}
+
 namespace pipeline {
 
 class EncodeStage {
 public:
     // Starts the encoding thread; throws std::system_error when none can be had.
     // depth: frames the row's thread may run ahead (at least 2).
-    EncodeStage(AVCodecContext& encoder, std::size_t depth);
+    // passLog (not owned, may be null): a first pass's statistics, appended after
+    // each packet on the encoder's thread.
+    EncodeStage(AVCodecContext& encoder, std::size_t depth, sizing::PassLog* passLog = nullptr);
     // Frames still queued are dropped (a second stop finishes nothing).
     ~EncodeStage();
     EncodeStage(const EncodeStage&) = delete;
@@ -56,6 +62,7 @@ private:
     int encode(AVFrame* frame, std::vector<ffmpeg::Packet>& packets);
 
     AVCodecContext& m_encoder;
+    sizing::PassLog* const m_passLog;
     const std::size_t m_depth;
     const std::size_t m_batch;
     std::mutex m_mutex;
@@ -77,6 +84,7 @@ constexpr std::size_t kAudioStageDepth = 16;
 
 // A stage for the encoder, or null when no thread can be had: encoding then stays
 // on the calling thread.
-std::unique_ptr<EncodeStage> startEncodeStage(AVCodecContext& encoder, std::size_t depth);
+std::unique_ptr<EncodeStage> startEncodeStage(AVCodecContext& encoder, std::size_t depth,
+                                              sizing::PassLog* passLog = nullptr);
 
 }  // namespace pipeline

@@ -1,12 +1,16 @@
 #include "engine/MergeWorker.h"
 
 #include "engine/AVConvert.h"
+#include "engine/CodecMap.h"
 #include "engine/ErrorText.h"
 #include "engine/FrameRate.h"
 #include "engine/RowPipeline.h"
+#include "engine/TargetSize.h"
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 #include <filesystem>
 #include <cmath>
 #include <memory>
@@ -22,6 +26,12 @@ struct MergeState {
     std::vector<std::string> thumbnails;
     output::FreeNames names;                 // this run's names
     copying::CopyPlan copy;                  // what every row keeps of its source
+    // Fitted into a size: the video encoders' bit rate and pass. Each row's encoder
+    // keeps its statistics in a file of its own (a merge opens one encoder per row).
+    video::RateSetup rate;
+    const sizing::PassLogFolder* logs = nullptr;
+    std::vector<std::unique_ptr<sizing::PassLog>> passLogs;  // the first pass's, kept until it ends
+    bool firstPass() const { return rate.pass == 1; }
 };
 
 // Says what a merge asked to keep its video actually keeps, and why not the rest.
@@ -32,6 +42,18 @@ void noteMergeCopy(AVConvert& job, int row, const copying::CopyPlan& plan) {
         return;
     }
     job.noteRow(row, plan.sound ? "video and sound kept as they are" : "video kept as it is; sound converted: " + plan.soundReason);
+}
+
+// The encoder settings of a row's pictures.
+video::RateSetup rateFor(const AVConvert& job, int row, MergeState& state) {
+    video::RateSetup rate = state.rate;
+    if (rate.pass == 0 || !state.logs) return rate;
+    rate.statsPath = state.logs->logFor(row);
+    if (state.firstPass() && !sizing::statsByFileName(codecmap::videoEncoderName(job.videoCodecId))) {
+        state.passLogs.push_back(std::make_unique<sizing::PassLog>(rate.statsPath));
+        rate.log = state.passLogs.back().get();
+    }
+    return rate;
 }
 
 void nameThumbnail(AVConvert& job, int row) {
@@ -68,7 +90,7 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
             return "The output does not take the source's video as it is";
     } else if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase = framerate::mergeTimeBase(job.outputFrameRate, source.videoRate);
-        if (!pipeline::addVideoStream(job, source, *out, timeBase))
+        if (!pipeline::addVideoStream(job, source, *out, timeBase, false, rateFor(job, row, state)))
             return CodecFailure("The video encoder does not accept these settings",
                 "the video encoder", LastCodecOpenError());
     }
@@ -80,6 +102,11 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
         return CodecFailure("The audio encoder does not accept these settings",
             "the audio encoder", LastCodecOpenError());
     out->file.copyMetadata(source.input.get());
+    if (state.firstPass()) {  // counted, not written: no name is taken
+        if (!out->file.openDiscarding()) return out->file.failureReason();
+        state.out = std::move(out);
+        return std::string();
+    }
     output::Reservation name =
         state.names.choose(job.outputPaths[row], job.nameCounter, true, pipeline::writesThumbnail(job, source));
     job.outputPaths[row] = name.path();
@@ -101,9 +128,10 @@ std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source
         return "The merged output has no video stream for this source's pictures";
     if (source.audioDecoder && !out.audio && !out.audioCopy)
         return "The merged output has no audio stream for this source's sound";
-    if (wantsVideo && out.video && !pipeline::reopenVideoEncoder(job, source, out))
+    if (wantsVideo && out.video && !pipeline::reopenVideoEncoder(job, source, out, rateFor(job, row, state)))
         return CodecFailure("The video encoder does not accept these settings",
             "the video encoder", LastCodecOpenError());
+    if (state.firstPass()) return std::string();
     job.outputPaths[row] =
         state.names.choose(job.outputPaths[row], job.nameCounter, false, pipeline::writesThumbnail(job, source)).path();
     // The thumbnail belongs to the one joined output (the first row's); a later
@@ -121,8 +149,13 @@ void applyClip(const AVConvert& job, int row, const source::SourceFile& source, 
 }
 
 pipeline::RowRules mergeRules(const AVConvert& job, int row, const source::SourceFile& source,
-                              const pipeline::Outputs& out) {
+                              const pipeline::Outputs& out, const MergeState& state) {
     pipeline::RowRules rules;
+    if (state.rate.pass != 0) {
+        rules.firstPass = state.firstPass();
+        rules.progressFrom = state.firstPass() ? 0 : sizing::kFirstPassPercent;
+        rules.progressSpan = state.firstPass() ? sizing::kFirstPassPercent : 100 - sizing::kFirstPassPercent;
+    }
     rules.progressSeconds = job.mergeTotalSeconds;
     const double video = out.video ? out.video->clock() : out.videoCopy ? out.videoCopy->clock() : 0.0;
     const double audio = out.audio ? out.audio->queuedClock() : out.audioCopy ? out.audioCopy->clock() : 0.0;
@@ -140,7 +173,7 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     if (!joined.empty()) return pipeline::setUpFailed(job, row, joined);
     noteMergeCopy(job, row, state.copy);
     pipeline::Outputs& out = *state.out;
-    const pipeline::RowRules rules = mergeRules(job, row, source, out);
+    const pipeline::RowRules rules = mergeRules(job, row, source, out, state);
     if (rules.clipBegin > 0) source::seekTo(source, rules.clipBegin + copying::keyFrameSlack(source, out));
     pipeline::RowRunner runner(job, row, source, out, rules);
     if (!runner.prepare()) return job.failRow(row, "Not enough memory for the picture buffers");
@@ -188,22 +221,86 @@ void finalise(AVConvert& job, MergeState& state) {
     state.out.reset();
 }
 
+
+// Every row into the one output, in order. False when a stop came first.
+bool mergeRows(AVConvert& job, int rows, MergeState& state) {
+    for (int row = 0; row < rows; ++row) {
+        job.currentFile.store(row, std::memory_order_relaxed);
+        if (StopSeen(job)) return false;  // this row keeps 255
+        if (row < static_cast<int>(job.sourcePaths.size()) && row < static_cast<int>(job.outputPaths.size()))
+            mergeRow(job, row, state);
+        else
+            job.failRow(row, "No source file");
+    }
+    return true;
+}
+
+// The first pass: every row through the same steps into a counted, unwritten
+// output, each row's encoder writing its statistics. What it measured; nullopt
+// when a stop came or nothing could be measured.
+std::optional<sizing::PassResult> runFirstPass(AVConvert& job, int rows, MergeState& state) {
+    std::optional<sizing::PassResult> result;
+    if (mergeRows(job, rows, state) && state.out && !state.joinedRows.empty()) {
+        pipeline::Outputs& out = *state.out;
+        const bool drained = !out.audio || audio::flushAndDrain(*out.audio, out.file) >= 0;
+        if (drained && out.file.finish() && out.video) {
+            result = sizing::PassResult{
+                out.video->clock(), static_cast<double>(out.file.payloadBytes(out.video->stream)),
+                out.audio ? static_cast<double>(out.file.payloadBytes(out.audio->stream)) : 0.0,
+                static_cast<double>(out.file.bytesWritten())};
+        }
+    }
+    state.out.reset();  // the encoders go before the logs they write into
+    for (const auto& log : state.passLogs)
+        if (!log->close()) result.reset();
+    state.passLogs.clear();
+    state.joinedRows.clear();
+    state.thumbnails.clear();
+    return result;
+}
+
+// A merge fitted into a size: the video bit rate for the rows' total length after
+// the sound and the container, and the first pass where the encoder has two. False
+// when a stop ended the first pass (every row is pending again).
+bool planForSize(AVConvert& job, int rows, MergeState& state, std::optional<sizing::PassLogFolder>& logs) {
+    if (job.targetSizeBytes <= 0 || !job.encodeVideo || rows <= 0) return true;
+    const double target = static_cast<double>(job.targetSizeBytes);
+    std::string container;
+    for (int row = 0; row < rows && row < static_cast<int>(job.outputPaths.size()) && container.empty(); ++row)
+        container = job.outputPaths[row];
+    const sizing::Overhead overhead = sizing::containerOverhead(container);
+    const double first = sizing::videoBitRateFor(overhead, job.mergeTotalSeconds, job.audioBitRate, target);
+    state.rate.bitRate = static_cast<int>(std::clamp(first, sizing::kLowestVideoBitRate, double(INT_MAX)));
+    const char* encoder = codecmap::videoEncoderName(job.videoCodecId);
+    if (!encoder || !sizing::supportsTwoPass(encoder)) return true;
+    logs.emplace();
+    if (!logs->ok()) return true;  // one pass at the estimated rate
+    state.logs = &*logs;
+    state.rate.pass = 1;
+    const std::optional<sizing::PassResult> measured = runFirstPass(job, rows, state);
+    pipeline::beginRun(job, rows);  // nothing of the first pass is a result
+    if (StopSeen(job)) return false;
+    if (!measured) {
+        state.rate.pass = 0;  // the rows fail again and say why, or go through in one pass
+        return true;
+    }
+    const double second = sizing::secondPassBitRate(overhead, *measured, target);
+    state.rate.bitRate = static_cast<int>(std::clamp(second, sizing::kLowestVideoBitRate, double(INT_MAX)));
+    state.rate.pass = 2;
+    return true;
+}
+
 }  // namespace
 
 void MergeWorker(AVConvert& job) {
     const int rows = std::min(job.fileCount, AVConvert::kMaxRows);
     pipeline::beginRun(job, rows);
     job.currentFile.store(0, std::memory_order_relaxed);
+    std::optional<sizing::PassLogFolder> logs;  // read by the encoders until they close
     MergeState state;
     state.copy = copying::planMergeCopy(job, rows);
-    for (int row = 0; row < rows; ++row) {
-        job.currentFile.store(row, std::memory_order_relaxed);
-        if (StopSeen(job)) return finalise(job, state);  // this row keeps 255
-        if (row < static_cast<int>(job.sourcePaths.size()) && row < static_cast<int>(job.outputPaths.size()))
-            mergeRow(job, row, state);
-        else
-            job.failRow(row, "No source file");
-    }
+    if (!planForSize(job, rows, state, logs)) return;
+    if (!mergeRows(job, rows, state)) return finalise(job, state);
     finalise(job, state);
     job.currentFile.store(rows, std::memory_order_relaxed);
 }

@@ -4,6 +4,7 @@
 #include "engine/ErrorText.h"
 #include "engine/Thumbnail.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -165,6 +166,11 @@ struct OutputFile::FdSink {
         auto* sink = static_cast<FdSink*>(opaque);
         // A second signal ends the writing too: nothing more is finished.
         if (abortSeen()) return sink->fail(AVERROR_EXIT);
+        if (sink->counting) {
+            sink->position += size;
+            sink->end = std::max(sink->end, sink->position);
+            return size;
+        }
         int left = size;
         while (left > 0) {
             const ssize_t written = ::write(sink->fd, data, static_cast<std::size_t>(left));
@@ -177,6 +183,7 @@ struct OutputFile::FdSink {
     }
     static std::int64_t seekTo(void* opaque, std::int64_t offset, int whence) {
         auto* sink = static_cast<FdSink*>(opaque);
+        if (sink->counting) return sink->seekCounted(offset, whence);
         if (whence == AVSEEK_SIZE) {
             struct stat info;
             return ::fstat(sink->fd, &info) == 0 ? info.st_size : AVERROR(errno);
@@ -188,8 +195,19 @@ struct OutputFile::FdSink {
         if (error == 0) error = averror;
         return averror;
     }
+    std::int64_t seekCounted(std::int64_t offset, int whence) {
+        whence &= ~AVSEEK_FORCE;
+        if (whence == AVSEEK_SIZE) return end;
+        const std::int64_t at = whence == SEEK_CUR ? position + offset : whence == SEEK_END ? end + offset : offset;
+        if (at < 0) return AVERROR(EINVAL);
+        position = at;
+        return at;
+    }
 
     int fd = -1;
+    bool counting = false;  // no file: the bytes are only counted
+    std::int64_t position = 0;
+    std::int64_t end = 0;
     int error = 0;
     AVIOContext* io = nullptr;
 };
@@ -267,6 +285,31 @@ bool OutputFile::open(Reservation name) {
         return false;
     }
     m_sink = std::make_unique<FdSink>(name.release());
+    return writeHeader();
+}
+
+bool OutputFile::openDiscarding() {
+    m_path.clear();
+    m_failedStep = "Cannot write the output's header";
+    m_sink = std::make_unique<FdSink>(-1);
+    m_sink->counting = true;
+    return writeHeader();
+}
+
+std::int64_t OutputFile::bytesWritten() const {
+    if (!m_sink) return 0;
+    if (m_sink->counting) return m_sink->end;
+    struct stat info;
+    return m_sink->fd >= 0 && ::fstat(m_sink->fd, &info) == 0 ? info.st_size : 0;
+}
+
+std::int64_t OutputFile::payloadBytes(const AVStream* stream) const {
+    if (!stream || stream->index < 0 || stream->index >= static_cast<int>(m_payload.size())) return 0;
+    return m_payload[static_cast<std::size_t>(stream->index)];
+}
+
+bool OutputFile::writeHeader() {
+    AVFormatContext* ctx = m_context.get();
     if (ctx->nb_streams == 0) {
         m_error = AVERROR_STREAM_NOT_FOUND;
         discard();
@@ -306,11 +349,17 @@ bool OutputFile::open(Reservation name) {
 
 int OutputFile::write(AVPacket* pkt, AVRational encoderTimeBase, AVStream* stream) {
     pkt->stream_index = stream->index;
+    if (m_payload.size() <= static_cast<std::size_t>(stream->index))
+        m_payload.resize(static_cast<std::size_t>(stream->index) + 1, 0);
+    const int size = pkt->size;  // the muxer takes the packet
     // The muxer may have changed the stream's time base in write_header (mp4: 1/12800).
     av_packet_rescale_ts(pkt, encoderTimeBase, stream->time_base);
     const int result = av_interleaved_write_frame(m_context.get(), pkt);
     if (result < 0 && m_error == 0) m_error = error() < 0 ? error() : result;
-    if (result >= 0) ++m_packets;
+    if (result >= 0) {
+        ++m_packets;
+        m_payload[static_cast<std::size_t>(stream->index)] += size;
+    }
     return result;
 }
 
@@ -348,7 +397,7 @@ std::string OutputFile::failureReason() const {
     return error() < 0 ? Reason(m_failedStep, error()) : std::string();
 }
 
-bool OutputFile::nameLost() const { return m_sink && !sameFile(m_sink->fd, m_path); }
+bool OutputFile::nameLost() const { return m_sink && !m_sink->counting && !sameFile(m_sink->fd, m_path); }
 
 OutputFile::Leftover OutputFile::discard() {
     if (!m_sink || m_sink->fd < 0) return Leftover::None;

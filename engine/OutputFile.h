@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace output {
 
@@ -112,13 +113,20 @@ public:
     // Writes the header into the reserved file, through its descriptor. On failure
     // the empty file we reserved is removed again (error() says why).
     bool open(Reservation name);
+    // Writes the header into nothing: the muxer works as for a file (seeks
+    // included), but its bytes are only counted. A first pass's output.
+    bool openDiscarding();
     bool headerWritten() const { return m_headerWritten; }
+    // The size the output has reached (of the counted bytes, for openDiscarding).
+    std::int64_t bytesWritten() const;
 
     // Rescales pkt from encoderTimeBase into the stream's and hands it to the
     // interleaving muxer, which takes the packet's data. Negative: write failed.
     int write(AVPacket* pkt, AVRational encoderTimeBase, AVStream* stream);
     // Packets handed to the muxer without an error so far.
     long packetCount() const { return m_packets; }
+    // Payload of the packets written into `stream` so far.
+    std::int64_t payloadBytes(const AVStream* stream) const;
 
     // Trailer and flush. True when both went through without an I/O error and the
     // output's name still names the file written. Does nothing (returns false) when
@@ -144,12 +152,14 @@ public:
     std::string leftoverNote(Leftover leftover) const;
 
 private:
+    bool writeHeader();
     struct FdSink;
     std::unique_ptr<FdSink> m_sink;   // released after the context that writes into it
     ffmpeg::OutputContext m_context;
     std::string m_path;
     int m_error = 0;
     long m_packets = 0;
+    std::vector<std::int64_t> m_payload;  // per stream index
     const char* m_failedStep = "";  // what was being done when m_error came
     bool m_headerWritten = false;
     bool m_finished = false;

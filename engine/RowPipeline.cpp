@@ -75,7 +75,7 @@ bool endIsUntrimmed(const source::SourceFile& source, double clipEnd) {
 }
 
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase,
-                    bool still) {
+                    bool still, const video::RateSetup& rate) {
     auto video = std::make_unique<video::VideoOutput>();
     video->stream = out.file.addStream();
     if (!video->stream) return false;
@@ -83,13 +83,14 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
     // The first source decides the pixel shape: the muxer writes it once.
     video->sampleAspect = video::sampleAspectFor(job, *source.videoStream());
     video->encoder = video::openEncoder(job, timeBase, source.videoDecoder->gop_size, out.file.wantsGlobalHeader(),
-                                        video->sampleAspect, still);
+                                        video->sampleAspect, still, rate);
     if (!video->encoder || !copyEncoderToStream(video->stream, *video->encoder)) return false;
     video->stream->time_base = timeBase;
     video->stream->sample_aspect_ratio = video->sampleAspect;
     video->stream->r_frame_rate = source.videoRate;
     video->stream->avg_frame_rate = av_inv_q(timeBase);
-    video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
+    video->passLog = rate.log;
+    video->stage = startEncodeStage(*video->encoder, kVideoStageDepth, rate.log);
     out.video = std::move(video);
     return true;
 }
@@ -99,7 +100,7 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
 constexpr int kStillGopSize = 30;
 
 bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
-                            AVRational timeBase) {
+                            AVRational timeBase, const video::RateSetup& rate) {
     auto video = std::make_unique<video::VideoOutput>();
     video->stream = out.file.addStream();
     if (!video->stream) return false;
@@ -110,24 +111,27 @@ bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& sour
                                 : double(job.outputWidth) / std::max(job.outputHeight, 1);
     video->sampleAspect = video::outputSampleAspect(job.videoCodecId, job.outputWidth, job.outputHeight, aspect);
     video->encoder = video::openEncoder(job, timeBase, kStillGopSize, out.file.wantsGlobalHeader(),
-                                        video->sampleAspect, true);
+                                        video->sampleAspect, true, rate);
     if (!video->encoder || !copyEncoderToStream(video->stream, *video->encoder)) return false;
     video->stream->time_base = timeBase;
     video->stream->sample_aspect_ratio = video->sampleAspect;
     video->stream->r_frame_rate = video->stream->avg_frame_rate = av_inv_q(timeBase);
-    video->stage = startEncodeStage(*video->encoder, kVideoStageDepth);
+    video->passLog = rate.log;
+    video->stage = startEncodeStage(*video->encoder, kVideoStageDepth, rate.log);
     out.video = std::move(video);
     return true;
 }
 
-bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out) {
+bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out,
+                        const video::RateSetup& rate) {
     // Later rows use the output's time base: timestamps already written are in it.
     out.video->stage.reset();  // drained with the last row; it goes before its encoder
     out.video->encoder.reset();
     out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
-                                            out.file.wantsGlobalHeader(), out.video->sampleAspect);
+                                            out.file.wantsGlobalHeader(), out.video->sampleAspect, false, rate);
     if (!out.video->encoder) return false;
-    out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth);
+    out.video->passLog = rate.log;
+    out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth, rate.log);
     return true;
 }
 
@@ -290,6 +294,7 @@ void RowRunner::publishProgress() {
         const double v = videoClock();
         percent = static_cast<int>(std::min(100.0, std::max(a, v) * 100 / m_rules.progressSeconds));
     }
+    percent = m_rules.progressFrom + std::clamp(percent, 0, 100) * m_rules.progressSpan / 100;
     m_job.publishProgress(m_row, std::clamp(percent, 0, 100));
 }
 
@@ -483,7 +488,8 @@ void RowRunner::showPreview(const AVFrame& frame) {
 }
 
 void RowRunner::writeThumbnail(const AVFrame& frame) {
-    if (m_thumbnailDone || m_job.thumbnailMode != 1 || m_job.thumbnailPaths[m_row].empty()) return;
+    if (m_rules.firstPass || m_thumbnailDone || m_job.thumbnailMode != 1 || m_job.thumbnailPaths[m_row].empty())
+        return;
     m_thumbnailDone = true;  // one try per row, whether or not the file gets written
     const AVCodecContext& encoder = *m_out.video->encoder;
     const std::vector<std::uint8_t> rgb = m_pictures.toThumbnail(frame, m_filter.active(), m_out.video->sampleAspect,

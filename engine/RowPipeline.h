@@ -34,14 +34,16 @@ struct Outputs {
 
 // Adds the output video stream with a freshly opened encoder at timeBase.
 // still: the source is one picture shown for the row's length.
+// rate: the bit rate and pass when the output is fitted into a size.
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase,
-                    bool still = false);
+                    bool still = false, const video::RateSetup& rate = {});
 // Adds the output video stream of a sound-only source (its cover or a black frame
 // is the picture), with an encoder tuned for a still.
 bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
-                            AVRational timeBase);
+                            AVRational timeBase, const video::RateSetup& rate = {});
 // Opens a new encoder for an existing output video stream (a later merge row).
-bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out);
+bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out,
+                        const video::RateSetup& rate = {});
 // Adds the output audio stream with its encoder, FIFO and frame (the source's
 // sample format when the encoder takes it; the source may have no sound).
 bool addAudioStream(const AVConvert& job, const source::SourceFile& source, Outputs& out);
@@ -62,6 +64,11 @@ struct RowRules {
     // A source without pictures gets its cover (or black) for the whole sound, in
     // the output's video stream.
     bool pictureForSound = false;
+    // The first of two passes: nothing is shown as written (no ".THM"), and the
+    // row's progress runs from progressFrom over progressSpan percent.
+    bool firstPass = false;
+    int progressFrom = 0;
+    int progressSpan = 100;
 };
 
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };

@@ -5,9 +5,13 @@
 #include "engine/ErrorText.h"
 #include "engine/FrameRate.h"
 #include "engine/RowBatch.h"
+#include "engine/CodecMap.h"
 #include "engine/RowPipeline.h"
+#include "engine/TargetSize.h"
 #include "engine/Thumbnail.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <cmath>
 #include <filesystem>
@@ -36,8 +40,8 @@ void noteCopyPlan(AVConvert& job, int row, const copying::CopyPlan& plan) {
     else if (plan.sound) job.noteRow(row, "sound kept as it is");
 }
 
-// Steps up to the output streams and their encoders. "" or why the row fails.
-std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out) {
+// Opens the row's source and records its facts. "" or why the row fails.
+std::string openRowSource(AVConvert& job, int row, source::SourceFile& source) {
     // Rows running at once open their sources side by side; only the source facts
     // they record in the shared job wait for each other.
     const source::OpenResult opened = source::openWithoutFacts(job.sourcePaths[row], job, source, row);
@@ -46,7 +50,12 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
         job.videoStreamIndex = job.audioStreamIndex = -1;
         if (opened == source::OpenResult::Opened) source::recordFacts(source, job);
     }
-    if (opened != source::OpenResult::Opened) return source.failure;
+    return opened == source::OpenResult::Opened ? std::string() : source.failure;
+}
+
+// Steps up to the output streams and their encoders. "" or why the row fails.
+std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pipeline::Outputs& out,
+                         const video::RateSetup& rate) {
     if (!out.file.create(job.outputPaths[row]))
         return out.file.failureReason().empty() ? "No container matches the output's name" : out.file.failureReason();
     if (!source.audioDecoder && !(job.encodeVideo && source.videoDecoder))
@@ -60,7 +69,7 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
     } else if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));
-        if (!pipeline::addVideoStream(job, source, out, timeBase, isStill(source)))
+        if (!pipeline::addVideoStream(job, source, out, timeBase, isStill(source), rate))
             return CodecFailure("The video encoder does not accept these settings",
                 "the video encoder", LastCodecOpenError());
     } else if (job.encodeVideo && source.audioDecoder) {
@@ -68,7 +77,7 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
         // its cover (or a black frame) as the picture for its whole length.
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, AVRational{25, 1}, out.file.formatIs("rm"));
-        if (!pipeline::addVideoStreamForSound(job, source, out, timeBase))
+        if (!pipeline::addVideoStreamForSound(job, source, out, timeBase, rate))
             return CodecFailure("The video encoder does not accept these settings",
                 "the video encoder", LastCodecOpenError());
     }
@@ -206,11 +215,99 @@ bool foundDoneBefore(AVConvert& job, int row, const source::SourceFile& source, 
     return true;
 }
 
+// The row's length on the output, as its rules will cut it.
+double outputSeconds(const AVConvert& job, int row, const source::SourceFile& source) {
+    if (isStill(source)) return job.clipLength[row] > 0 ? job.clipLength[row] : job.stillPictureSeconds;
+    if (job.clipLength[row] > 0 && !pipeline::endIsUntrimmed(source, job.clipEnd[row])) return job.clipLength[row];
+    const std::int64_t duration = source.input->duration;
+    if (duration <= 0 || duration == AV_NOPTS_VALUE) return job.clipLength[row];
+    return duration / 1e6 - std::max(job.clipBegin[row], 0.0);
+}
+
+struct FirstPass {
+    sizing::PassResult result;
+    std::string failure;  // "" when the pass went through
+};
+
+// The first pass: the whole row through the same steps, the video encoder writing
+// its statistics, into an output whose bytes are only counted.
+FirstPass runFirstPass(AVConvert& job, int row, int bitRate, const std::string& statsPath) {
+    FirstPass pass;
+    source::SourceFile source;
+    if (source::openWithoutFacts(job.sourcePaths[row], job, source, row) != source::OpenResult::Opened) {
+        pass.failure = source.failure;
+        return pass;
+    }
+    sizing::PassLog log(statsPath);
+    const bool ownStats = sizing::statsByFileName(codecmap::videoEncoderName(job.videoCodecId));
+    pipeline::Outputs out;  // after the log: its encoder's thread writes into it
+    pass.failure = setUpStreams(job, row, source, out, {bitRate, 1, statsPath, ownStats ? nullptr : &log});
+    if (!pass.failure.empty()) return pass;
+    if (!out.file.openDiscarding() || !out.video) {
+        pass.failure = out.file.failureReason().empty() ? "Cannot encode the output" : out.file.failureReason();
+        return pass;
+    }
+    const batch::MemoryTicket memory = batch::ReserveRowMemory(job, batch::RowMemoryNeed(shapeOf(job, source, out)));
+    pipeline::RowRules rules = rulesFor(job, row, source, out);
+    rules.firstPass = true;
+    rules.progressSpan = sizing::kFirstPassPercent;
+    if (job.clipBegin[row] != 0 && !rules.stillPicture) source::seekTo(source, job.clipBegin[row]);
+    pipeline::RowRunner runner(job, row, source, out, rules);
+    if (!runner.prepare()) {
+        pass.failure = "Not enough memory for the picture buffers";
+        return pass;
+    }
+    if (runner.run() == pipeline::RowEnd::Stopped || AVConvert::abortNow.load(std::memory_order_relaxed)) {
+        pass.failure = pipeline::kAbortedReason;  // a stop: the row stays pending, nothing was written
+        return pass;
+    }
+    runner.finishStreams(true);
+    if (runner.writeFailed() || !out.file.finish()) pass.failure = runner.writeFailureReason();
+    else if (runner.videoMissing()) pass.failure = "Not one picture of the video could be decoded and converted";
+    else if (!log.close()) pass.failure = "Cannot keep the statistics of the first pass";
+    pass.result.seconds = out.video->clock();
+    pass.result.videoBytes = static_cast<double>(out.file.payloadBytes(out.video->stream));
+    pass.result.audioBytes = out.audio ? static_cast<double>(out.file.payloadBytes(out.audio->stream)) : 0.0;
+    pass.result.totalBytes = static_cast<double>(out.file.bytesWritten());
+    return pass;
+}
+
+// How the row's video is encoded when the output must fit a size: the bit rate for
+// its length after the sound and the container, and, where the encoder can, a
+// first pass whose statistics the second reads. "" or why the row fails.
+std::string planForSize(AVConvert& job, int row, const source::SourceFile& source, video::RateSetup& rate,
+                        std::optional<sizing::PassLogFolder>& logs) {
+    if (job.targetSizeBytes <= 0 || !job.encodeVideo || (!source.videoDecoder && !source.audioDecoder)) return {};
+    const double target = static_cast<double>(job.targetSizeBytes);
+    const sizing::Overhead overhead = sizing::containerOverhead(job.outputPaths[row]);
+    const double seconds = outputSeconds(job, row, source);
+    const double first = sizing::videoBitRateFor(overhead, seconds, source.audioDecoder ? job.audioBitRate : 0, target);
+    if (first < sizing::kLowestVideoBitRate) return "The target size leaves no room for the video of this file";
+    rate.bitRate = static_cast<int>(std::min(first, double(INT_MAX)));
+    const char* encoder = codecmap::videoEncoderName(job.videoCodecId);
+    if (!encoder || !sizing::supportsTwoPass(encoder)) return {};
+    logs.emplace();
+    if (!logs->ok()) return "Cannot make a private folder for the first pass's statistics";
+    const std::string statsPath = logs->logFor(row);
+    const FirstPass pass = runFirstPass(job, row, rate.bitRate, statsPath);
+    if (!pass.failure.empty()) return pass.failure;
+    const double second = sizing::secondPassBitRate(overhead, pass.result, target);
+    if (second < sizing::kLowestVideoBitRate) return "The target size leaves no room for the video of this file";
+    rate = video::RateSetup{static_cast<int>(std::min(second, double(INT_MAX))), 2, statsPath, nullptr};
+    return {};
+}
+
 void convertRow(AVConvert& job, int row, RunNames& runNames) {
     std::optional<batch::MemoryTicket> memory;  // given back after everything below is released
     source::SourceFile source;
+    std::optional<sizing::PassLogFolder> logs;  // the encoder reads from it until it closes
     pipeline::Outputs out;
-    if (const std::string reason = setUpStreams(job, row, source, out); !reason.empty())
+    video::RateSetup rate;
+    if (const std::string reason = openRowSource(job, row, source); !reason.empty())
+        return pipeline::setUpFailed(job, row, reason);
+    if (const std::string reason = planForSize(job, row, source, rate, logs); !reason.empty())
+        return pipeline::setUpFailed(job, row, reason);
+    if (const std::string reason = setUpStreams(job, row, source, out, rate); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
     if (job.skipDone && foundDoneBefore(job, row, source, out, runNames.earlier)) return;
     if (!openOutput(job, row, source, out, runNames)) return pipeline::setUpFailed(job, row, out.file.failureReason());
@@ -221,7 +318,11 @@ void convertRow(AVConvert& job, int row, RunNames& runNames) {
         out.file.discard();
         return;
     }
-    const pipeline::RowRules rules = rulesFor(job, row, source, out);
+    pipeline::RowRules rules = rulesFor(job, row, source, out);
+    if (rate.pass == 2) {
+        rules.progressFrom = sizing::kFirstPassPercent;
+        rules.progressSpan = 100 - sizing::kFirstPassPercent;
+    }
     if (job.clipBegin[row] != 0) {
         if (!rules.stillPicture) source::seekTo(source, job.clipBegin[row] + copying::keyFrameSlack(source, out));
         job.clipBegin[row] = 0;

@@ -11,6 +11,7 @@ extern "C" {
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
 #include "engine/FrameRate.h"
+#include "engine/TargetSize.h"
 #include "engine/Thumbnail.h"
 
 #include <algorithm>
@@ -66,12 +67,30 @@ AVPixelFormat pixelFormatFor(const AVCodec& codec, int legacyId) {
     return avcodec_find_best_pix_fmt_of_list(codec.pix_fmts, wanted, 0, nullptr);
 }
 
+// The two passes: x264 keeps its statistics in a file it names itself; the MPEG
+// video encoders hand them out after each picture and read them back as one text,
+// which they parse while opening (so it is freed right after).
+bool applyPass(AVCodecContext& ctx, AVDictionary*& options, const AVCodec& codec, const RateSetup& rate) {
+    if (rate.pass == 0) return true;
+    ctx.flags |= rate.pass == 1 ? AV_CODEC_FLAG_PASS1 : AV_CODEC_FLAG_PASS2;
+    if (sizing::statsByFileName(codec.name)) {
+        av_dict_set(&options, "stats", rate.statsPath.c_str(), 0);
+        return true;
+    }
+    if (rate.pass == 1) return true;
+    const std::string stats = sizing::readPassLog(rate.statsPath);
+    if (stats.empty()) return false;
+    ctx.stats_in = av_strdup(stats.c_str());
+    return ctx.stats_in != nullptr;
+}
+
 ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRational timeBase, int gopSize,
-                             bool globalHeader, AVPixelFormat pixelFormat, AVRational sampleAspect, bool still) {
+                             bool globalHeader, AVPixelFormat pixelFormat, AVRational sampleAspect, bool still,
+                             const RateSetup& rate) {
     ffmpeg::CodecContext ctx(avcodec_alloc_context3(&codec));
     LastCodecOpenError() = ctx ? 0 : AVERROR(ENOMEM);
     if (!ctx) return nullptr;
-    ctx->bit_rate = job.videoBitRate;
+    ctx->bit_rate = rate.bitRate > 0 ? rate.bitRate : job.videoBitRate;
     ctx->width = job.outputWidth;
     ctx->height = job.outputHeight;
     ctx->time_base = timeBase;
@@ -91,8 +110,14 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
     if (job.videoCodecId == codecmap::kVideoH264) applyH264Settings(*ctx, options, job.h264LevelCap);
     // The same picture over and over: x264 spends next to nothing on the repeats.
     if (still && job.videoCodecId == codecmap::kVideoH264) av_dict_set(&options, "tune", "stillimage", 0);
+    if (!applyPass(*ctx, options, codec, rate)) {
+        av_dict_free(&options);
+        LastCodecOpenError() = AVERROR_INVALIDDATA;
+        return nullptr;
+    }
     const int opened = avcodec_open2(ctx.get(), &codec, &options);
     av_dict_free(&options);
+    av_freep(&ctx->stats_in);  // ours, not the codec's: parsed while opening
     if (opened < 0) LastCodecOpenError() = opened;  // the row's reason tells a memory shortage
     return opened < 0 ? nullptr : std::move(ctx);
 }
@@ -100,13 +125,13 @@ ffmpeg::CodecContext tryOpen(const AVCodec& codec, const AVConvert& job, AVRatio
 }  // namespace
 
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
-                                 AVRational sampleAspect, bool still) {
+                                 AVRational sampleAspect, bool still, const RateSetup& rate) {
     LastCodecOpenError() = 0;  // a missing encoder is no shortage of anything
     const char* name = codecmap::videoEncoderName(job.videoCodecId);
     const AVCodec* codec = name ? avcodec_find_encoder_by_name(name) : nullptr;
     if (!codec || timeBase.num <= 0 || timeBase.den <= 0) return nullptr;
     return tryOpen(*codec, job, timeBase, gopSize, globalHeader, pixelFormatFor(*codec, job.videoCodecId),
-                   sampleAspect, still);
+                   sampleAspect, still, rate);
 }
 
 const AVStream* coverStream(const AVFormatContext& input) {
@@ -231,6 +256,7 @@ int encodeAndWrite(VideoOutput& out, output::OutputFile& file, AVFrame* picture)
         result = avcodec_receive_packet(out.encoder.get(), pkt);
         if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) return 0;
         if (result < 0) return 0;
+        if (out.passLog) out.passLog->append(*out.encoder);
         if (const int written = writePacket(out, file, pkt); written < 0) return written;
     }
 }

@@ -12,11 +12,26 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class AVConvert;
+namespace sizing {
+class PassLog;
+}
 
 namespace video {
+
+// How an encoder spends its bits when the output is fitted into a size: its own
+// bit rate (0: the job's), and which pass of a two-pass encode it runs (0: one
+// pass; 1: the first, which writes the statistics at statsPath; 2: the second,
+// which reads them).
+struct RateSetup {
+    int bitRate = 0;
+    int pass = 0;
+    std::string statsPath;
+    sizing::PassLog* log = nullptr;  // the first pass's log of an encoder without a file of its own
+};
 
 // Opens the encoder named by job.videoCodecId with the job's bit rate and size, the
 // given time base, GOP size, sample aspect ratio and our fixed settings (no
@@ -25,8 +40,9 @@ namespace video {
 // encoder or it refuses.
 // still: every picture is the same one (a still picture, cover art): the encoder
 // is tuned for that.
+// rate: see RateSetup (a second pass whose statistics cannot be read fails).
 ffmpeg::CodecContext openEncoder(const AVConvert& job, AVRational timeBase, int gopSize, bool globalHeader,
-                                 AVRational sampleAspect, bool still = false);
+                                 AVRational sampleAspect, bool still = false, const RateSetup& rate = {});
 
 // The source's cover picture (its attached picture stream), nullptr when none.
 const AVStream* coverStream(const AVFormatContext& input);
@@ -62,6 +78,8 @@ struct VideoOutput {
     std::int64_t picturesSent = 0;  // pictures handed to the encoder, repeats included
     ffmpeg::Frame lastPicture = ffmpeg::makeFrame();  // a reference, repeated to fill gaps
     ffmpeg::Packet packet = ffmpeg::makePacket();
+    // A first pass's statistics, for encoders that hand them out per packet (not owned).
+    sizing::PassLog* passLog = nullptr;
     // When set, the encoder runs on the stage's thread and this thread writes the
     // packets it returns. Declared after the encoder: it stops before the encoder goes.
     std::unique_ptr<pipeline::EncodeStage> stage;

@@ -163,6 +163,7 @@ void ApplySettingsToJob(const OutputSettings& settings, AVConvert& job) {
     job.audioSampleRate = settings.sampleRate;
     if (auto id = VideoCodecIdFromName(settings.videoEncoder)) job.videoCodecId = *id;
     if (auto id = AudioCodecIdFromName(settings.audioEncoder)) job.audioCodecId = *id;
+    job.targetSizeBytes = settings.audioOnly ? 0 : settings.targetSizeBytes;
     job.h264LevelCap = job.videoCodecId == codecmap::kVideoH264 ? H264LevelCapFor(settings.profileCode) : 0;
     job.copyCompatible = settings.copyCompatible;
     job.copyDevice = DeviceLimitsFor(settings.profileCode);

@@ -3,6 +3,7 @@
 // thread (or the command-line front end) touches them; a conversion works on the
 // copy taken into the job when it starts.
 
+#include <cstdint>
 #include <string>
 
 struct OutputSettings {
@@ -24,6 +25,10 @@ struct OutputSettings {
     bool copyCompatible = false;
     // Clip begin times are exact: a kept video could only begin at a key frame.
     bool exactCut = false;
+    // Bytes each video output is fitted into (its video bit rate is then chosen per
+    // output); 0 = none, videoBitRate is used. Kept across profile changes, as the
+    // output folder is: it is about the medium, not the device.
+    std::int64_t targetSizeBytes = 0;
 
     // ---- Confirmed choices (the settings dialog's texts at its last OK) ----
     int confirmedProfileCode = 0;  // 0 = nothing confirmed yet

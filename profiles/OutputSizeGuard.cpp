@@ -1,6 +1,8 @@
 #include "profiles/OutputSizeGuard.h"
 
+#include "engine/TargetSize.h"
 #include "profiles/OutputSettings.h"
+#include "profiles/ProfileTable.h"
 #include "profiles/TimeText.h"
 
 #include <algorithm>
@@ -12,9 +14,9 @@
 
 namespace {
 
-// Headers, index and interleaving of the containers the profiles write stay
-// well within this share of the payload.
-constexpr double kContainerMargin = 1.03;
+// A one-pass encoder's rate control may spend this much more than it was asked
+// for over a whole output; a two-pass one stays well within it.
+constexpr double kRateSlack = 1.03;
 // A mount table larger than this is not one we read whole (containers may have
 // thousands of mounts, which still fits).
 constexpr std::streamsize kMaxTableBytes = 16 * 1024 * 1024;
@@ -54,13 +56,23 @@ std::string fileNameOf(const std::string& path) {
 
 }  // namespace
 
-double ExpectedOutputBytes(const OutputSettings& settings, double seconds) {
-    const double bitsPerSecond = (settings.audioOnly ? 0.0 : settings.videoBitRate) + settings.audioBitRate;
-    return bitsPerSecond / 8.0 * std::max(seconds, 0.0) * kContainerMargin;
+std::string ProfileExtension(int profileCode) {
+    for (const ProfileEntry& entry : Profiles())
+        if (entry.code == profileCode) return ExtensionFromProfile(entry.displayText);
+    return std::string();
+}
+
+double ExpectedOutputBytes(const OutputSettings& settings, double seconds, std::string_view extension) {
+    // A video output fitted into a size is that size, whatever its length.
+    if (settings.targetSizeBytes > 0 && !settings.audioOnly) return static_cast<double>(settings.targetSizeBytes);
+    const std::string container = extension.empty() ? ProfileExtension(settings.profileCode) : std::string(extension);
+    const double video = settings.audioOnly ? 0.0 : settings.videoBitRate;
+    return sizing::expectedBytes(sizing::containerOverhead(container), seconds, video, settings.audioBitRate) *
+           kRateSlack;
 }
 
 std::optional<Fat32Excess> FindFat32Excess(const std::vector<TaskRow>& rows, JobKind kind,
-                                           const OutputSettings& settings) {
+                                           const OutputSettings& settings, std::string_view extension) {
     double mergeSeconds = 0;
     for (const TaskRow& row : rows) {
         if (!row.checked) continue;
@@ -69,10 +81,10 @@ std::optional<Fat32Excess> FindFat32Excess(const std::vector<TaskRow>& rows, Job
             mergeSeconds += std::max(seconds, 0.0);
             continue;
         }
-        const double bytes = ExpectedOutputBytes(settings, seconds);
+        const double bytes = ExpectedOutputBytes(settings, seconds, extension);
         if (bytes > static_cast<double>(kFat32FileLimitBytes)) return Fat32Excess{false, row.sourcePath, bytes};
     }
-    const double merged = ExpectedOutputBytes(settings, mergeSeconds);
+    const double merged = ExpectedOutputBytes(settings, mergeSeconds, extension);
     if (kind == JobKind::Merge && merged > static_cast<double>(kFat32FileLimitBytes))
         return Fat32Excess{true, std::string(), merged};
     return std::nullopt;
@@ -126,10 +138,10 @@ bool HasFat32Limit(std::string_view fileSystem) {
 }
 
 std::string Fat32RefusalFor(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
-                            const std::string& folder, const std::string& mountTable) {
+                            const std::string& folder, const std::string& mountTable, std::string_view extension) {
     const std::optional<MountPoint> mount = MountHolding(RealFolder(folder), mountTable);
     if (!mount || !HasFat32Limit(mount->fileSystem)) return std::string();
-    const std::optional<Fat32Excess> excess = FindFat32Excess(rows, kind, settings);
+    const std::optional<Fat32Excess> excess = FindFat32Excess(rows, kind, settings, extension);
     if (!excess) return std::string();
     return Fat32Message(*excess, fileNameOf(excess->sourcePath), mount->mountPoint);
 }

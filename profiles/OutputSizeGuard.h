@@ -20,9 +20,13 @@ struct OutputSettings;
 // The largest file a FAT32 volume holds: 4 GiB less one byte.
 inline constexpr long long kFat32FileLimitBytes = (1LL << 32) - 1;
 
-// Bytes an output of `seconds` is expected to take at the settings' bit rates,
-// with a margin for the container.
-double ExpectedOutputBytes(const OutputSettings& settings, double seconds);
+// Bytes an output of `seconds` is expected to take: the target size when the
+// settings fit video outputs into one, else the settings' bit rates with the
+// overhead of the container of `extension` ("" = the profile's) and a margin for
+// the encoder's rate control (the estimate of engine/TargetSize.h).
+double ExpectedOutputBytes(const OutputSettings& settings, double seconds, std::string_view extension = {});
+// ".mp4" for the profile code's entry of the profile list; "" for other codes.
+std::string ProfileExtension(int profileCode);
 
 // The first output of `rows` (the checked ones) expected to pass the limit: for
 // Convert each row on its own, for Merge their sum. nullopt when all fit.
@@ -32,7 +36,7 @@ struct Fat32Excess {
     double bytes = 0;
 };
 std::optional<Fat32Excess> FindFat32Excess(const std::vector<TaskRow>& rows, JobKind kind,
-                                           const OutputSettings& settings);
+                                           const OutputSettings& settings, std::string_view extension = {});
 
 // "The output of "NAME" would be about 5.1 GB, but a file on the FAT32 volume
 // MOUNT can hold at most 4 GB. ..." (the merged output's text for a merge).
@@ -60,4 +64,5 @@ bool HasFat32Limit(std::string_view fileSystem);
 // or the folder's real volume has no such limit. The name shown is the source's
 // file name.
 std::string Fat32RefusalFor(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
-                            const std::string& folder, const std::string& mountTable = "/proc/self/mounts");
+                            const std::string& folder, const std::string& mountTable = "/proc/self/mounts",
+                            std::string_view extension = {});

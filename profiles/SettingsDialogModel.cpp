@@ -1,5 +1,7 @@
 #include "profiles/SettingsDialogModel.h"
 
+#include "profiles/TargetSizeRules.h"
+
 #include "profiles/SettingsRules.h"
 
 #include <algorithm>
@@ -116,6 +118,7 @@ std::string sizeText(int width, int height) {
 void SettingsDialogModel::open() {
     m_copyCompatible = m_settings.copyCompatible;
     m_exactCut = m_settings.exactCut;
+    m_targetSize = TargetSizeText(m_settings.targetSizeBytes);
     m_preset = m_lookup(m_settings.profileCode);
     if (!m_preset) return;  // nothing to fill, nothing to select
     fillFromPreset();
@@ -228,9 +231,21 @@ bool changedBy(SettingName setting, const OutputSettings& a, const OutputSetting
 
 }  // namespace
 
+std::span<const std::string_view> SettingsDialogModel::targetSizeChoices() {
+    // A CD, half and quarter of one, a DVD's share, and the most a FAT32 file holds.
+    static constexpr std::string_view kChoices[] = {"", "175 MB", "350 MB", "700 MB", "1400 MB", "2000 MB", "4000 MB"};
+    return kChoices;
+}
+
 SettingsDialogModel::ConfirmResult SettingsDialogModel::confirm() {
     ConfirmResult result;
+    const std::optional<std::int64_t> targetSize = ParseTargetSize(m_targetSize);
+    if (!targetSize) {
+        result.targetSizeRejected = true;
+        return result;
+    }
     const OutputSettings before = m_settings;
+    m_settings.targetSizeBytes = *targetSize;
     const std::string resolution = field(SettingsField::Resolution).text();
     const std::string frameRate = field(SettingsField::FrameRate).text();
     const std::string videoBitRate = field(SettingsField::VideoBitRate).text();

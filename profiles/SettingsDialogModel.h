@@ -93,6 +93,14 @@ public:
     // list runs that list's rule.
     void userSelected(SettingsField field, int index);
 
+    // The "Target size" field: a text the user types or picks ("700 MB"; "" = none).
+    // It opens with the size in effect; "Default" leaves it (it is about the medium,
+    // not the preset).
+    const std::string& targetSizeText() const { return m_targetSize; }
+    void setTargetSizeText(std::string text) { m_targetSize = std::move(text); }
+    // The sizes the field offers, smallest first, after the empty "none".
+    static std::span<const std::string_view> targetSizeChoices();
+
     struct ConfirmResult {
         // The picture-size text could not be split; width and height were kept and
         // the caller shows kConversionFailedText. Everything else was still applied.
@@ -100,6 +108,9 @@ public:
         // A value the chosen encoder would refuse (see CheckEncoderSettings):
         // nothing was applied, and the caller says what the encoder takes.
         std::optional<SettingRefusal> refused;
+        // The target size text is no size: nothing was applied, and the caller
+        // says what the field takes.
+        bool targetSizeRejected = false;
     };
     // OK: reads every list and writes the applied values and the confirmed choices.
     // The video values stay as they were while the video lists are disabled. Values
@@ -133,4 +144,9 @@ private:
     std::array<ChoiceField, kSettingsFields.size()> m_fields;
     bool m_copyCompatible = false;
     bool m_exactCut = false;
+    std::string m_targetSize;
 };
+
+// What the "Target size" field takes, for the message when it cannot be read.
+inline constexpr std::string_view kTargetSizeHelp =
+    "The target size must be a size such as 700 MB or 1.4 GB, or empty for none.";

@@ -71,7 +71,7 @@ TEST_F(SettingsDialogTest, HasEveryControlByIdWithDropDownListsOnly) {
 TEST_F(SettingsDialogTest, RectanglesFollowTheDialogFont) {
     openDialog();
     const QFont f = dialog->font();
-    EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 212), f));
+    EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 230), f));
     EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 190, 55, 19), f));
     EXPECT_EQ(button(1134)->geometry(), MapDialogRect(QRect(75, 2, 184, 19), f));
     const QRect resolution = MapDialogRect(QRect(56, 60, 71, 72), f);

@@ -3,10 +3,14 @@
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
 #include "profiles/OutputSettings.h"
+#include "profiles/OutputSizeGuard.h"
 #include "profiles/ProfileTable.h"
+#include "profiles/TimeText.h"
+#include "profiles/TargetSizeRules.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +117,13 @@ TEST(ApplySettingsToJob, CopiesEveryAppliedValue) {
     EXPECT_EQ(job.audioSampleRate, 48000);
     EXPECT_EQ(job.audioChannels, 6);
     EXPECT_EQ(job.audioBitRate, 128000);
+    EXPECT_EQ(job.targetSizeBytes, 0);
+    s.targetSizeBytes = 700000000;
+    ApplySettingsToJob(s, job);
+    EXPECT_EQ(job.targetSizeBytes, 700000000);
+    s.audioOnly = true;  // a sound file's size follows its bit rate
+    ApplySettingsToJob(s, job);
+    EXPECT_EQ(job.targetSizeBytes, 0);
 }
 
 TEST(ApplySettingsToJob, H264RateComesDownToTheDevicesLevel) {
@@ -288,4 +299,95 @@ TEST(FillJob, AnEmptyListGivesAnEmptyJob) {
     EXPECT_EQ(job.fileCount, 0);
     EXPECT_EQ(job.checkedCount, 0);
     EXPECT_TRUE(job.sourcePaths.empty());
+}
+
+// ---- Target size ----
+
+TEST(TargetSize, TextsReadAsDecimalOrBinarySizes) {
+    struct Case {
+        const char* text;
+        std::optional<std::int64_t> bytes;
+    };
+    const Case cases[] = {
+        {"700M", 700000000},     {"700 MB", 700000000}, {"700mb", 700000000},   {"700", 700000000},
+        {"1.4G", 1400000000},    {"1.4 GB", 1400000000}, {"650 MiB", 681574400}, {"2 GiB", 2147483648},
+        {"700000 kB", 700000000}, {"", 0},               {"none", 0},           {"big", std::nullopt},
+        {"-5M", std::nullopt},   {"0", std::nullopt},   {"7 MHz", std::nullopt}, {"1e3M", std::nullopt},
+        {"M", std::nullopt},     {"99999999 GB", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseTargetSize(c.text), c.bytes) << c.text;
+    EXPECT_EQ(TargetSizeText(700000000), "700 MB");
+    EXPECT_EQ(TargetSizeText(681574400), "681.574 MB");
+    EXPECT_EQ(TargetSizeText(0), "");
+    EXPECT_EQ(ParseTargetSize(TargetSizeText(681574400)), 681574000);
+}
+
+namespace {
+
+std::vector<TaskRow> RowsOf(std::initializer_list<int> seconds) {
+    std::vector<TaskRow> rows;
+    for (int s : seconds) rows.push_back(TaskRow{"/v/clip" + std::to_string(s) + ".mkv", "00:00:00", FormatTime(s), true, "", ""});
+    return rows;
+}
+
+OutputSettings Profile(int index, std::int64_t target) {
+    OutputSettings s;
+    ResetOutputSettings(s);
+    LoadProfile(s, index);
+    s.targetSizeBytes = target;
+    return s;
+}
+
+}  // namespace
+
+// Sizes each profile cannot meet are refused with the reason: too small for the
+// least its pictures need, too fast for its device, too large for its storage.
+TEST(TargetSize, SizesAProfileCannotMeetAreRefusedWithTheReason) {
+    struct Case {
+        int profile;
+        std::int64_t target;
+        int seconds;
+        JobKind kind;
+        const char* reason;  // "" = accepted
+    };
+    const Case cases[] = {
+        {0, 5000000, 30, JobKind::Convert, ""},
+        {0, 5000000, 120, JobKind::Convert,
+         "The target size of 5 MB is too small for \"clip120.mkv\" (00:02:00 long): its video would get 134 kbps, "
+         "below the 1000 kbps this profile needs."},
+        {9, 5000000, 120, JobKind::Convert, ""},  // the PSP's pictures need less
+        {9, 1000000, 120, JobKind::Convert, "is too small for \"clip120.mkv\""},
+        {0, 4000000000, 10, JobKind::Convert,
+         "The target size of 4000 MB is too large for \"clip10.mkv\" (00:00:10 long): its video would need"},
+        {11, 100000000, 120, JobKind::Convert, "above the 4000 kbps the PSP at H.264 level 2.1 plays"},
+        {4, 100000000, 120, JobKind::Convert, ""},
+        {4, 100000000, 40, JobKind::Convert, "above the 15000 kbps the PS3 in MPEG-2 Main profile plays"},
+        {2, 5000000000, 3600, JobKind::Convert, "more than a file on the PS3's FAT32 storage can hold"},
+        {14, 5000000, 60, JobKind::Convert, "A target size is for video outputs"},
+        {0, 20000000, 100, JobKind::Merge, ""},
+        {0, 10000000, 100, JobKind::Merge, "too small for the merged output (00:01:40 long)"},
+        {0, 0, 100000, JobKind::Convert, ""},  // no target size, nothing to refuse
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.profile) + " " + std::to_string(c.target) + " " + std::to_string(c.seconds));
+        const std::vector<TaskRow> rows = c.kind == JobKind::Merge ? RowsOf({c.seconds / 2, c.seconds / 2}) : RowsOf({c.seconds});
+        const std::string refusal = TargetSizeRefusal(rows, c.kind, Profile(c.profile, c.target),
+                                                      ProfileExtension(Profiles()[c.profile].code));
+        if (!*c.reason) EXPECT_EQ(refusal, "");
+        else EXPECT_NE(refusal.find(c.reason), std::string::npos) << refusal;
+    }
+}
+
+// The FAT32 guard expects what the conversion makes: the target size when there is
+// one, else the bit rates with the container's measured overhead.
+TEST(TargetSize, TheFat32GuardExpectsTheSameSize) {
+    OutputSettings s = Profile(6, 0);  // MPEG-2 in a transport stream: a large overhead
+    const double plain = (6000000.0 + 128000.0) / 8 * 3600;
+    EXPECT_GT(ExpectedOutputBytes(s, 3600), plain * 1.02) << "TS packets cost more than 2 %";
+    EXPECT_LT(ExpectedOutputBytes(s, 3600, ".mp4"), ExpectedOutputBytes(s, 3600, ".ts"));
+    s.targetSizeBytes = 700000000;
+    EXPECT_DOUBLE_EQ(ExpectedOutputBytes(s, 3600), 700000000.0);
+    EXPECT_FALSE(FindFat32Excess(RowsOf({36000}), JobKind::Convert, s)) << "a fitted output is its size, however long";
+    s.targetSizeBytes = 5000000000;
+    EXPECT_TRUE(FindFat32Excess(RowsOf({60}), JobKind::Convert, s));
 }

@@ -1,0 +1,40 @@
+#pragma once
+// The "Target size" setting: its text, the limits of the video bit rate it may
+// lead to for a profile, and the check both front ends make before a run starts
+// (the window's message, the command line's status 2). The engine picks the bit
+// rate itself (engine/TargetSize.h); this is the same estimate, made from the task
+// list's times. Plain functions; any thread.
+
+#include "profiles/JobSetup.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct OutputSettings;
+
+// "700M", "700 MB", "1.5G", "1.5 GB", "650 MiB", "700000 kB" (decimal units, as
+// the sizes on a drive's box; KiB/MiB/GiB binary) -> bytes. "" and "none" -> 0 (no
+// target size). nullopt when the text is no size.
+std::optional<std::int64_t> ParseTargetSize(std::string_view text);
+// 700000000 -> "700 MB", 1500000000 -> "1500 MB", 0 -> "" (no target size).
+std::string TargetSizeText(std::int64_t bytes);
+
+// The video bit rates (bit/s) an output of the settings' profile may get: the
+// profile's lowest choice, and what its device plays (0: no published limit).
+struct VideoRateLimits {
+    double lowest = 0;
+    double highest = 0;
+    std::string_view device;      // "the PS3 at H.264 level 4.1", for messages
+    std::string_view deviceName;  // "PS3"
+    std::int64_t largestFile = 0;  // the device's storage limit in bytes; 0 = none
+};
+VideoRateLimits VideoRateLimitsFor(const OutputSettings& settings);
+
+// Why the settings' target size cannot be met by the checked rows (each output
+// for Convert, the merged one for Merge) in the container of `extension`: "" when
+// it can, or when no target size is set. The first row that cannot is named.
+std::string TargetSizeRefusal(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
+                              std::string_view extension);
