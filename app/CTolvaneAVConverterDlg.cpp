@@ -14,6 +14,7 @@
 #include "controls/Accessibility.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
+#include "controls/Label.h"
 #include "controls/ControlButton.h"
 #include "controls/SkinPalette.h"
 #include "controls/artwork/Artwork.h"
@@ -29,6 +30,7 @@
 #include "profiles/ProfileTable.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -156,7 +158,7 @@ void CTolvaneAVConverterDlg::createControls() {
     SetControlId(m_playingTime, kPositionTime);
     m_playingTime->setGeometry(MapDialogRect(PlaceOf(kPositionTime), font));
     m_playingTime->setAlignment(Qt::AlignCenter);
-    m_playingTime->setAccessibleName(QStringLiteral("Position and length"));
+    m_playingTime->setAccessibleName(tr("Position and length"));
     // Resizing a window without a frame: the grip in the corner, or a press on
     // the right or bottom edge.
     m_sizeGrip = new QSizeGrip(this);
@@ -177,8 +179,8 @@ void CTolvaneAVConverterDlg::createControls() {
     m_profileCombo = makeCombo(kProfile, false);
     m_folderCombo = makeCombo(kOutputFolder, true);
 
-    m_profileLabel = new QLabel("Profile:", this);
-    m_outputLabel = new QLabel("Output:", this);
+    m_profileLabel = new QLabel(tr("Profile:"), this);
+    m_outputLabel = new QLabel(tr("Output:"), this);
     m_profileLabel->hide();
     m_outputLabel->hide();
     // The skin paints these captions; the labels still name the two lists for a
@@ -427,7 +429,7 @@ void CTolvaneAVConverterDlg::followPlayedLength() {
     };
     m_positionSlider->SetAccessibleScale(length > 0 ? length / PreviewController::kPositionMax : 1.0,
                                          [length, clock](double seconds) {
-                                             return length > 0 ? clock(seconds) + QStringLiteral(" of ") + clock(length)
+                                             return length > 0 ? tr("%1 of %2").arg(clock(seconds), clock(length))
                                                                : QString();
                                          });
 }
@@ -457,11 +459,15 @@ void CTolvaneAVConverterDlg::paintEvent(QPaintEvent*) {
     // hidden).
     painter.setPen(QColor(40, 48, 56));
     const QFont font = this->font();
-    for (const auto& [text, combo] : {std::pair{"Profile:", m_profileCombo}, std::pair{"Output:", m_folderCombo}}) {
+    for (const auto& [label, combo] : {std::pair{m_profileLabel, m_profileCombo}, std::pair{m_outputLabel, m_folderCombo}}) {
         QRect place = MapDialogRect(QRect(8, 0, 34, kComboHeightDu), font);
         place.moveTop(combo->y());
         place.setHeight(combo->height());
-        painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft, text);
+        // A longer caption of another language is drawn smaller rather than cut.
+        const QFont fitted = FittedFont(font, label->text(), place.width());
+        painter.setFont(fitted);
+        painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft,
+                         QFontMetrics(fitted).elidedText(label->text(), Qt::ElideRight, place.width()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/ControlId.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 
 int LabelTextFormat(unsigned style, const QString& text) {
@@ -54,7 +55,32 @@ void CLabel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), BackgroundColour());
     painter.setFont(font());
     painter.setPen(m_textColour.isValid() ? m_textColour : palette().color(QPalette::WindowText));
-    painter.drawText(rect(), LabelTextFormat(m_style, text()), text());
+    const QString shown = DisplayedText();
+    painter.drawText(rect(), LabelTextFormat(m_style, shown), shown);
+    // The whole text stays reachable when it is cut.
+    const bool cut = shown != text();
+    if (cut && toolTip() != text()) {
+        setToolTip(text());
+        m_tipIsText = true;
+    } else if (!cut && m_tipIsText) {
+        setToolTip(QString());
+        m_tipIsText = false;
+    }
+}
+
+QString CLabel::DisplayedText() const {
+    const QString whole = text();
+    const QFontMetrics metrics(font());
+    const QRect needed = metrics.boundingRect(rect(), LabelTextFormat(m_style, whole), whole);
+    if (whole.isEmpty() || (needed.width() <= width() && needed.height() <= height())) return whole;
+    return metrics.elidedText(whole.section(QLatin1Char('\n'), 0, 0).simplified(), Qt::ElideRight, width());
+}
+
+QFont FittedFont(QFont font, const QString& text, int width) {
+    const qreal smallest = font.pointSizeF() * 0.75;
+    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pointSizeF() - 0.5 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
 }
 
 void CLabel::changeEvent(QEvent* event) {

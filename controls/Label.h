@@ -6,6 +6,7 @@
 // SS_CENTERIMAGE), mapped by LabelTextFormat. UI thread only.
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 
 // Static control styles (their Windows values), as far as labels use them.
@@ -22,6 +23,10 @@ constexpr unsigned kCenterImage = 0x200;
 // How a label draws `text` under static style `style`: Qt alignment and text flags
 // for QPainter::drawText (word wrap, single line, tab expansion).
 int LabelTextFormat(unsigned style, const QString& text);
+
+// `font` made smaller, down to three quarters of its size, until `text` is at most
+// `width` pixels wide: a longer text of another language still fits a fixed box.
+QFont FittedFont(QFont font, const QString& text, int width);
 
 class CLabel : public QLabel {
     Q_OBJECT
@@ -40,6 +45,11 @@ public:
     void SetBackgroundColour(const QColor& colour);
     QColor BackgroundColour() const;
 
+    // The text as drawn: the whole text, or, when another language's longer text
+    // does not fit the fixed box, its first line cut with an ellipsis; the
+    // tooltip then holds the whole text.
+    QString DisplayedText() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -49,4 +59,5 @@ private:
     unsigned m_style;
     QColor m_textColour;
     QColor m_background;  // invalid = follow the palette
+    bool m_tipIsText = false;  // the tooltip was set to the cut text
 };

@@ -30,14 +30,14 @@ struct ChoiceLayout {
     int captionX;
 };
 constexpr ChoiceLayout kChoiceLayout[] = {
-    {SettingsField::VideoEncoder, "Encoder:", QRect(55, 37, 71, 50), 15},
-    {SettingsField::VideoBitRate, "Bit Rate:", QRect(182, 34, 71, 58), 140},
-    {SettingsField::Resolution, "Resolution:", QRect(56, 60, 71, 72), 15},
-    {SettingsField::FrameRate, "Frame Rate:", QRect(182, 60, 70, 70), 136},
-    {SettingsField::AudioEncoder, "Encoder:", QRect(58, 108, 71, 25), 15},
-    {SettingsField::AudioBitRate, "Bit Rate:", QRect(181, 106, 71, 62), 140},
-    {SettingsField::SampleRate, "Sample Rate:", QRect(57, 129, 72, 69), 13},
-    {SettingsField::Channels, "Channel:", QRect(182, 128, 70, 69), 140},
+    {SettingsField::VideoEncoder, QT_TRANSLATE_NOOP("CSettings", "Encoder:"), QRect(55, 37, 71, 50), 15},
+    {SettingsField::VideoBitRate, QT_TRANSLATE_NOOP("CSettings", "Bit Rate:"), QRect(182, 34, 71, 58), 140},
+    {SettingsField::Resolution, QT_TRANSLATE_NOOP("CSettings", "Resolution:"), QRect(56, 60, 71, 72), 15},
+    {SettingsField::FrameRate, QT_TRANSLATE_NOOP("CSettings", "Frame Rate:"), QRect(182, 60, 70, 70), 136},
+    {SettingsField::AudioEncoder, QT_TRANSLATE_NOOP("CSettings", "Encoder:"), QRect(58, 108, 71, 25), 15},
+    {SettingsField::AudioBitRate, QT_TRANSLATE_NOOP("CSettings", "Bit Rate:"), QRect(181, 106, 71, 62), 140},
+    {SettingsField::SampleRate, QT_TRANSLATE_NOOP("CSettings", "Sample Rate:"), QRect(57, 129, 72, 69), 13},
+    {SettingsField::Channels, QT_TRANSLATE_NOOP("CSettings", "Channel:"), QRect(182, 128, 70, 69), 140},
 };
 
 std::size_t slotOf(SettingsField field) {
@@ -55,7 +55,7 @@ bool isEnter(const QEvent* event) {
 
 CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup lookup)
     : QDialog(owner), m_model(settings, lookup) {
-    setWindowTitle(QStringLiteral("Setting"));
+    setWindowTitle(tr("Setting"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setFont(DialogFont(kDialogFontPoints));
     setFixedSize(MapDialogSize(kDialogUnits, font()));
@@ -77,10 +77,10 @@ void CSettings::buildLayout() {
         // Clicks on the frame count as the background: the group passes them on.
         group->setAttribute(Qt::WA_TransparentForMouseEvents);
     };
-    addGroup(QStringLiteral("Video"), QRect(7, 20, 259, 64));
-    addGroup(QStringLiteral("Audio"), QRect(7, 91, 259, 65));
+    addGroup(tr("Video"), QRect(7, 20, 259, 64));
+    addGroup(tr("Audio"), QRect(7, 91, 259, 65));
 
-    auto* titleCaption = new QLabel(QStringLiteral("Format Preset:"), this);
+    auto* titleCaption = new QLabel(tr("Format Preset:"), this);
     titleCaption->setGeometry(MapDialogRect(QRect(7, 7, 66, 8), f));
 
     // The title field is a disabled button with pure red text.
@@ -94,7 +94,7 @@ void CSettings::buildLayout() {
     m_title->setPalette(red);
 
     for (const ChoiceLayout& c : kChoiceLayout)
-        m_choices[slotOf(c.field)] = addChoice(c.field, QString::fromLatin1(c.caption), c.units, c.captionX);
+        m_choices[slotOf(c.field)] = addChoice(c.field, tr(c.caption), c.units, c.captionX);
 
     auto addButton = [&](int id, const QString& text, const QString& tip, const QRect& units) {
         auto* button = new QPushButton(text, this);
@@ -105,9 +105,9 @@ void CSettings::buildLayout() {
         button->setDefault(false);
         return button;
     };
-    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, 164, 55, 19));
-    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, 164, 55, 19));
-    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, 164, 55, 19));
+    m_default = addButton(kDefault, tr("Default"), tr("Default setting"), QRect(7, 164, 55, 19));
+    m_ok = addButton(kOk, tr("OK"), tr("OK"), QRect(148, 164, 55, 19));
+    m_cancel = addButton(kCancel, tr("Cancel"), tr("Cancel"), QRect(211, 164, 55, 19));
     // Enter confirms the settings, whichever list has the focus.
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
@@ -166,7 +166,7 @@ void CSettings::onOk() {
     if (result.refused) {
         // Nothing applied: the dialog stays open for another choice.
         const std::string_view label = SettingLabel(result.refused->setting);
-        CurrentPlatform().MessageBox(this, QStringLiteral("This %1 cannot be used: %2.")
+        CurrentPlatform().MessageBox(this, tr("This %1 cannot be used: %2.")
                                                .arg(QString::fromUtf8(label.data(), static_cast<int>(label.size())),
                                                     QString::fromStdString(result.refused->accepted)));
         return;

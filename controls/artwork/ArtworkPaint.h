@@ -3,6 +3,7 @@
 // their glyphs, the slider pieces and the larger pictures. Each function paints a
 // whole picture from nothing, so the same number always gives the same pixels.
 
+#include <QFont>
 #include <QImage>
 #include <QString>
 
@@ -26,6 +27,10 @@ struct ButtonArt {
 
 // A button picture: the face on pure white, so white marks what is not button.
 QImage Button(const ButtonArt& art);
+
+// `font` made smaller (down to a readable least) until `caption` is at most
+// `width` pixels wide; a caption that fits keeps the font as it is.
+QFont FittedCaptionFont(QFont font, const QString& caption, qreal width);
 
 // A bare glyph in the skin's ink on white (its non-white pixels are its shape).
 QImage GlyphPicture(int width, int height, Glyph glyph);
