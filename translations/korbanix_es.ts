@@ -20,7 +20,7 @@
         <translation>No se ha indicado ninguna carpeta de salida.</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>«%1» es un archivo, no una carpeta.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>se ha denegado</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>La carpeta «%1» no existe y no se puede crear: %2.</translation>
     </message>
 </context>
@@ -530,7 +530,7 @@
         <translation>Convirtiendo archivos multimedia</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
         <translation>La carpeta de salida «%1» no admite archivos: %2. Indique otra carpeta.</translation>
     </message>
     <message>
@@ -726,8 +726,8 @@ Con error:</translation>
         <translation>Posición y duración</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>Todos los archivos (*.*)|*.*|Todos los archivos multimedia|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Archivos Flash (*.flv)|*.flv|Archivos Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Archivos QuickTime (*.mov;*.qt)|*.qt;*.mov|Archivos AVI (*.avi)|*.avi|Archivos MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Archivos VOB sin protección (*.vob)|*.vob|Archivos VCD (*.dat)|*.dat|Archivos Matroska Video (*.mkv)|*.mkv|Archivos MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Archivos 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Archivos Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Archivos MOD (*.mod)|*.mod|Archivos TOD (*.tod)|*.tod|Archivos de alta definición (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Archivos Digital Video (*.dv)|*.dv|Archivos NUT (*.nut)|*.nut|Archivos de vídeo H.264 sin contenedor (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Todos los archivos de audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Archivos Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Archivos Audio Code 3 (*.ac3)|*.ac3|Archivos Monkey's Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Archivos MP3 (*.mp3)|*.mp3|Archivos Ogg Vorbis Audio (*.ogg)|*.ogg|Archivos Real Audio (*.ra;*.ram)|*.ra;*.ram|Archivos WAV Audio (*.wav)|*.wav|Archivos Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Todos los archivos (*.*)|*.*|Todos los archivos multimedia|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Archivos Flash (*.flv)|*.flv|Archivos Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Archivos QuickTime (*.mov;*.qt)|*.qt;*.mov|Archivos AVI (*.avi)|*.avi|Archivos MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Archivos VOB sin protección (*.vob)|*.vob|Archivos VCD (*.dat)|*.dat|Archivos Matroska Video (*.mkv)|*.mkv|Archivos MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Archivos 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Archivos Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Archivos MOD (*.mod)|*.mod|Archivos TOD (*.tod)|*.tod|Archivos de alta definición (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Archivos Digital Video (*.dv)|*.dv|Archivos NUT (*.nut)|*.nut|Archivos de vídeo H.264 sin contenedor (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Todos los archivos de audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Archivos Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Archivos Audio Code 3 (*.ac3)|*.ac3|Archivos Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Archivos MP3 (*.mp3)|*.mp3|Archivos Ogg Vorbis Audio (*.ogg)|*.ogg|Archivos Real Audio (*.ra;*.ram)|*.ra;*.ram|Archivos WAV Audio (*.wav)|*.wav|Archivos Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -970,7 +970,7 @@ The list kept from before is left as it was; saving is tried again in a while.</
 La lista guardada anteriormente se mantiene igual; se volverá a intentar dentro de un rato.</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
         <translation>No se pudo usar el archivo de la lista de tareas (%1) y no se sobrescribió: se ha apartado como %2.</translation>
     </message>
     <message>

@@ -5,11 +5,11 @@
     <name>AppFolders</name>
     <message>
         <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
-        <translation>%1 était un lien symbolique vers un autre fichier, qui n'est pas utilisé ; le lien a été mis de côté sous le nom %2</translation>
+        <translation>%1 était un lien symbolique vers un autre fichier, qui n&apos;est pas utilisé ; le lien a été mis de côté sous le nom %2</translation>
     </message>
     <message>
         <source>The output folder is not remembered: </source>
-        <translation>Le dossier de sortie n'est pas mémorisé : </translation>
+        <translation>Le dossier de sortie n&apos;est pas mémorisé : </translation>
     </message>
     <message>
         <source> Please specify a different folder!</source>
@@ -17,23 +17,23 @@
     </message>
     <message>
         <source>No output folder is given.</source>
-        <translation>Aucun dossier de sortie n'est indiqué.</translation>
+        <translation>Aucun dossier de sortie n&apos;est indiqué.</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>« %1 » est un fichier, pas un dossier.</translation>
     </message>
     <message>
         <source>the folder above it does not exist either</source>
-        <translation>le dossier parent n'existe pas non plus</translation>
+        <translation>le dossier parent n&apos;existe pas non plus</translation>
     </message>
     <message>
         <source>it was refused</source>
         <translation>cela a été refusé</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
-        <translation>Le dossier « %1 » n'existe pas et ne peut pas être créé : %2.</translation>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>Le dossier « %1 » n&apos;existe pas et ne peut pas être créé : %2.</translation>
     </message>
 </context>
 <context>
@@ -111,11 +111,11 @@
     </message>
     <message>
         <source>Show preview</source>
-        <translation>Afficher l'aperçu</translation>
+        <translation>Afficher l&apos;aperçu</translation>
     </message>
     <message>
         <source>Shut down computer when conversion completed</source>
-        <translation>Éteindre l'ordinateur à la fin de la conversion</translation>
+        <translation>Éteindre l&apos;ordinateur à la fin de la conversion</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -365,7 +365,7 @@
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation>Impossible d'ouvrir le lien :
+        <translation>Impossible d&apos;ouvrir le lien :
 
 %1</translation>
     </message>
@@ -530,8 +530,8 @@
         <translation>Conversion de fichiers multimédias</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
-        <translation>Le dossier de sortie « %1 » n'accepte pas de fichiers : %2. Veuillez indiquer un autre dossier !</translation>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>Le dossier de sortie « %1 » n&apos;accepte pas de fichiers : %2. Veuillez indiquer un autre dossier !</translation>
     </message>
     <message>
         <source>Failure</source>
@@ -726,8 +726,8 @@ Failed:</source>
         <translation>Position et durée</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>Tous les fichiers (*.*)|*.*|Tous les fichiers multimédias|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Fichiers Flash (*.flv)|*.flv|Fichiers Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Fichiers QuickTime (*.mov;*.qt)|*.qt;*.mov|Fichiers AVI (*.avi)|*.avi|Fichiers MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Fichiers VOB non protégés (*.vob)|*.vob|Fichiers VCD (*.dat)|*.dat|Fichiers Matroska Video (*.mkv)|*.mkv|Fichiers MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Fichiers 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Fichiers Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Fichiers MOD (*.mod)|*.mod|Fichiers TOD (*.tod)|*.tod|Fichiers haute définition (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Fichiers Digital Video (*.dv)|*.dv|Fichiers NUT (*.nut)|*.nut|Fichiers vidéo H.264 bruts (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Tous les fichiers audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Fichiers Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Fichiers Audio Code 3 (*.ac3)|*.ac3|Fichiers Monkey's Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Fichiers MP3 (*.mp3)|*.mp3|Fichiers Ogg Vorbis Audio (*.ogg)|*.ogg|Fichiers Real Audio (*.ra;*.ram)|*.ra;*.ram|Fichiers WAV Audio (*.wav)|*.wav|Fichiers Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Tous les fichiers (*.*)|*.*|Tous les fichiers multimédias|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Fichiers Flash (*.flv)|*.flv|Fichiers Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Fichiers QuickTime (*.mov;*.qt)|*.qt;*.mov|Fichiers AVI (*.avi)|*.avi|Fichiers MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Fichiers VOB non protégés (*.vob)|*.vob|Fichiers VCD (*.dat)|*.dat|Fichiers Matroska Video (*.mkv)|*.mkv|Fichiers MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Fichiers 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Fichiers Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Fichiers MOD (*.mod)|*.mod|Fichiers TOD (*.tod)|*.tod|Fichiers haute définition (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Fichiers Digital Video (*.dv)|*.dv|Fichiers NUT (*.nut)|*.nut|Fichiers vidéo H.264 bruts (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Tous les fichiers audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Fichiers Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Fichiers Audio Code 3 (*.ac3)|*.ac3|Fichiers Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Fichiers MP3 (*.mp3)|*.mp3|Fichiers Ogg Vorbis Audio (*.ogg)|*.ogg|Fichiers Real Audio (*.ra;*.ram)|*.ra;*.ram|Fichiers WAV Audio (*.wav)|*.wav|Fichiers Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -743,11 +743,11 @@ Failed:</source>
     </message>
     <message>
         <source>The output folder name is invalid!</source>
-        <translation>Le nom du dossier de sortie n'est pas valide !</translation>
+        <translation>Le nom du dossier de sortie n&apos;est pas valide !</translation>
     </message>
     <message>
         <source>Can not find help file!</source>
-        <translation>Fichier d'aide introuvable !</translation>
+        <translation>Fichier d&apos;aide introuvable !</translation>
     </message>
 </context>
 <context>
@@ -755,7 +755,7 @@ Failed:</source>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation>Le système d'exploitation manque
+        <translation>Le système d&apos;exploitation manque
 de mémoire ou de ressources.</translation>
     </message>
     <message>
@@ -769,33 +769,33 @@ de mémoire ou de ressources.</translation>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation>Le système d'exploitation a refusé
-l'accès au fichier indiqué.</translation>
+        <translation>Le système d&apos;exploitation a refusé
+l&apos;accès au fichier indiqué.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation>La mémoire était insuffisante pour terminer l'opération.</translation>
+        <translation>La mémoire était insuffisante pour terminer l&apos;opération.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Le fichier .EXE n'est pas valide
+        <translation>Le fichier .EXE n&apos;est pas valide
 (pas un .EXE Win32 ou image .EXE erronée).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation>Une violation de partage s'est produite. </translation>
+        <translation>Une violation de partage s&apos;est produite. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>L'association du nom de fichier est
+        <translation>L&apos;association du nom de fichier est
 incomplète ou non valide.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation>La transaction DDE n'a pas pu
+        <translation>La transaction DDE n&apos;a pas pu
 aboutir : le délai de la requête a expiré.</translation>
     </message>
     <message>
@@ -806,14 +806,14 @@ aboutir : le délai de la requête a expiré.</translation>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation>La transaction DDE n'a pas pu
-aboutir car d'autres transactions DDE
+        <translation>La transaction DDE n&apos;a pas pu
+aboutir car d&apos;autres transactions DDE
 étaient en cours.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation>Aucune application n'est associée
+        <translation>Aucune application n&apos;est associée
 à cette extension de fichier.</translation>
     </message>
     <message>
@@ -822,18 +822,18 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation>Une erreur inconnue (%1) s'est produite.</translation>
+        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
     </message>
 </context>
 <context>
     <name>ProbeQueue</name>
     <message>
         <source>the file does not exist</source>
-        <translation>le fichier n'existe pas</translation>
+        <translation>le fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>c'est un dossier</translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -845,7 +845,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it is not a video or audio file that can be read</source>
-        <translation>ce n'est pas un fichier vidéo ou audio lisible</translation>
+        <translation>ce n&apos;est pas un fichier vidéo ou audio lisible</translation>
     </message>
     <message>
         <source>its length cannot be measured</source>
@@ -892,7 +892,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>%1 files are invalid and were not added:</source>
-        <translation>%1 fichiers ne sont pas valides et n'ont pas été ajoutés :</translation>
+        <translation>%1 fichiers ne sont pas valides et n&apos;ont pas été ajoutés :</translation>
     </message>
     <message>
         <source>
@@ -906,7 +906,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
-        <translation>La liste des tâches est pleine : elle contient au plus %1 fichiers. Les fichiers restants n'ont pas été ajoutés.</translation>
+        <translation>La liste des tâches est pleine : elle contient au plus %1 fichiers. Les fichiers restants n&apos;ont pas été ajoutés.</translation>
     </message>
 </context>
 <context>
@@ -917,7 +917,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is too large</source>
@@ -933,7 +933,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it is not a task list of this program</source>
-        <translation>ce n'est pas une liste de tâches de ce programme</translation>
+        <translation>ce n&apos;est pas une liste de tâches de ce programme</translation>
     </message>
     <message>
         <source>it was written by a newer version</source>
@@ -941,7 +941,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>%1 is not a plain file and cannot be moved aside</source>
-        <translation>%1 n'est pas un fichier ordinaire et ne peut pas être mis de côté</translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire et ne peut pas être mis de côté</translation>
     </message>
     <message>
         <source>interrupted before the rename</source>
@@ -949,7 +949,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The task list kept from the last run could not be used: %1.</source>
-        <translation>La liste des tâches conservée de la dernière session n'a pas pu être utilisée : %1.</translation>
+        <translation>La liste des tâches conservée de la dernière session n&apos;a pas pu être utilisée : %1.</translation>
     </message>
     <message>
         <source>
@@ -966,12 +966,12 @@ Le programme démarre avec une liste de tâches vide.</translation>
     <message>
         <source>The task list could not be saved: %1.
 The list kept from before is left as it was; saving is tried again in a while.</source>
-        <translation>La liste des tâches n'a pas pu être enregistrée : %1.
-La liste conservée auparavant reste inchangée ; l'enregistrement sera retenté sous peu.</translation>
+        <translation>La liste des tâches n&apos;a pas pu être enregistrée : %1.
+La liste conservée auparavant reste inchangée ; l&apos;enregistrement sera retenté sous peu.</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
-        <translation>Le fichier de la liste des tâches n'a pas pu être utilisé (%1) et n'a pas été écrasé : il a été mis de côté sous le nom %2.</translation>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>Le fichier de la liste des tâches n&apos;a pas pu être utilisé (%1) et n&apos;a pas été écrasé : il a été mis de côté sous le nom %2.</translation>
     </message>
     <message>
         <source>File not found</source>
@@ -979,7 +979,7 @@ La liste conservée auparavant reste inchangée ; l'enregistrement sera retenté
     </message>
     <message>
         <source>it is a symbolic link, not a file of this program</source>
-        <translation>c'est un lien symbolique, pas un fichier de ce programme</translation>
+        <translation>c&apos;est un lien symbolique, pas un fichier de ce programme</translation>
     </message>
 </context>
 </TS>

@@ -13,14 +13,14 @@
     </message>
     <message>
         <source> Please specify a different folder!</source>
-        <translation> Specificare un'altra cartella.</translation>
+        <translation> Specificare un&apos;altra cartella.</translation>
     </message>
     <message>
         <source>No output folder is given.</source>
         <translation>Non è indicata alcuna cartella di destinazione.</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>«%1» è un file, non una cartella.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>è stato rifiutato</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>La cartella «%1» non esiste e non può essere creata: %2.</translation>
     </message>
 </context>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>Please check at least one task to convert!</source>
-        <translation>Selezionare almeno un'attività da convertire.</translation>
+        <translation>Selezionare almeno un&apos;attività da convertire.</translation>
     </message>
     <message>
         <source>Merge is effective when two or more files are chosen!</source>
@@ -530,8 +530,8 @@
         <translation>Conversione di file multimediali</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
-        <translation>La cartella di destinazione «%1» non accetta file: %2. Specificare un'altra cartella.</translation>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>La cartella di destinazione «%1» non accetta file: %2. Specificare un&apos;altra cartella.</translation>
     </message>
     <message>
         <source>Failure</source>
@@ -726,8 +726,8 @@ Non riuscite:</translation>
         <translation>Posizione e durata</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>Tutti i file (*.*)|*.*|Tutti i file multimediali|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|File Flash (*.flv)|*.flv|File Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|File QuickTime (*.mov;*.qt)|*.qt;*.mov|File AVI (*.avi)|*.avi|File MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|File VOB non protetti (*.vob)|*.vob|File VCD (*.dat)|*.dat|File Matroska Video (*.mkv)|*.mkv|File MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|File 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|File Windows Media (*.asf;*.wmv)|*.asf;*.wmv|File MOD (*.mod)|*.mod|File TOD (*.tod)|*.tod|File ad alta definizione (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|File Digital Video (*.dv)|*.dv|File NUT (*.nut)|*.nut|File video H.264 grezzi (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Tutti i file audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|File Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|File Audio Code 3 (*.ac3)|*.ac3|File Monkey's Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|File MP3 (*.mp3)|*.mp3|File Ogg Vorbis Audio (*.ogg)|*.ogg|File Real Audio (*.ra;*.ram)|*.ra;*.ram|File WAV Audio (*.wav)|*.wav|File Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Tutti i file (*.*)|*.*|Tutti i file multimediali|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|File Flash (*.flv)|*.flv|File Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|File QuickTime (*.mov;*.qt)|*.qt;*.mov|File AVI (*.avi)|*.avi|File MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|File VOB non protetti (*.vob)|*.vob|File VCD (*.dat)|*.dat|File Matroska Video (*.mkv)|*.mkv|File MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|File 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|File Windows Media (*.asf;*.wmv)|*.asf;*.wmv|File MOD (*.mod)|*.mod|File TOD (*.tod)|*.tod|File ad alta definizione (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|File Digital Video (*.dv)|*.dv|File NUT (*.nut)|*.nut|File video H.264 grezzi (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Tutti i file audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|File Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|File Audio Code 3 (*.ac3)|*.ac3|File Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|File MP3 (*.mp3)|*.mp3|File Ogg Vorbis Audio (*.ogg)|*.ogg|File Real Audio (*.ra;*.ram)|*.ra;*.ram|File WAV Audio (*.wav)|*.wav|File Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -770,17 +770,17 @@ la memoria o le risorse.</translation>
         <source>The operating system denied
 access to the specified file.</source>
         <translation>Il sistema operativo ha negato
-l'accesso al file indicato.</translation>
+l&apos;accesso al file indicato.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation>Memoria insufficiente per completare l'operazione.</translation>
+        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
         <translation>Il file .EXE non è valido
-(non è un .EXE Win32 o l'immagine .EXE contiene errori).</translation>
+(non è un .EXE Win32 o l&apos;immagine .EXE contiene errori).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
@@ -789,7 +789,7 @@ l'accesso al file indicato.</translation>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>L'associazione del nome file
+        <translation>L&apos;associazione del nome file
 è incompleta o non valida.</translation>
     </message>
     <message>
@@ -906,7 +906,7 @@ a questa estensione di file.</translation>
     </message>
     <message>
         <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
-        <translation>L'elenco delle attività è pieno: contiene al massimo %1 file. I file rimanenti non sono stati aggiunti.</translation>
+        <translation>L&apos;elenco delle attività è pieno: contiene al massimo %1 file. I file rimanenti non sono stati aggiunti.</translation>
     </message>
 </context>
 <context>
@@ -949,7 +949,7 @@ a questa estensione di file.</translation>
     </message>
     <message>
         <source>The task list kept from the last run could not be used: %1.</source>
-        <translation>Non è stato possibile usare l'elenco delle attività della sessione precedente: %1.</translation>
+        <translation>Non è stato possibile usare l&apos;elenco delle attività della sessione precedente: %1.</translation>
     </message>
     <message>
         <source>
@@ -966,12 +966,12 @@ Il programma si avvia con un elenco di attività vuoto.</translation>
     <message>
         <source>The task list could not be saved: %1.
 The list kept from before is left as it was; saving is tried again in a while.</source>
-        <translation>Impossibile salvare l'elenco delle attività: %1.
-L'elenco salvato in precedenza resta invariato; il salvataggio verrà ritentato tra poco.</translation>
+        <translation>Impossibile salvare l&apos;elenco delle attività: %1.
+L&apos;elenco salvato in precedenza resta invariato; il salvataggio verrà ritentato tra poco.</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
-        <translation>Non è stato possibile usare il file dell'elenco delle attività (%1), che non è stato sovrascritto: è stato messo da parte come %2.</translation>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>Non è stato possibile usare il file dell&apos;elenco delle attività (%1), che non è stato sovrascritto: è stato messo da parte come %2.</translation>
     </message>
     <message>
         <source>File not found</source>

@@ -20,7 +20,7 @@
         <translation>出力フォルダーが指定されていません。</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>「%1」はファイルであり、フォルダーではありません。</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>拒否されました</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>フォルダー「%1」は存在せず、作成もできません: %2。</translation>
     </message>
 </context>
@@ -530,7 +530,7 @@
         <translation>メディアファイルを変換中</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
         <translation>出力フォルダー「%1」にファイルを作成できません: %2。別のフォルダーを指定してください。</translation>
     </message>
     <message>
@@ -726,8 +726,8 @@ Failed:</source>
         <translation>再生位置と長さ</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>すべてのファイル (*.*)|*.*|すべてのメディアファイル|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash ファイル (*.flv)|*.flv|Real Media ファイル (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime ファイル (*.mov;*.qt)|*.qt;*.mov|AVI ファイル (*.avi)|*.avi|MPEG ファイル (*.mpg;*.mpeg)|*.mpg;*.mpeg|保護されていない VOB ファイル (*.vob)|*.vob|VCD ファイル (*.dat)|*.dat|Matroska Video ファイル (*.mkv)|*.mkv|MP4 ファイル (*.mp4;*.m4v)|*.mp4;*.m4v|3GP ファイル (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media ファイル (*.asf;*.wmv)|*.asf;*.wmv|MOD ファイル (*.mod)|*.mod|TOD ファイル (*.tod)|*.tod|ハイビジョンファイル (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video ファイル (*.dv)|*.dv|NUT ファイル (*.nut)|*.nut|H.264 ロービデオファイル (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|すべてのオーディオファイル|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding ファイル (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 ファイル (*.ac3)|*.ac3|Monkey's Audio ファイル (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 ファイル (*.mp3)|*.mp3|Ogg Vorbis Audio ファイル (*.ogg)|*.ogg|Real Audio ファイル (*.ra;*.ram)|*.ra;*.ram|WAV Audio ファイル (*.wav)|*.wav|Window Media Audio ファイル (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>すべてのファイル (*.*)|*.*|すべてのメディアファイル|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash ファイル (*.flv)|*.flv|Real Media ファイル (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime ファイル (*.mov;*.qt)|*.qt;*.mov|AVI ファイル (*.avi)|*.avi|MPEG ファイル (*.mpg;*.mpeg)|*.mpg;*.mpeg|保護されていない VOB ファイル (*.vob)|*.vob|VCD ファイル (*.dat)|*.dat|Matroska Video ファイル (*.mkv)|*.mkv|MP4 ファイル (*.mp4;*.m4v)|*.mp4;*.m4v|3GP ファイル (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media ファイル (*.asf;*.wmv)|*.asf;*.wmv|MOD ファイル (*.mod)|*.mod|TOD ファイル (*.tod)|*.tod|ハイビジョンファイル (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video ファイル (*.dv)|*.dv|NUT ファイル (*.nut)|*.nut|H.264 ロービデオファイル (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|すべてのオーディオファイル|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding ファイル (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 ファイル (*.ac3)|*.ac3|Monkey&apos;s Audio ファイル (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 ファイル (*.mp3)|*.mp3|Ogg Vorbis Audio ファイル (*.ogg)|*.ogg|Real Audio ファイル (*.ra;*.ram)|*.ra;*.ram|WAV Audio ファイル (*.wav)|*.wav|Window Media Audio ファイル (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -970,7 +970,7 @@ The list kept from before is left as it was; saving is tried again in a while.</
 以前のリストはそのまま残し、しばらくしてから保存を再試行します。</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
         <translation>タスクリストのファイルを使用できなかったため (%1)、上書きせずに %2 として退避しました。</translation>
     </message>
     <message>

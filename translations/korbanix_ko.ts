@@ -20,8 +20,8 @@
         <translation>출력 폴더가 지정되지 않았습니다.</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
-        <translation>"%1"은(는) 폴더가 아니라 파일입니다.</translation>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>&quot;%1&quot;은(는) 폴더가 아니라 파일입니다.</translation>
     </message>
     <message>
         <source>the folder above it does not exist either</source>
@@ -32,8 +32,8 @@
         <translation>거부되었습니다</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
-        <translation>폴더 "%1"이(가) 없으며 만들 수도 없습니다: %2.</translation>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>폴더 &quot;%1&quot;이(가) 없으며 만들 수도 없습니다: %2.</translation>
     </message>
 </context>
 <context>
@@ -530,8 +530,8 @@
         <translation>미디어 파일 변환 중</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
-        <translation>출력 폴더 "%1"에 파일을 만들 수 없습니다: %2. 다른 폴더를 지정하십시오.</translation>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>출력 폴더 &quot;%1&quot;에 파일을 만들 수 없습니다: %2. 다른 폴더를 지정하십시오.</translation>
     </message>
     <message>
         <source>Failure</source>
@@ -726,8 +726,8 @@ Failed:</source>
         <translation>위치와 길이</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>모든 파일 (*.*)|*.*|모든 미디어 파일|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash 파일 (*.flv)|*.flv|Real Media 파일 (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime 파일 (*.mov;*.qt)|*.qt;*.mov|AVI 파일 (*.avi)|*.avi|MPEG 파일 (*.mpg;*.mpeg)|*.mpg;*.mpeg|보호되지 않은 VOB 파일 (*.vob)|*.vob|VCD 파일 (*.dat)|*.dat|Matroska Video 파일 (*.mkv)|*.mkv|MP4 파일 (*.mp4;*.m4v)|*.mp4;*.m4v|3GP 파일 (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media 파일 (*.asf;*.wmv)|*.asf;*.wmv|MOD 파일 (*.mod)|*.mod|TOD 파일 (*.tod)|*.tod|고화질 파일 (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video 파일 (*.dv)|*.dv|NUT 파일 (*.nut)|*.nut|H.264 원시 비디오 파일 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|모든 오디오 파일|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding 파일 (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 파일 (*.ac3)|*.ac3|Monkey's Audio 파일 (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 파일 (*.mp3)|*.mp3|Ogg Vorbis Audio 파일 (*.ogg)|*.ogg|Real Audio 파일 (*.ra;*.ram)|*.ra;*.ram|WAV Audio 파일 (*.wav)|*.wav|Window Media Audio 파일 (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>모든 파일 (*.*)|*.*|모든 미디어 파일|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash 파일 (*.flv)|*.flv|Real Media 파일 (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime 파일 (*.mov;*.qt)|*.qt;*.mov|AVI 파일 (*.avi)|*.avi|MPEG 파일 (*.mpg;*.mpeg)|*.mpg;*.mpeg|보호되지 않은 VOB 파일 (*.vob)|*.vob|VCD 파일 (*.dat)|*.dat|Matroska Video 파일 (*.mkv)|*.mkv|MP4 파일 (*.mp4;*.m4v)|*.mp4;*.m4v|3GP 파일 (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media 파일 (*.asf;*.wmv)|*.asf;*.wmv|MOD 파일 (*.mod)|*.mod|TOD 파일 (*.tod)|*.tod|고화질 파일 (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video 파일 (*.dv)|*.dv|NUT 파일 (*.nut)|*.nut|H.264 원시 비디오 파일 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|모든 오디오 파일|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding 파일 (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 파일 (*.ac3)|*.ac3|Monkey&apos;s Audio 파일 (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 파일 (*.mp3)|*.mp3|Ogg Vorbis Audio 파일 (*.ogg)|*.ogg|Real Audio 파일 (*.ra;*.ram)|*.ra;*.ram|WAV Audio 파일 (*.wav)|*.wav|Window Media Audio 파일 (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -970,7 +970,7 @@ The list kept from before is left as it was; saving is tried again in a while.</
 이전에 보관한 목록은 그대로 두며, 잠시 후 다시 저장을 시도합니다.</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
         <translation>작업 목록 파일을 사용할 수 없어(%1) 덮어쓰지 않고 %2(으)로 옮겨 두었습니다.</translation>
     </message>
     <message>

@@ -20,7 +20,7 @@
         <translation>Nie podano folderu wyjściowego.</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>„%1” to plik, a nie folder.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>odmówiono</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>Folder „%1” nie istnieje i nie można go utworzyć: %2.</translation>
     </message>
 </context>
@@ -530,7 +530,7 @@
         <translation>Konwertowanie plików multimedialnych</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
         <translation>Folder wyjściowy „%1” nie przyjmuje plików: %2. Wskaż inny folder.</translation>
     </message>
     <message>
@@ -726,8 +726,8 @@ Niepowodzenia:</translation>
         <translation>Pozycja i długość</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>Wszystkie pliki (*.*)|*.*|Wszystkie pliki multimedialne|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Pliki Flash (*.flv)|*.flv|Pliki Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Pliki QuickTime (*.mov;*.qt)|*.qt;*.mov|Pliki AVI (*.avi)|*.avi|Pliki MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Niezabezpieczone pliki VOB (*.vob)|*.vob|Pliki VCD (*.dat)|*.dat|Pliki Matroska Video (*.mkv)|*.mkv|Pliki MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Pliki 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Pliki Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Pliki MOD (*.mod)|*.mod|Pliki TOD (*.tod)|*.tod|Pliki wysokiej rozdzielczości (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Pliki Digital Video (*.dv)|*.dv|Pliki NUT (*.nut)|*.nut|Surowe pliki wideo H.264 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Wszystkie pliki audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Pliki Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Pliki Audio Code 3 (*.ac3)|*.ac3|Pliki Monkey's Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Pliki MP3 (*.mp3)|*.mp3|Pliki Ogg Vorbis Audio (*.ogg)|*.ogg|Pliki Real Audio (*.ra;*.ram)|*.ra;*.ram|Pliki WAV Audio (*.wav)|*.wav|Pliki Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Wszystkie pliki (*.*)|*.*|Wszystkie pliki multimedialne|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Pliki Flash (*.flv)|*.flv|Pliki Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Pliki QuickTime (*.mov;*.qt)|*.qt;*.mov|Pliki AVI (*.avi)|*.avi|Pliki MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Niezabezpieczone pliki VOB (*.vob)|*.vob|Pliki VCD (*.dat)|*.dat|Pliki Matroska Video (*.mkv)|*.mkv|Pliki MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Pliki 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Pliki Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Pliki MOD (*.mod)|*.mod|Pliki TOD (*.tod)|*.tod|Pliki wysokiej rozdzielczości (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Pliki Digital Video (*.dv)|*.dv|Pliki NUT (*.nut)|*.nut|Surowe pliki wideo H.264 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Wszystkie pliki audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Pliki Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Pliki Audio Code 3 (*.ac3)|*.ac3|Pliki Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Pliki MP3 (*.mp3)|*.mp3|Pliki Ogg Vorbis Audio (*.ogg)|*.ogg|Pliki Real Audio (*.ra;*.ram)|*.ra;*.ram|Pliki WAV Audio (*.wav)|*.wav|Pliki Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -970,7 +970,7 @@ The list kept from before is left as it was; saving is tried again in a while.</
 Wcześniej zachowana lista pozostaje bez zmian; zapis zostanie ponowiony za chwilę.</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
         <translation>Nie można użyć pliku listy zadań (%1) i nie został on nadpisany: odłożono go jako %2.</translation>
     </message>
     <message>

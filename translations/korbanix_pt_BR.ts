@@ -20,7 +20,7 @@
         <translation>Nenhuma pasta de saída foi informada.</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>“%1” é um arquivo, não uma pasta.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>foi recusado</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>A pasta “%1” não existe e não pode ser criada: %2.</translation>
     </message>
 </context>
@@ -530,7 +530,7 @@
         <translation>Convertendo arquivos de mídia</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
         <translation>A pasta de saída “%1” não aceita arquivos: %2. Indique outra pasta.</translation>
     </message>
     <message>
@@ -726,8 +726,8 @@ Com falha:</translation>
         <translation>Posição e duração</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>Todos os arquivos (*.*)|*.*|Todos os arquivos de mídia|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Arquivos Flash (*.flv)|*.flv|Arquivos Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Arquivos QuickTime (*.mov;*.qt)|*.qt;*.mov|Arquivos AVI (*.avi)|*.avi|Arquivos MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Arquivos VOB sem proteção (*.vob)|*.vob|Arquivos VCD (*.dat)|*.dat|Arquivos Matroska Video (*.mkv)|*.mkv|Arquivos MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Arquivos 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Arquivos Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Arquivos MOD (*.mod)|*.mod|Arquivos TOD (*.tod)|*.tod|Arquivos de alta definição (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Arquivos Digital Video (*.dv)|*.dv|Arquivos NUT (*.nut)|*.nut|Arquivos de vídeo H.264 puros (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Todos os arquivos de áudio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Arquivos Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Arquivos Audio Code 3 (*.ac3)|*.ac3|Arquivos Monkey's Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Arquivos MP3 (*.mp3)|*.mp3|Arquivos Ogg Vorbis Audio (*.ogg)|*.ogg|Arquivos Real Audio (*.ra;*.ram)|*.ra;*.ram|Arquivos WAV Audio (*.wav)|*.wav|Arquivos Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Todos os arquivos (*.*)|*.*|Todos os arquivos de mídia|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Arquivos Flash (*.flv)|*.flv|Arquivos Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Arquivos QuickTime (*.mov;*.qt)|*.qt;*.mov|Arquivos AVI (*.avi)|*.avi|Arquivos MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Arquivos VOB sem proteção (*.vob)|*.vob|Arquivos VCD (*.dat)|*.dat|Arquivos Matroska Video (*.mkv)|*.mkv|Arquivos MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Arquivos 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Arquivos Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Arquivos MOD (*.mod)|*.mod|Arquivos TOD (*.tod)|*.tod|Arquivos de alta definição (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Arquivos Digital Video (*.dv)|*.dv|Arquivos NUT (*.nut)|*.nut|Arquivos de vídeo H.264 puros (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Todos os arquivos de áudio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Arquivos Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Arquivos Audio Code 3 (*.ac3)|*.ac3|Arquivos Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Arquivos MP3 (*.mp3)|*.mp3|Arquivos Ogg Vorbis Audio (*.ogg)|*.ogg|Arquivos Real Audio (*.ra;*.ram)|*.ra;*.ram|Arquivos WAV Audio (*.wav)|*.wav|Arquivos Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -970,7 +970,7 @@ The list kept from before is left as it was; saving is tried again in a while.</
 A lista guardada antes continua como estava; o salvamento será tentado de novo em breve.</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
         <translation>Não foi possível usar o arquivo da lista de tarefas (%1), que não foi sobrescrito: ele foi posto de lado como %2.</translation>
     </message>
     <message>

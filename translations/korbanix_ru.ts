@@ -20,7 +20,7 @@
         <translation>Папка вывода не указана.</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>«%1» — это файл, а не папка.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>в этом отказано</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>Папка «%1» не существует и не может быть создана: %2.</translation>
     </message>
 </context>
@@ -530,7 +530,7 @@
         <translation>Конвертирование медиафайлов</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
         <translation>Папка вывода «%1» не принимает файлы: %2. Укажите другую папку.</translation>
     </message>
     <message>
@@ -726,8 +726,8 @@ Failed:</source>
         <translation>Позиция и длительность</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>Все файлы (*.*)|*.*|Все медиафайлы|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Файлы Flash (*.flv)|*.flv|Файлы Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Файлы QuickTime (*.mov;*.qt)|*.qt;*.mov|Файлы AVI (*.avi)|*.avi|Файлы MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Незащищённые файлы VOB (*.vob)|*.vob|Файлы VCD (*.dat)|*.dat|Файлы Matroska Video (*.mkv)|*.mkv|Файлы MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Файлы 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Файлы Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Файлы MOD (*.mod)|*.mod|Файлы TOD (*.tod)|*.tod|Файлы высокой чёткости (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Файлы Digital Video (*.dv)|*.dv|Файлы NUT (*.nut)|*.nut|Файлы «сырого» видео H.264 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Все аудиофайлы|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Файлы Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Файлы Audio Code 3 (*.ac3)|*.ac3|Файлы Monkey's Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Файлы MP3 (*.mp3)|*.mp3|Файлы Ogg Vorbis Audio (*.ogg)|*.ogg|Файлы Real Audio (*.ra;*.ram)|*.ra;*.ram|Файлы WAV Audio (*.wav)|*.wav|Файлы Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Все файлы (*.*)|*.*|Все медиафайлы|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Файлы Flash (*.flv)|*.flv|Файлы Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Файлы QuickTime (*.mov;*.qt)|*.qt;*.mov|Файлы AVI (*.avi)|*.avi|Файлы MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Незащищённые файлы VOB (*.vob)|*.vob|Файлы VCD (*.dat)|*.dat|Файлы Matroska Video (*.mkv)|*.mkv|Файлы MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Файлы 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Файлы Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Файлы MOD (*.mod)|*.mod|Файлы TOD (*.tod)|*.tod|Файлы высокой чёткости (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Файлы Digital Video (*.dv)|*.dv|Файлы NUT (*.nut)|*.nut|Файлы «сырого» видео H.264 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Все аудиофайлы|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Файлы Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Файлы Audio Code 3 (*.ac3)|*.ac3|Файлы Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Файлы MP3 (*.mp3)|*.mp3|Файлы Ogg Vorbis Audio (*.ogg)|*.ogg|Файлы Real Audio (*.ra;*.ram)|*.ra;*.ram|Файлы WAV Audio (*.wav)|*.wav|Файлы Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -970,7 +970,7 @@ The list kept from before is left as it was; saving is tried again in a while.</
 Ранее сохранённый список оставлен без изменений; сохранение будет повторено чуть позже.</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
         <translation>Файл списка заданий не удалось использовать (%1), и он не перезаписан: он отложен под именем %2.</translation>
     </message>
     <message>

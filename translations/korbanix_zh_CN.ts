@@ -20,7 +20,7 @@
         <translation>未指定输出文件夹。</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>“%1”是文件，不是文件夹。</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>被拒绝</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist and cannot be created: %2.</source>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>文件夹“%1”不存在且无法创建：%2。</translation>
     </message>
 </context>
@@ -530,7 +530,7 @@
         <translation>正在转换媒体文件</translation>
     </message>
     <message>
-        <source>The output folder "%1" does not accept files: %2. Please specify a different folder!</source>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
         <translation>输出文件夹“%1”无法写入文件：%2。请指定其他文件夹！</translation>
     </message>
     <message>
@@ -726,8 +726,8 @@ Failed:</source>
         <translation>位置和时长</translation>
     </message>
     <message>
-        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey's Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
-        <translation>所有文件 (*.*)|*.*|所有媒体文件|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash 文件 (*.flv)|*.flv|Real Media 文件 (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime 文件 (*.mov;*.qt)|*.qt;*.mov|AVI 文件 (*.avi)|*.avi|MPEG 文件 (*.mpg;*.mpeg)|*.mpg;*.mpeg|未加密的 VOB 文件 (*.vob)|*.vob|VCD 文件 (*.dat)|*.dat|Matroska Video 文件 (*.mkv)|*.mkv|MP4 文件 (*.mp4;*.m4v)|*.mp4;*.m4v|3GP 文件 (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media 文件 (*.asf;*.wmv)|*.asf;*.wmv|MOD 文件 (*.mod)|*.mod|TOD 文件 (*.tod)|*.tod|高清文件 (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video 文件 (*.dv)|*.dv|NUT 文件 (*.nut)|*.nut|H.264 裸视频文件 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|所有音频文件|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding 文件 (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 文件 (*.ac3)|*.ac3|Monkey's Audio 文件 (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 文件 (*.mp3)|*.mp3|Ogg Vorbis Audio 文件 (*.ogg)|*.ogg|Real Audio 文件 (*.ra;*.ram)|*.ra;*.ram|WAV Audio 文件 (*.wav)|*.wav|Window Media Audio 文件 (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>所有文件 (*.*)|*.*|所有媒体文件|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash 文件 (*.flv)|*.flv|Real Media 文件 (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime 文件 (*.mov;*.qt)|*.qt;*.mov|AVI 文件 (*.avi)|*.avi|MPEG 文件 (*.mpg;*.mpeg)|*.mpg;*.mpeg|未加密的 VOB 文件 (*.vob)|*.vob|VCD 文件 (*.dat)|*.dat|Matroska Video 文件 (*.mkv)|*.mkv|MP4 文件 (*.mp4;*.m4v)|*.mp4;*.m4v|3GP 文件 (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media 文件 (*.asf;*.wmv)|*.asf;*.wmv|MOD 文件 (*.mod)|*.mod|TOD 文件 (*.tod)|*.tod|高清文件 (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video 文件 (*.dv)|*.dv|NUT 文件 (*.nut)|*.nut|H.264 裸视频文件 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|所有音频文件|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding 文件 (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 文件 (*.ac3)|*.ac3|Monkey&apos;s Audio 文件 (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 文件 (*.mp3)|*.mp3|Ogg Vorbis Audio 文件 (*.ogg)|*.ogg|Real Audio 文件 (*.ra;*.ram)|*.ra;*.ram|WAV Audio 文件 (*.wav)|*.wav|Window Media Audio 文件 (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
     </message>
     <message>
         <source>Play</source>
@@ -970,7 +970,7 @@ The list kept from before is left as it was; saving is tried again in a while.</
 之前保留的列表保持不变；稍后将再次尝试保存。</translation>
     </message>
     <message>
-        <source>The task list's file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
         <translation>无法使用任务列表文件 (%1)，未将其覆盖：已另存为 %2。</translation>
     </message>
     <message>
