@@ -15,6 +15,12 @@ check_installed_files() {
     test -s "$prefix/$f" || fail "missing $f"
   done
   test -x "$prefix/bin/korbanix" && test -x "$prefix/bin/korbanix-cli" || fail "programs not executable"
+  # Each shipped language: the compiled translation and its own help page.
+  for language in de fr es it pt_BR ru pl ja zh_CN ko; do
+    for f in share/korbanix/translations/korbanix_$language.qm share/korbanix/help_$language.html; do
+      test -s "$prefix/$f" || fail "missing $f"
+    done
+  done
   for size in 16 24 32 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/korbanix.png"
     test -s "$icon" || fail "missing $icon"
