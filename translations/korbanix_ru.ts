@@ -856,7 +856,7 @@ with the given filename extension.</source>
     <name>TaskList</name>
     <message>
         <source> Ready</source>
-        <translation> Готово к работе</translation>
+        <translation> Ожидает</translation>
     </message>
     <message>
         <source>Source file</source>
