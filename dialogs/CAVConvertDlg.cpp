@@ -95,9 +95,11 @@ void CAVConvertDlg::buildControls() {
     m_pictureArea = new PictureArea(m_frame, m_shownPicture);
     m_pictureArea->setGeometry(m_frame->contentsRect().adjusted(2, 2, -2, -2));
 
+    std::vector<QLabel*> captions;
     for (const CaptionRow& caption : kCaptions) {
         auto* label = new QLabel(tr(caption.text), this);
         label->setGeometry(MapDialogRect(caption.units, f));
+        captions.push_back(label);
     }
     m_currentText = new CLabel(this, kCurrentText, tr("Converting..."));
     SetControlId(m_currentText, kCurrentText);
@@ -105,6 +107,15 @@ void CAVConvertDlg::buildControls() {
     m_totalText = new CLabel(this, kTotalText, tr("Converting..."));
     SetControlId(m_totalText, kTotalText);
     m_totalText->setGeometry(MapDialogRect(QRect(171, 47, 196, 8), f));
+    // A longer caption of another language pushes the text beside it to the right
+    // (that text cuts itself with an ellipsis when it runs out of room).
+    const int gap = MapDialogRect(QRect(0, 0, 2, 1), f).width();
+    for (auto [caption, text] : {std::pair{captions[0], m_currentText}, std::pair{captions[1], m_totalText}}) {
+        const QRect line = text->geometry();
+        FitCaption(*caption, line.left() + line.width() / 2);
+        if (caption->geometry().right() + gap > line.left())
+            text->setGeometry(line.adjusted(caption->geometry().right() + gap - line.left(), 0, 0, 0));
+    }
 
     m_currentBar = new QProgressBar(this);
     SetControlId(m_currentBar, kCurrentBar);
@@ -134,10 +145,12 @@ void CAVConvertDlg::buildControls() {
     m_shutdown = new QCheckBox(tr("Shut down computer when conversion completed"), this);
     SetControlId(m_shutdown, kShutdown);
     m_shutdown->setGeometry(MapDialogRect(QRect(121, 81, 182, 10), f));
+    FitCaption(*m_showPreview, m_shutdown->x() - gap);
 
     m_stop = new QPushButton(tr("Stop"), this);
     SetControlId(m_stop, kStop);
     m_stop->setGeometry(MapDialogRect(QRect(330, 79, 50, 19), f));
+    FitCaption(*m_shutdown, m_stop->x() - gap);
     m_stop->setToolTip(tr("Stop converting"));
     m_stop->setAutoDefault(false);
     m_stop->setDefault(false);

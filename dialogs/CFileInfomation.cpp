@@ -4,6 +4,8 @@
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 
+#include "controls/Label.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -192,6 +194,13 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, c
     m_subtitleList =
         addTrackList(kSubtitles, tr("Subtitles:"), 219, m_subtitleEntries,
                      EntryForRequest(m_subtitleEntries, offer, offer.subtitleRequest, tracks::TrackKind::Subtitle));
+
+    // Captions of other languages are often longer than the English ones the
+    // template was drawn for: the fields give them room.
+    std::vector<std::pair<QLabel*, QWidget*>> captions;
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->buddy()) captions.emplace_back(label, label->buddy());
+    GiveCaptionsRoom(captions, 0.3);
 
     auto* ok = new QPushButton(tr("OK"), this);
     SetControlId(ok, kOk);

@@ -6,6 +6,8 @@
 #include "platform/Platform.h"
 #include "profiles/SettingsRules.h"
 
+#include "controls/Label.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -95,6 +97,15 @@ void CSettings::buildLayout() {
 
     for (const ChoiceLayout& c : kChoiceLayout)
         m_choices[slotOf(c.field)] = addChoice(c.field, tr(c.caption), c.units, c.captionX);
+
+    // Longer captions of other languages take room from the lists beside them,
+    // column by column so the lists stay aligned.
+    std::vector<std::pair<QLabel*, QWidget*>> left, right;
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->buddy()) (label->buddy()->x() < width() / 2 ? left : right).emplace_back(label, label->buddy());
+    GiveCaptionsRoom(left, 0.3);
+    GiveCaptionsRoom(right, 0.3);
+    FitCaption(*titleCaption, m_title->x() - 2);
 
     auto addButton = [&](int id, const QString& text, const QString& tip, const QRect& units) {
         auto* button = new QPushButton(text, this);

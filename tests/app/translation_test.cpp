@@ -10,6 +10,7 @@
 #include "controls/Label.h"
 #include "dialogs/CAVConvertDlg.h"
 #include "platform/UiLanguage.h"
+#include "profiles/ProfileTable.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -79,11 +80,15 @@ std::vector<ShownText> shownTexts(QWidget& root) {
     return texts;
 }
 
-// Texts that are no words of the program: numbers, times, the product's name,
-// addresses, the media files' own names.
+// Texts that are no words of the program: numbers, times, signs, the product's
+// name, addresses, the media files' own names and the profiles' names (names of
+// devices and formats, kept as the stored task lists and settings name them).
 bool isNoWording(const QString& text) {
-    static const QRegularExpression figures(QStringLiteral("^[\\d\\s:.,%/*+()-]*$"));
-    return figures.match(text).hasMatch() || text.startsWith(QLatin1String("Korbanix")) ||
+    static const QRegularExpression noLetters(QStringLiteral("^\\P{L}*$"));
+    for (const ProfileEntry& profile : Profiles())
+        if (text.trimmed() == QString::fromUtf8(profile.displayText.data(), qsizetype(profile.displayText.size())).trimmed())
+            return true;
+    return noLetters.match(text).hasMatch() || text.startsWith(QLatin1String("Korbanix")) ||
            text.startsWith(QLatin1String("https://")) || text.endsWith(QLatin1String(".avi"));
 }
 
@@ -192,14 +197,18 @@ QString clippingOf(const QWidget& widget) {
         const QRect room = label->contentsRect();
         const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
         const QRect needed = metrics.boundingRect(room, flags, label->text());
-        return needed.width() > room.width() || needed.height() > room.height() ? QStringLiteral("text overflows")
-                                                                                   : QString();
+        if (needed.width() > room.width() || needed.height() > room.height()) return QStringLiteral("text overflows");
+        if (label->text().endsWith(QChar(0x2026)) && label->toolTip().isEmpty())
+            return QStringLiteral("cut without the whole text as tooltip");
+        return QString();
     }
     if (auto* box = qobject_cast<const QCheckBox*>(&widget)) {
         const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
                               box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-        return metrics.horizontalAdvance(box->text()) + indicator > box->width() ? QStringLiteral("text overflows")
-                                                                                 : QString();
+        if (metrics.horizontalAdvance(box->text()) + indicator > box->width()) return QStringLiteral("text overflows");
+        if (box->text().endsWith(QChar(0x2026)) && box->toolTip().isEmpty())
+            return QStringLiteral("cut without the whole text as tooltip");
+        return QString();
     }
     if (auto* button = qobject_cast<const QPushButton*>(&widget); button && !qobject_cast<const CControlButton*>(button)) {
         QString text = button->text();
