@@ -172,19 +172,31 @@ void CSettings::syncFromModel() {
     }
 }
 
+QString CSettings::shownSettingLabel(SettingName setting) {
+    // The rules name the setting in English for the command line (SettingLabel).
+    switch (setting) {
+    case SettingName::PictureSize: return tr("picture size");
+    case SettingName::FrameRate: return tr("frame rate");
+    case SettingName::VideoBitRate: return tr("video bit rate");
+    case SettingName::SampleRate: return tr("sample rate");
+    case SettingName::Channels: return tr("channels");
+    case SettingName::AudioBitRate: return tr("audio bit rate");
+    }
+    return tr("setting");
+}
+
 void CSettings::onOk() {
     const auto result = m_model.confirm();
     if (result.refused) {
         // Nothing applied: the dialog stays open for another choice.
-        const std::string_view label = SettingLabel(result.refused->setting);
         CurrentPlatform().MessageBox(this, tr("This %1 cannot be used: %2.")
-                                               .arg(QString::fromUtf8(label.data(), static_cast<int>(label.size())),
+                                               .arg(shownSettingLabel(result.refused->setting),
                                                     QString::fromStdString(result.refused->accepted)));
         return;
     }
     if (result.pictureSizeRejected)
-        CurrentPlatform().MessageBox(this, QString::fromUtf8(kConversionFailedText.data(),
-                                                             static_cast<int>(kConversionFailedText.size())));
+        // The rules' own words (kConversionFailedText), translated as they stand.
+        CurrentPlatform().MessageBox(this, tr("转化失败!"));
     accept();
 }
 

@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>Diese Angabe (%1) kann nicht verwendet werden: %2.</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>Bildgröße</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>Video-Bitrate</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>Kanalzahl</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>Audio-Bitrate</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Konvertierung fehlgeschlagen!</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Fehlgeschlagen:</translation>
     <message>
         <source>Open folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>Die zusammengefügte Ausgabe wäre etwa %1 GB groß, aber eine Datei auf dem FAT32-Datenträger %2 kann höchstens 4 GB groß sein.
+Fügen Sie weniger oder kürzere Dateien zusammen, senken Sie die Bitraten oder wählen Sie einen anderen Ausgabeordner.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>Die Ausgabe von „%1“ wäre etwa %2 GB groß, aber eine Datei auf dem FAT32-Datenträger %3 kann höchstens 4 GB groß sein.
+Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen anderen Ausgabeordner.</translation>
     </message>
 </context>
 <context>

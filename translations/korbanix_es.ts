@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>Este valor (%1) no se puede usar: %2.</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>tamaño de imagen</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>tasa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>número de canales</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>tasa de bits de audio</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>ajuste</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>La conversión ha fallado.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Con error:</translation>
     <message>
         <source>Open folder</source>
         <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>La salida unida ocuparía unos %1 GB, pero un archivo en el volumen FAT32 %2 no puede superar 4 GB.
+Una menos archivos o más cortos, baje las tasas de bits o elija otra carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>La salida de «%1» ocuparía unos %2 GB, pero un archivo en el volumen FAT32 %3 no puede superar 4 GB.
+Acorte el fragmento, baje las tasas de bits o elija otra carpeta de salida.</translation>
     </message>
 </context>
 <context>

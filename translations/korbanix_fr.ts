@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>Ce réglage (%1) ne peut pas être utilisé : %2.</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>taille d&apos;image</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>débit vidéo</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>fréquence d&apos;échantillonnage</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>nombre de canaux</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>débit audio</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>réglage</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Échec de la conversion !</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Failed:</source>
     <message>
         <source>Open folder</source>
         <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>La sortie fusionnée ferait environ %1 Go, mais un fichier sur le volume FAT32 %2 ne peut pas dépasser 4 Go.
+Fusionnez moins de fichiers ou des fichiers plus courts, baissez les débits ou choisissez un autre dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>La sortie de « %1 » ferait environ %2 Go, mais un fichier sur le volume FAT32 %3 ne peut pas dépasser 4 Go.
+Raccourcissez l&apos;extrait, baissez les débits ou choisissez un autre dossier de sortie.</translation>
     </message>
 </context>
 <context>

@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>Questo valore (%1) non può essere usato: %2.</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>dimensione dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>bitrate video</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>frequenza di campionamento</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>numero di canali</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>bitrate audio</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>impostazione</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Conversione non riuscita.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Non riuscite:</translation>
     <message>
         <source>Open folder</source>
         <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>L&apos;uscita unita sarebbe di circa %1 GB, ma un file sul volume FAT32 %2 può essere al massimo di 4 GB.
+Unisci meno file o file più brevi, abbassa i bitrate o scegli un&apos;altra cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>L&apos;uscita di «%1» sarebbe di circa %2 GB, ma un file sul volume FAT32 %3 può essere al massimo di 4 GB.
+Accorcia il frammento, abbassa i bitrate o scegli un&apos;altra cartella di destinazione.</translation>
     </message>
 </context>
 <context>

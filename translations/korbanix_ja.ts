@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>この%1は使用できません: %2。</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>画像サイズ</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>ビデオビットレート</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>サンプリングレート</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>チャンネル数</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>オーディオビットレート</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>変換に失敗しました。</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Failed:</source>
     <message>
         <source>Open folder</source>
         <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>結合した出力は約 %1 GB になりますが、FAT32 ボリューム %2 上のファイルは最大 4 GB です。
+結合するファイルを減らすか短くするか、ビットレートを下げるか、別の出力フォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>「%1」の出力は約 %2 GB になりますが、FAT32 ボリューム %3 上のファイルは最大 4 GB です。
+クリップを短くするか、ビットレートを下げるか、別の出力フォルダーを選んでください。</translation>
     </message>
 </context>
 <context>

@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>이 %1은(는) 사용할 수 없습니다: %2.</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>화면 크기</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>비디오 비트레이트</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>샘플링 속도</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>채널 수</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>오디오 비트레이트</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>변환에 실패했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Failed:</source>
     <message>
         <source>Open folder</source>
         <translation>폴더 열기</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>병합한 출력은 약 %1 GB가 되지만, FAT32 볼륨 %2의 파일은 최대 4 GB입니다.
+병합할 파일을 줄이거나 짧게 하거나, 비트레이트를 낮추거나, 다른 출력 폴더를 고르십시오.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>&quot;%1&quot;의 출력은 약 %2 GB가 되지만, FAT32 볼륨 %3의 파일은 최대 4 GB입니다.
+구간을 줄이거나, 비트레이트를 낮추거나, 다른 출력 폴더를 고르십시오.</translation>
     </message>
 </context>
 <context>

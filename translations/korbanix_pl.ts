@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>Tej wartości (%1) nie można użyć: %2.</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>rozmiar obrazu</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>liczba klatek na sekundę</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>przepływność wideo</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>częstotliwość próbkowania</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>liczba kanałów</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>przepływność dźwięku</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>ustawienie</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Konwersja nie powiodła się.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Niepowodzenia:</translation>
     <message>
         <source>Open folder</source>
         <translation>Otwórz folder</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>Scalony plik miałby około %1 GB, ale plik na woluminie FAT32 %2 może mieć najwyżej 4 GB.
+Scal mniej lub krótsze pliki, obniż przepływności albo wybierz inny folder wyjściowy.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>Wynik „%1” miałby około %2 GB, ale plik na woluminie FAT32 %3 może mieć najwyżej 4 GB.
+Skróć fragment, obniż przepływności albo wybierz inny folder wyjściowy.</translation>
     </message>
 </context>
 <context>

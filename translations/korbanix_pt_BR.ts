@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>Este valor (%1) não pode ser usado: %2.</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>tamanho da imagem</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>taxa de quadros</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>taxa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>taxa de amostragem</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>número de canais</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>taxa de bits de áudio</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>ajuste</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>A conversão falhou.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Com falha:</translation>
     <message>
         <source>Open folder</source>
         <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>A saída juntada teria cerca de %1 GB, mas um arquivo no volume FAT32 %2 pode ter no máximo 4 GB.
+Junte menos arquivos ou arquivos mais curtos, reduza as taxas de bits ou escolha outra pasta de saída.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>A saída de “%1” teria cerca de %2 GB, mas um arquivo no volume FAT32 %3 pode ter no máximo 4 GB.
+Encurte o trecho, reduza as taxas de bits ou escolha outra pasta de saída.</translation>
     </message>
 </context>
 <context>

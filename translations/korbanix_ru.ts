@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>Это значение (%1) нельзя использовать: %2.</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>размер кадра</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>частота кадров</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>битрейт видео</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>частота дискретизации</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>число каналов</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>битрейт звука</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>параметр</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Конвертирование не удалось.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Failed:</source>
     <message>
         <source>Open folder</source>
         <translation>Открыть папку</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>Объединённый файл займёт около %1 ГБ, но файл на томе FAT32 %2 не может быть больше 4 ГБ.
+Объедините меньше файлов или более короткие, уменьшите битрейт или выберите другую папку вывода.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>Результат «%1» займёт около %2 ГБ, но файл на томе FAT32 %3 не может быть больше 4 ГБ.
+Сократите фрагмент, уменьшите битрейт или выберите другую папку вывода.</translation>
     </message>
 </context>
 <context>

@@ -432,6 +432,38 @@
         <source>This %1 cannot be used: %2.</source>
         <translation>无法使用此%1：%2。</translation>
     </message>
+    <message>
+        <source>picture size</source>
+        <translation>画面尺寸</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>视频比特率</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>采样率</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>声道数</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>音频比特率</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>转换失败！</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -597,6 +629,21 @@ Failed:</source>
     <message>
         <source>Open folder</source>
         <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>合并后的输出约为 %1 GB，但 FAT32 卷 %2 上的文件最大为 4 GB。
+请减少合并的文件或缩短文件、降低比特率，或选择其他输出文件夹。</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>“%1”的输出约为 %2 GB，但 FAT32 卷 %3 上的文件最大为 4 GB。
+请缩短片段、降低比特率，或选择其他输出文件夹。</translation>
     </message>
 </context>
 <context>
