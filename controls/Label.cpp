@@ -105,15 +105,15 @@ void setCaptionText(QWidget& caption, const QString& text) {
 void FitCaption(QWidget& caption, int widest) {
     const QString whole = captionText(caption);
     const int extra = captionExtra(caption);
-    // Two pixels more than the advance: the laid-out text rounds up.
-    const int needed = QFontMetrics(caption.font()).horizontalAdvance(whole) + extra + 2;
+    const int needed = QFontMetrics(caption.font()).horizontalAdvance(whole) + extra;
     if (needed <= caption.width()) return;
-    caption.resize(std::min(needed, std::max(widest - caption.x(), caption.width())), caption.height());
+    // A pixel more once it grows: the laid-out text may round up.
+    caption.resize(std::min(needed + 1, std::max(widest - caption.x(), caption.width())), caption.height());
     if (needed <= caption.width()) return;
     caption.setFont(FittedFont(caption.font(), whole, caption.width() - extra));
     const QFontMetrics metrics(caption.font());
-    if (metrics.horizontalAdvance(whole) + extra + 2 <= caption.width()) return;
-    setCaptionText(caption, metrics.elidedText(whole, Qt::ElideRight, caption.width() - extra - 2));
+    if (metrics.horizontalAdvance(whole) + extra < caption.width()) return;
+    setCaptionText(caption, metrics.elidedText(whole, Qt::ElideRight, caption.width() - extra - 1));
     caption.setToolTip(whole);
     caption.setAccessibleName(whole);
 }
@@ -121,9 +121,10 @@ void FitCaption(QWidget& caption, int widest) {
 void GiveCaptionsRoom(const std::vector<std::pair<QLabel*, QWidget*>>& column, double maxShare) {
     int shift = 0;
     for (const auto& [label, field] : column) {
-        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
         const int spare = static_cast<int>(field->width() * maxShare);
-        shift = std::max(shift, std::min(needed - label->width(), spare));
+        // A pixel more when it must grow: the laid-out text may round up.
+        if (needed > label->width()) shift = std::max(shift, std::min(needed + 1 - label->width(), spare));
     }
     for (const auto& [label, field] : column) {
         if (shift > 0) {

@@ -1,10 +1,9 @@
 #include "dialogs/CFileInfomation.h"
+#include "controls/Label.h"
 #include "controls/SkinPalette.h"
 
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
-
-#include "controls/Label.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 #include "dialogs/CSettings.h"
+#include "controls/Label.h"
 #include "controls/SkinPalette.h"
 
 #include "platform/ControlId.h"
@@ -6,9 +7,8 @@
 #include "platform/Platform.h"
 #include "profiles/SettingsRules.h"
 
-#include "controls/Label.h"
-
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,9 +100,22 @@ void CSettings::buildLayout() {
 
     // Longer captions of other languages take room from the lists beside them,
     // column by column so the lists stay aligned.
+    // Each caption first takes the free room on its left (inside the group's frame,
+    // or after the left column's lists), so the lists keep their places while they can.
     std::vector<std::pair<QLabel*, QWidget*>> left, right;
     for (QLabel* label : findChildren<QLabel*>())
         if (label->buddy()) (label->buddy()->x() < width() / 2 ? left : right).emplace_back(label, label->buddy());
+    int leftColumnEnd = 0;
+    for (const auto& [label, list] : left) leftColumnEnd = std::max(leftColumnEnd, list->geometry().right());
+    const int gap = MapDialogRect(QRect(0, 0, 2, 1), f).width();
+    const int frameInside = MapDialogRect(QRect(11, 0, 1, 1), f).x();
+    for (const auto& [column, bound] : {std::pair{&left, frameInside}, std::pair{&right, leftColumnEnd + gap}})
+        for (const auto& [label, list] : *column) {
+            const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+            if (needed <= label->width()) continue;
+            const int grow = std::min(needed + 1 - label->width(), std::max(0, label->x() - bound));
+            label->setGeometry(label->geometry().adjusted(-grow, 0, 0, 0));
+        }
     GiveCaptionsRoom(left, 0.3);
     GiveCaptionsRoom(right, 0.3);
     FitCaption(*titleCaption, m_title->x() - 2);

@@ -182,13 +182,14 @@ protected:
 };
 
 // Why a label's text does not fit it, or empty. A label that cuts its text must
-// give the whole text as its tooltip.
+// give the whole text as its tooltip. A pixel's rounding of the laid-out text is
+// no clipping.
 QString clippingOf(const QWidget& widget) {
     const QFontMetrics metrics(widget.font());
     if (auto* label = qobject_cast<const CLabel*>(&widget)) {
         const QString shown = label->DisplayedText();
         const QRect needed = metrics.boundingRect(label->rect(), LabelTextFormat(label->StaticStyle(), shown), shown);
-        if (needed.width() > label->width() || needed.height() > label->height()) return "drawn text overflows";
+        if (needed.width() > label->width() + 1 || needed.height() > label->height()) return "drawn text overflows";
         if (shown != label->text() && label->toolTip() != label->text()) return "cut without the whole text as tooltip";
         return QString();
     }
@@ -197,7 +198,7 @@ QString clippingOf(const QWidget& widget) {
         const QRect room = label->contentsRect();
         const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
         const QRect needed = metrics.boundingRect(room, flags, label->text());
-        if (needed.width() > room.width() || needed.height() > room.height()) return QStringLiteral("text overflows");
+        if (needed.width() > room.width() + 1 || needed.height() > room.height()) return QStringLiteral("text overflows");
         if (label->text().endsWith(QChar(0x2026)) && label->toolTip().isEmpty())
             return QStringLiteral("cut without the whole text as tooltip");
         return QString();
