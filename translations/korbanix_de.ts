@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>Converting %1 %</source>
-        <translation>Konvertiere %1 %</translation>
+        <translation>Konvertierung %1 %</translation>
     </message>
     <message>
         <source>JPEG Error</source>

@@ -26,6 +26,9 @@
 #include <QTableWidget>
 #include <QTranslator>
 
+// Failure messages name a language by its code, not by its bytes.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
 using namespace apptest;
 using namespace mainwindow;
 
