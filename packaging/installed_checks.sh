@@ -57,3 +57,14 @@ check_open_with() {
   test -d "$HOME/Videos/OutPut" || fail "no default output folder in the user's Videos folder"
   [ "$(ls -A "$prefix/bin")" = "$(printf 'korbanix\nkorbanix-cli')" ] || fail "written beside the program: $(ls -A "$prefix/bin")"
 }
+
+# check_installed_language PREFIX CLIP: under a German desktop the installed window
+# finds its compiled translation (the new task's status is German).
+check_installed_language() {
+  local prefix=$1 clip=$2
+  LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 KORBANIX_SCREENSHOT="$work/shot-de.png" QT_QPA_PLATFORM=xcb \
+    timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$prefix/bin/korbanix" --no-restore "$clip" \
+    > "$work/stdout-de.txt" 2> "$work/stderr-de.txt" || { cat "$work/stderr-de.txt"; fail "installed korbanix in German"; }
+  grep -q "^task 0: .*| *Bereit | unchecked$\|^task 0: .*| *Bereit | checked$" "$work/stdout-de.txt" \
+    || { cat "$work/stdout-de.txt"; fail "the installed window does not speak German"; }
+}
