@@ -1,6 +1,7 @@
 #include "controls/artwork/Artwork.h"
 
 #include "controls/artwork/ArtworkPaint.h"
+#include "platform/UiLanguage.h"
 
 #include <QHash>
 
@@ -122,6 +123,13 @@ QHash<int, QImage>& cache() {
 
 QImage Bitmap(int id) {
     QHash<int, QImage>& images = cache();
+    // The buttons' captions are painted in the language of the windows: pictures
+    // painted in another one are painted again.
+    static QString paintedLanguage;
+    if (CurrentUiLanguage() != paintedLanguage) {
+        images.clear();
+        paintedLanguage = CurrentUiLanguage();
+    }
     auto found = images.constFind(id);
     if (found != images.constEnd()) return *found;
     QImage image = paintBitmap(id);

@@ -8,6 +8,7 @@
 #include "controls/About.h"
 #include "controls/ControlButton.h"
 #include "controls/Label.h"
+#include "controls/artwork/Artwork.h"
 #include "dialogs/CAVConvertDlg.h"
 #include "platform/UiLanguage.h"
 #include "profiles/ProfileTable.h"
@@ -301,6 +302,16 @@ TEST_F(TranslationTest, AMissingPageInTheLanguageOpensTheEnglishOne) {
     CTolvaneAVConverterDlg& window = open();
     window.button(kHelp)->click();
     EXPECT_EQ(fake.openedPaths, std::vector<QString>({exeFolder() + QStringLiteral("/help.html")}));
+}
+
+TEST_F(TranslationTest, ButtonPicturesAreRepaintedInTheWindowsLanguage) {
+    const QImage english = artwork::Bitmap(177);  // Add, its caption under the plus
+    {
+        UiTranslation translation;
+        ASSERT_TRUE(translation.Install(QStringLiteral("de"), qEnvironmentVariable("KORBANIX_BUILD_DIR") + "/app/translations"));
+        EXPECT_NE(artwork::Bitmap(177), english) << "the German caption is painted";
+    }
+    EXPECT_EQ(artwork::Bitmap(177), english) << "English again once the translation is gone";
 }
 
 TEST(UiTranslation, AMissingTranslationLeavesTheWindowsEnglish) {
