@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Browse</source>
-        <translation>Durchsuchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Help</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Merge</source>
-        <translation>Zusammenfügen</translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Info</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Media converter for your devices</source>
@@ -543,7 +543,7 @@
     </message>
     <message>
         <source>Merge is effective when two or more files are chosen!</source>
-        <translation>Zusammenfügen ist erst ab zwei ausgewählten Dateien möglich!</translation>
+        <translation>Verbinden ist erst ab zwei ausgewählten Dateien möglich!</translation>
     </message>
     <message>
         <source>Stopped</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Convert</source>
-        <translation>Конвертировать</translation>
+        <translation>Конвертация</translation>
     </message>
     <message>
         <source>Open</source>
@@ -718,7 +718,7 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>Convert</source>
-        <translation>Конвертировать</translation>
+        <translation>Конвертация</translation>
     </message>
     <message>
         <source>Open output folder</source>

@@ -3,6 +3,8 @@
 #include "controls/artwork/ArtworkPaint.h"
 #include "platform/UiLanguage.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QHash>
 
 #include <algorithm>
@@ -135,6 +137,19 @@ QImage Bitmap(int id) {
     QImage image = paintBitmap(id);
     if (!image.isNull()) images.insert(id, image);
     return image;
+}
+
+QStringList CutCaptions() {
+    QStringList cut;
+    for (const ButtonRow& row : kButtons) {
+        const QString caption = QCoreApplication::translate("Artwork", row.art.caption);
+        if (caption.isEmpty()) continue;
+        const qreal width = paint::CaptionPlace(row.art).width();
+        const QFont fitted = paint::FittedCaptionFont(paint::CaptionFont(row.art), caption, width);
+        if (QFontMetricsF(fitted).horizontalAdvance(caption) > width) cut << caption;
+    }
+    cut.removeDuplicates();
+    return cut;
 }
 
 QPixmap Pixmap(int id) { return QPixmap::fromImage(Bitmap(id)); }

@@ -269,6 +269,18 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& ink) {
 
 }  // namespace
 
+QRectF CaptionPlace(const ButtonArt& art) {
+    if (art.face == Face::Tile) return QRectF(0, art.height * 0.62, art.width, art.height * 0.32);
+    // Right of the glyph, which sits a little in from the left edge.
+    const qreal glyphRight = art.height * 0.45 + art.height * 0.45;
+    return QRectF(glyphRight + 4, 0, art.width - glyphRight - 4 - art.height * 0.3, art.height);
+}
+
+QFont CaptionFont(const ButtonArt& art) {
+    if (art.face == Face::Tile) return captionFont(11, false);
+    return captionFont(art.face == Face::Pill ? 11 : 13, art.face != Face::Pill);
+}
+
 QImage Button(const ButtonArt& art) {
     QImage image = blank(art.width, art.height, Qt::white);
     QPainter p(&image);
@@ -288,9 +300,8 @@ QImage Button(const ButtonArt& art) {
         const qreal glyph = std::min(art.width, art.height) * 0.38;
         const QRectF box((art.width - glyph) / 2, art.height * 0.14, glyph, glyph);
         drawGlyph(p, art.glyph, box, colours.ink);
-        const QRectF place(0, art.height * 0.62, art.width, art.height * 0.32);
         p.setPen(art.look == Look::Disabled ? kGreyInk : kInk);
-        drawFittedCaption(p, place, captionFont(11, false), caption);
+        drawFittedCaption(p, CaptionPlace(art), CaptionFont(art), caption);
     } else if (caption.isEmpty()) {
         const qreal glyph = std::min(art.width, art.height) * (art.face == Face::Round ? 0.42 : 0.45);
         QRectF box((art.width - glyph) / 2, (art.height - glyph) / 2, glyph, glyph);
@@ -301,8 +312,7 @@ QImage Button(const ButtonArt& art) {
         const QRectF box(art.height * 0.45, (art.height - glyph) / 2, glyph, glyph);
         drawGlyph(p, art.glyph, box, colours.ink);
         p.setPen(colours.ink == kAccent ? kInk : colours.ink);
-        drawFittedCaption(p, QRectF(box.right() + 4, 0, art.width - box.right() - 4 - art.height * 0.3, art.height),
-                          captionFont(art.face == Face::Pill ? 11 : 13, art.face != Face::Pill), caption);
+        drawFittedCaption(p, CaptionPlace(art), CaptionFont(art), caption);
     }
     return image;
 }

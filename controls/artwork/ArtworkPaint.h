@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -27,6 +28,10 @@ struct ButtonArt {
 
 // A button picture: the face on pure white, so white marks what is not button.
 QImage Button(const ButtonArt& art);
+
+// Where a button's caption is drawn and in which font before any fitting.
+QRectF CaptionPlace(const ButtonArt& art);
+QFont CaptionFont(const ButtonArt& art);
 
 // `font` made smaller (down to a readable least) until `caption` is at most
 // `width` pixels wide; a caption that fits keeps the font as it is.

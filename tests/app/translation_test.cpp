@@ -262,6 +262,11 @@ TEST_P(ShippedLanguage, NoLabelOfAnyWindowIsClipped) {
     EXPECT_TRUE(clipped.isEmpty()) << GetParam().toStdString() << ":\n" << clipped.join('\n').toStdString();
 }
 
+TEST_P(ShippedLanguage, EveryButtonCaptionFitsItsButton) {
+    const QStringList cut = artwork::CutCaptions();
+    EXPECT_TRUE(cut.isEmpty()) << GetParam().toStdString() << ": " << cut.join(", ").toStdString();
+}
+
 TEST_P(ShippedLanguage, TheWindowSpeaksTheLanguage) {
     CTolvaneAVConverterDlg& window = open();
     EXPECT_EQ(CurrentUiLanguage(), GetParam());
