@@ -3,7 +3,9 @@
 #include "platform/FileNames.h"
 #include "platform/IniFile.h"
 #include "platform/Platform.h"
+#include "platform/UiLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,16 +26,18 @@ constexpr const char* kSection = "Info";
 
 std::filesystem::path toPath(const QString& text) { return std::filesystem::path(EncodeFileName(text)); }
 
-// The help page beside the executable, or where an installed copy's data lives.
+// The help page beside the executable, or where an installed copy's data lives,
+// in the language the windows speak when that page is there.
 QString findHelpPage(const QString& executableFolder) {
-    const QString candidates[] = {
-        executableFolder + "/" + kHelpName,
-        QDir::cleanPath(executableFolder + "/../share/korbanix/" + kHelpName),
-        QDir::cleanPath(executableFolder + "/../share/doc/korbanix/" + kHelpName),
+    const QString folders[] = {
+        executableFolder,
+        QDir::cleanPath(executableFolder + "/../share/korbanix"),
+        QDir::cleanPath(executableFolder + "/../share/doc/korbanix"),
     };
-    for (const QString& candidate : candidates)
-        if (QFileInfo(candidate).isFile()) return candidate;
-    return candidates[0];
+    for (const QString& folder : folders)
+        if (QFileInfo(folder + "/" + kHelpName).isFile())
+            return folder + "/" + HelpPageName(folder, CurrentUiLanguage());
+    return folders[0] + "/" + kHelpName;
 }
 
 }  // namespace
@@ -91,7 +95,7 @@ QString setAsideLink(const QString& iniPath) {
 }
 
 QString linkSetAsideProblem(const QString& iniPath, const QString& aside) {
-    return QStringLiteral("%1 was a symbolic link to another file, which is not used; the link was set aside as %2")
+    return QCoreApplication::translate("AppFolders", "%1 was a symbolic link to another file, which is not used; the link was set aside as %2")
         .arg(iniPath, QFileInfo(aside).fileName());
 }
 
@@ -133,7 +137,7 @@ std::string ReadPreferredLanguage(const QString& iniPath) {
 }
 
 QString ConfigurationProblemMessage(const QString& problem) {
-    return QStringLiteral("The output folder is not remembered: ") + problem;
+    return QCoreApplication::translate("AppFolders", "The output folder is not remembered: ") + problem;
 }
 
 QString StartupOutputFolder(const AppFolders& folders, QString* problem) {
@@ -160,19 +164,19 @@ bool CheckOutputFolderExists(const QString& folder) {
 }
 
 QString FolderMissingMessage(const QString& folder) {
-    const QString tail = QStringLiteral(" Please specify a different folder!");
-    if (folder.isEmpty()) return QStringLiteral("No output folder is given.") + tail;
+    const QString tail = QCoreApplication::translate("AppFolders", " Please specify a different folder!");
+    if (folder.isEmpty()) return QCoreApplication::translate("AppFolders", "No output folder is given.") + tail;
     const std::filesystem::path path = toPath(folder);
     std::error_code error;
     if (std::filesystem::exists(path, error) && !std::filesystem::is_directory(path, error))
-        return QStringLiteral("\"%1\" is a file, not a folder.").arg(folder) + tail;
+        return QCoreApplication::translate("AppFolders", "\"%1\" is a file, not a folder.").arg(folder) + tail;
     QString why;
     const std::filesystem::path parent = path.parent_path();
     if (!parent.empty() && !std::filesystem::is_directory(parent, error)) {
-        why = QStringLiteral("the folder above it does not exist either");
+        why = QCoreApplication::translate("AppFolders", "the folder above it does not exist either");
     } else {
         std::filesystem::create_directory(path, error);
-        why = error ? QString::fromLocal8Bit(error.message().c_str()).toLower() : QStringLiteral("it was refused");
+        why = error ? QString::fromLocal8Bit(error.message().c_str()).toLower() : QCoreApplication::translate("AppFolders", "it was refused");
     }
-    return QStringLiteral("The folder \"%1\" does not exist and cannot be created: %2.").arg(folder, why) + tail;
+    return QCoreApplication::translate("AppFolders", "The folder \"%1\" does not exist and cannot be created: %2.").arg(folder, why) + tail;
 }

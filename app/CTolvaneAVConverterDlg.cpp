@@ -14,6 +14,7 @@
 #include "controls/Accessibility.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
+#include "controls/Label.h"
 #include "controls/ControlButton.h"
 #include "controls/SkinPalette.h"
 #include "controls/artwork/Artwork.h"
@@ -29,6 +30,7 @@
 #include "profiles/ProfileTable.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
@@ -157,7 +159,7 @@ void CTolvaneAVConverterDlg::createControls() {
     SetControlId(m_playingTime, kPositionTime);
     m_playingTime->setGeometry(MapDialogRect(PlaceOf(kPositionTime), font));
     m_playingTime->setAlignment(Qt::AlignCenter);
-    m_playingTime->setAccessibleName(QStringLiteral("Position and length"));
+    m_playingTime->setAccessibleName(tr("Position and length"));
     // Resizing a window without a frame: the grip in the corner, or a press on
     // the right or bottom edge.
     m_sizeGrip = new QSizeGrip(this);
@@ -184,12 +186,12 @@ void CTolvaneAVConverterDlg::createControls() {
         box->setGeometry(MapDialogRect(PlaceOf(id), font));
         return box;
     };
-    m_keepTree = makeOption(kKeepTree, QStringLiteral("Keep the folder tree"));
-    m_skipDone = makeOption(kSkipDone, QStringLiteral("Skip files done before"));
+    m_keepTree = makeOption(kKeepTree, tr("Keep the folder tree"));
+    m_skipDone = makeOption(kSkipDone, tr("Skip files done before"));
     for (QCheckBox* option : {m_keepTree, m_skipDone}) option->setToolTip(TooltipText(ControlId(option), true));
 
-    m_profileLabel = new QLabel("Profile:", this);
-    m_outputLabel = new QLabel("Output:", this);
+    m_profileLabel = new QLabel(tr("Profile:"), this);
+    m_outputLabel = new QLabel(tr("Output:"), this);
     m_profileLabel->hide();
     m_outputLabel->hide();
     // The skin paints these captions; the labels still name the two lists for a
@@ -438,7 +440,7 @@ void CTolvaneAVConverterDlg::followPlayedLength() {
     };
     m_positionSlider->SetAccessibleScale(length > 0 ? length / PreviewController::kPositionMax : 1.0,
                                          [length, clock](double seconds) {
-                                             return length > 0 ? clock(seconds) + QStringLiteral(" of ") + clock(length)
+                                             return length > 0 ? tr("%1 of %2").arg(clock(seconds), clock(length))
                                                                : QString();
                                          });
 }
@@ -468,11 +470,15 @@ void CTolvaneAVConverterDlg::paintEvent(QPaintEvent*) {
     // hidden).
     painter.setPen(QColor(40, 48, 56));
     const QFont font = this->font();
-    for (const auto& [text, combo] : {std::pair{"Profile:", m_profileCombo}, std::pair{"Output:", m_folderCombo}}) {
+    for (const auto& [label, combo] : {std::pair{m_profileLabel, m_profileCombo}, std::pair{m_outputLabel, m_folderCombo}}) {
         QRect place = MapDialogRect(QRect(8, 0, 34, kComboHeightDu), font);
         place.moveTop(combo->y());
         place.setHeight(combo->height());
-        painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft, text);
+        // A longer caption of another language is drawn smaller rather than cut.
+        const QFont fitted = FittedFont(font, label->text(), place.width());
+        painter.setFont(fitted);
+        painter.drawText(place, Qt::AlignVCenter | Qt::AlignLeft,
+                         QFontMetrics(fitted).elidedText(label->text(), Qt::ElideRight, place.width()));
     }
 }
 

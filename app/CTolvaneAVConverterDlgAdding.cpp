@@ -38,7 +38,7 @@ bool CTolvaneAVConverterDlg::isConverting() const {
 }
 
 void CTolvaneAVConverterDlg::createAddingControls() {
-    m_emptyHint = new QLabel(QStringLiteral("Add files or drop them here"), this);
+    m_emptyHint = new QLabel(tr("Add files or drop them here"), this);
     m_emptyHint->setAlignment(Qt::AlignCenter);
     m_emptyHint->setObjectName(QStringLiteral("emptyListHint"));
     m_emptyHint->setStyleSheet(QStringLiteral("color: #4a5a46; background: transparent;"));
@@ -49,7 +49,7 @@ void CTolvaneAVConverterDlg::createAddingControls() {
     auto* layout = new QHBoxLayout(m_addingBar);
     layout->setContentsMargins(6, 2, 6, 2);
     m_addingText = new QLabel(m_addingBar);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), m_addingBar);
+    auto* cancel = new QPushButton(tr("Cancel"), m_addingBar);
     cancel->setObjectName(QStringLiteral("cancelAdding"));
     cancel->setAutoDefault(false);
     layout->addWidget(m_addingText, 1);
@@ -122,7 +122,7 @@ void CTolvaneAVConverterDlg::addFiles(const QStringList& rawPaths, bool dropped)
     m_adding.dropped = dropped;
     m_adding.atTop = dropped && !isConverting();
     if (!paths.isEmpty()) {
-        m_addingText->setText(QStringLiteral("Adding files: 0 of %1").arg(paths.size()));
+        m_addingText->setText(tr("Adding files: %1 of %2").arg(0).arg(paths.size()));
         placeListOverlays();
         m_addingBar->show();
         QEventLoop loop;
@@ -234,7 +234,7 @@ void CTolvaneAVConverterDlg::takeProbed(const std::vector<ProbedFile>& files) {
     }
     if (m_probes)
         m_addingText->setText(
-            QStringLiteral("Adding files: %1 of %2").arg(m_probes->Delivered()).arg(m_probes->Total()));
+            tr("Adding files: %1 of %2").arg(m_probes->Delivered()).arg(m_probes->Total()));
 }
 
 void CTolvaneAVConverterDlg::finishAdding(bool) {

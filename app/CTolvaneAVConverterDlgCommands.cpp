@@ -83,7 +83,7 @@ void CTolvaneAVConverterDlg::AddOutputFolderEntry(const QString& folder) {
 
 void CTolvaneAVConverterDlg::AddFiles() {
     if (m_busy) return;
-    const QStringList paths = CurrentPlatform().ChooseOpenFiles(this, kOpenFileFilter);
+    const QStringList paths = CurrentPlatform().ChooseOpenFiles(this, Translated(kOpenFileFilter));
     AddPaths(paths);
 }
 
@@ -219,10 +219,10 @@ void CTolvaneAVConverterDlg::onBrowse() {
         // Owned by the main window, so it opens over it.
         // It opens in the output folder (the one shown, typed or chosen), where
         // the person most likely wants to look from.
-        const QString path = CurrentPlatform().ChooseFolder(this, kChooseFolderTitle, outputFolderText());
+        const QString path = CurrentPlatform().ChooseFolder(this, Translated(kChooseFolderTitle), outputFolderText());
         if (path.isEmpty()) return;
         if (!QFileInfo::exists(path)) {
-            CurrentPlatform().MessageBox(this, kInvalidFolderMessage);
+            CurrentPlatform().MessageBox(this, Translated(kInvalidFolderMessage));
             continue;
         }
         m_outputFolderText = path;
@@ -253,7 +253,7 @@ void CTolvaneAVConverterDlg::onFindTarget() {
 
 void CTolvaneAVConverterDlg::onHelp() {
     if (!QFileInfo(m_folders.helpPath).isFile()) {
-        CurrentPlatform().MessageBox(this, kNoHelpMessage);
+        CurrentPlatform().MessageBox(this, Translated(kNoHelpMessage));
         return;
     }
     CurrentPlatform().OpenPath(m_folders.helpPath);
@@ -306,14 +306,14 @@ void CTolvaneAVConverterDlg::ShowTaskContextMenu(const QPoint& globalPos) {
         ApplyButtonChanges({{kFileInfo, false}, {kClip, false}, {kCut, false}});
 
     QMenu menu(this);
-    QAction* add = menu.addAction("Add Files..");
+    QAction* add = menu.addAction(tr("Add Files.."));
     menu.addSeparator();
-    QAction* remove = menu.addAction("Remove");
-    QAction* clear = menu.addAction("Clear All");
+    QAction* remove = menu.addAction(tr("Remove"));
+    QAction* clear = menu.addAction(tr("Clear All"));
     menu.addSeparator();
-    QAction* clip = menu.addAction("Clip...");
+    QAction* clip = menu.addAction(tr("Clip..."));
     menu.addSeparator();
-    QAction* info = menu.addAction("File Information...");
+    QAction* info = menu.addAction(tr("File Information..."));
     for (QAction* action : {remove, clip, info}) action->setEnabled(selected);
 
     QAction* chosen = menuRunner(menu, globalPos);
@@ -327,8 +327,8 @@ void CTolvaneAVConverterDlg::ShowTaskContextMenu(const QPoint& globalPos) {
 
 void CTolvaneAVConverterDlg::ShowWindowMenu(const QPoint& globalPos) {
     QMenu menu(this);
-    QAction* minimise = menu.addAction("Minimize");
-    QAction* close = menu.addAction("Close");
+    QAction* minimise = menu.addAction(tr("Minimize"));
+    QAction* close = menu.addAction(tr("Close"));
     menu.addSeparator();
     QAction* about = menu.addAction(kAboutMenuText);
     about->setData(kAboutCommand);

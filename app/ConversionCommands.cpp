@@ -8,6 +8,7 @@
 #include "dialogs/CAVConvertDlg.h"
 #include "dialogs/CClipDialog.h"
 #include "platform/FileNames.h"
+#include <QCoreApplication>
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/OutputSizeGuard.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-const QString kNothingToCut = QStringLiteral("Please select the video files to cut!");
+const char* const kNothingToCut = QT_TRANSLATE_NOOP("ConversionCommands", "Please select the video files to cut!");
 
 }  // namespace
 
@@ -128,7 +129,7 @@ bool ConversionCommands::StopOnClose() {
 void ConversionCommands::Clip() {
     const std::vector<int> rows = m_window.taskList().Selected();
     if (rows.empty()) {
-        CurrentPlatform().MessageBox(nullptr, kNothingToCut);
+        CurrentPlatform().MessageBox(nullptr, QCoreApplication::translate("ConversionCommands", kNothingToCut));
         return;
     }
     // The clip editor reads the job's rows through the task list only, but a

@@ -42,13 +42,16 @@ void trackedWorker(AVConvert& job) {
     g_liveWorkers.fetch_sub(1, std::memory_order_release);
 }
 
-const QString kNoFiles = QStringLiteral("Please add video files!");
-const QString kNoChecked = QStringLiteral("Please check at least one task to convert!");
-const QString kMergeNeedsTwo = QStringLiteral("Merge is effective when two or more files are chosen!");
-const QString kStoppedStatus = QStringLiteral("Stopped");
-const QString kDoneBeforeStatus = QStringLiteral("Done before");  // an earlier run's complete output is there
-const QString kReadyStatus = QStringLiteral(" Ready");
-const QString kConvertingStatus = QStringLiteral("Converting ");
+// Translated where they are used: the translator is installed after these exist.
+const char* const kNoFiles = QT_TRANSLATE_NOOP("ConversionControl", "Please add video files!");
+const char* const kNoChecked = QT_TRANSLATE_NOOP("ConversionControl", "Please check at least one task to convert!");
+const char* const kMergeNeedsTwo =
+    QT_TRANSLATE_NOOP("ConversionControl", "Merge is effective when two or more files are chosen!");
+const char* const kStoppedStatus = QT_TRANSLATE_NOOP("ConversionControl", "Stopped");
+// An earlier run's complete output is there.
+const char* const kDoneBeforeStatus = QT_TRANSLATE_NOOP("ConversionControl", "Done before");
+const char* const kReadyStatus = QT_TRANSLATE_NOOP("TaskList", " Ready");
+const char* const kConvertingStatus = QT_TRANSLATE_NOOP("ConversionControl", "Converting %1 %");
 
 // The name of a path after its last separator (the whole text without one).
 QString fileNameOf(const std::string& path) {
@@ -107,7 +110,7 @@ bool ConversionControl::checkRows(JobKind kind, std::vector<TaskRow>& rows) {
     Platform& platform = CurrentPlatform();
     const int rowCount = m_host.RowCount();
     if (rowCount <= 0) {
-        platform.MessageBox(nullptr, kNoFiles);
+        platform.MessageBox(nullptr, tr(kNoFiles));
         return false;
     }
     rows.clear();
@@ -120,11 +123,11 @@ bool ConversionControl::checkRows(JobKind kind, std::vector<TaskRow>& rows) {
         ++checked;
     }
     if (kind == JobKind::Convert && checked == 0) {
-        platform.MessageBox(nullptr, kNoChecked);
+        platform.MessageBox(nullptr, tr(kNoChecked));
         return false;
     }
     if (kind == JobKind::Merge && checked < 2) {
-        platform.MessageBox(nullptr, kMergeNeedsTwo);
+        platform.MessageBox(nullptr, tr(kMergeNeedsTwo));
         return false;
     }
     return true;
@@ -164,14 +167,14 @@ bool ConversionControl::start(JobKind kind) {
         QMetaObject::invokeMethod(
             timer.data(),
             [text] {
-                CurrentPlatform().MessageBox(QApplication::activeWindow(), text, QStringLiteral("JPEG Error"),
+                CurrentPlatform().MessageBox(QApplication::activeWindow(), text, tr("JPEG Error"),
                                              MessageButtons::Ok, MessageIcon::Error);
             },
             Qt::QueuedConnection);
     };
     m_window.SetJob(&job);
 
-    m_sleepLock = CurrentPlatform().InhibitSleep(QStringLiteral("Converting media files"));
+    m_sleepLock = CurrentPlatform().InhibitSleep(tr("Converting media files"));
     startWorker(kind, job);
     m_state = State::Running;
     m_timer.start(kTimerPeriodMs);
@@ -203,8 +206,8 @@ bool ConversionControl::CheckOutputFolder(const QString& folderText) {
     const QString refusal = ::FolderWriteRefusal(folderText);
     if (!refusal.isEmpty()) {
         CurrentPlatform().MessageBox(m_host.Window(),
-                                     QStringLiteral("The output folder \"%1\" does not accept files: %2. "
-                                                    "Please specify a different folder!")
+                                     tr("The output folder \"%1\" does not accept files: %2. "
+                                        "Please specify a different folder!")
                                          .arg(folderText, refusal));
         return false;
     }
@@ -227,22 +230,22 @@ void ConversionControl::updateRowStatuses(AVConvert& job) {
         // Acquire: a failed row's reason was written before its code.
         const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_acquire);
         if (state == kRowFailed) {
-            m_host.SetRowStatus(row, QStringLiteral("Failure"));
+            m_host.SetRowStatus(row, tr("Failure"));
             m_host.SetRowStatusTip(row, QString::fromStdString(job.failureReason(i)));
             ++finished;
         } else if (state == kRowCompleted) {
-            m_host.SetRowStatus(row, QStringLiteral("Completed"));
+            m_host.SetRowStatus(row, tr("Completed"));
             m_host.SetRowStatusTip(row, QString());
             m_host.SetRowChecked(row, false);
             ++finished;
         } else if (state == kRowDoneBefore) {
-            m_host.SetRowStatus(row, kDoneBeforeStatus);
+            m_host.SetRowStatus(row, tr(kDoneBeforeStatus));
             m_host.SetRowStatusTip(row, QString());
             m_host.SetRowChecked(row, false);
             ++finished;
         } else if (state == kRowStopped) {
             // Its shorter output was kept; the row stays checked for the next run.
-            m_host.SetRowStatus(row, kStoppedStatus);
+            m_host.SetRowStatus(row, tr(kStoppedStatus));
             m_host.SetRowStatusTip(row, QString());
         }
     }
@@ -255,7 +258,7 @@ void ConversionControl::updateRowStatuses(AVConvert& job) {
         const int row = m_checkedRows[static_cast<std::size_t>(running.row)];
         if (row < 0 || job.fileState[static_cast<std::size_t>(running.row)].load(std::memory_order_acquire) != kRowPending)
             continue;
-        m_host.SetRowStatus(row, kConvertingStatus + QString::number(running.percent) + QStringLiteral(" %"));
+        m_host.SetRowStatus(row, tr(kConvertingStatus).arg(running.percent));
         m_converting.insert(row);
     }
 }
@@ -273,7 +276,7 @@ QString ConversionControl::runningNames(const AVConvert& job, int current) const
     const int first = running.front();
     const bool known = first >= 0 && first < static_cast<int>(job.sourcePaths.size()) && first < m_host.RowCount();
     QString names = known ? fileNameOf(m_host.Row(first).sourcePath) : QString();
-    if (running.size() > 1) names += QStringLiteral(" + ") + QString::number(running.size() - 1) + QStringLiteral(" more");
+    if (running.size() > 1) names += tr(" + %1 more").arg(running.size() - 1);
     return names;
 }
 
@@ -296,11 +299,9 @@ void ConversionControl::showProgress(AVConvert& job) {
     const int percent = job.progressPercent.load(std::memory_order_relaxed);
     const int rowCount = job.fileCount;
     if (percent >= 0 && current < rowCount) {
-        m_window.SetCurrentText(runningNames(job, current) + QStringLiteral("   ") + QString::number(percent) +
-                                QStringLiteral("% has completed"));
+        m_window.SetCurrentText(tr("%1   %2% has completed").arg(runningNames(job, current)).arg(percent));
     }
-    m_window.SetTotalText(QString::number(m_completedCount) + QStringLiteral(" Task Completed / Total ") +
-                          QString::number(job.checkedCount) + QStringLiteral(" Task(s)"));
+    m_window.SetTotalText(tr("%1 Task Completed / Total %2 Task(s)").arg(m_completedCount).arg(job.checkedCount));
     // The whole run's share of its media done: finished rows whole, every running
     // row by its own share (a count of finished rows stood still while rows ran).
     const BatchProgress batch = MeasureBatch(job, m_kind == JobKind::Merge);
@@ -324,8 +325,8 @@ void ConversionControl::showTimeLeft(AVConvert& job, const BatchProgress& batch)
     const std::optional<double> run = m_timeLeft.SecondsLeft();
     const std::optional<double> file = m_timeLeft.CurrentFileSecondsLeft();
     m_window.SetTimeLeft(
-        run ? QStringLiteral("About %1 left in all").arg(QString::fromStdString(FormatDuration(*run))) : QString(),
-        file ? QStringLiteral("About %1 left for this file").arg(QString::fromStdString(FormatDuration(*file)))
+        run ? tr("About %1 left in all").arg(QString::fromStdString(FormatDuration(*run))) : QString(),
+        file ? tr("About %1 left for this file").arg(QString::fromStdString(FormatDuration(*file)))
              : QString());
 }
 
@@ -368,8 +369,8 @@ void ConversionControl::finishRun() {
     // A row that was running and has no result (a stop before it wrote
     // anything) is as it was before the run.
     for (const int row : m_converting)
-        if (row < m_host.RowCount() && m_host.RowStatus(row).startsWith(kConvertingStatus))
-            m_host.SetRowStatus(row, kReadyStatus);
+        if (row < m_host.RowCount() && m_host.RowStatus(row).startsWith(tr(kConvertingStatus).section(QStringLiteral("%1"), 0, 0)))
+            m_host.SetRowStatus(row, QCoreApplication::translate("TaskList", kReadyStatus));
     m_converting.clear();
     job.jpegError = nullptr;
     job.previewSink = nullptr;
@@ -395,28 +396,28 @@ void ConversionControl::completeRun() {
 
 void ConversionControl::clearStoppedStatuses() {
     for (int row = 0; row < m_host.RowCount(); ++row)
-        if (m_host.RowStatus(row) == kStoppedStatus) m_host.SetRowStatus(row, kReadyStatus);
+        if (m_host.RowStatus(row) == tr(kStoppedStatus)) m_host.SetRowStatus(row, QCoreApplication::translate("TaskList", kReadyStatus));
 }
 
 QString ConversionControl::RunSummary(const AVConvert& job, const RowTally& tally) const {
-    QString text = QStringLiteral("%1 completed, %2 failed, %3 stopped.").arg(tally.completed).arg(tally.failed).arg(tally.stopped);
+    QString text = tr("%1 completed, %2 failed, %3 stopped.").arg(tally.completed).arg(tally.failed).arg(tally.stopped);
     int listed = 0;
     constexpr int kListed = 15;
     for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
         if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;
         if (job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed) != kRowFailed) continue;
-        if (listed++ == 0) text += QStringLiteral("\n\nFailed:");
+        if (listed++ == 0) text += tr("\n\nFailed:");
         if (listed > kListed) continue;
         const QString why = QString::fromStdString(job.failureReason(i));
         text += QStringLiteral("\n") + fileNameOf(m_host.Row(m_checkedRows[static_cast<std::size_t>(i)]).sourcePath) +
-                QStringLiteral(": ") + (why.isEmpty() ? QStringLiteral("no reason was given") : why);
+                QStringLiteral(": ") + (why.isEmpty() ? tr("no reason was given") : why);
     }
-    if (listed > kListed) text += QStringLiteral("\n... and %1 more.").arg(listed - kListed);
+    if (listed > kListed) text += tr("\n... and %1 more.").arg(listed - kListed);
     return text;
 }
 
 void ConversionControl::showSummary(const AVConvert& job, const RowTally& tally) {
-    CurrentPlatform().MessageBox(m_host.Window(), RunSummary(job, tally), QStringLiteral("Conversion finished"),
+    CurrentPlatform().MessageBox(m_host.Window(), RunSummary(job, tally), tr("Conversion finished"),
                                  MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
@@ -433,8 +434,8 @@ ConversionControl::RowTally ConversionControl::tallyRows(const AVConvert& job) c
 }
 
 void ConversionControl::notifyRunDone(const RowTally& tally) {
-    CurrentPlatform().NotifyRunDone(QStringLiteral("Conversion finished"),
-                                    QStringLiteral("%1 completed, %2 failed").arg(tally.completed).arg(tally.failed),
+    CurrentPlatform().NotifyRunDone(tr("Conversion finished"),
+                                    tr("%1 completed, %2 failed").arg(tally.completed).arg(tally.failed),
                                     m_outputFolderText);
 }
 

@@ -29,6 +29,7 @@
 #include "engine/WorkerThread.h"
 #include "profiles/JobSetup.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTimer>
 
@@ -77,6 +78,8 @@ public:
 };
 
 class ConversionControl {
+    Q_DECLARE_TR_FUNCTIONS(ConversionControl)
+
 public:
     static constexpr int kTimerPeriodMs = 300;
     // While stopping, the worker's end is looked for more often than the progress.

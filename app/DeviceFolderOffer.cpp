@@ -4,6 +4,8 @@
 #include "profiles/OutputSettings.h"
 #include "profiles/TimeText.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -72,8 +74,20 @@ QString Fat32Refusal(const std::vector<TaskRow>& rows, JobKind kind, const Outpu
     const std::optional<Fat32Excess> excess = FindFat32Excess(rows, kind, settings);
     if (!excess) return QString();
     const QString name = QFileInfo(DecodeFileName(excess->sourcePath)).fileName();
-    // The command line gives the same message (profiles/OutputSizeGuard.h). The
-    // names go in afterwards: a name that keeps bytes of another encoding does not
-    // survive a trip through UTF-8.
-    return QString::fromStdString(Fat32Message(*excess, "%1", "%2")).arg(name, mount->mountPoint);
+    // The command line gives the same message in English (profiles/OutputSizeGuard.h);
+    // the window's follows the person's language and writes the size as the
+    // locale does. The names go in afterwards: a name that keeps bytes of another
+    // encoding does not survive a trip through UTF-8.
+    const QString size = QLocale().toString(excess->bytes / 1e9, 'f', 1);
+    if (excess->merged)
+        return QCoreApplication::translate("DeviceFolderOffer",
+                                           "The merged output would be about %1 GB, but a file on the FAT32 volume %2 "
+                                           "can hold at most 4 GB.\nMerge fewer or shorter files, lower the bit rates or "
+                                           "choose another output folder.")
+            .arg(size, mount->mountPoint);
+    return QCoreApplication::translate("DeviceFolderOffer",
+                                       "The output of \"%1\" would be about %2 GB, but a file on the FAT32 volume %3 "
+                                       "can hold at most 4 GB.\nShorten the clip, lower the bit rates or choose another "
+                                       "output folder.")
+        .arg(name, size, mount->mountPoint);
 }

@@ -2,6 +2,8 @@
 
 #include "app/MainWindowIds.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -80,48 +82,48 @@ struct TooltipRow {
 };
 // The Play button's text follows playState and is chosen in TooltipText.
 const TooltipRow kTooltips[] = {
-    {kAdd, "Add File"},           {kClip, "Clip Video"},
-    {kConvert, "Start Converting"}, {kFindTarget, "Open output files"},
-    {kBrowse, "Set output files"},  {kHelp, "Help"},
-    {kCut, "Remove"},             {kEmpty, "Clear All"},
-    {kClose, "Close"},            {kMinimise, "Minimize"},
-    {kAbout, "About"},            {kMerge, " Merge into a file"},
-    {kFileInfo, "File Information"}, {kSetting, "Conversion Settings"},
-    {kStop, "Stop"},
-    {kKeepTree, "Write each output in its source's folder below the output folder"},
-    {kSkipDone, "Leave out the files whose complete output an earlier run wrote"},
+    {kAdd, QT_TRANSLATE_NOOP("MainWindow", "Add File")},           {kClip, QT_TRANSLATE_NOOP("MainWindow", "Clip Video")},
+    {kConvert, QT_TRANSLATE_NOOP("MainWindow", "Start Converting")}, {kFindTarget, QT_TRANSLATE_NOOP("MainWindow", "Open output files")},
+    {kBrowse, QT_TRANSLATE_NOOP("MainWindow", "Set output files")},  {kHelp, QT_TRANSLATE_NOOP("MainWindow", "Help")},
+    {kCut, QT_TRANSLATE_NOOP("MainWindow", "Remove")},             {kEmpty, QT_TRANSLATE_NOOP("MainWindow", "Clear All")},
+    {kClose, QT_TRANSLATE_NOOP("MainWindow", "Close")},            {kMinimise, QT_TRANSLATE_NOOP("MainWindow", "Minimize")},
+    {kAbout, QT_TRANSLATE_NOOP("MainWindow", "About")},            {kMerge, QT_TRANSLATE_NOOP("MainWindow", " Merge into a file")},
+    {kFileInfo, QT_TRANSLATE_NOOP("MainWindow", "File Information")}, {kSetting, QT_TRANSLATE_NOOP("MainWindow", "Conversion Settings")},
+    {kStop, QT_TRANSLATE_NOOP("MainWindow", "Stop")},
+    {kKeepTree, QT_TRANSLATE_NOOP("MainWindow", "Write each output in its source's folder below the output folder")},
+    {kSkipDone, QT_TRANSLATE_NOOP("MainWindow", "Leave out the files whose complete output an earlier run wrote")},
 };
 
 // What a screen reader says for each control: what it shows or does, in words. The
 // template's own texts ("Button_MIX", "00", "File Infomation") stay the buttons'
 // texts. Play's name follows its state and is chosen in AccessibleName.
 const TooltipRow kAccessibleNames[] = {
-    {kAdd, "Add"},
-    {kClip, "Clip"},
-    {kRemoveHidden, "Remove"},
-    {kConvert, "Convert"},
-    {kFindTarget, "Open output folder"},
-    {kBrowse, "Browse for output folder"},
-    {kOutputFolder, "Output folder"},
-    {kHelp, "Help"},
-    {kCut, "Remove"},
-    {kEmpty, "Clear all"},
-    {kClose, "Close"},
-    {kMinimise, "Minimize"},
-    {kAbout, "About"},
-    {kMerge, "Merge into a file"},
-    {kFileInfo, "File information"},
-    {kProfile, "Profile"},
-    {kTaskList, "Tasks"},
-    {kSetting, "Setting"},
-    {kStop, "Stop"},
-    {kVolumePicture, "Volume"},
-    {kPicture, "Preview"},
-    {kPositionSlider, "Position"},
-    {kVolumeSlider, "Volume"},
-    {kPositionTime, "Position and length"},
-    {kKeepTree, "Keep the folder tree"},
-    {kSkipDone, "Skip files done before"},
+    {kAdd, QT_TRANSLATE_NOOP("MainWindow", "Add")},
+    {kClip, QT_TRANSLATE_NOOP("MainWindow", "Clip")},
+    {kRemoveHidden, QT_TRANSLATE_NOOP("MainWindow", "Remove")},
+    {kConvert, QT_TRANSLATE_NOOP("MainWindow", "Convert")},
+    {kFindTarget, QT_TRANSLATE_NOOP("MainWindow", "Open output folder")},
+    {kBrowse, QT_TRANSLATE_NOOP("MainWindow", "Browse for output folder")},
+    {kOutputFolder, QT_TRANSLATE_NOOP("MainWindow", "Output folder")},
+    {kHelp, QT_TRANSLATE_NOOP("MainWindow", "Help")},
+    {kCut, QT_TRANSLATE_NOOP("MainWindow", "Remove")},
+    {kEmpty, QT_TRANSLATE_NOOP("MainWindow", "Clear all")},
+    {kClose, QT_TRANSLATE_NOOP("MainWindow", "Close")},
+    {kMinimise, QT_TRANSLATE_NOOP("MainWindow", "Minimize")},
+    {kAbout, QT_TRANSLATE_NOOP("MainWindow", "About")},
+    {kMerge, QT_TRANSLATE_NOOP("MainWindow", "Merge into a file")},
+    {kFileInfo, QT_TRANSLATE_NOOP("MainWindow", "File information")},
+    {kProfile, QT_TRANSLATE_NOOP("MainWindow", "Profile")},
+    {kTaskList, QT_TRANSLATE_NOOP("MainWindow", "Tasks")},
+    {kSetting, QT_TRANSLATE_NOOP("MainWindow", "Setting")},
+    {kStop, QT_TRANSLATE_NOOP("MainWindow", "Stop")},
+    {kVolumePicture, QT_TRANSLATE_NOOP("MainWindow", "Volume")},
+    {kPicture, QT_TRANSLATE_NOOP("MainWindow", "Preview")},
+    {kPositionSlider, QT_TRANSLATE_NOOP("MainWindow", "Position")},
+    {kVolumeSlider, QT_TRANSLATE_NOOP("MainWindow", "Volume")},
+    {kPositionTime, QT_TRANSLATE_NOOP("MainWindow", "Position and length")},
+    {kKeepTree, QT_TRANSLATE_NOOP("MainWindow", "Keep the folder tree")},
+    {kSkipDone, QT_TRANSLATE_NOOP("MainWindow", "Skip files done before")},
 };
 
 constexpr int kHandButtons[] = {kAdd,  kClip,      kHelp,   kCut,        kEmpty,   kMerge,   kFileInfo,
@@ -129,7 +131,7 @@ constexpr int kHandButtons[] = {kAdd,  kClip,      kHelp,   kCut,        kEmpty,
 
 }  // namespace
 
-const char* const kOpenFileFilter =
+const char* const kOpenFileFilter = QT_TRANSLATE_NOOP("MainWindow",
     "All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;"
     "*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;"
     "*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|"
@@ -145,7 +147,9 @@ const char* const kOpenFileFilter =
     "Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|"
     "*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;"
     "*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD "
-    "Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||";
+    "Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||");
+
+QString Translated(const char* text) { return QCoreApplication::translate("MainWindow", text); }
 
 std::span<const ButtonSkin> ButtonSkins() { return kSkins; }
 
@@ -177,16 +181,18 @@ QRect Anchored(const QRect& place, const Anchor& anchor, const QSize& extra) {
 }
 
 QString TooltipText(int id, bool playStateIsPlay) {
-    if (id == kPlay) return playStateIsPlay ? "Play" : "Pause";
+    if (id == kPlay) return Translated(playStateIsPlay ? QT_TRANSLATE_NOOP("MainWindow", "Play")
+                                                       : QT_TRANSLATE_NOOP("MainWindow", "Pause"));
     for (const TooltipRow& row : kTooltips)
-        if (row.id == id) return row.text;
+        if (row.id == id) return Translated(row.text);
     return QString();
 }
 
 QString AccessibleName(int id, bool playStateIsPlay) {
-    if (id == kPlay) return playStateIsPlay ? "Play" : "Pause";
+    if (id == kPlay) return Translated(playStateIsPlay ? QT_TRANSLATE_NOOP("MainWindow", "Play")
+                                                       : QT_TRANSLATE_NOOP("MainWindow", "Pause"));
     for (const TooltipRow& row : kAccessibleNames)
-        if (row.id == id) return row.text;
+        if (row.id == id) return Translated(row.text);
     return QString();
 }
 

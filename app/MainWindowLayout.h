@@ -71,13 +71,17 @@ QString AccessibleName(int id, bool playStateIsPlay);
 // Buttons that show the hand pointer.
 bool ShowsHandCursor(int id);
 
+// A text of this file (its tables and the constants below) in the language of the
+// windows.
+QString Translated(const char* text);
+
 // The menu text of the About item in the window menu (string 101).
 inline constexpr const char* kAboutMenuText = "Korbanix...";
 
 // The output folder chooser's title and the messages of the window's commands.
-inline constexpr const char* kChooseFolderTitle = "Please select output folder:";
-inline constexpr const char* kInvalidFolderMessage = "The output folder name is invalid!";
-inline constexpr const char* kNoHelpMessage = "Can not find help file!";
+inline constexpr const char* kChooseFolderTitle = QT_TRANSLATE_NOOP("MainWindow", "Please select output folder:");
+inline constexpr const char* kInvalidFolderMessage = QT_TRANSLATE_NOOP("MainWindow", "The output folder name is invalid!");
+inline constexpr const char* kNoHelpMessage = QT_TRANSLATE_NOOP("MainWindow", "Can not find help file!");
 
 // The open-file chooser's filter, in the "description|patterns|...||" form.
 extern const char* const kOpenFileFilter;

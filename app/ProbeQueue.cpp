@@ -94,16 +94,16 @@ void ProbeQueue::deliver() {
 
 QString ProbeQueue::RefusalReason(const QString& path, int probeResult) {
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("the file does not exist");
-    if (info.isDir()) return QStringLiteral("it is a folder");
+    if (!info.exists()) return tr("the file does not exist");
+    if (info.isDir()) return tr("it is a folder");
     const int fd = ::open(EncodeFileName(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         QString why = QString::fromLocal8Bit(std::strerror(errno));
         if (!why.isEmpty()) why[0] = why[0].toLower();
-        return QStringLiteral("it cannot be read (%1)").arg(why);
+        return tr("it cannot be read (%1)").arg(why);
     }
     ::close(fd);
-    if (info.size() == 0) return QStringLiteral("the file is empty");
-    if (probeResult < 0) return QStringLiteral("it is not a video or audio file that can be read");
-    return QStringLiteral("its length cannot be measured");
+    if (info.size() == 0) return tr("the file is empty");
+    if (probeResult < 0) return tr("it is not a video or audio file that can be read");
+    return tr("its length cannot be measured");
 }

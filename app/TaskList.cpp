@@ -20,11 +20,12 @@ struct ColumnSpec {
 };
 
 const ColumnSpec kColumns[TaskList::kColumnCount] = {
-    {"Source file", 200}, {"Start time", 75}, {"End time", 75},
-    {"Output format", 100}, {"Status", -1}, {"Duration", 0},
+    {QT_TRANSLATE_NOOP("TaskList", "Source file"), 200},   {QT_TRANSLATE_NOOP("TaskList", "Start time"), 75},
+    {QT_TRANSLATE_NOOP("TaskList", "End time"), 75},       {QT_TRANSLATE_NOOP("TaskList", "Output format"), 100},
+    {QT_TRANSLATE_NOOP("TaskList", "Status"), -1},         {QT_TRANSLATE_NOOP("TaskList", "Duration"), 0},
 };
 constexpr int kFixedColumnsWidth = 450;
-constexpr const char* kReadyStatus = " Ready";
+constexpr const char* kReadyStatus = QT_TRANSLATE_NOOP("TaskList", " Ready");
 const QColor kBackground(241, 250, 233);
 
 ButtonChanges changes(std::initializer_list<int> ids, bool enabled) {
@@ -41,7 +42,7 @@ void TaskList::SetUp() {
     const int statusWidth = std::max(0, m_list.contentsRect().width() - kFixedColumnsWidth);
     for (int column = 0; column < kColumnCount; ++column) {
         const ColumnSpec& columnInfo = kColumns[column];
-        m_list.InsertColumn(column, columnInfo.heading, columnInfo.width < 0 ? statusWidth : columnInfo.width);
+        m_list.InsertColumn(column, tr(columnInfo.heading), columnInfo.width < 0 ? statusWidth : columnInfo.width);
     }
     m_list.InitCheckHeader();
     m_list.SetPathColumn(kSource);
@@ -79,7 +80,7 @@ std::vector<int> TaskList::Selected() const { return m_list.GetSelectedItems(); 
 void TaskList::fillRow(int row, const ProbedLength& length) {
     SetText(row, kStart, QString::fromStdString(FormatTime(static_cast<int>(length.startSeconds))));
     SetText(row, kEnd, QString::fromStdString(FormatTime(static_cast<int>(length.durationSeconds))));
-    SetText(row, kStatus, kReadyStatus);
+    SetText(row, kStatus, tr(kReadyStatus));
     SetText(row, kDuration, QString::number(length.durationMicroseconds / 1000000));
 }
 
@@ -208,28 +209,28 @@ QString TaskList::FileNameOf(const QString& path) {
 }
 
 QString TaskList::InvalidFileMessage(const QString& path) {
-    return "File:" + FileNameOf(path) + " is invalid!";
+    return tr("File:%1 is invalid!").arg(FileNameOf(path));
 }
 
 QString TaskList::RefusedFilesMessage(const std::vector<std::pair<QString, QString>>& pathsAndReasons) {
     if (pathsAndReasons.empty()) return QString();
     if (pathsAndReasons.size() == 1) {
         const auto& [path, reason] = pathsAndReasons.front();
-        return "File:" + FileNameOf(path) + " is invalid: " + reason + ".";
+        return tr("File:%1 is invalid: %2.").arg(FileNameOf(path), reason);
     }
-    QString text = QStringLiteral("%1 files are invalid and were not added:").arg(pathsAndReasons.size());
+    QString text = tr("%1 files are invalid and were not added:").arg(pathsAndReasons.size());
     const int shown = std::min<int>(static_cast<int>(pathsAndReasons.size()), kRefusedLinesShown);
     for (int i = 0; i < shown; ++i)
         text += "\n" + FileNameOf(pathsAndReasons[static_cast<std::size_t>(i)].first) + ": " +
                 pathsAndReasons[static_cast<std::size_t>(i)].second;
     if (static_cast<int>(pathsAndReasons.size()) > shown)
-        text += QStringLiteral("\n... and %1 more.").arg(static_cast<int>(pathsAndReasons.size()) - shown);
+        text += tr("\n... and %1 more.").arg(static_cast<int>(pathsAndReasons.size()) - shown);
     return text;
 }
 
-QString TaskList::InvalidClickMessage(const QString& path) { return "File:" + path + " invalid!"; }
+QString TaskList::InvalidClickMessage(const QString& path) { return tr("File:%1 invalid!").arg(path); }
 
 QString TaskList::FullListMessage() {
-    return QStringLiteral("The task list is full: it holds at most %1 files. "
-                          "The remaining files were not added.").arg(kCapacity);
+    return tr("The task list is full: it holds at most %1 files. "
+              "The remaining files were not added.").arg(kCapacity);
 }

@@ -10,6 +10,7 @@
 
 #include "profiles/JobSetup.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -33,6 +34,8 @@ struct ProbedLength {
 };
 
 class TaskList {
+    Q_DECLARE_TR_FUNCTIONS(TaskList)
+
 public:
     enum Column { kSource = 0, kStart, kEnd, kFormat, kStatus, kDuration, kColumnCount };
     // The conversion job and the checked-row table hold 9999 tasks.

@@ -2,6 +2,7 @@
 
 #include "profiles/TargetSizeRules.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -93,15 +94,15 @@ void readSettings(const QJsonObject& object, OutputSettings& settings) {
 bool readRegularFile(const QString& path, qint64 limit, QByteArray& bytes, QString& reason) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
-        reason = errno == ELOOP ? QString::fromLatin1(TaskListStore::kLinkReason) : QStringLiteral("it cannot be opened");
+        reason = errno == ELOOP ? QCoreApplication::translate("TaskListStore", TaskListStore::kLinkReason) : QCoreApplication::translate("TaskListStore", "it cannot be opened");
         return false;
     }
     struct stat info {};
     bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (!ok) reason = QStringLiteral("it is not a regular file");
+    if (!ok) reason = QCoreApplication::translate("TaskListStore", "it is not a regular file");
     if (ok && info.st_size > limit) {
         ok = false;
-        reason = QStringLiteral("it is too large");
+        reason = QCoreApplication::translate("TaskListStore", "it is too large");
     }
     if (ok) {
         QFile file;
@@ -109,7 +110,7 @@ bool readRegularFile(const QString& path, qint64 limit, QByteArray& bytes, QStri
         if (ok) bytes = file.read(limit + 1);
         if (!ok || bytes.size() > limit) {
             ok = false;
-            reason = QStringLiteral("it cannot be read");
+            reason = QCoreApplication::translate("TaskListStore", "it cannot be read");
         }
     }
     ::close(fd);
@@ -186,16 +187,16 @@ bool TaskListStore::Parse(const QByteArray& bytes, SavedTaskList& list, QString&
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        reason = QStringLiteral("it is damaged");
+        reason = QCoreApplication::translate("TaskListStore", "it is damaged");
         return false;
     }
     const QJsonObject root = document.object();
     if (root.value("format").toString() != QLatin1String(kFormatName) || !root.value("tasks").isArray()) {
-        reason = QStringLiteral("it is not a task list of this program");
+        reason = QCoreApplication::translate("TaskListStore", "it is not a task list of this program");
         return false;
     }
     if (root.value("version").toInt(-1) < 1 || root.value("version").toInt() > kFormatVersion) {
-        reason = QStringLiteral("it was written by a newer version");
+        reason = QCoreApplication::translate("TaskListStore", "it was written by a newer version");
         return false;
     }
     SavedTaskList read;
@@ -249,11 +250,11 @@ TaskListStore::SaveResult TaskListStore::Write(const QByteArray& bytes) const {
     // another user's file above all) is moved aside, never written through.
     struct stat existing {};
     if (::lstat(target.constData(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
-        result.setAsideReason = S_ISLNK(existing.st_mode) ? QString::fromLatin1(kLinkReason)
-                                                          : QStringLiteral("it is not a regular file");
+        result.setAsideReason = S_ISLNK(existing.st_mode) ? QCoreApplication::translate("TaskListStore", kLinkReason)
+                                                          : QCoreApplication::translate("TaskListStore", "it is not a regular file");
         result.setAsidePath = setAside(m_path);
         if (result.setAsidePath.isEmpty()) {
-            result.problem = QStringLiteral("%1 is not a plain file and cannot be moved aside").arg(m_path);
+            result.problem = QCoreApplication::translate("TaskListStore", "%1 is not a plain file and cannot be moved aside").arg(m_path);
             return result;
         }
     }
@@ -274,7 +275,7 @@ TaskListStore::SaveResult TaskListStore::Write(const QByteArray& bytes) const {
     }
     if (ok && BeforeRenameHook() && !BeforeRenameHook()(QFile::decodeName(temp))) {
         ok = false;
-        result.problem = QStringLiteral("interrupted before the rename");
+        result.problem = QCoreApplication::translate("TaskListStore", "interrupted before the rename");
     }
     if (ok && ::rename(temp.constData(), target.constData()) != 0) {
         ok = false;
@@ -305,25 +306,25 @@ void TaskListStore::MarkVanished(SavedTaskList& list, const std::function<bool(c
     for (SavedTask& task : list.tasks) {
         if (exists(task.source)) continue;
         task.checked = false;
-        task.status = QString::fromLatin1(kMissingStatus);
+        task.status = QCoreApplication::translate("TaskListStore", kMissingStatus);
     }
 }
 
 QString TaskListStore::SetAsideMessage(const LoadResult& result) {
-    QString text = QStringLiteral("The task list kept from the last run could not be used: %1.").arg(result.reason);
+    QString text = QCoreApplication::translate("TaskListStore", "The task list kept from the last run could not be used: %1.").arg(result.reason);
     if (!result.setAsidePath.isEmpty())
-        text += QStringLiteral("\nIt was set aside as %1.").arg(QFileInfo(result.setAsidePath).fileName());
-    return text + QStringLiteral("\nThe program starts with an empty task list.");
+        text += QCoreApplication::translate("TaskListStore", "\nIt was set aside as %1.").arg(QFileInfo(result.setAsidePath).fileName());
+    return text + QCoreApplication::translate("TaskListStore", "\nThe program starts with an empty task list.");
 }
 
 QString TaskListStore::SaveFailedMessage(const SaveResult& result) {
-    return QStringLiteral("The task list could not be saved: %1.\nThe list kept from before is left as it was; "
+    return QCoreApplication::translate("TaskListStore", "The task list could not be saved: %1.\nThe list kept from before is left as it was; "
                           "saving is tried again in a while.")
         .arg(result.problem);
 }
 
 QString TaskListStore::LinkSetAsideMessage(const SaveResult& result) {
-    return QStringLiteral("The task list's file could not be used (%1) and was not written through: "
+    return QCoreApplication::translate("TaskListStore", "The task list's file could not be used (%1) and was not written through: "
                           "it was set aside as %2.")
         .arg(result.setAsideReason, QFileInfo(result.setAsidePath).fileName());
 }

@@ -100,7 +100,7 @@ public:
     static void MarkVanished(SavedTaskList& list, const std::function<bool(const QString&)>& exists);
 
     // The status text of a row whose file has vanished.
-    static constexpr const char* kMissingStatus = "File not found";
+    static constexpr const char* kMissingStatus = QT_TRANSLATE_NOOP("TaskListStore", "File not found");
 
     // The message shown when a file was set aside.
     static QString SetAsideMessage(const LoadResult& result);
@@ -111,7 +111,8 @@ public:
     static QString LinkSetAsideMessage(const SaveResult& result);
 
     // The reason given for a symbolic link under the file's name.
-    static constexpr const char* kLinkReason = "it is a symbolic link, not a file of this program";
+    static constexpr const char* kLinkReason =
+        QT_TRANSLATE_NOOP("TaskListStore", "it is a symbolic link, not a file of this program");
 
 private:
     QString m_path;

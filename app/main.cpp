@@ -1,6 +1,8 @@
 #include "app/CTolvaneAVConverterApp.h"
 #include "app/SingleInstance.h"
 #include "packaging/Version.h"
+#include "platform/Platform.h"
+#include "platform/UiLanguage.h"
 
 #include <QApplication>
 
@@ -92,6 +94,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Korbanix");
     QApplication::setApplicationVersion(QString::fromUtf8(KorbanixVersion()));
+    // The windows speak the desktop's language when it is shipped; the command-line
+    // texts above stay English, as scripts read them.
+    UiTranslation translation;
+    translation.Install(ChooseUiLanguage(DesktopLanguages()), TranslationsFolder(CurrentPlatform().ExecutableFolder()));
     QStringList files = QApplication::arguments();
     files.removeFirst();
     instance.Listen(socketPath);

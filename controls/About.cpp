@@ -27,8 +27,8 @@ const QRect kBannerRect(7, 7, 274, 53);
 constexpr int kVersionId = 1103;
 const QRect kVersionRect(214, 61, 55, 8);
 const StaticRow kStatics[] = {
-    {-1, "Support:", QRect(20, 75, 43, 8)},
-    {-1, "Homepage:", QRect(20, 95, 43, 8)},
+    {-1, QT_TRANSLATE_NOOP("CAbout", "Support:"), QRect(20, 75, 43, 8)},
+    {-1, QT_TRANSLATE_NOOP("CAbout", "Homepage:"), QRect(20, 95, 43, 8)},
 };
 const QRect kSupportRect(61, 75, 173, 8);
 const QRect kHomeRect(61, 95, 152, 8);
@@ -50,7 +50,7 @@ CHyperLink* makeLink(QWidget* dialog, int id, const QRect& rect, const char* url
 }  // namespace
 
 CAbout::CAbout(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setProperty("templateId", kTemplateId);
     setFont(DialogFont(8));
@@ -62,18 +62,18 @@ CAbout::CAbout(QWidget* owner) : QDialog(owner) {
     const QRect bannerPlace = MapDialogRect(kBannerRect, font());
     banner->setGeometry(QRect(bannerPlace.topLeft(), banner->pixmap().size()));
 
-    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromUtf8(KorbanixVersion()), this);
+    auto* version = new QLabel(tr("Version %1").arg(QString::fromUtf8(KorbanixVersion())), this);
     SetControlId(version, kVersionId);
     version->setGeometry(MapDialogRect(kVersionRect, font()));
     for (const StaticRow& row : kStatics) {
-        auto* label = new QLabel(QString::fromUtf8(row.text), this);
+        auto* label = new QLabel(tr(row.text), this);
         if (row.id >= 0) SetControlId(label, row.id);
         label->setGeometry(MapDialogRect(row.dialogUnits, font()));
     }
     m_supportLink = makeLink(this, kSupportId, kSupportRect, kSupportUrl);
     m_homeLink = makeLink(this, kHomeId, kHomeRect, kHomeUrl);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     SetControlId(m_ok, kOkId);
     m_ok->setGeometry(MapDialogRect(kOkRect, font()));
     m_ok->setDefault(true);

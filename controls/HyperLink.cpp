@@ -69,7 +69,7 @@ QColor CHyperLink::CurrentColour() const {
 }
 
 QString CHyperLink::FailureMessage(const QString& reason) {
-    return QStringLiteral("Unable to open hyperlink:\n\n") + reason;
+    return tr("Unable to open hyperlink:\n\n%1").arg(reason);
 }
 
 void CHyperLink::applyFont(bool underline) {

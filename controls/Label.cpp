@@ -3,6 +3,11 @@
 #include "platform/ControlId.h"
 
 #include <QEvent>
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QStyle>
+
+#include <algorithm>
 #include <QPainter>
 
 int LabelTextFormat(unsigned style, const QString& text) {
@@ -54,7 +59,87 @@ void CLabel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), BackgroundColour());
     painter.setFont(font());
     painter.setPen(m_textColour.isValid() ? m_textColour : palette().color(QPalette::WindowText));
-    painter.drawText(rect(), LabelTextFormat(m_style, text()), text());
+    const QString shown = DisplayedText();
+    painter.drawText(rect(), LabelTextFormat(m_style, shown), shown);
+    // The whole text stays reachable when it is cut.
+    const bool cut = shown != text();
+    if (cut && toolTip() != text()) {
+        setToolTip(text());
+        m_tipIsText = true;
+    } else if (!cut && m_tipIsText) {
+        setToolTip(QString());
+        m_tipIsText = false;
+    }
+}
+
+QString CLabel::DisplayedText() const {
+    const QString whole = text();
+    const QFontMetrics metrics(font());
+    const QRect needed = metrics.boundingRect(rect(), LabelTextFormat(m_style, whole), whole);
+    if (whole.isEmpty() || (needed.width() <= width() && needed.height() <= height())) return whole;
+    return metrics.elidedText(whole.section(QLatin1Char('\n'), 0, 0).simplified(), Qt::ElideRight, width());
+}
+
+namespace {
+
+// What the caption's text needs beside it: a check box's indicator and spacing.
+int captionExtra(const QWidget& caption) {
+    if (!qobject_cast<const QAbstractButton*>(&caption)) return 0;
+    const QStyle* style = caption.style();
+    return style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 2;
+}
+
+QString captionText(const QWidget& caption) {
+    if (auto* label = qobject_cast<const QLabel*>(&caption)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(&caption)) return button->text();
+    return QString();
+}
+
+void setCaptionText(QWidget& caption, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(&caption)) label->setText(text);
+    if (auto* button = qobject_cast<QAbstractButton*>(&caption)) button->setText(text);
+}
+
+}  // namespace
+
+void FitCaption(QWidget& caption, int widest) {
+    const QString whole = captionText(caption);
+    const int extra = captionExtra(caption);
+    const int needed = QFontMetrics(caption.font()).horizontalAdvance(whole) + extra;
+    if (needed <= caption.width()) return;
+    // A pixel more once it grows: the laid-out text may round up.
+    caption.resize(std::min(needed + 1, std::max(widest - caption.x(), caption.width())), caption.height());
+    if (needed <= caption.width()) return;
+    caption.setFont(FittedFont(caption.font(), whole, caption.width() - extra));
+    const QFontMetrics metrics(caption.font());
+    if (metrics.horizontalAdvance(whole) + extra < caption.width()) return;
+    setCaptionText(caption, metrics.elidedText(whole, Qt::ElideRight, caption.width() - extra - 1));
+    caption.setToolTip(whole);
+    caption.setAccessibleName(whole);
+}
+
+void GiveCaptionsRoom(const std::vector<std::pair<QLabel*, QWidget*>>& column, double maxShare) {
+    int shift = 0;
+    for (const auto& [label, field] : column) {
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        const int spare = static_cast<int>(field->width() * maxShare);
+        // A pixel more when it must grow: the laid-out text may round up.
+        if (needed > label->width()) shift = std::max(shift, std::min(needed + 1 - label->width(), spare));
+    }
+    for (const auto& [label, field] : column) {
+        if (shift > 0) {
+            label->resize(label->width() + shift, label->height());
+            field->setGeometry(field->geometry().adjusted(shift, 0, 0, 0));
+        }
+        FitCaption(*label, label->x() + label->width());
+    }
+}
+
+QFont FittedFont(QFont font, const QString& text, int width) {
+    const qreal smallest = font.pointSizeF() * 0.75;
+    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pointSizeF() - 0.5 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
 }
 
 void CLabel::changeEvent(QEvent* event) {

@@ -6,7 +6,11 @@
 // SS_CENTERIMAGE), mapped by LabelTextFormat. UI thread only.
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
+
+#include <utility>
+#include <vector>
 
 // Static control styles (their Windows values), as far as labels use them.
 namespace staticstyle {
@@ -22,6 +26,23 @@ constexpr unsigned kCenterImage = 0x200;
 // How a label draws `text` under static style `style`: Qt alignment and text flags
 // for QPainter::drawText (word wrap, single line, tab expansion).
 int LabelTextFormat(unsigned style, const QString& text);
+
+// `font` made smaller, down to three quarters of its size, until `text` is at most
+// `width` pixels wide: a longer text of another language still fits a fixed box.
+QFont FittedFont(QFont font, const QString& text, int width);
+
+// Fits a caption (a label or a check box) into its fixed box when another language's
+// text is longer than the box: the box first grows to the right up to `widest`
+// pixels (its x + width), then the font shrinks as FittedFont does, and only then
+// is the text cut with an ellipsis, the whole text going to its tooltip and its
+// accessible name.
+void FitCaption(QWidget& caption, int widest);
+
+// Captions on the lines of their fields (a column of them): when a caption of another
+// language is wider than its box, every field of the column gives up the same
+// width, up to `maxShare` of its own, so the fields stay aligned; what still does not
+// fit is fitted by FitCaption.
+void GiveCaptionsRoom(const std::vector<std::pair<QLabel*, QWidget*>>& column, double maxShare);
 
 class CLabel : public QLabel {
     Q_OBJECT
@@ -40,6 +61,11 @@ public:
     void SetBackgroundColour(const QColor& colour);
     QColor BackgroundColour() const;
 
+    // The text as drawn: the whole text, or, when another language's longer text
+    // does not fit the fixed box, its first line cut with an ellipsis; the
+    // tooltip then holds the whole text.
+    QString DisplayedText() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -49,4 +75,5 @@ private:
     unsigned m_style;
     QColor m_textColour;
     QColor m_background;  // invalid = follow the palette
+    bool m_tipIsText = false;  // the tooltip was set to the cut text
 };

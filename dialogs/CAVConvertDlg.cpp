@@ -28,8 +28,8 @@ struct CaptionRow {
     QRect units;
 };
 constexpr CaptionRow kCaptions[] = {
-    {"Current File Converting:", {121, 9, 74, 8}},
-    {"Total Progress:", {122, 47, 47, 8}},
+    {QT_TRANSLATE_NOOP("CAVConvertDlg", "Current File Converting:"), {121, 9, 74, 8}},
+    {QT_TRANSLATE_NOOP("CAVConvertDlg", "Total Progress:"), {122, 47, 47, 8}},
 };
 
 bool isKey(const QEvent* event, std::initializer_list<int> keys) {
@@ -95,16 +95,27 @@ void CAVConvertDlg::buildControls() {
     m_pictureArea = new PictureArea(m_frame, m_shownPicture);
     m_pictureArea->setGeometry(m_frame->contentsRect().adjusted(2, 2, -2, -2));
 
+    std::vector<QLabel*> captions;
     for (const CaptionRow& caption : kCaptions) {
-        auto* label = new QLabel(QString::fromUtf8(caption.text), this);
+        auto* label = new QLabel(tr(caption.text), this);
         label->setGeometry(MapDialogRect(caption.units, f));
+        captions.push_back(label);
     }
-    m_currentText = new CLabel(this, kCurrentText, QStringLiteral("Converting..."));
+    m_currentText = new CLabel(this, kCurrentText, tr("Converting..."));
     SetControlId(m_currentText, kCurrentText);
     m_currentText->setGeometry(MapDialogRect(QRect(197, 9, 196, 8), f));
-    m_totalText = new CLabel(this, kTotalText, QStringLiteral("Converting..."));
+    m_totalText = new CLabel(this, kTotalText, tr("Converting..."));
     SetControlId(m_totalText, kTotalText);
     m_totalText->setGeometry(MapDialogRect(QRect(171, 47, 196, 8), f));
+    // A longer caption of another language pushes the text beside it to the right
+    // (that text cuts itself with an ellipsis when it runs out of room).
+    const int gap = MapDialogRect(QRect(0, 0, 2, 1), f).width();
+    for (auto [caption, text] : {std::pair{captions[0], m_currentText}, std::pair{captions[1], m_totalText}}) {
+        const QRect line = text->geometry();
+        FitCaption(*caption, line.left() + line.width() / 2);
+        if (caption->geometry().right() + gap > line.left())
+            text->setGeometry(line.adjusted(caption->geometry().right() + gap - line.left(), 0, 0, 0));
+    }
 
     m_currentBar = new QProgressBar(this);
     SetControlId(m_currentBar, kCurrentBar);
@@ -120,25 +131,27 @@ void CAVConvertDlg::buildControls() {
     SetControlId(m_runTimeLeft, kRunTimeLeft);
     m_runTimeLeft->setGeometry(MapDialogRect(QRect(120, 72, 257, 8), f));
     for (QLabel* label : {m_fileTimeLeft, m_runTimeLeft}) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_currentBar->setAccessibleName(QStringLiteral("Current file progress"));
-    m_totalBar->setAccessibleName(QStringLiteral("Total progress"));
+    m_currentBar->setAccessibleName(tr("Current file progress"));
+    m_totalBar->setAccessibleName(tr("Total progress"));
     for (QProgressBar* bar : {m_currentBar, m_totalBar}) {
         bar->setRange(0, 100);
         bar->setTextVisible(false);
     }
 
-    m_showPreview = new QCheckBox(QStringLiteral("Show preview"), this);
+    m_showPreview = new QCheckBox(tr("Show preview"), this);
     SetControlId(m_showPreview, kShowPreview);
     m_showPreview->setGeometry(MapDialogRect(QRect(7, 85, 61, 10), f));
     connect(m_showPreview, &QCheckBox::toggled, this, &CAVConvertDlg::onPreviewToggled);
-    m_shutdown = new QCheckBox(QStringLiteral("Shut down computer when conversion completed"), this);
+    m_shutdown = new QCheckBox(tr("Shut down computer when conversion completed"), this);
     SetControlId(m_shutdown, kShutdown);
     m_shutdown->setGeometry(MapDialogRect(QRect(121, 81, 182, 10), f));
+    FitCaption(*m_showPreview, m_shutdown->x() - gap);
 
-    m_stop = new QPushButton(QStringLiteral("Stop"), this);
+    m_stop = new QPushButton(tr("Stop"), this);
     SetControlId(m_stop, kStop);
     m_stop->setGeometry(MapDialogRect(QRect(330, 79, 50, 19), f));
-    m_stop->setToolTip(QStringLiteral("Stop converting"));
+    FitCaption(*m_shutdown, m_stop->x() - gap);
+    m_stop->setToolTip(tr("Stop converting"));
     m_stop->setAutoDefault(false);
     m_stop->setDefault(false);
     connect(m_stop, &QPushButton::clicked, this, &CAVConvertDlg::onStopClicked);
@@ -151,8 +164,8 @@ void CAVConvertDlg::buildControls() {
 void CAVConvertDlg::InitialiseForRun() {
     m_stopping = false;
     m_closingByProgram = false;
-    m_currentText->setText(QStringLiteral("Converting..."));
-    m_totalText->setText(QStringLiteral("Converting..."));
+    m_currentText->setText(tr("Converting..."));
+    m_totalText->setText(tr("Converting..."));
     m_currentBar->setValue(0);
     m_totalBar->setValue(0);
     m_shutdown->setChecked(false);
@@ -160,7 +173,7 @@ void CAVConvertDlg::InitialiseForRun() {
     SetRunningRows({});
     m_showPreview->setChecked(true);
     if (m_job) m_job->previewOff.store(false, std::memory_order_relaxed);
-    m_stop->setText(QStringLiteral("Stop"));
+    m_stop->setText(tr("Stop"));
     m_stop->setEnabled(true);
     m_shownPicture = QImage();
     m_preview.TakePicture();  // a picture left from the last run is not shown
@@ -212,11 +225,11 @@ void CAVConvertDlg::SetRunningRows(const std::vector<RunningRow>& rows) {
         m_rowLines[i].name->setVisible(used);
         m_rowLines[i].bar->setVisible(used);
         if (!used) continue;
-        const QString text = rows[i].name + QStringLiteral("   ") + QString::number(rows[i].percent) + QStringLiteral("%");
+        const QString text = tr("%1   %2%").arg(rows[i].name).arg(rows[i].percent);
         m_rowLines[i].name->setText(text);
         m_rowLines[i].bar->setValue(std::clamp(rows[i].percent, 0, 100));
         // Read as "a.mp4 progress" by a screen reader.
-        m_rowLines[i].bar->setAccessibleName(rows[i].name + QStringLiteral(" progress"));
+        m_rowLines[i].bar->setAccessibleName(tr("%1 progress").arg(rows[i].name));
     }
     const int extra = shown ? MapDialogSize(QSize(0, static_cast<int>(shown) * kLineHeightDu + 4), f).height() : 0;
     setFixedSize(m_templateSize.width(), m_templateSize.height() + extra);
@@ -226,7 +239,7 @@ bool CAVConvertDlg::ShutdownChecked() const { return m_shutdown->isChecked(); }
 
 void CAVConvertDlg::ShowStopping() {
     m_stopping = true;
-    m_stop->setText(QStringLiteral("Stopping..."));
+    m_stop->setText(tr("Stopping..."));
     m_stop->setEnabled(false);
 }
 
@@ -293,7 +306,7 @@ void CAVConvertDlg::closeEvent(QCloseEvent* event) {
 bool CAVConvertDlg::AskToStop() {
     if (m_stopping || m_asking) return false;
     m_asking = true;
-    const bool yes = CurrentPlatform().MessageBox(this, QStringLiteral("Stop the conversion?"), QString(),
+    const bool yes = CurrentPlatform().MessageBox(this, tr("Stop the conversion?"), QString(),
                                                   MessageButtons::YesNo, MessageIcon::Question) == MessageResult::Yes;
     m_asking = false;
     // The run may have ended while the question was open.

@@ -53,9 +53,9 @@ struct TipRow {
 };
 // Play's text follows the play state and is chosen in ToolTipFor.
 constexpr TipRow kToolTips[] = {
-    {CClipDialog::kSetBegin, "Set Begin Time"}, {CClipDialog::kSetEnd, "Set End Time"},
-    {CClipDialog::kStop, "Stop"},               {CClipDialog::kOk, "OK"},
-    {CClipDialog::kCancel, "Cancel"},           {CClipDialog::kReset, "Reset Time"},
+    {CClipDialog::kSetBegin, QT_TRANSLATE_NOOP("CClipDialog", "Set Begin Time")}, {CClipDialog::kSetEnd, QT_TRANSLATE_NOOP("CClipDialog", "Set End Time")},
+    {CClipDialog::kStop, QT_TRANSLATE_NOOP("CClipDialog", "Stop")},               {CClipDialog::kOk, QT_TRANSLATE_NOOP("CClipDialog", "OK")},
+    {CClipDialog::kCancel, QT_TRANSLATE_NOOP("CClipDialog", "Cancel")},           {CClipDialog::kReset, QT_TRANSLATE_NOOP("CClipDialog", "Reset Time")},
 };
 
 struct GroupRow {
@@ -64,9 +64,9 @@ struct GroupRow {
 };
 constexpr GroupRow kGroups[] = {
     {"", {3, 196, 278, 51}},
-    {"Start time", {13, 199, 72, 27}},
-    {"End time", {115, 201, 70, 26}},
-    {"Cut time", {201, 200, 70, 25}},
+    {QT_TRANSLATE_NOOP("CClipDialog", "Start time"), {13, 199, 72, 27}},
+    {QT_TRANSLATE_NOOP("CClipDialog", "End time"), {115, 201, 70, 26}},
+    {QT_TRANSLATE_NOOP("CClipDialog", "Cut time"), {201, 200, 70, 25}},
 };
 
 struct PushRow {
@@ -75,11 +75,11 @@ struct PushRow {
     QRect units;
 };
 constexpr PushRow kPushButtons[] = {
-    {CClipDialog::kSetBegin, "&Set Begin Time", {17, 228, 59, 15}},
-    {CClipDialog::kSetEnd, "&Set End Time", {117, 229, 59, 15}},
-    {CClipDialog::kReset, "&Reset", {208, 229, 50, 14}},
-    {CClipDialog::kOk, "&OK", {151, 252, 50, 18}},
-    {CClipDialog::kCancel, "&Cancel", {217, 253, 50, 17}},
+    {CClipDialog::kSetBegin, QT_TRANSLATE_NOOP("CClipDialog", "&Set Begin Time"), {17, 228, 59, 15}},
+    {CClipDialog::kSetEnd, QT_TRANSLATE_NOOP("CClipDialog", "&Set End Time"), {117, 229, 59, 15}},
+    {CClipDialog::kReset, QT_TRANSLATE_NOOP("CClipDialog", "&Reset"), {208, 229, 50, 14}},
+    {CClipDialog::kOk, QT_TRANSLATE_NOOP("CClipDialog", "&OK"), {151, 252, 50, 18}},
+    {CClipDialog::kCancel, QT_TRANSLATE_NOOP("CClipDialog", "&Cancel"), {217, 253, 50, 17}},
 };
 
 // Area 1144: a black frame with the player's picture at its display aspect
@@ -123,7 +123,7 @@ QImage pictureFromFrame(const std::vector<std::uint8_t>& frame, int width, int h
 
 CClipDialog::CClipDialog(ClipHost& host, QWidget* owner, MediaPlayer& player)
     : QDialog(owner), m_host(host), m_editor(host, player) {
-    setWindowTitle(QStringLiteral("Clip"));
+    setWindowTitle(tr("Clip"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setModal(true);
     setFont(DialogFont(kDialogFontPoints));
@@ -154,7 +154,7 @@ CClipDialog::~CClipDialog() {
 void CClipDialog::buildControls() {
     const QFont f = font();
     for (const GroupRow& group : kGroups) {
-        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+        auto* box = new QGroupBox(tr(group.title), this);
         box->setGeometry(MapDialogRect(group.units, f));
         box->setAttribute(Qt::WA_TranslucentBackground);
     }
@@ -176,19 +176,19 @@ void CClipDialog::buildControls() {
     m_volume->setGeometry(MapDialogRect(QRect(181, 180, 60, 15), f));
     m_volume->hide();
 
-    m_play = new CControlButton(this, kPlay, QStringLiteral("&Play"));
+    m_play = new CControlButton(this, kPlay, tr("&Play"));
     m_play->setGeometry(MapDialogRect(QRect(3, 172, 38, 22), f));
     connect(m_play, &QPushButton::clicked, this, [this] {
         m_editor.PlayPause();
         sync();
     });
-    m_stop = new CControlButton(this, kStop, QStringLiteral("&Stop"));
+    m_stop = new CControlButton(this, kStop, tr("&Stop"));
     m_stop->setGeometry(MapDialogRect(QRect(37, 171, 39, 23), f));
     connect(m_stop, &QPushButton::clicked, this, [this] {
         m_editor.Stop();
         sync();
     });
-    m_volumeButton = new CControlButton(this, kVolume, QStringLiteral("&Volume"));
+    m_volumeButton = new CControlButton(this, kVolume, tr("&Volume"));
     m_volumeButton->setGeometry(MapDialogRect(QRect(139, 180, 28, 15), f));
     m_volumeButton->hide();
 
@@ -208,10 +208,10 @@ void CClipDialog::buildControls() {
     SetControlId(m_positionTime, kPositionTime);
     m_positionTime->setGeometry(MapDialogRect(QRect(80, 174, 201, 11), f));
     m_positionTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_positionTime->setAccessibleName(QStringLiteral("Position and length"));
+    m_positionTime->setAccessibleName(tr("Position and length"));
 
     for (const PushRow& row : kPushButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(row.text), this);
+        auto* button = new QPushButton(tr(row.text), this);
         SetControlId(button, row.id);
         button->setGeometry(MapDialogRect(row.units, f));
         button->setAutoDefault(false);  // Enter must not leave the window behind the player's back
@@ -234,15 +234,15 @@ void CClipDialog::buildControls() {
         });
     }
     for (const TipRow& tip : kToolTips)
-        if (QWidget* control = FindControl(this, tip.id)) control->setToolTip(QString::fromUtf8(tip.text));
+        if (QWidget* control = FindControl(this, tip.id)) control->setToolTip(tr(tip.text));
     // Names a screen reader gives the controls whose look is a picture; each time
     // text is described by the title of the group around it.
-    m_play->setAccessibleName(QStringLiteral("Play"));
-    m_position->setAccessibleName(QStringLiteral("Position"));
-    m_volume->setAccessibleName(QStringLiteral("Volume"));
-    m_volumeButton->setAccessibleName(QStringLiteral("Volume"));
-    m_pictureArea->setAccessibleName(QStringLiteral("Picture"));
-    for (int i = 0; i < 3; ++i) texts[i].first->setAccessibleDescription(QString::fromUtf8(kGroups[i + 1].title));
+    m_play->setAccessibleName(tr("Play"));
+    m_position->setAccessibleName(tr("Position"));
+    m_volume->setAccessibleName(tr("Volume"));
+    m_volumeButton->setAccessibleName(tr("Volume"));
+    m_pictureArea->setAccessibleName(tr("Picture"));
+    for (int i = 0; i < 3; ++i) texts[i].first->setAccessibleDescription(tr(kGroups[i + 1].title));
     // Tab runs through the player's controls, then the times, then the answers.
     QWidget* previous = m_play;
     for (QWidget* next : {static_cast<QWidget*>(m_stop), static_cast<QWidget*>(m_position)}) {
@@ -307,7 +307,7 @@ void CClipDialog::Open(int row) {
     // Which file is being clipped: the task list stays hidden behind the window.
     const QString name =
         QFileInfo(DecodeFileName(m_host.RowText(row, ClipEditor::kSourceColumn))).fileName();
-    setWindowTitle(name.isEmpty() ? QStringLiteral("Clip") : QStringLiteral("Clip - ") + name);
+    setWindowTitle(name.isEmpty() ? tr("Clip") : tr("Clip - %1").arg(name));
     m_editor.LoadTask(row);
     sync();
 }
@@ -358,9 +358,9 @@ void CClipDialog::sync() {
 
 QString CClipDialog::ToolTipFor(int controlId) const {
     if (controlId == kPlay)
-        return m_editor.GetPlayState() == ClipEditor::PlayState::Play ? QStringLiteral("Play") : QStringLiteral("Pause");
+        return m_editor.GetPlayState() == ClipEditor::PlayState::Play ? tr("Play") : tr("Pause");
     for (const TipRow& tip : kToolTips)
-        if (tip.id == controlId) return QString::fromUtf8(tip.text);
+        if (tip.id == controlId) return tr(tip.text);
     return QString();  // no string table entries for other controls
 }
 

@@ -1,10 +1,12 @@
 #include "dialogs/CFileInfomation.h"
+#include "controls/Label.h"
 #include "controls/SkinPalette.h"
 
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,14 +36,14 @@ struct FieldRow {
     QRect units;
 };
 constexpr FieldRow kFields[] = {
-    {CFileInfomation::kFileName, "File Name:", {59, 12, 154, 14}},
-    {CFileInfomation::kMediaLength, "Media Length:", {59, 35, 154, 14}},
-    {CFileInfomation::kResolution, "Resolution:", {59, 63, 154, 14}},
-    {CFileInfomation::kFrameRate, "Frame Rate:", {59, 83, 154, 14}},
-    {CFileInfomation::kVideoBitRate, "Bit Rate:", {59, 105, 154, 14}},
-    {CFileInfomation::kAudioBitRate, "Bit Rate:", {59, 138, 154, 14}},
-    {CFileInfomation::kSamples, "Samples:", {59, 157, 154, 14}},
-    {CFileInfomation::kChannels, "Channel:", {59, 177, 154, 14}},
+    {CFileInfomation::kFileName, QT_TRANSLATE_NOOP("CFileInfomation", "File Name:"), {59, 12, 154, 14}},
+    {CFileInfomation::kMediaLength, QT_TRANSLATE_NOOP("CFileInfomation", "Media Length:"), {59, 35, 154, 14}},
+    {CFileInfomation::kResolution, QT_TRANSLATE_NOOP("CFileInfomation", "Resolution:"), {59, 63, 154, 14}},
+    {CFileInfomation::kFrameRate, QT_TRANSLATE_NOOP("CFileInfomation", "Frame Rate:"), {59, 83, 154, 14}},
+    {CFileInfomation::kVideoBitRate, QT_TRANSLATE_NOOP("CFileInfomation", "Bit Rate:"), {59, 105, 154, 14}},
+    {CFileInfomation::kAudioBitRate, QT_TRANSLATE_NOOP("CFileInfomation", "Bit Rate:"), {59, 138, 154, 14}},
+    {CFileInfomation::kSamples, QT_TRANSLATE_NOOP("CFileInfomation", "Samples:"), {59, 157, 154, 14}},
+    {CFileInfomation::kChannels, QT_TRANSLATE_NOOP("CFileInfomation", "Channel:"), {59, 177, 154, 14}},
 };
 
 struct GroupRow {
@@ -49,8 +51,8 @@ struct GroupRow {
     QRect units;
 };
 constexpr GroupRow kGroups[] = {
-    {"Video", {9, 54, 209, 70}},
-    {"Audio", {9, 129, 209, 69}},
+    {QT_TRANSLATE_NOOP("CFileInfomation", "Video"), {9, 54, 209, 70}},
+    {QT_TRANSLATE_NOOP("CFileInfomation", "Audio"), {9, 129, 209, 69}},
 };
 
 // Layouts a person knows by another name than FFmpeg's.
@@ -59,11 +61,11 @@ struct LayoutName {
     const char* shown;
 };
 constexpr LayoutName kLayoutNames[] = {
-    {"mono", "Mono"},
-    {"stereo", "stereo"},
+    {"mono", QT_TRANSLATE_NOOP("CFileInfomation", "Mono")},
+    {"stereo", QT_TRANSLATE_NOOP("CFileInfomation", "stereo")},
 };
 
-const QString kUnknown = QStringLiteral("unknown");
+const char* const kUnknown = QT_TRANSLATE_NOOP("CFileInfomation", "unknown");
 
 // A number written in the C convention ("29.97", "48000"), or nullopt.
 std::optional<double> cNumber(const QString& text) {
@@ -117,16 +119,16 @@ QString BitRateText(const QString& bitsPerSecond, const QLocale& locale) {
 }
 
 QString ChannelText(const QString& channels, const QString& layout) {
-    if (channels == QLatin1String("1")) return QStringLiteral("1 Channel Mono");
+    if (channels == QLatin1String("1")) return QCoreApplication::translate("CFileInfomation", "1 Channel Mono");
     if (channels == QLatin1String("2") && (layout.isEmpty() || layout == QLatin1String("stereo")))
-        return QStringLiteral("2 Channel stereo");
+        return QCoreApplication::translate("CFileInfomation", "2 Channel stereo");
     bool isCount = false;
     const int count = channels.toInt(&isCount);
     if (!isCount || count < 1) return channels;
     QString name = layout;
     for (const LayoutName& known : kLayoutNames)
-        if (layout == QLatin1String(known.ffmpeg)) name = QString::fromLatin1(known.shown);
-    const QString counted = channels + QStringLiteral(" Channel");
+        if (layout == QLatin1String(known.ffmpeg)) name = QCoreApplication::translate("CFileInfomation", known.shown);
+    const QString counted = QCoreApplication::translate("CFileInfomation", "%1 Channel").arg(channels);
     return name.isEmpty() ? counted : counted + QLatin1Char(' ') + name;
 }
 
@@ -138,7 +140,7 @@ FileInfoDisplay FormatFileInfo(const FileInfoFields& fields, const QLocale& loca
     shown.frameRate = frameRateText(fields.frameRate, locale);
     // A stream that states no bit rate (Matroska's never do) is not "0 Kbps".
     shown.videoBitRate = cNumber(fields.videoBitRate).value_or(0.0) > 0 ? BitRateText(fields.videoBitRate, locale)
-                                                                         : kUnknown;
+                                                                         : QCoreApplication::translate("CFileInfomation", kUnknown);
     if (!fields.width.isEmpty() && !fields.height.isEmpty())
         shown.resolution = fields.width + QLatin1Char('*') + fields.height;
     if (leadingInteger(fields.videoCodec) < 1) {
@@ -163,7 +165,7 @@ FileInfoDisplay FormatFileInfo(const FileInfoFields& fields, const QLocale& loca
 
 CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, const QLocale& locale)
     : QDialog(owner), m_display(FormatFileInfo(fields, locale)) {
-    setWindowTitle(QStringLiteral("File Information"));
+    setWindowTitle(tr("File Information"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setFont(DialogFont(kDialogFontPoints));
     // Taller than the template by the two track lists under the Audio group.
@@ -171,13 +173,13 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, c
 
     std::vector<std::pair<QGroupBox*, std::vector<QLineEdit*>>> groups;
     for (const GroupRow& group : kGroups) {
-        auto* frame = new QGroupBox(QString::fromLatin1(group.title), this);
+        auto* frame = new QGroupBox(tr(group.title), this);
         frame->setGeometry(MapDialogRect(group.units, font()));
         frame->lower();
         groups.push_back({frame, {}});
     }
     for (const FieldRow& field : kFields) {
-        QLineEdit* edit = addField(field.id, QString::fromLatin1(field.caption), field.units,
+        QLineEdit* edit = addField(field.id, tr(field.caption), field.units,
                                    fieldText(m_display, field.id));
         for (std::size_t g = 0; g < std::size(kGroups); ++g)
             if (kGroups[g].units.contains(field.units.topLeft())) groups[g].second.push_back(edit);
@@ -186,13 +188,20 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, c
     const TrackOffer& offer = fields.tracks;
     m_soundEntries = SoundTrackEntries(offer);
     m_subtitleEntries = SubtitleEntries(offer);
-    m_soundList = addTrackList(kSoundTrack, QStringLiteral("Sound:"), 202, m_soundEntries,
+    m_soundList = addTrackList(kSoundTrack, tr("Sound:"), 202, m_soundEntries,
                                EntryForRequest(m_soundEntries, offer, offer.audioRequest, tracks::TrackKind::Audio));
     m_subtitleList =
-        addTrackList(kSubtitles, QStringLiteral("Subtitles:"), 219, m_subtitleEntries,
+        addTrackList(kSubtitles, tr("Subtitles:"), 219, m_subtitleEntries,
                      EntryForRequest(m_subtitleEntries, offer, offer.subtitleRequest, tracks::TrackKind::Subtitle));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    // Captions of other languages are often longer than the English ones the
+    // template was drawn for: the fields give them room.
+    std::vector<std::pair<QLabel*, QWidget*>> captions;
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->buddy()) captions.emplace_back(label, label->buddy());
+    GiveCaptionsRoom(captions, 0.3);
+
+    auto* ok = new QPushButton(tr("OK"), this);
     SetControlId(ok, kOk);
     ok->setGeometry(MapDialogRect(QRect(170, 238, 50, 17), font()));
     ok->setDefault(true);
@@ -269,8 +278,8 @@ namespace {
 QString trackText(const tracks::Track& track) { return QString::fromStdString(tracks::describe(track)); }
 
 QString automaticText(const TrackOffer& offer, int position) {
-    if (position < 0 || position >= static_cast<int>(offer.tracks.size())) return QStringLiteral("Automatic: none");
-    return QStringLiteral("Automatic: ") + trackText(offer.tracks[position]);
+    if (position < 0 || position >= static_cast<int>(offer.tracks.size())) return QCoreApplication::translate("CFileInfomation", "Automatic: none");
+    return QCoreApplication::translate("CFileInfomation", "Automatic: %1").arg(trackText(offer.tracks[position]));
 }
 
 void addTracksOfKind(const TrackOffer& offer, tracks::TrackKind kind, std::vector<TrackEntry>& entries) {
@@ -288,7 +297,7 @@ std::vector<TrackEntry> SoundTrackEntries(const TrackOffer& offer) {
 
 std::vector<TrackEntry> SubtitleEntries(const TrackOffer& offer) {
     std::vector<TrackEntry> entries{{automaticText(offer, offer.automaticSubtitle), QString()},
-                                    {QStringLiteral("None"), QStringLiteral("none")}};
+                                    {QCoreApplication::translate("CFileInfomation", "None"), QStringLiteral("none")}};
     addTracksOfKind(offer, tracks::TrackKind::Subtitle, entries);
     return entries;
 }

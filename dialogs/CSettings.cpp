@@ -1,4 +1,5 @@
 #include "dialogs/CSettings.h"
+#include "controls/Label.h"
 #include "controls/SkinPalette.h"
 
 #include "platform/ControlId.h"
@@ -8,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -36,14 +38,14 @@ struct ChoiceLayout {
     int captionX;
 };
 constexpr ChoiceLayout kChoiceLayout[] = {
-    {SettingsField::VideoEncoder, "Encoder:", QRect(55, 37, 71, 50), 15},
-    {SettingsField::VideoBitRate, "Bit Rate:", QRect(182, 34, 71, 58), 140},
-    {SettingsField::Resolution, "Resolution:", QRect(56, 60, 71, 72), 15},
-    {SettingsField::FrameRate, "Frame Rate:", QRect(182, 60, 70, 70), 136},
-    {SettingsField::AudioEncoder, "Encoder:", QRect(58, 108, 71, 25), 15},
-    {SettingsField::AudioBitRate, "Bit Rate:", QRect(181, 106, 71, 62), 140},
-    {SettingsField::SampleRate, "Sample Rate:", QRect(57, 129, 72, 69), 13},
-    {SettingsField::Channels, "Channel:", QRect(182, 128, 70, 69), 140},
+    {SettingsField::VideoEncoder, QT_TRANSLATE_NOOP("CSettings", "Encoder:"), QRect(55, 37, 71, 50), 15},
+    {SettingsField::VideoBitRate, QT_TRANSLATE_NOOP("CSettings", "Bit Rate:"), QRect(182, 34, 71, 58), 140},
+    {SettingsField::Resolution, QT_TRANSLATE_NOOP("CSettings", "Resolution:"), QRect(56, 60, 71, 72), 15},
+    {SettingsField::FrameRate, QT_TRANSLATE_NOOP("CSettings", "Frame Rate:"), QRect(182, 60, 70, 70), 136},
+    {SettingsField::AudioEncoder, QT_TRANSLATE_NOOP("CSettings", "Encoder:"), QRect(58, 108, 71, 25), 15},
+    {SettingsField::AudioBitRate, QT_TRANSLATE_NOOP("CSettings", "Bit Rate:"), QRect(181, 106, 71, 62), 140},
+    {SettingsField::SampleRate, QT_TRANSLATE_NOOP("CSettings", "Sample Rate:"), QRect(57, 129, 72, 69), 13},
+    {SettingsField::Channels, QT_TRANSLATE_NOOP("CSettings", "Channel:"), QRect(182, 128, 70, 69), 140},
 };
 
 std::size_t slotOf(SettingsField field) {
@@ -61,7 +63,7 @@ bool isEnter(const QEvent* event) {
 
 CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup lookup)
     : QDialog(owner), m_model(settings, lookup) {
-    setWindowTitle(QStringLiteral("Setting"));
+    setWindowTitle(tr("Setting"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setFont(DialogFont(kDialogFontPoints));
     setFixedSize(MapDialogSize(kDialogUnits, font()));
@@ -84,10 +86,10 @@ void CSettings::buildLayout() {
         // Clicks on the frame count as the background: the group passes them on.
         group->setAttribute(Qt::WA_TransparentForMouseEvents);
     };
-    addGroup(QStringLiteral("Video"), QRect(7, 20, 259, 64));
-    addGroup(QStringLiteral("Audio"), QRect(7, 91, 259, 65));
+    addGroup(tr("Video"), QRect(7, 20, 259, 64));
+    addGroup(tr("Audio"), QRect(7, 91, 259, 65));
 
-    auto* titleCaption = new QLabel(QStringLiteral("Format Preset:"), this);
+    auto* titleCaption = new QLabel(tr("Format Preset:"), this);
     titleCaption->setGeometry(MapDialogRect(QRect(7, 7, 66, 8), f));
 
     // The title field is a disabled button with pure red text.
@@ -101,9 +103,31 @@ void CSettings::buildLayout() {
     m_title->setPalette(red);
 
     for (const ChoiceLayout& c : kChoiceLayout)
-        m_choices[slotOf(c.field)] = addChoice(c.field, QString::fromLatin1(c.caption), c.units, c.captionX);
+        m_choices[slotOf(c.field)] = addChoice(c.field, tr(c.caption), c.units, c.captionX);
     addTargetSize();
     addOptions();
+
+    // Longer captions of other languages take room from the lists beside them,
+    // column by column so the lists stay aligned.
+    // Each caption first takes the free room on its left (inside the group's frame,
+    // or after the left column's lists), so the lists keep their places while they can.
+    std::vector<std::pair<QLabel*, QWidget*>> left, right;
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->buddy()) (label->buddy()->x() < width() / 2 ? left : right).emplace_back(label, label->buddy());
+    int leftColumnEnd = 0;
+    for (const auto& [label, list] : left) leftColumnEnd = std::max(leftColumnEnd, list->geometry().right());
+    const int gap = MapDialogRect(QRect(0, 0, 2, 1), f).width();
+    const int frameInside = MapDialogRect(QRect(11, 0, 1, 1), f).x();
+    for (const auto& [column, bound] : {std::pair{&left, frameInside}, std::pair{&right, leftColumnEnd + gap}})
+        for (const auto& [label, list] : *column) {
+            const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+            if (needed <= label->width()) continue;
+            const int grow = std::min(needed + 1 - label->width(), std::max(0, label->x() - bound));
+            label->setGeometry(label->geometry().adjusted(-grow, 0, 0, 0));
+        }
+    GiveCaptionsRoom(left, 0.3);
+    GiveCaptionsRoom(right, 0.3);
+    FitCaption(*titleCaption, m_title->x() - 2);
 
     auto addButton = [&](int id, const QString& text, const QString& tip, const QRect& units) {
         auto* button = new QPushButton(text, this);
@@ -114,9 +138,9 @@ void CSettings::buildLayout() {
         button->setDefault(false);
         return button;
     };
-    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, kButtonsY, 55, 19));
-    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, kButtonsY, 55, 19));
-    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, kButtonsY, 55, 19));
+    m_default = addButton(kDefault, tr("Default"), tr("Default setting"), QRect(7, kButtonsY, 55, 19));
+    m_ok = addButton(kOk, tr("OK"), tr("OK"), QRect(148, kButtonsY, 55, 19));
+    m_cancel = addButton(kCancel, tr("Cancel"), tr("Cancel"), QRect(211, kButtonsY, 55, 19));
     // Enter confirms the settings, whichever list has the focus.
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
@@ -143,7 +167,7 @@ QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, con
 
 void CSettings::addTargetSize() {
     const QFont f = font();
-    auto* label = new QLabel(QStringLiteral("Target size:"), this);
+    auto* label = new QLabel(tr("Target size:"), this);
     label->setGeometry(MapDialogRect(QRect(15, 164, 42, 8), f));
     m_targetSize = new QComboBox(this);
     SetControlId(m_targetSize, kTargetSize);
@@ -153,11 +177,11 @@ void CSettings::addTargetSize() {
         m_targetSize->addItem(QString::fromUtf8(choice.data(), static_cast<int>(choice.size())));
     const QRect pixels = MapDialogRect(QRect(58, 162, 71, 12), f);
     m_targetSize->setGeometry(pixels.x(), pixels.y(), pixels.width(), m_targetSize->sizeHint().height());
-    m_targetSize->lineEdit()->setPlaceholderText(QStringLiteral("none"));
-    m_targetSize->setToolTip(QStringLiteral("Fit each video output into this size, for example 700 MB; "
-                                            "empty: use the bit rate above"));
+    m_targetSize->lineEdit()->setPlaceholderText(tr("none"));
+    m_targetSize->setToolTip(tr("Fit each video output into this size, for example 700 MB; "
+                                "empty: use the bit rate above"));
     label->setBuddy(m_targetSize);
-    auto* hint = new QLabel(QStringLiteral("(the video bit rate follows)"), this);
+    auto* hint = new QLabel(tr("(the video bit rate follows)"), this);
     hint->setGeometry(MapDialogRect(QRect(136, 164, 125, 8), f));
 }
 
@@ -205,15 +229,28 @@ void CSettings::addOptions() {
         return box;
     };
     m_copyCompatible = addOption(
-        kCopyCompatible, QStringLiteral("Keep the video when the device plays it"),
-        QStringLiteral("The video is copied unchanged when it is within what the profile's device plays "
-                       "(its codec, profile, level, size and frame rate limits), whatever size and bit rate "
-                       "this profile would convert to; its sound is kept too when the device plays it"),
+        kCopyCompatible, tr("Keep the video when the device plays it"),
+        tr("The video is copied unchanged when it is within what the profile's device plays "
+           "(its codec, profile, level, size and frame rate limits), whatever size and bit rate "
+           "this profile would convert to; its sound is kept too when the device plays it"),
         kOptionsY, &SettingsDialogModel::setCopyCompatible);
-    m_exactCut = addOption(kExactCut, QStringLiteral("Cut exactly at the start time"),
-                           QStringLiteral("A kept video can only start at a key frame, up to a few seconds before "
-                                          "the start time; with this, tasks with a start time are converted"),
+    m_exactCut = addOption(kExactCut, tr("Cut exactly at the start time"),
+                           tr("A kept video can only start at a key frame, up to a few seconds before "
+                              "the start time; with this, tasks with a start time are converted"),
                            kOptionsY + 13, &SettingsDialogModel::setExactCut);
+}
+
+QString CSettings::shownSettingLabel(SettingName setting) {
+    // The rules name the setting in English for the command line (SettingLabel).
+    switch (setting) {
+    case SettingName::PictureSize: return tr("picture size");
+    case SettingName::FrameRate: return tr("frame rate");
+    case SettingName::VideoBitRate: return tr("video bit rate");
+    case SettingName::SampleRate: return tr("sample rate");
+    case SettingName::Channels: return tr("channels");
+    case SettingName::AudioBitRate: return tr("audio bit rate");
+    }
+    return tr("setting");
 }
 
 void CSettings::onOk() {
@@ -227,15 +264,14 @@ void CSettings::onOk() {
     }
     if (result.refused) {
         // Nothing applied: the dialog stays open for another choice.
-        const std::string_view label = SettingLabel(result.refused->setting);
-        CurrentPlatform().MessageBox(this, QStringLiteral("This %1 cannot be used: %2.")
-                                               .arg(QString::fromUtf8(label.data(), static_cast<int>(label.size())),
+        CurrentPlatform().MessageBox(this, tr("This %1 cannot be used: %2.")
+                                               .arg(shownSettingLabel(result.refused->setting),
                                                     QString::fromStdString(result.refused->accepted)));
         return;
     }
     if (result.pictureSizeRejected)
-        CurrentPlatform().MessageBox(this, QString::fromUtf8(kConversionFailedText.data(),
-                                                             static_cast<int>(kConversionFailedText.size())));
+        // The rules' own words (kConversionFailedText), translated as they stand.
+        CurrentPlatform().MessageBox(this, tr("转化失败!"));
     accept();
 }
 

@@ -63,6 +63,8 @@ private:
     void connectChoices();
     void syncFromModel();
     void onOk();
+    // The refused setting as the message names it, in the language of the windows.
+    static QString shownSettingLabel(SettingName setting);
 
     SettingsDialogModel m_model;
     std::array<QComboBox*, kSettingsFields.size()> m_choices{};

@@ -20,7 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # Depends: the libraries the two programs link, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window opens the output folder and the help page through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# The window opens the output folder and the help page through xdg-open; the
+# toolkit's own texts (standard buttons, file choosers) speak the person's language
+# with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 # The long description below the synopsis (CPack indents it and marks empty lines).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Korbanix converts video and audio files into files that game consoles,
 portable players and phones play: PS3 and PSP video profiles and plain WAV,

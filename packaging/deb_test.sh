@@ -75,4 +75,5 @@ clip="$work/packaged clip.mp4"
 make_clip "$clip"
 # Nothing is written into the package's folders, so removing it leaves nothing.
 check_open_with "$root/usr" "$clip"
+check_installed_language "$root/usr" "$clip"
 echo "package ok: $deb"

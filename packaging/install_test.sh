@@ -64,6 +64,7 @@ if command -v xvfb-run > /dev/null; then
   mkdir -p "$HOME"
   # Though it could write there, an installed copy leaves its prefix alone.
   check_open_with "$prefix" "$clip"
+  check_installed_language "$prefix" "$clip"
 
   # An installed copy in a prefix nobody may write to: the same. A read-only
   # bind mount in a private mount namespace plays that prefix (even for root);

@@ -15,6 +15,12 @@ check_installed_files() {
     test -s "$prefix/$f" || fail "missing $f"
   done
   test -x "$prefix/bin/korbanix" && test -x "$prefix/bin/korbanix-cli" || fail "programs not executable"
+  # Each shipped language: the compiled translation and its own help page.
+  for language in de fr es it pt_BR ru pl ja zh_CN ko; do
+    for f in share/korbanix/translations/korbanix_$language.qm share/korbanix/help_$language.html; do
+      test -s "$prefix/$f" || fail "missing $f"
+    done
+  done
   for size in 16 24 32 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/korbanix.png"
     test -s "$icon" || fail "missing $icon"
@@ -50,4 +56,15 @@ check_open_with() {
   test -s "$work/shot.png" || fail "no screenshot of the installed window"
   test -d "$HOME/Videos/OutPut" || fail "no default output folder in the user's Videos folder"
   [ "$(ls -A "$prefix/bin")" = "$(printf 'korbanix\nkorbanix-cli')" ] || fail "written beside the program: $(ls -A "$prefix/bin")"
+}
+
+# check_installed_language PREFIX CLIP: under a German desktop the installed window
+# finds its compiled translation (the new task's status is German).
+check_installed_language() {
+  local prefix=$1 clip=$2
+  LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 KORBANIX_SCREENSHOT="$work/shot-de.png" QT_QPA_PLATFORM=xcb \
+    timeout 120 xvfb-run -a -s "-screen 0 1024x700x24" "$prefix/bin/korbanix" --no-restore "$clip" \
+    > "$work/stdout-de.txt" 2> "$work/stderr-de.txt" || { cat "$work/stderr-de.txt"; fail "installed korbanix in German"; }
+  grep -q "^task 0: .*| *Bereit | unchecked$\|^task 0: .*| *Bereit | checked$" "$work/stdout-de.txt" \
+    || { cat "$work/stdout-de.txt"; fail "the installed window does not speak German"; }
 }

@@ -1,5 +1,6 @@
 #include "platform/DesktopNotifier.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -34,7 +35,7 @@ bool DesktopNotifier::Notify(const QString& summary, const QString& body, const 
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QString::fromLatin1(kDesktopEntry)}};
     call << QStringLiteral("Korbanix") << uint(0) << QString::fromLatin1(kIconName) << summary << body
-         << QStringList{QStringLiteral("default"), QStringLiteral("Open folder")} << hints << kServerDefaultTimeout;
+         << QStringList{QStringLiteral("default"), QCoreApplication::translate("DesktopNotifier", "Open folder")} << hints << kServerDefaultTimeout;
     // Asynchronous: the end of a run must not wait for a slow server.
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, folder](QDBusPendingCallWatcher* done) {

@@ -2,6 +2,7 @@
 
 #include "platform/LinuxPlatform.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -15,19 +16,19 @@ struct ShellReason {
 
 // Reasons for the shell's result codes, in the words the link failure shows.
 constexpr ShellReason kShellReasons[] = {
-    {0, "The operating system is out\nof memory or resources."},
-    {2, "The specified file was not found."},
-    {3, "The specified path was not found."},
-    {5, "The operating system denied\naccess to the specified file."},
-    {8, "There was not enough memory to complete the operation."},
-    {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-    {26, "A sharing violation occurred. "},
-    {27, "The filename association is\nincomplete or invalid."},
-    {28, "The DDE transaction could not\nbe completed because the request timed out."},
-    {29, "The DDE transaction failed."},
-    {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
-    {31, "There is no application associated\nwith the given filename extension."},
-    {32, "The specified dynamic-link library was not found."},
+    {0, QT_TRANSLATE_NOOP("Platform", "The operating system is out\nof memory or resources.")},
+    {2, QT_TRANSLATE_NOOP("Platform", "The specified file was not found.")},
+    {3, QT_TRANSLATE_NOOP("Platform", "The specified path was not found.")},
+    {5, QT_TRANSLATE_NOOP("Platform", "The operating system denied\naccess to the specified file.")},
+    {8, QT_TRANSLATE_NOOP("Platform", "There was not enough memory to complete the operation.")},
+    {11, QT_TRANSLATE_NOOP("Platform", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).")},
+    {26, QT_TRANSLATE_NOOP("Platform", "A sharing violation occurred. ")},
+    {27, QT_TRANSLATE_NOOP("Platform", "The filename association is\nincomplete or invalid.")},
+    {28, QT_TRANSLATE_NOOP("Platform", "The DDE transaction could not\nbe completed because the request timed out.")},
+    {29, QT_TRANSLATE_NOOP("Platform", "The DDE transaction failed.")},
+    {30, QT_TRANSLATE_NOOP("Platform", "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.")},
+    {31, QT_TRANSLATE_NOOP("Platform", "There is no application associated\nwith the given filename extension.")},
+    {32, QT_TRANSLATE_NOOP("Platform", "The specified dynamic-link library was not found.")},
 };
 
 // "Flash files (*.flv)" -> "Flash files": the real patterns are appended again.
@@ -42,9 +43,9 @@ QString stripPatternSuffix(const QString& description) {
 
 QString ShellErrorReason(int code) {
     for (const ShellReason& reason : kShellReasons) {
-        if (reason.code == code) return QString::fromUtf8(reason.text);
+        if (reason.code == code) return QCoreApplication::translate("Platform", reason.text);
     }
-    return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    return QCoreApplication::translate("Platform", "Unknown Error (%1) occurred.").arg(code);
 }
 
 QStringList WindowsFilterToQt(const QString& windowsFilter) {

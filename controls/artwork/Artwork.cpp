@@ -1,7 +1,10 @@
 #include "controls/artwork/Artwork.h"
 
 #include "controls/artwork/ArtworkPaint.h"
+#include "platform/UiLanguage.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QHash>
 
 #include <algorithm>
@@ -30,30 +33,30 @@ struct ButtonRow {
 // One row per button picture, grouped by the button that uses it.
 const ButtonRow kButtons[] = {
     // Add 1000: hover 178, normal 177 (also the shape)
-    {177, {kTileW, kTileH, Face::Tile, Glyph::Plus, "Add", Look::Normal}},
-    {178, {kTileW, kTileH, Face::Tile, Glyph::Plus, "Add", Look::Hover}},
+    {177, {kTileW, kTileH, Face::Tile, Glyph::Plus, QT_TRANSLATE_NOOP("Artwork", "Add"), Look::Normal}},
+    {178, {kTileW, kTileH, Face::Tile, Glyph::Plus, QT_TRANSLATE_NOOP("Artwork", "Add"), Look::Hover}},
     // Clip 1001: hover 226, normal 180, disabled and shape 280
-    {180, {kTileW, kTileH, Face::Tile, Glyph::Film, "Clip", Look::Normal}},
-    {226, {kTileW, kTileH, Face::Tile, Glyph::Film, "Clip", Look::Hover}},
-    {280, {kTileW, kTileH, Face::Tile, Glyph::Film, "Clip", Look::Disabled}},
+    {180, {kTileW, kTileH, Face::Tile, Glyph::Film, QT_TRANSLATE_NOOP("Artwork", "Clip"), Look::Normal}},
+    {226, {kTileW, kTileH, Face::Tile, Glyph::Film, QT_TRANSLATE_NOOP("Artwork", "Clip"), Look::Hover}},
+    {280, {kTileW, kTileH, Face::Tile, Glyph::Film, QT_TRANSLATE_NOOP("Artwork", "Clip"), Look::Disabled}},
     // Convert 1004: hover 185, normal and shape 186, disabled 279
-    {185, {kWideW, kWideH, Face::Accent, Glyph::Convert, "Convert", Look::Hover}},
-    {186, {kWideW, kWideH, Face::Accent, Glyph::Convert, "Convert", Look::Normal}},
-    {279, {kWideW, kWideH, Face::Accent, Glyph::Convert, "Convert", Look::Disabled}},
+    {185, {kWideW, kWideH, Face::Accent, Glyph::Convert, QT_TRANSLATE_NOOP("Artwork", "Convert"), Look::Hover}},
+    {186, {kWideW, kWideH, Face::Accent, Glyph::Convert, QT_TRANSLATE_NOOP("Artwork", "Convert"), Look::Normal}},
+    {279, {kWideW, kWideH, Face::Accent, Glyph::Convert, QT_TRANSLATE_NOOP("Artwork", "Convert"), Look::Disabled}},
     // Find Target 1005 and Browse 1076: one picture each
-    {204, {kPillW, kPillH, Face::Pill, Glyph::FolderOpen, "Open", Look::Normal}},
-    {199, {kPillW, kPillH, Face::Pill, Glyph::Folder, "Browse", Look::Normal}},
+    {204, {kPillW, kPillH, Face::Pill, Glyph::FolderOpen, QT_TRANSLATE_NOOP("Artwork", "Open"), Look::Normal}},
+    {199, {kPillW, kPillH, Face::Pill, Glyph::Folder, QT_TRANSLATE_NOOP("Artwork", "Browse"), Look::Normal}},
     // Help 1090: hover 182, normal and shape 181
-    {181, {kTileW, kTileH, Face::Tile, Glyph::Question, "Help", Look::Normal}},
-    {182, {kTileW, kTileH, Face::Tile, Glyph::Question, "Help", Look::Hover}},
+    {181, {kTileW, kTileH, Face::Tile, Glyph::Question, QT_TRANSLATE_NOOP("Artwork", "Help"), Look::Normal}},
+    {182, {kTileW, kTileH, Face::Tile, Glyph::Question, QT_TRANSLATE_NOOP("Artwork", "Help"), Look::Hover}},
     // Cut 1092 (removes a task): hover 188, normal 189, disabled and shape 229
-    {188, {kTileW, kTileH, Face::Tile, Glyph::Minus, "Remove", Look::Hover}},
-    {189, {kTileW, kTileH, Face::Tile, Glyph::Minus, "Remove", Look::Normal}},
-    {229, {kTileW, kTileH, Face::Tile, Glyph::Minus, "Remove", Look::Disabled}},
+    {188, {kTileW, kTileH, Face::Tile, Glyph::Minus, QT_TRANSLATE_NOOP("Artwork", "Remove"), Look::Hover}},
+    {189, {kTileW, kTileH, Face::Tile, Glyph::Minus, QT_TRANSLATE_NOOP("Artwork", "Remove"), Look::Normal}},
+    {229, {kTileW, kTileH, Face::Tile, Glyph::Minus, QT_TRANSLATE_NOOP("Artwork", "Remove"), Look::Disabled}},
     // Empty 1095: hover and shape 269, normal 191, disabled 212
-    {191, {kTileW, kTileH, Face::Tile, Glyph::Clear, "Clear", Look::Normal}},
-    {269, {kTileW, kTileH, Face::Tile, Glyph::Clear, "Clear", Look::Hover}},
-    {212, {kTileW, kTileH, Face::Tile, Glyph::Clear, "Clear", Look::Disabled}},
+    {191, {kTileW, kTileH, Face::Tile, Glyph::Clear, QT_TRANSLATE_NOOP("Artwork", "Clear"), Look::Normal}},
+    {269, {kTileW, kTileH, Face::Tile, Glyph::Clear, QT_TRANSLATE_NOOP("Artwork", "Clear"), Look::Hover}},
+    {212, {kTileW, kTileH, Face::Tile, Glyph::Clear, QT_TRANSLATE_NOOP("Artwork", "Clear"), Look::Disabled}},
     // Close 1096, Minimise 1097, About 1098
     {209, {kDotSize, kDotSize, Face::Circle, Glyph::Close, "", Look::Normal}},
     {210, {kDotSize, kDotSize, Face::Circle, Glyph::Close, "", Look::Hover}},
@@ -62,17 +65,17 @@ const ButtonRow kButtons[] = {
     {254, {kDotSize, kDotSize, Face::Circle, Glyph::Info, "", Look::Normal}},
     {253, {kDotSize, kDotSize, Face::Circle, Glyph::Info, "", Look::Hover}},
     // Merge 1099 has no shape bitmap, so its pictures fill their whole rectangle.
-    {286, {kWideW, kWideH, Face::Square, Glyph::Merge, "Merge", Look::Hover}},
-    {295, {kWideW, kWideH, Face::Square, Glyph::Merge, "Merge", Look::Normal}},
-    {296, {kWideW, kWideH, Face::Square, Glyph::Merge, "Merge", Look::Disabled}},
+    {286, {kWideW, kWideH, Face::Square, Glyph::Merge, QT_TRANSLATE_NOOP("Artwork", "Merge"), Look::Hover}},
+    {295, {kWideW, kWideH, Face::Square, Glyph::Merge, QT_TRANSLATE_NOOP("Artwork", "Merge"), Look::Normal}},
+    {296, {kWideW, kWideH, Face::Square, Glyph::Merge, QT_TRANSLATE_NOOP("Artwork", "Merge"), Look::Disabled}},
     // File Infomation 1102: hover 244, normal 243, disabled and shape 261
-    {243, {kTileW, kTileH, Face::Tile, Glyph::Document, "Info", Look::Normal}},
-    {244, {kTileW, kTileH, Face::Tile, Glyph::Document, "Info", Look::Hover}},
-    {261, {kTileW, kTileH, Face::Tile, Glyph::Document, "Info", Look::Disabled}},
+    {243, {kTileW, kTileH, Face::Tile, Glyph::Document, QT_TRANSLATE_NOOP("Artwork", "Info"), Look::Normal}},
+    {244, {kTileW, kTileH, Face::Tile, Glyph::Document, QT_TRANSLATE_NOOP("Artwork", "Info"), Look::Hover}},
+    {261, {kTileW, kTileH, Face::Tile, Glyph::Document, QT_TRANSLATE_NOOP("Artwork", "Info"), Look::Disabled}},
     // Setting 1115: hover and shape 196, normal 197, disabled 200
-    {196, {kTileW, kTileH, Face::Tile, Glyph::Gear, "Settings", Look::Hover}},
-    {197, {kTileW, kTileH, Face::Tile, Glyph::Gear, "Settings", Look::Normal}},
-    {200, {kTileW, kTileH, Face::Tile, Glyph::Gear, "Settings", Look::Disabled}},
+    {196, {kTileW, kTileH, Face::Tile, Glyph::Gear, QT_TRANSLATE_NOOP("Artwork", "Settings"), Look::Hover}},
+    {197, {kTileW, kTileH, Face::Tile, Glyph::Gear, QT_TRANSLATE_NOOP("Artwork", "Settings"), Look::Normal}},
+    {200, {kTileW, kTileH, Face::Tile, Glyph::Gear, QT_TRANSLATE_NOOP("Artwork", "Settings"), Look::Disabled}},
     // Play 1003 / clip Play 1000: play look 302, pause look 310, disabled and shape 301
     {302, {kPlaySize, kPlaySize, Face::Round, Glyph::Play, "", Look::Normal}},
     {310, {kPlaySize, kPlaySize, Face::Round, Glyph::Pause, "", Look::Normal}},
@@ -122,11 +125,31 @@ QHash<int, QImage>& cache() {
 
 QImage Bitmap(int id) {
     QHash<int, QImage>& images = cache();
+    // The buttons' captions are painted in the language of the windows: pictures
+    // painted in another one are painted again.
+    static QString paintedLanguage;
+    if (CurrentUiLanguage() != paintedLanguage) {
+        images.clear();
+        paintedLanguage = CurrentUiLanguage();
+    }
     auto found = images.constFind(id);
     if (found != images.constEnd()) return *found;
     QImage image = paintBitmap(id);
     if (!image.isNull()) images.insert(id, image);
     return image;
+}
+
+QStringList CutCaptions() {
+    QStringList cut;
+    for (const ButtonRow& row : kButtons) {
+        const QString caption = QCoreApplication::translate("Artwork", row.art.caption);
+        if (caption.isEmpty()) continue;
+        const qreal width = paint::CaptionPlace(row.art).width();
+        const QFont fitted = paint::FittedCaptionFont(paint::CaptionFont(row.art), caption, width);
+        if (QFontMetricsF(fitted).horizontalAdvance(caption) > width) cut << caption;
+    }
+    cut.removeDuplicates();
+    return cut;
 }
 
 QPixmap Pixmap(int id) { return QPixmap::fromImage(Bitmap(id)); }

@@ -14,6 +14,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
+#include <QStringList>
 #include <QPixmap>
 #include <QSize>
 
@@ -36,6 +37,10 @@ enum Id : int {
 // The bitmap with resource number `id` (Format_RGB32 or ARGB32 for icons); a null
 // image for a number that has no bitmap.
 QImage Bitmap(int id);
+
+// The button captions that, in the language of the windows, do not fit their
+// buttons even at the smallest caption size and are cut with an ellipsis.
+QStringList CutCaptions();
 QPixmap Pixmap(int id);
 
 // Size of bitmap `id`; an invalid size when there is none.

@@ -1,5 +1,7 @@
 #include "controls/artwork/ArtworkPaint.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -37,6 +39,27 @@ QFont captionFont(int pixelSize, bool bold) {
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
+
+// A caption of another language may be longer than the English one the button
+// was drawn for: it is drawn smaller until it fits (the tooltip names the button
+// in full), and cut with an ellipsis only below a readable size.
+void drawFittedCaption(QPainter& p, const QRectF& place, QFont font, const QString& caption) {
+    font = FittedCaptionFont(font, caption, place.width());
+    p.setFont(font);
+    const QString shown = QFontMetricsF(font).elidedText(caption, Qt::ElideRight, place.width());
+    p.drawText(place, Qt::AlignCenter, shown);
+}
+
+}  // namespace
+
+QFont FittedCaptionFont(QFont font, const QString& caption, qreal width) {
+    constexpr int kSmallestPixels = 8;
+    while (font.pixelSize() > kSmallestPixels && QFontMetricsF(font).horizontalAdvance(caption) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+namespace {
 
 QPainterPath faceOutline(Face face, const QRectF& r) {
     QPainterPath path;
@@ -246,6 +269,18 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& ink) {
 
 }  // namespace
 
+QRectF CaptionPlace(const ButtonArt& art) {
+    if (art.face == Face::Tile) return QRectF(0, art.height * 0.62, art.width, art.height * 0.32);
+    // Right of the glyph, which sits a little in from the left edge.
+    const qreal glyphRight = art.height * 0.45 + art.height * 0.45;
+    return QRectF(glyphRight + 4, 0, art.width - glyphRight - 4 - art.height * 0.3, art.height);
+}
+
+QFont CaptionFont(const ButtonArt& art) {
+    if (art.face == Face::Tile) return captionFont(11, false);
+    return captionFont(art.face == Face::Pill ? 11 : 13, art.face != Face::Pill);
+}
+
 QImage Button(const ButtonArt& art) {
     QImage image = blank(art.width, art.height, Qt::white);
     QPainter p(&image);
@@ -260,14 +295,13 @@ QImage Button(const ButtonArt& art) {
     p.setBrush(fill);
     p.drawPath(faceOutline(art.face, outer));
 
-    const QString caption = QString::fromUtf8(art.caption);
+    const QString caption = QCoreApplication::translate("Artwork", art.caption);
     if (art.face == Face::Tile) {
         const qreal glyph = std::min(art.width, art.height) * 0.38;
         const QRectF box((art.width - glyph) / 2, art.height * 0.14, glyph, glyph);
         drawGlyph(p, art.glyph, box, colours.ink);
-        p.setFont(captionFont(11, false));
         p.setPen(art.look == Look::Disabled ? kGreyInk : kInk);
-        p.drawText(QRectF(0, art.height * 0.62, art.width, art.height * 0.32), Qt::AlignCenter, caption);
+        drawFittedCaption(p, CaptionPlace(art), CaptionFont(art), caption);
     } else if (caption.isEmpty()) {
         const qreal glyph = std::min(art.width, art.height) * (art.face == Face::Round ? 0.42 : 0.45);
         QRectF box((art.width - glyph) / 2, (art.height - glyph) / 2, glyph, glyph);
@@ -277,10 +311,8 @@ QImage Button(const ButtonArt& art) {
         const qreal glyph = art.height * 0.45;
         const QRectF box(art.height * 0.45, (art.height - glyph) / 2, glyph, glyph);
         drawGlyph(p, art.glyph, box, colours.ink);
-        p.setFont(captionFont(art.face == Face::Pill ? 11 : 13, art.face != Face::Pill));
         p.setPen(colours.ink == kAccent ? kInk : colours.ink);
-        p.drawText(QRectF(box.right() + 4, 0, art.width - box.right() - 4 - art.height * 0.3, art.height),
-                   Qt::AlignCenter, caption);
+        drawFittedCaption(p, CaptionPlace(art), CaptionFont(art), caption);
     }
     return image;
 }
@@ -397,7 +429,7 @@ QImage AboutBanner(int width, int height) {
     p.drawText(QRect(height, 8, width - height, height / 2), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Korbanix"));
     p.setFont(captionFont(height / 6, false));
     p.drawText(QRect(height + 2, height / 2 + 10, width - height, height / 3), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("Media converter for your devices"));
+               QCoreApplication::translate("Artwork", "Media converter for your devices"));
     return image;
 }
 

@@ -3,7 +3,9 @@
 // their glyphs, the slider pieces and the larger pictures. Each function paints a
 // whole picture from nothing, so the same number always gives the same pixels.
 
+#include <QFont>
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -26,6 +28,14 @@ struct ButtonArt {
 
 // A button picture: the face on pure white, so white marks what is not button.
 QImage Button(const ButtonArt& art);
+
+// Where a button's caption is drawn and in which font before any fitting.
+QRectF CaptionPlace(const ButtonArt& art);
+QFont CaptionFont(const ButtonArt& art);
+
+// `font` made smaller (down to a readable least) until `caption` is at most
+// `width` pixels wide; a caption that fits keeps the font as it is.
+QFont FittedCaptionFont(QFont font, const QString& caption, qreal width);
 
 // A bare glyph in the skin's ink on white (its non-white pixels are its shape).
 QImage GlyphPicture(int width, int height, Glyph glyph);

@@ -4,8 +4,9 @@
 # test), leaving a picture of every step in the build tree for a person to look at.
 # It runs three times, as a person would meet the window:
 #   default/      English, the desktop's own theme, 1024x768 at scale 1;
-#   de_DE-dark/   LANG=de_DE.UTF-8 with a dark GTK theme (a dark palette when the
-#                 GTK platform theme is not installed);
+#   de_DE-dark/   LANG=de_DE.UTF-8, the windows in German, with a dark GTK theme (a
+#                 dark palette when the GTK platform theme is not installed);
+#   ja_JP/        LANG=ja_JP.UTF-8, the windows in Japanese;
 #   scaled/       QT_SCALE_FACTOR=2 on a 1366x768 laptop screen.
 # Run as root, it walks as an ordinary user (korbanix-test, created when missing),
 # as people do. With a docs folder, two of the pictures are copied there for the
@@ -59,10 +60,13 @@ if [ -n "$gtk_theme_plugin" ]; then
 else
   walk de_DE-dark 1024x768 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 KORBANIX_TEST_DARK_PALETTE=1
 fi
+walk ja_JP 1024x768 LANG=ja_JP.UTF-8
 walk scaled 1366x768 LANG=C.UTF-8 QT_SCALE_FACTOR=2
 
 if [ -n "$docs" ] && [ -d "$docs" ]; then
   cp "$output/default/3-playing.png" "$docs/window.png"
   cp "$output/de_DE-dark/6-converting.png" "$docs/converting.png"
+  cp "$output/de_DE-dark/3-playing.png" "$docs/window-de.png"
+  cp "$output/ja_JP/3-playing.png" "$docs/window-ja.png"
 fi
-echo "walk-through pictures in $output/{default,de_DE-dark,scaled}"
+echo "walk-through pictures in $output/{default,de_DE-dark,ja_JP,scaled}"

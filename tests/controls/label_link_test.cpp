@@ -6,7 +6,10 @@
 
 #include "tests/support/QtTestApp.h"
 
+#include <QLabel>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -47,6 +50,48 @@ TEST(LabelPaint, ACentreImageLabelShowsOneLineCentredBothWays) {
     label.setText("clip.avi   42% has completed");
     EXPECT_GT(inkBox(label.grab().toImage(), QColor(240, 240, 240)).width(), box.width());
 }
+
+// A caption of another language in a fixed box: how far it may grow, and what it
+// looks like then.
+struct FitCase {
+    const char* text;
+    int boxWidth;
+    int widest;        // the right edge it may grow to
+    bool grows;        // the box became wider
+    bool smaller;      // the font became smaller
+    bool cut;          // an ellipsis, the whole text in the tooltip
+};
+
+class CaptionFit : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(CaptionFit, TheCaptionGrowsShrinksOrIsCutWithItsWholeTextAtHand) {
+    const FitCase& c = GetParam();
+    QWidget window;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(9);
+    window.setFont(font);
+    QLabel label(QString::fromUtf8(c.text), &window);
+    label.setGeometry(10, 10, c.boxWidth, 16);
+    FitCaption(label, c.widest);
+    EXPECT_EQ(label.width() > c.boxWidth, c.grows) << label.width();
+    EXPECT_LE(label.x() + label.width(), std::max(c.widest, 10 + c.boxWidth));
+    EXPECT_EQ(label.font().pointSizeF() < 9, c.smaller) << label.font().pointSizeF();
+    EXPECT_GE(label.font().pointSizeF(), 9 * 0.75) << "never below three quarters";
+    EXPECT_EQ(label.text().endsWith(QChar(0x2026)), c.cut) << label.text().toStdString();
+    EXPECT_EQ(label.toolTip(), c.cut ? QString::fromUtf8(c.text) : QString());
+    if (c.cut) {
+        EXPECT_EQ(label.accessibleName(), QString::fromUtf8(c.text));
+    }
+    EXPECT_LE(QFontMetrics(label.font()).horizontalAdvance(label.text()), label.width()) << "fits its box";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, CaptionFit,
+    ::testing::Values(FitCase{"Bit Rate:", 80, 90, false, false, false},
+                      FitCase{"Частота дискретизации:", 60, 300, true, false, false},
+                      FitCase{"Частота дискретизации:", 60, 10 + 125, true, true, false},
+                      FitCase{"Выключить компьютер по окончании конвертирования", 60, 10 + 90, true, true, true},
+                      FitCase{"サンプリングレート:", 50, 10 + 50, false, true, true}));
 
 class HyperLinkTest : public ::testing::Test {
 protected:

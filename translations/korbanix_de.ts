@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 war ein symbolischer Link auf eine andere Datei, die nicht verwendet wird; der Link wurde als %2 beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>Der Ausgabeordner wird nicht gespeichert: </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> Bitte geben Sie einen anderen Ordner an!</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>Es ist kein Ausgabeordner angegeben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>„%1“ ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>der übergeordnete Ordner existiert ebenfalls nicht</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>es wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>Der Ordner „%1“ existiert nicht und kann nicht angelegt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>Medienkonverter für Ihre Geräte</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>Aktuelle Datei:</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>Gesamtfortschritt:</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Wird konvertiert …</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>Fortschritt der aktuellen Datei</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>Gesamtfortschritt</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>Computer nach Abschluss der Konvertierung ausschalten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>Konvertierung anhalten</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2 %</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>Fortschritt von %1</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Wird angehalten …</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>Konvertierung anhalten?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Support:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Website:</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Startzeit setzen</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Endzeit setzen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Zeiten zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Schnittlänge</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Start setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>&amp;Ende setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Wiedergabe</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Lautstärke</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Position und Länge</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>Schneiden – %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Bildrate:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>Abtastrate:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanäle:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 Kanal Mono</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 Kanäle Stereo</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Dateiinformationen</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Ton:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Untertitel:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>Automatisch: keine</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automatisch: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Der Link kann nicht geöffnet werden:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>Encoder:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Bildrate:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Abtastrate:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanäle:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>Formatvorlage:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>Standardeinstellung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>Diese Angabe (%1) kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>Bildgröße</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>Video-Bitrate</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>Kanalzahl</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>Audio-Bitrate</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Konvertierung fehlgeschlagen!</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>Position und Länge</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Ausgabe:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>Dateien hinzufügen oder hier ablegen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Dateien werden hinzugefügt: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>Dateien hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>Schneiden …</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>Dateiinformationen …</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>Bitte wählen Sie die zu schneidenden Videodateien aus!</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>Bitte fügen Sie Videodateien hinzu!</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>Bitte markieren Sie mindestens eine Aufgabe zum Konvertieren!</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>Verbinden ist erst ab zwei ausgewählten Dateien möglich!</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>Konvertierung %1 %</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>JPEG-Fehler</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>Mediendateien werden konvertiert</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>Der Ausgabeordner „%1“ nimmt keine Dateien an: %2. Bitte geben Sie einen anderen Ordner an!</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> + %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2 % erledigt</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 Aufgabe(n) fertig / insgesamt %2 Aufgabe(n)</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>Insgesamt noch etwa %1</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>Für diese Datei noch etwa %1</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>%1 fertig, %2 fehlgeschlagen, %3 angehalten.</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+Fehlgeschlagen:</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>kein Grund angegeben</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Konvertierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>%1 fertig, %2 fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>Die zusammengefügte Ausgabe wäre etwa %1 GB groß, aber eine Datei auf dem FAT32-Datenträger %2 kann höchstens 4 GB groß sein.
+Fügen Sie weniger oder kürzere Dateien zusammen, senken Sie die Bitraten oder wählen Sie einen anderen Ausgabeordner.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>Die Ausgabe von „%1“ wäre etwa %2 GB groß, aber eine Datei auf dem FAT32-Datenträger %3 kann höchstens 4 GB groß sein.
+Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen anderen Ausgabeordner.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>Video schneiden</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Konvertierung starten</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>Ausgabedateien öffnen</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> Zu einer Datei zusammenfügen</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Dateiinformationen</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>Konvertierungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>Ausgabeordner suchen</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>Zu einer Datei zusammenfügen</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Dateiinformationen</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Position und Länge</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Alle Dateien (*.*)|*.*|Alle Mediendateien|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash-Dateien (*.flv)|*.flv|Real Media-Dateien (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime-Dateien (*.mov;*.qt)|*.qt;*.mov|AVI-Dateien (*.avi)|*.avi|MPEG-Dateien (*.mpg;*.mpeg)|*.mpg;*.mpeg|Ungeschützte VOB-Dateien (*.vob)|*.vob|VCD-Dateien (*.dat)|*.dat|Matroska Video-Dateien (*.mkv)|*.mkv|MP4-Dateien (*.mp4;*.m4v)|*.mp4;*.m4v|3GP-Dateien (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media-Dateien (*.asf;*.wmv)|*.asf;*.wmv|MOD-Dateien (*.mod)|*.mod|TOD-Dateien (*.tod)|*.tod|HD-Dateien (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video-Dateien (*.dv)|*.dv|NUT-Dateien (*.nut)|*.nut|Rohe H.264-Videodateien (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Alle Audiodateien|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding-Dateien (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3-Dateien (*.ac3)|*.ac3|Monkey&apos;s Audio-Dateien (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3-Dateien (*.mp3)|*.mp3|Ogg Vorbis Audio-Dateien (*.ogg)|*.ogg|Real Audio-Dateien (*.ra;*.ram)|*.ra;*.ram|WAV Audio-Dateien (*.wav)|*.wav|Window Media Audio-Dateien (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Bitte wählen Sie den Ausgabeordner:</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>Der Name des Ausgabeordners ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>Die Hilfedatei wurde nicht gefunden!</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Dem Betriebssystem fehlt
+Arbeitsspeicher oder Ressourcen.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Die angegebene Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Der angegebene Pfad wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Das Betriebssystem hat den Zugriff
+auf die angegebene Datei verweigert.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Für diesen Vorgang war nicht genügend Arbeitsspeicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Die .EXE-Datei ist ungültig
+(kein Win32-.EXE oder fehlerhaftes .EXE-Abbild).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Es ist eine Freigabeverletzung aufgetreten. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>Die Dateizuordnung ist
+unvollständig oder ungültig.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, da die Anfrage zu lange dauerte.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>Die DDE-Transaktion ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, da andere DDE-Transaktionen
+verarbeitet wurden.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Mit dieser Dateiendung ist
+keine Anwendung verknüpft.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Die angegebene dynamische Bibliothek wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Unbekannter Fehler (%1) aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>sie kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>es ist keine lesbare Video- oder Audiodatei</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>ihre Länge lässt sich nicht bestimmen</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> Bereit</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>Quelldatei</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Datei %1 ist ungültig!</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>Datei %1 ist ungültig: %2.</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>%1 Dateien sind ungültig und wurden nicht hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>Datei %1 ungültig!</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>Die Aufgabenliste ist voll: Sie fasst höchstens %1 Dateien. Die übrigen Dateien wurden nicht hinzugefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>sie kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>sie ist zu groß</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>sie ist keine Aufgabenliste dieses Programms</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>sie wurde von einer neueren Version geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 ist keine einfache Datei und kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>vor dem Umbenennen unterbrochen</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>Die Aufgabenliste der letzten Sitzung konnte nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+Sie wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+Das Programm startet mit einer leeren Aufgabenliste.</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>Die Aufgabenliste konnte nicht gespeichert werden: %1.
+Die bisher gespeicherte Liste bleibt unverändert; das Speichern wird in Kürze erneut versucht.</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>Die Datei der Aufgabenliste konnte nicht verwendet werden (%1) und wurde nicht überschrieben: Sie wurde als %2 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>sie ist ein symbolischer Link, keine Datei dieses Programms</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 era un enlace simbólico a otro archivo, que no se usa; el enlace se ha apartado como %2</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>La carpeta de salida no se recuerda: </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> Indique otra carpeta.</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>No se ha indicado ninguna carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>«%1» es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>la carpeta superior tampoco existe</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>se ha denegado</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>La carpeta «%1» no existe y no se puede crear: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unir</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>Conversor multimedia para sus dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>Archivo actual:</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>Progreso total:</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Convirtiendo…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>Progreso del archivo actual</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>Progreso total</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>Mostrar vista previa</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>Apagar el equipo al terminar la conversión</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>Detener la conversión</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2 %</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>Progreso de %1</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Deteniendo…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>¿Detener la conversión?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>Soporte:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Sitio web:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Fijar inicio</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Fijar final</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Restablecer tiempos</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Inicio</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>&amp;Final</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volumen</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Posición y duración</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>Recortar - %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolución:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Fotogramas/s:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Tasa de bits:</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>Muestreo:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canales:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>estéreo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canal mono</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 canales estéreo</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Información del archivo</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Sonido:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Subtítulos:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>Automático: ninguno</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automático: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>No se puede abrir el enlace:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>Codificador:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Tasa de bits:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolución:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Fotogramas/s:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Muestreo:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canales:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>Preajuste:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>Ajustes predeterminados</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>Este valor (%1) no se puede usar: %2.</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>tamaño de imagen</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>tasa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>número de canales</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>tasa de bits de audio</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>ajuste</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>La conversión ha fallado.</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>Posición y duración</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>Añada archivos o suéltelos aquí</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Añadiendo archivos: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>Añadir archivos…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Quitar todo</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>Recortar…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>Información del archivo…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>Seleccione los archivos de vídeo que desea recortar.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>Añada archivos de vídeo.</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>Marque al menos una tarea para convertir.</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>Para unir hay que elegir dos o más archivos.</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>Convirtiendo %1 %</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>Error de JPEG</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>Convirtiendo archivos multimedia</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>La carpeta de salida «%1» no admite archivos: %2. Indique otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> + %1 más</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2 % completado</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 tarea(s) completada(s) / %2 en total</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>Quedan unos %1 en total</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>Quedan unos %1 para este archivo</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>%1 completadas, %2 con error, %3 detenidas.</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+Con error:</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>no se indicó ningún motivo</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… y %1 más.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversión terminada</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>%1 completadas, %2 con error</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>La salida unida ocuparía unos %1 GB, pero un archivo en el volumen FAT32 %2 no puede superar 4 GB.
+Una menos archivos o más cortos, baje las tasas de bits o elija otra carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>La salida de «%1» ocuparía unos %2 GB, pero un archivo en el volumen FAT32 %3 no puede superar 4 GB.
+Acorte el fragmento, baje las tasas de bits o elija otra carpeta de salida.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>Añadir archivo</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>Recortar vídeo</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Iniciar la conversión</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>Abrir los archivos de salida</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>Elegir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Quitar todo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> Unir en un archivo</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Información del archivo</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>Ajustes de conversión</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>Abrir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>Buscar la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Quitar todo</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>Unir en un archivo</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Información del archivo</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Posición y duración</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Todos los archivos (*.*)|*.*|Todos los archivos multimedia|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Archivos Flash (*.flv)|*.flv|Archivos Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Archivos QuickTime (*.mov;*.qt)|*.qt;*.mov|Archivos AVI (*.avi)|*.avi|Archivos MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Archivos VOB sin protección (*.vob)|*.vob|Archivos VCD (*.dat)|*.dat|Archivos Matroska Video (*.mkv)|*.mkv|Archivos MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Archivos 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Archivos Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Archivos MOD (*.mod)|*.mod|Archivos TOD (*.tod)|*.tod|Archivos de alta definición (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Archivos Digital Video (*.dv)|*.dv|Archivos NUT (*.nut)|*.nut|Archivos de vídeo H.264 sin contenedor (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Todos los archivos de audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Archivos Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Archivos Audio Code 3 (*.ac3)|*.ac3|Archivos Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Archivos MP3 (*.mp3)|*.mp3|Archivos Ogg Vorbis Audio (*.ogg)|*.ogg|Archivos Real Audio (*.ra;*.ram)|*.ra;*.ram|Archivos WAV Audio (*.wav)|*.wav|Archivos Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Seleccione la carpeta de salida:</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>El nombre de la carpeta de salida no es válido.</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>No se encuentra el archivo de ayuda.</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>El sistema operativo no tiene
+memoria o recursos suficientes.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>No se encontró el archivo indicado.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>No se encontró la ruta indicada.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>El sistema operativo denegó
+el acceso al archivo indicado.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>No había memoria suficiente para completar la operación.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>El archivo .EXE no es válido
+(no es un .EXE Win32 o la imagen .EXE tiene errores).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Se produjo una infracción de uso compartido. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>La asociación del nombre de archivo
+está incompleta o no es válida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>La transacción DDE no se pudo
+completar porque se agotó el tiempo de espera.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transacción DDE falló.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>La transacción DDE no se pudo
+completar porque se estaban procesando
+otras transacciones DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>No hay ninguna aplicación asociada
+a esta extensión de archivo.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>No se encontró la biblioteca dinámica indicada.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Se produjo un error desconocido (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>no es un archivo de vídeo o audio legible</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>no se puede medir su duración</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> Listo</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>Archivo de origen</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato de salida</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>El archivo %1 no es válido.</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>El archivo %1 no es válido: %2.</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>%1 archivos no son válidos y no se añadieron:</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… y %1 más.</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>¡Archivo %1 no válido!</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>La lista de tareas está llena: admite como máximo %1 archivos. Los archivos restantes no se añadieron.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>no es una lista de tareas de este programa</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>lo escribió una versión más reciente</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 no es un archivo normal y no se puede apartar</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>interrumpido antes de cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>No se pudo usar la lista de tareas guardada de la última sesión: %1.</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+Se ha apartado como %1.</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+El programa se inicia con una lista de tareas vacía.</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>No se pudo guardar la lista de tareas: %1.
+La lista guardada anteriormente se mantiene igual; se volverá a intentar dentro de un rato.</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>No se pudo usar el archivo de la lista de tareas (%1) y no se sobrescribió: se ha apartado como %2.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>es un enlace simbólico, no un archivo de este programa</translation>
+    </message>
+</context>
+</TS>

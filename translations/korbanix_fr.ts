@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 était un lien symbolique vers un autre fichier, qui n&apos;est pas utilisé ; le lien a été mis de côté sous le nom %2</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>Le dossier de sortie n&apos;est pas mémorisé : </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> Veuillez indiquer un autre dossier !</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>Aucun dossier de sortie n&apos;est indiqué.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>« %1 » est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>le dossier parent n&apos;existe pas non plus</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>cela a été refusé</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>Le dossier « %1 » n&apos;existe pas et ne peut pas être créé : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Infos</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>Convertisseur multimédia pour vos appareils</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>Fichier en cours :</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>Progression totale :</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Conversion…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>Progression du fichier en cours</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>Progression totale</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>Afficher l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>Éteindre l&apos;ordinateur à la fin de la conversion</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>Arrêter la conversion</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2 %</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>Progression de %1</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Arrêt…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>Arrêter la conversion ?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>Assistance :</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Site web :</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Définir le début</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Définir la fin</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Réinitialiser les temps</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Début</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>&amp;Fin</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Position et durée</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>Découper – %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Résolution :</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Images/s :</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>Échantillonnage :</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canaux :</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>stéréo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canal mono</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 canaux stéréo</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Son :</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sous-titres :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>Automatique : aucun</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automatique : %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Impossible d&apos;ouvrir le lien :
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>Encodeur :</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Résolution :</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Images/s :</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Échantillonnage :</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canaux :</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>Préréglage :</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>Réglages par défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>Ce réglage (%1) ne peut pas être utilisé : %2.</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>taille d&apos;image</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>débit vidéo</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>fréquence d&apos;échantillonnage</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>nombre de canaux</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>débit audio</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>réglage</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Échec de la conversion !</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>Position et durée</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Sortie :</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>Ajoutez des fichiers ou déposez-les ici</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Ajout des fichiers : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>Ajouter des fichiers…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>Découper…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>Informations sur le fichier…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>Veuillez sélectionner les fichiers vidéo à découper !</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>Veuillez ajouter des fichiers vidéo !</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>Veuillez cocher au moins une tâche à convertir !</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>La fusion nécessite au moins deux fichiers cochés !</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>Conversion %1 %</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>Erreur JPEG</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>Conversion de fichiers multimédias</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>Le dossier de sortie « %1 » n&apos;accepte pas de fichiers : %2. Veuillez indiquer un autre dossier !</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> + %1 autre(s)</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2 % effectué</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 tâche(s) terminée(s) / %2 au total</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>Environ %1 restant au total</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>Environ %1 restant pour ce fichier</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>%1 terminée(s), %2 en échec, %3 arrêtée(s).</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+Échecs :</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>aucune raison indiquée</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>%1 terminée(s), %2 en échec</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>La sortie fusionnée ferait environ %1 Go, mais un fichier sur le volume FAT32 %2 ne peut pas dépasser 4 Go.
+Fusionnez moins de fichiers ou des fichiers plus courts, baissez les débits ou choisissez un autre dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>La sortie de « %1 » ferait environ %2 Go, mais un fichier sur le volume FAT32 %3 ne peut pas dépasser 4 Go.
+Raccourcissez l&apos;extrait, baissez les débits ou choisissez un autre dossier de sortie.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>Découper la vidéo</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Lancer la conversion</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>Ouvrir les fichiers de sortie</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> Fusionner en un seul fichier</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>Réglages de conversion</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>Rechercher le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>Fusionner en un seul fichier</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tâches</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Position et durée</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Tous les fichiers (*.*)|*.*|Tous les fichiers multimédias|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Fichiers Flash (*.flv)|*.flv|Fichiers Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Fichiers QuickTime (*.mov;*.qt)|*.qt;*.mov|Fichiers AVI (*.avi)|*.avi|Fichiers MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Fichiers VOB non protégés (*.vob)|*.vob|Fichiers VCD (*.dat)|*.dat|Fichiers Matroska Video (*.mkv)|*.mkv|Fichiers MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Fichiers 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Fichiers Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Fichiers MOD (*.mod)|*.mod|Fichiers TOD (*.tod)|*.tod|Fichiers haute définition (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Fichiers Digital Video (*.dv)|*.dv|Fichiers NUT (*.nut)|*.nut|Fichiers vidéo H.264 bruts (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Tous les fichiers audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Fichiers Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Fichiers Audio Code 3 (*.ac3)|*.ac3|Fichiers Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Fichiers MP3 (*.mp3)|*.mp3|Fichiers Ogg Vorbis Audio (*.ogg)|*.ogg|Fichiers Real Audio (*.ra;*.ram)|*.ra;*.ram|Fichiers WAV Audio (*.wav)|*.wav|Fichiers Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Veuillez choisir le dossier de sortie :</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>Le nom du dossier de sortie n&apos;est pas valide !</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>Fichier d&apos;aide introuvable !</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Le système d&apos;exploitation manque
+de mémoire ou de ressources.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Le fichier indiqué est introuvable.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Le chemin indiqué est introuvable.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Le système d&apos;exploitation a refusé
+l&apos;accès au fichier indiqué.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>La mémoire était insuffisante pour terminer l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Le fichier .EXE n&apos;est pas valide
+(pas un .EXE Win32 ou image .EXE erronée).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Une violation de partage s&apos;est produite. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>L&apos;association du nom de fichier est
+incomplète ou non valide.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>La transaction DDE n&apos;a pas pu
+aboutir : le délai de la requête a expiré.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transaction DDE a échoué.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>La transaction DDE n&apos;a pas pu
+aboutir car d&apos;autres transactions DDE
+étaient en cours.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Aucune application n&apos;est associée
+à cette extension de fichier.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>La bibliothèque dynamique indiquée est introuvable.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>il ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>ce n&apos;est pas un fichier vidéo ou audio lisible</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>sa durée ne peut pas être mesurée</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> Prêt</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>Fichier source</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Fichier %1 non valide !</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>Fichier %1 non valide : %2.</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>%1 fichiers ne sont pas valides et n&apos;ont pas été ajoutés :</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>Fichier %1 non valide !</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>La liste des tâches est pleine : elle contient au plus %1 fichiers. Les fichiers restants n&apos;ont pas été ajoutés.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>il ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop volumineux</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>ce n&apos;est pas une liste de tâches de ce programme</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>il a été écrit par une version plus récente</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire et ne peut pas être mis de côté</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>interrompu avant le renommage</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>La liste des tâches conservée de la dernière session n&apos;a pas pu être utilisée : %1.</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+Elle a été mise de côté sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+Le programme démarre avec une liste de tâches vide.</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>La liste des tâches n&apos;a pas pu être enregistrée : %1.
+La liste conservée auparavant reste inchangée ; l&apos;enregistrement sera retenté sous peu.</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>Le fichier de la liste des tâches n&apos;a pas pu être utilisé (%1) et n&apos;a pas été écrasé : il a été mis de côté sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>c&apos;est un lien symbolique, pas un fichier de ce programme</translation>
+    </message>
+</context>
+</TS>

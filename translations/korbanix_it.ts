@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 era un collegamento simbolico a un altro file, che non viene usato; il collegamento è stato messo da parte come %2</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>La cartella di destinazione non viene ricordata: </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> Specificare un&apos;altra cartella.</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>Non è indicata alcuna cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>«%1» è un file, non una cartella.</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>neanche la cartella superiore esiste</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>è stato rifiutato</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>La cartella «%1» non esiste e non può essere creata: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Ritaglia</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unisci</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>Convertitore multimediale per i tuoi dispositivi</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>File in corso:</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>Avanzamento totale:</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Conversione in corso…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>Avanzamento del file in corso</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>Avanzamento totale</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>Mostra anteprima</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>Spegni il computer al termine della conversione</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>Ferma la conversione</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2%</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>Avanzamento di %1</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Arresto in corso…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>Fermare la conversione?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>Assistenza:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Sito web:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Imposta inizio</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Imposta fine</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Ripristina tempi</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Inizio</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>&amp;Fine</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Ritaglia</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Posizione e durata</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>Ritaglia - %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>Nome file:</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>Durata:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Risoluzione:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Fotogrammi/s:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>Campionamento:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canali:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>stereo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canale mono</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 canali stereo</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Audio:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sottotitoli:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>Automatico: nessuno</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automatico: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Impossibile aprire il collegamento:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>Codificatore:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Risoluzione:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Fotogrammi/s:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Campionamento:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canali:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>Preimpostazione:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>Impostazioni predefinite</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>Questo valore (%1) non può essere usato: %2.</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>dimensione dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>bitrate video</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>frequenza di campionamento</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>numero di canali</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>bitrate audio</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>impostazione</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Conversione non riuscita.</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>Posizione e durata</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profilo:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Uscita:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>Aggiungi file o trascinali qui</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Aggiunta file: %1 di %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>Aggiungi file…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Rimuovi tutto</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>Ritaglia…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>Informazioni sul file…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>Selezionare i file video da ritagliare.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>Aggiungere dei file video.</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>Selezionare almeno un&apos;attività da convertire.</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>Per unire occorre scegliere due o più file.</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>Conversione %1%</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>Errore JPEG</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>Conversione di file multimediali</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>La cartella di destinazione «%1» non accetta file: %2. Specificare un&apos;altra cartella.</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> + altri %1</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2% completato</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 attività completate / %2 in totale</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>Circa %1 rimanenti in tutto</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>Circa %1 rimanenti per questo file</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>%1 completate, %2 non riuscite, %3 fermate.</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+Non riuscite:</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>nessun motivo indicato</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… e altri %1.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversione terminata</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>%1 completate, %2 non riuscite</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>L&apos;uscita unita sarebbe di circa %1 GB, ma un file sul volume FAT32 %2 può essere al massimo di 4 GB.
+Unisci meno file o file più brevi, abbassa i bitrate o scegli un&apos;altra cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>L&apos;uscita di «%1» sarebbe di circa %2 GB, ma un file sul volume FAT32 %3 può essere al massimo di 4 GB.
+Accorcia il frammento, abbassa i bitrate o scegli un&apos;altra cartella di destinazione.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>Ritaglia video</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Avvia la conversione</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>Apri i file convertiti</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>Scegli la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Rimuovi tutto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> Unisci in un file</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>Impostazioni di conversione</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Ritaglia</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>Apri la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>Cerca la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Rimuovi tutto</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>Unisci in un file</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Attività</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Posizione e durata</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Tutti i file (*.*)|*.*|Tutti i file multimediali|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|File Flash (*.flv)|*.flv|File Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|File QuickTime (*.mov;*.qt)|*.qt;*.mov|File AVI (*.avi)|*.avi|File MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|File VOB non protetti (*.vob)|*.vob|File VCD (*.dat)|*.dat|File Matroska Video (*.mkv)|*.mkv|File MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|File 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|File Windows Media (*.asf;*.wmv)|*.asf;*.wmv|File MOD (*.mod)|*.mod|File TOD (*.tod)|*.tod|File ad alta definizione (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|File Digital Video (*.dv)|*.dv|File NUT (*.nut)|*.nut|File video H.264 grezzi (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Tutti i file audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|File Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|File Audio Code 3 (*.ac3)|*.ac3|File Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|File MP3 (*.mp3)|*.mp3|File Ogg Vorbis Audio (*.ogg)|*.ogg|File Real Audio (*.ra;*.ram)|*.ra;*.ram|File WAV Audio (*.wav)|*.wav|File Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Selezionare la cartella di destinazione:</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>Il nome della cartella di destinazione non è valido.</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>Impossibile trovare il file della guida.</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Il sistema operativo ha esaurito
+la memoria o le risorse.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Il file indicato non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Il percorso indicato non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Il sistema operativo ha negato
+l&apos;accesso al file indicato.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Il file .EXE non è valido
+(non è un .EXE Win32 o l&apos;immagine .EXE contiene errori).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Si è verificata una violazione di condivisione. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>L&apos;associazione del nome file
+è incompleta o non valida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Impossibile completare la transazione DDE:
+la richiesta è scaduta.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transazione DDE non è riuscita.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Impossibile completare la transazione DDE
+perché erano in corso
+altre transazioni DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Nessuna applicazione è associata
+a questa estensione di file.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>La libreria dinamica indicata non è stata trovata.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Si è verificato un errore sconosciuto (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>non può essere letto (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>non è un file video o audio leggibile</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>non è possibile misurarne la durata</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> Pronto</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>File di origine</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato di uscita</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Il file %1 non è valido.</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>Il file %1 non è valido: %2.</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>%1 file non sono validi e non sono stati aggiunti:</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… e altri %1.</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>File %1 non valido!</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>L&apos;elenco delle attività è pieno: contiene al massimo %1 file. I file rimanenti non sono stati aggiunti.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>non può essere aperto</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>è troppo grande</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>non può essere letto</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>non è un elenco di attività di questo programma</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>è stato scritto da una versione più recente</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 non è un file normale e non può essere messo da parte</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>interrotto prima della rinomina</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>Non è stato possibile usare l&apos;elenco delle attività della sessione precedente: %1.</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+È stato messo da parte come %1.</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+Il programma si avvia con un elenco di attività vuoto.</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>Impossibile salvare l&apos;elenco delle attività: %1.
+L&apos;elenco salvato in precedenza resta invariato; il salvataggio verrà ritentato tra poco.</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>Non è stato possibile usare il file dell&apos;elenco delle attività (%1), che non è stato sovrascritto: è stato messo da parte come %2.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>è un collegamento simbolico, non un file di questo programma</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 は別のファイルへのシンボリックリンクだったため使用しません。リンクは %2 として退避しました</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>出力フォルダーを記憶できません: </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> 別のフォルダーを指定してください。</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>出力フォルダーが指定されていません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>「%1」はファイルであり、フォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>親フォルダーも存在しません</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>拒否されました</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>フォルダー「%1」は存在せず、作成もできません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>結合</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>デバイス向けメディア変換ツール</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>変換中のファイル:</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>全体の進行状況:</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>変換中…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>現在のファイルの進行状況</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>全体の進行状況</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>プレビューを表示</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>変換完了後にコンピューターをシャットダウン</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>変換を停止</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2%</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>%1 の進行状況</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>停止中…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>変換を停止しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>サポート:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>ホームページ:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>開始時間を設定</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>終了時間を設定</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>時間をリセット</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>切り出し時間</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>終了(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>リセット(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>再生(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>音量(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>再生位置と長さ</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>トリミング - %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>ファイル名:</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>長さ:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>解像度:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>フレームレート:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>ビットレート:</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>サンプリング:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>チャンネル:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>モノラル</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>ステレオ</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 チャンネル モノラル</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 チャンネル ステレオ</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>ファイル情報</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>音声:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>自動: なし</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>自動: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>リンクを開けません:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>エンコーダー:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>ビットレート:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>解像度:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>フレームレート:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>サンプリング:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>チャンネル:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>形式プリセット:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定値</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>既定の設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>この%1は使用できません: %2。</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>画像サイズ</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>ビデオビットレート</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>サンプリングレート</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>チャンネル数</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>オーディオビットレート</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>変換に失敗しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>再生位置と長さ</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>プロファイル:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>出力先:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>ファイルを追加するか、ここにドロップしてください</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>ファイルを追加中: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>ファイルを追加…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>すべてクリア</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>トリミング…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>ファイル情報…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>トリミングするビデオファイルを選択してください。</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>ビデオファイルを追加してください。</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>変換するタスクを 1 つ以上チェックしてください。</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>結合するには 2 つ以上のファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>変換中 %1%</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>JPEG エラー</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>メディアファイルを変換中</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>出力フォルダー「%1」にファイルを作成できません: %2。別のフォルダーを指定してください。</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> ほか %1 件</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2% 完了</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>完了 %1 / 全 %2 タスク</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>全体の残り 約 %1</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>このファイルの残り 約 %1</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>完了 %1 件、失敗 %2 件、停止 %3 件。</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+失敗:</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>理由は不明です</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+…ほか %1 件。</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>変換が終了しました</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>完了 %1 件、失敗 %2 件</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>結合した出力は約 %1 GB になりますが、FAT32 ボリューム %2 上のファイルは最大 4 GB です。
+結合するファイルを減らすか短くするか、ビットレートを下げるか、別の出力フォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>「%1」の出力は約 %2 GB になりますが、FAT32 ボリューム %3 上のファイルは最大 4 GB です。
+クリップを短くするか、ビットレートを下げるか、別の出力フォルダーを選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>ビデオをトリミング</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>変換を開始</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>出力ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>出力先を設定</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>すべてクリア</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> 1 つのファイルに結合</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>ファイル情報</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>変換の設定</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>出力フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>出力フォルダーを参照</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>出力フォルダー</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>すべてクリア</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>1 つのファイルに結合</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>ファイル情報</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>タスク</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>再生位置と長さ</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>すべてのファイル (*.*)|*.*|すべてのメディアファイル|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash ファイル (*.flv)|*.flv|Real Media ファイル (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime ファイル (*.mov;*.qt)|*.qt;*.mov|AVI ファイル (*.avi)|*.avi|MPEG ファイル (*.mpg;*.mpeg)|*.mpg;*.mpeg|保護されていない VOB ファイル (*.vob)|*.vob|VCD ファイル (*.dat)|*.dat|Matroska Video ファイル (*.mkv)|*.mkv|MP4 ファイル (*.mp4;*.m4v)|*.mp4;*.m4v|3GP ファイル (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media ファイル (*.asf;*.wmv)|*.asf;*.wmv|MOD ファイル (*.mod)|*.mod|TOD ファイル (*.tod)|*.tod|ハイビジョンファイル (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video ファイル (*.dv)|*.dv|NUT ファイル (*.nut)|*.nut|H.264 ロービデオファイル (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|すべてのオーディオファイル|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding ファイル (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 ファイル (*.ac3)|*.ac3|Monkey&apos;s Audio ファイル (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 ファイル (*.mp3)|*.mp3|Ogg Vorbis Audio ファイル (*.ogg)|*.ogg|Real Audio ファイル (*.ra;*.ram)|*.ra;*.ram|WAV Audio ファイル (*.wav)|*.wav|Window Media Audio ファイル (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>出力フォルダーを選択してください:</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>出力フォルダー名が正しくありません。</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>ヘルプファイルが見つかりません。</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>オペレーティングシステムの
+メモリまたはリソースが不足しています。</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>指定されたファイルが見つかりません。</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>指定されたパスが見つかりません。</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>オペレーティングシステムにより
+指定されたファイルへのアクセスが拒否されました。</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>操作を完了するためのメモリが不足しています。</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>.EXE ファイルが正しくありません
+(Win32 .EXE ではないか、.EXE イメージにエラーがあります)。</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>共有違反が発生しました。</translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>ファイル名の関連付けが
+不完全または無効です。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>要求がタイムアウトしたため、
+DDE トランザクションを完了できませんでした。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>DDE トランザクションが失敗しました。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>他の DDE トランザクションを
+処理中だったため、
+DDE トランザクションを完了できませんでした。</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>このファイル拡張子に
+関連付けられたアプリケーションがありません。</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>指定されたダイナミックリンクライブラリが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>不明なエラー (%1) が発生しました。</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>ファイルが存在しません</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>読み込めません (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>読み込めるビデオまたはオーディオファイルではありません</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>長さを測定できません</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> 準備完了</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>元のファイル</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>出力形式</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>ファイル %1 は無効です。</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>ファイル %1 は無効です: %2。</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>%1 個のファイルは無効なため追加されませんでした:</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+…ほか %1 件。</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>ファイル %1 は無効です!</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>タスクリストがいっぱいです (最大 %1 ファイル)。残りのファイルは追加されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>開けません</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>大きすぎます</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>破損しています</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>このプログラムのタスクリストではありません</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>新しいバージョンで書き込まれています</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 は通常のファイルではないため退避できません</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>名前の変更前に中断されました</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>前回から保持していたタスクリストを使用できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+%1 として退避しました。</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+プログラムは空のタスクリストで起動します。</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>タスクリストを保存できませんでした: %1。
+以前のリストはそのまま残し、しばらくしてから保存を再試行します。</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>タスクリストのファイルを使用できなかったため (%1)、上書きせずに %2 として退避しました。</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>シンボリックリンクであり、このプログラムのファイルではありません</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1은(는) 다른 파일을 가리키는 심볼릭 링크이므로 사용하지 않습니다. 링크는 %2(으)로 옮겨 두었습니다</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>출력 폴더를 기억하지 못합니다: </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> 다른 폴더를 지정하십시오.</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>출력 폴더가 지정되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>&quot;%1&quot;은(는) 폴더가 아니라 파일입니다.</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>상위 폴더도 존재하지 않습니다</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>거부되었습니다</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>폴더 &quot;%1&quot;이(가) 없으며 만들 수도 없습니다: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>자르기</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>변환</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>찾아보기</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>비우기</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>병합</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>기기용 미디어 변환기</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>현재 변환 중인 파일:</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>전체 진행률:</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>변환 중…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>현재 파일 진행률</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>전체 진행률</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>미리 보기 표시</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>변환이 끝나면 컴퓨터 종료</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>변환 중지</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2%</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>%1 진행률</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>중지 중…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>변환을 중지하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>지원:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>홈페이지:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>버전 %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>시작 시간 설정</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>종료 시간 설정</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>시간 초기화</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>시작 시간</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>종료 시간</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>자른 길이</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>시작(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>종료(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>초기화(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>확인(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>취소(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>자르기</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>재생(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>중지(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>음량(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>위치와 길이</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>음량</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>화면</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>자르기 - %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>파일 이름:</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>길이:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>해상도:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>프레임 속도:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>비트레이트:</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>샘플링:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>채널:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>모노</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>스테레오</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1채널 모노</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2채널 스테레오</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>%1채널</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>파일 정보</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>소리:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>자막:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>자동: 없음</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>자동: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>링크를 열 수 없습니다:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>인코더:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>비트레이트:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>해상도:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>프레임 속도:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>샘플링:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>채널:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>형식 프리셋:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>기본 설정</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>이 %1은(는) 사용할 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>화면 크기</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>비디오 비트레이트</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>샘플링 속도</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>채널 수</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>오디오 비트레이트</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>변환에 실패했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>위치와 길이</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>프로필:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>출력:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>파일을 추가하거나 여기에 끌어다 놓으십시오</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>파일 추가 중: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>파일 추가…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>모두 비우기</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>자르기…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>파일 정보…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>자를 비디오 파일을 선택하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>비디오 파일을 추가하십시오.</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>변환할 작업을 하나 이상 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>병합하려면 파일을 두 개 이상 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>중지됨</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>변환 중 %1%</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>JPEG 오류</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>미디어 파일 변환 중</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>출력 폴더 &quot;%1&quot;에 파일을 만들 수 없습니다: %2. 다른 폴더를 지정하십시오.</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> 외 %1개</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2% 완료</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>완료 %1 / 전체 %2개 작업</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>전체 남은 시간 약 %1</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>이 파일의 남은 시간 약 %1</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>완료 %1개, 실패 %2개, 중지 %3개.</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+실패:</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>이유가 제공되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… 외 %1개.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>변환 완료</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>완료 %1개, 실패 %2개</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>병합한 출력은 약 %1 GB가 되지만, FAT32 볼륨 %2의 파일은 최대 4 GB입니다.
+병합할 파일을 줄이거나 짧게 하거나, 비트레이트를 낮추거나, 다른 출력 폴더를 고르십시오.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>&quot;%1&quot;의 출력은 약 %2 GB가 되지만, FAT32 볼륨 %3의 파일은 최대 4 GB입니다.
+구간을 줄이거나, 비트레이트를 낮추거나, 다른 출력 폴더를 고르십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>파일 추가</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>비디오 자르기</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>변환 시작</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>출력 파일 열기</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>출력 위치 설정</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>모두 비우기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> 하나의 파일로 병합</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>파일 정보</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>변환 설정</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>자르기</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>변환</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>출력 폴더 열기</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>출력 폴더 찾아보기</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>출력 폴더</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>모두 비우기</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>하나의 파일로 병합</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>파일 정보</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>프로필</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>작업</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>음량</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>위치와 길이</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>모든 파일 (*.*)|*.*|모든 미디어 파일|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash 파일 (*.flv)|*.flv|Real Media 파일 (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime 파일 (*.mov;*.qt)|*.qt;*.mov|AVI 파일 (*.avi)|*.avi|MPEG 파일 (*.mpg;*.mpeg)|*.mpg;*.mpeg|보호되지 않은 VOB 파일 (*.vob)|*.vob|VCD 파일 (*.dat)|*.dat|Matroska Video 파일 (*.mkv)|*.mkv|MP4 파일 (*.mp4;*.m4v)|*.mp4;*.m4v|3GP 파일 (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media 파일 (*.asf;*.wmv)|*.asf;*.wmv|MOD 파일 (*.mod)|*.mod|TOD 파일 (*.tod)|*.tod|고화질 파일 (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video 파일 (*.dv)|*.dv|NUT 파일 (*.nut)|*.nut|H.264 원시 비디오 파일 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|모든 오디오 파일|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding 파일 (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 파일 (*.ac3)|*.ac3|Monkey&apos;s Audio 파일 (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 파일 (*.mp3)|*.mp3|Ogg Vorbis Audio 파일 (*.ogg)|*.ogg|Real Audio 파일 (*.ra;*.ram)|*.ra;*.ram|WAV Audio 파일 (*.wav)|*.wav|Window Media Audio 파일 (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>출력 폴더를 선택하십시오:</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>출력 폴더 이름이 잘못되었습니다.</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>도움말 파일을 찾을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>운영 체제의 메모리나
+리소스가 부족합니다.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>지정한 파일을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>지정한 경로를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>운영 체제가 지정한 파일에 대한
+접근을 거부했습니다.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>작업을 완료하기에 메모리가 부족합니다.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>.EXE 파일이 잘못되었습니다
+(Win32 .EXE가 아니거나 .EXE 이미지에 오류가 있습니다).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>공유 위반이 발생했습니다. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>파일 이름 연결이
+불완전하거나 잘못되었습니다.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>요청 시간이 초과되어
+DDE 트랜잭션을 완료할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>DDE 트랜잭션이 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>다른 DDE 트랜잭션을
+처리하고 있어서
+DDE 트랜잭션을 완료할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>이 파일 확장자와
+연결된 응용 프로그램이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>지정한 동적 연결 라이브러리를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>알 수 없는 오류(%1)가 발생했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>폴더입니다</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>읽을 수 없습니다(%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>파일이 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>읽을 수 있는 비디오나 오디오 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>길이를 측정할 수 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> 준비됨</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>원본 파일</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>시작 시간</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>종료 시간</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>출력 형식</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>파일 %1이(가) 잘못되었습니다.</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>파일 %1이(가) 잘못되었습니다: %2.</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>파일 %1개가 잘못되어 추가하지 않았습니다:</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… 외 %1개.</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>파일 %1이(가) 잘못되었습니다!</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>작업 목록이 가득 찼습니다. 최대 %1개 파일까지 담을 수 있습니다. 나머지 파일은 추가하지 않았습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>너무 큽니다</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>손상되었습니다</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>이 프로그램의 작업 목록이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>최신 버전에서 기록되었습니다</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1은(는) 일반 파일이 아니어서 옮겨 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>이름을 바꾸기 전에 중단되었습니다</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>지난 실행에서 보관한 작업 목록을 사용할 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+%1(으)로 옮겨 두었습니다.</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+프로그램이 빈 작업 목록으로 시작합니다.</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>작업 목록을 저장할 수 없습니다: %1.
+이전에 보관한 목록은 그대로 두며, 잠시 후 다시 저장을 시도합니다.</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>작업 목록 파일을 사용할 수 없어(%1) 덮어쓰지 않고 %2(으)로 옮겨 두었습니다.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>파일을 찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>이 프로그램의 파일이 아니라 심볼릭 링크입니다</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 był dowiązaniem symbolicznym do innego pliku, który nie jest używany; dowiązanie odłożono jako %2</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>Folder wyjściowy nie zostanie zapamiętany: </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> Wskaż inny folder.</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>Nie podano folderu wyjściowego.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>„%1” to plik, a nie folder.</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>folder nadrzędny również nie istnieje</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>odmówiono</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>Folder „%1” nie istnieje i nie można go utworzyć: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Przytnij</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konwertuj</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Scal</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>Konwerter multimediów dla Twoich urządzeń</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>Bieżący plik:</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>Postęp całkowity:</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Konwertowanie…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>Postęp bieżącego pliku</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>Postęp całkowity</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>Pokaż podgląd</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>Wyłącz komputer po zakończeniu konwersji</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>Zatrzymaj konwersję</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2%</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>Postęp: %1</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Zatrzymywanie…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>Zatrzymać konwersję?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>Pomoc:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Strona:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Ustaw początek</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Ustaw koniec</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Resetuj czasy</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Długość</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Początek</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Resetuj</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Przytnij</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Odtwórz</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Głośność</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Pozycja i długość</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Głośność</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>Przycinanie – %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>Nazwa pliku:</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>Długość:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Rozdzielczość:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Klatki/s:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Przepływność:</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>Próbkowanie:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanały:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Wideo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>stereo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>nieznana</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 kanał mono</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 kanały stereo</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>Kanały: %1</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Informacje o pliku</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Dźwięk:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Napisy:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>Automatycznie: brak</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automatycznie: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Nie można otworzyć odnośnika:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>Koder:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Przepływność:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Rozdzielczość:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Klatki/s:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Próbkowanie:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanały:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Wideo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>Ustawienie:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>Ustawienia domyślne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>Tej wartości (%1) nie można użyć: %2.</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>rozmiar obrazu</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>liczba klatek na sekundę</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>przepływność wideo</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>częstotliwość próbkowania</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>liczba kanałów</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>przepływność dźwięku</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>ustawienie</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Konwersja nie powiodła się.</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>Pozycja i długość</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Wyjście:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>Dodaj pliki lub upuść je tutaj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Dodawanie plików: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>Dodaj pliki…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Usuń wszystko</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>Przytnij…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>Informacje o pliku…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>Wybierz pliki wideo do przycięcia.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>Dodaj pliki wideo.</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>Zaznacz co najmniej jedno zadanie do konwersji.</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>Scalanie wymaga wybrania co najmniej dwóch plików.</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Zatrzymano</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>Konwertowanie %1%</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>Błąd JPEG</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>Konwertowanie plików multimedialnych</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>Folder wyjściowy „%1” nie przyjmuje plików: %2. Wskaż inny folder.</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Niepowodzenie</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Ukończono</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> + %1 więcej</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   ukończono %2%</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>Ukończone zadania: %1 z %2</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>Łącznie zostało około %1</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>Dla tego pliku zostało około %1</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>Ukończono: %1, niepowodzenia: %2, zatrzymano: %3.</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+Niepowodzenia:</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>nie podano przyczyny</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… i %1 więcej.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Konwersja zakończona</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>Ukończono: %1, niepowodzenia: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>Scalony plik miałby około %1 GB, ale plik na woluminie FAT32 %2 może mieć najwyżej 4 GB.
+Scal mniej lub krótsze pliki, obniż przepływności albo wybierz inny folder wyjściowy.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>Wynik „%1” miałby około %2 GB, ale plik na woluminie FAT32 %3 może mieć najwyżej 4 GB.
+Skróć fragment, obniż przepływności albo wybierz inny folder wyjściowy.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>Dodaj plik</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>Przytnij wideo</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Rozpocznij konwersję</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>Otwórz pliki wyjściowe</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>Wybierz folder wyjściowy</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Usuń wszystko</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> Scal w jeden plik</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Informacje o pliku</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>Ustawienia konwersji</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Przytnij</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konwertuj</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>Otwórz folder wyjściowy</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>Wskaż folder wyjściowy</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Folder wyjściowy</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Usuń wszystko</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>Scal w jeden plik</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Informacje o pliku</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Zadania</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Głośność</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Pozycja i długość</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Wszystkie pliki (*.*)|*.*|Wszystkie pliki multimedialne|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Pliki Flash (*.flv)|*.flv|Pliki Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Pliki QuickTime (*.mov;*.qt)|*.qt;*.mov|Pliki AVI (*.avi)|*.avi|Pliki MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Niezabezpieczone pliki VOB (*.vob)|*.vob|Pliki VCD (*.dat)|*.dat|Pliki Matroska Video (*.mkv)|*.mkv|Pliki MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Pliki 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Pliki Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Pliki MOD (*.mod)|*.mod|Pliki TOD (*.tod)|*.tod|Pliki wysokiej rozdzielczości (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Pliki Digital Video (*.dv)|*.dv|Pliki NUT (*.nut)|*.nut|Surowe pliki wideo H.264 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Wszystkie pliki audio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Pliki Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Pliki Audio Code 3 (*.ac3)|*.ac3|Pliki Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Pliki MP3 (*.mp3)|*.mp3|Pliki Ogg Vorbis Audio (*.ogg)|*.ogg|Pliki Real Audio (*.ra;*.ram)|*.ra;*.ram|Pliki WAV Audio (*.wav)|*.wav|Pliki Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Wybierz folder wyjściowy:</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>Nazwa folderu wyjściowego jest nieprawidłowa.</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>Nie znaleziono pliku pomocy.</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Systemowi operacyjnemu brakuje
+pamięci lub zasobów.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Nie znaleziono wskazanego pliku.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Nie znaleziono wskazanej ścieżki.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>System operacyjny odmówił
+dostępu do wskazanego pliku.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Za mało pamięci, aby ukończyć operację.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Plik .EXE jest nieprawidłowy
+(nie jest to .EXE Win32 lub obraz .EXE zawiera błąd).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Wystąpiło naruszenie zasad udostępniania. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>Skojarzenie nazwy pliku jest
+niepełne lub nieprawidłowe.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Nie można ukończyć transakcji DDE,
+ponieważ upłynął limit czasu żądania.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>Transakcja DDE nie powiodła się.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Nie można ukończyć transakcji DDE,
+ponieważ były przetwarzane
+inne transakcje DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Z tym rozszerzeniem pliku
+nie jest skojarzona żadna aplikacja.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Nie znaleziono wskazanej biblioteki dynamicznej.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Wystąpił nieznany błąd (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>plik nie istnieje</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>to folder</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>nie można go odczytać (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>plik jest pusty</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>nie jest to czytelny plik wideo ani audio</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>nie można zmierzyć jego długości</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> Gotowe</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>Plik źródłowy</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Format wyjściowy</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Plik %1 jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>Plik %1 jest nieprawidłowy: %2.</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>Nieprawidłowe pliki (%1) nie zostały dodane:</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… i %1 więcej.</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>Plik %1 nieprawidłowy!</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>Lista zadań jest pełna: mieści najwyżej %1 plików. Pozostałe pliki nie zostały dodane.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>nie można go otworzyć</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>jest za duży</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>nie można go odczytać</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>nie jest to lista zadań tego programu</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>został zapisany przez nowszą wersję</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 nie jest zwykłym plikiem i nie można go odłożyć</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>przerwano przed zmianą nazwy</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>Nie można użyć listy zadań zachowanej z ostatniego uruchomienia: %1.</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+Odłożono ją jako %1.</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+Program uruchamia się z pustą listą zadań.</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>Nie można zapisać listy zadań: %1.
+Wcześniej zachowana lista pozostaje bez zmian; zapis zostanie ponowiony za chwilę.</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>Nie można użyć pliku listy zadań (%1) i nie został on nadpisany: odłożono go jako %2.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>jest to dowiązanie symboliczne, a nie plik tego programu</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 era um link simbólico para outro arquivo, que não é usado; o link foi posto de lado como %2</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>A pasta de saída não é lembrada: </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> Indique outra pasta.</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>Nenhuma pasta de saída foi informada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>“%1” é um arquivo, não uma pasta.</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>a pasta acima dela também não existe</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>foi recusado</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>A pasta “%1” não existe e não pode ser criada: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Juntar</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>Conversor de mídia para seus aparelhos</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>Arquivo atual:</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>Progresso total:</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Convertendo…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>Progresso do arquivo atual</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>Progresso total</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>Mostrar prévia</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>Desligar o computador ao concluir a conversão</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>Parar a conversão</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2%</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>Progresso de %1</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Parando…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>Parar a conversão?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>Suporte:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Definir início</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Definir fim</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Redefinir tempos</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Início</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>&amp;Fim</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Redefinir</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Posição e duração</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>Recortar - %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>Nome do arquivo:</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>Duração:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolução:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Quadros/s:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Taxa de bits:</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>Amostragem:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canais:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>estéreo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canal mono</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 canais estéreo</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Informações do arquivo</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Som:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Legendas:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>Automático: nenhuma</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automático: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Não foi possível abrir o link:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>Codificador:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Taxa de bits:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolução:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Quadros/s:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Amostragem:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canais:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>Predefinição:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>Ajustes padrão</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>Este valor (%1) não pode ser usado: %2.</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>tamanho da imagem</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>taxa de quadros</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>taxa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>taxa de amostragem</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>número de canais</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>taxa de bits de áudio</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>ajuste</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>A conversão falhou.</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>Posição e duração</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Saída:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>Adicione arquivos ou solte-os aqui</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Adicionando arquivos: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>Adicionar arquivos…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Remover tudo</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>Recortar…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>Informações do arquivo…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>Selecione os arquivos de vídeo a recortar.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>Adicione arquivos de vídeo.</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>Marque pelo menos uma tarefa para converter.</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>Para juntar é preciso escolher dois ou mais arquivos.</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>Convertendo %1%</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>Erro de JPEG</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>Convertendo arquivos de mídia</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>A pasta de saída “%1” não aceita arquivos: %2. Indique outra pasta.</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Falha</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> + mais %1</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2% concluído</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 tarefa(s) concluída(s) / %2 no total</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>Faltam cerca de %1 no total</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>Faltam cerca de %1 para este arquivo</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>%1 concluídas, %2 com falha, %3 paradas.</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+Com falha:</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>nenhum motivo informado</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… e mais %1.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversão concluída</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>%1 concluídas, %2 com falha</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>A saída juntada teria cerca de %1 GB, mas um arquivo no volume FAT32 %2 pode ter no máximo 4 GB.
+Junte menos arquivos ou arquivos mais curtos, reduza as taxas de bits ou escolha outra pasta de saída.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>A saída de “%1” teria cerca de %2 GB, mas um arquivo no volume FAT32 %3 pode ter no máximo 4 GB.
+Encurte o trecho, reduza as taxas de bits ou escolha outra pasta de saída.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>Adicionar arquivo</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>Recortar vídeo</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Iniciar a conversão</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>Abrir os arquivos de saída</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>Escolher a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Remover tudo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> Juntar em um arquivo</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Informações do arquivo</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>Ajustes de conversão</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>Abrir a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>Procurar a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Remover tudo</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>Juntar em um arquivo</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Informações do arquivo</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tarefas</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Posição e duração</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Todos os arquivos (*.*)|*.*|Todos os arquivos de mídia|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Arquivos Flash (*.flv)|*.flv|Arquivos Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Arquivos QuickTime (*.mov;*.qt)|*.qt;*.mov|Arquivos AVI (*.avi)|*.avi|Arquivos MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Arquivos VOB sem proteção (*.vob)|*.vob|Arquivos VCD (*.dat)|*.dat|Arquivos Matroska Video (*.mkv)|*.mkv|Arquivos MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Arquivos 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Arquivos Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Arquivos MOD (*.mod)|*.mod|Arquivos TOD (*.tod)|*.tod|Arquivos de alta definição (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Arquivos Digital Video (*.dv)|*.dv|Arquivos NUT (*.nut)|*.nut|Arquivos de vídeo H.264 puros (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Todos os arquivos de áudio|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Arquivos Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Arquivos Audio Code 3 (*.ac3)|*.ac3|Arquivos Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Arquivos MP3 (*.mp3)|*.mp3|Arquivos Ogg Vorbis Audio (*.ogg)|*.ogg|Arquivos Real Audio (*.ra;*.ram)|*.ra;*.ram|Arquivos WAV Audio (*.wav)|*.wav|Arquivos Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Selecione a pasta de saída:</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>O nome da pasta de saída é inválido.</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>O arquivo de ajuda não foi encontrado.</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>O sistema operacional está sem
+memória ou recursos.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>O arquivo indicado não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>O caminho indicado não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>O sistema operacional negou
+o acesso ao arquivo indicado.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Não havia memória suficiente para concluir a operação.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>O arquivo .EXE é inválido
+(não é um .EXE Win32 ou a imagem .EXE tem erros).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Ocorreu uma violação de compartilhamento. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>A associação do nome de arquivo
+está incompleta ou é inválida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>A transação DDE não pôde
+ser concluída porque o tempo da solicitação esgotou.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>A transação DDE falhou.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>A transação DDE não pôde
+ser concluída porque outras transações DDE
+estavam sendo processadas.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Não há aplicativo associado
+a esta extensão de arquivo.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>A biblioteca dinâmica indicada não foi encontrada.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Ocorreu um erro desconhecido (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>não pode ser lido (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>não é um arquivo de vídeo ou áudio legível</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>não é possível medir sua duração</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> Pronto</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>O arquivo %1 é inválido.</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>O arquivo %1 é inválido: %2.</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>%1 arquivos são inválidos e não foram adicionados:</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… e mais %1.</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>Arquivo %1 inválido!</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>A lista de tarefas está cheia: comporta no máximo %1 arquivos. Os arquivos restantes não foram adicionados.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>é grande demais</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está danificado</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>não é uma lista de tarefas deste programa</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>foi gravado por uma versão mais nova</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 não é um arquivo comum e não pode ser posto de lado</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>interrompido antes de renomear</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>Não foi possível usar a lista de tarefas guardada da última execução: %1.</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+Ela foi posta de lado como %1.</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+O programa inicia com uma lista de tarefas vazia.</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>Não foi possível salvar a lista de tarefas: %1.
+A lista guardada antes continua como estava; o salvamento será tentado de novo em breve.</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>Não foi possível usar o arquivo da lista de tarefas (%1), que não foi sobrescrito: ele foi posto de lado como %2.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>é um link simbólico, não um arquivo deste programa</translation>
+    </message>
+</context>
+</TS>

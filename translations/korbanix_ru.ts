@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 был символической ссылкой на другой файл, который не используется; ссылка отложена под именем %2</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>Папка вывода не запоминается: </translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> Укажите другую папку.</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>Папка вывода не указана.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>«%1» — это файл, а не папка.</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>родительская папка тоже не существует</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>в этом отказано</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>Папка «%1» не существует и не может быть создана: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Обрезка</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Конвертация</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Объединить</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Инфо</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>Конвертер медиафайлов для ваших устройств</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>Текущий файл:</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>Общий ход:</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Конвертирование…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>Ход текущего файла</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>Общий ход</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>Показывать просмотр</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>Выключить компьютер по окончании конвертирования</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>Остановить конвертирование</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2%</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>Ход: %1</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Остановка…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>Остановить конвертирование?</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>Поддержка:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Сайт:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Задать начало</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Задать конец</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Сбросить время</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Длина</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Начало</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>&amp;Конец</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Сброс</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Обрезка</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Воспроизвести</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>С&amp;топ</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Громкость</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Позиция и длительность</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>Обрезка — %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>Имя файла:</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>Длительность:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Разрешение:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Частота кадров:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Битрейт:</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>Дискретизация:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Каналы:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>моно</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>стерео</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 канал, моно</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 канала, стерео</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>Каналов: %1</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Звук:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Субтитры:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>Автоматически: нет</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Автоматически: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Не удаётся открыть ссылку:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>Кодек:</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Битрейт:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Разрешение:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Частота кадров:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Дискретизация:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Каналы:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>Предустановка:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>Настройки по умолчанию</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>Это значение (%1) нельзя использовать: %2.</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>размер кадра</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>частота кадров</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>битрейт видео</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>частота дискретизации</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>число каналов</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>битрейт звука</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>параметр</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>Конвертирование не удалось.</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>Позиция и длительность</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Профиль:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Вывод:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>Добавьте файлы или перетащите их сюда</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Добавление файлов: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>Добавить файлы…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>Обрезать…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>Сведения о файле…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>Выберите видеофайлы для обрезки.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>Добавьте видеофайлы.</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>Отметьте хотя бы одно задание для конвертирования.</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>Для объединения нужно выбрать два файла или больше.</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлено</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>Конвертирование %1%</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>Ошибка JPEG</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>Конвертирование медиафайлов</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>Папка вывода «%1» не принимает файлы: %2. Укажите другую папку.</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> и ещё %1</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   выполнено %2%</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>Готово заданий: %1 из %2</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>Всего осталось около %1</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>Для этого файла осталось около %1</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>Готово: %1, с ошибкой: %2, остановлено: %3.</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+С ошибкой:</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>причина не указана</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… и ещё %1.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Конвертирование завершено</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>Готово: %1, с ошибкой: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>Объединённый файл займёт около %1 ГБ, но файл на томе FAT32 %2 не может быть больше 4 ГБ.
+Объедините меньше файлов или более короткие, уменьшите битрейт или выберите другую папку вывода.</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>Результат «%1» займёт около %2 ГБ, но файл на томе FAT32 %3 не может быть больше 4 ГБ.
+Сократите фрагмент, уменьшите битрейт или выберите другую папку вывода.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>Добавить файл</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>Обрезать видео</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Начать конвертирование</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>Открыть готовые файлы</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>Выбрать папку вывода</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> Объединить в один файл</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>Параметры конвертирования</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Обрезка</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Конвертация</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>Открыть папку вывода</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>Выбрать папку вывода</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Папка вывода</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>Объединить в один файл</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Задания</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>Позиция и длительность</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>Все файлы (*.*)|*.*|Все медиафайлы|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Файлы Flash (*.flv)|*.flv|Файлы Real Media (*.rm;*.rmvb)|*.rm;*.rmvb|Файлы QuickTime (*.mov;*.qt)|*.qt;*.mov|Файлы AVI (*.avi)|*.avi|Файлы MPEG (*.mpg;*.mpeg)|*.mpg;*.mpeg|Незащищённые файлы VOB (*.vob)|*.vob|Файлы VCD (*.dat)|*.dat|Файлы Matroska Video (*.mkv)|*.mkv|Файлы MP4 (*.mp4;*.m4v)|*.mp4;*.m4v|Файлы 3GP (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Файлы Windows Media (*.asf;*.wmv)|*.asf;*.wmv|Файлы MOD (*.mod)|*.mod|Файлы TOD (*.tod)|*.tod|Файлы высокой чёткости (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Файлы Digital Video (*.dv)|*.dv|Файлы NUT (*.nut)|*.nut|Файлы «сырого» видео H.264 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|Все аудиофайлы|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Файлы Advanced Audio Coding (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Файлы Audio Code 3 (*.ac3)|*.ac3|Файлы Monkey&apos;s Audio (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|Файлы MP3 (*.mp3)|*.mp3|Файлы Ogg Vorbis Audio (*.ogg)|*.ogg|Файлы Real Audio (*.ra;*.ram)|*.ra;*.ram|Файлы WAV Audio (*.wav)|*.wav|Файлы Window Media Audio (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Выберите папку вывода:</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>Недопустимое имя папки вывода.</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>Файл справки не найден.</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Операционной системе не хватает
+памяти или ресурсов.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Указанный файл не найден.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Указанный путь не найден.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Операционная система запретила
+доступ к указанному файлу.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Недостаточно памяти для выполнения операции.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Недопустимый файл .EXE
+(не Win32 .EXE или ошибка в образе .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Произошло нарушение совместного доступа. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>Сопоставление имени файла
+неполно или неверно.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Транзакцию DDE не удалось
+завершить: истекло время ожидания запроса.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>Транзакция DDE не удалась.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Транзакцию DDE не удалось
+завершить, так как обрабатывались
+другие транзакции DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>С этим расширением файла
+не связано ни одно приложение.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Указанная динамическая библиотека не найдена.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Произошла неизвестная ошибка (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>файл не существует</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>его невозможно прочитать (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>файл пуст</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>это не читаемый видео- или аудиофайл</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>невозможно определить его длительность</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> Ожидает</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>Исходный файл</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Формат вывода</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Файл %1 недопустим.</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>Файл %1 недопустим: %2.</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>Недопустимых файлов: %1, они не добавлены:</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+… и ещё %1.</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>Файл %1 недопустим!</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>Список заданий заполнен: в нём не более %1 файлов. Остальные файлы не добавлены.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>его невозможно открыть</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>он слишком велик</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>его невозможно прочитать</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>он повреждён</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>это не список заданий этой программы</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>он записан более новой версией</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 — не обычный файл, его нельзя отложить</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>прервано до переименования</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>Не удалось использовать список заданий, сохранённый в прошлый раз: %1.</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+Он отложен под именем %1.</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+Программа запускается с пустым списком заданий.</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>Не удалось сохранить список заданий: %1.
+Ранее сохранённый список оставлен без изменений; сохранение будет повторено чуть позже.</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>Файл списка заданий не удалось использовать (%1), и он не перезаписан: он отложен под именем %2.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Файл не найден</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>это символическая ссылка, а не файл этой программы</translation>
+    </message>
+</context>
+</TS>

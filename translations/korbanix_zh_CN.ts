@@ -1,0 +1,1032 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AppFolders</name>
+    <message>
+        <source>%1 was a symbolic link to another file, which is not used; the link was set aside as %2</source>
+        <translation>%1 是指向另一个文件的符号链接，不会使用；该链接已另存为 %2</translation>
+    </message>
+    <message>
+        <source>The output folder is not remembered: </source>
+        <translation>无法记住输出文件夹：</translation>
+    </message>
+    <message>
+        <source> Please specify a different folder!</source>
+        <translation> 请指定其他文件夹！</translation>
+    </message>
+    <message>
+        <source>No output folder is given.</source>
+        <translation>未指定输出文件夹。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>“%1”是文件，不是文件夹。</translation>
+    </message>
+    <message>
+        <source>the folder above it does not exist either</source>
+        <translation>其上级文件夹也不存在</translation>
+    </message>
+    <message>
+        <source>it was refused</source>
+        <translation>被拒绝</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
+        <translation>文件夹“%1”不存在且无法创建：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>剪辑</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合并</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Media converter for your devices</source>
+        <translation>适用于您设备的媒体转换器</translation>
+    </message>
+</context>
+<context>
+    <name>CAVConvertDlg</name>
+    <message>
+        <source>Current File Converting:</source>
+        <translation>当前转换文件：</translation>
+    </message>
+    <message>
+        <source>Total Progress:</source>
+        <translation>总进度：</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>正在转换…</translation>
+    </message>
+    <message>
+        <source>Current file progress</source>
+        <translation>当前文件进度</translation>
+    </message>
+    <message>
+        <source>Total progress</source>
+        <translation>总进度</translation>
+    </message>
+    <message>
+        <source>Show preview</source>
+        <translation>显示预览</translation>
+    </message>
+    <message>
+        <source>Shut down computer when conversion completed</source>
+        <translation>转换完成后关闭计算机</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop converting</source>
+        <translation>停止转换</translation>
+    </message>
+    <message>
+        <source>%1   %2%</source>
+        <translation>%1   %2%</translation>
+    </message>
+    <message>
+        <source>%1 progress</source>
+        <translation>%1 的进度</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>正在停止…</translation>
+    </message>
+    <message>
+        <source>Stop the conversion?</source>
+        <translation>要停止转换吗？</translation>
+    </message>
+</context>
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>Support:</source>
+        <translation>支持：</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>主页：</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CClipDialog</name>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>设置开始时间</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>设置结束时间</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>重置时间</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>剪辑时长</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>设为开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>设为结束(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>重置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>剪辑</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>播放(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>音量(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>位置和时长</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画面</translation>
+    </message>
+    <message>
+        <source>Clip - %1</source>
+        <translation>剪辑 - %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+</context>
+<context>
+    <name>CFileInfomation</name>
+    <message>
+        <source>File Name:</source>
+        <translation>文件名：</translation>
+    </message>
+    <message>
+        <source>Media Length:</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>比特率：</translation>
+    </message>
+    <message>
+        <source>Samples:</source>
+        <translation>采样率：</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>声道：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 声道 单声道</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 声道 立体声</translation>
+    </message>
+    <message>
+        <source>%1 Channel</source>
+        <translation>%1 声道</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>文件信息</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>音轨：</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Automatic: none</source>
+        <translation>自动：无</translation>
+    </message>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>自动：%1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>CHyperLink</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>无法打开链接：
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <source>Encoder:</source>
+        <translation>编码器：</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>比特率：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>采样率：</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>声道：</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Format Preset:</source>
+        <translation>格式预设：</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Default setting</source>
+        <translation>默认设置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>This %1 cannot be used: %2.</source>
+        <translation>无法使用此%1：%2。</translation>
+    </message>
+    <message>
+        <source>picture size</source>
+        <translation>画面尺寸</translation>
+    </message>
+    <message>
+        <source>frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>video bit rate</source>
+        <translation>视频比特率</translation>
+    </message>
+    <message>
+        <source>sample rate</source>
+        <translation>采样率</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>声道数</translation>
+    </message>
+    <message>
+        <source>audio bit rate</source>
+        <translation>音频比特率</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>转化失败!</source>
+        <translation>转换失败！</translation>
+    </message>
+</context>
+<context>
+    <name>CTolvaneAVConverterDlg</name>
+    <message>
+        <source>Position and length</source>
+        <translation>位置和时长</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>配置方案：</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>输出：</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Add files or drop them here</source>
+        <translation>添加文件或将文件拖放到此处</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>正在添加文件：%1 / %2</translation>
+    </message>
+    <message>
+        <source>Add Files..</source>
+        <translation>添加文件…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>全部清空</translation>
+    </message>
+    <message>
+        <source>Clip...</source>
+        <translation>剪辑…</translation>
+    </message>
+    <message>
+        <source>File Information...</source>
+        <translation>文件信息…</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionCommands</name>
+    <message>
+        <source>Please select the video files to cut!</source>
+        <translation>请选择要剪辑的视频文件！</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionControl</name>
+    <message>
+        <source>Please add video files!</source>
+        <translation>请添加视频文件！</translation>
+    </message>
+    <message>
+        <source>Please check at least one task to convert!</source>
+        <translation>请至少勾选一个要转换的任务！</translation>
+    </message>
+    <message>
+        <source>Merge is effective when two or more files are chosen!</source>
+        <translation>合并需要选择两个或更多文件！</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>Converting %1 %</source>
+        <translation>正在转换 %1%</translation>
+    </message>
+    <message>
+        <source>JPEG Error</source>
+        <translation>JPEG 错误</translation>
+    </message>
+    <message>
+        <source>Converting media files</source>
+        <translation>正在转换媒体文件</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
+        <translation>输出文件夹“%1”无法写入文件：%2。请指定其他文件夹！</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source> + %1 more</source>
+        <translation> 等 %1 个</translation>
+    </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   已完成 %2%</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>已完成 %1 个任务 / 共 %2 个任务</translation>
+    </message>
+    <message>
+        <source>About %1 left in all</source>
+        <translation>总共约剩 %1</translation>
+    </message>
+    <message>
+        <source>About %1 left for this file</source>
+        <translation>此文件约剩 %1</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed, %3 stopped.</source>
+        <translation>已完成 %1 个，失败 %2 个，已停止 %3 个。</translation>
+    </message>
+    <message>
+        <source>
+
+Failed:</source>
+        <translation>
+
+失败：</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>未给出原因</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+……以及另外 %1 个。</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>转换已结束</translation>
+    </message>
+    <message>
+        <source>%1 completed, %2 failed</source>
+        <translation>已完成 %1 个，失败 %2 个</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolderOffer</name>
+    <message>
+        <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
+Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
+        <translation>合并后的输出约为 %1 GB，但 FAT32 卷 %2 上的文件最大为 4 GB。
+请减少合并的文件或缩短文件、降低比特率，或选择其他输出文件夹。</translation>
+    </message>
+    <message>
+        <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
+Shorten the clip, lower the bit rates or choose another output folder.</source>
+        <translation>“%1”的输出约为 %2 GB，但 FAT32 卷 %3 上的文件最大为 4 GB。
+请缩短片段、降低比特率，或选择其他输出文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Add File</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>Clip Video</source>
+        <translation>剪辑视频</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>开始转换</translation>
+    </message>
+    <message>
+        <source>Open output files</source>
+        <translation>打开输出文件</translation>
+    </message>
+    <message>
+        <source>Set output files</source>
+        <translation>设置输出位置</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>全部清空</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source> Merge into a file</source>
+        <translation> 合并为一个文件</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>文件信息</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>转换设置</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>剪辑</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Open output folder</source>
+        <translation>打开输出文件夹</translation>
+    </message>
+    <message>
+        <source>Browse for output folder</source>
+        <translation>浏览输出文件夹</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>输出文件夹</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>全部清空</translation>
+    </message>
+    <message>
+        <source>Merge into a file</source>
+        <translation>合并为一个文件</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>文件信息</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置方案</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Position and length</source>
+        <translation>位置和时长</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*|All media files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv|All audio files|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding files(*.aac)|*.aac|Advanced Interchage File Format(*.aiff)|*.aiff|Audio Code 3 files(*.ac3)|*.ac3|Monkey&apos;s Audio Files(*.ape;*.cue)|*.ape;*.cue|Sun AU Format(*.au)|*.au|Free Loseless Audio Codec(*.flac)|*.flac|MP3 files(*.mp3)|*.mp3|Ogg Vorbis Audio Files(*.ogg)|*.ogg|Real Audio Files(*.ra;*.ram)|*.ra;*.ram|WAV Audio Files(*.wav)|*.wav|Window Media Audio Files(*.wma)|*.wma|CD Audio(*.cda)|*.cda|MPEG-4 Audio(*.m4a)|*.m4a||</source>
+        <translation>所有文件 (*.*)|*.*|所有媒体文件|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*.dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash 文件 (*.flv)|*.flv|Real Media 文件 (*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime 文件 (*.mov;*.qt)|*.qt;*.mov|AVI 文件 (*.avi)|*.avi|MPEG 文件 (*.mpg;*.mpeg)|*.mpg;*.mpeg|未加密的 VOB 文件 (*.vob)|*.vob|VCD 文件 (*.dat)|*.dat|Matroska Video 文件 (*.mkv)|*.mkv|MP4 文件 (*.mp4;*.m4v)|*.mp4;*.m4v|3GP 文件 (*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media 文件 (*.asf;*.wmv)|*.asf;*.wmv|MOD 文件 (*.mod)|*.mod|TOD 文件 (*.tod)|*.tod|高清文件 (*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video 文件 (*.dv)|*.dv|NUT 文件 (*.nut)|*.nut|H.264 裸视频文件 (*.h264)|*.h264|Nullsoft Stream Video (*.nsv)|*.nsv|所有音频文件|*.aac;*.ac3;*.aiff;*.ape;*.cue;*.mpa;*.au;*.flac;*.mp3;*.ogg;*.ra;*.ram;*.wav;*.cda;*.m4a;*.wma|Advanced Audio Coding 文件 (*.aac)|*.aac|Advanced Interchage File Format (*.aiff)|*.aiff|Audio Code 3 文件 (*.ac3)|*.ac3|Monkey&apos;s Audio 文件 (*.ape;*.cue)|*.ape;*.cue|Sun AU Format (*.au)|*.au|Free Loseless Audio Codec (*.flac)|*.flac|MP3 文件 (*.mp3)|*.mp3|Ogg Vorbis Audio 文件 (*.ogg)|*.ogg|Real Audio 文件 (*.ra;*.ram)|*.ra;*.ram|WAV Audio 文件 (*.wav)|*.wav|Window Media Audio 文件 (*.wma)|*.wma|CD Audio (*.cda)|*.cda|MPEG-4 Audio (*.m4a)|*.m4a||</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>请选择输出文件夹：</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>输出文件夹名称无效！</translation>
+    </message>
+    <message>
+        <source>Can not find help file!</source>
+        <translation>找不到帮助文件！</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>操作系统内存
+或资源不足。</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>找不到指定的文件。</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>找不到指定的路径。</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>操作系统拒绝
+访问指定的文件。</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>内存不足，无法完成此操作。</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>.EXE 文件无效
+（不是 Win32 .EXE 或 .EXE 映像有错误）。</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>发生共享冲突。</translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>文件名关联
+不完整或无效。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>由于请求超时，
+无法完成 DDE 事务。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>DDE 事务失败。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>由于正在处理
+其他 DDE 事务，
+无法完成此 DDE 事务。</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>没有与此文件扩展名
+关联的应用程序。</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>找不到指定的动态链接库。</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>发生未知错误 (%1)。</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeQueue</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>无法读取 (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>it is not a video or audio file that can be read</source>
+        <translation>不是可读取的视频或音频文件</translation>
+    </message>
+    <message>
+        <source>its length cannot be measured</source>
+        <translation>无法测量其时长</translation>
+    </message>
+</context>
+<context>
+    <name>TaskList</name>
+    <message>
+        <source> Ready</source>
+        <translation> 就绪</translation>
+    </message>
+    <message>
+        <source>Source file</source>
+        <translation>源文件</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>输出格式</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>文件 %1 无效！</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid: %2.</source>
+        <translation>文件 %1 无效：%2。</translation>
+    </message>
+    <message>
+        <source>%1 files are invalid and were not added:</source>
+        <translation>%1 个文件无效，未添加：</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+……以及另外 %1 个。</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>文件 %1 无效！</translation>
+    </message>
+    <message>
+        <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
+        <translation>任务列表已满：最多可容纳 %1 个文件。其余文件未添加。</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListStore</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>无法打开</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>文件过大</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>已损坏</translation>
+    </message>
+    <message>
+        <source>it is not a task list of this program</source>
+        <translation>不是本程序的任务列表</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version</source>
+        <translation>由更新的版本写入</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file and cannot be moved aside</source>
+        <translation>%1 不是普通文件，无法移开</translation>
+    </message>
+    <message>
+        <source>interrupted before the rename</source>
+        <translation>在重命名前被中断</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last run could not be used: %1.</source>
+        <translation>无法使用上次运行保留的任务列表：%1。</translation>
+    </message>
+    <message>
+        <source>
+It was set aside as %1.</source>
+        <translation>
+已另存为 %1。</translation>
+    </message>
+    <message>
+        <source>
+The program starts with an empty task list.</source>
+        <translation>
+程序将以空任务列表启动。</translation>
+    </message>
+    <message>
+        <source>The task list could not be saved: %1.
+The list kept from before is left as it was; saving is tried again in a while.</source>
+        <translation>无法保存任务列表：%1。
+之前保留的列表保持不变；稍后将再次尝试保存。</translation>
+    </message>
+    <message>
+        <source>The task list&apos;s file could not be used (%1) and was not written through: it was set aside as %2.</source>
+        <translation>无法使用任务列表文件 (%1)，未将其覆盖：已另存为 %2。</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>未找到文件</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a file of this program</source>
+        <translation>这是符号链接，不是本程序的文件</translation>
+    </message>
+</context>
+</TS>
