@@ -130,24 +130,26 @@ void CTolvaneAVConverterDlg::addFiles(const QStringList& rawPaths, bool dropped)
 }
 
 void CTolvaneAVConverterDlg::takeProbed(const std::vector<ProbedFile>& files) {
-    m_list->setUpdatesEnabled(false);
+    std::vector<TaskList::NewTask> accepted;
+    accepted.reserve(files.size());
+    const int room = TaskList::kCapacity - m_tasks.Count();
     for (const ProbedFile& file : files) {
         if (!file.accepted) {
             m_adding.refused.emplace_back(file.path, file.reason);
             continue;
         }
-        if (m_tasks.IsFull()) {
+        if (static_cast<int>(accepted.size()) >= room) {
             m_adding.listFull = true;
             // The rest would be refused too: stop measuring them.
             QTimer::singleShot(0, m_probes.get(), &ProbeQueue::Cancel);
             break;
         }
-        const int row = m_adding.atTop ? m_tasks.InsertTaskAtTop(file.path, file.length, profileText())
-                                       : m_tasks.AppendTask(file.path, file.length, profileText());
-        if (m_adding.firstRow < 0 || m_adding.atTop) m_adding.firstRow = row;
+        accepted.push_back({file.path, file.length});
     }
-    m_list->setUpdatesEnabled(true);
-    if (m_adding.firstRow >= 0) {
+    if (!accepted.empty()) {
+        const int firstNew = m_adding.atTop ? 0 : m_tasks.Count();
+        m_tasks.AddTasks(accepted, m_adding.atTop, profileText());
+        if (m_adding.firstRow < 0 || m_adding.atTop) m_adding.firstRow = firstNew;
         enablePlayAndStop();
         ApplyButtonChanges(m_tasks.StatesAfterAdding());
     }

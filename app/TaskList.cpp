@@ -83,22 +83,31 @@ void TaskList::fillRow(int row, const ProbedLength& length) {
     SetText(row, kDuration, QString::number(length.durationMicroseconds / 1000000));
 }
 
-int TaskList::insertTask(int at, const QString& path, const ProbedLength& length, const QString& profileText) {
-    if (Count() > 0) m_list.SetItemSelected(0, false);
-    const int row = m_list.InsertItem(at, path);
-    fillRow(row, length);
-    SetText(row, kFormat, profileText);
-    SetChecked(row, true);
-    ApplyStyles();
-    return row;
-}
-
 int TaskList::AppendTask(const QString& path, const ProbedLength& length, const QString& profileText) {
-    return insertTask(Count(), path, length, profileText);
+    return AddTasks({NewTask{path, length}}, false, profileText);
 }
 
 int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText) {
-    return insertTask(0, path, length, profileText);
+    return AddTasks({NewTask{path, length}}, true, profileText);
+}
+
+int TaskList::AddTasks(const std::vector<NewTask>& files, bool atTop, const QString& profileText) {
+    if (files.empty()) return -1;
+    if (Count() > 0) m_list.SetItemSelected(0, false);
+    const int count = static_cast<int>(files.size());
+    const int first = atTop ? 0 : Count();
+    QStringList paths;
+    paths.reserve(count);
+    for (int i = 0; i < count; ++i) paths << files[static_cast<std::size_t>(atTop ? count - 1 - i : i)].path;
+    m_list.InsertItems(first, paths);
+    for (int i = 0; i < count; ++i) {
+        const int row = first + i;
+        fillRow(row, files[static_cast<std::size_t>(atTop ? count - 1 - i : i)].length);
+        SetText(row, kFormat, profileText);
+        SetChecked(row, true);
+    }
+    ApplyStyles();
+    return atTop ? 0 : first + count - 1;
 }
 
 ButtonChanges TaskList::RemoveFirstSelected() {

@@ -63,6 +63,15 @@ public:
     // Drop: the same row as Add's, inserted at the top. (A dropped file used to
     // arrive unchecked and without its profile, so a drop converted nothing.)
     int InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText);
+    // Many files at once, as the calls above would add them one by one (a drop's
+    // files come out at the top in reverse order, each above the one before), but
+    // with the rows made in one step: the list lays itself out once, not once a
+    // row. Returns the row the last file went to (-1 when `files` is empty).
+    struct NewTask {
+        QString path;
+        ProbedLength length;
+    };
+    int AddTasks(const std::vector<NewTask>& files, bool atTop, const QString& profileText);
 
     // RemoveTask: deletes the first selected row (only one per call), selects its
     // successor (or the new last row) and returns the button changes.
@@ -105,8 +114,6 @@ public:
 
 private:
     void fillRow(int row, const ProbedLength& length);
-    // A checked row at `at` with "Output format" = profileText.
-    int insertTask(int at, const QString& path, const ProbedLength& length, const QString& profileText);
 
     CCheckListCtrl& m_list;
 };

@@ -1,5 +1,6 @@
 #include "controls/CheckListCtrl.h"
 
+#include "controls/Accessibility.h"
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
 
@@ -97,6 +98,8 @@ CCheckHeadCtrl::CCheckHeadCtrl(CCheckListCtrl* list) : QHeaderView(Qt::Horizonta
 
 CCheckListCtrl::CCheckListCtrl(QWidget* parent, int controlId) : QTableWidget(parent), m_controlId(controlId) {
     SetControlId(this, controlId);
+    // Before any reader asks: the list's reader is made once and kept.
+    InstallAccessibility();
     m_checkHeader = new CCheckHeadCtrl(this);
     setHorizontalHeader(m_checkHeader);
     // A header press in a table selects the column; a list view's header never does.
@@ -290,6 +293,14 @@ int CCheckListCtrl::InsertItem(int row, const QString& text) {
     row = std::clamp(row, 0, rowCount());
     insertRow(row);
     setItem(row, 0, newFirstColumnItem(text));
+    return row;
+}
+
+int CCheckListCtrl::InsertItems(int row, const QStringList& texts) {
+    row = std::clamp(row, 0, rowCount());
+    if (texts.isEmpty()) return row;
+    model()->insertRows(row, static_cast<int>(texts.size()));
+    for (int i = 0; i < texts.size(); ++i) setItem(row + i, 0, newFirstColumnItem(texts[i]));
     return row;
 }
 
