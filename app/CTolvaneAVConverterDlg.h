@@ -169,6 +169,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    // On showing: the list or Add has the focus, not a title-bar button.
+    void focusFirstWork();
     void done(int result) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

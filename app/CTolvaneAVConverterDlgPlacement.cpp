@@ -73,6 +73,17 @@ void CTolvaneAVConverterDlg::endDrag() {
     setMouseTracking(false);
 }
 
+void CTolvaneAVConverterDlg::focusFirstWork() {
+    // The window's own buttons (About, minimise, close) come first on the top
+    // line, but a person starts with the work: the list, or Add while it is
+    // empty. Space on a new window must not open About.
+    QWidget* focused = focusWidget();
+    const int id = focused ? ControlId(focused) : 0;
+    if (focused && id != kAbout && id != kMinimise && id != kClose) return;
+    QWidget* first = m_list->isHidden() ? static_cast<QWidget*>(m_buttons.at(kAdd)) : m_list;
+    first->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 int CTolvaneAVConverterDlg::titleBandHeight() const { return TitleBandHeight(m_templateSize.height()); }
 
 bool CTolvaneAVConverterDlg::event(QEvent* event) {
@@ -84,6 +95,7 @@ bool CTolvaneAVConverterDlg::event(QEvent* event) {
     case QEvent::WindowBlocked:
     case QEvent::UngrabMouse:
     case QEvent::Hide: endDrag(); break;
+    case QEvent::Show: focusFirstWork(); break;
     default: break;
     }
     return QDialog::event(event);

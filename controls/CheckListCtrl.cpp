@@ -377,7 +377,10 @@ void CCheckListCtrl::paintEvent(QPaintEvent* event) {
         if (!isColumnHidden(column) && columnWidth(column) > 0) row |= visualRect(model()->index(current.row(), column));
     if (row.isEmpty()) return;
     QPainter painter(viewport());
-    QPen pen(palette().color(QPalette::Highlight).darker(150), 2, Qt::DotLine);
+    // On the selection's colour a darker shade of it cannot be seen: the frame
+    // takes the colour of the text it surrounds.
+    const bool selected = selectionModel()->isSelected(current);
+    QPen pen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text), 2, Qt::DotLine);
     painter.setPen(pen);
     painter.drawRect(row.adjusted(1, 1, -2, -2));
 }

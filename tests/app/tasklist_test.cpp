@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QDropEvent>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QLabel>
@@ -113,6 +114,32 @@ TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopLikeAddedRows) {
     EXPECT_TRUE(window.button(kPlay)->isEnabled() && window.button(kStop)->isEnabled());
     EXPECT_TRUE(window.button(kMerge)->isEnabled());
     EXPECT_EQ(CurrentFileInfoTexts().filePath, media().audio) << "the selected row's information";
+}
+
+// A hand-over of many measured files becomes rows in one step (the list lays
+// itself out once, not once a row), in the order single additions give.
+TEST_F(TaskListTest, ManyRowsAreInsertedInOneStepInTheOrderSingleAdditionsGive) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA});
+    TaskList& tasks = window.taskList();
+    std::vector<TaskList::NewTask> files;
+    for (int i = 0; i < 300; ++i) files.push_back({QStringLiteral("/media/file %1.avi").arg(i), {0, 3, 3000000}});
+    QSignalSpy inserted(window.taskListControl()->model(), &QAbstractItemModel::rowsInserted);
+    EXPECT_EQ(tasks.AddTasks(files, true, kProfile0), 0);
+    EXPECT_EQ(tasks.AddTasks(files, false, kProfile0), 600);
+    EXPECT_EQ(inserted.count(), 2);
+    ASSERT_EQ(tasks.Count(), 601);
+    EXPECT_EQ(tasks.Text(0, TaskList::kSource), "/media/file 299.avi") << "a drop puts each file above the one before";
+    EXPECT_EQ(tasks.Text(299, TaskList::kSource), "/media/file 0.avi");
+    EXPECT_EQ(tasks.Text(300, TaskList::kSource), media().clipA);
+    EXPECT_EQ(tasks.Text(301, TaskList::kSource), "/media/file 0.avi") << "Add appends in the given order";
+    EXPECT_EQ(tasks.Text(600, TaskList::kSource), "/media/file 299.avi");
+    for (int row : {0, 299, 301, 600}) {
+        EXPECT_TRUE(tasks.IsChecked(row));
+        EXPECT_EQ(tasks.Text(row, TaskList::kEnd), "00:00:03");
+        EXPECT_EQ(tasks.Text(row, TaskList::kFormat), kProfile0);
+        EXPECT_EQ(tasks.Text(row, TaskList::kStatus), " Ready");
+    }
+    EXPECT_EQ(window.taskListControl()->UncheckedCount(), 0);
 }
 
 TEST_F(TaskListTest, FilesDroppedFromAFileManagerArriveAsAUriList) {

@@ -251,8 +251,11 @@ TEST_F(ClipEditorTest, StopRewindsTheSliderAndDisablesIt) {
     open(0);
     playAt(40);
     EXPECT_EQ(editor.SliderPosition(), 400);
+    EXPECT_GT(editor.CurrentTime(), 0.0);
     editor.Stop();
     EXPECT_EQ(editor.SliderPosition(), 0);
+    EXPECT_EQ(editor.CurrentTime(), 0.0) << "the time shown rewinds with the slider";
+    EXPECT_EQ(editor.CurrentSecond(), 0);
     EXPECT_FALSE(editor.SliderEnabled());
     EXPECT_FALSE(editor.TimersRunning());
     EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Play);
