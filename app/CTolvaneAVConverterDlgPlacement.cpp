@@ -6,7 +6,10 @@
 #include "app/CTolvaneAVConverterDlg.h"
 #include "app/ConversionCommands.h"  // complete type for m_conversion
 
+#include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
+#include "controls/CheckListCtrl.h"
+#include "controls/ControlButton.h"
 #include "platform/ControlId.h"
 #include "platform/IniFile.h"
 #include "platform/WindowPlacement.h"
@@ -116,6 +119,9 @@ void CTolvaneAVConverterDlg::relayout() {
     const QSize extra = size() - m_templateSize;
     for (const auto& [control, place] : m_templatePlaces)
         control->setGeometry(Anchored(place, AnchorOf(ControlId(control)), extra));
+    // A hidden list gets no resize events: the hint over the empty list would
+    // stay where the list was before the window was fitted to the screen.
+    placeListOverlays();
     if (m_sizeGrip) m_sizeGrip->move(width() - m_sizeGrip->width(), height() - m_sizeGrip->height());
     update();
 }

@@ -78,6 +78,7 @@ private:
     std::vector<bool> m_ready;  // guarded by m_mutex
     std::mutex m_mutex;
     std::atomic<int> m_next{0};
+    std::atomic<int> m_measured{0};
     std::atomic<bool> m_cancelled{false};
     std::vector<std::thread> m_threads;
     int m_threadCount;

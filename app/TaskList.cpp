@@ -6,6 +6,8 @@
 #include "profiles/TimeText.h"
 
 #include <QColor>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -38,11 +40,21 @@ ButtonChanges changes(std::initializer_list<int> ids, bool enabled) {
 void TaskList::SetUp() {
     // The list's client width: its rectangle inside the frame (the widget may not
     // have been shown yet, so its viewport has no size of its own).
-    const int statusWidth = std::max(0, m_list.contentsRect().width() - kFixedColumnsWidth);
+    int statusWidth = std::max(0, m_list.contentsRect().width() - kFixedColumnsWidth);
+    // The status must be readable while a row converts ("Converting 74 %" read
+    // "Con…4 %" in what the other columns left): the source column gives way,
+    // its folders first.
+    const int statusNeeds = StatusWidthNeeded(m_list.fontMetrics());
+    const int sourceGives = std::clamp(statusNeeds - statusWidth, 0, kColumns[kSource].width / 3);
+    statusWidth += sourceGives;
     for (int column = 0; column < kColumnCount; ++column) {
         const ColumnSpec& columnInfo = kColumns[column];
-        m_list.InsertColumn(column, columnInfo.heading, columnInfo.width < 0 ? statusWidth : columnInfo.width);
+        int width = columnInfo.width < 0 ? statusWidth : columnInfo.width;
+        if (column == kSource) width -= sourceGives;
+        m_list.InsertColumn(column, columnInfo.heading, width);
     }
+    // A wider window widens the status (the last column a person sees).
+    m_list.horizontalHeader()->setStretchLastSection(true);
     m_list.InitCheckHeader();
     m_list.SetPathColumn(kSource);
     ApplyStyles();
@@ -53,6 +65,11 @@ void TaskList::SetUp() {
 void TaskList::ApplyStyles() {
     m_list.AddExtendedStyle(CCheckListCtrl::kGridLines | CCheckListCtrl::kCheckBoxes |
                             CCheckListCtrl::kFullRowSelect);
+}
+
+int TaskList::StatusWidthNeeded(const QFontMetrics& metrics) {
+    constexpr int kCellMargins = 12;
+    return metrics.horizontalAdvance(QStringLiteral(" Converting 100 %")) + kCellMargins;
 }
 
 int TaskList::Count() const { return m_list.GetItemCount(); }

@@ -17,6 +17,7 @@
 #include <vector>
 
 class CCheckListCtrl;
+class QFontMetrics;
 
 struct ButtonChange {
     int controlId;
@@ -43,6 +44,8 @@ public:
     // Columns with their headers and widths, the header check box, the list-view
     // styles and colours; the list starts hidden.
     void SetUp();
+    // The status column's width that shows a running row's status whole.
+    static int StatusWidthNeeded(const QFontMetrics& metrics);
     // Grid lines, check boxes, full-row select (added to what is set).
     void ApplyStyles();
 

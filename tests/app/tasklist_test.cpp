@@ -116,6 +116,22 @@ TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopLikeAddedRows) {
     EXPECT_EQ(CurrentFileInfoTexts().filePath, media().audio) << "the selected row's information";
 }
 
+// A running row's status reads whole at the window's first size ("Converting
+// 74 %" read "Con…4 %"), and a wider window gives the status the room.
+TEST_F(TaskListTest, TheStatusOfARunningRowFitsItsColumn) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    CCheckListCtrl& list = *window.taskListControl();
+    window.taskList().SetText(0, TaskList::kStatus, "Converting 100 %");
+    const int status = list.columnWidth(TaskList::kStatus);
+    EXPECT_GE(status, TaskList::StatusWidthNeeded(list.fontMetrics()));
+    EXPECT_EQ(list.ShownText(0, TaskList::kStatus), "Converting 100 %");
+    EXPECT_GE(list.columnWidth(TaskList::kSource), 130) << "the file names keep most of their room";
+    window.resize(window.size() + QSize(200, 0));
+    EXPECT_GT(list.columnWidth(TaskList::kStatus), status);
+}
+
 // A hand-over of many measured files becomes rows in one step (the list lays
 // itself out once, not once a row), in the order single additions give.
 TEST_F(TaskListTest, ManyRowsAreInsertedInOneStepInTheOrderSingleAdditionsGive) {

@@ -355,6 +355,9 @@ TEST_F(ClipDialogTest, TooltipsByControlId) {
     control<QPushButton>(dialog, CClipDialog::kPlay)->click();
     EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Play");
     EXPECT_EQ(control<QPushButton>(dialog, CClipDialog::kSetEnd)->toolTip(), "Set End Time");
+    EXPECT_NE(control<QPushButton>(dialog, CClipDialog::kSetEnd)->shortcut(),
+              control<QPushButton>(dialog, CClipDialog::kSetBegin)->shortcut())
+        << "each with a letter of its own";
     control<QPushButton>(dialog, CClipDialog::kCancel)->click();
 }
 
