@@ -564,6 +564,28 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
+// A long addition is not written whole at every interval while it grows: the
+// timed save waits for its end and then writes every row at once.
+TEST_F(KeptTaskListTest, TheListIsSavedOnceTheAdditionEnds) {
+    CTolvaneAVConverterDlg& window = reopen();
+    int writesWhileAdding = -1;
+    QTimer::singleShot(0, &window, [&] {
+        ASSERT_TRUE(window.isBusy());
+        keeper->ScheduleSave();
+        // Inside the addition's own loop: it cannot end before this returns.
+        QTest::qWait(TaskListKeeper::kSaveDelayMs + 300);
+        writesWhileAdding = keeper->WriteCount();
+    });
+    window.AddPaths({media().clipA, media().clipB, media().audio});
+    EXPECT_EQ(writesWhileAdding, 0);
+    EXPECT_TRUE(keeper->SavePending()) << "the save waits for the end of the addition";
+    QTest::qWait(TaskListKeeper::kSaveDelayMs + 300);
+    EXPECT_EQ(keeper->WriteCount(), 1);
+    const TaskListStore::LoadResult kept = TaskListStore(statePath()).Load();
+    ASSERT_EQ(kept.outcome, TaskListStore::LoadOutcome::Loaded);
+    EXPECT_EQ(kept.list.tasks.size(), 3u);
+}
+
 // A start with an empty list ("--no-restore") leaves the kept list alone until
 // the person changes the new one; then the new one is kept.
 TEST_F(KeptTaskListTest, AnEmptyStartKeepsTheSavedListUntilTheNewOneChanges) {
