@@ -177,6 +177,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    // On showing: the list or Add has the focus, not a title-bar button.
+    void focusFirstWork();
     void done(int result) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -223,7 +225,6 @@ private:
     bool listFolders(QStringList& paths);
     void takeProbed(const std::vector<ProbedFile>& files);
     // A file of a drop as its row: on top, or below the last one of its folder.
-    int insertDropped(const ProbedFile& file, int folder);
     void finishAdding(bool cancelled);
     void createAddingControls();
     void placeListOverlays();

@@ -198,37 +198,63 @@ bool CTolvaneAVConverterDlg::listFolders(QStringList& paths) {
     return true;
 }
 
-int CTolvaneAVConverterDlg::insertDropped(const ProbedFile& file, int folder) {
-    // Each dropped file goes on top; the files of one dropped folder go there as a
-    // block that reads in their order.
-    const bool sameBlock = folder >= 0 && folder == m_adding.blockFolder;
-    const int row = m_tasks.InsertTaskAt(sameBlock ? m_adding.blockRow + 1 : 0, file.path, file.length, profileText());
-    m_adding.blockFolder = folder;
-    m_adding.blockRow = row;
-    return row;
-}
-
 void CTolvaneAVConverterDlg::takeProbed(const std::vector<ProbedFile>& files) {
-    m_list->setUpdatesEnabled(false);
+    // The rows of one delivery are made in a few steps, not one by one, so the list
+    // lays itself out once per step. A run of loose files, or of one dropped
+    // folder's files, is one step.
+    struct Run {
+        int folder = -1;  // the dropped folder of its files; -1 = loose files
+        std::vector<TaskList::NewTask> files;
+        std::vector<QString> subfolders;
+    };
+    std::vector<Run> runs;
+    int accepted = 0;
+    const int room = TaskList::kCapacity - m_tasks.Count();
     for (const ProbedFile& file : files) {
         const auto listed = m_adding.listed.constFind(file.path);
         if (!file.accepted) {
             if (listed == m_adding.listed.cend()) m_adding.refused.emplace_back(file.path, file.reason);
             continue;
         }
-        if (m_tasks.IsFull()) {
+        if (accepted >= room) {
             m_adding.listFull = true;
             // The rest would be refused too: stop measuring them.
             QTimer::singleShot(0, m_probes.get(), &ProbeQueue::Cancel);
             break;
         }
-        const int row = m_adding.atTop ? insertDropped(file, listed == m_adding.listed.cend() ? -1 : listed->folder)
-                                       : m_tasks.AppendTask(file.path, file.length, profileText());
-        if (listed != m_adding.listed.cend() && !listed->subfolder.isEmpty()) m_tasks.SetSubfolder(row, listed->subfolder);
-        if (m_adding.firstRow < 0 || m_adding.atTop) m_adding.firstRow = row;
+        ++accepted;
+        const bool inFolder = listed != m_adding.listed.cend();
+        const int folder = inFolder ? listed->folder : -1;
+        if (runs.empty() || runs.back().folder != folder) runs.push_back(Run{folder, {}, {}});
+        runs.back().files.push_back({file.path, file.length});
+        runs.back().subfolders.push_back(inFolder ? listed->subfolder : QString());
     }
-    m_list->setUpdatesEnabled(true);
-    if (m_adding.firstRow >= 0) {
+    for (const Run& run : runs) {
+        int first = 0;
+        if (!m_adding.atTop) {
+            first = m_tasks.Count();
+            m_tasks.AddTasks(run.files, false, profileText());
+        } else if (run.folder < 0) {
+            // Each dropped file goes on top, above the one before.
+            m_tasks.AddTasks(run.files, true, profileText());
+            m_adding.blockFolder = -1;
+            m_adding.blockRow = 0;
+        } else {
+            // A dropped folder's files go on top as a block that reads in their
+            // order, continued where the previous delivery left it.
+            first = run.folder == m_adding.blockFolder ? m_adding.blockRow + 1 : 0;
+            m_adding.blockRow = m_tasks.InsertTasksAt(first, run.files, profileText());
+            m_adding.blockFolder = run.folder;
+        }
+        for (std::size_t i = 0; i < run.subfolders.size(); ++i) {
+            if (run.subfolders[i].isEmpty()) continue;
+            const int row = m_adding.atTop && run.folder < 0 ? static_cast<int>(run.files.size() - 1 - i)
+                                                              : first + static_cast<int>(i);
+            m_tasks.SetSubfolder(row, run.subfolders[i]);
+        }
+        if (m_adding.firstRow < 0 || m_adding.atTop) m_adding.firstRow = m_adding.atTop ? 0 : first;
+    }
+    if (accepted > 0) {
         enablePlayAndStop();
         ApplyButtonChanges(m_tasks.StatesAfterAdding());
     }

@@ -6,7 +6,10 @@
 #include "app/CTolvaneAVConverterDlg.h"
 #include "app/ConversionCommands.h"  // complete type for m_conversion
 
+#include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
+#include "controls/CheckListCtrl.h"
+#include "controls/ControlButton.h"
 #include "platform/ControlId.h"
 #include "platform/IniFile.h"
 #include "platform/WindowPlacement.h"
@@ -73,6 +76,17 @@ void CTolvaneAVConverterDlg::endDrag() {
     setMouseTracking(false);
 }
 
+void CTolvaneAVConverterDlg::focusFirstWork() {
+    // The window's own buttons (About, minimise, close) come first on the top
+    // line, but a person starts with the work: the list, or Add while it is
+    // empty. Space on a new window must not open About.
+    QWidget* focused = focusWidget();
+    const int id = focused ? ControlId(focused) : 0;
+    if (focused && id != kAbout && id != kMinimise && id != kClose) return;
+    QWidget* first = m_list->isHidden() ? static_cast<QWidget*>(m_buttons.at(kAdd)) : m_list;
+    first->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 int CTolvaneAVConverterDlg::titleBandHeight() const { return TitleBandHeight(m_templateSize.height()); }
 
 bool CTolvaneAVConverterDlg::event(QEvent* event) {
@@ -84,6 +98,7 @@ bool CTolvaneAVConverterDlg::event(QEvent* event) {
     case QEvent::WindowBlocked:
     case QEvent::UngrabMouse:
     case QEvent::Hide: endDrag(); break;
+    case QEvent::Show: focusFirstWork(); break;
     default: break;
     }
     return QDialog::event(event);
@@ -104,6 +119,9 @@ void CTolvaneAVConverterDlg::relayout() {
     const QSize extra = size() - m_templateSize;
     for (const auto& [control, place] : m_templatePlaces)
         control->setGeometry(Anchored(place, AnchorOf(ControlId(control)), extra));
+    // A hidden list gets no resize events: the hint over the empty list would
+    // stay where the list was before the window was fitted to the screen.
+    placeListOverlays();
     if (m_sizeGrip) m_sizeGrip->move(width() - m_sizeGrip->width(), height() - m_sizeGrip->height());
     update();
 }

@@ -36,11 +36,13 @@ class ProbeQueue : public QObject {
     Q_OBJECT
 public:
     // How often finished probes are handed over: often enough to look live,
-    // rarely enough that 10,000 rows do not cost 10,000 repaints.
-    static constexpr int kDeliverMs = 20;
+    // rarely enough that the list is not repainted for every few rows (painting
+    // it took more of the window's time than adding the rows).
+    static constexpr int kDeliverMs = 100;
     // At most this many rows per hand-over, so adding them never holds the
-    // window long; the rest follow at the next tick.
-    static constexpr int kMostPerDelivery = 64;
+    // window long; the rest follow at the next tick. Far more than the probes
+    // measure in one tick, so the list never lags behind them.
+    static constexpr int kMostPerDelivery = 500;
 
     // `threads` = 0: one per processor, at least two (the probes mostly wait
     // for the disk).
@@ -76,6 +78,7 @@ private:
     std::vector<bool> m_ready;  // guarded by m_mutex
     std::mutex m_mutex;
     std::atomic<int> m_next{0};
+    std::atomic<int> m_measured{0};
     std::atomic<bool> m_cancelled{false};
     std::vector<std::thread> m_threads;
     int m_threadCount;

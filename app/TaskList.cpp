@@ -6,6 +6,8 @@
 #include "profiles/TimeText.h"
 
 #include <QColor>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -39,11 +41,21 @@ ButtonChanges changes(std::initializer_list<int> ids, bool enabled) {
 void TaskList::SetUp() {
     // The list's client width: its rectangle inside the frame (the widget may not
     // have been shown yet, so its viewport has no size of its own).
-    const int statusWidth = std::max(0, m_list.contentsRect().width() - kFixedColumnsWidth);
+    int statusWidth = std::max(0, m_list.contentsRect().width() - kFixedColumnsWidth);
+    // The status must be readable while a row converts ("Converting 74 %" read
+    // "Con…4 %" in what the other columns left): the source column gives way,
+    // its folders first.
+    const int statusNeeds = StatusWidthNeeded(m_list.fontMetrics());
+    const int sourceGives = std::clamp(statusNeeds - statusWidth, 0, kColumns[kSource].width / 3);
+    statusWidth += sourceGives;
     for (int column = 0; column < kColumnCount; ++column) {
         const ColumnSpec& columnInfo = kColumns[column];
-        m_list.InsertColumn(column, tr(columnInfo.heading), columnInfo.width < 0 ? statusWidth : columnInfo.width);
+        int width = columnInfo.width < 0 ? statusWidth : columnInfo.width;
+        if (column == kSource) width -= sourceGives;
+        m_list.InsertColumn(column, tr(columnInfo.heading), width);
     }
+    // A wider window widens the status (the last column a person sees).
+    m_list.horizontalHeader()->setStretchLastSection(true);
     m_list.InitCheckHeader();
     m_list.SetPathColumn(kSource);
     ApplyStyles();
@@ -54,6 +66,11 @@ void TaskList::SetUp() {
 void TaskList::ApplyStyles() {
     m_list.AddExtendedStyle(CCheckListCtrl::kGridLines | CCheckListCtrl::kCheckBoxes |
                             CCheckListCtrl::kFullRowSelect);
+}
+
+int TaskList::StatusWidthNeeded(const QFontMetrics& metrics) {
+    constexpr int kCellMargins = 12;
+    return metrics.horizontalAdvance(QStringLiteral(" Converting 100 %")) + kCellMargins;
 }
 
 int TaskList::Count() const { return m_list.GetItemCount(); }
@@ -84,26 +101,38 @@ void TaskList::fillRow(int row, const ProbedLength& length) {
     SetText(row, kDuration, QString::number(length.durationMicroseconds / 1000000));
 }
 
-int TaskList::insertTask(int at, const QString& path, const ProbedLength& length, const QString& profileText) {
-    if (Count() > 0) m_list.SetItemSelected(0, false);
-    const int row = m_list.InsertItem(at, path);
-    fillRow(row, length);
-    SetText(row, kFormat, profileText);
-    SetChecked(row, true);
-    ApplyStyles();
-    return row;
-}
-
 int TaskList::AppendTask(const QString& path, const ProbedLength& length, const QString& profileText) {
-    return insertTask(Count(), path, length, profileText);
+    return AddTasks({NewTask{path, length}}, false, profileText);
 }
 
 int TaskList::InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText) {
-    return insertTask(0, path, length, profileText);
+    return AddTasks({NewTask{path, length}}, true, profileText);
 }
 
-int TaskList::InsertTaskAt(int at, const QString& path, const ProbedLength& length, const QString& profileText) {
-    return insertTask(std::clamp(at, 0, Count()), path, length, profileText);
+int TaskList::AddTasks(const std::vector<NewTask>& files, bool atTop, const QString& profileText) {
+    if (!atTop) return InsertTasksAt(Count(), files, profileText);
+    // Each dropped file goes above the one before: the last ends up on top.
+    const std::vector<NewTask> reversed(files.rbegin(), files.rend());
+    return InsertTasksAt(0, reversed, profileText) < 0 ? -1 : 0;
+}
+
+int TaskList::InsertTasksAt(int at, const std::vector<NewTask>& files, const QString& profileText) {
+    if (files.empty()) return -1;
+    if (Count() > 0) m_list.SetItemSelected(0, false);
+    const int count = static_cast<int>(files.size());
+    const int first = std::clamp(at, 0, Count());
+    QStringList paths;
+    paths.reserve(count);
+    for (const NewTask& file : files) paths << file.path;
+    m_list.InsertItems(first, paths);
+    for (int i = 0; i < count; ++i) {
+        const int row = first + i;
+        fillRow(row, files[static_cast<std::size_t>(i)].length);
+        SetText(row, kFormat, profileText);
+        SetChecked(row, true);
+    }
+    ApplyStyles();
+    return first + count - 1;
 }
 
 ButtonChanges TaskList::RemoveFirstSelected() {

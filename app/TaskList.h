@@ -18,6 +18,7 @@
 #include <vector>
 
 class CCheckListCtrl;
+class QFontMetrics;
 
 struct ButtonChange {
     int controlId;
@@ -46,6 +47,8 @@ public:
     // Columns with their headers and widths, the header check box, the list-view
     // styles and colours; the list starts hidden.
     void SetUp();
+    // The status column's width that shows a running row's status whole.
+    static int StatusWidthNeeded(const QFontMetrics& metrics);
     // Grid lines, check boxes, full-row select (added to what is set).
     void ApplyStyles();
 
@@ -66,8 +69,18 @@ public:
     // Drop: the same row as Add's, inserted at the top. (A dropped file used to
     // arrive unchecked and without its profile, so a drop converted nothing.)
     int InsertTaskAtTop(const QString& path, const ProbedLength& length, const QString& profileText);
-    // A dropped folder's files: the same row at `at`, so they keep their order.
-    int InsertTaskAt(int at, const QString& path, const ProbedLength& length, const QString& profileText);
+    // Many files at once, as the calls above would add them one by one (a drop's
+    // files come out at the top in reverse order, each above the one before), but
+    // with the rows made in one step: the list lays itself out once, not once a
+    // row. Returns the row the last file went to (-1 when `files` is empty).
+    struct NewTask {
+        QString path;
+        ProbedLength length;
+    };
+    int AddTasks(const std::vector<NewTask>& files, bool atTop, const QString& profileText);
+    // `files` in their order from row `at` on (a dropped folder's block). Returns the
+    // row the last file went to (-1 when `files` is empty).
+    int InsertTasksAt(int at, const std::vector<NewTask>& files, const QString& profileText);
 
     // RemoveTask: deletes the first selected row (only one per call), selects its
     // successor (or the new last row) and returns the button changes.
@@ -115,8 +128,6 @@ public:
 
 private:
     void fillRow(int row, const ProbedLength& length);
-    // A checked row at `at` with "Output format" = profileText.
-    int insertTask(int at, const QString& path, const ProbedLength& length, const QString& profileText);
 
     CCheckListCtrl& m_list;
 };

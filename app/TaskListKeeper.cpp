@@ -17,7 +17,7 @@ TaskListKeeper::TaskListKeeper(CTolvaneAVConverterDlg& window, QString path)
     : m_window(window), m_store(std::move(path)) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(kSaveDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &TaskListKeeper::Flush);
+    connect(&m_timer, &QTimer::timeout, this, &TaskListKeeper::onTimer);
     QAbstractItemModel* model = m_window.taskListControl()->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &TaskListKeeper::ScheduleSave);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TaskListKeeper::ScheduleSave);
@@ -69,6 +69,14 @@ SavedTaskList TaskListKeeper::Capture() const {
         list.tasks.push_back(std::move(task));
     }
     return list;
+}
+
+void TaskListKeeper::onTimer() {
+    if (m_window.isBusy()) {
+        m_timer.start();
+        return;
+    }
+    Flush();
 }
 
 void TaskListKeeper::Flush() {

@@ -8,7 +8,10 @@
 // coalesced: the first change starts a short timer and everything changed until
 // it fires is written at once, so checking all 9,999 rows or a conversion
 // updating statuses writes the file about once per interval, not per row. A save
-// whose content equals the last one written does not touch the disk.
+// whose content equals the last one written does not touch the disk. While the
+// window is adding files the timed save waits for the end of the addition: a
+// list growing by thousands of rows would otherwise be written whole every
+// interval, each time holding the window longer.
 //
 // A save that fails (a full disk) leaves the kept file as it was, says so once
 // through the platform's message box - not at every change - and is tried again
@@ -57,6 +60,7 @@ protected:
 
 private:
     void apply(const SavedTaskList& list);
+    void onTimer();
 
     CTolvaneAVConverterDlg& m_window;
     TaskListStore m_store;

@@ -1,5 +1,8 @@
 #include "controls/Accessibility.h"
 
+#include "controls/CheckListAccessible.h"
+#include "controls/CheckListCtrl.h"
+
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
@@ -8,6 +11,10 @@
 namespace {
 
 constexpr const char* kMainWindowProperty = "korbanixMainWindow";
+
+// The task list whose reader is being made: Qt's own is asked for while this
+// is set, and then wrapped.
+const QObject* g_listBeingWrapped = nullptr;
 
 QString withoutMnemonic(QString text) {
     text.remove(QLatin1Char('&'));
@@ -74,6 +81,12 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     auto* widget = static_cast<QWidget*>(object);
     if (widget->property(kMainWindowProperty).toBool() && widget->isWindow())
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("CCheckListCtrl") && g_listBeingWrapped != object) {
+        g_listBeingWrapped = object;
+        QAccessibleInterface* qtOwn = QAccessible::queryAccessibleInterface(object);
+        g_listBeingWrapped = nullptr;
+        return qtOwn ? WrapCheckListAccessible(static_cast<CCheckListCtrl*>(widget), qtOwn) : nullptr;
+    }
     if (className == QLatin1String("QComboBox")) return new ComboAccessible(static_cast<QComboBox*>(widget));
     if (className == QLatin1String("QLineEdit") && static_cast<QLineEdit*>(widget)->isReadOnly())
         return new ReadOnlyTextAccessible(static_cast<QLineEdit*>(widget));

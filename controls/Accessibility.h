@@ -6,6 +6,8 @@
 //    desktop would name it by its entry ("H.264") and leave the label unsaid;
 //  - a read-only line edit (File Information's values) is static text with its
 //    text as value, not an editable field;
+//  - the task list's check box cells toggle their box with the Toggle action
+//    (CheckListAccessible.h);
 //  - a window marked with MarkAsMainWindow reads as a window, not a dialog.
 // UI thread only.
 

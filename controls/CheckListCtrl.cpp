@@ -1,5 +1,6 @@
 #include "controls/CheckListCtrl.h"
 
+#include "controls/Accessibility.h"
 #include "controls/artwork/Artwork.h"
 #include "platform/ControlId.h"
 
@@ -97,6 +98,8 @@ CCheckHeadCtrl::CCheckHeadCtrl(CCheckListCtrl* list) : QHeaderView(Qt::Horizonta
 
 CCheckListCtrl::CCheckListCtrl(QWidget* parent, int controlId) : QTableWidget(parent), m_controlId(controlId) {
     SetControlId(this, controlId);
+    // Before any reader asks: the list's reader is made once and kept.
+    InstallAccessibility();
     m_checkHeader = new CCheckHeadCtrl(this);
     setHorizontalHeader(m_checkHeader);
     // A header press in a table selects the column; a list view's header never does.
@@ -293,6 +296,14 @@ int CCheckListCtrl::InsertItem(int row, const QString& text) {
     return row;
 }
 
+int CCheckListCtrl::InsertItems(int row, const QStringList& texts) {
+    row = std::clamp(row, 0, rowCount());
+    if (texts.isEmpty()) return row;
+    model()->insertRows(row, static_cast<int>(texts.size()));
+    for (int i = 0; i < texts.size(); ++i) setItem(row + i, 0, newFirstColumnItem(texts[i]));
+    return row;
+}
+
 bool CCheckListCtrl::SetItemText(int row, int column, const QString& text) {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return false;
     if (QTableWidgetItem* existing = item(row, column)) {
@@ -366,7 +377,10 @@ void CCheckListCtrl::paintEvent(QPaintEvent* event) {
         if (!isColumnHidden(column) && columnWidth(column) > 0) row |= visualRect(model()->index(current.row(), column));
     if (row.isEmpty()) return;
     QPainter painter(viewport());
-    QPen pen(palette().color(QPalette::Highlight).darker(150), 2, Qt::DotLine);
+    // On the selection's colour a darker shade of it cannot be seen: the frame
+    // takes the colour of the text it surrounds.
+    const bool selected = selectionModel()->isSelected(current);
+    QPen pen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text), 2, Qt::DotLine);
     painter.setPen(pen);
     painter.drawRect(row.adjusted(1, 1, -2, -2));
 }

@@ -88,6 +88,8 @@ public:
     // Inserts a row at `row` (clamped to 0..count) with column 0 = text, unchecked.
     // Returns the new row's index.
     int InsertItem(int row, const QString& text);
+    // Inserts one row per text at `row` (clamped), in one step. Returns the first.
+    int InsertItems(int row, const QStringList& texts);
     bool SetItemText(int row, int column, const QString& text);
     QString GetItemText(int row, int column) const;
     bool SetCheck(int row, bool checked);

@@ -62,11 +62,12 @@ struct GroupRow {
     const char* title;
     QRect units;
 };
+// The three captions on one line (the template had them a unit or two apart).
 constexpr GroupRow kGroups[] = {
     {"", {3, 196, 278, 51}},
-    {QT_TRANSLATE_NOOP("CClipDialog", "Start time"), {13, 199, 72, 27}},
-    {QT_TRANSLATE_NOOP("CClipDialog", "End time"), {115, 201, 70, 26}},
-    {QT_TRANSLATE_NOOP("CClipDialog", "Cut time"), {201, 200, 70, 25}},
+    {QT_TRANSLATE_NOOP("CClipDialog", "Start time"), {13, 200, 72, 26}},
+    {QT_TRANSLATE_NOOP("CClipDialog", "End time"), {115, 200, 70, 26}},
+    {QT_TRANSLATE_NOOP("CClipDialog", "Cut time"), {201, 200, 70, 26}},
 };
 
 struct PushRow {
@@ -75,8 +76,10 @@ struct PushRow {
     QRect units;
 };
 constexpr PushRow kPushButtons[] = {
-    {CClipDialog::kSetBegin, QT_TRANSLATE_NOOP("CClipDialog", "&Set Begin Time"), {17, 228, 59, 15}},
-    {CClipDialog::kSetEnd, QT_TRANSLATE_NOOP("CClipDialog", "&Set End Time"), {117, 229, 59, 15}},
+    // Alt+S and Alt+E: the template gave both the same letter, so Alt+S never
+    // reached Set End Time.
+    {CClipDialog::kSetBegin, QT_TRANSLATE_NOOP("CClipDialog", "&Set Begin Time"), {17, 229, 59, 15}},
+    {CClipDialog::kSetEnd, QT_TRANSLATE_NOOP("CClipDialog", "Set &End Time"), {117, 229, 59, 15}},
     {CClipDialog::kReset, QT_TRANSLATE_NOOP("CClipDialog", "&Reset"), {208, 229, 50, 14}},
     {CClipDialog::kOk, QT_TRANSLATE_NOOP("CClipDialog", "&OK"), {151, 252, 50, 18}},
     {CClipDialog::kCancel, QT_TRANSLATE_NOOP("CClipDialog", "&Cancel"), {217, 253, 50, 17}},

@@ -120,6 +120,10 @@ void ClipEditor::Stop() {
     m_sliderEnabled = false;
     m_playState = PlayState::Play;
     setSliderPosition(0);
+    // The time shown goes back to the start with the slider (it read the last
+    // position after the file had played to its end).
+    m_currentTime = 0.0;
+    m_currentSecond = 0;
 }
 
 void ClipEditor::Seek(int sliderPosition) {

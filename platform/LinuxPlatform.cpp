@@ -148,6 +148,8 @@ QStringList LinuxPlatform::ChooseOpenFiles(QWidget* owner, const QString& window
     // "*.AVI" files expect; the native GTK chooser would hide them.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setNameFilters(WindowsFilterToQt(windowsFilter));
+    dialog.adjustSize();
+    FitOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles();
 }

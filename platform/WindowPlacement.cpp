@@ -16,7 +16,22 @@ QPoint CentredPlace(const QRect& owner, const QSize& size, const QRect& screen) 
     return place;
 }
 
+void FitOnScreen(QWidget& window) {
+    QScreen* screen = window.parentWidget() ? window.parentWidget()->window()->screen() : window.screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // Before the desktop has framed the window its frame is unknown: room is
+    // left for a title bar and borders.
+    constexpr QSize kFrameGuess(8, 40);
+    const QSize frame = window.frameGeometry().size() - window.size();
+    const QSize room = screen->availableGeometry().size() - (frame.isEmpty() ? kFrameGuess : frame);
+    if (room.isEmpty() || (window.width() <= room.width() && window.height() <= room.height())) return;
+    window.setMinimumSize(window.minimumSize().boundedTo(room));
+    window.resize(window.size().boundedTo(room));
+}
+
 void CentreOnOwner(QWidget& window) {
+    FitOnScreen(window);
     QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : QApplication::activeWindow();
     if (owner == &window) owner = nullptr;
     QScreen* screen = owner ? owner->screen() : window.screen();

@@ -19,8 +19,14 @@ class QWidget;
 // `screen` (its top-left corner wins when the window is larger than the screen).
 QPoint CentredPlace(const QRect& owner, const QSize& size, const QRect& screen);
 
-// Moves `window` (a top-level widget) to its centred place.
+// Moves `window` (a top-level widget) to its centred place, made to fit the
+// screen first when it is larger (see FitOnScreen).
 void CentreOnOwner(QWidget& window);
+
+// Shrinks `window` (and its minimum size) to its screen's free area less the
+// desktop's frame, when it is larger: a chooser taller than a small screen at a
+// large scale hid its Open and Cancel buttons below the screen's edge.
+void FitOnScreen(QWidget& window);
 
 // ---- A main window that remembers its place ----
 

@@ -409,6 +409,9 @@ TEST_F(CommandsTest, AnEmptyListShowsHowToAddFiles) {
     ASSERT_NE(window.emptyHint(), nullptr);
     EXPECT_TRUE(window.emptyHint()->isVisible());
     EXPECT_EQ(window.emptyHint()->text(), "Add files or drop them here");
+    // Over the list's place, wherever a resize (a fit to a small screen) puts it.
+    window.resize(window.size() + QSize(160, 120));
+    EXPECT_EQ(window.emptyHint()->geometry(), window.taskListControl()->geometry());
     window.AddPaths({SharedMedia().clipA});
     EXPECT_FALSE(window.emptyHint()->isVisible());
     window.ClearTasks();
@@ -699,6 +702,21 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceFromTheListInVisualOrder) {
         EXPECT_TRUE(sameLine ? before.left() < now.left() : before.center().y() < now.center().y())
             << ControlId(visited[i - 1]) << " before " << ControlId(visited[i]);
     }
+}
+
+// A new window starts on its work, not on the title bar's About (first on the
+// top line), where Space would open About.
+TEST_F(CommandsTest, ANewWindowHasTheFocusOnAddOrOnTheList) {
+    CTolvaneAVConverterDlg& empty = open();
+    empty.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&empty));
+    EXPECT_EQ(QApplication::focusWidget(), empty.button(kAdd));
+    dialog.reset();
+    CTolvaneAVConverterDlg& filled = open();
+    filled.AddPaths({SharedMedia().clipA});
+    filled.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&filled));
+    EXPECT_EQ(QApplication::focusWidget(), filled.taskListControl());
 }
 
 TEST_F(CommandsTest, FocusedButtonsShowARingAndPressWithEnterSpaceAndTheirMnemonic) {

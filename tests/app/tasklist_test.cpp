@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QDropEvent>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QLabel>
@@ -115,6 +116,48 @@ TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopLikeAddedRows) {
     EXPECT_TRUE(window.button(kPlay)->isEnabled() && window.button(kStop)->isEnabled());
     EXPECT_TRUE(window.button(kMerge)->isEnabled());
     EXPECT_EQ(CurrentFileInfoTexts().filePath, media().audio) << "the selected row's information";
+}
+
+// A running row's status reads whole at the window's first size ("Converting
+// 74 %" read "Con…4 %"), and a wider window gives the status the room.
+TEST_F(TaskListTest, TheStatusOfARunningRowFitsItsColumn) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    CCheckListCtrl& list = *window.taskListControl();
+    window.taskList().SetText(0, TaskList::kStatus, "Converting 100 %");
+    const int status = list.columnWidth(TaskList::kStatus);
+    EXPECT_GE(status, TaskList::StatusWidthNeeded(list.fontMetrics()));
+    EXPECT_EQ(list.ShownText(0, TaskList::kStatus), "Converting 100 %");
+    EXPECT_GE(list.columnWidth(TaskList::kSource), 130) << "the file names keep most of their room";
+    window.resize(window.size() + QSize(200, 0));
+    EXPECT_GT(list.columnWidth(TaskList::kStatus), status);
+}
+
+// A hand-over of many measured files becomes rows in one step (the list lays
+// itself out once, not once a row), in the order single additions give.
+TEST_F(TaskListTest, ManyRowsAreInsertedInOneStepInTheOrderSingleAdditionsGive) {
+    CTolvaneAVConverterDlg& window = withRows({media().clipA});
+    TaskList& tasks = window.taskList();
+    std::vector<TaskList::NewTask> files;
+    for (int i = 0; i < 300; ++i) files.push_back({QStringLiteral("/media/file %1.avi").arg(i), {0, 3, 3000000}});
+    QSignalSpy inserted(window.taskListControl()->model(), &QAbstractItemModel::rowsInserted);
+    EXPECT_EQ(tasks.AddTasks(files, true, kProfile0), 0);
+    EXPECT_EQ(tasks.AddTasks(files, false, kProfile0), 600);
+    EXPECT_EQ(inserted.count(), 2);
+    ASSERT_EQ(tasks.Count(), 601);
+    EXPECT_EQ(tasks.Text(0, TaskList::kSource), "/media/file 299.avi") << "a drop puts each file above the one before";
+    EXPECT_EQ(tasks.Text(299, TaskList::kSource), "/media/file 0.avi");
+    EXPECT_EQ(tasks.Text(300, TaskList::kSource), media().clipA);
+    EXPECT_EQ(tasks.Text(301, TaskList::kSource), "/media/file 0.avi") << "Add appends in the given order";
+    EXPECT_EQ(tasks.Text(600, TaskList::kSource), "/media/file 299.avi");
+    for (int row : {0, 299, 301, 600}) {
+        EXPECT_TRUE(tasks.IsChecked(row));
+        EXPECT_EQ(tasks.Text(row, TaskList::kEnd), "00:00:03");
+        EXPECT_EQ(tasks.Text(row, TaskList::kFormat), kProfile0);
+        EXPECT_EQ(tasks.Text(row, TaskList::kStatus), " Ready");
+    }
+    EXPECT_EQ(window.taskListControl()->UncheckedCount(), 0);
 }
 
 TEST_F(TaskListTest, FilesDroppedFromAFileManagerArriveAsAUriList) {
@@ -589,6 +632,28 @@ TEST_F(KeptTaskListTest, FoldersOfRowsAndTheOutputOptionsComeBack) {
     EXPECT_TRUE(second.skipDoneBox()->isChecked());
     ASSERT_EQ(second.taskList().Count(), static_cast<int>(tree.media.size()));
     EXPECT_EQ(EncodeFileName(second.taskList().Subfolder(2)), "Season 1/Extras");
+}
+
+// A long addition is not written whole at every interval while it grows: the
+// timed save waits for its end and then writes every row at once.
+TEST_F(KeptTaskListTest, TheListIsSavedOnceTheAdditionEnds) {
+    CTolvaneAVConverterDlg& window = reopen();
+    int writesWhileAdding = -1;
+    QTimer::singleShot(0, &window, [&] {
+        ASSERT_TRUE(window.isBusy());
+        keeper->ScheduleSave();
+        // Inside the addition's own loop: it cannot end before this returns.
+        QTest::qWait(TaskListKeeper::kSaveDelayMs + 300);
+        writesWhileAdding = keeper->WriteCount();
+    });
+    window.AddPaths({media().clipA, media().clipB, media().audio});
+    EXPECT_EQ(writesWhileAdding, 0);
+    EXPECT_TRUE(keeper->SavePending()) << "the save waits for the end of the addition";
+    QTest::qWait(TaskListKeeper::kSaveDelayMs + 300);
+    EXPECT_EQ(keeper->WriteCount(), 1);
+    const TaskListStore::LoadResult kept = TaskListStore(statePath()).Load();
+    ASSERT_EQ(kept.outcome, TaskListStore::LoadOutcome::Loaded);
+    EXPECT_EQ(kept.list.tasks.size(), 3u);
 }
 
 // A start with an empty list ("--no-restore") leaves the kept list alone until

@@ -259,6 +259,22 @@ TEST_F(CheckListTest, ReadersSeeEachRowsCheckedState) {
     list->SelectAndFocus(1);
     QTest::keyClick(list, Qt::Key_Space);
     EXPECT_TRUE(table->cellAt(1, 0)->state().checked);
+
+    // A reader's Toggle acts on the box, both ways, as Space does.
+    QAccessibleActionInterface* toggle = table->cellAt(0, 0)->actionInterface();
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_TRUE(toggle->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    toggle->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(list->GetCheck(0));
+    EXPECT_FALSE(table->cellAt(0, 0)->state().checked);
+    EXPECT_EQ(list->UncheckedCount(), 1);
+    table->cellAt(0, 0)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(list->GetCheck(0));
+    // Each row's cell acts on its own row only.
+    table->cellAt(1, 0)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(list->GetCheck(1));
+    EXPECT_TRUE(list->GetCheck(0));
+    EXPECT_FALSE(table->cellAt(1, 0)->state().checked);
 }
 
 }  // namespace

@@ -251,8 +251,11 @@ TEST_F(ClipEditorTest, StopRewindsTheSliderAndDisablesIt) {
     open(0);
     playAt(40);
     EXPECT_EQ(editor.SliderPosition(), 400);
+    EXPECT_GT(editor.CurrentTime(), 0.0);
     editor.Stop();
     EXPECT_EQ(editor.SliderPosition(), 0);
+    EXPECT_EQ(editor.CurrentTime(), 0.0) << "the time shown rewinds with the slider";
+    EXPECT_EQ(editor.CurrentSecond(), 0);
     EXPECT_FALSE(editor.SliderEnabled());
     EXPECT_FALSE(editor.TimersRunning());
     EXPECT_EQ(editor.GetPlayState(), ClipEditor::PlayState::Play);
@@ -352,6 +355,9 @@ TEST_F(ClipDialogTest, TooltipsByControlId) {
     control<QPushButton>(dialog, CClipDialog::kPlay)->click();
     EXPECT_EQ(dialog.ToolTipFor(CClipDialog::kPlay), "Play");
     EXPECT_EQ(control<QPushButton>(dialog, CClipDialog::kSetEnd)->toolTip(), "Set End Time");
+    EXPECT_NE(control<QPushButton>(dialog, CClipDialog::kSetEnd)->shortcut(),
+              control<QPushButton>(dialog, CClipDialog::kSetBegin)->shortcut())
+        << "each with a letter of its own";
     control<QPushButton>(dialog, CClipDialog::kCancel)->click();
 }
 

@@ -108,6 +108,8 @@ TEST(FileInfoFormat, ZeroVideoBitRateWithVideoShowsUnknown) {
     for (const char* none : {"0", "", "-1"}) {
         f.videoBitRate = none;
         EXPECT_EQ(FormatFileInfo(f).videoBitRate, "unknown") << none;
+        f.audioBitRate = none;  // Vorbis in Matroska
+        EXPECT_EQ(FormatFileInfo(f).audioBitRate, "unknown") << none;
     }
 }
 

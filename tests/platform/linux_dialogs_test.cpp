@@ -3,10 +3,12 @@
 // buttons; the file chooser takes the converted filters and returns every chosen
 // file; cancelling any chooser returns nothing. Nothing here opens a program.
 #include "platform/LinuxPlatform.h"
+#include "platform/WindowPlacement.h"
 
 #include "tests/support/QtTestApp.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -89,6 +91,22 @@ TEST(LinuxDialogs, MessageBoxesOpenCentredOnTheirOwnerAndOnScreen) {
         }
         owner.hide();
     }
+}
+
+// A window larger than the screen (a chooser on a small screen at a large
+// scale) is made to fit it, so its buttons are not below the screen's edge.
+TEST(LinuxDialogs, ADialogLargerThanTheScreenIsMadeToFitIt) {
+    QDialog dialog;
+    const QRect screen = dialog.screen()->availableGeometry();
+    dialog.setMinimumSize(screen.size() + QSize(100, 100));
+    dialog.resize(screen.size() + QSize(300, 200));
+    CentreOnOwner(dialog);
+    EXPECT_LT(dialog.width(), screen.width());
+    EXPECT_LT(dialog.height(), screen.height());
+    EXPECT_TRUE(screen.contains(QRect(dialog.pos(), dialog.size()))) << dialog.x() << "," << dialog.y();
+    const QSize fitted = dialog.size();
+    CentreOnOwner(dialog);
+    EXPECT_EQ(dialog.size(), fitted) << "a window that fits keeps its size";
 }
 
 TEST(LinuxDialogs, FileChooserUsesTheConvertedFiltersAndReturnsEveryChosenFile) {
