@@ -200,9 +200,15 @@ void RowRunner::prepareBitmapSubtitles() {
     if (!track || !track->bitmap || track->streamIndex < 0 || !m_overlaid) return;
     auto bitmaps = std::make_unique<subtitles::BitmapSubtitles>();
     const AVCodecParameters& picture = *m_source.videoStream()->codecpar;
-    if (bitmaps->open(*m_source.input->streams[track->streamIndex], picture.width, picture.height,
-                      m_source.startSeconds))
-        m_bitmaps = std::move(bitmaps);
+    if (!bitmaps->open(*m_source.input->streams[track->streamIndex], picture.width, picture.height,
+                       m_source.startSeconds))
+        return;
+    // The seek to the clip's begin skips the packet of a picture already on screen
+    // there; a second reader of the source finds it.
+    source::SourceFile earlier;
+    if (m_rules.clipBegin > 0 && source::openContainer(m_source.path, m_job, earlier) == source::OpenResult::Opened)
+        bitmaps->readCuesBefore(*earlier.input, m_rules.clipBegin);
+    m_bitmaps = std::move(bitmaps);
 }
 
 bool RowRunner::videoActive() const { return m_job.encodeVideo && m_source.videoDecoder && m_out.video; }
