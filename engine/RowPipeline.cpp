@@ -99,7 +99,7 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
 constexpr int kStillGopSize = 30;
 
 bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
-                            AVRational timeBase) {
+                            AVRational timeBase, bool still) {
     auto video = std::make_unique<video::VideoOutput>();
     video->stream = out.file.addStream();
     if (!video->stream) return false;
@@ -110,7 +110,7 @@ bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& sour
                                 : double(job.outputWidth) / std::max(job.outputHeight, 1);
     video->sampleAspect = video::outputSampleAspect(job.videoCodecId, job.outputWidth, job.outputHeight, aspect);
     video->encoder = video::openEncoder(job, timeBase, kStillGopSize, out.file.wantsGlobalHeader(),
-                                        video->sampleAspect, true);
+                                        video->sampleAspect, still);
     if (!video->encoder || !copyEncoderToStream(video->stream, *video->encoder)) return false;
     video->stream->time_base = timeBase;
     video->stream->sample_aspect_ratio = video->sampleAspect;
@@ -124,8 +124,9 @@ bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, 
     // Later rows use the output's time base: timestamps already written are in it.
     out.video->stage.reset();  // drained with the last row; it goes before its encoder
     out.video->encoder.reset();
-    out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
-                                            out.file.wantsGlobalHeader(), out.video->sampleAspect);
+    const int gopSize = source.videoDecoder ? source.videoDecoder->gop_size : kStillGopSize;
+    out.video->encoder = video::openEncoder(job, out.video->timeBase, gopSize, out.file.wantsGlobalHeader(),
+                                            out.video->sampleAspect);
     if (!out.video->encoder) return false;
     out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth);
     return true;
@@ -384,7 +385,8 @@ void RowRunner::handleAudio(AVFrame& frame) {
     if (m_soundPicture) fillSoundPicture(out.queuedClock());
 }
 
-// The sound's picture goes through the picture steps once and stands at the start.
+// The sound's picture goes through the picture steps once and stands at the row's
+// start (a merge's later row starts where the rows before it end).
 void RowRunner::showSoundPicture() {
     if (!m_filter.send(m_soundPicture.get()) || !m_filter.receive(m_filtered.get())) {
         m_soundPicture.reset();  // the output keeps its sound; the row fails for want of pictures
@@ -392,7 +394,8 @@ void RowRunner::showSoundPicture() {
     }
     writeThumbnail(*m_filtered);
     showPreview(*m_filtered);
-    if (video::placeAt(*m_out.video, m_out.file, *m_filtered, 0) < 0) m_writeFailed = true;
+    const std::int64_t slot = nearestSlot(m_rules.timelineOffset, m_out.video->timeBase);
+    if (video::placeAt(*m_out.video, m_out.file, *m_filtered, slot) < 0) m_writeFailed = true;
 }
 
 // Repeats the picture as far as the sound has come (the clip's end at most), so
