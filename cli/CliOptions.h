@@ -10,6 +10,8 @@
 //   korbanix-cli --version
 // A leading --verbose (before the command word) is taken as the option of the command.
 
+#include "profiles/SourcePreferences.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +53,8 @@ struct ConvertRequest {
     int jobs = 0;  // files converted at once; 0 = as many as the cores and memory allow
     std::string audioTrack;  // request texts of every file ("" = automatic)
     std::string subtitles;
+    std::string language;           // preferred language of the tracks; "" = the desktop's
+    int stillPictureSeconds = kDefaultStillSeconds;  // how long a still picture lasts (without --end)
 };
 
 struct CommandLine {

@@ -111,6 +111,10 @@ OutputSettings SettingsFor(const ConvertRequest& request) {
     return settings;
 }
 
+SourcePreferences SourcesOf(const ConvertRequest& request) {
+    return SourcePreferences{request.language, request.stillPictureSeconds};
+}
+
 std::string ExtensionFor(const ConvertRequest& request) {
     if (request.extension) return *request.extension;
     return ExtensionFromProfile(Profiles()[request.profile].displayText);
@@ -140,6 +144,7 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
     ProbedRows probed;
     for (const auto& path : files) probed.given.push_back(GivenFile{path, -1, std::string()});
     auto job = std::make_unique<AVConvert>();
+    ApplySourcePreferences(SourcesOf(request), *job);  // a still's length is what the probe measures
     for (GivenFile& file : probed.given) {
         const std::string& path = file.path;
         if ((probed.stopSignal = env.stopSource->poll()) != 0) return probed;
@@ -545,6 +550,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     MessageQueue messages;
     FillJob(*job, probed.rows, settings, *folder, ExtensionFor(request),
             request.merge ? JobKind::Merge : JobKind::Convert);
+    ApplySourcePreferences(SourcesOf(request), *job);
     if (!request.merge) ExtendToExactEnds(*job, probed);
     const std::optional<double> askedRate = FrameRateFromText(settings.frameRateText);
     if (job->encodeVideo && askedRate && job->outputFrameRate != *askedRate && !request.quiet)

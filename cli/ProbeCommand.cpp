@@ -90,13 +90,14 @@ std::string ProbeFieldLines(const AVConvert& job) {
     return lines.str();
 }
 
-int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
+int RunProbe(const std::vector<std::string>& files, CliEnvironment& env, const SourcePreferences& sources) {
     int status = kExitOk;
     bool first = true;
     for (const auto& path : files) {
         // A fresh job per file: the probe leaves the frame-rate fields of an audio-only
         // file as the previous file had them, which would print another file's values.
         auto job = std::make_unique<AVConvert>();
+        ApplySourcePreferences(sources, *job);
         if (!ProbeFile(path, *job, env)) {
             *env.err << InvalidFileMessage(path) << "\n";
             status = kExitFailed;

@@ -4,6 +4,7 @@
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 #include "platform/Platform.h"
+#include "engine/TrackChoice.h"
 #include "profiles/SettingsRules.h"
 
 #include <QComboBox>
@@ -21,6 +22,8 @@ namespace {
 
 constexpr int kDialogFontPoints = 8;
 constexpr QSize kDialogUnits(268, 186);
+// The "Sources" group adds a row below the audio group; the buttons move down by it.
+constexpr int kSourcesHeight = 34;
 
 // Where each choice sits (dialog units) and the x of the caption to its left.
 struct ChoiceLayout {
@@ -53,13 +56,14 @@ bool isEnter(const QEvent* event) {
 
 }  // namespace
 
-CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup lookup)
-    : QDialog(owner), m_model(settings, lookup) {
+CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup lookup, SourcePreferences* sources)
+    : QDialog(owner), m_model(settings, lookup), m_sources(sources) {
     setWindowTitle(QStringLiteral("Setting"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setFont(DialogFont(kDialogFontPoints));
-    setFixedSize(MapDialogSize(kDialogUnits, font()));
+    setFixedSize(MapDialogSize(kDialogUnits + QSize(0, m_sources ? kSourcesHeight : 0), font()));
     buildLayout();
+    if (m_sources) buildSourcesGroup();
     m_model.open();
     m_title->setText(QString::fromUtf8(m_model.title().data(), static_cast<int>(m_model.title().size())));
     syncFromModel();
@@ -105,9 +109,10 @@ void CSettings::buildLayout() {
         button->setDefault(false);
         return button;
     };
-    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, 164, 55, 19));
-    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, 164, 55, 19));
-    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, 164, 55, 19));
+    const int buttonsY = 164 + (m_sources ? kSourcesHeight : 0);
+    m_default = addButton(kDefault, QStringLiteral("Default"), QStringLiteral("Default setting"), QRect(7, buttonsY, 55, 19));
+    m_ok = addButton(kOk, QStringLiteral("OK"), QStringLiteral("OK"), QRect(148, buttonsY, 55, 19));
+    m_cancel = addButton(kCancel, QStringLiteral("Cancel"), QStringLiteral("Cancel"), QRect(211, buttonsY, 55, 19));
     // Enter confirms the settings, whichever list has the focus.
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
@@ -115,7 +120,41 @@ void CSettings::buildLayout() {
     connect(m_default, &QPushButton::clicked, this, [this] {
         m_model.restoreDefaults();
         syncFromModel();
+        if (m_sources) selectSources(SourcePreferences{});
     });
+}
+
+void CSettings::buildSourcesGroup() {
+    const QFont f = font();
+    auto* group = new QGroupBox(QStringLiteral("Sources"), this);
+    group->setGeometry(MapDialogRect(QRect(7, 160, 259, 30), f));
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto addList = [&](int id, const QString& caption, const QRect& units, int captionX,
+                       const std::vector<PreferenceEntry>& entries, const QString& tip) {
+        auto* label = new QLabel(caption, this);
+        label->setGeometry(MapDialogRect(QRect(captionX, units.y() + 2, units.x() - captionX - 2, 8), f));
+        auto* combo = new QComboBox(this);
+        SetControlId(combo, id);
+        const QRect pixels = MapDialogRect(units, f);
+        combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), combo->sizeHint().height());
+        for (const PreferenceEntry& entry : entries) combo->addItem(QString::fromStdString(entry.text));
+        combo->setToolTip(tip);
+        label->setBuddy(combo);
+        return combo;
+    };
+    m_languageEntries = LanguageEntries(m_sources->language, tracks::desktopLanguage());
+    m_stillEntries = StillSecondsEntries(m_sources->stillPictureSeconds);
+    m_language = addList(kLanguage, QStringLiteral("Language:"), QRect(58, 172, 76, 60), 15, m_languageEntries,
+                         QStringLiteral("The sound and subtitle tracks chosen first, where a file has several"));
+    m_stillSeconds = addList(kStillSeconds, QStringLiteral("Still Picture:"), QRect(182, 172, 70, 60), 136,
+                             m_stillEntries, QStringLiteral("How long a picture (JPEG, PNG, ...) lasts as a video"));
+    selectSources(*m_sources);
+}
+
+void CSettings::selectSources(const SourcePreferences& preferences) {
+    m_language->setCurrentIndex(EntryIndexFor(m_languageEntries, preferences.language, true));
+    m_stillSeconds->setCurrentIndex(
+        EntryIndexFor(m_stillEntries, std::to_string(preferences.stillPictureSeconds), false));
 }
 
 QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, const QRect& units, int captionX) {
@@ -170,6 +209,15 @@ void CSettings::onOk() {
                                                .arg(QString::fromUtf8(label.data(), static_cast<int>(label.size())),
                                                     QString::fromStdString(result.refused->accepted)));
         return;
+    }
+    if (m_sources) {
+        const auto at = [](const std::vector<PreferenceEntry>& entries, int index) {
+            return index >= 0 && index < static_cast<int>(entries.size()) ? entries[static_cast<std::size_t>(index)].value
+                                                                           : std::string();
+        };
+        m_sources->language = at(m_languageEntries, m_language->currentIndex());
+        m_sources->stillPictureSeconds =
+            StillSecondsFromText(at(m_stillEntries, m_stillSeconds->currentIndex())).value_or(kDefaultStillSeconds);
     }
     if (result.pictureSizeRejected)
         CurrentPlatform().MessageBox(this, QString::fromUtf8(kConversionFailedText.data(),

@@ -10,13 +10,19 @@
 //
 // Constructing the dialog fills the lists with the values in effect selected;
 // "Default" selects the preset's defaults; only OK writes.
+// Given `sources`, a "Sources" group below the audio one offers the preferred
+// language of sound and subtitle tracks and the length of still pictures (whatever
+// the profile); OK writes them there too, and "Default" picks the desktop's
+// language and the default length.
 // Enter never presses OK; dragging the background moves the window. UI thread only.
 
 #include "profiles/SettingsDialogModel.h"
+#include "profiles/SourcePreferences.h"
 
 #include <QDialog>
 #include <QPoint>
 #include <array>
+#include <vector>
 
 class QComboBox;
 class QPushButton;
@@ -35,11 +41,14 @@ public:
         kSampleRate = 1067,
         kChannels = 1068,
         kDefault = 1072,
+        kLanguage = 1140,
+        kStillSeconds = 1141,
         kOk = 1,
         kCancel = 2,
     };
 
-    explicit CSettings(OutputSettings& settings, QWidget* owner = nullptr, PresetLookup lookup = &FindPreset);
+    explicit CSettings(OutputSettings& settings, QWidget* owner = nullptr, PresetLookup lookup = &FindPreset,
+                       SourcePreferences* sources = nullptr);
 
     const SettingsDialogModel& model() const { return m_model; }
 
@@ -56,6 +65,8 @@ private:
     void connectChoices();
     void syncFromModel();
     void onOk();
+    void buildSourcesGroup();
+    void selectSources(const SourcePreferences& preferences);
 
     SettingsDialogModel m_model;
     std::array<QComboBox*, kSettingsFields.size()> m_choices{};
@@ -63,6 +74,11 @@ private:
     QPushButton* m_default = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    SourcePreferences* m_sources = nullptr;  // not owned; null: no "Sources" group
+    std::vector<PreferenceEntry> m_languageEntries;
+    std::vector<PreferenceEntry> m_stillEntries;
+    QComboBox* m_language = nullptr;
+    QComboBox* m_stillSeconds = nullptr;
     // Moving by the background when the window system cannot move it for us.
     bool m_dragging = false;
     QPoint m_dragOffset;
