@@ -271,8 +271,8 @@ TEST_F(CliEndToEnd, ProbeListsTheTracksAndAudioTrackChoosesOne) {
     std::ofstream(work.file("film.srt")) << "1\n00:00:00,500 --> 00:00:01,000\nHello\n";
     CliResult p = run({"probe", src});
     ASSERT_EQ(p.status, 0) << p.err;
-    for (const char* line : {"audioTrack 1: jpn, aac, 1 channels, default [used]\n",
-                             "audioTrack 2: eng, aac, 1 channels, \"Dub\"\n", "subtitleTrack 1: ?, subrip, file film.srt\n"})
+    for (const char* line : {"audioTrack 1: jpn, aac, 1 channel, default [used]\n",
+                             "audioTrack 2: eng, aac, 1 channel, \"Dub\"\n", "subtitleTrack 1: ?, subrip, file film.srt\n"})
         EXPECT_NE(p.out.find(line), std::string::npos) << line << "missing in:\n" << p.out;
     CliResult r = run({"convert", "--quiet", "--profile", "9", "--audio-track", "2", "--output", out(), src});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -293,10 +293,10 @@ TEST_F(CliEndToEnd, ProbeListsTheTracksAndAudioTrackChoosesOne) {
                                       " -map 0:v -map 0:a -c copy -disposition:a:0 default -disposition:a:1 default " +
                                       testmedia::shellQuote(both)) == 0);
     CliResult english = run({"probe", "--language", "eng", both});
-    EXPECT_NE(english.out.find("audioTrack 2: eng, aac, 1 channels, \"Dub\", default [used]\n"), std::string::npos)
+    EXPECT_NE(english.out.find("audioTrack 2: eng, aac, 1 channel, \"Dub\", default [used]\n"), std::string::npos)
         << english.out;
     CliResult german = run({"probe", "--language=de", both});
-    EXPECT_NE(german.out.find("audioTrack 1: jpn, aac, 1 channels, default [used]\n"), std::string::npos)
+    EXPECT_NE(german.out.find("audioTrack 1: jpn, aac, 1 channel, default [used]\n"), std::string::npos)
         << "no German track: the first" << german.out;
 }
 
