@@ -136,6 +136,26 @@ std::string ReadPreferredLanguage(const QString& iniPath) {
     return error.empty() ? stored : std::string();
 }
 
+SourcePreferences ReadSourcePreferences(const QString& iniPath) {
+    SourcePreferences preferences;
+    preferences.language = PreferredLanguageFromText(ReadPreferredLanguage(iniPath)).value_or(std::string());
+    const std::string seconds = IniFile::ReadString(toPath(iniPath), kSection, "StillSeconds", "");
+    preferences.stillPictureSeconds = StillSecondsFromText(seconds).value_or(kDefaultStillSeconds);
+    return preferences;
+}
+
+bool WriteSourcePreferences(const QString& iniPath, const SourcePreferences& preferences, QString* problem) {
+    // The same guard as the output folder's: a link under the file's name is set aside.
+    const QString aside = setAsideLink(iniPath);
+    std::string error;
+    const bool written =
+        IniFile::WriteString(toPath(iniPath), kSection, "Language", preferences.language, &error) &&
+        IniFile::WriteString(toPath(iniPath), kSection, "StillSeconds", std::to_string(preferences.stillPictureSeconds),
+                             &error);
+    if (problem) *problem = !written ? DecodeFileName(error) : aside.isEmpty() ? QString() : linkSetAsideProblem(iniPath, aside);
+    return written;
+}
+
 QString ConfigurationProblemMessage(const QString& problem) {
     return QCoreApplication::translate("AppFolders", "The output folder is not remembered: ") + problem;
 }

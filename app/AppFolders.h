@@ -14,6 +14,8 @@
 // UI thread only; every function here is cheap except the writability probe,
 // which creates and removes one small file.
 
+#include "profiles/SourcePreferences.h"
+
 #include <QString>
 
 #include <string>
@@ -61,6 +63,11 @@ bool WriteVolume(const QString& iniPath, int volume);
 // "Info" (an ISO 639 code such as "de" or "ger"); "" when none is stored, which
 // means the desktop's language.
 std::string ReadPreferredLanguage(const QString& iniPath);
+// That language and the still pictures' length (key "StillSeconds"); a value that
+// is no language code or no length in range counts as none stored (the default).
+SourcePreferences ReadSourcePreferences(const QString& iniPath);
+// Stores both beside the output folder (an empty language: the desktop's). False when the file cannot be written; `problem` says why.
+bool WriteSourcePreferences(const QString& iniPath, const SourcePreferences& preferences, QString* problem = nullptr);
 
 // "The output folder is not remembered: " + the problem.
 QString ConfigurationProblemMessage(const QString& problem);

@@ -5,6 +5,7 @@
 // one message at the end, each with its reason.
 
 #include "app/CTolvaneAVConverterDlg.h"
+#include "engine/AVConvert.h"
 #include "app/ConversionCommands.h"
 #include "app/ConversionControl.h"
 #include "app/ProbeQueue.h"
@@ -131,7 +132,7 @@ void CTolvaneAVConverterDlg::addFiles(const QStringList& rawPaths, bool dropped)
             cancelled = wasCancelled;
             loop.quit();
         });
-        m_probes->Start(paths);
+        m_probes->Start(paths, Job().stillPictureSeconds);
         // The window stays usable meanwhile; commands wait for m_busy.
         if (m_probes->Running()) loop.exec();
         disconnect(done);

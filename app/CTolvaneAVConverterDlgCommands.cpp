@@ -29,6 +29,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <cmath>
+
 using namespace mainwindow;
 
 namespace {
@@ -51,7 +53,7 @@ private:
 AVConvert& CTolvaneAVConverterDlg::Job() {
     if (!m_job) {
         m_job = std::make_unique<AVConvert>();
-        m_job->preferredLanguage = ReadPreferredLanguage(m_folders.iniPath);
+        ApplySourcePreferences(ReadSourcePreferences(m_folders.iniPath), *m_job);
     }
     return *m_job;
 }
@@ -260,8 +262,18 @@ void CTolvaneAVConverterDlg::onHelp() {
 }
 
 void CTolvaneAVConverterDlg::onSetting() {
-    CSettings settings(CurrentOutputSettings(), this);
+    // The progress window is modal while a worker runs, so the job's settings are
+    // never changed under it.
+    AVConvert& job = Job();
+    SourcePreferences sources{job.preferredLanguage, static_cast<int>(std::lround(job.stillPictureSeconds))};
+    const SourcePreferences before = sources;
+    CSettings settings(CurrentOutputSettings(), this, &FindPreset, &sources);
     modalRunner(settings);
+    if (sources == before) return;
+    ApplySourcePreferences(sources, job);
+    QString problem;
+    if (!WriteSourcePreferences(m_folders.iniPath, sources, &problem))
+        CurrentPlatform().MessageBox(this, QStringLiteral("The settings are not remembered: ") + problem);
 }
 
 void CTolvaneAVConverterDlg::onAbout() {

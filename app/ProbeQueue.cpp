@@ -28,9 +28,10 @@ void ProbeQueue::stopThreads() {
     m_timer.stop();
 }
 
-void ProbeQueue::Start(const QStringList& paths) {
+void ProbeQueue::Start(const QStringList& paths, double stillPictureSeconds) {
     if (m_running) Cancel();
     stopThreads();
+    m_stillSeconds = stillPictureSeconds;
     m_paths.assign(paths.begin(), paths.end());
     m_results.assign(m_paths.size(), ProbedFile{});
     m_ready.assign(m_paths.size(), false);
@@ -56,6 +57,7 @@ void ProbeQueue::Cancel() {
 void ProbeQueue::probeLoop() {
     // The probe writes its measurements into a job: this thread's own.
     auto job = std::make_unique<AVConvert>();
+    job->stillPictureSeconds = m_stillSeconds;
     for (;;) {
         const int index = m_next.fetch_add(1);
         if (index >= static_cast<int>(m_paths.size()) || m_cancelled.load()) return;

@@ -51,8 +51,9 @@ public:
     ProbeQueue(const ProbeQueue&) = delete;
     ProbeQueue& operator=(const ProbeQueue&) = delete;
 
-    // Starts measuring `paths`; a batch still running is cancelled first.
-    void Start(const QStringList& paths);
+    // Starts measuring `paths`; a batch still running is cancelled first. A still
+    // picture measures `stillPictureSeconds` (the length it will be converted to).
+    void Start(const QStringList& paths, double stillPictureSeconds = 5.0);
     void Cancel();
     bool Running() const { return m_running; }
     int Total() const { return static_cast<int>(m_paths.size()); }
@@ -83,6 +84,7 @@ private:
     std::vector<std::thread> m_threads;
     int m_threadCount;
     int m_delivered = 0;
+    double m_stillSeconds = 5.0;  // written before the threads start
     bool m_running = false;
     QTimer m_timer;
 };

@@ -16,7 +16,8 @@ int RunProfiles(CliEnvironment& env);
 
 // One "field: value" line per probe result for each file; a rejected file gets the
 // task list's "File:" + name + " is invalid!" on env.err and makes the status 1.
-int RunProbe(const std::vector<std::string>& files, CliEnvironment& env);
+// `sources`: the language the marked tracks are chosen by, and a still's length.
+int RunProbe(const std::vector<std::string>& files, CliEnvironment& env, const SourcePreferences& sources = {});
 
 // Probes, fills the job as the GUI's Convert/Merge does, runs the worker, prints one
 // result line per file.

@@ -7,6 +7,7 @@
 #include "profiles/ProfileTable.h"
 #include "profiles/SettingsRules.h"
 #include "profiles/TargetSizeRules.h"
+#include "profiles/SourcePreferences.h"
 #include "profiles/TimeText.h"
 
 #include <algorithm>
@@ -179,6 +180,27 @@ std::string ApplyTrack(std::string& to, const char* option, const std::string& v
     return "";
 }
 
+std::string ApplyLanguage(ConvertRequest& r, const std::string& v) {
+    const std::optional<std::string> code = PreferredLanguageFromText(v);
+    if (!code || code->empty()) return "--language wants a language code such as de or ger, not " + Quote(v);
+    r.language = *code;
+    return "";
+}
+
+std::string ApplyStillSeconds(ConvertRequest& r, const std::string& v) {
+    const std::optional<int> seconds = StillSecondsFromText(v);
+    if (!seconds)
+        return "--still-seconds wants whole seconds from " + std::to_string(kMinStillSeconds) + " to " +
+               std::to_string(kMaxStillSeconds) + ", not " + Quote(v);
+    r.stillPictureSeconds = *seconds;
+    return "";
+}
+
+static_assert(kMinStillSeconds == 1 && kMaxStillSeconds == 3600, "the --help text names the limits");
+
+// Options that change what probe reports as well (the track it marks, a still's length).
+bool ProbeTakes(std::string_view name) { return name == "--verbose" || name == "--language" || name == "--still-seconds"; }
+
 const std::vector<OptionSpec>& ConvertOptions() {
     static const std::vector<OptionSpec> kOptions{
         {"--profile", true, ApplyProfile},
@@ -211,6 +233,8 @@ const std::vector<OptionSpec>& ConvertOptions() {
          [](ConvertRequest& r, const std::string& v) { return ApplyTrack(r.audioTrack, "--audio-track", v, false); }},
         {"--subtitles", true,
          [](ConvertRequest& r, const std::string& v) { return ApplyTrack(r.subtitles, "--subtitles", v, true); }},
+        {"--language", true, ApplyLanguage},
+        {"--still-seconds", true, ApplyStillSeconds},
         {"--quiet", false, [](ConvertRequest& r, const std::string&) { r.quiet = true; return std::string(); }},
         {"--verbose", false, [](ConvertRequest& r, const std::string&) { r.verbose = true; return std::string(); }},
         {"--null", false,
@@ -265,8 +289,9 @@ ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& a
         if (std::find(seen.begin(), seen.end(), name) != seen.end()) return Fail(name + " is given more than once");
         seen.push_back(name);
         // FFmpeg's warnings help with a file the probe refuses too.
-        if (!takesOptions && name != "--verbose")
-            return Fail(commandName + " takes only file names, not " + Quote(name));
+        if (!takesOptions && !ProbeTakes(name))
+            return Fail(commandName + " takes only file names, --language, --still-seconds and --verbose, not " +
+                        Quote(name));
         std::string value;
         if (option->takesValue) {
             if (eq != std::string::npos) value = arg.substr(eq + 1);
@@ -345,7 +370,7 @@ std::string UsageText() {
     u << "Usage:\n"
          "  korbanix-cli profiles                 list the output profiles with their numbers\n"
          "  korbanix-cli presets [CODE]           list the setting presets, or one preset's choices\n"
-         "  korbanix-cli probe [--verbose] FILE|FOLDER...\n"
+         "  korbanix-cli probe [--language LANG] [--still-seconds N] [--verbose] FILE|FOLDER...\n"
          "                                        show what the converter reads from each file\n"
          "  korbanix-cli convert [options] FILE|FOLDER...\n"
          "                                        convert each file into its own output file;\n"
@@ -388,6 +413,11 @@ std::string UsageText() {
          "                         subtitles burned into the picture (default auto: the\n"
          "                         forced track, if any); a .srt/.ass file beside the\n"
          "                         source with its name is a track too\n"
+         "  --language LANG        the language looked for first among several sound tracks\n"
+         "                         and forced subtitle tracks (de, ger, eng, ...); default:\n"
+         "                         the desktop's (LANGUAGE, LANG)\n"
+         "  --still-seconds N      how long a still picture (JPEG, PNG, ...) lasts as a video,\n"
+         "                         1-3600 (default 5; --end sets it too)\n"
          "  --jobs N               files converted at once, 1-16 (default \"auto\": one per core,\n"
          "                         fewer when memory is short; 1 = one after the other)\n"
          "  --no-recursive         a folder given adds only the files directly in it\n"

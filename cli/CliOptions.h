@@ -12,6 +12,8 @@
 // A leading --verbose (before the command word) is taken as the option of the command.
 
 #include <cstdint>
+#include "profiles/SourcePreferences.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +64,8 @@ struct ConvertRequest {
     std::string treeRoot;
     std::string audioTrack;  // request texts of every file ("" = automatic)
     std::string subtitles;
+    std::string language;           // preferred language of the tracks; "" = the desktop's
+    int stillPictureSeconds = kDefaultStillSeconds;  // how long a still picture lasts (without --end)
 };
 
 struct CommandLine {

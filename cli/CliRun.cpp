@@ -169,7 +169,7 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
     case CommandKind::Profiles:
         return RunProfiles(env);
     case CommandKind::Probe:
-        return RunProbe(command.files, env);
+        return RunProbe(command.files, env, {command.convert.language, command.convert.stillPictureSeconds});
     case CommandKind::Convert:
         return RunConvert(command, env);
     case CommandKind::Watch:

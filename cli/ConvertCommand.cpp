@@ -116,6 +116,10 @@ OutputSettings SettingsFor(const ConvertRequest& request) {
     return settings;
 }
 
+SourcePreferences SourcesOf(const ConvertRequest& request) {
+    return SourcePreferences{request.language, request.stillPictureSeconds};
+}
+
 std::string ExtensionFor(const ConvertRequest& request) {
     if (request.extension) return *request.extension;
     return ExtensionFromProfile(Profiles()[request.profile].displayText);
@@ -190,6 +194,7 @@ ProbedRows ProbeRows(std::vector<GivenFile> given, const ConvertRequest& request
     ProbedRows probed;
     probed.given = std::move(given);
     auto job = std::make_unique<AVConvert>();
+    ApplySourcePreferences(SourcesOf(request), *job);  // a still's length is what the probe measures
     for (GivenFile& file : probed.given) {
         const std::string& path = file.path;
         if ((probed.stopSignal = env.stopSource->poll()) != 0) return probed;
@@ -622,6 +627,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     MessageQueue messages;
     FillJob(*job, probed.rows, settings, *folder, ExtensionFor(request),
             request.merge ? JobKind::Merge : JobKind::Convert);
+    ApplySourcePreferences(SourcesOf(request), *job);
     if (!request.merge) ExtendToExactEnds(*job, probed);
     const std::optional<double> askedRate = FrameRateFromText(settings.frameRateText);
     if (job->encodeVideo && askedRate && job->outputFrameRate != *askedRate && !request.quiet)

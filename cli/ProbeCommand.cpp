@@ -92,7 +92,7 @@ std::string ProbeFieldLines(const AVConvert& job) {
     return lines.str();
 }
 
-int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
+int RunProbe(const std::vector<std::string>& files, CliEnvironment& env, const SourcePreferences& sources) {
     int status = kExitOk;
     bool first = true;
     // One file: its fields, as it is read. `listed`: found in a folder given, where
@@ -101,6 +101,7 @@ int RunProbe(const std::vector<std::string>& files, CliEnvironment& env) {
         // A fresh job per file: the probe leaves the frame-rate fields of an audio-only
         // file as the previous file had them, which would print another file's values.
         auto job = std::make_unique<AVConvert>();
+        ApplySourcePreferences(sources, *job);
         if (!ProbeFile(path, *job, env)) {
             if (listed) return true;
             *env.err << InvalidFileMessage(path) << "\n";

@@ -5,6 +5,7 @@
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 #include "platform/Platform.h"
+#include "engine/TrackChoice.h"
 #include "profiles/SettingsRules.h"
 
 #include <QCheckBox>
@@ -29,6 +30,8 @@ constexpr int kDialogFontPoints = 8;
 constexpr QSize kDialogUnits(268, 230);
 constexpr int kOptionsY = 180;
 constexpr int kButtonsY = 208;
+// The "Sources" group adds a row below the audio group; what follows moves down by it.
+constexpr int kSourcesHeight = 34;
 
 // Where each choice sits (dialog units) and the x of the caption to its left.
 struct ChoiceLayout {
@@ -61,12 +64,12 @@ bool isEnter(const QEvent* event) {
 
 }  // namespace
 
-CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup lookup)
-    : QDialog(owner), m_model(settings, lookup) {
+CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup lookup, SourcePreferences* sources)
+    : QDialog(owner), m_model(settings, lookup), m_sources(sources) {
     setWindowTitle(tr("Setting"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setFont(DialogFont(kDialogFontPoints));
-    setFixedSize(MapDialogSize(kDialogUnits, font()));
+    setFixedSize(MapDialogSize(kDialogUnits + QSize(0, belowSources()), font()));
     buildLayout();
     m_model.open();
     m_targetSize->setEditText(QString::fromStdString(m_model.targetSizeText()));
@@ -104,6 +107,7 @@ void CSettings::buildLayout() {
 
     for (const ChoiceLayout& c : kChoiceLayout)
         m_choices[slotOf(c.field)] = addChoice(c.field, tr(c.caption), c.units, c.captionX);
+    if (m_sources) buildSourcesGroup();
     addTargetSize();
     addOptions();
 
@@ -138,9 +142,10 @@ void CSettings::buildLayout() {
         button->setDefault(false);
         return button;
     };
-    m_default = addButton(kDefault, tr("Default"), tr("Default setting"), QRect(7, kButtonsY, 55, 19));
-    m_ok = addButton(kOk, tr("OK"), tr("OK"), QRect(148, kButtonsY, 55, 19));
-    m_cancel = addButton(kCancel, tr("Cancel"), tr("Cancel"), QRect(211, kButtonsY, 55, 19));
+    const int buttonsY = kButtonsY + belowSources();
+    m_default = addButton(kDefault, tr("Default"), tr("Default setting"), QRect(7, buttonsY, 55, 19));
+    m_ok = addButton(kOk, tr("OK"), tr("OK"), QRect(148, buttonsY, 55, 19));
+    m_cancel = addButton(kCancel, tr("Cancel"), tr("Cancel"), QRect(211, buttonsY, 55, 19));
     // Enter confirms the settings, whichever list has the focus.
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettings::onOk);
@@ -148,7 +153,43 @@ void CSettings::buildLayout() {
     connect(m_default, &QPushButton::clicked, this, [this] {
         m_model.restoreDefaults();
         syncFromModel();
+        if (m_sources) selectSources(SourcePreferences{});
     });
+}
+
+int CSettings::belowSources() const { return m_sources ? kSourcesHeight : 0; }
+
+void CSettings::buildSourcesGroup() {
+    const QFont f = font();
+    auto* group = new QGroupBox(tr("Sources"), this);
+    group->setGeometry(MapDialogRect(QRect(7, 160, 259, 30), f));
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto addList = [&](int id, const QString& caption, const QRect& units, int captionX,
+                       const std::vector<PreferenceEntry>& entries, const QString& tip) {
+        auto* label = new QLabel(caption, this);
+        label->setGeometry(MapDialogRect(QRect(captionX, units.y() + 2, units.x() - captionX - 2, 8), f));
+        auto* combo = new QComboBox(this);
+        SetControlId(combo, id);
+        const QRect pixels = MapDialogRect(units, f);
+        combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), combo->sizeHint().height());
+        for (const PreferenceEntry& entry : entries) combo->addItem(QString::fromStdString(entry.text));
+        combo->setToolTip(tip);
+        label->setBuddy(combo);
+        return combo;
+    };
+    m_languageEntries = LanguageEntries(m_sources->language, tracks::desktopLanguage());
+    m_stillEntries = StillSecondsEntries(m_sources->stillPictureSeconds);
+    m_language = addList(kLanguage, tr("Language:"), QRect(58, 172, 76, 60), 15, m_languageEntries,
+                         tr("The sound and subtitle tracks chosen first, where a file has several"));
+    m_stillSeconds = addList(kStillSeconds, tr("Still Picture:"), QRect(182, 172, 70, 60), 136,
+                             m_stillEntries, tr("How long a picture (JPEG, PNG, ...) lasts as a video"));
+    selectSources(*m_sources);
+}
+
+void CSettings::selectSources(const SourcePreferences& preferences) {
+    m_language->setCurrentIndex(EntryIndexFor(m_languageEntries, preferences.language, true));
+    m_stillSeconds->setCurrentIndex(
+        EntryIndexFor(m_stillEntries, std::to_string(preferences.stillPictureSeconds), false));
 }
 
 QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, const QRect& units, int captionX) {
@@ -168,21 +209,21 @@ QComboBox* CSettings::addChoice(SettingsField field, const QString& caption, con
 void CSettings::addTargetSize() {
     const QFont f = font();
     auto* label = new QLabel(tr("Target size:"), this);
-    label->setGeometry(MapDialogRect(QRect(15, 164, 42, 8), f));
+    label->setGeometry(MapDialogRect(QRect(15, 164 + belowSources(), 42, 8), f));
     m_targetSize = new QComboBox(this);
     SetControlId(m_targetSize, kTargetSize);
     m_targetSize->setEditable(true);  // any size can be typed; the list holds the usual ones
     m_targetSize->setInsertPolicy(QComboBox::NoInsert);
     for (std::string_view choice : SettingsDialogModel::targetSizeChoices())
         m_targetSize->addItem(QString::fromUtf8(choice.data(), static_cast<int>(choice.size())));
-    const QRect pixels = MapDialogRect(QRect(58, 162, 71, 12), f);
+    const QRect pixels = MapDialogRect(QRect(58, 162 + belowSources(), 71, 12), f);
     m_targetSize->setGeometry(pixels.x(), pixels.y(), pixels.width(), m_targetSize->sizeHint().height());
     m_targetSize->lineEdit()->setPlaceholderText(tr("none"));
     m_targetSize->setToolTip(tr("Fit each video output into this size, for example 700 MB; "
                                 "empty: use the bit rate above"));
     label->setBuddy(m_targetSize);
     auto* hint = new QLabel(tr("(the video bit rate follows)"), this);
-    hint->setGeometry(MapDialogRect(QRect(136, 164, 125, 8), f));
+    hint->setGeometry(MapDialogRect(QRect(136, 164 + belowSources(), 125, 8), f));
 }
 
 void CSettings::connectChoices() {
@@ -233,11 +274,11 @@ void CSettings::addOptions() {
         tr("The video is copied unchanged when it is within what the profile's device plays "
            "(its codec, profile, level, size and frame rate limits), whatever size and bit rate "
            "this profile would convert to; its sound is kept too when the device plays it"),
-        kOptionsY, &SettingsDialogModel::setCopyCompatible);
+        kOptionsY + belowSources(), &SettingsDialogModel::setCopyCompatible);
     m_exactCut = addOption(kExactCut, tr("Cut exactly at the start time"),
                            tr("A kept video can only start at a key frame, up to a few seconds before "
                               "the start time; with this, tasks with a start time are converted"),
-                           kOptionsY + 13, &SettingsDialogModel::setExactCut);
+                           kOptionsY + belowSources() + 13, &SettingsDialogModel::setExactCut);
 }
 
 QString CSettings::shownSettingLabel(SettingName setting) {
@@ -268,6 +309,15 @@ void CSettings::onOk() {
                                                .arg(shownSettingLabel(result.refused->setting),
                                                     QString::fromStdString(result.refused->accepted)));
         return;
+    }
+    if (m_sources) {
+        const auto at = [](const std::vector<PreferenceEntry>& entries, int index) {
+            return index >= 0 && index < static_cast<int>(entries.size()) ? entries[static_cast<std::size_t>(index)].value
+                                                                           : std::string();
+        };
+        m_sources->language = at(m_languageEntries, m_language->currentIndex());
+        m_sources->stillPictureSeconds =
+            StillSecondsFromText(at(m_stillEntries, m_stillSeconds->currentIndex())).value_or(kDefaultStillSeconds);
     }
     if (result.pictureSizeRejected)
         // The rules' own words (kConversionFailedText), translated as they stand.

@@ -11,13 +11,19 @@
 //
 // Constructing the dialog fills the lists with the values in effect selected;
 // "Default" selects the preset's defaults; only OK writes.
+// Given `sources`, a "Sources" group below the audio one offers the preferred
+// language of sound and subtitle tracks and the length of still pictures (whatever
+// the profile); OK writes them there too, and "Default" picks the desktop's
+// language and the default length.
 // Enter never presses OK; dragging the background moves the window. UI thread only.
 
 #include "profiles/SettingsDialogModel.h"
+#include "profiles/SourcePreferences.h"
 
 #include <QDialog>
 #include <QPoint>
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -40,11 +46,14 @@ public:
         kDefault = 1072,
         kCopyCompatible = 1073,
         kExactCut = 1074,
+        kLanguage = 1140,
+        kStillSeconds = 1141,
         kOk = 1,
         kCancel = 2,
     };
 
-    explicit CSettings(OutputSettings& settings, QWidget* owner = nullptr, PresetLookup lookup = &FindPreset);
+    explicit CSettings(OutputSettings& settings, QWidget* owner = nullptr, PresetLookup lookup = &FindPreset,
+                       SourcePreferences* sources = nullptr);
 
     const SettingsDialogModel& model() const { return m_model; }
 
@@ -65,6 +74,8 @@ private:
     void onOk();
     // The refused setting as the message names it, in the language of the windows.
     static QString shownSettingLabel(SettingName setting);
+    void buildSourcesGroup();
+    void selectSources(const SourcePreferences& preferences);
 
     SettingsDialogModel m_model;
     std::array<QComboBox*, kSettingsFields.size()> m_choices{};
@@ -75,6 +86,11 @@ private:
     QPushButton* m_default = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    SourcePreferences* m_sources = nullptr;  // not owned; null: no "Sources" group
+    std::vector<PreferenceEntry> m_languageEntries;
+    std::vector<PreferenceEntry> m_stillEntries;
+    QComboBox* m_language = nullptr;
+    QComboBox* m_stillSeconds = nullptr;
     // Moving by the background when the window system cannot move it for us.
     bool m_dragging = false;
     QPoint m_dragOffset;

@@ -85,12 +85,20 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
     auto out = std::make_unique<pipeline::Outputs>();
     if (!out->file.create(job.outputPaths[row]))
         return out->file.failureReason().empty() ? "No container matches the output's name" : out->file.failureReason();
+    // Every row's encoder writes the same stream headers, so none is tuned for a
+    // still picture: the first row's headers are the whole file's.
     if (state.copy.video) {
         if (!copying::addCopiedStream(*source.videoStream(), out->file, out->videoCopy))
             return "The output does not take the source's video as it is";
     } else if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase = framerate::mergeTimeBase(job.outputFrameRate, source.videoRate);
         if (!pipeline::addVideoStream(job, source, *out, timeBase, false, rateFor(job, row, state)))
+            return CodecFailure("The video encoder does not accept these settings",
+                "the video encoder", LastCodecOpenError());
+    } else if (job.encodeVideo && source.audioDecoder) {
+        // Sound alone, as in a single conversion: its cover (or black) is the picture.
+        const AVRational timeBase = framerate::mergeTimeBase(job.outputFrameRate, AVRational{25, 1});
+        if (!pipeline::addVideoStreamForSound(job, source, *out, timeBase, false, rateFor(job, row, state)))
             return CodecFailure("The video encoder does not accept these settings",
                 "the video encoder", LastCodecOpenError());
     }
@@ -107,8 +115,8 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
         state.out = std::move(out);
         return std::string();
     }
-    output::Reservation name =
-        state.names.choose(job.outputPaths[row], job.nameCounter, true, pipeline::writesThumbnail(job, source));
+    const bool thumbnail = pipeline::writesThumbnail(job, source) || (job.thumbnailMode == 1 && out->video);
+    output::Reservation name = state.names.choose(job.outputPaths[row], job.nameCounter, true, thumbnail);
     job.outputPaths[row] = name.path();
     nameThumbnail(job, row);
     if (!out->file.open(std::move(name))) return out->file.failureReason();
@@ -128,7 +136,9 @@ std::string joinOutput(AVConvert& job, int row, const source::SourceFile& source
         return "The merged output has no video stream for this source's pictures";
     if (source.audioDecoder && !out.audio && !out.audioCopy)
         return "The merged output has no audio stream for this source's sound";
-    if (wantsVideo && out.video && !pipeline::reopenVideoEncoder(job, source, out, rateFor(job, row, state)))
+    // Sound alone shows its cover (or black) in the joined video, as it would alone.
+    const bool pictured = out.video && job.encodeVideo && (source.videoDecoder || source.audioDecoder);
+    if (pictured && !pipeline::reopenVideoEncoder(job, source, out, rateFor(job, row, state)))
         return CodecFailure("The video encoder does not accept these settings",
             "the video encoder", LastCodecOpenError());
     if (state.firstPass()) return std::string();
@@ -161,7 +171,16 @@ pipeline::RowRules mergeRules(const AVConvert& job, int row, const source::Sourc
     const double audio = out.audio ? out.audio->queuedClock() : out.audioCopy ? out.audioCopy->clock() : 0.0;
     rules.timelineOffset = std::max(video, audio);  // the row starts after everything so far
     rules.fitAudioToPictures = true;
+    rules.pictureForSound = out.video && job.encodeVideo && !source.videoDecoder;
     applyClip(job, row, source, rules);
+    if (video::isStillPicture(*source.input, source.videoIndex, source.audioIndex)) {
+        // One picture for the clip's length (the probe gave it the still length),
+        // or for the still length when no clip was set; the silence lasts as long.
+        rules.stillPicture = true;
+        const double length = job.clipEnd[row] - std::max(0.0, job.clipBegin[row]);
+        rules.clipBegin = 0;
+        rules.clipLength = length > 0 ? length : job.stillPictureSeconds;
+    }
     return rules;
 }
 

@@ -100,7 +100,7 @@ bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outp
 constexpr int kStillGopSize = 30;
 
 bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
-                            AVRational timeBase, const video::RateSetup& rate) {
+                            AVRational timeBase, bool still, const video::RateSetup& rate) {
     auto video = std::make_unique<video::VideoOutput>();
     video->stream = out.file.addStream();
     if (!video->stream) return false;
@@ -111,7 +111,7 @@ bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& sour
                                 : double(job.outputWidth) / std::max(job.outputHeight, 1);
     video->sampleAspect = video::outputSampleAspect(job.videoCodecId, job.outputWidth, job.outputHeight, aspect);
     video->encoder = video::openEncoder(job, timeBase, kStillGopSize, out.file.wantsGlobalHeader(),
-                                        video->sampleAspect, true, rate);
+                                        video->sampleAspect, still, rate);
     if (!video->encoder || !copyEncoderToStream(video->stream, *video->encoder)) return false;
     video->stream->time_base = timeBase;
     video->stream->sample_aspect_ratio = video->sampleAspect;
@@ -127,8 +127,9 @@ bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, 
     // Later rows use the output's time base: timestamps already written are in it.
     out.video->stage.reset();  // drained with the last row; it goes before its encoder
     out.video->encoder.reset();
-    out.video->encoder = video::openEncoder(job, out.video->timeBase, source.videoDecoder->gop_size,
-                                            out.file.wantsGlobalHeader(), out.video->sampleAspect, false, rate);
+    const int gopSize = source.videoDecoder ? source.videoDecoder->gop_size : kStillGopSize;
+    out.video->encoder = video::openEncoder(job, out.video->timeBase, gopSize, out.file.wantsGlobalHeader(),
+                                            out.video->sampleAspect, false, rate);
     if (!out.video->encoder) return false;
     out.video->passLog = rate.log;
     out.video->stage = startEncodeStage(*out.video->encoder, kVideoStageDepth, rate.log);
@@ -210,9 +211,15 @@ void RowRunner::prepareBitmapSubtitles() {
     if (!track || !track->bitmap || track->streamIndex < 0 || !m_overlaid) return;
     auto bitmaps = std::make_unique<subtitles::BitmapSubtitles>();
     const AVCodecParameters& picture = *m_source.videoStream()->codecpar;
-    if (bitmaps->open(*m_source.input->streams[track->streamIndex], picture.width, picture.height,
-                      m_source.startSeconds))
-        m_bitmaps = std::move(bitmaps);
+    if (!bitmaps->open(*m_source.input->streams[track->streamIndex], picture.width, picture.height,
+                       m_source.startSeconds))
+        return;
+    // The seek to the clip's begin skips the packet of a picture already on screen
+    // there; a second reader of the source finds it.
+    source::SourceFile earlier;
+    if (m_rules.clipBegin > 0 && source::openContainer(m_source.path, m_job, earlier) == source::OpenResult::Opened)
+        bitmaps->readCuesBefore(*earlier.input, m_rules.clipBegin);
+    m_bitmaps = std::move(bitmaps);
 }
 
 bool RowRunner::videoActive() const { return m_job.encodeVideo && m_source.videoDecoder && m_out.video; }
@@ -412,7 +419,8 @@ void RowRunner::handleAudio(AVFrame& frame) {
     if (m_soundPicture) fillSoundPicture(out.queuedClock());
 }
 
-// The sound's picture goes through the picture steps once and stands at the start.
+// The sound's picture goes through the picture steps once and stands at the row's
+// start (a merge's later row starts where the rows before it end).
 void RowRunner::showSoundPicture() {
     if (!m_filter.send(m_soundPicture.get()) || !m_filter.receive(m_filtered.get())) {
         m_soundPicture.reset();  // the output keeps its sound; the row fails for want of pictures
@@ -420,7 +428,8 @@ void RowRunner::showSoundPicture() {
     }
     writeThumbnail(*m_filtered);
     showPreview(*m_filtered);
-    if (video::placeAt(*m_out.video, m_out.file, *m_filtered, 0) < 0) m_writeFailed = true;
+    const std::int64_t slot = nearestSlot(m_rules.timelineOffset, m_out.video->timeBase);
+    if (video::placeAt(*m_out.video, m_out.file, *m_filtered, slot) < 0) m_writeFailed = true;
 }
 
 // Repeats the picture as far as the sound has come (the clip's end at most), so

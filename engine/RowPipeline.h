@@ -38,10 +38,12 @@ struct Outputs {
 bool addVideoStream(const AVConvert& job, const source::SourceFile& source, Outputs& out, AVRational timeBase,
                     bool still = false, const video::RateSetup& rate = {});
 // Adds the output video stream of a sound-only source (its cover or a black frame
-// is the picture), with an encoder tuned for a still.
+// is the picture), with an encoder tuned for a still unless `still` is cleared (a
+// merge, whose later rows' encoders must write the same stream headers).
 bool addVideoStreamForSound(const AVConvert& job, const source::SourceFile& source, Outputs& out,
-                            AVRational timeBase, const video::RateSetup& rate = {});
-// Opens a new encoder for an existing output video stream (a later merge row).
+                            AVRational timeBase, bool still = true, const video::RateSetup& rate = {});
+// Opens a new encoder for an existing output video stream (a later merge row,
+// which may be sound alone: its cover or black is its picture).
 bool reopenVideoEncoder(const AVConvert& job, const source::SourceFile& source, Outputs& out,
                         const video::RateSetup& rate = {});
 // Adds the output audio stream with its encoder, FIFO and frame (the source's

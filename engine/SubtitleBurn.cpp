@@ -105,6 +105,28 @@ void BitmapSubtitles::decode(const AVPacket& packet) {
     if (got) avsubtitle_free(&subtitle);
 }
 
+void BitmapSubtitles::readCuesBefore(AVFormatContext& input, double seconds) {
+    if (!m_decoder || m_streamIndex < 0 || m_streamIndex >= static_cast<int>(input.nb_streams)) return;
+    const double from = m_startSeconds + seconds - kCueLookBackSeconds;
+    if (from > m_startSeconds) av_seek_frame(&input, -1, static_cast<std::int64_t>(from * AV_TIME_BASE), AVSEEK_FLAG_BACKWARD);
+    ffmpeg::Packet packet = ffmpeg::makePacket();
+    if (!packet) return;
+    // Every stream's packets are looked at (none decoded): the times of the others
+    // tell when the clip's begin has passed, even when the track has nothing more.
+    constexpr double kPastTheBegin = 1.0;
+    while (av_read_frame(&input, packet.get()) >= 0) {
+        const AVStream& stream = *input.streams[packet->stream_index];
+        const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+        const double at = stamp == AV_NOPTS_VALUE ? NAN : stamp * av_q2d(stream.time_base) - m_startSeconds;
+        const bool ours = packet->stream_index == m_streamIndex;
+        if (ours && std::isfinite(at) && at < seconds) decode(*packet);
+        av_packet_unref(packet.get());
+        if (std::isfinite(at) && at >= (ours ? seconds : seconds + kPastTheBegin)) break;
+    }
+    // The row's own packets from its seek point come again: a cue read twice ends
+    // its first copy where the second begins, which shows the same.
+}
+
 void BitmapSubtitles::addCue(const AVSubtitle& subtitle) {
     if (subtitle.pts == AV_NOPTS_VALUE) return;
     const double at = static_cast<double>(subtitle.pts) / AV_TIME_BASE - m_startSeconds;

@@ -38,6 +38,13 @@ public:
     int streamIndex() const { return m_streamIndex; }
     // One packet of the track.
     void decode(const AVPacket& packet);
+    // Reads the track's packets of the moments before `seconds` (from the source's
+    // start) from `input`, a second opening of the same source: a clip that begins
+    // while a picture is on screen shows it from its first picture, although the
+    // row's own seek lands after the packet that put it there. Looks back at most
+    // kCueLookBackSeconds; stops at a failed read (a stop).
+    static constexpr double kCueLookBackSeconds = 30.0;
+    void readCuesBefore(AVFormatContext& input, double seconds);
     // Lays the subtitle showing at `seconds` (from the source's start) on
     // `picture`, scaled to the active area, into `out`. False when none shows or
     // it cannot be drawn (the picture goes out as it is).

@@ -218,7 +218,8 @@ Choice chooseSubtitle(const std::vector<Track>& tracks, const TrackRequest& requ
 std::string describe(const Track& track) {
     std::string text = std::to_string(track.number) + ": " + (track.language.empty() ? "?" : track.language);
     text += ", " + track.codec;
-    if (track.kind == TrackKind::Audio) text += ", " + std::to_string(track.channels) + " channels";
+    if (track.kind == TrackKind::Audio)
+        text += ", " + std::to_string(track.channels) + (track.channels == 1 ? " channel" : " channels");
     if (!track.title.empty()) text += ", \"" + track.title + "\"";
     if (!track.file.empty()) text += ", file " + std::filesystem::path(track.file).filename().string();
     if (track.isDefault) text += ", default";

@@ -77,7 +77,7 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
         // its cover (or a black frame) as the picture for its whole length.
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, AVRational{25, 1}, out.file.formatIs("rm"));
-        if (!pipeline::addVideoStreamForSound(job, source, out, timeBase, rate))
+        if (!pipeline::addVideoStreamForSound(job, source, out, timeBase, true, rate))
             return CodecFailure("The video encoder does not accept these settings",
                 "the video encoder", LastCodecOpenError());
     }

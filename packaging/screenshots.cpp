@@ -4,11 +4,15 @@
 // when a window cannot be captured or its picture is one flat colour.
 //   korbanix_screenshots <output folder> <media file>
 #include "app/CTolvaneAVConverterDlg.h"
+#include "app/FileInfoTexts.h"
 #include "dialogs/CAVConvertDlg.h"
 #include "dialogs/CClipDialog.h"
 #include "dialogs/CFileInfomation.h"
 #include "dialogs/CSettings.h"
+#include "engine/AVConvert.h"
+#include "engine/ProbeMedia.h"
 #include "profiles/OutputSettings.h"
+#include "profiles/PresetCatalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -90,7 +94,8 @@ int main(int argc, char** argv) {
     mainWindow.DropFiles({media});
     failures += !capture(mainWindow, folder + "/main-window.png");
 
-    CSettings settings(CurrentOutputSettings());
+    SourcePreferences sources;
+    CSettings settings(CurrentOutputSettings(), nullptr, &FindPreset, &sources);
     failures += !capture(settings, folder + "/setting.png");
 
     OneTask task(media.toStdString());
@@ -107,18 +112,14 @@ int main(int argc, char** argv) {
     progress.SetTotalBar(50);
     failures += !capture(progress, folder + "/progress.png");
 
-    FileInfoFields fields;
-    fields.filePath = media;
-    fields.mediaLength = "00:00:02";
-    fields.frameRate = "25";
-    fields.width = "320";
-    fields.height = "240";
-    fields.videoCodec = "13";
-    fields.videoBitRate = "400000";
-    fields.audioCodec = "86018";
-    fields.audioBitRate = "128000";
-    fields.sampleRate = "44100";
-    fields.channels = "2";
+    // What the window shows for the file itself, its tracks included.
+    AVConvert job;
+    job.probePath = media.toStdString();
+    if (ProbeMedia(job) < 0) {
+        std::fprintf(stderr, "%s cannot be measured\n", argv[2]);
+        return 1;
+    }
+    FileInfoFields fields = FileInfoFromProbe(job, media);
     CFileInfomation info(fields);
     failures += !capture(info, folder + "/file-information.png");
     return failures == 0 ? 0 : 1;

@@ -18,6 +18,8 @@
 #include "platform/IniFile.h"
 #include "controls/SkinPalette.h"
 #include "dialogs/CFileInfomation.h"
+#include "dialogs/CSettings.h"
+#include "engine/AVConvert.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -29,6 +31,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -177,6 +180,37 @@ TEST_F(CommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
     CTolvaneAVConverterDlg& again = open();
     again.onHelp();
     EXPECT_EQ(fake.openedPaths, std::vector<QString>({exeFolder() + "/help.html"}));
+}
+
+// The Setting dialog's "Sources" choices reach the job and the configuration file,
+// and a picture added afterwards lasts the chosen length.
+TEST_F(CommandsTest, SettingKeepsTheSourceChoicesAndAddingMeasuresPicturesByThem) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA});
+    window.modalRunner = [](QDialog& shown) {
+        auto* language = FindControlAs<QComboBox>(&shown, CSettings::kLanguage);
+        auto* still = FindControlAs<QComboBox>(&shown, CSettings::kStillSeconds);
+        if (!language || !still) return int(QDialog::Rejected);
+        language->setCurrentIndex(language->findText("Japanese (jpn)"));
+        still->setCurrentIndex(still->findText("10 s"));
+        FindControlAs<QPushButton>(&shown, CSettings::kOk)->click();
+        return shown.result();
+    };
+    window.button(kSetting)->click();
+    EXPECT_EQ(window.Job().preferredLanguage, "jpn");
+    EXPECT_EQ(window.Job().stillPictureSeconds, 10);
+    const std::filesystem::path ini(EncodeFileName(window.folders().iniPath));
+    EXPECT_EQ(IniFile::ReadString(ini, "Info", "Language"), "jpn");
+    EXPECT_EQ(IniFile::ReadString(ini, "Info", "StillSeconds"), "10");
+    EXPECT_EQ(ReadSourcePreferences(window.folders().iniPath), (SourcePreferences{"jpn", 10}));
+
+    const std::string picture = exeDir.file("picture.png");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i color=c=red:s=64x48 -frames:v 1 " +
+                                    testmedia::shellQuote(picture)),
+              0);
+    window.AddPaths({QString::fromStdString(picture)});
+    ASSERT_EQ(window.taskList().Count(), 2);
+    EXPECT_EQ(window.taskList().Text(1, TaskList::kEnd), "00:00:10");
 }
 
 TEST_F(CommandsTest, BuiltHelpPageIsBesideTheBuiltProgram) {

@@ -63,9 +63,17 @@ TEST_F(StartupTest, KeyInAnotherCaseGivesTheStoredFolder) {
 }
 
 TEST_F(StartupTest, AStoredLanguageIsTheJobsPreferredOne) {
-    writeText(exeFolder() + "/bin/Path_Registration.ini", "[Info]\nPath=/srv/out\nLanguage=ger\n");
+    writeText(exeFolder() + "/bin/Path_Registration.ini", "[Info]\nPath=/srv/out\nLanguage=ger\nStillSeconds=12\n");
     CTolvaneAVConverterDlg& window = open();
     EXPECT_EQ(window.Job().preferredLanguage, "ger");
+    EXPECT_EQ(window.Job().stillPictureSeconds, 12);
+}
+
+TEST_F(StartupTest, StoredSourceValuesOutOfRangeAreTheDefaults) {
+    writeText(exeFolder() + "/bin/Path_Registration.ini", "[Info]\nLanguage=german\nStillSeconds=0\n");
+    CTolvaneAVConverterDlg& window = open();
+    EXPECT_EQ(window.Job().preferredLanguage, "");
+    EXPECT_EQ(window.Job().stillPictureSeconds, 5);
 }
 
 TEST_F(StartupTest, MissingKeyGivesTheDefaultFolder) {

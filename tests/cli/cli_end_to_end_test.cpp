@@ -259,6 +259,12 @@ TEST_F(CliEndToEnd, EveryFileGetsOneResultLineInTheOrderGiven) {
     EXPECT_EQ(toVideo.status, 0) << toVideo.err;
     EXPECT_EQ(toVideo.out, "Completed\t" + media("picture.png") + "\t" + out("picture.mp4") + "\n");
     EXPECT_NEAR(testmedia::decodedDuration(out("picture.mp4"), "v:0"), 5.0, 0.1) << "the still length";
+    CliResult shorter = run({"convert", "--quiet", "--profile", "9", "--still-seconds", "2", "--output",
+                             out("short"), media("picture.png")});
+    EXPECT_EQ(shorter.status, 0) << shorter.err;
+    EXPECT_NEAR(testmedia::decodedDuration(out("short/picture.mp4"), "v:0"), 2.0, 0.1) << "--still-seconds";
+    CliResult measured = run({"probe", "--still-seconds=2", media("picture.png")});
+    EXPECT_NE(measured.out.find("probeDurationSeconds: 2\n"), std::string::npos) << measured.out;
 }
 
 // Two sound tracks (440 Hz "jpn" default, 1 kHz "eng") and a subtitle file beside
@@ -273,8 +279,8 @@ TEST_F(CliEndToEnd, ProbeListsTheTracksAndAudioTrackChoosesOne) {
     std::ofstream(work.file("film.srt")) << "1\n00:00:00,500 --> 00:00:01,000\nHello\n";
     CliResult p = run({"probe", src});
     ASSERT_EQ(p.status, 0) << p.err;
-    for (const char* line : {"audioTrack 1: jpn, aac, 1 channels, default [used]\n",
-                             "audioTrack 2: eng, aac, 1 channels, \"Dub\"\n", "subtitleTrack 1: ?, subrip, file film.srt\n"})
+    for (const char* line : {"audioTrack 1: jpn, aac, 1 channel, default [used]\n",
+                             "audioTrack 2: eng, aac, 1 channel, \"Dub\"\n", "subtitleTrack 1: ?, subrip, file film.srt\n"})
         EXPECT_NE(p.out.find(line), std::string::npos) << line << "missing in:\n" << p.out;
     CliResult r = run({"convert", "--quiet", "--profile", "9", "--audio-track", "2", "--output", out(), src});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -289,6 +295,17 @@ TEST_F(CliEndToEnd, ProbeListsTheTracksAndAudioTrackChoosesOne) {
     CliResult missing = run({"convert", "--quiet", "--audio-track", "5", "--output", out(), src});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.out.find("The source has no audio track 5"), std::string::npos) << missing.out;
+    // Both tracks flagged default: --language decides between them, as the setting does.
+    const std::string both = work.file("both.mkv");
+    ASSERT_TRUE(testmedia::runCommand("ffmpeg -nostdin -v error -y -i " + testmedia::shellQuote(src) +
+                                      " -map 0:v -map 0:a -c copy -disposition:a:0 default -disposition:a:1 default " +
+                                      testmedia::shellQuote(both)) == 0);
+    CliResult english = run({"probe", "--language", "eng", both});
+    EXPECT_NE(english.out.find("audioTrack 2: eng, aac, 1 channel, \"Dub\", default [used]\n"), std::string::npos)
+        << english.out;
+    CliResult german = run({"probe", "--language=de", both});
+    EXPECT_NE(german.out.find("audioTrack 1: jpn, aac, 1 channel, default [used]\n"), std::string::npos)
+        << "no German track: the first" << german.out;
 }
 
 TEST_F(CliEndToEnd, BeginAndEndCutTheClip) {

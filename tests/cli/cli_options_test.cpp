@@ -78,7 +78,8 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
                                      "--frame-rate", "25.0 fps", "--video-bitrate", "512 kbps", "--audio-bitrate",
                                      "4.75 kbps", "--sample-rate", "8000 Hz", "--channels", "1 Channel Mono",
                                      "--extension", ".mkv", "--quiet", "--null", "--jobs=3", "--audio-track", "eng",
-                                     "--subtitles=2", "--target-size", "700M"});
+                                     "--subtitles=2", "--target-size", "700M", "--language", "DE",
+                                     "--still-seconds=12"});
     EXPECT_EQ(c.profile, 9);
     EXPECT_EQ(c.outputFolder, "/tmp/out");
     EXPECT_EQ(c.beginText, "00:00:05");
@@ -111,6 +112,15 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
     const ConvertRequest library = ParseConvert({"--no-recursive", "--keep-tree", "--skip-done"});
     EXPECT_FALSE(library.recursive);
     EXPECT_TRUE(library.keepTree && library.skipDone);
+    EXPECT_EQ(c.language, "de");
+    EXPECT_EQ(c.stillPictureSeconds, 12);
+    EXPECT_EQ(ParseConvert({}).stillPictureSeconds, 5);
+    EXPECT_EQ(ParseConvert({}).language, "") << "the desktop's";
+    // probe marks the track --language picks and measures a still by --still-seconds.
+    auto probeSources = Parse({"probe", "--language", "jpn", "--still-seconds", "3", "a.png"});
+    ASSERT_TRUE(probeSources.command) << probeSources.error;
+    EXPECT_EQ(probeSources.command->convert.language, "jpn");
+    EXPECT_EQ(probeSources.command->convert.stillPictureSeconds, 3);
     EXPECT_EQ(ParseConvert({"--subtitles", "none"}).subtitles, "none");
     EXPECT_EQ(ParseConvert({"--jobs", "auto"}).jobs, 0);
     EXPECT_EQ(ParseConvert({}).jobs, 0);
@@ -182,6 +192,11 @@ TEST(CliCommandLine, UsageErrorsNameTheProblem) {
         {{"--audio-track", "english"}, "track number or a language"},
         {{"--subtitles", ""}, "none, auto"},
         {{"--subtitles", "x1"}, "none, auto"},
+        {{"--language", "english"}, "language code such as de"},
+        {{"--language", ""}, "language code such as de"},
+        {{"--still-seconds", "0"}, "1 to 3600"},
+        {{"--still-seconds", "2.5"}, "1 to 3600"},
+        {{"--still-seconds", "3601"}, "1 to 3600"},
     };
     EXPECT_NE(Parse({"convert", "a.mkv", "--profile"}).error.find("--profile needs a value"), std::string::npos);
     for (const auto& c : cases) {

@@ -27,8 +27,8 @@ class SettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetOutputSettings(settings); }
 
-    CSettings& openDialog() {
-        dialog = std::make_unique<CSettings>(settings);
+    CSettings& openDialog(SourcePreferences* sources = nullptr) {
+        dialog = std::make_unique<CSettings>(settings, nullptr, &FindPreset, sources);
         dialog->show();
         return *dialog;
     }
@@ -194,6 +194,55 @@ TEST_F(SettingsDialogTest, DefaultShowsThePresetsChoicesAndOnlyOkWritesThem) {
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(settings.sampleRate, 44100);
     EXPECT_EQ(settings.audioBitRate, 192000);
+}
+
+// The main window's dialog also offers how sources are read: the preferred
+// language and the still pictures' length, written only by OK.
+TEST_F(SettingsDialogTest, SourcesGroupOffersLanguageAndStillLengthAndOnlyOkWritesThem) {
+    qputenv("LANGUAGE", "fr");
+    SourcePreferences sources{"de", 5};
+    openDialog(&sources);
+    const QFont f = dialog->font();
+    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 3);
+    EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 186 + 34), f));
+    EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 198, 55, 19), f)) << "the buttons move below it";
+    ASSERT_NE(combo(1140), nullptr);
+    ASSERT_NE(combo(1141), nullptr);
+    EXPECT_FALSE(combo(1140)->isEditable());
+    EXPECT_EQ(combo(1140)->itemText(0), "Desktop's: French");
+    EXPECT_EQ(combo(1140)->currentText(), "German (ger)") << "\"de\" is German in any ISO 639 form";
+    EXPECT_EQ(combo(1141)->currentText(), "5 s");
+    EXPECT_EQ(items(1141).first(), "1 s");
+
+    pick(1140, "Japanese (jpn)");
+    pick(1141, "10 s");
+    QTest::mouseClick(button(1072), Qt::LeftButton);
+    EXPECT_EQ(combo(1140)->currentIndex(), 0) << "Default: the desktop's language";
+    EXPECT_EQ(combo(1141)->currentText(), "5 s");
+    pick(1140, "Japanese (jpn)");
+    pick(1141, "10 s");
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(sources, (SourcePreferences{"de", 5})) << "Cancel writes nothing";
+
+    openDialog(&sources);
+    pick(1140, "Japanese (jpn)");
+    pick(1141, "10 s");
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(sources, (SourcePreferences{"jpn", 10}));
+
+    openDialog(&sources);
+    combo(1140)->setCurrentIndex(0);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(sources.language, "") << "the desktop's language is stored as none";
+
+    // Values the lists do not offer (written by hand) are shown and kept.
+    sources = SourcePreferences{"tlh", 7};
+    openDialog(&sources);
+    EXPECT_EQ(combo(1140)->currentText(), "tlh");
+    EXPECT_EQ(combo(1141)->currentText(), "7 s");
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(sources, (SourcePreferences{"tlh", 7}));
+    qunsetenv("LANGUAGE");
 }
 
 const Preset* brokenSizePreset(int) {

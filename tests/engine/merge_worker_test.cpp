@@ -243,23 +243,99 @@ TEST_F(MergeWorkerTest, DifferentSizesAndRatesMeetTheProfile) {
     EXPECT_NEAR(luma.back().second, 40, 8);
 }
 
-TEST_F(MergeWorkerTest, LaterRowNeedingAMissingVideoStreamFails) {
-    testmedia::ClipSpec tone;
-    tone.seconds = 2;
-    tone.videoSize = "";
-    ASSERT_TRUE(testmedia::makeClip(dir.file("tone.m4a"), tone));
-    ASSERT_TRUE(makeFlatClip(dir.file("pic.mp4"), 2, 100));
+// Sound alone and still pictures join a merge as they convert alone: the sound's
+// cover (or black) for its whole length, a still for the still length, silence
+// under the still, and the rows after them with their sound on their pictures.
+struct JoinedShapeCase {
+    const char* name;
+    std::vector<std::string> rows;  // "sync": 3 s, flash and beep at 1 s; "cover": 2 s of quiet
+                                    // sound with a red cover; "song": 2 s without one; "still": a blue PNG
+};
+void PrintTo(const JoinedShapeCase& c, std::ostream* os) { *os << c.name; }
+
+class MergeShapes : public MergeWorkerTest, public ::testing::WithParamInterface<JoinedShapeCase> {
+protected:
+    static constexpr double kStillSeconds = 2;
+    // The row's file, made on first use; its length in the merge.
+    double make(const std::string& shape, std::string& path) {
+        path = dir.file(shape + (shape == "cover" ? ".mp3" : shape == "song" ? ".m4a" : shape == "still" ? ".png" : ".mp4"));
+        if (std::filesystem::exists(path)) return lengthOf(shape);
+        // Quiet enough never to count as a beep.
+        const std::string quiet = "-f lavfi -i aevalsrc='0.01*sin(2*PI*440*t)':s=44100:d=2 ";
+        bool made = true;
+        if (shape == "sync") made = makeSyncClip(path, 3, 1.0);
+        if (shape == "still")
+            made = pipelinetest::ffmpeg("-f lavfi -i color=c=blue:s=320x240 -frames:v 1 " + testmedia::shellQuote(path));
+        if (shape == "song") made = pipelinetest::ffmpeg(quiet + "-c:a aac " + testmedia::shellQuote(path));
+        if (shape == "cover") {
+            const std::string red = dir.file("red.png");
+            made = pipelinetest::ffmpeg("-f lavfi -i color=c=red:s=64x64 -frames:v 1 " + testmedia::shellQuote(red)) &&
+                   pipelinetest::ffmpeg(quiet + "-i " + testmedia::shellQuote(red) +
+                                        " -map 0 -map 1 -c:a libmp3lame -c:v png -disposition:v attached_pic " +
+                                        testmedia::shellQuote(path));
+        }
+        EXPECT_TRUE(made) << shape;
+        return lengthOf(shape);
+    }
+    static double lengthOf(const std::string& shape) { return shape == "sync" ? 3 : shape == "still" ? kStillSeconds : 2; }
+};
+
+TEST_P(MergeShapes, SoundAndStillRowsGetTheirPicturesAndKeepTheRestInSync) {
+    const JoinedShapeCase& c = GetParam();
+    std::vector<std::string> sources;
+    std::vector<double> starts;
+    double total = 0;
+    for (const std::string& shape : c.rows) {
+        std::string path;
+        starts.push_back(total);
+        total += make(shape, path);
+        sources.push_back(path);
+    }
     AVConvert job;
-    merge(job, {dir.file("tone.m4a"), dir.file("pic.mp4")}, 4);
+    job.stillPictureSeconds = kStillSeconds;
+    merge(job, sources, static_cast<int>(total));
     runWorker(MergeWorker, job);
-    EXPECT_EQ(job.fileState[0].load(), kRowCompleted);
-    EXPECT_EQ(job.fileState[1].load(), kRowFailed);
+    for (std::size_t row = 0; row < c.rows.size(); ++row)
+        ASSERT_EQ(job.fileState[row].load(), kRowCompleted) << row << ": " << job.failureReason(static_cast<int>(row));
     const std::string out = dir.file("row0.mp4");
     const auto info = testmedia::probe(out);
-    ASSERT_TRUE(info.ok) << "finalised after a failed last row";
-    EXPECT_FALSE(info.video());
-    EXPECT_NEAR(streamDuration(out, "a:0"), 2.0, 0.2);
+    ASSERT_TRUE(info.video()) << "the sound's and the still's pictures make a video";
+    ASSERT_TRUE(info.audio());
+    EXPECT_EQ(info.streams.size(), 2u) << "one picture stream and one sound stream, no cover beside them";
+    EXPECT_NEAR(streamDuration(out, "v:0"), total, 0.15);
+    EXPECT_NEAR(streamDuration(out, "a:0"), total, 0.15);
+    std::vector<double> flashesDue;
+    for (std::size_t row = 0; row < c.rows.size(); ++row) {
+        const std::string& shape = c.rows[row];
+        if (shape == "sync") flashesDue.push_back(starts[row] + 1.0);
+        const int middle = static_cast<int>((starts[row] + lengthOf(shape) / 2) * 25);
+        const auto colour = colourAt(out, middle, 0.5, 0.5);
+        if (shape == "cover") {
+            EXPECT_TRUE(isRed(colour)) << row << ": the cover";
+        } else if (shape == "still") {
+            EXPECT_TRUE(isBlue(colour)) << row << ": the still";
+        } else if (shape == "song") {
+            EXPECT_LT(colour[0] + colour[1] + colour[2], 30) << row << ": black";
+        }
+    }
+    const auto flashes = flashTimes(out);
+    const auto beeps = beepTimes(out);
+    ASSERT_EQ(flashes.size(), flashesDue.size());
+    ASSERT_EQ(beeps.size(), flashesDue.size()) << "the stills are silent";
+    for (std::size_t i = 0; i < flashes.size(); ++i) {
+        EXPECT_NEAR(flashes[i], flashesDue[i], 0.12) << i;
+        EXPECT_NEAR(flashes[i] - beeps[i], 0, 0.05) << i;
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MergeShapes,
+    ::testing::Values(JoinedShapeCase{"SoundWithCoverFirstThenPictures", {"cover", "sync"}},
+                      JoinedShapeCase{"StillBetweenTwoClips", {"sync", "still", "sync"}},
+                      JoinedShapeCase{"SoundWithoutCoverLast", {"sync", "song"}},
+                      JoinedShapeCase{"StillFirst", {"still", "sync"}},
+                      JoinedShapeCase{"OnlySoundsAndStills", {"song", "still", "cover"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MergeWorkerTest, WithoutVideoTheLaterRowsSoundIsMerged) {
     testmedia::ClipSpec tone;

@@ -398,6 +398,7 @@ struct TracksShape {
     std::string subtitles;  // "" = no subtitle track
     bool forced = false;
     bool secondIsDefault = false;  // both sound tracks flagged default
+    int keyEvery = 0;              // pictures from one key picture to the next; 0 = x264's own
 };
 inline bool makeTracksClip(const std::string& path, const TracksShape& t) {
     const std::string d = std::to_string(t.seconds);
@@ -408,8 +409,9 @@ inline bool makeTracksClip(const std::string& path, const TracksShape& t) {
     if (!t.subtitles.empty()) args += " -map 3 -disposition:s:0 " + std::string(t.forced ? "forced" : "0");
     args += " -metadata:s:a:0 language=jpn -metadata:s:a:1 language=eng -disposition:a:0 default -disposition:a:1 " +
             std::string(t.secondIsDefault ? "default" : "0") +
-            " -c:v libx264 -preset ultrafast -c:a aac -c:s copy " + testmedia::shellQuote(path);
-    return ffmpeg(args);
+            " -c:v libx264 -preset ultrafast -c:a aac -c:s copy ";
+    if (t.keyEvery > 0) args += "-g " + std::to_string(t.keyEvery) + " ";
+    return ffmpeg(args + testmedia::shellQuote(path));
 }
 
 // A subtitle file with one cue of big text from `from` to `to` seconds.

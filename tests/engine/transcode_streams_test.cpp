@@ -569,6 +569,7 @@ TEST_P(BurnedSubtitles, TextShowsOnlyWhileItsCueLasts) {
     shape.seconds = 4;
     if (!beside && !bitmap) shape.subtitles = cues;
     shape.forced = c.forced;
+    shape.keyEvery = 25;  // a seek to a clip's begin lands after a cue that started a second before
     if (bitmap) {
         ASSERT_TRUE(makeTracksClip(dir.file("plain.mkv"), shape));
         ASSERT_TRUE(addBitmapSubtitle(dir.file("plain.mkv"), src, c.cueFrom, c.cueTo));
@@ -585,18 +586,25 @@ TEST_P(BurnedSubtitles, TextShowsOnlyWhileItsCueLasts) {
     runWorker(TranscodeWorker, job);
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
     const double from = c.cueFrom - c.clipBegin, to = c.cueTo - c.clipBegin;
-    const int during = brightPixels(out, static_cast<int>((from + to) / 2 * 25));
+    const int during = brightPixels(out, static_cast<int>((std::max(from, 0.0) + to) / 2 * 25));
     if (c.drawn) EXPECT_GT(during, 200) << "text in the middle of the cue";
     else EXPECT_EQ(during, 0) << "no subtitles asked for";
     // From the cue's first picture on, not one later (25 pictures a second; the
     // source's pictures come 23 ms after the grid, so the output picture at the
     // cue's start still shows the source picture before it).
     const int first = static_cast<int>(std::lround(from * 25));
-    if (c.drawn) {
-        EXPECT_GT(brightPixels(out, first + 1), 200) << "the cue's first picture";
+    if (from <= 0) {
+        // A cue already on screen at the clip's begin shows from the first picture.
+        if (c.drawn) {
+            EXPECT_GT(brightPixels(out, 0), 200) << "the clip's first picture";
+        }
+    } else {
+        if (c.drawn) {
+            EXPECT_GT(brightPixels(out, first + 1), 200) << "the cue's first picture";
+        }
+        EXPECT_EQ(brightPixels(out, first - 1), 0) << "the picture before the cue";
+        EXPECT_EQ(brightPixels(out, static_cast<int>((from - 0.3) * 25)), 0) << "before the cue";
     }
-    EXPECT_EQ(brightPixels(out, first - 1), 0) << "the picture before the cue";
-    EXPECT_EQ(brightPixels(out, static_cast<int>((from - 0.3) * 25)), 0) << "before the cue";
     EXPECT_EQ(brightPixels(out, static_cast<int>((to + 0.3) * 25)), 0) << "after the cue";
 }
 
@@ -609,7 +617,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BurnCase{"FileBesideTheSource", "beside", false, "1", 1, 2, 0, true},
                       BurnCase{"ClipBeginShiftsTheCue", "inside", true, "", 2, 3, 1, true},
                       BurnCase{"BitmapTrackOverlaid", "bitmap", false, "1", 1, 2, 0, true},
-                      BurnCase{"BitmapTrackAfterAClipBegin", "bitmap", false, "1", 2, 3, 1, true}),
+                      BurnCase{"BitmapTrackAfterAClipBegin", "bitmap", false, "1", 2, 3, 1, true},
+                      BurnCase{"BitmapCueOnScreenAtTheClipBegin", "bitmap", false, "1", 0.5, 3, 2, true},
+                      BurnCase{"TextCueOnScreenAtTheClipBegin", "inside", true, "", 0.5, 3, 2, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "profiles/JobSetup.h"
+#include "profiles/SourcePreferences.h"
 
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
@@ -390,4 +391,34 @@ TEST(TargetSize, TheFat32GuardExpectsTheSameSize) {
     EXPECT_FALSE(FindFat32Excess(RowsOf({36000}), JobKind::Convert, s)) << "a fitted output is its size, however long";
     s.targetSizeBytes = 5000000000;
     EXPECT_TRUE(FindFat32Excess(RowsOf({60}), JobKind::Convert, s));
+TEST(SourcePreferences, TextsAreReadWholeAndTheListsKeepWhatIsStored) {
+    EXPECT_EQ(PreferredLanguageFromText(""), "");
+    EXPECT_EQ(PreferredLanguageFromText("GER"), "ger");
+    EXPECT_EQ(PreferredLanguageFromText("de"), "de");
+    for (const char* bad : {"d", "english", "d1", "de ", "-de"}) EXPECT_FALSE(PreferredLanguageFromText(bad)) << bad;
+    EXPECT_EQ(StillSecondsFromText("1"), 1);
+    EXPECT_EQ(StillSecondsFromText("3600"), 3600);
+    for (const char* bad : {"", "0", "3601", "5s", " 5", "-5", "2.5", "99999"}) EXPECT_FALSE(StillSecondsFromText(bad)) << bad;
+
+    const auto languages = LanguageEntries("", "de");
+    EXPECT_EQ(languages.front().text, "Desktop's: German");
+    EXPECT_EQ(languages.front().value, "");
+    EXPECT_EQ(LanguageEntries("", "").front().text, "Desktop's: none");
+    EXPECT_EQ(LanguageEntries("", "xx").front().text, "Desktop's: xx");
+    EXPECT_EQ(EntryIndexFor(languages, "deu", true), EntryIndexFor(languages, "ger", true)) << "one language, two codes";
+    EXPECT_EQ(languages[static_cast<std::size_t>(EntryIndexFor(languages, "ja", true))].text, "Japanese (jpn)");
+    EXPECT_EQ(LanguageEntries("tlh", "de").back().value, "tlh") << "a stored code the table lacks";
+    EXPECT_EQ(LanguageEntries("ja", "de").size(), languages.size()) << "a known language in another form";
+
+    const auto lengths = StillSecondsEntries(7);
+    std::vector<std::string> texts;
+    for (const auto& entry : lengths) texts.push_back(entry.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"1 s", "2 s", "3 s", "5 s", "7 s", "10 s", "15 s", "20 s", "30 s", "60 s"}));
+    EXPECT_EQ(StillSecondsEntries(5).size(), 9u);
+    EXPECT_EQ(EntryIndexFor(lengths, "7", false), 4);
+
+    AVConvert job;
+    ApplySourcePreferences(SourcePreferences{"jpn", 12}, job);
+    EXPECT_EQ(job.preferredLanguage, "jpn");
+    EXPECT_EQ(job.stillPictureSeconds, 12);
 }
