@@ -145,7 +145,7 @@ ProbedRows ProbeRows(const std::vector<std::string>& files, const ConvertRequest
         if ((probed.stopSignal = env.stopSource->poll()) != 0) return probed;
         if (const int result = ProbeFileResult(path, *job, env); !ProbeAccepted(result, *job)) {
             *env.err << InvalidFileMessage(path) << "\n";
-            file.reason = RefusalReason(path, result);
+            file.reason = RefusalReason(path, result, *job);
             continue;
         }
         int length = static_cast<int>(std::min<std::int64_t>(job->probeDurationSeconds, INT_MAX));

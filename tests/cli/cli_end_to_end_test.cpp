@@ -15,7 +15,10 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sstream>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <atomic>
 #include <thread>
 
 extern char** environ;
@@ -528,6 +531,37 @@ TEST_F(CliEndToEnd, EveryFileGetsOneResultLineInTheOrderGivenWithItsReason) {
                          "Completed\t" + media("clip.mkv") + "\t" + out("clip.mp3") + "\n" +     //
                          "Failure\t" + work.file("folder") + "\ta folder, not a media file\n" +  //
                          "Failure\t" + media("empty.mp4") + "\tan empty file, not a media file\n");
+
+    // A socket is no file to read (opening it says "No such device or address"); a
+    // picture past 8192 x 8192 pixels is refused with its size; a file another
+    // program is still writing is refused until it is finished.
+    const std::string socketPath = work.file("sock.mkv");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const std::string huge = work.file("huge.png");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i color=c=red:s=8200x8200 -frames:v 1 " +
+                                    testmedia::shellQuote(huge)),
+              0);
+    const std::string growing = work.file("growing.mkv");
+    fs::copy_file(media("clip.mkv"), growing);
+    std::atomic<bool> writing{true};
+    std::thread writer([&] {
+        while (writing.load()) {
+            std::ofstream(growing, std::ios::app) << std::string(4096, '\0');
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    r = run({"convert", "--quiet", "--profile", "14", "--output", out(), socketPath, huge, growing});
+    writing.store(false);
+    writer.join();
+    ::close(listener);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Failure\t" + socketPath + "\tnot a plain file\n" +                    //
+                         "Failure\t" + huge + "\tpicture too large: 8200\u00d78200\n" +  //
+                         "Failure\t" + growing + "\tthe file is still growing\n");
 
     // Nothing to convert at all still gives every file its line.
     std::vector<std::string> missing{"convert", "--quiet", "--output", out()};
