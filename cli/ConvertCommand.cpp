@@ -558,7 +558,15 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     ProgressDisplay display(env, request.quiet);
     job->parallelRows = request.jobs;  // Convert only: a merge joins one file at a time
     WorkerThread::Procedure worker = request.merge ? env.mergeWorker : env.transcodeWorker;
-    SupervisedRun run = Supervise(*job, request.merge, worker, display, messages, env);
+    SupervisedRun run;
+    try {
+        run = Supervise(*job, request.merge, worker, display, messages, env);
+    } catch (const std::system_error& error) {
+        // No thread to be had (ulimit -u, a full process table): nothing started.
+        const std::string reason = "the conversion could not start: " + error.code().message();
+        *env.err << "korbanix-cli: " << reason << "\n";
+        return PrintRefusals(probed, reason, kExitFailed, env, request.nullSeparated);
+    }
     if (run.abandoned) return 128 + run.stopSignal;
     ResultWriter results(*env.out, request.nullSeparated);
     bool allCompleted = PrintResults(probed, job.get(), &plan, request.merge, run.stopSignal != 0, results);
