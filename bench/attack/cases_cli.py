@@ -183,11 +183,11 @@ def _(c):
 def _(c):
     grow = c.p("growing.ts")
     writer = subprocess.Popen(["ffmpeg", "-v", "error", "-re", "-f", "lavfi", "-i",
-                               "testsrc2=size=160x120:rate=25", "-t", "20", "-c:v", "mpeg2video", "-f", "mpegts",
+                               "testsrc2=size=160x120:rate=25", "-t", "20", "-c:v", "mpeg2video", "-b:v", "3M", "-f", "mpegts",
                                grow], stdin=subprocess.DEVNULL)
     c.cleanups.append(writer.kill)
-    import time
-    time.sleep(2)
+    from harness import wait_for
+    wait_for(lambda: os.path.exists(grow) and os.path.getsize(grow) > 40000, 15)
     r = c.cli(files=[grow], expect_rc=1, timeout=60)
     rec = r.records()[0]
     expect(rec[0] == "Failure" and "still growing" in rec[2], "Failure: the file is still growing", rec)

@@ -5,7 +5,7 @@ import signal
 import subprocess
 import time
 
-from harness import Fail, attack, digest_tree, expect, ffprobe_ok, wait_for
+from harness import Fail, Skip, attack, digest_tree, expect, ffprobe_ok, wait_for
 
 # --- Odd names
 
@@ -75,7 +75,8 @@ def _(c):
     src = c.copy("avi", stem + ".avi")
     os.makedirs(c.p("out"))
     for i in [None] + list(range(30)):
-        c.write(os.path.join("out", stem + ("(%d)" % i if i is not None else "")[:4] + ".mp4")[:4000], b"x")
+        suffix = "(%d)" % i if i is not None else ""
+        c.write(os.path.join("out", stem[:255 - 4 - len(suffix)] + suffix + ".mp4"), b"x")
     c.cli(files=[src], expect_rc=(0, 1))
 
 
@@ -255,7 +256,7 @@ def _vfat(c):
     subprocess.run(["mkfs.vfat", "-F", "32", image], check=True, capture_output=True)
     mount = c.p("fat")
     os.makedirs(mount)
-    subprocess.run(["mount", "-o", "loop,umask=000", image, mount], check=True)
+    subprocess.run(["mount", "-o", "loop,umask=000", image, mount], check=True, capture_output=True)
     c.cleanups.append(lambda: subprocess.run(["umount", "-l", mount]))
     return mount
 
@@ -265,7 +266,7 @@ def _fat_case(shape):
         try:
             fat = _vfat(c)
         except subprocess.CalledProcessError as e:
-            raise Fail("a vfat loop mount", e)
+            raise Skip("no vfat mount here: %s" % e)
         out = fat
         if shape == "symlink":
             os.symlink(fat, c.p("link"))

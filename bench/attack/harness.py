@@ -23,6 +23,10 @@ class Fail(Exception):
         self.got = got
 
 
+class Skip(Exception):
+    """The machine cannot stage this attack (a file system its kernel lacks)."""
+
+
 def attack(group, what):
     def register(function):
         CASES.append((group, what, function))
@@ -107,7 +111,7 @@ class Media:
         "still.png": ["-f", "lavfi", "-i", "testsrc2=size=64x64", "-frames:v", "1"],
         "still.jpg": ["-f", "lavfi", "-i", "testsrc2=size=64x64", "-frames:v", "1"],
         "still.bmp": ["-f", "lavfi", "-i", "testsrc2=size=64x64", "-frames:v", "1"],
-        "one.png": ["-f", "lavfi", "-i", "color=c=red:size=1x1", "-frames:v", "1"],
+        "one.png": ["-f", "lavfi", "-i", "color=c=red:size=2x2", "-vf", "scale=1:1", "-frames:v", "1"],
         "huge.png": ["-f", "lavfi", "-i", "color=c=red:size=11000x11000", "-frames:v", "1"],
         "fat.mkv": ["-f", "lavfi", "-i", "color=c=blue:size=32x32:rate=1", "-t", "7200", "-c:v", "mpeg4"],
     }

@@ -44,12 +44,16 @@ def main():
     os.chmod(work, 0o755)
     media = harness.Media(os.path.join(work, "media"))
     failures = []
+    skipped = []
     started = time.monotonic()
     for index, (group, what, function) in enumerate(chosen):
         case = harness.Case(work, options.build, media, index)
         try:
             function(case)
             status = "ok"
+        except harness.Skip as why:
+            skipped.append((group, what, str(why)))
+            status = "skip"
         except harness.Fail as failure:
             failures.append((group, what, failure.expected, failure.got))
             status = "FAIL"
@@ -62,7 +66,10 @@ def main():
     print()
     for group, what, expected, got in failures:
         print("FAILURE %s: %s\n  expected: %s\n  got:      %s" % (group, what, expected, str(got)[:1200]))
-    print("\n%d attacks, %d failures (%.0f s)" % (len(chosen), len(failures), time.monotonic() - started))
+    for group, what, why in skipped:
+        print("SKIPPED %s: %s (%s)" % (group, what, why))
+    print("\n%d attacks, %d failures (%.0f s)" % (len(chosen) - len(skipped), len(failures),
+                                                  time.monotonic() - started))
     if options.keep:
         print("work folder kept:", work)
     else:
