@@ -7,7 +7,9 @@
 #include "engine/SourceFile.h"
 #include "engine/VideoPath.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <climits>
@@ -25,31 +27,34 @@ enum ProbeResult : int {
     kStillGrowing = kProbeStillGrowing,
 };
 
-// A file another program is still writing (a recording, a download, a copy) grows
-// while it is measured, or was written to just now and again a moment later.
-// Files written more rarely than this pause look finished.
+// A file another program is still writing (a recording, a download, a copy) is
+// open for writing somewhere, or grows while it is measured. Whether anybody holds
+// it open for writing is asked with a read lease, which the kernel grants only
+// when nobody does; where no lease can be had (a file of another user, a network
+// file system) a file written to just now is watched for a moment instead.
 constexpr auto kGrowthPause = std::chrono::milliseconds(400);
 constexpr auto kRecentWrite = std::chrono::seconds(1);
+enum class Writers { None, Some, Unknown };
 
-struct FileStamp {
-    bool known = false;
-    off_t size = 0;
-    timespec modified{};
-    bool operator==(const FileStamp& o) const {
-        return known == o.known && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-               modified.tv_nsec == o.modified.tv_nsec;
+Writers writersOf(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return Writers::Unknown;
+    Writers writers = Writers::Unknown;
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+        writers = Writers::None;
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+    } else if (errno == EAGAIN) {
+        writers = Writers::Some;
     }
-};
-
-FileStamp stampOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return FileStamp{};
-    return FileStamp{true, info.st_size, info.st_mtim};
+    ::close(fd);
+    return writers;
 }
 
 bool stillGrowing(const std::string& path, const FileStamp& before) {
     const FileStamp after = stampOf(path);
     if (!(after == before)) return true;
+    const Writers writers = writersOf(path);
+    if (writers != Writers::Unknown) return writers == Writers::Some;
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     const auto age = std::chrono::seconds(now.tv_sec - after.modified.tv_sec) +

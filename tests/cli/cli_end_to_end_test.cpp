@@ -581,9 +581,10 @@ TEST_F(CliEndToEnd, EveryFileGetsOneResultLineInTheOrderGivenWithItsReason) {
     const std::string growing = work.file("growing.mkv");
     fs::copy_file(media("clip.mkv"), growing);
     std::atomic<bool> writing{true};
+    std::ofstream appending(growing, std::ios::app);  // held open, as a recorder holds its file
     std::thread writer([&] {
         while (writing.load()) {
-            std::ofstream(growing, std::ios::app) << std::string(4096, '\0');
+            appending << std::string(4096, '\0') << std::flush;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
     });
