@@ -106,6 +106,12 @@ bool HandFilesToRunningWindow(const std::string& socketPath, const std::vector<s
     return ::recv(fd.get(), &answer, 1, 0) == 1;
 }
 
+QStringList FilesOfArguments(int argc, char** argv) {
+    QStringList files;
+    for (int i = 1; i < argc; ++i) files << DecodeFileName(argv[i]);
+    return files;
+}
+
 bool MessageComplete(const QByteArray& message) {
     return message == QByteArrayLiteral("\0") || message.endsWith(QByteArrayLiteral("\0\0"));
 }

@@ -31,6 +31,11 @@ class QLockFile;
 
 namespace single_instance {
 
+// The command line's arguments after the program's name as file names, their
+// bytes kept (QApplication::arguments() would turn bytes that are not UTF-8
+// into U+FFFD, naming a file that does not exist).
+QStringList FilesOfArguments(int argc, char** argv);
+
 // Where the running window listens (its folder is created, private, on demand);
 // "" when that folder is not this user's own: then no window is shared.
 std::string SocketPath();

@@ -99,8 +99,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Korbanix");
     QApplication::setApplicationVersion(QString::fromUtf8(KorbanixVersion()));
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
+    // After QApplication took its own options out of argv.
+    const QStringList files = single_instance::FilesOfArguments(argc, argv);
     instance.Listen(socketPath);
     CTolvaneAVConverterApp program(files, &instance);
     program.InitInstance();

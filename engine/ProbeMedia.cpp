@@ -34,6 +34,22 @@ enum ProbeResult : int {
 // file system) a file written to just now is watched for a moment instead.
 constexpr auto kGrowthPause = std::chrono::milliseconds(400);
 constexpr auto kRecentWrite = std::chrono::seconds(1);
+
+struct FileStamp {
+    bool known = false;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const FileStamp& o) const {
+        return known == o.known && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec;
+    }
+};
+
+FileStamp stampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return FileStamp{};
+    return FileStamp{true, info.st_size, info.st_mtim};
+}
 enum class Writers { None, Some, Unknown };
 
 Writers writersOf(const std::string& path) {

@@ -11,6 +11,7 @@ import argparse
 import os
 import re
 import shutil
+import signal
 import sys
 import tempfile
 import time
@@ -37,6 +38,9 @@ def main():
             print("%s: %s" % (group, what))
         print("%d attacks" % len(chosen))
         return 0
+    # Started in the background by a shell, this process (and so every program it
+    # starts) would ignore SIGINT: the signal cases need its ordinary disposition.
+    signal.signal(signal.SIGINT, signal.default_int_handler)
     if os.geteuid() != 0:
         print("run as root: cases mount file systems and switch users", file=sys.stderr)
         return 2

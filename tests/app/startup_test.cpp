@@ -254,6 +254,13 @@ TEST(SingleInstanceMessage, NamesTravelWhole) {
     ASSERT_EQ(files.size(), 2);
     EXPECT_EQ(files[0], "/home/u/clip.avi");
     EXPECT_EQ(EncodeFileName(files[1]), "/v/caf\xe9.avi");
+    // The window's own command line keeps the bytes too.
+    char program[] = "korbanix", latin[] = "/v/caf\xe9\xff.avi", plain[] = "b.mp4";
+    char* argv[] = {program, latin, plain, nullptr};
+    const QStringList given = FilesOfArguments(3, argv);
+    ASSERT_EQ(given.size(), 2);
+    EXPECT_EQ(EncodeFileName(given[0]), "/v/caf\xe9\xff.avi");
+    EXPECT_EQ(given[1], "b.mp4");
 }
 
 // A start finds no window when none listens (or only a stale socket is left).
