@@ -81,20 +81,26 @@ AppFolders ResolveAppFolders(Platform& platform) {
 
 namespace {
 
-// A symbolic link under the configuration file's name leads to someone else's file:
-// it is never read or written through, but renamed aside (kept, never deleted).
-// Returns where it went, or "" when the name holds no link (or it could not move).
+// A symbolic link under the configuration file's name leads to someone else's file,
+// and a FIFO, socket or device is no file to keep settings in (reading a FIFO waits
+// for a writer): neither is read or written through, but renamed aside (kept, never
+// deleted), so the settings can be kept again. Returns where it went, or "" when the
+// name holds a plain file, a folder or nothing (or it could not move).
 QString setAsideLink(const QString& iniPath) {
     const std::string path = EncodeFileName(iniPath);
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return QString();
-    std::string aside = path + ".link-set-aside";
-    for (int n = 1; ::lstat(aside.c_str(), &info) == 0; ++n) aside = path + ".link-set-aside-" + std::to_string(n);
+    if (::lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)) return QString();
+    const std::string suffix = S_ISLNK(info.st_mode) ? ".link-set-aside" : ".set-aside";
+    std::string aside = path + suffix;
+    for (int n = 1; ::lstat(aside.c_str(), &info) == 0; ++n) aside = path + suffix + "-" + std::to_string(n);
     if (::rename(path.c_str(), aside.c_str()) != 0) return QString();
     return DecodeFileName(aside);
 }
 
 QString linkSetAsideProblem(const QString& iniPath, const QString& aside) {
+    if (!aside.endsWith(QStringLiteral(".link-set-aside")) && !aside.contains(QStringLiteral(".link-set-aside-")))
+        return QCoreApplication::translate("AppFolders", "%1 was no plain file, which is not used; it was set aside as %2")
+            .arg(iniPath, QFileInfo(aside).fileName());
     return QCoreApplication::translate("AppFolders", "%1 was a symbolic link to another file, which is not used; the link was set aside as %2")
         .arg(iniPath, QFileInfo(aside).fileName());
 }

@@ -13,6 +13,7 @@
 
 namespace {
 constexpr int kScreenshotDelayMs = 2000;
+constexpr int kEndingRepeatMs = 50;
 
 // What the smoke run checks besides the picture: one line per task.
 void reportTasks(TaskList& tasks) {
@@ -38,14 +39,24 @@ CTolvaneAVConverterApp::CTolvaneAVConverterApp(QStringList filesToAdd, InstanceS
 bool CTolvaneAVConverterApp::InitInstance() {
     CTolvaneAVConverterDlg dialog;
     TaskListKeeper keeper(dialog, TaskListStore::DefaultPath());
-    if (m_restoreTasks) keeper.Restore();
-    else keeper.KeepSavedUntilChanged();
+    // Taken from the start: a restore may already hold a message box open.
     SessionSignals sessionSignals;
-    QObject::connect(&sessionSignals, &SessionSignals::received, &dialog, [&dialog] {
+    // exit() leaves only the loops running at that moment: a signal seen while the
+    // window's own loop has not begun yet (events handled during adding or while
+    // a restore message opens) would be lost, so it is repeated until every loop
+    // has been left.
+    QTimer ending;
+    ending.setInterval(kEndingRepeatMs);
+    QObject::connect(&ending, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+    QObject::connect(&sessionSignals, &SessionSignals::received, &dialog, [&dialog, &ending] {
+        if (ending.isActive()) return;
+        ending.start();
         dialog.EndSession();
         // Leaves every loop, a progress window's or a message box's as well.
         QCoreApplication::exit(0);
     });
+    if (m_restoreTasks) keeper.Restore();
+    else keeper.KeepSavedUntilChanged();
     if (m_instance)
         QObject::connect(m_instance, &InstanceServer::filesArrived, &dialog, &CTolvaneAVConverterDlg::TakeHandedFiles);
     const bool smokePlay = qEnvironmentVariable("KORBANIX_SMOKE_PLAY") == QStringLiteral("1");

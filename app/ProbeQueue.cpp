@@ -4,12 +4,12 @@
 #include "engine/ProbeMedia.h"
 #include "platform/FileNames.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 ProbeQueue::ProbeQueue(QObject* parent, int threads)
@@ -69,7 +69,7 @@ void ProbeQueue::probeLoop() {
         if (file.accepted)
             file.length = ProbedLength{job->probeStartSeconds, job->probeDurationSeconds, job->durationMicroseconds};
         else
-            file.reason = RefusalReason(file.path, result);
+            file.reason = RefusalReason(file.path, result, job->sourceWidth, job->sourceHeight);
         {
             std::lock_guard lock(m_mutex);
             m_results[static_cast<std::size_t>(index)] = std::move(file);
@@ -101,18 +101,29 @@ void ProbeQueue::deliver() {
     emit finished(false);
 }
 
-QString ProbeQueue::RefusalReason(const QString& path, int probeResult) {
-    const QFileInfo info(path);
-    if (!info.exists()) return tr("the file does not exist");
-    if (info.isDir()) return tr("it is a folder");
-    const int fd = ::open(EncodeFileName(path).c_str(), O_RDONLY | O_CLOEXEC);
+QString ProbeQueue::RefusalReason(const QString& path, int probeResult, int width, int height) {
+    // The entry's kind by its own bytes (a name may not be valid UTF-8), before
+    // anything opens it: opening a FIFO would wait for a writer for ever.
+    const std::string name = EncodeFileName(path);
+    struct stat info {};
+    if (::stat(name.c_str(), &info) != 0) {
+        if (errno == ENOENT) return tr("the file does not exist");
+        QString why = QString::fromLocal8Bit(std::strerror(errno));
+        if (!why.isEmpty()) why[0] = why[0].toLower();
+        return tr("it cannot be read (%1)").arg(why);
+    }
+    if (S_ISDIR(info.st_mode)) return tr("it is a folder");
+    if (!S_ISREG(info.st_mode)) return tr("it is not a plain file");
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         QString why = QString::fromLocal8Bit(std::strerror(errno));
         if (!why.isEmpty()) why[0] = why[0].toLower();
         return tr("it cannot be read (%1)").arg(why);
     }
     ::close(fd);
-    if (info.size() == 0) return tr("the file is empty");
+    if (info.st_size == 0) return tr("the file is empty");
+    if (probeResult == kProbePictureTooLarge) return tr("picture too large: %1\u00d7%2").arg(width).arg(height);
+    if (probeResult == kProbeStillGrowing) return tr("the file is still growing");
     if (probeResult < 0) return tr("it is not a video or audio file that can be read");
     return tr("its length cannot be measured");
 }

@@ -60,8 +60,9 @@ public:
     int Delivered() const { return m_delivered; }
 
     // Why a file the probe refused (result < 0, or no known length) cannot be
-    // used: the system's reason when it cannot be read at all.
-    static QString RefusalReason(const QString& path, int probeResult);
+    // used: the system's reason when it cannot be read at all; `width` and
+    // `height` are the probe's, named when the picture is too large.
+    static QString RefusalReason(const QString& path, int probeResult, int width = 0, int height = 0);
 
 signals:
     // The next files in the given order (never empty).

@@ -66,10 +66,16 @@ bool writeAll(int fd, const std::string& bytes, int timeoutMs) {
 std::string SocketPath() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && runtime[0] == '/') return std::string(runtime) + "/" + kSocketName;
-    // No runtime folder: one of our own, which nobody else may enter.
+    // No runtime folder: one of our own, which nobody else may enter. A folder of
+    // that name made by someone else (it is a guessable name in a shared folder)
+    // could hold their socket, which would receive our files: then there is none.
     const char* temp = std::getenv("TMPDIR");
     std::string folder = std::string(temp && temp[0] == '/' ? temp : "/tmp") + "/korbanix-" + std::to_string(::getuid());
     ::mkdir(folder.c_str(), 0700);
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() ||
+        (info.st_mode & 077) != 0)
+        return std::string();
     return folder + "/" + kSocketName;
 }
 
@@ -84,7 +90,7 @@ std::vector<std::string> AbsoluteFiles(const std::vector<std::string>& arguments
 
 bool HandFilesToRunningWindow(const std::string& socketPath, const std::vector<std::string>& files, int timeoutMs) {
     sockaddr_un address{};
-    if (socketPath.size() >= sizeof address.sun_path) return false;
+    if (socketPath.empty() || socketPath.size() >= sizeof address.sun_path) return false;
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
     Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
@@ -98,6 +104,12 @@ bool HandFilesToRunningWindow(const std::string& socketPath, const std::vector<s
     if (!waitFor(fd.get(), POLLIN, timeoutMs)) return false;
     char answer = 0;
     return ::recv(fd.get(), &answer, 1, 0) == 1;
+}
+
+QStringList FilesOfArguments(int argc, char** argv) {
+    QStringList files;
+    for (int i = 1; i < argc; ++i) files << DecodeFileName(argv[i]);
+    return files;
 }
 
 bool MessageComplete(const QByteArray& message) {
@@ -127,6 +139,7 @@ bool InstanceServer::TakeLock(const std::string& socketPath) {
     m_lock = std::make_unique<QLockFile>(QString::fromStdString(socketPath) + QStringLiteral(".lock"));
     // A lock whose process has died is stale and taken over at once.
     if (!m_lock->tryLock(0)) {
+        m_lockUnusable = m_lock->error() != QLockFile::LockFailedError;
         m_lock.reset();
         return false;
     }

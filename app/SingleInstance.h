@@ -31,7 +31,13 @@ class QLockFile;
 
 namespace single_instance {
 
-// Where the running window listens (its folder is created, private, on demand).
+// The command line's arguments after the program's name as file names, their
+// bytes kept (QApplication::arguments() would turn bytes that are not UTF-8
+// into U+FFFD, naming a file that does not exist).
+QStringList FilesOfArguments(int argc, char** argv);
+
+// Where the running window listens (its folder is created, private, on demand);
+// "" when that folder is not this user's own: then no window is shared.
 std::string SocketPath();
 
 // Sends `files` (absolute paths, file-system bytes) to the running window; true
@@ -60,6 +66,9 @@ public:
     // Takes the lock beside `socketPath`; false when another live process holds
     // it. Works before a Qt application object exists.
     bool TakeLock(const std::string& socketPath);
+    // After a failed TakeLock: true when no lock can be made there at all (a
+    // missing or unwritable folder), so no other start can hold it either.
+    bool LockUnusable() const { return m_lockUnusable; }
     // Listens at `socketPath` (after TakeLock; needs the application object).
     bool Listen(const std::string& socketPath);
     bool Listening() const;
@@ -75,5 +84,6 @@ private:
     void readFrom(QLocalSocket* socket);
 
     std::unique_ptr<QLockFile> m_lock;
+    bool m_lockUnusable = false;
     QLocalServer* m_server = nullptr;
 };

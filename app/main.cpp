@@ -53,10 +53,17 @@ std::string currentFolder() {
 bool handedToRunningWindow(int argc, char* argv[], InstanceServer& server, const std::string& socketPath) {
     const std::vector<std::string> files =
         single_instance::AbsoluteFiles(std::vector<std::string>(argv + 1, argv + argc), currentFolder());
+    if (socketPath.empty()) {
+        std::fputs("korbanix: the folder for the window's socket is not this user's own; "
+                   "this window is not shared\n", stderr);
+        return false;
+    }
     const auto giveUp = std::chrono::steady_clock::now() + kHandOffPatience;
     for (;;) {
         if (single_instance::HandFilesToRunningWindow(socketPath, files)) return true;
         if (server.TakeLock(socketPath)) return false;
+        // No lock can be made there (a missing runtime folder): nobody else holds it.
+        if (server.LockUnusable()) return false;
         // Another start holds the lock but does not listen yet: it is opening.
         if (std::chrono::steady_clock::now() > giveUp) {
             std::fputs("korbanix: the open window does not answer; opening another one\n", stderr);
@@ -98,8 +105,8 @@ int main(int argc, char* argv[]) {
     // texts above stay English, as scripts read them.
     UiTranslation translation;
     translation.Install(ChooseUiLanguage(DesktopLanguages()), TranslationsFolder(CurrentPlatform().ExecutableFolder()));
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
+    // After QApplication took its own options out of argv.
+    const QStringList files = single_instance::FilesOfArguments(argc, argv);
     instance.Listen(socketPath);
     CTolvaneAVConverterApp program(files, &instance);
     program.InitInstance();

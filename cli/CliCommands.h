@@ -37,7 +37,7 @@ int ProbeFileResult(const std::string& path, AVConvert& job, CliEnvironment& env
 // Why a file the probe refused is no task, in plain words for its result line:
 // the system's reason when it cannot be opened ("No such file or directory",
 // "Permission denied"), "not a media file", and so on.
-std::string RefusalReason(const std::string& path, int probeResult);
+std::string RefusalReason(const std::string& path, int probeResult, const AVConvert& job);
 
 // "File:" + the path's file name + " is invalid!"
 std::string InvalidFileMessage(const std::string& path);

@@ -19,6 +19,7 @@
 #include <pthread.h>
 #include <sys/eventfd.h>
 #include <sys/signalfd.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -98,7 +99,14 @@ void SignalStopSource::arm() {
     }
     // Made after the block: the watcher inherits it and reads the signals only
     // through its descriptor.
-    watcher->thread = std::thread([w = watcher.get(), atSecond = m_atSecond] { w->run(atSecond); });
+    try {
+        watcher->thread = std::thread([w = watcher.get(), atSecond = m_atSecond] { w->run(atSecond); });
+    } catch (const std::system_error&) {
+        // No thread to be had (ulimit -u): wait() takes the signals itself.
+        ::close(watcher->signals);
+        ::close(watcher->quit);
+        return;
+    }
     m_watcher = std::move(watcher);
 }
 

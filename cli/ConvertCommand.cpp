@@ -201,7 +201,7 @@ ProbedRows ProbeRows(std::vector<GivenFile> given, const ConvertRequest& request
         if (const int result = ProbeFileResult(path, *job, env); !ProbeAccepted(result, *job)) {
             // A folder's other files (a text, a broken download) are passed over quietly.
             if (!file.listed) *env.err << InvalidFileMessage(path) << "\n";
-            file.reason = RefusalReason(path, result);
+            file.reason = RefusalReason(path, result, *job);
             continue;
         }
         int length = static_cast<int>(std::min<std::int64_t>(job->probeDurationSeconds, INT_MAX));
@@ -642,7 +642,15 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
     job->parallelRows = request.jobs;  // Convert only: a merge joins one file at a time
     job->skipDone = request.skipDone && !request.merge;
     WorkerThread::Procedure worker = request.merge ? env.mergeWorker : env.transcodeWorker;
-    SupervisedRun run = Supervise(*job, request.merge, worker, display, messages, env);
+    SupervisedRun run;
+    try {
+        run = Supervise(*job, request.merge, worker, display, messages, env);
+    } catch (const std::system_error& error) {
+        // No thread to be had (ulimit -u, a full process table): nothing started.
+        const std::string reason = "the conversion could not start: " + error.code().message();
+        *env.err << "korbanix-cli: " << reason << "\n";
+        return PrintRefusals(probed, reason, kExitFailed, env, request.nullSeparated);
+    }
     if (run.abandoned) return 128 + run.stopSignal;
     ResultWriter results(*env.out, request.nullSeparated);
     bool allCompleted = PrintResults(probed, job.get(), &plan, request.merge, run.stopSignal != 0, results);

@@ -41,19 +41,24 @@ bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env) {
     return ProbeAccepted(result, job);
 }
 
-std::string RefusalReason(const std::string& path, int probeResult) {
-    // The system's own words when the file cannot even be opened; never waits for
-    // a FIFO's writer.
+std::string RefusalReason(const std::string& path, int probeResult, const AVConvert& job) {
+    // What the entry is comes first: opening a socket or a device says something
+    // about the entry's kind in words that mislead ("No such device or address").
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
+    if (S_ISDIR(info.st_mode)) return "a folder, not a media file";
+    if (!S_ISREG(info.st_mode)) return "not a plain file";
+    // The system's own words when the file cannot even be opened.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::strerror(errno);
-    struct stat info {};
-    const bool plain = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     ::close(fd);
-    if (!plain) return S_ISDIR(info.st_mode) ? "a folder, not a media file" : "not a plain file";
     if (info.st_size == 0) return "an empty file, not a media file";
     switch (probeResult) {
     case -4: return "its video has no decoder here";
     case -5: return "its video decoder will not open";
+    case kProbePictureTooLarge:
+        return "picture too large: " + std::to_string(job.sourceWidth) + "\u00d7" + std::to_string(job.sourceHeight);
+    case kProbeStillGrowing: return "the file is still growing";
     default: break;
     }
     return probeResult < 0 ? "not a media file" : "its length is unknown";

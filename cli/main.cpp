@@ -4,6 +4,7 @@
 #include <csignal>
 #include <iostream>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
@@ -22,5 +23,16 @@ int main(int argc, char** argv) {
     winsize size{};
     if (env.errIsTerminal && ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
         env.terminalColumns = size.ws_col;
-    return cli::RunCli(args, env);
+    int status = cli::RunCli(args, env);
+    // Result lines that could not be written (a full disk, /dev/full) leave nobody
+    // knowing what was converted: no success. A pipe whose reader went away (| head)
+    // is the reader's choice and changes nothing.
+    std::cout.flush();
+    struct stat out {};
+    const bool pipe = ::fstat(STDOUT_FILENO, &out) == 0 && (S_ISFIFO(out.st_mode) || S_ISSOCK(out.st_mode));
+    if (!std::cout.good() && !pipe && (status == 0 || status == 1)) {
+        std::cerr << "korbanix-cli: the result lines could not be written\n";
+        status = 1;
+    }
+    return status;
 }

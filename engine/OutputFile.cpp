@@ -37,6 +37,26 @@ void splitName(const std::string& path, std::string& stem, std::string& extensio
     }
 }
 
+// The longest name a folder entry may have (NAME_MAX of Linux file systems).
+constexpr std::size_t kNameMaxBytes = 255;
+// Every output may get a picture beside it under the same stem.
+constexpr std::size_t kThumbnailExtensionBytes = 4;  // ".THM"
+
+// stem + suffix + extension, with the stem's last part shortened (never inside a
+// UTF-8 letter) so that the output and its ".THM" both fit in a folder entry: a
+// source with a 255-byte name still gets an output.
+std::string fittedName(const std::string& stem, const std::string& suffix, const std::string& extension) {
+    const std::size_t slash = stem.find_last_of('/');
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t tail = suffix.size() + std::max(extension.size(), kThumbnailExtensionBytes);
+    std::size_t keep = stem.size() - start;
+    if (keep + tail > kNameMaxBytes) {
+        keep = tail < kNameMaxBytes ? kNameMaxBytes - tail : 1;
+        while (keep > 1 && (static_cast<unsigned char>(stem[start + keep]) & 0xC0) == 0x80) --keep;
+    }
+    return stem.substr(0, start + keep) + suffix + extension;
+}
+
 bool abortSeen() { return AVConvert::abortNow.load(std::memory_order_relaxed); }
 
 bool nameExists(const std::string& path) {
@@ -127,19 +147,20 @@ Reservation FreeNames::choose(const std::string& path, int& nameCounter, bool re
         return Reservation(name, fd, error);
     };
     nameCounter = -1;
+    std::string stem, extension;
+    splitName(path, stem, extension);
     const auto remembered = m_next.find(path);
     // A path this run already handed out (or found taken) is not tried again.
     if (remembered == m_next.end()) {
-        const Take take = takeName(path, reserve, withThumbnail, fd, error);
+        const std::string first = fittedName(stem, std::string(), extension);
+        const Take take = takeName(first, reserve, withThumbnail, fd, error);
         if (take == Take::Free) m_next[path] = 0;
-        if (take != Take::Taken) return found(path);
+        if (take != Take::Taken) return found(first);
     }
-    std::string stem, extension;
-    splitName(path, stem, extension);
     int& next = m_next[path];
     for (;;) {
         nameCounter = next++;
-        std::string candidate = stem + "(" + std::to_string(nameCounter) + ")" + extension;
+        std::string candidate = fittedName(stem, "(" + std::to_string(nameCounter) + ")", extension);
         const Take take = takeName(candidate, reserve, withThumbnail, fd, error);
         if (take != Take::Taken) return found(candidate);
     }

@@ -7,7 +7,13 @@
 #include "engine/SourceFile.h"
 #include "engine/VideoPath.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <climits>
+#include <thread>
 
 namespace {
 
@@ -17,7 +23,62 @@ enum ProbeResult : int {
     kNoStreamInfo = -2,
     kNoVideoDecoder = -4,
     kVideoDecoderWillNotOpen = -5,
+    kPictureTooLarge = kProbePictureTooLarge,
+    kStillGrowing = kProbeStillGrowing,
 };
+
+// A file another program is still writing (a recording, a download, a copy) is
+// open for writing somewhere, or grows while it is measured. Whether anybody holds
+// it open for writing is asked with a read lease, which the kernel grants only
+// when nobody does; where no lease can be had (a file of another user, a network
+// file system) a file written to just now is watched for a moment instead.
+constexpr auto kGrowthPause = std::chrono::milliseconds(400);
+constexpr auto kRecentWrite = std::chrono::seconds(1);
+
+struct FileStamp {
+    bool known = false;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const FileStamp& o) const {
+        return known == o.known && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec;
+    }
+};
+
+FileStamp stampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return FileStamp{};
+    return FileStamp{true, info.st_size, info.st_mtim};
+}
+enum class Writers { None, Some, Unknown };
+
+Writers writersOf(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return Writers::Unknown;
+    Writers writers = Writers::Unknown;
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+        writers = Writers::None;
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+    } else if (errno == EAGAIN) {
+        writers = Writers::Some;
+    }
+    ::close(fd);
+    return writers;
+}
+
+bool stillGrowing(const std::string& path, const FileStamp& before) {
+    const FileStamp after = stampOf(path);
+    if (!(after == before)) return true;
+    const Writers writers = writersOf(path);
+    if (writers != Writers::Unknown) return writers == Writers::Some;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const auto age = std::chrono::seconds(now.tv_sec - after.modified.tv_sec) +
+                     std::chrono::nanoseconds(now.tv_nsec - after.modified.tv_nsec);
+    if (age >= kRecentWrite) return false;
+    std::this_thread::sleep_for(kGrowthPause);
+    return !(stampOf(path) == after);
+}
 
 // A rate this high is a time base reported as a frame rate (raw streams give
 // 90000/1); reading its denominator as 1001 turns it into something usable.
@@ -137,6 +198,7 @@ int ProbeMedia(AVConvert& job) {
     job.probeTracks.clear();
     job.probeAudioTrack = job.probeSubtitleTrack = -1;
 
+    const FileStamp before = stampOf(job.probePath);
     ffmpeg::InputContext input = openInput(job.probePath);
     if (!input) return kCannotOpen;
     if (avformat_find_stream_info(input.get(), nullptr) < 0) return kNoStreamInfo;
@@ -162,8 +224,10 @@ int ProbeMedia(AVConvert& job) {
 
     if (video) readVideoFacts(*video, job);
     else clearVideoFacts(job);
+    if (static_cast<std::int64_t>(job.sourceWidth) * job.sourceHeight > kMaxProbePixels) return kPictureTooLarge;
     readAudioFacts(audio, job);
     readContainerFacts(*input, job);
+    if (stillGrowing(job.probePath, before)) return kStillGrowing;
     // A still picture lasts as long as a still is shown for (its container says
     // one frame, or nothing at all).
     if (video::isStillPicture(*input, streams.video, streams.audio)) {

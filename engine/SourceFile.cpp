@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <cstring>
 #include <limits>
+#include <string_view>
 
 namespace source {
 namespace {
@@ -161,6 +162,41 @@ bool readableSubtitleFile(const std::string& path) {
     return av_find_best_stream(raw, AVMEDIA_TYPE_SUBTITLE, -1, -1, nullptr, 0) >= 0;
 }
 
+// Cues no viewer could read in the time they show, and letters larger than any
+// screen, only make the text renderer work for minutes on every picture (a cue
+// of a megabyte took five minutes for two seconds of video).
+constexpr int kMostCueBytes = 4096;
+constexpr long kLargestFontSize = 1000;
+
+// The first number after each `marker` in `text` that is larger than kLargestFontSize.
+long oversizedNumberAfter(std::string_view text, std::string_view marker) {
+    for (std::size_t at = text.find(marker); at != std::string_view::npos; at = text.find(marker, at + 1)) {
+        long value = 0;
+        for (std::size_t i = at + marker.size(); i < text.size() && value <= kLargestFontSize; ++i) {
+            if (text[i] < '0' || text[i] > '9') break;
+            value = value * 10 + (text[i] - '0');
+        }
+        if (value > kLargestFontSize) return value;
+    }
+    return 0;
+}
+
+// Why the cues of a subtitle file beside the source are not drawn; "" when they can be.
+std::string subtitleFileProblem(const std::string& path) {
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, LocalFileUrl(path).c_str(), nullptr, nullptr) != 0) return std::string();
+    ffmpeg::InputContext file(raw);
+    ffmpeg::Packet packet(av_packet_alloc());
+    while (packet && av_read_frame(raw, packet.get()) >= 0) {
+        const std::string text(reinterpret_cast<const char*>(packet->data), static_cast<std::size_t>(packet->size));
+        av_packet_unref(packet.get());
+        if (text.size() > static_cast<std::size_t>(kMostCueBytes)) return "has a cue of " + std::to_string(text.size()) + " bytes, too long to draw";
+        for (std::string_view marker : {"\\fs", "size=\""})
+            if (oversizedNumberAfter(text, marker) > 0) return "asks for letters too large to draw";
+    }
+    return std::string();
+}
+
 }  // namespace
 
 OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out, int row) {
@@ -178,6 +214,10 @@ OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, Sourc
     if (out.subtitle && !out.subtitle->file.empty() && !readableSubtitleFile(out.subtitle->file))
         return fail(out, "The subtitle file " + std::filesystem::path(out.subtitle->file).filename().string() +
                              " cannot be read");
+    if (out.subtitle && !out.subtitle->file.empty())
+        if (const std::string problem = subtitleFileProblem(out.subtitle->file); !problem.empty())
+            return fail(out, "The subtitle file " + std::filesystem::path(out.subtitle->file).filename().string() +
+                                 " " + problem);
     if (AVStream* video = out.videoStream()) {
         out.videoDecoder = openDecoder(*video, job.threadsPerRow);
         if (!out.videoDecoder)

@@ -89,6 +89,11 @@ QRect WindowPlaceFromText(const QString& text) {
         values[i] = parts[i].trimmed().toInt(&ok);
         if (!ok) return QRect();
     }
-    const QRect place(values[0], values[1], values[2], values[3]);
-    return place.width() > 0 && place.height() > 0 ? place : QRect();
+    // Far beyond any desktop: refused before QRect adds them up (and overflows).
+    constexpr int kFarthest = 1 << 20;
+    for (int i = 0; i < 2; ++i)
+        if (values[i] < -kFarthest || values[i] > kFarthest) return QRect();
+    for (int i = 2; i < 4; ++i)
+        if (values[i] <= 0 || values[i] > kFarthest) return QRect();
+    return QRect(values[0], values[1], values[2], values[3]);
 }

@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace apptest;
 using namespace mainwindow;
@@ -90,6 +91,7 @@ TEST_F(StartupTest, AConfigurationFileThatIsNoPlainFileIsNotReadAndTheWindowWork
     for (const char* kind : {"fifo", "link to /dev/zero"}) {
         SCOPED_TRACE(kind);
         QFile::remove(ini);
+        QFile::remove(ini + ".set-aside");
         if (kind[0] == 'f') ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
         else ASSERT_TRUE(QFile::link("/dev/zero", ini));
         fake.messages.clear();
@@ -99,7 +101,12 @@ TEST_F(StartupTest, AConfigurationFileThatIsNoPlainFileIsNotReadAndTheWindowWork
         EXPECT_TRUE(fake.messageTexts()[0].startsWith("The output folder is not remembered: "));
         EXPECT_TRUE(window.button(kAdd)->isEnabled());
         if (kind[0] == 'f') {
-            EXPECT_FALSE(window.WriteOutputFolder("/srv/out")) << "the entry is left as it is";
+            // Set aside like a link (a FIFO keeps no settings), and the file is ours again.
+            EXPECT_TRUE(fake.messageTexts()[0].contains("was no plain file")) << fake.messageTexts()[0].toStdString();
+            EXPECT_EQ(QFileInfo(ini + ".set-aside").exists() || QFileInfo(ini + ".set-aside").isSymLink(), true);
+            EXPECT_TRUE(window.WriteOutputFolder("/srv/out"));
+            EXPECT_TRUE(QFileInfo(ini).isFile());
+            EXPECT_EQ(ReadOutputFolder(ini), "/srv/out");
         } else {
             // A link is never followed: it was set aside, and the file is ours again.
             EXPECT_TRUE(fake.messageTexts()[0].contains("was a symbolic link")) << fake.messageTexts()[0].toStdString();
@@ -255,10 +262,54 @@ TEST(SingleInstanceMessage, NamesTravelWhole) {
     ASSERT_EQ(files.size(), 2);
     EXPECT_EQ(files[0], "/home/u/clip.avi");
     EXPECT_EQ(EncodeFileName(files[1]), "/v/caf\xe9.avi");
+    // The window's own command line keeps the bytes too.
+    char program[] = "korbanix", latin[] = "/v/caf\xe9\xff.avi", plain[] = "b.mp4";
+    char* argv[] = {program, latin, plain, nullptr};
+    const QStringList given = FilesOfArguments(3, argv);
+    ASSERT_EQ(given.size(), 2);
+    EXPECT_EQ(EncodeFileName(given[0]), "/v/caf\xe9\xff.avi");
+    EXPECT_EQ(given[1], "b.mp4");
 }
 
 // A start finds no window when none listens (or only a stale socket is left).
 TEST(SingleInstanceMessage, NoWindowMeansNoHandOver) {
     testmedia::TempDir dir;
     EXPECT_FALSE(single_instance::HandFilesToRunningWindow(dir.file("none.socket"), {"/a.avi"}, 500));
+    EXPECT_FALSE(single_instance::HandFilesToRunningWindow("", {"/a.avi"}, 500));
+}
+
+// Without a runtime folder the socket lives in a folder of a guessable name in a
+// shared folder: one made there by someone else (open to others, or not ours) is
+// never used, or our files would go to whoever listens in it.
+TEST(SingleInstanceMessage, ASocketFolderSomeoneElseMadeIsNotUsed) {
+    testmedia::TempDir dir;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray temp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(dir.path().string()));
+    const std::string folder = dir.file("korbanix-" + std::to_string(::getuid()));
+    EXPECT_EQ(single_instance::SocketPath(), folder + "/korbanix.socket") << "made, private, ours";
+    ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
+    EXPECT_EQ(single_instance::SocketPath(), "") << "open to others";
+    ASSERT_EQ(::rmdir(folder.c_str()), 0);
+    ASSERT_EQ(::symlink(dir.path().c_str(), folder.c_str()), 0);
+    EXPECT_EQ(single_instance::SocketPath(), "") << "a link to elsewhere";
+    if (runtime.isNull()) qunsetenv("XDG_RUNTIME_DIR");
+    else qputenv("XDG_RUNTIME_DIR", runtime);
+    if (temp.isNull()) qunsetenv("TMPDIR");
+    else qputenv("TMPDIR", temp);
+}
+
+// A lock that cannot even be made (the runtime folder is gone) is held by nobody:
+// the start opens its window at once instead of waiting for another start.
+TEST(SingleInstanceMessage, ALockThatCannotBeMadeIsNoReasonToWait) {
+    testmedia::TempDir dir;
+    InstanceServer first;
+    ASSERT_TRUE(first.TakeLock(dir.file("k.socket")));
+    InstanceServer second;
+    EXPECT_FALSE(second.TakeLock(dir.file("k.socket")));
+    EXPECT_FALSE(second.LockUnusable()) << "held by a live process";
+    InstanceServer third;
+    EXPECT_FALSE(third.TakeLock(dir.file("gone/k.socket")));
+    EXPECT_TRUE(third.LockUnusable());
 }

@@ -319,13 +319,17 @@ TEST_F(TaskListTest, InvalidFilesAreRefusedInOneMessageThatSaysWhy) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("not a media file\n");
     }
-    window.AddPaths({notes, media().clipA, missing});
+    // A FIFO is judged by what it is: opening it to ask would wait for a writer.
+    const QString pipe = QString::fromStdString(exeDir.file("pipe.avi"));
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    window.AddPaths({notes, media().clipA, missing, pipe});
     window.DropFiles({media().broken});
     EXPECT_EQ(window.taskList().Count(), 1);
     EXPECT_EQ(fake.messageTexts().join("|").toStdString(),
-              QStringList({"2 files are invalid and were not added:\n"
+              QStringList({"3 files are invalid and were not added:\n"
                            "notes.txt: it is not a video or audio file that can be read\n"
-                           "gone.mp4: the file does not exist",
+                           "gone.mp4: the file does not exist\n"
+                           "pipe.avi: it is not a plain file",
                            "File:broken.mp4 is invalid: the file is empty."})
                   .join("|")
                   .toStdString())

@@ -16,7 +16,10 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sstream>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <atomic>
 #include <thread>
 
 extern char** environ;
@@ -49,12 +52,14 @@ struct Start {
     bool closedPipe = false;       // standard output and error: a pipe nobody reads (| head)
     bool ignoreInterrupt = false;  // SIGINT ignored, as a shell starts a background job
     bool fullErrorPipe = false;    // standard error: a full pipe whose reader never reads
+    bool fullDisk = false;         // standard output: /dev/full (every write fails with ENOSPC)
 };
 
 // The binary started with standard output and error going to files.
 class CliProcess {
 public:
-    CliProcess(const std::vector<std::string>& args, const std::string& folder, Start start = {}) {
+    CliProcess(const std::vector<std::string>& args, const std::string& folder, Start start = {},
+               const std::string& program = CliPath()) {
         m_out = folder + "/cli-stdout.txt";
         m_err = folder + "/cli-stderr.txt";
         int pipeEnds[2] = {-1, -1};
@@ -76,10 +81,11 @@ public:
             posix_spawn_file_actions_adddup2(&actions, m_fullPipe[1], 2);
             posix_spawn_file_actions_addclose(&actions, m_fullPipe[0]);
         } else {
-            posix_spawn_file_actions_addopen(&actions, 1, m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            posix_spawn_file_actions_addopen(&actions, 1, start.fullDisk ? "/dev/full" : m_out.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
             posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         }
-        std::vector<std::string> all{CliPath()};
+        std::vector<std::string> all{program};
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char*> argv;
         for (auto& a : all) argv.push_back(a.data());
@@ -477,6 +483,36 @@ TEST_F(CliEndToEnd, AClosedOutputPipeDoesNotStopTheConversion) {
     EXPECT_NEAR(testmedia::decodedDuration(out("clip.mp4"), "v:0"), 3.0, 0.3);
 }
 
+TEST_F(CliEndToEnd, ResultsThatCannotBeWrittenAreNoSuccess) {
+    CliProcess process({"convert", "--quiet", "--profile", "9", "--output", out(), media("clip.mkv")},
+                       work.path().string(), Start{false, false, false, true});
+    CliResult r = process.wait();
+    EXPECT_EQ(r.status, 1) << "nobody learns what was converted";
+    EXPECT_NE(r.err.find("the result lines could not be written"), std::string::npos) << r.err;
+    EXPECT_TRUE(testmedia::probe(out("clip.mp4")).ok) << "the output itself is whole";
+}
+
+// With no thread to be had (a process limit of 1 for an ordinary user) every file
+// still gets its line, and the run ends with a status instead of an abort.
+TEST_F(CliEndToEnd, NoThreadToBeHadFailsEveryFileWithItsReason) {
+    if (::geteuid() != 0 || ::system("id -u korbanix-test > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "needs root and the user korbanix-test";
+    const std::string copy = work.file("clip.mkv");
+    fs::copy_file(media("clip.mkv"), copy);
+    fs::permissions(work.path(), fs::perms::all);
+    // The leak checker at exit needs a thread of its own, which the limit refuses.
+    const std::string command = "ulimit -u 1; ASAN_OPTIONS=detect_leaks=0 exec setpriv --reuid=korbanix-test "
+                                "--regid=korbanix-test --clear-groups " +
+                                testmedia::shellQuote(fs::absolute(CliPath()).string()) +
+                                " convert --quiet --output " + testmedia::shellQuote(out()) + " " +
+                                testmedia::shellQuote(copy);
+    CliProcess process({"-c", command}, work.path().string(), Start{}, "/bin/bash");
+    CliResult r = process.wait();
+    EXPECT_EQ(r.signal, 0) << "ended by " << strsignal(r.signal) << "\n" << r.err;
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "Failure\t" + copy + "\tthe conversion could not start: Resource temporarily unavailable\n");
+}
+
 TEST_F(CliEndToEnd, AFileShorterThanASecondIsConvertedWhole) {
     CliResult r = run({"convert", "--quiet", "--profile", "9", "--output", out("a/b"), media("short.mkv")});
     ASSERT_EQ(r.status, 0) << r.err;  // the missing folders are made too
@@ -553,6 +589,38 @@ TEST_F(CliEndToEnd, EveryFileGetsOneResultLineInTheOrderGivenWithItsReason) {
                          "Completed\t" + media("clip.mkv") + "\t" + out("clip.mp3") + "\n" +     //
                          "Failure\t" + work.file("folder") + "\ta folder, not a media file\n" +  //
                          "Failure\t" + media("empty.mp4") + "\tan empty file, not a media file\n");
+
+    // A socket is no file to read (opening it says "No such device or address"); a
+    // picture past 8192 x 8192 pixels is refused with its size; a file another
+    // program is still writing is refused until it is finished.
+    const std::string socketPath = work.file("sock.mkv");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const std::string huge = work.file("huge.png");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i color=c=red:s=8200x8200 -frames:v 1 " +
+                                    testmedia::shellQuote(huge)),
+              0);
+    const std::string growing = work.file("growing.mkv");
+    fs::copy_file(media("clip.mkv"), growing);
+    std::atomic<bool> writing{true};
+    std::ofstream appending(growing, std::ios::app);  // held open, as a recorder holds its file
+    std::thread writer([&] {
+        while (writing.load()) {
+            appending << std::string(4096, '\0') << std::flush;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    r = run({"convert", "--quiet", "--profile", "14", "--output", out(), socketPath, huge, growing});
+    writing.store(false);
+    writer.join();
+    ::close(listener);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Failure\t" + socketPath + "\tnot a plain file\n" +                    //
+                         "Failure\t" + huge + "\tpicture too large: 8200\u00d78200\n" +  //
+                         "Failure\t" + growing + "\tthe file is still growing\n");
 
     // Nothing to convert at all still gives every file its line.
     std::vector<std::string> missing{"convert", "--quiet", "--output", out()};

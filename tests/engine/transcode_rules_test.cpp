@@ -175,6 +175,19 @@ TEST_F(TranscodeFreeName, NameWithoutExtensionKeepsItsWholeStem) {
     EXPECT_EQ(output::chooseFreeName(dir.file("a.b/clip"), counter, false), dir.file("a.b/clip(0)"));
 }
 
+// A source may use all 255 bytes a name can have: its output (with "(n)" and
+// its ".THM" beside it) is cut to fit, never inside a UTF-8 letter.
+TEST_F(TranscodeFreeName, ALongNameIsCutToFitWithItsCounterAndPicture) {
+    const std::string stem(253, 'n');
+    const std::string fitted = std::string(251, 'n');
+    EXPECT_EQ(output::chooseFreeName(dir.file(stem + ".mp4"), counter, true), dir.file(fitted + ".mp4"));
+    EXPECT_EQ(output::chooseFreeName(dir.file(stem + ".mp4"), counter, true), dir.file(std::string(248, 'n') + "(0).mp4"));
+    std::string letters;
+    for (int i = 0; i < 126; ++i) letters += "\xc3\xa9";  // 252 bytes of two-byte letters
+    EXPECT_EQ(output::chooseFreeName(dir.file(letters + ".ts"), counter, true), dir.file(letters.substr(0, 250) + ".ts"))
+        << "room for .THM, cut between letters";
+}
+
 // One run remembers where each name's search ended, so a name wanted by many
 // rows is not searched from "(0)" again: a name freed meanwhile is not reused.
 TEST_F(TranscodeFreeName, ARunRemembersWhereEachNamesSearchEnded) {

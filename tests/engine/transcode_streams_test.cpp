@@ -4,6 +4,8 @@
 #include "engine/TranscodeWorker.h"
 #include "tests/engine/pipeline_fixture.h"
 
+#include <fstream>
+
 using namespace pipelinetest;
 
 namespace {
@@ -527,19 +529,29 @@ TEST(SubtitleFiles, AnUnreadableFileFailsTheRowAndOddNamesAreRead) {
     ASSERT_NE(junk, nullptr);
     std::fwrite("\x00\x01\x02\x03", 1, 4, junk);
     std::fclose(junk);
+    // Cues that would keep the text renderer busy for minutes on every picture.
+    const std::string longCue = dir.file("long.mkv"), bigLetters = dir.file("big.mkv");
+    std::filesystem::copy_file(src, longCue);
+    std::filesystem::copy_file(src, bigLetters);
+    std::ofstream(dir.file("long.srt")) << "1\n00:00:00,000 --> 00:00:02,000\n" << std::string(5000, 'W') << "\n\n";
+    std::ofstream(dir.file("big.srt")) << "1\n00:00:00,000 --> 00:00:02,000\n<font size=\"100000\">big</font>\n\n";
     AVConvert job;
     Settings s;
     s.width = 320;
     s.height = 240;
-    fillJob(job, {src, src}, {dir.file("forced.mp4"), dir.file("beside.mp4")}, s);
-    setClip(job, 0, 0, 3);
-    setClip(job, 1, 0, 3);
-    job.subtitleTracks = {"", "2"};
+    fillJob(job, {src, src, longCue, bigLetters},
+            {dir.file("forced.mp4"), dir.file("beside.mp4"), dir.file("long.mp4"), dir.file("big.mp4")}, s);
+    for (int row = 0; row < 4; ++row) setClip(job, row, 0, 3);
+    job.subtitleTracks = {"", "2", "2", "2"};
     runWorker(TranscodeWorker, job);
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
     EXPECT_GT(brightPixels(dir.file("forced.mp4"), 37), 200);
     EXPECT_EQ(job.fileState[1].load(), kRowFailed);
     EXPECT_EQ(job.failureReason(1), "The subtitle file it's [a], film; 1:2.srt cannot be read");
+    EXPECT_TRUE(job.failureReason(2).starts_with("The subtitle file long.srt has a cue of 50") &&
+                job.failureReason(2).ends_with(" bytes, too long to draw"))
+        << job.failureReason(2);
+    EXPECT_EQ(job.failureReason(3), "The subtitle file big.srt asks for letters too large to draw");
 }
 
 // Subtitles burned into the picture: white text on a black source, seen in the
