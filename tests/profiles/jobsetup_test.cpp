@@ -327,7 +327,7 @@ namespace {
 
 std::vector<TaskRow> RowsOf(std::initializer_list<int> seconds) {
     std::vector<TaskRow> rows;
-    for (int s : seconds) rows.push_back(TaskRow{"/v/clip" + std::to_string(s) + ".mkv", "00:00:00", FormatTime(s), true, "", ""});
+    for (int s : seconds) rows.push_back(TaskRow{"/v/clip" + std::to_string(s) + ".mkv", "00:00:00", FormatTime(s), true, "", "", ""});
     return rows;
 }
 
