@@ -75,6 +75,8 @@ private:
     // The refused setting as the message names it, in the language of the windows.
     static QString shownSettingLabel(SettingName setting);
     void buildSourcesGroup();
+    // How far the rows below the "Sources" group move down (dialog units).
+    int belowSources() const;
     void selectSources(const SourcePreferences& preferences);
 
     SettingsDialogModel m_model;
