@@ -172,11 +172,18 @@ TEST_F(TranscodeRows, FullDiskFailsTheRowInsteadOfReportingSuccess) {
     EXPECT_EQ(job.currentFile.load(), 1);
 }
 
+// The output's own name is cut to fit a folder entry (a source may use all 255
+// bytes, and "(n)" comes on top); a folder on the way that no file system takes
+// fails the row with its reason.
 TEST_F(TranscodeRows, NameTooLongFailsWithItsReason) {
     AVConvert job;
-    convert(job, {clip()}, {dir.file(std::string(300, 'n') + ".mp4")});
+    convert(job, {clip()}, {dir.file(std::string(300, 'n') + "/clip.mp4")});
     EXPECT_EQ(job.fileState[0].load(), kRowFailed);
     EXPECT_EQ(job.failureReason(0), "Cannot create the output: File name too long");
+    AVConvert longName;
+    convert(longName, {clip()}, {dir.file(std::string(300, 'n') + ".mp4")});
+    EXPECT_EQ(longName.fileState[0].load(), kRowCompleted) << longName.failureReason(0);
+    EXPECT_EQ(longName.outputPaths[0], dir.file(std::string(251, 'n') + ".mp4"));
 }
 
 // Someone swaps a symlink in for the reserved name (or for the ".THM" beside it)
