@@ -173,7 +173,7 @@ void CSettings::syncFromModel() {
         const ChoiceField& choice = m_model.field(field);
         const QSignalBlocker blocker(combo);
         QStringList entries;
-        for (const std::string& entry : choice.entries()) entries << QString::fromStdString(entry);
+        for (const std::string& entry : choice.entries()) entries << shownChoice(entry);
         QStringList shown;
         for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
         if (shown != entries) {
@@ -183,6 +183,16 @@ void CSettings::syncFromModel() {
         combo->setCurrentIndex(choice.selection());
         combo->setEnabled(choice.enabled());
     }
+}
+
+QString CSettings::shownChoice(const std::string& entry) {
+    // The channel choices are words; the stored settings keep them in English and
+    // the lists are read by position, so only what is shown is translated.
+    static const char* const kChannelWords[] = {QT_TR_NOOP("1 Channel Mono"), QT_TR_NOOP("2 Channel Stereo"),
+                                                QT_TR_NOOP("5.1 Channel")};
+    for (const char* words : kChannelWords)
+        if (entry == words) return tr(words);
+    return QString::fromStdString(entry);
 }
 
 QString CSettings::shownSettingLabel(SettingName setting) {

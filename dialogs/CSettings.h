@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QPoint>
 #include <array>
+#include <string>
 
 class QComboBox;
 class QPushButton;
@@ -58,6 +59,8 @@ private:
     void onOk();
     // The refused setting as the message names it, in the language of the windows.
     static QString shownSettingLabel(SettingName setting);
+    // A list entry as shown: the channel choices in the language of the windows.
+    static QString shownChoice(const std::string& entry);
 
     SettingsDialogModel m_model;
     std::array<QComboBox*, kSettingsFields.size()> m_choices{};
