@@ -243,7 +243,7 @@ void CSettings::syncFromModel() {
         const ChoiceField& choice = m_model.field(field);
         const QSignalBlocker blocker(combo);
         QStringList entries;
-        for (const std::string& entry : choice.entries()) entries << QString::fromStdString(entry);
+        for (const std::string& entry : choice.entries()) entries << shownChoice(entry);
         QStringList shown;
         for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
         if (shown != entries) {
@@ -279,6 +279,16 @@ void CSettings::addOptions() {
                            tr("A kept video can only start at a key frame, up to a few seconds before "
                               "the start time; with this, tasks with a start time are converted"),
                            kOptionsY + belowSources() + 13, &SettingsDialogModel::setExactCut);
+}
+
+QString CSettings::shownChoice(const std::string& entry) {
+    // The channel choices are words; the stored settings keep them in English and
+    // the lists are read by position, so only what is shown is translated.
+    static const char* const kChannelWords[] = {QT_TR_NOOP("1 Channel Mono"), QT_TR_NOOP("2 Channel Stereo"),
+                                                QT_TR_NOOP("5.1 Channel")};
+    for (const char* words : kChannelWords)
+        if (entry == words) return tr(words);
+    return QString::fromStdString(entry);
 }
 
 QString CSettings::shownSettingLabel(SettingName setting) {

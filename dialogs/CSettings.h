@@ -24,6 +24,7 @@
 #include <QPoint>
 #include <array>
 #include <vector>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -78,6 +79,8 @@ private:
     // How far the rows below the "Sources" group move down (dialog units).
     int belowSources() const;
     void selectSources(const SourcePreferences& preferences);
+    // A list entry as shown: the channel choices in the language of the windows.
+    static QString shownChoice(const std::string& entry);
 
     SettingsDialogModel m_model;
     std::array<QComboBox*, kSettingsFields.size()> m_choices{};

@@ -19,7 +19,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # Depends: the libraries the two programs link, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window opens the output folder and the help page through xdg-open.
 # The window opens the output folder and the help page through xdg-open; the
 # toolkit's own texts (standard buttons, file choosers) speak the person's language
 # with Qt's translations.

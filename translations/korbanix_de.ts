@@ -464,6 +464,18 @@
         <source>转化失败!</source>
         <translation>Konvertierung fehlgeschlagen!</translation>
     </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 Kanal Mono</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 Kanäle Stereo</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 Kanäle</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>

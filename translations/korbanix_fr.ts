@@ -464,6 +464,18 @@
         <source>转化失败!</source>
         <translation>Échec de la conversion !</translation>
     </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canal mono</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 canaux stéréo</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 canaux</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>

@@ -464,6 +464,18 @@
         <source>转化失败!</source>
         <translation>Conversione non riuscita.</translation>
     </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canale mono</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 canali stereo</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 canali</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>

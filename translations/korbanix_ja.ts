@@ -464,6 +464,18 @@
         <source>转化失败!</source>
         <translation>変換に失敗しました。</translation>
     </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 チャンネル モノラル</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 チャンネル ステレオ</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 チャンネル</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>

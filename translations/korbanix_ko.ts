@@ -464,6 +464,18 @@
         <source>转化失败!</source>
         <translation>변환에 실패했습니다.</translation>
     </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1채널 모노</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2채널 스테레오</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1채널</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>

@@ -464,6 +464,18 @@
         <source>转化失败!</source>
         <translation>Конвертирование не удалось.</translation>
     </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 канал, моно</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 канала, стерео</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 каналов</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>

@@ -464,6 +464,18 @@
         <source>转化失败!</source>
         <translation>转换失败！</translation>
     </message>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 声道 单声道</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 声道 立体声</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 声道</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>

@@ -10,12 +10,14 @@
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
 #include "dialogs/CAVConvertDlg.h"
+#include "platform/ControlId.h"
 #include "platform/UiLanguage.h"
 #include "profiles/ProfileTable.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -317,6 +319,22 @@ TEST_F(TranslationTest, ButtonPicturesAreRepaintedInTheWindowsLanguage) {
         EXPECT_NE(artwork::Bitmap(177), english) << "the German caption is painted";
     }
     EXPECT_EQ(artwork::Bitmap(177), english) << "English again once the translation is gone";
+}
+
+TEST_F(TranslationTest, SettingsListsShowTheChannelsInTheWindowsLanguage) {
+    UiTranslation translation;
+    ASSERT_TRUE(translation.Install(QStringLiteral("de"), qEnvironmentVariable("KORBANIX_BUILD_DIR") + "/app/translations"));
+    CTolvaneAVConverterDlg& window = open();
+    QStringList channels;
+    window.modalRunner = [&channels](QDialog& shown) {
+        for (QComboBox* combo : shown.findChildren<QComboBox*>())
+            if (ControlId(combo) == 1068)
+                for (int i = 0; i < combo->count(); ++i) channels << combo->itemText(i);
+        return int(QDialog::Rejected);
+    };
+    window.AddPaths({SharedMedia().clipA});
+    window.button(kSetting)->click();
+    EXPECT_TRUE(channels.contains(QStringLiteral("2 Kanäle Stereo"))) << channels.join(", ").toStdString();
 }
 
 TEST(UiTranslation, AMissingTranslationLeavesTheWindowsEnglish) {
