@@ -35,6 +35,10 @@
         <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>Der Ordner „%1“ existiert nicht und kann nicht angelegt werden: %2.</translation>
     </message>
+    <message>
+        <source>%1 was no plain file, which is not used; it was set aside as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -208,10 +212,6 @@
         <translation>&amp;Start setzen</translation>
     </message>
     <message>
-        <source>&amp;Set End Time</source>
-        <translation>&amp;Ende setzen</translation>
-    </message>
-    <message>
         <source>&amp;Reset</source>
         <translation>&amp;Zurücksetzen</translation>
     </message>
@@ -266,6 +266,10 @@
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Set &amp;End Time</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,58 @@
         <source>5.1 Channel</source>
         <translation>5.1 Kanäle</translation>
     </message>
+    <message>
+        <source>Sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound and subtitle tracks chosen first, where a file has several</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still Picture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the video bit rate follows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the video when the device plays it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut exactly at the start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -534,6 +590,14 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Keep the folder tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip files done before</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -634,6 +698,10 @@ Fehlgeschlagen:</translation>
     <message>
         <source>%1 completed, %2 failed</source>
         <translation>%1 fertig, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Done before</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -808,6 +876,22 @@ Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen andere
         <source>Can not find help file!</source>
         <translation>Die Hilfedatei wurde nicht gefunden!</translation>
     </message>
+    <message>
+        <source>Write each output in its source&apos;s folder below the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave out the files whose complete output an earlier run wrote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the folder tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip files done before</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -909,6 +993,18 @@ keine Anwendung verknüpft.</translation>
     <message>
         <source>its length cannot be measured</source>
         <translation>ihre Länge lässt sich nicht bestimmen</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture too large: %1×%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is still growing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

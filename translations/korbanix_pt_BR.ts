@@ -35,6 +35,10 @@
         <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>A pasta “%1” não existe e não pode ser criada: %2.</translation>
     </message>
+    <message>
+        <source>%1 was no plain file, which is not used; it was set aside as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -208,10 +212,6 @@
         <translation>&amp;Início</translation>
     </message>
     <message>
-        <source>&amp;Set End Time</source>
-        <translation>&amp;Fim</translation>
-    </message>
-    <message>
         <source>&amp;Reset</source>
         <translation>&amp;Redefinir</translation>
     </message>
@@ -266,6 +266,10 @@
     <message>
         <source>Pause</source>
         <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Set &amp;End Time</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,58 @@
         <source>5.1 Channel</source>
         <translation>5.1 canais</translation>
     </message>
+    <message>
+        <source>Sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound and subtitle tracks chosen first, where a file has several</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still Picture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the video bit rate follows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the video when the device plays it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut exactly at the start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -534,6 +590,14 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Keep the folder tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip files done before</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -634,6 +698,10 @@ Com falha:</translation>
     <message>
         <source>%1 completed, %2 failed</source>
         <translation>%1 concluídas, %2 com falha</translation>
+    </message>
+    <message>
+        <source>Done before</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -808,6 +876,22 @@ Encurte o trecho, reduza as taxas de bits ou escolha outra pasta de saída.</tra
         <source>Can not find help file!</source>
         <translation>O arquivo de ajuda não foi encontrado.</translation>
     </message>
+    <message>
+        <source>Write each output in its source&apos;s folder below the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave out the files whose complete output an earlier run wrote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the folder tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip files done before</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -909,6 +993,18 @@ a esta extensão de arquivo.</translation>
     <message>
         <source>its length cannot be measured</source>
         <translation>não é possível medir sua duração</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture too large: %1×%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is still growing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

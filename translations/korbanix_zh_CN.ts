@@ -35,6 +35,10 @@
         <source>The folder &quot;%1&quot; does not exist and cannot be created: %2.</source>
         <translation>文件夹“%1”不存在且无法创建：%2。</translation>
     </message>
+    <message>
+        <source>%1 was no plain file, which is not used; it was set aside as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -208,10 +212,6 @@
         <translation>设为开始(&amp;S)</translation>
     </message>
     <message>
-        <source>&amp;Set End Time</source>
-        <translation>设为结束(&amp;E)</translation>
-    </message>
-    <message>
         <source>&amp;Reset</source>
         <translation>重置(&amp;R)</translation>
     </message>
@@ -266,6 +266,10 @@
     <message>
         <source>Pause</source>
         <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Set &amp;End Time</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,58 @@
         <source>5.1 Channel</source>
         <translation>5.1 声道</translation>
     </message>
+    <message>
+        <source>Sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound and subtitle tracks chosen first, where a file has several</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still Picture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the video bit rate follows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the video when the device plays it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut exactly at the start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -534,6 +590,14 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Keep the folder tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip files done before</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -634,6 +698,10 @@ Failed:</source>
     <message>
         <source>%1 completed, %2 failed</source>
         <translation>已完成 %1 个，失败 %2 个</translation>
+    </message>
+    <message>
+        <source>Done before</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -808,6 +876,22 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
         <source>Can not find help file!</source>
         <translation>找不到帮助文件！</translation>
     </message>
+    <message>
+        <source>Write each output in its source&apos;s folder below the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave out the files whose complete output an earlier run wrote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the folder tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip files done before</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -909,6 +993,18 @@ with the given filename extension.</source>
     <message>
         <source>its length cannot be measured</source>
         <translation>无法测量其时长</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture too large: %1×%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is still growing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
