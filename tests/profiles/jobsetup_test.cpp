@@ -391,6 +391,8 @@ TEST(TargetSize, TheFat32GuardExpectsTheSameSize) {
     EXPECT_FALSE(FindFat32Excess(RowsOf({36000}), JobKind::Convert, s)) << "a fitted output is its size, however long";
     s.targetSizeBytes = 5000000000;
     EXPECT_TRUE(FindFat32Excess(RowsOf({60}), JobKind::Convert, s));
+}
+
 TEST(SourcePreferences, TextsAreReadWholeAndTheListsKeepWhatIsStored) {
     EXPECT_EQ(PreferredLanguageFromText(""), "");
     EXPECT_EQ(PreferredLanguageFromText("GER"), "ger");
