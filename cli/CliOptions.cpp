@@ -452,6 +452,7 @@ std::string UsageText() {
          "                                   file or directory\", \"not a media file\", ...)\n"
          "  Stopped<TAB>source<TAB>output     a stop came: the output is shorter but plays\n"
          "  Skipped<TAB>source<TAB>reason    a stop came before this file's turn: untouched\n"
+         "  Skipped<TAB>source<TAB>output    --skip-done: an earlier run's complete output\n"
          "In these lines a backslash in a name is written \\\\, a TAB \\t, a line break \\n,\n"
          "a carriage return \\r and any other control character \\xHH (two hex digits).\n"
          "Ctrl+C, SIGTERM or SIGHUP stop after the outputs being written have been\n"

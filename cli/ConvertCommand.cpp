@@ -36,6 +36,7 @@ namespace {
 constexpr const char* kFolderMessage =
     "The folder that you selected does not exit.Please specify a different folder!";
 constexpr const char* kMergeMessage = "Merge is effective when two or more files are chosen!";
+constexpr const char* kEmptyFolderReason = "a folder without video or audio files";
 constexpr std::chrono::milliseconds kFinishCheckInterval{10};
 
 // Lines the worker thread hands to the polling thread (libjpeg errors), printed
@@ -179,10 +180,13 @@ std::vector<GivenFile> GivenFiles(const std::vector<std::string>& operands, cons
             given.push_back(GivenFile{operand, -1, std::string(), false, subfolder});
             continue;
         }
+        const std::size_t before = given.size();
         folders::ListMediaFiles(operand, options, [&given](folders::ListedFile&& file) {
             given.push_back(GivenFile{std::move(file.path), -1, std::string(), true, std::move(file.subfolder)});
             return true;
         });
+        // A folder that gives nothing still gets its line, so no operand goes unanswered.
+        if (given.size() == before) given.push_back(GivenFile{operand, -1, kEmptyFolderReason, false, std::string()});
     }
     return given;
 }
@@ -197,6 +201,7 @@ ProbedRows ProbeRows(std::vector<GivenFile> given, const ConvertRequest& request
     ApplySourcePreferences(SourcesOf(request), *job);  // a still's length is what the probe measures
     for (GivenFile& file : probed.given) {
         const std::string& path = file.path;
+        if (!file.reason.empty()) continue;  // refused before probing
         if ((probed.stopSignal = env.stopSource->poll()) != 0) return probed;
         if (const int result = ProbeFileResult(path, *job, env); !ProbeAccepted(result, *job)) {
             // A folder's other files (a text, a broken download) are passed over quietly.
@@ -565,10 +570,6 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << "korbanix-cli: " << given.size()
                  << " files given; at most 9,999 files can be converted in one run.\n";
         return kExitUsage;
-    }
-    if (given.empty()) {
-        *env.err << "korbanix-cli: no video or audio files in the folders given.\n";
-        return kExitFailed;
     }
     if (request.merge && given.size() < 2) {
         *env.err << kMergeMessage << "\n";

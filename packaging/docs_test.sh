@@ -47,7 +47,7 @@ options=$(grep -o -- '--[a-z][a-z-]*' "$work/help.txt" | sort -u)
 for word in $options; do
   grep -Eq -- "(^| )$word( |,|$)" "$work/cli-entries.1" || fail "korbanix-cli.1 does not describe $word"
 done
-for command in profiles presets probe convert; do
+for command in profiles presets probe convert watch; do
   grep -q "korbanix-cli $command" "$work/help.txt" || fail "--help lost the command $command"
   grep -q "^\.B.* $command\b" "$work/cli.1" || fail "korbanix-cli.1 has no entry for $command"
 done
@@ -84,10 +84,11 @@ expect() {  # expect LINE CANDIDATE...: each candidate is offered
 refuse() {  # refuse LINE CANDIDATE: the candidate is not offered
   ! complete_line "$1" | grep -qxF -- "$2" || fail "completing '$1' offers '$2'"
 }
-expect "korbanix-cli " profiles presets probe convert --help --version
+expect "korbanix-cli " profiles presets probe convert watch --help --version
 expect "korbanix-cli con" convert
 refuse "korbanix-cli con" profiles
 expect "korbanix-cli convert --" $(sed -n '/^Options of convert:/,/^$/s/^ *\(--[a-z][a-z-]*\).*/\1/p' "$work/help.txt")
+expect "korbanix-cli watch --" --keep-tree --skip-done --no-recursive --output
 expect "korbanix-cli convert --profile " $(seq 0 15)
 expect "korbanix-cli convert --profile 1" 1 10 15
 refuse "korbanix-cli convert --profile 1" 2

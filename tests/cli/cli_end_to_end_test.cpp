@@ -354,7 +354,7 @@ TEST_F(CliEndToEnd, UsageErrorsAndTheMergeRule) {
 
     r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("korbanix-cli convert [options] FILE..."), std::string::npos);
+    EXPECT_NE(r.out.find("korbanix-cli convert [options] FILE|FOLDER..."), std::string::npos);
 }
 
 TEST_F(CliEndToEnd, MergeJoinsTwoFilesIntoOne) {
@@ -587,7 +587,7 @@ TEST_F(CliEndToEnd, EveryFileGetsOneResultLineInTheOrderGivenWithItsReason) {
     EXPECT_EQ(r.out, "Failure\t" + work.file("gone.mkv") + "\tNo such file or directory\n" +  //
                          "Failure\t" + media("notes.txt") + "\tnot a media file\n" +             //
                          "Completed\t" + media("clip.mkv") + "\t" + out("clip.mp3") + "\n" +     //
-                         "Failure\t" + work.file("folder") + "\ta folder, not a media file\n" +  //
+                         "Failure\t" + work.file("folder") + "\ta folder without video or audio files\n" +  //
                          "Failure\t" + media("empty.mp4") + "\tan empty file, not a media file\n");
 
     // A socket is no file to read (opening it says "No such device or address"); a
@@ -718,8 +718,8 @@ TEST_F(CliEndToEnd, AFolderGivesItsMediaFilesInNaturalOrder) {
     std::ofstream(work.file("empty/.hidden/secret.mkv")) << "hidden";
     CliResult none = run({"convert", "--quiet", "--output", out("none"), work.file("empty")});
     EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.out, "");
-    EXPECT_EQ(none.err, "korbanix-cli: no video or audio files in the folders given.\n");
+    EXPECT_EQ(none.out, "Failure\t" + work.file("empty") + "\ta folder without video or audio files\n");
+    EXPECT_EQ(none.err, "");
 }
 
 // --keep-tree: every output in its source's folder below the output folder, a

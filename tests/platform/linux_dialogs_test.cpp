@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFile>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -132,6 +133,15 @@ TEST(LinuxDialogs, FileChooserUsesTheConvertedFiltersAndReturnsEveryChosenFile) 
     ASSERT_EQ(chosen.size(), 2);
     EXPECT_TRUE(chosen.contains(dir.filePath("a.avi")));
     EXPECT_TRUE(chosen.contains(dir.filePath("B.AVI")));
+
+    // A folder chosen with Open is returned, not entered: Add takes folders too.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Season 1"));
+    whenModal<QFileDialog>([&](QFileDialog* chooser) {
+        chooser->setDirectory(dir.path());
+        chooser->selectFile("Season 1");
+        static_cast<QDialog*>(chooser)->accept();
+    });
+    EXPECT_EQ(desktop.ChooseOpenFiles(nullptr, "AVI files(*.avi)|*.avi||"), QStringList{dir.filePath("Season 1")});
 
     whenModal<QFileDialog>([](QFileDialog* chooser) { chooser->reject(); });
     EXPECT_TRUE(desktop.ChooseOpenFiles(nullptr, "AVI files(*.avi)|*.avi||").isEmpty());
