@@ -235,7 +235,9 @@ void ConversionControl::updateRowStatuses(AVConvert& job) {
             ++finished;
         } else if (state == kRowCompleted) {
             m_host.SetRowStatus(row, tr("Completed"));
-            m_host.SetRowStatusTip(row, QString());
+            // What a kept video did (from the key frame before the start time, the
+            // sound converted) is worth knowing; nothing else is said of a success.
+            m_host.SetRowStatusTip(row, QString::fromStdString(job.rowNote(i)));
             m_host.SetRowChecked(row, false);
             ++finished;
         } else if (state == kRowDoneBefore) {

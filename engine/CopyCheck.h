@@ -35,7 +35,7 @@ struct ContainerRule {
     bool mp2 = false;        // MPEG-1 layer II
 };
 
-constexpr int kMaxContainers = 3;
+constexpr int kMaxContainers = 5;
 constexpr int kMaxRates = 4;
 
 // The limits of one device (one firmware generation where they differ). Sizes are

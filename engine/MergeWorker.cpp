@@ -191,6 +191,7 @@ void mergeRow(AVConvert& job, int row, MergeState& state) {
     const std::string joined = state.out ? joinOutput(job, row, source, state) : createOutput(job, row, source, state);
     if (!joined.empty()) return pipeline::setUpFailed(job, row, joined);
     noteMergeCopy(job, row, state.copy);
+    if (state.copy.video) source::decodeVideoOnOneThread(source);
     pipeline::Outputs& out = *state.out;
     const pipeline::RowRules rules = mergeRules(job, row, source, out, state);
     if (rules.clipBegin > 0) source::seekTo(source, rules.clipBegin + copying::keyFrameSlack(source, out));

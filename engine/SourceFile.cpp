@@ -236,6 +236,14 @@ OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, Sourc
     return OpenResult::Opened;
 }
 
+bool decodeVideoOnOneThread(SourceFile& source) {
+    if (!source.videoStream()) return false;
+    ffmpeg::CodecContext decoder = openDecoder(*source.videoStream(), 1);
+    if (!decoder) return false;
+    source.videoDecoder = std::move(decoder);
+    return true;
+}
+
 void seekTo(SourceFile& source, double clipSeconds) {
     const double target = (source.startSeconds + clipSeconds) * AV_TIME_BASE;
     if (!std::isfinite(target)) return;

@@ -75,6 +75,11 @@ OpenResult openContainer(const std::string& path, const AVConvert& job, SourceFi
 OpenResult openWithoutFacts(const std::string& path, const AVConvert& job, SourceFile& out, int row = -1);
 void recordFacts(const SourceFile& source, AVConvert& job);
 
+// A kept video is decoded only as far as its first picture (for the thumbnail):
+// its decoder is opened again on one thread, without the frame threads' buffers.
+// False (the old decoder kept) when the new one does not open.
+bool decodeVideoOnOneThread(SourceFile& source);
+
 // Seeks (backward to a key frame) to clipSeconds after the container start.
 void seekTo(SourceFile& source, double clipSeconds);
 

@@ -66,6 +66,7 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
     if (plan.video) {
         if (!copying::addCopiedStream(*source.videoStream(), out.file, out.videoCopy))
             return "The output does not take the source's video as it is";
+        source::decodeVideoOnOneThread(source);
     } else if (job.encodeVideo && source.videoDecoder) {
         const AVRational timeBase =
             framerate::transcodeTimeBase(job.outputFrameRate, source.videoRate, out.file.formatIs("rm"));

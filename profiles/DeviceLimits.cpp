@@ -33,17 +33,20 @@ using copycheck::kMain;
 //              known to play at any size; the PSP decodes one slice per picture, at
 //              most 2 references, 30 fps, AAC at 24 or 48 kHz (44.1 kHz doubted).
 //              AC-3 is taken from MPEG-PS and MPEG-TS only: in MP4 it is reported
-//              both ways.
+//              both ways. AVI (DivX/Xvid) and WMV are listed for their own codecs, which
+//              are always converted here: whether an MPEG-4 Part 2 stream uses global
+//              motion compensation or quarter pixels (not played) is not read.
 constexpr std::array<DeviceLimits, 4> kDevices = {{
     {"PS3", "", 1920, 1080, 0, 60.0, kBaseline | kMain | kHigh, 41, 9, false, 2, {},
      {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"mpegts", true, true, true, true},
-      ContainerRule{"mpeg", false, true, true, true}}},
+      ContainerRule{"mpeg", false, true, true, true}, ContainerRule{"avi", false, false, false, false},
+      ContainerRule{"asf", false, false, false, false}}},
     {"PSP", "firmware 2.00", 368, 240, 76800, 30.0, kBaseline | kMain, 21, 2, true, 2, {24000, 48000},
-     {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}, {}}},
+     {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}}},
     {"PSP", "firmware 3.30", 480, 272, 0, 30.0, kBaseline | kMain, 30, 2, true, 2, {24000, 48000},
-     {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}, {}}},
+     {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}}},
     {"PSP", "video out", 720, 480, 0, 30.0, kBaseline | kMain, 30, 2, true, 2, {24000, 48000},
-     {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}, {}}},
+     {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}}},
 }};
 
 constexpr std::size_t kPs3 = 0, kPspOld = 1, kPsp = 2, kPspTv = 3;

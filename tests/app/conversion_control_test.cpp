@@ -418,6 +418,7 @@ TEST_F(ConversionTest, SeveralRunningRowsShowTheFirstNameTheirMeanAndRowsDoneOut
 
     // Row 2 fails, row 0 completes; the last row runs alone.
     host.job.failRow(2, "The video encoder does not accept these settings");
+    host.job.noteRow(0, "video kept as it is");
     host.job.fileState[0].store(kRowCompleted);
     host.job.runningRows[0].store(-1);
     host.job.runningRows[1].store(3);
@@ -429,6 +430,7 @@ TEST_F(ConversionTest, SeveralRunningRowsShowTheFirstNameTheirMeanAndRowsDoneOut
     EXPECT_EQ(window.currentText, "d.avi   10% has completed");
     EXPECT_EQ(host.statuses[2], "Failure");
     EXPECT_EQ(host.statuses[0], "Completed");
+    EXPECT_EQ(host.tips[0], "video kept as it is") << "what a kept video did, in the status tooltip";
     EXPECT_EQ(host.statuses[3], "Converting 10 %");
     EXPECT_EQ(window.running.size(), 1u);
     EXPECT_EQ(window.totalText, "3 Task Completed / Total 4 Task(s)") << "finished rows, failed ones included";

@@ -597,6 +597,7 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     CurrentOutputSettings().confirmedProfileCode = CurrentOutputSettings().profileCode;
     CurrentOutputSettings().videoBitRateChoice = "768 kbps";
     CurrentOutputSettings().videoBitRate = 768000;
+    CurrentOutputSettings().copyCompatible = true;
     TaskList& tasks = first.taskList();
     tasks.SetText(1, TaskList::kStart, "00:00:01");
     tasks.SetChecked(1, false);
@@ -613,6 +614,12 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     EXPECT_EQ(second.profileCombo()->currentIndex(), 9);
     EXPECT_EQ(CurrentOutputSettings().videoBitRate, 768000);
     EXPECT_EQ(CurrentOutputSettings().videoBitRateChoice, "768 kbps");
+    EXPECT_TRUE(CurrentOutputSettings().copyCompatible) << "keeping the video stays chosen";
+    SavedTaskList written;
+    QString reason;
+    ASSERT_TRUE(TaskListStore::Parse(TaskListStore::Serialize(before), written, reason)) << reason.toStdString();
+    EXPECT_TRUE(written.settings.copyCompatible);
+    EXPECT_FALSE(written.settings.exactCut);
     EXPECT_TRUE(second.taskList().Control().isVisible() || !second.isVisible());
     EXPECT_TRUE(second.button(kConvert)->isEnabled());
     EXPECT_FALSE(keeper->SavePending()) << "restoring is no change to save";

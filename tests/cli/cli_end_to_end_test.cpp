@@ -337,6 +337,26 @@ TEST_F(CliEndToEnd, H264BeyondTheDevicesLevelIsConvertedAtHalfTheRateAndSaysSo) 
     EXPECT_EQ(fields, "41,30/1\n");
 }
 
+TEST_F(CliEndToEnd, CopyCompatibleKeepsTheVideoAndProbeSaysPerProfileWhy) {
+    CliResult probe = run({"probe", media("clip.mkv")});
+    ASSERT_EQ(probe.status, 0) << probe.err;
+    for (const char* line : {"copy 0: video kept; sound kept\n", "copy 6: video kept; sound kept\n",
+                             "copy 9: video kept; sound converted, 44100 Hz AAC is not a rate the PSP plays "
+                             "(firmware 3.30)\n",
+                             "copy 4: converted, H.264 video is not what the PS3 plays in MPEG-PS\n"})
+        EXPECT_NE(probe.out.find(line), std::string::npos) << line << " missing in:\n" << probe.out;
+    EXPECT_EQ(probe.out.find("copy 13"), std::string::npos) << "sound-only profiles have no device";
+
+    CliResult kept = run({"convert", "--copy-compatible", "--profile", "0", "--output", out(), media("clip.mkv")});
+    ASSERT_EQ(kept.status, 0) << kept.err;
+    EXPECT_NE(kept.err.find("clip.mkv: video kept as it is; sound kept as it is\n"), std::string::npos) << kept.err;
+    std::string fields;
+    testmedia::runCommand("ffprobe -v error -select_streams v:0 -show_entries stream=profile,width -of csv=p=0 " +
+                              testmedia::shellQuote(out("clip.mp4")),
+                          &fields);
+    EXPECT_EQ(fields, "Constrained Baseline,320\n") << "the source's own video, not the profile's 720x480 Main";
+}
+
 TEST_F(CliEndToEnd, UsageErrorsAndTheMergeRule) {
     CliResult r = run({"convert", "--profile", "16", media("clip.mkv")});
     EXPECT_EQ(r.status, 2);

@@ -1,3 +1,4 @@
+#include "profiles/DeviceLimits.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/ProfileTable.h"
 
@@ -200,4 +201,70 @@ TEST(CurrentOutputSettings, IsOneRecordForTheWholeProcess) {
     EXPECT_EQ(b.profileCode, 90702);
     ResetOutputSettings(a);
     EXPECT_EQ(b.profileCode, 91200);
+}
+
+// ---- The device limits each video profile is held to when its video is kept ----
+
+namespace {
+
+struct LimitRow {
+    const char* name;
+    int profile;  // index in the profile list
+    int codecProfile;
+    int level;
+    int width, height;
+    double rate;
+    int references;
+    int slices;
+    const char* reason;  // "" = kept
+};
+
+constexpr LimitRow kLimitRows[] = {
+    {"Ps3Full", 0, FF_PROFILE_H264_HIGH, 41, 1920, 1080, 29.97, 4, 1, ""},
+    {"Ps3FiveReferencesAt1080", 3, FF_PROFILE_H264_HIGH, 41, 1920, 1080, 29.97, 5, 1,
+     "5 reference frames are more than the PS3's 4 at this size"},
+    {"Ps3NineReferencesAt720", 3, FF_PROFILE_H264_HIGH, 41, 1280, 720, 29.97, 9, 1, ""},
+    {"Ps31080At60", 0, FF_PROFILE_H264_HIGH, 41, 1920, 1080, 60, 1, 1, "its size and rate are above level 4.1 of the PS3"},
+    {"Ps3Level42", 6, FF_PROFILE_H264_HIGH, 42, 1280, 720, 25, 1, 1, "level 4.2 is above the PS3's 4.1"},
+    {"PspNewFirmware", 9, FF_PROFILE_H264_MAIN, 30, 480, 272, 29.97, 2, 1, ""},
+    {"PspHigh", 9, FF_PROFILE_H264_HIGH, 30, 480, 272, 29.97, 2, 1,
+     "the High profile is not one the PSP plays (firmware 3.30)"},
+    {"PspSlices", 9, FF_PROFILE_H264_MAIN, 30, 480, 272, 29.97, 2, 4,
+     "its pictures have 4 slices; the PSP decodes one (firmware 3.30)"},
+    {"PspOldFirmwareSize", 11, FF_PROFILE_H264_MAIN, 21, 480, 272, 29.97, 2, 1,
+     "the picture size 480x272 is above the PSP's 368x240 (firmware 2.00)"},
+    {"PspOldFirmware", 11, FF_PROFILE_H264_BASELINE, 21, 368, 208, 29.97, 2, 1, ""},
+    {"PspTvOut", 10, FF_PROFILE_H264_MAIN, 30, 720, 480, 29.97, 2, 1, ""},
+    {"PspLevel31", 10, FF_PROFILE_H264_MAIN, 31, 720, 480, 29.97, 2, 1, "level 3.1 is above the PSP's 3.0 (video out)"},
+};
+
+class DeviceLimitRow : public ::testing::TestWithParam<LimitRow> {};
+
+}  // namespace
+
+TEST_P(DeviceLimitRow, KeepsWhatTheDevicePlaysAndSaysWhyNot) {
+    const LimitRow& row = GetParam();
+    const copycheck::DeviceLimits* device = DeviceLimitsFor(Profiles()[row.profile].code);
+    ASSERT_NE(device, nullptr);
+    copycheck::VideoFacts facts;
+    facts.codec = AV_CODEC_ID_H264;
+    facts.profile = row.codecProfile;
+    facts.level = row.level;
+    facts.width = row.width;
+    facts.height = row.height;
+    facts.frameRate = row.rate;
+    facts.referenceFrames = row.references;
+    facts.slices = row.slices;
+    const std::string muxer = row.profile == 6 ? "mpegts" : "mp4";
+    const copycheck::Verdict verdict = copycheck::checkVideo(*device, facts, muxer);
+    EXPECT_EQ(verdict.reason, row.reason);
+    EXPECT_EQ(verdict.copyable, !*row.reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(Devices, DeviceLimitRow, ::testing::ValuesIn(kLimitRows),
+                         [](const ::testing::TestParamInfo<LimitRow>& info) { return std::string(info.param.name); });
+
+TEST(DeviceLimits, EveryVideoProfileHasADeviceAndNoSoundProfileHasOne) {
+    for (int i = 0; i < kProfileCount; ++i)
+        EXPECT_EQ(DeviceLimitsFor(Profiles()[i].code) != nullptr, !Profiles()[i].audioOnly) << i;
 }
