@@ -82,6 +82,12 @@ double secondPassBitRate(const Overhead& overhead, const PassResult& first, doub
     return video * 8.0 / first.seconds;
 }
 
+double x264SecondPassOvershoot(const PassResult& first, double firstRate) {
+    if (first.seconds <= 0 || firstRate <= 0) return 1.0;
+    const double firstOvershoot = first.videoBytes * 8.0 / first.seconds / firstRate;
+    return 1.0 + 0.25 * std::clamp(firstOvershoot - 1.05, 0.0, 0.4);
+}
+
 bool supportsTwoPass(std::string_view encoderName) {
     return std::find(std::begin(kTwoPassEncoders), std::end(kTwoPassEncoders), encoderName) !=
            std::end(kTwoPassEncoders);
