@@ -50,8 +50,9 @@ constexpr std::string_view kTwoPassEncoders[] = {
 }  // namespace
 
 Overhead containerOverhead(std::string_view fileName) {
-    const std::string name = fileName.empty() || fileName.front() == '.' ? "x" + std::string(fileName)
-                                                                         : std::string(fileName);
+    // FFmpeg guesses by a name's extension: a bare ".ts" gets a stem.
+    std::string name(fileName.empty() || fileName.front() == '.' ? "x" : "");
+    name.append(fileName);
     const AVOutputFormat* format = av_guess_format(nullptr, name.c_str(), nullptr);
     if (!format) return kOtherContainer;
     for (const OverheadRow& row : kOverheads)
