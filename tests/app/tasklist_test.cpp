@@ -499,6 +499,7 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     CurrentOutputSettings().confirmedProfileCode = CurrentOutputSettings().profileCode;
     CurrentOutputSettings().videoBitRateChoice = "768 kbps";
     CurrentOutputSettings().videoBitRate = 768000;
+    CurrentOutputSettings().targetSizeBytes = 681574400;  // not a whole number of megabytes
     TaskList& tasks = first.taskList();
     tasks.SetText(1, TaskList::kStart, "00:00:01");
     tasks.SetChecked(1, false);
@@ -515,6 +516,7 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     EXPECT_EQ(second.profileCombo()->currentIndex(), 9);
     EXPECT_EQ(CurrentOutputSettings().videoBitRate, 768000);
     EXPECT_EQ(CurrentOutputSettings().videoBitRateChoice, "768 kbps");
+    EXPECT_EQ(CurrentOutputSettings().targetSizeBytes, 681574000) << "the target size is kept to the kilobyte";
     EXPECT_TRUE(second.taskList().Control().isVisible() || !second.isVisible());
     EXPECT_TRUE(second.button(kConvert)->isEnabled());
     EXPECT_FALSE(keeper->SavePending()) << "restoring is no change to save";
