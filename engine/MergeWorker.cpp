@@ -304,7 +304,8 @@ bool planForSize(AVConvert& job, int rows, MergeState& state, std::optional<sizi
         state.rate.pass = 0;  // the rows fail again and say why, or go through in one pass
         return true;
     }
-    const double second = sizing::secondPassBitRate(overhead, *measured, target);
+    double second = sizing::secondPassBitRate(overhead, *measured, target);
+    if (sizing::statsByFileName(encoder)) second /= sizing::x264SecondPassOvershoot(*measured, state.rate.bitRate);
     state.rate.bitRate = static_cast<int>(std::clamp(second, sizing::kLowestVideoBitRate, double(INT_MAX)));
     state.rate.pass = 2;
     return true;

@@ -50,8 +50,9 @@ constexpr std::string_view kTwoPassEncoders[] = {
 }  // namespace
 
 Overhead containerOverhead(std::string_view fileName) {
-    const std::string name = fileName.empty() || fileName.front() == '.' ? "x" + std::string(fileName)
-                                                                         : std::string(fileName);
+    // FFmpeg guesses by a name's extension: a bare ".ts" gets a stem.
+    std::string name(fileName.empty() || fileName.front() == '.' ? "x" : "");
+    name.append(fileName);
     const AVOutputFormat* format = av_guess_format(nullptr, name.c_str(), nullptr);
     if (!format) return kOtherContainer;
     for (const OverheadRow& row : kOverheads)
@@ -80,6 +81,12 @@ double secondPassBitRate(const Overhead& overhead, const PassResult& first, doub
     const double video = (targetBytes - first.audioBytes - measured + overhead.perPayloadByte * first.videoBytes) /
                          (1.0 + overhead.perPayloadByte);
     return video * 8.0 / first.seconds;
+}
+
+double x264SecondPassOvershoot(const PassResult& first, double firstRate) {
+    if (first.seconds <= 0 || firstRate <= 0) return 1.0;
+    const double firstOvershoot = first.videoBytes * 8.0 / first.seconds / firstRate;
+    return 1.0 + 0.25 * std::clamp(firstOvershoot - 1.05, 0.0, 0.4);
 }
 
 bool supportsTwoPass(std::string_view encoderName) {

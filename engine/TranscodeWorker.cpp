@@ -292,7 +292,8 @@ std::string planForSize(AVConvert& job, int row, const source::SourceFile& sourc
     const std::string statsPath = logs->logFor(row);
     const FirstPass pass = runFirstPass(job, row, rate.bitRate, statsPath);
     if (!pass.failure.empty()) return pass.failure;
-    const double second = sizing::secondPassBitRate(overhead, pass.result, target);
+    double second = sizing::secondPassBitRate(overhead, pass.result, target);
+    if (sizing::statsByFileName(encoder)) second /= sizing::x264SecondPassOvershoot(pass.result, rate.bitRate);
     if (second < sizing::kLowestVideoBitRate) return "The target size leaves no room for the video of this file";
     rate = video::RateSetup{static_cast<int>(std::min(second, double(INT_MAX))), 2, statsPath, nullptr};
     return {};

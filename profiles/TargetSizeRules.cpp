@@ -78,7 +78,7 @@ std::vector<PlannedOutput> outputsOf(const std::vector<TaskRow>& rows, JobKind k
         if (!row.checked) continue;
         const double seconds = std::max(ParseTime(row.endText) - ParseTime(row.startText), 0);
         if (kind == JobKind::Merge) merged += seconds;
-        else outputs.push_back({"\"" + fileNameOf(row.sourcePath) + "\"", seconds});
+        else outputs.push_back({std::string(1, '"').append(fileNameOf(row.sourcePath)).append(1, '"'), seconds});
     }
     if (kind == JobKind::Merge) outputs.push_back({"the merged output", merged});
     return outputs;

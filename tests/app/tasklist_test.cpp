@@ -598,6 +598,7 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     CurrentOutputSettings().videoBitRateChoice = "768 kbps";
     CurrentOutputSettings().videoBitRate = 768000;
     CurrentOutputSettings().copyCompatible = true;
+    CurrentOutputSettings().targetSizeBytes = 681574400;  // not a whole number of megabytes
     TaskList& tasks = first.taskList();
     tasks.SetText(1, TaskList::kStart, "00:00:01");
     tasks.SetChecked(1, false);
@@ -620,6 +621,7 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     ASSERT_TRUE(TaskListStore::Parse(TaskListStore::Serialize(before), written, reason)) << reason.toStdString();
     EXPECT_TRUE(written.settings.copyCompatible);
     EXPECT_FALSE(written.settings.exactCut);
+    EXPECT_EQ(CurrentOutputSettings().targetSizeBytes, 681574000) << "the target size is kept to the kilobyte";
     EXPECT_TRUE(second.taskList().Control().isVisible() || !second.isVisible());
     EXPECT_TRUE(second.button(kConvert)->isEnabled());
     EXPECT_FALSE(keeper->SavePending()) << "restoring is no change to save";

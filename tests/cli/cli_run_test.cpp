@@ -26,6 +26,7 @@ namespace {
 
 // What a fake worker saw of the job when it started.
 struct SeenJob {
+    std::int64_t targetSizeBytes = 0;
     bool ran = false;
     bool merge = false;
     int fileCount = 0;
@@ -95,6 +96,7 @@ void Record(AVConvert& job, bool merge) {
     g_seen.previewOff = job.previewOff.load();
     g_seen.currentFileAtStart = job.currentFile.load();
     g_seen.parallelRows = job.parallelRows;
+    g_seen.targetSizeBytes = job.targetSizeBytes;
 }
 
 bool g_exitedAtOnce = false;
@@ -614,4 +616,22 @@ TEST_F(CliRun, AnOutputPastAFat32VolumesLimitIsRefusedAsTheWindowRefusesIt) {
     EXPECT_EQ(run({"convert", "--quiet", "--no-size-check", "--output", stick, "--end", "05:00:00", "long.mkv"}),
               kExitOk);
     EXPECT_TRUE(g_seen.ran);
+}
+
+// A size the profile cannot meet for the files' lengths: status 2 with the reason,
+// before anything starts; one it can meet reaches the job.
+TEST_F(CliRun, ATargetSizeTheProfileCannotMeetIsRefusedWithTheReason) {
+    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--end", "01:00:00", "--target-size", "5M", "long.mkv"}),
+              kExitUsage);
+    EXPECT_TRUE(err.str().starts_with("korbanix-cli: --target-size: The target size of 5 MB is too small for "
+                                      "\"long.mkv\" (01:00:00 long): its video would get"))
+        << err.str();
+    EXPECT_NE(err.str().find("below the 1000 kbps this profile needs"), std::string::npos);
+    EXPECT_FALSE(g_seen.ran);
+    EXPECT_EQ(run({"convert", "--quiet", "--profile", "9", "--output", folder(), "--target-size", "5000M", "a.mkv"}),
+              kExitUsage);
+    EXPECT_NE(err.str().find("more than a file on the PSP's FAT32 storage can hold"), std::string::npos) << err.str();
+    EXPECT_FALSE(g_seen.ran);
+    ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "--target-size", "5M", "a.mkv"}), kExitOk) << err.str();
+    EXPECT_EQ(g_seen.targetSizeBytes, 5000000);
 }

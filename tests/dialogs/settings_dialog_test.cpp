@@ -72,7 +72,8 @@ TEST_F(SettingsDialogTest, RectanglesFollowTheDialogFont) {
     openDialog();
     const QFont f = dialog->font();
     EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 230), f));
-    EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 190, 55, 19), f));
+    EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 208, 55, 19), f));
+    EXPECT_EQ(combo(CSettings::kTargetSize)->geometry().topLeft(), MapDialogRect(QRect(58, 162, 71, 12), f).topLeft());
     EXPECT_EQ(button(1134)->geometry(), MapDialogRect(QRect(75, 2, 184, 19), f));
     const QRect resolution = MapDialogRect(QRect(56, 60, 71, 72), f);
     EXPECT_EQ(combo(1063)->geometry().topLeft(), resolution.topLeft());
@@ -127,6 +128,36 @@ TEST_F(SettingsDialogTest, PicksRunTheRulesAndOkAppliesThem) {
     EXPECT_EQ(settings.channels, 6);
     EXPECT_EQ(settings.audioEncoder, "AC3");
     EXPECT_EQ(settings.videoBitRate, 6000000);
+}
+
+// The target size is typed or picked; OK writes it, a text that is no size keeps
+// the dialog open with what the field takes, and nothing is applied.
+TEST_F(SettingsDialogTest, TargetSizeIsTypedOrPickedAndOkWritesIt) {
+    LoadProfile(settings, 9);
+    settings.targetSizeBytes = 350000000;
+    openDialog();
+    QComboBox* size = combo(CSettings::kTargetSize);
+    ASSERT_NE(size, nullptr);
+    EXPECT_TRUE(size->isEditable());
+    EXPECT_EQ(size->currentText(), "350 MB") << "opens with the size in effect";
+    EXPECT_TRUE(items(CSettings::kTargetSize).contains("700 MB"));
+    size->setEditText("about a CD");
+    pick(1066, "512 kbps");
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "The target size must be a size such as 700 MB or 1.4 GB, or empty for none.");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(settings.targetSizeBytes, 350000000);
+    EXPECT_EQ(settings.videoBitRate, 768000) << "nothing applied";
+    size->setEditText(" 1.4G ");
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(settings.targetSizeBytes, 1400000000);
+    EXPECT_EQ(settings.videoBitRate, 512000);
+    openDialog();
+    combo(CSettings::kTargetSize)->setEditText("");
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(settings.targetSizeBytes, 0) << "empty: no target size";
 }
 
 TEST_F(SettingsDialogTest, VideoEncoderPickRefillsTheSizesOfTheGeneralAviPreset) {

@@ -10,6 +10,7 @@
 #include "tests/support/FileSizeLimit.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <csignal>
 #include <fstream>
@@ -43,8 +44,9 @@ protected:
     // Starts a 30 s row into `output` followed by the short clip into never.mp4, and
     // returns once the first row has reached `percent` (or the worker moved on).
     // The encoder works on a thread of its own: x264 with its own threads behind it, MPEG-4 without.
+    // targetSize: the row is fitted into that many bytes (two passes).
     void startLongRow(AVConvert& job, WorkerThread& worker, const std::string& output, int percent,
-                      int videoCodec = codecmap::kVideoH264) {
+                      int videoCodec = codecmap::kVideoH264, std::int64_t targetSize = 0) {
         const std::string longClip = dir.file("long.mp4");
         if (!std::filesystem::exists(longClip)) {
             ASSERT_TRUE(testmedia::makeClip(longClip, testmedia::H264Clip(30, "160x120")));
@@ -54,6 +56,7 @@ protected:
         fillJob(job, {longClip, clip()}, {output, dir.file("never.mp4")}, settings);
         setClip(job, 0, 0, 30);
         setClip(job, 1, 0, 2);
+        job.targetSizeBytes = targetSize;
         worker.start(TranscodeWorker, job);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
         while (job.progressPercent.load() < percent && job.currentFile.load() < 1 &&
@@ -332,6 +335,45 @@ TEST_F(TranscodeRows, StopMidRowLeavesAPlayableShorterFile) {
         ASSERT_TRUE(counted.video());
         EXPECT_NEAR(counted.video()->frames / 25.0, video, 0.1) << "every picture queued at the stop was encoded";
     }
+}
+
+// A row fitted into a size runs two passes over one progress bar: a stop in the
+// first leaves nothing (the row was not converted yet), a stop in the second a
+// playable shorter output; the first pass's statistics go either way.
+TEST_F(TranscodeRows, StopWorksInEitherPassOfARowFittedIntoASize) {
+    const std::string temporary = dir.file("tmp");
+    std::filesystem::create_directory(temporary);
+    ::setenv("TMPDIR", temporary.c_str(), 1);
+    for (const int codec : {codecmap::kVideoH264, codecmap::kVideoMpeg4}) {
+        for (const bool second : {false, true}) {
+            SCOPED_TRACE(std::to_string(codec) + (second ? " second pass" : " first pass"));
+            AVConvert job;
+            WorkerThread worker;
+            const std::string output = dir.file("sized" + std::to_string(codec) + (second ? "b" : "a") + ".mp4");
+            std::atomic<bool> sawStats{false};
+            startLongRow(job, worker, output, second ? 45 : 5, codec, 1000000);
+            sawStats = !std::filesystem::is_empty(temporary);
+            const int percent = job.progressPercent.load();
+            job.stopRequested = true;
+            worker.join();
+            EXPECT_TRUE(sawStats.load()) << "the first pass keeps its statistics in a private folder";
+            EXPECT_TRUE(std::filesystem::is_empty(temporary)) << "and they go with the row";
+            EXPECT_EQ(job.fileState[1].load(), kRowPending);
+            if (!second) {
+                EXPECT_LE(percent, 40) << "the first pass fills the first part of the bar";
+                EXPECT_EQ(job.fileState[0].load(), kRowPending);
+                EXPECT_FALSE(std::filesystem::exists(output)) << "a first pass writes nothing";
+                EXPECT_FALSE(std::filesystem::exists(dir.file("sized" + std::to_string(codec) + "a.THM")));
+                continue;
+            }
+            EXPECT_GE(percent, 45);
+            EXPECT_EQ(job.fileState[0].load(), kRowStopped);
+            ASSERT_TRUE(testmedia::probe(output).ok) << "trailer written";
+            EXPECT_GT(streamDuration(output, "v:0"), 0.5);
+            EXPECT_LT(streamDuration(output, "v:0"), 25);
+        }
+    }
+    ::unsetenv("TMPDIR");
 }
 
 // A second stop: nothing more is finished, and the unfinished output goes (also

@@ -4,6 +4,7 @@
 #include "engine/FrameRate.h"
 #include "engine/OutputFile.h"
 #include "engine/PictureFilter.h"
+#include "engine/TargetSize.h"
 #include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -219,3 +220,39 @@ TEST_F(TranscodeFreeName, CheckWithoutReservingCreatesNothing) {
 }
 
 }  // namespace
+
+// ---- Fitting into a size ----
+
+// The estimate and its inverse agree, per container; the second pass keeps what the
+// first measured of the sound and the container and gives the video the rest.
+TEST(TranscodeSizeRules, TheVideoRateFillsWhatTheSoundAndTheContainerLeave) {
+    struct Case {
+        const char* name;
+        const char* muxer;  // what FFmpeg picks for the name
+    };
+    const Case cases[] = {{"a.mp4", "mp4"}, {".ts", "mpegts"}, {"x.mpg", "mpeg"}, {"x.avi", "avi"}, {"x.wmv", "asf"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const sizing::Overhead overhead = sizing::containerOverhead(c.name);
+        EXPECT_GT(overhead.bytesPerSecond, 0) << "measured, not the general figure";
+        const double rate = sizing::videoBitRateFor(overhead, 60, 128000, 20e6);
+        EXPECT_NEAR(sizing::expectedBytes(overhead, 60, rate, 128000), 20e6, 1);
+        EXPECT_LT(rate, 20e6 * 8 / 60 - 128000) << "the container takes its share";
+    }
+    EXPECT_GT(sizing::containerOverhead(".ts").bytesPerSecond, sizing::containerOverhead(".mp4").bytesPerSecond * 5);
+    EXPECT_LE(sizing::videoBitRateFor(sizing::containerOverhead(".mp4"), 60, 3000000, 20e6), 0)
+        << "the sound alone takes more than the size";
+
+    const sizing::Overhead ts = sizing::containerOverhead(".ts");
+    sizing::PassResult first{60.0, 10e6, 1.2e6, 11.9e6};
+    const double second = sizing::secondPassBitRate(ts, first, 20e6);
+    const double video = second * 60 / 8;
+    const double overheadNow = (first.totalBytes - first.videoBytes - first.audioBytes) +
+                               ts.perPayloadByte * (video - first.videoBytes);
+    EXPECT_NEAR(video + first.audioBytes + overheadNow, 20e6, 1) << "the sound's measured bytes, not its nominal rate";
+    EXPECT_TRUE(sizing::supportsTwoPass("libx264"));
+    EXPECT_TRUE(sizing::supportsTwoPass("wmv2"));
+    EXPECT_TRUE(sizing::supportsTwoPass("msmpeg4"));
+    EXPECT_FALSE(sizing::supportsTwoPass("mjpeg"));
+    EXPECT_FALSE(sizing::supportsTwoPass("dvvideo"));
+}

@@ -1,7 +1,8 @@
 // Every profile of the profile list, end to end (and, at the end, the video kept
 // as it is where the profile's device plays it): a tiny source converted the way the
 // Convert command does it (profile -> settings -> FillJob -> TranscodeWorker on a
-// WorkerThread), then read back with ffprobe.
+// WorkerThread), then read back with ffprobe. Then outputs fitted into a size, per
+// family of profiles, and what the second pass buys.
 #include "engine/AVConvert.h"
 #include "engine/MergeWorker.h"
 #include "engine/ProbeMedia.h"
@@ -17,7 +18,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -389,4 +392,200 @@ TEST(CopyMerge, JoinsKeptVideosOnlyWhenEveryFileHasTheSameParameters) {
     ASSERT_EQ(mixed.state, kRowCompleted) << mixed.reason;
     EXPECT_NE(mixed.note.find("video converted: the joined files' videos differ"), std::string::npos) << mixed.note;
     EXPECT_EQ(testmedia::probe(mixed.output).video()->codecName, "mpeg2video");
+}
+
+// ---- Fitting outputs into a size ----
+
+namespace {
+
+constexpr double kSizeTolerance = 0.03;  // the size promised: within 3 %
+
+// Sources small in pixels but long, whose pictures alternate every 20 s between
+// moderate and heavy noise: the encoders can spend any of the rates asked, and a
+// second pass has somewhere better to put the bits. Noisy sound keeps AAC near its
+// nominal rate.
+std::string NoisyClipCommand(const std::string& path, const std::string& size, const std::string& rate, int seconds) {
+    return "ffmpeg -nostdin -v error -y -f lavfi -i \"testsrc2=size=" + size + ":rate=" + rate +
+           ",noise=alls=12:allf=t,noise=alls=40:allf=t:enable='between(mod(t\\,40)\\,20\\,40)'\" -f lavfi -i "
+           "anoisesrc=r=48000:a=0.05 -t " + std::to_string(seconds) +
+           " -c:v libx264 -preset ultrafast -crf 20 -g 60 -c:a pcm_s16le -ac 2 " + testmedia::shellQuote(path);
+}
+
+// A conversion as the window runs it: rows from the probed sources, settings from
+// the profile (adjusted), FillJob, then the worker.
+struct Conversion {
+    std::vector<int> states;
+    std::vector<std::string> outputs;
+    std::vector<std::string> reasons;
+};
+Conversion ConvertRows(const std::vector<std::string>& sources, int profile, const std::string& folder,
+                       const std::function<void(OutputSettings&)>& adjust, JobKind kind, int begin = 0,
+                       int end = -1) {
+    auto job = std::make_unique<AVConvert>();
+    std::vector<TaskRow> rows;
+    for (const std::string& source : sources) {
+        job->probePath = source;
+        EXPECT_TRUE(ProbeAccepted(ProbeMedia(*job), *job)) << source;
+        const int last = end >= 0 ? end : static_cast<int>(job->probeDurationSeconds);
+        rows.push_back(TaskRow{source, FormatTime(begin), FormatTime(last), true, "", ""});
+    }
+    OutputSettings settings;
+    ResetOutputSettings(settings);
+    LoadProfile(settings, profile);
+    adjust(settings);
+    FillJob(*job, rows, settings, folder, ExtensionFromProfile(Profiles()[profile].displayText), kind);
+    job->previewOff = true;
+    WorkerThread worker;
+    worker.start(kind == JobKind::Merge ? &MergeWorker : &TranscodeWorker, *job);
+    worker.join();
+    Conversion result;
+    for (int row = 0; row < job->fileCount; ++row) {
+        result.states.push_back(job->fileState[row].load());
+        result.outputs.push_back(job->outputPaths[static_cast<std::size_t>(row)]);
+        result.reasons.push_back(job->failureReason(row));
+    }
+    return result;
+}
+
+double FileBytes(const std::string& path) {
+    std::error_code ec;
+    const auto bytes = fs::file_size(path, ec);
+    return ec ? 0.0 : static_cast<double>(bytes);
+}
+
+// ffmpeg's own measures of how close the output's pictures are to the source's:
+// "psnr" (its average, dB) or "ssim" (All).
+double PictureScore(const std::string& filter, const std::string& output, const std::string& source) {
+    std::string text;
+    const std::string key = filter == "psnr" ? "average" : "All";
+    testmedia::runCommand("ffmpeg -nostdin -i " + testmedia::shellQuote(output) + " -i " +
+                              testmedia::shellQuote(source) + " -lavfi \"[0:v][1:v]" + filter +
+                              "\" -f null - 2>&1 | grep -o '" + key + ":[0-9.]*' | tail -1",
+                          &text);
+    const std::size_t colon = text.find(':');
+    return colon == std::string::npos ? 0.0 : std::atof(text.c_str() + colon + 1);
+}
+
+// The video stream's bit rate as ffprobe reads it from the file.
+int VideoBitRate(const std::string& path) {
+    std::string text;
+    testmedia::runCommand("ffprobe -v error -select_streams v:0 -show_entries stream=bit_rate -of csv=p=0 " +
+                              testmedia::shellQuote(path),
+                          &text);
+    return std::atoi(text.c_str());
+}
+
+struct SizeCase {
+    const char* name;
+    int profile;
+    int begin, end;  // clip times in the 120 s source (end 120: to its end)
+    int megabytes;
+};
+
+// Each family of containers and encoders once, at 5, 20 and 100 MB on 30 to 120 s.
+constexpr SizeCase kSizeCases[] = {
+    {"PspH264_5MBIn30s", 9, 10, 40, 5},
+    {"PspMpeg4_5MBIn60s", 12, 0, 60, 5},
+    {"Ps3DivXAvi_20MBIn60s", 2, 30, 90, 20},
+    {"Ps3WmvAsf_20MBIn90s", 8, 0, 90, 20},
+    {"Ps3Mpeg2TsHd_20MBIn30s", 6, 60, 90, 20},
+    {"Ps3Mpeg2Ps_100MBIn120s", 4, 0, 120, 100},
+};
+
+class TargetSizeConversion : public ::testing::TestWithParam<SizeCase> {
+protected:
+    static void SetUpTestSuite() {
+        s_media = std::make_unique<testmedia::TempDir>();
+        ASSERT_EQ(testmedia::runCommand(NoisyClipCommand(source(), "320x240", "30", 120)), 0);
+    }
+    static void TearDownTestSuite() { s_media.reset(); }
+    static std::string source() { return s_media->file("long.mkv"); }
+
+    static std::unique_ptr<testmedia::TempDir> s_media;
+    testmedia::TempDir out;
+};
+std::unique_ptr<testmedia::TempDir> TargetSizeConversion::s_media;
+
+}  // namespace
+
+TEST_P(TargetSizeConversion, LandsWithinThreePercentOfTheSize) {
+    const SizeCase& c = GetParam();
+    // The first pass's statistics live in a private folder that goes with the row.
+    testmedia::TempDir temporary;
+    ::setenv("TMPDIR", temporary.path().c_str(), 1);
+    const double target = c.megabytes * 1e6;
+    const Conversion done = ConvertRows({source()}, c.profile, out.path().string(),
+                                        [&](OutputSettings& s) { s.targetSizeBytes = c.megabytes * 1000000LL; },
+                                        JobKind::Convert, c.begin, c.end);
+    ::unsetenv("TMPDIR");
+    ASSERT_EQ(done.states, std::vector<int>{kRowCompleted}) << done.reasons[0];
+    const std::string& path = done.outputs[0];
+    EXPECT_NEAR(FileBytes(path) / target, 1.0, kSizeTolerance) << FileBytes(path) << " bytes";
+    const testmedia::ProbeInfo info = testmedia::probe(path);
+    ASSERT_TRUE(info.ok && info.video() && info.audio()) << path;
+    EXPECT_EQ(info.formatName, kExpected[c.profile].container);
+    EXPECT_EQ(info.video()->codecName, kExpected[c.profile].videoCodec);
+    EXPECT_NEAR(StreamSeconds(path, "v:0", *info.video()), c.end - c.begin, 0.2) << "the clip's length";
+    EXPECT_TRUE(fs::exists(out.file("long.THM"))) << "the thumbnail of the output, not of a first pass";
+    EXPECT_TRUE(fs::is_empty(temporary.path())) << "the first pass's statistics are removed";
+    EXPECT_EQ(std::distance(fs::directory_iterator(out.path()), fs::directory_iterator()), 2)
+        << "the output and its thumbnail, nothing of the first pass";
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, TargetSizeConversion, ::testing::ValuesIn(kSizeCases),
+                         [](const ::testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.name); });
+
+// Two passes put the bits where the pictures need them: at the same size the
+// pictures come out closer to the source than those of one pass.
+TEST_F(TargetSizeConversion, TwoPassesGiveBetterPicturesThanOneAtTheSameSize) {
+    // Plain test pictures alternating every 20 s with a zooming fractal, at the PSP
+    // MPEG-4 profile's own size and rate: nothing is scaled, so frames compare one to
+    // one, and the fractal needs far more bits than the plain pictures.
+    const std::string quality = out.file("quality.mkv");
+    ASSERT_EQ(testmedia::runCommand(
+                  "ffmpeg -nostdin -v error -y -f lavfi -i \"testsrc2=size=368x208:rate=30000/1001[a];"
+                  "mandelbrot=size=368x208:rate=30000/1001[b];[a][b]overlay=enable='between(mod(t\\,40)\\,20\\,40)'\" "
+                  "-t 60 -c:v libx264 -preset ultrafast -crf 16 -g 60 " + testmedia::shellQuote(quality)),
+              0);
+    testmedia::TempDir twoDir, oneDir;
+    const Conversion two = ConvertRows({quality}, 12, twoDir.path().string(),
+                                       [](OutputSettings& s) { s.targetSizeBytes = 2250000; }, JobKind::Convert);
+    ASSERT_EQ(two.states, std::vector<int>{kRowCompleted}) << two.reasons[0];
+    const double twoBytes = FileBytes(two.outputs[0]);
+    EXPECT_NEAR(twoBytes / 2250000, 1.0, kSizeTolerance);
+    // One pass asked for the rate that gives it the same size (one correction).
+    double rate = VideoBitRate(two.outputs[0]);
+    ASSERT_GT(rate, 0);
+    Conversion one;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        fs::remove_all(oneDir.path());
+        fs::create_directories(oneDir.path());
+        one = ConvertRows({quality}, 12, oneDir.path().string(),
+                          [rate](OutputSettings& s) { s.videoBitRate = static_cast<int>(rate); }, JobKind::Convert);
+        ASSERT_EQ(one.states, std::vector<int>{kRowCompleted}) << one.reasons[0];
+        rate *= twoBytes / FileBytes(one.outputs[0]);
+    }
+    const double oneBytes = FileBytes(one.outputs[0]);
+    ASSERT_NEAR(oneBytes / twoBytes, 1.0, 0.015) << "the same size";
+    const double twoPsnr = PictureScore("psnr", two.outputs[0], quality);
+    const double onePsnr = PictureScore("psnr", one.outputs[0], quality);
+    const double twoSsim = PictureScore("ssim", two.outputs[0], quality);
+    const double oneSsim = PictureScore("ssim", one.outputs[0], quality);
+    EXPECT_GT(twoPsnr, 20.0) << "the comparison measured pictures";
+    EXPECT_GT(twoPsnr, onePsnr + 0.02) << "two passes: " << twoPsnr << " dB in " << twoBytes << " bytes; one: "
+                                       << onePsnr << " dB in " << oneBytes << " bytes";
+    EXPECT_GT(twoSsim, oneSsim + 0.001) << "SSIM " << twoSsim << " against " << oneSsim;
+}
+
+// A merge fits the joined output, whose length is every row's together.
+TEST_F(TargetSizeConversion, AMergeFitsTheJoinedOutput) {
+    const Conversion merged = ConvertRows({source(), source()}, 9, out.path().string(),
+                                          [](OutputSettings& s) { s.targetSizeBytes = 8000000; }, JobKind::Merge, 0,
+                                          30);
+    ASSERT_EQ(merged.states, (std::vector<int>{kRowCompleted, kRowCompleted})) << merged.reasons[0];
+    const std::string& path = merged.outputs[0];
+    EXPECT_NEAR(FileBytes(path) / 8e6, 1.0, kSizeTolerance) << FileBytes(path) << " bytes";
+    const testmedia::ProbeInfo info = testmedia::probe(path);
+    ASSERT_TRUE(info.ok && info.video());
+    EXPECT_NEAR(StreamSeconds(path, "v:0", *info.video()), 60, 0.3);
 }
