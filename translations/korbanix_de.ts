@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 war keine reguläre Datei und wird nicht verwendet; es wurde als %2 beiseitegelegt</translation>
     </message>
 </context>
 <context>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ende setzen</translation>
     </message>
 </context>
 <context>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellen</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuerst gewählten Ton- und Untertitelspuren, wenn eine Datei mehrere hat</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standbild:</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange ein Bild (JPEG, PNG, …) als Video gezeigt wird</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielgröße:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Videoausgabe auf diese Größe bringen, z. B. 700 MB; leer: die Bitrate oben verwenden</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(die Video-Bitrate passt sich an)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Video beibehalten, wenn das Gerät es abspielt</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Video wird unverändert kopiert, wenn es innerhalb dessen liegt, was das Gerät des Profils abspielt (Codec, Profil, Level, Größe und Bildrate), unabhängig von Größe und Bitrate, in die dieses Profil konvertieren würde; der Ton wird ebenfalls beibehalten, wenn das Gerät ihn abspielt</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Genau an der Startzeit schneiden</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein beibehaltenes Video kann nur an einem Keyframe beginnen, bis zu einige Sekunden vor der Startzeit; mit dieser Option werden Aufgaben mit Startzeit konvertiert</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnerstruktur beibehalten</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigte Dateien überspringen</translation>
     </message>
 </context>
 <context>
@@ -619,7 +619,7 @@
     </message>
     <message>
         <source>Merge is effective when two or more files are chosen!</source>
-        <translation>Verbinden ist erst ab zwei ausgewählten Dateien möglich!</translation>
+        <translation>Zusammenfügen ist erst ab zwei ausgewählten Dateien möglich!</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -701,7 +701,7 @@ Fehlgeschlagen:</translation>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erledigt</translation>
     </message>
 </context>
 <context>
@@ -878,19 +878,19 @@ Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen andere
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Ausgabe unterhalb des Ausgabeordners im Ordner ihrer Quelldatei speichern</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien auslassen, deren vollständige Ausgabe ein früherer Durchlauf geschrieben hat</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnerstruktur beibehalten</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigte Dateien überspringen</translation>
     </message>
 </context>
 <context>
@@ -898,7 +898,7 @@ Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen andere
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation>Dem Betriebssystem fehlt
+        <translation>Dem Betriebssystem fehlen
 Arbeitsspeicher oder Ressourcen.</translation>
     </message>
     <message>
@@ -988,7 +988,7 @@ keine Anwendung verknüpft.</translation>
     </message>
     <message>
         <source>it is not a video or audio file that can be read</source>
-        <translation>es ist keine lesbare Video- oder Audiodatei</translation>
+        <translation>sie ist keine lesbare Video- oder Audiodatei</translation>
     </message>
     <message>
         <source>its length cannot be measured</source>
@@ -996,15 +996,15 @@ keine Anwendung verknüpft.</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild zu groß: %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wächst noch</translation>
     </message>
 </context>
 <context>
@@ -1096,7 +1096,7 @@ keine Anwendung verknüpft.</translation>
     </message>
     <message>
         <source>%1 is not a plain file and cannot be moved aside</source>
-        <translation>%1 ist keine einfache Datei und kann nicht beiseitegelegt werden</translation>
+        <translation>%1 ist keine reguläre Datei und kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
         <source>interrupted before the rename</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source> Please specify a different folder!</source>
-        <translation> Indique otra carpeta.</translation>
+        <translation> Es necesario indicar otra carpeta.</translation>
     </message>
     <message>
         <source>No output folder is given.</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no era un archivo normal y no se usa; se ha apartado como %2</translation>
     </message>
 </context>
 <context>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Media converter for your devices</source>
-        <translation>Conversor multimedia para sus dispositivos</translation>
+        <translation>Conversor multimedia para dispositivos</translation>
     </message>
 </context>
 <context>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>&amp;Reproducir</translation>
+        <translation>Re&amp;producir</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Clip - %1</source>
-        <translation>Recortar - %1</translation>
+        <translation>Recortar – %1</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Final</translation>
     </message>
 </context>
 <context>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas de sonido y subtítulos que se eligen primero cuando un archivo tiene varias</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen fija:</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto dura una imagen (JPEG, PNG, …) como vídeo</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar cada vídeo de salida a este tamaño, por ejemplo 700 MB; vacío: usar la tasa de bits de arriba</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(la tasa de bits de vídeo se adapta)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar el vídeo si el dispositivo lo reproduce</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>El vídeo se copia sin cambios cuando está dentro de lo que reproduce el dispositivo del perfil (límites de códec, perfil, nivel, tamaño y velocidad de fotogramas), sea cual sea el tamaño y la tasa de bits a los que convertiría este perfil; el sonido también se conserva si el dispositivo lo reproduce</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar exactamente en el inicio</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Un vídeo conservado solo puede empezar en un fotograma clave, hasta unos segundos antes del inicio; con esta opción, las tareas con inicio se convierten</translation>
     </message>
 </context>
 <context>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Add files or drop them here</source>
-        <translation>Añada archivos o suéltelos aquí</translation>
+        <translation>Añadir archivos o soltarlos aquí</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -593,29 +593,29 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar subcarpetas</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir archivos ya convertidos</translation>
     </message>
 </context>
 <context>
     <name>ConversionCommands</name>
     <message>
         <source>Please select the video files to cut!</source>
-        <translation>Seleccione los archivos de vídeo que desea recortar.</translation>
+        <translation>Es necesario seleccionar los archivos de vídeo que se van a recortar.</translation>
     </message>
 </context>
 <context>
     <name>ConversionControl</name>
     <message>
         <source>Please add video files!</source>
-        <translation>Añada archivos de vídeo.</translation>
+        <translation>Es necesario añadir archivos de vídeo.</translation>
     </message>
     <message>
         <source>Please check at least one task to convert!</source>
-        <translation>Marque al menos una tarea para convertir.</translation>
+        <translation>Es necesario marcar al menos una tarea para convertir.</translation>
     </message>
     <message>
         <source>Merge is effective when two or more files are chosen!</source>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>The output folder &quot;%1&quot; does not accept files: %2. Please specify a different folder!</source>
-        <translation>La carpeta de salida «%1» no admite archivos: %2. Indique otra carpeta.</translation>
+        <translation>La carpeta de salida «%1» no admite archivos: %2. Es necesario indicar otra carpeta.</translation>
     </message>
     <message>
         <source>Failure</source>
@@ -701,7 +701,7 @@ Con error:</translation>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya convertido</translation>
     </message>
 </context>
 <context>
@@ -717,13 +717,13 @@ Con error:</translation>
         <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
 Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
         <translation>La salida unida ocuparía unos %1 GB, pero un archivo en el volumen FAT32 %2 no puede superar 4 GB.
-Una menos archivos o más cortos, baje las tasas de bits o elija otra carpeta de salida.</translation>
+Opciones: unir menos archivos o archivos más cortos, bajar las tasas de bits o elegir otra carpeta de salida.</translation>
     </message>
     <message>
         <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>La salida de «%1» ocuparía unos %2 GB, pero un archivo en el volumen FAT32 %3 no puede superar 4 GB.
-Acorte el fragmento, baje las tasas de bits o elija otra carpeta de salida.</translation>
+Opciones: acortar el fragmento, bajar las tasas de bits o elegir otra carpeta de salida.</translation>
     </message>
 </context>
 <context>
@@ -806,7 +806,7 @@ Acorte el fragmento, baje las tasas de bits o elija otra carpeta de salida.</tra
     </message>
     <message>
         <source>Browse for output folder</source>
-        <translation>Buscar la carpeta de salida</translation>
+        <translation>Examinar para elegir la carpeta de salida</translation>
     </message>
     <message>
         <source>Output folder</source>
@@ -866,7 +866,7 @@ Acorte el fragmento, baje las tasas de bits o elija otra carpeta de salida.</tra
     </message>
     <message>
         <source>Please select output folder:</source>
-        <translation>Seleccione la carpeta de salida:</translation>
+        <translation>Elegir la carpeta de salida:</translation>
     </message>
     <message>
         <source>The output folder name is invalid!</source>
@@ -878,19 +878,19 @@ Acorte el fragmento, baje las tasas de bits o elija otra carpeta de salida.</tra
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir cada salida en la carpeta de su origen, dentro de la carpeta de salida</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir los archivos cuya salida completa ya escribió una ejecución anterior</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar subcarpetas</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir archivos ya convertidos</translation>
     </message>
 </context>
 <context>
@@ -996,15 +996,15 @@ a esta extensión de archivo.</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen demasiado grande: %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo aún está creciendo</translation>
     </message>
 </context>
 <context>
@@ -1057,7 +1057,7 @@ a esta extensión de archivo.</translation>
     </message>
     <message>
         <source>File:%1 invalid!</source>
-        <translation>¡Archivo %1 no válido!</translation>
+        <translation>El archivo %1 no es válido.</translation>
     </message>
     <message>
         <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;était pas un fichier ordinaire et n&apos;est pas utilisé ; il a été mis de côté sous le nom %2</translation>
     </message>
 </context>
 <context>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin</translation>
     </message>
 </context>
 <context>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Sources</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue :</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistes son et sous-titres choisies en priorité lorsqu&apos;un fichier en contient plusieurs</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image fixe :</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;affichage d&apos;une image (JPEG, PNG, …) convertie en vidéo</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille cible :</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter chaque vidéo de sortie à cette taille, par exemple 700 MB ; vide : utiliser le débit ci-dessus</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(le débit vidéo s&apos;adapte)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder la vidéo si l&apos;appareil la lit</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo est copiée telle quelle si elle reste dans les limites de ce que lit l&apos;appareil du profil (codec, profil, niveau, taille et fréquence d&apos;images), quels que soient la taille et le débit vers lesquels ce profil convertirait ; le son est lui aussi conservé si l&apos;appareil le lit</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper exactement au début défini</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Une vidéo conservée ne peut commencer que sur une image clé, jusqu&apos;à quelques secondes avant le début défini ; avec cette option, les tâches ayant un début sont converties</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver l&apos;arborescence</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les fichiers déjà convertis</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Failed:</source>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà converti</translation>
     </message>
 </context>
 <context>
@@ -806,7 +806,7 @@ Raccourcissez l&apos;extrait, baissez les débits ou choisissez un autre dossier
     </message>
     <message>
         <source>Browse for output folder</source>
-        <translation>Rechercher le dossier de sortie</translation>
+        <translation>Parcourir pour choisir le dossier de sortie</translation>
     </message>
     <message>
         <source>Output folder</source>
@@ -878,19 +878,19 @@ Raccourcissez l&apos;extrait, baissez les débits ou choisissez un autre dossier
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire chaque sortie dans le dossier de sa source, sous le dossier de sortie</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser de côté les fichiers dont une exécution précédente a écrit la sortie complète</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver l&apos;arborescence</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les fichiers déjà convertis</translation>
     </message>
 </context>
 <context>
@@ -996,15 +996,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>image trop grande : %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est encore en cours d&apos;écriture</translation>
     </message>
 </context>
 <context>

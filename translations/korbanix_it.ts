@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non era un file normale e non viene usato; è stato messo da parte come %2</translation>
     </message>
 </context>
 <context>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>&amp;Riproduci</translation>
+        <translation>Ri&amp;produci</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Clip - %1</source>
-        <translation>Ritaglia - %1</translation>
+        <translation>Ritaglia – %1</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin&amp;e</translation>
     </message>
 </context>
 <context>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgenti</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua:</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracce audio e sottotitoli scelte per prime quando un file ne ha più di una</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine fissa:</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto dura un&apos;immagine (JPEG, PNG, …) come video</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta ogni video in uscita a questa dimensione, ad esempio 700 MB; vuoto: usa il bitrate indicato sopra</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(il bitrate video si adegua)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni il video se il dispositivo lo riproduce</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Il video viene copiato senza modifiche quando rientra in ciò che il dispositivo del profilo riproduce (limiti di codec, profilo, livello, dimensione e frequenza fotogrammi), indipendentemente dalla dimensione e dal bitrate in cui questo profilo convertirebbe; anche l&apos;audio viene mantenuto se il dispositivo lo riproduce</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia esattamente all&apos;inizio</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Un video mantenuto può iniziare solo da un fotogramma chiave, fino a qualche secondo prima dell&apos;inizio; con questa opzione le attività con un inizio vengono convertite</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni le sottocartelle</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta i file già convertiti</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Non riuscite:</translation>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Già convertito</translation>
     </message>
 </context>
 <context>
@@ -717,13 +717,13 @@ Non riuscite:</translation>
         <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
 Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
         <translation>L&apos;uscita unita sarebbe di circa %1 GB, ma un file sul volume FAT32 %2 può essere al massimo di 4 GB.
-Unisci meno file o file più brevi, abbassa i bitrate o scegli un&apos;altra cartella di destinazione.</translation>
+Unire meno file o file più brevi, abbassare i bitrate o scegliere un&apos;altra cartella di destinazione.</translation>
     </message>
     <message>
         <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>L&apos;uscita di «%1» sarebbe di circa %2 GB, ma un file sul volume FAT32 %3 può essere al massimo di 4 GB.
-Accorcia il frammento, abbassa i bitrate o scegli un&apos;altra cartella di destinazione.</translation>
+Accorciare il frammento, abbassare i bitrate o scegliere un&apos;altra cartella di destinazione.</translation>
     </message>
 </context>
 <context>
@@ -806,7 +806,7 @@ Accorcia il frammento, abbassa i bitrate o scegli un&apos;altra cartella di dest
     </message>
     <message>
         <source>Browse for output folder</source>
-        <translation>Cerca la cartella di destinazione</translation>
+        <translation>Sfoglia per scegliere la cartella di destinazione</translation>
     </message>
     <message>
         <source>Output folder</source>
@@ -878,19 +878,19 @@ Accorcia il frammento, abbassa i bitrate o scegli un&apos;altra cartella di dest
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi ogni uscita nella cartella della sua sorgente, sotto la cartella di destinazione</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Tralascia i file di cui un&apos;esecuzione precedente ha scritto l&apos;uscita completa</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni le sottocartelle</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta i file già convertiti</translation>
     </message>
 </context>
 <context>
@@ -996,15 +996,15 @@ a questa estensione di file.</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>immagine troppo grande: %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>il file sta ancora crescendo</translation>
     </message>
 </context>
 <context>
@@ -1057,7 +1057,7 @@ a questa estensione di file.</translation>
     </message>
     <message>
         <source>File:%1 invalid!</source>
-        <translation>File %1 non valido!</translation>
+        <translation>Il file %1 non è valido.</translation>
     </message>
     <message>
         <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>

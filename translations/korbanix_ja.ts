@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は通常のファイルではなかったため使用しません。%2 として退避しました</translation>
     </message>
 </context>
 <context>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Stop the conversion?</source>
-        <translation>変換を停止しますか?</translation>
+        <translation>変換を停止しますか？</translation>
     </message>
 </context>
 <context>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>停止(&amp;S)</translation>
+        <translation>停止(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Volume</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;E)</translation>
     </message>
 </context>
 <context>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>ソース</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>言語:</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに複数ある場合に優先して選ぶ音声トラックと字幕トラック</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>静止画:</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 (JPEG、PNG など) をビデオとして表示する長さ</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>目標サイズ:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>各ビデオ出力をこのサイズに収めます (例: 700 MB)。空欄の場合は上のビットレートを使用します</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ビデオビットレートは自動調整)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスで再生できる場合はビデオをそのまま使う</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオがプロファイルのデバイスで再生できる範囲 (コーデック、プロファイル、レベル、サイズ、フレームレートの制限) 内であれば、このプロファイルの変換後のサイズやビットレートにかかわらず、ビデオを変更せずにコピーします。デバイスで再生できる場合は音声もそのまま使います</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>開始時間で正確にカット</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>そのまま使うビデオはキーフレームからしか開始できないため、開始時間より最大数秒前から始まります。このオプションをオンにすると、開始時間のあるタスクは変換されます</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー構成を保持</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>変換済みのファイルをスキップ</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Failed:</source>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>変換済み</translation>
     </message>
 </context>
 <context>
@@ -723,7 +723,7 @@ Merge fewer or shorter files, lower the bit rates or choose another output folde
         <source>The output of &quot;%1&quot; would be about %2 GB, but a file on the FAT32 volume %3 can hold at most 4 GB.
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>「%1」の出力は約 %2 GB になりますが、FAT32 ボリューム %3 上のファイルは最大 4 GB です。
-クリップを短くするか、ビットレートを下げるか、別の出力フォルダーを選んでください。</translation>
+トリミング範囲を短くするか、ビットレートを下げるか、別の出力フォルダーを選んでください。</translation>
     </message>
 </context>
 <context>
@@ -878,19 +878,19 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーの下に、元のファイルと同じフォルダー構成で出力します</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の実行で出力が完成しているファイルを除外します</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー構成を保持</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>変換済みのファイルをスキップ</translation>
     </message>
 </context>
 <context>
@@ -996,15 +996,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>画像が大きすぎます: %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルはまだ書き込み中です</translation>
     </message>
 </context>
 <context>
@@ -1057,7 +1057,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>File:%1 invalid!</source>
-        <translation>ファイル %1 は無効です!</translation>
+        <translation>ファイル %1 は無効です。</translation>
     </message>
     <message>
         <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 일반 파일이 아니어서 사용하지 않습니다. %2(으)로 옮겨 두었습니다</translation>
     </message>
 </context>
 <context>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>정보</translation>
+        <translation>프로그램 정보</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>중지(&amp;S)</translation>
+        <translation>중지(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Volume</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Clip - %1</source>
-        <translation>자르기 - %1</translation>
+        <translation>자르기 – %1</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>끝(&amp;E)</translation>
     </message>
 </context>
 <context>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>소스</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>언어:</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>파일에 여러 개가 있을 때 먼저 고르는 오디오 트랙과 자막 트랙</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>정지 이미지:</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지(JPEG, PNG 등)를 비디오로 만들 때의 길이</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>목표 크기:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>없음</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>각 비디오 출력을 이 크기에 맞춥니다(예: 700 MB). 비워 두면 위의 비트레이트를 사용합니다</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(비디오 비트레이트는 자동 조정)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>기기에서 재생되면 비디오 유지</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>비디오가 프로필의 기기에서 재생할 수 있는 범위(코덱, 프로필, 레벨, 크기, 프레임 속도 제한) 안에 있으면, 이 프로필이 변환할 크기와 비트레이트와 관계없이 비디오를 그대로 복사합니다. 기기에서 재생되면 소리도 유지합니다</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 시간에서 정확히 자르기</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>유지한 비디오는 키 프레임에서만 시작할 수 있어 시작 시간보다 최대 몇 초 앞에서 시작됩니다. 이 옵션을 켜면 시작 시간이 있는 작업은 변환됩니다</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 구조 유지</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>이미 변환한 파일 건너뛰기</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Failed:</source>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>이미 변환됨</translation>
     </message>
 </context>
 <context>
@@ -770,7 +770,7 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>About</source>
-        <translation>정보</translation>
+        <translation>프로그램 정보</translation>
     </message>
     <message>
         <source> Merge into a file</source>
@@ -878,19 +878,19 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 폴더 아래에 원본 파일의 폴더 구조대로 각 출력을 기록합니다</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>이전 실행에서 출력을 모두 기록한 파일은 건너뜁니다</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 구조 유지</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>이미 변환한 파일 건너뛰기</translation>
     </message>
 </context>
 <context>
@@ -996,15 +996,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>일반 파일이 아닙니다</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지가 너무 큽니다: %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>파일이 아직 기록되는 중입니다</translation>
     </message>
 </context>
 <context>
@@ -1057,7 +1057,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>File:%1 invalid!</source>
-        <translation>파일 %1이(가) 잘못되었습니다!</translation>
+        <translation>파일 %1이(가) 잘못되었습니다.</translation>
     </message>
     <message>
         <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>
@@ -1092,7 +1092,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it was written by a newer version</source>
-        <translation>최신 버전에서 기록되었습니다</translation>
+        <translation>더 새로운 버전에서 기록되었습니다</translation>
     </message>
     <message>
         <source>%1 is not a plain file and cannot be moved aside</source>

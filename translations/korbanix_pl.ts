@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie był zwykłym plikiem i nie jest używany; odłożono go jako %2</translation>
     </message>
 </context>
 <context>
@@ -150,7 +150,7 @@
     <name>CAbout</name>
     <message>
         <source>Support:</source>
-        <translation>Pomoc:</translation>
+        <translation>Wsparcie:</translation>
     </message>
     <message>
         <source>Homepage:</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>&amp;Odtwórz</translation>
+        <translation>Odt&amp;wórz</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Koniec</translation>
     </message>
 </context>
 <context>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Format Preset:</source>
-        <translation>Ustawienie:</translation>
+        <translation>Szablon:</translation>
     </message>
     <message>
         <source>Default</source>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródła</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Język:</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżki dźwięku i napisów wybierane w pierwszej kolejności, gdy plik ma ich kilka</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcie:</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak długo obraz (JPEG, PNG, …) trwa jako wideo</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar pliku:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopasuj każde wyjściowe wideo do tego rozmiaru, np. 700 MB; puste: użyj przepływności podanej wyżej</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(przepływność wideo się dostosuje)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj wideo, jeśli urządzenie je odtwarza</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Wideo jest kopiowane bez zmian, gdy mieści się w tym, co odtwarza urządzenie profilu (ograniczenia kodeka, profilu, poziomu, rozmiaru i liczby klatek na sekundę), niezależnie od rozmiaru i przepływności, do których ten profil by konwertował; dźwięk również jest zachowywany, jeśli urządzenie go odtwarza</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tnij dokładnie w punkcie początkowym</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowane wideo może zaczynać się tylko od klatki kluczowej, do kilku sekund przed początkiem; z tą opcją zadania z ustawionym początkiem są konwertowane</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj podfoldery</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomiń już przekonwertowane</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Niepowodzenia:</translation>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukończone wcześniej</translation>
     </message>
 </context>
 <context>
@@ -878,19 +878,19 @@ Skróć fragment, obniż przepływności albo wybierz inny folder wyjściowy.</t
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz każdy wynik w folderze jego źródła wewnątrz folderu wyjściowego</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomiń pliki, których pełny wynik zapisało wcześniejsze uruchomienie</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj podfoldery</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomiń już przekonwertowane</translation>
     </message>
 </context>
 <context>
@@ -996,22 +996,22 @@ nie jest skojarzona żadna aplikacja.</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest zwykłym plikiem</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>obraz jest za duży: %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>plik wciąż rośnie</translation>
     </message>
 </context>
 <context>
     <name>TaskList</name>
     <message>
         <source> Ready</source>
-        <translation> Gotowe</translation>
+        <translation> Oczekuje</translation>
     </message>
     <message>
         <source>Source file</source>
@@ -1057,7 +1057,7 @@ nie jest skojarzona żadna aplikacja.</translation>
     </message>
     <message>
         <source>File:%1 invalid!</source>
-        <translation>Plik %1 nieprawidłowy!</translation>
+        <translation>Plik %1 jest nieprawidłowy.</translation>
     </message>
     <message>
         <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>

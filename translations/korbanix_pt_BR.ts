@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não era um arquivo comum e não é usado; foi posto de lado como %2</translation>
     </message>
 </context>
 <context>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Media converter for your devices</source>
-        <translation>Conversor de mídia para seus aparelhos</translation>
+        <translation>Conversor de mídia para seus dispositivos</translation>
     </message>
 </context>
 <context>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Redefinir</translation>
+        <translation>Re&amp;definir</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Clip - %1</source>
-        <translation>Recortar - %1</translation>
+        <translation>Recortar – %1</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fim</translation>
     </message>
 </context>
 <context>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Origem</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixas de som e legendas escolhidas primeiro quando um arquivo tem várias</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem fixa:</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto tempo uma imagem (JPEG, PNG, …) dura como vídeo</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho final:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar cada vídeo de saída a este tamanho, por exemplo 700 MB; vazio: usar a taxa de bits acima</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(a taxa de bits de vídeo se ajusta)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter o vídeo se o dispositivo reproduzi-lo</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>O vídeo é copiado sem alterações quando está dentro do que o dispositivo do perfil reproduz (limites de codec, perfil, nível, tamanho e taxa de quadros), sejam quais forem o tamanho e a taxa de bits para os quais este perfil converteria; o som também é mantido se o dispositivo reproduzi-lo</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar exatamente no início</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Um vídeo mantido só pode começar em um quadro-chave, até alguns segundos antes do início; com esta opção, as tarefas com início são convertidas</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter as subpastas</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular arquivos já convertidos</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Com falha:</translation>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Já convertido</translation>
     </message>
 </context>
 <context>
@@ -716,7 +716,7 @@ Com falha:</translation>
     <message>
         <source>The merged output would be about %1 GB, but a file on the FAT32 volume %2 can hold at most 4 GB.
 Merge fewer or shorter files, lower the bit rates or choose another output folder.</source>
-        <translation>A saída juntada teria cerca de %1 GB, mas um arquivo no volume FAT32 %2 pode ter no máximo 4 GB.
+        <translation>O resultado da junção teria cerca de %1 GB, mas um arquivo no volume FAT32 %2 pode ter no máximo 4 GB.
 Junte menos arquivos ou arquivos mais curtos, reduza as taxas de bits ou escolha outra pasta de saída.</translation>
     </message>
     <message>
@@ -878,19 +878,19 @@ Encurte o trecho, reduza as taxas de bits ou escolha outra pasta de saída.</tra
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar cada saída na pasta da sua origem, dentro da pasta de saída</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixar de fora os arquivos cuja saída completa foi gravada por uma execução anterior</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter as subpastas</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular arquivos já convertidos</translation>
     </message>
 </context>
 <context>
@@ -996,15 +996,15 @@ a esta extensão de arquivo.</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>imagem grande demais: %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo ainda está crescendo</translation>
     </message>
 </context>
 <context>
@@ -1057,7 +1057,7 @@ a esta extensão de arquivo.</translation>
     </message>
     <message>
         <source>File:%1 invalid!</source>
-        <translation>Arquivo %1 inválido!</translation>
+        <translation>O arquivo %1 é inválido.</translation>
     </message>
     <message>
         <source>The task list is full: it holds at most %1 files. The remaining files were not added.</source>

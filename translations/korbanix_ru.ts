@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не был обычным файлом и не используется; он отложен под именем %2</translation>
     </message>
 </context>
 <context>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Show preview</source>
-        <translation>Показывать просмотр</translation>
+        <translation>Показывать предпросмотр</translation>
     </message>
     <message>
         <source>Shut down computer when conversion completed</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Конец</translation>
     </message>
 </context>
 <context>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Источники</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык:</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>Звуковые дорожки и субтитры, выбираемые в первую очередь, если в файле их несколько</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Картинка:</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько длится изображение (JPEG, PNG, …) в виде видео</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер файла:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>Уместить каждое выходное видео в этот размер, например 700 MB; пусто — использовать битрейт, указанный выше</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>(битрейт видео подстраивается)</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять видео, если устройство его воспроизводит</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео копируется без изменений, если оно не выходит за пределы того, что воспроизводит устройство профиля (ограничения кодека, профиля, уровня, размера и частоты кадров), независимо от размера и битрейта, в которые конвертировал бы этот профиль; звук тоже сохраняется, если устройство его воспроизводит</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Резать точно по времени начала</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранённое видео может начинаться только с ключевого кадра, до нескольких секунд раньше времени начала; с этим параметром задания со временем начала конвертируются</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять подпапки</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропускать готовые файлы</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Failed:</source>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Уже готово</translation>
     </message>
 </context>
 <context>
@@ -842,7 +842,7 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>Preview</source>
-        <translation>Просмотр</translation>
+        <translation>Предпросмотр</translation>
     </message>
     <message>
         <source>Position</source>
@@ -878,19 +878,19 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывать каждый результат в папку его источника внутри папки вывода</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропускать файлы, полный результат которых записан при прошлом запуске</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять подпапки</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропускать готовые файлы</translation>
     </message>
 </context>
 <context>
@@ -996,15 +996,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>это не обычный файл</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>изображение слишком большое: %1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>файл ещё растёт</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 was no plain file, which is not used; it was set aside as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是普通文件，不会使用；已另存为 %2</translation>
     </message>
 </context>
 <context>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>停止(&amp;S)</translation>
+        <translation>停止(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Volume</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Clip - %1</source>
-        <translation>剪辑 - %1</translation>
+        <translation>剪辑 – %1</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Set &amp;End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>设为结束(&amp;E)</translation>
     </message>
 </context>
 <context>
@@ -324,11 +324,11 @@
     </message>
     <message>
         <source>1 Channel Mono</source>
-        <translation>1 声道 单声道</translation>
+        <translation>1 声道（单声道）</translation>
     </message>
     <message>
         <source>2 Channel stereo</source>
-        <translation>2 声道 立体声</translation>
+        <translation>2 声道（立体声）</translation>
     </message>
     <message>
         <source>%1 Channel</source>
@@ -470,11 +470,11 @@
     </message>
     <message>
         <source>1 Channel Mono</source>
-        <translation>1 声道 单声道</translation>
+        <translation>1 声道（单声道）</translation>
     </message>
     <message>
         <source>2 Channel Stereo</source>
-        <translation>2 声道 立体声</translation>
+        <translation>2 声道（立体声）</translation>
     </message>
     <message>
         <source>5.1 Channel</source>
@@ -482,55 +482,55 @@
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>源文件</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>语言：</translation>
     </message>
     <message>
         <source>The sound and subtitle tracks chosen first, where a file has several</source>
-        <translation type="unfinished"></translation>
+        <translation>文件包含多个音轨和字幕轨时优先选择的轨道</translation>
     </message>
     <message>
         <source>Still Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>静态图片：</translation>
     </message>
     <message>
         <source>How long a picture (JPEG, PNG, ...) lasts as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>图片（JPEG、PNG 等）作为视频时持续的时长</translation>
     </message>
     <message>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>目标大小：</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>Fit each video output into this size, for example 700 MB; empty: use the bit rate above</source>
-        <translation type="unfinished"></translation>
+        <translation>将每个视频输出控制在此大小以内，例如 700 MB；留空：使用上面的比特率</translation>
     </message>
     <message>
         <source>(the video bit rate follows)</source>
-        <translation type="unfinished"></translation>
+        <translation>（视频比特率随之调整）</translation>
     </message>
     <message>
         <source>Keep the video when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>设备可播放时保留原视频</translation>
     </message>
     <message>
         <source>The video is copied unchanged when it is within what the profile&apos;s device plays (its codec, profile, level, size and frame rate limits), whatever size and bit rate this profile would convert to; its sound is kept too when the device plays it</source>
-        <translation type="unfinished"></translation>
+        <translation>当视频在该配置方案的设备可播放范围内（编解码器、档次、级别、尺寸和帧率限制）时，无论此配置方案会转换成什么尺寸和比特率，视频都将原样复制；设备可播放时音频也会保留</translation>
     </message>
     <message>
         <source>Cut exactly at the start time</source>
-        <translation type="unfinished"></translation>
+        <translation>在开始时间精确剪切</translation>
     </message>
     <message>
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>保留的视频只能从关键帧开始，可能比开始时间早几秒；启用此项后，设有开始时间的任务将被转换</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>保留文件夹结构</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过已转换的文件</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Failed:</source>
     </message>
     <message>
         <source>Done before</source>
-        <translation type="unfinished"></translation>
+        <translation>已转换过</translation>
     </message>
 </context>
 <context>
@@ -878,19 +878,19 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>Write each output in its source&apos;s folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>在输出文件夹下按源文件所在的文件夹结构写入每个输出</translation>
     </message>
     <message>
         <source>Leave out the files whose complete output an earlier run wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过之前运行已完整输出的文件</translation>
     </message>
     <message>
         <source>Keep the folder tree</source>
-        <translation type="unfinished"></translation>
+        <translation>保留文件夹结构</translation>
     </message>
     <message>
         <source>Skip files done before</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过已转换的文件</translation>
     </message>
 </context>
 <context>
@@ -996,15 +996,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>不是普通文件</translation>
     </message>
     <message>
         <source>picture too large: %1×%2</source>
-        <translation type="unfinished"></translation>
+        <translation>图片过大：%1×%2</translation>
     </message>
     <message>
         <source>the file is still growing</source>
-        <translation type="unfinished"></translation>
+        <translation>文件仍在写入中</translation>
     </message>
 </context>
 <context>
