@@ -171,12 +171,12 @@ bool CTolvaneAVConverterDlg::listFolders(QStringList& paths) {
         }
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    m_addingText->setText(QStringLiteral("Reading folders: 0 files found"));
+    m_addingText->setText(tr("Reading folders: %1 files found").arg(0));
     placeListOverlays();
     m_addingBar->show();
     QTimer counter;
     connect(&counter, &QTimer::timeout, this, [&] {
-        m_addingText->setText(QStringLiteral("Reading folders: %1 files found").arg(found.count.load()));
+        m_addingText->setText(tr("Reading folders: %1 files found").arg(found.count.load()));
     });
     counter.start(ProbeQueue::kDeliverMs * 5);
     loop.exec();

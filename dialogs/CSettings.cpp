@@ -308,8 +308,8 @@ void CSettings::onOk() {
     m_model.setTargetSizeText(m_targetSize->currentText().trimmed().toStdString());
     const auto result = m_model.confirm();
     if (result.targetSizeRejected) {
-        CurrentPlatform().MessageBox(this, QString::fromUtf8(kTargetSizeHelp.data(),
-                                                             static_cast<int>(kTargetSizeHelp.size())));
+        // The rules' own words (kTargetSizeHelp), translated as they stand.
+        CurrentPlatform().MessageBox(this, tr("The target size must be a size such as 700 MB or 1.4 GB, or empty for none."));
         m_targetSize->setFocus();
         return;
     }

@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>Ein beibehaltenes Video kann nur an einem Keyframe beginnen, bis zu einige Sekunden vor der Startzeit; mit dieser Option werden Aufgaben mit Startzeit konvertiert</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>Die Zielgröße muss eine Größe wie 700 MB oder 1.4 GB sein oder leer bleiben.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>Erledigte Dateien überspringen</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>Ordner werden gelesen: %1 Dateien gefunden</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>Un vídeo conservado solo puede empezar en un fotograma clave, hasta unos segundos antes del inicio; con esta opción, las tareas con inicio se convierten</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>El tamaño de destino debe ser un tamaño como 700 MB o 1.4 GB, o quedar vacío.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>Omitir archivos ya convertidos</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>Leyendo carpetas: %1 archivos encontrados</translation>
     </message>
 </context>
 <context>

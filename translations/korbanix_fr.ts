@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>Une vidéo conservée ne peut commencer que sur une image clé, jusqu&apos;à quelques secondes avant le début défini ; avec cette option, les tâches ayant un début sont converties</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>La taille cible doit être une taille comme 700 MB ou 1.4 GB, ou rester vide.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>Ignorer les fichiers déjà convertis</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>Lecture des dossiers : %1 fichiers trouvés</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>Un video mantenuto può iniziare solo da un fotogramma chiave, fino a qualche secondo prima dell&apos;inizio; con questa opzione le attività con un inizio vengono convertite</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>La dimensione di destinazione deve essere una dimensione come 700 MB o 1.4 GB, oppure restare vuota.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>Salta i file già convertiti</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>Lettura delle cartelle: %1 file trovati</translation>
     </message>
 </context>
 <context>

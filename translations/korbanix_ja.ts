@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>そのまま使うビデオはキーフレームからしか開始できないため、開始時間より最大数秒前から始まります。このオプションをオンにすると、開始時間のあるタスクは変換されます</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>目標サイズは 700 MB や 1.4 GB のように指定するか、空欄にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>変換済みのファイルをスキップ</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>フォルダーを読み込み中: %1 個のファイルが見つかりました</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>유지한 비디오는 키 프레임에서만 시작할 수 있어 시작 시간보다 최대 몇 초 앞에서 시작됩니다. 이 옵션을 켜면 시작 시간이 있는 작업은 변환됩니다</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>목표 크기는 700 MB 또는 1.4 GB와 같은 크기로 입력하거나 비워 두어야 합니다.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>이미 변환한 파일 건너뛰기</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>폴더 읽는 중: 파일 %1개 찾음</translation>
     </message>
 </context>
 <context>

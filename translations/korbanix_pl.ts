@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>Zachowane wideo może zaczynać się tylko od klatki kluczowej, do kilku sekund przed początkiem; z tą opcją zadania z ustawionym początkiem są konwertowane</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>Rozmiar docelowy musi mieć postać taką jak 700 MB lub 1.4 GB albo pozostać pusty.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>Pomiń już przekonwertowane</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>Odczyt folderów: znaleziono plików: %1</translation>
     </message>
 </context>
 <context>

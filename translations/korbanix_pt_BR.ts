@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>Um vídeo mantido só pode começar em um quadro-chave, até alguns segundos antes do início; com esta opção, as tarefas com início são convertidas</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>O tamanho final deve ser um tamanho como 700 MB ou 1.4 GB, ou ficar vazio.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>Pular arquivos já convertidos</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>Lendo pastas: %1 arquivos encontrados</translation>
     </message>
 </context>
 <context>

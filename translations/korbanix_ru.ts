@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>Сохранённое видео может начинаться только с ключевого кадра, до нескольких секунд раньше времени начала; с этим параметром задания со временем начала конвертируются</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>Целевой размер должен быть указан как 700 MB или 1.4 GB либо оставлен пустым.</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>Пропускать готовые файлы</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>Чтение папок: найдено файлов: %1</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,10 @@
         <source>A kept video can only start at a key frame, up to a few seconds before the start time; with this, tasks with a start time are converted</source>
         <translation>保留的视频只能从关键帧开始，可能比开始时间早几秒；启用此项后，设有开始时间的任务将被转换</translation>
     </message>
+    <message>
+        <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
+        <translation>目标大小必须是 700 MB 或 1.4 GB 这样的大小，或留空表示不限制。</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -598,6 +602,10 @@
     <message>
         <source>Skip files done before</source>
         <translation>跳过已转换的文件</translation>
+    </message>
+    <message>
+        <source>Reading folders: %1 files found</source>
+        <translation>正在读取文件夹：已找到 %1 个文件</translation>
     </message>
 </context>
 <context>
