@@ -202,7 +202,7 @@ CopyRun ConvertKeeping(const std::vector<std::string>& sources, int profile, con
         job->probePath = source;
         if (!ProbeAccepted(ProbeMedia(*job), *job)) return {};
         const int last = end >= 0 ? end : static_cast<int>(job->probeDurationSeconds);
-        rows.push_back(TaskRow{source, FormatTime(begin), FormatTime(last), true, "", ""});
+        rows.push_back(TaskRow{source, FormatTime(begin), FormatTime(last), true, "", "", ""});
     }
     OutputSettings settings;
     ResetOutputSettings(settings);
@@ -427,7 +427,7 @@ Conversion ConvertRows(const std::vector<std::string>& sources, int profile, con
         job->probePath = source;
         EXPECT_TRUE(ProbeAccepted(ProbeMedia(*job), *job)) << source;
         const int last = end >= 0 ? end : static_cast<int>(job->probeDurationSeconds);
-        rows.push_back(TaskRow{source, FormatTime(begin), FormatTime(last), true, "", ""});
+        rows.push_back(TaskRow{source, FormatTime(begin), FormatTime(last), true, "", "", ""});
     }
     OutputSettings settings;
     ResetOutputSettings(settings);
