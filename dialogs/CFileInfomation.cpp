@@ -152,7 +152,8 @@ FileInfoDisplay FormatFileInfo(const FileInfoFields& fields, const QLocale& loca
                         QStringLiteral(" Hz");
     }
     shown.channels = ChannelText(fields.channels, fields.channelLayout);
-    shown.audioBitRate = BitRateText(fields.audioBitRate, locale);
+    shown.audioBitRate = cNumber(fields.audioBitRate).value_or(0.0) > 0 ? BitRateText(fields.audioBitRate, locale)
+                                                                         : kUnknown;
     if (leadingInteger(fields.audioCodec) < 1) {
         shown.audioBitRate.clear();
         shown.channels.clear();

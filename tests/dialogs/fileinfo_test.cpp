@@ -109,6 +109,11 @@ TEST(FileInfoFormat, ZeroVideoBitRateWithVideoShowsUnknown) {
         f.videoBitRate = none;
         EXPECT_EQ(FormatFileInfo(f).videoBitRate, "unknown") << none;
     }
+    f = videoWithSound();
+    for (const char* none : {"0", "", "-1"}) {
+        f.audioBitRate = none;
+        EXPECT_EQ(FormatFileInfo(f).audioBitRate, "unknown") << "sound in Matroska: " << none;
+    }
 }
 
 // "9578,102000 Kbps" under a German locale: the numbers follow the person's
