@@ -111,6 +111,11 @@ TEST(FileInfoFormat, ZeroVideoBitRateWithVideoShowsUnknown) {
         f.audioBitRate = none;  // Vorbis in Matroska
         EXPECT_EQ(FormatFileInfo(f).audioBitRate, "unknown") << none;
     }
+    f = videoWithSound();
+    for (const char* none : {"0", "", "-1"}) {
+        f.audioBitRate = none;
+        EXPECT_EQ(FormatFileInfo(f).audioBitRate, "unknown") << "sound in Matroska: " << none;
+    }
 }
 
 // "9578,102000 Kbps" under a German locale: the numbers follow the person's
