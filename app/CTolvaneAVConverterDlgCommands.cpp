@@ -234,6 +234,7 @@ void CTolvaneAVConverterDlg::onBrowse() {
         // Chosen is meant: remembered now, not only after a conversion.
         QString problem;
         if (!WriteOutputFolder(path, &problem)) CurrentPlatform().MessageBox(this, ConfigurationProblemMessage(problem));
+        else if (!problem.isEmpty()) CurrentPlatform().MessageBox(this, problem);
         return;
     }
 }

@@ -47,6 +47,8 @@ public:
         QString problem;
         if (!m_window.WriteOutputFolder(folder, &problem))
             CurrentPlatform().MessageBox(&m_window, ConfigurationProblemMessage(problem));
+        else if (!problem.isEmpty())  // kept, but what held the file's name was set aside
+            CurrentPlatform().MessageBox(&m_window, problem);
     }
     void StopPreview() override { m_window.StopPreview(); }
     QWidget* Window() override { return &m_window; }

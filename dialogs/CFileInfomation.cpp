@@ -4,6 +4,7 @@
 
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
+#include "platform/WindowPlacement.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -214,32 +215,9 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, c
 }
 
 void CFileInfomation::fitToScreen() {
-    // At a large scale on a small screen the template is taller than the screen:
-    // the fields move into a scrolled area so OK and every field stay reachable
-    // (tabbing scrolls the focused field into view).
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    constexpr int kDesktopFrame = 40;  // the title bar and border the desktop adds
-    const int room = screen->availableGeometry().height() - kDesktopFrame;
-    if (height() <= room) return;
-    const QSize whole = size();
-    auto* content = new QWidget;
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const QRect place = child->geometry();
-        const bool hidden = child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide);
-        child->setParent(content);
-        child->setGeometry(place);
-        if (!hidden) child->show();
-    }
-    content->setFixedSize(whole);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(content);
-    const int bar = scroll->verticalScrollBar()->sizeHint().width();
-    setFixedSize(whole.width() + bar, room);
-    scroll->setGeometry(rect());
-    if (auto* ok = findChild<QPushButton*>()) ok->setFocus();
+    // OK keeps the focus it had before the fields moved into the scrolled area.
+    if (ScrollWhenTallerThanScreen(*this))
+        if (auto* ok = findChild<QPushButton*>()) ok->setFocus();
 }
 
 QLineEdit* CFileInfomation::addField(int id, const QString& caption, const QRect& units, const QString& text) {

@@ -5,6 +5,7 @@
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
 #include "platform/Platform.h"
+#include "platform/WindowPlacement.h"
 #include "engine/TrackChoice.h"
 #include "profiles/SettingsRules.h"
 
@@ -76,6 +77,9 @@ CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup look
     m_title->setText(QString::fromUtf8(m_model.title().data(), static_cast<int>(m_model.title().size())));
     syncFromModel();
     connectChoices();
+    // The sources group and the options make the dialog taller than a small screen
+    // at a large scale: its controls then scroll.
+    ScrollWhenTallerThanScreen(*this);
     // Enter is dropped before any control sees it, so it can press no button.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);

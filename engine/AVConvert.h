@@ -63,6 +63,9 @@ public:
     int checkedCount = 0;  // read by the front end only
     std::vector<std::string> sourcePaths;  // "" for rows that are not checked
     std::vector<std::string> outputPaths;  // the worker may replace one by a free name
+    // The folder the outputs go to: only folders below it are made (a kept tree's);
+    // a missing output folder itself fails its rows.
+    std::string outputFolder;
     std::array<double, kMaxRows> clipBegin{};   // seconds; the worker zeroes it after seeking
     std::array<double, kMaxRows> clipEnd{};
     std::array<double, kMaxRows> clipLength{};  // clipEnd - clipBegin (Convert only)

@@ -109,9 +109,16 @@ bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipel
     const bool thumbnail = pipeline::writesThumbnail(job, source) || (job.thumbnailMode == 1 && out.video);
     std::optional<output::Reservation> name;
     // An output kept in its source's folder below the output folder: the folders
-    // are made as rows need them (a failure shows as the name's own error).
+    // are made as rows need them (a failure shows as the name's own error). The
+    // output folder itself is never made: a missing one fails the row.
     std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(job.outputPaths[row]).parent_path(), ignored);
+    const std::filesystem::path parent = std::filesystem::path(job.outputPaths[row]).parent_path();
+    std::filesystem::path root = std::filesystem::path(job.outputFolder).lexically_normal();
+    if (!root.has_filename() && root.has_relative_path()) root = root.parent_path();  // "/out/" is "/out"
+    const std::filesystem::path below = parent.lexically_normal().lexically_relative(root);
+    if (!job.outputFolder.empty() && !below.empty() && below != "." && *below.begin() != ".." &&
+        std::filesystem::is_directory(root, ignored))
+        std::filesystem::create_directories(parent, ignored);
     {
         // The name is reserved by an exclusive create; the lock keeps nameCounter and
         // the run's name memory whole while rows running at once look for free names,

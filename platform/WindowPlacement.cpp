@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -28,6 +30,32 @@ void FitOnScreen(QWidget& window) {
     if (room.isEmpty() || (window.width() <= room.width() && window.height() <= room.height())) return;
     window.setMinimumSize(window.minimumSize().boundedTo(room));
     window.resize(window.size().boundedTo(room));
+}
+
+bool ScrollWhenTallerThanScreen(QWidget& dialog) {
+    QScreen* screen = dialog.parentWidget() ? dialog.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return false;
+    constexpr int kDesktopFrame = 40;  // the title bar and border the desktop adds
+    const int room = screen->availableGeometry().height() - kDesktopFrame;
+    if (room <= 0 || dialog.height() <= room) return false;
+    const QSize whole = dialog.size();
+    auto* content = new QWidget;
+    for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect place = child->geometry();
+        const bool hidden = child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        child->setParent(content);
+        child->setGeometry(place);
+        if (!hidden) child->show();
+    }
+    content->setFixedSize(whole);
+    auto* scroll = new QScrollArea(&dialog);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(content);
+    const int bar = scroll->verticalScrollBar()->sizeHint().width();
+    dialog.setFixedSize(whole.width() + bar, room);
+    scroll->setGeometry(dialog.rect());
+    return true;
 }
 
 void CentreOnOwner(QWidget& window) {

@@ -28,6 +28,12 @@ void CentreOnOwner(QWidget& window);
 // large scale hid its Open and Cancel buttons below the screen's edge.
 void FitOnScreen(QWidget& window);
 
+// A fixed-size dialog taller than its screen's free area (a large scale on a small
+// screen): its controls move, places kept, into a scrolled area as tall as the
+// screen allows, so every field and the buttons stay reachable (tabbing scrolls
+// the focused control into view). Returns whether it did.
+bool ScrollWhenTallerThanScreen(QWidget& dialog);
+
 // ---- A main window that remembers its place ----
 
 // Where a window of `wanted` geometry goes on the screens whose free areas are

@@ -185,6 +185,7 @@ void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSetti
     job.outputPaths.assign(static_cast<std::size_t>(rowCount), std::string());
     job.audioTracks.assign(static_cast<std::size_t>(rowCount), std::string());
     job.subtitleTracks.assign(static_cast<std::size_t>(rowCount), std::string());
+    job.outputFolder = folder;
     job.resetRowStates();
     job.progressPercent.store(-1, std::memory_order_relaxed);
     if (kind == JobKind::Merge) job.mergeTotalSeconds = 0;

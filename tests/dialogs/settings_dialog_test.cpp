@@ -235,8 +235,8 @@ TEST_F(SettingsDialogTest, SourcesGroupOffersLanguageAndStillLengthAndOnlyOkWrit
     openDialog(&sources);
     const QFont f = dialog->font();
     EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 3);
-    EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 186 + 34), f));
-    EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 198, 55, 19), f)) << "the buttons move below it";
+    EXPECT_EQ(dialog->size(), MapDialogSize(QSize(268, 230 + 34), f));
+    EXPECT_EQ(button(1)->geometry(), MapDialogRect(QRect(148, 208 + 34, 55, 19), f)) << "the buttons move below it";
     ASSERT_NE(combo(1140), nullptr);
     ASSERT_NE(combo(1141), nullptr);
     EXPECT_FALSE(combo(1140)->isEditable());
