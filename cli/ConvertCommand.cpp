@@ -168,10 +168,12 @@ std::string RelativeFolderOf(const std::string& operand) {
 
 // The files of the command line, each folder among them replaced by its media
 // files in natural order.
-std::vector<GivenFile> GivenFiles(const std::vector<std::string>& operands, const ConvertRequest& request) {
+std::vector<GivenFile> GivenFiles(const std::vector<std::string>& operands, const ConvertRequest& request,
+                                  std::ostream& err) {
     std::vector<GivenFile> given;
     folders::ListOptions options;
     options.recursive = request.recursive;
+    options.unreadable = [&err](const std::string& folder, int error) { err << UnreadableFolderMessage(folder, error) << "\n"; };
     for (const std::string& operand : operands) {
         if (!folders::IsFolder(operand)) {
             const std::string subfolder =
@@ -560,7 +562,7 @@ std::string ContainerProblem(const ConvertRequest& request, const OutputSettings
 
 int RunConvert(const CommandLine& command, CliEnvironment& env) {
     const ConvertRequest& request = command.convert;
-    std::vector<GivenFile> given = GivenFiles(command.files, request);
+    std::vector<GivenFile> given = GivenFiles(command.files, request, *env.err);
     if (given.size() > static_cast<std::size_t>(kMaxFiles)) {
         *env.err << "korbanix-cli: " << given.size()
                  << " files given; at most 9,999 files can be converted in one run.\n";

@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -94,6 +97,37 @@ TEST_F(FolderListing, TheListingEndsWhenAskedAndANonFolderListsNothing) {
     EXPECT_TRUE(folders::ListMediaFiles(dir.file("missing")).empty());
     EXPECT_TRUE(folders::IsFolder(tree.root + "/outside")) << "a link given by name is followed";
     EXPECT_FALSE(folders::IsFolder(dir.file("clip.mkv")));
+}
+
+// A folder the user cannot read hides its files: the listing says which, and goes
+// on with the rest. Root reads everything, so the listing runs as nobody then.
+TEST_F(FolderListing, AnUnreadableFolderIsToldAndTheRestListed) {
+    fs::permissions(dir.path(), fs::perms::all);
+    fs::permissions(tree.root + "/Season 2", fs::perms::none);
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        std::string seen;
+        folders::ListOptions options;
+        options.unreadable = [&seen](const std::string& folder, int error) {
+            seen += folder + (error == EACCES ? " EACCES\n" : " other\n");
+        };
+        seen += std::to_string(folders::ListMediaFiles(tree.root, options).size()) + " files\n";
+        _exit(write(pipeEnds[1], seen.data(), seen.size()) == static_cast<ssize_t>(seen.size()) ? 0 : 4);
+    }
+    close(pipeEnds[1]);
+    std::string seen;
+    char buffer[512];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) seen.append(buffer, static_cast<std::size_t>(n));
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    fs::permissions(tree.root + "/Season 2", fs::perms::owner_all);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(seen, tree.root + "/Season 2 EACCES\n" + std::to_string(tree.byExtension.size() - 1) + " files\n");
 }
 
 TEST_F(FolderListing, AWholeOutputIsCompleteAShortenedOrBrokenOneIsNot) {
