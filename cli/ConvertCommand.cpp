@@ -36,6 +36,7 @@ namespace {
 constexpr const char* kFolderMessage =
     "The folder that you selected does not exit.Please specify a different folder!";
 constexpr const char* kMergeMessage = "Merge is effective when two or more files are chosen!";
+constexpr const char* kNoMediaInFolders = "korbanix-cli: no video or audio files in the folders given.";
 constexpr std::chrono::milliseconds kFinishCheckInterval{10};
 
 // Lines the worker thread hands to the polling thread (libjpeg errors), printed
@@ -569,7 +570,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         return kExitUsage;
     }
     if (given.empty()) {
-        *env.err << "korbanix-cli: no video or audio files in the folders given.\n";
+        *env.err << kNoMediaInFolders << "\n";
         return kExitFailed;
     }
     if (request.merge && given.size() < 2) {
@@ -594,7 +595,12 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << "Stopped.\n";
         return 128 + probed.stopSignal;
     }
-    if (probed.rows.empty()) return PrintRefusals(probed, "", kExitFailed, env, request.nullSeparated);
+    if (probed.rows.empty()) {
+        // Only folders' files, none of them media: without this nothing at all is said.
+        if (std::all_of(probed.given.begin(), probed.given.end(), [](const GivenFile& file) { return file.listed; }))
+            *env.err << kNoMediaInFolders << "\n";
+        return PrintRefusals(probed, "", kExitFailed, env, request.nullSeparated);
+    }
     if (request.merge && probed.rows.size() < 2) {
         *env.err << kMergeMessage << "\n";
         return PrintRefusals(probed, kMergeMessage, kExitFailed, env, request.nullSeparated);

@@ -720,6 +720,15 @@ TEST_F(CliEndToEnd, AFolderGivesItsMediaFilesInNaturalOrder) {
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
     EXPECT_EQ(none.err, "korbanix-cli: no video or audio files in the folders given.\n");
+    // Files named like videos that the probe turns down are no media either: the
+    // run must not end with status 1 and not a word.
+    fs::create_directories(work.file("fakes"));
+    std::ofstream(work.file("fakes/a.avi")) << "";
+    std::ofstream(work.file("fakes/b.mkv")) << "not a video";
+    CliResult fakes = run({"convert", "--quiet", "--output", out("fakes"), work.file("fakes")});
+    EXPECT_EQ(fakes.status, 1);
+    EXPECT_EQ(fakes.out, "");
+    EXPECT_EQ(fakes.err, "korbanix-cli: no video or audio files in the folders given.\n");
 }
 
 // --keep-tree: every output in its source's folder below the output folder, a
