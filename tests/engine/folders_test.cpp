@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -149,6 +150,17 @@ TEST_F(FolderListing, AWholeOutputIsCompleteAShortenedOrBrokenOneIsNot) {
     fs::resize_file(dir.file("cut.mp4"), size / 2);
     EXPECT_FALSE(done::IsComplete(dir.file("cut.mp4"), 3.0));
     EXPECT_FALSE(done::PlayedSeconds(dir.file("missing.mp4")));
+    // Its index whole but its last bytes gone: the last packet ends past the file's end.
+    fs::copy_file(dir.file("whole.mp4"), dir.file("lastbyte.mp4"));
+    fs::resize_file(dir.file("lastbyte.mp4"), size - 1);
+    EXPECT_FALSE(done::IsComplete(dir.file("lastbyte.mp4"), 3.0)) << "one byte short";
+    // What is no regular file is no output: a FIFO must not block, a link is not followed.
+    ASSERT_EQ(mkfifo(dir.file("fifo.mp4").c_str(), 0600), 0);
+    EXPECT_FALSE(done::PlayedSeconds(dir.file("fifo.mp4"))) << "returns at once";
+    fs::create_symlink(dir.file("whole.mp4"), dir.file("link.mp4"));
+    EXPECT_FALSE(done::IsComplete(dir.file("link.mp4"), 3.0));
+    fs::create_directory(dir.file("folder.mp4"));
+    EXPECT_FALSE(done::PlayedSeconds(dir.file("folder.mp4")));
 }
 
 TEST_F(FolderListing, EarlierOutputsAreGivenOutInTheOrderTheFreeNameRuleTookThem) {
