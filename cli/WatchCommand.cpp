@@ -296,6 +296,11 @@ int RunWatch(const CommandLine& command, CliEnvironment& env) {
         return kExitUsage;
     }
     const std::string output = command.convert.outputFolder.value_or(fs::current_path(ec).string());
+    // Refused before it is made: a refused command line leaves nothing behind.
+    if (Below(fs::weakly_canonical(output, ec), fs::canonical(folder, ec))) {
+        *env.err << "korbanix-cli: the output folder must not lie in the folder watched.\n";
+        return kExitUsage;
+    }
     fs::create_directories(output, ec);
     if (!folders::IsFolder(output)) {
         *env.err << "korbanix-cli: the output folder \"" << output << "\" cannot be made.\n";

@@ -869,6 +869,7 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
     }
     CliResult inside = run({"watch", "--output", folder + "/out", folder});
     EXPECT_EQ(inside.status, 2) << inside.err;
+    EXPECT_FALSE(fs::exists(folder + "/out")) << "a refused watch makes no folder in the watched one";
 
     // A state name holding a link (to another user's file) or a FIFO: never written
     // through, never waited on; the watch converts and says the state is not kept.
