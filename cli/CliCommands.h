@@ -41,6 +41,8 @@ std::string RefusalReason(const std::string& path, int probeResult, const AVConv
 
 // "File:" + the path's file name + " is invalid!"
 std::string InvalidFileMessage(const std::string& path);
+// A folder below one given that could not be read: named, with the reason.
+std::string UnreadableFolderMessage(const std::string& folder, int error);
 
 // The probe result lines of one probed job, in the job's field names.
 std::string ProbeFieldLines(const AVConvert& job);

@@ -309,6 +309,8 @@ ParseResult ParseOperands(CommandLine command, const std::vector<std::string>& a
 
 std::string CheckConvertRequest(const ConvertRequest& r) {
     if (r.quiet && r.verbose) return "--quiet and --verbose cannot be used together";
+    if (r.overrides.targetSize && r.overrides.videoBitRate)
+        return "--target-size and --video-bitrate cannot be used together: the target size sets the video bit rate";
     if (r.merge && (r.beginText || r.endText))
         return "--begin and --end cannot be used with --merge: a merge joins the whole files";
     if (r.beginText && r.endText && ParseTime(*r.beginText) >= ParseTime(*r.endText))

@@ -37,6 +37,7 @@ constexpr const char* kFolderMessage =
     "The folder that you selected does not exit.Please specify a different folder!";
 constexpr const char* kMergeMessage = "Merge is effective when two or more files are chosen!";
 constexpr const char* kEmptyFolderReason = "a folder without video or audio files";
+constexpr const char* kNoMediaInFolders = "korbanix-cli: no video or audio files in the folders given.";
 constexpr std::chrono::milliseconds kFinishCheckInterval{10};
 
 // Lines the worker thread hands to the polling thread (libjpeg errors), printed
@@ -169,10 +170,12 @@ std::string RelativeFolderOf(const std::string& operand) {
 
 // The files of the command line, each folder among them replaced by its media
 // files in natural order.
-std::vector<GivenFile> GivenFiles(const std::vector<std::string>& operands, const ConvertRequest& request) {
+std::vector<GivenFile> GivenFiles(const std::vector<std::string>& operands, const ConvertRequest& request,
+                                  std::ostream& err) {
     std::vector<GivenFile> given;
     folders::ListOptions options;
     options.recursive = request.recursive;
+    options.unreadable = [&err](const std::string& folder, int error) { err << UnreadableFolderMessage(folder, error) << "\n"; };
     for (const std::string& operand : operands) {
         if (!folders::IsFolder(operand)) {
             const std::string subfolder =
@@ -565,11 +568,15 @@ std::string ContainerProblem(const ConvertRequest& request, const OutputSettings
 
 int RunConvert(const CommandLine& command, CliEnvironment& env) {
     const ConvertRequest& request = command.convert;
-    std::vector<GivenFile> given = GivenFiles(command.files, request);
+    std::vector<GivenFile> given = GivenFiles(command.files, request, *env.err);
     if (given.size() > static_cast<std::size_t>(kMaxFiles)) {
         *env.err << "korbanix-cli: " << given.size()
                  << " files given; at most 9,999 files can be converted in one run.\n";
         return kExitUsage;
+    }
+    if (given.empty()) {
+        *env.err << kNoMediaInFolders << "\n";
+        return kExitFailed;
     }
     if (request.merge && given.size() < 2) {
         *env.err << kMergeMessage << "\n";
@@ -593,7 +600,12 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << "Stopped.\n";
         return 128 + probed.stopSignal;
     }
-    if (probed.rows.empty()) return PrintRefusals(probed, "", kExitFailed, env, request.nullSeparated);
+    if (probed.rows.empty()) {
+        // Only folders' files, none of them media: without this nothing at all is said.
+        if (std::all_of(probed.given.begin(), probed.given.end(), [](const GivenFile& file) { return file.listed; }))
+            *env.err << kNoMediaInFolders << "\n";
+        return PrintRefusals(probed, "", kExitFailed, env, request.nullSeparated);
+    }
     if (request.merge && probed.rows.size() < 2) {
         *env.err << kMergeMessage << "\n";
         return PrintRefusals(probed, kMergeMessage, kExitFailed, env, request.nullSeparated);

@@ -31,6 +31,10 @@ int RunProfiles(CliEnvironment& env) {
 
 std::string InvalidFileMessage(const std::string& path) { return "File:" + FileNameOf(path) + " is invalid!"; }
 
+std::string UnreadableFolderMessage(const std::string& folder, int error) {
+    return "korbanix-cli: " + EscapeName(folder) + ": " + std::strerror(error) + "; the files in it are left out";
+}
+
 int ProbeFileResult(const std::string& path, AVConvert& job, CliEnvironment& env) {
     job.probePath = path;
     return env.probe(job);
@@ -124,7 +128,12 @@ int RunProbe(const std::vector<std::string>& files, CliEnvironment& env, const S
             continue;
         }
         // Each file as it is found: the first fields come before the whole tree is read.
-        folders::ListMediaFiles(path, {}, [&](folders::ListedFile&& file) { return probeOne(file.path, true); });
+        folders::ListOptions options;
+        options.unreadable = [&](const std::string& folder, int error) {
+            *env.err << UnreadableFolderMessage(folder, error) << "\n";
+            status = kExitFailed;
+        };
+        folders::ListMediaFiles(path, options, [&](folders::ListedFile&& file) { return probeOne(file.path, true); });
     }
     env.out->flush();
     return status;

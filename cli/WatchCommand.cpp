@@ -4,6 +4,7 @@
 // IN_CLOSE_WRITE, or IN_MOVED_TO for a file moved in whole), or its size and
 // time stayed the same for kSettle (a writer inotify cannot see: a network share).
 #include "cli/CliCommands.h"
+#include "cli/ProgressText.h"
 #include "engine/FolderListing.h"
 
 #include <chrono>
@@ -14,6 +15,8 @@
 #include <sstream>
 #include <system_error>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,7 +39,12 @@ constexpr int kAttempts = 2;  // a file that fails is tried once more, then left
 class WatchState {
 public:
     explicit WatchState(std::string path) : m_path(std::move(path)) {
-        std::ifstream in(m_path, std::ios::binary);
+        const Descriptor fd(openState(O_RDONLY));
+        if (fd.get() < 0) return;
+        std::string data;
+        char buffer[65536];
+        for (ssize_t n; (n = ::read(fd.get(), buffer, sizeof buffer)) > 0;) data.append(buffer, static_cast<std::size_t>(n));
+        std::istringstream in(data);
         std::string record;
         while (std::getline(in, record, '\0'))
             if (record.size() > 1) m_known.insert(record.substr(1));
@@ -44,15 +52,50 @@ public:
     bool known(const std::string& source) const { return m_known.count(source) != 0; }
     bool remember(char kind, const std::string& source) {
         m_known.insert(source);
-        std::ofstream out(m_path, std::ios::binary | std::ios::app);
-        out << kind << source << '\0';
-        out.flush();
-        return static_cast<bool>(out);
+        if (m_foreign) return false;
+        const Descriptor fd(openState(O_WRONLY | O_APPEND | O_CREAT));
+        if (fd.get() < 0) return false;
+        std::string record(1, kind);
+        record += source;
+        record += '\0';
+        return ::write(fd.get(), record.data(), record.size()) == static_cast<ssize_t>(record.size());
     }
+    // The state's name holds no regular file of ours (a link, a FIFO, a folder):
+    // it is neither read nor written, and what is converted is kept only in memory.
+    bool foreign() const { return m_foreign; }
+    const std::string& path() const { return m_path; }
 
 private:
+    struct Descriptor {
+        explicit Descriptor(int fd) : m_fd(fd) {}
+        ~Descriptor() {
+            if (m_fd >= 0) ::close(m_fd);
+        }
+        Descriptor(const Descriptor&) = delete;
+        Descriptor& operator=(const Descriptor&) = delete;
+        int get() const { return m_fd; }
+        int m_fd;
+    };
+
+    // Never through a link (another user's file), never blocking on a FIFO.
+    int openState(int flags) {
+        const int fd = ::open(m_path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        struct stat info {};
+        if (fd < 0) {
+            if (errno == ELOOP || errno == ENXIO || errno == EISDIR) m_foreign = true;
+            return -1;
+        }
+        if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            m_foreign = true;
+            ::close(fd);
+            return -1;
+        }
+        return fd;
+    }
+
     std::string m_path;
     std::set<std::string> m_known;
+    bool m_foreign = false;
 };
 
 struct Candidate {
@@ -142,6 +185,9 @@ public:
             *m_env.err << "korbanix-cli: the folder cannot be watched (inotify is not available).\n";
             return kExitFailed;
         }
+        if (m_state.foreign())
+            *m_env.err << "korbanix-cli: " << EscapeName(m_state.path())
+                       << " is no regular file; what this watch converts is not kept for the next start.\n";
         // Watched before the first look, so nothing written in between is missed.
         events.add(m_folder, m_request.recursive);
         addFolder(m_folder);
@@ -250,6 +296,11 @@ int RunWatch(const CommandLine& command, CliEnvironment& env) {
         return kExitUsage;
     }
     const std::string output = command.convert.outputFolder.value_or(fs::current_path(ec).string());
+    // Refused before it is made: a refused command line leaves nothing behind.
+    if (Below(fs::weakly_canonical(output, ec), fs::canonical(folder, ec))) {
+        *env.err << "korbanix-cli: the output folder must not lie in the folder watched.\n";
+        return kExitUsage;
+    }
     fs::create_directories(output, ec);
     if (!folders::IsFolder(output)) {
         *env.err << "korbanix-cli: the output folder \"" << output << "\" cannot be made.\n";

@@ -6,7 +6,12 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <cstdint>
+#include <fstream>
 #include <limits>
+#include <string_view>
+
+#include <sys/stat.h>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -37,12 +42,46 @@ std::string NumberedName(const std::string& wanted, int n) {
     return (path.parent_path() / (stem + "(" + std::to_string(n) + ")" + extension)).string();
 }
 
+// An MP4/MOV file is a row of boxes, each starting with its size. The demuxer
+// forgives an index box cut short at the end (what a full disk or a killed copy
+// leaves); the row of boxes reaching exactly to the file's end does not.
+bool BoxesReachTheEnd(const std::string& path, std::uint64_t fileSize) {
+    std::ifstream in(path, std::ios::binary);
+    std::uint64_t at = 0;
+    while (in && at < fileSize) {
+        unsigned char head[16];
+        if (fileSize - at < 8 || !in.seekg(static_cast<std::streamoff>(at)) || !in.read(reinterpret_cast<char*>(head), 8))
+            return false;
+        std::uint64_t size = (std::uint64_t{head[0]} << 24) | (std::uint64_t{head[1]} << 16) |
+                             (std::uint64_t{head[2]} << 8) | head[3];
+        if (size == 0) return true;  // the last box, to the end of the file
+        if (size == 1) {             // a 64-bit size follows the type
+            if (!in.read(reinterpret_cast<char*>(head + 8), 8)) return false;
+            size = 0;
+            for (int i = 8; i < 16; ++i) size = (size << 8) | head[i];
+            if (size < 16) return false;
+        } else if (size < 8) {
+            return false;
+        }
+        if (size > fileSize - at) return false;
+        at += size;
+    }
+    return at == fileSize;
+}
+
 }  // namespace
 
 std::optional<double> PlayedSeconds(const std::string& path) {
+    // Only a regular file, and not through a link: opening a FIFO waits for a writer
+    // that never comes, a device never ends, and no run writes its output as a link.
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     AVFormatContext* raw = nullptr;
     if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return std::nullopt;
     ffmpeg::InputContext input(raw);
+    if (std::string_view(input->iformat->name).find("mp4") != std::string_view::npos &&
+        !BoxesReachTheEnd(path, static_cast<std::uint64_t>(info.st_size)))
+        return std::nullopt;
     if (avformat_find_stream_info(input.get(), nullptr) < 0) return std::nullopt;
     const double start = input->start_time != AV_NOPTS_VALUE ? input->start_time / double(AV_TIME_BASE) : 0.0;
     double first = std::numeric_limits<double>::max();
@@ -68,7 +107,10 @@ std::optional<double> PlayedSeconds(const std::string& path) {
             first = std::min(first, at);
             end = std::max(end, at + std::max<std::int64_t>(packet->duration, 0) * av_q2d(stream->time_base));
         }
+        // A packet the file ends inside of: the file was cut short after its index was written.
+        const bool cut = packet->flags & AV_PKT_FLAG_CORRUPT;
         av_packet_unref(packet.get());
+        if (cut) return std::nullopt;
     }
     // A read error before the end is a damaged file, not a short one.
     if (result != AVERROR_EOF || end < first) return std::nullopt;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -57,6 +58,7 @@ public:
         }
         DirHandle dir(fdopendir(fd));
         if (!dir) {
+            tellUnreadable(prefix, errno);
             close(fd);
             return true;
         }
@@ -70,11 +72,24 @@ public:
             // O_NOFOLLOW: a folder swapped for a link since it was read is not entered.
             const int child = openat(dirfd(dir.get()), entry.name.c_str(),
                                      O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (child < 0) continue;
+            if (child < 0) {
+                // A link or a file swapped in since the folder was read is no folder
+                // of the tree; anything else (no permission) hides files from the user.
+                if (errno != ELOOP && errno != ENOTDIR && errno != ENOENT)
+                    tellUnreadable(prefix + entry.name + "/", errno);
+                continue;
+            }
             const std::string below = subfolder.empty() ? entry.name : subfolder + "/" + entry.name;
             if (!list(child, prefix + entry.name + "/", below, depth + 1)) return false;
         }
         return true;
+    }
+
+    void tellUnreadable(const std::string& prefix, int error) const {
+        if (!m_options.unreadable) return;
+        std::string folder = prefix;
+        if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+        m_options.unreadable(folder, error);
     }
 
 private:
@@ -143,7 +158,10 @@ bool ListMediaFiles(const std::string& folder, const ListOptions& options,
     // The folder given is opened by its name even when that is a link: the user
     // named it. Below it no link is followed.
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return true;
+    if (fd < 0) {
+        if (options.unreadable) options.unreadable(folder, errno);
+        return true;
+    }
     std::string prefix = folder;
     while (prefix.size() > 1 && prefix.back() == '/') prefix.pop_back();
     if (prefix != "/") prefix += '/';

@@ -10,7 +10,8 @@
 //  - symbolic links: inside the tree they lead to something listed under its own
 //    name already (or round in a circle), outside it to what was not added;
 //  - a folder met twice (a bind mount of a folder above itself).
-// A folder that cannot be read is passed over; listing never fails as a whole.
+// A folder that cannot be read is passed over (and told to `unreadable`, so that
+// nobody takes its files for converted); listing never fails as a whole.
 //
 // Plain functions without shared state: any thread may call them.
 
@@ -28,6 +29,8 @@ struct ListedFile {
 
 struct ListOptions {
     bool recursive = true;  // false: only the files directly in the folder
+    // Called with a folder's path and errno for each folder that could not be read.
+    std::function<void(const std::string& folder, int error)> unreadable;
 };
 
 // The extension (after the last ".", any case) is one of a video or audio file.

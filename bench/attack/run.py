@@ -22,6 +22,7 @@ import harness  # noqa: E402
 import cases_cli  # noqa: E402,F401
 import cases_system  # noqa: E402,F401
 import cases_gui  # noqa: E402,F401
+import cases_folders  # noqa: E402,F401
 
 
 def main():

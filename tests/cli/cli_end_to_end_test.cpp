@@ -17,6 +17,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <atomic>
@@ -740,6 +741,14 @@ TEST_F(CliEndToEnd, AFolderGivesItsMediaFilesInNaturalOrder) {
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "Failure\t" + work.file("empty") + "\ta folder without video or audio files\n");
     EXPECT_EQ(none.err, "");
+    // Files named like videos that the probe turns down are no media either: the
+    // run must not end with status 1 and not a word.
+    fs::create_directories(work.file("fakes"));
+    std::ofstream(work.file("fakes/a.avi")) << "";
+    std::ofstream(work.file("fakes/b.mkv")) << "not a video";
+    CliResult fakes = run({"convert", "--quiet", "--output", out("fakes"), work.file("fakes")});
+    EXPECT_EQ(fakes.status, 1);
+    EXPECT_FALSE(fakes.out.empty() && fakes.err.empty()) << "a failed run says why";
 }
 
 // --keep-tree: every output in its source's folder below the output folder, a
@@ -879,6 +888,28 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
     }
     CliResult inside = run({"watch", "--output", folder + "/out", folder});
     EXPECT_EQ(inside.status, 2) << inside.err;
+    EXPECT_FALSE(fs::exists(folder + "/out")) << "a refused watch makes no folder in the watched one";
+
+    // A state name holding a link (to another user's file) or a FIFO: never written
+    // through, never waited on; the watch converts and says the state is not kept.
+    const std::string few = work.file("few");
+    fs::create_directories(few);
+    fs::copy_file(media("tiny.mkv"), few + "/one.mkv");
+    std::ofstream(work.file("victim")) << "someone else's";
+    for (const char* kind : {"link", "fifo"}) {
+        const std::string output = out(std::string("state-") + kind);
+        fs::create_directories(output);
+        if (std::string(kind) == "link") fs::create_symlink(work.file("victim"), output + "/.korbanix-watch");
+        else ASSERT_EQ(mkfifo((output + "/.korbanix-watch").c_str(), 0600), 0);
+        fs::remove(work.file("cli-stdout.txt"));
+        CliProcess watch({"watch", "--quiet", "--profile", "14", "--output", output, few}, work.path().string());
+        const std::string lines = waitForLines(watch, 1, 60);
+        ASSERT_EQ(kill(watch.pid(), SIGTERM), 0);
+        CliResult r = watch.wait();
+        EXPECT_EQ(r.out, "Completed\t" + few + "/one.mkv\t" + output + "/one.mp3\n") << kind << ": " << r.err;
+        EXPECT_NE(r.err.find("is no regular file"), std::string::npos) << kind << ": " << r.err;
+    }
+    EXPECT_EQ(ReadFile(work.file("victim")), "someone else's") << "not written through the link";
 }
 
 // The recipe of the README for several machines: GNU Parallel runs one convert per

@@ -78,7 +78,7 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
                                      "--frame-rate", "25.0 fps", "--video-bitrate", "512 kbps", "--audio-bitrate",
                                      "4.75 kbps", "--sample-rate", "8000 Hz", "--channels", "1 Channel Mono",
                                      "--extension", ".mkv", "--quiet", "--null", "--jobs=3", "--audio-track", "eng",
-                                     "--subtitles=2", "--target-size", "700M", "--language", "DE",
+                                     "--subtitles=2", "--language", "DE",
                                      "--still-seconds=12"});
     EXPECT_EQ(c.profile, 9);
     EXPECT_EQ(c.outputFolder, "/tmp/out");
@@ -93,7 +93,7 @@ TEST(CliCommandLine, EveryOptionTakesItsValueInBothSpellings) {
     EXPECT_EQ(c.overrides.audioBitRate, 4750);
     EXPECT_EQ(c.overrides.sampleRate, 8000);
     EXPECT_EQ(c.overrides.channels, 1);
-    EXPECT_EQ(c.overrides.targetSize, 700000000);
+    EXPECT_EQ(ParseConvert({"--target-size", "700M"}).overrides.targetSize, 700000000);
     EXPECT_EQ(ParseConvert({"--target-size=1.4G"}).overrides.targetSize, 1400000000);
     EXPECT_FALSE(ParseConvert({}).overrides.targetSize);
     EXPECT_EQ(c.extension, ".mkv");
@@ -158,6 +158,8 @@ TEST(CliCommandLine, UsageErrorsNameTheProblem) {
         {{"--target-size", "big"}, "--target-size wants a size such as 700M"},
         {{"--target-size", "0"}, "--target-size wants a size"},
         {{"--target-size", "-5M"}, "--target-size wants a size"},
+        // The size sets the video bit rate: one of them would be dropped without a word.
+        {{"--target-size", "700M", "--video-bitrate", "512 kbps"}, "--target-size and --video-bitrate cannot"},
         {{"--target-size", "700 MHz"}, "--target-size wants a size"},
         {{"--video-bitrate", "0 kbps"}, "512 kbps"},
         {{"--audio-bitrate", "9999999999 kbps"}, "512 kbps"},

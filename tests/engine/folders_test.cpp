@@ -10,6 +10,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -96,6 +100,37 @@ TEST_F(FolderListing, TheListingEndsWhenAskedAndANonFolderListsNothing) {
     EXPECT_FALSE(folders::IsFolder(dir.file("clip.mkv")));
 }
 
+// A folder the user cannot read hides its files: the listing says which, and goes
+// on with the rest. Root reads everything, so the listing runs as nobody then.
+TEST_F(FolderListing, AnUnreadableFolderIsToldAndTheRestListed) {
+    fs::permissions(dir.path(), fs::perms::all);
+    fs::permissions(tree.root + "/Season 2", fs::perms::none);
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        std::string seen;
+        folders::ListOptions options;
+        options.unreadable = [&seen](const std::string& folder, int error) {
+            seen += folder + (error == EACCES ? " EACCES\n" : " other\n");
+        };
+        seen += std::to_string(folders::ListMediaFiles(tree.root, options).size()) + " files\n";
+        _exit(write(pipeEnds[1], seen.data(), seen.size()) == static_cast<ssize_t>(seen.size()) ? 0 : 4);
+    }
+    close(pipeEnds[1]);
+    std::string seen;
+    char buffer[512];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) seen.append(buffer, static_cast<std::size_t>(n));
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    fs::permissions(tree.root + "/Season 2", fs::perms::owner_all);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(seen, tree.root + "/Season 2 EACCES\n" + std::to_string(tree.byExtension.size() - 1) + " files\n");
+}
+
 TEST_F(FolderListing, AWholeOutputIsCompleteAShortenedOrBrokenOneIsNot) {
     testmedia::ClipSpec shape;
     shape.seconds = 3;
@@ -115,6 +150,17 @@ TEST_F(FolderListing, AWholeOutputIsCompleteAShortenedOrBrokenOneIsNot) {
     fs::resize_file(dir.file("cut.mp4"), size / 2);
     EXPECT_FALSE(done::IsComplete(dir.file("cut.mp4"), 3.0));
     EXPECT_FALSE(done::PlayedSeconds(dir.file("missing.mp4")));
+    // Its index whole but its last bytes gone: the last packet ends past the file's end.
+    fs::copy_file(dir.file("whole.mp4"), dir.file("lastbyte.mp4"));
+    fs::resize_file(dir.file("lastbyte.mp4"), size - 1);
+    EXPECT_FALSE(done::IsComplete(dir.file("lastbyte.mp4"), 3.0)) << "one byte short";
+    // What is no regular file is no output: a FIFO must not block, a link is not followed.
+    ASSERT_EQ(mkfifo(dir.file("fifo.mp4").c_str(), 0600), 0);
+    EXPECT_FALSE(done::PlayedSeconds(dir.file("fifo.mp4"))) << "returns at once";
+    fs::create_symlink(dir.file("whole.mp4"), dir.file("link.mp4"));
+    EXPECT_FALSE(done::IsComplete(dir.file("link.mp4"), 3.0));
+    fs::create_directory(dir.file("folder.mp4"));
+    EXPECT_FALSE(done::PlayedSeconds(dir.file("folder.mp4")));
 }
 
 TEST_F(FolderListing, EarlierOutputsAreGivenOutInTheOrderTheFreeNameRuleTookThem) {
