@@ -50,6 +50,20 @@ public:
             if (record.size() > 1) m_known.insert(record.substr(1));
     }
     bool known(const std::string& source) const { return m_known.count(source) != 0; }
+    // A file this watch converted that has changed since (a copy that closed the
+    // file between its parts): it is to be converted again.
+    bool changedSince(const std::string& source) const {
+        const auto stamp = m_stamps.find(source);
+        return stamp != m_stamps.end() && stamp->second != StampOf(source);
+    }
+    void stamp(const std::string& source, const std::string& stamp) { m_stamps[source] = stamp; }
+    // The size and change time of a file, "" when it cannot be read.
+    static std::string StampOf(const std::string& path) {
+        struct stat info {};
+        if (::stat(path.c_str(), &info) != 0) return std::string();
+        return std::to_string(info.st_size) + ":" + std::to_string(info.st_mtim.tv_sec) + "." +
+               std::to_string(info.st_mtim.tv_nsec);
+    }
     bool remember(char kind, const std::string& source) {
         m_known.insert(source);
         if (m_foreign) return false;
@@ -95,6 +109,7 @@ private:
 
     std::string m_path;
     std::set<std::string> m_known;
+    std::map<std::string, std::string> m_stamps;  // what this watch converted, as it was then
     bool m_foreign = false;
 };
 
@@ -198,7 +213,8 @@ public:
                     if (!m_request.recursive) continue;
                     events.add(event.path, true);
                     addFolder(event.path);
-                } else if (folders::HasMediaExtension(event.path) && !m_state.known(event.path)) {
+                } else if (folders::HasMediaExtension(event.path) &&
+                           (!m_state.known(event.path) || m_state.changedSince(event.path))) {
                     Candidate& candidate = m_candidates[event.path];
                     candidate.closed = candidate.closed || event.closed;
                     candidate.still = Clock::now();
@@ -262,13 +278,21 @@ private:
         std::ostringstream lines;
         CliEnvironment env = m_env;
         env.out = &lines;
+        const std::string before = WatchState::StampOf(path);
         const int status = RunConvert(one, env);
         const std::string result = lines.str();
+        if (status < 128 && WatchState::StampOf(path) != before) {
+            // It was still being written: converted again once it has been still.
+            candidate.closed = false;
+            candidate.notBefore = Clock::now() + kSettle;
+            return 1;
+        }
         const bool done = result.rfind("Completed", 0) == 0 || result.rfind("Skipped", 0) == 0;
         if (status >= 128 || done || ++candidate.attempts >= kAttempts) {
             *m_env.out << result << std::flush;
             if (status >= 128) return status;
             m_state.remember(done ? 'D' : 'F', path);
+            m_state.stamp(path, before);
             return 0;
         }
         // Maybe it was not whole yet after all: once more when it has been still again.
