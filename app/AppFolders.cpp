@@ -136,6 +136,16 @@ bool WriteVolume(const QString& iniPath, int volume) {
     return IniFile::WriteString(toPath(iniPath), kSection, "Volume", std::to_string(volume));
 }
 
+QString ReadAddFolder(const QString& iniPath) {
+    std::string error;
+    const std::string stored = IniFile::ReadString(toPath(iniPath), kSection, "AddFolder", "", &error);
+    return error.empty() ? DecodeFileName(stored) : QString();
+}
+
+bool WriteAddFolder(const QString& iniPath, const QString& folder) {
+    return IniFile::WriteString(toPath(iniPath), kSection, "AddFolder", EncodeFileName(folder));
+}
+
 std::string ReadPreferredLanguage(const QString& iniPath) {
     std::string error;
     const std::string stored = IniFile::ReadString(toPath(iniPath), kSection, "language", "", &error);

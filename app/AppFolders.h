@@ -62,6 +62,11 @@ bool WriteVolume(const QString& iniPath, int volume);
 // The preferred language of sound and subtitle tracks: key "Language" of section
 // "Info" (an ISO 639 code such as "de" or "ger"); "" when none is stored, which
 // means the desktop's language.
+// The folder the Add chooser was last left in, under "Info"/"AddFolder"; empty
+// when none is stored. Folder names keep their bytes.
+QString ReadAddFolder(const QString& iniPath);
+bool WriteAddFolder(const QString& iniPath, const QString& folder);
+
 std::string ReadPreferredLanguage(const QString& iniPath);
 // That language and the still pictures' length (key "StillSeconds"); a value that
 // is no language code or no length in range counts as none stored (the default).

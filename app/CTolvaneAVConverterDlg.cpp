@@ -209,19 +209,22 @@ void CTolvaneAVConverterDlg::createControls() {
 }
 
 void CTolvaneAVConverterDlg::setTabOrderByLayout() {
-    // The task list first (the window's work), then every other control in the
-    // order a reader scans the window: top to bottom, left to right on a line.
+    // Every control in the order a reader scans the window: top to bottom, left to
+    // right on a line, the title band's buttons first. A control is placed by its
+    // first line of text, so the tall task list comes after the tool strip and
+    // before what sits under the preview beside it.
     std::vector<QWidget*> chain;
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child != m_list && child->focusPolicy() & Qt::TabFocus && ControlId(child) > 0) chain.push_back(child);
-    const int lineTolerance = fontMetrics().height() / 2;
-    std::stable_sort(chain.begin(), chain.end(), [lineTolerance](const QWidget* a, const QWidget* b) {
-        const QRect ra = a->geometry();
-        const QRect rb = b->geometry();
-        if (std::abs(ra.center().y() - rb.center().y()) > lineTolerance) return ra.center().y() < rb.center().y();
-        return ra.left() < rb.left();
+        if (child->focusPolicy() & Qt::TabFocus && ControlId(child) > 0) chain.push_back(child);
+    const int line = fontMetrics().height();
+    const auto lineOf = [line](const QWidget* widget) {
+        const QRect place = widget->geometry();
+        return place.top() + std::min(place.height(), 2 * line) / 2;
+    };
+    std::stable_sort(chain.begin(), chain.end(), [&lineOf, line](const QWidget* a, const QWidget* b) {
+        if (std::abs(lineOf(a) - lineOf(b)) > line / 2) return lineOf(a) < lineOf(b);
+        return a->geometry().left() < b->geometry().left();
     });
-    chain.insert(chain.begin(), m_list);
     for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 

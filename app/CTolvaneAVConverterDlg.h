@@ -220,6 +220,8 @@ private:
     // Adding files: the files are measured by m_probes while the window keeps
     // answering; the call returns when all have been added or Cancel was pressed.
     void addFiles(const QStringList& rawPaths, bool dropped);
+    // addFiles now, or once the files being measured are in.
+    void addFilesInTurn(const QStringList& paths, bool dropped);
     // Folders among `paths` become their media files (a helper thread reads them
     // while the window answers); false when Cancel was pressed meanwhile.
     bool listFolders(QStringList& paths);

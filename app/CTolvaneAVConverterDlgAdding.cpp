@@ -82,20 +82,24 @@ void CTolvaneAVConverterDlg::AddPaths(const QStringList& paths) {
     addFiles(paths, false);
 }
 
-void CTolvaneAVConverterDlg::DropFiles(const QStringList& paths) {
+void CTolvaneAVConverterDlg::DropFiles(const QStringList& paths) { addFilesInTurn(paths, true); }
+
+void CTolvaneAVConverterDlg::addFilesInTurn(const QStringList& paths, bool dropped) {
     if (m_busy) {
-        // A drop that arrives while other files are measured waits its turn.
-        QTimer::singleShot(kDropRetryMs, this, [this, paths] { DropFiles(paths); });
+        // Files that arrive while others are measured wait their turn.
+        QTimer::singleShot(kDropRetryMs, this, [this, paths, dropped] { addFilesInTurn(paths, dropped); });
         return;
     }
-    addFiles(paths, true);
+    addFiles(paths, dropped);
 }
 
 void CTolvaneAVConverterDlg::TakeHandedFiles(const QStringList& paths) {
     if (isMinimized()) showNormal();
     raise();
     activateWindow();
-    if (!paths.isEmpty()) DropFiles(paths);
+    // "Open with" on several files is an Add from elsewhere: they join the end of
+    // the list in the order given, never on top in reverse.
+    if (!paths.isEmpty()) addFilesInTurn(paths, false);
 }
 
 void CTolvaneAVConverterDlg::addFiles(const QStringList& rawPaths, bool dropped) {

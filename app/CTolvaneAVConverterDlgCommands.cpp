@@ -85,7 +85,13 @@ void CTolvaneAVConverterDlg::AddOutputFolderEntry(const QString& folder) {
 
 void CTolvaneAVConverterDlg::AddFiles() {
     if (m_busy) return;
-    const QStringList paths = CurrentPlatform().ChooseOpenFiles(this, Translated(kOpenFileFilter));
+    // The chooser opens where the person last took files from (kept across
+    // restarts), else at home: the folder the program was started in is seldom
+    // where the media are.
+    QString start = ReadAddFolder(m_folders.iniPath);
+    if (start.isEmpty() || !QFileInfo(start).isDir()) start = QDir::homePath();
+    const QStringList paths = CurrentPlatform().ChooseOpenFiles(this, Translated(kOpenFileFilter), start);
+    if (!paths.isEmpty()) WriteAddFolder(m_folders.iniPath, QFileInfo(paths.first()).absolutePath());
     AddPaths(paths);
 }
 

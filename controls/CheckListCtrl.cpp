@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QStyle>
@@ -383,6 +384,21 @@ void CCheckListCtrl::paintEvent(QPaintEvent* event) {
     QPen pen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text), 2, Qt::DotLine);
     painter.setPen(pen);
     painter.drawRect(row.adjusted(1, 1, -2, -2));
+}
+
+void CCheckListCtrl::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex current = currentIndex();
+    const QTableWidgetItem* box = current.isValid() ? item(current.row(), 0) : nullptr;
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && box &&
+        box->flags() & Qt::ItemIsUserCheckable) {
+        const bool check = !rowChecked(current.row());
+        std::vector<int> rows = GetSelectedItems();
+        if (std::find(rows.begin(), rows.end(), current.row()) == rows.end()) rows.push_back(current.row());
+        for (int row : rows) SetCheck(row, check);
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void CCheckListCtrl::focusInEvent(QFocusEvent* event) {

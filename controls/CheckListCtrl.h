@@ -52,6 +52,9 @@ protected:
     // Draws a focus frame around the current row while the list has the focus:
     // keyboard users must see where Space and Delete will act.
     void paintEvent(QPaintEvent* event) override;
+    // Space sets the box of every selected row to the opposite of the current
+    // row's (Ctrl+A, Space re-ticks the whole list from the keyboard).
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;

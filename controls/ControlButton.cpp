@@ -12,7 +12,7 @@ namespace {
 // mask" (the whole rectangle), so an all-white shape needs a non-empty region
 // that covers nothing.
 const QRegion kNothing(-2, -2, 1, 1);
-constexpr int kFocusRingWidth = 2;
+constexpr int kFocusRingWidth = 3;
 
 // `area` shrunk by one pixel on every side, `times` times.
 QRegion eroded(QRegion area, int times) {
@@ -115,13 +115,14 @@ void CControlButton::paintEvent(QPaintEvent*) {
     if (!base.isNull()) painter.drawImage(QPoint(0, 0), base);
     if (isDown() && !m_pressed.isNull()) painter.drawImage(QPoint(0, 0), m_pressed);
     if (hasFocus()) {
-        // The ring follows the button's own outline, in the highlight colour
-        // with a dark core, so it shows on light and dark pictures alike.
+        // The ring follows the button's own outline: black along the edge, where
+        // it stands out from the skin's green and pale surfaces alike, and a white
+        // line inside it that parts it from dark pictures. Fixed colours: the
+        // skin's own colours (green title band, green highlight) would hide it.
         painter.setClipping(false);
-        const QRegion ring = FocusRing();
-        for (const QRect& band : ring) painter.fillRect(band, palette().color(QPalette::Highlight));
         const QRegion area = m_hasShape ? m_shape : QRegion(rect());
-        for (const QRect& band : area - eroded(area, 1)) painter.fillRect(band, Qt::black);
+        for (const QRect& band : FocusRing()) painter.fillRect(band, Qt::white);
+        for (const QRect& band : area - eroded(area, kFocusRingWidth - 1)) painter.fillRect(band, Qt::black);
     }
 }
 

@@ -26,8 +26,8 @@ MessageResult FakePlatform::MessageBox(QWidget* owner, const QString& text, cons
 
 void FakePlatform::Beep() { ++beepCount; }
 
-QStringList FakePlatform::ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) {
-    fileChooserCalls.push_back(FileChooserCall{owner, windowsFilter});
+QStringList FakePlatform::ChooseOpenFiles(QWidget* owner, const QString& windowsFilter, const QString& startFolder) {
+    fileChooserCalls.push_back(FileChooserCall{owner, windowsFilter, startFolder});
     QStringList files;
     takeFront(fileChoices, files);
     return files;

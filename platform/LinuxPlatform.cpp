@@ -140,8 +140,9 @@ public:
     }
 };
 
-QStringList LinuxPlatform::ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) {
+QStringList LinuxPlatform::ChooseOpenFiles(QWidget* owner, const QString& windowsFilter, const QString& startFolder) {
     FilesAndFoldersDialog dialog(owner);
+    if (!startFolder.isEmpty()) dialog.setDirectory(startFolder);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Qt's own dialog matches the patterns without regard to case, as users of

@@ -16,7 +16,8 @@ public:
     MessageResult MessageBox(QWidget* owner, const QString& text, const QString& caption,
                              MessageButtons buttons, MessageIcon icon) override;
     void Beep() override;
-    QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) override;
+    QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter,
+                                const QString& startFolder = QString()) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder = QString()) override;
     OpenResult OpenPath(const QString& path) override;
     OpenResult OpenUrl(const QString& url) override;

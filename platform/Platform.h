@@ -66,8 +66,9 @@ public:
 
     // Multi-select open-file chooser that takes folders too. `windowsFilter` is the
     // "desc|patterns|...||" string. Returns the chosen paths in the chooser's
-    // order; empty = cancelled.
-    virtual QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter) = 0;
+    // order; empty = cancelled. Opens in `startFolder` when it is given.
+    virtual QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter,
+                                        const QString& startFolder = QString()) = 0;
 
     // Folder chooser with a title such as "Please select output folder:", opened
     // in `startFolder` when it is given. Returns the chosen folder; empty = cancelled.

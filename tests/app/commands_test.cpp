@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -90,6 +91,29 @@ protected:
     }
     std::vector<MenuItem> shownMenu;
 };
+
+// Add's chooser opens at home the first time (not where the program was started),
+// then in the folder files were last taken from, also after a restart.
+TEST_F(CommandsTest, AddOpensAtHomeThenInTheLastFolderUsedForAdd) {
+    CTolvaneAVConverterDlg& window = open();
+    const QString shows = folder("shows");
+    const QString clip = shows + "/clip.mp4";
+    ASSERT_TRUE(QFile::copy(SharedMedia().clipA, clip));
+    fake.fileChoices = {{clip}};
+    window.AddFiles();
+    ASSERT_EQ(fake.fileChooserCalls.size(), 1u);
+    EXPECT_EQ(fake.fileChooserCalls[0].startFolder, QDir::homePath());
+    EXPECT_NE(fake.fileChooserCalls[0].startFolder, QDir::currentPath());
+    window.AddFiles();  // cancelled: the folder stays
+    EXPECT_EQ(fake.fileChooserCalls[1].startFolder, shows);
+    dialog.reset();
+    CTolvaneAVConverterDlg& again = open();
+    again.AddFiles();
+    EXPECT_EQ(fake.fileChooserCalls[2].startFolder, shows) << "kept across restarts";
+    ASSERT_TRUE(QDir(shows).removeRecursively());
+    again.AddFiles();
+    EXPECT_EQ(fake.fileChooserCalls[3].startFolder, QDir::homePath()) << "a folder since removed: home again";
+}
 
 TEST_F(CommandsTest, BrowseAddsTheFolderEvenWhenListedAndRefusesMissingOnes) {
     CTolvaneAVConverterDlg& window = open();
@@ -703,23 +727,32 @@ TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
 
 // ---- Keyboard ----
 
-TEST_F(CommandsTest, TabWalksEveryControlOnceFromTheListInVisualOrder) {
+// The reading order is the picture's: the title band's buttons (About, Minimise,
+// Close), the tool strip, the task list, what sits under the preview, the bottom strip.
+TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
     CTolvaneAVConverterDlg& window = open();
     window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.taskListControl()->setFocus(Qt::TabFocusReason);
+    window.button(kAbout)->setFocus(Qt::TabFocusReason);
     std::vector<QWidget*> visited;
     for (int i = 0; i < 40; ++i) {
         visited.push_back(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() == window.taskListControl()) break;
+        if (QApplication::focusWidget() == window.button(kAbout)) break;
     }
-    ASSERT_EQ(visited.front(), window.taskListControl()) << "the list first";
-    EXPECT_EQ(QApplication::focusWidget(), window.taskListControl()) << "and back to it after the last control";
+    EXPECT_EQ(QApplication::focusWidget(), window.button(kAbout)) << "back to the first after the last control";
     const std::set<QWidget*> once(visited.begin(), visited.end());
     EXPECT_EQ(once.size(), visited.size()) << "each control once";
     EXPECT_GE(visited.size(), 19u);
+    ASSERT_GE(visited.size(), 4u);
+    EXPECT_EQ(visited[1], window.button(kMinimise));
+    EXPECT_EQ(visited[2], window.button(kClose));
+    EXPECT_EQ(visited[3], window.button(kAdd)) << "then the tool strip";
+    const auto at = [&visited](QWidget* widget) { return std::find(visited.begin(), visited.end(), widget) - visited.begin(); };
+    EXPECT_EQ(at(window.taskListControl()), at(window.button(kHelp)) + 1) << "the list after the tool strip";
+    EXPECT_EQ(at(window.button(kPlay)), at(window.taskListControl()) + 1) << "then the preview's controls";
+    EXPECT_EQ(visited.back(), window.findChildren<QCheckBox*>().back()) << "the options last";
     EXPECT_EQ(std::count(visited.begin(), visited.end(), window.positionSlider()), 0)
         << "the position slider is skipped while nothing plays";
     // The rest in reading order: line by line from the top, left to right.
@@ -729,7 +762,7 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceFromTheListInVisualOrder) {
         QWidget* control = widget->parentWidget() == &window ? widget : widget->parentWidget();
         return control->geometry();
     };
-    for (std::size_t i = 2; i < visited.size(); ++i) {
+    for (std::size_t i = 1; i < visited.size(); ++i) {
         const QRect before = place(visited[i - 1]);
         const QRect now = place(visited[i]);
         const bool sameLine = std::abs(before.center().y() - now.center().y()) <= tolerance;
@@ -774,6 +807,35 @@ TEST_F(CommandsTest, FocusedButtonsShowARingAndPressWithEnterSpaceAndTheirMnemon
     EXPECT_GT(changed, ring.boundingRect().width()) << "the focused button draws a ring along its outline";
     const QPoint inside = (add->Shape() - add->FocusRing()).boundingRect().center();
     EXPECT_EQ(focused.pixelColor(inside), unfocused.pixelColor(inside)) << "the picture stays visible inside it";
+
+    // The ring must be seen on every button, also the small ones on the green
+    // title band: most of it stands out both from the button's own picture and
+    // from the window around it (a ring in the skin's green vanishes there).
+    const QImage surface = window.grab().toImage();
+    const auto lightness = [](QColor colour) { return colour.lightness(); };
+    for (int id : {kAbout, kMinimise, kClose, kAdd, kHelp, kBrowse}) {
+        SCOPED_TRACE(id);
+        CControlButton* button = window.button(id);
+        window.outputFolderCombo()->setFocus();
+        const QImage before = button->grab().toImage();
+        button->setFocus(Qt::TabFocusReason);
+        const QImage after = button->grab().toImage();
+        const QPoint outsidePoint = button->geometry().topLeft() + QPoint(-3, button->height() / 2);
+        const int around = lightness(surface.pixelColor(outsidePoint));
+        int ringPixels = 0;
+        int standsOut = 0;
+        for (const QRect& band : button->FocusRing())
+            for (int y = band.top(); y <= band.bottom(); ++y)
+                for (int x = band.left(); x <= band.right(); ++x) {
+                    ++ringPixels;
+                    const int now = lightness(after.pixelColor(x, y));
+                    if (std::abs(now - lightness(before.pixelColor(x, y))) >= 100 && std::abs(now - around) >= 100)
+                        ++standsOut;
+                }
+        ASSERT_GT(ringPixels, 0);
+        EXPECT_GE(standsOut * 10, ringPixels * 6) << standsOut << " of " << ringPixels << " ring pixels stand out";
+    }
+    add->setFocus(Qt::TabFocusReason);
 
     QTest::keyClick(add, Qt::Key_Return);
     QTest::keyClick(add, Qt::Key_Space);

@@ -236,6 +236,19 @@ TEST_F(TaskListTest, AFolderAddsExactlyItsMediaFilesInNaturalOrder) {
               (std::vector<std::string>{media().clipC.toStdString(), "Season 2/01.mkv", media().clipB.toStdString()}));
 }
 
+// Files handed over by a later start ("Open with" on several files) join the end of
+// the list in the order given, as Add's do, not on top in reverse.
+TEST_F(TaskListTest, HandedFilesJoinTheEndInTheirOrder) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({media().clipA});
+    window.TakeHandedFiles({media().clipB, media().clipC});
+    TaskList& tasks = window.taskList();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tasks.Count() == 3; }));
+    EXPECT_EQ(tasks.Text(0, TaskList::kSource), media().clipA);
+    EXPECT_EQ(tasks.Text(1, TaskList::kSource), media().clipB);
+    EXPECT_EQ(tasks.Text(2, TaskList::kSource), media().clipC);
+}
+
 TEST_F(TaskListTest, AddingKeepsTheEventLoopRunning) {
     CTolvaneAVConverterDlg& window = open();
     int ticks = 0;

@@ -150,6 +150,28 @@ TEST_F(CheckListTest, SpaceTogglesTheCurrentRowsBoxAndTheHeaderFollows) {
     EXPECT_EQ(list->HeaderImageIndex(), kChecked);
 }
 
+// From the keyboard alone a person re-ticks the whole list: Ctrl+A, then Space sets
+// every selected row's box (to the opposite of the current row's), both ways.
+TEST_F(CheckListTest, SpaceSetsEverySelectedRowsBoxAfterCtrlA) {
+    addRows(5, false);
+    list->SetCheck(2, true);
+    list->InitCheckHeader();
+    list->setFocus();
+    list->SelectAndFocus(0);
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(checkedRows(), 5);
+    EXPECT_EQ(list->HeaderImageIndex(), kChecked);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(checkedRows(), 0);
+    // One row selected: Space still acts on that row alone.
+    list->clearSelection();
+    list->SelectAndFocus(3);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(checkedRows(), 1);
+    EXPECT_TRUE(list->GetCheck(3));
+}
+
 TEST_F(CheckListTest, TheWholeCapacityIsCheckedAndClearedFromTheHeader) {
     list->setUpdatesEnabled(false);
     addRows(9999, false);
