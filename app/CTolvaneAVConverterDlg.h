@@ -213,6 +213,8 @@ private:
     // window's size now, and the place kept in the configuration file.
     void recordTemplatePlaces();
     void relayout();
+    void useBlankStripsWhenShort(int extraHeight);
+    void keepPictureShape();
     void restoreWindowPlace();
     void saveWindowPlace();
     void endDrag();

@@ -8,16 +8,23 @@
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
+#include "app/PreviewPicture.h"
+#include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
 #include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
 #include "platform/IniFile.h"
 #include "platform/WindowPlacement.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace mainwindow;
 
@@ -119,11 +126,42 @@ void CTolvaneAVConverterDlg::relayout() {
     const QSize extra = size() - m_templateSize;
     for (const auto& [control, place] : m_templatePlaces)
         control->setGeometry(Anchored(place, AnchorOf(ControlId(control)), extra));
+    useBlankStripsWhenShort(extra.height());
+    keepPictureShape();
+    m_tasks.FitColumns();
     // A hidden list gets no resize events: the hint over the empty list would
     // stay where the list was before the window was fitted to the screen.
     placeListOverlays();
     if (m_sizeGrip) m_sizeGrip->move(width() - m_sizeGrip->width(), height() - m_sizeGrip->height());
     update();
+}
+
+void CTolvaneAVConverterDlg::useBlankStripsWhenShort(int extraHeight) {
+    // A window shorter than the template (a small screen at a large scale) has no
+    // height to spare: the blank strips under the preview's controls and under the
+    // list go to the picture and to the list's rows, leaving a small margin above
+    // the bottom strip.
+    const int shortBy = std::max(0, -extraHeight);
+    if (shortBy == 0) return;
+    const int line = MapDialogSize(QSize(0, 10), font()).height();
+    const int toPicture = std::min(shortBy, 2 * line);
+    const int toList = std::min(shortBy, line * 11 / 10);
+    m_picture->setGeometry(m_picture->geometry().adjusted(0, 0, 0, toPicture));
+    for (QWidget* below : std::initializer_list<QWidget*>{m_positionSlider, m_playingTime, static_cast<QWidget*>(button(kPlay)), button(kStop),
+                                                          button(kVolumePicture), m_volumeSlider})
+        below->move(below->pos() + QPoint(0, toPicture));
+    m_list->setGeometry(m_list->geometry().adjusted(0, 0, 0, toList));
+}
+
+void CTolvaneAVConverterDlg::keepPictureShape() {
+    // A box flatter than a wide film frame shows the film as a thin strip between
+    // black bars: the box keeps at most that shape, centred over its controls.
+    QRect box = m_picture->geometry();
+    const int widest = static_cast<int>(std::lround(box.height() * 16.0 / 9.0));
+    if (box.width() <= widest) return;
+    box.adjust((box.width() - widest) / 2, 0, 0, 0);
+    box.setWidth(widest);
+    m_picture->setGeometry(box);
 }
 
 void CTolvaneAVConverterDlg::resizeEvent(QResizeEvent* event) {

@@ -9,8 +9,11 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace mainwindow;
 
@@ -61,6 +64,36 @@ void TaskList::SetUp() {
     ApplyStyles();
     m_list.SetBkColor(kBackground);
     m_list.hide();
+}
+
+void TaskList::FitColumns() {
+    // Room for a vertical scroll bar is kept: with many rows it appears.
+    const int scrollBar = std::max(m_list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &m_list),
+                                   m_list.verticalScrollBar()->sizeHint().width());
+    const int room = m_list.contentsRect().width() - scrollBar;
+    const QFontMetrics metrics = m_list.fontMetrics();
+    const int statusNeeds = StatusWidthNeeded(metrics);
+    int widths[kColumnCount];
+    for (int column = 0; column < kColumnCount; ++column) widths[column] = std::max(0, kColumns[column].width);
+    // What does not fit is taken first from the output format (the same on most
+    // rows), then from the source (its folders go first, the name stays), then
+    // from the times down to what "00:00:00" needs, then from the source again.
+    const int time = metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 10;
+    const std::pair<int, int> givers[] = {{kFormat, 50}, {kSource, 110}, {kStart, time}, {kEnd, time}, {kSource, 60}};
+    int over = statusNeeds - room;
+    for (int width : widths) over += width;
+    for (const auto& [column, least] : givers) {
+        const int gives = std::clamp(widths[column] - least, 0, std::max(0, over));
+        widths[column] -= gives;
+        over -= gives;
+    }
+    int used = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
+        if (column == kStatus || kColumns[column].width <= 0) continue;
+        m_list.SetColumnWidth(column, widths[column]);
+        used += widths[column];
+    }
+    m_list.SetColumnWidth(kStatus, std::max(statusNeeds, room - used));
 }
 
 void TaskList::ApplyStyles() {

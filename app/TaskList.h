@@ -49,6 +49,10 @@ public:
     void SetUp();
     // The status column's width that shows a running row's status whole.
     static int StatusWidthNeeded(const QFontMetrics& metrics);
+    // Columns that fit the list's width: the status keeps what a running row needs
+    // and the other columns give way rather than push it out of sight behind a
+    // sideways scroll; room to spare goes to the status.
+    void FitColumns();
     // Grid lines, check boxes, full-row select (added to what is set).
     void ApplyStyles();
 

@@ -107,7 +107,8 @@ CCheckListCtrl::CCheckListCtrl(QWidget* parent, int controlId) : QTableWidget(pa
     disconnect(m_checkHeader, &QHeaderView::sectionPressed, this, &QTableView::selectColumn);
     disconnect(m_checkHeader, SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
     verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // Rows no taller than the check box and the text need: more of them in sight.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setShowGrid(false);
     setWordWrap(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);

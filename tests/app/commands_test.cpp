@@ -27,6 +27,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -709,6 +712,42 @@ TEST_F(CommandsTest, TheWindowFitsTheScreenResizesAndKeepsItsPlace) {
     dialog.reset();
     CTolvaneAVConverterDlg& again = open();
     EXPECT_EQ(again.geometry(), kept);
+}
+
+// On a small screen at a large scale the room goes where a person needs it: the
+// columns fit the list (Status readable without scrolling sideways), the picture
+// keeps a film's shape and a fair share of the height, the list shows more rows,
+// and nothing overlaps.
+TEST_F(CommandsTest, TheWindowFitsTheScreenWithColumnsRowsAndPictureInIt) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths(QStringList(12, SharedMedia().clipA));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const QSize& size : {window.size(), window.minimumSize(), window.templateSize()}) {
+        window.resize(size);
+        SCOPED_TRACE(testing::Message() << window.width() << "x" << window.height());
+        QTest::qWait(20);
+        QTableWidget* list = window.taskListControl();
+        const QHeaderView* header = list->horizontalHeader();
+        EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << "no sideways scrolling";
+        EXPECT_LE(header->sectionViewportPosition(TaskList::kStatus) + TaskList::StatusWidthNeeded(list->fontMetrics()),
+                  list->viewport()->width())
+            << "the status is seen whole";
+        const QRect picture = window.pictureArea()->geometry();
+        EXPECT_LE(picture.width() * 9, picture.height() * 16 + 16) << picture.width() << "x" << picture.height();
+        EXPECT_GE(picture.height() * 5, window.height()) << picture.height();
+        // Seven rows where the window opens on a 1366x768 screen at twice the scale
+        // (six before); six at the smallest the window can be.
+        EXPECT_GE(list->viewport()->height() / list->rowHeight(0), size == window.minimumSize() ? 6 : 7)
+            << "rows in sight: " << list->viewport()->height() << "/" << list->rowHeight(0) << " header "
+            << header->height();
+        for (QWidget* below : {static_cast<QWidget*>(window.button(kPlay)), static_cast<QWidget*>(window.positionSlider()),
+                               static_cast<QWidget*>(window.button(kVolumePicture))}) {
+            EXPECT_FALSE(below->geometry().intersects(picture)) << ControlId(below);
+            EXPECT_LE(below->geometry().bottom(), window.button(kMerge)->geometry().top()) << ControlId(below);
+        }
+        EXPECT_LT(list->geometry().bottom(), window.profileCombo()->geometry().top());
+    }
 }
 
 // A place kept on a screen since unplugged (or beyond the left edge) comes back on
