@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/ProgressText.h"
 #include "engine/FolderListing.h"
+#include "engine/Thumbnail.h"
 
 #include <chrono>
 #include <filesystem>
@@ -17,6 +18,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,16 +30,31 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kSettle = std::chrono::seconds(3);
+// A file written again after its writer closed it (a copy in parts, each closing
+// the file) may be closed again: it is complete only once still for this long.
+constexpr auto kReopenedSettle = std::chrono::seconds(8);
 constexpr auto kTick = std::chrono::milliseconds(200);
 constexpr const char* kStateName = ".korbanix-watch";
 constexpr int kAttempts = 2;  // a file that fails is tried once more, then left
 
 // What the watch converted (or gave up on), kept in the output folder: a record
 // per file, its kind ('D' converted, 'F' failed twice) and the source's name,
-// ended by a NUL byte (a name may hold any other byte). Appended and flushed per
-// file, so a watch killed at any moment keeps what it finished.
+// ended by a NUL byte (a name may hold any other byte). After it an 'O' record:
+// the source's stamp as it was converted, and for a converted file the stamps of
+// the output (and its thumbnail) this watch wrote and the output's name, so a
+// later conversion of a changed source replaces that output, and only while it is
+// as the watch left it. Appended and flushed per file, so a watch killed at any
+// moment keeps what it finished.
 class WatchState {
 public:
+    // What the watch wrote for a source.
+    struct Written {
+        std::string sourceStamp;     // the source as it was converted
+        std::string outputStamp;     // "" when no output was written
+        std::string thumbnailStamp;  // "" when no thumbnail was written
+        std::string output;
+    };
+
     explicit WatchState(std::string path) : m_path(std::move(path)) {
         const Descriptor fd(openState(O_RDONLY));
         if (fd.get() < 0) return;
@@ -46,17 +63,26 @@ public:
         for (ssize_t n; (n = ::read(fd.get(), buffer, sizeof buffer)) > 0;) data.append(buffer, static_cast<std::size_t>(n));
         std::istringstream in(data);
         std::string record;
-        while (std::getline(in, record, '\0'))
-            if (record.size() > 1) m_known.insert(record.substr(1));
+        std::string last;
+        while (std::getline(in, record, '\0')) {
+            if (record.size() <= 1) continue;
+            if (record[0] == 'O') {
+                if (!last.empty()) m_written[last] = ParseWritten(record.substr(1));
+                continue;
+            }
+            last = record.substr(1);
+            if (record[0] == 'P') m_known.erase(last);  // a stop cut it short: converted again
+            else m_known.insert(last);
+            m_written.erase(last);
+        }
     }
     bool known(const std::string& source) const { return m_known.count(source) != 0; }
     // A file this watch converted that has changed since (a copy that closed the
     // file between its parts): it is to be converted again.
     bool changedSince(const std::string& source) const {
-        const auto stamp = m_stamps.find(source);
-        return stamp != m_stamps.end() && stamp->second != StampOf(source);
+        const auto written = m_written.find(source);
+        return written != m_written.end() && written->second.sourceStamp != StampOf(source);
     }
-    void stamp(const std::string& source, const std::string& stamp) { m_stamps[source] = stamp; }
     // The size and change time of a file, "" when it cannot be read.
     static std::string StampOf(const std::string& path) {
         struct stat info {};
@@ -64,13 +90,36 @@ public:
         return std::to_string(info.st_size) + ":" + std::to_string(info.st_mtim.tv_sec) + "." +
                std::to_string(info.st_mtim.tv_nsec);
     }
-    bool remember(char kind, const std::string& source) {
-        m_known.insert(source);
+    // Removes the output (and thumbnail) this watch wrote for `source` before, when
+    // it is still as the watch left it: its new conversion takes the name again
+    // instead of leaving the old one beside it. Anything changed since is someone's.
+    void dropEarlierOutput(const std::string& source) {
+        const auto written = m_written.find(source);
+        if (written == m_written.end() || written->second.output.empty()) return;
+        const Written& w = written->second;
+        struct stat info {};
+        if (::lstat(w.output.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || StampOf(w.output) != w.outputStamp)
+            return;
+        const std::string thumbnail = ThumbnailPathFor(w.output);
+        if (!w.thumbnailStamp.empty() && StampOf(thumbnail) == w.thumbnailStamp) ::unlink(thumbnail.c_str());
+        ::unlink(w.output.c_str());
+    }
+    // `kind`: 'D' converted, 'F' failed for the last time, 'P' stopped (its shorter
+    // output is replaced by the next conversion, after a restart too).
+    bool remember(char kind, const std::string& source, const std::string& sourceStamp, const std::string& output) {
+        if (kind != 'P') m_known.insert(source);
+        Written written{sourceStamp.empty() ? "-" : sourceStamp, StampOf(output), std::string(), output};
+        if (written.outputStamp.empty()) written.output.clear();
+        else written.thumbnailStamp = StampOf(ThumbnailPathFor(output));
+        m_written[source] = written;
         if (m_foreign) return false;
         const Descriptor fd(openState(O_WRONLY | O_APPEND | O_CREAT));
         if (fd.get() < 0) return false;
         std::string record(1, kind);
         record += source;
+        record += '\0';
+        record += 'O' + written.sourceStamp + ' ' + OrDash(written.outputStamp) + ' ' + OrDash(written.thumbnailStamp) +
+                  ' ' + written.output;
         record += '\0';
         return ::write(fd.get(), record.data(), record.size()) == static_cast<ssize_t>(record.size());
     }
@@ -91,6 +140,24 @@ private:
         int m_fd;
     };
 
+    static std::string OrDash(const std::string& stamp) { return stamp.empty() ? "-" : stamp; }
+
+    // "sourceStamp outputStamp thumbnailStamp output", "-" for a stamp not taken.
+    static Written ParseWritten(const std::string& text) {
+        Written written;
+        std::string* fields[] = {&written.sourceStamp, &written.outputStamp, &written.thumbnailStamp};
+        std::size_t at = 0;
+        for (std::string* field : fields) {
+            const std::size_t space = text.find(' ', at);
+            if (space == std::string::npos) return Written{};
+            *field = text.substr(at, space - at);
+            if (*field == "-" && field != &written.sourceStamp) field->clear();
+            at = space + 1;
+        }
+        written.output = text.substr(at);
+        return written;
+    }
+
     // Never through a link (another user's file), never blocking on a FIFO.
     int openState(int flags) {
         const int fd = ::open(m_path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
@@ -109,7 +176,7 @@ private:
 
     std::string m_path;
     std::set<std::string> m_known;
-    std::map<std::string, std::string> m_stamps;  // what this watch converted, as it was then
+    std::map<std::string, Written> m_written;  // by source
     bool m_foreign = false;
 };
 
@@ -118,6 +185,7 @@ struct Candidate {
     std::int64_t changed = 0;  // modification time, nanoseconds
     Clock::time_point still;   // when size and time were last seen to change
     bool closed = false;       // its writer closed it
+    bool reopened = false;     // written again after it was closed: the close is no end
     int attempts = 0;
     Clock::time_point notBefore;
 };
@@ -177,6 +245,27 @@ private:
     std::map<int, std::string> m_folders;
 };
 
+// An exclusive lock on the output folder, held while the watch runs. A file system
+// without locks (some network shares) runs the watch unlocked.
+class OutputLock {
+public:
+    explicit OutputLock(const std::string& folder)
+        : m_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) m_taken = errno == EWOULDBLOCK;
+    }
+    ~OutputLock() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    OutputLock(const OutputLock&) = delete;
+    OutputLock& operator=(const OutputLock&) = delete;
+    // Another process holds it.
+    bool taken() const { return m_taken; }
+
+private:
+    int m_fd;
+    bool m_taken = false;
+};
+
 bool Below(const std::filesystem::path& inner, const std::filesystem::path& outer) {
     auto o = outer.begin();
     auto i = inner.begin();
@@ -215,8 +304,15 @@ public:
                     addFolder(event.path);
                 } else if (folders::HasMediaExtension(event.path) &&
                            (!m_state.known(event.path) || m_state.changedSince(event.path))) {
+                    const bool fresh = m_candidates.count(event.path) == 0;
                     Candidate& candidate = m_candidates[event.path];
-                    candidate.closed = candidate.closed || event.closed;
+                    if (fresh && m_state.known(event.path)) candidate.reopened = true;  // converted, then written again
+                    if (event.closed) {
+                        candidate.closed = true;
+                    } else if (candidate.closed) {
+                        candidate.closed = false;
+                        candidate.reopened = true;
+                    }
                     candidate.still = Clock::now();
                 }
             }
@@ -230,7 +326,10 @@ private:
         folders::ListOptions options;
         options.recursive = m_request.recursive;
         folders::ListMediaFiles(folder, options, [this](folders::ListedFile&& file) {
-            if (!m_state.known(file.path)) m_candidates.try_emplace(file.path, Candidate{-1, 0, Clock::now(), false, 0, Clock::time_point()});
+            // A file converted before a stop and changed since is converted again too.
+            const bool changed = m_state.known(file.path) && m_state.changedSince(file.path);
+            if (!m_state.known(file.path) || changed)
+                m_candidates.try_emplace(file.path, Candidate{-1, 0, Clock::now(), false, changed, 0, Clock::time_point()});
             return true;
         });
     }
@@ -245,7 +344,9 @@ private:
             candidate.changed = changed;
             candidate.still = now;
         }
-        return now >= candidate.notBefore && (candidate.closed || now - candidate.still >= kSettle);
+        if (now < candidate.notBefore) return false;
+        if (candidate.reopened) return now - candidate.still >= kReopenedSettle;
+        return candidate.closed || now - candidate.still >= kSettle;
     }
 
     // Converts the complete candidates; returns 0, or the status that ends the watch.
@@ -275,30 +376,67 @@ private:
         one.kind = CommandKind::Convert;
         one.files = {path};
         one.convert = m_request;
+        one.convert.nullSeparated = true;  // names as they are, to know the output; printed as asked below
         std::ostringstream lines;
         CliEnvironment env = m_env;
         env.out = &lines;
         const std::string before = WatchState::StampOf(path);
+        // The output an earlier state of this source left makes way for the new one.
+        m_state.dropEarlierOutput(path);
         const int status = RunConvert(one, env);
-        const std::string result = lines.str();
+        const ResultRecord result = ResultRecord::Parse(lines.str());
+        const bool completed = result.status == "Completed";
         if (status < 128 && WatchState::StampOf(path) != before) {
-            // It was still being written: converted again once it has been still.
+            // It was still being written: converted again once it has been still. What
+            // was written of it is no output of any whole file: the next one replaces it.
+            if (completed) m_state.remember('P', path, before, result.third);
             candidate.closed = false;
+            candidate.reopened = true;
             candidate.notBefore = Clock::now() + kSettle;
             return 1;
         }
-        const bool done = result.rfind("Completed", 0) == 0 || result.rfind("Skipped", 0) == 0;
+        const bool done = completed || result.status == "Skipped";
         if (status >= 128 || done || ++candidate.attempts >= kAttempts) {
-            *m_env.out << result << std::flush;
-            if (status >= 128) return status;
-            m_state.remember(done ? 'D' : 'F', path);
-            m_state.stamp(path, before);
+            print(result);
+            if (status >= 128) {
+                if (result.status == "Stopped") m_state.remember('P', path, before, result.third);
+                return status;
+            }
+            m_state.remember(done ? 'D' : 'F', path, before, completed ? result.third : std::string());
             return 0;
         }
         // Maybe it was not whole yet after all: once more when it has been still again.
         candidate.closed = false;
         candidate.notBefore = Clock::now() + kSettle;
         return 1;
+    }
+
+    // One result record of RunConvert with --null: status, source, output or reason.
+    struct ResultRecord {
+        std::string status, source, third;
+        std::string text;  // the record as it came
+        static ResultRecord Parse(const std::string& text) {
+            ResultRecord record;
+            record.text = text;
+            std::string* fields[] = {&record.status, &record.source, &record.third};
+            std::size_t at = 0;
+            for (std::string* field : fields) {
+                const std::size_t end = text.find('\0', at);
+                if (end == std::string::npos) break;
+                *field = text.substr(at, end - at);
+                at = end + 1;
+            }
+            return record;
+        }
+    };
+
+    // The record as convert prints it: with --null as it came, else one line of
+    // fields joined by TAB with names escaped.
+    void print(const ResultRecord& result) {
+        if (m_request.nullSeparated) *m_env.out << result.text;
+        else if (!result.status.empty())
+            *m_env.out << result.status << '\t' << EscapeName(result.source) << '\t' << EscapeName(result.third) << '\n';
+        m_env.out->flush();
     }
 
     CliEnvironment& m_env;
@@ -333,6 +471,15 @@ int RunWatch(const CommandLine& command, CliEnvironment& env) {
     // Outputs written into the watched tree would be converted in their turn.
     if (Below(fs::canonical(output, ec), fs::canonical(folder, ec))) {
         *env.err << "korbanix-cli: the output folder must not lie in the folder watched.\n";
+        return kExitUsage;
+    }
+    // One watch per output folder: two would convert every file twice, each into
+    // its own name. The lock is the folder's own (flock), so the refusal makes
+    // nothing, and it goes with the process however that ends.
+    const OutputLock lock(output);
+    if (lock.taken()) {
+        *env.err << "korbanix-cli: another watch is converting into \"" << output
+                 << "\"; only one watch can write into an output folder.\n";
         return kExitUsage;
     }
     env.stopSource->arm();

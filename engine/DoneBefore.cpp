@@ -11,7 +11,9 @@
 #include <limits>
 #include <string_view>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -26,6 +28,14 @@ namespace {
 constexpr double kTailSeconds = 5.0;
 // The names searched beyond the wanted one, as the free-name rule's counter goes.
 constexpr int kMostNumberedNames = 10000;
+// A file up to this size is read whole; a larger one is read at kSamples places
+// spread over it and at its end, kSampleBytes at each.
+constexpr std::int64_t kWholeReadBytes = 32 << 20;
+constexpr int kSamples = 64;
+constexpr std::int64_t kSampleBytes = 128 << 10;
+// A run of zero bytes this long (a file system block) inside a packet of a codec
+// whose data never holds one.
+constexpr std::size_t kZeroRun = 4096;
 
 bool Exists(const std::string& path) {
     std::error_code ec;
@@ -69,6 +79,71 @@ bool BoxesReachTheEnd(const std::string& path, std::uint64_t fileSize) {
     return at == fileSize;
 }
 
+// A crash after the file's blocks were allocated but before they were written
+// leaves them zero (or as holes) while the index still points into them: the
+// packets there are read without any error. A packet of any compressed codec
+// starts with something other than zeros (a sync word, a length, a header); the
+// H.264, H.265 and MPEG-4 video bit streams never hold a long run of zeros.
+// Raw and PCM data may be all zero (black, silence) and are not judged.
+bool LooksZeroed(const AVPacket& packet, const AVCodecParameters& codec) {
+    if (packet.size <= 0 || !packet.data) return false;
+    const AVCodecID id = codec.codec_id;
+    if ((id >= AV_CODEC_ID_PCM_S16LE && id < AV_CODEC_ID_ADPCM_IMA_QT) || id == AV_CODEC_ID_RAWVIDEO) return false;
+    const auto* begin = packet.data;
+    const auto* end = packet.data + packet.size;
+    const auto* firstNonZero = std::find_if(begin, end, [](std::uint8_t byte) { return byte != 0; });
+    if (firstNonZero == end) return true;
+    if (id != AV_CODEC_ID_H264 && id != AV_CODEC_ID_HEVC && id != AV_CODEC_ID_MPEG4) return false;
+    if (static_cast<std::size_t>(packet.size) < kZeroRun) return false;
+    std::size_t run = 0;
+    for (const auto* at = begin; at != end; ++at) {
+        run = *at == 0 ? run + 1 : 0;
+        if (run >= kZeroRun) return true;
+    }
+    return false;
+}
+
+// The file holds a hole: blocks never written, read as zeros.
+bool HasHole(const std::string& path, std::int64_t size) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    const off_t hole = ::lseek(fd, 0, SEEK_HOLE);
+    ::close(fd);
+    return hole >= 0 && hole < size;
+}
+
+// A packet of a played stream, judged for zeroed data.
+bool Played(const AVFormatContext& input, const AVPacket& packet) {
+    const AVStream* stream = input.streams[packet.stream_index];
+    const AVMediaType type = stream->codecpar->codec_type;
+    return (type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) && !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC);
+}
+
+// For a file too large to be read whole: the packets at kSamples places spread
+// over it hold no zeroed data. True also when the file cannot seek (it is then
+// read whole by PlayedSeconds).
+bool SamplesLookWhole(const std::string& path) {
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return false;
+    ffmpeg::InputContext input(raw);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0) return false;
+    if (input->duration <= 0 || input->duration == AV_NOPTS_VALUE) return true;
+    const std::int64_t start = input->start_time != AV_NOPTS_VALUE ? input->start_time : 0;
+    ffmpeg::Packet packet(av_packet_alloc());
+    if (!packet) return false;
+    for (int sample = 1; sample < kSamples; ++sample) {
+        const std::int64_t target = start + input->duration / kSamples * sample;
+        if (avformat_seek_file(input.get(), -1, INT64_MIN, target, target, 0) < 0) return true;
+        for (std::int64_t read = 0; read < kSampleBytes && av_read_frame(input.get(), packet.get()) >= 0;) {
+            read += packet->size;
+            const bool zeroed = Played(*input, *packet) && LooksZeroed(*packet, *input->streams[packet->stream_index]->codecpar);
+            av_packet_unref(packet.get());
+            if (zeroed) return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<double> PlayedSeconds(const std::string& path) {
@@ -82,10 +157,13 @@ std::optional<double> PlayedSeconds(const std::string& path) {
     if (std::string_view(input->iformat->name).find("mp4") != std::string_view::npos &&
         !BoxesReachTheEnd(path, static_cast<std::uint64_t>(info.st_size)))
         return std::nullopt;
+    if (HasHole(path, info.st_size)) return std::nullopt;
     if (avformat_find_stream_info(input.get(), nullptr) < 0) return std::nullopt;
+    const bool large = info.st_size > kWholeReadBytes;
+    if (large && !SamplesLookWhole(path)) return std::nullopt;
     const double start = input->start_time != AV_NOPTS_VALUE ? input->start_time / double(AV_TIME_BASE) : 0.0;
     double first = std::numeric_limits<double>::max();
-    if (input->duration > 0 && input->duration != AV_NOPTS_VALUE) {
+    if (large && input->duration > 0 && input->duration != AV_NOPTS_VALUE) {
         const double tail = start + input->duration / double(AV_TIME_BASE) - kTailSeconds;
         if (tail > start) {
             const auto target = static_cast<std::int64_t>(tail * AV_TIME_BASE);
@@ -107,8 +185,10 @@ std::optional<double> PlayedSeconds(const std::string& path) {
             first = std::min(first, at);
             end = std::max(end, at + std::max<std::int64_t>(packet->duration, 0) * av_q2d(stream->time_base));
         }
-        // A packet the file ends inside of: the file was cut short after its index was written.
-        const bool cut = packet->flags & AV_PKT_FLAG_CORRUPT;
+        // A packet the file ends inside of (cut short after its index was written), or
+        // one whose data was never written.
+        const bool cut = (packet->flags & AV_PKT_FLAG_CORRUPT) ||
+                         (Played(*input, *packet) && LooksZeroed(*packet, *stream->codecpar));
         av_packet_unref(packet.get());
         if (cut) return std::nullopt;
     }

@@ -5,7 +5,9 @@
 // An output counts only when it is complete, and that is measured, not guessed
 // from its name: its packets are read to the end, and the time they cover must be
 // the row's expected length. A file a stop cut short (finished properly but
-// shorter) or one a crash left without its index is not complete; the row is then
+// shorter), one a crash left without its index, or with blocks never written
+// (zeros or holes where packets should be: checked over the whole of a small file,
+// at places spread over a large one) is not complete; the row is then
 // converted again as any row is (under a free name beside it).
 //
 // Which file is the row's: the free-name rule gave the earlier run's outputs the

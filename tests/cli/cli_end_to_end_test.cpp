@@ -912,6 +912,71 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
     EXPECT_EQ(ReadFile(work.file("victim")), "someone else's") << "not written through the link";
 }
 
+// watch and a writer that closes the file between its parts, pausing (dd in
+// chunks, a copy resumed): what the watch converted of a part is replaced by the
+// next conversion, so the folder ends with one whole output under the plain name.
+// A second watch into the same output folder is refused at once, changing nothing.
+TEST_F(CliEndToEnd, WatchLeavesOneOutputOfAFileWrittenInPartsAndOnlyOneWatchPerOutput) {
+    const std::string folder = work.file("inbox");
+    fs::create_directories(folder);
+    const std::string clip = ReadFile(media("clip.mkv"));
+    const std::vector<std::string> args{"watch", "--quiet", "--profile", "14", "--output", out(), folder};
+    CliProcess watch(args, work.path().string());
+    const std::size_t part = clip.size() / 3 + 1;
+    for (std::size_t at = 0; at < clip.size(); at += part) {
+        std::ofstream file(folder + "/slow.mkv", std::ios::binary | std::ios::app);
+        file.write(clip.data() + at, static_cast<std::streamsize>(std::min(part, clip.size() - at)));
+        file.close();
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+        if (at == 0) {
+            // The first watch holds the output folder: a second one says so and leaves.
+            const std::vector<std::string> before = FilesBelow(out());
+            const std::string state = ReadFile(out(".korbanix-watch"));
+            fs::create_directories(work.file("inbox-second"));
+            CliProcess second({"watch", "--quiet", "--profile", "9", "--output", out(), folder},
+                              work.file("inbox-second"));
+            CliResult refused;
+            EXPECT_TRUE(second.exitsWithin(std::chrono::seconds(10), refused)) << "refused at once";
+            EXPECT_EQ(refused.status, 2);
+            const std::string err = ReadFile(work.file("inbox-second/cli-stderr.txt"));
+            EXPECT_NE(err.find("another watch is converting into"), std::string::npos) << err;
+            EXPECT_EQ(refused.out, "");
+            EXPECT_EQ(FilesBelow(out()), before);
+            EXPECT_EQ(ReadFile(out(".korbanix-watch")), state);
+        }
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
+    while (std::chrono::steady_clock::now() < deadline &&
+           !(fs::exists(out("slow.mp3")) && testmedia::decodedDuration(out("slow.mp3"), "a:0") > 2.8))
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    ASSERT_EQ(kill(watch.pid(), SIGTERM), 0);
+    CliResult r = watch.wait();
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(FilesBelow(out()), (std::vector<std::string>{".korbanix-watch", "slow.mp3"})) << r.out;
+    EXPECT_NEAR(testmedia::decodedDuration(out("slow.mp3"), "a:0"), 3.0, 0.2) << "the whole file";
+    // Every line tells of the one output, each true when it was printed.
+    std::istringstream lines(r.out);
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count)
+        EXPECT_EQ(line, "Completed\t" + folder + "/slow.mkv\t" + out("slow.mp3")) << r.out;
+    EXPECT_GE(count, 1);
+
+    // Someone's file of that name, or the output changed since: never replaced.
+    CliProcess again(args, work.path().string());
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    std::ofstream(out("slow.mp3"), std::ios::app) << "edited";
+    std::ofstream(folder + "/slow.mkv", std::ios::binary | std::ios::app) << "x";
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < until && !fs::exists(out("slow(0).mp3")))
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_EQ(kill(again.pid(), SIGTERM), 0);
+    CliResult second = again.wait();
+    EXPECT_EQ(second.out, "Completed\t" + folder + "/slow.mkv\t" + out("slow(0).mp3") + "\n") << second.err;
+    EXPECT_EQ(ReadFile(out("slow.mp3")).substr(ReadFile(out("slow.mp3")).size() - 6), "edited");
+}
+
 // The recipe of the README for several machines: GNU Parallel runs one convert per
 // file on each "host" (here two local ones); every output lands once, in its
 // folder, and a second run converts nothing again.

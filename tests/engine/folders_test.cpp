@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -161,6 +162,49 @@ TEST_F(FolderListing, AWholeOutputIsCompleteAShortenedOrBrokenOneIsNot) {
     EXPECT_FALSE(done::IsComplete(dir.file("link.mp4"), 3.0));
     fs::create_directory(dir.file("folder.mp4"));
     EXPECT_FALSE(done::PlayedSeconds(dir.file("folder.mp4")));
+}
+
+// What a crash leaves when the file's blocks were allocated but never written:
+// its size and index whole, zeros (or holes) in its middle. Every packet reads
+// without an error; the zeros tell.
+TEST_F(FolderListing, AnOutputWithAZeroedMiddleIsNotComplete) {
+    testmedia::ClipSpec shape;
+    shape.seconds = 3;
+    shape.videoSize = "160x120";
+    ASSERT_TRUE(testmedia::makeClip(dir.file("whole.mp4"), shape));
+    ASSERT_TRUE(done::IsComplete(dir.file("whole.mp4"), 3.0));
+    const auto size = static_cast<std::int64_t>(fs::file_size(dir.file("whole.mp4")));
+    ASSERT_GT(size, 6 * 4096) << "a middle of whole blocks to zero";
+    const std::int64_t middle = size / 2 / 4096 * 4096;
+    struct Damage {
+        const char* name;
+        std::int64_t at, length;
+    };
+    for (const Damage& damage : {Damage{"zeroed.mp4", middle - 4096, 8192}, Damage{"block.mp4", middle, 4096}}) {
+        fs::copy_file(dir.file("whole.mp4"), dir.file(damage.name));
+        std::fstream file(dir.file(damage.name), std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(damage.at);
+        const std::string zeros(static_cast<std::size_t>(damage.length), '\0');
+        file.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+        file.close();
+        ASSERT_EQ(static_cast<std::int64_t>(fs::file_size(dir.file(damage.name))), size);
+        EXPECT_FALSE(done::IsComplete(dir.file(damage.name), 3.0)) << damage.name;
+    }
+    // Blocks never written at all: a hole, where the file system supports one.
+    fs::copy_file(dir.file("whole.mp4"), dir.file("hole.mp4"));
+    const int fd = open(dir.file("hole.mp4").c_str(), O_RDWR);
+    ASSERT_GE(fd, 0);
+    const bool punched = fallocate(fd, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, middle - 4096, 8192) == 0;
+    close(fd);
+    if (punched) {
+        EXPECT_FALSE(done::IsComplete(dir.file("hole.mp4"), 3.0)) << "a hole";
+    }
+    // Zeros that are the media itself are no damage: silence in PCM.
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -loglevel error -y -f lavfi -i anullsrc=r=48000:cl=stereo -f lavfi "
+                                    "-i testsrc2=size=64x48:rate=25 -t 3 -c:a pcm_s16le -c:v mpeg4 " +
+                                    testmedia::shellQuote(dir.file("silence.mov"))),
+              0);
+    EXPECT_TRUE(done::IsComplete(dir.file("silence.mov"), 3.0)) << "silence is all zeros";
 }
 
 TEST_F(FolderListing, EarlierOutputsAreGivenOutInTheOrderTheFreeNameRuleTookThem) {
