@@ -7,6 +7,7 @@
 #include "engine/Thumbnail.h"
 #include "engine/VideoPath.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -213,6 +214,7 @@ void RowRunner::copyPacket(copying::CopiedStream& out, AVPacket* pkt, bool isVid
     out.end = std::max(out.end, (ts + shift + std::max<std::int64_t>(pkt->duration, 0)) * av_q2d(timeBase));
     pkt->pos = -1;
     if (isVideo && !m_thumbnailDone) decodeForThumbnail(pkt);
+    if (isVideo && m_thumbnailDone && (pkt->flags & AV_PKT_FLAG_KEY)) previewKeyFrame(pkt);
     publishProgress();
     if (m_out.file.write(pkt, timeBase, out.stream) < 0) {
         m_writeFailed = true;
@@ -244,6 +246,36 @@ void RowRunner::decodeForThumbnail(const AVPacket* pkt) {
             WriteThumbnail(m_job.thumbnailPaths[m_row], rgb.data(), m_job.jpegError, ExistingThumbnail::Keep);
     av_frame_unref(frame);
     avcodec_flush_buffers(decoder);
+}
+
+// A kept video is shown by its key frames alone, each decoded by itself, and at
+// most one every kKeptPreviewInterval: the copy never waits for a decoder running
+// through every picture.
+void RowRunner::previewKeyFrame(const AVPacket* pkt) {
+    if (!m_previewOn || m_job.previewOff.load(std::memory_order_relaxed) || !m_source.videoDecoder) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (m_lastKeptPreview && now - *m_lastKeptPreview < kKeptPreviewInterval) return;
+    m_lastKeptPreview = now;
+    AVCodecContext* decoder = m_source.videoDecoder.get();
+    decoder->skip_frame = AVDISCARD_NONKEY;
+    AVFrame* frame = m_frame.get();
+    // The drain gives the picture at once, whatever the decoder holds back for
+    // reordering; the flush makes it take packets again.
+    const bool decoded = avcodec_send_packet(decoder, pkt) >= 0 && avcodec_send_packet(decoder, nullptr) >= 0 &&
+                         avcodec_receive_frame(decoder, frame) >= 0;
+    avcodec_flush_buffers(decoder);
+    if (!decoded) return;
+    const AVRational aspect = video::streamSampleAspect(*m_source.videoStream());
+    PreviewPicture picture;
+    if (m_pictures.toPreview(*frame, video::ActiveArea{0, 0, frame->width, frame->height},
+                             aspect.num > 0 ? aspect : AVRational{1, 1}, picture)) {
+        try {
+            m_job.previewSink->picture(m_row, picture);
+        } catch (...) {
+            m_previewOn = false;
+        }
+    }
+    av_frame_unref(frame);
 }
 
 }  // namespace pipeline

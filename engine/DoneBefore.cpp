@@ -212,13 +212,16 @@ std::vector<std::string> EarlierNames(const std::string& wanted) {
     return names;
 }
 
-std::optional<std::string> EarlierOutputs::claim(const std::string& wanted, double expectedSeconds) {
-    for (const std::string& name : EarlierNames(wanted)) {
-        if (m_claimed.count(name) || !Exists(name) || !IsComplete(name, expectedSeconds)) continue;
-        m_claimed.insert(name);
-        return name;
-    }
+std::optional<std::string> EarlierOutputs::find(const std::string& wanted, double expectedSeconds) const {
+    for (const std::string& name : EarlierNames(wanted))
+        if (!m_claimed.count(name) && Exists(name) && IsComplete(name, expectedSeconds)) return name;
     return std::nullopt;
+}
+
+std::optional<std::string> EarlierOutputs::claim(const std::string& wanted, double expectedSeconds) {
+    std::optional<std::string> name = find(wanted, expectedSeconds);
+    if (name) m_claimed.insert(*name);
+    return name;
 }
 
 }  // namespace done

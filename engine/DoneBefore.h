@@ -50,6 +50,9 @@ public:
     // `expectedSeconds`, not given to a row before; it is given to this one.
     // nullopt when there is none.
     std::optional<std::string> claim(const std::string& wanted, double expectedSeconds);
+    // The output claim would give now, without giving it: a row whose turn has not
+    // come learns whether an earlier output may be its own.
+    std::optional<std::string> find(const std::string& wanted, double expectedSeconds) const;
     // A name this run writes itself: never an earlier output.
     void exclude(const std::string& path) { m_claimed.insert(path); }
 

@@ -225,6 +225,12 @@ void finalise(AVConvert& job, MergeState& state) {
     const bool drained = !keep || !out.audio || audio::flushAndDrain(*out.audio, out.file) >= 0;
     if (keep && drained && out.file.finish()) {
         job.progressPercent.store(100, std::memory_order_relaxed);
+        // The joined output's size is said with its first row, as its copy plan is.
+        const int first = state.joinedRows.front();
+        std::error_code ec;
+        const auto bytes = std::filesystem::file_size(job.outputPaths[first], ec);
+        if (job.targetSizeBytes > 0 && out.video && !StopSeen(job) && !ec)
+            job.noteRow(first, sizing::missedSizeNote(double(bytes), double(job.targetSizeBytes)));
     } else {
         const std::string reason = aborted ? pipeline::kAbortedReason : out.file.failureReason();
         for (int row : state.joinedRows) job.failRow(row, reason.empty() ? "Cannot finish the output" : reason);

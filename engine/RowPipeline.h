@@ -11,7 +11,9 @@
 #include "engine/SubtitleBurn.h"
 #include "engine/VideoPath.h"
 
+#include <chrono>
 #include <limits>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -73,6 +75,9 @@ struct RowRules {
     int progressSpan = 100;
 };
 
+// A kept video's preview shows a key frame at most this often (4 a second).
+constexpr std::chrono::milliseconds kKeptPreviewInterval{250};
+
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };
 
 // The reason of a row whose output a second stop left unfinished (and removed).
@@ -122,6 +127,7 @@ private:
     void findCopyStart();
     void copyPacket(copying::CopiedStream& out, AVPacket* pkt, bool isVideo);
     void decodeForThumbnail(const AVPacket* pkt);
+    void previewKeyFrame(const AVPacket* pkt);
     void dispatch(AVPacket* pkt);
     // The output's picture clock, whether its pictures are converted or copied.
     double videoClock() const;
@@ -186,6 +192,8 @@ private:
     std::int64_t m_copyStartPts = AV_NOPTS_VALUE;  // in the video stream's time base
     std::int64_t m_videoPacketsInRow = 0;
     std::vector<ffmpeg::Packet> m_pending;
+    // When the last kept key frame was shown (none yet: nullopt).
+    std::optional<std::chrono::steady_clock::time_point> m_lastKeptPreview;
 };
 
 }  // namespace pipeline

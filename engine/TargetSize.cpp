@@ -6,6 +6,8 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -87,6 +89,22 @@ double x264SecondPassOvershoot(const PassResult& first, double firstRate) {
     if (first.seconds <= 0 || firstRate <= 0) return 1.0;
     const double firstOvershoot = first.videoBytes * 8.0 / first.seconds / firstRate;
     return 1.0 + 0.25 * std::clamp(firstOvershoot - 1.05, 0.0, 0.4);
+}
+
+namespace {
+// "12.3 MB", whatever the process locale says about decimal points.
+std::string megabytes(double bytes) {
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, bytes / 1e6, std::chars_format::fixed, 1);
+    return (ec == std::errc() ? std::string(text, end) : std::string("?")) + " MB";
+}
+}  // namespace
+
+std::string missedSizeNote(double bytes, double targetBytes) {
+    if (targetBytes <= 0 || std::abs(bytes / targetBytes - 1.0) <= kSizeTolerance) return std::string();
+    const std::string sizes = " (" + megabytes(bytes) + " of " + megabytes(targetBytes) + ")";
+    return bytes < targetBytes ? "the output is smaller than the target size: the video needs no more" + sizes
+                               : "the output is larger than the target size: the encoder could not keep to it" + sizes;
 }
 
 bool supportsTwoPass(std::string_view encoderName) {

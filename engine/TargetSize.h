@@ -67,6 +67,15 @@ double secondPassBitRate(const Overhead& overhead, const PassResult& first, doub
 // rate is divided by this.
 double x264SecondPassOvershoot(const PassResult& first, double firstRate);
 
+// An output lands within this share of its target size, above or below.
+constexpr double kSizeTolerance = 0.03;
+
+// What a row's note says of a fitted output of `bytes` that missed `targetBytes`
+// by more than the tolerance: below it when the pictures need fewer bits even at
+// the encoder's best quality, above it when the encoder could not keep to its rate.
+// "" when the output landed within the tolerance.
+std::string missedSizeNote(double bytes, double targetBytes);
+
 // The encoder (FFmpeg's name) can encode in two passes: x264 with its own
 // statistics file, and the MPEG-video family through stats_out/stats_in.
 bool supportsTwoPass(std::string_view encoderName);

@@ -24,6 +24,12 @@ bool stampedByOrder(const source::SourceFile& source) {
     return source.formatIs("rm") || source.formatIs("rmvb") || source.oddRate;
 }
 
+double fileBytes(const std::string& path) {
+    std::error_code ec;
+    const std::uintmax_t bytes = std::filesystem::file_size(path, ec);
+    return ec ? 0.0 : static_cast<double>(bytes);
+}
+
 bool isStill(const source::SourceFile& source) {
     return video::isStillPicture(*source.input, source.videoIndex, source.audioIndex);
 }
@@ -62,7 +68,7 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
         return isStill(source) ? "A picture has no sound: convert it with a video profile"
                                : "The source has no sound to convert";
     const copying::CopyPlan plan = copying::planCopy(job, source, out.file.formatName(), job.clipBegin[row] > 0);
-    noteCopyPlan(job, row, plan);
+    if (rate.pass != 1) noteCopyPlan(job, row, plan);  // said once, by the pass that writes
     if (plan.video) {
         if (!copying::addCopiedStream(*source.videoStream(), out.file, out.videoCopy))
             return "The output does not take the source's video as it is";
@@ -195,22 +201,23 @@ batch::RowShape shapeOf(const AVConvert& job, const source::SourceFile& source, 
     return shape;
 }
 
-// The length the row's output will have: its clip, or to the end of the source.
-double expectedSeconds(const AVConvert& job, int row, const source::SourceFile& source, const pipeline::RowRules& rules) {
-    const double sourceSeconds =
-        source.input->duration > 0 ? source.input->duration / 1e6 - job.clipBegin[row] : 0.0;
-    if (rules.stillPicture) return rules.clipLength;
-    double seconds = rules.clipLength > 0 ? rules.clipLength : rules.progressSeconds;
-    if (seconds <= 0) seconds = sourceSeconds;
-    return sourceSeconds > 0 ? std::min(seconds, sourceSeconds) : seconds;
+// The length the row's output will have: its clip (never past the source's end),
+// or to the end of the source; a still picture's clip or still length.
+double outputSeconds(const AVConvert& job, int row, const source::SourceFile& source) {
+    if (isStill(source)) return job.clipLength[row] > 0 ? job.clipLength[row] : job.stillPictureSeconds;
+    const std::int64_t duration = source.input->duration;
+    const double rest =
+        duration > 0 && duration != AV_NOPTS_VALUE ? duration / 1e6 - std::max(job.clipBegin[row], 0.0) : 0.0;
+    const bool clipped = job.clipLength[row] > 0 && !pipeline::endIsUntrimmed(source, job.clipEnd[row]);
+    if (rest <= 0) return job.clipLength[row];
+    return clipped ? std::min(job.clipLength[row], rest) : rest;
 }
 
 // With skipDone: an earlier run's complete output for the row, taken in the
 // name turn so rows of one name find their outputs in row order. True when
 // found: the row is done and keeps its code kRowDoneBefore.
-bool foundDoneBefore(AVConvert& job, int row, const source::SourceFile& source, const pipeline::Outputs& out,
-                     done::EarlierOutputs& earlier) {
-    const double expected = expectedSeconds(job, row, source, rulesFor(job, row, source, out));
+bool foundDoneBefore(AVConvert& job, int row, const source::SourceFile& source, done::EarlierOutputs& earlier) {
+    const double expected = outputSeconds(job, row, source);
     std::unique_lock lock(job.rowMutex);
     batch::WaitForNameTurn(job, row, lock);
     const std::optional<std::string> found = earlier.claim(job.outputPaths[row], expected);
@@ -223,13 +230,12 @@ bool foundDoneBefore(AVConvert& job, int row, const source::SourceFile& source, 
     return true;
 }
 
-// The row's length on the output, as its rules will cut it.
-double outputSeconds(const AVConvert& job, int row, const source::SourceFile& source) {
-    if (isStill(source)) return job.clipLength[row] > 0 ? job.clipLength[row] : job.stillPictureSeconds;
-    if (job.clipLength[row] > 0 && !pipeline::endIsUntrimmed(source, job.clipEnd[row])) return job.clipLength[row];
-    const std::int64_t duration = source.input->duration;
-    if (duration <= 0 || duration == AV_NOPTS_VALUE) return job.clipLength[row];
-    return duration / 1e6 - std::max(job.clipBegin[row], 0.0);
+// With skipDone: an earlier run's complete output may be the row's (one that no
+// row has claimed), without waiting for the row's name turn.
+bool mayBeDoneBefore(AVConvert& job, int row, const source::SourceFile& source, const done::EarlierOutputs& earlier) {
+    const double expected = outputSeconds(job, row, source);
+    std::lock_guard lock(job.rowMutex);
+    return earlier.find(job.outputPaths[row], expected).has_value();
 }
 
 struct FirstPass {
@@ -314,11 +320,20 @@ void convertRow(AVConvert& job, int row, RunNames& runNames) {
     video::RateSetup rate;
     if (const std::string reason = openRowSource(job, row, source); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
+    // An earlier run's output spares the row the rest, a first pass included. The
+    // claim takes the row's name turn and, when nothing is found, keeps it until the
+    // output is named; before a first pass it is made only when an earlier output
+    // may be the row's, so rows running at once do not wait through that pass.
+    bool doneChecked = false;
+    if (job.skipDone && (job.targetSizeBytes <= 0 || mayBeDoneBefore(job, row, source, runNames.earlier))) {
+        if (foundDoneBefore(job, row, source, runNames.earlier)) return;
+        doneChecked = true;
+    }
     if (const std::string reason = planForSize(job, row, source, rate, logs); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
     if (const std::string reason = setUpStreams(job, row, source, out, rate); !reason.empty())
         return pipeline::setUpFailed(job, row, reason);
-    if (job.skipDone && foundDoneBefore(job, row, source, out, runNames.earlier)) return;
+    if (job.skipDone && !doneChecked && foundDoneBefore(job, row, source, runNames.earlier)) return;
     if (!openOutput(job, row, source, out, runNames)) return pipeline::setUpFailed(job, row, out.file.failureReason());
     memory.emplace(batch::ReserveRowMemory(job, batch::RowMemoryNeed(shapeOf(job, source, out))));
     // The MP3 muxer holds the sound back until the picture has come.
@@ -358,6 +373,8 @@ void convertRow(AVConvert& job, int row, RunNames& runNames) {
     if (job.fileState[row].load(std::memory_order_relaxed) == kRowFailed) return discardOutput(job, row, out, runner);
     // A stop before anything was converted leaves no empty file; the row stays pending.
     if (end == pipeline::RowEnd::Stopped && out.file.packetCount() == 0) return discardOutput(job, row, out, runner);
+    if (end != pipeline::RowEnd::Stopped && job.targetSizeBytes > 0 && out.video)
+        job.noteRow(row, sizing::missedSizeNote(fileBytes(job.outputPaths[row]), double(job.targetSizeBytes)));
     // A stop keeps the shorter output (it may be wanted) and says the row was stopped.
     job.fileState[row].store(end == pipeline::RowEnd::Stopped ? kRowStopped : kRowCompleted,
                              std::memory_order_release);

@@ -1,12 +1,17 @@
 #include "profiles/OutputSizeGuard.h"
 
+#include "engine/AVConvert.h"
+#include "engine/CopyRow.h"
+#include "engine/SourceFile.h"
 #include "engine/TargetSize.h"
+#include "profiles/DeviceLimits.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/ProfileTable.h"
 #include "profiles/TimeText.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -54,6 +59,50 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// What a kept stream spends a second: its own bit rate where its header or the
+// container says it (an MKV writer's "BPS" statistics tag), else the file's
+// average less what the other streams say of theirs.
+double keptBitRate(const AVFormatContext& input, int index) {
+    const AVStream& stream = *input.streams[index];
+    if (stream.codecpar->bit_rate > 0) return static_cast<double>(stream.codecpar->bit_rate);
+    if (const AVDictionaryEntry* tag = av_dict_get(stream.metadata, "BPS", nullptr, 0))
+        if (const double bps = std::atof(tag->value); bps > 0) return bps;
+    double rest = input.bit_rate > 0 ? static_cast<double>(input.bit_rate) : 0.0;
+    for (unsigned i = 0; i < input.nb_streams; ++i)
+        if (static_cast<int>(i) != index) rest -= static_cast<double>(std::max<std::int64_t>(input.streams[i]->codecpar->bit_rate, 0));
+    return std::max(rest, 0.0);
+}
+
+// The bit rate of a row's output whose video is kept as it is (the option is on,
+// the profile's device plays it, nothing asks for an encoder): the kept streams'
+// own rates, and the settings' sound rate when the sound is converted. nullopt
+// when the video would be converted or the source cannot be read.
+std::optional<double> keptOutputBitRate(const TaskRow& row, const OutputSettings& settings,
+                                        const std::string& container) {
+    const copycheck::DeviceLimits* device = DeviceLimitsFor(settings.profileCode);
+    if (!settings.copyCompatible || settings.audioOnly || settings.targetSizeBytes > 0 || !device) return std::nullopt;
+    if (settings.exactCut && ParseTime(row.startText) > 0) return std::nullopt;
+    const std::string name = "x" + container;
+    const AVOutputFormat* format = av_guess_format(nullptr, name.c_str(), nullptr);
+    const auto job = std::make_unique<AVConvert>();  // lends its stop flag to the reads
+    source::SourceFile source;
+    if (!format || source::openContainer(row.sourcePath, *job, source) != source::OpenResult::Opened)
+        return std::nullopt;
+    const source::StreamChoice choice =
+        source::chooseStreams(*source.input, row.sourcePath, source::TrackRequests{row.audioTrack, row.subtitles, {}});
+    // Subtitles are burned into the picture.
+    if (!choice.failure.empty() || choice.video < 0 || choice.subtitleTrack >= 0) return std::nullopt;
+    source.videoIndex = choice.video;
+    source.audioIndex = choice.audio;
+    if (!copying::videoCopyReason(*device, source, format->name).empty()) return std::nullopt;
+    double rate = keptBitRate(*source.input, source.videoIndex);
+    if (const AVStream* sound = source.audioStream())
+        rate += copycheck::checkSound(*device, *sound->codecpar, format->name).copyable
+                    ? keptBitRate(*source.input, source.audioIndex)
+                    : settings.audioBitRate;
+    return rate;
+}
+
 }  // namespace
 
 std::string ProfileExtension(int profileCode) {
@@ -73,18 +122,24 @@ double ExpectedOutputBytes(const OutputSettings& settings, double seconds, std::
 
 std::optional<Fat32Excess> FindFat32Excess(const std::vector<TaskRow>& rows, JobKind kind,
                                            const OutputSettings& settings, std::string_view extension) {
-    double mergeSeconds = 0;
+    const std::string container = extension.empty() ? ProfileExtension(settings.profileCode) : std::string(extension);
+    const sizing::Overhead overhead = sizing::containerOverhead(container);
+    double mergeSeconds = 0, mergeKeptBytes = 0;
     for (const TaskRow& row : rows) {
         if (!row.checked) continue;
-        const double seconds = ParseTime(row.endText) - ParseTime(row.startText);
+        const double seconds = std::max(ParseTime(row.endText) - ParseTime(row.startText), 0);
+        // A kept video has the bytes it has, whatever the profile's bit rate says.
+        const std::optional<double> kept = keptOutputBitRate(row, settings, container);
+        const double keptBytes = kept ? sizing::expectedBytes(overhead, seconds, *kept, 0) * kRateSlack : 0.0;
         if (kind == JobKind::Merge) {
-            mergeSeconds += std::max(seconds, 0.0);
+            if (kept) mergeKeptBytes += keptBytes - overhead.fixedBytes * kRateSlack;
+            else mergeSeconds += seconds;
             continue;
         }
-        const double bytes = ExpectedOutputBytes(settings, seconds, extension);
+        const double bytes = kept ? keptBytes : ExpectedOutputBytes(settings, seconds, extension);
         if (bytes > static_cast<double>(kFat32FileLimitBytes)) return Fat32Excess{false, row.sourcePath, bytes};
     }
-    const double merged = ExpectedOutputBytes(settings, mergeSeconds, extension);
+    const double merged = ExpectedOutputBytes(settings, mergeSeconds, extension) + mergeKeptBytes;
     if (kind == JobKind::Merge && merged > static_cast<double>(kFat32FileLimitBytes))
         return Fat32Excess{true, std::string(), merged};
     return std::nullopt;

@@ -6,7 +6,8 @@
 // The volume is the one that really holds the folder: symbolic links on the way are
 // resolved (a link in the home folder pointing at a USB drive is the USB drive), and
 // a folder not made yet counts as being on its nearest existing parent's volume.
-// Plain functions; any thread. Reading the mount table is the only I/O.
+// Plain functions; any thread. Reading the mount table is the only I/O, and
+// opening the sources of rows whose video may be kept as it is.
 
 #include "profiles/JobSetup.h"
 
@@ -29,7 +30,9 @@ double ExpectedOutputBytes(const OutputSettings& settings, double seconds, std::
 std::string ProfileExtension(int profileCode);
 
 // The first output of `rows` (the checked ones) expected to pass the limit: for
-// Convert each row on its own, for Merge their sum. nullopt when all fit.
+// Convert each row on its own, for Merge their sum. nullopt when all fit. A row
+// whose video the settings keep as it is (engine/CopyRow.h) is expected at the
+// kept streams' own bit rates for its clip: its source is opened to see.
 struct Fat32Excess {
     bool merged = false;
     std::string sourcePath;  // the row's source (Convert)

@@ -827,6 +827,27 @@ TEST_F(CliEndToEnd, AKilledBatchRunAgainWithSkipDoneConvertsOnlyTheRest) {
     EXPECT_EQ(third.out.find("Completed"), std::string::npos) << third.out;
 }
 
+// A row fitted into a size whose output an earlier run completed is skipped before
+// its first pass, which is never run: here it could not be (its statistics have no
+// folder), as the row converted again shows.
+TEST_F(CliEndToEnd, SkipDoneSkipsAFittedRowBeforeItsFirstPass) {
+    const std::vector<std::string> args{"convert", "--quiet", "--jobs", "1", "--profile", "9", "--target-size", "1M",
+                                        "--skip-done", "--output", out(), media("clip.mkv"), media("second.mkv")};
+    CliResult first = run(args);
+    ASSERT_EQ(first.status, 0) << first.err;
+    fs::remove(out("second.mp4"));
+    const char* temporary = std::getenv("TMPDIR");
+    const std::string kept = temporary ? temporary : "";
+    ::setenv("TMPDIR", work.file("no-such-folder").c_str(), 1);
+    CliResult again = run(args);
+    if (temporary) ::setenv("TMPDIR", kept.c_str(), 1);
+    else ::unsetenv("TMPDIR");
+    EXPECT_EQ(again.out.substr(0, again.out.find('\n') + 1), Lines("Skipped", {media("clip.mkv")}, {out("clip.mp4")}))
+        << again.out << again.err;
+    EXPECT_NE(again.out.find("Failure\t" + media("second.mkv")), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("first pass"), std::string::npos) << again.out;
+}
+
 // watch: files written slowly into the folder are converted once each, after
 // they are complete; a restart remembers them; a file that fails is tried twice.
 TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {

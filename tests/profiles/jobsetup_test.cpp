@@ -8,6 +8,7 @@
 #include "profiles/ProfileTable.h"
 #include "profiles/TimeText.h"
 #include "profiles/TargetSizeRules.h"
+#include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -391,6 +392,36 @@ TEST(TargetSize, TheFat32GuardExpectsTheSameSize) {
     EXPECT_FALSE(FindFat32Excess(RowsOf({36000}), JobKind::Convert, s)) << "a fitted output is its size, however long";
     s.targetSizeBytes = 5000000000;
     EXPECT_TRUE(FindFat32Excess(RowsOf({60}), JobKind::Convert, s));
+}
+
+// A video kept as it is has the bytes it has: the guard expects the kept streams'
+// own bit rate for the row's clip, not the profile's rates.
+TEST(TargetSize, TheFat32GuardExpectsAKeptVideoAtItsOwnRate) {
+    testmedia::TempDir dir;
+    const std::string small = dir.file("small.mkv"), large = dir.file("large.mkv");
+    const std::string h264 = " -c:v libx264 -preset ultrafast -profile:v high -level 4.1 -pix_fmt yuv420p ";
+    // Tiny test pictures take a few dozen kbit/s; noise at 8 Mbit/s takes them all.
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=size=64x48:rate=25:duration=2" +
+                                    h264 + testmedia::shellQuote(small)), 0);
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i \"nullsrc=size=320x240:rate=25:duration=2,"
+                                    "geq=random(1)*255:128:128\"" + h264 + "-b:v 8M " + testmedia::shellQuote(large)),
+              0);
+    const auto row = [](const std::string& path, int hours, int begin = 0) {
+        return TaskRow{path, FormatTime(begin), FormatTime(hours * 3600), true, "", "", ""};
+    };
+    OutputSettings s = Profile(0, 0);  // 2000 + 192 kbps: 5 hours pass 4 GiB, 4 hours fit
+    EXPECT_TRUE(FindFat32Excess({row(small, 5)}, JobKind::Convert, s));
+    EXPECT_FALSE(FindFat32Excess({row(large, 4)}, JobKind::Convert, s));
+    s.copyCompatible = true;
+    EXPECT_FALSE(FindFat32Excess({row(small, 5)}, JobKind::Convert, s)) << "kept at its own few kbit/s";
+    const std::optional<Fat32Excess> excess = FindFat32Excess({row(large, 4)}, JobKind::Convert, s);
+    ASSERT_TRUE(excess) << "kept at its own 8 Mbit/s";
+    EXPECT_GT(excess->bytes, 5e9) << "4 hours at 8 Mbit/s";
+    EXPECT_FALSE(FindFat32Excess({row(large, 4, 7 * 1800)}, JobKind::Convert, s)) << "half an hour of it is clipped";
+    EXPECT_TRUE(FindFat32Excess({row(large, 2), row(small, 2)}, JobKind::Merge, s));
+    EXPECT_FALSE(FindFat32Excess({row(small, 5), row(small, 5)}, JobKind::Merge, s));
+    s.exactCut = true;
+    EXPECT_TRUE(FindFat32Excess({row(small, 6, 1)}, JobKind::Convert, s)) << "an exact cut converts";
 }
 
 TEST(SourcePreferences, TextsAreReadWholeAndTheListsKeepWhatIsStored) {

@@ -5,6 +5,7 @@
 // family of profiles, and what the second pass buys.
 #include "engine/AVConvert.h"
 #include "engine/MergeWorker.h"
+#include "engine/PreviewSink.h"
 #include "engine/ProbeMedia.h"
 #include "engine/TranscodeWorker.h"
 #include "engine/WorkerThread.h"
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -193,9 +195,27 @@ struct CopyRun {
     std::string reason;
 };
 
-// A conversion as the Convert (or Merge) command starts it, with the option on.
+// Counts the preview pictures and keeps the middle of the newest picture's luma.
+class CountingPreview : public PreviewSink {
+public:
+    void rowBegins(int) override {}
+    void picture(int, const PreviewPicture& p) override {
+        ++pictures;
+        long sum = 0;
+        for (int y = 40; y < 80; ++y)
+            for (int x = 40; x < 120; ++x) sum += p.y[y * p.yStride + x];
+        meanLuma = static_cast<double>(sum) / (40 * 80);
+    }
+    void rowEnds(int) override {}
+    std::atomic<int> pictures{0};
+    std::atomic<double> meanLuma{0};
+};
+
+// A conversion as the Convert (or Merge) command starts it, with the option on;
+// targetSize: fitted into that many bytes; preview: shown there.
 CopyRun ConvertKeeping(const std::vector<std::string>& sources, int profile, const std::string& folder,
-                       bool exactCut = false, int begin = 0, int end = -1, bool merge = false) {
+                       bool exactCut = false, int begin = 0, int end = -1, bool merge = false,
+                       std::int64_t targetSize = 0, PreviewSink* preview = nullptr) {
     auto job = std::make_unique<AVConvert>();
     std::vector<TaskRow> rows;
     for (const std::string& source : sources) {
@@ -209,9 +229,11 @@ CopyRun ConvertKeeping(const std::vector<std::string>& sources, int profile, con
     LoadProfile(settings, profile);
     settings.copyCompatible = true;
     settings.exactCut = exactCut;
+    settings.targetSizeBytes = targetSize;
     FillJob(*job, rows, settings, folder, ExtensionFromProfile(Profiles()[profile].displayText),
             merge ? JobKind::Merge : JobKind::Convert);
-    job->previewOff = true;
+    job->previewOff = preview == nullptr;
+    job->previewSink = preview;
     WorkerThread worker;
     worker.start(merge ? &MergeWorker : &TranscodeWorker, *job);
     worker.join();
@@ -369,6 +391,23 @@ TEST(CopyClip, BeginsAtTheKeyFrameBeforeTheBeginAndSaysSoOrConvertsForAnExactCut
     ASSERT_EQ(exact.state, kRowCompleted) << exact.reason;
     EXPECT_NE(exact.note.find("video converted: an exact cut was asked for"), std::string::npos) << exact.note;
     EXPECT_NEAR(testmedia::decodedDuration(exact.output, "v:0"), 2.0, 0.15);
+}
+
+// A kept video is shown in the preview by its key frames, decoded by themselves.
+TEST(CopyPreview, AKeptVideoShowsItsKeyFramesWhileItIsCopied) {
+    testmedia::TempDir dir;
+    const std::string source = dir.file("film.mkv");
+    ASSERT_TRUE(MakeH264Mkv(source, "", "-c:a aac -ac 2", 2.0));
+    fs::create_directory(dir.file("out"));
+    CountingPreview preview;
+    const CopyRun run = ConvertKeeping({source}, 0, dir.file("out"), false, 0, -1, false, 0, &preview);
+    ASSERT_EQ(run.state, kRowCompleted) << run.reason;
+    EXPECT_NE(run.note.find("video kept"), std::string::npos) << run.note;
+    EXPECT_GE(preview.pictures.load(), 1) << "the preview stays dark while a video is kept";
+    // Test pictures: grey and colour bars, far from black (16) and white (235).
+    EXPECT_GT(preview.meanLuma.load(), 40.0);
+    EXPECT_LT(preview.meanLuma.load(), 220.0);
+    EXPECT_EQ(StreamHashes(run.output, "v:0"), StreamHashes(source, "v:0")) << "still the source's packets";
 }
 
 TEST(CopyMerge, JoinsKeptVideosOnlyWhenEveryFileHasTheSameParameters) {
@@ -575,6 +614,24 @@ TEST_F(TargetSizeConversion, TwoPassesGiveBetterPicturesThanOneAtTheSameSize) {
     EXPECT_GT(twoPsnr, onePsnr + 0.02) << "two passes: " << twoPsnr << " dB in " << twoBytes << " bytes; one: "
                                        << onePsnr << " dB in " << oneBytes << " bytes";
     EXPECT_GT(twoSsim, oneSsim + 0.001) << "SSIM " << twoSsim << " against " << oneSsim;
+}
+
+// A source whose pictures need far fewer bits than the size allows, even at the
+// encoder's best quality: the output is smaller, and the row says so (and says once
+// why the video the device plays was converted all the same).
+TEST_F(TargetSizeConversion, AnEasySourceBelowTheSizeSaysItNeedsNoMore) {
+    const std::string easy = out.file("easy.mkv");
+    ASSERT_TRUE(MakeH264Mkv(easy, "", "-c:a aac -ac 2", 4.0));
+    testmedia::TempDir folder;
+    const CopyRun run = ConvertKeeping({easy}, 0, folder.path().string(), false, 0, -1, false, 20000000);
+    ASSERT_EQ(run.state, kRowCompleted) << run.reason;
+    EXPECT_LT(FileBytes(run.output), 20e6 * (1 - kSizeTolerance));
+    EXPECT_NE(run.note.find("the output is smaller than the target size: the video needs no more"),
+              std::string::npos) << run.note;
+    const std::string fitted = "video converted: the video is fitted into the target size";
+    const std::size_t at = run.note.find(fitted);
+    ASSERT_NE(at, std::string::npos) << run.note;
+    EXPECT_EQ(run.note.find(fitted, at + 1), std::string::npos) << "said twice: " << run.note;
 }
 
 // A merge fits the joined output, whose length is every row's together.
