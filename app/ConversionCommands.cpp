@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include "platform/Platform.h"
 #include "profiles/OutputSettings.h"
+#include "dialogs/EngineTexts.h"
 #include "profiles/OutputSizeGuard.h"
 #include "profiles/TargetSizeRules.h"
 
@@ -110,7 +111,7 @@ bool ConversionCommands::refusedByFileLimit(bool merge) {
     const std::string sizeRefusal = TargetSizeRefusal(m_window.taskList().Rows(), merge ? JobKind::Merge : JobKind::Convert,
                                                       settings, ProfileExtension(settings.profileCode));
     if (!sizeRefusal.empty()) {
-        CurrentPlatform().MessageBox(&m_window, QString::fromStdString(sizeRefusal), QString(), MessageButtons::Ok,
+        CurrentPlatform().MessageBox(&m_window, EngineText(sizeRefusal), QString(), MessageButtons::Ok,
                                      MessageIcon::Exclamation);
         return true;
     }

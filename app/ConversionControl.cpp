@@ -2,6 +2,7 @@
 
 #include "app/AppFolders.h"
 #include "dialogs/CAVConvertDlg.h"
+#include "dialogs/EngineTexts.h"
 #include "engine/AVConvert.h"
 #include "engine/MergeWorker.h"
 #include "engine/TranscodeWorker.h"
@@ -231,13 +232,13 @@ void ConversionControl::updateRowStatuses(AVConvert& job) {
         const std::uint8_t state = job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_acquire);
         if (state == kRowFailed) {
             m_host.SetRowStatus(row, tr("Failure"));
-            m_host.SetRowStatusTip(row, QString::fromStdString(job.failureReason(i)));
+            m_host.SetRowStatusTip(row, EngineText(job.failureReason(i)));
             ++finished;
         } else if (state == kRowCompleted) {
             m_host.SetRowStatus(row, tr("Completed"));
             // What a kept video did (from the key frame before the start time, the
             // sound converted) is worth knowing; nothing else is said of a success.
-            m_host.SetRowStatusTip(row, QString::fromStdString(job.rowNote(i)));
+            m_host.SetRowStatusTip(row, EngineText(job.rowNote(i)));
             m_host.SetRowChecked(row, false);
             ++finished;
         } else if (state == kRowDoneBefore) {
@@ -410,7 +411,7 @@ QString ConversionControl::RunSummary(const AVConvert& job, const RowTally& tall
         if (job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed) != kRowFailed) continue;
         if (listed++ == 0) text += tr("\n\nFailed:");
         if (listed > kListed) continue;
-        const QString why = QString::fromStdString(job.failureReason(i));
+        const QString why = EngineText(job.failureReason(i));
         text += QStringLiteral("\n") + fileNameOf(m_host.Row(m_checkedRows[static_cast<std::size_t>(i)]).sourcePath) +
                 QStringLiteral(": ") + (why.isEmpty() ? tr("no reason was given") : why);
     }

@@ -1,6 +1,7 @@
 #include "app/TaskListKeeper.h"
 
 #include "app/CTolvaneAVConverterDlg.h"
+#include "app/RowStatus.h"
 #include "controls/CheckListCtrl.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
@@ -12,6 +13,19 @@
 
 #include <algorithm>
 #include <filesystem>
+
+namespace {
+
+// A kept status in the window's language now: by its code, else by its words
+// (lists kept before codes were stored, in whatever language they were kept);
+// words of no known status stay as they were.
+QString shownStatus(const SavedTask& task) {
+    RowStatus status = RowStatusFromCode(task.statusCode);
+    if (status == RowStatus::Unknown) status = RowStatusOfText(task.status);
+    return status == RowStatus::Unknown ? task.status : RowStatusText(status);
+}
+
+}  // namespace
 
 TaskListKeeper::TaskListKeeper(CTolvaneAVConverterDlg& window, QString path)
     : m_window(window), m_store(std::move(path)) {
@@ -62,6 +76,7 @@ SavedTaskList TaskListKeeper::Capture() const {
         task.end = tasks.Text(row, TaskList::kEnd);
         task.format = tasks.Text(row, TaskList::kFormat);
         task.status = tasks.Text(row, TaskList::kStatus);
+        task.statusCode = RowStatusCode(RowStatusOfText(task.status));
         task.duration = tasks.Text(row, TaskList::kDuration);
         task.soundTrack = tasks.TrackRequest(row, TaskList::TrackSlot::Sound);
         task.subtitles = tasks.TrackRequest(row, TaskList::TrackSlot::Subtitles);
@@ -151,7 +166,7 @@ void TaskListKeeper::apply(const SavedTaskList& list) {
         tasks.SetText(row, TaskList::kStart, task.start);
         tasks.SetText(row, TaskList::kEnd, task.end);
         tasks.SetText(row, TaskList::kFormat, task.format);
-        tasks.SetText(row, TaskList::kStatus, task.status);
+        tasks.SetText(row, TaskList::kStatus, shownStatus(task));
         tasks.SetText(row, TaskList::kDuration, task.duration);
         tasks.SetChecked(row, task.checked);
         tasks.SetTrackRequest(row, TaskList::TrackSlot::Sound, task.soundTrack);

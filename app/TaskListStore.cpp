@@ -167,6 +167,7 @@ QByteArray TaskListStore::Serialize(const SavedTaskList& list) {
             {"format", task.format}, {"status", task.status},   {"duration", task.duration},
         };
         // Written only when chosen: a list without choices reads the same in older versions.
+        if (!task.statusCode.isEmpty()) object["statusCode"] = task.statusCode;
         if (!task.soundTrack.isEmpty()) object["soundTrack"] = task.soundTrack;
         if (!task.subtitles.isEmpty()) object["subtitles"] = task.subtitles;
         if (!task.subfolder.isEmpty()) object["subfolder"] = task.subfolder;
@@ -217,6 +218,7 @@ bool TaskListStore::Parse(const QByteArray& bytes, SavedTaskList& list, QString&
         task.end = object.value("end").toString(QStringLiteral("00:00:00"));
         task.format = object.value("format").toString();
         task.status = object.value("status").toString();
+        task.statusCode = object.value("statusCode").toString();
         task.duration = object.value("duration").toString();
         task.soundTrack = object.value("soundTrack").toString();
         task.subtitles = object.value("subtitles").toString();
@@ -307,6 +309,7 @@ void TaskListStore::MarkVanished(SavedTaskList& list, const std::function<bool(c
         if (exists(task.source)) continue;
         task.checked = false;
         task.status = QCoreApplication::translate("TaskListStore", kMissingStatus);
+        task.statusCode = QStringLiteral("missing");
     }
 }
 

@@ -32,6 +32,7 @@ struct SavedTask {
     QString soundTrack;  // track requests ("" = automatic; older files have none)
     QString subtitles;
     QString subfolder;  // below the folder it was added with ("" = added by itself)
+    QString statusCode;  // the status as a code (RowStatus.h); "" for words of no known status
     bool operator==(const SavedTask&) const = default;
 };
 

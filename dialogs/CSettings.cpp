@@ -1,5 +1,6 @@
 #include "dialogs/CSettings.h"
 #include "controls/Label.h"
+#include "dialogs/EngineTexts.h"
 #include "controls/SkinPalette.h"
 
 #include "platform/ControlId.h"
@@ -10,18 +11,44 @@
 #include "profiles/SettingsRules.h"
 
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QWindow>
 
 #include <algorithm>
+
+namespace {
+
+// A language by its own name, as a person looks for it ("Deutsch", "日本語",
+// "Français"); the code itself when the toolkit does not know it.
+QString nativeLanguageName(const std::string& code) {
+    const QString text = QString::fromStdString(code);
+    // The toolkit names some languages by one country's variety ("American
+    // English", "简体中文"); the list offers the language itself.
+    static const std::pair<const char*, const char*> kWholeLanguages[] = {
+        {"eng", "English"}, {"en", "English"}, {"spa", "Español"}, {"es", "Español"}, {"chi", "中文"}, {"zh", "中文"},
+        {"nor", "Norsk"}, {"no", "Norsk"}, {"ind", "Bahasa Indonesia"}, {"id", "Bahasa Indonesia"},
+        {"por", "Português"}, {"pt", "Português"}};
+    for (const auto& [language, name] : kWholeLanguages)
+        if (text == QLatin1String(language)) return QString::fromUtf8(name);
+    const QLocale::Language language = QLocale::codeToLanguage(text, QLocale::AnyLanguageCode);
+    if (language == QLocale::AnyLanguage || language == QLocale::C) return text;
+    const QLocale locale(language);
+    QString name = locale.nativeLanguageName();
+    if (name.isEmpty()) return text;
+    return locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+}  // namespace
 
 namespace {
 
@@ -181,13 +208,38 @@ void CSettings::buildSourcesGroup() {
         label->setBuddy(combo);
         return combo;
     };
-    m_languageEntries = LanguageEntries(m_sources->language, tracks::desktopLanguage());
+    m_languageEntries = nativeLanguageEntries(LanguageEntries(m_sources->language, tracks::desktopLanguage()));
     m_stillEntries = StillSecondsEntries(m_sources->stillPictureSeconds);
     m_language = addList(kLanguage, tr("Language:"), QRect(58, 172, 76, 60), 15, m_languageEntries,
                          tr("The sound and subtitle tracks chosen first, where a file has several"));
     m_stillSeconds = addList(kStillSeconds, tr("Still Picture:"), QRect(182, 172, 70, 60), 136,
                              m_stillEntries, tr("How long a picture (JPEG, PNG, ...) lasts as a video"));
     selectSources(*m_sources);
+}
+
+std::vector<PreferenceEntry> CSettings::nativeLanguageEntries(std::vector<PreferenceEntry> entries) {
+    const std::string desktop = tracks::desktopLanguage();
+    for (PreferenceEntry& entry : entries) {
+        QString text;
+        if (entry.value.empty())
+            text = tr("Desktop's: %1").arg(desktop.empty() ? tr("none") : nativeLanguageName(desktop));
+        else if (const QString code = QString::fromStdString(entry.value), name = nativeLanguageName(entry.value);
+                 name == code)
+            text = code;  // a stored code the toolkit does not know
+        else
+            text = name + QStringLiteral(" (") + code + QLatin1Char(')');
+        entry.text = text.toStdString();
+    }
+    // The offered languages in the order of their own names, in the window's
+    // language's collation; the desktop's entry stays first.
+    if (entries.size() > 2) {
+        QCollator collator{QLocale()};
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        std::stable_sort(entries.begin() + 1, entries.end(), [&collator](const PreferenceEntry& a, const PreferenceEntry& b) {
+            return collator.compare(QString::fromStdString(a.text), QString::fromStdString(b.text)) < 0;
+        });
+    }
+    return entries;
 }
 
 void CSettings::selectSources(const SourcePreferences& preferences) {
@@ -321,7 +373,7 @@ void CSettings::onOk() {
         // Nothing applied: the dialog stays open for another choice.
         CurrentPlatform().MessageBox(this, tr("This %1 cannot be used: %2.")
                                                .arg(shownSettingLabel(result.refused->setting),
-                                                    QString::fromStdString(result.refused->accepted)));
+                                                    EngineText(result.refused->accepted)));
         return;
     }
     if (m_sources) {

@@ -93,6 +93,8 @@ private:
     QPushButton* m_cancel = nullptr;
     SourcePreferences* m_sources = nullptr;  // not owned; null: no "Sources" group
     std::vector<PreferenceEntry> m_languageEntries;
+    // The entries' texts in the languages' own names and the window's language.
+    static std::vector<PreferenceEntry> nativeLanguageEntries(std::vector<PreferenceEntry> entries);
     std::vector<PreferenceEntry> m_stillEntries;
     QComboBox* m_language = nullptr;
     QComboBox* m_stillSeconds = nullptr;

@@ -8,11 +8,18 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include <vector>
+
 namespace {
 
 QString& currentLanguage() {
     static QString language;
     return language;
+}
+
+QString& lastFolder() {
+    static QString folder;
+    return folder;
 }
 
 // "de_DE.UTF-8@euro" -> "de_DE"; "zh-Hans-CN" -> "zh_Hans_CN".
@@ -87,6 +94,7 @@ bool UiTranslation::Install(const QString& language, const QString& folder) {
     if (language.isEmpty()) return true;
     auto program = std::make_unique<QTranslator>();
     if (!program->load(QStringLiteral("korbanix_") + language, folder)) return false;
+    lastFolder() = folder;
     if (m_program) QCoreApplication::removeTranslator(m_program.get());
     m_program = std::move(program);
     QCoreApplication::installTranslator(m_program.get());
@@ -98,6 +106,28 @@ bool UiTranslation::Install(const QString& language, const QString& folder) {
     }
     SetCurrentUiLanguage(language);
     return true;
+}
+
+QStringList TranslationsInEveryLanguage(const char* context, const char* source) {
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    static QString loadedFrom;
+    const QString folder =
+        lastFolder().isEmpty() ? TranslationsFolder(QCoreApplication::applicationDirPath()) : lastFolder();
+    if (folder != loadedFrom) {
+        translators.clear();
+        for (const QString& language : ShippedUiLanguages()) {
+            auto translator = std::make_unique<QTranslator>();
+            if (translator->load(QStringLiteral("korbanix_") + language, folder))
+                translators.push_back(std::move(translator));
+        }
+        loadedFrom = folder;
+    }
+    QStringList texts;
+    for (const auto& translator : translators) {
+        const QString text = translator->translate(context, source);
+        if (!text.isEmpty()) texts << text;
+    }
+    return texts;
 }
 
 QString CurrentUiLanguage() { return currentLanguage(); }

@@ -53,6 +53,11 @@ private:
     std::unique_ptr<QTranslator> m_toolkit;
 };
 
+// `source` (of `context`) in every shipped language whose compiled translation
+// is found, in the folder the last Install used (else beside the program), for
+// reading back words written under another language. Loaded once, then cached.
+QStringList TranslationsInEveryLanguage(const char* context, const char* source);
+
 // The language the windows speak now ("" = English); Install sets it.
 QString CurrentUiLanguage();
 void SetCurrentUiLanguage(const QString& language);

@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>Die Zielgröße muss eine Größe wie 700 MB oder 1.4 GB sein oder leer bleiben.</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>Sprache des Desktops: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Fügen Sie weniger oder kürzere Dateien zusammen, senken Sie die Bitraten oder 
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>Die Ausgabe von „%1“ wäre etwa %2 GB groß, aber eine Datei auf dem FAT32-Datenträger %3 kann höchstens 4 GB groß sein.
 Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen anderen Ausgabeordner.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>Sofort angehalten; die unfertige Ausgabedatei wurde entfernt</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>Das Containerformat der Ausgabe schreibt eigene Dateien neben die Ausgabe; bitte eine andere Dateiendung wählen</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1; die Miniaturansicht kann als %2 übrig bleiben</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1; Miniaturansichten der verbundenen Dateien können übrig bleiben</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1; das Geschriebene wurde entfernt, aber eine leere Datei kann als %2 übrig bleiben</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1; eine unvollständige Datei kann als %2 übrig bleiben</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>Kein Containerformat passt zum Namen der Ausgabe</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>Die Ausgabe kann das Video der Quelle nicht unverändert aufnehmen</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>Die Ausgabe kann den Ton der Quelle nicht unverändert aufnehmen</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>Der Video-Encoder akzeptiert diese Einstellungen nicht</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>Der Audio-Encoder akzeptiert diese Einstellungen nicht</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>Nicht genug Speicher für die Bildpuffer</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>Nicht genug Speicher für den Video-Encoder</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>Nicht genug Speicher für den Audio-Encoder</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>Nicht genug Speicher für den Video-Decoder der Quelle</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>Nicht genug Speicher für den Audio-Decoder der Quelle</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>Die zusammengefügte Ausgabe hat keinen Videostream für die Bilder dieser Quelle</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>Die zusammengefügte Ausgabe hat keinen Audiostream für den Ton dieser Quelle</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>Kein einziges Bild des Videos konnte dekodiert und konvertiert werden</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>Keine Quelldatei</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>Die Ausgabedatei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>Die Ausgabedatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>Der Header der Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>Der Header der Ausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>Die Ausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>Die Ausgabe kann nicht abgeschlossen werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>Die Ausgabe kann nicht abgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>Die Ausgabedatei wurde während des Schreibens ersetzt oder entfernt</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>Der Ton kann nicht konvertiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>Die Ausgabe kann nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>Die Quelle kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>Die Quelle kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>Die Quelle ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>Die Streams der Quelle können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>Die Untertitelspur %1 kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>Die Untertiteldatei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>Die Untertiteldatei %1 enthält einen Eintrag mit %2 Bytes, zu lang zum Einblenden</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>Die Untertiteldatei %1 verlangt zu große Schrift zum Einblenden</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>Das Video der Quelle kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>Der Ton der Quelle kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>Die Quelle hat keine Tonspur %1</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>Die Quelle hat keine Untertitelspur %1</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>Ein Bild hat keinen Ton: bitte mit einem Videoprofil konvertieren</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>Die Quelle hat keinen Ton zum Konvertieren</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>Die Statistik des ersten Durchgangs kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>Die Zielgröße lässt keinen Platz für das Video dieser Datei</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>Für die Statistik des ersten Durchgangs kann kein privater Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>das beibehaltene Video beginnt am Keyframe bei %1, %2 vor der Startzeit</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>Video und Ton unverändert beibehalten</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>Video unverändert beibehalten</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>Ton unverändert beibehalten</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>Video konvertiert: %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>Ton konvertiert: %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>eine der verbundenen Dateien kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>die Videos der verbundenen Dateien unterscheiden sich in ihren Parametern</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>der Ton der verbundenen Dateien ist unterschiedlich</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>die Quelle hat kein Video</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>Untertitel werden ins Bild eingebrannt</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>ein genauer Schnitt wurde verlangt</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>das Video wird an die Zielgröße angepasst</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1 (Firmware %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1 (Videoausgang)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>die Bildgröße %1x%2 übersteigt die %4x%5 der %3</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 fps übersteigt die %3 fps der %2</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>das Bild ist um %1 Grad gedreht, was die %2 nicht umsetzt</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>die Pixel sind nicht quadratisch (%1:%2), die %3 zeigt das Bild verzerrt</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>das Bild ist interlaced, ohne anzugeben, welches Halbbild zuerst kommt</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>%1-Bit-Video übersteigt die 8 Bit der %2</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>%1-Farbe ist nicht das 4:2:0, das die %2 abspielt</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>das Profil %1 spielt die %2 nicht ab</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>Level %1 übersteigt Level %3 der %2</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>Größe und Bildrate übersteigen Level %1 der %2</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>%1 Referenzbilder sind mehr als die %3, die die %2 bei dieser Größe erlaubt</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>die Bilder haben %1 Slices; die %2 dekodiert nur eines</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>die %1 öffnet keine %2-Dateien</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>%1-Video spielt die %2 in %3 nicht ab</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>die %1 spielt nur AAC-LC ab</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>%1 AAC-Kanäle sind mehr als die %3 der %2</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>AAC mit %1 Hz spielt die %2 nicht ab</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>%1-Ton spielt die %2 in %3 nicht ab</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>der %1-Encoder nimmt bei %3 nur %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>der %1-Encoder nimmt nur %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>der %1-Encoder nimmt „1 Kanal Mono“, „2 Kanäle Stereo“ oder „5.1 Kanäle“</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>der %1-Encoder nimmt „1 Kanal Mono“ oder „2 Kanäle Stereo“</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>der %1-Encoder nimmt nur „1 Kanal Mono“</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>der %1-Encoder nimmt %2 bis %3 Hz (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>der %1-Encoder nimmt %2 kbps bis %3 kbps</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>der %1-Encoder nimmt %2 Hz</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>gerade Breiten und Höhen von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>%1 kbps bis %2 kbps</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>Eine Zielgröße gilt für Videoausgaben: Die Größe einer Tondatei ergibt sich aus ihrer Bitrate.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>Die Zielgröße von %1 ist mehr, als eine Datei auf dem FAT32-Speicher der %2 fassen kann (höchstens 4 GB).
+Bitte eine kleinere Größe wählen.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>Die Zielgröße von %1 ist zu klein für %2: Das Video bekäme %3, weniger als die %4, die dieses Profil braucht.
+Bitte eine größere Zielgröße, einen kürzeren Ausschnitt oder ein Profil mit kleineren Bildern wählen.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>Die Zielgröße von %1 ist zu groß für %2: Das Video bräuchte %3, mehr als die %4 kbps, die %5 abspielt.
+Bitte eine kleinere Größe wählen.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1 (%2 lang)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>die zusammengefügte Ausgabe</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>die %1 mit H.264 Level %2</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>die %1 mit MPEG-2 Main-Profil</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>die PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>die PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>Ungültige Daten beim Verarbeiten der Eingabe gefunden</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Festplattenkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>El tamaño de destino debe ser un tamaño como 700 MB o 1.4 GB, o quedar vacío.</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>La del escritorio: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Opciones: unir menos archivos o archivos más cortos, bajar las tasas de bits o 
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>La salida de «%1» ocuparía unos %2 GB, pero un archivo en el volumen FAT32 %3 no puede superar 4 GB.
 Opciones: acortar el fragmento, bajar las tasas de bits o elegir otra carpeta de salida.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>Detenido de inmediato; se eliminó el archivo de salida sin terminar</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>El contenedor de salida escribe archivos propios junto a la salida; use otra extensión</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1; su miniatura puede quedar como %2</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1; pueden quedar miniaturas de los archivos unidos</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1; se eliminó lo escrito, pero puede quedar un archivo vacío como %2</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1; puede quedar un archivo parcial como %2</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>Ningún contenedor coincide con el nombre de la salida</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>La salida no admite el vídeo de la fuente tal cual</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>La salida no admite el audio de la fuente tal cual</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>El codificador de vídeo no acepta estos ajustes</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>El codificador de audio no acepta estos ajustes</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>No hay memoria suficiente para los búferes de imagen</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>No hay memoria suficiente para el codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>No hay memoria suficiente para el codificador de audio</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>No hay memoria suficiente para el decodificador de vídeo de la fuente</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>No hay memoria suficiente para el decodificador de audio de la fuente</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>No hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>La salida unida no tiene flujo de vídeo para las imágenes de esta fuente</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>La salida unida no tiene flujo de audio para el sonido de esta fuente</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>No se pudo decodificar ni convertir ni una sola imagen del vídeo</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>No hay archivo de origen</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>No se puede crear la salida: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>No se puede crear la salida</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>No se puede escribir la cabecera de la salida: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>No se puede escribir la cabecera de la salida</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>No se puede escribir la salida: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>No se puede escribir la salida</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>No se puede terminar la salida: %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>No se puede terminar la salida</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>El archivo de salida se reemplazó o eliminó mientras se escribía</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>No se puede convertir el audio</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>No se puede codificar la salida</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>No se puede abrir la fuente: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>No se puede abrir la fuente</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>La fuente no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>No se pueden leer los flujos de la fuente: %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>No se puede decodificar la pista de subtítulos %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>No se puede leer el archivo de subtítulos %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>El archivo de subtítulos %1 tiene un subtítulo de %2 bytes, demasiado largo para dibujarlo</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>El archivo de subtítulos %1 pide letras demasiado grandes para dibujarlas</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>No se puede decodificar el vídeo de la fuente</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>No se puede decodificar el audio de la fuente</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>La fuente no tiene pista de audio %1</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>La fuente no tiene pista de subtítulos %1</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>Una imagen no tiene sonido: conviértala con un perfil de vídeo</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>La fuente no tiene sonido que convertir</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>No se pueden guardar las estadísticas de la primera pasada</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>El tamaño objetivo no deja espacio para el vídeo de este archivo</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>No se puede crear una carpeta privada para las estadísticas de la primera pasada</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>el vídeo conservado empieza en el fotograma clave en %1, %2 antes del tiempo de inicio</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>vídeo y audio conservados tal cual</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>vídeo conservado tal cual</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>audio conservado tal cual</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>vídeo convertido: %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>audio convertido: %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>no se puede leer uno de los archivos unidos</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>los vídeos de los archivos unidos difieren en sus parámetros</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>el audio de los archivos unidos es distinto</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>la fuente no tiene vídeo</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>los subtítulos se incrustan en la imagen</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>se pidió un corte exacto</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>el vídeo se ajusta al tamaño objetivo</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1 (firmware %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1 (salida de vídeo)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>el tamaño de imagen %1x%2 supera los %4x%5 de la %3</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 fps supera los %3 fps de la %2</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>la imagen está girada %1 grados, algo que la %2 no aplica</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>sus píxeles no son cuadrados (%1:%2), la %3 muestra la imagen deformada</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>la imagen es entrelazada sin indicar qué campo va primero</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>un vídeo de %1 bits supera los 8 bits de la %2</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>el color %1 no es el 4:2:0 que reproduce la %2</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>el perfil %1 no lo reproduce la %2</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>el nivel %1 supera el nivel %3 de la %2</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>su tamaño y velocidad superan el nivel %1 de la %2</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>%1 fotogramas de referencia superan los %3 de la %2 a este tamaño</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>sus imágenes tienen %1 slices; la %2 decodifica solo uno</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>la %1 no abre archivos %2</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>la %2 no reproduce vídeo %1 en %3</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>la %1 solo reproduce AAC-LC</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>%1 canales AAC superan los %3 de la %2</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>la %2 no reproduce AAC a %1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>la %2 no reproduce audio %1 en %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>el codificador %1 solo admite %2 a %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>el codificador %1 solo admite %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>el codificador %1 admite «1 canal mono», «2 canales estéreo» o «5.1 canales»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>el codificador %1 admite «1 canal mono» o «2 canales estéreo»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>el codificador %1 solo admite «1 canal mono»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>el codificador %1 admite de %2 a %3 Hz (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>el codificador %1 admite de %2 kbps a %3 kbps</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>el codificador %1 admite %2 Hz</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>anchos y altos pares de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>de %1 kbps a %2 kbps</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>Un tamaño objetivo es para salidas de vídeo: el tamaño de un archivo de audio depende de su tasa de bits.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>El tamaño objetivo de %1 supera lo que cabe en un archivo del almacenamiento FAT32 de la %2 (4 GB como máximo).
+Elija un tamaño menor.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>El tamaño objetivo de %1 es demasiado pequeño para %2: su vídeo tendría %3, menos de los %4 que necesita este perfil.
+Elija un tamaño mayor, un fragmento más corto o un perfil con imágenes más pequeñas.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>El tamaño objetivo de %1 es demasiado grande para %2: su vídeo necesitaría %3, más de los %4 kbps que reproduce %5.
+Elija un tamaño menor.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1 (duración %2)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>la salida unida</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>la %1 con H.264 nivel %2</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>la %1 con MPEG-2 perfil Main</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>la PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>la PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>Se encontraron datos no válidos al procesar la entrada</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento no válido</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Se superó la cuota de disco</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Archivo demasiado grande</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>La taille cible doit être une taille comme 700 MB ou 1.4 GB, ou rester vide.</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>Celle du bureau : %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Fusionnez moins de fichiers ou des fichiers plus courts, baissez les débits ou 
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>La sortie de « %1 » ferait environ %2 Go, mais un fichier sur le volume FAT32 %3 ne peut pas dépasser 4 Go.
 Raccourcissez l&apos;extrait, baissez les débits ou choisissez un autre dossier de sortie.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>Arrêté immédiatement ; le fichier de sortie inachevé a été supprimé</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>Le conteneur de sortie écrit ses propres fichiers à côté de la sortie ; choisissez une autre extension</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1 ; sa miniature peut subsister sous %2</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1 ; des miniatures des fichiers joints peuvent subsister</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1 ; ce qui avait été écrit a été supprimé, mais un fichier vide peut subsister sous %2</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1 ; un fichier partiel peut subsister sous %2</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>Aucun conteneur ne correspond au nom de la sortie</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>La sortie n&apos;accepte pas la vidéo de la source telle quelle</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>La sortie n&apos;accepte pas le son de la source tel quel</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>L&apos;encodeur vidéo n&apos;accepte pas ces réglages</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>L&apos;encodeur audio n&apos;accepte pas ces réglages</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>Mémoire insuffisante pour les tampons d&apos;image</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>Mémoire insuffisante pour l&apos;encodeur vidéo</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>Mémoire insuffisante pour l&apos;encodeur audio</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>Mémoire insuffisante pour le décodeur vidéo de la source</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>Mémoire insuffisante pour le décodeur audio de la source</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>La sortie fusionnée n&apos;a pas de flux vidéo pour les images de cette source</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>La sortie fusionnée n&apos;a pas de flux audio pour le son de cette source</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>Aucune image de la vidéo n&apos;a pu être décodée et convertie</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>Aucun fichier source</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>Impossible de créer la sortie : %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>Impossible de créer la sortie</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>Impossible d&apos;écrire l&apos;en-tête de la sortie : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>Impossible d&apos;écrire l&apos;en-tête de la sortie</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Impossible d&apos;écrire la sortie : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>Impossible d&apos;écrire la sortie</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>Impossible de terminer la sortie : %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>Impossible de terminer la sortie</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>Le fichier de sortie a été remplacé ou supprimé pendant son écriture</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>Impossible de convertir le son</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>Impossible d&apos;encoder la sortie</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>Impossible d&apos;ouvrir la source : %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>Impossible d&apos;ouvrir la source</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>La source n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>Impossible de lire les flux de la source : %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>La piste de sous-titres %1 ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>Le fichier de sous-titres %1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>Le fichier de sous-titres %1 contient un sous-titre de %2 octets, trop long pour être affiché</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>Le fichier de sous-titres %1 demande des caractères trop grands pour être affichés</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>La vidéo de la source ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>Le son de la source ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>La source n&apos;a pas de piste audio %1</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>La source n&apos;a pas de piste de sous-titres %1</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>Une image n&apos;a pas de son : convertissez-la avec un profil vidéo</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>La source n&apos;a pas de son à convertir</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>Impossible de conserver les statistiques de la première passe</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>La taille cible ne laisse pas de place pour la vidéo de ce fichier</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>Impossible de créer un dossier privé pour les statistiques de la première passe</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>la vidéo conservée commence à l&apos;image clé à %1, %2 avant l&apos;heure de début</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>vidéo et son conservés tels quels</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>vidéo conservée telle quelle</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>son conservé tel quel</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>vidéo convertie : %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>son converti : %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>un des fichiers joints ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>les vidéos des fichiers joints ont des paramètres différents</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>les sons des fichiers joints sont différents</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>la source n&apos;a pas de vidéo</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>les sous-titres sont incrustés dans l&apos;image</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>une coupe exacte a été demandée</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>la vidéo est ajustée à la taille cible</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1 (firmware %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1 (sortie vidéo)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>la taille d&apos;image %1x%2 dépasse les %4x%5 de la %3</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 i/s dépasse les %3 i/s de la %2</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>l&apos;image est pivotée de %1 degrés, ce que la %2 n&apos;applique pas</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>ses pixels ne sont pas carrés (%1:%2), la %3 affiche l&apos;image déformée</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>l&apos;image est entrelacée sans indiquer quelle trame vient en premier</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>une vidéo %1 bits dépasse les 8 bits de la %2</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>la couleur %1 n&apos;est pas le 4:2:0 que lit la %2</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>le profil %1 n&apos;est pas lu par la %2</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>le niveau %1 dépasse le niveau %3 de la %2</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>sa taille et sa fréquence dépassent le niveau %1 de la %2</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>%1 images de référence, c&apos;est plus que les %3 de la %2 à cette taille</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>ses images ont %1 tranches ; la %2 n&apos;en décode qu&apos;une</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>la %1 n&apos;ouvre pas les fichiers %2</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>la %2 ne lit pas de vidéo %1 dans du %3</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>la %1 ne lit que l&apos;AAC-LC</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>%1 canaux AAC, c&apos;est plus que les %3 de la %2</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>la %2 ne lit pas l&apos;AAC à %1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>la %2 ne lit pas de son %1 dans du %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>l&apos;encodeur %1 n&apos;accepte que %2 en %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>l&apos;encodeur %1 n&apos;accepte que %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>l&apos;encodeur %1 accepte « 1 canal mono », « 2 canaux stéréo » ou « 5.1 canaux »</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>l&apos;encodeur %1 accepte « 1 canal mono » ou « 2 canaux stéréo »</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>l&apos;encodeur %1 n&apos;accepte que « 1 canal mono »</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>l&apos;encodeur %1 accepte de %2 à %3 Hz (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>l&apos;encodeur %1 accepte de %2 kbps à %3 kbps</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>l&apos;encodeur %1 accepte %2 Hz</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>des largeurs et hauteurs paires de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>de %1 kbps à %2 kbps</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>Une taille cible s&apos;applique aux sorties vidéo : la taille d&apos;un fichier audio découle de son débit.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>La taille cible de %1 dépasse ce que peut contenir un fichier sur le stockage FAT32 de la %2 (4 Go au plus).
+Choisissez une taille plus petite.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>La taille cible de %1 est trop petite pour %2 : sa vidéo aurait %3, moins que les %4 nécessaires à ce profil.
+Choisissez une taille plus grande, un extrait plus court ou un profil aux images plus petites.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>La taille cible de %1 est trop grande pour %2 : sa vidéo demanderait %3, plus que les %4 kbps que lit %5.
+Choisissez une taille plus petite.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1 (durée %2)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>la sortie fusionnée</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>la %1 en H.264 niveau %2</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>la %1 en MPEG-2 profil Main</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>la PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>la PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>Données non valides trouvées lors du traitement de l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d&apos;espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument non valide</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
     </message>
 </context>
 <context>

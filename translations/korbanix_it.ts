@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>La dimensione di destinazione deve essere una dimensione come 700 MB o 1.4 GB, oppure restare vuota.</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>Quella del desktop: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Unire meno file o file più brevi, abbassare i bitrate o scegliere un&apos;altra
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>L&apos;uscita di «%1» sarebbe di circa %2 GB, ma un file sul volume FAT32 %3 può essere al massimo di 4 GB.
 Accorciare il frammento, abbassare i bitrate o scegliere un&apos;altra cartella di destinazione.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>Interrotto subito; il file di output incompleto è stato rimosso</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>Il contenitore di output scrive file propri accanto all&apos;output; usare un&apos;altra estensione</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1; la sua miniatura potrebbe restare come %2</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1; potrebbero restare miniature dei file uniti</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1; quanto scritto è stato rimosso, ma potrebbe restare un file vuoto come %2</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1; potrebbe restare un file parziale come %2</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>Nessun contenitore corrisponde al nome dell&apos;output</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>L&apos;output non accetta il video della sorgente così com&apos;è</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>L&apos;output non accetta l&apos;audio della sorgente così com&apos;è</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>L&apos;encoder video non accetta queste impostazioni</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>L&apos;encoder audio non accetta queste impostazioni</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>Memoria insufficiente per i buffer delle immagini</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>Memoria insufficiente per l&apos;encoder video</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>Memoria insufficiente per l&apos;encoder audio</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>Memoria insufficiente per il decoder video della sorgente</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>Memoria insufficiente per il decoder audio della sorgente</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>L&apos;output unito non ha un flusso video per le immagini di questa sorgente</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>L&apos;output unito non ha un flusso audio per l&apos;audio di questa sorgente</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>Nessun fotogramma del video è stato decodificato e convertito</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>Nessun file sorgente</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>Impossibile creare l&apos;output: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>Impossibile creare l&apos;output</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>Impossibile scrivere l&apos;intestazione dell&apos;output: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>Impossibile scrivere l&apos;intestazione dell&apos;output</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Impossibile scrivere l&apos;output: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>Impossibile scrivere l&apos;output</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>Impossibile completare l&apos;output: %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>Impossibile completare l&apos;output</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>Il file di output è stato sostituito o rimosso durante la scrittura</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>Impossibile convertire l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>Impossibile codificare l&apos;output</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>Impossibile aprire la sorgente: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>Impossibile aprire la sorgente</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>La sorgente non è un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>Impossibile leggere i flussi della sorgente: %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>Impossibile decodificare la traccia sottotitoli %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>Impossibile leggere il file di sottotitoli %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>Il file di sottotitoli %1 contiene un sottotitolo di %2 byte, troppo lungo da disegnare</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>Il file di sottotitoli %1 richiede caratteri troppo grandi da disegnare</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>Impossibile decodificare il video della sorgente</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>Impossibile decodificare l&apos;audio della sorgente</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>La sorgente non ha la traccia audio %1</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>La sorgente non ha la traccia sottotitoli %1</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>Un&apos;immagine non ha audio: convertirla con un profilo video</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>La sorgente non ha audio da convertire</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>Impossibile conservare le statistiche del primo passaggio</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>La dimensione di destinazione non lascia spazio al video di questo file</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>Impossibile creare una cartella privata per le statistiche del primo passaggio</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>il video mantenuto inizia dal fotogramma chiave a %1, %2 prima dell&apos;ora di inizio</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>video e audio mantenuti così come sono</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>video mantenuto così com&apos;è</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>audio mantenuto così com&apos;è</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>video convertito: %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>audio convertito: %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>uno dei file uniti non può essere letto</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>i video dei file uniti hanno parametri diversi</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>l&apos;audio dei file uniti è diverso</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>la sorgente non ha video</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>i sottotitoli vengono impressi nell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>è stato richiesto un taglio esatto</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>il video viene adattato alla dimensione di destinazione</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1 (firmware %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1 (uscita video)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>la dimensione dell&apos;immagine %1x%2 supera i %4x%5 della %3</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 fps supera i %3 fps della %2</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>l&apos;immagine è ruotata di %1 gradi, cosa che la %2 non applica</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>i suoi pixel non sono quadrati (%1:%2), la %3 mostra l&apos;immagine deformata</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>l&apos;immagine è interlacciata senza indicare quale semiquadro viene prima</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>un video a %1 bit supera gli 8 bit della %2</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>il colore %1 non è il 4:2:0 che la %2 riproduce</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>il profilo %1 non è riprodotto dalla %2</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>il livello %1 supera il livello %3 della %2</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>dimensione e frequenza superano il livello %1 della %2</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>%1 fotogrammi di riferimento superano i %3 della %2 a questa dimensione</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>le sue immagini hanno %1 slice; la %2 ne decodifica una sola</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>la %1 non apre file %2</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>la %2 non riproduce video %1 in %3</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>la %1 riproduce solo AAC-LC</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>%1 canali AAC superano i %3 della %2</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>la %2 non riproduce AAC a %1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>la %2 non riproduce audio %1 in %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>l&apos;encoder %1 accetta solo %2 a %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>l&apos;encoder %1 accetta solo %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>l&apos;encoder %1 accetta «1 canale mono», «2 canali stereo» o «5.1 canali»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>l&apos;encoder %1 accetta «1 canale mono» o «2 canali stereo»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>l&apos;encoder %1 accetta solo «1 canale mono»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>l&apos;encoder %1 accetta da %2 a %3 Hz (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>l&apos;encoder %1 accetta da %2 kbps a %3 kbps</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>l&apos;encoder %1 accetta %2 Hz</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>larghezze e altezze pari da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>da %1 kbps a %2 kbps</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>Una dimensione di destinazione vale per gli output video: la dimensione di un file audio dipende dal suo bitrate.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>La dimensione di destinazione di %1 supera quanto può contenere un file sulla memoria FAT32 della %2 (al massimo 4 GB).
+Scegliere una dimensione minore.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>La dimensione di destinazione di %1 è troppo piccola per %2: il video avrebbe %3, meno dei %4 richiesti da questo profilo.
+Scegliere una dimensione maggiore, una clip più corta o un profilo con immagini più piccole.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>La dimensione di destinazione di %1 è troppo grande per %2: il video richiederebbe %3, più dei %4 kbps che riproduce %5.
+Scegliere una dimensione minore.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1 (durata %2)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>l&apos;output unito</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>la %1 con H.264 livello %2</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>la %1 con MPEG-2 profilo Main</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>la PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>la PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>File o directory inesistente</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permesso negato</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>Trovati dati non validi durante l&apos;elaborazione dell&apos;input</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Spazio esaurito sul dispositivo</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argomento non valido</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Errore di input/output</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>File system di sola lettura</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota del disco superata</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>File troppo grande</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>目標サイズは 700 MB や 1.4 GB のように指定するか、空欄にしてください。</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>デスクトップの言語: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Merge fewer or shorter files, lower the bit rates or choose another output folde
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>「%1」の出力は約 %2 GB になりますが、FAT32 ボリューム %3 上のファイルは最大 4 GB です。
 トリミング範囲を短くするか、ビットレートを下げるか、別の出力フォルダーを選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>直ちに停止しました。未完成の出力ファイルは削除されました</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>出力のコンテナーは出力ファイルの横に独自のファイルを書き込みます。別の拡張子を使ってください</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1。サムネイルが %2 として残っている可能性があります</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1。結合したファイルのサムネイルが残っている可能性があります</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1。書き込んだ内容は削除しましたが、空のファイルが %2 として残っている可能性があります</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1。不完全なファイルが %2 として残っている可能性があります</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>出力ファイル名に合うコンテナーがありません</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>出力はソースの映像をそのまま受け付けません</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>出力はソースの音声をそのまま受け付けません</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>ビデオエンコーダーがこの設定を受け付けません</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>オーディオエンコーダーがこの設定を受け付けません</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>画像バッファー用のメモリーが足りません</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>ビデオエンコーダー用のメモリーが足りません</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>オーディオエンコーダー用のメモリーが足りません</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>ソースのビデオデコーダー用のメモリーが足りません</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>ソースのオーディオデコーダー用のメモリーが足りません</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>メモリーが足りません</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>結合した出力には、このソースの映像を入れるビデオストリームがありません</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>結合した出力には、このソースの音声を入れるオーディオストリームがありません</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>映像のフレームを 1 枚もデコード・変換できませんでした</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>ソースファイルがありません</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>出力ファイルを作成できません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>出力ファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>出力のヘッダーを書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>出力のヘッダーを書き込めません</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>出力を書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>出力を書き込めません</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>出力を完了できません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>出力を完了できません</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>書き込み中に出力ファイルが置き換えられたか削除されました</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>音声を変換できません</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>出力をエンコードできません</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>ソースを開けません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>ソースを開けません</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>ソースは通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>ソースのストリームを読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>字幕トラック %1 をデコードできません</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>字幕ファイル %1 を読み取れません</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>字幕ファイル %1 に %2 バイトの字幕があり、長すぎて描画できません</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>字幕ファイル %1 は大きすぎて描画できない文字サイズを指定しています</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>ソースの映像をデコードできません</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>ソースの音声をデコードできません</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>ソースに音声トラック %1 がありません</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>ソースに字幕トラック %1 がありません</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>画像には音声がありません。ビデオのプロファイルで変換してください</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>ソースに変換する音声がありません</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>1 パス目の統計を保存できません</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>目標サイズでは、このファイルの映像を入れる余地がありません</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>1 パス目の統計用のプライベートフォルダーを作成できません</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>そのまま残した映像は %1 のキーフレームから始まります (開始時刻の %2 前)</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>映像と音声はそのまま</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>映像はそのまま</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>音声はそのまま</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>映像を変換: %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>音声を変換: %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>結合するファイルの 1 つを読み取れません</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>結合するファイルの映像のパラメーターが異なります</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>結合するファイルの音声が異なります</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>ソースに映像がありません</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>字幕を映像に焼き込みます</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>正確なカットが指定されています</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>映像を目標サイズに収めます</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1 (ファームウェア %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1 (ビデオ出力)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>画像サイズ %1x%2 が %3 の上限 %4x%5 を超えています</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 fps が %2 の上限 %3 fps を超えています</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>映像は %1 度回転していますが、%2 は回転を反映しません</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>ピクセルが正方形ではなく (%1:%2)、%3 では引き伸ばされて表示されます</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>映像はインターレースですが、どちらのフィールドが先かが示されていません</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>%1 ビットの映像は %2 の 8 ビットを超えています</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>%1 の色は %2 が再生できる 4:2:0 ではありません</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>%1 プロファイルは %2 で再生できません</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>レベル %1 が %2 の上限レベル %3 を超えています</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>サイズとフレームレートが %2 のレベル %1 を超えています</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>参照フレーム %1 枚は、このサイズでの %2 の上限 %3 枚を超えています</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>フレームが %1 スライスに分かれていますが、%2 は 1 スライスしかデコードできません</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>%1 は %2 ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>%2 は %3 内の %1 映像を再生できません</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>%1 で再生できるのは AAC-LC のみです</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>AAC の %1 チャンネルは %2 の上限 %3 を超えています</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>%2 は %1 Hz の AAC を再生できません</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>%2 は %3 内の %1 音声を再生できません</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>%1 エンコーダーは %3 では %2 しか使えません</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>%1 エンコーダーは %2 しか使えません</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>%1 エンコーダーで使えるのは「1 チャンネル モノラル」「2 チャンネル ステレオ」「5.1 チャンネル」です</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>%1 エンコーダーで使えるのは「1 チャンネル モノラル」か「2 チャンネル ステレオ」です</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>%1 エンコーダーで使えるのは「1 チャンネル モノラル」のみです</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>%1 エンコーダーで使えるのは %2～%3 Hz (%4) です</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>%1 エンコーダーで使えるのは %2～%3 kbps です</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>%1 エンコーダーで使えるのは %2 Hz です</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>%1～%2 の偶数の幅と高さ</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>%1～%2 kbps</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>目標サイズはビデオ出力用です。音声ファイルのサイズはビットレートで決まります。</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>目標サイズ %1 は、%2 の FAT32 ストレージ上のファイルに収まる大きさ (最大 4 GB) を超えています。
+もっと小さいサイズを選んでください。</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>目標サイズ %1 は %2 には小さすぎます。映像は %3 となり、このプロファイルに必要な %4 を下回ります。
+もっと大きいサイズ、短いクリップ、または画像の小さいプロファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>目標サイズ %1 は %2 には大きすぎます。映像は %3 が必要になり、%5 が再生できる %4 kbps を超えます。
+もっと小さいサイズを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1 (長さ %2)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>結合した出力</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>H.264 レベル %2 の %1</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>MPEG-2 Main プロファイルの %1</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>そのようなファイルやディレクトリはありません</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>入力の処理中に無効なデータが見つかりました</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>デバイスに空き領域がありません</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>無効な引数です</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>入出力エラーです</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>読み取り専用のファイルシステムです</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>ディスククォータを超えました</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>

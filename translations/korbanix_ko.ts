@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>목표 크기는 700 MB 또는 1.4 GB와 같은 크기로 입력하거나 비워 두어야 합니다.</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>데스크톱 언어: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Merge fewer or shorter files, lower the bit rates or choose another output folde
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>&quot;%1&quot;의 출력은 약 %2 GB가 되지만, FAT32 볼륨 %3의 파일은 최대 4 GB입니다.
 구간을 줄이거나, 비트레이트를 낮추거나, 다른 출력 폴더를 고르십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>즉시 중지했습니다. 완성되지 않은 출력 파일은 삭제되었습니다</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>출력 컨테이너가 출력 파일 옆에 자체 파일을 씁니다. 다른 확장자를 사용하세요</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1. 썸네일이 %2(으)로 남아 있을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1. 병합한 파일의 썸네일이 남아 있을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1. 기록된 내용은 삭제했지만 빈 파일이 %2(으)로 남아 있을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1. 불완전한 파일이 %2(으)로 남아 있을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>출력 파일 이름에 맞는 컨테이너가 없습니다</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>출력이 원본 영상을 그대로 받아들이지 않습니다</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>출력이 원본 오디오를 그대로 받아들이지 않습니다</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>비디오 인코더가 이 설정을 받아들이지 않습니다</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>오디오 인코더가 이 설정을 받아들이지 않습니다</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>이미지 버퍼에 쓸 메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>비디오 인코더에 쓸 메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>오디오 인코더에 쓸 메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>원본 비디오 디코더에 쓸 메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>원본 오디오 디코더에 쓸 메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>병합한 출력에 이 원본의 영상을 담을 비디오 스트림이 없습니다</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>병합한 출력에 이 원본의 소리를 담을 오디오 스트림이 없습니다</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>영상의 프레임을 하나도 디코딩하고 변환할 수 없었습니다</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>원본 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>출력 파일을 만들 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>출력 파일을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>출력 헤더를 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>출력 헤더를 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>출력을 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>출력을 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>출력을 마무리할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>출력을 마무리할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>쓰는 도중에 출력 파일이 바뀌었거나 삭제되었습니다</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>오디오를 변환할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>출력을 인코딩할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>원본을 열 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>원본을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>원본이 일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>원본의 스트림을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>자막 트랙 %1을(를) 디코딩할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>자막 파일 %1을(를) 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>자막 파일 %1에 %2바이트짜리 자막이 있어 너무 길어서 그릴 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>자막 파일 %1이(가) 너무 커서 그릴 수 없는 글자 크기를 요구합니다</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>원본 영상을 디코딩할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>원본 오디오를 디코딩할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>원본에 오디오 트랙 %1이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>원본에 자막 트랙 %1이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>이미지에는 소리가 없습니다. 비디오 프로필로 변환하세요</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>원본에 변환할 소리가 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>1패스 통계를 보관할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>목표 크기로는 이 파일의 영상을 담을 공간이 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>1패스 통계를 위한 개인 폴더를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>그대로 둔 영상은 %1의 키프레임부터 시작합니다(시작 시간보다 %2 앞)</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>영상과 소리를 그대로 유지함</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>영상을 그대로 유지함</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>소리를 그대로 유지함</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>영상을 변환함: %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>소리를 변환함: %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>병합할 파일 중 하나를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>병합할 파일들의 영상 매개변수가 서로 다릅니다</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>병합할 파일들의 소리가 서로 다릅니다</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>원본에 영상이 없습니다</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>자막을 영상에 입힙니다</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>정확한 자르기를 요청했습니다</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>영상을 목표 크기에 맞춥니다</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1(펌웨어 %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1(비디오 출력)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>화면 크기 %1x%2이(가) %3의 %4x%5를 넘습니다</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1fps가 %2의 %3fps를 넘습니다</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>영상이 %1도 회전되어 있지만 %2은(는) 회전을 적용하지 않습니다</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>픽셀이 정사각형이 아니어서(%1:%2) %3에서는 늘어나 보입니다</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>영상이 인터레이스인데 어느 필드가 먼저인지 표시되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>%1비트 영상은 %2의 8비트를 넘습니다</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>%1 색상은 %2이(가) 재생하는 4:2:0이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>%1 프로필은 %2에서 재생되지 않습니다</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>레벨 %1이(가) %2의 레벨 %3을(를) 넘습니다</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>크기와 프레임 레이트가 %2의 레벨 %1을(를) 넘습니다</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>참조 프레임 %1개는 이 크기에서 %2의 %3개를 넘습니다</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>프레임이 슬라이스 %1개로 나뉘어 있지만 %2은(는) 하나만 디코딩합니다</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>%1은(는) %2 파일을 열지 못합니다</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>%2은(는) %3 안의 %1 영상을 재생하지 못합니다</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>%1에서는 AAC-LC만 재생됩니다</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>AAC %1채널은 %2의 %3채널을 넘습니다</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>%2은(는) %1Hz AAC를 재생하지 못합니다</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>%2은(는) %3 안의 %1 오디오를 재생하지 못합니다</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>%1 인코더는 %3에서 %2만 받습니다</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>%1 인코더는 %2만 받습니다</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>%1 인코더는 &apos;1채널 모노&apos;, &apos;2채널 스테레오&apos;, &apos;5.1채널&apos;을 받습니다</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>%1 인코더는 &apos;1채널 모노&apos; 또는 &apos;2채널 스테레오&apos;를 받습니다</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>%1 인코더는 &apos;1채널 모노&apos;만 받습니다</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>%1 인코더는 %2~%3Hz(%4)를 받습니다</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>%1 인코더는 %2~%3kbps를 받습니다</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>%1 인코더는 %2Hz를 받습니다</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>%1~%2 사이의 짝수 너비와 높이</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>%1~%2kbps</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>목표 크기는 비디오 출력용입니다. 오디오 파일의 크기는 비트레이트에 따라 정해집니다.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>목표 크기 %1은(는) %2의 FAT32 저장소에 있는 파일 하나가 담을 수 있는 크기(최대 4GB)를 넘습니다.
+더 작은 크기를 고르세요.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>목표 크기 %1은(는) %2에 너무 작습니다. 영상이 %3밖에 받지 못해 이 프로필에 필요한 %4보다 낮습니다.
+더 큰 크기, 더 짧은 클립 또는 화면이 더 작은 프로필을 고르세요.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>목표 크기 %1은(는) %2에 너무 큽니다. 영상에 %3이(가) 필요해 %5이(가) 재생하는 %4kbps를 넘습니다.
+더 작은 크기를 고르세요.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1(길이 %2)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>병합한 출력</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>H.264 레벨 %2의 %1</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>MPEG-2 Main 프로필의 %1</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>그런 파일이나 디렉터리가 없습니다</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>권한이 거부되었습니다</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>입력을 처리하는 중 잘못된 데이터를 발견했습니다</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>장치에 남은 공간이 없습니다</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>잘못된 인수입니다</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>입출력 오류입니다</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>읽기 전용 파일 시스템입니다</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>디스크 할당량을 초과했습니다</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>파일이 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

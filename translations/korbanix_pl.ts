@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>Rozmiar docelowy musi mieć postać taką jak 700 MB lub 1.4 GB albo pozostać pusty.</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>Język pulpitu: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Scal mniej lub krótsze pliki, obniż przepływności albo wybierz inny folder w
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>Wynik „%1” miałby około %2 GB, ale plik na woluminie FAT32 %3 może mieć najwyżej 4 GB.
 Skróć fragment, obniż przepływności albo wybierz inny folder wyjściowy.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>Zatrzymano natychmiast; niedokończony plik wyjściowy został usunięty</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>Kontener wyjściowy zapisuje obok własne pliki; użyj innego rozszerzenia</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1; miniatura może pozostać jako %2</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1; miniatury połączonych plików mogą pozostać</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1; zapisane dane usunięto, ale pusty plik może pozostać jako %2</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1; niekompletny plik może pozostać jako %2</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>Żaden kontener nie pasuje do nazwy pliku wyjściowego</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>Plik wyjściowy nie przyjmuje wideo źródła bez zmian</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>Plik wyjściowy nie przyjmuje dźwięku źródła bez zmian</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>Koder wideo nie akceptuje tych ustawień</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>Koder audio nie akceptuje tych ustawień</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>Za mało pamięci na bufory obrazu</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>Za mało pamięci dla kodera wideo</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>Za mało pamięci dla kodera audio</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>Za mało pamięci dla dekodera wideo źródła</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>Za mało pamięci dla dekodera audio źródła</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Za mało pamięci</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>Połączony plik wyjściowy nie ma strumienia wideo dla obrazu tego źródła</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>Połączony plik wyjściowy nie ma strumienia audio dla dźwięku tego źródła</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>Nie udało się zdekodować i przekonwertować ani jednej klatki wideo</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>Brak pliku źródłowego</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>Nie można utworzyć pliku wyjściowego: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>Nie można utworzyć pliku wyjściowego</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>Nie można zapisać nagłówka pliku wyjściowego: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>Nie można zapisać nagłówka pliku wyjściowego</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Nie można zapisać pliku wyjściowego: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>Nie można zapisać pliku wyjściowego</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>Nie można dokończyć pliku wyjściowego: %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>Nie można dokończyć pliku wyjściowego</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>Plik wyjściowy został zastąpiony lub usunięty w trakcie zapisu</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>Nie można przekonwertować dźwięku</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>Nie można zakodować pliku wyjściowego</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>Nie można otworzyć źródła: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>Nie można otworzyć źródła</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>Źródło nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>Nie można odczytać strumieni źródła: %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>Nie można zdekodować ścieżki napisów %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>Nie można odczytać pliku napisów %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>Plik napisów %1 zawiera napis o długości %2 bajtów, zbyt długi do wyświetlenia</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>Plik napisów %1 wymaga zbyt dużych liter do wyświetlenia</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>Nie można zdekodować wideo źródła</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>Nie można zdekodować dźwięku źródła</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>Źródło nie ma ścieżki dźwiękowej %1</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>Źródło nie ma ścieżki napisów %1</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>Obraz nie ma dźwięku: przekonwertuj go profilem wideo</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>Źródło nie ma dźwięku do przekonwertowania</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>Nie można zachować statystyk pierwszego przebiegu</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>Rozmiar docelowy nie zostawia miejsca na wideo tego pliku</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>Nie można utworzyć prywatnego folderu na statystyki pierwszego przebiegu</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>zachowane wideo zaczyna się od klatki kluczowej w %1, %2 przed czasem początku</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>wideo i dźwięk zachowane bez zmian</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>wideo zachowane bez zmian</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>dźwięk zachowany bez zmian</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>wideo przekonwertowane: %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>dźwięk przekonwertowany: %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>jednego z łączonych plików nie można odczytać</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>wideo łączonych plików różnią się parametrami</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>dźwięk łączonych plików jest różny</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>źródło nie ma wideo</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>napisy są wtapiane w obraz</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>zażądano dokładnego cięcia</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>wideo jest dopasowywane do rozmiaru docelowego</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1 (oprogramowanie %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1 (wyjście wideo)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>rozmiar obrazu %1x%2 przekracza %4x%5 konsoli %3</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 kl/s przekracza %3 kl/s konsoli %2</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>obraz jest obrócony o %1 stopni, czego konsola %2 nie uwzględnia</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>piksele nie są kwadratowe (%1:%2), konsola %3 pokaże obraz rozciągnięty</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>obraz jest z przeplotem bez podania, które pole jest pierwsze</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>wideo %1-bitowe przekracza 8 bitów konsoli %2</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>kolor %1 to nie 4:2:0, które odtwarza konsola %2</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>profil %1 nie jest odtwarzany przez konsolę %2</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>poziom %1 przekracza poziom %3 konsoli %2</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>rozmiar i liczba klatek przekraczają poziom %1 konsoli %2</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>%1 klatek referencyjnych to więcej niż %3 dla konsoli %2 przy tym rozmiarze</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>klatki mają %1 wycinków; konsola %2 dekoduje tylko jeden</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>konsola %1 nie otwiera plików %2</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>konsola %2 nie odtwarza wideo %1 w %3</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>konsola %1 odtwarza tylko AAC-LC</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>%1 kanałów AAC to więcej niż %3 konsoli %2</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>konsola %2 nie odtwarza AAC o częstotliwości %1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>konsola %2 nie odtwarza dźwięku %1 w %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>koder %1 przyjmuje tylko %2 przy %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>koder %1 przyjmuje tylko %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>koder %1 przyjmuje „1 kanał mono”, „2 kanały stereo” lub „5.1 kanałów”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>koder %1 przyjmuje „1 kanał mono” lub „2 kanały stereo”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>koder %1 przyjmuje tylko „1 kanał mono”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>koder %1 przyjmuje od %2 do %3 Hz (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>koder %1 przyjmuje od %2 kb/s do %3 kb/s</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>koder %1 przyjmuje %2 Hz</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>parzyste szerokości i wysokości od %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>od %1 kb/s do %2 kb/s</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>Rozmiar docelowy dotyczy plików wideo: rozmiar pliku dźwiękowego wynika z jego przepływności.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>Rozmiar docelowy %1 przekracza to, co mieści plik w pamięci FAT32 konsoli %2 (najwyżej 4 GB).
+Wybierz mniejszy rozmiar.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>Rozmiar docelowy %1 jest za mały dla %2: wideo dostałoby %3, mniej niż %4 wymagane przez ten profil.
+Wybierz większy rozmiar, krótszy fragment lub profil z mniejszym obrazem.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>Rozmiar docelowy %1 jest za duży dla %2: wideo wymagałoby %3, więcej niż %4 kbps odtwarzane przez %5.
+Wybierz mniejszy rozmiar.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1 (długość %2)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>połączonego pliku</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>konsola %1 z H.264 na poziomie %2</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>konsola %1 z MPEG-2 w profilu Main</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>konsola PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>konsola PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Nie ma takiego pliku ani katalogu</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak dostępu</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>Podczas przetwarzania wejścia napotkano nieprawidłowe dane</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Brak miejsca na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Nieprawidłowy argument</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Błąd wejścia/wyjścia</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>System plików tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Przekroczono limit dyskowy</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Plik jest za duży</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>O tamanho final deve ser um tamanho como 700 MB ou 1.4 GB, ou ficar vazio.</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>A da área de trabalho: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Junte menos arquivos ou arquivos mais curtos, reduza as taxas de bits ou escolha
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>A saída de “%1” teria cerca de %2 GB, mas um arquivo no volume FAT32 %3 pode ter no máximo 4 GB.
 Encurte o trecho, reduza as taxas de bits ou escolha outra pasta de saída.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>Interrompido imediatamente; o arquivo de saída incompleto foi removido</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>O contêiner de saída grava arquivos próprios ao lado da saída; use outra extensão</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1; a miniatura pode ter ficado como %2</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1; miniaturas dos arquivos unidos podem ter ficado</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1; o que foi gravado foi removido, mas um arquivo vazio pode ter ficado como %2</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1; um arquivo parcial pode ter ficado como %2</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>Nenhum contêiner corresponde ao nome da saída</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>A saída não aceita o vídeo da origem como está</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>A saída não aceita o áudio da origem como está</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>O codificador de vídeo não aceita estas configurações</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>O codificador de áudio não aceita estas configurações</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>Memória insuficiente para os buffers de imagem</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>Memória insuficiente para o codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>Memória insuficiente para o codificador de áudio</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>Memória insuficiente para o decodificador de vídeo da origem</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>Memória insuficiente para o decodificador de áudio da origem</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>A saída mesclada não tem fluxo de vídeo para as imagens desta origem</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>A saída mesclada não tem fluxo de áudio para o som desta origem</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>Nenhum quadro do vídeo pôde ser decodificado e convertido</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>Nenhum arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>Não é possível criar a saída: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>Não é possível criar a saída</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>Não é possível gravar o cabeçalho da saída: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>Não é possível gravar o cabeçalho da saída</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Não é possível gravar a saída: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>Não é possível gravar a saída</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>Não é possível finalizar a saída: %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>Não é possível finalizar a saída</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>O arquivo de saída foi substituído ou removido enquanto era gravado</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>Não é possível converter o áudio</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>Não é possível codificar a saída</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>Não é possível abrir a origem: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>Não é possível abrir a origem</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>A origem não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>Não é possível ler os fluxos da origem: %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>Não é possível decodificar a faixa de legendas %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>Não é possível ler o arquivo de legendas %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>O arquivo de legendas %1 tem uma legenda de %2 bytes, longa demais para desenhar</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>O arquivo de legendas %1 pede letras grandes demais para desenhar</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>Não é possível decodificar o vídeo da origem</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>Não é possível decodificar o áudio da origem</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>A origem não tem a faixa de áudio %1</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>A origem não tem a faixa de legendas %1</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>Uma imagem não tem som: converta-a com um perfil de vídeo</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>A origem não tem som para converter</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>Não é possível guardar as estatísticas da primeira passagem</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>O tamanho-alvo não deixa espaço para o vídeo deste arquivo</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>Não é possível criar uma pasta privada para as estatísticas da primeira passagem</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>o vídeo mantido começa no quadro-chave em %1, %2 antes do tempo de início</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>vídeo e áudio mantidos como estão</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>vídeo mantido como está</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>áudio mantido como está</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>vídeo convertido: %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>áudio convertido: %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>um dos arquivos unidos não pode ser lido</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>os vídeos dos arquivos unidos têm parâmetros diferentes</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>o áudio dos arquivos unidos é diferente</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>a origem não tem vídeo</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>as legendas são embutidas na imagem</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>foi pedido um corte exato</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>o vídeo é ajustado ao tamanho-alvo</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1 (firmware %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1 (saída de vídeo)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>o tamanho de imagem %1x%2 excede os %4x%5 do %3</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 fps excede os %3 fps do %2</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>a imagem está girada em %1 graus, o que o %2 não aplica</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>seus pixels não são quadrados (%1:%2), o %3 mostra a imagem esticada</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>a imagem é entrelaçada sem indicar qual campo vem primeiro</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>vídeo de %1 bits excede os 8 bits do %2</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>a cor %1 não é o 4:2:0 que o %2 reproduz</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>o perfil %1 não é reproduzido pelo %2</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>o nível %1 excede o nível %3 do %2</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>o tamanho e a taxa excedem o nível %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>%1 quadros de referência excedem os %3 do %2 neste tamanho</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>suas imagens têm %1 fatias; o %2 decodifica apenas uma</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>o %1 não abre arquivos %2</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>o %2 não reproduz vídeo %1 em %3</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>o %1 só reproduz AAC-LC</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>%1 canais AAC excedem os %3 do %2</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>o %2 não reproduz AAC a %1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>o %2 não reproduz áudio %1 em %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>o codificador %1 só aceita %2 em %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>o codificador %1 só aceita %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>o codificador %1 aceita “1 canal mono”, “2 canais estéreo” ou “5.1 canais”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>o codificador %1 aceita “1 canal mono” ou “2 canais estéreo”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>o codificador %1 só aceita “1 canal mono”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>o codificador %1 aceita de %2 a %3 Hz (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>o codificador %1 aceita de %2 kbps a %3 kbps</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>o codificador %1 aceita %2 Hz</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>larguras e alturas pares de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>de %1 kbps a %2 kbps</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>Um tamanho-alvo vale para saídas de vídeo: o tamanho de um arquivo de áudio depende da sua taxa de bits.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>O tamanho-alvo de %1 é maior do que um arquivo no armazenamento FAT32 do %2 comporta (no máximo 4 GB).
+Escolha um tamanho menor.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>O tamanho-alvo de %1 é pequeno demais para %2: o vídeo teria %3, abaixo dos %4 de que este perfil precisa.
+Escolha um tamanho maior, um trecho mais curto ou um perfil com imagens menores.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>O tamanho-alvo de %1 é grande demais para %2: o vídeo precisaria de %3, acima dos %4 kbps que %5 reproduz.
+Escolha um tamanho menor.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1 (duração %2)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>a saída mesclada</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>o %1 com H.264 nível %2</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>o %1 com MPEG-2 perfil Main</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>o PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>o PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Arquivo ou diretório inexistente</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>Dados inválidos encontrados ao processar a entrada</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Não há espaço disponível no dispositivo</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento inválido</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erro de entrada/saída</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de arquivos somente leitura</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cota de disco excedida</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Arquivo grande demais</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>Целевой размер должен быть указан как 700 MB или 1.4 GB либо оставлен пустым.</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>Язык рабочего стола: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Merge fewer or shorter files, lower the bit rates or choose another output folde
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>Результат «%1» займёт около %2 ГБ, но файл на томе FAT32 %3 не может быть больше 4 ГБ.
 Сократите фрагмент, уменьшите битрейт или выберите другую папку вывода.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>Остановлено немедленно; незавершённый выходной файл удалён</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>Контейнер выходного файла создаёт рядом свои файлы; выберите другое расширение</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1; миниатюра могла остаться в %2</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1; миниатюры объединённых файлов могли остаться</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1; записанное удалено, но пустой файл мог остаться в %2</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1; неполный файл мог остаться в %2</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>Ни один контейнер не соответствует имени выходного файла</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>Выходной файл не принимает видео источника без изменений</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>Выходной файл не принимает звук источника без изменений</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>Видеокодер не принимает эти параметры</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>Аудиокодер не принимает эти параметры</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>Недостаточно памяти для буферов изображения</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>Недостаточно памяти для видеокодера</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>Недостаточно памяти для аудиокодера</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>Недостаточно памяти для видеодекодера источника</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>Недостаточно памяти для аудиодекодера источника</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>В объединённом файле нет видеопотока для изображения этого источника</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>В объединённом файле нет аудиопотока для звука этого источника</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>Не удалось декодировать и преобразовать ни одного кадра видео</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>Нет исходного файла</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>Не удаётся создать выходной файл: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>Не удаётся создать выходной файл</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>Не удаётся записать заголовок выходного файла: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>Не удаётся записать заголовок выходного файла</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Не удаётся записать выходной файл: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>Не удаётся записать выходной файл</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>Не удаётся завершить выходной файл: %1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>Не удаётся завершить выходной файл</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>Выходной файл был заменён или удалён во время записи</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>Не удаётся преобразовать звук</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>Не удаётся закодировать выходной файл</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>Не удаётся открыть источник: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>Не удаётся открыть источник</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>Источник не является обычным файлом</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>Не удаётся прочитать потоки источника: %1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>Не удаётся декодировать дорожку субтитров %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>Не удаётся прочитать файл субтитров %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>В файле субтитров %1 есть реплика размером %2 байт — слишком длинная для вывода</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>Файл субтитров %1 требует слишком крупный шрифт для вывода</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>Не удаётся декодировать видео источника</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>Не удаётся декодировать звук источника</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>В источнике нет звуковой дорожки %1</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>В источнике нет дорожки субтитров %1</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>У изображения нет звука: преобразуйте его с видеопрофилем</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>В источнике нет звука для преобразования</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>Не удаётся сохранить статистику первого прохода</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>Заданный размер не оставляет места для видео этого файла</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>Не удаётся создать личную папку для статистики первого прохода</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>сохранённое видео начинается с ключевого кадра на %1, за %2 до времени начала</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>видео и звук сохранены без изменений</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>видео сохранено без изменений</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>звук сохранён без изменений</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>видео преобразовано: %1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>звук преобразован: %1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>один из объединяемых файлов не читается</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>параметры видео объединяемых файлов различаются</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>звук объединяемых файлов различается</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>в источнике нет видео</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>субтитры вшиваются в изображение</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>запрошена точная обрезка</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>видео подгоняется под заданный размер</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1 (прошивка %2)</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1 (видеовыход)</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>размер изображения %1x%2 больше допустимого для %3 (%4x%5)</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 кадр/с больше допустимых для %2 %3 кадр/с</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>изображение повёрнуто на %1°, а %2 не применяет поворот</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>пиксели не квадратные (%1:%2), %3 покажет изображение растянутым</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>изображение чересстрочное, но порядок полей не указан</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>%1-битное видео больше 8 бит, допустимых для %2</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>цвет %1 — не 4:2:0, который воспроизводит %2</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>профиль %1 не воспроизводится на %2</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>уровень %1 выше уровня %3, допустимого для %2</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>размер и частота кадров превышают уровень %1 для %2</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>%1 опорных кадров — больше %3, допустимых для %2 при этом размере</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>в кадрах %1 слайсов; %2 декодирует только один</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>%1 не открывает файлы %2</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>%2 не воспроизводит видео %1 в %3</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>%1 воспроизводит только AAC-LC</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>%1 каналов AAC — больше %3, допустимых для %2</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>%2 не воспроизводит AAC с частотой %1 Гц</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>%2 не воспроизводит звук %1 в %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>кодер %1 принимает только %2 при %3</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>кодер %1 принимает только %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>кодер %1 принимает «1 канал, моно», «2 канала, стерео» или «5.1 каналов»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>кодер %1 принимает «1 канал, моно» или «2 канала, стерео»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>кодер %1 принимает только «1 канал, моно»</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>кодер %1 принимает от %2 до %3 Гц (%4)</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>кодер %1 принимает от %2 до %3 кбит/с</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>кодер %1 принимает %2 Гц</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>чётные ширина и высота от %1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>от %1 до %2 кбит/с</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>Заданный размер относится к видеофайлам: размер звукового файла определяется его битрейтом.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>Заданный размер %1 больше, чем вмещает файл на накопителе FAT32 устройства %2 (не более 4 ГБ).
+Выберите размер поменьше.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>Заданный размер %1 слишком мал для %2: видео получило бы %3, меньше необходимых этому профилю %4.
+Выберите больший размер, более короткий фрагмент или профиль с меньшим изображением.</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>Заданный размер %1 слишком велик для %2: видео потребовало бы %3, больше %4 kbps, которые воспроизводит %5.
+Выберите размер поменьше.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1 (длительность %2)</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>объединённого файла</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>%1 с H.264 уровня %2</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>%1 с MPEG-2 профиля Main</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Нет такого файла или каталога</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Отказано в доступе</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>При обработке входных данных обнаружены неверные данные</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>На устройстве не осталось места</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Недопустимый аргумент</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ошибка ввода-вывода</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Файловая система доступна только для чтения</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Превышена дисковая квота</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Файл слишком большой</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,10 @@
         <source>The target size must be a size such as 700 MB or 1.4 GB, or empty for none.</source>
         <translation>目标大小必须是 700 MB 或 1.4 GB 这样的大小，或留空表示不限制。</translation>
     </message>
+    <message>
+        <source>Desktop&apos;s: %1</source>
+        <translation>桌面语言：%1</translation>
+    </message>
 </context>
 <context>
     <name>CTolvaneAVConverterDlg</name>
@@ -732,6 +736,463 @@ Merge fewer or shorter files, lower the bit rates or choose another output folde
 Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>“%1”的输出约为 %2 GB，但 FAT32 卷 %3 上的文件最大为 4 GB。
 请缩短片段、降低比特率，或选择其他输出文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <source>Stopped at once; the unfinished output was removed</source>
+        <translation>已立即停止；未完成的输出文件已删除</translation>
+    </message>
+    <message>
+        <source>The output&apos;s container writes files of its own beside the output; use another extension</source>
+        <translation>输出的容器格式会在输出文件旁写入自己的文件；请使用其他扩展名</translation>
+    </message>
+    <message>
+        <source>%1; its thumbnail may remain as %2</source>
+        <translation>%1；其缩略图可能残留为 %2</translation>
+    </message>
+    <message>
+        <source>%1; thumbnails of the joined files may remain</source>
+        <translation>%1；合并文件的缩略图可能有残留</translation>
+    </message>
+    <message>
+        <source>%1; what was written was removed, but an empty file may remain as %2</source>
+        <translation>%1；已写入的内容已删除，但可能残留空文件 %2</translation>
+    </message>
+    <message>
+        <source>%1; a partial file may remain as %2</source>
+        <translation>%1；可能残留不完整的文件 %2</translation>
+    </message>
+    <message>
+        <source>No container matches the output&apos;s name</source>
+        <translation>没有与输出文件名相符的容器格式</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s video as it is</source>
+        <translation>输出无法原样容纳源文件的视频</translation>
+    </message>
+    <message>
+        <source>The output does not take the source&apos;s sound as it is</source>
+        <translation>输出无法原样容纳源文件的音频</translation>
+    </message>
+    <message>
+        <source>The video encoder does not accept these settings</source>
+        <translation>视频编码器不接受这些设置</translation>
+    </message>
+    <message>
+        <source>The audio encoder does not accept these settings</source>
+        <translation>音频编码器不接受这些设置</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture buffers</source>
+        <translation>图像缓冲区内存不足</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder</source>
+        <translation>视频编码器内存不足</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the audio encoder</source>
+        <translation>音频编码器内存不足</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s video decoder</source>
+        <translation>源文件的视频解码器内存不足</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the source&apos;s audio decoder</source>
+        <translation>源文件的音频解码器内存不足</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>The merged output has no video stream for this source&apos;s pictures</source>
+        <translation>合并后的输出没有可容纳此源文件画面的视频流</translation>
+    </message>
+    <message>
+        <source>The merged output has no audio stream for this source&apos;s sound</source>
+        <translation>合并后的输出没有可容纳此源文件声音的音频流</translation>
+    </message>
+    <message>
+        <source>Not one picture of the video could be decoded and converted</source>
+        <translation>视频中没有任何一帧能够解码并转换</translation>
+    </message>
+    <message>
+        <source>No source file</source>
+        <translation>没有源文件</translation>
+    </message>
+    <message>
+        <source>Cannot create the output: %1</source>
+        <translation>无法创建输出文件：%1</translation>
+    </message>
+    <message>
+        <source>Cannot create the output</source>
+        <translation>无法创建输出文件</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header: %1</source>
+        <translation>无法写入输出文件头：%1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output&apos;s header</source>
+        <translation>无法写入输出文件头</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>无法写入输出文件：%1</translation>
+    </message>
+    <message>
+        <source>Cannot write the output</source>
+        <translation>无法写入输出文件</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output: %1</source>
+        <translation>无法完成输出文件：%1</translation>
+    </message>
+    <message>
+        <source>Cannot finish the output</source>
+        <translation>无法完成输出文件</translation>
+    </message>
+    <message>
+        <source>The output file was replaced or removed while it was written</source>
+        <translation>输出文件在写入过程中被替换或删除</translation>
+    </message>
+    <message>
+        <source>Cannot convert the sound</source>
+        <translation>无法转换音频</translation>
+    </message>
+    <message>
+        <source>Cannot encode the output</source>
+        <translation>无法编码输出</translation>
+    </message>
+    <message>
+        <source>Cannot open the source: %1</source>
+        <translation>无法打开源文件：%1</translation>
+    </message>
+    <message>
+        <source>Cannot open the source</source>
+        <translation>无法打开源文件</translation>
+    </message>
+    <message>
+        <source>The source is not a regular file</source>
+        <translation>源不是普通文件</translation>
+    </message>
+    <message>
+        <source>Cannot read the source&apos;s streams: %1</source>
+        <translation>无法读取源文件的流：%1</translation>
+    </message>
+    <message>
+        <source>The subtitle track %1 cannot be decoded</source>
+        <translation>无法解码字幕轨道 %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 cannot be read</source>
+        <translation>无法读取字幕文件 %1</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 has a cue of %2 bytes, too long to draw</source>
+        <translation>字幕文件 %1 中有一条 %2 字节的字幕，太长无法绘制</translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 asks for letters too large to draw</source>
+        <translation>字幕文件 %1 要求的字号过大，无法绘制</translation>
+    </message>
+    <message>
+        <source>The source&apos;s video cannot be decoded</source>
+        <translation>无法解码源文件的视频</translation>
+    </message>
+    <message>
+        <source>The source&apos;s audio cannot be decoded</source>
+        <translation>无法解码源文件的音频</translation>
+    </message>
+    <message>
+        <source>The source has no audio track %1</source>
+        <translation>源文件没有音轨 %1</translation>
+    </message>
+    <message>
+        <source>The source has no subtitle track %1</source>
+        <translation>源文件没有字幕轨道 %1</translation>
+    </message>
+    <message>
+        <source>A picture has no sound: convert it with a video profile</source>
+        <translation>图片没有声音：请使用视频配置文件转换</translation>
+    </message>
+    <message>
+        <source>The source has no sound to convert</source>
+        <translation>源文件没有可转换的声音</translation>
+    </message>
+    <message>
+        <source>Cannot keep the statistics of the first pass</source>
+        <translation>无法保存第一遍的统计数据</translation>
+    </message>
+    <message>
+        <source>The target size leaves no room for the video of this file</source>
+        <translation>目标大小没有为此文件的视频留下空间</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder for the first pass&apos;s statistics</source>
+        <translation>无法为第一遍的统计数据创建私有文件夹</translation>
+    </message>
+    <message>
+        <source>the kept video starts at the key frame at %1, %2 before the begin time</source>
+        <translation>保留的视频从 %1 处的关键帧开始，比开始时间早 %2</translation>
+    </message>
+    <message>
+        <source>video and sound kept as they are</source>
+        <translation>视频和音频保持原样</translation>
+    </message>
+    <message>
+        <source>video kept as it is</source>
+        <translation>视频保持原样</translation>
+    </message>
+    <message>
+        <source>sound kept as it is</source>
+        <translation>音频保持原样</translation>
+    </message>
+    <message>
+        <source>video converted: %1</source>
+        <translation>视频已转换：%1</translation>
+    </message>
+    <message>
+        <source>sound converted: %1</source>
+        <translation>音频已转换：%1</translation>
+    </message>
+    <message>
+        <source>a joined file cannot be read</source>
+        <translation>无法读取其中一个合并的文件</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; videos differ in their parameters</source>
+        <translation>合并文件的视频参数不同</translation>
+    </message>
+    <message>
+        <source>the joined files&apos; sounds differ</source>
+        <translation>合并文件的音频不同</translation>
+    </message>
+    <message>
+        <source>the source has no video</source>
+        <translation>源文件没有视频</translation>
+    </message>
+    <message>
+        <source>subtitles are burned into the picture</source>
+        <translation>字幕被烧录到画面中</translation>
+    </message>
+    <message>
+        <source>an exact cut was asked for</source>
+        <translation>要求了精确剪切</translation>
+    </message>
+    <message>
+        <source>the video is fitted into the target size</source>
+        <translation>视频需适配目标大小</translation>
+    </message>
+    <message>
+        <source>%1 (firmware %2)</source>
+        <translation>%1（固件 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (video out)</source>
+        <translation>%1（视频输出）</translation>
+    </message>
+    <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4x%5</source>
+        <translation>画面尺寸 %1x%2 超过了 %3 的 %4x%5</translation>
+    </message>
+    <message>
+        <source>%1 fps is above the %2&apos;s %3 fps</source>
+        <translation>%1 fps 超过了 %2 的 %3 fps</translation>
+    </message>
+    <message>
+        <source>the picture is rotated by %1 degrees, which the %2 does not apply</source>
+        <translation>画面旋转了 %1 度，而 %2 不会应用旋转</translation>
+    </message>
+    <message>
+        <source>its pixels are not square (%1:%2), which the %3 shows stretched</source>
+        <translation>像素不是正方形（%1:%2），%3 会将画面拉伸显示</translation>
+    </message>
+    <message>
+        <source>the picture is interlaced without saying which field comes first</source>
+        <translation>画面为隔行扫描，但未标明哪一场在前</translation>
+    </message>
+    <message>
+        <source>%1-bit video is more than the %2&apos;s 8 bits</source>
+        <translation>%1 位视频超过了 %2 的 8 位</translation>
+    </message>
+    <message>
+        <source>%1 colour is not the 4:2:0 the %2 plays</source>
+        <translation>%1 色彩不是 %2 可播放的 4:2:0</translation>
+    </message>
+    <message>
+        <source>the %1 profile is not one the %2 plays</source>
+        <translation>%2 无法播放 %1 配置</translation>
+    </message>
+    <message>
+        <source>level %1 is above the %2&apos;s %3</source>
+        <translation>级别 %1 超过了 %2 的级别 %3</translation>
+    </message>
+    <message>
+        <source>its size and rate are above level %1 of the %2</source>
+        <translation>尺寸和帧率超过了 %2 的级别 %1</translation>
+    </message>
+    <message>
+        <source>%1 reference frames are more than the %2&apos;s %3 at this size</source>
+        <translation>%1 个参考帧超过了 %2 在此尺寸下的 %3 个</translation>
+    </message>
+    <message>
+        <source>its pictures have %1 slices; the %2 decodes one</source>
+        <translation>画面有 %1 个切片；%2 只能解码一个</translation>
+    </message>
+    <message>
+        <source>the %1 does not open %2 files</source>
+        <translation>%1 无法打开 %2 文件</translation>
+    </message>
+    <message>
+        <source>%1 video is not what the %2 plays in %3</source>
+        <translation>%2 无法播放 %3 中的 %1 视频</translation>
+    </message>
+    <message>
+        <source>only AAC-LC plays on the %1</source>
+        <translation>%1 只能播放 AAC-LC</translation>
+    </message>
+    <message>
+        <source>%1 AAC channels are more than the %2&apos;s %3</source>
+        <translation>%1 个 AAC 声道超过了 %2 的 %3 个</translation>
+    </message>
+    <message>
+        <source>%1 Hz AAC is not a rate the %2 plays</source>
+        <translation>%2 无法播放 %1 Hz 的 AAC</translation>
+    </message>
+    <message>
+        <source>%1 sound is not what the %2 plays in %3</source>
+        <translation>%2 无法播放 %3 中的 %1 音频</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2 at %3</source>
+        <translation>%1 编码器在 %3 下只接受 %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes only %2</source>
+        <translation>%1 编码器只接受 %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
+        <translation>%1 编码器接受“1 声道（单声道）”、“2 声道（立体声）”或“5.1 声道”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
+        <translation>%1 编码器接受“1 声道（单声道）”或“2 声道（立体声）”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
+        <translation>%1 编码器只接受“1 声道（单声道）”</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
+        <translation>%1 编码器接受 %2 至 %3 Hz（%4）</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 kbps to %3 kbps</source>
+        <translation>%1 编码器接受 %2 kbps 至 %3 kbps</translation>
+    </message>
+    <message>
+        <source>the %1 encoder takes %2 Hz</source>
+        <translation>%1 编码器接受 %2 Hz</translation>
+    </message>
+    <message>
+        <source>even widths and heights from %1 to %2</source>
+        <translation>%1 至 %2 之间的偶数宽度和高度</translation>
+    </message>
+    <message>
+        <source>%1 kbps to %2 kbps</source>
+        <translation>%1 kbps 至 %2 kbps</translation>
+    </message>
+    <message>
+        <source>A target size is for video outputs: the size of a sound file follows its bit rate.</source>
+        <translation>目标大小仅适用于视频输出：音频文件的大小由其比特率决定。</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is more than a file on the %2&apos;s FAT32 storage can hold (at most 4 GB).
+Choose a smaller size.</source>
+        <translation>目标大小 %1 超出了 %2 的 FAT32 存储中单个文件的容量（最多 4 GB）。
+请选择更小的大小。</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too small for %2: its video would get %3, below the %4 this profile needs.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>目标大小 %1 对 %2 来说太小：其视频只能得到 %3，低于此配置所需的 %4。
+请选择更大的大小、更短的片段或画面更小的配置。</translation>
+    </message>
+    <message>
+        <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
+Choose a smaller size.</source>
+        <translation>目标大小 %1 对 %2 来说太大：其视频需要 %3，超过了 %5 可播放的 %4 kbps。
+请选择更小的大小。</translation>
+    </message>
+    <message>
+        <source>%1 (%2 long)</source>
+        <translation>%1（时长 %2）</translation>
+    </message>
+    <message>
+        <source>the merged output</source>
+        <translation>合并后的输出</translation>
+    </message>
+    <message>
+        <source>the %1 at H.264 level %2</source>
+        <translation>H.264 级别 %2 的 %1</translation>
+    </message>
+    <message>
+        <source>the %1 in MPEG-2 Main profile</source>
+        <translation>MPEG-2 Main 配置的 %1</translation>
+    </message>
+    <message>
+        <source>the PS3</source>
+        <translation>PS3</translation>
+    </message>
+    <message>
+        <source>the PSP</source>
+        <translation>PSP</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>没有那个文件或目录</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不够</translation>
+    </message>
+    <message>
+        <source>Invalid data found when processing input</source>
+        <translation>处理输入时发现无效数据</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>设备上没有空间</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>无效的参数</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>输入/输出错误</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>只读文件系统</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>超出磁盘配额</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>文件过大</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1；%2</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
 #include "platform/FakePlatform.h"
+#include "platform/UiLanguage.h"
 #include "profiles/OutputSettings.h"
 #include "support/MediaFixture.h"
 #include "support/QtTestApp.h"
@@ -456,6 +457,29 @@ TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
     EXPECT_EQ(host.statuses[0], "Failure");
     EXPECT_EQ(host.tips[0], "Cannot create the output: Read-only file system") << "the reason, in the status tooltip";
     EXPECT_TRUE(host.rows[0].checked);
+}
+
+// Under another language the row's reason, the note of a kept video and the
+// summary are in that language; the command line's English stays the engine's.
+TEST_F(ConversionTest, ReasonsAndNotesReadInTheWindowsLanguage) {
+    UiTranslation german;
+    ASSERT_TRUE(german.Install(QStringLiteral("de"), qEnvironmentVariable("KORBANIX_BUILD_DIR") + "/app/translations"));
+    host.addRow("/v/a.avi");
+    host.addRow("/v/b.avi");
+    ASSERT_TRUE(control.StartConversion());
+    host.job.failRow(0, "Cannot create the output: Read-only file system");
+    host.job.noteRow(1, "video kept as it is");
+    host.job.noteRow(1, "sound converted: only AAC-LC plays on the PSP");
+    workerAt(2, {kRowFailed, kRowCompleted});
+    control.ConversionTimer();
+    EXPECT_EQ(host.statuses[0], "Fehlgeschlagen");
+    EXPECT_EQ(host.tips[0], "Die Ausgabedatei kann nicht angelegt werden: Dateisystem ist schreibgeschützt");
+    EXPECT_EQ(host.tips[1], "Video unverändert beibehalten; Ton konvertiert: die PSP spielt nur AAC-LC ab");
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_TRUE(platform.messages.back().text.endsWith(
+        "a.avi: Die Ausgabedatei kann nicht angelegt werden: Dateisystem ist schreibgeschützt"))
+        << platform.messages.back().text.toStdString();
+    EXPECT_EQ(host.job.failureReason(0), "Cannot create the output: Read-only file system") << "the engine's own words";
 }
 
 TEST_F(ConversionTest, ARowStoppedBeforeItWroteAnythingIsReadyAgain) {

@@ -14,6 +14,7 @@
 #include "platform/ControlId.h"
 #include "engine/AVConvert.h"
 #include "platform/FileNames.h"
+#include "platform/UiLanguage.h"
 #include "profiles/OutputSettings.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/LibraryTree.h"
@@ -642,6 +643,45 @@ TEST_F(KeptTaskListTest, RowsProfileAndSettingsComeBackAtTheNextStart) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
+// A kept status reads in the language of the next run: a list kept in German
+// shows Japanese words under Japanese, also a list kept before statuses were
+// stored as codes (its German words only); words of no status stay as they were.
+TEST_F(KeptTaskListTest, StatusesReadInTheLanguageOfTheNextRun) {
+    const QString folder = qEnvironmentVariable("KORBANIX_BUILD_DIR") + QStringLiteral("/app/translations");
+    SavedTaskList kept;
+    {
+        UiTranslation german;
+        ASSERT_TRUE(german.Install(QStringLiteral("de"), folder));
+        CTolvaneAVConverterDlg& first = reopen();
+        first.AddPaths({media().clipA, media().clipB, media().audio});
+        first.taskList().SetText(0, TaskList::kStatus, QStringLiteral("Fertig"));
+        first.taskList().SetText(1, TaskList::kStatus, QStringLiteral("Konvertierung 15 %"));
+        keeper->Flush();
+        kept = keeper->Capture();
+        keeper.reset();
+        dialog.reset();
+    }
+    UiTranslation japanese;
+    ASSERT_TRUE(japanese.Install(QStringLiteral("ja"), folder));
+    const std::vector<QString> expected{QStringLiteral("完了"),
+                                        QCoreApplication::translate("TaskList", " Ready"),
+                                        QCoreApplication::translate("TaskList", " Ready")};
+    for (const bool older : {false, true}) {
+        if (older) {  // the same list as an older version kept it: words only
+            for (SavedTask& task : kept.tasks) task.statusCode.clear();
+            writeState(TaskListStore::Serialize(kept));
+        }
+        CTolvaneAVConverterDlg& second = reopen();
+        ASSERT_EQ(second.taskList().Count(), 3);
+        for (int row = 0; row < 3; ++row)
+            EXPECT_EQ(second.taskList().Text(row, TaskList::kStatus), expected[std::size_t(row)])
+                << (older ? "older list, row " : "row ") << row;
+    }
+    kept.tasks[2].status = QStringLiteral("a status text of any kind");
+    writeState(TaskListStore::Serialize(kept));
+    EXPECT_EQ(reopen().taskList().Text(2, TaskList::kStatus), QStringLiteral("a status text of any kind"));
+}
+
 // The folder of each row and the Output area's options are kept too.
 TEST_F(KeptTaskListTest, FoldersOfRowsAndTheOutputOptionsComeBack) {
     const testmedia::LibraryTree tree =
@@ -821,7 +861,7 @@ TEST_F(KeptTaskListTest, ManyChangesAreWrittenOnceAndAnUnchangedListNotAgain) {
     // A full list, as a restore makes it without probing.
     SavedTaskList full;
     for (int i = 0; i < TaskList::kCapacity; ++i)
-        full.tasks.push_back({QString("/gone/%1.avi").arg(i), false, "00:00:00", "00:00:10", "", " Ready", "10", "", "", ""});
+        full.tasks.push_back({QString("/gone/%1.avi").arg(i), false, "00:00:00", "00:00:10", "", " Ready", "10", "", "", "", ""});
     ASSERT_TRUE(TaskListStore(statePath()).Save(TaskListStore::Serialize(full)));
     CTolvaneAVConverterDlg& window = reopen();
     ASSERT_EQ(window.taskList().Count(), TaskList::kCapacity);
@@ -924,8 +964,8 @@ TEST(TaskListStoreDisk, ARealFullDiskLeavesTheKeptFileByteForByte) {
             ::_exit(77);
         const QString path = QString::fromStdString(folder + "/tasks.json");
         SavedTaskList two;
-        two.tasks = {{"/v/a.avi", true, "00:00:00", "00:00:10", "", " Ready", "10", "", "", ""},
-                     {"/v/b.avi", true, "00:00:00", "00:00:20", "", " Ready", "20", "", "", ""}};
+        two.tasks = {{"/v/a.avi", true, "00:00:00", "00:00:10", "", " Ready", "10", "", "", "", ""},
+                     {"/v/b.avi", true, "00:00:00", "00:00:20", "", " Ready", "20", "", "", "", ""}};
         const QByteArray kept = TaskListStore::Serialize(two);
         if (!TaskListStore(path).Save(kept)) ::_exit(2);
         {  // everything else the disk holds

@@ -10,6 +10,7 @@
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
 #include "dialogs/CAVConvertDlg.h"
+#include "dialogs/EngineTexts.h"
 #include "platform/ControlId.h"
 #include "platform/UiLanguage.h"
 #include "profiles/ProfileTable.h"
@@ -18,7 +19,9 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -321,21 +324,165 @@ TEST_F(TranslationTest, ButtonPicturesAreRepaintedInTheWindowsLanguage) {
     EXPECT_EQ(artwork::Bitmap(177), english) << "English again once the translation is gone";
 }
 
+// The lists speak the window's language; the languages of the sound and subtitle
+// tracks go by their own names, the desktop's in the window's words.
 TEST_F(TranslationTest, SettingsListsShowTheChannelsInTheWindowsLanguage) {
     UiTranslation translation;
     ASSERT_TRUE(translation.Install(QStringLiteral("de"), qEnvironmentVariable("KORBANIX_BUILD_DIR") + "/app/translations"));
+    qputenv("LANGUAGE", "ja");
     CTolvaneAVConverterDlg& window = open();
     QStringList channels;
-    window.modalRunner = [&channels](QDialog& shown) {
+    QStringList languages;
+    window.modalRunner = [&channels, &languages](QDialog& shown) {
         for (QComboBox* combo : shown.findChildren<QComboBox*>())
-            if (ControlId(combo) == 1068)
-                for (int i = 0; i < combo->count(); ++i) channels << combo->itemText(i);
+            for (int i = 0; i < combo->count(); ++i) {
+                if (ControlId(combo) == 1068) channels << combo->itemText(i);
+                if (ControlId(combo) == 1140) languages << combo->itemText(i);
+            }
         return int(QDialog::Rejected);
     };
     window.AddPaths({SharedMedia().clipA});
     window.button(kSetting)->click();
+    qunsetenv("LANGUAGE");
     EXPECT_TRUE(channels.contains(QStringLiteral("2 Kanäle Stereo"))) << channels.join(", ").toStdString();
+    ASSERT_FALSE(languages.isEmpty());
+    EXPECT_EQ(languages.first(), QStringLiteral("Sprache des Desktops: 日本語"));
+    for (const char* own : {"Deutsch (ger)", "日本語 (jpn)", "Français (fre)", "Русский (rus)", "中文 (chi)"})
+        EXPECT_TRUE(languages.contains(QString::fromUtf8(own))) << own << " in " << languages.join(", ").toStdString();
+    EXPECT_LT(languages.indexOf(QStringLiteral("Deutsch (ger)")), languages.indexOf(QStringLiteral("Français (fre)")))
+        << "in the order of their own names";
 }
+
+// ---- The engine's words ----
+
+// Every text of the catalogue has its own translation in the language (a text
+// lupdate has not seen, or left unfinished, has none).
+TEST_P(ShippedLanguage, EveryTextTheEngineGivesHasATranslation) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral("korbanix_") + GetParam(),
+                                qEnvironmentVariable("KORBANIX_BUILD_DIR") + QStringLiteral("/app/translations")));
+    QStringList untranslated;
+    for (const char* pattern : EngineTextPatterns())
+        if (translator.translate("EngineText", pattern).isEmpty()) untranslated << QString::fromUtf8(pattern);
+    EXPECT_TRUE(untranslated.isEmpty()) << GetParam().toStdString() << ":\n" << untranslated.join('\n').toStdString();
+}
+
+// The engine's and the rules' sentences are written in pieces around numbers and
+// names; each piece of a sentence they can give the windows must be part of a
+// text of the catalogue, or the window would show it in English.
+TEST(EngineTexts, EveryPieceOfAReasonTheEngineWritesIsInTheCatalogue) {
+    const QString root = qEnvironmentVariable("KORBANIX_SOURCE_DIR");
+    QStringList files{root + QStringLiteral("/profiles/SettingsRules.cpp"), root + QStringLiteral("/profiles/TargetSizeRules.cpp")};
+    for (QDirIterator it(root + QStringLiteral("/engine"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}); it.hasNext();)
+        files << it.next();
+    // Pieces that never reach a window: the command line's own texts, the track
+    // list's short labels and lists of names.
+    const QStringList notShown{
+        QStringLiteral("no container has the extension "), QStringLiteral(" container"),
+        QStringLiteral(" holds sound only; use a sound profile (13, 14 or 15) or another extension"),
+        QStringLiteral(" takes no "), QStringLiteral(" video; choose another extension or encoder"),
+        QStringLiteral(" sound; choose another extension or encoder"), QStringLiteral(" channel"),
+        QStringLiteral(" channels"), QStringLiteral(", file "), QStringLiteral("picture size"),
+        QStringLiteral("frame rate"), QStringLiteral("video bit rate"), QStringLiteral("sample rate"),
+        QStringLiteral("audio bit rate")};
+    // A piece is found when it is part of a text of the catalogue, its numbers
+    // standing for the text's "%n" ("8 kbps to " in "%2 kbps to %3 kbps"), or
+    // when it holds a whole text with names in place of the "%n" ("the MPEG-1
+    // encoder takes only " holds "the %1 encoder takes only %2").
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    static const QRegularExpression number(QStringLiteral("[0-9]+"));
+    QString catalogue;
+    std::vector<QRegularExpression> wholeTexts;
+    for (const char* pattern : EngineTextPatterns()) {
+        const QString text = QString::fromUtf8(pattern);
+        catalogue += QString(text).replace(placeholder, QStringLiteral("\x02")).replace(number, QStringLiteral("\x02")) +
+                     QLatin1Char('\x01');
+        QStringList parts = text.split(placeholder);
+        for (QString& part : parts) part = QRegularExpression::escape(part);
+        wholeTexts.emplace_back(parts.join(QStringLiteral(".*?")));
+    }
+    const auto inCatalogue = [&](const QString& piece) {
+        if (catalogue.contains(QString(piece).replace(number, QStringLiteral("\x02")))) return true;
+        return std::any_of(wholeTexts.begin(), wholeTexts.end(),
+                           [&piece](const QRegularExpression& whole) { return whole.match(piece).hasMatch(); });
+    };
+    static const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+    static const QRegularExpression wording(QStringLiteral("[A-Za-z]{2,}\\s+[A-Za-z]{2,}|^\\s.*[a-z]{2}|[a-z]{2}.*\\s$"));
+    QStringList missing;
+    int pieces = 0;
+    for (const QString& path : files) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        int number = 0;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            ++number;
+            const QString code = line.trimmed();
+            if (code.startsWith(QLatin1String("//")) || code.startsWith(QLatin1Char('*')) ||
+                code.startsWith(QLatin1String("#include")))
+                continue;
+            for (auto it = literal.globalMatch(line.section(QStringLiteral("  //"), 0, 0)); it.hasNext();) {
+                QString piece = it.next().captured(1);
+                piece.replace(QLatin1String("\\\""), QLatin1String("\"")).replace(QLatin1String("\\n"), QLatin1String("\n"));
+                if (!wording.match(piece).hasMatch() || piece.startsWith(QLatin1Char('.')) ||
+                    piece.contains(QLatin1String("(*.")) || notShown.contains(piece))
+                    continue;
+                ++pieces;
+                if (!inCatalogue(piece))
+                    missing << QFileInfo(path).fileName() + QLatin1Char(':') + QString::number(number) + QStringLiteral(": \"") +
+                                   piece + QLatin1Char('"');
+            }
+        }
+    }
+    EXPECT_GT(pieces, 100) << "the engine's sources were read";
+    EXPECT_TRUE(missing.isEmpty()) << "not in the catalogue (dialogs/EngineTexts.cpp):\n" << missing.join('\n').toStdString();
+}
+
+struct ReasonCase {
+    const char* english;  // as the engine or the rules give it
+    const char* german;   // as the window shows it
+};
+
+class GermanReason : public ::testing::TestWithParam<ReasonCase> {};
+
+// Sentences put together from pieces come out whole in the window's language;
+// the names, paths and numbers in them stay as they are.
+TEST_P(GermanReason, ReadsInGerman) {
+    UiTranslation translation;
+    ASSERT_TRUE(translation.Install(QStringLiteral("de"), qEnvironmentVariable("KORBANIX_BUILD_DIR") + "/app/translations"));
+    EXPECT_EQ(EngineText(std::string(GetParam().english)), QString::fromUtf8(GetParam().german));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, GermanReason,
+    ::testing::Values(
+        ReasonCase{"The video encoder does not accept these settings", "Der Video-Encoder akzeptiert diese Einstellungen nicht"},
+        ReasonCase{"Cannot open the source: No such file or directory",
+                   "Die Quelle kann nicht geöffnet werden: Datei oder Verzeichnis nicht gefunden"},
+        ReasonCase{"Cannot write the output: Some error FFmpeg has no words for",
+                   "Die Ausgabe kann nicht geschrieben werden: Some error FFmpeg has no words for"},
+        ReasonCase{"Cannot write the output: No space left on device; a partial file may remain as /out/a.mp4; "
+                   "its thumbnail may remain as /out/a.THM",
+                   "Die Ausgabe kann nicht geschrieben werden: Kein Speicherplatz mehr auf dem Gerät; eine unvollständige "
+                   "Datei kann als /out/a.mp4 übrig bleiben; die Miniaturansicht kann als /out/a.THM übrig bleiben"},
+        ReasonCase{"Not enough memory for the source's video decoder", "Nicht genug Speicher für den Video-Decoder der Quelle"},
+        ReasonCase{"Stopped at once; the unfinished output was removed",
+                   "Sofort angehalten; die unfertige Ausgabedatei wurde entfernt"},
+        ReasonCase{"The subtitle file film.srt asks for letters too large to draw",
+                   "Die Untertiteldatei film.srt verlangt zu große Schrift zum Einblenden"},
+        ReasonCase{"video kept as it is; sound converted: 6 AAC channels are more than the PSP's 2",
+                   "Video unverändert beibehalten; Ton konvertiert: 6 AAC-Kanäle sind mehr als die 2 der PSP"},
+        ReasonCase{"video converted: the picture size 1920x1080 is above the PSP's 720x480 (video out)",
+                   "Video konvertiert: die Bildgröße 1920x1080 übersteigt die 720x480 der PSP (Videoausgang)"},
+        ReasonCase{"the MP3 encoder takes 8000 to 48000 Hz (8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000)",
+                   "der MP3-Encoder nimmt 8000 bis 48000 Hz (8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000)"},
+        ReasonCase{"the WMA8 encoder takes \"1 Channel Mono\" or \"2 Channel Stereo\"",
+                   "der WMA8-Encoder nimmt „1 Kanal Mono“ oder „2 Kanäle Stereo“"},
+        ReasonCase{"The target size of 4 MB is too large for a.avi (00:00:01 long): its video would need 31000 kbps, "
+                   "above the 10000 kbps the PSP at H.264 level 3.0 plays.\nChoose a smaller size.",
+                   "Die Zielgröße von 4 MB ist zu groß für a.avi (00:00:01 lang): Das Video bräuchte 31000 kbps, mehr als "
+                   "die 10000 kbps, die die PSP mit H.264 Level 3.0 abspielt.\nBitte eine kleinere Größe wählen."},
+        ReasonCase{"A sentence the catalogue does not know", "A sentence the catalogue does not know"}),
+    [](const ::testing::TestParamInfo<ReasonCase>& info) { return "Reason" + std::to_string(info.index); });
 
 TEST(UiTranslation, AMissingTranslationLeavesTheWindowsEnglish) {
     UiTranslation translation;

@@ -240,23 +240,23 @@ TEST_F(SettingsDialogTest, SourcesGroupOffersLanguageAndStillLengthAndOnlyOkWrit
     ASSERT_NE(combo(1140), nullptr);
     ASSERT_NE(combo(1141), nullptr);
     EXPECT_FALSE(combo(1140)->isEditable());
-    EXPECT_EQ(combo(1140)->itemText(0), "Desktop's: French");
-    EXPECT_EQ(combo(1140)->currentText(), "German (ger)") << "\"de\" is German in any ISO 639 form";
+    EXPECT_EQ(combo(1140)->itemText(0), "Desktop's: Français") << "each language by its own name";
+    EXPECT_EQ(combo(1140)->currentText(), "Deutsch (ger)") << "\"de\" is German in any ISO 639 form";
     EXPECT_EQ(combo(1141)->currentText(), "5 s");
     EXPECT_EQ(items(1141).first(), "1 s");
 
-    pick(1140, "Japanese (jpn)");
+    pick(1140, "日本語 (jpn)");
     pick(1141, "10 s");
     QTest::mouseClick(button(1072), Qt::LeftButton);
     EXPECT_EQ(combo(1140)->currentIndex(), 0) << "Default: the desktop's language";
     EXPECT_EQ(combo(1141)->currentText(), "5 s");
-    pick(1140, "Japanese (jpn)");
+    pick(1140, "日本語 (jpn)");
     pick(1141, "10 s");
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_EQ(sources, (SourcePreferences{"de", 5})) << "Cancel writes nothing";
 
     openDialog(&sources);
-    pick(1140, "Japanese (jpn)");
+    pick(1140, "日本語 (jpn)");
     pick(1141, "10 s");
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(sources, (SourcePreferences{"jpn", 10}));
