@@ -8,9 +8,11 @@
 #include "engine/AVConvert.h"
 #include "app/ConversionCommands.h"
 #include "app/ConversionControl.h"
+#include "app/MainWindowIds.h"
 #include "app/ProbeQueue.h"
 
 #include "controls/CheckListCtrl.h"
+#include "controls/ControlButton.h"
 #include "engine/FolderListing.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
@@ -280,6 +282,9 @@ void CTolvaneAVConverterDlg::finishAdding(bool) {
         // first new row is the one they take.
         m_list->SelectAndFocus(m_adding.firstRow);
     }
+    // Files added from the keyboard (Add, or handed over while Add had the focus)
+    // are the next thing to work on: two Tabs on from Add would reach Clear All.
+    if (m_adding.firstRow >= 0 && focusWidget() == m_buttons.at(mainwindow::kAdd)) m_list->setFocus(Qt::OtherFocusReason);
     // The file information probe would use the job a running conversion reads.
     if (!converting) LoadSelectedFileInfo();
     ApplyButtonChanges(m_tasks.StatesAfterAdding());

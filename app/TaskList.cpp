@@ -75,11 +75,12 @@ void TaskList::FitColumns() {
     const int statusNeeds = StatusWidthNeeded(metrics);
     int widths[kColumnCount];
     for (int column = 0; column < kColumnCount; ++column) widths[column] = std::max(0, kColumns[column].width);
-    // What does not fit is taken first from the output format (the same on most
-    // rows), then from the source (its folders go first, the name stays), then
-    // from the times down to what "00:00:00" needs, then from the source again.
-    const int time = metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 10;
-    const std::pair<int, int> givers[] = {{kFormat, 50}, {kSource, 110}, {kStart, time}, {kEnd, time}, {kSource, 60}};
+    // What does not fit is taken in turns: from the source (its folders go first,
+    // the name stays), the output format (the same on most rows), the times down
+    // to what "00:00:00" needs, and the source and the format again.
+    const int time = metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 8;
+    const std::pair<int, int> givers[] = {{kSource, 150}, {kFormat, 60}, {kSource, 130}, {kStart, time},
+                                           {kEnd, time},     {kSource, 110}, {kFormat, 40}, {kSource, 60}};
     int over = statusNeeds - room;
     for (int width : widths) over += width;
     for (const auto& [column, least] : givers) {

@@ -823,6 +823,13 @@ TEST_F(CommandsTest, ANewWindowHasTheFocusOnAddOrOnTheList) {
     filled.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&filled));
     EXPECT_EQ(QApplication::focusWidget(), filled.taskListControl());
+    // Space on Add, a file chosen: the focus goes on to the new row, not two Tabs
+    // away from Clear All.
+    filled.button(kAdd)->setFocus(Qt::TabFocusReason);
+    fake.fileChoices = {{SharedMedia().clipB}};
+    QTest::keyClick(filled.button(kAdd), Qt::Key_Space);
+    ASSERT_EQ(filled.taskList().Count(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), filled.taskListControl());
 }
 
 TEST_F(CommandsTest, FocusedButtonsShowARingAndPressWithEnterSpaceAndTheirMnemonic) {
