@@ -464,7 +464,10 @@ std::string UsageText() {
          "complete once its writer closed it, or its size stayed the same for 3 seconds.\n"
          "What it converted is kept in \".korbanix-watch\" in the output folder, so a\n"
          "restart does not convert it again; a file that fails is tried once more, then\n"
-         "left with its Failure line.\n"
+         "left with its Failure line. A file written again after it was converted (a\n"
+         "copy made in parts) is converted again when it has been still for 8 seconds,\n"
+         "replacing the output the watch made of it before, if that is unchanged.\n"
+         "One watch at a time writes into an output folder.\n"
          "\n"
          "Exit status: 0 all files completed, 1 a file failed or was rejected,\n"
          "2 wrong usage, 128 + the signal when stopped (130 for Ctrl+C).\n";

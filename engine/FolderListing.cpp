@@ -120,10 +120,38 @@ private:
 
 unsigned char Lower(char c) { return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c))); }
 
+// The Latin letters with marks (U+00C0 to U+017F) as a person files them: "Ä"
+// with "a", "ß" as "ss". "" where a character has no letter to stand for it.
+constexpr const char* kLatinBase[] = {
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+    "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+    "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "y",
+    "a", "a", "a", "a", "a", "a", "c", "c", "c", "c", "c", "c", "c", "c", "d", "d",
+    "d", "d", "e", "e", "e", "e", "e", "e", "e", "e", "e", "e", "g", "g", "g", "g",
+    "g", "g", "g", "g", "h", "h", "h", "h", "i", "i", "i", "i", "i", "i", "i", "i",
+    "i", "i", "ij", "ij", "j", "j", "k", "k", "k", "l", "l", "l", "l", "l", "l", "l",
+    "l", "l", "l", "n", "n", "n", "n", "n", "n", "n", "n", "n", "o", "o", "o", "o",
+    "o", "o", "oe", "oe", "r", "r", "r", "r", "r", "r", "s", "s", "s", "s", "s", "s",
+    "s", "s", "t", "t", "t", "t", "t", "t", "u", "u", "u", "u", "u", "u", "u", "u",
+    "u", "u", "u", "u", "w", "w", "y", "y", "y", "z", "z", "z", "z", "z", "z", "s"};
+
 std::string Folded(std::string_view name) {
     std::string folded;
     folded.reserve(name.size());
-    for (char c : name) folded += static_cast<char>(Lower(c));
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(name[i]);
+        if (lead >= 0xC3 && lead <= 0xC5 && i + 1 < name.size()) {
+            const auto next = static_cast<unsigned char>(name[i + 1]);
+            const unsigned code = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
+            if ((next & 0xC0u) == 0x80u && code >= 0xC0 && *kLatinBase[code - 0xC0] != '\0') {
+                folded += kLatinBase[code - 0xC0];
+                ++i;
+                continue;
+            }
+        }
+        folded += static_cast<char>(Lower(name[i]));
+    }
     return folded;
 }
 

@@ -42,7 +42,8 @@ bool IsFolder(const std::string& path);
 
 // Natural order of two names: runs of digits by value as glibc's version order
 // reads them (a run with leading zeros counts as a fraction: "01" before "1"),
-// letters without regard to ASCII case; names equal so are ordered by their
+// letters without regard to case or marks ("Ärzte" among the a's, "ß" as "ss",
+// for the Latin letters of Western and Central Europe); names equal so are ordered by their
 // bytes. Negative, zero or positive as strcmp.
 int NaturalCompare(std::string_view a, std::string_view b);
 

@@ -37,6 +37,11 @@ const OrderCase kOrder[] = {
     {"Season 1", "Season 2"},
     {"Season 2", "Season 10"},
     {"a.mkv", "B.mkv"},
+    {"Abba", "\xc3\x84rzte"},            // "Ärzte" files with the a's
+    {"\xc3\x84rzte", "Beatles"},
+    {"\xc3\xa9t\xc3\xa9", "Fado"},      // "été"
+    {"Stra\xc3\x9f" "e 2", "Strasse 10"},  // "ß" reads as "ss"
+    {"\xc5\x81\xc3\xb3" "d\xc5\xba", "Lublin"},  // "Łódź"
     {"track 01", "track 02"},
     {"x", "x 1"},
     {"A", "a"},  // equal but for case: by bytes, so the order is total
