@@ -59,6 +59,8 @@ using namespace mainwindow;
 namespace {
 
 constexpr int kComboHeightDu = 12;
+// Where the skin paints a combo's caption, left of it (dialog units; the top is the combo's).
+constexpr QRect kComboCaption(8, 0, 34, kComboHeightDu);
 
 // Local files of a drop, in the drop's order; other addresses are not files.
 QStringList localFiles(const QMimeData* mime) {
@@ -165,6 +167,14 @@ void CTolvaneAVConverterDlg::createControls() {
     m_sizeGrip = new QSizeGrip(this);
     m_sizeGrip->resize(m_sizeGrip->sizeHint());
 
+    // The skin paints the two combos' captions at the window's font; a caption
+    // longer in another language ("プロファイル:") moves both combos right rather
+    // than being drawn smaller or cut.
+    const QFontMetrics metrics(font);
+    const int captionLeft = MapDialogRect(kComboCaption, font).left();
+    const int captionEnd =
+        captionLeft + std::max(metrics.horizontalAdvance(tr("Profile:")), metrics.horizontalAdvance(tr("Output:"))) +
+        MapDialogSize(QSize(2, 0), font).width();
     auto makeCombo = [&](int id, bool editable) {
         auto* combo = new QComboBox(this);
         SetControlId(combo, id);
@@ -172,7 +182,9 @@ void CTolvaneAVConverterDlg::createControls() {
         combo->setInsertPolicy(QComboBox::NoInsert);
         QRect rect = PlaceOf(id);
         rect.setHeight(kComboHeightDu);
-        combo->setGeometry(MapDialogRect(rect, font));
+        QRect pixels = MapDialogRect(rect, font);
+        pixels.setLeft(std::max(pixels.left(), captionEnd));
+        combo->setGeometry(pixels);
         return combo;
     };
     // A typed profile text would reach the output file's extension while the
@@ -474,9 +486,10 @@ void CTolvaneAVConverterDlg::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(40, 48, 56));
     const QFont font = this->font();
     for (const auto& [label, combo] : {std::pair{m_profileLabel, m_profileCombo}, std::pair{m_outputLabel, m_folderCombo}}) {
-        QRect place = MapDialogRect(QRect(8, 0, 34, kComboHeightDu), font);
+        QRect place = MapDialogRect(kComboCaption, font);
         place.moveTop(combo->y());
         place.setHeight(combo->height());
+        place.setRight(combo->x() - 1);
         // A longer caption of another language is drawn smaller rather than cut.
         const QFont fitted = FittedFont(font, label->text(), place.width());
         painter.setFont(fitted);

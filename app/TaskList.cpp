@@ -1,11 +1,14 @@
 #include "app/TaskList.h"
 
+#include "app/RowStatus.h"
+
 #include "app/MainWindowIds.h"
 #include "controls/CheckListCtrl.h"
 #include "platform/FileNames.h"
 #include "profiles/TimeText.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -104,7 +107,12 @@ void TaskList::ApplyStyles() {
 
 int TaskList::StatusWidthNeeded(const QFontMetrics& metrics) {
     constexpr int kCellMargins = 12;
-    return metrics.horizontalAdvance(QStringLiteral(" Converting 100 %")) + kCellMargins;
+    // The widest of the statuses in the window's language ("Konvertierung 100 %").
+    int widest = metrics.horizontalAdvance(QCoreApplication::translate("ConversionControl", "Converting %1 %").arg(100));
+    for (RowStatus status : {RowStatus::Ready, RowStatus::Completed, RowStatus::Failed, RowStatus::Stopped,
+                             RowStatus::DoneBefore, RowStatus::Missing})
+        widest = std::max(widest, metrics.horizontalAdvance(RowStatusText(status)));
+    return widest + kCellMargins;
 }
 
 int TaskList::Count() const { return m_list.GetItemCount(); }

@@ -36,8 +36,7 @@ QString nativeLanguageName(const std::string& code) {
     // English", "简体中文"); the list offers the language itself.
     static const std::pair<const char*, const char*> kWholeLanguages[] = {
         {"eng", "English"}, {"en", "English"}, {"spa", "Español"}, {"es", "Español"}, {"chi", "中文"}, {"zh", "中文"},
-        {"nor", "Norsk"}, {"no", "Norsk"}, {"ind", "Bahasa Indonesia"}, {"id", "Bahasa Indonesia"},
-        {"por", "Português"}, {"pt", "Português"}};
+        {"nor", "Norsk"}, {"no", "Norsk"}, {"por", "Português"}, {"pt", "Português"}};
     for (const auto& [language, name] : kWholeLanguages)
         if (text == QLatin1String(language)) return QString::fromUtf8(name);
     const QLocale::Language language = QLocale::codeToLanguage(text, QLocale::AnyLanguageCode);
@@ -68,15 +67,17 @@ struct ChoiceLayout {
     QRect units;
     int captionX;
 };
+// The right-hand lists reach to the groups' frames: the longer entries of other
+// languages ("2 canales estéreo", "1 канал, моно") read whole.
 constexpr ChoiceLayout kChoiceLayout[] = {
     {SettingsField::VideoEncoder, QT_TRANSLATE_NOOP("CSettings", "Encoder:"), QRect(55, 37, 71, 50), 15},
-    {SettingsField::VideoBitRate, QT_TRANSLATE_NOOP("CSettings", "Bit Rate:"), QRect(182, 34, 71, 58), 140},
+    {SettingsField::VideoBitRate, QT_TRANSLATE_NOOP("CSettings", "Bit Rate:"), QRect(182, 34, 80, 58), 140},
     {SettingsField::Resolution, QT_TRANSLATE_NOOP("CSettings", "Resolution:"), QRect(56, 60, 71, 72), 15},
-    {SettingsField::FrameRate, QT_TRANSLATE_NOOP("CSettings", "Frame Rate:"), QRect(182, 60, 70, 70), 136},
+    {SettingsField::FrameRate, QT_TRANSLATE_NOOP("CSettings", "Frame Rate:"), QRect(182, 60, 80, 70), 136},
     {SettingsField::AudioEncoder, QT_TRANSLATE_NOOP("CSettings", "Encoder:"), QRect(58, 108, 71, 25), 15},
-    {SettingsField::AudioBitRate, QT_TRANSLATE_NOOP("CSettings", "Bit Rate:"), QRect(181, 106, 71, 62), 140},
+    {SettingsField::AudioBitRate, QT_TRANSLATE_NOOP("CSettings", "Bit Rate:"), QRect(181, 106, 81, 62), 140},
     {SettingsField::SampleRate, QT_TRANSLATE_NOOP("CSettings", "Sample Rate:"), QRect(57, 129, 72, 69), 13},
-    {SettingsField::Channels, QT_TRANSLATE_NOOP("CSettings", "Channel:"), QRect(182, 128, 70, 69), 140},
+    {SettingsField::Channels, QT_TRANSLATE_NOOP("CSettings", "Channel:"), QRect(182, 128, 80, 69), 140},
 };
 
 std::size_t slotOf(SettingsField field) {
@@ -210,9 +211,10 @@ void CSettings::buildSourcesGroup() {
     };
     m_languageEntries = nativeLanguageEntries(LanguageEntries(m_sources->language, tracks::desktopLanguage()));
     m_stillEntries = StillSecondsEntries(m_sources->stillPictureSeconds);
-    m_language = addList(kLanguage, tr("Language:"), QRect(58, 172, 76, 60), 15, m_languageEntries,
+    // The languages' own names need the room; a length in seconds needs little.
+    m_language = addList(kLanguage, tr("Language:"), QRect(58, 172, 104, 60), 15, m_languageEntries,
                          tr("The sound and subtitle tracks chosen first, where a file has several"));
-    m_stillSeconds = addList(kStillSeconds, tr("Still Picture:"), QRect(182, 172, 70, 60), 136,
+    m_stillSeconds = addList(kStillSeconds, tr("Still Picture:"), QRect(214, 172, 48, 60), 166,
                              m_stillEntries, tr("How long a picture (JPEG, PNG, ...) lasts as a video"));
     selectSources(*m_sources);
 }

@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>La del escritorio: %1</translation>
+        <translation>Escritorio: %1</translation>
     </message>
 </context>
 <context>
@@ -1599,7 +1599,7 @@ La lista guardada anteriormente se mantiene igual; se volverá a intentar dentro
     </message>
     <message>
         <source>File not found</source>
-        <translation>Archivo no encontrado</translation>
+        <translation>No encontrado</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a file of this program</source>

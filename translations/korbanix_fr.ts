@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>Celle du bureau : %1</translation>
+        <translation>Bureau : %1</translation>
     </message>
 </context>
 <context>

@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>Quella del desktop: %1</translation>
+        <translation>Desktop: %1</translation>
     </message>
 </context>
 <context>

@@ -324,11 +324,11 @@
     </message>
     <message>
         <source>1 Channel Mono</source>
-        <translation>1 チャンネル モノラル</translation>
+        <translation>1ch モノラル</translation>
     </message>
     <message>
         <source>2 Channel stereo</source>
-        <translation>2 チャンネル ステレオ</translation>
+        <translation>2ch ステレオ</translation>
     </message>
     <message>
         <source>%1 Channel</source>
@@ -470,15 +470,15 @@
     </message>
     <message>
         <source>1 Channel Mono</source>
-        <translation>1 チャンネル モノラル</translation>
+        <translation>1ch モノラル</translation>
     </message>
     <message>
         <source>2 Channel Stereo</source>
-        <translation>2 チャンネル ステレオ</translation>
+        <translation>2ch ステレオ</translation>
     </message>
     <message>
         <source>5.1 Channel</source>
-        <translation>5.1 チャンネル</translation>
+        <translation>5.1ch</translation>
     </message>
     <message>
         <source>Sources</source>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>デスクトップの言語: %1</translation>
+        <translation>デスクトップ: %1</translation>
     </message>
 </context>
 <context>
@@ -1078,15 +1078,15 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
-        <translation>%1 エンコーダーで使えるのは「1 チャンネル モノラル」「2 チャンネル ステレオ」「5.1 チャンネル」です</translation>
+        <translation>%1 エンコーダーで使えるのは「1ch モノラル」「2ch ステレオ」「5.1ch」です</translation>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
-        <translation>%1 エンコーダーで使えるのは「1 チャンネル モノラル」か「2 チャンネル ステレオ」です</translation>
+        <translation>%1 エンコーダーで使えるのは「1ch モノラル」か「2ch ステレオ」です</translation>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
-        <translation>%1 エンコーダーで使えるのは「1 チャンネル モノラル」のみです</translation>
+        <translation>%1 エンコーダーで使えるのは「1ch モノラル」のみです</translation>
     </message>
     <message>
         <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
@@ -1599,7 +1599,7 @@ The list kept from before is left as it was; saving is tried again in a while.</
     </message>
     <message>
         <source>File not found</source>
-        <translation>ファイルが見つかりません</translation>
+        <translation>ファイルなし</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a file of this program</source>

@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>데스크톱 언어: %1</translation>
+        <translation>데스크톱: %1</translation>
     </message>
 </context>
 <context>

@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>Język pulpitu: %1</translation>
+        <translation>Systemowy: %1</translation>
     </message>
 </context>
 <context>

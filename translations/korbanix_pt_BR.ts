@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>A da área de trabalho: %1</translation>
+        <translation>Sistema: %1</translation>
     </message>
 </context>
 <context>
@@ -1599,7 +1599,7 @@ A lista guardada antes continua como estava; o salvamento será tentado de novo 
     </message>
     <message>
         <source>File not found</source>
-        <translation>Arquivo não encontrado</translation>
+        <translation>Não encontrado</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a file of this program</source>

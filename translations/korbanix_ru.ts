@@ -324,7 +324,7 @@
     </message>
     <message>
         <source>1 Channel Mono</source>
-        <translation>1 канал, моно</translation>
+        <translation>Моно</translation>
     </message>
     <message>
         <source>2 Channel stereo</source>
@@ -470,11 +470,11 @@
     </message>
     <message>
         <source>1 Channel Mono</source>
-        <translation>1 канал, моно</translation>
+        <translation>Моно</translation>
     </message>
     <message>
         <source>2 Channel Stereo</source>
-        <translation>2 канала, стерео</translation>
+        <translation>Стерео</translation>
     </message>
     <message>
         <source>5.1 Channel</source>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>Язык рабочего стола: %1</translation>
+        <translation>Системный: %1</translation>
     </message>
 </context>
 <context>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>Converting %1 %</source>
-        <translation>Конвертирование %1%</translation>
+        <translation>Конвертация %1%</translation>
     </message>
     <message>
         <source>JPEG Error</source>
@@ -1078,15 +1078,15 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
-        <translation>кодер %1 принимает «1 канал, моно», «2 канала, стерео» или «5.1 каналов»</translation>
+        <translation>кодер %1 принимает «Моно», «Стерео» или «5.1 каналов»</translation>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
-        <translation>кодер %1 принимает «1 канал, моно» или «2 канала, стерео»</translation>
+        <translation>кодер %1 принимает «Моно» или «Стерео»</translation>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
-        <translation>кодер %1 принимает только «1 канал, моно»</translation>
+        <translation>кодер %1 принимает только «Моно»</translation>
     </message>
     <message>
         <source>the %1 encoder takes %2 to %3 Hz (%4)</source>

@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Desktop&apos;s: %1</source>
-        <translation>桌面语言：%1</translation>
+        <translation>桌面：%1</translation>
     </message>
 </context>
 <context>

@@ -144,9 +144,11 @@ QStringList CutCaptions() {
     for (const ButtonRow& row : kButtons) {
         const QString caption = QCoreApplication::translate("Artwork", row.art.caption);
         if (caption.isEmpty()) continue;
-        const qreal width = paint::CaptionPlace(row.art).width();
-        const QFont fitted = paint::FittedCaptionFont(paint::CaptionFont(row.art), caption, width);
-        if (QFontMetricsF(fitted).horizontalAdvance(caption) > width) cut << caption;
+        const QRectF place = paint::CaptionPlace(row.art);
+        const QFont fitted = paint::FittedCaptionFont(paint::CaptionFont(row.art), caption, place.width());
+        // A caption reaching the button's edge is cut by its frame.
+        const bool atTheEdge = place.left() < paint::kCaptionMargin || place.right() > row.art.width - paint::kCaptionMargin;
+        if (atTheEdge || QFontMetricsF(fitted).horizontalAdvance(caption) > place.width()) cut << caption;
     }
     cut.removeDuplicates();
     return cut;

@@ -270,7 +270,10 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, const QColor& ink) {
 }  // namespace
 
 QRectF CaptionPlace(const ButtonArt& art) {
-    if (art.face == Face::Tile) return QRectF(0, art.height * 0.62, art.width, art.height * 0.32);
+    // Clear of the tile's frame and the focus frame drawn over it ("Hinzufügen"
+    // touched both edges).
+    if (art.face == Face::Tile)
+        return QRectF(kCaptionMargin, art.height * 0.62, art.width - 2 * kCaptionMargin, art.height * 0.32);
     // Right of the glyph, which sits a little in from the left edge.
     const qreal glyphRight = art.height * 0.45 + art.height * 0.45;
     return QRectF(glyphRight + 4, 0, art.width - glyphRight - 4 - art.height * 0.3, art.height);

@@ -30,6 +30,8 @@ struct ButtonArt {
 QImage Button(const ButtonArt& art);
 
 // Where a button's caption is drawn and in which font before any fitting.
+// Where a button's caption is drawn: at least kCaptionMargin pixels in from its edges.
+constexpr qreal kCaptionMargin = 4;
 QRectF CaptionPlace(const ButtonArt& art);
 QFont CaptionFont(const ButtonArt& art);
 

@@ -218,7 +218,7 @@ TEST_F(CommandsTest, SettingKeepsTheSourceChoicesAndAddingMeasuresPicturesByThem
         auto* language = FindControlAs<QComboBox>(&shown, CSettings::kLanguage);
         auto* still = FindControlAs<QComboBox>(&shown, CSettings::kStillSeconds);
         if (!language || !still) return int(QDialog::Rejected);
-        language->setCurrentIndex(language->findText("Japanese (jpn)"));
+        language->setCurrentIndex(language->findText(QStringLiteral("日本語 (jpn)")));
         still->setCurrentIndex(still->findText("10 s"));
         FindControlAs<QPushButton>(&shown, CSettings::kOk)->click();
         return shown.result();

@@ -5,6 +5,7 @@
 #include "AppTestSupport.h"
 
 #include "app/MainWindowIds.h"
+#include "app/TaskList.h"
 #include "controls/About.h"
 #include "controls/ControlButton.h"
 #include "controls/Label.h"
@@ -12,6 +13,7 @@
 #include "dialogs/CAVConvertDlg.h"
 #include "dialogs/EngineTexts.h"
 #include "platform/ControlId.h"
+#include "platform/DialogUnits.h"
 #include "platform/UiLanguage.h"
 #include "profiles/ProfileTable.h"
 
@@ -29,6 +31,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTranslator>
 
@@ -227,7 +230,42 @@ QString clippingOf(const QWidget& widget) {
     }
     if (auto* box = qobject_cast<const QGroupBox*>(&widget))
         return metrics.horizontalAdvance(box->title()) + 8 > box->width() ? QStringLiteral("title overflows") : QString();
+    // A list's every entry must read whole when it is the chosen one ("2 チャンネル
+    // ステレオ" read "2 チャンネル"); a typed field scrolls instead.
+    if (auto* box = qobject_cast<const QComboBox*>(&widget); box && !box->isEditable()) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        for (int i = 0; i < box->count(); ++i)
+            if (metrics.horizontalAdvance(box->itemText(i)) + 2 > field.width())
+                return QStringLiteral("entry \"%1\" overflows").arg(box->itemText(i));
+    }
     return QString();
+}
+
+// What the main window shows outside its controls: a row's status in the task
+// list at its longest, and the captions the skin paints left of the two combos
+// at the window's font.
+QStringList clippedInTheMainWindow(CTolvaneAVConverterDlg& window) {
+    QStringList clipped;
+    QTableWidget& list = window.taskList().Control();
+    const QFontMetrics metrics(list.font());
+    QStringList statuses{QCoreApplication::translate("ConversionControl", "Converting %1 %").arg(100)};
+    for (const char* status : {"Completed", "Failure", "Stopped", "Done before"})
+        statuses << QCoreApplication::translate("ConversionControl", status);
+    statuses << QCoreApplication::translate("TaskList", " Ready") << QCoreApplication::translate("TaskListStore", "File not found");
+    constexpr int kCellMargins = 8;
+    for (const QString& status : statuses)
+        if (metrics.horizontalAdvance(status) + kCellMargins > list.columnWidth(TaskList::kStatus))
+            clipped << QStringLiteral("status cell \"%1\": text overflows").arg(status);
+    const int captionLeft = MapDialogRect(QRect(8, 0, 34, 12), window.font()).left();
+    for (QLabel* caption : window.findChildren<QLabel*>()) {
+        auto* combo = qobject_cast<QComboBox*>(caption->buddy());
+        if (!combo || caption->isVisible()) continue;
+        if (QFontMetrics(window.font()).horizontalAdvance(caption->text()) > combo->x() - captionLeft)
+            clipped << QStringLiteral("painted caption \"%1\": no room at the window's font").arg(caption->text());
+    }
+    return clipped;
 }
 
 QStringList clippedLabels(QWidget& root) {
@@ -258,7 +296,7 @@ TEST_P(ShippedLanguage, NoLabelOfAnyWindowIsClipped) {
     window.taskListControl()->SelectAndFocus(0);
     window.ClickTask();
     for (int id : {kSetting, kAbout, kFileInfo, kClip}) window.button(id)->click();
-    clipped << clippedLabels(window);
+    clipped << clippedLabels(window) << clippedInTheMainWindow(window);
     CAVConvertDlg progress(&window);
     progress.show();
     progress.SetRunningRows({{QStringLiteral("a.avi"), 40}, {QStringLiteral("b.avi"), 60}});
@@ -346,7 +384,7 @@ TEST_F(TranslationTest, SettingsListsShowTheChannelsInTheWindowsLanguage) {
     qunsetenv("LANGUAGE");
     EXPECT_TRUE(channels.contains(QStringLiteral("2 Kanäle Stereo"))) << channels.join(", ").toStdString();
     ASSERT_FALSE(languages.isEmpty());
-    EXPECT_EQ(languages.first(), QStringLiteral("Sprache des Desktops: 日本語"));
+    EXPECT_EQ(languages.first(), QStringLiteral("Desktop: 日本語"));
     for (const char* own : {"Deutsch (ger)", "日本語 (jpn)", "Français (fre)", "Русский (rus)", "中文 (chi)"})
         EXPECT_TRUE(languages.contains(QString::fromUtf8(own))) << own << " in " << languages.join(", ").toStdString();
     EXPECT_LT(languages.indexOf(QStringLiteral("Deutsch (ger)")), languages.indexOf(QStringLiteral("Français (fre)")))
