@@ -133,7 +133,9 @@ bool SamplesLookWhole(const std::string& path) {
     if (!packet) return false;
     for (int sample = 1; sample < kSamples; ++sample) {
         const std::int64_t target = start + input->duration / kSamples * sample;
-        if (avformat_seek_file(input.get(), -1, INT64_MIN, target, target, 0) < 0) return true;
+        // Any packet will do, not only a key frame: nothing is decoded, and a key
+        // frame before each place could be the first of the file for all of them.
+        if (avformat_seek_file(input.get(), -1, INT64_MIN, target, target, AVSEEK_FLAG_ANY) < 0) return true;
         for (std::int64_t read = 0; read < kSampleBytes && av_read_frame(input.get(), packet.get()) >= 0;) {
             read += packet->size;
             const bool zeroed = Played(*input, *packet) && LooksZeroed(*packet, *input->streams[packet->stream_index]->codecpar);

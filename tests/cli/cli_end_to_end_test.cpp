@@ -998,6 +998,35 @@ TEST_F(CliEndToEnd, WatchLeavesOneOutputOfAFileWrittenInPartsAndOnlyOneWatchPerO
     EXPECT_EQ(ReadFile(out("slow.mp3")).substr(ReadFile(out("slow.mp3")).size() - 6), "edited");
 }
 
+// Ctrl+C while watch converts: the shorter output is kept ("Stopped"), and the
+// watch started again converts the file once more into the same name.
+TEST_F(CliEndToEnd, WatchStoppedWhileConvertingReplacesItsShorterOutputWhenStartedAgain) {
+    const std::string folder = work.file("inbox");
+    fs::create_directories(folder);
+    ASSERT_TRUE(testmedia::makeClip(folder + "/long.mkv", testmedia::H264Clip(20)));
+    const std::vector<std::string> args{"watch", "--quiet", "--profile", "0", "--output", out(), folder};
+    {
+        CliProcess watch(args, work.path().string());
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (std::chrono::steady_clock::now() < deadline && !fs::exists(out("long.mp4")))
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ASSERT_EQ(kill(watch.pid(), SIGINT), 0);
+        CliResult r = watch.wait();
+        EXPECT_EQ(r.status, 130) << r.err;
+        EXPECT_EQ(r.out, "Stopped\t" + folder + "/long.mkv\t" + out("long.mp4") + "\n");
+    }
+    CliProcess again(args, work.path().string());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(180);
+    while (std::chrono::steady_clock::now() < deadline && ReadFile(work.file("cli-stdout.txt")).empty())
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_EQ(kill(again.pid(), SIGTERM), 0);
+    CliResult r = again.wait();
+    EXPECT_EQ(r.out, "Completed\t" + folder + "/long.mkv\t" + out("long.mp4") + "\n") << r.err;
+    EXPECT_EQ(FilesBelow(out()), (std::vector<std::string>{".korbanix-watch", "long.THM", "long.mp4"}));
+    EXPECT_NEAR(testmedia::probe(out("long.mp4")).duration, 20.0, 0.2) << "the whole file";
+}
+
 // The recipe of the README for several machines: GNU Parallel runs one convert per
 // file on each "host" (here two local ones); every output lands once, in its
 // folder, and a second run converts nothing again.

@@ -204,6 +204,24 @@ TEST_F(FolderListing, AnOutputWithAZeroedMiddleIsNotComplete) {
     if (punched) {
         EXPECT_FALSE(done::IsComplete(dir.file("hole.mp4"), 3.0)) << "a hole";
     }
+    // A large output is read at places spread over it: zeros anywhere in its
+    // middle are found all the same, and only a part of it is read.
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -loglevel error -y -f lavfi -i testsrc2=size=400x300:rate=25,noise=alls=60:allf=t -t 10 "
+                                    "-c:v libx264 -preset ultrafast -qp 0 -g 25 -sc_threshold 0 " +
+                                    testmedia::shellQuote(dir.file("large.mp4"))),
+              0);
+    const auto large = static_cast<std::int64_t>(fs::file_size(dir.file("large.mp4")));
+    ASSERT_GT(large, 40 << 20) << "larger than what is read whole";
+    EXPECT_TRUE(done::IsComplete(dir.file("large.mp4"), 10.0));
+    for (const double where : {0.2, 0.45}) {
+        fs::copy_file(dir.file("large.mp4"), dir.file("large-zeroed.mp4"), fs::copy_options::overwrite_existing);
+        std::fstream file(dir.file("large-zeroed.mp4"), std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(static_cast<std::int64_t>(large * where) / 4096 * 4096);
+        const std::string zeros(1 << 20, '\0');
+        file.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+        file.close();
+        EXPECT_FALSE(done::IsComplete(dir.file("large-zeroed.mp4"), 10.0)) << where;
+    }
     // Zeros that are the media itself are no damage: silence in PCM.
     ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -loglevel error -y -f lavfi -i anullsrc=r=48000:cl=stereo -f lavfi "
                                     "-i testsrc2=size=64x48:rate=25 -t 3 -c:a pcm_s16le -c:v mpeg4 " +
