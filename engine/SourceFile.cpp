@@ -6,6 +6,7 @@
 #include "engine/ErrorText.h"
 #include "engine/FrameRate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <cstring>
@@ -244,10 +245,44 @@ bool decodeVideoOnOneThread(SourceFile& source) {
     return true;
 }
 
+namespace {
+
+// Packets read after a seek to find the first picture: past them the source has
+// no pictures worth waiting for.
+constexpr int kPacketsToFirstPicture = 2000;
+
+// The first picture read from where the source stands is a key frame (or there is
+// none to read). The read position moves.
+bool firstPictureIsKey(SourceFile& source) {
+    ffmpeg::Packet packet = ffmpeg::makePacket();
+    for (int i = 0; packet && i < kPacketsToFirstPicture; ++i) {
+        if (av_read_frame(source.input.get(), packet.get()) < 0) return true;
+        const bool picture = packet->stream_index == source.videoIndex;
+        const bool key = (packet->flags & AV_PKT_FLAG_KEY) != 0;
+        av_packet_unref(packet.get());
+        if (picture) return key;
+    }
+    return true;
+}
+
+}  // namespace
+
 void seekTo(SourceFile& source, double clipSeconds) {
     const double target = (source.startSeconds + clipSeconds) * AV_TIME_BASE;
     if (!std::isfinite(target)) return;
-    av_seek_frame(source.input.get(), -1, static_cast<std::int64_t>(target), AVSEEK_FLAG_BACKWARD);
+    AVFormatContext* input = source.input.get();
+    const std::int64_t start = static_cast<std::int64_t>(source.startSeconds * AV_TIME_BASE);
+    std::int64_t at = static_cast<std::int64_t>(target);
+    // Containers without an index (MPEG-TS, MPEG-PS) seek by their time stamps and
+    // may land on a picture that refers to earlier ones: the decoder then gives
+    // nothing until the next key frame, which may lie past the clip or never come.
+    // Such a landing is tried again further back, up to the source's start.
+    for (double back = 1.0;; back *= 2) {
+        av_seek_frame(input, -1, at, AVSEEK_FLAG_BACKWARD);
+        if (source.videoIndex < 0 || at <= start || firstPictureIsKey(source)) break;
+        at = std::max(start, static_cast<std::int64_t>(target - back * AV_TIME_BASE));
+    }
+    if (source.videoIndex >= 0 && at > start) av_seek_frame(input, -1, at, AVSEEK_FLAG_BACKWARD);
 }
 
 }  // namespace source

@@ -87,8 +87,16 @@ std::vector<PlannedOutput> outputsOf(const std::vector<TaskRow>& rows, JobKind k
 }  // namespace
 
 std::optional<std::int64_t> ParseTargetSize(std::string_view text) {
-    const std::string t = lower(text);
+    std::string t = lower(text);
     if (t.empty() || t == "none") return 0;
+    // Half of Europe writes "1,5 GB". A comma before three digits ("1,000 MB") may
+    // group thousands instead: such a size is not guessed at.
+    if (const std::size_t comma = t.find(','); comma != std::string::npos) {
+        std::size_t digits = 0;
+        while (comma + 1 + digits < t.size() && std::isdigit(static_cast<unsigned char>(t[comma + 1 + digits]))) ++digits;
+        if (digits == 3) return std::nullopt;
+        t[comma] = '.';
+    }
     double number = 0;
     const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), number, std::chars_format::fixed);
     if (ec != std::errc() || !std::isfinite(number) || number <= 0) return std::nullopt;

@@ -315,7 +315,8 @@ TEST(TargetSize, TextsReadAsDecimalOrBinarySizes) {
         {"1.4G", 1400000000},    {"1.4 GB", 1400000000}, {"650 MiB", 681574400}, {"2 GiB", 2147483648},
         {"700000 kB", 700000000}, {"", 0},               {"none", 0},           {"big", std::nullopt},
         {"-5M", std::nullopt},   {"0", std::nullopt},   {"7 MHz", std::nullopt}, {"1e3M", std::nullopt},
-        {"M", std::nullopt},     {"99999999 GB", std::nullopt},
+        {"M", std::nullopt},     {"99999999 GB", std::nullopt}, {"1,5G", 1500000000}, {"0,7 GB", 700000000},
+        {"1,000 MB", std::nullopt}, {"1,5,5G", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseTargetSize(c.text), c.bytes) << c.text;
     EXPECT_EQ(TargetSizeText(700000000), "700 MB");
