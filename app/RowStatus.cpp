@@ -3,6 +3,8 @@
 #include "platform/UiLanguage.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QStringList>
 
 #include <array>
 
@@ -60,16 +62,29 @@ QString RowStatusText(RowStatus status) {
 }
 
 RowStatus RowStatusOfText(const QString& text) {
-    if (text.trimmed().isEmpty()) return RowStatus::Unknown;
-    for (const StatusWords& entry : kStatuses) {
-        QStringList words = TranslationsInEveryLanguage(entry.context, entry.words);
-        words << QString::fromUtf8(entry.words) << QCoreApplication::translate(entry.context, entry.words);
-        for (const QString& known : words)
-            if (text.trimmed() == known.trimmed()) return entry.status;
+    // Every save reads each row's words back (up to ten thousand rows): the words
+    // of every language are gathered once per window language, then looked up.
+    struct KnownWords {
+        QString language;
+        QHash<QString, RowStatus> statuses;
+        QStringList converting;
+    };
+    static KnownWords known{QStringLiteral("?"), {}, {}};
+    if (known.language != CurrentUiLanguage()) {
+        known = KnownWords{CurrentUiLanguage(), {}, {}};
+        for (const StatusWords& entry : kStatuses) {
+            QStringList words = TranslationsInEveryLanguage(entry.context, entry.words);
+            words << QString::fromUtf8(entry.words) << QCoreApplication::translate(entry.context, entry.words);
+            for (const QString& word : words) known.statuses.insert(word.trimmed(), entry.status);
+        }
+        known.converting = TranslationsInEveryLanguage(kConvertingContext, kConvertingWords);
+        known.converting << QString::fromUtf8(kConvertingWords)
+                         << QCoreApplication::translate(kConvertingContext, kConvertingWords);
     }
-    QStringList converting = TranslationsInEveryLanguage(kConvertingContext, kConvertingWords);
-    converting << QString::fromUtf8(kConvertingWords) << QCoreApplication::translate(kConvertingContext, kConvertingWords);
-    for (const QString& pattern : converting)
-        if (isConverting(text.trimmed(), pattern.trimmed())) return RowStatus::Ready;
+    const QString words = text.trimmed();
+    if (words.isEmpty()) return RowStatus::Unknown;
+    if (const auto found = known.statuses.constFind(words); found != known.statuses.constEnd()) return *found;
+    for (const QString& pattern : known.converting)
+        if (isConverting(words, pattern.trimmed())) return RowStatus::Ready;
     return RowStatus::Unknown;
 }

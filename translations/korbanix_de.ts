@@ -1070,35 +1070,35 @@ Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen andere
     </message>
     <message>
         <source>the %1 encoder takes only %2 at %3</source>
-        <translation>der %1-Encoder nimmt bei %3 nur %2</translation>
+        <translation>der %1-Encoder akzeptiert bei %3 nur %2</translation>
     </message>
     <message>
         <source>the %1 encoder takes only %2</source>
-        <translation>der %1-Encoder nimmt nur %2</translation>
+        <translation>der %1-Encoder akzeptiert nur %2</translation>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot;, &quot;2 Channel Stereo&quot; or &quot;5.1 Channel&quot;</source>
-        <translation>der %1-Encoder nimmt „1 Kanal Mono“, „2 Kanäle Stereo“ oder „5.1 Kanäle“</translation>
+        <translation>der %1-Encoder akzeptiert „1 Kanal Mono“, „2 Kanäle Stereo“ oder „5.1 Kanäle“</translation>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot; or &quot;2 Channel Stereo&quot;</source>
-        <translation>der %1-Encoder nimmt „1 Kanal Mono“ oder „2 Kanäle Stereo“</translation>
+        <translation>der %1-Encoder akzeptiert „1 Kanal Mono“ oder „2 Kanäle Stereo“</translation>
     </message>
     <message>
         <source>the %1 encoder takes &quot;1 Channel Mono&quot; only</source>
-        <translation>der %1-Encoder nimmt nur „1 Kanal Mono“</translation>
+        <translation>der %1-Encoder akzeptiert nur „1 Kanal Mono“</translation>
     </message>
     <message>
         <source>the %1 encoder takes %2 to %3 Hz (%4)</source>
-        <translation>der %1-Encoder nimmt %2 bis %3 Hz (%4)</translation>
+        <translation>der %1-Encoder akzeptiert %2 bis %3 Hz (%4)</translation>
     </message>
     <message>
         <source>the %1 encoder takes %2 kbps to %3 kbps</source>
-        <translation>der %1-Encoder nimmt %2 kbps bis %3 kbps</translation>
+        <translation>der %1-Encoder akzeptiert %2 kbps bis %3 kbps</translation>
     </message>
     <message>
         <source>the %1 encoder takes %2 Hz</source>
-        <translation>der %1-Encoder nimmt %2 Hz</translation>
+        <translation>der %1-Encoder akzeptiert %2 Hz</translation>
     </message>
     <message>
         <source>even widths and heights from %1 to %2</source>

@@ -512,9 +512,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReasonCase{"video converted: the picture size 1920x1080 is above the PSP's 720x480 (video out)",
                    "Video konvertiert: die Bildgröße 1920x1080 übersteigt die 720x480 der PSP (Videoausgang)"},
         ReasonCase{"the MP3 encoder takes 8000 to 48000 Hz (8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000)",
-                   "der MP3-Encoder nimmt 8000 bis 48000 Hz (8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000)"},
+                   "der MP3-Encoder akzeptiert 8000 bis 48000 Hz (8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000)"},
         ReasonCase{"the WMA8 encoder takes \"1 Channel Mono\" or \"2 Channel Stereo\"",
-                   "der WMA8-Encoder nimmt „1 Kanal Mono“ oder „2 Kanäle Stereo“"},
+                   "der WMA8-Encoder akzeptiert „1 Kanal Mono“ oder „2 Kanäle Stereo“"},
         ReasonCase{"The target size of 4 MB is too large for a.avi (00:00:01 long): its video would need 31000 kbps, "
                    "above the 10000 kbps the PSP at H.264 level 3.0 plays.\nChoose a smaller size.",
                    "Die Zielgröße von 4 MB ist zu groß für a.avi (00:00:01 lang): Das Video bräuchte 31000 kbps, mehr als "
