@@ -6,6 +6,7 @@
 #include "profiles/TimeText.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -104,7 +105,11 @@ void TaskList::ApplyStyles() {
 
 int TaskList::StatusWidthNeeded(const QFontMetrics& metrics) {
     constexpr int kCellMargins = 12;
-    return metrics.horizontalAdvance(QStringLiteral(" Converting 100 %")) + kCellMargins;
+    // In the person's language ("Konvertierung 100 %" is longer than the English).
+    const QString running =
+        QLatin1Char(' ') + QCoreApplication::translate("ConversionControl", "Converting %1 %").arg(100);
+    return std::max(metrics.horizontalAdvance(QStringLiteral(" Converting 100 %")), metrics.horizontalAdvance(running)) +
+           kCellMargins;
 }
 
 int TaskList::Count() const { return m_list.GetItemCount(); }
