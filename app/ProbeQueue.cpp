@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,6 +56,14 @@ void ProbeQueue::Cancel() {
 }
 
 void ProbeQueue::probeLoop() {
+    // On a machine with few cores the measuring threads and the window thread
+    // compete: the measuring ones yield, so the window keeps answering (and
+    // showing the rows) while thousands of files are read. Lowering one's own
+    // priority needs no privilege; when it fails the thread runs as it is.
+    const auto self = static_cast<id_t>(::gettid());
+    errno = 0;
+    const int nice = ::getpriority(PRIO_PROCESS, self);
+    if (errno == 0) ::setpriority(PRIO_PROCESS, self, std::min(nice + kYieldToWindow, 19));
     // The probe writes its measurements into a job: this thread's own.
     auto job = std::make_unique<AVConvert>();
     job->stillPictureSeconds = m_stillSeconds;

@@ -43,6 +43,8 @@ public:
     // window long; the rest follow at the next tick. Far more than the probes
     // measure in one tick, so the list never lags behind them.
     static constexpr int kMostPerDelivery = 500;
+    // How much lower than the window thread the measuring threads run (nice steps).
+    static constexpr int kYieldToWindow = 5;
 
     // `threads` = 0: one per processor, at least two (the probes mostly wait
     // for the disk).

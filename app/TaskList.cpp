@@ -107,8 +107,10 @@ void TaskList::ApplyStyles() {
 
 int TaskList::StatusWidthNeeded(const QFontMetrics& metrics) {
     constexpr int kCellMargins = 12;
-    // The widest of the statuses in the window's language ("Konvertierung 100 %").
-    int widest = metrics.horizontalAdvance(QCoreApplication::translate("ConversionControl", "Converting %1 %").arg(100));
+    // The widest of the statuses in the window's language ("Konvertierung 100 %"); a
+    // running row's text starts with a space.
+    int widest = metrics.horizontalAdvance(
+        QLatin1Char(' ') + QCoreApplication::translate("ConversionControl", "Converting %1 %").arg(100));
     for (RowStatus status : {RowStatus::Ready, RowStatus::Completed, RowStatus::Failed, RowStatus::Stopped,
                              RowStatus::DoneBefore, RowStatus::Missing})
         widest = std::max(widest, metrics.horizontalAdvance(RowStatusText(status)));

@@ -18,6 +18,7 @@ trap cleanup EXIT
 ffmpeg -v error -y -f lavfi -i testsrc2=size=160x120:rate=25 -f lavfi -i sine=f=440:sample_rate=44100 \
   -t 20 -c:v mpeg4 -c:a mp2 "$work/first clip.avi"
 cp "$work/first clip.avi" "$work/second clip.avi"
+cp "$work/first clip.avi" "$work/third clip.avi"
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 export XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/run"
@@ -58,10 +59,13 @@ first=$!
 pids+=("$first")
 wait_for "grep -qF 'first clip.avi' '$tasks' 2>/dev/null" 60 || { echo "the first window did not list its file"; cat "$work/first-err.txt"; exit 1; }
 # From another folder, with a relative name: the name is taken where it was given.
-(cd "$work" && timeout 30 "$program" "second clip.avi") || { echo "the second start failed"; exit 1; }
+(cd "$work" && timeout 30 "$program" "second clip.avi" "third clip.avi") || { echo "the second start failed"; exit 1; }
 kill -0 "$first" || { echo "the first window ended"; exit 1; }
-wait_for "grep -qF 'second clip.avi' '$tasks'" 30 || { echo "the handed file did not reach the open window"; exit 1; }
+wait_for "grep -qF 'third clip.avi' '$tasks'" 30 || { echo "the handed files did not reach the open window"; exit 1; }
 grep -qF "first clip.avi" "$tasks" || { echo "the open window lost its own file"; exit 1; }
+# "Open with" on several files: at the end of the list, in the order given.
+order=$(grep -oE '(first|second|third) clip\.avi' "$tasks" | tr '\n' ,)
+[ "$order" = "first clip.avi,second clip.avi,third clip.avi," ] || { echo "handed files out of order: $order"; exit 1; }
 kill -TERM "$first"
 wait_for "! kill -0 $first 2>/dev/null" 20 || { echo "the first window did not end"; exit 1; }
 echo "ok"

@@ -6,6 +6,7 @@
 #include "AppTestSupport.h"
 
 #include "app/MainWindowIds.h"
+#include "app/ProbeQueue.h"
 #include "app/TaskList.h"
 #include "app/TaskListKeeper.h"
 #include "controls/CheckListCtrl.h"
@@ -35,7 +36,11 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <sys/resource.h>
+
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <fstream>
 #include <sched.h>
 #include <sys/mount.h>
@@ -248,6 +253,31 @@ TEST_F(TaskListTest, HandedFilesJoinTheEndInTheirOrder) {
     EXPECT_EQ(tasks.Text(0, TaskList::kSource), media().clipA);
     EXPECT_EQ(tasks.Text(1, TaskList::kSource), media().clipB);
     EXPECT_EQ(tasks.Text(2, TaskList::kSource), media().clipC);
+}
+
+// The measuring threads yield to the window thread: on a machine with two cores
+// the window must keep answering while they read thousands of files.
+TEST_F(TaskListTest, MeasuringThreadsRunBelowTheWindowThread) {
+    const int own = getpriority(PRIO_PROCESS, 0);
+    const auto niceOf = [](const std::filesystem::path& task) {
+        std::ifstream stat(task / "stat");
+        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+        // Fields after the name in parentheses; the nice value is the 19th field.
+        std::istringstream rest(text.substr(text.rfind(')') + 2));
+        std::string field;
+        for (int i = 3; i <= 19; ++i) rest >> field;
+        return std::stoi(field);
+    };
+    ProbeQueue probes;
+    std::set<int> seen;
+    QObject::connect(&probes, &ProbeQueue::arrived, &probes, [&] {
+        for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) seen.insert(niceOf(task.path()));
+    });
+    QSignalSpy finished(&probes, &ProbeQueue::finished);
+    probes.Start(QStringList(400, media().clipA), 5);
+    ASSERT_TRUE(finished.wait(120000));
+    EXPECT_TRUE(seen.count(std::min(own + ProbeQueue::kYieldToWindow, 19))) << "no measuring thread ran lower";
+    EXPECT_EQ(getpriority(PRIO_PROCESS, 0), own) << "the window thread keeps its priority";
 }
 
 TEST_F(TaskListTest, AddingKeepsTheEventLoopRunning) {

@@ -305,6 +305,21 @@ TEST_P(ShippedLanguage, NoLabelOfAnyWindowIsClipped) {
     EXPECT_TRUE(clipped.isEmpty()) << GetParam().toStdString() << ":\n" << clipped.join('\n').toStdString();
 }
 
+// A running row's status reads whole in every language, also where the window
+// is no larger than a 1366x768 screen at twice the scale leaves it.
+TEST_P(ShippedLanguage, ARunningRowsStatusReadsWhole) {
+    CTolvaneAVConverterDlg& window = open();
+    window.AddPaths({SharedMedia().clipA});
+    window.show();
+    const QString running = QCoreApplication::translate("ConversionControl", "Converting %1 %").arg(100);
+    window.taskList().SetText(0, TaskList::kStatus, running);
+    for (const QSize& size : {window.size(), QSize(683, 384).expandedTo(window.minimumSize())}) {
+        window.resize(size);
+        EXPECT_EQ(window.taskListControl()->ShownText(0, TaskList::kStatus), running)
+            << GetParam().toStdString() << " at " << window.width() << "x" << window.height();
+    }
+}
+
 TEST_P(ShippedLanguage, EveryButtonCaptionFitsItsButton) {
     const QStringList cut = artwork::CutCaptions();
     EXPECT_TRUE(cut.isEmpty()) << GetParam().toStdString() << ": " << cut.join(", ").toStdString();
