@@ -457,7 +457,12 @@ int RunWatch(const CommandLine& command, CliEnvironment& env) {
         *env.err << "korbanix-cli: watch wants a folder, and \"" << folder << "\" is none.\n";
         return kExitUsage;
     }
-    const std::string output = command.convert.outputFolder.value_or(fs::current_path(ec).string());
+    // Both by their whole names: what the state file keeps must name the same files
+    // when the watch is started again from another folder.
+    folder = fs::absolute(folder, ec).lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    std::string output = fs::absolute(command.convert.outputFolder.value_or("."), ec).lexically_normal().string();
+    while (output.size() > 1 && output.back() == '/') output.pop_back();
     // Refused before it is made: a refused command line leaves nothing behind.
     if (Below(fs::weakly_canonical(output, ec), fs::canonical(folder, ec))) {
         *env.err << "korbanix-cli: the output folder must not lie in the folder watched.\n";

@@ -1004,6 +1004,13 @@ TEST_F(CliEndToEnd, WatchStoppedWhileConvertingReplacesItsShorterOutputWhenStart
     EXPECT_EQ(r.out, "Completed\t" + folder + "/long.mkv\t" + out("long.mp4") + "\n") << r.err;
     EXPECT_EQ(FilesBelow(out()), (std::vector<std::string>{".korbanix-watch", "long.THM", "long.mp4"}));
     EXPECT_NEAR(testmedia::probe(out("long.mp4")).duration, 20.0, 0.2) << "the whole file";
+    // Started from another folder with relative names: the same files, nothing new.
+    std::string lines;
+    testmedia::runCommand("cd " + testmedia::shellQuote(work.path().string()) + " && timeout -s INT 5 " +
+                              testmedia::shellQuote(CliPath()) + " watch --quiet --profile 0 --output ./out/ inbox",
+                          &lines);
+    EXPECT_EQ(lines, "");
+    EXPECT_EQ(FilesBelow(out()), (std::vector<std::string>{".korbanix-watch", "long.THM", "long.mp4"}));
 }
 
 // The recipe of the README for several machines: GNU Parallel runs one convert per
