@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/inotify.h>
@@ -471,6 +472,12 @@ int RunWatch(const CommandLine& command, CliEnvironment& env) {
     fs::create_directories(output, ec);
     if (!folders::IsFolder(output)) {
         *env.err << "korbanix-cli: the output folder \"" << output << "\" cannot be made.\n";
+        return kExitUsage;
+    }
+    // Said now, not as a Failure line per file after each has waited its turn.
+    if (::access(output.c_str(), W_OK | X_OK) != 0) {
+        *env.err << "korbanix-cli: nothing can be written into the output folder \"" << output
+                 << "\": " << std::strerror(errno) << ".\n";
         return kExitUsage;
     }
     // Outputs written into the watched tree would be converted in their turn.

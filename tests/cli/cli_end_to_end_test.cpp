@@ -886,6 +886,15 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
         CliResult r = again.wait();
         EXPECT_EQ(r.out, "Completed\t" + folder + "/moved.mkv\t" + out("moved.mp3") + "\n") << "only the new file";
     }
+    // An output folder nobody can write into is said at once (root writes anywhere).
+    if (geteuid() != 0) {
+        fs::create_directories(work.file("locked"));
+        fs::permissions(work.file("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+        CliResult locked = run({"watch", "--output", work.file("locked"), folder});
+        fs::permissions(work.file("locked"), fs::perms::owner_all);
+        EXPECT_EQ(locked.status, 2);
+        EXPECT_NE(locked.err.find("nothing can be written into the output folder"), std::string::npos) << locked.err;
+    }
     CliResult inside = run({"watch", "--output", folder + "/out", folder});
     EXPECT_EQ(inside.status, 2) << inside.err;
     EXPECT_FALSE(fs::exists(folder + "/out")) << "a refused watch makes no folder in the watched one";
