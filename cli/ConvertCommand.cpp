@@ -522,7 +522,10 @@ const char* OptionOf(SettingName setting) {
 std::string ValueText(SettingName setting, const OutputSettings& s) {
     auto kbps = [](int bitRate) {
         std::string text = std::to_string(bitRate / 1000);
-        if (bitRate % 1000) text += "." + std::to_string(bitRate % 1000 / 10 + 100).substr(1);
+        if (bitRate % 1000) {  // appended in two steps: GCC 12 at -O2 warns (falsely) on "." + string
+            text += '.';
+            text += std::to_string(bitRate % 1000 / 10 + 100).substr(1);
+        }
         return text + " kbps";
     };
     switch (setting) {

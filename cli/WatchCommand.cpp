@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/inotify.h>
@@ -457,7 +458,12 @@ int RunWatch(const CommandLine& command, CliEnvironment& env) {
         *env.err << "korbanix-cli: watch wants a folder, and \"" << folder << "\" is none.\n";
         return kExitUsage;
     }
-    const std::string output = command.convert.outputFolder.value_or(fs::current_path(ec).string());
+    // Both by their whole names: what the state file keeps must name the same files
+    // when the watch is started again from another folder.
+    folder = fs::absolute(folder, ec).lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    std::string output = fs::absolute(command.convert.outputFolder.value_or("."), ec).lexically_normal().string();
+    while (output.size() > 1 && output.back() == '/') output.pop_back();
     // Refused before it is made: a refused command line leaves nothing behind.
     if (Below(fs::weakly_canonical(output, ec), fs::canonical(folder, ec))) {
         *env.err << "korbanix-cli: the output folder must not lie in the folder watched.\n";
@@ -466,6 +472,12 @@ int RunWatch(const CommandLine& command, CliEnvironment& env) {
     fs::create_directories(output, ec);
     if (!folders::IsFolder(output)) {
         *env.err << "korbanix-cli: the output folder \"" << output << "\" cannot be made.\n";
+        return kExitUsage;
+    }
+    // Said now, not as a Failure line per file after each has waited its turn.
+    if (::access(output.c_str(), W_OK | X_OK) != 0) {
+        *env.err << "korbanix-cli: nothing can be written into the output folder \"" << output
+                 << "\": " << std::strerror(errno) << ".\n";
         return kExitUsage;
     }
     // Outputs written into the watched tree would be converted in their turn.

@@ -907,6 +907,15 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
         CliResult r = again.wait();
         EXPECT_EQ(r.out, "Completed\t" + folder + "/moved.mkv\t" + out("moved.mp3") + "\n") << "only the new file";
     }
+    // An output folder nobody can write into is said at once (root writes anywhere).
+    if (geteuid() != 0) {
+        fs::create_directories(work.file("locked"));
+        fs::permissions(work.file("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+        CliResult locked = run({"watch", "--output", work.file("locked"), folder});
+        fs::permissions(work.file("locked"), fs::perms::owner_all);
+        EXPECT_EQ(locked.status, 2);
+        EXPECT_NE(locked.err.find("nothing can be written into the output folder"), std::string::npos) << locked.err;
+    }
     CliResult inside = run({"watch", "--output", folder + "/out", folder});
     EXPECT_EQ(inside.status, 2) << inside.err;
     EXPECT_FALSE(fs::exists(folder + "/out")) << "a refused watch makes no folder in the watched one";
@@ -1025,6 +1034,13 @@ TEST_F(CliEndToEnd, WatchStoppedWhileConvertingReplacesItsShorterOutputWhenStart
     EXPECT_EQ(r.out, "Completed\t" + folder + "/long.mkv\t" + out("long.mp4") + "\n") << r.err;
     EXPECT_EQ(FilesBelow(out()), (std::vector<std::string>{".korbanix-watch", "long.THM", "long.mp4"}));
     EXPECT_NEAR(testmedia::probe(out("long.mp4")).duration, 20.0, 0.2) << "the whole file";
+    // Started from another folder with relative names: the same files, nothing new.
+    std::string lines;
+    testmedia::runCommand("cd " + testmedia::shellQuote(work.path().string()) + " && timeout -s INT 5 " +
+                              testmedia::shellQuote(CliPath()) + " watch --quiet --profile 0 --output ./out/ inbox",
+                          &lines);
+    EXPECT_EQ(lines, "");
+    EXPECT_EQ(FilesBelow(out()), (std::vector<std::string>{".korbanix-watch", "long.THM", "long.mp4"}));
 }
 
 // The recipe of the README for several machines: GNU Parallel runs one convert per
