@@ -258,6 +258,7 @@ void RowRunner::previewKeyFrame(const AVPacket* pkt) {
     m_lastKeptPreview = now;
     AVCodecContext* decoder = m_source.videoDecoder.get();
     decoder->skip_frame = AVDISCARD_NONKEY;
+    decoder->skip_loop_filter = AVDISCARD_ALL;  // unseen at 160x120
     AVFrame* frame = m_frame.get();
     // The drain gives the picture at once, whatever the decoder holds back for
     // reordering; the flush makes it take packets again.

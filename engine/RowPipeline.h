@@ -75,8 +75,10 @@ struct RowRules {
     int progressSpan = 100;
 };
 
-// A kept video's preview shows a key frame at most this often (4 a second).
-constexpr std::chrono::milliseconds kKeptPreviewInterval{250};
+// A kept video's preview shows a key frame at most this often: each costs a
+// 1080p picture decoded on the row's thread (15-20 ms), so two a second keep a
+// copy that takes seconds within a few percent of its time.
+constexpr std::chrono::milliseconds kKeptPreviewInterval{500};
 
 enum class RowEnd { SourceEnded, ClipEnded, Stopped, WriteFailed };
 
