@@ -78,6 +78,8 @@ constexpr std::array kPatterns{
     QT_TRANSLATE_NOOP("EngineText", "subtitles are burned into the picture"),
     QT_TRANSLATE_NOOP("EngineText", "an exact cut was asked for"),
     QT_TRANSLATE_NOOP("EngineText", "the video is fitted into the target size"),
+    QT_TRANSLATE_NOOP("EngineText", "the output is smaller than the target size: the video needs no more (%1 of %2)"),
+    QT_TRANSLATE_NOOP("EngineText", "the output is larger than the target size: the encoder could not keep to it (%1 of %2)"),
     QT_TRANSLATE_NOOP("EngineText", "%1 (firmware %2)"),
     QT_TRANSLATE_NOOP("EngineText", "%1 (video out)"),
     QT_TRANSLATE_NOOP("EngineText", "the picture size %1x%2 is above the %3's %4x%5"),

@@ -1194,6 +1194,14 @@ Bitte eine kleinere Größe wählen.</translation>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>die Ausgabe ist kleiner als die Zielgröße: das Video braucht nicht mehr (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>die Ausgabe ist größer als die Zielgröße: der Encoder konnte sie nicht einhalten (%1 von %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

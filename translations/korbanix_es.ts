@@ -1194,6 +1194,14 @@ Elija un tamaño menor.</translation>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>la salida es más pequeña que el tamaño objetivo: el vídeo no necesita más (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>la salida es más grande que el tamaño objetivo: el codificador no pudo ajustarse a él (%1 de %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

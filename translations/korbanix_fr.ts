@@ -1194,6 +1194,14 @@ Choisissez une taille plus petite.</translation>
         <source>%1; %2</source>
         <translation>%1 ; %2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>la sortie est plus petite que la taille cible : la vidéo n&apos;en demande pas plus (%1 sur %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>la sortie est plus grande que la taille cible : l&apos;encodeur n&apos;a pas pu la respecter (%1 sur %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

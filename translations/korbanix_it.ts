@@ -1194,6 +1194,14 @@ Scegliere una dimensione minore.</translation>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>l&apos;output è più piccolo della dimensione di destinazione: il video non richiede di più (%1 di %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>l&apos;output è più grande della dimensione di destinazione: il codificatore non è riuscito a rispettarla (%1 di %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

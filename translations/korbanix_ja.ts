@@ -1194,6 +1194,14 @@ Choose a smaller size.</source>
         <source>%1; %2</source>
         <translation>%1。%2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>出力が目標サイズより小さくなりました: この動画にはこれ以上必要ありません (%1 / %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>出力が目標サイズより大きくなりました: エンコーダーがサイズを守れませんでした (%1 / %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

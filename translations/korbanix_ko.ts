@@ -1194,6 +1194,14 @@ Choose a smaller size.</source>
         <source>%1; %2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>출력이 목표 크기보다 작습니다: 이 영상에는 더 필요하지 않습니다 (%1 / %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>출력이 목표 크기보다 큽니다: 인코더가 크기를 지키지 못했습니다 (%1 / %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

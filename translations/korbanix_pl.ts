@@ -1194,6 +1194,14 @@ Wybierz mniejszy rozmiar.</translation>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>plik wyjściowy jest mniejszy niż rozmiar docelowy: wideo nie potrzebuje więcej (%1 z %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>plik wyjściowy jest większy niż rozmiar docelowy: koder nie zdołał go utrzymać (%1 z %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -1194,6 +1194,14 @@ Escolha um tamanho menor.</translation>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>a saída é menor que o tamanho desejado: o vídeo não precisa de mais (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>a saída é maior que o tamanho desejado: o codificador não conseguiu respeitá-lo (%1 de %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

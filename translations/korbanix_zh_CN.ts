@@ -1194,6 +1194,14 @@ Choose a smaller size.</source>
         <source>%1; %2</source>
         <translation>%1；%2</translation>
     </message>
+    <message>
+        <source>the output is smaller than the target size: the video needs no more (%1 of %2)</source>
+        <translation>输出小于目标大小：该视频不需要更多 (%1 / %2)</translation>
+    </message>
+    <message>
+        <source>the output is larger than the target size: the encoder could not keep to it (%1 of %2)</source>
+        <translation>输出大于目标大小：编码器无法保持该大小 (%1 / %2)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
