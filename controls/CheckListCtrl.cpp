@@ -10,7 +10,10 @@
 #include <QIcon>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPixmap>
 
@@ -95,6 +98,38 @@ CCheckHeadCtrl::CCheckHeadCtrl(CCheckListCtrl* list) : QHeaderView(Qt::Horizonta
     connect(this, &QHeaderView::sectionClicked, list, [list](int section) {
         if (section == 0) list->ToggleAllFromHeader();
     });
+}
+
+QString CCheckHeadCtrl::ShownHeading(int logicalIndex) const {
+    const QString whole = model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+    QStyleOptionHeader option;
+    option.initFrom(this);
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, &option, this);
+    int room = sectionSize(logicalIndex) - 2 * margin;
+    if (!model()->headerData(logicalIndex, orientation(), Qt::DecorationRole).isNull())
+        room -= style()->pixelMetric(QStyle::PM_SmallIconSize, &option, this) + margin;
+    return option.fontMetrics.elidedText(whole, Qt::ElideRight, std::max(0, room));
+}
+
+void CCheckHeadCtrl::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const {
+    QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+    option->text = ShownHeading(logicalIndex);
+}
+
+bool CCheckHeadCtrl::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int section = logicalIndexAt(help->pos());
+        const QString whole = section >= 0 ? model()->headerData(section, orientation()).toString() : QString();
+        if (section >= 0 && ShownHeading(section) != whole) {
+            QToolTip::showText(help->globalPos(), whole, this);
+            return true;
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QHeaderView::viewportEvent(event);
 }
 
 CCheckListCtrl::CCheckListCtrl(QWidget* parent, int controlId) : QTableWidget(parent), m_controlId(controlId) {

@@ -32,6 +32,14 @@ class CCheckHeadCtrl : public QHeaderView {
     Q_OBJECT
 public:
     explicit CCheckHeadCtrl(CCheckListCtrl* list);
+    // The heading as drawn: a heading wider than its column ("Ausgabeformat" in a
+    // narrow one) ends in "…" instead of being cut mid-letter.
+    QString ShownHeading(int logicalIndex) const;
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
+    // An elided heading shows its whole text as a tooltip.
+    bool viewportEvent(QEvent* event) override;
 };
 
 class CCheckListCtrl : public QTableWidget {

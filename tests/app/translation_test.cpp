@@ -7,6 +7,7 @@
 #include "app/MainWindowIds.h"
 #include "app/TaskList.h"
 #include "controls/About.h"
+#include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
@@ -243,6 +244,17 @@ QString clippingOf(const QWidget& widget) {
     return QString();
 }
 
+// The heading text the header hands to the style to draw.
+struct HeaderPeek : CCheckHeadCtrl {
+    static QString Drawn(const CCheckHeadCtrl& header, int column) {
+        QStyleOptionHeader option;
+        option.initFrom(&header);
+        const auto initialise = &HeaderPeek::initStyleOptionForIndex;
+        (header.*initialise)(&option, column);
+        return option.text;
+    }
+};
+
 // What the main window shows outside its controls: a row's status in the task
 // list at its longest, and the captions the skin paints left of the two combos
 // at the window's font.
@@ -258,6 +270,17 @@ QStringList clippedInTheMainWindow(CTolvaneAVConverterDlg& window) {
     for (const QString& status : statuses)
         if (metrics.horizontalAdvance(status) + kCellMargins > list.columnWidth(TaskList::kStatus))
             clipped << QStringLiteral("status cell \"%1\": text overflows").arg(status);
+    // A heading is drawn whole or ends in "…" (German "Ausgabeformat" was cut to "Ausgabefo").
+    auto& header = static_cast<CCheckHeadCtrl&>(*list.horizontalHeader());
+    for (int column = 0; column < list.columnCount(); ++column) {
+        if (list.isColumnHidden(column)) continue;
+        const QString whole = list.horizontalHeaderItem(column)->text();
+        const QString shown = HeaderPeek::Drawn(header, column);
+        if (shown != whole && !shown.endsWith(QChar(0x2026)) && !shown.isEmpty())
+            clipped << QStringLiteral("heading \"%1\": cut without an ellipsis").arg(whole);
+        if (QFontMetrics(header.font()).horizontalAdvance(shown) > header.sectionSize(column))
+            clipped << QStringLiteral("heading \"%1\": overflows its column").arg(whole);
+    }
     const int captionLeft = MapDialogRect(QRect(8, 0, 34, 12), window.font()).left();
     for (QLabel* caption : window.findChildren<QLabel*>()) {
         auto* combo = qobject_cast<QComboBox*>(caption->buddy());
