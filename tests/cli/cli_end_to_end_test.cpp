@@ -529,6 +529,10 @@ TEST_F(CliEndToEnd, NoThreadToBeHadFailsEveryFileWithItsReason) {
                                 testmedia::shellQuote(copy);
     CliProcess process({"-c", command}, work.path().string(), Start{}, "/bin/bash");
     CliResult r = process.wait();
+    // The limit counts every process of that user: one still running elsewhere
+    // (another test's child) leaves no room even to start the program.
+    if (r.status == 126 && r.err.find("failed to execute") != std::string::npos)
+        GTEST_SKIP() << "korbanix-test has other processes running: " << r.err;
     EXPECT_EQ(r.signal, 0) << "ended by " << strsignal(r.signal) << "\n" << r.err;
     EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_EQ(r.out, "Failure\t" + copy + "\tthe conversion could not start: Resource temporarily unavailable\n");
