@@ -8,7 +8,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,22 +68,90 @@ bool nameExists(const std::string& path) {
 
 enum class Take { Taken, Free, Failed };
 
-// Free (and, with reserve, ours now: fd open), taken by someone, or not creatable.
-Take takeName(const std::string& candidate, bool reserve, bool withThumbnail, int& fd, int& error) {
-    if (withThumbnail && nameExists(ThumbnailPathFor(candidate))) return Take::Taken;
-    if (!reserve) return nameExists(candidate) ? Take::Taken : Take::Free;
-    fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd >= 0) return Take::Free;
-    if (errno == EEXIST) return Take::Taken;
-    error = AVERROR(errno);
-    return Take::Failed;
-}
-
 // The same file as the descriptor's, still linked under that name.
 bool sameFile(int fd, const std::string& path) {
     struct stat opened, named;
     if (fd < 0 || ::fstat(fd, &opened) != 0 || ::lstat(path.c_str(), &named) != 0) return false;
     return opened.st_nlink > 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+void closeFd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+// Removes the partial file `partial` when its writer is gone (no lock on it): what
+// a killed run of ours left. False when it is being written, or is no such file.
+bool removeStalePartial(const std::string& partial) {
+    int fd = ::open(partial.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    const bool stale = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                       sameFile(fd, partial) && ::unlink(partial.c_str()) == 0;
+    ::close(fd);
+    return stale;
+}
+
+// The name is an empty regular file, reserved by the killed run whose partial was
+// just removed: opened again to be ours. -1 when it is anything else.
+int reopenLeftReservation(const std::string& candidate) {
+    const int fd = ::open(candidate.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) return fd;
+    if (fd >= 0) ::close(fd);
+    return -1;
+}
+
+// The ".THM" beside a left reservation came after it: the killed row wrote it (a
+// row reserves a name only while its ".THM" is free), so it goes with the rest.
+void removeLeftThumbnail(int reservationFd, const std::string& candidate) {
+    const std::string thumbnail = ThumbnailPathFor(candidate);
+    struct stat reserved {}, picture {};
+    if (::fstat(reservationFd, &reserved) != 0 || ::lstat(thumbnail.c_str(), &picture) != 0 || !S_ISREG(picture.st_mode))
+        return;
+    const auto stamp = [](const timespec& t) { return std::pair(t.tv_sec, t.tv_nsec); };
+    if (stamp(picture.st_mtim) >= stamp(reserved.st_mtim)) ::unlink(thumbnail.c_str());
+}
+
+// Free (and, with reserve, ours now: fd and the locked partialFd open), taken by
+// someone, or not creatable.
+Take takeName(const std::string& candidate, bool reserve, bool withThumbnail, int& fd, int& partialFd, int& error) {
+    if (!reserve) {
+        if (withThumbnail && nameExists(ThumbnailPathFor(candidate))) return Take::Taken;
+        return nameExists(candidate) ? Take::Taken : Take::Free;
+    }
+    // The partial first: a kill between the two leaves no empty name without it.
+    const std::string partial = PartialPathFor(candidate);
+    bool leftByKilledRun = false;
+    for (int attempt = 0; attempt < 3 && partialFd < 0; ++attempt) {
+        partialFd = ::open(partial.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (partialFd >= 0) break;
+        if (errno != EEXIST) {
+            error = AVERROR(errno);
+            return Take::Failed;
+        }
+        if (!removeStalePartial(partial)) return Take::Taken;  // another run writes this name now
+        leftByKilledRun = true;
+    }
+    if (partialFd < 0) return Take::Taken;
+    ::flock(partialFd, LOCK_EX | LOCK_NB);
+    auto giveUp = [&](Take take) {
+        ::unlink(partial.c_str());
+        closeFd(partialFd);
+        closeFd(fd);
+        return take;
+    };
+    if (leftByKilledRun && (fd = reopenLeftReservation(candidate)) >= 0) {
+        if (withThumbnail) removeLeftThumbnail(fd, candidate);
+        if (withThumbnail && nameExists(ThumbnailPathFor(candidate))) return giveUp(Take::Taken);
+        return Take::Free;
+    }
+    if (withThumbnail && nameExists(ThumbnailPathFor(candidate))) return giveUp(Take::Taken);
+    fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) return Take::Free;
+    if (errno == EEXIST) return giveUp(Take::Taken);
+    error = AVERROR(errno);
+    return giveUp(Take::Failed);
 }
 
 // The muxers of the profiles' containers and of the other common one-file
@@ -100,6 +170,18 @@ constexpr const char* kSingleFileExtensions = ".mp4, .m4a, .mov, .3gp, .avi, .wm
 
 }  // namespace
 
+std::string PartialPathFor(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    constexpr const char* kSuffix = ".korbanix-part";
+    if (1 + name.size() + std::strlen(kSuffix) <= kNameMaxBytes) return folder + "." + name + kSuffix;
+    // A name near the length limit: its hash keeps the partial's name short and its own.
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string>{}(name));
+    return folder + "." + name.substr(0, 64) + "~" + hash + kSuffix;
+}
+
 bool IsSingleFileContainer(const AVOutputFormat* format) {
     if (!format || (format->flags & AVFMT_NOFILE)) return false;
     for (const char* name : kSingleFileMuxers)
@@ -117,7 +199,8 @@ bool IsSingleFileExtension(const std::string& extension) {
 std::string SingleFileExtensionList() { return kSingleFileExtensions; }
 
 Reservation::Reservation(Reservation&& other) noexcept
-    : m_path(std::move(other.m_path)), m_fd(other.release()), m_error(other.m_error) {}
+    : m_path(std::move(other.m_path)), m_fd(other.release()), m_error(other.m_error),
+      m_partialFd(other.releasePartial()) {}
 
 Reservation& Reservation::operator=(Reservation&& other) noexcept {
     if (this != &other) {
@@ -125,6 +208,7 @@ Reservation& Reservation::operator=(Reservation&& other) noexcept {
         m_path = std::move(other.m_path);
         m_fd = other.release();
         m_error = other.m_error;
+        m_partialFd = other.releasePartial();
     }
     return *this;
 }
@@ -135,16 +219,23 @@ int Reservation::release() {
     return fd;
 }
 
+int Reservation::releasePartial() {
+    const int fd = m_partialFd;
+    m_partialFd = -1;
+    return fd;
+}
+
 void Reservation::reset() {
-    if (m_fd >= 0) ::close(m_fd);
-    m_fd = -1;
+    if (m_partialFd >= 0 && sameFile(m_partialFd, PartialPathFor(m_path))) ::unlink(PartialPathFor(m_path).c_str());
+    closeFd(m_partialFd);
+    closeFd(m_fd);
 }
 
 Reservation FreeNames::choose(const std::string& path, int& nameCounter, bool reserve, bool withThumbnail) {
-    int fd = -1, error = 0;
+    int fd = -1, partialFd = -1, error = 0;
     auto found = [&](const std::string& name) {
         if (fd >= 0 && afterReserveHook) afterReserveHook(name);
-        return Reservation(name, fd, error);
+        return Reservation(name, fd, error, partialFd);
     };
     nameCounter = -1;
     std::string stem, extension;
@@ -153,7 +244,7 @@ Reservation FreeNames::choose(const std::string& path, int& nameCounter, bool re
     // A path this run already handed out (or found taken) is not tried again.
     if (remembered == m_next.end()) {
         const std::string first = fittedName(stem, std::string(), extension);
-        const Take take = takeName(first, reserve, withThumbnail, fd, error);
+        const Take take = takeName(first, reserve, withThumbnail, fd, partialFd, error);
         if (take == Take::Free) m_next[path] = 0;
         if (take != Take::Taken) return found(first);
     }
@@ -161,7 +252,7 @@ Reservation FreeNames::choose(const std::string& path, int& nameCounter, bool re
     for (;;) {
         nameCounter = next++;
         std::string candidate = fittedName(stem, "(" + std::to_string(nameCounter) + ")", extension);
-        const Take take = takeName(candidate, reserve, withThumbnail, fd, error);
+        const Take take = takeName(candidate, reserve, withThumbnail, fd, partialFd, error);
         if (take != Take::Taken) return found(candidate);
     }
 }
@@ -178,7 +269,8 @@ struct OutputFile::FdSink {
     ~FdSink() {
         if (io) av_freep(&io->buffer);
         avio_context_free(&io);
-        if (fd >= 0) ::close(fd);
+        closeFd(fd);
+        closeFd(reservedFd);
     }
     FdSink(const FdSink&) = delete;
     FdSink& operator=(const FdSink&) = delete;
@@ -226,6 +318,8 @@ struct OutputFile::FdSink {
     }
 
     int fd = -1;
+    int reservedFd = -1;      // the empty file holding the output's name until it is published
+    std::string partialPath;  // where fd is linked until then
     bool counting = false;  // no file: the bytes are only counted
     std::int64_t position = 0;
     std::int64_t end = 0;
@@ -305,7 +399,14 @@ bool OutputFile::open(Reservation name) {
         m_error = name.error() < 0 ? name.error() : AVERROR(EINVAL);
         return false;
     }
-    m_sink = std::make_unique<FdSink>(name.release());
+    if (name.partialFd() < 0) {
+        m_sink = std::make_unique<FdSink>(name.release());
+        m_published = true;  // written under its name (a reservation made without a partial file)
+        return writeHeader();
+    }
+    m_sink = std::make_unique<FdSink>(name.releasePartial());
+    m_sink->reservedFd = name.release();
+    m_sink->partialPath = PartialPathFor(m_path);
     return writeHeader();
 }
 
@@ -316,6 +417,8 @@ bool OutputFile::openDiscarding() {
     m_sink->counting = true;
     return writeHeader();
 }
+
+int OutputFile::descriptor() const { return m_sink && !m_sink->counting ? m_sink->fd : -1; }
 
 std::int64_t OutputFile::bytesWritten() const {
     if (!m_sink) return 0;
@@ -404,7 +507,30 @@ bool OutputFile::finish() {
         }
     }
     if (!ok && m_error == 0) m_error = error() < 0 ? error() : (trailer < 0 ? trailer : AVERROR(EIO));
-    return ok && !nameLost();
+    return ok && !nameLost() && publish();
+}
+
+// The finished partial file takes the reserved name. An exchange swaps the two
+// names in one step; the empty file that then has the partial's name must be our
+// reservation, or someone put theirs under the output's name meanwhile: swapped
+// back, theirs stays. Where the file system cannot exchange, the name is replaced
+// after the same test.
+bool OutputFile::publish() {
+    if (m_published || !m_sink || m_sink->counting) return true;
+    const std::string& partial = m_sink->partialPath;
+    if (::renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, m_path.c_str(), RENAME_EXCHANGE) == 0) {
+        if (!sameFile(m_sink->reservedFd, partial)) {
+            ::renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, m_path.c_str(), RENAME_EXCHANGE);
+            return false;
+        }
+        ::unlink(partial.c_str());
+    } else if (!sameFile(m_sink->reservedFd, m_path) || ::rename(partial.c_str(), m_path.c_str()) != 0) {
+        if (m_error == 0) m_error = AVERROR(errno ? errno : EIO);
+        return false;
+    }
+    closeFd(m_sink->reservedFd);
+    m_published = true;
+    return true;
 }
 
 int OutputFile::error() const {
@@ -418,11 +544,25 @@ std::string OutputFile::failureReason() const {
     return error() < 0 ? Reason(m_failedStep, error()) : std::string();
 }
 
-bool OutputFile::nameLost() const { return m_sink && !m_sink->counting && !sameFile(m_sink->fd, m_path); }
+bool OutputFile::nameLost() const {
+    if (!m_sink || m_sink->counting) return false;
+    if (m_published) return !sameFile(m_sink->fd, m_path);
+    return !sameFile(m_sink->fd, m_sink->partialPath) || !sameFile(m_sink->reservedFd, m_path);
+}
 
 OutputFile::Leftover OutputFile::discard() {
     if (!m_sink || m_sink->fd < 0) return Leftover::None;
-    if (sameFile(m_sink->fd, m_path) && ::unlink(m_path.c_str()) == 0) return Leftover::None;
+    if (!m_published) {
+        // The empty reservation goes while it is ours; whatever took its place stays.
+        struct stat reserved {};
+        const bool reservationLeft = m_sink->reservedFd >= 0 &&
+                                     !(sameFile(m_sink->reservedFd, m_path) && ::unlink(m_path.c_str()) == 0) &&
+                                     ::fstat(m_sink->reservedFd, &reserved) == 0 && reserved.st_nlink > 0;
+        if (sameFile(m_sink->fd, m_sink->partialPath) && ::unlink(m_sink->partialPath.c_str()) == 0)
+            return reservationLeft ? Leftover::EmptyFile : Leftover::None;
+    } else if (sameFile(m_sink->fd, m_path) && ::unlink(m_path.c_str()) == 0) {
+        return Leftover::None;
+    }
     // Out of reach by name: what we wrote goes through the descriptor we hold. A
     // file no name links to any more (removed by someone) vanishes with it.
     const bool emptied = ::ftruncate(m_sink->fd, 0) == 0;
@@ -435,7 +575,8 @@ std::string OutputFile::leftoverNote(Leftover leftover) const {
     switch (leftover) {
     case Leftover::None: return std::string();
     case Leftover::EmptyFile: return "; what was written was removed, but an empty file may remain as " + m_path;
-    case Leftover::PartialFile: return "; a partial file may remain as " + m_path;
+    case Leftover::PartialFile:
+        return "; a partial file may remain as " + (m_published || !m_sink ? m_path : m_sink->partialPath);
     }
     return std::string();
 }

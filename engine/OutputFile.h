@@ -19,12 +19,19 @@
 
 namespace output {
 
+// The hidden file beside `path` that an output's bytes go into until the output is
+// finished: a run killed mid-file never leaves a broken file under the output's name,
+// and the next run knows the empty name it reserved for its own (see FreeNames).
+std::string PartialPathFor(const std::string& path);
+
 // A name taken for an output: the path, and the descriptor of the empty file
-// created there (-1 when only checked, or when the name could not be taken).
+// created there (-1 when only checked, or when the name could not be taken); with
+// it, the locked hidden file beside it that the output is written into.
 class Reservation {
 public:
     Reservation() = default;
-    Reservation(std::string path, int fd, int error) : m_path(std::move(path)), m_fd(fd), m_error(error) {}
+    Reservation(std::string path, int fd, int error, int partialFd = -1)
+        : m_path(std::move(path)), m_fd(fd), m_error(error), m_partialFd(partialFd) {}
     ~Reservation() { reset(); }
     Reservation(Reservation&& other) noexcept;
     Reservation& operator=(Reservation&& other) noexcept;
@@ -36,12 +43,16 @@ public:
     // AVERROR of the exclusive create that failed (0 when none failed).
     int error() const { return m_error; }
     int release();  // hands the descriptor over
+    int partialFd() const { return m_partialFd; }
+    int releasePartial();  // hands the partial file's descriptor (and its lock) over
+    // Closes the descriptors; a partial file not handed over is removed.
     void reset();
 
 private:
     std::string m_path;
     int m_fd = -1;
     int m_error = 0;
+    int m_partialFd = -1;
 };
 
 // The free-name rule: path itself when no file of that name exists, otherwise
@@ -52,6 +63,10 @@ private:
 // the name is taken by creating an empty file exclusively (never following a
 // symlink), so a file that appears between the test and the write is never
 // overwritten; a failure other than "exists" ends the search with its error.
+// The hidden partial file beside the name is created (and locked) first; a name
+// that is an empty file with an unlocked partial beside it is what a killed run
+// of ours left: its partial is removed and the name taken again, with the ".THM"
+// that run wrote after reserving it.
 //
 // One object serves one run of a worker and remembers, per wanted path, the next
 // "(n)" to try: names it handed out stay taken, so 9,999 rows of one name cost one
@@ -110,13 +125,16 @@ public:
     // Writes the cover's picture into the stream addCover made. After open().
     int writeCover(const AVStream& cover, AVStream* stream);
 
-    // Writes the header into the reserved file, through its descriptor. On failure
-    // the empty file we reserved is removed again (error() says why).
+    // Writes the header into the reservation's partial file, through its descriptor;
+    // finish() gives it the reserved name. On failure the empty file we reserved is
+    // removed again (error() says why).
     bool open(Reservation name);
     // Writes the header into nothing: the muxer works as for a file (seeks
     // included), but its bytes are only counted. A first pass's output.
     bool openDiscarding();
     bool headerWritten() const { return m_headerWritten; }
+    // The descriptor of the file written (-1 before open, or when only counting).
+    int descriptor() const;
     // The size the output has reached (of the counted bytes, for openDiscarding).
     std::int64_t bytesWritten() const;
 
@@ -128,9 +146,10 @@ public:
     // Payload of the packets written into `stream` so far.
     std::int64_t payloadBytes(const AVStream* stream) const;
 
-    // Trailer and flush. True when both went through without an I/O error and the
-    // output's name still names the file written. Does nothing (returns false) when
-    // no header was written. Safe to call twice.
+    // Trailer and flush, then the partial file takes the reserved name (only while
+    // that name is still the empty file we reserved). True when all went through
+    // without an I/O error and the output's name names the file written. Does
+    // nothing (returns false) when no header was written. Safe to call twice.
     bool finish();
 
     // The first error of the output: an AVERROR (I/O errors as AVERROR(errno)),
@@ -153,6 +172,7 @@ public:
 
 private:
     bool writeHeader();
+    bool publish();
     struct FdSink;
     std::unique_ptr<FdSink> m_sink;   // released after the context that writes into it
     ffmpeg::OutputContext m_context;
@@ -163,6 +183,7 @@ private:
     const char* m_failedStep = "";  // what was being done when m_error came
     bool m_headerWritten = false;
     bool m_finished = false;
+    bool m_published = false;  // the partial file has the output's name
 };
 
 }  // namespace output

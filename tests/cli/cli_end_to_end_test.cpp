@@ -1,5 +1,6 @@
 // korbanix-cli as users run it: the real binary over media made on the spot, checked
 // with ffprobe.
+#include "engine/OutputFile.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/LibraryTree.h"
 #include "tests/support/MediaFixture.h"
@@ -416,13 +417,14 @@ TEST_F(CliEndToEnd, CtrlCAndHangUpFinishTheCurrentOutputAndSaySo) {
         CliProcess process({"convert", "--jobs", "1", "--profile", "3", "--output", folder, source, media("clip.mkv")},
                            work.path().string());
         ASSERT_GT(process.pid(), 0);
-        // Wait until the output has real content, then interrupt as a terminal's Ctrl+C
-        // (or its closing) would.
+        // Wait until the output has real content (in the hidden file it is written
+        // into), then interrupt as a terminal's Ctrl+C (or its closing) would.
         const std::string output = folder + "/long.mp4";
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
         while (std::chrono::steady_clock::now() < deadline) {
             std::error_code ec;
-            if (fs::exists(output, ec) && fs::file_size(output, ec) > 200000) break;
+            const auto size = fs::file_size(output::PartialPathFor(output), ec);
+            if (!ec && size > 200000) break;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         ASSERT_EQ(kill(process.pid(), signal), 0);
@@ -449,7 +451,7 @@ TEST_F(CliEndToEnd, CtrlCAndHangUpFinishTheCurrentOutputAndSaySo) {
     ASSERT_GT(process.pid(), 0);
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     for (std::error_code ec; std::chrono::steady_clock::now() < deadline;) {
-        const auto size = fs::file_size(folder + "/long.mp4", ec);
+        const auto size = fs::file_size(output::PartialPathFor(folder + "/long.mp4"), ec);
         if (!ec && size > 200000) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -777,17 +779,18 @@ TEST_F(CliEndToEnd, KeepTreeReproducesTheTree) {
         << "a name that leaves the folder keeps no tree";
 }
 
-// A batch killed (SIGKILL: nothing finished, nothing said) and run again with
-// --skip-done converts only the rest: the outputs it finds are the ones the
-// killed run completed, even under a free name ("01(0)"), and every output plays
-// as the output of one uninterrupted run does.
+// A batch killed (SIGKILL: nothing finished, nothing said) in the middle of a file
+// and run again with --skip-done converts only the rest: the outputs it finds are
+// the ones the killed run completed, even under a free name ("01(0)"), the file it
+// was writing gets its name back, and the folder ends as one uninterrupted run
+// leaves it: the same names, nothing hidden left over, every output playing alike.
 TEST_F(CliEndToEnd, AKilledBatchRunAgainWithSkipDoneConvertsOnlyTheRest) {
     std::vector<std::string> sources;
     const char* names[] = {"A/01.mkv", "B/01.mkv", "C/02.mkv", "D/03.mkv", "E/04.mkv"};
     for (int i = 0; i < 5; ++i) {
         testmedia::ClipSpec shape;
-        shape.seconds = 1.0 + 0.5 * i;  // each its own length and pictures
-        shape.videoSize = "64x48";
+        shape.seconds = i == 2 ? 12.0 : 1.0 + 0.5 * i;  // each its own length; the third long enough to be killed in
+        shape.videoSize = i == 2 ? "320x240" : "64x48";
         fs::create_directories(fs::path(work.file(names[i])).parent_path());
         ASSERT_TRUE(testmedia::makeClip(work.file(names[i]), shape));
         sources.push_back(work.file(names[i]));
@@ -806,25 +809,28 @@ TEST_F(CliEndToEnd, AKilledBatchRunAgainWithSkipDoneConvertsOnlyTheRest) {
     {
         CliProcess killed(argsFor(out("killed")), work.path().string());
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-        // The third row names its output once the two before it have completed.
-        while (!fs::exists(out("killed/02.mp4")) && std::chrono::steady_clock::now() < deadline)
+        // The third row is writing its output: bytes in the hidden file beside its name.
+        const std::string partial = output::PartialPathFor(out("killed/02.mp4"));
+        std::error_code none;
+        while (!(fs::exists(out("killed/02.THM")) && fs::file_size(partial, none) > 20000 && !none) &&
+               std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         ASSERT_EQ(kill(killed.pid(), SIGKILL), 0);
         EXPECT_EQ(killed.wait().signal, SIGKILL);
+        EXPECT_EQ(fs::file_size(out("killed/02.mp4")), 0u) << "no broken file under the output's name";
     }
     const auto firstTime = fs::last_write_time(out("killed/01.mp4"));
     CliResult rest = run(argsFor(out("killed")));
     ASSERT_EQ(rest.status, 0) << rest.err;
-    // What the kill left of the third output is no output: it is converted again beside it.
-    const std::vector<std::string> again{"01.mp4", "01(0).mp4", "02(0).mp4", "03.mp4", "04.mp4"};
     EXPECT_EQ(rest.out, Lines("Skipped", {sources[0], sources[1]}, {out("killed/01.mp4"), out("killed/01(0).mp4")}) +
                             Lines("Completed", {sources[2], sources[3], sources[4]},
-                                  {out("killed/02(0).mp4"), out("killed/03.mp4"), out("killed/04.mp4")}));
+                                  {out("killed/02.mp4"), out("killed/03.mp4"), out("killed/04.mp4")}));
     EXPECT_EQ(fs::last_write_time(out("killed/01.mp4")), firstTime) << "a done output is not touched";
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        const std::string hash = DecodedHash(out("whole/" + outputs[i]));
+    EXPECT_EQ(FilesBelow(out("killed")), FilesBelow(out("whole")));
+    for (const std::string& name : outputs) {
+        const std::string hash = DecodedHash(out("whole/" + name));
         EXPECT_FALSE(hash.empty());
-        EXPECT_EQ(DecodedHash(out("killed/" + again[i])), hash) << again[i];
+        EXPECT_EQ(DecodedHash(out("killed/" + name)), hash) << name;
     }
     // A third run finds everything done.
     CliResult third = run(argsFor(out("killed")));

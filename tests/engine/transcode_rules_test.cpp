@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/file.h>
 
 extern "C" {
 #include <libavutil/display.h>
@@ -212,6 +213,29 @@ TEST_F(TranscodeFreeName, ReservationHoldsTheCreatedFileOpen) {
     touch("pic.THM");
     EXPECT_EQ(names.choose(dir.file("pic.mp4"), counter, false, true).path(), dir.file("pic(0).mp4"))
         << "a video never lands beside another video's picture";
+}
+
+// What a killed run left (its empty name with the unlocked hidden partial, and the
+// ".THM" it wrote after) is taken again; a partial still locked by a running writer,
+// or an empty file without a partial (someone's), is not.
+TEST_F(TranscodeFreeName, AKilledRunsLeftoversAreTakenAgainAndNothingElse) {
+    touch("left.mp4", "");
+    touch(".left.mp4.korbanix-part", "half an output");
+    touch("left.THM", "its picture");
+    touch("own.mp4", "");
+    output::FreeNames names;
+    output::Reservation again = names.choose(dir.file("left.mp4"), counter, true, true);
+    EXPECT_EQ(again.path(), dir.file("left.mp4"));
+    EXPECT_EQ(read(".left.mp4.korbanix-part"), "") << "a new, empty partial";
+    EXPECT_FALSE(std::filesystem::exists(dir.file("left.THM")));
+    EXPECT_EQ(names.choose(dir.file("own.mp4"), counter, true).path(), dir.file("own(0).mp4"));
+    FILE* running = std::fopen(dir.file(".busy.mp4.korbanix-part").c_str(), "w");
+    ASSERT_EQ(flock(fileno(running), LOCK_EX), 0);
+    touch("busy.mp4", "");
+    EXPECT_EQ(names.choose(dir.file("busy.mp4"), counter, true).path(), dir.file("busy(0).mp4"));
+    std::fclose(running);
+    again.reset();
+    EXPECT_FALSE(std::filesystem::exists(dir.file(".left.mp4.korbanix-part"))) << "an unused partial goes";
 }
 
 TEST_F(TranscodeFreeName, CheckWithoutReservingCreatesNothing) {
