@@ -13,6 +13,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 extern "C" {
@@ -214,14 +215,83 @@ std::vector<std::string> EarlierNames(const std::string& wanted) {
     return names;
 }
 
-std::optional<std::string> EarlierOutputs::find(const std::string& wanted, double expectedSeconds) const {
-    for (const std::string& name : EarlierNames(wanted))
-        if (!m_claimed.count(name) && Exists(name) && IsComplete(name, expectedSeconds)) return name;
+namespace {
+
+constexpr const char* kMarkAttribute = "user.korbanix.source";
+constexpr std::size_t kMarkedBytes = 64 << 10;  // from each end of the source
+
+std::uint64_t Fnv1a(std::uint64_t hash, const char* data, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) hash = (hash ^ static_cast<unsigned char>(data[i])) * 0x100000001b3ULL;
+    return hash;
+}
+
+}  // namespace
+
+std::string SourceMark(const std::string& sourcePath) {
+    std::ifstream in(sourcePath, std::ios::binary);
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(sourcePath, ec);
+    if (!in || ec) return std::string();
+    std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMarkedBytes)), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::uint64_t hash = Fnv1a(0xcbf29ce484222325ULL, bytes.data(), static_cast<std::size_t>(in.gcount()));
+    if (size > kMarkedBytes) {
+        in.clear();
+        in.seekg(static_cast<std::streamoff>(size - std::min<std::uintmax_t>(size - kMarkedBytes, kMarkedBytes)));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        hash = Fnv1a(hash, bytes.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "%ju:%016llx", size, static_cast<unsigned long long>(hash));
+    return text;
+}
+
+void MarkOutput(int fd, const std::string& mark) {
+    if (fd >= 0 && !mark.empty()) ::fsetxattr(fd, kMarkAttribute, mark.data(), mark.size(), 0);
+}
+
+std::string OutputMark(const std::string& path) {
+    char text[64];
+    const ssize_t size = ::lgetxattr(path.c_str(), kMarkAttribute, text, sizeof text);
+    return size > 0 ? std::string(text, static_cast<std::size_t>(size)) : std::string();
+}
+
+bool HasShape(const std::string& path, const Wanted& wanted) {
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return false;
+    ffmpeg::InputContext input(raw);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0) return false;
+    const AVCodecParameters* video = nullptr;
+    const AVCodecParameters* audio = nullptr;
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVStream* stream = input->streams[i];
+        if (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) continue;  // an MP3's cover is no video
+        const AVCodecParameters* codec = stream->codecpar;
+        if (codec->codec_type == AVMEDIA_TYPE_VIDEO && !video) video = codec;
+        if (codec->codec_type == AVMEDIA_TYPE_AUDIO && !audio) audio = codec;
+    }
+    if (wanted.video.empty() != !video || wanted.audio.empty() != !audio) return false;
+    const bool videoFits = !video || std::any_of(wanted.video.begin(), wanted.video.end(), [&](const VideoShape& shape) {
+        // A size of 0: the row keeps whatever size its source has.
+        return shape.codec == video->codec_id && (shape.width == 0 || (shape.width == video->width && shape.height == video->height));
+    });
+    const bool audioFits = !audio || std::find(wanted.audio.begin(), wanted.audio.end(), audio->codec_id) != wanted.audio.end();
+    return videoFits && audioFits;
+}
+
+std::optional<std::string> EarlierOutputs::find(const std::string& wanted, const Wanted& what) const {
+    for (const std::string& name : EarlierNames(wanted)) {
+        if (m_claimed.count(name) || !Exists(name)) continue;
+        // Another source's output: never this row's, however alike.
+        const std::string mark = OutputMark(name);
+        if (!mark.empty() && !what.sourceMark.empty() && mark != what.sourceMark) continue;
+        if (IsComplete(name, what.seconds) && HasShape(name, what)) return name;
+    }
     return std::nullopt;
 }
 
-std::optional<std::string> EarlierOutputs::claim(const std::string& wanted, double expectedSeconds) {
-    std::optional<std::string> name = find(wanted, expectedSeconds);
+std::optional<std::string> EarlierOutputs::claim(const std::string& wanted, const Wanted& what) {
+    std::optional<std::string> name = find(wanted, what);
     if (name) m_claimed.insert(*name);
     return name;
 }

@@ -10,11 +10,17 @@
 // at places spread over a large one) is not complete; the row is then
 // converted again as any row is (under a free name beside it).
 //
+// It counts only as what the row asks for: the video codec and picture size and
+// the sound's codec the row's settings make (or keep, copying), probed, so a PS3
+// output of the name is no PSP output.
+//
 // Which file is the row's: the free-name rule gave the earlier run's outputs the
 // wanted name or "name(n)" (two sources of one name, flat in one folder: "01.mp4"
-// and "01(0).mp4"). The candidates are those names, in that order, and each
-// complete one goes to the first row (in row order) that wants it and has its
-// length: one run's rows, given in the same order, find their outputs again.
+// and "01(0).mp4"). The candidates are those names, in that order. An output
+// carries its source's mark (see SourceMark) where the file system keeps it, and
+// goes only to a row of that source; each complete one goes to the first row (in
+// row order) that wants it and has its length: one run's rows, given in the same
+// order, find their outputs again.
 //
 // Worker threads, under the job's rowMutex and in the name turn (EarlierOutputs
 // keeps what this run gave out).
@@ -44,15 +50,41 @@ bool IsComplete(const std::string& path, double expectedSeconds);
 // ".THM") exists.
 std::vector<std::string> EarlierNames(const std::string& wanted);
 
+// A source's mark: its size and a hash of its first and last bytes, the same
+// wherever the file is moved or mounted. "" when it cannot be read.
+std::string SourceMark(const std::string& sourcePath);
+// Marks the output open at `fd` as made from the source of `mark` (an extended
+// attribute; silently nothing where the file system has none).
+void MarkOutput(int fd, const std::string& mark);
+// The mark an output carries ("" for none).
+std::string OutputMark(const std::string& path);
+
+// A picture an output of the row may have: its codec (AVCodecID) and size.
+struct VideoShape {
+    int codec = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// What the row's output is, when complete.
+struct Wanted {
+    double seconds = 0.0;
+    std::string sourceMark;         // "" : any source
+    std::vector<VideoShape> video;  // one of these; empty: no video
+    std::vector<int> audio;         // one of these codecs; empty: no sound
+};
+
+// `path` holds the streams `wanted` describes (its first video and sound).
+bool HasShape(const std::string& path, const Wanted& wanted);
+
 class EarlierOutputs {
 public:
-    // The first complete earlier output for a row wanting `wanted` with
-    // `expectedSeconds`, not given to a row before; it is given to this one.
-    // nullopt when there is none.
-    std::optional<std::string> claim(const std::string& wanted, double expectedSeconds);
+    // The first complete earlier output for a row wanting `wanted` as `what`, not
+    // given to a row before; it is given to this one. nullopt when there is none.
+    std::optional<std::string> claim(const std::string& wanted, const Wanted& what);
     // The output claim would give now, without giving it: a row whose turn has not
     // come learns whether an earlier output may be its own.
-    std::optional<std::string> find(const std::string& wanted, double expectedSeconds) const;
+    std::optional<std::string> find(const std::string& wanted, const Wanted& what) const;
     // A name this run writes itself: never an earlier output.
     void exclude(const std::string& path) { m_claimed.insert(path); }
 

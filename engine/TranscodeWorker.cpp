@@ -138,7 +138,10 @@ bool openOutput(AVConvert& job, int row, const source::SourceFile& source, pipel
     }
     job.outputPaths[row] = name->path();
     if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(name->path());
-    return out.file.open(std::move(*name));
+    if (!out.file.open(std::move(*name))) return false;
+    // A later run with skipDone gives this output to this source only.
+    done::MarkOutput(out.file.descriptor(), done::SourceMark(job.sourcePaths[row]));
+    return true;
 }
 
 // A row that failed after its output was opened leaves a truncated file that no
@@ -213,14 +216,39 @@ double outputSeconds(const AVConvert& job, int row, const source::SourceFile& so
     return clipped ? std::min(job.clipLength[row], rest) : rest;
 }
 
+int encoderCodec(const char* name) {
+    const AVCodec* encoder = name ? avcodec_find_encoder_by_name(name) : nullptr;
+    return encoder ? encoder->id : AV_CODEC_ID_NONE;
+}
+
+// What the row's output is when an earlier run completed it: its source, length,
+// and the streams the row's settings make, or keep when they may copy.
+done::Wanted wantedOutput(const AVConvert& job, int row, const source::SourceFile& source) {
+    done::Wanted wanted;
+    wanted.seconds = outputSeconds(job, row, source);
+    wanted.sourceMark = done::SourceMark(job.sourcePaths[row]);
+    if (job.encodeVideo && (source.videoDecoder || source.audioDecoder)) {
+        wanted.video.push_back({encoderCodec(codecmap::videoEncoderName(job.videoCodecId)), job.outputWidth, job.outputHeight});
+        if (job.copyCompatible && source.videoDecoder) {
+            const AVCodecParameters& kept = *source.videoStream()->codecpar;
+            wanted.video.push_back({kept.codec_id, kept.width, kept.height});
+        }
+    }
+    if (source.audioDecoder) {
+        wanted.audio.push_back(encoderCodec(codecmap::audioEncoderName(job.audioCodecId)));
+        if (job.copyCompatible) wanted.audio.push_back(source.audioStream()->codecpar->codec_id);
+    }
+    return wanted;
+}
+
 // With skipDone: an earlier run's complete output for the row, taken in the
 // name turn so rows of one name find their outputs in row order. True when
 // found: the row is done and keeps its code kRowDoneBefore.
 bool foundDoneBefore(AVConvert& job, int row, const source::SourceFile& source, done::EarlierOutputs& earlier) {
-    const double expected = outputSeconds(job, row, source);
+    const done::Wanted wanted = wantedOutput(job, row, source);
     std::unique_lock lock(job.rowMutex);
     batch::WaitForNameTurn(job, row, lock);
-    const std::optional<std::string> found = earlier.claim(job.outputPaths[row], expected);
+    const std::optional<std::string> found = earlier.claim(job.outputPaths[row], wanted);
     if (!found) return false;  // the turn stays: the row names its new output next
     batch::PassNameTurn(job, row);
     job.outputPaths[row] = *found;
@@ -233,9 +261,9 @@ bool foundDoneBefore(AVConvert& job, int row, const source::SourceFile& source, 
 // With skipDone: an earlier run's complete output may be the row's (one that no
 // row has claimed), without waiting for the row's name turn.
 bool mayBeDoneBefore(AVConvert& job, int row, const source::SourceFile& source, const done::EarlierOutputs& earlier) {
-    const double expected = outputSeconds(job, row, source);
+    const done::Wanted wanted = wantedOutput(job, row, source);
     std::lock_guard lock(job.rowMutex);
-    return earlier.find(job.outputPaths[row], expected).has_value();
+    return earlier.find(job.outputPaths[row], wanted).has_value();
 }
 
 struct FirstPass {

@@ -837,6 +837,34 @@ TEST_F(CliEndToEnd, AKilledBatchRunAgainWithSkipDoneConvertsOnlyTheRest) {
     EXPECT_EQ(third.out.find("Completed"), std::string::npos) << third.out;
 }
 
+// --skip-done takes an earlier output only for its own source (two sources of one
+// name and length, flat in one folder: each keeps the name the first run gave it)
+// and only when it is what the asked profile makes (a PS3 output of the name is no
+// PSP output, an H.264 one no MPEG-4 one).
+TEST_F(CliEndToEnd, SkipDoneTakesOnlyItsOwnSourcesOutputMadeByTheAskedProfile) {
+    fs::create_directories(work.file("X"));
+    fs::create_directories(work.file("Y"));
+    ASSERT_TRUE(testmedia::makeClip(work.file("X/a.mkv"), testmedia::H264Clip(2, "160x120")));
+    ASSERT_TRUE(testmedia::makeClip(work.file("Y/a.mkv"), testmedia::H264Clip(2, "64x48")));
+    const std::vector<std::string> sources{work.file("X/a.mkv"), work.file("Y/a.mkv")};
+    auto convert = [&](const char* profile) {
+        return run({"convert", "--quiet", "--jobs", "1", "--profile", profile, "--skip-done", "--output", out(),
+                    sources[0], sources[1]});
+    };
+    ASSERT_EQ(convert("9").status, 0);
+    const std::string first = DecodedHash(out("a.mp4")), second = DecodedHash(out("a(0).mp4"));
+    ASSERT_NE(first, second);
+    fs::remove(out("a.mp4"));  // the first source's output is lost; the second's stays
+    fs::remove(out("a.THM"));
+    CliResult again = convert("9");
+    EXPECT_EQ(again.out, Lines("Completed", {sources[0]}, {out("a.mp4")}) + Lines("Skipped", {sources[1]}, {out("a(0).mp4")}));
+    EXPECT_EQ(DecodedHash(out("a.mp4")), first);
+    for (const char* profile : {"0", "12"}) {
+        CliResult other = convert(profile);
+        EXPECT_EQ(other.out.find("Skipped"), std::string::npos) << "profile " << profile << ":\n" << other.out;
+    }
+}
+
 // A row fitted into a size whose output an earlier run completed is skipped before
 // its first pass, which is never run: here it could not be (its statistics have no
 // folder), as the row converted again shows.

@@ -5,6 +5,10 @@
 #include "tests/support/LibraryTree.h"
 #include "tests/support/MediaFixture.h"
 
+extern "C" {
+#include <libavcodec/codec_id.h>
+}
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -241,13 +245,27 @@ TEST_F(FolderListing, EarlierOutputsAreGivenOutInTheOrderTheFreeNameRuleTookThem
     EXPECT_EQ(done::EarlierNames(dir.file("01.mp4")),
               (std::vector<std::string>{dir.file("01.mp4"), dir.file("01(0).mp4"), dir.file("01(1).mp4"),
                                         dir.file("01(2).mp4")}));
+    const done::Wanted clip{1.0, "", {{AV_CODEC_ID_H264, 64, 48}}, {AV_CODEC_ID_AAC}};
     done::EarlierOutputs earlier;
-    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), 1.0), dir.file("01.mp4"));
-    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), 1.0), dir.file("01(0).mp4")) << "the second source of that name";
-    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), 1.0), dir.file("01(2).mp4"));
-    EXPECT_FALSE(earlier.claim(dir.file("01.mp4"), 1.0)) << "every output given once";
-    EXPECT_FALSE(done::EarlierOutputs().claim(dir.file("01.mp4"), 5.0)) << "none has that length";
+    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), clip), dir.file("01.mp4"));
+    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), clip), dir.file("01(0).mp4")) << "the second source of that name";
+    EXPECT_EQ(earlier.claim(dir.file("01.mp4"), clip), dir.file("01(2).mp4"));
+    EXPECT_FALSE(earlier.claim(dir.file("01.mp4"), clip)) << "every output given once";
+    done::Wanted longer = clip;
+    longer.seconds = 5.0;
+    EXPECT_FALSE(done::EarlierOutputs().claim(dir.file("01.mp4"), longer)) << "none has that length";
+    for (const done::VideoShape shape : {done::VideoShape{AV_CODEC_ID_MPEG4, 64, 48}, done::VideoShape{AV_CODEC_ID_H264, 480, 272}}) {
+        done::Wanted other = clip;
+        other.video = {shape};
+        EXPECT_FALSE(done::EarlierOutputs().claim(dir.file("01.mp4"), other)) << "another profile's output";
+    }
+    // An output marked as another source's is never this row's.
+    const int fd = ::open(dir.file("01(0).mp4").c_str(), O_RDWR | O_CLOEXEC);
+    done::MarkOutput(fd, "another source");
+    ::close(fd);
+    done::Wanted own = clip;
+    own.sourceMark = done::SourceMark(dir.file("01.mp4"));
     done::EarlierOutputs thisRun;
     thisRun.exclude(dir.file("01.mp4"));  // written by this run for the first source of the name
-    EXPECT_EQ(thisRun.claim(dir.file("01.mp4"), 1.0), dir.file("01(0).mp4"));
+    EXPECT_EQ(thisRun.claim(dir.file("01.mp4"), own), dir.file("01(2).mp4"));
 }
