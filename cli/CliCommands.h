@@ -38,6 +38,8 @@ int ProbeFileResult(const std::string& path, AVConvert& job, CliEnvironment& env
 // the system's reason when it cannot be opened ("No such file or directory",
 // "Permission denied"), "not a media file", and so on.
 std::string RefusalReason(const std::string& path, int probeResult, const AVConvert& job);
+// RefusalReason's words for a file its writer still holds open or that grows.
+extern const char* const kStillGrowingReason;
 
 // "File:" + the path's file name + " is invalid!"
 std::string InvalidFileMessage(const std::string& path);

@@ -45,6 +45,8 @@ bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env) {
     return ProbeAccepted(result, job);
 }
 
+const char* const kStillGrowingReason = "the file is still growing";
+
 std::string RefusalReason(const std::string& path, int probeResult, const AVConvert& job) {
     // What the entry is comes first: opening a socket or a device says something
     // about the entry's kind in words that mislead ("No such device or address").
@@ -62,7 +64,7 @@ std::string RefusalReason(const std::string& path, int probeResult, const AVConv
     case -5: return "its video decoder will not open";
     case kProbePictureTooLarge:
         return "picture too large: " + std::to_string(job.sourceWidth) + "\u00d7" + std::to_string(job.sourceHeight);
-    case kProbeStillGrowing: return "the file is still growing";
+    case kProbeStillGrowing: return kStillGrowingReason;
     default: break;
     }
     return probeResult < 0 ? "not a media file" : "its length is unknown";

@@ -396,6 +396,13 @@ private:
             candidate.notBefore = Clock::now() + kSettle;
             return 1;
         }
+        // A file its writer still holds open is no failure: it is waited for,
+        // without a word, until it is converted or really fails.
+        if (status < 128 && result.status == "Failure" && result.third == kStillGrowingReason) {
+            candidate.closed = false;
+            candidate.notBefore = Clock::now() + kSettle;
+            return 1;
+        }
         const bool done = completed || result.status == "Skipped";
         if (status >= 128 || done || ++candidate.attempts >= kAttempts) {
             print(result);

@@ -921,8 +921,19 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
             std::ofstream(folder + "/broken.mp4") << "no media, though named so";
             std::ofstream(folder + "/notes.txt") << "not even named so";
         });
-        const std::string lines = waitForLines(watch, 3, 90);
+        // Written whole, then held open (unchanged) for longer than the watch waits
+        // for stillness, twice: still being written, never a failure.
+        std::thread holder([&] {
+            std::ofstream file(folder + "/held open.mkv", std::ios::binary);
+            file.write(clip.data(), static_cast<std::streamsize>(clip.size()));
+            file.flush();
+            std::this_thread::sleep_for(std::chrono::seconds(9));
+        });
+        const std::string lines = waitForLines(watch, 4, 90);
         writer.join();
+        holder.join();
+        EXPECT_NE(lines.find("Completed\t" + folder + "/held open.mkv\t" + out("held open.mp3") + "\n"), std::string::npos)
+            << lines;
         EXPECT_NE(lines.find("Completed\t" + folder + "/before.mkv\t" + out("before.mp3") + "\n"), std::string::npos)
             << lines;
         EXPECT_NE(lines.find("Completed\t" + folder + "/sub/slow one.mkv\t" + out("sub/slow one.mp3") + "\n"),
@@ -932,7 +943,7 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
         ASSERT_EQ(kill(watch.pid(), SIGTERM), 0);
         CliResult r = watch.wait();
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3) << "each file once:\n" << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4) << "each file once:\n" << r.out;
         EXPECT_EQ(testmedia::decodedDuration(out("sub/slow one.mp3"), "a:0") > 0.4, true) << "converted whole";
     }
     {
