@@ -14,8 +14,8 @@ namespace cli {
 // " 0: PS3 H.264 Video(*.mp4)" ... one line per profile on env.out.
 int RunProfiles(CliEnvironment& env);
 
-// One "field: value" line per probe result for each file; a rejected file gets the
-// task list's "File:" + name + " is invalid!" on env.err and makes the status 1.
+// One "field: value" line per probe result for each file; a rejected file gets its
+// RejectedFileMessage on env.err and makes the status 1.
 // `sources`: the language the marked tracks are chosen by, and a still's length.
 int RunProbe(const std::vector<std::string>& files, CliEnvironment& env, const SourcePreferences& sources = {});
 
@@ -41,8 +41,8 @@ std::string RefusalReason(const std::string& path, int probeResult, const AVConv
 // RefusalReason's words for a file its writer still holds open or that grows.
 extern const char* const kStillGrowingReason;
 
-// "File:" + the path's file name + " is invalid!"
-std::string InvalidFileMessage(const std::string& path);
+// "korbanix-cli: " + the path + ": " + why the file is no task (see RefusalReason).
+std::string RejectedFileMessage(const std::string& path, const std::string& reason);
 // A folder below one given that could not be read: named, with the reason.
 std::string UnreadableFolderMessage(const std::string& folder, int error);
 

@@ -437,7 +437,7 @@ std::string UsageText() {
          "                         a begin time then starts at the key frame before it\n"
          "  --exact-cut            begin exactly at --begin: convert instead of keeping\n"
          "  --quiet                no progress output and no messages from FFmpeg\n"
-         "  --verbose              FFmpeg's warnings as well (by default only its errors)\n"
+         "  --verbose              FFmpeg's own errors and warnings as well (by default none)\n"
          "  --null                 end every field of a result with a NUL byte instead of a\n"
          "                         TAB or a line break, names as they are (for xargs -0)\n"
          "\n"

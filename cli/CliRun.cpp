@@ -162,11 +162,9 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
         return kExitUsage;
     }
     const CommandLine& command = *parsed.command;
-    // FFmpeg's own chatter would bury the progress and the result lines: its errors
-    // only, unless asked otherwise.
-    av_log_set_level(command.convert.quiet     ? AV_LOG_QUIET
-                     : command.convert.verbose ? AV_LOG_WARNING
-                                               : AV_LOG_ERROR);
+    // FFmpeg's own lines name no file and would bury the progress and the result
+    // lines (each failure has its reason there): only when asked for.
+    av_log_set_level(command.convert.verbose ? AV_LOG_WARNING : AV_LOG_QUIET);
     switch (command.kind) {
     case CommandKind::Help:
         *env.out << UsageText();

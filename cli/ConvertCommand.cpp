@@ -207,9 +207,10 @@ ProbedRows ProbeRows(std::vector<GivenFile> given, const ConvertRequest& request
         if (!file.reason.empty()) continue;  // refused before probing
         if ((probed.stopSignal = env.stopSource->poll()) != 0) return probed;
         if (const int result = ProbeFileResult(path, *job, env); !ProbeAccepted(result, *job)) {
-            // A folder's other files (a text, a broken download) are passed over quietly.
-            if (!file.listed) *env.err << InvalidFileMessage(path) << "\n";
             file.reason = RefusalReason(path, result, *job);
+            // A folder's other files (a text, a broken download) are passed over
+            // quietly; with --quiet the file's result line alone says it.
+            if (!file.listed && !request.quiet) *env.err << RejectedFileMessage(path, file.reason) << "\n";
             continue;
         }
         int length = static_cast<int>(std::min<std::int64_t>(job->probeDurationSeconds, INT_MAX));

@@ -29,7 +29,9 @@ int RunProfiles(CliEnvironment& env) {
     return kExitOk;
 }
 
-std::string InvalidFileMessage(const std::string& path) { return "File:" + FileNameOf(path) + " is invalid!"; }
+std::string RejectedFileMessage(const std::string& path, const std::string& reason) {
+    return "korbanix-cli: " + EscapeName(path) + ": " + reason;
+}
 
 std::string UnreadableFolderMessage(const std::string& folder, int error) {
     return "korbanix-cli: " + EscapeName(folder) + ": " + std::strerror(error) + "; the files in it are left out";
@@ -113,9 +115,9 @@ int RunProbe(const std::vector<std::string>& files, CliEnvironment& env, const S
         // file as the previous file had them, which would print another file's values.
         auto job = std::make_unique<AVConvert>();
         ApplySourcePreferences(sources, *job);
-        if (!ProbeFile(path, *job, env)) {
+        if (const int result = ProbeFileResult(path, *job, env); !ProbeAccepted(result, *job)) {
             if (listed) return true;
-            *env.err << InvalidFileMessage(path) << "\n";
+            *env.err << RejectedFileMessage(path, RefusalReason(path, result, *job)) << "\n";
             status = kExitFailed;
             return true;
         }
