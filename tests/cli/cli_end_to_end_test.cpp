@@ -1094,28 +1094,57 @@ TEST_F(CliEndToEnd, WatchStoppedWhileConvertingReplacesItsShorterOutputWhenStart
     EXPECT_EQ(FilesBelow(out()), (std::vector<std::string>{".korbanix-watch", "long.THM", "long.mp4"}));
 }
 
-// The recipe of the README for several machines: GNU Parallel runs one convert per
-// file on each "host" (here two local ones); every output lands once, in its
-// folder, and a second run converts nothing again.
+// The lines of the README's recipe for several machines (its first indented block
+// after the heading), so what is tested is what people copy.
+std::string ReadmeRecipe() {
+    const char* source = std::getenv("KORBANIX_SOURCE_DIR");
+    std::istringstream readme(ReadFile(std::string(source ? source : "..") + "/README.md"));
+    std::string recipe;
+    bool inSection = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (line.rfind("### One batch on several machines", 0) == 0) inSection = true;
+        else if (inSection && line.rfind("    ", 0) == 0) recipe += line.substr(4) + "\n";
+        else if (!recipe.empty()) break;
+    }
+    return recipe;
+}
+
+void ReplaceIn(std::string& text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from << " not in the recipe:\n" << text;
+    text.replace(at, from.size(), to);
+}
+
+// The recipe of the README for several machines, its very lines: GNU Parallel runs
+// one convert per file, two at a time on this machine (the only "host" here); every
+// output lands once, in its folder, the results read as one line per file, and a
+// second run converts nothing again.
 TEST_F(CliEndToEnd, TheGnuParallelRecipeConvertsEveryFileOnce) {
     if (testmedia::runCommand("command -v parallel > /dev/null") != 0) GTEST_SKIP() << "GNU Parallel is not installed";
     const testmedia::LibraryTree tree = library();
-    const std::string recipe =
-        "cd " + testmedia::shellQuote(tree.root) +
-        " && find . -path '*/.*' -prune -o -type f \\( -iname '*.mkv' -o -iname '*.mp4' \\) -print0 | parallel -0 --will-cite -S 1/: -S 1/: " +
-        testmedia::shellQuote(CliPath()) + " convert --quiet --null --keep-tree --skip-done --profile 14 --output " +
-        testmedia::shellQuote(out()) + " {}";
+    std::string recipe = ReadmeRecipe();
+    ReplaceIn(recipe, "cd /srv/library", "cd " + testmedia::shellQuote(tree.root));
+    ReplaceIn(recipe, "--sshlogin 2/alice@box1,2/bob@box2,:", "--sshlogin 2/:");
+    ReplaceIn(recipe, "--output /srv/converted", "--output " + testmedia::shellQuote(out()));
+    recipe = "export PARALLEL=--will-cite PATH=" + testmedia::shellQuote(fs::path(CliPath()).parent_path().string()) +
+             ":\"$PATH\"\n" + recipe;
     std::string first;
     testmedia::runCommand(recipe, &first);
     std::vector<std::string> expected;
-    for (const std::string& file : tree.media) expected.push_back((fs::path(file).parent_path() / StemOf(file)).string() + ".mp3");
+    for (const std::string& file : tree.media)
+        for (const char* extension : {".THM", ".mp4"})
+            expected.push_back((fs::path(file).parent_path() / StemOf(file)).string() + extension);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FilesBelow(out()), expected);
-    // Results gathered from the records: one per file, each whole.
-    EXPECT_EQ(std::count(first.begin(), first.end(), '\0'), 3 * static_cast<long>(tree.byExtension.size())) << first;
-    std::size_t completed = 0;
-    for (std::size_t at = first.find("Completed"); at != std::string::npos; at = first.find("Completed", at + 1)) ++completed;
-    EXPECT_EQ(completed, tree.media.size());
+    // Results gathered from the records: one line of three fields per file.
+    std::istringstream lines(first);
+    std::size_t count = 0, completed = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
+        completed += line.rfind("Completed\t./", 0) == 0;
+    }
+    EXPECT_EQ(count, tree.byExtension.size()) << first;
+    EXPECT_EQ(completed, tree.media.size()) << first;
     std::string second;
     testmedia::runCommand(recipe, &second);
     EXPECT_EQ(second.find("Completed"), std::string::npos) << "nothing converted twice";
