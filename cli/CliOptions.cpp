@@ -313,6 +313,8 @@ std::string CheckConvertRequest(const ConvertRequest& r) {
         return "--target-size and --video-bitrate cannot be used together: the target size sets the video bit rate";
     if (r.merge && (r.beginText || r.endText))
         return "--begin and --end cannot be used with --merge: a merge joins the whole files";
+    if (r.merge && r.keepTree)
+        return "--keep-tree cannot be used with --merge: a merge writes one file, into the output folder";
     if (r.beginText && r.endText && ParseTime(*r.beginText) >= ParseTime(*r.endText))
         return "--begin " + *r.beginText + " is not before --end " + *r.endText;
     return "";

@@ -223,9 +223,8 @@ ProbedRows ProbeRows(std::vector<GivenFile> given, const ConvertRequest& request
         // A clip that ends where it begins would give an empty output reported as
         // completed; a merge reads whole files, so only conversions check it.
         if (!request.merge && end <= begin && !toTheEnd) {
-            *env.err << "File:" << FileNameOf(path) << " has nothing to convert between " << FormatTime(begin)
-                     << " and " << FormatTime(end) << "!\n";
             file.reason = "nothing to convert between " + FormatTime(begin) + " and " + FormatTime(end);
+            if (!request.quiet) *env.err << RejectedFileMessage(path, file.reason) << "\n";
             continue;
         }
         file.row = static_cast<int>(probed.rows.size());
@@ -583,7 +582,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         return kExitFailed;
     }
     if (request.merge && given.size() < 2) {
-        *env.err << kMergeMessage << "\n";
+        *env.err << "korbanix-cli: " << kMergeMessage << "\n";
         return kExitUsage;
     }
     // Every value is checked against what its encoder takes before anything starts.
@@ -611,7 +610,7 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         return PrintRefusals(probed, "", kExitFailed, env, request.nullSeparated);
     }
     if (request.merge && probed.rows.size() < 2) {
-        *env.err << kMergeMessage << "\n";
+        *env.err << "korbanix-cli: " << kMergeMessage << "\n";
         return PrintRefusals(probed, kMergeMessage, kExitFailed, env, request.nullSeparated);
     }
     // A target size the profile cannot meet for these files' lengths is refused

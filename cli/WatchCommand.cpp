@@ -451,7 +451,12 @@ private:
     std::string m_folder;
     ConvertRequest m_request;
     WatchState m_state;
-    std::map<std::string, Candidate> m_candidates;  // by name: converted in name order
+    // By name, in the order a person reads them (episode 2 before episode 10), as
+    // convert takes a folder's files.
+    struct NaturalOrder {
+        bool operator()(const std::string& a, const std::string& b) const { return folders::NaturalCompare(a, b) < 0; }
+    };
+    std::map<std::string, Candidate, NaturalOrder> m_candidates;
 };
 
 }  // namespace

@@ -369,7 +369,11 @@ TEST_F(CliEndToEnd, UsageErrorsAndTheMergeRule) {
 
     r = run({"convert", "--merge", "--output", out(), media("clip.mkv")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "Merge is effective when two or more files are chosen!\n");
+    EXPECT_EQ(r.err, "korbanix-cli: Merge is effective when two or more files are chosen!\n");
+    EXPECT_FALSE(fs::exists(out()));
+    r = run({"convert", "--merge", "--keep-tree", "--output", out(), media("clip.mkv"), media("second.mkv")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("korbanix-cli: --keep-tree cannot be used with --merge"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(out()));
 
     r = run({"convert", "--output", media("notes.txt") + "/level", media("clip.mkv")});
@@ -949,14 +953,18 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
         EXPECT_EQ(testmedia::decodedDuration(out("sub/slow one.mp3"), "a:0") > 0.4, true) << "converted whole";
     }
     {
+        // Found at once, ready together: taken in the order a person reads them.
+        for (const char* name : {"/ep 10.mkv", "/ep 2.mkv"}) fs::copy_file(media("tiny.mkv"), folder + name);
         CliProcess again(args, work.path().string());
         fs::copy_file(media("tiny.mkv"), work.file("moved.mkv"));
         fs::rename(work.file("moved.mkv"), folder + "/moved.mkv");  // arrives whole
-        const std::string lines = waitForLines(again, 1, 60);
+        const std::string lines = waitForLines(again, 3, 60);
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         ASSERT_EQ(kill(again.pid(), SIGTERM), 0);
         CliResult r = again.wait();
-        EXPECT_EQ(r.out, "Completed\t" + folder + "/moved.mkv\t" + out("moved.mp3") + "\n") << "only the new file";
+        EXPECT_NE(r.out.find("Completed\t" + folder + "/moved.mkv\t" + out("moved.mp3") + "\n"), std::string::npos);
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3) << "only the new files:\n" << r.out;
+        EXPECT_LT(r.out.find("/ep 2.mkv\t"), r.out.find("/ep 10.mkv\t")) << r.out;
     }
     // An output folder nobody can write into is said at once (root writes anywhere).
     if (geteuid() != 0) {

@@ -321,12 +321,12 @@ TEST_F(CliRun, NothingValidRunsNoWorker) {
 }
 
 TEST_F(CliRun, AnEmptyClipIsRefusedInsteadOfWritingAnEmptyFile) {
-    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--end", "00:00:00", "short.mkv", "long.mkv"}),
-              kExitFailed);
-    EXPECT_NE(err.str().find("File:short.mkv has nothing to convert between 00:00:00 and 00:00:00!"), std::string::npos)
+    EXPECT_EQ(run({"convert", "--output", folder(), "--end", "00:00:00", "short.mkv", "long.mkv"}), kExitFailed);
+    EXPECT_NE(err.str().find("korbanix-cli: short.mkv: nothing to convert between 00:00:00 and 00:00:00\n"),
+              std::string::npos)
         << err.str();
     EXPECT_FALSE(g_seen.ran);  // --end 00:00:00 leaves nothing of either file
-    EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--begin", "00:00:20", "long.mkv"}), kExitFailed);
+    EXPECT_EQ(run({"convert", "--output", folder(), "--begin", "00:00:20", "long.mkv"}), kExitFailed);
     EXPECT_NE(err.str().find("between 00:00:20 and 00:00:10"), std::string::npos) << err.str();
     EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--begin", "00:00:10", "long.mkv"}), kExitFailed);
 }
@@ -372,7 +372,7 @@ TEST_F(CliRun, OutputFolderThatCannotBeMadeGetsTheFolderMessage) {
 }
 
 TEST_F(CliRun, MergeNeedsTwoFiles) {
-    const std::string message = "Merge is effective when two or more files are chosen!\n";
+    const std::string message = "korbanix-cli: Merge is effective when two or more files are chosen!\n";
     EXPECT_EQ(run({"convert", "--merge", "--output", folder(), "a.mkv"}), kExitUsage);
     EXPECT_EQ(err.str(), message);
     EXPECT_EQ(g_probeCalls, 0);
