@@ -113,6 +113,33 @@ void removeLeftThumbnail(int reservationFd, const std::string& candidate) {
     if (stamp(picture.st_mtim) >= stamp(reserved.st_mtim)) ::unlink(thumbnail.c_str());
 }
 
+// Creates the partial file `partial`, locked before it has its name, so no other
+// run ever sees it unlocked: made without a name (O_TMPFILE) and linked in, which
+// fails when the name exists. Where the file system has no such files, created
+// exclusively and locked at once. -1 with errno set when it cannot be made.
+int createLockedPartial(const std::string& partial) {
+    const std::size_t slash = partial.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : partial.substr(0, slash);
+    int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, partial.c_str(), AT_SYMLINK_FOLLOW) == 0) return fd;
+        const int error = errno;
+        ::close(fd);
+        // Without /proc the exclusive create below does.
+        if (error != ENOENT) {
+            errno = error;
+            return -1;
+        }
+    } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+        return -1;
+    }
+    fd = ::open(partial.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) ::flock(fd, LOCK_EX | LOCK_NB);
+    return fd;
+}
+
 // Free (and, with reserve, ours now: fd and the locked partialFd open), taken by
 // someone, or not creatable.
 Take takeName(const std::string& candidate, bool reserve, bool withThumbnail, int& fd, int& partialFd, int& error) {
@@ -124,7 +151,7 @@ Take takeName(const std::string& candidate, bool reserve, bool withThumbnail, in
     const std::string partial = PartialPathFor(candidate);
     bool leftByKilledRun = false;
     for (int attempt = 0; attempt < 3 && partialFd < 0; ++attempt) {
-        partialFd = ::open(partial.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        partialFd = createLockedPartial(partial);
         if (partialFd >= 0) break;
         if (errno != EEXIST) {
             error = AVERROR(errno);
@@ -134,7 +161,6 @@ Take takeName(const std::string& candidate, bool reserve, bool withThumbnail, in
         leftByKilledRun = true;
     }
     if (partialFd < 0) return Take::Taken;
-    ::flock(partialFd, LOCK_EX | LOCK_NB);
     auto giveUp = [&](Take take) {
         ::unlink(partial.c_str());
         closeFd(partialFd);
@@ -143,8 +169,11 @@ Take takeName(const std::string& candidate, bool reserve, bool withThumbnail, in
     };
     if (leftByKilledRun && (fd = reopenLeftReservation(candidate)) >= 0) {
         if (withThumbnail) removeLeftThumbnail(fd, candidate);
-        if (withThumbnail && nameExists(ThumbnailPathFor(candidate))) return giveUp(Take::Taken);
-        return Take::Free;
+        if (!withThumbnail || !nameExists(ThumbnailPathFor(candidate))) return Take::Free;
+        // Someone's picture beside it: the name stays taken, and the killed run's
+        // empty reservation goes rather than stay behind as a file of nobody's.
+        if (sameFile(fd, candidate)) ::unlink(candidate.c_str());
+        return giveUp(Take::Taken);
     }
     if (withThumbnail && nameExists(ThumbnailPathFor(candidate))) return giveUp(Take::Taken);
     fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -181,6 +210,8 @@ std::string PartialPathFor(const std::string& path) {
     std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string>{}(name));
     return folder + "." + name.substr(0, 64) + "~" + hash + kSuffix;
 }
+
+bool RemoveLeftPartial(const std::string& path) { return removeStalePartial(PartialPathFor(path)); }
 
 bool IsSingleFileContainer(const AVOutputFormat* format) {
     if (!format || (format->flags & AVFMT_NOFILE)) return false;

@@ -24,6 +24,10 @@ namespace output {
 // and the next run knows the empty name it reserved for its own (see FreeNames).
 std::string PartialPathFor(const std::string& path);
 
+// Removes the partial file beside `path` when no writer holds it: what a run killed
+// as it gave a finished output its name left. True when one was removed.
+bool RemoveLeftPartial(const std::string& path);
+
 // A name taken for an output: the path, and the descriptor of the empty file
 // created there (-1 when only checked, or when the name could not be taken); with
 // it, the locked hidden file beside it that the output is written into.

@@ -251,6 +251,7 @@ bool foundDoneBefore(AVConvert& job, int row, const source::SourceFile& source, 
     const std::optional<std::string> found = earlier.claim(job.outputPaths[row], wanted);
     if (!found) return false;  // the turn stays: the row names its new output next
     batch::PassNameTurn(job, row);
+    output::RemoveLeftPartial(*found);
     job.outputPaths[row] = *found;
     if (job.thumbnailMode == 1) job.thumbnailPaths[row] = ThumbnailPathFor(*found);
     job.publishProgress(row, 100);

@@ -379,6 +379,18 @@ TEST_F(MergeWorkerTest, TakenNameMovesTheMergedOutput) {
     std::ifstream in(dir.file("row0.mp4"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
     EXPECT_NEAR(streamDuration(dir.file("row0(0).mp4"), "v:0"), 20.0, 0.3);
+
+    // What a killed merge left (its empty name, the hidden partial beside it) is no
+    // one's: the next merge takes that name again, and nothing hidden stays.
+    std::ofstream(dir.file("left.mp4")).flush();
+    std::ofstream(output::PartialPathFor(dir.file("left.mp4"))) << "half a merge";
+    AVConvert again;
+    merge(again, {dark(), bright()}, 20);
+    again.outputPaths[0] = dir.file("left.mp4");
+    runWorker(MergeWorker, again);
+    EXPECT_EQ(again.outputPaths[0], dir.file("left.mp4"));
+    EXPECT_NEAR(streamDuration(dir.file("left.mp4"), "v:0"), 20.0, 0.3);
+    EXPECT_FALSE(std::filesystem::exists(output::PartialPathFor(dir.file("left.mp4"))));
 }
 
 // Each row's encoder works on a thread of its own, a new one with each row's encoder

@@ -236,6 +236,9 @@ TEST_F(TranscodeFreeName, AKilledRunsLeftoversAreTakenAgainAndNothingElse) {
     std::fclose(running);
     again.reset();
     EXPECT_FALSE(std::filesystem::exists(dir.file(".left.mp4.korbanix-part"))) << "an unused partial goes";
+    touch(".done.mp4.korbanix-part", "");  // killed as the finished output took its name
+    EXPECT_TRUE(output::RemoveLeftPartial(dir.file("done.mp4")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file(".done.mp4.korbanix-part")));
 }
 
 TEST_F(TranscodeFreeName, CheckWithoutReservingCreatesNothing) {
