@@ -62,6 +62,9 @@ struct ConvertRequest {
     // Not an option: the folder the files given lie below (watch), whose tree
     // --keep-tree keeps; "" = only folders given keep theirs.
     std::string treeRoot;
+    // Not an option: a refused file is said by its result line alone (watch, which
+    // prints that line only once the file is done with).
+    bool resultLineOnly = false;
     std::string audioTrack;  // request texts of every file ("" = automatic)
     std::string subtitles;
     std::string language;           // preferred language of the tracks; "" = the desktop's

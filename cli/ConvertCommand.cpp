@@ -210,7 +210,8 @@ ProbedRows ProbeRows(std::vector<GivenFile> given, const ConvertRequest& request
             file.reason = RefusalReason(path, result, *job);
             // A folder's other files (a text, a broken download) are passed over
             // quietly; with --quiet the file's result line alone says it.
-            if (!file.listed && !request.quiet) *env.err << RejectedFileMessage(path, file.reason) << "\n";
+            if (!file.listed && !request.quiet && !request.resultLineOnly)
+                *env.err << RejectedFileMessage(path, file.reason) << "\n";
             continue;
         }
         int length = static_cast<int>(std::min<std::int64_t>(job->probeDurationSeconds, INT_MAX));

@@ -378,6 +378,7 @@ private:
         one.files = {path};
         one.convert = m_request;
         one.convert.nullSeparated = true;  // names as they are, to know the output; printed as asked below
+        one.convert.resultLineOnly = true;  // a file waited for, or tried again, says nothing yet
         std::ostringstream lines;
         CliEnvironment env = m_env;
         env.out = &lines;

@@ -921,7 +921,8 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
     fs::copy_file(media("tiny.mkv"), folder + "/before.mkv");
     const std::vector<std::string> args{"watch", "--quiet", "--keep-tree", "--profile", "14", "--output", out(), folder};
     {
-        CliProcess watch(args, work.path().string());
+        // Without --quiet: the progress is shown, and still not a word of the files waited for.
+        CliProcess watch({"watch", "--keep-tree", "--profile", "14", "--output", out(), folder}, work.path().string());
         std::thread writer([&] {
             writeSlowly(folder + "/sub/slow one.mkv");
             std::ofstream(folder + "/broken.mp4") << "no media, though named so";
@@ -950,6 +951,8 @@ TEST_F(CliEndToEnd, WatchConvertsEachFileOnceWhenItIsComplete) {
         CliResult r = watch.wait();
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4) << "each file once:\n" << r.out;
+        EXPECT_EQ(r.err.find("still growing"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("korbanix-cli: "), std::string::npos) << "said by the result lines alone:\n" << r.err;
         EXPECT_EQ(testmedia::decodedDuration(out("sub/slow one.mp3"), "a:0") > 0.4, true) << "converted whole";
     }
     {
