@@ -151,6 +151,7 @@ TEST(CliCommandLine, UsageErrorsNameTheProblem) {
         {{"--end", "00:00:99"}, "HH:MM:SS"},
         {{"--begin", "00:00:10", "--end", "00:00:10"}, "is not before"},
         {{"--merge", "--begin", "00:00:01"}, "--merge"},
+        {{"--merge", "--keep-tree"}, "--keep-tree cannot be used with --merge"},
         {{"--size", "720x480"}, "WIDTH*HEIGHT"},
         {{"--size", "*480"}, "WIDTH*HEIGHT"},
         {{"--size", "0*480"}, "WIDTH*HEIGHT"},
