@@ -31,10 +31,9 @@ namespace cli {
 
 namespace {
 
-// The GUI's message when the output folder neither exists nor can be made (its text,
-// typing slip included, is what users of the GUI know).
-constexpr const char* kFolderMessage =
-    "The folder that you selected does not exit.Please specify a different folder!";
+// The window's closing words when the output folder cannot be used; the line
+// before them says which folder and why.
+constexpr const char* kFolderMessage = " Please specify a different folder!";
 constexpr const char* kMergeMessage = "Merge is effective when two or more files are chosen!";
 constexpr const char* kEmptyFolderReason = "a folder without video or audio files";
 constexpr const char* kNoMediaInFolders = "korbanix-cli: no video or audio files in the folders given.";
@@ -251,17 +250,26 @@ void ExtendToExactEnds(AVConvert& job, const ProbedRows& probed) {
 // The GUI's folder check, except that an existing entry must be a folder (a plain
 // file of that name would only make every row fail) and that every missing level is
 // made, as mkdir -p does.
-std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request) {
+// The folder the outputs go to, made when missing; otherwise nothing and `why`.
+std::optional<std::string> PrepareOutputFolder(const ConvertRequest& request, std::string& why) {
     std::error_code ec;
     std::string folder = request.outputFolder ? *request.outputFolder : std::filesystem::current_path(ec).string();
-    if (ec) return std::nullopt;
+    if (ec) {
+        why = "the current folder cannot be read: " + ec.message();
+        return std::nullopt;
+    }
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    const std::string named = "the output folder \"" + folder + "\" ";
     if (std::filesystem::exists(folder, ec)) {
         if (std::filesystem::is_directory(folder, ec)) return folder;
+        why = named + "is a file, not a folder.";
         return std::nullopt;
     }
     std::filesystem::create_directories(folder, ec);
-    if (ec || !std::filesystem::is_directory(folder, ec)) return std::nullopt;
+    if (ec || !std::filesystem::is_directory(folder, ec)) {
+        why = named + "does not exist and cannot be created: " + (ec ? ec.message() : "a file is in its way") + ".";
+        return std::nullopt;
+    }
     return folder;
 }
 
@@ -634,9 +642,10 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         }
     }
 
-    auto folder = PrepareOutputFolder(request);
+    std::string folderRefusal;
+    auto folder = PrepareOutputFolder(request, folderRefusal);
     if (!folder) {
-        *env.err << kFolderMessage << "\n";
+        *env.err << "korbanix-cli: " << folderRefusal << kFolderMessage << "\n";
         return kExitUsage;
     }
 
