@@ -384,6 +384,8 @@ void convertRow(AVConvert& job, int row, RunNames& runNames) {
 void runRow(AVConvert& job, int row, RunNames& names) {
     if (row >= static_cast<int>(job.sourcePaths.size()) || row >= static_cast<int>(job.outputPaths.size()))
         return job.failRow(row, "No source file");
+    if (row < static_cast<int>(job.refusedRows.size()) && !job.refusedRows[row].empty())
+        return job.failRow(row, job.refusedRows[row]);
     convertRow(job, row, names);
 }
 

@@ -61,27 +61,29 @@ constexpr DeviceRow kDevices[] = {
 
 std::string kbps(double bitsPerSecond) { return std::to_string(std::llround(bitsPerSecond / 1000)) + " kbps"; }
 
-std::string fileNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// The planned output's length in seconds, from the task list's clip times.
+double plannedSeconds(const TaskRow& row) {
+    return std::max(ParseTime(row.endText) - ParseTime(row.startText), 0);
 }
 
-// The checked rows' outputs: name shown and length in seconds (one for a merge).
-struct PlannedOutput {
-    std::string name;
-    double seconds = 0;
-};
-std::vector<PlannedOutput> outputsOf(const std::vector<TaskRow>& rows, JobKind kind) {
-    std::vector<PlannedOutput> outputs;
-    double merged = 0;
-    for (const TaskRow& row : rows) {
-        if (!row.checked) continue;
-        const double seconds = std::max(ParseTime(row.endText) - ParseTime(row.startText), 0);
-        if (kind == JobKind::Merge) merged += seconds;
-        else outputs.push_back({std::string(1, '"').append(fileNameOf(row.sourcePath)).append(1, '"'), seconds});
-    }
-    if (kind == JobKind::Merge) outputs.push_back({"the merged output", merged});
-    return outputs;
+// Why an output of `seconds`, named `name` in the message, cannot be fitted into the
+// target size; "" when it can.
+std::string outputRefusal(const std::string& name, double seconds, const OutputSettings& settings,
+                          const VideoRateLimits& limits, const sizing::Overhead& overhead) {
+    if (seconds <= 0) return std::string();
+    const std::string size = TargetSizeText(settings.targetSizeBytes);
+    const double rate =
+        sizing::videoBitRateFor(overhead, seconds, settings.audioBitRate, double(settings.targetSizeBytes));
+    const std::string what = name + " (" + FormatTime(static_cast<int>(seconds)) + " long)";
+    if (rate < limits.lowest)
+        return "The target size of " + size + " is too small for " + what + ": its video would get " +
+               kbps(std::max(rate, 0.0)) + ", below the " + kbps(limits.lowest) +
+               " this profile needs.\nChoose a larger size, a shorter clip or a profile with smaller pictures.";
+    if (limits.highest > 0 && rate > limits.highest)
+        return "The target size of " + size + " is too large for " + what + ": its video would need " + kbps(rate) +
+               ", above the " + kbps(limits.highest) + " " + std::string(limits.device) +
+               " plays.\nChoose a smaller size.";
+    return std::string();
 }
 
 }  // namespace
@@ -142,30 +144,41 @@ VideoRateLimits VideoRateLimitsFor(const OutputSettings& settings) {
     return limits;
 }
 
+std::string SourceNameInMessage(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return '"' + path + '"';
+    // Rows of one name in different folders ("Season 1/Episode 1.mkv", "Season 2/...")
+    // are told apart by the folder the file is in.
+    const std::size_t folder = slash == 0 ? std::string::npos : path.find_last_of('/', slash - 1);
+    return '"' + path.substr(folder == std::string::npos ? 0 : folder + 1) + '"';
+}
+
 std::string TargetSizeRefusal(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
                               std::string_view extension) {
     const std::int64_t target = settings.targetSizeBytes;
     if (target <= 0) return std::string();
-    const std::string size = TargetSizeText(target);
     if (settings.audioOnly)
         return "A target size is for video outputs: the size of a sound file follows its bit rate.";
     const VideoRateLimits limits = VideoRateLimitsFor(settings);
     if (limits.largestFile > 0 && target > limits.largestFile)
-        return "The target size of " + size + " is more than a file on the " + std::string(limits.deviceName) +
-               "'s FAT32 storage can hold (at most 4 GB).\nChoose a smaller size.";
+        return "The target size of " + TargetSizeText(target) + " is more than a file on the " +
+               std::string(limits.deviceName) + "'s FAT32 storage can hold (at most 4 GB).\nChoose a smaller size.";
+    if (kind == JobKind::Convert) return std::string();  // each row on its own: TargetSizeRowRefusals
+    double merged = 0;
+    for (const TaskRow& row : rows)
+        if (row.checked) merged += plannedSeconds(row);
+    return outputRefusal("the merged output", merged, settings, limits, sizing::containerOverhead(extension));
+}
+
+std::vector<std::string> TargetSizeRowRefusals(const std::vector<TaskRow>& rows, const OutputSettings& settings,
+                                               std::string_view extension) {
+    std::vector<std::string> refusals(rows.size());
+    if (settings.targetSizeBytes <= 0 || settings.audioOnly) return refusals;
+    const VideoRateLimits limits = VideoRateLimitsFor(settings);
     const sizing::Overhead overhead = sizing::containerOverhead(extension);
-    for (const PlannedOutput& output : outputsOf(rows, kind)) {
-        if (output.seconds <= 0) continue;
-        const double rate = sizing::videoBitRateFor(overhead, output.seconds, settings.audioBitRate, double(target));
-        const std::string what = output.name + " (" + FormatTime(static_cast<int>(output.seconds)) + " long)";
-        if (rate < limits.lowest)
-            return "The target size of " + size + " is too small for " + what + ": its video would get " +
-                   kbps(std::max(rate, 0.0)) + ", below the " + kbps(limits.lowest) +
-                   " this profile needs.\nChoose a larger size, a shorter clip or a profile with smaller pictures.";
-        if (limits.highest > 0 && rate > limits.highest)
-            return "The target size of " + size + " is too large for " + what + ": its video would need " +
-                   kbps(rate) + ", above the " + kbps(limits.highest) + " " + std::string(limits.device) +
-                   " plays.\nChoose a smaller size.";
-    }
-    return std::string();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].checked)
+            refusals[i] = outputRefusal(SourceNameInMessage(rows[i].sourcePath), plannedSeconds(rows[i]), settings,
+                                        limits, overhead);
+    return refusals;
 }

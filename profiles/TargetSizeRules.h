@@ -33,8 +33,18 @@ struct VideoRateLimits {
 };
 VideoRateLimits VideoRateLimitsFor(const OutputSettings& settings);
 
-// Why the settings' target size cannot be met by the checked rows (each output
-// for Convert, the merged one for Merge) in the container of `extension`: "" when
-// it can, or when no target size is set. The first row that cannot is named.
+// A source as a message names it: its file name with the folder it is in
+// ("Season 1/Episode 1.mkv"), so that rows of one name are told apart; quoted.
+std::string SourceNameInMessage(const std::string& path);
+
+// Why the settings' target size cannot be met by the run as a whole: "" when it can,
+// or when no target size is set. A sound output or a size beyond the device's
+// storage refuses every run; a merge is refused when the merged output's length
+// cannot be fitted. The rows of a Convert are judged one by one (below).
 std::string TargetSizeRefusal(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
                               std::string_view extension);
+// Convert: per task row, why its output (its clip's length) cannot be fitted into
+// the target size in the container of `extension`; "" for the rows it suits and
+// for unchecked rows. Such a row fails with that reason and the others convert.
+std::vector<std::string> TargetSizeRowRefusals(const std::vector<TaskRow>& rows, const OutputSettings& settings,
+                                               std::string_view extension);

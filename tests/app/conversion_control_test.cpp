@@ -822,6 +822,19 @@ TEST(ConversionRealWorkers, ConvertThenMergeTwoClips) {
     ASSERT_TRUE(merged.ok) << "the merge is written beside the first conversion under a free name";
     EXPECT_NEAR(merged.duration, 2.0, 0.4);
     EXPECT_EQ(platform.openedPaths.size(), 2u);
+
+    // A target size the second row's length cannot meet fails that row with the
+    // reason; the first is fitted and converted.
+    settings.targetSizeBytes = 150000;
+    host.rows[0].checked = true;
+    host.rows[1].checked = true;
+    host.rows[1].endText = "01:00:00";
+    ASSERT_TRUE(control.StartConversion());
+    runToIdle(control);
+    EXPECT_EQ(host.statuses, (std::vector<QString>{"Completed", "Failure"}));
+    EXPECT_TRUE(host.tips[1].startsWith("The target size of 0.15 MB is too small for \"" +
+                                        QString::fromStdString(dir.path().filename().string()) + "/second.avi\""))
+        << host.tips[1].toStdString();
 }
 
 }  // namespace

@@ -356,12 +356,12 @@ TEST(TargetSize, SizesAProfileCannotMeetAreRefusedWithTheReason) {
     const Case cases[] = {
         {0, 5000000, 30, JobKind::Convert, ""},
         {0, 5000000, 120, JobKind::Convert,
-         "The target size of 5 MB is too small for \"clip120.mkv\" (00:02:00 long): its video would get 134 kbps, "
+         "The target size of 5 MB is too small for \"v/clip120.mkv\" (00:02:00 long): its video would get 134 kbps, "
          "below the 1000 kbps this profile needs."},
         {9, 5000000, 120, JobKind::Convert, ""},  // the PSP's pictures need less
-        {9, 1000000, 120, JobKind::Convert, "is too small for \"clip120.mkv\""},
+        {9, 1000000, 120, JobKind::Convert, "is too small for \"v/clip120.mkv\""},
         {0, 4000000000, 10, JobKind::Convert,
-         "The target size of 4000 MB is too large for \"clip10.mkv\" (00:00:10 long): its video would need"},
+         "The target size of 4000 MB is too large for \"v/clip10.mkv\" (00:00:10 long): its video would need"},
         {11, 100000000, 120, JobKind::Convert, "above the 4000 kbps the PSP at H.264 level 2.1 plays"},
         {4, 100000000, 120, JobKind::Convert, ""},
         {4, 100000000, 40, JobKind::Convert, "above the 15000 kbps the PS3 in MPEG-2 Main profile plays"},
@@ -374,11 +374,36 @@ TEST(TargetSize, SizesAProfileCannotMeetAreRefusedWithTheReason) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.profile) + " " + std::to_string(c.target) + " " + std::to_string(c.seconds));
         const std::vector<TaskRow> rows = c.kind == JobKind::Merge ? RowsOf({c.seconds / 2, c.seconds / 2}) : RowsOf({c.seconds});
-        const std::string refusal = TargetSizeRefusal(rows, c.kind, Profile(c.profile, c.target),
-                                                      ProfileExtension(Profiles()[c.profile].code));
+        const OutputSettings settings = Profile(c.profile, c.target);
+        const std::string extension = ProfileExtension(Profiles()[c.profile].code);
+        // A Convert's rows are judged one by one; what no row can meet refuses the run.
+        std::string refusal = TargetSizeRefusal(rows, c.kind, settings, extension);
+        if (refusal.empty() && c.kind == JobKind::Convert) refusal = TargetSizeRowRefusals(rows, settings, extension)[0];
         if (!*c.reason) EXPECT_EQ(refusal, "");
         else EXPECT_NE(refusal.find(c.reason), std::string::npos) << refusal;
     }
+}
+
+// A length a target size does not suit fails that row only, named with its folder
+// (two rows may have one name); the run and the other rows go on.
+TEST(TargetSize, ARowTheSizeDoesNotSuitIsRefusedAloneAndNamedWithItsFolder) {
+    std::vector<TaskRow> rows = RowsOf({30, 120, 120, 30});
+    rows[1].sourcePath = "/tv/Season 1/Episode 1.mkv";
+    rows[2].sourcePath = "/tv/Season 2/Episode 1.mkv";
+    rows[2].checked = false;
+    const OutputSettings settings = Profile(0, 5000000);
+    EXPECT_EQ(TargetSizeRefusal(rows, JobKind::Convert, settings, ".mp4"), "");
+    AVConvert job;
+    FillJob(job, rows, settings, "/out", ".mp4", JobKind::Convert);
+    ASSERT_EQ(job.refusedRows.size(), 4u);
+    EXPECT_EQ(job.refusedRows[0], "");
+    EXPECT_TRUE(job.refusedRows[1].starts_with("The target size of 5 MB is too small for \"Season 1/Episode 1.mkv\""))
+        << job.refusedRows[1];
+    EXPECT_EQ(job.refusedRows[2], "") << "not checked";
+    EXPECT_EQ(job.refusedRows[3], "");
+    FillJob(job, rows, settings, "/out", ".mp4", JobKind::Merge);
+    EXPECT_TRUE(job.refusedRows.empty()) << "a merge is refused as a whole";
+    EXPECT_NE(TargetSizeRefusal(rows, JobKind::Merge, settings, ".mp4").find("the merged output"), std::string::npos);
 }
 
 // The FAT32 guard expects what the conversion makes: the target size when there is
