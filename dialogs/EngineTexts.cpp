@@ -124,6 +124,7 @@ constexpr std::array kPatterns{
     QT_TRANSLATE_NOOP("EngineText", "the merged output"),
     QT_TRANSLATE_NOOP("EngineText", "the %1 at H.264 level %2"),
     QT_TRANSLATE_NOOP("EngineText", "the %1 in MPEG-2 Main profile"),
+    QT_TRANSLATE_NOOP("EngineText", "the %1 in %2 profile"),
     QT_TRANSLATE_NOOP("EngineText", "the PS3"),
     QT_TRANSLATE_NOOP("EngineText", "the PSP"),
     // The system's and FFmpeg's most frequent words after "Cannot ...: "

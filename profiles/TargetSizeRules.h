@@ -22,12 +22,13 @@ std::optional<std::int64_t> ParseTargetSize(std::string_view text);
 // 700000000 -> "700 MB", 1500000000 -> "1500 MB", 0 -> "" (no target size).
 std::string TargetSizeText(std::int64_t bytes);
 
-// The video bit rates (bit/s) an output of the settings' profile may get: the
-// profile's lowest choice, and what its device plays (0: no published limit).
+// The video bit rates (bit/s) an output of the settings may get: the least its
+// pictures need (from their size, frame rate and codec), and what the profile's
+// device plays in that codec (0: no published limit).
 struct VideoRateLimits {
     double lowest = 0;
     double highest = 0;
-    std::string_view device;      // "the PS3 at H.264 level 4.1", for messages
+    std::string device;           // "the PS3 at H.264 level 4.1", for messages
     std::string_view deviceName;  // "PS3"
     std::int64_t largestFile = 0;  // the device's storage limit in bytes; 0 = none
 };

@@ -1147,6 +1147,10 @@ Bitte eine kleinere Größe wählen.</translation>
         <translation>die %1 mit MPEG-2 Main-Profil</translation>
     </message>
     <message>
+        <source>the %1 in %2 profile</source>
+        <translation>die %1 im Profil %2</translation>
+    </message>
+    <message>
         <source>the PS3</source>
         <translation>die PS3</translation>
     </message>

@@ -1147,6 +1147,10 @@ Elija un tamaño menor.</translation>
         <translation>la %1 con MPEG-2 perfil Main</translation>
     </message>
     <message>
+        <source>the %1 in %2 profile</source>
+        <translation>la %1 con el perfil %2</translation>
+    </message>
+    <message>
         <source>the PS3</source>
         <translation>la PS3</translation>
     </message>

@@ -1147,6 +1147,10 @@ Choisissez une taille plus petite.</translation>
         <translation>la %1 en MPEG-2 profil Main</translation>
     </message>
     <message>
+        <source>the %1 in %2 profile</source>
+        <translation>la %1 avec le profil %2</translation>
+    </message>
+    <message>
         <source>the PS3</source>
         <translation>la PS3</translation>
     </message>

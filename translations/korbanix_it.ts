@@ -1147,6 +1147,10 @@ Scegliere una dimensione minore.</translation>
         <translation>la %1 con MPEG-2 profilo Main</translation>
     </message>
     <message>
+        <source>the %1 in %2 profile</source>
+        <translation>la %1 con il profilo %2</translation>
+    </message>
+    <message>
         <source>the PS3</source>
         <translation>la PS3</translation>
     </message>

@@ -1147,6 +1147,10 @@ Wybierz mniejszy rozmiar.</translation>
         <translation>konsola %1 z MPEG-2 w profilu Main</translation>
     </message>
     <message>
+        <source>the %1 in %2 profile</source>
+        <translation>konsola %1 w profilu %2</translation>
+    </message>
+    <message>
         <source>the PS3</source>
         <translation>konsola PS3</translation>
     </message>

@@ -1147,6 +1147,10 @@ Escolha um tamanho menor.</translation>
         <translation>o %1 com MPEG-2 perfil Main</translation>
     </message>
     <message>
+        <source>the %1 in %2 profile</source>
+        <translation>o %1 com o perfil %2</translation>
+    </message>
+    <message>
         <source>the PS3</source>
         <translation>o PS3</translation>
     </message>

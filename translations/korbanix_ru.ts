@@ -1147,6 +1147,10 @@ Choose a smaller size.</source>
         <translation>%1 с MPEG-2 профиля Main</translation>
     </message>
     <message>
+        <source>the %1 in %2 profile</source>
+        <translation>%1 с профилем %2</translation>
+    </message>
+    <message>
         <source>the PS3</source>
         <translation>PS3</translation>
     </message>

@@ -1147,6 +1147,10 @@ Choose a smaller size.</source>
         <translation>MPEG-2 Main 配置的 %1</translation>
     </message>
     <message>
+        <source>the %1 in %2 profile</source>
+        <translation>%2 配置的 %1</translation>
+    </message>
+    <message>
         <source>the PS3</source>
         <translation>PS3</translation>
     </message>

@@ -357,7 +357,13 @@ TEST(TargetSize, SizesAProfileCannotMeetAreRefusedWithTheReason) {
         {0, 5000000, 30, JobKind::Convert, ""},
         {0, 5000000, 120, JobKind::Convert,
          "The target size of 5 MB is too small for \"v/clip120.mkv\" (00:02:00 long): its video would get 134 kbps, "
-         "below the 1000 kbps this profile needs."},
+         "below the 155 kbps this profile needs."},
+        // The least a picture needs follows its size, rate and codec: a 2 h film of
+        // 700 MB fits H.264 at 720x480 and 1280x720; DivX needs twice H.264's.
+        {0, 700000000, 7200, JobKind::Convert, ""},
+        {3, 700000000, 7200, JobKind::Convert, ""},
+        {3, 5000000, 60, JobKind::Convert, ""},
+        {1, 5000000, 60, JobKind::Convert, "below the 829 kbps this profile needs"},
         {9, 5000000, 120, JobKind::Convert, ""},  // the PSP's pictures need less
         {9, 1000000, 120, JobKind::Convert, "is too small for \"v/clip120.mkv\""},
         {0, 4000000000, 10, JobKind::Convert,
@@ -365,10 +371,15 @@ TEST(TargetSize, SizesAProfileCannotMeetAreRefusedWithTheReason) {
         {11, 100000000, 120, JobKind::Convert, "above the 4000 kbps the PSP at H.264 level 2.1 plays"},
         {4, 100000000, 120, JobKind::Convert, ""},
         {4, 100000000, 40, JobKind::Convert, "above the 15000 kbps the PS3 in MPEG-2 Main profile plays"},
+        // Every codec the device plays has its ceiling, not H.264's alone.
+        {2, 100000000, 60, JobKind::Convert, "above the 4854 kbps the PS3 in DivX Home Theater profile plays"},
+        {1, 100000000, 60, JobKind::Convert, "above the 9708 kbps the PS3 in DivX HD 720p profile plays"},
+        {7, 200000000, 60, JobKind::Convert, "above the 20000 kbps the PS3 in WMV Main profile plays"},
+        {12, 50000000, 60, JobKind::Convert, "above the 4000 kbps the PSP in MPEG-4 Simple profile plays"},
         {2, 5000000000, 3600, JobKind::Convert, "more than a file on the PS3's FAT32 storage can hold"},
         {14, 5000000, 60, JobKind::Convert, "A target size is for video outputs"},
         {0, 20000000, 100, JobKind::Merge, ""},
-        {0, 10000000, 100, JobKind::Merge, "too small for the merged output (00:01:40 long)"},
+        {0, 2000000, 100, JobKind::Merge, "too small for the merged output (00:01:40 long)"},
         {0, 0, 100000, JobKind::Convert, ""},  // no target size, nothing to refuse
     };
     for (const Case& c : cases) {
