@@ -1001,6 +1001,10 @@ Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen andere
         <translation>die Bildgröße %1x%2 übersteigt die %4x%5 der %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>die Bildgröße %1x%2 übersteigt die %4 Bildpunkte der %3 (%5x%6 oder %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 fps übersteigt die %3 fps der %2</translation>
     </message>

@@ -1001,6 +1001,10 @@ Opciones: acortar el fragmento, bajar las tasas de bits o elegir otra carpeta de
         <translation>el tamaño de imagen %1x%2 supera los %4x%5 de la %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>el tamaño de imagen %1x%2 supera los %4 píxeles de la %3 (%5x%6 o %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 fps supera los %3 fps de la %2</translation>
     </message>

@@ -1001,6 +1001,10 @@ Skróć fragment, obniż przepływności albo wybierz inny folder wyjściowy.</t
         <translation>rozmiar obrazu %1x%2 przekracza %4x%5 konsoli %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>rozmiar obrazu %1x%2 przekracza %4 pikseli konsoli %3 (%5x%6 lub %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 kl/s przekracza %3 kl/s konsoli %2</translation>
     </message>

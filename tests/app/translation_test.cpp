@@ -561,6 +561,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "above the 4854 kbps the PS3 in DivX Home Theater profile plays.\nChoose a smaller size.",
                    "Die Zielgröße von 90 MB ist zu groß für \"v/a.avi\" (00:01:00 lang): Das Video bräuchte 11808 kbps, "
                    "mehr als die 4854 kbps, die die PS3 im Profil DivX Home Theater abspielt.\nBitte eine kleinere Größe wählen."},
+        ReasonCase{"video converted: the picture size 352x240 is above the PSP's 76800 pixels (320x240 or 368x208) "
+                   "(firmware 2.00)",
+                   "Video konvertiert: die Bildgröße 352x240 übersteigt die 76800 Bildpunkte der PSP (320x240 oder "
+                   "368x208) (Firmware 2.00)"},
         ReasonCase{"A sentence the catalogue does not know", "A sentence the catalogue does not know"}),
     [](const ::testing::TestParamInfo<ReasonCase>& info) { return "Reason" + std::to_string(info.index); });
 
