@@ -195,10 +195,10 @@ constexpr CodecNameRow kCodecNames[] = {
     {AV_CODEC_ID_AV1, "AV1"},             {AV_CODEC_ID_THEORA, "Theora"},     {AV_CODEC_ID_MJPEG, "M-JPEG"},
     {AV_CODEC_ID_PRORES, "ProRes"},       {AV_CODEC_ID_DVVIDEO, "DV"},        {AV_CODEC_ID_AAC, "AAC"},
     {AV_CODEC_ID_AC3, "AC-3"},            {AV_CODEC_ID_EAC3, "E-AC-3"},       {AV_CODEC_ID_DTS, "DTS"},
-    {AV_CODEC_ID_TRUEHD, "TrueHD"}, {AV_CODEC_ID_OPUS, "Opus"},         {AV_CODEC_ID_VORBIS, "Vorbis"},
+    {AV_CODEC_ID_TRUEHD, "TrueHD"},       {AV_CODEC_ID_OPUS, "Opus"},         {AV_CODEC_ID_VORBIS, "Vorbis"},
     {AV_CODEC_ID_FLAC, "FLAC"},           {AV_CODEC_ID_ALAC, "ALAC"},         {AV_CODEC_ID_MP3, "MP3"},
     {AV_CODEC_ID_MP2, "MP2"},             {AV_CODEC_ID_WMAV1, "WMA 7"},       {AV_CODEC_ID_WMAV2, "WMA 8"},
-    {AV_CODEC_ID_WMAPRO, "WMA 9 Pro"},      {AV_CODEC_ID_AMR_NB, "AMR-NB"},     {AV_CODEC_ID_APE, "Monkey's Audio"},
+    {AV_CODEC_ID_WMAPRO, "WMA 9 Pro"},    {AV_CODEC_ID_AMR_NB, "AMR-NB"},     {AV_CODEC_ID_APE, "Monkey's Audio"},
 };
 
 std::string codecName(AVCodecID codec) {
