@@ -41,7 +41,7 @@ std::string lower(std::string_view text) {
 // its best:
 //  - H.264 in two passes: the first pass tells the second where the bits are
 //    needed, and its in-loop filter hides the blocks: 0.015 (155 kbit/s at 720x480
-//    and 29.97 fps, 415 kbit/s at 1280x720).
+//    and 29.97 fps, 414 kbit/s at 1280x720).
 //  - MPEG-4 Part 2 (DivX, Xvid), H.263, FLV, WMV 7/8, RealVideo: 8x8 transforms and
 //    no in-loop filter need about twice as much: 0.03.
 //  - MPEG-1 and MPEG-2: fewer prediction tools again: 0.045.

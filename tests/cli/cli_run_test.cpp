@@ -639,4 +639,14 @@ TEST_F(CliRun, ATargetSizeTheProfileCannotMeetIsRefusedWithTheReason) {
     EXPECT_FALSE(g_seen.ran);
     ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "--target-size", "5M", "a.mkv"}), kExitOk) << err.str();
     EXPECT_EQ(g_seen.targetSizeBytes, 5000000);
+    // A rate given by hand is converted, held against the same limits and said.
+    EXPECT_EQ(run({"convert", "--profile", "3", "--output", folder(), "--video-bitrate", "256 kbps", "a.mkv"}), kExitOk)
+        << err.str();
+    EXPECT_NE(err.str().find("The video bit rate of 256 kbps is below the 414 kbps pictures of 1280*720 need in H.264"),
+              std::string::npos) << err.str();
+    EXPECT_EQ(run({"convert", "--profile", "2", "--output", folder(), "--video-bitrate", "8000 kbps", "a.mkv"}), kExitOk);
+    EXPECT_NE(err.str().find("above the 4854 kbps the PS3 in DivX Home Theater profile plays"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(run({"convert", "--profile", "3", "--output", folder(), "--video-bitrate", "700 kbps", "a.mkv"}), kExitOk);
+    EXPECT_EQ(err.str().find("The video bit rate"), std::string::npos) << err.str();
 }
