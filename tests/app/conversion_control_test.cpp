@@ -457,6 +457,12 @@ TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
     EXPECT_EQ(host.statuses[0], "Failure");
     EXPECT_EQ(host.tips[0], "Cannot create the output: Read-only file system") << "the reason, in the status tooltip";
     EXPECT_TRUE(host.rows[0].checked);
+    // The summary tells rows of one name apart by their folders.
+    host.job.fileState[0].store(kRowFailed);
+    host.job.currentFile.store(2);
+    host.rows[1].sourcePath = "/w/a.avi";
+    EXPECT_EQ(control.RunSummary(host.job, {0, 1, 0}).toStdString(),
+              "0 completed, 1 failed, 0 stopped.\n\nFailed:\nv/a.avi: Cannot create the output: Read-only file system");
 }
 
 // Under another language the row's reason, the note of a kept video and the
