@@ -421,8 +421,8 @@ QString ConversionControl::RunSummary(const AVConvert& job, const RowTally& tall
         const std::string& path = m_host.Row(m_checkedRows[static_cast<std::size_t>(i)]).sourcePath;
         const QString name = fileNameOf(path);
         const std::filesystem::path source(path);
-        const QString shown =
-            names.count(name) > 1 ? DecodeFileName((source.parent_path().filename() / source.filename()).string()) : name;
+        const std::string withFolder = (source.parent_path().filename() / source.filename()).string();
+        const QString shown = names.count(name) > 1 ? DecodeFileName(withFolder) : name;
         text += QStringLiteral("\n") + shown + QStringLiteral(": ") + (why.isEmpty() ? tr("no reason was given") : why);
     }
     if (listed > kListed) text += tr("\n... and %1 more.").arg(listed - kListed);

@@ -1004,7 +1004,8 @@ TEST_F(CommandsTest, ATargetSizeTooSmallForTheProfileIsRefusedBeforeStarting) {
     window.button(mainwindow::kMerge)->click();
     CurrentOutputSettings().targetSizeBytes = before;
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_TRUE(fake.messages[0].text.startsWith("The target size of 5 MB is too small for the merged output")) << fake.messages[0].text.toStdString();
+    EXPECT_TRUE(fake.messages[0].text.startsWith("The target size of 5 MB is too small for the merged output"))
+        << fake.messages[0].text.toStdString();
     EXPECT_TRUE(fake.messages[0].text.contains("below the 155 kbps this profile needs"));
     EXPECT_FALSE(modalClasses.contains("CAVConvertDlg"));
     EXPECT_TRUE(QDir(video).isEmpty()) << "nothing was started";

@@ -644,9 +644,11 @@ TEST_F(CliRun, ATargetSizeTheProfileCannotMeetIsRefusedWithTheReason) {
         << err.str();
     EXPECT_NE(err.str().find("The video bit rate of 256 kbps is below the 414 kbps pictures of 1280*720 need in H.264"),
               std::string::npos) << err.str();
-    EXPECT_EQ(run({"convert", "--profile", "2", "--output", folder(), "--video-bitrate", "8000 kbps", "a.mkv"}), kExitOk);
+    EXPECT_EQ(run({"convert", "--profile", "2", "--output", folder(), "--video-bitrate", "8000 kbps", "a.mkv"}),
+              kExitOk);
     EXPECT_NE(err.str().find("above the 4854 kbps the PS3 in DivX Home Theater profile plays"), std::string::npos)
         << err.str();
-    EXPECT_EQ(run({"convert", "--profile", "3", "--output", folder(), "--video-bitrate", "700 kbps", "a.mkv"}), kExitOk);
+    EXPECT_EQ(run({"convert", "--profile", "3", "--output", folder(), "--video-bitrate", "700 kbps", "a.mkv"}),
+              kExitOk);
     EXPECT_EQ(err.str().find("The video bit rate"), std::string::npos) << err.str();
 }

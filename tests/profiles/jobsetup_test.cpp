@@ -389,7 +389,8 @@ TEST(TargetSize, SizesAProfileCannotMeetAreRefusedWithTheReason) {
         const std::string extension = ProfileExtension(Profiles()[c.profile].code);
         // A Convert's rows are judged one by one; what no row can meet refuses the run.
         std::string refusal = TargetSizeRefusal(rows, c.kind, settings, extension);
-        if (refusal.empty() && c.kind == JobKind::Convert) refusal = TargetSizeRowRefusals(rows, settings, extension)[0];
+        if (refusal.empty() && c.kind == JobKind::Convert)
+            refusal = TargetSizeRowRefusals(rows, settings, extension)[0];
         if (!*c.reason) EXPECT_EQ(refusal, "");
         else EXPECT_NE(refusal.find(c.reason), std::string::npos) << refusal;
     }
