@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 #include <atomic>
 
@@ -406,14 +407,23 @@ QString ConversionControl::RunSummary(const AVConvert& job, const RowTally& tall
     QString text = tr("%1 completed, %2 failed, %3 stopped.").arg(tally.completed).arg(tally.failed).arg(tally.stopped);
     int listed = 0;
     constexpr int kListed = 15;
+    // Rows of one name from different folders are told apart by their folders.
+    QStringList names;
+    for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i)
+        if (m_checkedRows[static_cast<std::size_t>(i)] >= 0)
+            names << fileNameOf(m_host.Row(m_checkedRows[static_cast<std::size_t>(i)]).sourcePath);
     for (int i = 0; i < job.fileCount && i < static_cast<int>(m_checkedRows.size()); ++i) {
         if (m_checkedRows[static_cast<std::size_t>(i)] < 0) continue;
         if (job.fileState[static_cast<std::size_t>(i)].load(std::memory_order_relaxed) != kRowFailed) continue;
         if (listed++ == 0) text += tr("\n\nFailed:");
         if (listed > kListed) continue;
         const QString why = EngineText(job.failureReason(i));
-        text += QStringLiteral("\n") + fileNameOf(m_host.Row(m_checkedRows[static_cast<std::size_t>(i)]).sourcePath) +
-                QStringLiteral(": ") + (why.isEmpty() ? tr("no reason was given") : why);
+        const std::string& path = m_host.Row(m_checkedRows[static_cast<std::size_t>(i)]).sourcePath;
+        const QString name = fileNameOf(path);
+        const std::filesystem::path source(path);
+        const std::string withFolder = (source.parent_path().filename() / source.filename()).string();
+        const QString shown = names.count(name) > 1 ? DecodeFileName(withFolder) : name;
+        text += QStringLiteral("\n") + shown + QStringLiteral(": ") + (why.isEmpty() ? tr("no reason was given") : why);
     }
     if (listed > kListed) text += tr("\n... and %1 more.").arg(listed - kListed);
     return text;

@@ -17,6 +17,7 @@
 #include <atomic>
 #include <chrono>
 #include <climits>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -576,6 +577,21 @@ std::string ContainerProblem(const ConvertRequest& request, const OutputSettings
     return std::string(request.extension ? "--extension: " : "--profile: ") + refusal;
 }
 
+// A video bit rate given by hand is the person's to choose: it is converted, but
+// held against the same limits a target size must keep, so its pictures' fate is
+// known before the run. "" when it is within them.
+std::string VideoBitRateWarning(const OutputSettings& settings) {
+    const VideoRateLimits limits = VideoRateLimitsFor(settings);
+    const auto kbps = [](double rate) { return std::to_string(std::llround(rate / 1000)) + " kbps"; };
+    const std::string rate = "The video bit rate of " + kbps(settings.videoBitRate);
+    if (settings.videoBitRate < limits.lowest)
+        return rate + " is below the " + kbps(limits.lowest) + " pictures of " + std::to_string(settings.width) + "*" +
+               std::to_string(settings.height) + " need in " + settings.videoEncoder + ": expect blocks in motion.\n";
+    if (limits.highest > 0 && settings.videoBitRate > limits.highest)
+        return rate + " is above the " + kbps(limits.highest) + " " + limits.device + " plays.\n";
+    return std::string();
+}
+
 }  // namespace
 
 int RunConvert(const CommandLine& command, CliEnvironment& env) {
@@ -660,6 +676,8 @@ int RunConvert(const CommandLine& command, CliEnvironment& env) {
         *env.err << "The device plays " << settings.width << "*" << settings.height << " H.264 up to level "
                  << job->h264LevelCap / 10 << "." << job->h264LevelCap % 10 << ": converting at "
                  << job->outputFrameRate << " fps instead of " << settings.frameRateText << ".\n";
+    if (request.overrides.videoBitRate && job->encodeVideo && !request.quiet)
+        *env.err << VideoBitRateWarning(settings);
     job->previewOff.store(true, std::memory_order_relaxed);  // nobody watches: skip the preview scaling
     job->jpegError = [&messages](const std::string& message) { messages.push("JPEG Error: " + message); };
 

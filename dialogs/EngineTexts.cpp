@@ -82,6 +82,7 @@ constexpr std::array kPatterns{
     QT_TRANSLATE_NOOP("EngineText", "the output is larger than the target size: the encoder could not keep to it (%1 of %2)"),
     QT_TRANSLATE_NOOP("EngineText", "%1 (firmware %2)"),
     QT_TRANSLATE_NOOP("EngineText", "%1 (video out)"),
+    QT_TRANSLATE_NOOP("EngineText", "the picture size %1x%2 is above the %3's %4 pixels (%5x%6 or %7x%8)"),
     QT_TRANSLATE_NOOP("EngineText", "the picture size %1x%2 is above the %3's %4x%5"),
     QT_TRANSLATE_NOOP("EngineText", "%1 fps is above the %2's %3 fps"),
     QT_TRANSLATE_NOOP("EngineText", "the picture is rotated by %1 degrees, which the %2 does not apply"),
@@ -124,6 +125,7 @@ constexpr std::array kPatterns{
     QT_TRANSLATE_NOOP("EngineText", "the merged output"),
     QT_TRANSLATE_NOOP("EngineText", "the %1 at H.264 level %2"),
     QT_TRANSLATE_NOOP("EngineText", "the %1 in MPEG-2 Main profile"),
+    QT_TRANSLATE_NOOP("EngineText", "the %1 in %2 profile"),
     QT_TRANSLATE_NOOP("EngineText", "the PS3"),
     QT_TRANSLATE_NOOP("EngineText", "the PSP"),
     // The system's and FFmpeg's most frequent words after "Cannot ...: "

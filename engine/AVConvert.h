@@ -102,6 +102,10 @@ public:
     // videoBitRate is used as it is. The worker picks the video bit rate per output
     // from its length, and encodes in two passes where the encoder can.
     std::int64_t targetSizeBytes = 0;
+    // Convert: per row, why the front end's rules refuse it before it starts (a
+    // target size its length cannot meet); such a row fails with that reason and is
+    // never opened. "" or a shorter table: the row is converted.
+    std::vector<std::string> refusedRows;
     int thumbnailMode = -1;   // 1 = write a ".THM" beside each video output, -1 = none
     // How long a still picture (a JPEG, PNG, …) lasts as a video when its row's clip
     // does not say; the probe gives stills this length.

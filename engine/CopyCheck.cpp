@@ -178,20 +178,34 @@ std::string containerName(std::string_view muxer) {
     if (muxer == "mpeg" || muxer == "vob" || muxer == "dvd") return "MPEG-PS";
     if (muxer == "asf") return "WMV";
     if (muxer == "matroska") return "MKV";
+    if (muxer == "psp" || muxer == "ipod") return "MP4";
     return upper(muxer);
 }
 
+// Codecs as their makers write them ("Opus", not FFmpeg's "opus" in capitals).
+struct CodecNameRow {
+    AVCodecID codec;
+    std::string_view name;
+};
+constexpr CodecNameRow kCodecNames[] = {
+    {AV_CODEC_ID_H264, "H.264"},          {AV_CODEC_ID_HEVC, "HEVC"},         {AV_CODEC_ID_MPEG4, "MPEG-4 Part 2"},
+    {AV_CODEC_ID_MPEG2VIDEO, "MPEG-2"},   {AV_CODEC_ID_MPEG1VIDEO, "MPEG-1"}, {AV_CODEC_ID_MSMPEG4V3, "DivX 3"},
+    {AV_CODEC_ID_VC1, "VC-1"},            {AV_CODEC_ID_WMV3, "WMV 9"},        {AV_CODEC_ID_WMV2, "WMV 8"},
+    {AV_CODEC_ID_WMV1, "WMV 7"},          {AV_CODEC_ID_VP8, "VP8"},           {AV_CODEC_ID_VP9, "VP9"},
+    {AV_CODEC_ID_AV1, "AV1"},             {AV_CODEC_ID_THEORA, "Theora"},     {AV_CODEC_ID_MJPEG, "M-JPEG"},
+    {AV_CODEC_ID_PRORES, "ProRes"},       {AV_CODEC_ID_DVVIDEO, "DV"},        {AV_CODEC_ID_AAC, "AAC"},
+    {AV_CODEC_ID_AC3, "AC-3"},            {AV_CODEC_ID_EAC3, "E-AC-3"},       {AV_CODEC_ID_DTS, "DTS"},
+    {AV_CODEC_ID_TRUEHD, "TrueHD"},       {AV_CODEC_ID_OPUS, "Opus"},         {AV_CODEC_ID_VORBIS, "Vorbis"},
+    {AV_CODEC_ID_FLAC, "FLAC"},           {AV_CODEC_ID_ALAC, "ALAC"},         {AV_CODEC_ID_MP3, "MP3"},
+    {AV_CODEC_ID_MP2, "MP2"},             {AV_CODEC_ID_WMAV1, "WMA 7"},       {AV_CODEC_ID_WMAV2, "WMA 8"},
+    {AV_CODEC_ID_WMAPRO, "WMA 9 Pro"},    {AV_CODEC_ID_AMR_NB, "AMR-NB"},     {AV_CODEC_ID_APE, "Monkey's Audio"},
+};
+
 std::string codecName(AVCodecID codec) {
-    switch (codec) {
-    case AV_CODEC_ID_H264: return "H.264";
-    case AV_CODEC_ID_HEVC: return "HEVC";
-    case AV_CODEC_ID_MPEG4: return "MPEG-4 Part 2";
-    case AV_CODEC_ID_MPEG2VIDEO: return "MPEG-2";
-    case AV_CODEC_ID_AAC: return "AAC";
-    case AV_CODEC_ID_AC3: return "AC-3";
-    case AV_CODEC_ID_DTS: return "DTS";
-    default: break;
-    }
+    for (const CodecNameRow& row : kCodecNames)
+        if (row.codec == codec) return std::string(row.name);
+    // Uncompressed sound is PCM whatever its sample format.
+    if (codec >= AV_CODEC_ID_FIRST_AUDIO && codec < AV_CODEC_ID_ADPCM_IMA_QT) return "PCM";
     const AVCodecDescriptor* descriptor = avcodec_descriptor_get(codec);
     return descriptor ? upper(descriptor->name) : "unknown";
 }
@@ -222,9 +236,17 @@ std::string number(double value) {
 std::string shapeProblem(const DeviceLimits& device, const VideoFacts& facts) {
     const std::string name = deviceName(device);
     const long pixels = device.maxPixels > 0 ? device.maxPixels : long(device.maxWidth) * device.maxHeight;
-    if (facts.width > device.maxWidth || facts.height > device.maxHeight || long(facts.width) * facts.height > pixels)
-        return "the picture size " + std::to_string(facts.width) + "x" + std::to_string(facts.height) +
-               " is above the " + name + "'s " + std::to_string(device.maxWidth) + "x" +
+    const std::string size = "the picture size " + std::to_string(facts.width) + "x" + std::to_string(facts.height);
+    const bool tooLarge = facts.width > device.maxWidth || facts.height > device.maxHeight;
+    // A device held to a pixel count (maxWidth x maxHeight is more) is named by that
+    // count and the sizes that make it, never by the box around them.
+    if (pixels < long(device.maxWidth) * device.maxHeight && (tooLarge || long(facts.width) * facts.height > pixels)) {
+        const int* s = device.pixelSizes;
+        return size + " is above the " + name + "'s " + std::to_string(pixels) + " pixels (" + std::to_string(s[0]) +
+               "x" + std::to_string(s[1]) + " or " + std::to_string(s[2]) + "x" + std::to_string(s[3]) + ")";
+    }
+    if (tooLarge)
+        return size + " is above the " + name + "'s " + std::to_string(device.maxWidth) + "x" +
                std::to_string(device.maxHeight);
     if (facts.frameRate > device.maxFrameRate + 0.01)
         return number(facts.frameRate) + " fps is above the " + name + "'s " + number(device.maxFrameRate) + " fps";

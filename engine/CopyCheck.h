@@ -54,6 +54,9 @@ struct DeviceLimits {
     int aacMaxChannels = 2;
     int aacRates[kMaxRates] = {};  // sample rates that play; all zero = any
     ContainerRule containers[kMaxContainers] = {};
+    // Where maxPixels is below maxWidth * maxHeight: two sizes the maker lists for
+    // it (width, height, width, height), named with the limit in the reason.
+    int pixelSizes[4] = {};
 };
 
 // What the rules read of a video stream: the container's and the codec's own

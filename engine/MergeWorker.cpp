@@ -109,7 +109,7 @@ std::string createOutput(AVConvert& job, int row, const source::SourceFile& sour
     } else if (sound && !pipeline::addAudioStream(job, source, *out))
         return CodecFailure("The audio encoder does not accept these settings",
             "the audio encoder", LastCodecOpenError());
-    out->file.copyMetadata(source.input.get());
+    pipeline::copySourceTags(source, *out);
     if (state.firstPass()) {  // counted, not written: no name is taken
         if (!out->file.openDiscarding()) return out->file.failureReason();
         state.out = std::move(out);

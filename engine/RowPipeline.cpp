@@ -4,6 +4,7 @@
 #include "engine/CodecMap.h"
 #include "engine/SubtitleBurn.h"
 #include "engine/Thumbnail.h"
+#include "engine/TrackChoice.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,6 +60,21 @@ void beginRun(AVConvert& job, int rows) {
     for (int i = 0; i < rows; ++i) job.fileState[i].store(kRowPending, std::memory_order_relaxed);
     job.clearFailureReasons();
     if (static_cast<int>(job.thumbnailPaths.size()) < rows) job.thumbnailPaths.resize(static_cast<std::size_t>(rows));
+}
+
+namespace {
+void copyLanguage(const AVStream* from, AVStream* to) {
+    if (!from || !to) return;
+    const AVDictionaryEntry* tag = av_dict_get(from->metadata, "language", nullptr, 0);
+    const std::string language = tag ? tracks::outputLanguage(tag->value) : std::string();
+    if (!language.empty()) av_dict_set(&to->metadata, "language", language.c_str(), 0);
+}
+}  // namespace
+
+void copySourceTags(const source::SourceFile& source, Outputs& out) {
+    out.file.copyMetadata(source.input.get());
+    copyLanguage(source.videoStream(), out.video ? out.video->stream : out.videoCopy ? out.videoCopy->stream : nullptr);
+    copyLanguage(source.audioStream(), out.audio ? out.audio->stream : out.audioCopy ? out.audioCopy->stream : nullptr);
 }
 
 void setUpFailed(AVConvert& job, int row, const std::string& reason) {

@@ -87,6 +87,10 @@ constexpr const char* kAbortedReason = "Stopped at once; the unfinished output w
 
 // The start of a worker's run: rows pending, no reasons, a thumbnail path per row.
 void beginRun(AVConvert& job, int rows);
+// The source's metadata that goes with its streams into the output: the file's
+// tags (title, artist, ...) and the language of the video and the sound kept or
+// converted (MP4/MOV, Matroska, ASF and MPEG-TS write it; the other muxers drop it).
+void copySourceTags(const source::SourceFile& source, Outputs& out);
 // A row that failed before it wrote anything; a stop that broke its set-up off
 // leaves it pending (it was never really tried).
 void setUpFailed(AVConvert& job, int row, const std::string& reason);

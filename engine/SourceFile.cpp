@@ -71,7 +71,8 @@ StreamChoice chooseStreams(const AVFormatContext& input, const std::string& path
     const auto request = [](const std::string& text) {
         return tracks::TrackRequest::parse(text).value_or(tracks::TrackRequest{});
     };
-    const tracks::Choice audio = tracks::chooseAudio(choice.tracks, request(requests.audio), language);
+    const tracks::Choice audio =
+        tracks::chooseAudio(choice.tracks, request(requests.audio), language, !requests.language.empty());
     const tracks::Choice subtitle = tracks::chooseSubtitle(choice.tracks, request(requests.subtitles), language);
     choice.audioTrack = audio.track;
     choice.subtitleTrack = subtitle.track;

@@ -192,10 +192,15 @@ std::string desktopLanguage() {
     return {};
 }
 
-Choice chooseAudio(const std::vector<Track>& tracks, const TrackRequest& request, std::string_view preferred) {
-    if (auto asked = chooseAsked(tracks, request, TrackKind::Audio)) return *asked;
+Choice chooseAudio(const std::vector<Track>& tracks, const TrackRequest& request, std::string_view preferred,
+                   bool asked) {
+    if (auto chosen = chooseAsked(tracks, request, TrackKind::Audio)) return *chosen;
     const std::vector<int> all = ofKind(tracks, TrackKind::Audio);
     if (all.empty()) return {};
+    // A language asked for is the person's own choice; the default flag is the
+    // file's author's, for whoever does not ask.
+    if (const int inLanguage = asked ? firstInLanguage(tracks, all, preferred) : -1; inLanguage >= 0)
+        return {inLanguage, {}};
     std::vector<int> flagged;
     std::copy_if(all.begin(), all.end(), std::back_inserter(flagged), [&](int i) { return tracks[i].isDefault; });
     const std::vector<int>& candidates = flagged.empty() ? all : flagged;
@@ -213,6 +218,15 @@ Choice chooseSubtitle(const std::vector<Track>& tracks, const TrackRequest& requ
     if (forced.empty()) return {};
     const int inLanguage = firstInLanguage(tracks, forced, preferred);
     return {inLanguage >= 0 ? inLanguage : forced.front(), {}};
+}
+
+std::string outputLanguage(std::string_view tag) {
+    const std::string code = lower(tag);
+    if (code.empty() || code == "und") return {};
+    if (code.size() == 2)
+        for (const LanguageCodes& row : kLanguages)
+            if (code == row.two) return row.bibliographic;
+    return code;
 }
 
 std::string describe(const Track& track) {

@@ -64,13 +64,20 @@ struct Choice {
 };
 
 // Sound: a number or language asks for that track (a language that no track has
-// falls back to the automatic choice). Automatic: among the default-flagged tracks
-// (all, when none is flagged), the first in the preferred language, else the first.
-Choice chooseAudio(const std::vector<Track>& tracks, const TrackRequest& request, std::string_view preferred);
+// falls back to the automatic choice). Automatic: when the person asked for the
+// preferred language (`asked`; not merely the desktop's), the first track in it,
+// whatever the default flags say; else among the default-flagged tracks (all, when
+// none is flagged), the first in the preferred language, else the first.
+Choice chooseAudio(const std::vector<Track>& tracks, const TrackRequest& request, std::string_view preferred,
+                   bool asked = false);
 // Subtitles: "none" or automatic (the forced track, one in the preferred language
 // first when several are forced; none when no track is forced), a number, or a
 // language (no such track: none).
 Choice chooseSubtitle(const std::vector<Track>& tracks, const TrackRequest& request, std::string_view preferred);
+
+// A language tag as outputs carry it: ISO 639-2 (a 639-1 code becomes its 639-2
+// code, "en" -> "eng"); "" for no tag or "und".
+std::string outputLanguage(std::string_view tag);
 
 // One line about a track for people: "2: eng, aac, 2 channels, "Commentary", default".
 std::string describe(const Track& track);

@@ -94,7 +94,7 @@ std::string setUpStreams(AVConvert& job, int row, source::SourceFile& source, pi
     } else if (source.audioDecoder && !pipeline::addAudioStream(job, source, out))
         return CodecFailure("The audio encoder does not accept these settings",
             "the audio encoder", LastCodecOpenError());
-    out.file.copyMetadata(source.input.get());
+    pipeline::copySourceTags(source, out);
     // Music keeps its cover where the output holds one (an MP3's picture frame).
     if (!out.video)
         if (const AVStream* cover = video::coverStream(*source.input)) out.cover = out.file.addCover(*cover);
@@ -413,6 +413,8 @@ void convertRow(AVConvert& job, int row, RunNames& runNames) {
 void runRow(AVConvert& job, int row, RunNames& names) {
     if (row >= static_cast<int>(job.sourcePaths.size()) || row >= static_cast<int>(job.outputPaths.size()))
         return job.failRow(row, "No source file");
+    if (row < static_cast<int>(job.refusedRows.size()) && !job.refusedRows[row].empty())
+        return job.failRow(row, job.refusedRows[row]);
     convertRow(job, row, names);
 }
 

@@ -42,7 +42,8 @@ constexpr std::array<DeviceLimits, 4> kDevices = {{
       ContainerRule{"mpeg", false, true, true, true}, ContainerRule{"avi", false, false, false, false},
       ContainerRule{"asf", false, false, false, false}}},
     {"PSP", "firmware 2.00", 368, 240, 76800, 30.0, kBaseline | kMain, 21, 2, true, 2, {24000, 48000},
-     {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}}},
+     {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}},
+     {320, 240, 368, 208}},
     {"PSP", "firmware 3.30", 480, 272, 0, 30.0, kBaseline | kMain, 30, 2, true, 2, {24000, 48000},
      {ContainerRule{"mp4", true, true, false, false}, ContainerRule{"psp", true, true, false, false}}},
     {"PSP", "video out", 720, 480, 0, 30.0, kBaseline | kMain, 30, 2, true, 2, {24000, 48000},
@@ -61,7 +62,72 @@ constexpr ProfileDevice kProfileDevices[] = {
     {91207, kPs3}, {91208, kPs3}, {91300, kPsp}, {91301, kPspTv}, {91302, kPspOld}, {91303, kPsp},
 };
 
+// The video bit rates each device plays, by codec family. The figures are the
+// ceilings of the profile or level a device is certified or known to decode at; a
+// picture up to 720x576 is standard definition, a larger one high definition.
+//  - H.264: the level's MaxBR in ITU-T H.264 Table A-1 (Main and Baseline; High may
+//    take 1.25 times as much, not relied on): level 2.1 = 4 Mbit/s, 3.0 = 10, 4.1 = 50.
+//  - MPEG-2: ISO/IEC 13818-2 Main profile, Main level 15 Mbit/s, High level 80.
+//  - MPEG-4 Part 2 (DivX, Xvid, MPEG-4): the PS3 is DivX certified [sony-ps3]; the
+//    DivX Home Theater profile allows 4854 kbit/s, DivX HD 720p 9708 kbit/s. The
+//    PSP publishes no rate for its Simple Profile; held to Simple Profile level 4a
+//    (640x480, 4 Mbit/s), the largest picture any PSP shows.
+//  - WMV: the PS3 decodes WMV 9 / VC-1 Main profile [sony-ps3]; Medium level allows
+//    10 Mbit/s, High level 20.
+enum class Family { None, H264, Mpeg2, Mpeg4Part2, Wmv };
+
+struct CeilingRow {
+    std::size_t device;
+    Family family;
+    double standard, high;  // bit/s
+    std::string_view standardProfile, highProfile;
+};
+constexpr CeilingRow kCeilings[] = {
+    {kPs3, Family::Mpeg2, 15e6, 80e6, "MPEG-2 Main", "MPEG-2 Main"},
+    {kPs3, Family::Mpeg4Part2, 4854e3, 9708e3, "DivX Home Theater", "DivX HD 720p"},
+    {kPs3, Family::Wmv, 10e6, 20e6, "WMV Main", "WMV Main"},
+    {kPspOld, Family::Mpeg4Part2, 4e6, 4e6, "MPEG-4 Simple", "MPEG-4 Simple"},
+    {kPsp, Family::Mpeg4Part2, 4e6, 4e6, "MPEG-4 Simple", "MPEG-4 Simple"},
+    {kPspTv, Family::Mpeg4Part2, 4e6, 4e6, "MPEG-4 Simple", "MPEG-4 Simple"},
+};
+
+Family familyOf(std::string_view encoder) {
+    if (encoder == "H.264") return Family::H264;
+    if (encoder == "MPEG2VIDEO") return Family::Mpeg2;
+    if (encoder == "MPEG4" || encoder == "XVID" || encoder == "DivX") return Family::Mpeg4Part2;
+    if (encoder == "WMV1" || encoder == "WMV2") return Family::Wmv;
+    return Family::None;
+}
+
+// MaxBR of the H.264 levels the devices are held to (Table A-1), bit/s.
+double h264LevelRate(int level) {
+    return level <= 21 ? 4e6 : level <= 30 ? 10e6 : level <= 31 ? 14e6 : level <= 40 ? 20e6 : 50e6;
+}
+
+std::string levelText(int level) { return std::to_string(level / 10) + "." + std::to_string(level % 10); }
+
 }  // namespace
+
+VideoRateCeiling VideoRateCeilingFor(int profileCode, std::string_view videoEncoder, int width, int height) {
+    VideoRateCeiling ceiling;
+    const DeviceLimits* device = DeviceLimitsFor(profileCode);
+    if (!device) return ceiling;
+    const Family family = familyOf(videoEncoder);
+    const std::string name(device->device);
+    if (family == Family::H264) {
+        ceiling.bitRate = h264LevelRate(device->h264Level);
+        ceiling.device = "the " + name + " at H.264 level " + levelText(device->h264Level);
+        return ceiling;
+    }
+    const bool standard = width <= 720 && height <= 576;
+    for (const CeilingRow& row : kCeilings) {
+        if (&kDevices[row.device] != device || row.family != family) continue;
+        ceiling.bitRate = standard ? row.standard : row.high;
+        ceiling.device = "the " + name + " in " + std::string(standard ? row.standardProfile : row.highProfile) +
+                         " profile";
+    }
+    return ceiling;
+}
 
 std::span<const DeviceLimits> DeviceLimitsTable() { return kDevices; }
 

@@ -1,4 +1,5 @@
 #include "profiles/JobSetup.h"
+#include "profiles/TargetSizeRules.h"
 
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
@@ -206,6 +207,11 @@ void FillJob(AVConvert& job, const std::vector<TaskRow>& rows, const OutputSetti
         }
     }
     ApplySettingsToJob(settings, job);
+    job.refusedRows.clear();
+    if (kind == JobKind::Convert) {
+        job.refusedRows = TargetSizeRowRefusals(rows, settings, extension);
+        job.refusedRows.resize(static_cast<std::size_t>(rowCount));
+    }
 
     job.currentFile.store(-1, std::memory_order_relaxed);
     job.stopRequested.store(false, std::memory_order_relaxed);

@@ -1,10 +1,10 @@
 #include "profiles/TargetSizeRules.h"
 
 #include "engine/TargetSize.h"
+#include "profiles/DeviceLimits.h"
+#include "profiles/JobSetup.h"
 #include "profiles/OutputSettings.h"
 #include "profiles/OutputSizeGuard.h"
-#include "profiles/PresetCatalogue.h"
-#include "profiles/SettingsRules.h"
 #include "profiles/TimeText.h"
 
 #include <algorithm>
@@ -32,56 +32,68 @@ std::string lower(std::string_view text) {
     return out;
 }
 
-// The devices' limits by profile, from what their makers and the H.264 and MPEG-2
-// level tables say (the MaxBR of the level each profile is held to); DivX, WMV and
-// the PSP's MPEG-4 have no published rate limit. Every PS3 and PSP reads files from
-// FAT32 storage (USB drives, Memory Sticks): at most 4 GiB less one byte.
-struct DeviceRow {
-    int profileCode;
-    double highestSd;  // bit/s for frames up to 720*576
-    double highestHd;  // above
-    std::string_view device;
-    std::string_view name;
+// The fewest bits a picture element needs, per second of video, for a film to stay
+// watchable: below it the encoder smears motion into blocks whatever it does. The
+// floor follows the output's picture size and frame rate, so a small picture may
+// get far less than a large one. The figures are a fifth to a third of what the
+// usual rules of thumb give for good quality (0.07-0.1 bits per pixel for MPEG-4
+// Part 2, half that for H.264), as a target size is chosen to fit, not to look
+// its best:
+//  - H.264 in two passes: the first pass tells the second where the bits are
+//    needed, and its in-loop filter hides the blocks: 0.015 (155 kbit/s at 720x480
+//    and 29.97 fps, 414 kbit/s at 1280x720).
+//  - MPEG-4 Part 2 (DivX, Xvid), H.263, FLV, WMV 7/8, RealVideo: 8x8 transforms and
+//    no in-loop filter need about twice as much: 0.03.
+//  - MPEG-1 and MPEG-2: fewer prediction tools again: 0.045.
+//  - Motion JPEG codes each picture alone: 0.3; DV has its fixed 25 Mbit/s.
+struct FloorRow {
+    std::string_view encoder;  // the settings' encoder name
+    double bitsPerPixel;
 };
-constexpr DeviceRow kDevices[] = {
-    {91200, 50e6, 50e6, "the PS3 at H.264 level 4.1", "PS3"},
-    {91203, 50e6, 50e6, "the PS3 at H.264 level 4.1", "PS3"},
-    {91201, 0, 0, "the PS3", "PS3"},
-    {91202, 0, 0, "the PS3", "PS3"},
-    {91204, 15e6, 80e6, "the PS3 in MPEG-2 Main profile", "PS3"},
-    {91205, 15e6, 80e6, "the PS3 in MPEG-2 Main profile", "PS3"},
-    {91206, 15e6, 80e6, "the PS3 in MPEG-2 Main profile", "PS3"},
-    {91207, 0, 0, "the PS3", "PS3"},
-    {91208, 0, 0, "the PS3", "PS3"},
-    {91300, 10e6, 10e6, "the PSP at H.264 level 3.0", "PSP"},
-    {91301, 10e6, 10e6, "the PSP at H.264 level 3.0", "PSP"},
-    {91302, 4e6, 4e6, "the PSP at H.264 level 2.1", "PSP"},
-    {91303, 0, 0, "the PSP", "PSP"},
+constexpr FloorRow kFloors[] = {
+    {"H.264", 0.015}, {"MPEG4", 0.03},      {"XVID", 0.03},       {"DivX", 0.03},     {"H.263", 0.03},
+    {"FLV", 0.03},    {"WMV1", 0.03},       {"WMV2", 0.03},       {"RV20", 0.03},     {"MPEG1VIDEO", 0.045},
+    {"MPEG2VIDEO", 0.045}, {"M-JPEG", 0.3}, {"DVVIDEO", 2.4},
 };
+constexpr double kOtherCodecFloor = 0.03;
+// A frame rate the settings do not name (the source's own) is taken as PAL's.
+constexpr double kUnnamedFrameRate = 25.0;
+
+double lowestVideoBitRate(const OutputSettings& settings) {
+    double bitsPerPixel = kOtherCodecFloor;
+    for (const FloorRow& row : kFloors)
+        if (row.encoder == settings.videoEncoder) bitsPerPixel = row.bitsPerPixel;
+    const double rate = FrameRateFromText(settings.frameRateText).value_or(0);
+    const double pixels = double(std::max(settings.width, 0)) * std::max(settings.height, 0) *
+                          (rate > 0 ? rate : kUnnamedFrameRate);
+    return std::max(bitsPerPixel * pixels, sizing::kLowestVideoBitRate);
+}
 
 std::string kbps(double bitsPerSecond) { return std::to_string(std::llround(bitsPerSecond / 1000)) + " kbps"; }
 
-std::string fileNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// The planned output's length in seconds, from the task list's clip times.
+double plannedSeconds(const TaskRow& row) {
+    return std::max(ParseTime(row.endText) - ParseTime(row.startText), 0);
 }
 
-// The checked rows' outputs: name shown and length in seconds (one for a merge).
-struct PlannedOutput {
-    std::string name;
-    double seconds = 0;
-};
-std::vector<PlannedOutput> outputsOf(const std::vector<TaskRow>& rows, JobKind kind) {
-    std::vector<PlannedOutput> outputs;
-    double merged = 0;
-    for (const TaskRow& row : rows) {
-        if (!row.checked) continue;
-        const double seconds = std::max(ParseTime(row.endText) - ParseTime(row.startText), 0);
-        if (kind == JobKind::Merge) merged += seconds;
-        else outputs.push_back({std::string(1, '"').append(fileNameOf(row.sourcePath)).append(1, '"'), seconds});
-    }
-    if (kind == JobKind::Merge) outputs.push_back({"the merged output", merged});
-    return outputs;
+// Why an output of `seconds`, named `name` in the message, cannot be fitted into the
+// target size; "" when it can.
+std::string outputRefusal(const std::string& name, double seconds, const OutputSettings& settings,
+                          const VideoRateLimits& limits, const sizing::Overhead& overhead) {
+    if (seconds <= 0) return std::string();
+    const std::string size = TargetSizeText(settings.targetSizeBytes);
+    const double rate =
+        sizing::videoBitRateFor(overhead, seconds, settings.audioBitRate, double(settings.targetSizeBytes));
+    const std::string what = name + " (" + FormatTime(static_cast<int>(seconds)) + " long)";
+    if (rate < limits.lowest)
+        return "The target size of " + size + " is too small for " + what + ": its video would get " +
+               kbps(std::max(rate, 0.0)) + ", below the " + kbps(limits.lowest) +
+               " this profile needs.\nChoose a larger size, a shorter clip or a profile with smaller pictures.";
+    if (limits.highest > 0 && rate > limits.highest)
+        return "The target size of " + size + " is too large for " + what + ": its video would need " + kbps(rate) +
+               ", above the " + kbps(limits.highest) + " " + limits.device +
+               " plays.\nChoose a smaller size.";
+    return std::string();
 }
 
 }  // namespace
@@ -123,49 +135,55 @@ std::string TargetSizeText(std::int64_t bytes) {
 
 VideoRateLimits VideoRateLimitsFor(const OutputSettings& settings) {
     VideoRateLimits limits;
-    // The lowest bit rate the profile offers is the least its pictures are made for.
-    if (const Preset* preset = FindPreset(settings.profileCode)) {
-        for (std::string_view item : preset->videoBitRates.items) {
-            const double rate = SettingsNumberValue(item);  // "1000 kbps" -> 1000000
-            if (rate > 0 && (limits.lowest == 0 || rate < limits.lowest)) limits.lowest = rate;
-        }
-    }
-    limits.lowest = std::max(limits.lowest, sizing::kLowestVideoBitRate);
-    for (const DeviceRow& row : kDevices) {
-        if (row.profileCode != settings.profileCode) continue;
-        const bool standard = settings.width <= 720 && settings.height <= 576;
-        limits.highest = standard ? row.highestSd : row.highestHd;
-        limits.device = row.device;
-        limits.deviceName = row.name;
+    limits.lowest = lowestVideoBitRate(settings);
+    const VideoRateCeiling ceiling =
+        VideoRateCeilingFor(settings.profileCode, settings.videoEncoder, settings.width, settings.height);
+    limits.highest = ceiling.bitRate;
+    limits.device = ceiling.device;
+    // Every PS3 and PSP reads files from FAT32 storage (USB drives, Memory Sticks):
+    // at most 4 GiB less one byte.
+    if (const copycheck::DeviceLimits* device = DeviceLimitsFor(settings.profileCode)) {
+        limits.deviceName = device->device;
         limits.largestFile = kFat32FileLimitBytes;
     }
     return limits;
+}
+
+std::string SourceNameInMessage(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return '"' + path + '"';
+    // Rows of one name in different folders ("Season 1/Episode 1.mkv", "Season 2/...")
+    // are told apart by the folder the file is in.
+    const std::size_t folder = slash == 0 ? std::string::npos : path.find_last_of('/', slash - 1);
+    return '"' + path.substr(folder == std::string::npos ? 0 : folder + 1) + '"';
 }
 
 std::string TargetSizeRefusal(const std::vector<TaskRow>& rows, JobKind kind, const OutputSettings& settings,
                               std::string_view extension) {
     const std::int64_t target = settings.targetSizeBytes;
     if (target <= 0) return std::string();
-    const std::string size = TargetSizeText(target);
     if (settings.audioOnly)
         return "A target size is for video outputs: the size of a sound file follows its bit rate.";
     const VideoRateLimits limits = VideoRateLimitsFor(settings);
     if (limits.largestFile > 0 && target > limits.largestFile)
-        return "The target size of " + size + " is more than a file on the " + std::string(limits.deviceName) +
-               "'s FAT32 storage can hold (at most 4 GB).\nChoose a smaller size.";
+        return "The target size of " + TargetSizeText(target) + " is more than a file on the " +
+               std::string(limits.deviceName) + "'s FAT32 storage can hold (at most 4 GB).\nChoose a smaller size.";
+    if (kind == JobKind::Convert) return std::string();  // each row on its own: TargetSizeRowRefusals
+    double merged = 0;
+    for (const TaskRow& row : rows)
+        if (row.checked) merged += plannedSeconds(row);
+    return outputRefusal("the merged output", merged, settings, limits, sizing::containerOverhead(extension));
+}
+
+std::vector<std::string> TargetSizeRowRefusals(const std::vector<TaskRow>& rows, const OutputSettings& settings,
+                                               std::string_view extension) {
+    std::vector<std::string> refusals(rows.size());
+    if (settings.targetSizeBytes <= 0 || settings.audioOnly) return refusals;
+    const VideoRateLimits limits = VideoRateLimitsFor(settings);
     const sizing::Overhead overhead = sizing::containerOverhead(extension);
-    for (const PlannedOutput& output : outputsOf(rows, kind)) {
-        if (output.seconds <= 0) continue;
-        const double rate = sizing::videoBitRateFor(overhead, output.seconds, settings.audioBitRate, double(target));
-        const std::string what = output.name + " (" + FormatTime(static_cast<int>(output.seconds)) + " long)";
-        if (rate < limits.lowest)
-            return "The target size of " + size + " is too small for " + what + ": its video would get " +
-                   kbps(std::max(rate, 0.0)) + ", below the " + kbps(limits.lowest) +
-                   " this profile needs.\nChoose a larger size, a shorter clip or a profile with smaller pictures.";
-        if (limits.highest > 0 && rate > limits.highest)
-            return "The target size of " + size + " is too large for " + what + ": its video would need " +
-                   kbps(rate) + ", above the " + kbps(limits.highest) + " " + std::string(limits.device) +
-                   " plays.\nChoose a smaller size.";
-    }
-    return std::string();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].checked)
+            refusals[i] = outputRefusal(SourceNameInMessage(rows[i].sourcePath), plannedSeconds(rows[i]), settings,
+                                        limits, overhead);
+    return refusals;
 }

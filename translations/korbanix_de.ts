@@ -1001,6 +1001,10 @@ Kürzen Sie den Abschnitt, senken Sie die Bitraten oder wählen Sie einen andere
         <translation>die Bildgröße %1x%2 übersteigt die %4x%5 der %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>die Bildgröße %1x%2 übersteigt die %4 Bildpunkte der %3 (%5x%6 oder %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 fps übersteigt die %3 fps der %2</translation>
     </message>
@@ -1145,6 +1149,10 @@ Bitte eine kleinere Größe wählen.</translation>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>die %1 mit MPEG-2 Main-Profil</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>die %1 im Profil %2</translation>
     </message>
     <message>
         <source>the PS3</source>

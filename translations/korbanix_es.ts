@@ -1001,6 +1001,10 @@ Opciones: acortar el fragmento, bajar las tasas de bits o elegir otra carpeta de
         <translation>el tamaño de imagen %1x%2 supera los %4x%5 de la %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>el tamaño de imagen %1x%2 supera los %4 píxeles de la %3 (%5x%6 o %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 fps supera los %3 fps de la %2</translation>
     </message>
@@ -1145,6 +1149,10 @@ Elija un tamaño menor.</translation>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>la %1 con MPEG-2 perfil Main</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>la %1 con el perfil %2</translation>
     </message>
     <message>
         <source>the PS3</source>

@@ -1001,6 +1001,10 @@ Raccourcissez l&apos;extrait, baissez les débits ou choisissez un autre dossier
         <translation>la taille d&apos;image %1x%2 dépasse les %4x%5 de la %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>la taille d&apos;image %1x%2 dépasse les %4 pixels de la %3 (%5x%6 ou %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 i/s dépasse les %3 i/s de la %2</translation>
     </message>
@@ -1145,6 +1149,10 @@ Choisissez une taille plus petite.</translation>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>la %1 en MPEG-2 profil Main</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>la %1 avec le profil %2</translation>
     </message>
     <message>
         <source>the PS3</source>

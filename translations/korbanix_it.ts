@@ -1001,6 +1001,10 @@ Accorciare il frammento, abbassare i bitrate o scegliere un&apos;altra cartella 
         <translation>la dimensione dell&apos;immagine %1x%2 supera i %4x%5 della %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>la dimensione dell&apos;immagine %1x%2 supera i %4 pixel della %3 (%5x%6 o %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 fps supera i %3 fps della %2</translation>
     </message>
@@ -1145,6 +1149,10 @@ Scegliere una dimensione minore.</translation>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>la %1 con MPEG-2 profilo Main</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>la %1 con il profilo %2</translation>
     </message>
     <message>
         <source>the PS3</source>

@@ -1001,6 +1001,10 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>画像サイズ %1x%2 が %3 の上限 %4x%5 を超えています</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>画像サイズ %1x%2 が %3 の上限 %4 ピクセル（%5x%6 または %7x%8）を超えています</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 fps が %2 の上限 %3 fps を超えています</translation>
     </message>
@@ -1145,6 +1149,10 @@ Choose a smaller size.</source>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>MPEG-2 Main プロファイルの %1</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>%2 プロファイルの %1</translation>
     </message>
     <message>
         <source>the PS3</source>

@@ -1001,6 +1001,10 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>화면 크기 %1x%2이(가) %3의 %4x%5를 넘습니다</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>화면 크기 %1x%2이(가) %3의 %4픽셀(%5x%6 또는 %7x%8)을 넘습니다</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1fps가 %2의 %3fps를 넘습니다</translation>
     </message>
@@ -1145,6 +1149,10 @@ Choose a smaller size.</source>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>MPEG-2 Main 프로필의 %1</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>%2 프로필의 %1</translation>
     </message>
     <message>
         <source>the PS3</source>

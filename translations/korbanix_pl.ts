@@ -1001,6 +1001,10 @@ Skróć fragment, obniż przepływności albo wybierz inny folder wyjściowy.</t
         <translation>rozmiar obrazu %1x%2 przekracza %4x%5 konsoli %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>rozmiar obrazu %1x%2 przekracza %4 pikseli konsoli %3 (%5x%6 lub %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 kl/s przekracza %3 kl/s konsoli %2</translation>
     </message>
@@ -1145,6 +1149,10 @@ Wybierz mniejszy rozmiar.</translation>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>konsola %1 z MPEG-2 w profilu Main</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>konsola %1 w profilu %2</translation>
     </message>
     <message>
         <source>the PS3</source>

@@ -1001,6 +1001,10 @@ Encurte o trecho, reduza as taxas de bits ou escolha outra pasta de saída.</tra
         <translation>o tamanho de imagem %1x%2 excede os %4x%5 do %3</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>o tamanho de imagem %1x%2 excede os %4 pixels do %3 (%5x%6 ou %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 fps excede os %3 fps do %2</translation>
     </message>
@@ -1145,6 +1149,10 @@ Escolha um tamanho menor.</translation>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>o %1 com MPEG-2 perfil Main</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>o %1 com o perfil %2</translation>
     </message>
     <message>
         <source>the PS3</source>

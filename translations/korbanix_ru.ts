@@ -1001,6 +1001,10 @@ Shorten the clip, lower the bit rates or choose another output folder.</source>
         <translation>размер изображения %1x%2 больше допустимого для %3 (%4x%5)</translation>
     </message>
     <message>
+        <source>the picture size %1x%2 is above the %3&apos;s %4 pixels (%5x%6 or %7x%8)</source>
+        <translation>размер изображения %1x%2 больше допустимого для %3 (%4 пикселей: %5x%6 или %7x%8)</translation>
+    </message>
+    <message>
         <source>%1 fps is above the %2&apos;s %3 fps</source>
         <translation>%1 кадр/с больше допустимых для %2 %3 кадр/с</translation>
     </message>
@@ -1145,6 +1149,10 @@ Choose a smaller size.</source>
     <message>
         <source>the %1 in MPEG-2 Main profile</source>
         <translation>%1 с MPEG-2 профиля Main</translation>
+    </message>
+    <message>
+        <source>the %1 in %2 profile</source>
+        <translation>%1 с профилем %2</translation>
     </message>
     <message>
         <source>the PS3</source>

@@ -991,21 +991,22 @@ TEST_F(DeviceFolderTest, AnOutputOverFourGigabytesIsRefusedBeforeStartingOnFat32
     EXPECT_FALSE(QFileInfo::exists(video)) << "nothing was started or created";
 }
 
-// A target size the profile cannot meet for the rows' lengths is refused with the
+// A target size the profile cannot meet for a merge's length is refused with the
 // reason before anything starts, as the command line refuses it.
 TEST_F(CommandsTest, ATargetSizeTooSmallForTheProfileIsRefusedBeforeStarting) {
     CTolvaneAVConverterDlg& window = open();
-    window.AddPaths({SharedMedia().clipA});
+    window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
     window.taskList().SetText(0, TaskList::kEnd, "01:00:00");
     const std::int64_t before = CurrentOutputSettings().targetSizeBytes;
     CurrentOutputSettings().targetSizeBytes = 5000000;
     const QString video = folder("sized");
     window.outputFolderCombo()->setEditText(video);
-    window.button(mainwindow::kConvert)->click();
+    window.button(mainwindow::kMerge)->click();
     CurrentOutputSettings().targetSizeBytes = before;
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_TRUE(fake.messages[0].text.startsWith("The target size of 5 MB is too small for \"")) << fake.messages[0].text.toStdString();
-    EXPECT_TRUE(fake.messages[0].text.contains("below the 1000 kbps this profile needs"));
+    EXPECT_TRUE(fake.messages[0].text.startsWith("The target size of 5 MB is too small for the merged output"))
+        << fake.messages[0].text.toStdString();
+    EXPECT_TRUE(fake.messages[0].text.contains("below the 155 kbps this profile needs"));
     EXPECT_FALSE(modalClasses.contains("CAVConvertDlg"));
     EXPECT_TRUE(QDir(video).isEmpty()) << "nothing was started";
 }

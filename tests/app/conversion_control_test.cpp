@@ -457,6 +457,12 @@ TEST_F(ConversionTest, FailedRowsShowFailureAndStayChecked) {
     EXPECT_EQ(host.statuses[0], "Failure");
     EXPECT_EQ(host.tips[0], "Cannot create the output: Read-only file system") << "the reason, in the status tooltip";
     EXPECT_TRUE(host.rows[0].checked);
+    // The summary tells rows of one name apart by their folders.
+    host.job.fileState[0].store(kRowFailed);
+    host.job.currentFile.store(2);
+    host.rows[1].sourcePath = "/w/a.avi";
+    EXPECT_EQ(control.RunSummary(host.job, {0, 1, 0}).toStdString(),
+              "0 completed, 1 failed, 0 stopped.\n\nFailed:\nv/a.avi: Cannot create the output: Read-only file system");
 }
 
 // Under another language the row's reason, the note of a kept video and the
@@ -822,6 +828,19 @@ TEST(ConversionRealWorkers, ConvertThenMergeTwoClips) {
     ASSERT_TRUE(merged.ok) << "the merge is written beside the first conversion under a free name";
     EXPECT_NEAR(merged.duration, 2.0, 0.4);
     EXPECT_EQ(platform.openedPaths.size(), 2u);
+
+    // A target size the second row's length cannot meet fails that row with the
+    // reason; the first is fitted and converted.
+    settings.targetSizeBytes = 150000;
+    host.rows[0].checked = true;
+    host.rows[1].checked = true;
+    host.rows[1].endText = "01:00:00";
+    ASSERT_TRUE(control.StartConversion());
+    runToIdle(control);
+    EXPECT_EQ(host.statuses, (std::vector<QString>{"Completed", "Failure"}));
+    EXPECT_TRUE(host.tips[1].startsWith("The target size of 0.15 MB is too small for \"" +
+                                        QString::fromStdString(dir.path().filename().string()) + "/second.avi\""))
+        << host.tips[1].toStdString();
 }
 
 }  // namespace

@@ -557,6 +557,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "above the 10000 kbps the PSP at H.264 level 3.0 plays.\nChoose a smaller size.",
                    "Die Zielgröße von 4 MB ist zu groß für a.avi (00:00:01 lang): Das Video bräuchte 31000 kbps, mehr als "
                    "die 10000 kbps, die die PSP mit H.264 Level 3.0 abspielt.\nBitte eine kleinere Größe wählen."},
+        ReasonCase{"The target size of 90 MB is too large for \"v/a.avi\" (00:01:00 long): its video would need "
+                   "11808 kbps, above the 4854 kbps the PS3 in DivX Home Theater profile plays.\n"
+                   "Choose a smaller size.",
+                   "Die Zielgröße von 90 MB ist zu groß für \"v/a.avi\" (00:01:00 lang): Das Video bräuchte 11808 "
+                   "kbps, mehr als die 4854 kbps, die die PS3 im Profil DivX Home Theater abspielt.\nBitte eine "
+                   "kleinere Größe wählen."},
+        ReasonCase{"video converted: the picture size 352x240 is above the PSP's 76800 pixels (320x240 or 368x208) "
+                   "(firmware 2.00)",
+                   "Video konvertiert: die Bildgröße 352x240 übersteigt die 76800 Bildpunkte der PSP (320x240 oder "
+                   "368x208) (Firmware 2.00)"},
         ReasonCase{"A sentence the catalogue does not know", "A sentence the catalogue does not know"}),
     [](const ::testing::TestParamInfo<ReasonCase>& info) { return "Reason" + std::to_string(info.index); });
 

@@ -872,6 +872,21 @@ TEST_F(CliEndToEnd, SkipDoneTakesOnlyItsOwnSourcesOutputMadeByTheAskedProfile) {
     }
 }
 
+// A target size one file's length does not suit fails that file with the reason
+// (its folder named too); the other is fitted and converted, status 1.
+TEST_F(CliEndToEnd, ATargetSizeOneFileCannotMeetFailsThatFileOnly) {
+    CliResult r = run({"convert", "--quiet", "--profile", "9", "--target-size", "3M", "--output", out(),
+                       media("clip.mkv"), media("second.mkv")});
+    EXPECT_EQ(r.status, 1) << r.err;
+    const std::string folder = fs::path(media("second.mkv")).parent_path().filename().string();
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), Lines("Completed", {media("clip.mkv")}, {out("clip.mp4")}));
+    EXPECT_NE(r.out.find("Failure\t" + media("second.mkv") + "\tThe target size of 3 MB is too large for \"" + folder +
+                         "/second.mkv\" (00:00:02 long)"),
+              std::string::npos)
+        << r.out;
+    EXPECT_FALSE(fs::exists(out("second.mp4")));
+}
+
 // A row fitted into a size whose output an earlier run completed is skipped before
 // its first pass, which is never run: here it could not be (its statistics have no
 // folder), as the row converted again shows.

@@ -6,6 +6,7 @@
 #include "engine/AVConvert.h"
 #include "engine/CodecMap.h"
 #include "packaging/Version.h"
+#include "profiles/TargetSizeRules.h"
 #include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -139,7 +140,9 @@ void FakeWorker(AVConvert& job, bool merge) {
             }
         }
         if (merge && i > 0) job.outputPaths[i] += ".unused";
-        if (src.find("fail") != std::string::npos) {
+        if (i < static_cast<int>(job.refusedRows.size()) && !job.refusedRows[i].empty()) {
+            job.failRow(i, job.refusedRows[i]);  // as the worker fails a refused row
+        } else if (src.find("fail") != std::string::npos) {
             job.failRow(i, "Cannot create the output: Permission denied");
         } else {
             if (merge && i == 0) std::ofstream(job.outputPaths[i], std::ios::app) << "merged";
@@ -620,20 +623,34 @@ TEST_F(CliRun, AnOutputPastAFat32VolumesLimitIsRefusedAsTheWindowRefusesIt) {
     EXPECT_TRUE(g_seen.ran);
 }
 
-// A size the profile cannot meet for the files' lengths: status 2 with the reason,
-// before anything starts; one it can meet reaches the job.
+// A size a file's length does not suit fails that file with the reason, and the
+// others convert (status 1, as for any failed file); a size no file can have on the
+// device is refused with status 2 before anything starts.
 TEST_F(CliRun, ATargetSizeTheProfileCannotMeetIsRefusedWithTheReason) {
     EXPECT_EQ(run({"convert", "--quiet", "--output", folder(), "--end", "01:00:00", "--target-size", "5M", "long.mkv"}),
-              kExitUsage);
-    EXPECT_TRUE(err.str().starts_with("korbanix-cli: --target-size: The target size of 5 MB is too small for "
-                                      "\"long.mkv\" (01:00:00 long): its video would get"))
-        << err.str();
-    EXPECT_NE(err.str().find("below the 1000 kbps this profile needs"), std::string::npos);
-    EXPECT_FALSE(g_seen.ran);
+              kExitFailed);
+    const std::string why = "The target size of 5 MB is too small for " + SourceNameInMessage(g_seen.sources[0]) +
+                            " (01:00:00 long): its video would get";
+    EXPECT_TRUE(out.str().starts_with("Failure\t" + g_seen.sources[0] + "\t" + why)) << out.str();
+    EXPECT_NE(out.str().find("below the 155 kbps this profile needs"), std::string::npos);
+    EXPECT_TRUE(g_seen.ran) << "the run goes on for the other files";
+    g_seen = SeenJob{};
     EXPECT_EQ(run({"convert", "--quiet", "--profile", "9", "--output", folder(), "--target-size", "5000M", "a.mkv"}),
               kExitUsage);
     EXPECT_NE(err.str().find("more than a file on the PSP's FAT32 storage can hold"), std::string::npos) << err.str();
     EXPECT_FALSE(g_seen.ran);
     ASSERT_EQ(run({"convert", "--quiet", "--output", folder(), "--target-size", "5M", "a.mkv"}), kExitOk) << err.str();
     EXPECT_EQ(g_seen.targetSizeBytes, 5000000);
+    // A rate given by hand is converted, held against the same limits and said.
+    EXPECT_EQ(run({"convert", "--profile", "3", "--output", folder(), "--video-bitrate", "256 kbps", "a.mkv"}), kExitOk)
+        << err.str();
+    EXPECT_NE(err.str().find("The video bit rate of 256 kbps is below the 414 kbps pictures of 1280*720 need in H.264"),
+              std::string::npos) << err.str();
+    EXPECT_EQ(run({"convert", "--profile", "2", "--output", folder(), "--video-bitrate", "8000 kbps", "a.mkv"}),
+              kExitOk);
+    EXPECT_NE(err.str().find("above the 4854 kbps the PS3 in DivX Home Theater profile plays"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(run({"convert", "--profile", "3", "--output", folder(), "--video-bitrate", "700 kbps", "a.mkv"}),
+              kExitOk);
+    EXPECT_EQ(err.str().find("The video bit rate"), std::string::npos) << err.str();
 }

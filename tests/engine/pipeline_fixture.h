@@ -399,6 +399,7 @@ struct TracksShape {
     bool forced = false;
     bool secondIsDefault = false;  // both sound tracks flagged default
     int keyEvery = 0;              // pictures from one key picture to the next; 0 = x264's own
+    std::string firstLanguage = "jpn", secondLanguage = "eng";  // of the 440 Hz and the 1 kHz track
 };
 inline bool makeTracksClip(const std::string& path, const TracksShape& t) {
     const std::string d = std::to_string(t.seconds);
@@ -407,7 +408,8 @@ inline bool makeTracksClip(const std::string& path, const TracksShape& t) {
     if (!t.subtitles.empty()) args += " -i " + testmedia::shellQuote(t.subtitles);
     args += " -map 0 -map 1 -map 2";
     if (!t.subtitles.empty()) args += " -map 3 -disposition:s:0 " + std::string(t.forced ? "forced" : "0");
-    args += " -metadata:s:a:0 language=jpn -metadata:s:a:1 language=eng -disposition:a:0 default -disposition:a:1 " +
+    args += " -metadata:s:a:0 language=" + t.firstLanguage + " -metadata:s:a:1 language=" + t.secondLanguage +
+            " -disposition:a:0 default -disposition:a:1 " +
             std::string(t.secondIsDefault ? "default" : "0") +
             " -c:v libx264 -preset ultrafast -c:a aac -c:s copy ";
     if (t.keyEvery > 0) args += "-g " + std::to_string(t.keyEvery) + " ";

@@ -300,6 +300,7 @@ struct ChoiceCase {
     int audio;     // expected position, -1 none
     int subtitle;  // expected position, -1 none
     bool fails = false;
+    bool asked = false;  // the preferred language was asked for, not the desktop's
 };
 tracks::Track sound(const char* language, bool isDefault, int number) {
     tracks::Track t;
@@ -319,7 +320,7 @@ TEST_P(TrackChoiceTable, ChoosesAsAPersonExpects) {
     const ChoiceCase& c = GetParam();
     const auto request = tracks::TrackRequest::parse(c.request);
     ASSERT_TRUE(request) << c.request;
-    const tracks::Choice audio = tracks::chooseAudio(c.tracks, *request, c.preferred);
+    const tracks::Choice audio = tracks::chooseAudio(c.tracks, *request, c.preferred, c.asked);
     const tracks::Choice subtitle = tracks::chooseSubtitle(c.tracks, *request, c.preferred);
     EXPECT_EQ(audio.track, c.audio);
     EXPECT_EQ(subtitle.track, c.subtitle);
@@ -329,6 +330,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tracks, TrackChoiceTable,
     ::testing::Values(
         ChoiceCase{"DefaultFlagBeforeLanguage", "", "en", {sound("jpn", true, 1), sound("eng", false, 2)}, 0, -1},
+        ChoiceCase{"AskedLanguageBeforeDefaultFlag", "", "de", {sound("eng", true, 1), sound("ger", false, 2)}, 1, -1,
+                   false, true},
+        ChoiceCase{"AskedLanguageNoneHasTakesTheDefault", "", "fr", {sound("eng", false, 1), sound("ger", true, 2)}, 1,
+                   -1, false, true},
         ChoiceCase{"LanguageAmongDefaults", "", "en", {sound("jpn", true, 1), sound("eng", true, 2)}, 1, -1},
         ChoiceCase{"ThreeLetterPreference", "", "eng", {sound("jpn", true, 1), sound("en", true, 2)}, 1, -1},
         ChoiceCase{"BothIso639_2Forms", "", "deu", {sound("jpn", false, 1), sound("ger", false, 2)}, 1, -1},

@@ -286,6 +286,16 @@ TEST_F(TranscodeRows, UncheckedRowsFailAtOnce) {
     EXPECT_EQ(job.fileState[1].load(), kRowCompleted);
     EXPECT_EQ(job.fileState[2].load(), kRowFailed);
     EXPECT_FALSE(std::filesystem::exists(dir.file("a.mp4")));
+    // A row the rules refused before the start (a target size its length cannot
+    // meet) fails with that reason, and the rows beside it convert.
+    AVConvert refused;
+    refused.refusedRows = {"", "The target size of 5 MB is too small"};
+    convert(refused, {clip(), clip(), clip()}, {dir.file("d.mp4"), dir.file("e.mp4"), dir.file("f.mp4")});
+    EXPECT_EQ(refused.fileState[1].load(), kRowFailed);
+    EXPECT_EQ(refused.failureReason(1), "The target size of 5 MB is too small");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("e.mp4")));
+    EXPECT_EQ(refused.fileState[0].load(), kRowCompleted);
+    EXPECT_EQ(refused.fileState[2].load(), kRowCompleted);
 }
 
 TEST_F(TranscodeRows, EncoderWithoutAnImplementationFailsTheRowCleanly) {

@@ -458,14 +458,17 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 
 // The sound track a row converts, told by the tone heard in the output: 440 Hz is
-// the default "jpn" track, 1 kHz the "eng" one.
+// the default "jpn" track, 1 kHz the "eng" one. The output's sound carries the
+// chosen track's language.
 struct SoundTrackCase {
     const char* name;
     const char* request;    // the task's request text
-    const char* preferred;  // the preferred language
+    const char* preferred;  // the preferred language asked for ("" = the desktop's)
     bool bothDefault;
     bool video;
     double tone;
+    const char* languages[2] = {"jpn", "eng"};  // of the 440 Hz and the 1 kHz track
+    const char* extension = ".mp4";
 };
 void PrintTo(const SoundTrackCase& c, std::ostream* os) { *os << c.name; }
 class SoundTrackChoice : public ::testing::TestWithParam<SoundTrackCase> {
@@ -475,10 +478,12 @@ protected:
 
 TEST_P(SoundTrackChoice, TheToneHeardIsTheTrackChosen) {
     const SoundTrackCase& c = GetParam();
-    const std::string src = dir.file("two-languages.mkv"), out = dir.file("out.mp4");
+    const std::string src = dir.file("two-languages.mkv"), out = dir.file(std::string("out") + c.extension);
     TracksShape shape;
     shape.seconds = 2;
     shape.secondIsDefault = c.bothDefault;
+    shape.firstLanguage = c.languages[0];
+    shape.secondLanguage = c.languages[1];
     ASSERT_TRUE(makeTracksClip(src, shape));
     AVConvert job;
     Settings s;
@@ -490,11 +495,18 @@ TEST_P(SoundTrackChoice, TheToneHeardIsTheTrackChosen) {
     runWorker(TranscodeWorker, job);
     ASSERT_EQ(job.fileState[0].load(), kRowCompleted) << job.failureReason(0);
     EXPECT_NEAR(toneFrequency(out), c.tone, c.tone * 0.05);
+    const testmedia::ProbeInfo info = testmedia::probe(out);
+    ASSERT_TRUE(info.ok && info.audio());
+    EXPECT_EQ(info.audio()->language, c.languages[c.tone > 700 ? 1 : 0]) << "the sound keeps its language";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tracks, SoundTrackChoice,
-    ::testing::Values(SoundTrackCase{"DefaultFlagged", "", "en", false, true, 440},
+    ::testing::Values(SoundTrackCase{"DefaultFlagged", "", "", false, true, 440},
+                      // A language asked for wins over another track's default flag.
+                      SoundTrackCase{"AskedLanguageBeforeTheDefaultFlag", "", "de", false, true, 1000, {"eng", "ger"}},
+                      SoundTrackCase{"AskedLanguageIntoATransportStream", "", "en", false, true, 1000, {"jpn", "eng"},
+                                     ".ts"},
                       SoundTrackCase{"PreferredAmongDefaults", "", "en", true, false, 1000},
                       SoundTrackCase{"FirstWithoutAMatch", "", "fr", true, false, 440},
                       SoundTrackCase{"NumberAsked", "2", "ja", false, true, 1000},

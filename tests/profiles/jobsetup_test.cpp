@@ -356,29 +356,66 @@ TEST(TargetSize, SizesAProfileCannotMeetAreRefusedWithTheReason) {
     const Case cases[] = {
         {0, 5000000, 30, JobKind::Convert, ""},
         {0, 5000000, 120, JobKind::Convert,
-         "The target size of 5 MB is too small for \"clip120.mkv\" (00:02:00 long): its video would get 134 kbps, "
-         "below the 1000 kbps this profile needs."},
+         "The target size of 5 MB is too small for \"v/clip120.mkv\" (00:02:00 long): its video would get 134 kbps, "
+         "below the 155 kbps this profile needs."},
+        // The least a picture needs follows its size, rate and codec: a 2 h film of
+        // 700 MB fits H.264 at 720x480 and 1280x720; DivX needs twice H.264's.
+        {0, 700000000, 7200, JobKind::Convert, ""},
+        {3, 700000000, 7200, JobKind::Convert, ""},
+        {3, 5000000, 60, JobKind::Convert, ""},
+        {1, 5000000, 60, JobKind::Convert, "below the 829 kbps this profile needs"},
         {9, 5000000, 120, JobKind::Convert, ""},  // the PSP's pictures need less
-        {9, 1000000, 120, JobKind::Convert, "is too small for \"clip120.mkv\""},
+        {9, 1000000, 120, JobKind::Convert, "is too small for \"v/clip120.mkv\""},
         {0, 4000000000, 10, JobKind::Convert,
-         "The target size of 4000 MB is too large for \"clip10.mkv\" (00:00:10 long): its video would need"},
+         "The target size of 4000 MB is too large for \"v/clip10.mkv\" (00:00:10 long): its video would need"},
         {11, 100000000, 120, JobKind::Convert, "above the 4000 kbps the PSP at H.264 level 2.1 plays"},
         {4, 100000000, 120, JobKind::Convert, ""},
         {4, 100000000, 40, JobKind::Convert, "above the 15000 kbps the PS3 in MPEG-2 Main profile plays"},
+        // Every codec the device plays has its ceiling, not H.264's alone.
+        {2, 100000000, 60, JobKind::Convert, "above the 4854 kbps the PS3 in DivX Home Theater profile plays"},
+        {1, 100000000, 60, JobKind::Convert, "above the 9708 kbps the PS3 in DivX HD 720p profile plays"},
+        {7, 200000000, 60, JobKind::Convert, "above the 20000 kbps the PS3 in WMV Main profile plays"},
+        {12, 50000000, 60, JobKind::Convert, "above the 4000 kbps the PSP in MPEG-4 Simple profile plays"},
         {2, 5000000000, 3600, JobKind::Convert, "more than a file on the PS3's FAT32 storage can hold"},
         {14, 5000000, 60, JobKind::Convert, "A target size is for video outputs"},
         {0, 20000000, 100, JobKind::Merge, ""},
-        {0, 10000000, 100, JobKind::Merge, "too small for the merged output (00:01:40 long)"},
+        {0, 2000000, 100, JobKind::Merge, "too small for the merged output (00:01:40 long)"},
         {0, 0, 100000, JobKind::Convert, ""},  // no target size, nothing to refuse
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.profile) + " " + std::to_string(c.target) + " " + std::to_string(c.seconds));
         const std::vector<TaskRow> rows = c.kind == JobKind::Merge ? RowsOf({c.seconds / 2, c.seconds / 2}) : RowsOf({c.seconds});
-        const std::string refusal = TargetSizeRefusal(rows, c.kind, Profile(c.profile, c.target),
-                                                      ProfileExtension(Profiles()[c.profile].code));
+        const OutputSettings settings = Profile(c.profile, c.target);
+        const std::string extension = ProfileExtension(Profiles()[c.profile].code);
+        // A Convert's rows are judged one by one; what no row can meet refuses the run.
+        std::string refusal = TargetSizeRefusal(rows, c.kind, settings, extension);
+        if (refusal.empty() && c.kind == JobKind::Convert)
+            refusal = TargetSizeRowRefusals(rows, settings, extension)[0];
         if (!*c.reason) EXPECT_EQ(refusal, "");
         else EXPECT_NE(refusal.find(c.reason), std::string::npos) << refusal;
     }
+}
+
+// A length a target size does not suit fails that row only, named with its folder
+// (two rows may have one name); the run and the other rows go on.
+TEST(TargetSize, ARowTheSizeDoesNotSuitIsRefusedAloneAndNamedWithItsFolder) {
+    std::vector<TaskRow> rows = RowsOf({30, 120, 120, 30});
+    rows[1].sourcePath = "/tv/Season 1/Episode 1.mkv";
+    rows[2].sourcePath = "/tv/Season 2/Episode 1.mkv";
+    rows[2].checked = false;
+    const OutputSettings settings = Profile(0, 5000000);
+    EXPECT_EQ(TargetSizeRefusal(rows, JobKind::Convert, settings, ".mp4"), "");
+    AVConvert job;
+    FillJob(job, rows, settings, "/out", ".mp4", JobKind::Convert);
+    ASSERT_EQ(job.refusedRows.size(), 4u);
+    EXPECT_EQ(job.refusedRows[0], "");
+    EXPECT_TRUE(job.refusedRows[1].starts_with("The target size of 5 MB is too small for \"Season 1/Episode 1.mkv\""))
+        << job.refusedRows[1];
+    EXPECT_EQ(job.refusedRows[2], "") << "not checked";
+    EXPECT_EQ(job.refusedRows[3], "");
+    FillJob(job, rows, settings, "/out", ".mp4", JobKind::Merge);
+    EXPECT_TRUE(job.refusedRows.empty()) << "a merge is refused as a whole";
+    EXPECT_NE(TargetSizeRefusal(rows, JobKind::Merge, settings, ".mp4").find("the merged output"), std::string::npos);
 }
 
 // The FAT32 guard expects what the conversion makes: the target size when there is

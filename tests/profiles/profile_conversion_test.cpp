@@ -254,6 +254,7 @@ struct SoundCase {
     int profile;
     const char* wantCodec;  // the output's sound
     bool kept;              // the same sound, not converted
+    const char* why = "";   // in the note of a converted sound: its codec as its makers write it
 };
 
 // The device's sound table: AAC-LC (up to 2 channels) is kept in MP4 and TS, AC-3
@@ -264,10 +265,10 @@ constexpr SoundCase kSoundCases[] = {
     {"AacToTs", "-c:a aac -ac 2", 6, "aac", true},
     {"Ac3ToMp4", "-c:a ac3 -ac 2", 0, "aac", false},
     {"Ac3ToTs", "-c:a ac3 -ac 2", 6, "ac3", true},
-    {"DtsToHdMp4", "-c:a dca -strict -2 -ac 2", 3, "aac", false},
+    {"DtsToHdMp4", "-c:a dca -strict -2 -ac 2", 3, "aac", false, "DTS sound is not what the PS3 plays"},
     {"DtsToTs", "-c:a dca -strict -2 -ac 2", 6, "mp2", false},
-    {"OpusToMp4", "-c:a libopus -ac 2", 0, "aac", false},
-    {"FlacToHdMp4", "-c:a flac -ac 2", 3, "aac", false},
+    {"OpusToMp4", "-c:a libopus -ac 2", 0, "aac", false, "Opus sound is not what the PS3 plays"},
+    {"FlacToHdMp4", "-c:a flac -ac 2", 3, "aac", false, "FLAC sound is not what the PS3 plays"},
     {"SixChannelAacToMp4", "-c:a aac -ac 6", 0, "aac", false},
 };
 
@@ -300,6 +301,7 @@ TEST_P(CopySound, VideoIsKeptBitExactAndTheSoundAsTheDeviceTableSays) {
     const bool same = StreamHashes(run.output, "a:0", true) == StreamHashes(source, "a:0", true);
     EXPECT_EQ(same, c.kept) << run.note;
     EXPECT_EQ(run.note.find("sound converted") == std::string::npos, c.kept) << run.note;
+    EXPECT_NE(run.note.find(c.why), std::string::npos) << run.note;
     EXPECT_NEAR(testmedia::decodedDuration(run.output, "a:0"), 1.0, 0.1);
 
     testmedia::ProbeInfo jpeg = testmedia::probe(dir.file("out/film.THM"));

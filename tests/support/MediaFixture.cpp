@@ -117,7 +117,8 @@ ProbeInfo probe(const std::string& path, bool countFrames) {
     std::string cmd = "ffprobe -v error ";
     if (countFrames) cmd += "-count_frames ";
     cmd += "-show_entries format=format_name,duration:stream=codec_name,codec_type,profile,width,height,"
-           "r_frame_rate,avg_frame_rate,sample_rate,channels,pix_fmt,duration,start_time,nb_read_frames "
+           "r_frame_rate,avg_frame_rate,sample_rate,channels,pix_fmt,duration,start_time,nb_read_frames:"
+           "stream_tags=language "
            "-of flat " + shellQuote(path);
     if (runCommand(cmd, &out) != 0) return info;
     auto kv = parseFlat(out);
@@ -141,6 +142,7 @@ ProbeInfo probe(const std::string& path, bool countFrames) {
         s.duration = toDouble(kv[p + "duration"], -1.0);
         s.startTime = toDouble(kv[p + "start_time"], 0.0);
         if (countFrames) s.frames = std::atoll(kv[p + "nb_read_frames"].c_str());
+        s.language = kv[p + "tags.language"];
         info.streams.push_back(s);
     }
     return info;

@@ -60,6 +60,7 @@ struct StreamInfo {
     double duration = -1.0;  // seconds; -1 when ffprobe gave none
     double startTime = 0.0;
     long long frames = -1;    // decoded frame count when counted, else -1
+    std::string language;     // the stream's language tag, "" when none
 };
 struct ProbeInfo {
     bool ok = false;
