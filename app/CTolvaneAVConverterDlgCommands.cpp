@@ -61,7 +61,8 @@ AVConvert& CTolvaneAVConverterDlg::Job() {
 QString CTolvaneAVConverterDlg::profileText() const { return m_profileCombo->currentText(); }
 
 QString CTolvaneAVConverterDlg::outputFolderText() {
-    m_outputFolderText = m_folderCombo->currentText();
+    // Blanks around a typed folder are slips (Find Target and the runs alike).
+    m_outputFolderText = m_folderCombo->currentText().trimmed();
     return m_outputFolderText;
 }
 
