@@ -192,6 +192,11 @@ bool CAVConvertDlg::IsOpen() const { return isVisible(); }
 
 void CAVConvertDlg::Close() {
     m_closingByProgram = true;
+    // The run ended by itself while "Stop the conversion?" was open: the question
+    // has nothing left to stop, and a yes would do nothing.
+    if (m_asking)
+        for (QDialog* question : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+            if (question->isVisible()) question->reject();
     if (isVisible()) done(QDialog::Accepted);
 }
 

@@ -139,6 +139,19 @@ TEST_F(ProgressWindowTest, EnterDoesNothingAndEscapeAsksToStop) {
     dialog.Close();
 }
 
+// A run that ends by itself while "Stop the conversion?" is open closes the
+// question: a later yes would have nothing to stop.
+TEST_F(ProgressWindowTest, TheQuestionClosesWhenTheRunEndsWhileItIsOpen) {
+    dialog.show();
+    fake.questionsStayOpenMs = 3000;
+    fake.messageAnswers = {MessageResult::Yes};
+    QTimer::singleShot(50, &dialog, [this] { dialog.Close(); });
+    EXPECT_FALSE(dialog.AskToStop());
+    EXPECT_EQ(fake.questionsAnsweredByPerson, 0) << "the question stayed open after the run";
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(stops, 0);
+}
+
 TEST_F(ProgressWindowTest, StopAndCloseBoxBothAskToStop) {
     dialog.show();
     control<QPushButton>(CAVConvertDlg::kStop)->click();
