@@ -11,6 +11,7 @@
 #include "support/QtTestApp.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -80,6 +81,26 @@ TEST_F(ProgressWindowTest, EveryOpeningStartsWithPreviewOnAndShutdownOff) {
     EXPECT_EQ(control<QLabel>(CAVConvertDlg::kCurrentText)->text(), "Converting...");
     EXPECT_EQ(control<QLabel>(CAVConvertDlg::kRunTimeLeft)->text(), "") << "no estimate from the last run";
     EXPECT_EQ(control<QLabel>(CAVConvertDlg::kFileTimeLeft)->text(), "");
+}
+
+// On a small screen at a large scale (1366x768 at twice the scale: 683x384) the
+// window fits the screen's free area with every control inside it and readable.
+TEST_F(ProgressWindowTest, TheWindowFitsTheScreen) {
+    dialog.SetRunningRows({{"a.mp4", 88}, {"b.mp4", 40}, {"c.mp4", 10}, {"d.mp4", 5}});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QRect screen = dialog.screen()->availableGeometry();
+    EXPECT_LE(dialog.frameGeometry().width(), screen.width()) << dialog.width() << " on " << screen.width();
+    EXPECT_LE(dialog.frameGeometry().height(), screen.height()) << dialog.height() << " on " << screen.height();
+    for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden()) continue;
+        EXPECT_TRUE(dialog.rect().contains(child->geometry())) << ControlId(child);
+        if (auto* box = qobject_cast<QCheckBox*>(child))
+            EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
+        if (auto* button = qobject_cast<QPushButton*>(child))
+            EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 8);
+    }
+    dialog.Close();
 }
 
 TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {
