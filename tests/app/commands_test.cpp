@@ -764,6 +764,26 @@ TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
     EXPECT_TRUE(screen.contains(second.geometry())) << second.x() << "," << second.y();
 }
 
+// A size kept at another scale (cut to 683x384 on a laptop at twice the scale)
+// opens at the template's size, fitted to the screen; one kept at this scale is
+// the person's choice and is kept.
+TEST_F(CommandsTest, ASizeKeptAtAnotherScaleOpensAtTheTemplateSize) {
+    const QString ini = exeFolder() + "/bin/Path_Registration.ini";
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "0,0,683,384"));
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Scale", "3"));
+    CTolvaneAVConverterDlg& first = open();
+    EXPECT_EQ(first.size(), first.templateSize().boundedTo(screen.size()));
+    first.show();
+    first.close();  // keeps the place at this scale
+    EXPECT_EQ(IniFile::ReadString(ini.toStdString(), "Window", "Scale"),
+              QString::number(QGuiApplication::primaryScreen()->devicePixelRatio()).toStdString());
+    dialog.reset();
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "0,0,700,420"));
+    CTolvaneAVConverterDlg& second = open();
+    EXPECT_EQ(second.size(), QSize(700, 420).expandedTo(second.minimumSize()).boundedTo(screen.size()));
+}
+
 // ---- Keyboard ----
 
 // The reading order is the picture's: the title band's buttons (About, Minimise,
