@@ -26,7 +26,9 @@
 #include <QLabel>
 #include <QAction>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -598,6 +600,24 @@ TEST_F(CommandsTest, ADarkDesktopPaletteLeavesEveryPartReadable) {
     }
     EXPECT_TRUE(readable(&window, QPalette::WindowText, QPalette::Window));
     EXPECT_TRUE(readable(window.playingTimeLabel(), QPalette::WindowText, QPalette::Window));
+    // A combo's list is a window of its own (the Setting dialog's Language list
+    // opened dark inside the light skin).
+    const auto popupReadable = [&readable](QComboBox* combo) {
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        EXPECT_TRUE(readable(list, QPalette::Text, QPalette::Base)) << combo->objectName().toStdString();
+        EXPECT_TRUE(readable(list->window(), QPalette::WindowText, QPalette::Window));
+        // What a person sees: the list is drawn light (the chosen entry aside).
+        combo->view()->selectionModel()->clear();
+        combo->view()->setCurrentIndex(QModelIndex());
+        const QImage shot = list->window()->grab().toImage();
+        long long lightness = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) lightness += shot.pixelColor(x, y).lightness();
+        EXPECT_GT(lightness / std::max(1, shot.width() * shot.height()), 180) << combo->currentText().toStdString();
+        combo->hidePopup();
+    };
+    for (QComboBox* combo : {window.profileCombo(), window.outputFolderCombo()}) popupReadable(combo);
 
     // What a person sees: the row's text is dark on a light cell.
     CCheckListCtrl* list = window.taskListControl();
@@ -622,6 +642,7 @@ TEST_F(CommandsTest, ADarkDesktopPaletteLeavesEveryPartReadable) {
         EXPECT_TRUE(readable(&shown, QPalette::WindowText, QPalette::Window)) << shown.metaObject()->className();
         for (QLineEdit* edit : shown.findChildren<QLineEdit*>())
             EXPECT_TRUE(readable(edit, QPalette::Text, QPalette::Base)) << shown.metaObject()->className();
+        for (QComboBox* combo : shown.findChildren<QComboBox*>()) popupReadable(combo);
         checked << shown.metaObject()->className();
         shown.hide();
         return int(QDialog::Rejected);
@@ -636,6 +657,7 @@ TEST_F(CommandsTest, ADarkDesktopPaletteLeavesEveryPartReadable) {
         return static_cast<QAction*>(nullptr);
     };
     window.ShowWindowMenu(window.mapToGlobal(QPoint(10, 10)));
+    window.ShowTaskContextMenu(window.mapToGlobal(QPoint(10, 10)));
 }
 
 // ---- Size and place ----
