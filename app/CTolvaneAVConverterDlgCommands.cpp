@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 
 #include <cmath>
@@ -118,7 +119,18 @@ void CTolvaneAVConverterDlg::updatePlayAndStop() {
 
 void CTolvaneAVConverterDlg::RemoveTask() {
     if (m_busy) return;
+    const QPointer<QWidget> focused = focusWidget();
     ApplyButtonChanges(m_tasks.RemoveFirstSelected());
+    focusAddWhenEmptied(focused);
+}
+
+void CTolvaneAVConverterDlg::focusAddWhenEmptied(QWidget* focusedBefore) {
+    // The emptied list hides, and a command that empties it (Remove, Clear) greys
+    // itself: the focus would drift to the volume slider. Add is where the work
+    // starts again, as in a new window.
+    if (!m_list->isHidden() || !focusedBefore) return;
+    if (focusedBefore == m_list || !focusedBefore->isVisible() || !focusedBefore->isEnabled())
+        m_buttons.at(kAdd)->setFocus(Qt::OtherFocusReason);
 }
 
 void CTolvaneAVConverterDlg::RemoveTaskAndStopPreview() {
@@ -128,8 +140,10 @@ void CTolvaneAVConverterDlg::RemoveTaskAndStopPreview() {
 
 void CTolvaneAVConverterDlg::ClearTasks() {
     if (m_busy) return;
+    const QPointer<QWidget> focused = focusWidget();
     ApplyButtonChanges(m_tasks.Clear());
     StopPreview();
+    focusAddWhenEmptied(focused);
 }
 
 AVConvert& CTolvaneAVConverterDlg::jobForProbe() {

@@ -830,6 +830,10 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
     EXPECT_EQ(visited[1], window.button(kMinimise));
     EXPECT_EQ(visited[2], window.button(kClose));
     EXPECT_EQ(visited[3], window.button(kAdd)) << "then the tool strip";
+    // Backwards from where the work starts, the title band comes first, not last.
+    window.button(kAdd)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.button(kAdd), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), window.button(kClose));
     const auto at = [&visited](QWidget* widget) { return std::find(visited.begin(), visited.end(), widget) - visited.begin(); };
     EXPECT_EQ(at(window.taskListControl()), at(window.button(kHelp)) + 1) << "the list after the tool strip";
     EXPECT_EQ(at(window.button(kPlay)), at(window.taskListControl()) + 1) << "then the preview's controls";
@@ -850,6 +854,26 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
         EXPECT_TRUE(sameLine ? before.left() < now.left() : before.center().y() < now.center().y())
             << ControlId(visited[i - 1]) << " before " << ControlId(visited[i]);
     }
+
+    // While a file plays the position slider is on the way, above Play.
+    window.taskListControl()->SelectAndFocus(0);
+    window.button(kPlay)->click();
+    ASSERT_TRUE(window.positionSlider()->isEnabled());
+    window.taskListControl()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.taskListControl(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.positionSlider());
+    QTest::keyClick(window.positionSlider(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.button(kPlay));
+    window.button(kStop)->click();
+    // The list emptied from the keyboard hides: the focus goes to Add, not on
+    // to the volume slider.
+    window.taskListControl()->setFocus(Qt::TabFocusReason);
+    for (int row = 0; row < 2; ++row) {
+        window.taskListControl()->SelectAndFocus(0);
+        QTest::keyClick(window.taskListControl(), Qt::Key_Delete);
+    }
+    ASSERT_EQ(window.taskList().Count(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), window.button(kAdd));
 }
 
 // A new window starts on its work, not on the title bar's About (first on the
