@@ -280,7 +280,11 @@ void CTolvaneAVConverterDlg::onHelp() {
         CurrentPlatform().MessageBox(this, Translated(kNoHelpMessage));
         return;
     }
-    CurrentPlatform().OpenPath(m_folders.helpPath);
+    // Without a browser or a handler for web pages the click would do nothing at
+    // all: the person is told where the page is.
+    if (!CurrentPlatform().OpenPath(m_folders.helpPath).ok)
+        CurrentPlatform().MessageBox(this, Translated(kHelpNotOpenedMessage).arg(m_folders.helpPath), QString(),
+                                     MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 void CTolvaneAVConverterDlg::onSetting() {

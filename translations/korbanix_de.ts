@@ -1369,6 +1369,12 @@ Bitte eine kleinere Größe wählen.</translation>
         <source>Skip files done before</source>
         <translation>Erledigte Dateien überspringen</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Kein Programm konnte die Hilfeseite öffnen. Bitte öffnen Sie sie in einem Webbrowser:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

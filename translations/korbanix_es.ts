@@ -1369,6 +1369,12 @@ Elija un tamaño menor.</translation>
         <source>Skip files done before</source>
         <translation>Omitir archivos ya convertidos</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Ningún programa pudo abrir la página de ayuda. Ábrala en un navegador web:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

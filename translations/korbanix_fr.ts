@@ -1369,6 +1369,12 @@ Choisissez une taille plus petite.</translation>
         <source>Skip files done before</source>
         <translation>Ignorer les fichiers déjà convertis</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Aucun programme n&apos;a pu ouvrir la page d&apos;aide. Veuillez l&apos;ouvrir dans un navigateur web :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

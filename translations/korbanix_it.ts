@@ -1369,6 +1369,12 @@ Scegliere una dimensione minore.</translation>
         <source>Skip files done before</source>
         <translation>Salta i file già convertiti</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Nessun programma è riuscito ad aprire la pagina della guida. Aprila in un browser web:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -1369,6 +1369,12 @@ Choose a smaller size.</source>
         <source>Skip files done before</source>
         <translation>変換済みのファイルをスキップ</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>ヘルプページを開けるプログラムがありません。Web ブラウザーで開いてください:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

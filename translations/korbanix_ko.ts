@@ -1369,6 +1369,12 @@ Choose a smaller size.</source>
         <source>Skip files done before</source>
         <translation>이미 변환한 파일 건너뛰기</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>도움말 페이지를 열 수 있는 프로그램이 없습니다. 웹 브라우저에서 여십시오:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -1369,6 +1369,12 @@ Wybierz mniejszy rozmiar.</translation>
         <source>Skip files done before</source>
         <translation>Pomiń już przekonwertowane</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Żaden program nie mógł otworzyć strony pomocy. Otwórz ją w przeglądarce internetowej:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

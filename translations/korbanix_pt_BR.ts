@@ -1369,6 +1369,12 @@ Escolha um tamanho menor.</translation>
         <source>Skip files done before</source>
         <translation>Pular arquivos já convertidos</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Nenhum programa conseguiu abrir a página de ajuda. Abra-a em um navegador da web:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -1369,6 +1369,12 @@ Choose a smaller size.</source>
         <source>Skip files done before</source>
         <translation>Пропускать готовые файлы</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Ни одна программа не смогла открыть страницу справки. Откройте её в веб-браузере:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

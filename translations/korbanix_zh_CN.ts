@@ -1369,6 +1369,12 @@ Choose a smaller size.</source>
         <source>Skip files done before</source>
         <translation>跳过已转换的文件</translation>
     </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>没有程序能够打开帮助页面。请在网页浏览器中打开它：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -209,6 +209,14 @@ TEST_F(CommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
     CTolvaneAVConverterDlg& again = open();
     again.onHelp();
     EXPECT_EQ(fake.openedPaths, std::vector<QString>({exeFolder() + "/help.html"}));
+    EXPECT_EQ(fake.messages.size(), 1u) << "opened: nothing to say";
+    // No browser or handler: the person is told where the page is.
+    fake.openResults = {FakePlatform::Failure(31)};
+    again.onHelp();
+    ASSERT_EQ(fake.messages.size(), 2u);
+    EXPECT_EQ(fake.messages.back().text, "No program could open the help page. Please open it in a web browser:\n" +
+                                             exeFolder() + "/help.html");
+    EXPECT_EQ(fake.messages.back().icon, MessageIcon::Exclamation);
 }
 
 // The Setting dialog's "Sources" choices reach the job and the configuration file,
