@@ -173,7 +173,8 @@ void CTolvaneAVConverterDlg::ClickTask() {
         return;
     }
     if (!probeRowIntoFileInfo(row)) {
-        CurrentPlatform().MessageBox(this, TaskList::InvalidClickMessage(m_tasks.Text(row, TaskList::kSource)));
+        CurrentPlatform().MessageBox(this, TaskList::InvalidClickMessage(m_tasks.Text(row, TaskList::kSource)),
+                                     QString(), MessageButtons::Ok, MessageIcon::Exclamation);
     } else {
         ApplyButtonChanges(m_tasks.StatesAfterClick(true));
     }
