@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Merge</source>
-        <translation>Verbinden</translation>
+        <translation>Zusammen­fügen</translation>
     </message>
     <message>
         <source>Info</source>

@@ -390,6 +390,32 @@ TEST_F(TranslationTest, AMissingPageInTheLanguageOpensTheEnglishOne) {
     EXPECT_EQ(fake.openedPaths, std::vector<QString>({exeFolder() + QStringLiteral("/help.html")}));
 }
 
+// German names Merge "Zusammenfügen" ("Verbinden" reads as connecting things)
+// and quotes „so“, in the window and on the help page alike.
+TEST_F(TranslationTest, GermanSaysZusammenfuegenAndQuotesTheGermanWay) {
+    UiTranslation translation;
+    ASSERT_TRUE(translation.Install(QStringLiteral("de"), qEnvironmentVariable("KORBANIX_BUILD_DIR") + "/app/translations"));
+    // The caption may break after "Zusammen" (a soft hyphen) on the button.
+    EXPECT_EQ(QCoreApplication::translate("Artwork", "Merge").remove(QChar(0x00AD)), QString::fromUtf8("Zusammenfügen"));
+    const QString root = qEnvironmentVariable("KORBANIX_SOURCE_DIR");
+    for (const QString& name : {QStringLiteral("/translations/korbanix_de.ts"), QStringLiteral("/app/help/help_de.html")}) {
+        QFile file(root + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        QString text = QString::fromUtf8(file.readAll());
+        EXPECT_FALSE(text.contains(QStringLiteral("Verbinden"))) << name.toStdString();
+        // Only what a person reads: the translations, the page's text without its tags.
+        if (name.endsWith(QStringLiteral(".ts"))) {
+            QStringList read;
+            for (const auto& m : QRegularExpression(QStringLiteral("<translation>([^<]*)</translation>")).globalMatch(text))
+                read << m.captured(1);
+            text = read.join(QLatin1Char('\n'));
+        } else {
+            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        }
+        EXPECT_FALSE(text.contains(QStringLiteral("&quot;")) || text.contains(QLatin1Char('"'))) << name.toStdString();
+    }
+}
+
 TEST_F(TranslationTest, ButtonPicturesAreRepaintedInTheWindowsLanguage) {
     const QImage english = artwork::Bitmap(177);  // Add, its caption under the plus
     {
