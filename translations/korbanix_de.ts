@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>Sprache unbekannt</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>Datei %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>erzwungen</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

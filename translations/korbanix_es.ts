@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>idioma desconocido</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>archivo %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predeterminada</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forzada</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

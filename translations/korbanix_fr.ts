@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>Aucun</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>langue inconnue</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>fichier %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forcée</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>Nessuno</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>lingua sconosciuta</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canale</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>file %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predefinita</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forzata</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>なし</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>言語不明</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>ファイル %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>強制</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>없음</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>언어 알 수 없음</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 채널</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 채널</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>파일 %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>강제</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

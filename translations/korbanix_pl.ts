@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>Brak</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>język nieznany</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 kanał</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>kanały: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1”</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>plik %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>domyślna</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>wymuszona</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

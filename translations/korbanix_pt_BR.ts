@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>Nenhuma</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>idioma desconhecido</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>arquivo %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>padrão</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forçada</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

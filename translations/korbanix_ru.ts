@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>Нет</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>язык неизвестен</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 канал</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>каналов: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>файл %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>по умолчанию</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>принудительная</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

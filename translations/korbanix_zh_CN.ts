@@ -362,6 +362,34 @@
         <source>None</source>
         <translation>无</translation>
     </message>
+    <message>
+        <source>unknown language</source>
+        <translation>语言未知</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 声道</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 声道</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>文件 %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>强制</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>

@@ -12,6 +12,7 @@
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
 #include "dialogs/CAVConvertDlg.h"
+#include "dialogs/CFileInfomation.h"
 #include "dialogs/EngineTexts.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
@@ -353,6 +354,28 @@ TEST_P(ShippedLanguage, TheWindowSpeaksTheLanguage) {
     EXPECT_EQ(CurrentUiLanguage(), GetParam());
     EXPECT_NE(window.button(kConvert)->toolTip(), QStringLiteral("Start Converting"));
     EXPECT_NE(window.button(kConvert)->accessibleName(), QStringLiteral("Convert"));
+}
+
+// The File Information track lists describe a track in the window's language
+// ("2 channels, default" and "?" stayed English).
+TEST_P(ShippedLanguage, TrackLinesSpeakTheLanguage) {
+    TrackOffer offer;
+    tracks::Track track;
+    track.kind = tracks::TrackKind::Audio;
+    track.number = 1;
+    track.codec = "aac";
+    track.channels = 2;
+    track.isDefault = true;
+    track.forced = true;
+    track.title = "Director";
+    offer.tracks = {track, track};
+    offer.tracks[1].channels = 1;
+    const std::vector<TrackEntry> entries = SoundTrackEntries(offer);
+    ASSERT_EQ(entries.size(), 3u);
+    for (const TrackEntry& entry : entries)
+        for (const char* english : {"channel", "default", "forced", "?", "\"Director\""})
+            EXPECT_FALSE(entry.text.contains(QLatin1String(english))) << entry.text.toStdString();
+    EXPECT_TRUE(entries[1].text.contains(QStringLiteral("Director")));
 }
 
 TEST_P(ShippedLanguage, HelpOpensThePageInTheWindowsLanguage) {
