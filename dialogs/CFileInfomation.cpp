@@ -258,8 +258,10 @@ namespace {
 
 // What the engine's describe() says, in the window's language: "1: jpn, aac, 2 channels, default".
 QString trackText(const tracks::Track& track) {
-    const QString language = track.language.empty() ? QCoreApplication::translate("CFileInfomation", "unknown language")
-                                                    : QString::fromStdString(track.language);
+    // A mark rather than a word where the list has no room for one.
+    const QString language = track.language.empty()
+                                 ? QCoreApplication::translate("CFileInfomation", "?", "a track of unknown language")
+                                 : QString::fromStdString(track.language);
     QStringList parts{QString::number(track.number) + QStringLiteral(": ") + language, QString::fromStdString(track.codec)};
     if (track.kind == tracks::TrackKind::Audio)
         parts << (track.channels == 1 ? QCoreApplication::translate("CFileInfomation", "1 channel")

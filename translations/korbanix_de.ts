@@ -363,10 +363,6 @@
         <translation>Keine</translation>
     </message>
     <message>
-        <source>unknown language</source>
-        <translation>Sprache unbekannt</translation>
-    </message>
-    <message>
         <source>1 channel</source>
         <translation>1 Kanal</translation>
     </message>
@@ -389,6 +385,11 @@
     <message>
         <source>forced</source>
         <translation>erzwungen</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>unbekannt</translation>
     </message>
 </context>
 <context>

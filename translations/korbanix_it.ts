@@ -363,10 +363,6 @@
         <translation>Nessuno</translation>
     </message>
     <message>
-        <source>unknown language</source>
-        <translation>lingua sconosciuta</translation>
-    </message>
-    <message>
         <source>1 channel</source>
         <translation>1 canale</translation>
     </message>
@@ -389,6 +385,11 @@
     <message>
         <source>forced</source>
         <translation>forzata</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>?</translation>
     </message>
 </context>
 <context>

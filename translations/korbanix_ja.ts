@@ -363,10 +363,6 @@
         <translation>なし</translation>
     </message>
     <message>
-        <source>unknown language</source>
-        <translation>言語不明</translation>
-    </message>
-    <message>
         <source>1 channel</source>
         <translation>1 チャンネル</translation>
     </message>
@@ -389,6 +385,11 @@
     <message>
         <source>forced</source>
         <translation>強制</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>不明</translation>
     </message>
 </context>
 <context>

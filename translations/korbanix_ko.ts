@@ -363,10 +363,6 @@
         <translation>없음</translation>
     </message>
     <message>
-        <source>unknown language</source>
-        <translation>언어 알 수 없음</translation>
-    </message>
-    <message>
         <source>1 channel</source>
         <translation>1 채널</translation>
     </message>
@@ -389,6 +385,11 @@
     <message>
         <source>forced</source>
         <translation>강제</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>미상</translation>
     </message>
 </context>
 <context>

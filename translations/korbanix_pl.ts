@@ -363,10 +363,6 @@
         <translation>Brak</translation>
     </message>
     <message>
-        <source>unknown language</source>
-        <translation>język nieznany</translation>
-    </message>
-    <message>
         <source>1 channel</source>
         <translation>1 kanał</translation>
     </message>
@@ -389,6 +385,11 @@
     <message>
         <source>forced</source>
         <translation>wymuszona</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>nieznany</translation>
     </message>
 </context>
 <context>

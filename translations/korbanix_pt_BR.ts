@@ -363,10 +363,6 @@
         <translation>Nenhuma</translation>
     </message>
     <message>
-        <source>unknown language</source>
-        <translation>idioma desconhecido</translation>
-    </message>
-    <message>
         <source>1 channel</source>
         <translation>1 canal</translation>
     </message>
@@ -389,6 +385,11 @@
     <message>
         <source>forced</source>
         <translation>forçada</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>?</translation>
     </message>
 </context>
 <context>

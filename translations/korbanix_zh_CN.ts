@@ -363,10 +363,6 @@
         <translation>无</translation>
     </message>
     <message>
-        <source>unknown language</source>
-        <translation>语言未知</translation>
-    </message>
-    <message>
         <source>1 channel</source>
         <translation>1 声道</translation>
     </message>
@@ -389,6 +385,11 @@
     <message>
         <source>forced</source>
         <translation>强制</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>未知</translation>
     </message>
 </context>
 <context>
