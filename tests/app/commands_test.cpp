@@ -884,6 +884,28 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
     EXPECT_EQ(QApplication::focusWidget(), window.button(kAdd));
 }
 
+// The style's focus mark on a combo is a faint line: a focused combo gets a clear
+// ring around it, whichever of the two it is, and loses it with the focus.
+TEST_F(CommandsTest, AFocusedComboShowsAClearRing) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.button(kAdd)->setFocus(Qt::TabFocusReason);
+    for (QComboBox* combo : {window.profileCombo(), window.outputFolderCombo()}) {
+        const QRect around = combo->geometry().adjusted(-4, -4, 4, 4);
+        const QImage before = window.grab(around).toImage();
+        combo->setFocus(Qt::TabFocusReason);
+        const QImage focused = window.grab(around).toImage();
+        int strong = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (ContrastRatio(focused.pixelColor(x, y), before.pixelColor(x, y)) >= 3) ++strong;
+        EXPECT_GT(strong, 2 * (around.width() + around.height())) << "a ring all round, seen against the skin";
+        window.button(kAdd)->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(window.grab(around).toImage(), before) << "gone with the focus";
+    }
+}
+
 // A new window starts on its work, not on the title bar's About (first on the
 // top line), where Space would open About.
 TEST_F(CommandsTest, ANewWindowHasTheFocusOnAddOrOnTheList) {
