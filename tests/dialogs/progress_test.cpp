@@ -95,10 +95,12 @@ TEST_F(ProgressWindowTest, TheWindowFitsTheScreen) {
     for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child->isHidden()) continue;
         EXPECT_TRUE(dialog.rect().contains(child->geometry())) << ControlId(child);
-        if (auto* box = qobject_cast<QCheckBox*>(child))
+        if (auto* box = qobject_cast<QCheckBox*>(child)) {
             EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
-        if (auto* button = qobject_cast<QPushButton*>(child))
+        }
+        if (auto* button = qobject_cast<QPushButton*>(child)) {
             EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 8);
+        }
     }
     dialog.Close();
 }
