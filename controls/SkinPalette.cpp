@@ -65,7 +65,9 @@ void ApplySkinPalette(QWidget& widget) {
     // A combo's list is drawn as a menu, in the palette the desktop theme gives
     // menus whatever the combo's own (a dark GTK theme drew the Language list dark
     // inside the light skin); the program's menus are all on the skin.
-    QApplication::setPalette(SkinPalette(), "QMenu");
+    // Only when it differs: each change is announced to every widget of the program.
+    const QPalette skin = SkinPalette();
+    if (QApplication::palette("QMenu") != skin) QApplication::setPalette(skin, "QMenu");
 }
 
 double ContrastRatio(const QColor& a, const QColor& b) {
