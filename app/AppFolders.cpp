@@ -190,7 +190,7 @@ QString StartupOutputFolder(const AppFolders& folders, QString* problem) {
 }
 
 bool CheckOutputFolderExists(const QString& folder) {
-    if (folder.isEmpty()) return false;
+    if (folder.trimmed().isEmpty()) return false;
     // By its bytes: Qt's own file names lose those that are not UTF-8.
     const std::filesystem::path path = toPath(folder);
     std::error_code error;
@@ -201,7 +201,7 @@ bool CheckOutputFolderExists(const QString& folder) {
 
 QString FolderMissingMessage(const QString& folder) {
     const QString tail = QCoreApplication::translate("AppFolders", " Please specify a different folder!");
-    if (folder.isEmpty()) return QCoreApplication::translate("AppFolders", "No output folder is given.") + tail;
+    if (folder.trimmed().isEmpty()) return QCoreApplication::translate("AppFolders", "No output folder is given.") + tail;
     const std::filesystem::path path = toPath(folder);
     std::error_code error;
     if (std::filesystem::exists(path, error) && !std::filesystem::is_directory(path, error))

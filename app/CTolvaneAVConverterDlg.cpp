@@ -16,6 +16,7 @@
 #include "controls/CheckListCtrl.h"
 #include "controls/Label.h"
 #include "controls/ControlButton.h"
+#include "controls/FocusRing.h"
 #include "controls/SkinPalette.h"
 #include "controls/artwork/Artwork.h"
 #include "engine/AVConvert.h"
@@ -191,6 +192,9 @@ void CTolvaneAVConverterDlg::createControls() {
     // settings stay at the last chosen entry, so the profile list only chooses.
     m_profileCombo = makeCombo(kProfile, false);
     m_folderCombo = makeCombo(kOutputFolder, true);
+    // The style marks a focused combo with a faint line; a person working from
+    // the keyboard must see where the focus is.
+    new CFocusRing(this, {m_profileCombo, m_folderCombo});
 
     auto makeOption = [&](int id, const QString& text) {
         auto* box = new QCheckBox(text, this);

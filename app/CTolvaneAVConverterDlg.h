@@ -179,6 +179,9 @@ protected:
     bool event(QEvent* event) override;
     // On showing: the list or Add has the focus, not a title-bar button.
     void focusFirstWork();
+    // After Remove or Clear emptied the list: the focus goes to Add when it was
+    // on the list or on a command that greyed itself.
+    void focusAddWhenEmptied(QWidget* focusedBefore);
     void done(int result) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

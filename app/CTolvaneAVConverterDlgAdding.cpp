@@ -292,7 +292,9 @@ void CTolvaneAVConverterDlg::finishAdding(bool) {
     const auto refused = std::move(m_adding.refused);
     const bool full = m_adding.listFull;
     m_adding = Adding{};
-    if (!refused.empty()) CurrentPlatform().MessageBox(this, TaskList::RefusedFilesMessage(refused));
+    if (!refused.empty())
+        CurrentPlatform().MessageBox(this, TaskList::RefusedFilesMessage(refused), QString(), MessageButtons::Ok,
+                                     MessageIcon::Exclamation);
     if (full) CurrentPlatform().MessageBox(this, TaskList::FullListMessage());
     closeIfRequested();
 }

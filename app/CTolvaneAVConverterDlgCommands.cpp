@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 
 #include <cmath>
@@ -61,7 +62,8 @@ AVConvert& CTolvaneAVConverterDlg::Job() {
 QString CTolvaneAVConverterDlg::profileText() const { return m_profileCombo->currentText(); }
 
 QString CTolvaneAVConverterDlg::outputFolderText() {
-    m_outputFolderText = m_folderCombo->currentText();
+    // Blanks around a typed folder are slips (Find Target and the runs alike).
+    m_outputFolderText = m_folderCombo->currentText().trimmed();
     return m_outputFolderText;
 }
 
@@ -117,7 +119,18 @@ void CTolvaneAVConverterDlg::updatePlayAndStop() {
 
 void CTolvaneAVConverterDlg::RemoveTask() {
     if (m_busy) return;
+    const QPointer<QWidget> focused = focusWidget();
     ApplyButtonChanges(m_tasks.RemoveFirstSelected());
+    focusAddWhenEmptied(focused);
+}
+
+void CTolvaneAVConverterDlg::focusAddWhenEmptied(QWidget* focusedBefore) {
+    // The emptied list hides, and a command that empties it (Remove, Clear) greys
+    // itself: the focus would drift to the volume slider. Add is where the work
+    // starts again, as in a new window.
+    if (!m_list->isHidden() || !focusedBefore) return;
+    if (focusedBefore == m_list || !focusedBefore->isVisible() || !focusedBefore->isEnabled())
+        m_buttons.at(kAdd)->setFocus(Qt::OtherFocusReason);
 }
 
 void CTolvaneAVConverterDlg::RemoveTaskAndStopPreview() {
@@ -127,8 +140,10 @@ void CTolvaneAVConverterDlg::RemoveTaskAndStopPreview() {
 
 void CTolvaneAVConverterDlg::ClearTasks() {
     if (m_busy) return;
+    const QPointer<QWidget> focused = focusWidget();
     ApplyButtonChanges(m_tasks.Clear());
     StopPreview();
+    focusAddWhenEmptied(focused);
 }
 
 AVConvert& CTolvaneAVConverterDlg::jobForProbe() {
@@ -158,7 +173,8 @@ void CTolvaneAVConverterDlg::ClickTask() {
         return;
     }
     if (!probeRowIntoFileInfo(row)) {
-        CurrentPlatform().MessageBox(this, TaskList::InvalidClickMessage(m_tasks.Text(row, TaskList::kSource)));
+        CurrentPlatform().MessageBox(this, TaskList::InvalidClickMessage(m_tasks.Text(row, TaskList::kSource)),
+                                     QString(), MessageButtons::Ok, MessageIcon::Exclamation);
     } else {
         ApplyButtonChanges(m_tasks.StatesAfterClick(true));
     }
@@ -265,7 +281,11 @@ void CTolvaneAVConverterDlg::onHelp() {
         CurrentPlatform().MessageBox(this, Translated(kNoHelpMessage));
         return;
     }
-    CurrentPlatform().OpenPath(m_folders.helpPath);
+    // Without a browser or a handler for web pages the click would do nothing at
+    // all: the person is told where the page is.
+    if (!CurrentPlatform().OpenPath(m_folders.helpPath).ok)
+        CurrentPlatform().MessageBox(this, Translated(kHelpNotOpenedMessage).arg(m_folders.helpPath), QString(),
+                                     MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 void CTolvaneAVConverterDlg::onSetting() {

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
@@ -33,6 +34,14 @@ namespace {
 // Where the window's size and place are kept, beside the output folder.
 constexpr const char* kPlaceSection = "Window";
 constexpr const char* kPlaceKey = "Place";
+// The desktop's scale when the place was kept: a size the window was cut to on a
+// small screen at a large scale is no size the person chose at another scale.
+constexpr const char* kScaleKey = "Scale";
+
+double screenScale(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
 
 }  // namespace
 
@@ -176,7 +185,14 @@ void CTolvaneAVConverterDlg::restoreWindowPlace() {
     if (!screens.empty()) setMinimumSize(minimumSize().boundedTo(screens.front().size()));
     const QRect saved = WindowPlaceFromText(QString::fromStdString(
         IniFile::ReadString(m_folders.iniPath.toStdString(), kPlaceSection, kPlaceKey)));
-    const QRect wanted = saved.isValid() ? saved : QRect(QPoint(), m_templateSize);
+    QRect wanted = saved.isValid() ? saved : QRect(QPoint(), m_templateSize);
+    // Kept at another scale: the place is kept, the size is the template's (a
+    // window cut to 683x384 at twice the scale opened that small at the normal one).
+    bool read = false;
+    const double keptScale = QString::fromStdString(IniFile::ReadString(m_folders.iniPath.toStdString(), kPlaceSection,
+                                                                        kScaleKey)).toDouble(&read);
+    if (saved.isValid() && read && keptScale > 0 && std::abs(keptScale - screenScale(*this)) > 0.01)
+        wanted.setSize(m_templateSize);
     QRect place = PlaceOnScreens(wanted, screens, minimumSize());
     // Without a remembered place the window opens centred on the primary screen.
     if (!saved.isValid() && !screens.empty())
@@ -190,6 +206,8 @@ void CTolvaneAVConverterDlg::saveWindowPlace() {
     if (!place.isValid() || m_folders.iniPath.isEmpty()) return;
     IniFile::WriteString(m_folders.iniPath.toStdString(), kPlaceSection, kPlaceKey,
                          WindowPlaceText(place).toStdString());
+    IniFile::WriteString(m_folders.iniPath.toStdString(), kPlaceSection, kScaleKey,
+                         QString::number(screenScale(*this)).toStdString());
 }
 
 void CTolvaneAVConverterDlg::done(int result) {

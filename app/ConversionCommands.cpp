@@ -124,7 +124,9 @@ bool ConversionCommands::refusedByFileLimit(bool merge) {
 }
 
 bool ConversionCommands::StopOnClose() {
-    if (!m_progress->AskToStop()) return false;
+    // A run that ended by itself while the question was open closed it: the
+    // close that was asked for goes ahead.
+    if (!m_progress->AskToStop()) return !m_progress->IsOpen();
     m_control->WaitForWorker();
     return true;
 }

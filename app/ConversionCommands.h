@@ -36,7 +36,8 @@ public:
     void Clip();
 
     // The main window is closed during a run: "Stop the conversion?"; a yes stops
-    // the run as Stop does and waits for the worker. True when the run has ended.
+    // the run as Stop does and waits for the worker. True when the run has ended
+    // (stopped, or over by itself while the question was open).
     bool StopOnClose();
 
     ConversionControl& Control() { return *m_control; }

@@ -136,7 +136,9 @@ bool ConversionControl::checkRows(JobKind kind, std::vector<TaskRow>& rows) {
 }
 
 bool ConversionControl::start(JobKind kind) {
-    m_outputFolderText = m_host.PullOutputFolderText();
+    // Blanks around a typed folder are slips; only blanks would make a folder
+    // named by spaces in whatever folder the program was started from.
+    m_outputFolderText = m_host.PullOutputFolderText().trimmed();
     m_host.StopPreview();
     // A run that is still stopping owns the job until its worker has let go.
     WaitForWorker();

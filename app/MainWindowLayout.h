@@ -82,6 +82,8 @@ inline constexpr const char* kAboutMenuText = "Korbanix...";
 inline constexpr const char* kChooseFolderTitle = QT_TRANSLATE_NOOP("MainWindow", "Please select output folder:");
 inline constexpr const char* kInvalidFolderMessage = QT_TRANSLATE_NOOP("MainWindow", "The output folder name is invalid!");
 inline constexpr const char* kNoHelpMessage = QT_TRANSLATE_NOOP("MainWindow", "Can not find help file!");
+inline constexpr const char* kHelpNotOpenedMessage =
+    QT_TRANSLATE_NOOP("MainWindow", "No program could open the help page. Please open it in a web browser:\n%1");
 
 // The open-file chooser's filter, in the "description|patterns|...||" form.
 extern const char* const kOpenFileFilter;

@@ -206,7 +206,8 @@ const std::vector<OptionSpec>& ConvertOptions() {
         {"--profile", true, ApplyProfile},
         {"--output", true,
          [](ConvertRequest& r, const std::string& v) -> std::string {
-             if (v.empty()) return "--output wants a folder name";
+             // Blanks only would make a folder named by spaces in the current folder.
+             if (v.find_first_not_of(" \t") == std::string::npos) return "--output wants a folder name";
              r.outputFolder = v;
              return "";
          }},

@@ -1,5 +1,6 @@
 #include "controls/SkinPalette.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QWidget>
 
@@ -59,7 +60,15 @@ QPalette SkinPalette() {
     return palette;
 }
 
-void ApplySkinPalette(QWidget& widget) { widget.setPalette(SkinPalette()); }
+void ApplySkinPalette(QWidget& widget) {
+    widget.setPalette(SkinPalette());
+    // A combo's list is drawn as a menu, in the palette the desktop theme gives
+    // menus whatever the combo's own (a dark GTK theme drew the Language list dark
+    // inside the light skin); the program's menus are all on the skin.
+    // Only when it differs: each change is announced to every widget of the program.
+    const QPalette skin = SkinPalette();
+    if (QApplication::palette("QMenu") != skin) QApplication::setPalette(skin, "QMenu");
+}
 
 double ContrastRatio(const QColor& a, const QColor& b) {
     const double la = luminance(a);

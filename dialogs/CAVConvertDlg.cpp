@@ -10,17 +10,39 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScreen>
 #include <algorithm>
 #include <QPushButton>
 
 namespace {
 
 constexpr int kDialogFontPoints = 8;
+// Below this the texts are no longer read comfortably.
+constexpr int kSmallestFontPoints = 6;
+constexpr QSize kTemplateUnits(400, 105);
+
+// The template's font, or a smaller one when the window would be wider or taller
+// than its screen's free area at that size (a small screen at a large scale): the
+// controls keep their places relative to each other and their texts fit them.
+int fittingPointSize(const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return kDialogFontPoints;
+    constexpr QSize kDesktopFrame(8, 40);  // the border and title bar the desktop adds
+    const QSize room = screen->availableGeometry().size() - kDesktopFrame;
+    int points = kDialogFontPoints;
+    while (points > kSmallestFontPoints) {
+        const QSize size = MapDialogSize(kTemplateUnits, DialogFont(points));
+        if (size.width() <= room.width() && size.height() <= room.height()) break;
+        --points;
+    }
+    return points;
+}
 
 // One static caption of the template: text and rectangle in dialog units.
 struct CaptionRow {
@@ -66,8 +88,8 @@ CAVConvertDlg::CAVConvertDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("Korbanix"));
     ApplySkinPalette(*this);  // readable on the skin whatever the desktop theme
     setModal(true);
-    setFont(DialogFont(kDialogFontPoints));
-    m_templateSize = MapDialogSize(QSize(400, 105), font());
+    setFont(DialogFont(fittingPointSize(owner)));
+    m_templateSize = MapDialogSize(kTemplateUnits, font());
     setFixedSize(m_templateSize);
     buildControls();
 
@@ -192,6 +214,11 @@ bool CAVConvertDlg::IsOpen() const { return isVisible(); }
 
 void CAVConvertDlg::Close() {
     m_closingByProgram = true;
+    // The run ended by itself while "Stop the conversion?" was open: the question
+    // has nothing left to stop, and a yes would do nothing.
+    if (m_asking)
+        for (QDialog* question : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+            if (question->isVisible()) question->reject();
     if (isVisible()) done(QDialog::Accepted);
 }
 

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <iterator>
 #include <utility>
@@ -255,7 +256,25 @@ void CFileInfomation::placeBelowTitle(QGroupBox* frame, const std::vector<QLineE
 
 namespace {
 
-QString trackText(const tracks::Track& track) { return QString::fromStdString(tracks::describe(track)); }
+// What the engine's describe() says, in the window's language: "1: jpn, aac, 2 channels, default".
+QString trackText(const tracks::Track& track) {
+    // A mark rather than a word where the list has no room for one.
+    const QString language = track.language.empty()
+                                 ? QCoreApplication::translate("CFileInfomation", "?", "a track of unknown language")
+                                 : QString::fromStdString(track.language);
+    QStringList parts{QString::number(track.number) + QStringLiteral(": ") + language, QString::fromStdString(track.codec)};
+    if (track.kind == tracks::TrackKind::Audio)
+        parts << (track.channels == 1 ? QCoreApplication::translate("CFileInfomation", "1 channel")
+                                      : QCoreApplication::translate("CFileInfomation", "%1 channels").arg(track.channels));
+    if (!track.title.empty())
+        parts << QCoreApplication::translate("CFileInfomation", "\"%1\"").arg(QString::fromStdString(track.title));
+    if (!track.file.empty())
+        parts << QCoreApplication::translate("CFileInfomation", "file %1")
+                     .arg(QString::fromStdString(std::filesystem::path(track.file).filename().string()));
+    if (track.isDefault) parts << QCoreApplication::translate("CFileInfomation", "default");
+    if (track.forced) parts << QCoreApplication::translate("CFileInfomation", "forced");
+    return parts.join(QStringLiteral(", "));
+}
 
 QString automaticText(const TrackOffer& offer, int position) {
     if (position < 0 || position >= static_cast<int>(offer.tracks.size())) return QCoreApplication::translate("CFileInfomation", "Automatic: none");

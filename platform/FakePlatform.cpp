@@ -1,5 +1,8 @@
 #include "platform/FakePlatform.h"
 
+#include <QMessageBox>
+#include <QTimer>
+
 namespace {
 template <class T>
 bool takeFront(std::deque<T>& queue, T& out) {
@@ -19,9 +22,19 @@ QStringList FakePlatform::messageTexts() const {
 MessageResult FakePlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                                        MessageButtons buttons, MessageIcon icon) {
     messages.push_back(Message{owner, text, caption, buttons, icon});
-    MessageResult answer;
-    if (takeFront(messageAnswers, answer)) return answer;
-    return buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
+    MessageResult answer = buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
+    takeFront(messageAnswers, answer);
+    if (buttons != MessageButtons::YesNo || questionsStayOpenMs <= 0) return answer;
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
+    bool byPerson = false;
+    QTimer::singleShot(questionsStayOpenMs, &box, [&] {
+        byPerson = true;
+        box.done(answer == MessageResult::Yes ? QMessageBox::Yes : QMessageBox::No);
+    });
+    const bool yes = box.exec() == QMessageBox::Yes;
+    if (!byPerson) return yes ? MessageResult::Yes : MessageResult::No;
+    ++questionsAnsweredByPerson;
+    return answer;
 }
 
 void FakePlatform::Beep() { ++beepCount; }

@@ -55,6 +55,11 @@ public:
 
     // ---- Scripted answers (front is used first; defaults when empty) ----
     std::deque<MessageResult> messageAnswers;  // default: Ok for Ok boxes, No for yes/no
+    // > 0: a yes/no question is a real modal box over its owner, open until the
+    // program closes it (No) or this many ms pass, when the person gives the
+    // scripted answer (counted in questionsAnsweredByPerson).
+    int questionsStayOpenMs = 0;
+    int questionsAnsweredByPerson = 0;
     std::deque<QStringList> fileChoices;       // default: empty list (cancelled)
     std::deque<QString> folderChoices;         // default: empty (cancelled)
     std::deque<OpenResult> openResults;        // default: success (code 42)

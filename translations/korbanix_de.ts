@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Merge</source>
-        <translation>Verbinden</translation>
+        <translation>Zusammen­fügen</translation>
     </message>
     <message>
         <source>Info</source>
@@ -361,6 +361,35 @@
     <message>
         <source>None</source>
         <translation>Keine</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>Datei %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>erzwungen</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>unbekannt</translation>
     </message>
 </context>
 <context>
@@ -1376,6 +1405,12 @@ Bitte eine kleinere Größe wählen.</translation>
     <message>
         <source>Skip files done before</source>
         <translation>Erledigte Dateien überspringen</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Kein Programm konnte die Hilfeseite öffnen. Bitte öffnen Sie sie in einem Webbrowser:
+%1</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>archivo %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predeterminada</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forzada</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>?</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Elija un tamaño menor.</translation>
     <message>
         <source>Skip files done before</source>
         <translation>Omitir archivos ya convertidos</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Ningún programa pudo abrir la página de ayuda. Ábrala en un navegador web:
+%1</translation>
     </message>
 </context>
 <context>

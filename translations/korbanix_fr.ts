@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>Aucun</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>fichier %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forcée</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>?</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Choisissez une taille plus petite.</translation>
     <message>
         <source>Skip files done before</source>
         <translation>Ignorer les fichiers déjà convertis</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Aucun programme n&apos;a pu ouvrir la page d&apos;aide. Veuillez l&apos;ouvrir dans un navigateur web :
+%1</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>Nessuno</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canale</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>file %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predefinita</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forzata</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>?</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Scegliere una dimensione minore.</translation>
     <message>
         <source>Skip files done before</source>
         <translation>Salta i file già convertiti</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Nessun programma è riuscito ad aprire la pagina della guida. Aprila in un browser web:
+%1</translation>
     </message>
 </context>
 <context>

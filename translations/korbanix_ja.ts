@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>なし</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>ファイル %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>強制</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>不明</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Choose a smaller size.</source>
     <message>
         <source>Skip files done before</source>
         <translation>変換済みのファイルをスキップ</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>ヘルプページを開けるプログラムがありません。Web ブラウザーで開いてください:
+%1</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>없음</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 채널</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 채널</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>파일 %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>강제</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>미상</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Choose a smaller size.</source>
     <message>
         <source>Skip files done before</source>
         <translation>이미 변환한 파일 건너뛰기</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>도움말 페이지를 열 수 있는 프로그램이 없습니다. 웹 브라우저에서 여십시오:
+%1</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>Brak</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 kanał</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>kanały: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1”</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>plik %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>domyślna</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>wymuszona</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>nieznany</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Wybierz mniejszy rozmiar.</translation>
     <message>
         <source>Skip files done before</source>
         <translation>Pomiń już przekonwertowane</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Żaden program nie mógł otworzyć strony pomocy. Otwórz ją w przeglądarce internetowej:
+%1</translation>
     </message>
 </context>
 <context>

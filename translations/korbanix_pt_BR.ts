@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>Nenhuma</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>arquivo %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>padrão</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forçada</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>?</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Escolha um tamanho menor.</translation>
     <message>
         <source>Skip files done before</source>
         <translation>Pular arquivos já convertidos</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Nenhum programa conseguiu abrir a página de ajuda. Abra-a em um navegador da web:
+%1</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>Нет</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 канал</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>каналов: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>файл %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>по умолчанию</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>принудительная</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>?</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Choose a smaller size.</source>
     <message>
         <source>Skip files done before</source>
         <translation>Пропускать готовые файлы</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>Ни одна программа не смогла открыть страницу справки. Откройте её в веб-браузере:
+%1</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,35 @@
         <source>None</source>
         <translation>无</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 声道</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 声道</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>文件 %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>强制</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <comment>a track of unknown language</comment>
+        <translation>未知</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -1376,6 +1405,12 @@ Choose a smaller size.</source>
     <message>
         <source>Skip files done before</source>
         <translation>跳过已转换的文件</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. Please open it in a web browser:
+%1</source>
+        <translation>没有程序能够打开帮助页面。请在网页浏览器中打开它：
+%1</translation>
     </message>
 </context>
 <context>

@@ -145,10 +145,13 @@ QStringList CutCaptions() {
         const QString caption = QCoreApplication::translate("Artwork", row.art.caption);
         if (caption.isEmpty()) continue;
         const QRectF place = paint::CaptionPlace(row.art);
-        const QFont fitted = paint::FittedCaptionFont(paint::CaptionFont(row.art), caption, place.width());
+        const paint::FittedCaption fitted = paint::FitCaption(paint::CaptionFont(row.art), caption, place);
         // A caption reaching the button's edge is cut by its frame.
         const bool atTheEdge = place.left() < paint::kCaptionMargin || place.right() > row.art.width - paint::kCaptionMargin;
-        if (atTheEdge || QFontMetricsF(fitted).horizontalAdvance(caption) > place.width()) cut << caption;
+        const QFontMetricsF metrics(fitted.font);
+        bool tooWide = fitted.lines.size() * metrics.height() > place.height();
+        for (const QString& line : fitted.lines) tooWide = tooWide || metrics.horizontalAdvance(line) > place.width();
+        if (atTheEdge || tooWide) cut << caption;
     }
     cut.removeDuplicates();
     return cut;

@@ -43,10 +43,14 @@ QFont captionFont(int pixelSize, bool bold) {
 // A caption of another language may be longer than the English one the button
 // was drawn for: it is drawn smaller until it fits (the tooltip names the button
 // in full), and cut with an ellipsis only below a readable size.
-void drawFittedCaption(QPainter& p, const QRectF& place, QFont font, const QString& caption) {
-    font = FittedCaptionFont(font, caption, place.width());
-    p.setFont(font);
-    const QString shown = QFontMetricsF(font).elidedText(caption, Qt::ElideRight, place.width());
+void drawFittedCaption(QPainter& p, const QRectF& place, const QFont& font, const QString& caption) {
+    const FittedCaption fitted = FitCaption(font, caption, place);
+    p.setFont(fitted.font);
+    if (fitted.lines.size() > 1) {
+        p.drawText(place, Qt::AlignCenter, fitted.lines.join(QLatin1Char('\n')));
+        return;
+    }
+    const QString shown = QFontMetricsF(fitted.font).elidedText(fitted.lines.value(0), Qt::ElideRight, place.width());
     p.drawText(place, Qt::AlignCenter, shown);
 }
 
@@ -57,6 +61,21 @@ QFont FittedCaptionFont(QFont font, const QString& caption, qreal width) {
     while (font.pixelSize() > kSmallestPixels && QFontMetricsF(font).horizontalAdvance(caption) > width)
         font.setPixelSize(font.pixelSize() - 1);
     return font;
+}
+
+FittedCaption FitCaption(const QFont& font, const QString& caption, const QRectF& place) {
+    constexpr QChar kSoftHyphen(0x00AD);
+    QString whole = caption;
+    whole.remove(kSoftHyphen);
+    const QFont single = FittedCaptionFont(font, whole, place.width());
+    const int at = caption.indexOf(kSoftHyphen);
+    if (at < 0 || QFontMetricsF(single).horizontalAdvance(whole) <= place.width()) return {single, {whole}};
+    const QStringList lines{caption.left(at).remove(kSoftHyphen) + QLatin1Char('-'), caption.mid(at + 1).remove(kSoftHyphen)};
+    const QFontMetricsF metrics(font);
+    const QString longer = metrics.horizontalAdvance(lines[0]) >= metrics.horizontalAdvance(lines[1]) ? lines[0] : lines[1];
+    QFont two = FittedCaptionFont(font, longer, place.width());
+    while (two.pixelSize() > 8 && 2 * QFontMetricsF(two).height() > place.height()) two.setPixelSize(two.pixelSize() - 1);
+    return {two, lines};
 }
 
 namespace {

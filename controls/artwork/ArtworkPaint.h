@@ -4,6 +4,7 @@
 // whole picture from nothing, so the same number always gives the same pixels.
 
 #include <QFont>
+#include <QStringList>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -38,6 +39,16 @@ QFont CaptionFont(const ButtonArt& art);
 // `font` made smaller (down to a readable least) until `caption` is at most
 // `width` pixels wide; a caption that fits keeps the font as it is.
 QFont FittedCaptionFont(QFont font, const QString& caption, qreal width);
+
+// The caption as drawn in `place`: one line in the fitted font, or, when it does
+// not fit even at the least size and holds a soft hyphen (U+00AD, which a
+// translation puts into a long word such as "Zusammen\u00ADfügen"), two lines
+// broken there, the first ending in a hyphen.
+struct FittedCaption {
+    QFont font;
+    QStringList lines;
+};
+FittedCaption FitCaption(const QFont& font, const QString& caption, const QRectF& place);
 
 // A bare glyph in the skin's ink on white (its non-white pixels are its shape).
 QImage GlyphPicture(int width, int height, Glyph glyph);

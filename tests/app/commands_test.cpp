@@ -26,7 +26,9 @@
 #include <QLabel>
 #include <QAction>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -207,6 +209,14 @@ TEST_F(CommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
     CTolvaneAVConverterDlg& again = open();
     again.onHelp();
     EXPECT_EQ(fake.openedPaths, std::vector<QString>({exeFolder() + "/help.html"}));
+    EXPECT_EQ(fake.messages.size(), 1u) << "opened: nothing to say";
+    // No browser or handler: the person is told where the page is.
+    fake.openResults = {FakePlatform::Failure(31)};
+    again.onHelp();
+    ASSERT_EQ(fake.messages.size(), 2u);
+    EXPECT_EQ(fake.messages.back().text, "No program could open the help page. Please open it in a web browser:\n" +
+                                             exeFolder() + "/help.html");
+    EXPECT_EQ(fake.messages.back().icon, MessageIcon::Exclamation);
 }
 
 // The Setting dialog's "Sources" choices reach the job and the configuration file,
@@ -598,6 +608,24 @@ TEST_F(CommandsTest, ADarkDesktopPaletteLeavesEveryPartReadable) {
     }
     EXPECT_TRUE(readable(&window, QPalette::WindowText, QPalette::Window));
     EXPECT_TRUE(readable(window.playingTimeLabel(), QPalette::WindowText, QPalette::Window));
+    // A combo's list is a window of its own (the Setting dialog's Language list
+    // opened dark inside the light skin).
+    const auto popupReadable = [&readable](QComboBox* combo) {
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        EXPECT_TRUE(readable(list, QPalette::Text, QPalette::Base)) << combo->objectName().toStdString();
+        EXPECT_TRUE(readable(list->window(), QPalette::WindowText, QPalette::Window));
+        // What a person sees: the list is drawn light (the chosen entry aside).
+        combo->view()->selectionModel()->clear();
+        combo->view()->setCurrentIndex(QModelIndex());
+        const QImage shot = list->window()->grab().toImage();
+        long long lightness = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) lightness += shot.pixelColor(x, y).lightness();
+        EXPECT_GT(lightness / std::max(1, shot.width() * shot.height()), 180) << combo->currentText().toStdString();
+        combo->hidePopup();
+    };
+    for (QComboBox* combo : {window.profileCombo(), window.outputFolderCombo()}) popupReadable(combo);
 
     // What a person sees: the row's text is dark on a light cell.
     CCheckListCtrl* list = window.taskListControl();
@@ -622,6 +650,7 @@ TEST_F(CommandsTest, ADarkDesktopPaletteLeavesEveryPartReadable) {
         EXPECT_TRUE(readable(&shown, QPalette::WindowText, QPalette::Window)) << shown.metaObject()->className();
         for (QLineEdit* edit : shown.findChildren<QLineEdit*>())
             EXPECT_TRUE(readable(edit, QPalette::Text, QPalette::Base)) << shown.metaObject()->className();
+        for (QComboBox* combo : shown.findChildren<QComboBox*>()) popupReadable(combo);
         checked << shown.metaObject()->className();
         shown.hide();
         return int(QDialog::Rejected);
@@ -636,6 +665,7 @@ TEST_F(CommandsTest, ADarkDesktopPaletteLeavesEveryPartReadable) {
         return static_cast<QAction*>(nullptr);
     };
     window.ShowWindowMenu(window.mapToGlobal(QPoint(10, 10)));
+    window.ShowTaskContextMenu(window.mapToGlobal(QPoint(10, 10)));
 }
 
 // ---- Size and place ----
@@ -764,6 +794,26 @@ TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
     EXPECT_TRUE(screen.contains(second.geometry())) << second.x() << "," << second.y();
 }
 
+// A size kept at another scale (cut to 683x384 on a laptop at twice the scale)
+// opens at the template's size, fitted to the screen; one kept at this scale is
+// the person's choice and is kept.
+TEST_F(CommandsTest, ASizeKeptAtAnotherScaleOpensAtTheTemplateSize) {
+    const QString ini = exeFolder() + "/bin/Path_Registration.ini";
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "0,0,683,384"));
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Scale", "3"));
+    CTolvaneAVConverterDlg& first = open();
+    EXPECT_EQ(first.size(), first.templateSize().boundedTo(screen.size()));
+    first.show();
+    first.close();  // keeps the place at this scale
+    EXPECT_EQ(IniFile::ReadString(ini.toStdString(), "Window", "Scale"),
+              QString::number(QGuiApplication::primaryScreen()->devicePixelRatio()).toStdString());
+    dialog.reset();
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "0,0,700,420"));
+    CTolvaneAVConverterDlg& second = open();
+    EXPECT_EQ(second.size(), QSize(700, 420).expandedTo(second.minimumSize()).boundedTo(screen.size()));
+}
+
 // ---- Keyboard ----
 
 // The reading order is the picture's: the title band's buttons (About, Minimise,
@@ -788,6 +838,10 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
     EXPECT_EQ(visited[1], window.button(kMinimise));
     EXPECT_EQ(visited[2], window.button(kClose));
     EXPECT_EQ(visited[3], window.button(kAdd)) << "then the tool strip";
+    // Backwards from where the work starts, the title band comes first, not last.
+    window.button(kAdd)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.button(kAdd), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), window.button(kClose));
     const auto at = [&visited](QWidget* widget) { return std::find(visited.begin(), visited.end(), widget) - visited.begin(); };
     EXPECT_EQ(at(window.taskListControl()), at(window.button(kHelp)) + 1) << "the list after the tool strip";
     EXPECT_EQ(at(window.button(kPlay)), at(window.taskListControl()) + 1) << "then the preview's controls";
@@ -807,6 +861,48 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
         const bool sameLine = std::abs(before.center().y() - now.center().y()) <= tolerance;
         EXPECT_TRUE(sameLine ? before.left() < now.left() : before.center().y() < now.center().y())
             << ControlId(visited[i - 1]) << " before " << ControlId(visited[i]);
+    }
+
+    // While a file plays the position slider is on the way, above Play.
+    window.taskListControl()->SelectAndFocus(0);
+    window.button(kPlay)->click();
+    ASSERT_TRUE(window.positionSlider()->isEnabled());
+    window.taskListControl()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.taskListControl(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.positionSlider());
+    QTest::keyClick(window.positionSlider(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.button(kPlay));
+    window.button(kStop)->click();
+    // The list emptied from the keyboard hides: the focus goes to Add, not on
+    // to the volume slider.
+    window.taskListControl()->setFocus(Qt::TabFocusReason);
+    for (int row = 0; row < 2; ++row) {
+        window.taskListControl()->SelectAndFocus(0);
+        QTest::keyClick(window.taskListControl(), Qt::Key_Delete);
+    }
+    ASSERT_EQ(window.taskList().Count(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), window.button(kAdd));
+}
+
+// The style's focus mark on a combo is a faint line: a focused combo gets a clear
+// ring around it, whichever of the two it is, and loses it with the focus.
+TEST_F(CommandsTest, AFocusedComboShowsAClearRing) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.button(kAdd)->setFocus(Qt::TabFocusReason);
+    for (QComboBox* combo : {window.profileCombo(), window.outputFolderCombo()}) {
+        const QRect around = combo->geometry().adjusted(-4, -4, 4, 4);
+        const QImage before = window.grab(around).toImage();
+        combo->setFocus(Qt::TabFocusReason);
+        const QImage focused = window.grab(around).toImage();
+        int strong = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (ContrastRatio(focused.pixelColor(x, y), before.pixelColor(x, y)) >= 3) ++strong;
+        EXPECT_GT(strong, 2 * (around.width() + around.height())) << "a ring all round, seen against the skin";
+        window.button(kAdd)->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(window.grab(around).toImage(), before) << "gone with the focus";
     }
 }
 

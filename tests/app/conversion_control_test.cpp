@@ -304,6 +304,25 @@ TEST_F(ConversionTest, ARunThatWroteNothingDoesNotOpenTheFolder) {
     EXPECT_TRUE(platform.openedPaths.empty());
 }
 
+TEST_F(ConversionTest, ABlankFolderIsRefusedAndNothingIsMadeWhereTheProgramStarted) {
+    host.addRow("/v/a.avi");
+    const fs::path started = fs::current_path();
+    fs::current_path(dir.path());
+    for (const char* blank : {"", " ", "  \t"}) {
+        host.folderText = blank;
+        EXPECT_FALSE(control.StartConversion()) << '"' << blank << '"';
+    }
+    fs::current_path(started);
+    EXPECT_EQ(platform.messageTexts(),
+              QStringList(3, "No output folder is given. Please specify a different folder!"));
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_EQ(g_convertRuns.load(), 0);
+    // A typed folder's blanks around it are slips, not part of its name.
+    host.folderText = " " + QString::fromStdString(dir.path().string()) + " ";
+    ASSERT_TRUE(control.StartConversion());
+    EXPECT_EQ(host.outputFolder, QString::fromStdString(dir.path().string()));
+}
+
 TEST_F(ConversionTest, AFileIsNoFolder) {
     host.addRow("/v/a.avi");
     const fs::path file = dir.path() / "taken";

@@ -252,6 +252,27 @@ TEST_F(ConversionWindow, ClosingTheWindowDuringARunAsksToStop) {
     EXPECT_NE(window->taskList().Text(0, TaskList::kStatus), " Ready");
 }
 
+// The run ends by itself while the close's question is open: the question
+// closes and the window closes as asked.
+TEST_F(ConversionWindow, ARunEndingWhileTheCloseQuestionIsOpenClosesBoth) {
+    addClips();
+    window->show();
+    window->modalRunner = [this](QDialog& shown) {
+        QTimer::singleShot(0, &shown, [this] {
+            fake.questionsStayOpenMs = 30000;
+            window->close();
+        });
+        return shown.exec();
+    };
+    guard(window->conversion());
+    window->button(kConvert)->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake.questionsAnsweredByPerson, 0);
+    EXPECT_EQ(fake.messageTexts(), QStringList{"Stop the conversion?"});
+    EXPECT_FALSE(window->isVisible()) << "the close that was asked for goes ahead";
+    EXPECT_EQ(window->taskList().Text(1, TaskList::kStatus), "Completed");
+}
+
 TEST_F(ConversionWindow, TheButtonsRunTheCommands) {
     addClips();
     QTimer::singleShot(120000, window, [this] { window->conversion().Control().RequestStop(); });

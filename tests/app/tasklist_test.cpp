@@ -379,6 +379,7 @@ TEST_F(TaskListTest, InvalidFilesAreRefusedInOneMessageThatSaysWhy) {
                   .join("|")
                   .toStdString())
         << "one message per addition, each file with its reason";
+    for (const auto& message : fake.messages) EXPECT_EQ(message.icon, MessageIcon::Exclamation) << "a warning, like the others";
     if (unreadable) {
         window.AddPaths({locked});
         EXPECT_EQ(fake.messageTexts().last(), "File:locked.mp3 is invalid: it cannot be read (permission denied).");
@@ -393,6 +394,7 @@ TEST_F(TaskListTest, ClickOnARowWhoseFileVanishedShowsTheFullPath) {
     window.taskListControl()->SelectAndFocus(0);
     window.ClickTask();
     EXPECT_EQ(fake.messageTexts(), QStringList({"File:" + copy + " invalid!"}));
+    EXPECT_EQ(fake.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(window.taskList().Count(), 1) << "the row stays";
 }
 

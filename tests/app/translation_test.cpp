@@ -12,6 +12,7 @@
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
 #include "dialogs/CAVConvertDlg.h"
+#include "dialogs/CFileInfomation.h"
 #include "dialogs/EngineTexts.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
@@ -355,6 +356,32 @@ TEST_P(ShippedLanguage, TheWindowSpeaksTheLanguage) {
     EXPECT_NE(window.button(kConvert)->accessibleName(), QStringLiteral("Convert"));
 }
 
+// The File Information track lists describe a track in the window's language
+// ("2 channels, default" and "?" stayed English).
+TEST_P(ShippedLanguage, TrackLinesSpeakTheLanguage) {
+    TrackOffer offer;
+    tracks::Track track;
+    track.kind = tracks::TrackKind::Audio;
+    track.number = 1;
+    track.codec = "aac";
+    track.channels = 2;
+    track.isDefault = true;
+    track.forced = true;
+    track.title = "Director";
+    offer.tracks = {track, track};
+    offer.tracks[1].channels = 1;
+    const std::vector<TrackEntry> entries = SoundTrackEntries(offer);
+    ASSERT_EQ(entries.size(), 3u);
+    for (const TrackEntry& entry : entries)
+        for (const char* english : {"channel", "default", "forced", "\"Director\""})
+            EXPECT_FALSE(entry.text.contains(QLatin1String(english))) << entry.text.toStdString();
+    // An unknown language is a word where the list has room for it.
+    if (QStringList{"de", "pl", "ja", "zh_CN", "ko"}.contains(GetParam())) {
+        EXPECT_FALSE(entries[1].text.contains(QLatin1Char('?'))) << entries[1].text.toStdString();
+    }
+    EXPECT_TRUE(entries[1].text.contains(QStringLiteral("Director")));
+}
+
 TEST_P(ShippedLanguage, HelpOpensThePageInTheWindowsLanguage) {
     for (const QString& name : {QStringLiteral("help.html"), QStringLiteral("help_%1.html").arg(GetParam())}) {
         QFile page(exeFolder() + QLatin1Char('/') + name);
@@ -388,6 +415,32 @@ TEST_F(TranslationTest, AMissingPageInTheLanguageOpensTheEnglishOne) {
     CTolvaneAVConverterDlg& window = open();
     window.button(kHelp)->click();
     EXPECT_EQ(fake.openedPaths, std::vector<QString>({exeFolder() + QStringLiteral("/help.html")}));
+}
+
+// German names Merge "Zusammenfügen" ("Verbinden" reads as connecting things)
+// and quotes „so“, in the window and on the help page alike.
+TEST_F(TranslationTest, GermanSaysZusammenfuegenAndQuotesTheGermanWay) {
+    UiTranslation translation;
+    ASSERT_TRUE(translation.Install(QStringLiteral("de"), qEnvironmentVariable("KORBANIX_BUILD_DIR") + "/app/translations"));
+    // The caption may break after "Zusammen" (a soft hyphen) on the button.
+    EXPECT_EQ(QCoreApplication::translate("Artwork", "Merge").remove(QChar(0x00AD)), QString::fromUtf8("Zusammenfügen"));
+    const QString root = qEnvironmentVariable("KORBANIX_SOURCE_DIR");
+    for (const QString& name : {QStringLiteral("/translations/korbanix_de.ts"), QStringLiteral("/app/help/help_de.html")}) {
+        QFile file(root + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        QString text = QString::fromUtf8(file.readAll());
+        EXPECT_FALSE(text.contains(QStringLiteral("Verbinden"))) << name.toStdString();
+        // Only what a person reads: the translations, the page's text without its tags.
+        if (name.endsWith(QStringLiteral(".ts"))) {
+            QStringList read;
+            for (const auto& m : QRegularExpression(QStringLiteral("<translation>([^<]*)</translation>")).globalMatch(text))
+                read << m.captured(1);
+            text = read.join(QLatin1Char('\n'));
+        } else {
+            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        }
+        EXPECT_FALSE(text.contains(QStringLiteral("&quot;")) || text.contains(QLatin1Char('"'))) << name.toStdString();
+    }
 }
 
 TEST_F(TranslationTest, ButtonPicturesAreRepaintedInTheWindowsLanguage) {

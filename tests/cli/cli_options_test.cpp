@@ -172,6 +172,7 @@ TEST(CliCommandLine, UsageErrorsNameTheProblem) {
         {{"--extension", "mp4"}, "extension"},
         {{"--extension", "./x"}, "extension"},
         {{"--output", ""}, "folder"},
+        {{"--output", "  "}, "folder"},
         {{"--jobs", "0"}, "1 to 16"},
         {{"--jobs", "17"}, "1 to 16"},
         {{"--jobs", "two"}, "1 to 16"},

@@ -11,6 +11,7 @@
 #include "support/QtTestApp.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -82,6 +83,28 @@ TEST_F(ProgressWindowTest, EveryOpeningStartsWithPreviewOnAndShutdownOff) {
     EXPECT_EQ(control<QLabel>(CAVConvertDlg::kFileTimeLeft)->text(), "");
 }
 
+// On a small screen at a large scale (1366x768 at twice the scale: 683x384) the
+// window fits the screen's free area with every control inside it and readable.
+TEST_F(ProgressWindowTest, TheWindowFitsTheScreen) {
+    dialog.SetRunningRows({{"a.mp4", 88}, {"b.mp4", 40}, {"c.mp4", 10}, {"d.mp4", 5}});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QRect screen = dialog.screen()->availableGeometry();
+    EXPECT_LE(dialog.frameGeometry().width(), screen.width()) << dialog.width() << " on " << screen.width();
+    EXPECT_LE(dialog.frameGeometry().height(), screen.height()) << dialog.height() << " on " << screen.height();
+    for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden()) continue;
+        EXPECT_TRUE(dialog.rect().contains(child->geometry())) << ControlId(child);
+        if (auto* box = qobject_cast<QCheckBox*>(child)) {
+            EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
+        }
+        if (auto* button = qobject_cast<QPushButton*>(child)) {
+            EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 8);
+        }
+    }
+    dialog.Close();
+}
+
 TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {
     auto* box = control<QCheckBox>(CAVConvertDlg::kShowPreview);
     box->click();
@@ -137,6 +160,19 @@ TEST_F(ProgressWindowTest, EnterDoesNothingAndEscapeAsksToStop) {
     EXPECT_EQ(stops, 1);
     EXPECT_FALSE(job.stopRequested.load()) << "the control's handler stops the worker";
     dialog.Close();
+}
+
+// A run that ends by itself while "Stop the conversion?" is open closes the
+// question: a later yes would have nothing to stop.
+TEST_F(ProgressWindowTest, TheQuestionClosesWhenTheRunEndsWhileItIsOpen) {
+    dialog.show();
+    fake.questionsStayOpenMs = 3000;
+    fake.messageAnswers = {MessageResult::Yes};
+    QTimer::singleShot(50, &dialog, [this] { dialog.Close(); });
+    EXPECT_FALSE(dialog.AskToStop());
+    EXPECT_EQ(fake.questionsAnsweredByPerson, 0) << "the question stayed open after the run";
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(stops, 0);
 }
 
 TEST_F(ProgressWindowTest, StopAndCloseBoxBothAskToStop) {
