@@ -30,7 +30,10 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
 field Maintainer | grep -q '^Korbanix developers <[a-z]*@korbanix\.org>$' || fail "Maintainer: $(field Maintainer)"
-field Description | head -n 1 | grep -q . || fail "no synopsis"
+# Read whole before taking its first line: with pipefail, `head` closing the pipe
+# early could fail dpkg-deb with SIGPIPE on a busy machine.
+description=$(field Description)
+[ -n "${description%%$'\n'*}" ] || fail "no synopsis"
 [ "$(field Description | wc -l)" -ge 5 ] || fail "no long description"
 depends=$(field Depends)
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libavcodec59 libavformat59 libswscale6 libswresample4 libavutil57 \

@@ -21,6 +21,7 @@
 #include "dialogs/CSettings.h"
 #include "engine/AVConvert.h"
 
+#include <QLocale>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -1054,7 +1055,8 @@ TEST_F(DeviceFolderTest, AnOutputOverFourGigabytesIsRefusedBeforeStartingOnFat32
                                     {"/v/skipped.avi", "00:00:00", "50:00:00", false, "", "", ""}};
     const QString video = point + "/VIDEO";
     const QString refusal = Fat32Refusal(rows, JobKind::Convert, settings, video, mounts);
-    EXPECT_TRUE(refusal.startsWith("The output of \"long.avi\" would be about 5.1 GB, but a file on the FAT32 "
+    const QString size = QLocale().toString(5.1, 'f', 1) + " GB";  // the person's decimal sign
+    EXPECT_TRUE(refusal.startsWith("The output of \"long.avi\" would be about " + size + ", but a file on the FAT32 "
                                    "volume " + point + " can hold at most 4 GB."))
         << refusal.toStdString();
     EXPECT_TRUE(Fat32Refusal({rows[0]}, JobKind::Convert, settings, video, mounts).isEmpty());
@@ -1063,7 +1065,7 @@ TEST_F(DeviceFolderTest, AnOutputOverFourGigabytesIsRefusedBeforeStartingOnFat32
                     .startsWith("The output of \"" + DecodeFileName("caf\xe9.avi") + "\""))
         << "the name keeps its bytes";
     EXPECT_TRUE(Fat32Refusal({rows[0], rows[0], rows[0], rows[0], rows[0]}, JobKind::Merge, settings, video, mounts)
-                    .startsWith("The merged output would be about 5.1 GB"));
+                    .startsWith("The merged output would be about " + size));
     EXPECT_TRUE(Fat32Refusal(rows, JobKind::Convert, settings, "/home/me/Videos", mounts).isEmpty())
         << "other file systems have no such limit";
     // A link elsewhere that leads onto the stick is the stick.

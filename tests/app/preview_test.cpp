@@ -10,6 +10,7 @@
 #include "controls/PictureFit.h"
 #include "controls/artwork/Artwork.h"
 
+#include <QLocale>
 #include <QLabel>
 #include <QTest>
 
@@ -330,7 +331,7 @@ TEST_F(PreviewTest, ThePlayerShowsPositionAndLength) {
     player.position = 0.5f;
     window.button(kPlay)->click();
     window.preview().OnPositionTick();
-    EXPECT_EQ(window.playingTimeLabel()->text(), "0:31:02.6 / 1:02:05.2");
+    EXPECT_EQ(window.playingTimeLabel()->text(), QString("0:31:02.6 / 1:02:05.2").replace('.', QLocale().decimalPoint()));
     EXPECT_TRUE(window.playingTimeLabel()->isVisible() || !window.isVisible());
     window.button(kStop)->click();
     EXPECT_TRUE(window.playingTimeLabel()->text().isEmpty());

@@ -20,6 +20,8 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/LibraryTree.h"
 
+#include <cerrno>
+#include <cstring>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -945,7 +947,7 @@ TEST_F(KeptTaskListTest, AFailedSaveLeavesTheKeptFileByteForByteSaysSoOnceAndTri
     EXPECT_EQ(kept.readAll(), before) << "the kept list must stay as it was";
     kept.close();
     ASSERT_EQ(fake.messages.size(), 1u) << fake.messageTexts().join("|").toStdString();
-    EXPECT_TRUE(fake.messages[0].text.contains("could not be saved: File too large")) << fake.messages[0].text.toStdString();
+    EXPECT_TRUE(fake.messages[0].text.contains("could not be saved: " + QString::fromLocal8Bit(std::strerror(EFBIG)))) << fake.messages[0].text.toStdString();
     EXPECT_EQ(QDir(QFileInfo(statePath()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
               QStringList{"tasks.json"})
         << "no temporary file stays behind";
@@ -1015,7 +1017,7 @@ TEST(TaskListStoreDisk, ARealFullDiskLeavesTheKeptFileByteForByte) {
         for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
         std::fprintf(stderr, "written %d, problem %s, same %d, entries %zu\n", saved.written,
                      qPrintable(saved.problem), same, entries);
-        ::_exit(!saved.written && saved.problem.contains("No space left") && same && entries == 2 ? 0 : 1);
+        ::_exit(!saved.written && saved.problem.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))) && same && entries == 2 ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

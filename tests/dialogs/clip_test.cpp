@@ -11,6 +11,7 @@
 #include "support/FakeMediaPlayer.h"
 #include "support/QtTestApp.h"
 
+#include <QLocale>
 #include <QCloseEvent>
 #include <QApplication>
 #include <QCoreApplication>
@@ -470,7 +471,8 @@ TEST_F(ClipDialogTest, PicturesKeepTheirDisplayShapeAndTheTimeIsShown) {
                   QColor(Qt::black));
         player.position = 0.25f;
         QTest::qWait(2 * CClipDialog::kPositionTimerMs);
-        EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kPositionTime)->text(), "0:00:25.0 / 0:01:40.0");
+        EXPECT_EQ(control<QLabel>(dialog, CClipDialog::kPositionTime)->text(),
+              QString("0:00:25.0 / 0:01:40.0").replace('.', QLocale().decimalPoint()));
         control<QPushButton>(dialog, CClipDialog::kCancel)->click();
     }
 }
