@@ -268,7 +268,11 @@ void CTolvaneAVConverterDlg::onFindTarget() {
         return;
     }
     m_outputFolder = folder;
-    CurrentPlatform().OpenPath(folder);
+    CurrentPlatform().OpenPath(folder, [window = QPointer<CTolvaneAVConverterDlg>(this), folder] {
+        if (window)
+            CurrentPlatform().MessageBox(window, Translated(kFolderNotOpenedMessage).arg(folder), QString(),
+                                         MessageButtons::Ok, MessageIcon::Exclamation);
+    });
     if (m_folderCombo->findText(folder, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         AddOutputFolderEntry(folder);
     m_folderCombo->setEditText(m_outputFolderText);
@@ -283,9 +287,12 @@ void CTolvaneAVConverterDlg::onHelp() {
     }
     // Without a browser or a handler for web pages the click would do nothing at
     // all: the person is told where the page is.
-    if (!CurrentPlatform().OpenPath(m_folders.helpPath).ok)
-        CurrentPlatform().MessageBox(this, Translated(kHelpNotOpenedMessage).arg(m_folders.helpPath), QString(),
-                                     MessageButtons::Ok, MessageIcon::Exclamation);
+    const auto tell = [window = QPointer<CTolvaneAVConverterDlg>(this), page = m_folders.helpPath] {
+        if (window)
+            CurrentPlatform().MessageBox(window, Translated(kHelpNotOpenedMessage).arg(page), QString(),
+                                         MessageButtons::Ok, MessageIcon::Exclamation);
+    };
+    if (!CurrentPlatform().OpenPath(m_folders.helpPath, tell).ok) tell();
 }
 
 void CTolvaneAVConverterDlg::onSetting() {

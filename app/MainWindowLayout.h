@@ -84,6 +84,8 @@ inline constexpr const char* kInvalidFolderMessage = QT_TRANSLATE_NOOP("MainWind
 inline constexpr const char* kNoHelpMessage = QT_TRANSLATE_NOOP("MainWindow", "Can not find help file!");
 inline constexpr const char* kHelpNotOpenedMessage =
     QT_TRANSLATE_NOOP("MainWindow", "No program could open the help page. Please open it in a web browser:\n%1");
+inline constexpr const char* kFolderNotOpenedMessage =
+    QT_TRANSLATE_NOOP("MainWindow", "No program could open the output folder. Please open it in a file manager:\n%1");
 
 // The open-file chooser's filter, in the "description|patterns|...||" form.
 extern const char* const kOpenFileFilter;

@@ -1,5 +1,6 @@
 #include "platform/FakePlatform.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -59,8 +60,9 @@ OpenResult FakePlatform::nextOpenResult() {
     return result;
 }
 
-OpenResult FakePlatform::OpenPath(const QString& path) {
+OpenResult FakePlatform::OpenPath(const QString& path, std::function<void()> whenNothingOpened) {
     openedPaths.push_back(path);
+    if (nothingOpensPaths && whenNothingOpened) QTimer::singleShot(0, qApp, whenNothingOpened);
     return nextOpenResult();
 }
 

@@ -39,6 +39,7 @@ public:
     std::vector<FileChooserCall> fileChooserCalls;
     std::vector<FolderChooserCall> folderChooserCalls;
     std::vector<QString> openedPaths;  // OpenPath arguments
+    bool nothingOpensPaths = false;    // the desktop has no program for them: told later
     std::vector<QString> openedUrls;   // OpenUrl arguments
     int beepCount = 0;
     int powerOffCount = 0;
@@ -82,7 +83,7 @@ public:
     QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter,
                                 const QString& startFolder = QString()) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder = QString()) override;
-    OpenResult OpenPath(const QString& path) override;
+    OpenResult OpenPath(const QString& path, std::function<void()> whenNothingOpened = {}) override;
     OpenResult OpenUrl(const QString& url) override;
     bool PowerOff() override;
     QString ExecutableFolder() override;

@@ -15,10 +15,13 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -159,14 +162,55 @@ QString LinuxPlatform::ChooseFolder(QWidget* owner, const QString& title, const 
     return QFileDialog::getExistingDirectory(owner, title, startFolder, QFileDialog::ShowDirsOnly);
 }
 
-OpenResult LinuxPlatform::OpenPath(const QString& path) {
+OpenResult LinuxPlatform::OpenPath(const QString& path, std::function<void()> whenNothingOpened) {
     OpenResult checked = CheckLocalTarget(path);
     if (!checked.ok) return checked;
+    if (whenNothingOpened) {
+        watchOpener(path, std::move(whenNothingOpened));
+        return checked;
+    }
     // QDesktopServices hands the file to xdg-open (or the portal) detached, so a
     // file manager that keeps running never blocks us.
     if (!QDesktopServices::openUrl(LocalFileUrl(path)))
         return failure(kNoAssociation);
     return checked;
+}
+
+// xdg-open runs detached (a browser it starts may outlive us and must not be
+// killed with us); a shell beside it writes its exit status into a file that is
+// looked at for a while. A non-zero status means no program took the path; a
+// status still missing by then means one is running: opened.
+void LinuxPlatform::watchOpener(const QString& path, std::function<void()> whenNothingOpened) {
+    QTemporaryFile status(QDir::tempPath() + QStringLiteral("/korbanix-open-XXXXXX"));
+    status.setAutoRemove(false);
+    if (!status.open()) {
+        if (!QDesktopServices::openUrl(LocalFileUrl(path))) whenNothingOpened();
+        return;
+    }
+    const QString statusPath = status.fileName();
+    status.close();
+    const bool started = QProcess::startDetached(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("xdg-open \"$1\" >/dev/null 2>&1; echo $? > \"$2\""), QStringLiteral("sh"),
+         QString::fromUtf8(LocalFileUrl(path).toEncoded()), statusPath});
+    if (!started) {
+        QFile::remove(statusPath);
+        whenNothingOpened();
+        return;
+    }
+    constexpr int kLooksMs = 200, kLooks = 75;  // 15 s
+    auto* timer = new QTimer(qApp);  // owned by the application; deletes itself when done
+    auto looks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, looks, statusPath, whenNothingOpened] {
+        QFile file(statusPath);
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+        if (text.isEmpty() && ++*looks < kLooks) return;
+        timer->stop();
+        timer->deleteLater();
+        QFile::remove(statusPath);
+        if (!text.isEmpty() && text != "0") whenNothingOpened();
+    });
+    timer->start(kLooksMs);
 }
 
 OpenResult LinuxPlatform::OpenUrl(const QString& url) {

@@ -19,7 +19,7 @@ public:
     QStringList ChooseOpenFiles(QWidget* owner, const QString& windowsFilter,
                                 const QString& startFolder = QString()) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder = QString()) override;
-    OpenResult OpenPath(const QString& path) override;
+    OpenResult OpenPath(const QString& path, std::function<void()> whenNothingOpened = {}) override;
     OpenResult OpenUrl(const QString& url) override;
     bool PowerOff() override;
     QString ExecutableFolder() override;
@@ -35,6 +35,7 @@ public:
     int QueuedNotifications() const;
 
 private:
+    static void watchOpener(const QString& path, std::function<void()> whenNothingOpened);
     struct SessionBus;
     // Starts connecting to the session bus on a thread of its own (the first
     // connection blocks for as long as the bus does not answer); the notifier is

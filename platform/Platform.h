@@ -8,6 +8,8 @@
 //
 // Threading: every member is called on the user-interface thread only.
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -75,8 +77,10 @@ public:
     virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder = QString()) = 0;
 
     // Opens a local folder or file with the default application (the file
-    // manager for a folder). Never blocks on the launched program.
-    virtual OpenResult OpenPath(const QString& path) = 0;
+    // manager for a folder). Never blocks on the launched program. The opener
+    // runs detached, so a desktop without any program for the path is only known
+    // later: `whenNothingOpened`, if given, is then called on this thread.
+    virtual OpenResult OpenPath(const QString& path, std::function<void()> whenNothingOpened = {}) = 0;
 
     // Opens an address (https:, mailto:, file:) with the default application.
     virtual OpenResult OpenUrl(const QString& url) = 0;

@@ -1412,6 +1412,12 @@ Bitte eine kleinere Größe wählen.</translation>
         <translation>Kein Programm konnte die Hilfeseite öffnen. Bitte öffnen Sie sie in einem Webbrowser:
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>Kein Programm konnte den Ausgabeordner öffnen. Bitte öffnen Sie ihn in einem Dateimanager:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

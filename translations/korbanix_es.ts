@@ -1412,6 +1412,12 @@ Elija un tamaño menor.</translation>
         <translation>Ningún programa pudo abrir la página de ayuda. Ábrala en un navegador web:
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>Ningún programa pudo abrir la carpeta de salida. Ábrala en un gestor de archivos:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

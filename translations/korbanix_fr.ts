@@ -1412,6 +1412,12 @@ Choisissez une taille plus petite.</translation>
         <translation>Aucun programme n&apos;a pu ouvrir la page d&apos;aide. Veuillez l&apos;ouvrir dans un navigateur web :
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>Aucun programme n&apos;a pu ouvrir le dossier de sortie. Veuillez l&apos;ouvrir dans un gestionnaire de fichiers :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

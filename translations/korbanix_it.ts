@@ -1412,6 +1412,12 @@ Scegliere una dimensione minore.</translation>
         <translation>Nessun programma è riuscito ad aprire la pagina della guida. Aprila in un browser web:
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>Nessun programma è riuscito ad aprire la cartella di destinazione. Aprila in un gestore di file:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

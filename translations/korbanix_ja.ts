@@ -1412,6 +1412,12 @@ Choose a smaller size.</source>
         <translation>ヘルプページを開けるプログラムがありません。Web ブラウザーで開いてください:
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>出力フォルダーを開けるプログラムがありません。ファイルマネージャーで開いてください:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

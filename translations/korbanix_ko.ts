@@ -1412,6 +1412,12 @@ Choose a smaller size.</source>
         <translation>도움말 페이지를 열 수 있는 프로그램이 없습니다. 웹 브라우저에서 여십시오:
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>출력 폴더를 열 수 있는 프로그램이 없습니다. 파일 관리자에서 여십시오:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

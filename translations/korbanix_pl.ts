@@ -1412,6 +1412,12 @@ Wybierz mniejszy rozmiar.</translation>
         <translation>Żaden program nie mógł otworzyć strony pomocy. Otwórz ją w przeglądarce internetowej:
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>Żaden program nie mógł otworzyć folderu wyjściowego. Otwórz go w menedżerze plików:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

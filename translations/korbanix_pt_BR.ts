@@ -1412,6 +1412,12 @@ Escolha um tamanho menor.</translation>
         <translation>Nenhum programa conseguiu abrir a página de ajuda. Abra-a em um navegador da web:
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>Nenhum programa conseguiu abrir a pasta de saída. Abra-a em um gerenciador de arquivos:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -1412,6 +1412,12 @@ Choose a smaller size.</source>
         <translation>Ни одна программа не смогла открыть страницу справки. Откройте её в веб-браузере:
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>Ни одна программа не смогла открыть папку вывода. Откройте её в файловом менеджере:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

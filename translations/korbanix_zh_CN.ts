@@ -1412,6 +1412,12 @@ Choose a smaller size.</source>
         <translation>没有程序能够打开帮助页面。请在网页浏览器中打开它：
 %1</translation>
     </message>
+    <message>
+        <source>No program could open the output folder. Please open it in a file manager:
+%1</source>
+        <translation>没有程序能打开输出文件夹。请在文件管理器中打开它：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -218,6 +218,20 @@ TEST_F(CommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
     EXPECT_EQ(fake.messages.back().text, "No program could open the help page. Please open it in a web browser:\n" +
                                              exeFolder() + "/help.html");
     EXPECT_EQ(fake.messages.back().icon, MessageIcon::Exclamation);
+    // The opener started but found no program: known only later, said then. The
+    // output folder's Open says the same of the folder.
+    fake.nothingOpensPaths = true;
+    again.onHelp();
+    EXPECT_EQ(fake.messages.size(), 2u) << "not before the opener has given up";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(fake.messages.size(), 3u);
+    EXPECT_TRUE(fake.messages.back().text.startsWith("No program could open the help page."));
+    again.outputFolderCombo()->setEditText(exeFolder());
+    again.onFindTarget();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(fake.messages.size(), 4u);
+    EXPECT_EQ(fake.messages.back().text,
+              "No program could open the output folder. Please open it in a file manager:\n" + exeFolder());
 }
 
 // The Setting dialog's "Sources" choices reach the job and the configuration file,

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -156,6 +157,31 @@ TEST(LinuxDialogs, FolderChooserShowsItsTitleAndCancelGivesNothing) {
     });
     EXPECT_TRUE(desktop.ChooseFolder(nullptr, "Please select output folder:").isEmpty());
     EXPECT_EQ(title, "Please select output folder:");
+}
+
+// A desktop without any program for a folder: xdg-open gives up with status 3
+// after it started, and the one who asked hears of it.
+TEST(LinuxDialogs, AnOpenerThatFindsNoProgramIsToldLater) {
+    QTemporaryDir bin;
+    QFile opener(bin.filePath("xdg-open"));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nexit ${OPENER_STATUS:-3}\n");
+    opener.close();
+    opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ":" + path);
+    LinuxPlatform desktop;
+    for (const char* status : {"3", "0"}) {
+        qputenv("OPENER_STATUS", status);
+        bool told = false;
+        EXPECT_TRUE(desktop.OpenPath(bin.path(), [&told] { told = true; }).ok);
+        QElapsedTimer waited;
+        waited.start();
+        while (!told && waited.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        EXPECT_EQ(told, std::string(status) == "3") << "status " << status;
+    }
+    qputenv("PATH", path);
+    qunsetenv("OPENER_STATUS");
 }
 
 TEST(LinuxDialogs, OpeningAMissingPathFailsWithItsReasonBeforeAnyProgramRuns) {
