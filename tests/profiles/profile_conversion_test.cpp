@@ -654,6 +654,11 @@ TEST_F(TargetSizeConversion, PicturesTheEncoderCannotSqueezeFailTheRowWithTheRea
                               "lowest quality it needs more than "),
               std::string::npos) << run.reason;
     EXPECT_TRUE(fs::is_empty(folder.path())) << "no output of a failed row";
+    const CopyRun merged = ConvertKeeping({life, life}, 0, folder.path().string(), false, 0, -1, true, 600000);
+    EXPECT_EQ(merged.state, kRowFailed) << FileBytes(merged.output) << " bytes: " << merged.note;
+    EXPECT_NE(merged.reason.find("The target size is too small for the video of this file"), std::string::npos)
+        << merged.reason;
+    EXPECT_TRUE(fs::is_empty(folder.path())) << "no output of a failed merge";
 
     const std::string plain = out.file("plain.avi");
     ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=size=320x240:rate=15 -f lavfi "
