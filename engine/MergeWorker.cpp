@@ -287,7 +287,8 @@ std::optional<sizing::PassResult> runFirstPass(AVConvert& job, int rows, MergeSt
 
 // A merge fitted into a size: the video bit rate for the rows' total length after
 // the sound and the container, and the first pass where the encoder has two. False
-// when a stop ended the first pass (every row is pending again).
+// when a stop ended the first pass (every row is pending again), or when it showed
+// that the encoder cannot bring the video down to the size (every row failed).
 bool planForSize(AVConvert& job, int rows, MergeState& state, std::optional<sizing::PassLogFolder>& logs) {
     if (job.targetSizeBytes <= 0 || !job.encodeVideo || rows <= 0) return true;
     const double target = static_cast<double>(job.targetSizeBytes);
@@ -309,6 +310,11 @@ bool planForSize(AVConvert& job, int rows, MergeState& state, std::optional<sizi
     if (!measured) {
         state.rate.pass = 0;  // the rows fail again and say why, or go through in one pass
         return true;
+    }
+    if (const std::string reason = sizing::firstPassBeyondReach(*measured, state.rate.bitRate); !reason.empty()) {
+        for (int row = 0; row < rows; ++row) job.failRow(row, reason);
+        job.currentFile.store(rows, std::memory_order_relaxed);
+        return false;
     }
     double second = sizing::secondPassBitRate(overhead, *measured, target);
     if (sizing::statsByFileName(encoder)) second /= sizing::x264SecondPassOvershoot(*measured, state.rate.bitRate);

@@ -91,6 +91,16 @@ double x264SecondPassOvershoot(const PassResult& first, double firstRate) {
     return 1.0 + 0.25 * std::clamp(firstOvershoot - 1.05, 0.0, 0.4);
 }
 
+std::string firstPassBeyondReach(const PassResult& first, double firstRate) {
+    if (first.seconds <= 0 || firstRate <= 0) return std::string();
+    const double reached = first.videoBytes * 8.0 / first.seconds;
+    if (reached <= firstRate * 1.5) return std::string();
+    const auto kbps = [](double rate) { return std::to_string(std::llround(rate / 1000)) + " kbps"; };
+    return "The target size is too small for the video of this file: even at the encoder's lowest quality it "
+           "needs more than " + kbps(reached) + ", and the size leaves " + kbps(firstRate) +
+           ".\nChoose a larger size, a shorter clip or a profile with smaller pictures.";
+}
+
 namespace {
 // "12.3 MB", whatever the process locale says about decimal points.
 std::string megabytes(double bytes) {

@@ -67,6 +67,14 @@ double secondPassBitRate(const Overhead& overhead, const PassResult& first, doub
 // rate is divided by this.
 double x264SecondPassOvershoot(const PassResult& first, double firstRate);
 
+// Why no second pass can fit the video into the rate its first pass was asked for
+// (firstRate bit/s), "" when one can: a first pass that went half as far again
+// beyond its rate (far past what x264SecondPassOvershoot makes up) had its encoder
+// at its lowest quality, and a second pass cannot go lower than that. Pictures such
+// as dense fine-grained patterns need more bits even at the lowest quality than a
+// size may leave them.
+std::string firstPassBeyondReach(const PassResult& first, double firstRate);
+
 // An output lands within this share of its target size, above or below.
 constexpr double kSizeTolerance = 0.03;
 

@@ -334,6 +334,7 @@ std::string planForSize(AVConvert& job, int row, const source::SourceFile& sourc
     const std::string statsPath = logs->logFor(row);
     const FirstPass pass = runFirstPass(job, row, rate.bitRate, statsPath);
     if (!pass.failure.empty()) return pass.failure;
+    if (std::string reason = sizing::firstPassBeyondReach(pass.result, rate.bitRate); !reason.empty()) return reason;
     double second = sizing::secondPassBitRate(overhead, pass.result, target);
     if (sizing::statsByFileName(encoder)) second /= sizing::x264SecondPassOvershoot(pass.result, rate.bitRate);
     if (second < sizing::kLowestVideoBitRate) return "The target size leaves no room for the video of this file";

@@ -636,6 +636,41 @@ TEST_F(TargetSizeConversion, AnEasySourceBelowTheSizeSaysItNeedsNoMore) {
     EXPECT_EQ(run.note.find(fitted, at + 1), std::string::npos) << "said twice: " << run.note;
 }
 
+// A pattern of single-pixel cells redrawn every picture needs more bits at the
+// encoder's lowest quality than a small size leaves the default profile's large
+// pictures (what the picture floor allows of ordinary films): the row fails and
+// says why, instead of a file two thirds over the size. An easier clip of the same
+// length at the same size still lands on it.
+TEST_F(TargetSizeConversion, PicturesTheEncoderCannotSqueezeFailTheRowWithTheReason) {
+    const std::string life = out.file("life.avi");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i life=size=320x240:rate=15 -f lavfi -i "
+                                    "sine=duration=6 -t 6 -c:v mpeg4 -q:v 2 -c:a libmp3lame " +
+                                    testmedia::shellQuote(life)),
+              0);
+    testmedia::TempDir folder;
+    const CopyRun run = ConvertKeeping({life}, 0, folder.path().string(), false, 0, -1, false, 300000);
+    EXPECT_EQ(run.state, kRowFailed) << FileBytes(run.output) << " bytes: " << run.note;
+    EXPECT_NE(run.reason.find("The target size is too small for the video of this file: even at the encoder's "
+                              "lowest quality it needs more than "),
+              std::string::npos) << run.reason;
+    EXPECT_TRUE(fs::is_empty(folder.path())) << "no output of a failed row";
+    const CopyRun merged = ConvertKeeping({life, life}, 0, folder.path().string(), false, 0, -1, true, 600000);
+    EXPECT_EQ(merged.state, kRowFailed) << FileBytes(merged.output) << " bytes: " << merged.note;
+    EXPECT_NE(merged.reason.find("The target size is too small for the video of this file"), std::string::npos)
+        << merged.reason;
+    EXPECT_TRUE(fs::is_empty(folder.path())) << "no output of a failed merge";
+
+    const std::string plain = out.file("plain.avi");
+    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=size=320x240:rate=15 -f lavfi "
+                                    "-i sine=duration=6 -t 6 -c:v mpeg4 -q:v 2 -c:a libmp3lame " +
+                                    testmedia::shellQuote(plain)),
+              0);
+    testmedia::TempDir plainFolder;
+    const CopyRun fits = ConvertKeeping({plain}, 0, plainFolder.path().string(), false, 0, -1, false, 300000);
+    ASSERT_EQ(fits.state, kRowCompleted) << fits.reason;
+    EXPECT_NEAR(FileBytes(fits.output) / 300000, 1.0, kSizeTolerance) << FileBytes(fits.output) << " bytes";
+}
+
 // A merge fits the joined output, whose length is every row's together.
 TEST_F(TargetSizeConversion, AMergeFitsTheJoinedOutput) {
     const Conversion merged = ConvertRows({source(), source()}, 9, out.path().string(),
