@@ -121,6 +121,9 @@ constexpr std::array kPatterns{
                                     "smaller pictures."),
     QT_TRANSLATE_NOOP("EngineText", "The target size of %1 is too large for %2: its video would need %3, above the "
                                     "%4 kbps %5 plays.\nChoose a smaller size."),
+    QT_TRANSLATE_NOOP("EngineText", "The target size is too small for the video of this file: even at the encoder's "
+                                    "lowest quality it needs more than %1, and the size leaves %2.\nChoose a larger "
+                                    "size, a shorter clip or a profile with smaller pictures."),
     QT_TRANSLATE_NOOP("EngineText", "%1 (%2 long)"),
     QT_TRANSLATE_NOOP("EngineText", "the merged output"),
     QT_TRANSLATE_NOOP("EngineText", "the %1 at H.264 level %2"),

@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 Bitte eine größere Zielgröße, einen kürzeren Ausschnitt oder ein Profil mit kleineren Bildern wählen.</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>Die Zielgröße ist zu klein für das Video dieser Datei: Selbst bei der niedrigsten Qualität des Encoders braucht es mehr als %1, und die Größe lässt %2.
+Bitte eine größere Zielgröße, einen kürzeren Ausschnitt oder ein Profil mit kleineren Bildern wählen.</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>Die Zielgröße von %1 ist zu groß für %2: Das Video bräuchte %3, mehr als die %4 kbps, die %5 abspielt.

@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 Elija un tamaño mayor, un fragmento más corto o un perfil con imágenes más pequeñas.</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>El tamaño objetivo es demasiado pequeño para el vídeo de este archivo: incluso con la calidad más baja del codificador necesita más de %1, y el tamaño deja %2.
+Elija un tamaño mayor, un fragmento más corto o un perfil con imágenes más pequeñas.</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>El tamaño objetivo de %1 es demasiado grande para %2: su vídeo necesitaría %3, más de los %4 kbps que reproduce %5.

@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 Choisissez une taille plus grande, un extrait plus court ou un profil aux images plus petites.</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>La taille cible est trop petite pour la vidéo de ce fichier : même à la qualité la plus basse de l&apos;encodeur, elle demande plus de %1, et la taille laisse %2.
+Choisissez une taille plus grande, un extrait plus court ou un profil aux images plus petites.</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>La taille cible de %1 est trop grande pour %2 : sa vidéo demanderait %3, plus que les %4 kbps que lit %5.

@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 Scegliere una dimensione maggiore, una clip più corta o un profilo con immagini più piccole.</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>La dimensione di destinazione è troppo piccola per il video di questo file: anche alla qualità più bassa del codificatore richiede più di %1, e la dimensione lascia %2.
+Scegliere una dimensione maggiore, una clip più corta o un profilo con immagini più piccole.</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>La dimensione di destinazione di %1 è troppo grande per %2: il video richiederebbe %3, più dei %4 kbps che riproduce %5.

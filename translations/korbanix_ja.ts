@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 もっと大きいサイズ、短いクリップ、または画像の小さいプロファイルを選んでください。</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>目標サイズはこのファイルの映像には小さすぎます。エンコーダーの最低画質でも %1 を超える必要がありますが、このサイズでは %2 しか残りません。
+もっと大きいサイズ、短いクリップ、または画像の小さいプロファイルを選んでください。</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>目標サイズ %1 は %2 には大きすぎます。映像は %3 が必要になり、%5 が再生できる %4 kbps を超えます。

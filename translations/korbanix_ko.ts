@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 더 큰 크기, 더 짧은 클립 또는 화면이 더 작은 프로필을 고르세요.</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>목표 크기가 이 파일의 영상에 너무 작습니다. 인코더의 최저 화질에서도 %1 넘게 필요하지만 이 크기로는 %2만 남습니다.
+더 큰 크기, 더 짧은 클립 또는 화면이 더 작은 프로필을 고르세요.</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>목표 크기 %1은(는) %2에 너무 큽니다. 영상에 %3이(가) 필요해 %5이(가) 재생하는 %4kbps를 넘습니다.

@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 Wybierz większy rozmiar, krótszy fragment lub profil z mniejszym obrazem.</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>Rozmiar docelowy jest za mały dla wideo tego pliku: nawet przy najniższej jakości kodera potrzebuje ono więcej niż %1, a rozmiar zostawia %2.
+Wybierz większy rozmiar, krótszy fragment lub profil z mniejszym obrazem.</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>Rozmiar docelowy %1 jest za duży dla %2: wideo wymagałoby %3, więcej niż %4 kbps odtwarzane przez %5.

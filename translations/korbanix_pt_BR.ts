@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 Escolha um tamanho maior, um trecho mais curto ou um perfil com imagens menores.</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>O tamanho-alvo é pequeno demais para o vídeo deste arquivo: mesmo na qualidade mais baixa do codificador ele precisa de mais de %1, e o tamanho deixa %2.
+Escolha um tamanho maior, um trecho mais curto ou um perfil com imagens menores.</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>O tamanho-alvo de %1 é grande demais para %2: o vídeo precisaria de %3, acima dos %4 kbps que %5 reproduz.

@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 Выберите больший размер, более короткий фрагмент или профиль с меньшим изображением.</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>Заданный размер слишком мал для видео этого файла: даже при самом низком качестве кодировщика ему нужно больше %1, а размер оставляет %2.
+Выберите больший размер, более короткий фрагмент или профиль с меньшим изображением.</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>Заданный размер %1 слишком велик для %2: видео потребовало бы %3, больше %4 kbps, которые воспроизводит %5.

@@ -1158,6 +1158,12 @@ Choose a larger size, a shorter clip or a profile with smaller pictures.</source
 请选择更大的大小、更短的片段或画面更小的配置。</translation>
     </message>
     <message>
+        <source>The target size is too small for the video of this file: even at the encoder&apos;s lowest quality it needs more than %1, and the size leaves %2.
+Choose a larger size, a shorter clip or a profile with smaller pictures.</source>
+        <translation>目标大小对此文件的视频来说太小：即使在编码器的最低画质下也需要超过 %1，而此大小只留出 %2。
+请选择更大的大小、更短的片段或画面更小的配置。</translation>
+    </message>
+    <message>
         <source>The target size of %1 is too large for %2: its video would need %3, above the %4 kbps %5 plays.
 Choose a smaller size.</source>
         <translation>目标大小 %1 对 %2 来说太大：其视频需要 %3，超过了 %5 可播放的 %4 kbps。
