@@ -264,8 +264,11 @@ TEST_F(TaskListTest, MeasuringThreadsRunBelowTheWindowThread) {
     const auto niceOf = [](const std::filesystem::path& task) {
         std::ifstream stat(task / "stat");
         std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+        // A thread that ended since the folder was listed has no stat left to read.
+        const std::size_t nameEnd = text.rfind(')');
+        if (nameEnd == std::string::npos) return -100;
         // Fields after the name in parentheses; the nice value is the 19th field.
-        std::istringstream rest(text.substr(text.rfind(')') + 2));
+        std::istringstream rest(text.substr(nameEnd + 2));
         std::string field;
         for (int i = 3; i <= 19; ++i) rest >> field;
         return std::stoi(field);
