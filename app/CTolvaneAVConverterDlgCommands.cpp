@@ -318,6 +318,12 @@ void CTolvaneAVConverterDlg::onAbout() {
 void CTolvaneAVConverterDlg::onMinimise() { showMinimized(); }
 
 void CTolvaneAVConverterDlg::onClose() {
+    if (isConverting()) {
+        // The skin's Close and the window menu's Close end the window as the
+        // close box does: a run is asked about first.
+        close();
+        return;
+    }
     if (m_busy) {
         m_closeRequested = true;
         return;

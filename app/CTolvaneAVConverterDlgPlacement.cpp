@@ -211,6 +211,10 @@ void CTolvaneAVConverterDlg::saveWindowPlace() {
 }
 
 void CTolvaneAVConverterDlg::done(int result) {
+    // Whatever ends the window (a reject from the window manager, a command),
+    // ending it under a running conversion would hide both windows while the run
+    // goes on unseen: the question first, as the close box asks.
+    if (isConverting() && !conversion().StopOnClose()) return;
     saveWindowPlace();
     QDialog::done(result);
 }
