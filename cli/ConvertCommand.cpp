@@ -453,8 +453,9 @@ void PrintNotes(const AVConvert& job, std::ostream& err) {
             err << FileNameOf(job.sourcePaths[i]) << ": " << note << "\n";
 }
 
-// Why a file given is not converted when a stop came before its turn.
-constexpr const char* kSkippedReason = "not converted: the run was stopped before its turn";
+// Why a file given is not converted when a stop came before it wrote anything:
+// before its turn, or during the measuring pass of a target size.
+constexpr const char* kSkippedReason = "not converted: the run was stopped before its output was written";
 
 // One record per file given, in the order given: the result of its row, or why
 // it was refused; a row a stop cut short (the worker marks it so, and keeps its

@@ -439,7 +439,7 @@ TEST_F(CliEndToEnd, CtrlCAndHangUpFinishTheCurrentOutputAndSaySo) {
         EXPECT_EQ(r.status, 128 + signal) << r.err;
         // Kept, and said so; the file the stop came before says it was skipped.
         EXPECT_EQ(r.out, "Stopped\t" + source + "\t" + output + "\nSkipped\t" + media("clip.mkv") +
-                             "\tnot converted: the run was stopped before its turn\n");
+                             "\tnot converted: the run was stopped before its output was written\n");
         EXPECT_NE(r.err.find("Stopping"), std::string::npos) << r.err;
         EXPECT_FALSE(fs::exists(folder + "/clip.mp4"));  // the next file was never started
 
@@ -493,12 +493,12 @@ TEST_F(CliEndToEnd, AStopWhileProbingIsHonouredEvenWhenStartedInTheBackground) {
     int failures = 0, skipped = 0, count = 0;
     for (std::string line; std::getline(lines, line); ++count) {
         failures += line.starts_with("Failure\t" + media("notes.txt") + "\tnot a media file");
-        skipped += line.starts_with("Skipped\t") && line.ends_with("\tnot converted: the run was stopped before its turn");
+        skipped += line.starts_with("Skipped\t") && line.ends_with("\tnot converted: the run was stopped before its output was written");
     }
     EXPECT_EQ(count, 1501);
     EXPECT_EQ(failures + skipped, 1501);
     EXPECT_GT(skipped, 0);
-    EXPECT_TRUE(r.out.ends_with("Skipped\t" + media("clip.mkv") + "\tnot converted: the run was stopped before its turn\n"));
+    EXPECT_TRUE(r.out.ends_with("Skipped\t" + media("clip.mkv") + "\tnot converted: the run was stopped before its output was written\n"));
     EXPECT_TRUE(r.err.ends_with("Stopped.\n")) << r.err.substr(r.err.size() > 200 ? r.err.size() - 200 : 0);
     EXPECT_FALSE(fs::exists(out()));
 }

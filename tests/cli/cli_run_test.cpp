@@ -404,7 +404,7 @@ TEST_F(CliRun, StopSignalFinishesTheCurrentOutputAndExits130) {
     // The finished row is reported, the stopped one with the shorter output it left,
     // the untouched one as skipped.
     EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nStopped\tslow.mkv\t" + folder() +
-                             "/slow.mp4\nSkipped\tc.mkv\tnot converted: the run was stopped before its turn\n");
+                             "/slow.mp4\nSkipped\tc.mkv\tnot converted: the run was stopped before its output was written\n");
     EXPECT_NE(err.str().find("Stopping"), std::string::npos);
     EXPECT_FALSE(g_exitedAtOnce);
 }
@@ -415,11 +415,11 @@ TEST_F(CliRun, StopInAMergeReportsOnlyTheRowsInTheOutput) {
     EXPECT_EQ(run({"convert", "--merge", "--quiet", "--output", folder(), "a.mkv", "idle.mkv", "c.mkv"}),
               kExitInterrupted);
     EXPECT_TRUE(g_stopSeen);
-    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nSkipped\tidle.mkv\tnot converted: the run was stopped before its turn\nSkipped\tc.mkv\tnot converted: the run was stopped before its turn\n");
+    EXPECT_EQ(out.str(), "Completed\ta.mkv\t" + folder() + "/a.mp4\nSkipped\tidle.mkv\tnot converted: the run was stopped before its output was written\nSkipped\tc.mkv\tnot converted: the run was stopped before its output was written\n");
     // A row cut short in the merged file is reported with it.
     stop = FakeStop(3);
     EXPECT_EQ(run({"convert", "--merge", "--quiet", "--output", folder(), "slow.mkv", "c.mkv"}), kExitInterrupted);
-    EXPECT_EQ(out.str(), "Stopped\tslow.mkv\t" + folder() + "/slow.mp4\nSkipped\tc.mkv\tnot converted: the run was stopped before its turn\n");
+    EXPECT_EQ(out.str(), "Stopped\tslow.mkv\t" + folder() + "/slow.mp4\nSkipped\tc.mkv\tnot converted: the run was stopped before its output was written\n");
 }
 
 TEST_F(CliRun, StopWhileProbingConvertsNothing) {
@@ -429,7 +429,7 @@ TEST_F(CliRun, StopWhileProbingConvertsNothing) {
     EXPECT_EQ(g_probeCalls, 1);
     EXPECT_FALSE(g_seen.ran);
     EXPECT_FALSE(std::filesystem::exists(folder()));
-    EXPECT_EQ(out.str(), "Skipped\ta.mkv\tnot converted: the run was stopped before its turn\nSkipped\tb.mkv\tnot converted: the run was stopped before its turn\nSkipped\tc.mkv\tnot converted: the run was stopped before its turn\n");
+    EXPECT_EQ(out.str(), "Skipped\ta.mkv\tnot converted: the run was stopped before its output was written\nSkipped\tb.mkv\tnot converted: the run was stopped before its output was written\nSkipped\tc.mkv\tnot converted: the run was stopped before its output was written\n");
     EXPECT_EQ(err.str(), "Stopped.\n");
 }
 
