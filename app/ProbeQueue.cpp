@@ -8,9 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 ProbeQueue::ProbeQueue(QObject* parent, int threads)
@@ -111,28 +109,24 @@ void ProbeQueue::deliver() {
 }
 
 QString ProbeQueue::RefusalReason(const QString& path, int probeResult, int width, int height) {
-    // The entry's kind by its own bytes (a name may not be valid UTF-8), before
-    // anything opens it: opening a FIFO would wait for a writer for ever.
-    const std::string name = EncodeFileName(path);
-    struct stat info {};
-    if (::stat(name.c_str(), &info) != 0) {
-        if (errno == ENOENT) return tr("the file does not exist");
-        QString why = QString::fromLocal8Bit(std::strerror(errno));
+    const RefusalCause cause = ClassifyRefusal(EncodeFileName(path), probeResult);
+    const auto systemWords = [&cause] {
+        QString why = QString::fromLocal8Bit(std::strerror(cause.error));
         if (!why.isEmpty()) why[0] = why[0].toLower();
-        return tr("it cannot be read (%1)").arg(why);
+        return why;
+    };
+    switch (cause.kind) {
+    case Refusal::kMissing: return tr("the file does not exist");
+    case Refusal::kUnreadable: return tr("it cannot be read (%1)").arg(systemWords());
+    case Refusal::kFolder: return tr("it is a folder");
+    case Refusal::kNotPlainFile: return tr("it is not a plain file");
+    case Refusal::kEmpty: return tr("the file is empty");
+    case Refusal::kPictureTooLarge: return tr("picture too large: %1\u00d7%2").arg(width).arg(height);
+    case Refusal::kStillGrowing: return tr("the file is still growing");
+    case Refusal::kLengthUnknown: return tr("its length cannot be measured");
+    case Refusal::kNoVideoDecoder:
+    case Refusal::kVideoDecoderWillNotOpen:
+    case Refusal::kNotMedia: break;
     }
-    if (S_ISDIR(info.st_mode)) return tr("it is a folder");
-    if (!S_ISREG(info.st_mode)) return tr("it is not a plain file");
-    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        QString why = QString::fromLocal8Bit(std::strerror(errno));
-        if (!why.isEmpty()) why[0] = why[0].toLower();
-        return tr("it cannot be read (%1)").arg(why);
-    }
-    ::close(fd);
-    if (info.st_size == 0) return tr("the file is empty");
-    if (probeResult == kProbePictureTooLarge) return tr("picture too large: %1\u00d7%2").arg(width).arg(height);
-    if (probeResult == kProbeStillGrowing) return tr("the file is still growing");
-    if (probeResult < 0) return tr("it is not a video or audio file that can be read");
-    return tr("its length cannot be measured");
+    return tr("it is not a video or audio file that can be read");
 }

@@ -6,13 +6,9 @@
 #include "profiles/DeviceLimits.h"
 #include "profiles/ProfileTable.h"
 
-#include <cerrno>
 #include <cstring>
 #include <memory>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <ostream>
 #include <sstream>
 
@@ -50,26 +46,24 @@ bool ProbeFile(const std::string& path, AVConvert& job, CliEnvironment& env) {
 const char* const kStillGrowingReason = "the file is still growing";
 
 std::string RefusalReason(const std::string& path, int probeResult, const AVConvert& job) {
-    // What the entry is comes first: opening a socket or a device says something
-    // about the entry's kind in words that mislead ("No such device or address").
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
-    if (S_ISDIR(info.st_mode)) return "a folder, not a media file";
-    if (!S_ISREG(info.st_mode)) return "not a plain file";
-    // The system's own words when the file cannot even be opened.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    ::close(fd);
-    if (info.st_size == 0) return "an empty file, not a media file";
-    switch (probeResult) {
-    case -4: return "its video has no decoder here";
-    case -5: return "its video decoder will not open";
-    case kProbePictureTooLarge:
+    // Entries that are no file are named by their kind: opening a socket or a
+    // device would say so in words that mislead ("No such device or address").
+    const RefusalCause cause = ClassifyRefusal(path, probeResult);
+    switch (cause.kind) {
+    case Refusal::kMissing:
+    case Refusal::kUnreadable: return std::strerror(cause.error);  // the system's own words
+    case Refusal::kFolder: return "a folder, not a media file";
+    case Refusal::kNotPlainFile: return "not a plain file";
+    case Refusal::kEmpty: return "an empty file, not a media file";
+    case Refusal::kNoVideoDecoder: return "its video has no decoder here";
+    case Refusal::kVideoDecoderWillNotOpen: return "its video decoder will not open";
+    case Refusal::kPictureTooLarge:
         return "picture too large: " + std::to_string(job.sourceWidth) + "\u00d7" + std::to_string(job.sourceHeight);
-    case kProbeStillGrowing: return kStillGrowingReason;
-    default: break;
+    case Refusal::kStillGrowing: return kStillGrowingReason;
+    case Refusal::kLengthUnknown: return "its length is unknown";
+    case Refusal::kNotMedia: break;
     }
-    return probeResult < 0 ? "not a media file" : "its length is unknown";
+    return "not a media file";
 }
 
 std::string ProbeFieldLines(const AVConvert& job) {

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <climits>
 #include <thread>
@@ -239,4 +240,23 @@ int ProbeMedia(AVConvert& job) {
 
 bool ProbeAccepted(int result, const AVConvert& job) {
     return result >= 0 && job.probeStartSeconds >= 0 && job.probeDurationSeconds >= 0;
+}
+
+RefusalCause ClassifyRefusal(const std::string& path, int probeResult) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return {errno == ENOENT ? Refusal::kMissing : Refusal::kUnreadable, errno};
+    if (S_ISDIR(info.st_mode)) return {Refusal::kFolder};
+    if (!S_ISREG(info.st_mode)) return {Refusal::kNotPlainFile};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {Refusal::kUnreadable, errno};
+    ::close(fd);
+    if (info.st_size == 0) return {Refusal::kEmpty};
+    switch (probeResult) {
+    case -4: return {Refusal::kNoVideoDecoder};
+    case -5: return {Refusal::kVideoDecoderWillNotOpen};
+    case kProbePictureTooLarge: return {Refusal::kPictureTooLarge};
+    case kProbeStillGrowing: return {Refusal::kStillGrowing};
+    default: break;
+    }
+    return {probeResult < 0 ? Refusal::kNotMedia : Refusal::kLengthUnknown};
 }

@@ -8,6 +8,7 @@
 // probeDurationSeconds as an invalid file (no known duration).
 
 #include <cstdint>
+#include <string>
 
 class AVConvert;
 
@@ -22,3 +23,28 @@ int ProbeMedia(AVConvert& job);
 
 // True when a probe result and the job's times describe a file the task list accepts.
 bool ProbeAccepted(int result, const AVConvert& job);
+
+// Why a file is no task, found in the order a person would ask: is it there,
+// what kind of entry is it, can it be opened, does it hold anything, and only
+// then what the probe said. `error` is the system's errno for kMissing and
+// kUnreadable. The window and the command line word these each their own way.
+enum class Refusal {
+    kMissing,
+    kUnreadable,
+    kFolder,
+    kNotPlainFile,
+    kEmpty,
+    kNoVideoDecoder,
+    kVideoDecoderWillNotOpen,
+    kPictureTooLarge,
+    kStillGrowing,
+    kNotMedia,
+    kLengthUnknown,
+};
+struct RefusalCause {
+    Refusal kind = Refusal::kNotMedia;
+    int error = 0;
+};
+// `path` holds the name's own bytes. Nothing that could block is opened: a FIFO
+// would wait for a writer for ever.
+RefusalCause ClassifyRefusal(const std::string& path, int probeResult);
