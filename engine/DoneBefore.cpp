@@ -149,37 +149,41 @@ bool SamplesLookWhole(const std::string& path) {
 
 }  // namespace
 
-std::optional<double> PlayedSeconds(const std::string& path) {
-    // Only a regular file, and not through a link: opening a FIFO waits for a writer
-    // that never comes, a device never ends, and no run writes its output as a link.
-    struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+namespace {
+
+// Only a regular file, and not through a link: opening a FIFO waits for a writer
+// that never comes, a device never ends, and no run writes its output as a link.
+ffmpeg::InputContext OpenRegular(const std::string& path, struct stat& info) {
+    if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
     AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return std::nullopt;
-    ffmpeg::InputContext input(raw);
-    if (std::string_view(input->iformat->name).find("mp4") != std::string_view::npos &&
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return nullptr;
+    return ffmpeg::InputContext(raw);
+}
+
+// PlayedSeconds of the file open as `input`, its stream information read.
+std::optional<double> Measure(AVFormatContext& input, const std::string& path, const struct stat& info) {
+    if (std::string_view(input.iformat->name).find("mp4") != std::string_view::npos &&
         !BoxesReachTheEnd(path, static_cast<std::uint64_t>(info.st_size)))
         return std::nullopt;
     if (HasHole(path, info.st_size)) return std::nullopt;
-    if (avformat_find_stream_info(input.get(), nullptr) < 0) return std::nullopt;
     const bool large = info.st_size > kWholeReadBytes;
     if (large && !SamplesLookWhole(path)) return std::nullopt;
-    const double start = input->start_time != AV_NOPTS_VALUE ? input->start_time / double(AV_TIME_BASE) : 0.0;
+    const double start = input.start_time != AV_NOPTS_VALUE ? input.start_time / double(AV_TIME_BASE) : 0.0;
     double first = std::numeric_limits<double>::max();
-    if (large && input->duration > 0 && input->duration != AV_NOPTS_VALUE) {
-        const double tail = start + input->duration / double(AV_TIME_BASE) - kTailSeconds;
+    if (large && input.duration > 0 && input.duration != AV_NOPTS_VALUE) {
+        const double tail = start + input.duration / double(AV_TIME_BASE) - kTailSeconds;
         if (tail > start) {
             const auto target = static_cast<std::int64_t>(tail * AV_TIME_BASE);
             // A file that cannot seek is read from its start instead.
-            if (avformat_seek_file(input.get(), -1, INT64_MIN, target, target, 0) >= 0) first = start;
+            if (avformat_seek_file(&input, -1, INT64_MIN, target, target, 0) >= 0) first = start;
         }
     }
     ffmpeg::Packet packet(av_packet_alloc());
     if (!packet) return std::nullopt;
     double end = -std::numeric_limits<double>::max();
     int result = 0;
-    while ((result = av_read_frame(input.get(), packet.get())) >= 0) {
-        const AVStream* stream = input->streams[packet->stream_index];
+    while ((result = av_read_frame(&input, packet.get())) >= 0) {
+        const AVStream* stream = input.streams[packet->stream_index];
         const AVMediaType type = stream->codecpar->codec_type;
         const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
         if ((type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) && stamp != AV_NOPTS_VALUE &&
@@ -191,13 +195,22 @@ std::optional<double> PlayedSeconds(const std::string& path) {
         // A packet the file ends inside of (cut short after its index was written), or
         // one whose data was never written.
         const bool cut = (packet->flags & AV_PKT_FLAG_CORRUPT) ||
-                         (Played(*input, *packet) && LooksZeroed(*packet, *stream->codecpar));
+                         (Played(input, *packet) && LooksZeroed(*packet, *stream->codecpar));
         av_packet_unref(packet.get());
         if (cut) return std::nullopt;
     }
     // A read error before the end is a damaged file, not a short one.
     if (result != AVERROR_EOF || end < first) return std::nullopt;
     return end - first;
+}
+
+}  // namespace
+
+std::optional<double> PlayedSeconds(const std::string& path) {
+    struct stat info {};
+    ffmpeg::InputContext input = OpenRegular(path, info);
+    if (!input || avformat_find_stream_info(input.get(), nullptr) < 0) return std::nullopt;
+    return Measure(*input, path, info);
 }
 
 bool IsComplete(const std::string& path, double expectedSeconds) {
@@ -256,15 +269,13 @@ std::string OutputMark(const std::string& path) {
     return size > 0 ? std::string(text, static_cast<std::size_t>(size)) : std::string();
 }
 
-bool HasShape(const std::string& path, const Wanted& wanted) {
-    AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return false;
-    ffmpeg::InputContext input(raw);
-    if (avformat_find_stream_info(input.get(), nullptr) < 0) return false;
+namespace {
+
+bool ShapeFits(const AVFormatContext& input, const Wanted& wanted) {
     const AVCodecParameters* video = nullptr;
     const AVCodecParameters* audio = nullptr;
-    for (unsigned i = 0; i < input->nb_streams; ++i) {
-        const AVStream* stream = input->streams[i];
+    for (unsigned i = 0; i < input.nb_streams; ++i) {
+        const AVStream* stream = input.streams[i];
         if (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) continue;  // an MP3's cover is no video
         const AVCodecParameters* codec = stream->codecpar;
         if (codec->codec_type == AVMEDIA_TYPE_VIDEO && !video) video = codec;
@@ -279,13 +290,27 @@ bool HasShape(const std::string& path, const Wanted& wanted) {
     return videoFits && audioFits;
 }
 
+}  // namespace
+
+bool HasShape(const std::string& path, const Wanted& wanted) {
+    struct stat info {};
+    ffmpeg::InputContext input = OpenRegular(path, info);
+    return input && avformat_find_stream_info(input.get(), nullptr) >= 0 && ShapeFits(*input, wanted);
+}
+
 std::optional<std::string> EarlierOutputs::find(const std::string& wanted, const Wanted& what) const {
     for (const std::string& name : EarlierNames(wanted)) {
         if (m_claimed.count(name) || !Exists(name)) continue;
         // Another source's output: never this row's, however alike.
         const std::string mark = OutputMark(name);
         if (!mark.empty() && !what.sourceMark.empty() && mark != what.sourceMark) continue;
-        if (IsComplete(name, what.seconds) && HasShape(name, what)) return name;
+        // One opening: the streams first, which costs little, then the read to
+        // the end, which costs the most and is spared for another profile's output.
+        struct stat info {};
+        ffmpeg::InputContext input = OpenRegular(name, info);
+        if (!input || avformat_find_stream_info(input.get(), nullptr) < 0 || !ShapeFits(*input, what)) continue;
+        const std::optional<double> played = Measure(*input, name, info);
+        if (played && std::fabs(*played - what.seconds) <= kToleranceSeconds) return name;
     }
     return std::nullopt;
 }
