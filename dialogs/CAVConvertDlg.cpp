@@ -180,6 +180,8 @@ void CAVConvertDlg::buildControls() {
     m_stop->setDefault(false);
     connect(m_stop, &QPushButton::clicked, this, &CAVConvertDlg::onStopClicked);
 
+    for (QLabel* label : findChildren<QLabel*>()) GiveFullLineHeight(*label);
+
     // Escape and Enter must neither close the window nor press a button, whichever
     // control has the focus.
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
@@ -248,10 +250,12 @@ void CAVConvertDlg::SetRunningRows(const std::vector<RunningRow>& rows) {
     }
     QWidget* content = m_rowArea->widget();
     while (m_rowLines.size() < shown) {
-        const int y = static_cast<int>(m_rowLines.size()) * kLineHeightDu;
+        // A unit down: a name's label grows both ways to the font's full height.
+        const int y = 1 + static_cast<int>(m_rowLines.size()) * kLineHeightDu;
         RowLine line;
         line.name = new QLabel(content);
         line.name->setGeometry(MapDialogRect(QRect(7, y, 190, 9), f));
+        GiveFullLineHeight(*line.name);
         line.bar = new QProgressBar(content);
         line.bar->setRange(0, 100);
         line.bar->setTextVisible(false);
