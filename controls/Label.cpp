@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 #include <QPainter>
 
 int LabelTextFormat(unsigned style, const QString& text) {
@@ -133,6 +134,24 @@ void GiveCaptionsRoom(const std::vector<std::pair<QLabel*, QWidget*>>& column, d
         }
         FitCaption(*label, label->x() + label->width());
     }
+}
+
+void GiveFullLineHeight(QLabel& label) {
+    const QFontMetricsF metrics(label.font());
+    // The ink of the lowest glyphs may reach below the font's stated descent.
+    const qreal below = std::max(metrics.descent(), metrics.tightBoundingRect(QStringLiteral("_gjpqy")).bottom());
+    const auto* own = qobject_cast<const CLabel*>(&label);
+    const bool fromTop = own ? !(LabelTextFormat(own->StaticStyle(), label.text()) & Qt::AlignVCenter)
+                             : !(label.alignment() & Qt::AlignVCenter);
+    // Centred, the line is laid out by its stated height: the ink's overhang is
+    // needed on both sides.
+    const qreal needed = fromTop ? metrics.ascent() + below
+                                 : metrics.ascent() + metrics.descent() + 2 * (below - metrics.descent());
+    const int margins = own ? 0 : label.height() - label.contentsRect().height();
+    const int grow = static_cast<int>(std::ceil(needed)) + margins - label.height();
+    if (grow <= 0) return;
+    const int up = fromTop ? 0 : grow / 2;
+    label.setGeometry(label.geometry().adjusted(0, -up, 0, grow - up));
 }
 
 QFont FittedFont(QFont font, const QString& text, int width) {

@@ -44,6 +44,13 @@ void FitCaption(QWidget& caption, int widest);
 // fit is fitted by FitCaption.
 void GiveCaptionsRoom(const std::vector<std::pair<QLabel*, QWidget*>>& column, double maxShare);
 
+// Grows `label` to the height a line of its font needs for nothing of it to be
+// cut: the font's height rounded to whole pixels can be short of the underscore's
+// and the descenders' ink at a large scale ("b_life.avi" read "b life.avi"). A
+// text drawn from the top grows downward; a vertically centred one grows both
+// ways and stays on its line.
+void GiveFullLineHeight(QLabel& label);
+
 class CLabel : public QLabel {
     Q_OBJECT
 public:

@@ -17,6 +17,8 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 #include <QPushButton>
 
@@ -178,6 +180,8 @@ void CAVConvertDlg::buildControls() {
     m_stop->setDefault(false);
     connect(m_stop, &QPushButton::clicked, this, &CAVConvertDlg::onStopClicked);
 
+    for (QLabel* label : findChildren<QLabel*>()) GiveFullLineHeight(*label);
+
     // Escape and Enter must neither close the window nor press a button, whichever
     // control has the focus.
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
@@ -234,12 +238,25 @@ void CAVConvertDlg::SetRunningRows(const std::vector<RunningRow>& rows) {
     const std::size_t shown = rows.size() > 1 ? rows.size() : 0;
     constexpr int kLineHeightDu = 11;
     const QFont f = font();
+    if (!m_rowArea) {
+        // The lines scroll under the template's controls when more rows run at once
+        // than the screen has room for: every row stays reachable.
+        m_rowArea = new QScrollArea(this);
+        m_rowArea->setFrameShape(QFrame::NoFrame);
+        m_rowArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_rowArea->setWidget(new QWidget);
+        m_rowArea->setAccessibleName(tr("Files converted at once"));
+        m_rowArea->installEventFilter(this);
+    }
+    QWidget* content = m_rowArea->widget();
     while (m_rowLines.size() < shown) {
-        const int y = 105 + static_cast<int>(m_rowLines.size()) * kLineHeightDu;
+        // A unit down: a name's label grows both ways to the font's full height.
+        const int y = 1 + static_cast<int>(m_rowLines.size()) * kLineHeightDu;
         RowLine line;
-        line.name = new QLabel(this);
+        line.name = new QLabel(content);
         line.name->setGeometry(MapDialogRect(QRect(7, y, 190, 9), f));
-        line.bar = new QProgressBar(this);
+        GiveFullLineHeight(*line.name);
+        line.bar = new QProgressBar(content);
         line.bar->setRange(0, 100);
         line.bar->setTextVisible(false);
         line.bar->setGeometry(MapDialogRect(QRect(200, y + 1, 193, 7), f));
@@ -258,8 +275,33 @@ void CAVConvertDlg::SetRunningRows(const std::vector<RunningRow>& rows) {
         // Read as "a.mp4 progress" by a screen reader.
         m_rowLines[i].bar->setAccessibleName(tr("%1 progress").arg(rows[i].name));
     }
-    const int extra = shown ? MapDialogSize(QSize(0, static_cast<int>(shown) * kLineHeightDu + 4), f).height() : 0;
+    const int whole = shown ? MapDialogSize(QSize(0, static_cast<int>(shown) * kLineHeightDu + 4), f).height() : 0;
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    constexpr int kDesktopFrame = 40;  // the title bar and border the desktop adds
+    const int room = screen ? screen->availableGeometry().height() - kDesktopFrame - m_templateSize.height() : whole;
+    const int twoLines = MapDialogSize(QSize(0, 2 * kLineHeightDu), f).height();
+    // Scrolled, the lines that fit show whole: none is cut by the window's bottom edge.
+    int fitting = 0;
+    for (std::size_t i = 0; i < shown; ++i)
+        if (m_rowLines[i].name->geometry().bottom() < room) fitting = m_rowLines[i].name->geometry().bottom() + 1;
+    const int extra = whole <= room ? whole : std::max(fitting, twoLines);
+    const bool scrolls = extra < whole;
+    const int contentWidth =
+        m_templateSize.width() - (scrolls ? m_rowArea->verticalScrollBar()->sizeHint().width() : 0);
+    const int margin = MapDialogRect(QRect(0, 0, 7, 1), f).width();
+    for (const RowLine& line : m_rowLines) {
+        const QRect bar = line.bar->geometry();
+        line.bar->setGeometry(bar.x(), bar.y(), std::min(MapDialogRect(QRect(0, 0, 193, 1), f).width(),
+                                                         contentWidth - margin - bar.x()), bar.height());
+    }
+    content->setFixedSize(contentWidth, whole);
+    m_rowArea->setGeometry(0, m_templateSize.height(), m_templateSize.width(), extra);
+    m_rowArea->setVisible(shown > 0);
     setFixedSize(m_templateSize.width(), m_templateSize.height() + extra);
+    // Grown while shown: the window is moved up rather than past the screen's bottom.
+    if (isVisible() && screen && frameGeometry().bottom() > screen->availableGeometry().bottom())
+        move(x(), std::max(screen->availableGeometry().top(),
+                           y() - (frameGeometry().bottom() - screen->availableGeometry().bottom())));
 }
 
 bool CAVConvertDlg::ShutdownChecked() const { return m_shutdown->isChecked(); }

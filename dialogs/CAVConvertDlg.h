@@ -23,6 +23,7 @@ class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 
 // What the conversion control needs of a progress window; CAVConvertDlg is the
 // real one, tests use a recording stand-in.
@@ -150,12 +151,14 @@ private:
     QProgressBar* m_totalBar = nullptr;
     QLabel* m_fileTimeLeft = nullptr;
     QLabel* m_runTimeLeft = nullptr;
-    // One line per row running at once, under the template's controls.
+    // One line per row running at once, under the template's controls, in a
+    // scrolled area when more run than the screen has room for.
     struct RowLine {
         QLabel* name = nullptr;
         QProgressBar* bar = nullptr;
     };
     std::vector<RowLine> m_rowLines;
+    QScrollArea* m_rowArea = nullptr;  // holds the lines; scrolls when they pass the screen
     QSize m_templateSize;
     QCheckBox* m_showPreview = nullptr;
     QCheckBox* m_shutdown = nullptr;

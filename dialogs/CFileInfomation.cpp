@@ -216,8 +216,8 @@ CFileInfomation::CFileInfomation(const FileInfoFields& fields, QWidget* owner, c
 }
 
 void CFileInfomation::fitToScreen() {
-    // OK keeps the focus it had before the fields moved into the scrolled area.
-    if (ScrollWhenTallerThanScreen(*this))
+    // OK stays in view below the scrolled fields, with the focus it had before.
+    if (ScrollWhenTallerThanScreen(*this, MapDialogRect(QRect(0, 235, 1, 1), font()).y()))
         if (auto* ok = findChild<QPushButton*>()) ok->setFocus();
 }
 

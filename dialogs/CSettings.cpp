@@ -106,8 +106,8 @@ CSettings::CSettings(OutputSettings& settings, QWidget* owner, PresetLookup look
     syncFromModel();
     connectChoices();
     // The sources group and the options make the dialog taller than a small screen
-    // at a large scale: its controls then scroll.
-    ScrollWhenTallerThanScreen(*this);
+    // at a large scale: its controls then scroll, above a fixed row of the buttons.
+    ScrollWhenTallerThanScreen(*this, MapDialogRect(QRect(0, kButtonsY + belowSources() - 3, 1, 1), font()).y());
     // Enter is dropped before any control sees it, so it can press no button.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);

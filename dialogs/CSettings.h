@@ -15,7 +15,9 @@
 // language of sound and subtitle tracks and the length of still pictures (whatever
 // the profile); OK writes them there too, and "Default" picks the desktop's
 // language and the default length.
-// Enter never presses OK; dragging the background moves the window. UI thread only.
+// Enter presses OK (the default button) wherever the focus is; dragging the
+// background moves the window. Taller than a small screen, the controls scroll
+// above a fixed row of Default / OK / Cancel. UI thread only.
 
 #include "profiles/SettingsDialogModel.h"
 #include "profiles/SourcePreferences.h"

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <vector>
 #include <QStringList>
 
 QPoint CentredPlace(const QRect& owner, const QSize& size, const QRect& screen) {
@@ -32,29 +33,46 @@ void FitOnScreen(QWidget& window) {
     window.resize(window.size().boundedTo(room));
 }
 
-bool ScrollWhenTallerThanScreen(QWidget& dialog) {
+bool ScrollWhenTallerThanScreen(QWidget& dialog, int fixedRowTop) {
     QScreen* screen = dialog.parentWidget() ? dialog.parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen) return false;
     constexpr int kDesktopFrame = 40;  // the title bar and border the desktop adds
     const int room = screen->availableGeometry().height() - kDesktopFrame;
     if (room <= 0 || dialog.height() <= room) return false;
     const QSize whole = dialog.size();
+    const bool rowKept = fixedRowTop >= 0 && fixedRowTop < whole.height() && whole.height() - fixedRowTop < room;
+    const int scrolledHeight = rowKept ? fixedRowTop : whole.height();
     auto* content = new QWidget;
-    for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    std::vector<QWidget*> row;
+    // Moving a control to its new parent in the order of the window keeps Tab's order.
+    auto moveTo = [](QWidget* child, QWidget* parent, QPoint by) {
         const QRect place = child->geometry();
         const bool hidden = child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide);
-        child->setParent(content);
-        child->setGeometry(place);
+        child->setParent(parent);
+        child->setGeometry(place.translated(by));
         if (!hidden) child->show();
+    };
+    for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (rowKept && child->y() >= fixedRowTop)
+            row.push_back(child);
+        else
+            moveTo(child, content, QPoint());
     }
-    content->setFixedSize(whole);
+    content->setFixedSize(whole.width(), scrolledHeight);
     auto* scroll = new QScrollArea(&dialog);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
     const int bar = scroll->verticalScrollBar()->sizeHint().width();
     dialog.setFixedSize(whole.width() + bar, room);
-    scroll->setGeometry(dialog.rect());
+    const int rowHeight = whole.height() - scrolledHeight;
+    scroll->setGeometry(0, 0, dialog.width(), room - rowHeight);
+    if (rowKept) {
+        // After the scrolled controls, so Tab reaches the buttons last as before.
+        auto* buttons = new QWidget(&dialog);
+        buttons->setGeometry(0, room - rowHeight, dialog.width(), rowHeight);
+        for (QWidget* child : row) moveTo(child, buttons, QPoint(0, -fixedRowTop));
+    }
     return true;
 }
 

@@ -31,8 +31,10 @@ void FitOnScreen(QWidget& window);
 // A fixed-size dialog taller than its screen's free area (a large scale on a small
 // screen): its controls move, places kept, into a scrolled area as tall as the
 // screen allows, so every field and the buttons stay reachable (tabbing scrolls
-// the focused control into view). Returns whether it did.
-bool ScrollWhenTallerThanScreen(QWidget& dialog);
+// the focused control into view). Controls whose top is at or below `fixedRowTop`
+// (pixels; the dialog's row of buttons) stay out of it, in a fixed row at the
+// dialog's bottom: the buttons are never scrolled away. Returns whether it did.
+bool ScrollWhenTallerThanScreen(QWidget& dialog, int fixedRowTop = -1);
 
 // ---- A main window that remembers its place ----
 

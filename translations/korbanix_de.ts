@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>Konvertierung anhalten?</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Gleichzeitig konvertierte Dateien</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

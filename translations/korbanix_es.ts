@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>¿Detener la conversión?</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Archivos convertidos a la vez</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>Arrêter la conversion ?</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Fichiers convertis simultanément</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

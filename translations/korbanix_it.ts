@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>Fermare la conversione?</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>File convertiti contemporaneamente</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>変換を停止しますか？</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>同時に変換中のファイル</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

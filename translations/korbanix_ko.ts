@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>변환을 중지하시겠습니까?</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>동시에 변환 중인 파일</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

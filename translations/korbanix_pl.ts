@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>Zatrzymać konwersję?</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Pliki konwertowane jednocześnie</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

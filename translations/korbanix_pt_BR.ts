@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>Parar a conversão?</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Arquivos convertidos ao mesmo tempo</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>Остановить конвертирование?</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Файлы, конвертируемые одновременно</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

@@ -145,6 +145,10 @@
         <source>Stop the conversion?</source>
         <translation>要停止转换吗？</translation>
     </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>同时转换的文件</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>

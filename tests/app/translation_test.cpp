@@ -18,6 +18,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/UiLanguage.h"
 #include "profiles/ProfileTable.h"
+#include "support/TextInk.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -204,6 +205,7 @@ QString clippingOf(const QWidget& widget) {
         const QString shown = label->DisplayedText();
         const QRect needed = metrics.boundingRect(label->rect(), LabelTextFormat(label->StaticStyle(), shown), shown);
         if (needed.width() > label->width() + 1 || needed.height() > label->height()) return "drawn text overflows";
+        if (!testqt::TextInkFits(*label)) return "the bottom of the text is cut";
         if (shown != label->text() && label->toolTip() != label->text()) return "cut without the whole text as tooltip";
         return QString();
     }
@@ -213,6 +215,7 @@ QString clippingOf(const QWidget& widget) {
         const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
         const QRect needed = metrics.boundingRect(room, flags, label->text());
         if (needed.width() > room.width() + 1 || needed.height() > room.height()) return QStringLiteral("text overflows");
+        if (!testqt::TextInkFits(*label)) return QStringLiteral("the bottom of the text is cut");
         if (label->text().endsWith(QChar(0x2026)) && label->toolTip().isEmpty())
             return QStringLiteral("cut without the whole text as tooltip");
         return QString();
@@ -323,7 +326,10 @@ TEST_P(ShippedLanguage, NoLabelOfAnyWindowIsClipped) {
     clipped << clippedLabels(window) << clippedInTheMainWindow(window);
     CAVConvertDlg progress(&window);
     progress.show();
-    progress.SetRunningRows({{QStringLiteral("a.avi"), 40}, {QStringLiteral("b.avi"), 60}});
+    // File names with an underscore and descenders: their lowest ink must show.
+    progress.SetRunningRows({{QStringLiteral("a_gypsy.avi"), 40}, {QStringLiteral("b_life.avi"), 60}});
+    progress.SetCurrentText(QStringLiteral("b_life.avi   40%"));
+    progress.SetTotalText(QStringLiteral("1/2 gypsy_song.mkv"));
     clipped << clippedLabels(progress);
     clipped.removeDuplicates();
     EXPECT_TRUE(clipped.isEmpty()) << GetParam().toStdString() << ":\n" << clipped.join('\n').toStdString();

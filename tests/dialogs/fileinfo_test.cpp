@@ -213,6 +213,8 @@ TEST(FileInfoDialog, OkClosesWithCancelResult) {
     dialog.show();
     auto* ok = FindControlAs<QPushButton>(&dialog, CFileInfomation::kOk);
     ASSERT_NE(ok, nullptr);
+    // Also on a small screen at a large scale, where the fields scroll.
+    EXPECT_TRUE(dialog.geometry().contains(QRect(ok->mapToGlobal(QPoint()), ok->size())));
     ok->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);

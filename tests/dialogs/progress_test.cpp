@@ -9,9 +9,11 @@
 #include "platform/ControlId.h"
 #include "platform/FakePlatform.h"
 #include "support/QtTestApp.h"
+#include "support/TextInk.h"
 
 #include <QAccessible>
 #include <QScreen>
+#include <QScrollArea>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -84,12 +86,30 @@ TEST_F(ProgressWindowTest, EveryOpeningStartsWithPreviewOnAndShutdownOff) {
 }
 
 // On a small screen at a large scale (1366x768 at twice the scale: 683x384) the
-// window fits the screen's free area with every control inside it and readable.
+// window fits the screen's free area with every control inside it and readable
+// (a file name's underscore too); of many rows at once every line can be
+// scrolled into view.
 TEST_F(ProgressWindowTest, TheWindowFitsTheScreen) {
-    dialog.SetRunningRows({{"a.mp4", 88}, {"b.mp4", 40}, {"c.mp4", 10}, {"d.mp4", 5}});
+    std::vector<ProgressWindow::RunningRow> rows;
+    for (int i = 0; i < 24; ++i) rows.push_back({QStringLiteral("b_life_gy%1.avi").arg(i), i});
+    dialog.SetRunningRows(rows);
+    dialog.SetCurrentText("b_life.avi   40% has completed");
+    dialog.SetTotalText("Converting 1/24 \"gypsy_song.mkv\"");
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const QRect screen = dialog.screen()->availableGeometry();
+    auto* lines = dialog.findChild<QScrollArea*>();
+    ASSERT_NE(lines, nullptr);
+    for (QLabel* line : lines->widget()->findChildren<QLabel*>()) {
+        lines->ensureWidgetVisible(line, 0, 0);
+        const QRect shown(line->mapTo(&dialog, QPoint()), line->size());
+        EXPECT_TRUE(dialog.rect().contains(shown) && lines->geometry().contains(shown)) << line->text().toStdString();
+    }
+    // A file name's underscore and descenders are not cut by the bottom of its label.
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&dialog)) continue;
+        EXPECT_TRUE(testqt::TextInkFits(*label)) << label->text().toStdString();
+    }
     EXPECT_LE(dialog.frameGeometry().width(), screen.width()) << dialog.width() << " on " << screen.width();
     EXPECT_LE(dialog.frameGeometry().height(), screen.height()) << dialog.height() << " on " << screen.height();
     for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {

@@ -15,11 +15,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -201,6 +203,26 @@ TEST_F(SettingsDialogTest, EnterConfirmsAsOkDoes) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_NE(settings.confirmedProfileCode, 0) << "OK was pressed";
+}
+
+// On a small screen at a large scale (run at 683x384) the controls scroll but
+// Default / OK / Cancel stay wholly on the screen, Tab reaches them and Enter confirms.
+TEST_F(SettingsDialogTest, TheButtonsStayOnTheScreen) {
+    SourcePreferences sources;
+    openDialog(&sources);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    const QRect screen = dialog->screen()->availableGeometry();
+    EXPECT_LE(dialog->frameGeometry().height(), screen.height());
+    std::set<QWidget*> reached;
+    for (int i = 0; i < 40; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) reached.insert(QApplication::focusWidget());
+    for (int id : {CSettings::kDefault, CSettings::kOk, CSettings::kCancel}) {
+        const QRect shown(button(id)->mapToGlobal(QPoint()), button(id)->size());
+        EXPECT_TRUE(screen.contains(shown)) << id << " at " << shown.y() << "+" << shown.height() << " on " << screen.height();
+        EXPECT_TRUE(dialog->geometry().contains(shown)) << id;
+        EXPECT_TRUE(reached.count(button(id))) << id << " not reached by Tab";
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
 TEST_F(SettingsDialogTest, DefaultShowsThePresetsChoicesAndOnlyOkWritesThem) {
