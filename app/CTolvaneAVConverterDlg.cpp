@@ -423,7 +423,15 @@ QString CTolvaneAVConverterDlg::LastSelectedSourcePath() {
 }
 
 bool CTolvaneAVConverterDlg::HasSelectedRow() { return m_tasks.FirstSelected() >= 0; }
-void CTolvaneAVConverterDlg::FocusTaskList() { m_list->setFocus(); }
+void CTolvaneAVConverterDlg::FocusTaskList() {
+    // A person playing the preview from the keyboard keeps the focus on its
+    // controls: on the list, the next Space meant for Pause would untick a row.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && (focused == button(kPlay) || focused == button(kStop) || focused == m_positionSlider ||
+                    focused == m_volumeSlider))
+        return;
+    m_list->setFocus();
+}
 int CTolvaneAVConverterDlg::PositionSliderPos() { return m_positionSlider->GetPos(); }
 void CTolvaneAVConverterDlg::SetPositionSliderPos(int pos) { m_positionSlider->SetPos(pos); }
 void CTolvaneAVConverterDlg::EnablePositionSlider(bool enabled) { m_positionSlider->setEnabled(enabled); }
@@ -542,6 +550,13 @@ bool CTolvaneAVConverterDlg::eventFilter(QObject* watched, QEvent* event) {
             // Only while the task list has the focus: in a text field Delete
             // edits the text, and a task removed by accident has no undo.
             RemoveTask();
+            return true;
+        }
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier &&
+            (target == m_list || m_list->isAncestorOf(target))) {
+            // The menu key's menu: many keyboards have no menu key.
+            const QRect cell = m_list->visualRect(m_list->currentIndex());
+            ShowTaskContextMenu(m_list->viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0)));
             return true;
         }
         if (key->key() == Qt::Key_Space && (key->modifiers() & Qt::AltModifier)) {

@@ -143,11 +143,13 @@ bool ConversionControl::start(JobKind kind) {
     // A run that is still stopping owns the job until its worker has let go.
     WaitForWorker();
 
-    clearStoppedStatuses();
     std::vector<TaskRow> rows;
     if (!checkRows(kind, rows)) return false;
     if (isBareRoot(m_outputFolderText)) return false;
     if (!CheckOutputFolder(m_outputFolderText)) return false;
+    // Only a run that starts puts the last run's stopped rows back to Ready: a
+    // refused one leaves the list as it was.
+    clearStoppedStatuses();
     m_host.WriteOutputFolder(m_outputFolderText);
 
     AVConvert& job = m_host.Job();

@@ -356,6 +356,12 @@ TEST_F(CommandsTest, ContextMenuGreysTheRowItemsWithoutASelection) {
     chooseInNextMenu(window, "Add Files..");
     window.ShowTaskContextMenu(QPoint(0, 0));
     EXPECT_EQ(window.taskList().Count(), 1);
+
+    // Shift+F10 opens it from the keyboard as the menu key does.
+    shownMenu.clear();
+    chooseInNextMenu(window, "");
+    QTest::keyClick(window.taskListControl(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(shownMenu.size(), 5u);
 }
 
 TEST_F(CommandsTest, TooltipsAndHandCursorByControlId) {

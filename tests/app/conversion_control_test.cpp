@@ -306,6 +306,9 @@ TEST_F(ConversionTest, ARunThatWroteNothingDoesNotOpenTheFolder) {
 
 TEST_F(ConversionTest, ABlankFolderIsRefusedAndNothingIsMadeWhereTheProgramStarted) {
     host.addRow("/v/a.avi");
+    host.addRow("/v/b.avi");
+    host.rows.back().checked = false;
+    host.statuses[1] = "Stopped";  // the last run's: a refused run leaves it so
     const fs::path started = fs::current_path();
     fs::current_path(dir.path());
     for (const char* blank : {"", " ", "  \t"}) {
@@ -317,6 +320,7 @@ TEST_F(ConversionTest, ABlankFolderIsRefusedAndNothingIsMadeWhereTheProgramStart
               QStringList(3, "No output folder is given. Please specify a different folder!"));
     EXPECT_TRUE(fs::is_empty(dir.path()));
     EXPECT_EQ(g_convertRuns.load(), 0);
+    EXPECT_EQ(host.statuses[1], "Stopped");
     // A typed folder's blanks around it are slips, not part of its name.
     host.folderText = " " + QString::fromStdString(dir.path().string()) + " ";
     ASSERT_TRUE(control.StartConversion());

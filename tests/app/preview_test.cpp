@@ -130,6 +130,11 @@ TEST_F(PreviewTest, PlayAndStopFollowTheSelectionAfterAClickOnEmptySpace) {
     QTest::keyClick(window.button(kPlay), Qt::Key_Space);
     EXPECT_EQ(player.fileName(), SharedMedia().clipB.toStdString());
     EXPECT_TRUE(window.button(kStop)->isEnabled()) << "a playing file can be stopped";
+    // The next Space pauses: on the list it would untick the row unseen.
+    ASSERT_EQ(QApplication::focusWidget(), window.button(kPlay));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
+    EXPECT_TRUE(window.taskList().IsChecked(1));
     QTest::mouseClick(window.button(kStop), Qt::LeftButton, Qt::NoModifier,
                       window.button(kStop)->Shape().boundingRect().center());
     EXPECT_EQ(window.preview().PlayStateText(), "PLAY");
