@@ -14,6 +14,7 @@
 #include "controls/Accessibility.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
+#include "controls/ElidingComboBox.h"
 #include "controls/Label.h"
 #include "controls/ControlButton.h"
 #include "controls/FocusRing.h"
@@ -177,7 +178,8 @@ void CTolvaneAVConverterDlg::createControls() {
         captionLeft + std::max(metrics.horizontalAdvance(tr("Profile:")), metrics.horizontalAdvance(tr("Output:"))) +
         MapDialogSize(QSize(2, 0), font).width();
     auto makeCombo = [&](int id, bool editable) {
-        auto* combo = new QComboBox(this);
+        // A long profile name at a large scale is cut in its middle, keeping its "(*.mp4)".
+        auto* combo = new CElidingComboBox(this);
         SetControlId(combo, id);
         combo->setEditable(editable);
         combo->setInsertPolicy(QComboBox::NoInsert);

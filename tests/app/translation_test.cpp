@@ -8,6 +8,7 @@
 #include "app/TaskList.h"
 #include "controls/About.h"
 #include "controls/CheckListCtrl.h"
+#include "controls/ElidingComboBox.h"
 #include "controls/ControlButton.h"
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
@@ -347,6 +348,23 @@ TEST_P(ShippedLanguage, ARunningRowsStatusReadsWhole) {
         window.resize(size);
         EXPECT_EQ(window.taskListControl()->ShownText(0, TaskList::kStatus), running)
             << GetParam().toStdString() << " at " << window.width() << "x" << window.height();
+    }
+    // So does the chosen profile: whole, or cut in its middle keeping its start
+    // and its extension, the whole name in its tooltip.
+    auto* profile = qobject_cast<CElidingComboBox*>(window.profileCombo());
+    ASSERT_TRUE(profile);
+    profile->resize(profile->width() / 3, profile->height());
+    for (int i = 0; i < profile->count(); ++i) {
+        profile->setCurrentIndex(i);
+        const QString whole = profile->currentText(), shown = profile->ShownText();
+        QStyleOptionComboBox option;
+        option.initFrom(profile);
+        const int room = profile->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, profile).width();
+        EXPECT_LE(profile->fontMetrics().horizontalAdvance(shown), room) << whole.toStdString();
+        if (shown == whole) continue;
+        EXPECT_TRUE(shown.contains(QChar(0x2026)) && shown.left(3) == whole.left(3) && shown.right(3) == whole.right(3))
+            << shown.toStdString();
+        EXPECT_EQ(profile->toolTip(), whole);
     }
 }
 
