@@ -796,13 +796,15 @@ TEST_F(CommandsTest, TheWindowFitsTheScreenWithColumnsRowsAndPictureInIt) {
 }
 
 // A place kept on a screen since unplugged (or beyond the left edge) comes back on
-// the screen, not at -258,-157; a size beyond the screen is cut to it.
+// the screen, centred, not at -258,-157 nor pushed into a corner; a size beyond the
+// screen is cut to it.
 TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
     const QString ini = exeFolder() + "/bin/Path_Registration.ini";
     ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "-258,-157,880,537"));
     CTolvaneAVConverterDlg& window = open();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.contains(window.geometry())) << window.x() << "," << window.y();
+    EXPECT_LE((window.geometry().center() - screen.center()).manhattanLength(), 2) << window.x() << "," << window.y();
     dialog.reset();
     ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "5000,4000,20000,9000"));
     CTolvaneAVConverterDlg& second = open();
@@ -810,15 +812,16 @@ TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
 }
 
 // A size kept at another scale (cut to 683x384 on a laptop at twice the scale)
-// opens at the template's size, fitted to the screen; one kept at this scale is
-// the person's choice and is kept.
+// opens at the template's size, fitted to the screen and centred on it; one kept
+// at this scale is the person's choice and is kept.
 TEST_F(CommandsTest, ASizeKeptAtAnotherScaleOpensAtTheTemplateSize) {
     const QString ini = exeFolder() + "/bin/Path_Registration.ini";
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "0,0,683,384"));
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "20,10,683,384"));
     ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Scale", "3"));
     CTolvaneAVConverterDlg& first = open();
     EXPECT_EQ(first.size(), first.templateSize().boundedTo(screen.size()));
+    EXPECT_LE((first.geometry().center() - screen.center()).manhattanLength(), 2) << "centred, not in the corner";
     first.show();
     first.close();  // keeps the place at this scale
     EXPECT_EQ(IniFile::ReadString(ini.toStdString(), "Window", "Scale"),
