@@ -502,6 +502,18 @@ TEST_F(CommandsTest, AnEmptyListShowsHowToAddFiles) {
     EXPECT_FALSE(window.emptyHint()->isVisible());
     window.ClearTasks();
     EXPECT_TRUE(window.emptyHint()->isVisible());
+    // From the keyboard it is a button named by its text; Enter, Space and Insert
+    // on it are Add, and the file chosen takes the focus on from it.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window.emptyHint());
+    EXPECT_EQ(reader->role(), QAccessible::Button);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Add files or drop them here");
+    window.emptyHint()->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Insert}) QTest::keyClick(window.emptyHint(), key);
+    EXPECT_EQ(fake.fileChooserCalls.size(), 3u);
+    fake.fileChoices = {{SharedMedia().clipA}};
+    QTest::keyClick(window.emptyHint(), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(window.taskList().Count(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), window.taskListControl());
 }
 
 // The volume a person sets is the one the next start plays at.
@@ -835,20 +847,25 @@ TEST_F(CommandsTest, ASizeKeptAtAnotherScaleOpensAtTheTemplateSize) {
 // ---- Keyboard ----
 
 // The reading order is the picture's: the title band's buttons (About, Minimise,
-// Close), the tool strip, the task list, what sits under the preview, the bottom strip.
+// Close), the tool strip, the task list (or the hint in its place while it is
+// empty), what sits under the preview, the bottom strip.
 TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
     CTolvaneAVConverterDlg& window = open();
     window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.button(kAbout)->setFocus(Qt::TabFocusReason);
-    std::vector<QWidget*> visited;
-    for (int i = 0; i < 40; ++i) {
-        visited.push_back(QApplication::focusWidget());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() == window.button(kAbout)) break;
-    }
-    EXPECT_EQ(QApplication::focusWidget(), window.button(kAbout)) << "back to the first after the last control";
+    const auto walk = [&window] {
+        window.button(kAbout)->setFocus(Qt::TabFocusReason);
+        std::vector<QWidget*> visited;
+        for (int i = 0; i < 40; ++i) {
+            visited.push_back(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == window.button(kAbout)) break;
+        }
+        EXPECT_EQ(QApplication::focusWidget(), window.button(kAbout)) << "back to the first after the last control";
+        return visited;
+    };
+    std::vector<QWidget*> visited = walk();
     const std::set<QWidget*> once(visited.begin(), visited.end());
     EXPECT_EQ(once.size(), visited.size()) << "each control once";
     EXPECT_GE(visited.size(), 19u);
@@ -900,16 +917,24 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
     }
     ASSERT_EQ(window.taskList().Count(), 0);
     EXPECT_EQ(QApplication::focusWidget(), window.button(kAdd));
+    // Empty, the hint takes the list's turn: the area is not skipped.
+    const std::vector<QWidget*> empty = walk();
+    EXPECT_EQ(std::set<QWidget*>(empty.begin(), empty.end()).size(), empty.size()) << "each control once";
+    const auto hint = std::find(empty.begin(), empty.end(), window.emptyHint());
+    ASSERT_NE(hint, empty.end());
+    EXPECT_EQ(*(hint - 1), window.button(kHelp));
 }
 
-// The style's focus mark on a combo is a faint line: a focused combo gets a clear
-// ring around it, whichever of the two it is, and loses it with the focus.
+// The style's focus mark on a combo is a faint line, and the empty list's hint has
+// none: a focused combo or hint gets a clear ring around it, and loses it with the focus.
 TEST_F(CommandsTest, AFocusedComboShowsAClearRing) {
     CTolvaneAVConverterDlg& window = open();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     window.button(kAdd)->setFocus(Qt::TabFocusReason);
-    for (QComboBox* combo : {window.profileCombo(), window.outputFolderCombo()}) {
+    // The empty list's hint too: a large flat area that shows no focus of its own.
+    for (QWidget* combo : {static_cast<QWidget*>(window.profileCombo()), static_cast<QWidget*>(window.outputFolderCombo()),
+                           static_cast<QWidget*>(window.emptyHint())}) {
         const QRect around = combo->geometry().adjusted(-4, -4, 4, 4);
         const QImage before = window.grab(around).toImage();
         combo->setFocus(Qt::TabFocusReason);
