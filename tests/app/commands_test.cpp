@@ -41,6 +41,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
 #include <algorithm>
@@ -969,6 +970,53 @@ TEST_F(CommandsTest, ANewWindowHasTheFocusOnAddOrOnTheList) {
     QTest::keyClick(filled.button(kAdd), Qt::Key_Space);
     ASSERT_EQ(filled.taskList().Count(), 2);
     EXPECT_EQ(QApplication::focusWidget(), filled.taskListControl());
+}
+
+// A message box closed from the keyboard leaves the focus where the person was,
+// or on the field the message is about (the desktop may leave it on nothing).
+TEST_F(CommandsTest, AfterAMessageTheFocusIsWhereTheWorkGoesOn) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    fake.realMessageBoxes = true;
+    const auto pressInNextBox = [](Qt::Key key) {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, key] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            poll->deleteLater();
+            poll->stop();
+            // The key a person presses in the box, whichever window the desktop has made active.
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
+        });
+        poll->start(10);
+    };
+    const auto focusSettlesOn = [](QWidget* control) {
+        return QTest::qWaitFor([control] { return QApplication::focusWidget() == control; }, 500);
+    };
+    const QString refused = QString::fromStdString(exeDir.file("notes.txt"));
+    QFile(refused).open(QIODevice::WriteOnly);
+    // The invalid files after Add: back on Add (nothing added), on the new row.
+    window.button(kAdd)->setFocus(Qt::TabFocusReason);
+    fake.fileChoices = {{refused}, {refused, SharedMedia().clipA}};
+    pressInNextBox(Qt::Key_Return);
+    QTest::keyClick(window.button(kAdd), Qt::Key_Space);
+    EXPECT_TRUE(focusSettlesOn(window.button(kAdd)));
+    pressInNextBox(Qt::Key_Escape);
+    QTest::keyClick(window.button(kAdd), Qt::Key_Space);
+    ASSERT_EQ(fake.messages.size(), 2u);
+    EXPECT_TRUE(focusSettlesOn(window.taskListControl()));
+    // A folder message: on the Output field, to mend it.
+    window.outputFolderCombo()->setEditText(QString::fromStdString(exeDir.file("gone/deeper")));
+    for (int id : {kConvert, kFindTarget}) {
+        window.button(id)->setFocus(Qt::TabFocusReason);
+        pressInNextBox(Qt::Key_Return);
+        QTest::keyClick(window.button(id), Qt::Key_Space);
+        QComboBox* output = window.outputFolderCombo();
+        EXPECT_TRUE(QTest::qWaitFor([output] { return output->isAncestorOf(QApplication::focusWidget()) ||
+                                                          QApplication::focusWidget() == output; }, 500)) << id;
+    }
+    EXPECT_EQ(fake.messages.size(), 4u);
 }
 
 TEST_F(CommandsTest, FocusedButtonsShowARingAndPressWithEnterSpaceAndTheirMnemonic) {
