@@ -13,11 +13,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -94,27 +92,6 @@ TEST(LinuxDialogs, MessageBoxesOpenCentredOnTheirOwnerAndOnScreen) {
             EXPECT_LE((place.center() - owner.frameGeometry().center()).manhattanLength(), 2);
         }
         owner.hide();
-    }
-}
-
-// Closed from the keyboard, a message box gives the focus back to the control that
-// had it (the desktop need not), or to the next one when that was greyed meanwhile.
-TEST(LinuxDialogs, AMessageBoxGivesTheFocusBack) {
-    LinuxPlatform desktop;
-    QWidget owner;
-    auto* first = new QLineEdit(&owner);
-    auto* second = new QLineEdit(&owner);
-    owner.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab}) {
-        second->setFocus();
-        whenModal<QMessageBox>([key, second](QMessageBox* box) {
-            if (key == Qt::Key_Tab) second->setEnabled(false);
-            QTest::keyClick(box->focusWidget(), key == Qt::Key_Tab ? Qt::Key_Return : key);
-        });
-        desktop.MessageBox(nullptr, "Please check at least one task", QString(), MessageButtons::Ok, MessageIcon::None);
-        QWidget* expected = key == Qt::Key_Tab ? first : second;
-        EXPECT_TRUE(QTest::qWaitFor([expected] { return QApplication::focusWidget() == expected; }, 500)) << key;
     }
 }
 
