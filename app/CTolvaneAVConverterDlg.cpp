@@ -218,6 +218,8 @@ void CTolvaneAVConverterDlg::createControls() {
     m_outputLabel->setBuddy(m_folderCombo);
     createAddingControls();
     setTabOrderByLayout();
+    // The empty list's hint has the list's turn (they are never seen together).
+    setTabOrder(m_list, m_emptyHint);
     // A window to a screen reader, not a dialog; combos named by their labels.
     MarkAsMainWindow(*this);
     for (QWidget* control : findChildren<QWidget*>()) {

@@ -54,6 +54,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPushButton;
 class ProbeQueue;
 struct ProbedFile;
 
@@ -127,8 +128,9 @@ public:
     ProbeQueue* probeQueue() const { return m_probes.get(); }
     // "Adding files: n of m" with Cancel, shown while files are measured.
     QWidget* addingBar() const { return m_addingBar; }
-    // "Add files or drop them here", shown in the list's place while it is empty.
-    QLabel* emptyHint() const { return m_emptyHint; }
+    // "Add files or drop them here", shown in the list's place (and taking its turn
+    // in the Tab order) while it is empty; pressing it is Add.
+    QPushButton* emptyHint() const { return m_emptyHint; }
 
 public slots:
     // ---- Task list ----
@@ -297,7 +299,7 @@ private:
     std::unique_ptr<ProbeQueue> m_probes;
     QWidget* m_addingBar = nullptr;
     QLabel* m_addingText = nullptr;
-    QLabel* m_emptyHint = nullptr;
+    QPushButton* m_emptyHint = nullptr;
     std::atomic<bool> m_listingCancelled{false};  // Cancel while folders are read (the lister thread reads it)
     bool m_closeRequested = false;  // a close came while busy
     bool m_playerShutDown = false;

@@ -13,6 +13,7 @@
 
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
+#include "controls/FocusRing.h"
 #include "engine/FolderListing.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -34,6 +36,25 @@ namespace {
 constexpr int kDropRetryMs = 50;
 constexpr int kAddingBarHeight = 26;
 
+// The hint stands in the empty list's place, in the Tab order too: a keyboard user
+// reaches it where the list would be, and Enter, Space or Insert on it start Add
+// as a click does.
+class EmptyListHint : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Insert) &&
+            !(event->modifiers() & ~Qt::KeypadModifier)) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 }  // namespace
 
 bool CTolvaneAVConverterDlg::isConverting() const {
@@ -41,10 +62,14 @@ bool CTolvaneAVConverterDlg::isConverting() const {
 }
 
 void CTolvaneAVConverterDlg::createAddingControls() {
-    m_emptyHint = new QLabel(tr("Add files or drop them here"), this);
-    m_emptyHint->setAlignment(Qt::AlignCenter);
+    m_emptyHint = new EmptyListHint(tr("Add files or drop them here"), this);
     m_emptyHint->setObjectName(QStringLiteral("emptyListHint"));
-    m_emptyHint->setStyleSheet(QStringLiteral("color: #4a5a46; background: transparent;"));
+    m_emptyHint->setAutoDefault(false);
+    m_emptyHint->setFlat(true);
+    m_emptyHint->setStyleSheet(QStringLiteral("color: #4a5a46; background: transparent; border: none;"));
+    // Read by its text, as a button; the ring shows where the focus is.
+    new CFocusRing(this, {m_emptyHint});
+    connect(m_emptyHint, &QPushButton::clicked, m_buttons.at(mainwindow::kAdd), &QPushButton::click);
 
     m_addingBar = new QWidget(this);
     m_addingBar->setObjectName(QStringLiteral("addingBar"));
@@ -70,7 +95,10 @@ void CTolvaneAVConverterDlg::placeListOverlays() {
     if (!m_emptyHint) return;
     const QRect place = m_list->geometry();
     m_emptyHint->setGeometry(place);
+    // Rows arrived while the hint had the focus: it goes on to them, not past them.
+    const bool hintFocused = m_emptyHint->hasFocus();
     m_emptyHint->setVisible(m_list->isHidden());
+    if (hintFocused && !m_list->isHidden()) m_list->setFocus(Qt::OtherFocusReason);
     m_addingBar->setGeometry(place.left(), place.bottom() + 1 - kAddingBarHeight, place.width(), kAddingBarHeight);
     m_addingBar->raise();
 }

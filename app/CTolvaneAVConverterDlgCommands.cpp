@@ -264,6 +264,8 @@ void CTolvaneAVConverterDlg::onBrowse() {
 void CTolvaneAVConverterDlg::onFindTarget() {
     const QString folder = outputFolderText();
     if (!CheckOutputFolderExists(folder)) {
+        // The field to mend has the focus once the message is closed.
+        m_folderCombo->setFocus(Qt::OtherFocusReason);
         CurrentPlatform().MessageBox(this, FolderMissingMessage(folder));
         return;
     }

@@ -186,17 +186,23 @@ void CTolvaneAVConverterDlg::restoreWindowPlace() {
     const QRect saved = WindowPlaceFromText(QString::fromStdString(
         IniFile::ReadString(m_folders.iniPath.toStdString(), kPlaceSection, kPlaceKey)));
     QRect wanted = saved.isValid() ? saved : QRect(QPoint(), m_templateSize);
-    // Kept at another scale: the place is kept, the size is the template's (a
-    // window cut to 683x384 at twice the scale opened that small at the normal one).
+    // Kept at another scale: the size is the template's (a window cut to 683x384
+    // at twice the scale opened that small at the normal one), and its corner is
+    // no place the person chose at this scale either.
     bool read = false;
     const double keptScale = QString::fromStdString(IniFile::ReadString(m_folders.iniPath.toStdString(), kPlaceSection,
                                                                         kScaleKey)).toDouble(&read);
-    if (saved.isValid() && read && keptScale > 0 && std::abs(keptScale - screenScale(*this)) > 0.01)
-        wanted.setSize(m_templateSize);
+    const bool otherScale = saved.isValid() && read && keptScale > 0 && std::abs(keptScale - screenScale(*this)) > 0.01;
+    if (otherScale) wanted.setSize(m_templateSize);
     QRect place = PlaceOnScreens(wanted, screens, minimumSize());
-    // Without a remembered place the window opens centred on the primary screen.
-    if (!saved.isValid() && !screens.empty())
-        place.moveTopLeft(CentredPlace(screens.front(), place.size(), screens.front()));
+    // Without a remembered place the window opens centred on the primary screen;
+    // one kept at another scale, centred on the screen it was kept on.
+    if ((!saved.isValid() || otherScale) && !screens.empty()) {
+        const auto on = std::find_if(screens.begin(), screens.end(),
+                                     [&](const QRect& screen) { return saved.isValid() && screen.contains(place); });
+        const QRect& screen = on == screens.end() ? screens.front() : *on;
+        place.moveTopLeft(CentredPlace(screen, place.size(), screen));
+    }
     setGeometry(place);
     relayout();
 }

@@ -16,6 +16,7 @@
 #include "profiles/TargetSizeRules.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 
 namespace {
 
@@ -53,6 +54,7 @@ public:
     }
     void StopPreview() override { m_window.StopPreview(); }
     QWidget* Window() override { return &m_window; }
+    void FocusOutputFolder() override { m_window.outputFolderCombo()->setFocus(Qt::OtherFocusReason); }
     bool KeepTree() const override { return m_window.keepTreeBox()->isChecked(); }
     bool SkipDone() const override { return m_window.skipDoneBox()->isChecked(); }
 

@@ -204,6 +204,7 @@ bool ConversionControl::workerEnded() const {
 bool ConversionControl::CheckOutputFolder(const QString& folderText) {
     // One level only: a folder whose parent is missing is refused.
     if (!CheckOutputFolderExists(folderText)) {
+        m_host.FocusOutputFolder();
         CurrentPlatform().MessageBox(m_host.Window(), FolderMissingMessage(folderText));
         return false;
     }
@@ -211,6 +212,7 @@ bool ConversionControl::CheckOutputFolder(const QString& folderText) {
     // starting, and neither remember nor use the folder.
     const QString refusal = ::FolderWriteRefusal(folderText);
     if (!refusal.isEmpty()) {
+        m_host.FocusOutputFolder();
         CurrentPlatform().MessageBox(m_host.Window(),
                                      tr("The output folder \"%1\" does not accept files: %2. "
                                         "Please specify a different folder!")

@@ -70,6 +70,9 @@ public:
     virtual void StopPreview() = 0;
     // Owner of the folder message; may be null.
     virtual QWidget* Window() = 0;
+    // Puts the focus on the output folder's field, which a folder message is about:
+    // it is there for the person to mend once the message is closed.
+    virtual void FocusOutputFolder() {}
     // The Output area's options: outputs in their sources' folders below the
     // output folder (rows added with a folder); rows whose complete output an
     // earlier run wrote are left out and show "Done before".

@@ -1,4 +1,5 @@
 #include "platform/FakePlatform.h"
+#include "platform/LinuxPlatform.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -23,6 +24,7 @@ QStringList FakePlatform::messageTexts() const {
 MessageResult FakePlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                                        MessageButtons buttons, MessageIcon icon) {
     messages.push_back(Message{owner, text, caption, buttons, icon});
+    if (realMessageBoxes) return LinuxPlatform().MessageBox(owner, text, caption, buttons, icon);
     MessageResult answer = buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
     takeFront(messageAnswers, answer);
     if (buttons != MessageButtons::YesNo || questionsStayOpenMs <= 0) return answer;

@@ -60,6 +60,9 @@ public:
     // program closes it (No) or this many ms pass, when the person gives the
     // scripted answer (counted in questionsAnsweredByPerson).
     int questionsStayOpenMs = 0;
+    // Every message box is shown as the desktop shows it (and answered by keys the
+    // test sends), for where the focus goes afterwards; still recorded.
+    bool realMessageBoxes = false;
     int questionsAnsweredByPerson = 0;
     std::deque<QStringList> fileChoices;       // default: empty list (cancelled)
     std::deque<QString> folderChoices;         // default: empty (cancelled)

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -99,12 +100,36 @@ protected:
     }
 };
 
+// The desktop need not give the focus back when a message box closes (on some it
+// went to nothing, and a keyboard user was lost): the window it was in is made
+// active again, with the focus on the control that had it (or, when that one was
+// greyed, hidden or removed meanwhile, on the next one, as Qt moves it then).
+class FocusReturn {
+public:
+    explicit FocusReturn(QWidget* owner) : m_control(QApplication::focusWidget()) {
+        if (!m_control && owner) m_control = owner->window()->focusWidget();
+        m_window = m_control ? m_control->window() : owner ? owner->window() : nullptr;
+    }
+    ~FocusReturn() {
+        if (!m_window || !m_window->isVisible()) return;
+        m_window->activateWindow();
+        if (m_control && m_control->window() == m_window) m_control->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> m_control;
+    QPointer<QWidget> m_window;
+};
+
 }  // namespace
 
 MessageResult LinuxPlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                                         MessageButtons buttons, MessageIcon icon) {
     // An application-wide message still belongs to the window the user works in.
     if (!owner) owner = QApplication::activeWindow();
+    const FocusReturn focusReturn(owner);
     PlacedMessageBox box(qtIcon(icon), caption.isEmpty() ? defaultCaption() : caption, text,
                          QMessageBox::NoButton, owner);
     // File names in messages may hold '<' or '&': never read them as markup.

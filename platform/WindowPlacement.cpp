@@ -107,11 +107,13 @@ QRect PlaceOnScreens(const QRect& wanted, const std::vector<QRect>& screens, con
     const QRect& screen = best ? *best : screens.front();
     QSize size = wanted.size().boundedTo(screen.size());
     size = size.expandedTo(minimum.boundedTo(screen.size()));
-    if (!best) return QRect(CentredPlace(screen, size, screen), size);
-    QPoint place = wanted.topLeft();
-    place.setX(std::clamp(place.x(), screen.left(), screen.right() + 1 - size.width()));
-    place.setY(std::clamp(place.y(), screen.top(), screen.bottom() + 1 - size.height()));
-    return QRect(place, size);
+    const QRect asKept(wanted.topLeft(), size);
+    // A place that must be cut or moved to fit is no place the person chose: one
+    // pushed against the screen's edge (saved at another scale, or on a larger
+    // screen) looked like a window thrown into the corner.
+    const bool cut = size.width() < wanted.width() || size.height() < wanted.height();
+    if (best && !cut && screen.contains(asKept)) return asKept;
+    return QRect(CentredPlace(screen, size, screen), size);
 }
 
 std::vector<QRect> AvailableScreenAreas() {

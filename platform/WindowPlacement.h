@@ -40,9 +40,10 @@ bool ScrollWhenTallerThanScreen(QWidget& dialog, int fixedRowTop = -1);
 
 // Where a window of `wanted` geometry goes on the screens whose free areas are
 // `screens` (the first is the primary one): on the screen that holds most of it,
-// cut to that screen's size (never below `minimum`, unless the screen is smaller)
-// and moved wholly onto it. A place on no current screen (a screen since
-// unplugged, a saved -258,-157) comes back centred on the primary screen.
+// cut to that screen's size (never below `minimum`, unless the screen is smaller).
+// A place that fits as it is stays; one that had to be cut or moved to fit comes
+// back centred on its screen, and one on no current screen (a screen since
+// unplugged) centred on the primary screen.
 QRect PlaceOnScreens(const QRect& wanted, const std::vector<QRect>& screens, const QSize& minimum);
 
 // The free areas of the screens now connected, the primary one first.

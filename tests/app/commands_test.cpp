@@ -41,10 +41,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -508,6 +510,18 @@ TEST_F(CommandsTest, AnEmptyListShowsHowToAddFiles) {
     EXPECT_FALSE(window.emptyHint()->isVisible());
     window.ClearTasks();
     EXPECT_TRUE(window.emptyHint()->isVisible());
+    // From the keyboard it is a button named by its text; Enter, Space and Insert
+    // on it are Add, and the file chosen takes the focus on from it.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window.emptyHint());
+    EXPECT_EQ(reader->role(), QAccessible::Button);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Add files or drop them here");
+    window.emptyHint()->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Insert}) QTest::keyClick(window.emptyHint(), key);
+    EXPECT_EQ(fake.fileChooserCalls.size(), 3u);
+    fake.fileChoices = {{SharedMedia().clipA}};
+    QTest::keyClick(window.emptyHint(), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(window.taskList().Count(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), window.taskListControl());
 }
 
 // The volume a person sets is the one the next start plays at.
@@ -802,13 +816,15 @@ TEST_F(CommandsTest, TheWindowFitsTheScreenWithColumnsRowsAndPictureInIt) {
 }
 
 // A place kept on a screen since unplugged (or beyond the left edge) comes back on
-// the screen, not at -258,-157; a size beyond the screen is cut to it.
+// the screen, centred, not at -258,-157 nor pushed into a corner; a size beyond the
+// screen is cut to it.
 TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
     const QString ini = exeFolder() + "/bin/Path_Registration.ini";
     ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "-258,-157,880,537"));
     CTolvaneAVConverterDlg& window = open();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.contains(window.geometry())) << window.x() << "," << window.y();
+    EXPECT_LE((window.geometry().center() - screen.center()).manhattanLength(), 2) << window.x() << "," << window.y();
     dialog.reset();
     ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "5000,4000,20000,9000"));
     CTolvaneAVConverterDlg& second = open();
@@ -816,15 +832,16 @@ TEST_F(CommandsTest, APlaceOffEveryScreenComesBackOnScreen) {
 }
 
 // A size kept at another scale (cut to 683x384 on a laptop at twice the scale)
-// opens at the template's size, fitted to the screen; one kept at this scale is
-// the person's choice and is kept.
+// opens at the template's size, fitted to the screen and centred on it; one kept
+// at this scale is the person's choice and is kept.
 TEST_F(CommandsTest, ASizeKeptAtAnotherScaleOpensAtTheTemplateSize) {
     const QString ini = exeFolder() + "/bin/Path_Registration.ini";
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "0,0,683,384"));
+    ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Place", "20,10,683,384"));
     ASSERT_TRUE(IniFile::WriteString(ini.toStdString(), "Window", "Scale", "3"));
     CTolvaneAVConverterDlg& first = open();
     EXPECT_EQ(first.size(), first.templateSize().boundedTo(screen.size()));
+    EXPECT_LE((first.geometry().center() - screen.center()).manhattanLength(), 2) << "centred, not in the corner";
     first.show();
     first.close();  // keeps the place at this scale
     EXPECT_EQ(IniFile::ReadString(ini.toStdString(), "Window", "Scale"),
@@ -838,7 +855,8 @@ TEST_F(CommandsTest, ASizeKeptAtAnotherScaleOpensAtTheTemplateSize) {
 // ---- Keyboard ----
 
 // The reading order is the picture's: the title band's buttons (About, Minimise,
-// Close), the tool strip, the task list, what sits under the preview, the bottom strip.
+// Close), the tool strip, the task list (or the hint in its place while it is
+// empty), what sits under the preview, the bottom strip.
 TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
     CTolvaneAVConverterDlg& window = open();
     window.AddPaths({SharedMedia().clipA, SharedMedia().clipB});
@@ -903,16 +921,24 @@ TEST_F(CommandsTest, TabWalksEveryControlOnceInVisualOrder) {
     }
     ASSERT_EQ(window.taskList().Count(), 0);
     EXPECT_EQ(QApplication::focusWidget(), window.button(kAdd));
+    // Empty, the hint takes the list's turn: the area is not skipped.
+    window.button(kHelp)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.button(kHelp), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.emptyHint());
+    QTest::keyClick(window.emptyHint(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), window.button(kHelp));
 }
 
-// The style's focus mark on a combo is a faint line: a focused combo gets a clear
-// ring around it, whichever of the two it is, and loses it with the focus.
+// The style's focus mark on a combo is a faint line, and the empty list's hint has
+// none: a focused combo or hint gets a clear ring around it, and loses it with the focus.
 TEST_F(CommandsTest, AFocusedComboShowsAClearRing) {
     CTolvaneAVConverterDlg& window = open();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     window.button(kAdd)->setFocus(Qt::TabFocusReason);
-    for (QComboBox* combo : {window.profileCombo(), window.outputFolderCombo()}) {
+    // The empty list's hint too: a large flat area that shows no focus of its own.
+    for (QWidget* combo : {static_cast<QWidget*>(window.profileCombo()), static_cast<QWidget*>(window.outputFolderCombo()),
+                           static_cast<QWidget*>(window.emptyHint())}) {
         const QRect around = combo->geometry().adjusted(-4, -4, 4, 4);
         const QImage before = window.grab(around).toImage();
         combo->setFocus(Qt::TabFocusReason);
@@ -947,6 +973,37 @@ TEST_F(CommandsTest, ANewWindowHasTheFocusOnAddOrOnTheList) {
     QTest::keyClick(filled.button(kAdd), Qt::Key_Space);
     ASSERT_EQ(filled.taskList().Count(), 2);
     EXPECT_EQ(QApplication::focusWidget(), filled.taskListControl());
+}
+
+// A message box closed from the keyboard leaves the focus where the person was,
+// or on the field the message is about (the desktop may leave it on nothing).
+TEST_F(CommandsTest, AfterAMessageTheFocusIsWhereTheWorkGoesOn) {
+    CTolvaneAVConverterDlg& window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    fake.realMessageBoxes = true;
+    QComboBox* output = window.outputFolderCombo();
+    const QString refused = QString::fromStdString(exeDir.file("notes.txt"));
+    QFile(refused).open(QIODevice::WriteOnly);
+    fake.fileChoices = {{refused}};  // the invalid files' message
+    output->setEditText(QString::fromStdString(exeDir.file("gone/deeper")));
+    window.AddPaths({SharedMedia().clipA});
+    for (auto [id, key, after] : {std::tuple{kAdd, Qt::Key_Return, static_cast<QWidget*>(window.button(kAdd))},
+                                  {kConvert, Qt::Key_Escape, output}, {kFindTarget, Qt::Key_Return, output}}) {
+        auto* poll = new QTimer(&window);  // the key a person presses in the box, once it is there
+        QObject::connect(poll, &QTimer::timeout, [poll, key] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            poll->stop();
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
+        });
+        poll->start(10);
+        window.button(id)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window.button(id), Qt::Key_Space);
+        EXPECT_TRUE(QTest::qWaitFor([after] { return after->isAncestorOf(QApplication::focusWidget()) ||
+                                                     QApplication::focusWidget() == after; }, 500)) << id;
+    }
+    EXPECT_EQ(fake.messages.size(), 3u);
 }
 
 TEST_F(CommandsTest, FocusedButtonsShowARingAndPressWithEnterSpaceAndTheirMnemonic) {

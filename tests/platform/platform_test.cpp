@@ -303,7 +303,8 @@ TEST_F(DeviceFoldersTest, TheMountOfAPathIsTheLongestHoldingIt) {
 }  // namespace
 
 // A remembered window place comes back wholly on a screen that is there now, no
-// larger than it; a place on no screen comes back centred on the primary one.
+// larger than it; one that had to be cut or moved comes back centred on its screen,
+// one on no screen centred on the primary one.
 struct PlaceCase {
     const char* what;
     QRect wanted;
@@ -320,10 +321,11 @@ TEST_P(WindowPlaceTest, LandsOnAScreen) {
 INSTANTIATE_TEST_SUITE_P(
     Places, WindowPlaceTest,
     ::testing::Values(PlaceCase{"on screen stays", {100, 50, 880, 537}, {100, 50, 880, 537}},
-                      PlaceCase{"off the left and top", {-258, -157, 880, 537}, {0, 0, 880, 537}},
-                      PlaceCase{"mostly on the second", {2800, 900, 880, 537}, {2406, 543, 880, 537}},
+                      PlaceCase{"off the left and top", {-258, -157, 880, 537}, {242, 101, 880, 537}},
+                      PlaceCase{"mostly on the second", {2800, 900, 880, 537}, {1885, 271, 880, 537}},
                       PlaceCase{"on no screen", {9000, 9000, 880, 537}, {242, 101, 880, 537}},
-                      PlaceCase{"taller than the screen", {0, 0, 1000, 2000}, {0, 0, 1000, 740}},
+                      PlaceCase{"taller than the screen", {0, 0, 1000, 2000}, {182, 0, 1000, 740}},
+                      PlaceCase{"kept on a larger screen", {600, 400, 880, 537}, {242, 101, 880, 537}},
                       PlaceCase{"below the minimum", {10, 10, 100, 100}, {10, 10, 600, 300}}));
 
 TEST(WindowPlaceText, ReadsWhatItWritesAndRefusesTheRest) {
