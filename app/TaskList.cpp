@@ -91,6 +91,16 @@ void TaskList::FitColumns() {
         widths[column] -= gives;
         over -= gives;
     }
+    int spare = -over;
+    if (spare > 0) {
+        // A wider list shows what was cut: the format first (the same on every
+        // row, so one row tells its need), then the source's folders.
+        constexpr int kCellMargins = 12;
+        const int formatNeeds = metrics.horizontalAdvance(m_formatText) + kCellMargins;
+        const int toFormat = std::clamp(formatNeeds - widths[kFormat], 0, spare);
+        widths[kFormat] += toFormat;
+        widths[kSource] += spare - toFormat;
+    }
     int used = 0;
     for (int column = 0; column < kColumnCount; ++column) {
         if (column == kStatus || kColumns[column].width <= 0) continue;
@@ -176,6 +186,7 @@ int TaskList::InsertTasksAt(int at, const std::vector<NewTask>& files, const QSt
         SetChecked(row, true);
     }
     ApplyStyles();
+    followFormat(profileText);
     return first + count - 1;
 }
 
@@ -222,6 +233,13 @@ ButtonChanges TaskList::StatesAfterClick(bool rowSelected) const {
 
 void TaskList::SetOutputFormatOfAll(const QString& profileText) {
     for (int row = 0; row < Count(); ++row) SetText(row, kFormat, profileText);
+    followFormat(profileText);
+}
+
+void TaskList::followFormat(const QString& profileText) {
+    if (profileText == m_formatText) return;
+    m_formatText = profileText;
+    FitColumns();
 }
 
 namespace {

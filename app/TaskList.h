@@ -51,7 +51,8 @@ public:
     static int StatusWidthNeeded(const QFontMetrics& metrics);
     // Columns that fit the list's width: the status keeps what a running row needs
     // and the other columns give way rather than push it out of sight behind a
-    // sideways scroll; room to spare goes to the status.
+    // sideways scroll; room to spare goes to the output format until it reads
+    // whole, then to the source's folders.
     void FitColumns();
     // Grid lines, check boxes, full-row select (added to what is set).
     void ApplyStyles();
@@ -132,6 +133,8 @@ public:
 
 private:
     void fillRow(int row, const ProbedLength& length);
+    void followFormat(const QString& profileText);
 
     CCheckListCtrl& m_list;
+    QString m_formatText;  // what the rows' output format reads (one profile for all)
 };

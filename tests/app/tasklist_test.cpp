@@ -127,7 +127,8 @@ TEST_F(TaskListTest, DroppingThreeFilesPutsTheLastOnTopLikeAddedRows) {
 }
 
 // A running row's status reads whole at the window's first size ("Converting
-// 74 %" read "Con…4 %"), and a wider window gives the status the room.
+// 74 %" read "Con…4 %"); a wider window shows the output format whole, then
+// more of the source, the status keeping what it needs.
 TEST_F(TaskListTest, TheStatusOfARunningRowFitsItsColumn) {
     CTolvaneAVConverterDlg& window = withRows({media().clipA});
     window.show();
@@ -138,8 +139,11 @@ TEST_F(TaskListTest, TheStatusOfARunningRowFitsItsColumn) {
     EXPECT_GE(status, TaskList::StatusWidthNeeded(list.fontMetrics()));
     EXPECT_EQ(list.ShownText(0, TaskList::kStatus), "Converting 100 %");
     EXPECT_GE(list.columnWidth(TaskList::kSource), 130) << "the file names keep most of their room";
-    window.resize(window.size() + QSize(200, 0));
-    EXPECT_GT(list.columnWidth(TaskList::kStatus), status);
+    const int source = list.columnWidth(TaskList::kSource);
+    window.resize(window.size() + QSize(400, 0));
+    EXPECT_EQ(list.ShownText(0, TaskList::kFormat), window.taskList().Text(0, TaskList::kFormat));
+    EXPECT_GT(list.columnWidth(TaskList::kSource), source + 100);
+    EXPECT_EQ(list.ShownText(0, TaskList::kStatus), "Converting 100 %");
 }
 
 // A hand-over of many measured files becomes rows in one step (the list lays
