@@ -160,7 +160,9 @@ public:
         const bool allThere = !chosen.isEmpty() && std::all_of(chosen.begin(), chosen.end(), [](const QString& path) {
             return QFileInfo::exists(path);
         });
-        if (name && !name->text().trimmed().isEmpty() && allThere) {
+        // A typed name ending in "/" asks to go into that folder, as in every chooser.
+        const QString typed = name ? name->text().trimmed() : QString();
+        if (!typed.isEmpty() && !typed.endsWith(QLatin1Char('/')) && allThere) {
             QDialog::accept();
             return;
         }

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -143,6 +144,17 @@ TEST(LinuxDialogs, FileChooserUsesTheConvertedFiltersAndReturnsEveryChosenFile) 
         static_cast<QDialog*>(chooser)->accept();
     });
     EXPECT_EQ(desktop.ChooseOpenFiles(nullptr, "AVI files(*.avi)|*.avi||"), QStringList{dir.filePath("Season 1")});
+    // A folder typed with its "/" is gone into, not taken.
+    QString entered;
+    whenModal<QFileDialog>([&](QFileDialog* chooser) {
+        chooser->setDirectory(dir.path());
+        chooser->findChild<QLineEdit*>("fileNameEdit")->setText(dir.filePath("Season 1") + "/");
+        static_cast<QDialog*>(chooser)->accept();
+        entered = chooser->isVisible() ? chooser->directory().absolutePath() : QString();
+        chooser->reject();
+    });
+    EXPECT_TRUE(desktop.ChooseOpenFiles(nullptr, "AVI files(*.avi)|*.avi||").isEmpty());
+    EXPECT_EQ(entered, dir.filePath("Season 1"));
 
     whenModal<QFileDialog>([](QFileDialog* chooser) { chooser->reject(); });
     EXPECT_TRUE(desktop.ChooseOpenFiles(nullptr, "AVI files(*.avi)|*.avi||").isEmpty());
