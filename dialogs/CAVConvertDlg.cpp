@@ -2,6 +2,7 @@
 #include "controls/SkinPalette.h"
 
 #include "controls/Label.h"
+#include "controls/PictureFit.h"
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
@@ -65,19 +66,19 @@ bool isKey(const QEvent* event, std::initializer_list<int> keys) {
 // Enter would press whatever button has the focus: it does nothing here.
 bool isConsumedKey(const QEvent* event) { return isKey(event, {Qt::Key_Return, Qt::Key_Enter}); }
 
-// The area inside frame 1108 where the worker's pictures are drawn, stretched
-// over the whole area as the 160x120 overlay was.
+// The area inside frame 1108 where the worker's pictures are drawn: black, with
+// the picture at its own shape in the middle (the area is wider than 4:3, and a
+// stretched picture makes a square look oblong).
 class PictureArea : public QWidget {
 public:
     PictureArea(QWidget* parent, const QImage& picture) : QWidget(parent), m_picture(picture) {
-        setAttribute(Qt::WA_OpaquePaintEvent, false);
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (m_picture.isNull()) return;
         QPainter painter(this);
-        painter.drawImage(rect(), m_picture);
+        DrawFittedPicture(painter, rect(), m_picture, 1.0);
     }
 
 private:

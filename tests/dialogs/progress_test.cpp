@@ -262,7 +262,21 @@ struct FlatPicture {
     PreviewPicture picture() const {
         return PreviewPicture{y.data(), u.data(), v.data(), kYStride, kCStride, kCStride};
     }
+    // Paints the luma of a rectangle (in the 160x120 frame).
+    void paint(const QRect& r, std::uint8_t luma) {
+        for (int row = r.top(); row <= r.bottom(); ++row)
+            std::fill_n(y.begin() + row * kYStride + r.left(), r.width(), luma);
+    }
 };
+
+// The bounding box of the pixels of `image` whose grey is at least `least`.
+QRect inkOf(const QImage& image, int least) {
+    QRect box;
+    for (int row = 0; row < image.height(); ++row)
+        for (int col = 0; col < image.width(); ++col)
+            if (qGray(image.pixel(col, row)) >= least) box |= QRect(col, row, 1, 1);
+    return box;
+}
 
 TEST(ProgressPreview, ColoursSurviveTheHandOver) {
     ProgressPreview preview;
@@ -313,6 +327,33 @@ TEST_F(ProgressWindowTest, PicturesFromTheWorkerThreadAreDrawn) {
     for (int i = 0; i < 20 && dialog.ShownPicture().isNull(); ++i) QTest::qWait(10);
     ASSERT_FALSE(dialog.ShownPicture().isNull());
     EXPECT_GT(dialog.ShownPicture().pixelColor(10, 10).green(), 200);
+    dialog.Close();
+}
+
+// A 16:9 source comes in the 160x120 frame with bars (160x90 from line 14): the
+// area shows that part at its shape, black around it, and a square stays square
+// (also at twice the scale, see dialogs_progress_scaled).
+TEST_F(ProgressWindowTest, APictureKeepsItsShape) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    FlatPicture wide(16, 128, 128);
+    wide.paint(QRect(0, 14, 160, 90), 126);     // the 16:9 picture, mid grey
+    wide.paint(QRect(60, 39, 40, 40), 235);     // a white square in its middle
+    PreviewPicture picture = wide.picture();
+    picture.areaY = 14;
+    picture.areaHeight = 90;
+    dialog.Preview()->picture(0, picture);
+    for (int i = 0; i < 20 && dialog.ShownPicture().isNull(); ++i) QTest::qWait(10);
+    auto* area = control<QWidget>(CAVConvertDlg::kPreviewFrame)->findChild<QWidget*>();
+    ASSERT_NE(area, nullptr);
+    const QImage shown = area->grab().toImage();
+    const QRect whole = inkOf(shown, 60);
+    const QRect square = inkOf(shown, 200);
+    ASSERT_FALSE(square.isEmpty());
+    EXPECT_NEAR(double(whole.width()) / whole.height(), 16.0 / 9, 0.05) << whole.width() << "x" << whole.height();
+    EXPECT_TRUE(whole.width() == shown.width() || whole.height() == shown.height()) << "fills the area one way";
+    EXPECT_NEAR(square.width(), square.height(), 1.5) << square.width() << "x" << square.height();
+    EXPECT_EQ(qGray(shown.pixel(0, 0)), 0) << "black around the picture";
     dialog.Close();
 }
 
