@@ -331,6 +331,19 @@ TEST_P(ShippedLanguage, NoLabelOfAnyWindowIsClipped) {
     progress.SetCurrentText(QStringLiteral("b_life.avi   40%"));
     progress.SetTotalText(QStringLiteral("1/2 gypsy_song.mkv"));
     clipped << clippedLabels(progress);
+    // Two files at once, the first with a long name: the name gives way in its
+    // middle and the share done reads whole ("...mp4 + 1 more 31% has co…").
+    const QString name = QStringLiteral("long run_ten minutes_333x187 of the summer holiday.mp4");
+    const QString line = QCoreApplication::translate("ConversionControl", "%1   %2% has completed")
+                             .arg(name + QCoreApplication::translate("ConversionControl", " + %1 more").arg(1))
+                             .arg(31);
+    progress.SetCurrentText(line);
+    progress.SetRunningRows({{name, 31}, {QStringLiteral("b_life.avi"), 60}});
+    progress.repaint();
+    clipped << clippedLabels(progress);
+    const QString shown = FindControlAs<CLabel>(&progress, CAVConvertDlg::kCurrentText)->DisplayedText();
+    if (!shown.endsWith(line.mid(line.indexOf(QStringLiteral(".mp4")))))
+        clipped << QStringLiteral("current file \"%1\": the share done is cut").arg(shown);
     clipped.removeDuplicates();
     EXPECT_TRUE(clipped.isEmpty()) << GetParam().toStdString() << ":\n" << clipped.join('\n').toStdString();
 }

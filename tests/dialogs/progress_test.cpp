@@ -4,6 +4,7 @@
 // from another thread.
 
 #include "dialogs/CAVConvertDlg.h"
+#include "controls/Label.h"
 #include "dialogs/ProgressPreview.h"
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
@@ -155,6 +156,33 @@ TEST_F(ProgressWindowTest, BarsAreNamedAndRowsAtOnceGetLinesOfTheirOwn) {
     EXPECT_GT(dialog.height(), templateHeight);
     dialog.SetRunningRows({{"a.mp4", 90}});
     EXPECT_EQ(dialog.height(), templateHeight) << "one row: the current-file line says it";
+}
+
+// Two files at once with a long name: the name is cut in its middle (start and
+// extension kept) and the share done reads whole; the whole line is its tooltip.
+TEST_F(ProgressWindowTest, ALongFileNameIsCutInItsMiddle) {
+    const QString name = QStringLiteral("long run_ten minutes_333x187 of the summer holiday_take 2.mp4");
+    const QString line = name + QStringLiteral(" + 1 more   31% has completed");
+    dialog.SetCurrentText(line);
+    dialog.SetRunningRows({{name, 31}, {"b.mp4", 5}});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* current = control<CLabel>(CAVConvertDlg::kCurrentText);
+    const QString shown = current->DisplayedText();
+    EXPECT_TRUE(shown.startsWith("long run") && shown.endsWith(".mp4 + 1 more   31% has completed") &&
+                shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LE(current->fontMetrics().horizontalAdvance(shown), current->width());
+    EXPECT_EQ(current->toolTip().toStdString(), line.toStdString());
+    QLabel* first = nullptr;
+    for (QLabel* label : dialog.findChild<QScrollArea*>()->widget()->findChildren<QLabel*>())
+        if (label->accessibleName() == name + "   31%") first = label;
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->text().startsWith("long run") && first->text().endsWith(".mp4   31%")) << first->text().toStdString();
+    EXPECT_LE(first->fontMetrics().horizontalAdvance(first->text()), first->width());
+    EXPECT_EQ(first->toolTip().toStdString(), (name + "   31%").toStdString());
+    dialog.SetCurrentText("Converting...");
+    EXPECT_EQ(current->DisplayedText(), "Converting...");
+    dialog.Close();
 }
 
 TEST_F(ProgressWindowTest, EnterDoesNothingAndEscapeAsksToStop) {
