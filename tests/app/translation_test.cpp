@@ -9,6 +9,7 @@
 #include "controls/About.h"
 #include "controls/CheckListCtrl.h"
 #include "controls/ControlButton.h"
+#include "controls/ElidingCombo.h"
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
 #include "dialogs/CAVConvertDlg.h"
@@ -241,9 +242,16 @@ QString clippingOf(const QWidget& widget) {
         QStyleOptionComboBox option;
         option.initFrom(box);
         const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
-        for (int i = 0; i < box->count(); ++i)
-            if (metrics.horizontalAdvance(box->itemText(i)) + 2 > field.width())
+        // A list that cuts a long entry in its middle shows it so (the whole entry
+        // as its tooltip); any other shows it as it is.
+        const auto* eliding = qobject_cast<const CElidingCombo*>(box);
+        for (int i = 0; i < box->count(); ++i) {
+            const QString shown = eliding ? eliding->ShownText(i) : box->itemText(i);
+            if (metrics.horizontalAdvance(shown) + 2 > field.width())
                 return QStringLiteral("entry \"%1\" overflows").arg(box->itemText(i));
+        }
+        if (eliding && eliding->ShownText() != box->currentText() && box->toolTip() != box->currentText())
+            return QStringLiteral("cut without the whole text as tooltip");
     }
     return QString();
 }
@@ -399,6 +407,19 @@ TEST_P(ShippedLanguage, TrackLinesSpeakTheLanguage) {
         EXPECT_FALSE(entries[1].text.contains(QLatin1Char('?'))) << entries[1].text.toStdString();
     }
     EXPECT_TRUE(entries[1].text.contains(QStringLiteral("Director")));
+    // Six channels of no stated language in the window: the chosen entry reads
+    // whole or cut in its middle (German read "…6 Ka").
+    FileInfoFields fields;
+    fields.audioCodec = QStringLiteral("86018");
+    fields.channels = QStringLiteral("6");
+    fields.tracks = offer;
+    fields.tracks.tracks[0].language.clear();
+    fields.tracks.tracks[0].channels = 6;
+    fields.tracks.automaticAudio = 0;
+    CFileInfomation dialog(fields);
+    dialog.show();
+    const QStringList clipped = clippedLabels(dialog);
+    EXPECT_TRUE(clipped.isEmpty()) << GetParam().toStdString() << ":\n" << clipped.join('\n').toStdString();
 }
 
 TEST_P(ShippedLanguage, HelpOpensThePageInTheWindowsLanguage) {
