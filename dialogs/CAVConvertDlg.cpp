@@ -376,11 +376,17 @@ void CAVConvertDlg::onStopClicked() {
 
 void CAVConvertDlg::onPreviewToggled(bool shown) {
     if (m_job) m_job->previewOff.store(!shown, std::memory_order_relaxed);
+    if (shown) return;
+    // Off: the area goes black rather than keeping a frozen picture; one the
+    // worker sent before it saw the box is dropped.
+    m_preview.TakePicture();
+    m_shownPicture = QImage();
+    m_pictureArea->update();
 }
 
 void CAVConvertDlg::takePreviewPicture() {
     QImage picture = m_preview.TakePicture();
-    if (picture.isNull()) return;
+    if (picture.isNull() || !m_showPreview->isChecked()) return;
     m_shownPicture = std::move(picture);
     m_pictureArea->update();
 }

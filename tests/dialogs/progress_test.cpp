@@ -126,14 +126,6 @@ TEST_F(ProgressWindowTest, TheWindowFitsTheScreen) {
     dialog.Close();
 }
 
-TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {
-    auto* box = control<QCheckBox>(CAVConvertDlg::kShowPreview);
-    box->click();
-    EXPECT_TRUE(job.previewOff.load());
-    box->click();
-    EXPECT_FALSE(job.previewOff.load());
-}
-
 // The bars are named for a reader; rows running at once each get a line and a
 // named bar of their own, and the window grows to hold them.
 TEST_F(ProgressWindowTest, BarsAreNamedAndRowsAtOnceGetLinesOfTheirOwn) {
@@ -382,6 +374,30 @@ TEST_F(ProgressWindowTest, APictureKeepsItsShape) {
     EXPECT_TRUE(whole.width() == shown.width() || whole.height() == shown.height()) << "fills the area one way";
     EXPECT_NEAR(square.width(), square.height(), 1.5) << square.width() << "x" << square.height();
     EXPECT_EQ(qGray(shown.pixel(0, 0)), 0) << "black around the picture";
+    dialog.Close();
+}
+
+// The box reaches the job; unticked, the area is cleared to black (no frozen last
+// picture, nor one the worker sent before it saw the box); ticked, pictures show again.
+TEST_F(ProgressWindowTest, PreviewBoxReachesTheJobAndClearsThePicture) {
+    dialog.show();
+    auto* box = control<QCheckBox>(CAVConvertDlg::kShowPreview);
+    auto* area = control<QWidget>(CAVConvertDlg::kPreviewFrame)->findChild<QWidget*>();
+    const FlatPicture white(235, 128, 128);
+    dialog.Preview()->picture(0, white.picture());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dialog.ShownPicture().isNull());
+    box->click();
+    EXPECT_TRUE(job.previewOff.load());
+    dialog.Preview()->picture(0, white.picture());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.ShownPicture().isNull());
+    EXPECT_TRUE(inkOf(area->grab().toImage(), 1).isEmpty()) << "the area is black";
+    box->click();
+    EXPECT_FALSE(job.previewOff.load());
+    dialog.Preview()->picture(0, white.picture());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(inkOf(area->grab().toImage(), 200).isEmpty()) << "pictures show again";
     dialog.Close();
 }
 
