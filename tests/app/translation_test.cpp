@@ -347,7 +347,6 @@ TEST_P(ShippedLanguage, NoLabelOfAnyWindowIsClipped) {
                              .arg(31);
     progress.SetCurrentText(line);
     progress.SetRunningRows({{name, 31}, {QStringLiteral("b_life.avi"), 60}});
-    progress.repaint();
     clipped << clippedLabels(progress);
     const QString shown = FindControlAs<CLabel>(&progress, CAVConvertDlg::kCurrentText)->DisplayedText();
     if (!shown.endsWith(line.mid(line.indexOf(QStringLiteral(".mp4")))))
@@ -410,16 +409,13 @@ TEST_P(ShippedLanguage, TrackLinesSpeakTheLanguage) {
     // Six channels of no stated language in the window: the chosen entry reads
     // whole or cut in its middle (German read "…6 Ka").
     FileInfoFields fields;
-    fields.audioCodec = QStringLiteral("86018");
-    fields.channels = QStringLiteral("6");
     fields.tracks = offer;
     fields.tracks.tracks[0].language.clear();
     fields.tracks.tracks[0].channels = 6;
     fields.tracks.automaticAudio = 0;
     CFileInfomation dialog(fields);
     dialog.show();
-    const QStringList clipped = clippedLabels(dialog);
-    EXPECT_TRUE(clipped.isEmpty()) << GetParam().toStdString() << ":\n" << clipped.join('\n').toStdString();
+    EXPECT_EQ(clippedLabels(dialog).join('\n').toStdString(), "") << GetParam().toStdString();
 }
 
 TEST_P(ShippedLanguage, HelpOpensThePageInTheWindowsLanguage) {

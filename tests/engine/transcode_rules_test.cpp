@@ -151,9 +151,8 @@ TEST(TranscodeShapeRules, PreviewPictureTellsWhereThePictureLies) {
     wide->format = AV_PIX_FMT_YUV420P;
     wide->width = 320;
     wide->height = 180;
-    ASSERT_GE(av_frame_get_buffer(wide.get(), 0), 0);
     video::PreviewPictures pictures;
-    ASSERT_TRUE(pictures.prepare());
+    ASSERT_TRUE(av_frame_get_buffer(wide.get(), 0) >= 0 && pictures.prepare());
     PreviewPicture shown;
     ASSERT_TRUE(pictures.toPreview(*wide, video::ActiveArea{0, 0, 320, 180}, {1, 1}, shown));
     EXPECT_EQ((video::ActiveArea{shown.areaX, shown.areaY, shown.areaWidth, shown.areaHeight}),
