@@ -106,16 +106,16 @@ QString patternOf(const QString& text, const std::function<QString(int)>& fill) 
 // is what gets cut and the share done stays readable; {-1, 0} for another text.
 std::pair<int, int> fileNameIn(const QString& text) {
     const QString line = QCoreApplication::translate("ConversionControl", "%1   %2% has completed");
-    const QRegularExpression whole(QLatin1Char('^') +
-                                   patternOf(line, [](int n) { return n == 1 ? QStringLiteral("(.+)") : QStringLiteral("\\d+"); }) +
-                                   QLatin1Char('$'));
+    const auto fill = [](int n) { return n == 1 ? QStringLiteral("(.+)") : QStringLiteral("\\d+"); };
+    const QRegularExpression whole(QLatin1Char('^') + patternOf(line, fill) + QLatin1Char('$'));
     const QRegularExpressionMatch m = whole.match(text);
     if (!m.hasMatch()) return {-1, 0};
     const QString names = m.captured(1);
     const QString more = QCoreApplication::translate("ConversionControl", " + %1 more");
     const QRegularExpression andMore(patternOf(more, [](int) { return QStringLiteral("\\d+"); }) + QLatin1Char('$'));
     const QRegularExpressionMatch others = andMore.match(names);
-    const qsizetype nameLength = others.hasMatch() && others.capturedStart() > 0 ? others.capturedStart() : names.size();
+    const qsizetype nameLength =
+        others.hasMatch() && others.capturedStart() > 0 ? others.capturedStart() : names.size();
     return {int(m.capturedStart(1)), int(nameLength)};
 }
 

@@ -168,7 +168,8 @@ TEST_F(ProgressWindowTest, ALongFileNameIsCutInItsMiddle) {
     for (QLabel* label : dialog.findChild<QScrollArea*>()->widget()->findChildren<QLabel*>())
         if (label->accessibleName() == name + "   31%") first = label;
     ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->text().startsWith("long run") && first->text().endsWith(".mp4   31%")) << first->text().toStdString();
+    EXPECT_TRUE(first->text().startsWith("long run") && first->text().endsWith(".mp4   31%"))
+        << first->text().toStdString();
     EXPECT_EQ(first->toolTip().toStdString(), (name + "   31%").toStdString());
     dialog.Close();
 }
