@@ -437,6 +437,16 @@ void CCheckListCtrl::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
 }
 
+QModelIndex CCheckListCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if ((action != MoveHome && action != MoveEnd) || rowCount() == 0)
+        return QTableWidget::moveCursor(action, modifiers);
+    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    const int step = action == MoveHome ? 1 : -1;
+    for (int row = action == MoveHome ? 0 : rowCount() - 1; row >= 0 && row < rowCount(); row += step)
+        if (!isRowHidden(row)) return model()->index(row, column);
+    return currentIndex();
+}
+
 void CCheckListCtrl::focusInEvent(QFocusEvent* event) {
     QTableWidget::focusInEvent(event);
     viewport()->update();

@@ -63,6 +63,10 @@ protected:
     // Space sets the box of every selected row to the opposite of the current
     // row's (Ctrl+A, Space re-ticks the whole list from the keyboard).
     void keyPressEvent(QKeyEvent* event) override;
+    // Home and End go to the first and last row, as in any list (a table's own go
+    // to the first and last column of the row, which a row list does not show);
+    // with Shift they extend the selection there.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;

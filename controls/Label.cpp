@@ -62,6 +62,10 @@ void CLabel::paintEvent(QPaintEvent*) {
     painter.setPen(m_textColour.isValid() ? m_textColour : palette().color(QPalette::WindowText));
     const QString shown = DisplayedText();
     painter.drawText(rect(), LabelTextFormat(m_style, shown), shown);
+    updateCutTip(shown);
+}
+
+void CLabel::updateCutTip(const QString& shown) {
     // The whole text stays reachable when it is cut.
     const bool cut = shown != text();
     if (cut && toolTip() != text()) {
@@ -78,7 +82,43 @@ QString CLabel::DisplayedText() const {
     const QFontMetrics metrics(font());
     const QRect needed = metrics.boundingRect(rect(), LabelTextFormat(m_style, whole), whole);
     if (whole.isEmpty() || (needed.width() <= width() && needed.height() <= height())) return whole;
+    if (!m_namedText.isEmpty() && whole == m_namedText && !whole.contains(QLatin1Char('\n'))) {
+        const QString head = whole.left(m_nameFrom);
+        const QString name = whole.mid(m_nameFrom, m_nameLength);
+        const QString tail = whole.mid(m_nameFrom + m_nameLength);
+        // A pixel spare: the advance of joined pieces may round up.
+        const int room = width() - 1 - metrics.horizontalAdvance(head) - metrics.horizontalAdvance(tail);
+        const QString cut = ElideFileName(metrics, name, room);
+        if (!cut.isEmpty()) return head + cut + tail;
+    }
     return metrics.elidedText(whole.section(QLatin1Char('\n'), 0, 0).simplified(), Qt::ElideRight, width());
+}
+
+void CLabel::SetTextWithName(const QString& text, int nameFrom, int nameLength) {
+    setText(text);
+    const bool inside = nameFrom >= 0 && nameLength > 0 && nameFrom + nameLength <= text.size();
+    m_namedText = inside ? text : QString();
+    m_nameFrom = inside ? nameFrom : 0;
+    m_nameLength = inside ? nameLength : 0;
+    updateCutTip(DisplayedText());  // at once: a window not painted yet has it too
+    update();
+}
+
+QString ElideFileName(const QFontMetrics& metrics, const QString& name, int width) {
+    if (metrics.horizontalAdvance(name) <= width) return name;
+    // The extension stays whole when it is short enough to be one.
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const bool hasExtension = dot > 0 && name.size() - dot <= 6;
+    const QString extension = hasExtension ? name.mid(dot) : QString();
+    const QString stem = hasExtension ? name.left(dot) : name;
+    const int stemRoom = width - metrics.horizontalAdvance(extension);
+    const QString ellipsis(QChar(0x2026));
+    if (stemRoom < metrics.horizontalAdvance(stem.left(1) + ellipsis)) return QString();
+    QString cut = metrics.elidedText(stem, Qt::ElideMiddle, stemRoom);
+    // Too narrow for the middle: the stem's start and the ellipsis.
+    if (!cut.contains(ellipsis) || cut.startsWith(ellipsis)) cut = metrics.elidedText(stem, Qt::ElideRight, stemRoom);
+    if (cut.isEmpty() || cut == ellipsis) return QString();
+    return cut + extension;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <utility>
@@ -51,6 +52,12 @@ void GiveCaptionsRoom(const std::vector<std::pair<QLabel*, QWidget*>>& column, d
 // ways and stays on its line.
 void GiveFullLineHeight(QLabel& label);
 
+// `name` (a file name) cut in its middle with an ellipsis to at most `width`
+// pixels, its start and extension kept: "long run_t…33x187.mp4". The whole name
+// when it fits; empty when not even its first letter, the ellipsis and the
+// extension fit.
+QString ElideFileName(const QFontMetrics& metrics, const QString& name, int width);
+
 class CLabel : public QLabel {
     Q_OBJECT
 public:
@@ -73,14 +80,27 @@ public:
     // tooltip then holds the whole text.
     QString DisplayedText() const;
 
+    // Sets a one-line text in which the file name at [nameFrom, nameFrom +
+    // nameLength) is what gets cut when the text is too long: in its middle, its
+    // start and extension kept, so what follows it ("40% has completed") stays
+    // readable. A later setText() forgets the name.
+    void SetTextWithName(const QString& text, int nameFrom, int nameLength);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    // The tooltip holds the whole text while `shown` is cut, and goes when it is not.
+    void updateCutTip(const QString& shown);
+
     int m_controlId;
     unsigned m_style;
     QColor m_textColour;
     QColor m_background;  // invalid = follow the palette
     bool m_tipIsText = false;  // the tooltip was set to the cut text
+    // The text SetTextWithName was given and where its name is in it.
+    QString m_namedText;
+    int m_nameFrom = 0;
+    int m_nameLength = 0;
 };

@@ -2,6 +2,7 @@
 #include "controls/SkinPalette.h"
 
 #include "controls/Label.h"
+#include "controls/PictureFit.h"
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
 #include "platform/DialogUnits.h"
@@ -21,6 +22,8 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <utility>
 
 namespace {
 
@@ -65,24 +68,56 @@ bool isKey(const QEvent* event, std::initializer_list<int> keys) {
 // Enter would press whatever button has the focus: it does nothing here.
 bool isConsumedKey(const QEvent* event) { return isKey(event, {Qt::Key_Return, Qt::Key_Enter}); }
 
-// The area inside frame 1108 where the worker's pictures are drawn, stretched
-// over the whole area as the 160x120 overlay was.
+// The area inside frame 1108 where the worker's pictures are drawn: black, with
+// the picture at its own shape in the middle (the area is wider than 4:3, and a
+// stretched picture makes a square look oblong).
 class PictureArea : public QWidget {
 public:
     PictureArea(QWidget* parent, const QImage& picture) : QWidget(parent), m_picture(picture) {
-        setAttribute(Qt::WA_OpaquePaintEvent, false);
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (m_picture.isNull()) return;
         QPainter painter(this);
-        painter.drawImage(rect(), m_picture);
+        DrawFittedPicture(painter, rect(), m_picture, 1.0);
     }
 
 private:
     const QImage& m_picture;
 };
+
+// A pattern for a translated text with %1/%2 in it: the literal parts escaped,
+// each place marker replaced by what `fill` gives for its number.
+QString patternOf(const QString& text, const std::function<QString(int)>& fill) {
+    static const QRegularExpression marker(QStringLiteral("%([12])"));
+    QString pattern;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& m : marker.globalMatch(text)) {
+        pattern += QRegularExpression::escape(text.mid(from, m.capturedStart() - from));
+        pattern += fill(m.captured(1).toInt());
+        from = m.capturedEnd();
+    }
+    return pattern + QRegularExpression::escape(text.mid(from));
+}
+
+// Where the file name is in the current-file line the conversion control writes
+// ("a.mp4 + 1 more   31% has completed", in the window's language), so a long name
+// is what gets cut and the share done stays readable; {-1, 0} for another text.
+std::pair<int, int> fileNameIn(const QString& text) {
+    const QString line = QCoreApplication::translate("ConversionControl", "%1   %2% has completed");
+    const auto fill = [](int n) { return n == 1 ? QStringLiteral("(.+)") : QStringLiteral("\\d+"); };
+    const QRegularExpression whole(QLatin1Char('^') + patternOf(line, fill) + QLatin1Char('$'));
+    const QRegularExpressionMatch m = whole.match(text);
+    if (!m.hasMatch()) return {-1, 0};
+    const QString names = m.captured(1);
+    const QString more = QCoreApplication::translate("ConversionControl", " + %1 more");
+    const QRegularExpression andMore(patternOf(more, [](int) { return QStringLiteral("\\d+"); }) + QLatin1Char('$'));
+    const QRegularExpressionMatch others = andMore.match(names);
+    const qsizetype nameLength =
+        others.hasMatch() && others.capturedStart() > 0 ? others.capturedStart() : names.size();
+    return {int(m.capturedStart(1)), int(nameLength)};
+}
 
 }  // namespace
 
@@ -226,7 +261,10 @@ void CAVConvertDlg::Close() {
     if (isVisible()) done(QDialog::Accepted);
 }
 
-void CAVConvertDlg::SetCurrentText(const QString& text) { m_currentText->setText(text); }
+void CAVConvertDlg::SetCurrentText(const QString& text) {
+    const auto [nameFrom, nameLength] = fileNameIn(text);
+    m_currentText->SetTextWithName(text, nameFrom, nameLength);
+}
 void CAVConvertDlg::SetTotalText(const QString& text) { m_totalText->setText(text); }
 void CAVConvertDlg::SetCurrentBar(int percent) { m_currentBar->setValue(percent); }
 void CAVConvertDlg::SetTotalBar(int percent) { m_totalBar->setValue(std::clamp(percent, 0, 100)); }
@@ -269,8 +307,20 @@ void CAVConvertDlg::SetRunningRows(const std::vector<RunningRow>& rows) {
         m_rowLines[i].name->setVisible(used);
         m_rowLines[i].bar->setVisible(used);
         if (!used) continue;
-        const QString text = tr("%1   %2%").arg(rows[i].name).arg(rows[i].percent);
-        m_rowLines[i].name->setText(text);
+        // One pass over the markers: a name with "%1" in it stays as it is.
+        const QString percent = QString::number(rows[i].percent);
+        const QString whole = tr("%1   %2%").arg(rows[i].name, percent);
+        QString shown = whole;
+        const QFontMetrics metrics(m_rowLines[i].name->font());
+        if (metrics.horizontalAdvance(whole) > m_rowLines[i].name->width()) {
+            // The name is cut in its middle: the share done always shows.
+            const int rest = metrics.horizontalAdvance(tr("%1   %2%").arg(QString(), percent));
+            const QString name = ElideFileName(metrics, rows[i].name, m_rowLines[i].name->width() - 1 - rest);
+            if (!name.isEmpty()) shown = tr("%1   %2%").arg(name, percent);
+        }
+        m_rowLines[i].name->setText(shown);
+        m_rowLines[i].name->setToolTip(shown == whole ? QString() : whole);
+        m_rowLines[i].name->setAccessibleName(whole);
         m_rowLines[i].bar->setValue(std::clamp(rows[i].percent, 0, 100));
         // Read as "a.mp4 progress" by a screen reader.
         m_rowLines[i].bar->setAccessibleName(tr("%1 progress").arg(rows[i].name));
@@ -326,11 +376,17 @@ void CAVConvertDlg::onStopClicked() {
 
 void CAVConvertDlg::onPreviewToggled(bool shown) {
     if (m_job) m_job->previewOff.store(!shown, std::memory_order_relaxed);
+    if (shown) return;
+    // Off: the area goes black rather than keeping a frozen picture; one the
+    // worker sent before it saw the box is dropped.
+    m_preview.TakePicture();
+    m_shownPicture = QImage();
+    m_pictureArea->update();
 }
 
 void CAVConvertDlg::takePreviewPicture() {
     QImage picture = m_preview.TakePicture();
-    if (picture.isNull()) return;
+    if (picture.isNull() || !m_showPreview->isChecked()) return;
     m_shownPicture = std::move(picture);
     m_pictureArea->update();
 }

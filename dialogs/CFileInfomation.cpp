@@ -1,4 +1,5 @@
 #include "dialogs/CFileInfomation.h"
+#include "controls/ElidingCombo.h"
 #include "controls/Label.h"
 #include "controls/SkinPalette.h"
 
@@ -317,7 +318,9 @@ QComboBox* CFileInfomation::addTrackList(int id, const QString& caption, int y, 
                                          int selected) {
     auto* label = new QLabel(caption, this);
     label->setGeometry(MapDialogRect(QRect(12, y + 3, 46, 8), font()));
-    auto* list = new QComboBox(this);
+    // A long entry ("Automatisch: 1: unbekannt, aac, 6 Kanäle, Standard") is cut in
+    // its middle, not at the field's right edge.
+    auto* list = new CElidingCombo(this);
     SetControlId(list, id);
     label->setBuddy(list);
     for (const TrackEntry& entry : entries) list->addItem(entry.text);

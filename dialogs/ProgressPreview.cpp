@@ -53,6 +53,10 @@ void ProgressPreview::picture(int, const PreviewPicture& picture) {
         copyPlane(m_y, picture.y, picture.yStride, kW, kH);
         copyPlane(m_u, picture.u, picture.uStride, kChromaW, kChromaH);
         copyPlane(m_v, picture.v, picture.vStride, kChromaW, kChromaH);
+        // An area outside the frame (a sink that does not fill it in) shows the whole frame.
+        const QRect frame(0, 0, kW, kH);
+        const QRect area(picture.areaX, picture.areaY, picture.areaWidth, picture.areaHeight);
+        m_area = frame.contains(area) && !area.isEmpty() ? area : frame;
         m_fresh = true;
     }
     m_count.fetch_add(1, std::memory_order_relaxed);
@@ -67,6 +71,7 @@ QImage ProgressPreview::TakePicture() {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_fresh) {
             image = PreviewPictureToImage(m_y.data(), kW, m_u.data(), kChromaW, m_v.data(), kChromaW);
+            if (m_area != image.rect()) image = image.copy(m_area);
             m_fresh = false;
         }
     }

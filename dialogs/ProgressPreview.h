@@ -11,6 +11,7 @@
 #include "engine/PreviewSink.h"
 
 #include <QImage>
+#include <QRect>
 
 #include <atomic>
 #include <cstdint>
@@ -32,7 +33,8 @@ public:
     void rowEnds(int row) override;
 
     // UI thread: the newest picture stored since the last call, or a null image
-    // when none came in between.
+    // when none came in between. Just the part the worker's picture covers (a 16:9
+    // source: 160x90), with square pixels, so it can be fitted at its shape.
     QImage TakePicture();
 
     // UI thread, before a worker runs: `notify` is called on the worker thread
@@ -48,6 +50,7 @@ private:
     std::vector<std::uint8_t> m_y;
     std::vector<std::uint8_t> m_u;
     std::vector<std::uint8_t> m_v;
+    QRect m_area;
     bool m_fresh = false;
     std::atomic<bool> m_notifyPending{false};
     std::atomic<int> m_count{0};

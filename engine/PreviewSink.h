@@ -16,6 +16,12 @@ struct PreviewPicture {
     int yStride = 0;
     int uStride = 0;
     int vStride = 0;
+    // The part of the frame the picture covers at its display shape; the rest is
+    // black. A window bigger than 160x120 shows just this part, fitted to itself.
+    int areaX = 0;
+    int areaY = 0;
+    int areaWidth = kWidth;
+    int areaHeight = kHeight;
 };
 
 class PreviewSink {

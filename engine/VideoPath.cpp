@@ -363,6 +363,10 @@ bool PreviewPictures::toPreview(const AVFrame& picture, const ActiveArea& active
     preview.yStride = out->linesize[0];
     preview.uStride = out->linesize[1];
     preview.vStride = out->linesize[2];
+    preview.areaX = area.x;
+    preview.areaY = area.y;
+    preview.areaWidth = area.width;
+    preview.areaHeight = area.height;
     return true;
 }
 

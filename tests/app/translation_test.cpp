@@ -10,6 +10,7 @@
 #include "controls/CheckListCtrl.h"
 #include "controls/ElidingComboBox.h"
 #include "controls/ControlButton.h"
+#include "controls/ElidingCombo.h"
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
 #include "dialogs/CAVConvertDlg.h"
@@ -242,9 +243,16 @@ QString clippingOf(const QWidget& widget) {
         QStyleOptionComboBox option;
         option.initFrom(box);
         const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
-        for (int i = 0; i < box->count(); ++i)
-            if (metrics.horizontalAdvance(box->itemText(i)) + 2 > field.width())
+        // A list that cuts a long entry in its middle shows it so (the whole entry
+        // as its tooltip); any other shows it as it is.
+        const auto* eliding = qobject_cast<const CElidingCombo*>(box);
+        for (int i = 0; i < box->count(); ++i) {
+            const QString shown = eliding ? eliding->ShownText(i) : box->itemText(i);
+            if (metrics.horizontalAdvance(shown) + 2 > field.width())
                 return QStringLiteral("entry \"%1\" overflows").arg(box->itemText(i));
+        }
+        if (eliding && eliding->ShownText() != box->currentText() && box->toolTip() != box->currentText())
+            return QStringLiteral("cut without the whole text as tooltip");
     }
     return QString();
 }
@@ -332,6 +340,18 @@ TEST_P(ShippedLanguage, NoLabelOfAnyWindowIsClipped) {
     progress.SetCurrentText(QStringLiteral("b_life.avi   40%"));
     progress.SetTotalText(QStringLiteral("1/2 gypsy_song.mkv"));
     clipped << clippedLabels(progress);
+    // Two files at once, the first with a long name: the name gives way in its
+    // middle and the share done reads whole ("...mp4 + 1 more 31% has co…").
+    const QString name = QStringLiteral("long run_ten minutes_333x187 of the summer holiday.mp4");
+    const QString line = QCoreApplication::translate("ConversionControl", "%1   %2% has completed")
+                             .arg(name + QCoreApplication::translate("ConversionControl", " + %1 more").arg(1))
+                             .arg(31);
+    progress.SetCurrentText(line);
+    progress.SetRunningRows({{name, 31}, {QStringLiteral("b_life.avi"), 60}});
+    clipped << clippedLabels(progress);
+    const QString shown = FindControlAs<CLabel>(&progress, CAVConvertDlg::kCurrentText)->DisplayedText();
+    if (!shown.endsWith(line.mid(line.indexOf(QStringLiteral(".mp4")))))
+        clipped << QStringLiteral("current file \"%1\": the share done is cut").arg(shown);
     clipped.removeDuplicates();
     EXPECT_TRUE(clipped.isEmpty()) << GetParam().toStdString() << ":\n" << clipped.join('\n').toStdString();
 }
@@ -404,6 +424,16 @@ TEST_P(ShippedLanguage, TrackLinesSpeakTheLanguage) {
         EXPECT_FALSE(entries[1].text.contains(QLatin1Char('?'))) << entries[1].text.toStdString();
     }
     EXPECT_TRUE(entries[1].text.contains(QStringLiteral("Director")));
+    // Six channels of no stated language in the window: the chosen entry reads
+    // whole or cut in its middle (German read "…6 Ka").
+    FileInfoFields fields;
+    fields.tracks = offer;
+    fields.tracks.tracks[0].language.clear();
+    fields.tracks.tracks[0].channels = 6;
+    fields.tracks.automaticAudio = 0;
+    CFileInfomation dialog(fields);
+    dialog.show();
+    EXPECT_EQ(clippedLabels(dialog).join('\n').toStdString(), "") << GetParam().toStdString();
 }
 
 TEST_P(ShippedLanguage, HelpOpensThePageInTheWindowsLanguage) {

@@ -172,6 +172,24 @@ TEST_F(CheckListTest, SpaceSetsEverySelectedRowsBoxAfterCtrlA) {
     EXPECT_TRUE(list->GetCheck(3));
 }
 
+// Home and End go to the first and last row; with Shift they select from the
+// current row there, as in any list.
+TEST_F(CheckListTest, HomeAndEndGoToTheFirstAndLastRow) {
+    addRows(6, true);
+    list->setFocus();
+    list->SelectAndFocus(3);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->GetSelectedItems(), std::vector<int>{5});
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(list->GetSelectedItems(), std::vector<int>{0});
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(list->GetSelectedItems(), (std::vector<int>{1, 2, 3, 4, 5}));
+    QTest::keyClick(list, Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(list->GetSelectedItems(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(list->currentRow(), 0);
+}
+
 TEST_F(CheckListTest, TheWholeCapacityIsCheckedAndClearedFromTheHeader) {
     list->setUpdatesEnabled(false);
     addRows(9999, false);

@@ -2,6 +2,7 @@
 // window showing them in its read-only fields by control id.
 
 #include "controls/Accessibility.h"
+#include "controls/ElidingCombo.h"
 #include "dialogs/CFileInfomation.h"
 #include "platform/ControlId.h"
 #include "support/QtTestApp.h"
@@ -10,7 +11,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -283,6 +286,40 @@ TEST(FileInfoTracks, TheWindowShowsTheTasksChoiceAndReturnsTheNewOne) {
     EXPECT_EQ(dialog.SoundTrackRequest(), "");
     CFileInfomation empty(videoWithSound());
     EXPECT_FALSE(FindControlAs<QComboBox>(&empty, CFileInfomation::kSoundTrack)->isEnabled()) << "nothing to choose";
+}
+
+// Remembers the entry text a combo hands to the style to draw.
+struct LabelPeek : QProxyStyle {
+    mutable QString drawn;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_ComboBoxLabel) drawn = static_cast<const QStyleOptionComboBox*>(option)->currentText;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+// A sound track with a long entry: the field shows it cut in its middle, both
+// ends readable, and the whole entry is its tooltip ("…6 Ka" lost the end).
+TEST(FileInfoTracks, ALongEntryIsCutInItsMiddle) {
+    FileInfoFields fields = videoWithSound();
+    fields.tracks = twoLanguages();
+    fields.tracks.tracks[0].channels = 6;
+    fields.tracks.tracks[0].title = "Director and the whole crew talking";
+    CFileInfomation dialog(fields);
+    dialog.show();
+    auto* sound = FindControlAs<CElidingCombo>(&dialog, CFileInfomation::kSoundTrack);
+    ASSERT_NE(sound, nullptr);
+    const QString shown = sound->ShownText();
+    EXPECT_TRUE(shown.startsWith("Automatic: 1:") && shown.endsWith(", default") && shown.contains(QChar(0x2026)))
+        << shown.toStdString();
+    EXPECT_EQ(sound->toolTip().toStdString(), sound->currentText().toStdString());
+    LabelPeek peek;
+    sound->setStyle(&peek);
+    (void)sound->grab();
+    EXPECT_EQ(peek.drawn.toStdString(), shown.toStdString());
+    sound->setCurrentIndex(2);  // "2: eng, aac, 2 channels" fits
+    EXPECT_EQ(sound->toolTip(), "");
+    sound->setStyle(nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // from another thread.
 
 #include "dialogs/CAVConvertDlg.h"
+#include "controls/Label.h"
 #include "dialogs/ProgressPreview.h"
 #include "engine/AVConvert.h"
 #include "platform/ControlId.h"
@@ -125,14 +126,6 @@ TEST_F(ProgressWindowTest, TheWindowFitsTheScreen) {
     dialog.Close();
 }
 
-TEST_F(ProgressWindowTest, PreviewBoxReachesTheJob) {
-    auto* box = control<QCheckBox>(CAVConvertDlg::kShowPreview);
-    box->click();
-    EXPECT_TRUE(job.previewOff.load());
-    box->click();
-    EXPECT_FALSE(job.previewOff.load());
-}
-
 // The bars are named for a reader; rows running at once each get a line and a
 // named bar of their own, and the window grows to hold them.
 TEST_F(ProgressWindowTest, BarsAreNamedAndRowsAtOnceGetLinesOfTheirOwn) {
@@ -155,6 +148,30 @@ TEST_F(ProgressWindowTest, BarsAreNamedAndRowsAtOnceGetLinesOfTheirOwn) {
     EXPECT_GT(dialog.height(), templateHeight);
     dialog.SetRunningRows({{"a.mp4", 90}});
     EXPECT_EQ(dialog.height(), templateHeight) << "one row: the current-file line says it";
+}
+
+// Two files at once with a long name: the name is cut in its middle (start and
+// extension kept) and the share done reads whole; the whole line is its tooltip.
+TEST_F(ProgressWindowTest, ALongFileNameIsCutInItsMiddle) {
+    const QString name = QStringLiteral("long run_ten minutes_333x187 of the summer holiday_take 2.mp4");
+    const QString line = name + QStringLiteral(" + 1 more   31% has completed");
+    dialog.SetCurrentText(line);
+    dialog.SetRunningRows({{name, 31}, {"b.mp4", 5}});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* current = control<CLabel>(CAVConvertDlg::kCurrentText);
+    const QString shown = current->DisplayedText();
+    EXPECT_TRUE(shown.startsWith("long run") && shown.endsWith(".mp4 + 1 more   31% has completed") &&
+                shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_EQ(current->toolTip().toStdString(), line.toStdString());
+    QLabel* first = nullptr;
+    for (QLabel* label : dialog.findChild<QScrollArea*>()->widget()->findChildren<QLabel*>())
+        if (label->accessibleName() == name + "   31%") first = label;
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->text().startsWith("long run") && first->text().endsWith(".mp4   31%"))
+        << first->text().toStdString();
+    EXPECT_EQ(first->toolTip().toStdString(), (name + "   31%").toStdString());
+    dialog.Close();
 }
 
 TEST_F(ProgressWindowTest, EnterDoesNothingAndEscapeAsksToStop) {
@@ -262,7 +279,20 @@ struct FlatPicture {
     PreviewPicture picture() const {
         return PreviewPicture{y.data(), u.data(), v.data(), kYStride, kCStride, kCStride};
     }
+    void paint(const QRect& r, std::uint8_t luma) {
+        for (int row = r.top(); row <= r.bottom(); ++row)
+            std::fill_n(y.begin() + row * kYStride + r.left(), r.width(), luma);
+    }
 };
+
+// The bounding box of the pixels of `image` whose grey is at least `least`.
+QRect inkOf(const QImage& image, int least) {
+    QRect box;
+    for (int row = 0; row < image.height(); ++row)
+        for (int col = 0; col < image.width(); ++col)
+            if (qGray(image.pixel(col, row)) >= least) box |= QRect(col, row, 1, 1);
+    return box;
+}
 
 TEST(ProgressPreview, ColoursSurviveTheHandOver) {
     ProgressPreview preview;
@@ -313,6 +343,52 @@ TEST_F(ProgressWindowTest, PicturesFromTheWorkerThreadAreDrawn) {
     for (int i = 0; i < 20 && dialog.ShownPicture().isNull(); ++i) QTest::qWait(10);
     ASSERT_FALSE(dialog.ShownPicture().isNull());
     EXPECT_GT(dialog.ShownPicture().pixelColor(10, 10).green(), 200);
+    dialog.Close();
+}
+
+// A 16:9 source comes in the 160x120 frame with bars (160x90 from line 14): the
+// area shows that part at its shape, black around it, and a square stays square
+// (also at twice the scale, see dialogs_progress_scaled).
+TEST_F(ProgressWindowTest, APictureKeepsItsShape) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    FlatPicture wide(16, 128, 128);
+    wide.paint(QRect(0, 14, 160, 90), 126);     // the 16:9 picture, mid grey
+    wide.paint(QRect(60, 39, 40, 40), 235);     // a white square in its middle
+    PreviewPicture picture = wide.picture();
+    picture.areaY = 14;
+    picture.areaHeight = 90;
+    dialog.Preview()->picture(0, picture);
+    QCoreApplication::processEvents();
+    const QImage shown = control<QWidget>(CAVConvertDlg::kPreviewFrame)->findChild<QWidget*>()->grab().toImage();
+    const QRect whole = inkOf(shown, 60);
+    const QRect square = inkOf(shown, 200);
+    ASSERT_FALSE(square.isEmpty());
+    EXPECT_NEAR(double(whole.width()) / whole.height(), 16.0 / 9, 0.05) << whole.width() << "x" << whole.height();
+    EXPECT_NEAR(square.width(), square.height(), 1.5) << square.width() << "x" << square.height();
+    EXPECT_EQ(qGray(shown.pixel(0, 0)), 0) << "black around the picture";
+    dialog.Close();
+}
+
+// The box reaches the job; unticked, the area is cleared to black (no frozen last
+// picture, nor one the worker sent before it saw the box); ticked, pictures show again.
+TEST_F(ProgressWindowTest, PreviewBoxReachesTheJobAndClearsThePicture) {
+    dialog.show();
+    auto* box = control<QCheckBox>(CAVConvertDlg::kShowPreview);
+    auto* area = control<QWidget>(CAVConvertDlg::kPreviewFrame)->findChild<QWidget*>();
+    const FlatPicture white(235, 128, 128);
+    auto handOver = [&] {
+        dialog.Preview()->picture(0, white.picture());
+        QCoreApplication::processEvents();
+        return !inkOf(area->grab().toImage(), 1).isEmpty();
+    };
+    EXPECT_TRUE(handOver());
+    box->click();
+    EXPECT_TRUE(job.previewOff.load());
+    EXPECT_FALSE(handOver()) << "the area is black";
+    box->click();
+    EXPECT_FALSE(job.previewOff.load());
+    EXPECT_TRUE(handOver()) << "pictures show again";
     dialog.Close();
 }
 

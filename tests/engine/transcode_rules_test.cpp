@@ -5,6 +5,7 @@
 #include "engine/OutputFile.h"
 #include "engine/PictureFilter.h"
 #include "engine/TargetSize.h"
+#include "engine/VideoPath.h"
 #include "tests/support/MediaFixture.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,21 @@ TEST(TranscodeShapeRules, PictureFitsTheFrameWithBlackBars) {
     // Within 1 %: the frame is filled (no two-line bars for 16:9 in 480x272).
     EXPECT_EQ(video::fitInFrame(480, 272, {1, 1}, 16.0 / 9), (video::ActiveArea{0, 0, 480, 272}));
     EXPECT_NEAR(video::displayAspect(1280, 720, {0, 1}, true), 9.0 / 16, 1e-9);
+}
+
+// The preview says where in its 160x120 frame a 16:9 picture lies, so a wider
+// window can show that part alone at its shape.
+TEST(TranscodeShapeRules, PreviewPictureTellsWhereThePictureLies) {
+    ffmpeg::Frame wide = ffmpeg::makeFrame();
+    wide->format = AV_PIX_FMT_YUV420P;
+    wide->width = 320;
+    wide->height = 180;
+    video::PreviewPictures pictures;
+    ASSERT_TRUE(av_frame_get_buffer(wide.get(), 0) >= 0 && pictures.prepare());
+    PreviewPicture shown;
+    ASSERT_TRUE(pictures.toPreview(*wide, video::ActiveArea{0, 0, 320, 180}, {1, 1}, shown));
+    EXPECT_EQ((video::ActiveArea{shown.areaX, shown.areaY, shown.areaWidth, shown.areaHeight}),
+              (video::ActiveArea{0, 14, 160, 90}));
 }
 
 class TranscodeFreeName : public ::testing::Test {
