@@ -14,7 +14,7 @@
 #include "controls/Accessibility.h"
 #include "controls/BitmapSlider.h"
 #include "controls/CheckListCtrl.h"
-#include "controls/ElidingComboBox.h"
+#include "controls/ElidingCombo.h"
 #include "controls/Label.h"
 #include "controls/ControlButton.h"
 #include "controls/FocusRing.h"
@@ -179,7 +179,7 @@ void CTolvaneAVConverterDlg::createControls() {
         MapDialogSize(QSize(2, 0), font).width();
     auto makeCombo = [&](int id, bool editable) {
         // A long profile name at a large scale is cut in its middle, keeping its "(*.mp4)".
-        auto* combo = new CElidingComboBox(this);
+        auto* combo = new CElidingCombo(this);
         SetControlId(combo, id);
         combo->setEditable(editable);
         combo->setInsertPolicy(QComboBox::NoInsert);

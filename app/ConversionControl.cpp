@@ -309,7 +309,7 @@ void ConversionControl::showProgress(AVConvert& job) {
     const int percent = job.progressPercent.load(std::memory_order_relaxed);
     const int rowCount = job.fileCount;
     if (percent >= 0 && current < rowCount) {
-        m_window.SetCurrentText(tr("%1   %2% has completed").arg(runningNames(job, current)).arg(percent));
+        m_window.SetCurrentText(tr("%1   %2% has completed").arg(runningNames(job, current), QString::number(percent)));
     }
     m_window.SetTotalText(tr("%1 Task Completed / Total %2 Task(s)").arg(m_completedCount).arg(job.checkedCount));
     // The whole run's share of its media done: finished rows whole, every running

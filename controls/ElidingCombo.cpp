@@ -40,7 +40,8 @@ void CElidingCombo::resizeEvent(QResizeEvent* event) {
 }
 
 void CElidingCombo::updateTip() {
-    const bool cut = ShownText() != currentText();
+    // A typed field scrolls its text and cuts nothing.
+    const bool cut = !isEditable() && ShownText() != currentText();
     if (cut) {
         setToolTip(currentText());
         m_tipIsText = true;

@@ -8,9 +8,8 @@
 #include "app/TaskList.h"
 #include "controls/About.h"
 #include "controls/CheckListCtrl.h"
-#include "controls/ElidingComboBox.h"
-#include "controls/ControlButton.h"
 #include "controls/ElidingCombo.h"
+#include "controls/ControlButton.h"
 #include "controls/Label.h"
 #include "controls/artwork/Artwork.h"
 #include "dialogs/CAVConvertDlg.h"
@@ -371,7 +370,7 @@ TEST_P(ShippedLanguage, ARunningRowsStatusReadsWhole) {
     }
     // So does the chosen profile: whole, or cut in its middle keeping its start
     // and its extension, the whole name in its tooltip.
-    auto* profile = qobject_cast<CElidingComboBox*>(window.profileCombo());
+    auto* profile = qobject_cast<CElidingCombo*>(window.profileCombo());
     ASSERT_TRUE(profile);
     profile->resize(profile->width() / 3, profile->height());
     for (int i = 0; i < profile->count(); ++i) {
