@@ -189,7 +189,9 @@ void CAVConvertDlg::buildControls() {
     m_runTimeLeft = new QLabel(this);
     SetControlId(m_runTimeLeft, kRunTimeLeft);
     m_runTimeLeft->setGeometry(MapDialogRect(QRect(120, 72, 257, 8), f));
-    for (QLabel* label : {m_fileTimeLeft, m_runTimeLeft}) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // From the top: a label grown to the font's full height grows away from the
+    // bar above it, never over it.
+    for (QLabel* label : {m_fileTimeLeft, m_runTimeLeft}) label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_currentBar->setAccessibleName(tr("Current file progress"));
     m_totalBar->setAccessibleName(tr("Total progress"));
     for (QProgressBar* bar : {m_currentBar, m_totalBar}) {

@@ -106,10 +106,16 @@ TEST_F(ProgressWindowTest, TheWindowFitsTheScreen) {
         const QRect shown(line->mapTo(&dialog, QPoint()), line->size());
         EXPECT_TRUE(dialog.rect().contains(shown) && lines->geometry().contains(shown)) << line->text().toStdString();
     }
-    // A file name's underscore and descenders are not cut by the bottom of its label.
+    // A file name's underscore and descenders are not cut by the bottom of its label,
+    // and no label lies over a bar: the label's repaints would leave the bar's own
+    // drawing stale (the total bar stayed empty at twice the scale).
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
         if (!label->isVisibleTo(&dialog)) continue;
         EXPECT_TRUE(testqt::TextInkFits(*label)) << label->text().toStdString();
+        for (QProgressBar* bar : {control<QProgressBar>(CAVConvertDlg::kCurrentBar), control<QProgressBar>(CAVConvertDlg::kTotalBar)})
+            if (label->parentWidget() == bar->parentWidget()) {
+                EXPECT_FALSE(label->geometry().intersects(bar->geometry())) << ControlId(label) << " over " << ControlId(bar);
+            }
     }
     EXPECT_LE(dialog.frameGeometry().width(), screen.width()) << dialog.width() << " on " << screen.width();
     EXPECT_LE(dialog.frameGeometry().height(), screen.height()) << dialog.height() << " on " << screen.height();
