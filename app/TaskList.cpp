@@ -96,7 +96,7 @@ void TaskList::FitColumns() {
         // A wider list shows what was cut: the format first (the same on every
         // row, so one row tells its need), then the source's folders.
         constexpr int kCellMargins = 12;
-        const int formatNeeds = metrics.horizontalAdvance(m_formatText) + kCellMargins;
+        const int formatNeeds = Count() > 0 ? metrics.horizontalAdvance(Text(0, kFormat)) + kCellMargins : 0;
         const int toFormat = std::clamp(formatNeeds - widths[kFormat], 0, spare);
         widths[kFormat] += toFormat;
         widths[kSource] += spare - toFormat;
@@ -186,7 +186,7 @@ int TaskList::InsertTasksAt(int at, const std::vector<NewTask>& files, const QSt
         SetChecked(row, true);
     }
     ApplyStyles();
-    followFormat(profileText);
+    FitColumns();
     return first + count - 1;
 }
 
@@ -233,12 +233,6 @@ ButtonChanges TaskList::StatesAfterClick(bool rowSelected) const {
 
 void TaskList::SetOutputFormatOfAll(const QString& profileText) {
     for (int row = 0; row < Count(); ++row) SetText(row, kFormat, profileText);
-    followFormat(profileText);
-}
-
-void TaskList::followFormat(const QString& profileText) {
-    if (profileText == m_formatText) return;
-    m_formatText = profileText;
     FitColumns();
 }
 

@@ -133,8 +133,6 @@ public:
 
 private:
     void fillRow(int row, const ProbedLength& length);
-    void followFormat(const QString& profileText);
 
     CCheckListCtrl& m_list;
-    QString m_formatText;  // what the rows' output format reads (one profile for all)
 };

@@ -176,5 +176,6 @@ void TaskListKeeper::apply(const SavedTaskList& list) {
     m_window.keepTreeBox()->setChecked(list.keepTree);
     m_window.skipDoneBox()->setChecked(list.skipDone);
     tasks.ApplyStyles();
+    tasks.FitColumns();  // the format column reads whole where there is room
     m_window.ApplyButtonChanges(tasks.StatesAfterAdding());
 }

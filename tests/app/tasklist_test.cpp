@@ -144,6 +144,11 @@ TEST_F(TaskListTest, TheStatusOfARunningRowFitsItsColumn) {
     EXPECT_EQ(list.ShownText(0, TaskList::kFormat), window.taskList().Text(0, TaskList::kFormat));
     EXPECT_GT(list.columnWidth(TaskList::kSource), source + 100);
     EXPECT_EQ(list.ShownText(0, TaskList::kStatus), "Converting 100 %");
+    // A restored row's format is set as the kept list is read, not as files are added.
+    const QString longer = "PSP H.264 Video for firmware 2.00 and above(*.mp4)";
+    window.taskList().SetText(0, TaskList::kFormat, longer);
+    window.resize(window.size() + QSize(200, 0));
+    EXPECT_EQ(list.ShownText(0, TaskList::kFormat), longer);
 }
 
 // A hand-over of many measured files becomes rows in one step (the list lays
