@@ -136,7 +136,9 @@ MessageResult LinuxPlatform::MessageBox(QWidget* owner, const QString& text, con
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        // An Enter pressed out of habit must not end a long run: the question
+        // asked is whether to stop, so no is the safe default.
+        box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
     }
     box.setStandardButtons(QMessageBox::Ok);

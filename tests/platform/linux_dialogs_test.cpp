@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTest>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -52,6 +53,10 @@ TEST(LinuxDialogs, MessageBoxShowsPlainTextWithTheDefaultCaptionAndAnswers) {
     const MessageResult result = desktop.MessageBox(nullptr, "File:<b>x</b>.avi is invalid!", QString(),
                                                     MessageButtons::YesNo, MessageIcon::Exclamation);
     EXPECT_EQ(result, MessageResult::Yes);
+    // A reflexive Enter answers no: the one question asks whether to stop a run.
+    whenModal<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(desktop.MessageBox(nullptr, "Stop the conversion?", QString(), MessageButtons::YesNo, MessageIcon::Question),
+              MessageResult::No);
     EXPECT_EQ(text, "File:<b>x</b>.avi is invalid!");
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(icon, QMessageBox::Warning);
