@@ -266,7 +266,7 @@ void CTolvaneAVConverterDlg::onFindTarget() {
     if (!CheckOutputFolderExists(folder)) {
         // The field to mend has the focus once the message is closed.
         m_folderCombo->setFocus(Qt::OtherFocusReason);
-        CurrentPlatform().MessageBox(this, FolderMissingMessage(folder));
+        CurrentPlatform().MessageBox(this, FolderMissingMessage(folder), QString(), MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     m_outputFolder = folder;

@@ -205,7 +205,8 @@ bool ConversionControl::CheckOutputFolder(const QString& folderText) {
     // One level only: a folder whose parent is missing is refused.
     if (!CheckOutputFolderExists(folderText)) {
         m_host.FocusOutputFolder();
-        CurrentPlatform().MessageBox(m_host.Window(), FolderMissingMessage(folderText));
+        CurrentPlatform().MessageBox(m_host.Window(), FolderMissingMessage(folderText), QString(), MessageButtons::Ok,
+                                     MessageIcon::Exclamation);
         return false;
     }
     // Every row would fail in a folder that takes no files; say so before
@@ -216,7 +217,8 @@ bool ConversionControl::CheckOutputFolder(const QString& folderText) {
         CurrentPlatform().MessageBox(m_host.Window(),
                                      tr("The output folder \"%1\" does not accept files: %2. "
                                         "Please specify a different folder!")
-                                         .arg(folderText, refusal));
+                                         .arg(folderText, refusal),
+                                     QString(), MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
     m_host.SetOutputFolder(folderText);

@@ -318,6 +318,7 @@ TEST_F(ConversionTest, ABlankFolderIsRefusedAndNothingIsMadeWhereTheProgramStart
     fs::current_path(started);
     EXPECT_EQ(platform.messageTexts(),
               QStringList(3, "No output folder is given. Please specify a different folder!"));
+    EXPECT_EQ(platform.messages.back().icon, MessageIcon::Exclamation) << "as every message about a bad choice";
     EXPECT_TRUE(fs::is_empty(dir.path()));
     EXPECT_EQ(g_convertRuns.load(), 0);
     EXPECT_EQ(host.statuses[1], "Stopped");
