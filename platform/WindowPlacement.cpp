@@ -61,6 +61,12 @@ bool ScrollWhenTallerThanScreen(QWidget& dialog, int fixedRowTop) {
     content->setFixedSize(whole.width(), scrolledHeight);
     auto* scroll = new QScrollArea(&dialog);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The controls take the focus, not the area (a Tab stop with nothing to see),
+    // and a control reached by Tab from outside is scrolled into view.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll, content](QWidget*, QWidget* now) {
+        if (now && content->isAncestorOf(now)) scroll->ensureWidgetVisible(now, 0, 0);
+    });
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
     const int bar = scroll->verticalScrollBar()->sizeHint().width();

@@ -9,6 +9,7 @@
 #include "profiles/ProfileTable.h"
 #include "support/QtTestApp.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -214,7 +215,14 @@ TEST_F(SettingsDialogTest, TheButtonsStayOnTheScreen) {
     const QRect screen = dialog->screen()->availableGeometry();
     EXPECT_LE(dialog->frameGeometry().height(), screen.height());
     std::set<QWidget*> reached;
-    for (int i = 0; i < 40; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) reached.insert(QApplication::focusWidget());
+    for (int i = 0; i < 40; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
+        QWidget* focused = QApplication::focusWidget();
+        reached.insert(focused);
+        // Every stop is a control, scrolled wholly into view.
+        EXPECT_FALSE(qobject_cast<QAbstractScrollArea*>(focused)) << "a stop without a visible focus";
+        const QRect shown(focused->mapTo(dialog.get(), QPoint()), focused->size());
+        EXPECT_TRUE(dialog->rect().contains(shown)) << ControlId(focused) << " at y " << shown.y();
+    }
     for (int id : {CSettings::kDefault, CSettings::kOk, CSettings::kCancel}) {
         const QRect shown(button(id)->mapToGlobal(QPoint()), button(id)->size());
         EXPECT_TRUE(screen.contains(shown)) << id << " at " << shown.y() << "+" << shown.height() << " on " << screen.height();
