@@ -41,7 +41,13 @@ bool ScrollWhenTallerThanScreen(QWidget& dialog, int fixedRowTop) {
     if (room <= 0 || dialog.height() <= room) return false;
     const QSize whole = dialog.size();
     const bool rowKept = fixedRowTop >= 0 && fixedRowTop < whole.height() && whole.height() - fixedRowTop < room;
-    const int scrolledHeight = rowKept ? fixedRowTop : whole.height();
+    // A control above the row may reach down past its top: the scrolled part holds
+    // it whole, or Tab would stop on a control half behind the row.
+    int scrolledHeight = rowKept ? fixedRowTop : whole.height();
+    if (rowKept)
+        for (const QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (child->y() < fixedRowTop && !(child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide)))
+                scrolledHeight = std::max(scrolledHeight, child->geometry().bottom() + 1);
     auto* content = new QWidget;
     std::vector<QWidget*> row;
     // Moving a control to its new parent in the order of the window keeps Tab's order.
@@ -65,13 +71,23 @@ bool ScrollWhenTallerThanScreen(QWidget& dialog, int fixedRowTop) {
     // and a control reached by Tab from outside is scrolled into view.
     scroll->setFocusPolicy(Qt::NoFocus);
     QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll, content](QWidget*, QWidget* now) {
-        if (now && content->isAncestorOf(now)) scroll->ensureWidgetVisible(now, 0, 0);
+        if (!now || !content->isAncestorOf(now)) return;
+        // The whole control, not only its part that has the focus (a list's field):
+        // ensureWidgetVisible would show no more than a typed field's cursor.
+        while (now->parentWidget() && now->parentWidget()->focusProxy() == now) now = now->parentWidget();
+        const QRect place(now->mapTo(content, QPoint()), now->size());
+        QScrollBar* bar = scroll->verticalScrollBar();
+        const int shown = scroll->viewport()->height();
+        if (place.top() < bar->value())
+            bar->setValue(place.top());
+        else if (place.bottom() + 1 > bar->value() + shown)
+            bar->setValue(place.bottom() + 1 - shown);
     });
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
     const int bar = scroll->verticalScrollBar()->sizeHint().width();
     dialog.setFixedSize(whole.width() + bar, room);
-    const int rowHeight = whole.height() - scrolledHeight;
+    const int rowHeight = rowKept ? whole.height() - fixedRowTop : 0;
     scroll->setGeometry(0, 0, dialog.width(), room - rowHeight);
     if (rowKept) {
         // After the scrolled controls, so Tab reaches the buttons last as before.

@@ -220,8 +220,12 @@ TEST_F(SettingsDialogTest, TheButtonsStayOnTheScreen) {
         reached.insert(focused);
         // Every stop is a control, scrolled wholly into view.
         EXPECT_FALSE(qobject_cast<QAbstractScrollArea*>(focused)) << "a stop without a visible focus";
-        const QRect shown(focused->mapTo(dialog.get(), QPoint()), focused->size());
-        EXPECT_TRUE(dialog->rect().contains(shown)) << ControlId(focused) << " at y " << shown.y();
+        auto* area = dialog->findChild<QAbstractScrollArea*>();
+        QWidget* within = area && area->isAncestorOf(focused) ? area->viewport() : dialog.get();
+        while (focused->parentWidget()->focusProxy() == focused)
+            focused = focused->parentWidget();  // the whole control: a list's field is only its part
+        const QRect shown(focused->mapTo(within, QPoint()), focused->size());
+        EXPECT_TRUE(within->rect().contains(shown)) << ControlId(focused) << " at y " << shown.y();
     }
     for (int id : {CSettings::kDefault, CSettings::kOk, CSettings::kCancel}) {
         const QRect shown(button(id)->mapToGlobal(QPoint()), button(id)->size());
