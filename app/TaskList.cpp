@@ -78,6 +78,11 @@ void TaskList::FitColumns() {
     const int statusNeeds = StatusWidthNeeded(metrics);
     int widths[kColumnCount];
     for (int column = 0; column < kColumnCount; ++column) widths[column] = std::max(0, kColumns[column].width);
+    // The format asks for its whole text (the same on every row, so one row tells
+    // it): it gives way after the source's folders, and so is whole again first
+    // when the list grows.
+    constexpr int kCellMargins = 12;
+    if (Count() > 0) widths[kFormat] = std::max(widths[kFormat], metrics.horizontalAdvance(Text(0, kFormat)) + kCellMargins);
     // What does not fit is taken in turns: from the source (its folders go first,
     // the name stays), the output format (the same on most rows), the times down
     // to what "00:00:00" needs, and the source and the format again.
@@ -91,16 +96,8 @@ void TaskList::FitColumns() {
         widths[column] -= gives;
         over -= gives;
     }
-    int spare = -over;
-    if (spare > 0) {
-        // A wider list shows what was cut: the format first (the same on every
-        // row, so one row tells its need), then the source's folders.
-        constexpr int kCellMargins = 12;
-        const int formatNeeds = Count() > 0 ? metrics.horizontalAdvance(Text(0, kFormat)) + kCellMargins : 0;
-        const int toFormat = std::clamp(formatNeeds - widths[kFormat], 0, spare);
-        widths[kFormat] += toFormat;
-        widths[kSource] += spare - toFormat;
-    }
+    // Room to spare shows more of the source's folders; the status needs no more.
+    if (over < 0) widths[kSource] -= over;
     int used = 0;
     for (int column = 0; column < kColumnCount; ++column) {
         if (column == kStatus || kColumns[column].width <= 0) continue;

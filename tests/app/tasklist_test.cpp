@@ -139,9 +139,16 @@ TEST_F(TaskListTest, TheStatusOfARunningRowFitsItsColumn) {
     EXPECT_GE(status, TaskList::StatusWidthNeeded(list.fontMetrics()));
     EXPECT_EQ(list.ShownText(0, TaskList::kStatus), "Converting 100 %");
     EXPECT_GE(list.columnWidth(TaskList::kSource), 130) << "the file names keep most of their room";
-    const int source = list.columnWidth(TaskList::kSource);
-    window.resize(window.size() + QSize(400, 0));
+    // Growing step by step, the format reads whole before the source takes more
+    // than the 150 pixels that keep a name readable.
+    int source = list.columnWidth(TaskList::kSource);
+    for (int step = 0; step < 40 && list.ShownText(0, TaskList::kFormat) != window.taskList().Text(0, TaskList::kFormat); ++step) {
+        window.resize(window.size() + QSize(10, 0));
+        EXPECT_LE(list.columnWidth(TaskList::kSource), std::max(source, 150)) << "the format is not whole yet";
+        source = list.columnWidth(TaskList::kSource);
+    }
     EXPECT_EQ(list.ShownText(0, TaskList::kFormat), window.taskList().Text(0, TaskList::kFormat));
+    window.resize(window.size() + QSize(400, 0));
     EXPECT_GT(list.columnWidth(TaskList::kSource), source + 100);
     EXPECT_EQ(list.ShownText(0, TaskList::kStatus), "Converting 100 %");
     // A restored row's format is set as the kept list is read, not as files are added.
