@@ -136,7 +136,8 @@ bool ConversionCommands::StopOnClose() {
 void ConversionCommands::Clip() {
     const std::vector<int> rows = m_window.taskList().Selected();
     if (rows.empty()) {
-        CurrentPlatform().MessageBox(nullptr, QCoreApplication::translate("ConversionCommands", kNothingToCut));
+        CurrentPlatform().MessageBox(nullptr, QCoreApplication::translate("ConversionCommands", kNothingToCut), QString(),
+                                     MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     // The clip editor reads the job's rows through the task list only, but a

@@ -394,6 +394,7 @@ TEST_F(ConversionWindow, ClipRunsOncePerSelectedRow) {
     window->taskListControl()->clearSelection();
     commands.Clip();
     EXPECT_EQ(fake.messageTexts(), QStringList{"Please select the video files to cut!"});
+    EXPECT_EQ(fake.messages.back().icon, MessageIcon::Exclamation);
 
     std::vector<int> shownRows;
     window->modalRunner = [&](QDialog& shown) {
