@@ -642,11 +642,16 @@ TEST_F(TargetSizeConversion, AnEasySourceBelowTheSizeSaysItNeedsNoMore) {
 // says why, instead of a file two thirds over the size. An easier clip of the same
 // length at the same size still lands on it.
 TEST_F(TargetSizeConversion, PicturesTheEncoderCannotSqueezeFailTheRowWithTheReason) {
-    const std::string life = out.file("life.avi");
-    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i life=size=320x240:rate=15 -f lavfi -i "
-                                    "sine=duration=6 -t 6 -c:v mpeg4 -q:v 2 -c:a libmp3lame " +
-                                    testmedia::shellQuote(life)),
-              0);
+    // 6 s of 320x240 pictures from `source`, with sound.
+    const auto clipOf = [this](const char* name, const std::string& source) {
+        const std::string path = out.file(name);
+        EXPECT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i " + source +
+                                        "=size=320x240:rate=15 -f lavfi -i sine=duration=6 -t 6 -c:v mpeg4 -q:v 2 "
+                                        "-c:a libmp3lame " + testmedia::shellQuote(path)),
+                  0);
+        return path;
+    };
+    const std::string life = clipOf("life.avi", "life");
     testmedia::TempDir folder;
     const CopyRun run = ConvertKeeping({life}, 0, folder.path().string(), false, 0, -1, false, 300000);
     EXPECT_EQ(run.state, kRowFailed) << FileBytes(run.output) << " bytes: " << run.note;
@@ -660,11 +665,7 @@ TEST_F(TargetSizeConversion, PicturesTheEncoderCannotSqueezeFailTheRowWithTheRea
         << merged.reason;
     EXPECT_TRUE(fs::is_empty(folder.path())) << "no output of a failed merge";
 
-    const std::string plain = out.file("plain.avi");
-    ASSERT_EQ(testmedia::runCommand("ffmpeg -nostdin -v error -y -f lavfi -i testsrc2=size=320x240:rate=15 -f lavfi "
-                                    "-i sine=duration=6 -t 6 -c:v mpeg4 -q:v 2 -c:a libmp3lame " +
-                                    testmedia::shellQuote(plain)),
-              0);
+    const std::string plain = clipOf("plain.avi", "testsrc2");
     testmedia::TempDir plainFolder;
     const CopyRun fits = ConvertKeeping({plain}, 0, plainFolder.path().string(), false, 0, -1, false, 300000);
     ASSERT_EQ(fits.state, kRowCompleted) << fits.reason;
